@@ -1,0 +1,123 @@
+#include "app/Cli.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/HeadlessPlatform.h"
+#include "core/Archive.h"
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "core/KesDoc.h"
+#include "core/Version.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: velkobutton [PROJECT.but]                  start the editor\n"
+    "       velkobutton export [--format page|preview|segment|input|project|resources]\n"
+    "                          [--output FILE] [PROJECT.but]\n"
+    "       velkobutton --version\n";
+
+int Usage(const std::string& problem) {
+  if (!problem.empty()) std::fprintf(stderr, "velkobutton: %s\n", problem.c_str());
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+bool WriteOut(const std::string& output, const std::string& bytes) {
+  if (output.empty() || output == "-") {
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    return std::fflush(stdout) == 0 && ok;
+  }
+  return KesDoc::WriteFileAtomically(output, bytes);
+}
+
+// Loads PROJECT or makes a new project; false (with the message already on
+// standard error) when the project cannot be read.
+bool LoadProject(Doc& doc, const std::string& project) {
+  if (project.empty()) return doc.OnNewDocument();
+  return doc.OnOpenDocument(project);
+}
+
+int Export(const std::vector<std::string>& args) {
+  std::string format = "page", output, project;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--format" || a == "--output") {
+      if (i + 1 >= args.size()) return Usage(a + " needs a value");
+      (a == "--format" ? format : output) = args[++i];
+    } else if (a.rfind("--format=", 0) == 0) {
+      format = a.substr(9);
+    } else if (a.rfind("--output=", 0) == 0) {
+      output = a.substr(9);
+    } else if (!a.empty() && a[0] == '-' && a != "-") {
+      return Usage("unknown option " + a);
+    } else if (project.empty()) {
+      project = a;
+    } else {
+      return Usage("only one project may be named");
+    }
+  }
+  static const char* const kFormats[] = {"page",  "preview", "segment",
+                                         "input", "project", "resources"};
+  bool known = false;
+  for (const char* f : kFormats) known = known || format == f;
+  if (!known) return Usage("unknown format " + format);
+
+  HeadlessPlatform platform;
+  KesApp app(platform);
+  app.ReadSettings();
+  Doc doc(app);
+  app.setCurrentDoc(&doc);
+  if (!LoadProject(doc, project)) return 1;
+
+  std::string bytes;
+  if (format == "page") {
+    bytes = doc.BuildHtml(0);
+  } else if (format == "preview") {
+    bytes = doc.BuildHtml(1);
+  } else if (format == "segment") {
+    bytes = doc.BuildHtml(2);
+  } else if (format == "input") {
+    bytes = doc.BuildParams(1, std::string());
+  } else if (format == "project") {
+    Archive ar;
+    doc.Serialize(ar);
+    bytes = ar.TakeBytes();
+  } else {
+    doc.BuildHtml(0);
+    std::vector<std::string> list;
+    doc.GetResourceFiles(list);
+    for (const auto& f : list) bytes += f + "\n";
+  }
+  if (!WriteOut(output, bytes)) {
+    std::fprintf(stderr, "velkobutton: cannot write %s\n", output.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  if (argc < 2) return -1;
+  const std::string cmd = argv[1];
+  if (cmd == "--version" || cmd == "-v") {
+    std::printf("%s %s (build %s)\n", version::kProductName, version::kProductVersion,
+                version::kPrivateBuild);
+    return 0;
+  }
+  if (cmd == "--help" || cmd == "-h") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  std::vector<std::string> args(argv + 2, argv + argc);
+  if (cmd == "export") {
+    QCoreApplication qapp(argc, argv);
+    return Export(args);
+  }
+  return -1;
+}

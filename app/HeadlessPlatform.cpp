@@ -1,0 +1,109 @@
+#include "app/HeadlessPlatform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/Win1252.h"
+
+namespace {
+QString Q(const std::string& s1252) { return QString::fromStdString(win1252::ToUtf8(s1252)); }
+std::string S(const QString& q) { return win1252::FromUtf8(q.toStdString()); }
+QString Key(const std::string& section, const std::string& key) {
+  return Q(section) + "/" + Q(key);
+}
+}  // namespace
+
+HeadlessPlatform::HeadlessPlatform() = default;
+
+int HeadlessPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {
+  shown.push_back(text);
+  if (!quiet) {
+    std::string line = win1252::ToUtf8(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+  }
+  switch (buttons) {
+    case MsgButtons::Ok:
+      return IdOk;
+    case MsgButtons::OkCancel:
+    case MsgButtons::RetryCancel:
+    case MsgButtons::YesNoCancel:
+      return IdCancel;
+    case MsgButtons::YesNo:
+      return IdNo;
+    case MsgButtons::AbortRetryIgnore:
+      return IdAbort;
+  }
+  return IdCancel;
+}
+
+bool HeadlessPlatform::StartProcess(const std::string& program,
+                                    const std::vector<std::string>& args) {
+  QStringList list;
+  for (const auto& a : args) list << QString::fromStdString(win1252::ToUtf8(a));
+  return QProcess::startDetached(QString::fromStdString(win1252::ToUtf8(program)), list);
+}
+
+bool HeadlessPlatform::OpenWithShell(const std::string& target) {
+  const QString t = Q(target);
+  QUrl url = t.contains("://") ? QUrl(t) : QUrl::fromLocalFile(t);
+  return QDesktopServices::openUrl(url);
+}
+
+void HeadlessPlatform::UnsetEnvironment(const std::string& name) { qunsetenv(name.c_str()); }
+
+std::string HeadlessPlatform::GetProfileString(const std::string& section, const std::string& key,
+                                               const std::string& def) {
+  QSettings s("Velko", "VelkoButton");
+  QVariant v = s.value(Key(section, key));
+  if (!v.isValid() || !v.canConvert<QString>()) return def;
+  return S(v.toString());
+}
+
+int HeadlessPlatform::GetProfileInt(const std::string& section, const std::string& key, int def) {
+  QSettings s("Velko", "VelkoButton");
+  QVariant v = s.value(Key(section, key));
+  if (!v.isValid()) return def;
+  bool ok = false;
+  int i = v.toString().trimmed().toInt(&ok);
+  return ok ? i : def;
+}
+
+void HeadlessPlatform::WriteProfileString(const std::string& section, const std::string& key,
+                                          const std::string& value) {
+  QSettings s("Velko", "VelkoButton");
+  s.setValue(Key(section, key), Q(value));
+}
+
+void HeadlessPlatform::WriteProfileInt(const std::string& section, const std::string& key,
+                                       int value) {
+  QSettings s("Velko", "VelkoButton");
+  s.setValue(Key(section, key), value);
+}
+
+std::string HeadlessPlatform::ProgramDir() { return FindProgramDir(); }
+
+std::string HeadlessPlatform::PreviewDir() { return FindPreviewDir(FindProgramDir()); }
+
+std::string FindProgramDir() {
+  QString exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                : QDir::currentPath();
+  if (QFileInfo(exeDir + "/Help").isDir()) return S(QDir::cleanPath(exeDir)) + "/";
+  QDir installed(exeDir + "/../share/velkobutton");
+  if (installed.exists()) return S(installed.canonicalPath()) + "/";
+  return S(QDir::cleanPath(exeDir)) + "/";
+}
+
+std::string FindPreviewDir(const std::string& programDir) {
+  QFileInfo dir(Q(programDir));
+  if (dir.isDir() && dir.isWritable()) return programDir + "Preview/";
+  QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  return S(cache) + "/velkobutton/Preview/";
+}

@@ -1,0 +1,55 @@
+// The platform of the command line: settings in the user's VelkoButton store,
+// messages on standard error, no dialogs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Platform.h"
+
+class HeadlessPlatform : public Platform {
+ public:
+  HeadlessPlatform();
+
+  // Messages go to standard error; questions take the answer that goes on
+  // without user input (Cancel, Abort or No).
+  int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+  bool FileDialog(bool, const std::string&, std::string&, const std::string&, unsigned) override {
+    return false;
+  }
+  bool BrowseForFolder(const std::string&, std::string&, const std::string&) override {
+    return false;
+  }
+  bool SetClipboardText(const std::string&) override { return false; }
+  bool ClipboardHasText() override { return false; }
+  bool SetClipboardData(const std::string&, const std::string&) override { return false; }
+  bool GetClipboardData(const std::string&, std::string&) override { return false; }
+  bool ClipboardHasData(const std::string&) override { return false; }
+  bool StartProcess(const std::string& program, const std::vector<std::string>& args) override;
+  bool OpenWithShell(const std::string& target) override;
+  void UnsetEnvironment(const std::string& name) override;
+
+  std::string GetProfileString(const std::string& section, const std::string& key,
+                               const std::string& def) override;
+  int GetProfileInt(const std::string& section, const std::string& key, int def) override;
+  void WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value) override;
+  void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
+
+  std::string ProgramDir() override;
+  std::string PreviewDir() override;
+  void BeginWaitCursor() override {}
+  void EndWaitCursor() override {}
+
+  // The messages shown, in order (the command line reports some itself).
+  std::vector<std::string> shown;
+  // When set, messages are only recorded.
+  bool quiet = false;
+};
+
+// The directory holding Help/ and the applet's files, with a trailing '/':
+// the executable's directory when Help/ lies beside it, else the installed
+// share folder.
+std::string FindProgramDir();
+// Preview/ in the program directory when that is writable, else in the cache.
+std::string FindPreviewDir(const std::string& programDir);

@@ -1,0 +1,109 @@
+#include "core/Archive.h"
+
+#include "core/Win1252.h"
+
+Archive::Archive() : storing_(true) {}
+
+Archive::Archive(const void* data, std::size_t size)
+    : storing_(false), in_(static_cast<const uint8_t*>(data)), size_(size) {}
+
+void Archive::Need(std::size_t n) const {
+  if (n > size_ - pos_) throw ArchiveError("unexpected end of archive");
+}
+
+uint8_t Archive::Byte() {
+  Need(1);
+  return in_[pos_++];
+}
+
+uint16_t Archive::Word() {
+  Need(2);
+  uint16_t v = static_cast<uint16_t>(in_[pos_] | (in_[pos_ + 1] << 8));
+  pos_ += 2;
+  return v;
+}
+
+uint32_t Archive::DWord() {
+  Need(4);
+  uint32_t v = static_cast<uint32_t>(in_[pos_]) | (static_cast<uint32_t>(in_[pos_ + 1]) << 8) |
+               (static_cast<uint32_t>(in_[pos_ + 2]) << 16) |
+               (static_cast<uint32_t>(in_[pos_ + 3]) << 24);
+  pos_ += 4;
+  return v;
+}
+
+void Archive::WriteInt(int32_t value) {
+  uint32_t v = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) out_.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+int32_t Archive::ReadInt() { return static_cast<int32_t>(DWord()); }
+
+void Archive::WriteString(const std::string& value) {
+  std::size_t n = value.size();
+  if (n < 255) {
+    out_.push_back(static_cast<char>(n));
+  } else if (n < 65534) {
+    out_.push_back(static_cast<char>(0xFF));
+    out_.push_back(static_cast<char>(n & 0xFF));
+    out_.push_back(static_cast<char>((n >> 8) & 0xFF));
+  } else {
+    out_.push_back(static_cast<char>(0xFF));
+    out_.push_back(static_cast<char>(0xFF));
+    out_.push_back(static_cast<char>(0xFF));
+    WriteInt(static_cast<int32_t>(static_cast<uint32_t>(n)));
+  }
+  out_ += value;
+}
+
+std::string Archive::ReadString() {
+  bool wide = false;
+  uint32_t n = Byte();
+  if (n == 0xFF) {
+    n = Word();
+    if (n == 0xFFFE) {
+      // The wide form: the marker is followed by a length counting 2-byte characters.
+      wide = true;
+      n = Byte();
+      if (n == 0xFF) {
+        n = Word();
+        if (n == 0xFFFF) n = DWord();
+      }
+    } else if (n == 0xFFFF) {
+      n = DWord();
+    }
+  }
+  if (!wide) {
+    Need(n);
+    std::string s(reinterpret_cast<const char*>(in_ + pos_), n);
+    pos_ += n;
+    return s;
+  }
+  // Check the byte count without overflowing before anything is allocated.
+  if (n > (size_ - pos_) / 2) throw ArchiveError("unexpected end of archive");
+  std::u16string w;
+  w.reserve(n);
+  for (uint32_t i = 0; i < n; ++i) w.push_back(static_cast<char16_t>(Word()));
+  return win1252::FromUtf16(w);
+}
+
+void Archive::Int(int32_t& value) {
+  if (storing_)
+    WriteInt(value);
+  else
+    value = ReadInt();
+}
+
+void Archive::Color(uint32_t& value) {
+  if (storing_)
+    WriteInt(static_cast<int32_t>(value));
+  else
+    value = static_cast<uint32_t>(ReadInt());
+}
+
+void Archive::String(std::string& value) {
+  if (storing_)
+    WriteString(value);
+  else
+    value = ReadString();
+}

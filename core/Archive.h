@@ -1,0 +1,56 @@
+// Byte archive of the project file and of a group's clipboard data: 4-byte
+// little-endian integers and colours, strings with a 1-, 3- or 7-byte length
+// prefix and no terminator. The same calls write when storing and read when
+// loading, so each group lists its fields once.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+// Thrown when the bytes end early or do not match the layout.
+class ArchiveError : public std::runtime_error {
+ public:
+  explicit ArchiveError(const char* what) : std::runtime_error(what) {}
+};
+
+class Archive {
+ public:
+  // An archive that writes into its own buffer.
+  Archive();
+  // An archive that reads `size` bytes at `data`; the bytes must outlive it.
+  Archive(const void* data, std::size_t size);
+
+  bool IsStoring() const { return storing_; }
+  bool IsLoading() const { return !storing_; }
+
+  // Transfers one value in the archive's direction.
+  void Int(int32_t& value);
+  void Color(uint32_t& value);
+  void String(std::string& value);
+
+  // Writing only.
+  void WriteInt(int32_t value);
+  void WriteString(const std::string& value);
+  const std::string& Bytes() const { return out_; }
+  std::string TakeBytes() { return std::move(out_); }
+
+  // Reading only.
+  int32_t ReadInt();
+  std::string ReadString();
+  std::size_t Remaining() const { return size_ - pos_; }
+  bool AtEnd() const { return pos_ == size_; }
+
+ private:
+  uint8_t Byte();
+  uint16_t Word();
+  uint32_t DWord();
+  void Need(std::size_t n) const;
+
+  bool storing_;
+  std::string out_;
+  const uint8_t* in_ = nullptr;
+  std::size_t size_ = 0;
+  std::size_t pos_ = 0;
+};

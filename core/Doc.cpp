@@ -1,0 +1,368 @@
+#include "core/Doc.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/Archive.h"
+#include "core/KesApp.h"
+#include "core/Keywords.h"
+#include "core/Messages.h"
+#include "core/Version.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+#include "groups/project/PropProject.h"
+
+namespace fs = std::filesystem;
+
+Doc::Doc(KesApp& app) : KesDoc(app) {}
+
+Doc::~Doc() = default;
+
+std::vector<PropButton*> Doc::Buttons() const {
+  std::vector<PropButton*> out;
+  out.reserve(buttons_.size());
+  for (const auto& b : buttons_) out.push_back(b.get());
+  return out;
+}
+
+int Doc::IndexOf(const PropButton* button) const {
+  for (std::size_t i = 0; i < buttons_.size(); ++i)
+    if (buttons_[i].get() == button) return static_cast<int>(i);
+  return -1;
+}
+
+std::unique_ptr<PropButton> Doc::CreateButton() {
+  auto button = std::make_unique<PropButton>(project_.get());
+  button->CreateStates();
+  return button;
+}
+
+PropButton* Doc::InsertButton(std::unique_ptr<PropButton> button, int index) {
+  PropButton* raw = button.get();
+  if (index < 0 || static_cast<std::size_t>(index) >= buttons_.size())
+    buttons_.push_back(std::move(button));
+  else
+    buttons_.insert(buttons_.begin() + index, std::move(button));
+  if (!loading_) LayoutButtons();
+  return raw;
+}
+
+std::unique_ptr<PropButton> Doc::RemoveButton(PropButton* button) {
+  int i = IndexOf(button);
+  if (i < 0) return nullptr;
+  std::unique_ptr<PropButton> out = std::move(buttons_[static_cast<std::size_t>(i)]);
+  buttons_.erase(buttons_.begin() + i);
+  LayoutButtons();
+  return out;
+}
+
+void Doc::MoveButton(PropButton* button, int index) {
+  int i = IndexOf(button);
+  if (i < 0) return;
+  std::unique_ptr<PropButton> b = std::move(buttons_[static_cast<std::size_t>(i)]);
+  buttons_.erase(buttons_.begin() + i);
+  if (index < 0 || static_cast<std::size_t>(index) > buttons_.size())
+    index = static_cast<int>(buttons_.size());
+  buttons_.insert(buttons_.begin() + index, std::move(b));
+  LayoutButtons();
+}
+
+void Doc::LayoutButtons() {
+  PropProject* p = project_.get();
+  if (!p) return;
+  if (p->layout == 0) {
+    int32_t y = p->spacing;
+    for (auto& b : buttons_) {
+      b->x = p->spacing;
+      b->y = y;
+      b->width = p->buttonWidth;
+      b->height = p->buttonHeight;
+      y += p->buttonHeight + p->spacing;
+    }
+    p->projectWidth = p->buttonWidth + 2 * p->spacing;
+    p->projectHeight = y;
+  } else if (p->layout == 1) {
+    int32_t x = p->spacing;
+    for (auto& b : buttons_) {
+      b->x = x;
+      b->y = p->spacing;
+      b->width = p->buttonWidth;
+      b->height = p->buttonHeight;
+      x += p->buttonWidth + p->spacing;
+    }
+    p->projectHeight = p->buttonHeight + 2 * p->spacing;
+    p->projectWidth = x;
+  }
+}
+
+void Doc::DeleteContents() {
+  UpdateAllViews(kHintReset);
+  buttons_.clear();
+  project_.reset();
+  imageList.clear();
+  audioList.clear();
+  htmlPath.clear();
+}
+
+void Doc::NewContents() {
+  buttonCounter = 1;
+  project_ = std::make_unique<PropProject>(this);
+  InsertButton(CreateButton());
+}
+
+bool Doc::OnNewDocument() {
+  DeleteContents();
+  SetPathName(std::string());
+  NewContents();
+  SetModifiedFlag(false);
+  UpdateAllViews(kHintFilled);
+  return true;
+}
+
+bool Doc::OnOpenDocument(const std::string& path) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
+  DeleteContents();
+  Archive ar(bytes.data(), bytes.size());
+  bool ok = true;
+  try {
+    Serialize(ar);
+  } catch (const ArchiveError&) {
+    ok = false;
+  }
+  loading_ = false;
+  if (!ok) {
+    platform().MessageBox(msg::kUnexpectedFormat, MsgButtons::Ok, MsgIcon::Exclamation);
+    OnNewDocument();
+    return false;
+  }
+  SetPathName(path);
+  SetModifiedFlag(false);
+  UpdateAllViews(kHintFilled);
+  return true;
+}
+
+void Doc::Serialize(Archive& ar) {
+  if (ar.IsStoring()) {
+    app().CommitPages();
+    KesDoc::Serialize(ar);
+    project_->Serialize(ar);
+    ar.WriteInt(static_cast<int32_t>(buttons_.size()));
+    for (auto& b : buttons_) b->Serialize(ar);
+    return;
+  }
+  app().RefreshPages();
+  KesDoc::Serialize(ar);
+  project_ = std::make_unique<PropProject>(this);
+  project_->Serialize(ar);
+  int32_t count = ar.ReadInt();
+  loading_ = true;
+  for (int32_t i = 0; i < count; ++i) {
+    std::unique_ptr<PropButton> b = CreateButton();
+    b->Serialize(ar);
+    InsertButton(std::move(b));
+  }
+  loading_ = false;
+  LayoutButtons();
+}
+
+std::string Doc::CopyGroup(KesProp& group) {
+  Archive ar;
+  group.Serialize(ar);
+  return ar.TakeBytes();
+}
+
+bool Doc::PasteGroup(KesProp& target, const std::string& bytes) {
+  const std::string backup = CopyGroup(target);
+  const std::string keptName = target.name;
+  try {
+    Archive ar(bytes.data(), bytes.size());
+    target.Serialize(ar);
+  } catch (const ArchiveError&) {
+    Archive restore(backup.data(), backup.size());
+    target.Serialize(restore);
+    target.name = keptName;
+    return false;
+  }
+  target.name = keptName;
+  return true;
+}
+
+namespace {
+int Register(std::vector<std::string>& list, std::unordered_map<std::string, int>& index,
+             const std::string& file) {
+  if (index.size() != list.size()) {
+    // The list was changed from outside: index it again.
+    index.clear();
+    for (std::size_t i = 0; i < list.size(); ++i)
+      index.emplace(list[i], static_cast<int>(i));
+    if (index.size() != list.size()) {
+      for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i] == file) return static_cast<int>(i);
+      list.push_back(file);
+      return static_cast<int>(list.size() - 1);
+    }
+  }
+  auto it = index.find(file);
+  if (it != index.end()) return it->second;
+  list.push_back(file);
+  const int pos = static_cast<int>(list.size() - 1);
+  index.emplace(file, pos);
+  return pos;
+}
+}  // namespace
+
+int Doc::RegisterImage(const std::string& file) { return Register(imageList, imageIndex_, file); }
+
+int Doc::RegisterAudio(const std::string& file) { return Register(audioList, audioIndex_, file); }
+
+namespace {
+// An address is listed whole; a local file by its name and extension.
+std::string ReduceEntry(const std::string& entry, const std::string& driveRoot) {
+  if (entry.empty() || IsAddress(entry, driveRoot)) return entry;
+  return FileNameOf(entry);
+}
+
+std::string JoinList(const std::vector<std::string>& list, const std::string& driveRoot) {
+  std::string out;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i) out.push_back('|');
+    out += ReduceEntry(list[i], driveRoot);
+  }
+  return out;
+}
+}  // namespace
+
+std::string Doc::BuildParams(int form, const std::string& prefixScript) {
+  imageList.clear();
+  audioList.clear();
+  imageIndex_.clear();
+  audioIndex_.clear();
+  const int tok = project_->tokenize;
+  std::string script = prefixScript;
+  script += project_->GetScript("", tok);
+  for (auto& b : buttons_) script += b->GetScript("", tok);
+  if (!project_->afterScript.empty())
+    script += ReplaceChars(project_->afterScript, kLineBreakChars, ' ');
+
+  std::string out;
+  const std::size_t kPiece = 198;
+  for (std::size_t k = 0; k * kPiece < script.size(); ++k)
+    out += WriteStringParam(form, "Script" + std::to_string(k),
+                            "+" + script.substr(k * kPiece, kPiece) + "+", "", 0);
+  const std::string root = DriveRoot();
+  if (!imageList.empty()) out += WriteStringParam(form, "Images0", JoinList(imageList, root), "", 0);
+  if (!audioList.empty()) out += WriteStringParam(form, "Audio0", JoinList(audioList, root), "", 0);
+
+  std::string escaped;
+  escaped.reserve(out.size() + 16);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const char c = out[i];
+    if (form != 0) {
+      escaped.push_back(c);
+      if (c == '\\') escaped.push_back('\\');
+    } else if (c == '&' && i + 2 < out.size() && out[i + 1] == '#' && out[i + 2] >= '0' &&
+               out[i + 2] <= '9') {
+      escaped += "&amp";
+    } else {
+      escaped.push_back(c);
+    }
+  }
+  return escaped;
+}
+
+std::string Doc::BuildHtml(int mode) {
+  WaitCursor wait(platform());
+  LayoutButtons();
+  const PropProject& p = *project_;
+  const AppSettings& set = app().settings();
+  const std::string eol = "\r\n";
+  const std::string internal = version::kInternalName;
+  std::string h;
+  if (mode != 2) {
+    h += "<HTML>" + eol;
+    if (mode == 1) h += std::string("<TITLE>") + version::kProductName + " Preview</TITLE>" + eol;
+    h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
+         "ALINK=\"#999999\">" +
+         eol;
+  }
+  if (mode == 1) h += eol + eol + "<CENTER>";
+  h += std::string("<!-- This applet was created by ") + version::kProductName + " Version " +
+       version::kProductVersion + " " + version::kCopyrightNotice + " -->" + eol;
+  if (!p.codeBase.empty() && mode != 1)
+    h += "<APPLET CODE=" + internal + " CODEBASE=\"" + p.codeBase + "\" ARCHIVE=" + internal +
+         ".jar WIDTH=" + std::to_string(p.projectWidth) +
+         " HEIGHT=" + std::to_string(p.projectHeight) + " MAYSCRIPT>" + eol;
+  else
+    h += "<APPLET CODE=" + internal + ".class ARCHIVE=" + internal +
+         ".jar WIDTH=" + std::to_string(p.projectWidth) +
+         " HEIGHT=" + std::to_string(p.projectHeight) + " MAYSCRIPT>" + eol;
+  h += WriteStringParam(0, "cabbase", internal + ".cab", "", 0);
+  h += WriteStringParam(0, "name", p.identifier, "", 0);
+  h += WriteStringParam(0, "Copyright", version::kCopyrightNotice, "", 0);
+
+  const int tok = p.tokenize;
+  const std::string set_ = Tok("Set", tok);
+  std::string config;
+  for (int i = 0; i < 7; ++i)
+    if (set.days[static_cast<std::size_t>(i)] != AppSettings::kDefaultDays[static_cast<std::size_t>(i)])
+      config += set_ + " Day" + std::to_string(i) + "='" + set.days[static_cast<std::size_t>(i)] + "'; ";
+  for (int i = 0; i < 12; ++i)
+    if (set.months[static_cast<std::size_t>(i)] != AppSettings::kDefaultMonths[static_cast<std::size_t>(i)])
+      config += set_ + " Month" + std::to_string(i) + "='" + set.months[static_cast<std::size_t>(i)] + "'; ";
+  for (int i = 0; i < 2; ++i)
+    if (set.meridiem[static_cast<std::size_t>(i)] != AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)])
+      config += set_ + " " + AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)] + "='" +
+                set.meridiem[static_cast<std::size_t>(i)] + "'; ";
+
+  if (p.readFromFile == 0) {
+    h += BuildParams(0, config);
+  } else {
+    const std::string read = Tok("Read", tok);
+    config += read + " '" + p.inputFile + "' true; ";
+    if (p.reloadInterval >= 1) {
+      const std::string timer = Tok("Timer", tok);
+      const std::string ms = std::to_string(p.reloadInterval * 1000);
+      config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + p.inputFile +
+                "' true; " + timer + " 0 " + ms + "}; ";
+    }
+    h += WriteStringParam(0, "Script0", config, "", 0);
+  }
+  if (!set.nonJavaMessage.empty())
+    h += "<BLOCKQUOTE>" + eol + "<HR>" + eol + set.nonJavaMessage + eol + "<HR>" + eol +
+         "</BLOCKQUOTE>" + eol;
+  h += "</APPLET>" + eol;
+  if (mode == 1) h += "</CENTER>" + eol;
+  if (mode != 2) h += "</BODY>" + eol + "</HTML>" + eol;
+  return h;
+}
+
+bool Doc::GetResourceFiles(std::vector<std::string>& list) {
+  const std::string programDir = platform().ProgramDir();
+  const std::string internal = version::kInternalName;
+  list.push_back(programDir + internal + ".class");
+  list.push_back(programDir + internal + ".jar");
+  list.push_back(programDir + internal + ".cab");
+  list.push_back(programDir + "VelkoJfc2.class");
+  const std::string root = DriveRoot();
+  if (generateInput == 1 && !IsAddress(inputFilePath, root)) list.push_back(inputFilePath);
+
+  // Relative paths are read against the project file's folder (or the
+  // current folder for a project never saved); the process's current
+  // directory is left alone.
+  std::error_code ec;
+  fs::path base = pathName().empty() ? fs::current_path(ec) : fs::path(pathName()).parent_path();
+  if (base.empty()) base = fs::current_path(ec);
+  auto absolute = [&](const std::string& entry) {
+    if (IsAbsolutePath(entry)) return entry;
+    return (base / entry).lexically_normal().string();
+  };
+  for (const auto& e : imageList)
+    if (!IsAddress(e, root)) list.push_back(absolute(e));
+  for (const auto& e : audioList)
+    if (!IsAddress(e, root)) list.push_back(absolute(e));
+  return true;
+}

@@ -1,0 +1,73 @@
+#include "core/KesApp.h"
+
+#include "core/KesDoc.h"
+#include "core/Messages.h"
+
+const std::array<const char*, 7> AppSettings::kDefaultDays = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const std::array<const char*, 12> AppSettings::kDefaultMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+const std::array<const char*, 2> AppSettings::kDefaultMeridiem = {"AM", "PM"};
+
+AppSettings AppSettings::Defaults() {
+  AppSettings s;
+  s.nonJavaMessage = msg::kNonJavaMessage;
+  for (std::size_t i = 0; i < 7; ++i) s.days[i] = kDefaultDays[i];
+  for (std::size_t i = 0; i < 12; ++i) s.months[i] = kDefaultMonths[i];
+  for (std::size_t i = 0; i < 2; ++i) s.meridiem[i] = kDefaultMeridiem[i];
+  return s;
+}
+
+KesApp::KesApp(Platform& platform) : platform_(platform), settings_(AppSettings::Defaults()) {
+  linkHistory = {kMakerWebAddress, kMakerMailAddress};
+  fontNames = {"Arial", "TimesRoman", "Courier"};
+}
+
+KesApp::~KesApp() = default;
+
+void KesApp::ReadSettings() {
+  const AppSettings d = AppSettings::Defaults();
+  Platform& p = platform_;
+  settings_.browserPath = p.GetProfileString("Options", "Browser", "");
+  settings_.browserLocal = p.GetProfileInt("Options", "BrowserLocal", 0);
+  settings_.browserClassPath = p.GetProfileInt("Options", "BrowserClassPath", 0);
+  settings_.nonJavaMessage = p.GetProfileString("Options", "NonJavaMessage", d.nonJavaMessage);
+  for (std::size_t i = 0; i < 7; ++i)
+    settings_.days[i] = p.GetProfileString("Options", "Day" + std::to_string(i + 1), d.days[i]);
+  for (std::size_t i = 0; i < 12; ++i)
+    settings_.months[i] =
+        p.GetProfileString("Options", "Month" + std::to_string(i + 1), d.months[i]);
+  for (std::size_t i = 0; i < 2; ++i)
+    settings_.meridiem[i] =
+        p.GetProfileString("Options", "Meridiem" + std::to_string(i + 1), d.meridiem[i]);
+}
+
+void KesApp::WriteSettings() {
+  Platform& p = platform_;
+  p.WriteProfileString("Options", "NonJavaMessage", settings_.nonJavaMessage);
+  for (std::size_t i = 0; i < 7; ++i)
+    p.WriteProfileString("Options", "Day" + std::to_string(i + 1), settings_.days[i]);
+  for (std::size_t i = 0; i < 12; ++i)
+    p.WriteProfileString("Options", "Month" + std::to_string(i + 1), settings_.months[i]);
+  for (std::size_t i = 0; i < 2; ++i)
+    p.WriteProfileString("Options", "Meridiem" + std::to_string(i + 1), settings_.meridiem[i]);
+  p.WriteProfileString("Options", "Browser", settings_.browserPath);
+  p.WriteProfileInt("Options", "BrowserLocal", settings_.browserLocal);
+  p.WriteProfileInt("Options", "BrowserClassPath", settings_.browserClassPath);
+}
+
+bool KesApp::CommitPages() {
+  acceptFlag_ = 1;
+  if (currentDoc_) currentDoc_->UpdateAllViews(kHintCommit);
+  return acceptFlag_ != 0;
+}
+
+void KesApp::RefreshPages() {
+  if (currentDoc_) currentDoc_->UpdateAllViews(kHintRefresh);
+}
+
+void KesApp::PushFront(std::vector<std::string>& list, const std::string& entry) {
+  if (!list.empty() && list.front() == entry) return;
+  list.insert(list.begin(), entry);
+}

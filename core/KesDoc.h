@@ -1,0 +1,117 @@
+// The document base: path, title, modified flag, views and their update
+// hints; the parameter writers; the file operations shared by every project
+// document.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class KesApp;
+class Platform;
+
+// Update hints broadcast to the document's views.
+enum DocHint : int {
+  kHintReset = 104,      // the document's contents are being replaced
+  kHintFilled = 105,     // New or Open has filled the document
+  kHintCommit = 1000,    // every page stores its edits into its group, or refuses
+  kHintRefresh = 1001,   // every page reloads its controls from its group
+};
+
+class DocView {
+ public:
+  virtual ~DocView() = default;
+  virtual void OnUpdate(int hint) = 0;
+};
+
+class DocumentBase {
+ public:
+  virtual ~DocumentBase() = default;
+
+  const std::string& pathName() const { return pathName_; }
+  void SetPathName(const std::string& path);
+  // "Untitled" or the file name of the path.
+  const std::string& title() const { return title_; }
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+  void AddView(DocView* view);
+  void RemoveView(DocView* view);
+  void UpdateAllViews(int hint);
+
+ private:
+  std::string pathName_;
+  std::string title_ = "Untitled";
+  bool modified_ = false;
+  std::vector<DocView*> views_;
+};
+
+class KesDoc : public DocumentBase {
+ public:
+  explicit KesDoc(KesApp& app);
+  ~KesDoc() override;
+
+  KesApp& app() const { return app_; }
+  Platform& platform() const;
+
+  // Document-level fields.
+  std::string htmlPath;           // saved in the file head
+  std::string lastCopyDirectory;  // not saved
+  std::string inputFilePath;      // never changed by the program
+  int32_t generateInput = 0;      // never changed by the program
+
+  // Slots in their order.
+  virtual bool GetResourceFiles(std::vector<std::string>& list);
+  virtual bool CopyResourcesTo(const std::string& directory);
+  static std::string WriteStringParam(int form, const std::string& name, const std::string& value,
+                                      const std::string& def, int escape);
+  static std::string WriteLongParam(int form, const std::string& name, long value, long def);
+  static std::string WriteIntParam(int form, const std::string& name, int value, int def);
+  static std::string WriteColorParam(int form, const std::string& name, uint32_t value,
+                                     uint32_t def);
+  virtual std::string BuildParams(int form, const std::string& prefixScript);
+  virtual std::string BuildHtml(int mode);
+  // Writes BuildHtml (mode 1 for a preview, else 0); asks for the path first
+  // when `ask` is set. After a page that is not a preview, the Resources hook runs.
+  virtual bool SaveHtml(std::string& path, bool ask, bool preview);
+  virtual bool SaveInputFile(std::string path, bool ask);
+  virtual bool CopySegmentToClipboard();
+
+  // Hooks the user interface fills: the Resources dialog for a written page,
+  // and stopping a running internal preview.
+  std::function<void(const std::string& html)> showResources;
+  std::function<void()> stopPreview;
+
+  // Framework operations.
+  // Writes the document to `path` through a temporary file; on any failure
+  // reports "Failed to save document." and leaves the previous file intact.
+  virtual bool OnSaveDocument(const std::string& path);
+  // File Save and Save As; Save asks for a name when the project has none.
+  bool DoFileSave();
+  bool DoSave(const std::string& path, bool replace = true);
+  // "Save changes to %1?" when modified; false means the user cancelled.
+  bool SaveModified();
+  // Whether the frame may close (the pages are committed first).
+  bool CanCloseFrame();
+
+  // The project as the project file holds it; Serialize writes or reads it.
+  virtual void Serialize(class Archive& ar);
+
+  // Writes `bytes` to `path` through a temporary file in the same folder,
+  // renamed over the target only when every byte is written.
+  static bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+  // Whole file into `bytes`; false when it cannot be opened or read.
+  static bool ReadWholeFile(const std::string& path, std::string& bytes);
+  // Plain write (create or truncate) used for pages and input files.
+  static bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+  static constexpr const char* kProjectFilter =
+      "VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||";
+
+ protected:
+  // The current drive's root as the address test needs it.
+  std::string DriveRoot() const;
+
+ private:
+  KesApp& app_;
+};

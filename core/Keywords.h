@@ -1,0 +1,27 @@
+// VelkoScript keywords and their numeric tokens, and the small text helpers
+// the generators share.
+#pragma once
+
+#include <string>
+
+// The token of a keyword (compared ignoring case) when tokenizing is on;
+// otherwise, or for an unknown word, the word itself.
+std::string Tok(const std::string& word, int tokenize);
+
+// Copies `text` with every character of `set` replaced by `replacement`.
+std::string ReplaceChars(const std::string& text, const std::string& set, char replacement);
+
+// The characters that make scripts one line: CR, tab, LF and form feed.
+inline constexpr const char* kLineBreakChars = "\r\t\n\f";
+
+// Whether a path is an address on the web rather than a local file.
+// `driveRoot` is the root of the current drive ("c:\\"), empty on POSIX.
+bool IsAddress(const std::string& path, const std::string& driveRoot = std::string());
+
+// The file name and extension of a path: both '/' and '\' separate folders and
+// a drive "X:" is dropped.
+std::string FileNameOf(const std::string& path);
+
+// Whether a path is absolute: it starts with '/' or '\' or has ':' as its
+// second character.
+bool IsAbsolutePath(const std::string& path);

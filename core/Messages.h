@@ -1,0 +1,52 @@
+// Message texts shown to the user. "%1" and "%2" are replaced by their arguments.
+#pragma once
+
+#include <string>
+
+namespace msg {
+inline constexpr const char* kFailedToOpen = "Failed to open document.";
+inline constexpr const char* kUnexpectedFormat = "Unexpected file format.";
+inline constexpr const char* kFailedToSave = "Failed to save document.";
+inline constexpr const char* kFailedToCreateEmpty = "Failed to create empty document.";
+inline constexpr const char* kUnableToWrite =
+    "Unable to write to %1, it is read-only or opened by someone else.";
+inline constexpr const char* kSaveChanges = "Save changes to %1?";
+inline constexpr const char* kEnterInteger = "Please enter an integer.";
+inline constexpr const char* kEnterIntegerBetween = "Please enter an integer between %1 and %2.";
+// 507
+inline constexpr const char* kNonJavaMessage =
+    "Your browser is not Java capable or Java has been disabled.";
+// 609, 610, 611
+inline constexpr const char* kButtonNameEmpty = "You must specify a name for each button!";
+inline constexpr const char* kProjectIdentifierEmpty =
+    "You must specifiy a valid Project Identifier for this project!";
+inline constexpr const char* kButtonNameDuplicate =
+    "Another button already has the name '%1'! Please choose a unique name for this button.";
+// 10003 ... 10031
+inline constexpr const char* kDirectoryMissing =
+    "Directory '%1' does not exist. Do you wish to create it?";
+inline constexpr const char* kCopyingFile = "Copying file '%1' ";
+inline constexpr const char* kPublishTo = "Publish to:";
+inline constexpr const char* kFileExists = "File '%1' already exists.  Do you wish to replace it?";
+inline constexpr const char* kPublishSuccess =
+    "The Publish operation was successful.  All files were copied.";
+inline constexpr const char* kCannotCreateDirectory = "Unable to create directory '%1'!";
+inline constexpr const char* kPublishFailed =
+    "The Publish operation did not copy all files.  The published project may not work correctly.";
+inline constexpr const char* kBrowserFailed =
+    "There was a problem starting the browser! Make sure the path  to the browser is set "
+    "correctly, and there is enough memory.";
+inline constexpr const char* kFileMissing = "File  '%1' is missing!";
+inline constexpr const char* kCannotCopy = "Unable to copy file '%1' to '%2'!";
+inline constexpr const char* kPreviewCopyFailed =
+    "An error occured while copying files for previewing. Please make sure there is enough disk "
+    "space, and that the files exist.";
+inline constexpr const char* kClipboardFailed = "Failed to open Clipboard!";
+// 20308 (the micro sign is the Windows-1252 byte 0xB5)
+inline constexpr const char* kAudioFormat =
+    "The audio file '%1' is not in the correct format.  It should be Sun '.au' format, 8000 Hz, "
+    "mono, \xB5-law.";
+
+// Replaces "%1" and "%2" in `text`.
+std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});
+}  // namespace msg

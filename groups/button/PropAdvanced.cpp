@@ -1,0 +1,32 @@
+#include "groups/button/PropAdvanced.h"
+
+#include "core/Archive.h"
+#include "core/Keywords.h"
+
+PropAdvanced::PropAdvanced(PropState* state) : state_(state) {
+  name = "Advanced";
+  icon = 310;
+}
+
+void PropAdvanced::Serialize(Archive& ar) { ar.String(script); }
+
+std::string PropAdvanced::GetScript(const std::string&, int) {
+  return ReplaceChars(script, kLineBreakChars, ' ');
+}
+
+std::string InsertActionLine(int action, const std::string& buttonName) {
+  switch (action) {
+    case 0:
+      return "PropSet '" + buttonName + "' Show=False;\r\n";
+    case 1:
+      return "PropSet '" + buttonName + "' Show=True;\r\n";
+    case 2:
+      return "StateSet '" + buttonName + "' 0;\r\n";
+    case 3:
+      return "StateSet '" + buttonName + "' 1;\r\n";
+    case 4:
+      return "StateSet '" + buttonName + "' 2;\r\n";
+    default:
+      return std::string();
+  }
+}

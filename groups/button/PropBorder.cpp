@@ -1,0 +1,67 @@
+#include "groups/button/PropBorder.h"
+
+#include "core/Archive.h"
+#include "core/Keywords.h"
+#include "groups/button/PropState.h"
+
+PropBorder::PropBorder(PropState* state) : state_(state) {
+  name = "Border";
+  icon = 307;
+}
+
+void PropBorder::Serialize(Archive& ar) {
+  ar.Int(smooth);
+  ar.Int(style);
+  ar.Int(thick);
+  ar.Color(topColor);
+  ar.Color(midColor);
+  ar.Color(botColor);
+  ar.Int(automatic);
+  ar.Int(frameThick);
+  ar.Color(frameColor);
+}
+
+namespace {
+uint32_t Shift(uint32_t c, int delta) {
+  uint32_t out = 0;
+  for (int i = 0; i < 3; ++i) {
+    int v = static_cast<int>((c >> (8 * i)) & 0xFF) + delta;
+    if (v > 255) v = 255;
+    if (v < 0) v = 0;
+    out |= static_cast<uint32_t>(v) << (8 * i);
+  }
+  return out;
+}
+}  // namespace
+
+uint32_t PropBorder::Lighter(uint32_t c, int amount) { return Shift(c, amount); }
+uint32_t PropBorder::Darker(uint32_t c, int amount) { return Shift(c, -amount); }
+
+PropBorder::Colors PropBorder::AutomaticColorsFor(uint32_t c, const std::string& stateName) {
+  if (stateName == "Down") return {Darker(c), c, Lighter(c)};
+  return {Lighter(c), c, Darker(c)};
+}
+
+PropBorder::Colors PropBorder::AutomaticColors() const {
+  if (!state_) return AutomaticColorsFor(0xC0C0C0, std::string());
+  return AutomaticColorsFor(state_->color, state_->name);
+}
+
+std::string PropBorder::GetDiffScript(const std::string&, int tok, const PropBorder& ref) const {
+  static const char* const kWords[5] = {"None", "Flat", "Bevel", "Point", "Raised"};
+  std::string s;
+  if (style != ref.style && style >= 0 && style <= 4)
+    s += FormatString(Tok("BorderStyle", tok), Tok(kWords[style], tok), "");
+  s += FormatBool(Tok("BorderSmooth", tok), smooth, ref.smooth);
+  if (style == 0)
+    s += FormatInt(Tok("BorderThick", tok), 0, -1);
+  else
+    s += FormatInt(Tok("BorderThick", tok), thick, ref.thick);
+  Colors c = automatic != 0 ? AutomaticColors() : Colors{topColor, midColor, botColor};
+  s += FormatColor(Tok("BorderTop", tok), c.top, ref.topColor);
+  s += FormatColor(Tok("BorderMid", tok), c.mid, ref.midColor);
+  s += FormatColor(Tok("BorderBot", tok), c.bot, ref.botColor);
+  s += FormatInt(Tok("FrameThick", tok), frameThick, ref.frameThick);
+  s += FormatColor(Tok("FrameColor", tok), frameColor, ref.frameColor);
+  return s;
+}

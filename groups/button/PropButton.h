@@ -1,0 +1,56 @@
+// One button: name, mode, visibility, dragging, initial selection, tool tip,
+// link, status text, position and size, mouse-leave script, and its states.
+#pragma once
+
+#include <memory>
+
+#include "core/KesProp.h"
+
+class PropProject;
+class PropState;
+
+class PropButton : public KesProp {
+ public:
+  // Takes the name "Button %i" from the document's button counter and
+  // increments it. The states are created by CreateStates().
+  explicit PropButton(PropProject* project);
+  ~PropButton() override;
+
+  PropClass GetClass() const override { return PropClass::Button; }
+  void Serialize(Archive& ar) override;
+  const char* GetViewClass() const override { return "TabButton"; }
+  // The button statement.
+  std::string GetScript(const std::string& prefix, int tokenize) override;
+  int GetPageId() const override { return 2600; }
+
+  // Creates "Up", "Over" and "Down", each with its five groups.
+  void CreateStates();
+
+  PropProject* project() const { return project_; }
+  PropState* state(int i) const;  // 0 Up, 1 Over, 2 Down
+
+  int32_t drag = 0;
+  int32_t initiallyDown = 0;
+  int32_t show = 1;
+  int32_t mode = 0;  // 0 push, 1 check box, 2 radio
+  std::string tip;
+  std::string status;
+  std::string url;
+  std::string target;
+  int32_t height = 40;
+  int32_t width = 100;
+  int32_t x = 0;
+  int32_t y = 0;
+  std::string leaveScript;
+
+  std::unique_ptr<PropState> upState;
+  std::unique_ptr<PropState> overState;
+  std::unique_ptr<PropState> downState;
+
+ private:
+  PropProject* project_;
+};
+
+// Name validation of the General page: 0 when the name may be used, otherwise
+// the message id (609 empty, 611 another button has it, ignoring case).
+int ValidateButtonName(const PropButton& button, const std::string& name);

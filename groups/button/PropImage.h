@@ -1,0 +1,33 @@
+// Picture of a button state.
+#pragma once
+
+#include "core/KesProp.h"
+
+class PropState;
+
+class PropImage : public KesProp {
+ public:
+  explicit PropImage(PropState* state);
+
+  PropClass GetClass() const override { return PropClass::Image; }
+  void Serialize(Archive& ar) override;
+  const char* GetViewClass() const override { return "ViewImage"; }
+  int GetPageId() const override { return 2500; }
+
+  // Registers a local file in the image list and writes its number; also sets
+  // `resourceIndex` for this generation.
+  std::string GetDiffScript(const std::string& extra, int tokenize, const PropImage& reference);
+
+  PropState* state() const { return state_; }
+
+  std::string file;
+  int32_t offsetY = 0;
+  int32_t offsetX = 0;
+  int32_t alignX = 1;
+  int32_t alignY = 1;
+  int32_t style = 0;  // 0 normal, 1 tile, 2 scale
+  int32_t resourceIndex = -1;  // not saved
+
+ private:
+  PropState* state_;
+};

@@ -1,0 +1,51 @@
+#include "groups/button/PropText.h"
+
+#include "core/Archive.h"
+#include "core/Keywords.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+
+PropText::PropText(PropState* state) : state_(state) {
+  name = "Text";
+  icon = 306;
+  if (state_ && state_->button()) text = state_->button()->name;
+}
+
+void PropText::Serialize(Archive& ar) {
+  ar.Int(alignX);
+  ar.Int(alignY);
+  ar.Int(offsetX);
+  ar.Int(offsetY);
+  ar.String(text);
+  ar.Color(textColor);
+  ar.String(font);
+  ar.Int(bold);
+  ar.Int(emboss);
+  ar.Int(engrave);
+  ar.Int(italic);
+  ar.Int(underline);
+  ar.Int(size);
+}
+
+int32_t PropText::StyleMask() const {
+  uint32_t m = static_cast<uint32_t>(engrave);
+  m = (m << 1) | static_cast<uint32_t>(emboss);
+  m = (m << 1) | static_cast<uint32_t>(underline);
+  m = (m << 1) | static_cast<uint32_t>(italic);
+  m = (m << 1) | static_cast<uint32_t>(bold);
+  return static_cast<int32_t>(m);
+}
+
+std::string PropText::GetDiffScript(const std::string&, int tok, const PropText& ref) const {
+  std::string s;
+  s += FormatQuoted(Tok("Text", tok), text, ref.text);
+  s += FormatColor(Tok("TextColor", tok), textColor, ref.textColor);
+  s += FormatInt(Tok("TextAlignX", tok), alignX, ref.alignX);
+  s += FormatInt(Tok("TextAlignY", tok), alignY, ref.alignY);
+  s += FormatInt(Tok("TextOffsetX", tok), offsetX, ref.offsetX);
+  s += FormatInt(Tok("TextOffsetY", tok), offsetY, ref.offsetY);
+  s += FormatQuoted(Tok("TextFont", tok), font, ref.font);
+  s += FormatInt(Tok("TextSize", tok), size, ref.size);
+  s += FormatInt(Tok("TextStyle", tok), StyleMask(), ref.StyleMask());
+  return s;
+}
