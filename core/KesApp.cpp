@@ -71,3 +71,25 @@ void KesApp::PushFront(std::vector<std::string>& list, const std::string& entry)
   if (!list.empty() && list.front() == entry) return;
   list.insert(list.begin(), entry);
 }
+
+void KesApp::ShowContextHelp(int, std::string*, bool) {}
+
+void KesApp::ShowHelpPage(const std::string&, const std::string&, bool, bool) {}
+
+void KesApp::LaunchBrowser(const std::string& target) {
+  if (settings_.browserClassPath == 0) platform_.UnsetEnvironment("CLASSPATH");
+  bool ok;
+  if (settings_.browserPath.empty()) {
+    ok = platform_.OpenWithShell(target);
+  } else {
+    std::string argument = target;
+    if (settings_.browserLocal == 0) {
+      // "file:/" directly followed by the path, without its leading slash on POSIX.
+      std::string path = target;
+      if (!path.empty() && path[0] == '/') path.erase(0, 1);
+      argument = "file:/" + path;
+    }
+    ok = platform_.StartProcess(settings_.browserPath, {argument});
+  }
+  if (!ok) platform_.MessageBox(msg::kBrowserFailed, MsgButtons::Ok, MsgIcon::Stop);
+}

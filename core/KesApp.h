@@ -61,6 +61,16 @@ class KesApp {
   }
   int acceptFlag() const { return acceptFlag_; }
 
+  // Help. The editor shows the prompt in its status bar and the topic's page
+  // in its Info/Preview window; the engine's versions do nothing.
+  // `tooltip` receives the tooltip field when given.
+  virtual void ShowContextHelp(int id, std::string* tooltip, bool follow);
+  virtual void ShowHelpPage(const std::string& topic, const std::string& anchor, bool follow,
+                            bool byAddress);
+  // Starts the external browser on `target` (the configured program, or the
+  // desktop's default handler); message 10026 on failure.
+  virtual void LaunchBrowser(const std::string& target);
+
   // Help state.
   int helpLock = 0;
   std::string currentHelpPage;
