@@ -1,0 +1,19 @@
+#include <gtest/gtest.h>
+
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "support/TestPlatform.h"
+#include "ui/KesWndProperties.h"
+#include "ui/ViewOutline.h"
+
+TEST(OutlineSmoke, ShowsProjectAndButton) {
+  TestPlatform platform;
+  KesApp app(platform);
+  Doc doc(app);
+  app.setCurrentDoc(&doc);
+  doc.OnNewDocument();
+  KesWndProperties props(app, doc);
+  ViewOutline tree(app, doc, props);
+  ASSERT_EQ(tree.topLevelItemCount(), 1);
+  EXPECT_EQ(tree.topLevelItem(0)->childCount(), 1);
+}
