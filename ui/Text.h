@@ -1,0 +1,18 @@
+// Conversion between the engine's Windows-1252 text and Qt's strings, at the
+// boundary of the user interface.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "core/Win1252.h"
+
+inline QString ToQ(const std::string& text1252) {
+  return QString::fromStdString(win1252::ToUtf8(text1252));
+}
+
+// Characters Windows-1252 cannot hold become '?'.
+inline std::string FromQ(const QString& text) { return win1252::FromUtf8(text.toStdString()); }
+
+// File names go to the operating system as UTF-8.
+inline QString PathToQ(const std::string& path1252) { return ToQ(path1252); }
