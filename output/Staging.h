@@ -1,6 +1,9 @@
-// Putting the files a page needs beside it.
+// Putting the files a page needs beside it, and the file operations the
+// copying routines share. Paths are full paths; a source's file name is what
+// follows its last '/' or '\'.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,5 +12,44 @@ class Platform;
 // Stages every file of `files` into `directory` (made when missing): a copy
 // still up to date is skipped, a missing source or a failed copy asks
 // Retry/Cancel. False when the directory cannot be made or the user cancels.
+// Files already copied stay in place whatever the outcome.
 bool StageFiles(Platform& platform, const std::vector<std::string>& files,
                 const std::string& directory);
+
+// What staging one file came to.
+enum class StageResult {
+  Copied,     // a fresh copy was made
+  UpToDate,   // the copy beside the page is newer than the source (or is the source)
+  Cancelled,  // the source is missing or cannot be copied, and the user cancelled
+};
+
+// Stages one file into `directory` (which must end with a separator): the
+// missing-file and copy-failure questions go through `platform` with
+// Retry/Cancel; any answer but Retry cancels.
+StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory);
+
+// Makes `directory` with any missing parents; true when it exists afterwards.
+bool MakeStagingDirectory(const std::string& directory);
+
+namespace fileops {
+// Whether anything (file or directory) exists at `path`.
+bool PathExists(const std::string& path);
+// Whether both paths name one and the same existing file.
+bool SameFile(const std::string& a, const std::string& b);
+// Creation time of `path` in whole seconds: the birth time where the file
+// system keeps one, else the time of the last status change.
+bool CreationTime(const std::string& path, std::int64_t& seconds);
+// Last modification time of `path` in whole seconds.
+bool ModificationTime(const std::string& path, std::int64_t& seconds);
+// Deletes a file (never a directory).
+bool DeleteFile(const std::string& path);
+// Copies `src` to a new file `dst` in blocks of 10240 bytes. Fails when `dst`
+// exists (nothing is overwritten), when `src` is not a readable regular file,
+// or on a read or write error; a partly written `dst` is removed again.
+bool BlockCopy(const std::string& src, const std::string& dst);
+// Copies `src` over `dst`, replacing an existing file. Fails when `src` is not
+// a regular file, when `dst` is a directory, or when both name the same file.
+bool CopyOverwriting(const std::string& src, const std::string& dst);
+// `directory` with a '/' appended unless it already ends with '/' or '\'.
+std::string WithSeparator(const std::string& directory);
+}  // namespace fileops

@@ -1,0 +1,193 @@
+#include "audio/AuFile.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint32_t kMagic = 0x2E736E64;  // ".snd"
+
+// Segment bases of the µ-law expansion.
+constexpr std::int32_t kSegmentBase[8] = {0, 132, 396, 924, 1980, 4092, 8316, 16764};
+
+constexpr unsigned char Expand(unsigned char u) {
+  const unsigned v = static_cast<unsigned char>(~u);
+  const unsigned e = (v >> 4) & 7u;
+  const std::int32_t m = static_cast<std::int32_t>(v & 0x0Fu);
+  std::int32_t s = kSegmentBase[e] + (m << (e + 3));
+  if (v & 0x80u) s = -s;
+  return static_cast<unsigned char>(((static_cast<std::uint16_t>(s) >> 8) & 0xFFu) ^ 0x80u);
+}
+
+constexpr std::array<unsigned char, 256> MakeTable() {
+  std::array<unsigned char, 256> t{};
+  for (unsigned i = 0; i < 256; ++i) t[i] = Expand(static_cast<unsigned char>(i));
+  return t;
+}
+
+constexpr std::array<unsigned char, 256> kPcm8 = MakeTable();
+
+bool ReadBigEndian(std::FILE* in, std::uint32_t& value) {
+  unsigned char b[4];
+  if (std::fread(b, 1, 4, in) != 4) return false;
+  value = (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) | (std::uint32_t{b[2]} << 8) |
+          std::uint32_t{b[3]};
+  return true;
+}
+
+void PutLittle(std::string& out, std::uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
+}
+
+void RemoveQuietly(const std::string& path) {
+  std::error_code ec;
+  fs::remove(fs::path(path), ec);
+}
+
+// Opens and checks the input, then makes the output (exclusively when asked)
+// and converts. Nothing is left at `waveFile` when this fails.
+bool Convert(const std::string& auFile, const std::string& waveFile, bool exclusive) {
+  std::FILE* in = std::fopen(auFile.c_str(), "rb");
+  if (!in) return false;
+  if (!au::CheckHeader(in)) {
+    std::fclose(in);
+    return false;
+  }
+  std::FILE* out = std::fopen(waveFile.c_str(), exclusive ? "wbx" : "wb");
+  if (!out) {
+    std::fclose(in);
+    return false;
+  }
+  bool ok = au::WriteWave(in, out);
+  std::fclose(in);
+  if (std::fclose(out) != 0) ok = false;
+  if (!ok) RemoveQuietly(waveFile);
+  return ok;
+}
+
+}  // namespace
+
+namespace au {
+
+unsigned char MuLawToPcm8(unsigned char u) {
+  return kPcm8[u];
+}
+
+bool CheckHeader(std::FILE* in) {
+  std::uint32_t magic = 0, headerSize = 0, dataSize = 0, encoding = 0, rate = 0, channels = 0;
+  if (!ReadBigEndian(in, magic) || magic != kMagic) return false;
+  if (!ReadBigEndian(in, headerSize) || headerSize < 24) return false;
+  if (!ReadBigEndian(in, dataSize)) return false;  // not checked
+  if (!ReadBigEndian(in, encoding) || encoding != 1) return false;
+  if (!ReadBigEndian(in, rate) || rate < 8000 || rate > 8012) return false;
+  if (!ReadBigEndian(in, channels) || channels != 1) return false;
+  // The rest of the header (an annotation) must be there in full.
+  std::uint64_t rest = headerSize - 24u;
+  char skip[512];
+  while (rest > 0) {
+    std::size_t want = rest < sizeof skip ? static_cast<std::size_t>(rest) : sizeof skip;
+    std::size_t got = std::fread(skip, 1, want, in);
+    if (got != want) return false;
+    rest -= got;
+  }
+  return true;
+}
+
+std::string WaveHeader(std::uint32_t dataLength) {
+  std::string h;
+  h.reserve(kWaveHeaderSize);
+  h += "RIFF";
+  PutLittle(h, dataLength + 36u, 4);
+  h += "WAVE";
+  h += "fmt ";
+  PutLittle(h, 16, 4);
+  PutLittle(h, 1, 2);     // PCM
+  PutLittle(h, 1, 2);     // channels
+  PutLittle(h, 8000, 4);  // sample rate
+  PutLittle(h, 8000, 4);  // bytes per second
+  PutLittle(h, 1, 2);     // block align
+  PutLittle(h, 8, 2);     // bits per sample
+  h += "data";
+  PutLittle(h, dataLength, 4);
+  return h;
+}
+
+bool WriteWave(std::FILE* in, std::FILE* out) {
+  std::string header = WaveHeader(0);
+  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return false;
+  // The WAVE length fields hold 32 bits, and the RIFF one 36 more.
+  constexpr std::uint64_t kMaxData = 0xFFFFFFFFull - 36u;
+  std::uint64_t count = 0;
+  unsigned char buffer[kPassSize];
+  for (;;) {
+    std::size_t got = std::fread(buffer, 1, kPassSize, in);
+    if (got == 0) break;
+    for (std::size_t i = 0; i < got; ++i) buffer[i] = kPcm8[buffer[i]];
+    if (std::fwrite(buffer, 1, got, out) != got) return false;
+    count += got;
+    if (count > kMaxData) return false;
+  }
+  if (std::ferror(in)) return false;
+  header = WaveHeader(static_cast<std::uint32_t>(count));
+  if (std::fflush(out) != 0 || std::fseek(out, 0, SEEK_SET) != 0) return false;
+  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return false;
+  return std::fflush(out) == 0;
+}
+
+bool ConvertFile(const std::string& auFile, const std::string& waveFile) {
+  return Convert(auFile, waveFile, false);
+}
+
+std::string TempWaveName() {
+  std::error_code ec;
+  fs::path dir = fs::temp_directory_path(ec);
+  if (ec || dir.empty()) dir = ".";
+  std::random_device rd;
+  std::mt19937_64 gen((static_cast<std::uint64_t>(rd()) << 32) ^ rd());
+  static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  std::string name;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = kTempPrefix;
+    for (int i = 0; i < 8; ++i) name += kDigits[gen() % 36];
+    fs::path p = dir / name;
+    if (!fs::exists(p, ec) && !fs::exists(fs::path(p.string() + ".wav;"), ec))
+      return p.string() + ".wav;";
+  }
+  return (dir / name).string() + ".wav;";
+}
+
+}  // namespace au
+
+bool ValidateAudioFile(const std::string& path) {
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) return false;
+  bool ok = au::CheckHeader(in);
+  std::fclose(in);
+  return ok;
+}
+
+std::string ResolveAudioPath(const std::string& file, const std::string& programDir) {
+  if (file.empty()) return file;
+  if (file.size() >= 2 && (file[0] == '/' || file[0] == '\\' || file[1] == ':')) return file;
+  std::error_code ec;
+  fs::path p = fs::path(programDir) / fs::path(file);
+  fs::path full = fs::absolute(p, ec);
+  if (ec) full = p;
+  return full.lexically_normal().string();
+}
+
+bool ConvertToWave(const std::string& auFile, std::string& waveFile) {
+  if (!waveFile.empty()) {
+    RemoveQuietly(waveFile);
+    waveFile.clear();
+  }
+  const std::string name = au::TempWaveName();
+  if (!Convert(auFile, name, true)) return false;
+  waveFile = name;
+  return true;
+}

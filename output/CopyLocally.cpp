@@ -1,0 +1,109 @@
+#include "output/CopyLocally.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/KesDoc.h"
+#include "core/Keywords.h"
+#include "core/Messages.h"
+#include "core/Platform.h"
+#include "output/Staging.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// `directory` as a full path with exactly one trailing '/'.
+std::string FullDirectory(const std::string& directory) {
+  std::error_code ec;
+  fs::path p = fs::absolute(fs::path(directory), ec);
+  if (ec) p = fs::path(directory);
+  std::string s = p.lexically_normal().string();
+  while (s.size() > 1 && (s.back() == '/' || s.back() == '\\')) s.pop_back();
+  if (s.empty() || (s.back() != '/' && s.back() != '\\')) s += '/';
+  return s;
+}
+
+// Asks to make a missing directory (one level) and makes it. False when the
+// user says No or the directory cannot be made (the user has been told).
+bool EnsureDirectory(Platform& platform, const std::string& path) {
+  if (fileops::PathExists(path)) return true;
+  if (platform.MessageBox(msg::Format(msg::kDirectoryMissing, path), MsgButtons::YesNo,
+                          MsgIcon::Question) != IdYes)
+    return false;
+  std::error_code ec;
+  fs::path p(path);
+  // One level: a missing parent makes this fail, as the question named one folder.
+  if (!fs::create_directory(p, ec) && !fs::is_directory(p, ec)) {
+    platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, path), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+    return false;
+  }
+  return true;
+}
+
+enum class Step { Next, Skip, Stop };
+
+Step CopyOne(Platform& platform, const std::string& src, const std::string& dst) {
+  while (!fileops::PathExists(src)) {
+    int a = platform.MessageBox(msg::Format(msg::kFileMissing, src, dst),
+                                MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
+    if (a == IdIgnore) return Step::Skip;
+    if (a != IdRetry) return Step::Stop;
+  }
+  if (fileops::PathExists(dst)) {
+    // Copying a file onto itself: it is already where it belongs.
+    if (fileops::SameFile(src, dst)) return Step::Next;
+    int a = platform.MessageBox(msg::Format(msg::kFileExists, dst), MsgButtons::YesNoCancel,
+                                MsgIcon::Question);
+    if (a == IdNo) return Step::Skip;
+    if (a != IdYes) return Step::Stop;
+  }
+  while (!fileops::CopyOverwriting(src, dst)) {
+    int a = platform.MessageBox(msg::Format(msg::kCannotCopy, src, dst),
+                                MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
+    if (a == IdIgnore) return Step::Skip;
+    if (a != IdRetry) return Step::Stop;
+  }
+  return Step::Next;
+}
+
+}  // namespace
+
+CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
+                                  const std::vector<std::string>& selected,
+                                  CopyProgress& progress) {
+  std::string chosen;
+  if (!platform.BrowseForFolder(msg::kPublishTo, chosen, lastCopyDirectory) || chosen.empty())
+    return CopyOutcome::Stopped;
+  const std::string base = FullDirectory(chosen);
+  if (!EnsureDirectory(platform, chosen) || !EnsureDirectory(platform, base))
+    return CopyOutcome::Stopped;
+
+  const int total = static_cast<int>(selected.size());
+  progress.Begin(total);
+  bool failed = false;
+  for (int i = 0; i < total; ++i) {
+    const std::string& src = selected[static_cast<std::size_t>(i)];
+    const std::string name = FileNameOf(src);
+    progress.SetText(msg::Format(msg::kCopyingFile, name));
+    progress.SetPos(i);
+    if (progress.Cancelled()) {
+      failed = true;
+      break;
+    }
+    Step step = CopyOne(platform, src, base + name);
+    if (step != Step::Next) failed = true;
+    if (step == Step::Stop) break;
+  }
+  platform.MessageBox(failed ? msg::kPublishFailed : msg::kPublishSuccess, MsgButtons::Ok,
+                      MsgIcon::Exclamation);
+  lastCopyDirectory = chosen;
+  progress.End();
+  return failed ? CopyOutcome::Failed : CopyOutcome::Succeeded;
+}
+
+CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,
+                                  CopyProgress& progress) {
+  return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress);
+}
