@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -31,6 +32,9 @@ class TestPlatform : public Platform {
   std::deque<int> answers;
   std::deque<std::string> fileAnswers;    // "" means Cancel
   std::deque<std::string> folderAnswers;  // "" means Cancel
+  // Runs when a message box is shown, before it is answered (a test can
+  // change the world the way a user would before pressing Retry).
+  std::function<void(const Message&)> onMessage;
 
   // What happened.
   std::vector<Message> messages;
@@ -54,6 +58,7 @@ class TestPlatform : public Platform {
 
   int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override {
     messages.push_back({text, buttons, icon});
+    if (onMessage) onMessage(messages.back());
     if (!answers.empty()) {
       int a = answers.front();
       answers.pop_front();
