@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "output/CopyLocally.h"
+#include "support/TempDir.h"
+#include "support/TestPlatform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Records what the copy told its progress window; presses Cancel when the
+// position reaches `cancelAt`.
+class ScriptedProgress : public CopyProgress {
+ public:
+  int cancelAt = -1;
+  std::vector<std::string> log;
+  void Begin(int total) override { log.push_back("begin " + std::to_string(total)); }
+  void SetText(const std::string& text) override { log.push_back("text " + text); }
+  void SetPos(int pos) override {
+    pos_ = pos;
+    log.push_back("pos " + std::to_string(pos));
+  }
+  bool Cancelled() override { return cancelAt >= 0 && pos_ >= cancelAt; }
+  void End() override { log.push_back("end"); }
+
+ private:
+  int pos_ = 0;
+};
+
+const std::string kSuccess = "The Publish operation was successful.  All files were copied.";
+const std::string kFailure =
+    "The Publish operation did not copy all files.  The published project may not work "
+    "correctly.";
+
+struct CopyFixture : ::testing::Test {
+  TempDir t;
+  TestPlatform p;
+  ScriptedProgress progress;
+  std::string last = "/previous/place";
+  std::string out;
+
+  void SetUp() override {
+    out = t / "out";
+    fs::create_directories(out);
+    WriteBytes(t / "src/a.gif", "A");
+    WriteBytes(t / "src/b.au", "B");
+    WriteBytes(t / "src/c.class", "C");
+  }
+  CopyOutcome Run(const std::vector<std::string>& files) {
+    p.folderAnswers.push_back(out);
+    return CopySelectedResources(p, last, files, progress);
+  }
+  std::string Dst(const std::string& name) const { return out + "/" + name; }
+  const std::string& LastMessage() const { return p.messages.back().text; }
+};
+
+}  // namespace
+
+TEST_F(CopyFixture, CopiesTheSelectionAndReportsSuccess) {
+  ASSERT_EQ(Run({t / "src/a.gif", t / "src/b.au"}), CopyOutcome::Succeeded);
+  ASSERT_EQ(p.folderDialogs.size(), 1u);
+  EXPECT_EQ(p.folderDialogs[0].first, "Publish to:");
+  EXPECT_EQ(p.folderDialogs[0].second, "/previous/place");
+  EXPECT_EQ(progress.log,
+            (std::vector<std::string>{"begin 2", "text Copying file 'a.gif' ", "pos 0",
+                                      "text Copying file 'b.au' ", "pos 1", "end"}));
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text, kSuccess);
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(ReadBytes(Dst("b.au")), "B");
+  EXPECT_FALSE(fs::exists(Dst("c.class")));
+  EXPECT_EQ(last, out);
+}
+
+TEST_F(CopyFixture, NothingSelectedStillReportsSuccess) {
+  ASSERT_EQ(Run({}), CopyOutcome::Succeeded);
+  EXPECT_EQ(progress.log, (std::vector<std::string>{"begin 0", "end"}));
+  EXPECT_EQ(LastMessage(), kSuccess);
+  EXPECT_TRUE(fs::is_empty(out));
+}
+
+TEST_F(CopyFixture, NoFolderChosenDoesNothing) {
+  EXPECT_EQ(CopySelectedResources(p, last, {t / "src/a.gif"}, progress), CopyOutcome::Stopped);
+  EXPECT_TRUE(p.messages.empty());
+  EXPECT_TRUE(progress.log.empty());
+  EXPECT_EQ(last, "/previous/place");
+}
+
+TEST_F(CopyFixture, MissingFolderIsMadeOnlyWhenTheUserAgrees) {
+  out = t / "new";
+  p.answers = {IdNo};
+  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Stopped);
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text,
+            "Directory '" + out + "' does not exist. Do you wish to create it?");
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Question);
+  EXPECT_FALSE(fs::exists(out));
+  EXPECT_TRUE(progress.log.empty());
+  EXPECT_EQ(last, "/previous/place");
+
+  p.messages.clear();
+  p.answers = {IdYes};
+  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
+  // Asked once: the full path exists once the chosen folder was made.
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(last, out);
+}
+
+TEST_F(CopyFixture, FolderThatCannotBeMadeIsReported) {
+  out = t / "missing/parent/child";
+  p.answers = {IdYes};
+  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Stopped);
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(p.messages[1].text, "Unable to create directory '" + out + "'!");
+  EXPECT_EQ(p.messages[1].buttons, MsgButtons::Ok);
+  EXPECT_EQ(p.messages[1].icon, MsgIcon::Exclamation);
+  EXPECT_TRUE(progress.log.empty());
+  EXPECT_EQ(last, "/previous/place");
+}
+
+TEST_F(CopyFixture, MissingSourceAbortRetryIgnore) {
+  const std::string missing = t / "src/gone.gif";
+  const std::string missingText = "File  '" + missing + "' is missing!";
+  // Abort stops before the next file.
+  p.answers = {IdAbort};
+  EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Failed);
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(p.messages[0].text, missingText);
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::AbortRetryIgnore);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(p.messages[1].text, kFailure);
+  EXPECT_FALSE(fs::exists(Dst("a.gif")));
+  EXPECT_EQ(progress.log.back(), "end");
+
+  // Ignore skips the file, copies the rest, and still reports failure.
+  p.messages.clear();
+  p.answers = {IdIgnore};
+  EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Failed);
+  EXPECT_EQ(LastMessage(), kFailure);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+
+  // Retry after the file turned up copies it.
+  p.messages.clear();
+  p.answers = {IdRetry};
+  p.onMessage = [&](const TestPlatform::Message& m) {
+    if (m.text == missingText) WriteBytes(missing, "G");
+  };
+  EXPECT_EQ(Run({missing}), CopyOutcome::Succeeded);
+  EXPECT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(ReadBytes(Dst("gone.gif")), "G");
+}
+
+TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
+  WriteBytes(Dst("a.gif"), "old");
+  const std::string question =
+      "File '" + Dst("a.gif") + "' already exists.  Do you wish to replace it?";
+  // No keeps the old file and counts as a failure.
+  p.answers = {IdNo};
+  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au"}), CopyOutcome::Failed);
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(p.messages[0].text, question);
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::YesNoCancel);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Question);
+  EXPECT_EQ(p.messages[1].text, kFailure);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "old");
+  EXPECT_EQ(ReadBytes(Dst("b.au")), "B");
+
+  // Cancel stops there.
+  fs::remove(Dst("b.au"));
+  p.messages.clear();
+  p.answers = {IdCancel};
+  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au"}), CopyOutcome::Failed);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "old");
+  EXPECT_FALSE(fs::exists(Dst("b.au")));
+
+  // Yes replaces it.
+  p.messages.clear();
+  p.answers = {IdYes};
+  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(LastMessage(), kSuccess);
+}
+
+TEST_F(CopyFixture, TwoSourcesWithOneNameAskToReplace) {
+  WriteBytes(t / "other/a.gif", "A2");
+  p.answers = {IdYes};
+  EXPECT_EQ(Run({t / "src/a.gif", t / "other/a.gif"}), CopyOutcome::Succeeded);
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(p.messages[0].text,
+            "File '" + Dst("a.gif") + "' already exists.  Do you wish to replace it?");
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A2");
+}
+
+TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
+  // A folder where a file is expected cannot be copied.
+  const std::string odd = t / "src/odd.gif";
+  fs::create_directories(odd);
+  const std::string text = "Unable to copy file '" + odd + "' to '" + Dst("odd.gif") + "'!";
+
+  p.answers = {IdAbort};
+  EXPECT_EQ(Run({odd, t / "src/a.gif"}), CopyOutcome::Failed);
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(p.messages[0].text, text);
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::AbortRetryIgnore);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_FALSE(fs::exists(Dst("a.gif")));
+
+  p.messages.clear();
+  p.answers = {IdIgnore};
+  EXPECT_EQ(Run({odd, t / "src/a.gif"}), CopyOutcome::Failed);
+  EXPECT_EQ(LastMessage(), kFailure);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+
+  p.messages.clear();
+  p.answers = {IdRetry};
+  p.onMessage = [&](const TestPlatform::Message& m) {
+    if (m.text != text) return;
+    fs::remove(odd);
+    WriteBytes(odd, "O");
+  };
+  EXPECT_EQ(Run({odd}), CopyOutcome::Succeeded);
+  EXPECT_EQ(ReadBytes(Dst("odd.gif")), "O");
+}
+
+TEST_F(CopyFixture, CancelTakesEffectBeforeTheNextFile) {
+  progress.cancelAt = 1;
+  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au", t / "src/c.class"}), CopyOutcome::Failed);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_FALSE(fs::exists(Dst("b.au")));
+  EXPECT_FALSE(fs::exists(Dst("c.class")));
+  EXPECT_EQ(progress.log,
+            (std::vector<std::string>{"begin 3", "text Copying file 'a.gif' ", "pos 0",
+                                      "text Copying file 'b.au' ", "pos 1", "end"}));
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text, kFailure);
+  EXPECT_EQ(last, out);
+}
+
+TEST_F(CopyFixture, FullPathHasOneTrailingSeparator) {
+  out = t / "out//./";
+  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
+  EXPECT_EQ(ReadBytes(t / "out/a.gif"), "A");
+  EXPECT_EQ(last, t / "out//./");  // kept as chosen
+
+  // Copying a file onto itself is no copy at all, and loses nothing.
+  p.messages.clear();
+  out = t / "src";
+  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
+  EXPECT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(ReadBytes(t / "src/a.gif"), "A");
+}

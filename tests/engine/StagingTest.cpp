@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "output/Staging.h"
+#include "support/TempDir.h"
+#include "support/TestPlatform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Touch(const std::string& path, std::chrono::seconds ahead) {
+  fs::last_write_time(path, fs::file_time_type::clock::now() + ahead);
+}
+
+}  // namespace
+
+TEST(Staging, CopiesEveryFileIntoANewDirectory) {
+  TempDir t;
+  const std::string big = Noise(3 * 10240 + 17, 1);  // several blocks and a tail
+  WriteBytes(t / "src/a.gif", big);
+  WriteBytes(t / "src/sub/empty.au", "");
+  WriteBytes(t / "src/exact.bin", Noise(10240, 2));
+  TestPlatform p;
+  const std::string out = t / "deep/stage/";  // parents missing too
+  ASSERT_TRUE(StageFiles(p, {t / "src/a.gif", t / "src/sub/empty.au", t / "src/exact.bin"}, out));
+  EXPECT_TRUE(p.messages.empty());
+  EXPECT_EQ(ReadBytes(out + "a.gif"), big);
+  EXPECT_TRUE(fs::is_regular_file(out + "empty.au"));
+  EXPECT_EQ(fs::file_size(out + "empty.au"), 0u);
+  EXPECT_EQ(ReadBytes(out + "exact.bin"), Noise(10240, 2));
+  EXPECT_FALSE(fs::exists(out + "sub"));  // folders of the source are not reproduced
+}
+
+TEST(Staging, DirectoryThatCannotBeMadeFailsWithoutMessage) {
+  TempDir t;
+  WriteBytes(t / "file", "x");
+  WriteBytes(t / "a.gif", "a");
+  TestPlatform p;
+  EXPECT_FALSE(StageFiles(p, {t / "a.gif"}, t / "file/sub/"));
+  EXPECT_TRUE(p.messages.empty());
+}
+
+TEST(Staging, MissingSourceAsksRetryOrCancel) {
+  TempDir t;
+  WriteBytes(t / "a.gif", "first");
+  const std::string missing = t / "img/b.gif";
+  const std::string out = t / "out/";
+
+  // Retry after the file turned up copies it and goes on.
+  {
+    TestPlatform p;
+    p.answers = {IdRetry};
+    p.onMessage = [&](const TestPlatform::Message&) { WriteBytes(missing, "second"); };
+    ASSERT_TRUE(StageFiles(p, {t / "a.gif", missing}, out));
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_EQ(p.messages[0].text, "File  '" + missing + "' is missing!");
+    EXPECT_EQ(p.messages[0].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ReadBytes(out + "b.gif"), "second");
+    fs::remove_all(out);
+    fs::remove(missing);
+  }
+  // Cancel gives false; what was copied before stays, nothing after is copied.
+  {
+    WriteBytes(t / "c.gif", "third");
+    TestPlatform p;
+    p.answers = {IdRetry, IdCancel};
+    EXPECT_FALSE(StageFiles(p, {t / "a.gif", missing, t / "c.gif"}, out));
+    EXPECT_EQ(p.messages.size(), 2u);
+    EXPECT_EQ(ReadBytes(out + "a.gif"), "first");
+    EXPECT_FALSE(fs::exists(out + "c.gif"));
+  }
+}
+
+TEST(Staging, FailedCopyAsksRetryOrCancel) {
+  TempDir t;
+  WriteBytes(t / "a.gif", "image");
+  const std::string out = t / "out/";
+  fs::create_directories(out + "a.gif");  // a folder where the copy should go
+  TestPlatform p;
+  p.answers = {IdRetry, IdCancel};
+  EXPECT_FALSE(StageFiles(p, {t / "a.gif"}, out));
+  ASSERT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(p.messages[0].text,
+            "Unable to copy file '" + (t / "a.gif") + "' to '" + out + "a.gif'!");
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::RetryCancel);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_TRUE(fs::is_directory(out + "a.gif"));
+
+  // Retry once the way is clear.
+  TestPlatform q;
+  q.answers = {IdRetry};
+  q.onMessage = [&](const TestPlatform::Message&) { fs::remove_all(out + "a.gif"); };
+  EXPECT_TRUE(StageFiles(q, {t / "a.gif"}, out));
+  EXPECT_EQ(q.messages.size(), 1u);
+  EXPECT_EQ(ReadBytes(out + "a.gif"), "image");
+}
+
+TEST(Staging, SourceThatIsAFolderCannotBeCopied) {
+  TempDir t;
+  fs::create_directories(t / "folder.gif");
+  TestPlatform p;
+  EXPECT_FALSE(StageFiles(p, {t / "folder.gif"}, t / "out/"));
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text.rfind("Unable to copy file", 0), 0u);
+  EXPECT_FALSE(fs::exists(t / "out/folder.gif"));
+}
+
+TEST(Staging, FreshCopyIsKeptUntilTheSourceChanges) {
+  TempDir t;
+  const std::string src = t / "a.gif";
+  const std::string out = t / "out/";
+  WriteBytes(src, "version 1");
+  Touch(src, std::chrono::seconds(-3600));
+  TestPlatform p;
+  ASSERT_TRUE(StageFiles(p, {src}, out));
+  ASSERT_EQ(ReadBytes(out + "a.gif"), "version 1");
+
+  // The copy was made after the source's last change: left alone.
+  WriteBytes(out + "a.gif", "staged earlier");
+  WriteBytes(src, "version 2");
+  Touch(src, std::chrono::seconds(-3600));
+  ASSERT_TRUE(StageFiles(p, {src}, out));
+  EXPECT_EQ(ReadBytes(out + "a.gif"), "staged earlier");
+
+  // The source changed after the copy was made: the copy is replaced.
+  Touch(src, std::chrono::seconds(3600));
+  ASSERT_TRUE(StageFiles(p, {src}, out));
+  EXPECT_EQ(ReadBytes(out + "a.gif"), "version 2");
+  EXPECT_TRUE(p.messages.empty());
+}
+
+TEST(Staging, FileAlreadyInTheDirectoryIsLeftAsItIs) {
+  // Staging into the folder that holds the files must not delete them.
+  TempDir t;
+  const std::string src = t / "a.gif";
+  WriteBytes(src, "keep me");
+  Touch(src, std::chrono::seconds(3600));
+  TestPlatform p;
+  EXPECT_EQ(StageFile(p, src, t.dir()), StageResult::UpToDate);
+  EXPECT_TRUE(StageFiles(p, {src}, t.dir()));
+  EXPECT_EQ(ReadBytes(src), "keep me");
+  EXPECT_TRUE(p.messages.empty());
+}
+
+TEST(Staging, NameIsTakenAfterEitherSeparator) {
+  TempDir t;
+  // A stored Windows path: the file name follows the last backslash.
+  const std::string src = t / "dir\\pic.gif";
+  WriteBytes(src, "p");
+  TestPlatform p;
+  fs::create_directories(t / "out");
+  EXPECT_EQ(StageFile(p, src, t / "out/"), StageResult::Copied);
+  EXPECT_EQ(ReadBytes(t / "out/pic.gif"), "p");
+}
+
+TEST(FileOps, BlockCopyNeverOverwrites) {
+  TempDir t;
+  WriteBytes(t / "a", "new");
+  WriteBytes(t / "b", "old");
+  EXPECT_FALSE(fileops::BlockCopy(t / "a", t / "b"));
+  EXPECT_EQ(ReadBytes(t / "b"), "old");
+  EXPECT_FALSE(fileops::BlockCopy(t / "missing", t / "c"));
+  EXPECT_FALSE(fs::exists(t / "c"));
+  EXPECT_TRUE(fileops::CopyOverwriting(t / "a", t / "b"));
+  EXPECT_EQ(ReadBytes(t / "b"), "new");
+  EXPECT_FALSE(fileops::CopyOverwriting(t / "a", t / "a"));
+  EXPECT_EQ(ReadBytes(t / "a"), "new");
+  EXPECT_FALSE(fileops::DeleteFile(t.dir()));
+}
