@@ -63,7 +63,10 @@ std::string HeadlessPlatform::GetProfileString(const std::string& section, const
                                                const std::string& def) {
   QSettings s("Velko", "VelkoButton");
   QVariant v = s.value(Key(section, key));
-  if (!v.isValid() || !v.canConvert<QString>()) return def;
+  if (!v.isValid()) return def;
+  // A hand-edited INI value with unquoted commas reads back as a list.
+  if (v.typeId() == QMetaType::QStringList) return S(v.toStringList().join(", "));
+  if (!v.canConvert<QString>()) return def;
   return S(v.toString());
 }
 

@@ -8,6 +8,7 @@
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/Version.h"
+#include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
@@ -77,9 +78,9 @@ void Doc::LayoutButtons() {
       b->y = y;
       b->width = p->buttonWidth;
       b->height = p->buttonHeight;
-      y += p->buttonHeight + p->spacing;
+      y = WrapAdd(y, WrapAdd(p->buttonHeight, p->spacing));
     }
-    p->projectWidth = p->buttonWidth + 2 * p->spacing;
+    p->projectWidth = WrapAdd(p->buttonWidth, WrapAdd(p->spacing, p->spacing));
     p->projectHeight = y;
   } else if (p->layout == 1) {
     int32_t x = p->spacing;
@@ -88,9 +89,9 @@ void Doc::LayoutButtons() {
       b->y = p->spacing;
       b->width = p->buttonWidth;
       b->height = p->buttonHeight;
-      x += p->buttonWidth + p->spacing;
+      x = WrapAdd(x, WrapAdd(p->buttonWidth, p->spacing));
     }
-    p->projectHeight = p->buttonHeight + 2 * p->spacing;
+    p->projectHeight = WrapAdd(p->buttonHeight, WrapAdd(p->spacing, p->spacing));
     p->projectWidth = x;
   }
 }
@@ -325,7 +326,7 @@ std::string Doc::BuildHtml(int mode) {
     config += read + " '" + p.inputFile + "' true; ";
     if (p.reloadInterval >= 1) {
       const std::string timer = Tok("Timer", tok);
-      const std::string ms = std::to_string(p.reloadInterval * 1000);
+      const std::string ms = std::to_string(WrapMul(p.reloadInterval, 1000));
       config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + p.inputFile +
                 "' true; " + timer + " 0 " + ms + "}; ";
     }
@@ -354,8 +355,8 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
   // current folder for a project never saved); the process's current
   // directory is left alone.
   std::error_code ec;
-  fs::path base = pathName().empty() ? fs::current_path(ec) : fs::path(pathName()).parent_path();
-  if (base.empty()) base = fs::current_path(ec);
+  fs::path base = pathName().empty() ? fs::path() : fs::path(pathName()).parent_path();
+  if (base.empty() || base.is_relative()) base = fs::current_path(ec) / base;
   auto absolute = [&](const std::string& entry) {
     if (IsAbsolutePath(entry)) return entry;
     return (base / entry).lexically_normal().string();

@@ -3,6 +3,7 @@
 #include "audio/PropAudio.h"
 #include "core/Archive.h"
 #include "core/Keywords.h"
+#include "core/WrapInt.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -54,8 +55,8 @@ std::string PropState::GetDiffScript(const std::string& extra, int tok, PropStat
   props += FormatColor(Tok("Color", tok), color, ref.color);
   const int32_t bx = button_ ? button_->x : 0;
   const int32_t by = button_ ? button_->y : 0;
-  props += FormatInt(Tok("X", tok), bx + offsetX, bx);
-  props += FormatInt(Tok("Y", tok), by + offsetY, by);
+  props += FormatInt(Tok("X", tok), WrapAdd(bx, offsetX), bx);
+  props += FormatInt(Tok("Y", tok), WrapAdd(by, offsetY), by);
   props += text->GetDiffScript("", tok, *ref.text);
   props += border->GetDiffScript("", tok, *ref.border);
   events += audio->GetDiffScript("", tok, *ref.audio);

@@ -4,6 +4,7 @@
 #include "core/Doc.h"
 #include "core/Keywords.h"
 #include "core/Version.h"
+#include "core/WrapInt.h"
 
 PropProject::PropProject(Doc* doc) : identifier(version::kInternalName), doc_(doc) {
   name = "Project";
@@ -34,7 +35,7 @@ void PropProject::Serialize(Archive& ar) {
 std::string PropProject::GetScript(const std::string&, int tok) {
   std::string s;
   if (refreshRate > 0)
-    s += Tok("Set", tok) + " refresh=" + std::to_string(refreshRate * 1000) + "; ";
+    s += Tok("Set", tok) + " refresh=" + std::to_string(WrapMul(refreshRate, 1000)) + "; ";
   if (!beforeScript.empty()) s += ReplaceChars(beforeScript, kLineBreakChars, ' ');
   s += Tok("Button", tok) + " Background ";
   s += FormatInt(Tok("Width", tok), projectWidth, -1);

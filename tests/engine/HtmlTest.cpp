@@ -1,0 +1,212 @@
+// The page and the segment in their three modes, the configurable texts, the
+// read-from-file instructions and writing the page to a file.
+#include <filesystem>
+#include <fstream>
+
+#include "support/EngineFixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kComment =
+    "<!-- This applet was created by VelkoButton Version 1.00 Copyright (C) 2026 Velko. All "
+    "rights reserved. -->\r\n";
+const std::string kBody =
+    "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
+    "ALINK=\"#999999\">\r\n";
+const std::string kParamsHead =
+    "<PARAM NAME=cabbase VALUE=\"VelkoButton.cab\">\r\n"
+    "<PARAM NAME=name VALUE=\"VelkoButton\">\r\n"
+    "<PARAM NAME=Copyright VALUE=\"Copyright (C) 2026 Velko. All rights reserved.\">\r\n";
+const std::string kScript0 =
+    "<PARAM NAME=Script0 VALUE=\"+100 Background 5 100 6 40 9 0x808080 26 0 8 2 34 {6 0;} "
+    ";100 'Button 1' 200 34 {6 0 ;} 201 34 {6 12 ;} 202 28 0x000000 30 0xFFFFFF 34 {6 0 ;} "
+    ";+\">\r\n";
+const std::string kNonJava =
+    "<BLOCKQUOTE>\r\n<HR>\r\nYour browser is not Java capable or Java has been "
+    "disabled.\r\n<HR>\r\n</BLOCKQUOTE>\r\n";
+const std::string kApplet =
+    "<APPLET CODE=VelkoButton.class ARCHIVE=VelkoButton.jar WIDTH=100 HEIGHT=40 MAYSCRIPT>\r\n";
+const std::string kSegment =
+    kComment + kApplet + kParamsHead + kScript0 + kNonJava + "</APPLET>\r\n";
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The value of the Script0 parameter of a page.
+std::string Script0(const std::string& page) {
+  const std::string head = "<PARAM NAME=Script0 VALUE=\"";
+  std::size_t at = page.find(head);
+  if (at == std::string::npos) return "<none>";
+  at += head.size();
+  return page.substr(at, page.find("\">\r\n", at) - at);
+}
+}  // namespace
+
+using Html = NewProject;
+
+TEST_F(Html, ThreeModesOfANewProject) {
+  EXPECT_EQ(doc.BuildHtml(2), kSegment);
+  EXPECT_EQ(doc.BuildHtml(0), "<HTML>\r\n" + kBody + kSegment + "</BODY>\r\n</HTML>\r\n");
+  // The preview: a title, two empty lines, and CENTER directly before the comment.
+  EXPECT_EQ(doc.BuildHtml(1), "<HTML>\r\n<TITLE>VelkoButton Preview</TITLE>\r\n" + kBody +
+                                  "\r\n\r\n<CENTER>" + kSegment +
+                                  "</CENTER>\r\n</BODY>\r\n</HTML>\r\n");
+  EXPECT_EQ(platform.waitCursorDepth, 0);
+  EXPECT_GE(platform.waitCursorCalls, 3);
+}
+
+TEST_F(Html, CodeBaseFormOnlyOutsideThePreview) {
+  project().codeBase = "classes/v1";
+  const std::string codebase =
+      "<APPLET CODE=VelkoButton CODEBASE=\"classes/v1\" ARCHIVE=VelkoButton.jar WIDTH=100 "
+      "HEIGHT=40 MAYSCRIPT>\r\n";
+  EXPECT_NE(doc.BuildHtml(0).find(codebase), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(2).find(codebase), std::string::npos);
+  EXPECT_EQ(doc.BuildHtml(1).find("CODEBASE"), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(1).find(kApplet), std::string::npos);
+}
+
+TEST_F(Html, EmptyIdentifierAndMessageAreLeftOut) {
+  project().identifier.clear();
+  app.settings().nonJavaMessage.clear();
+  const std::string s = doc.BuildHtml(2);
+  EXPECT_EQ(s.find("NAME=name"), std::string::npos);
+  EXPECT_EQ(s.find("BLOCKQUOTE"), std::string::npos);
+  EXPECT_EQ(s.substr(s.size() - 17), ";+\">\r\n</APPLET>\r\n");
+}
+
+TEST_F(Html, PageIsLaidOutOnEveryGeneration) {
+  AddButton();
+  project().buttonHeight = 30;
+  project().spacing = 5;
+  EXPECT_NE(doc.BuildHtml(2).find("WIDTH=110 HEIGHT=75 MAYSCRIPT"), std::string::npos);
+  project().layout = 2;
+  project().projectWidth = 321;
+  project().projectHeight = -4;
+  EXPECT_NE(doc.BuildHtml(2).find("WIDTH=321 HEIGHT=-4 MAYSCRIPT"), std::string::npos);
+}
+
+TEST_F(Html, ChangedNamesLeadTheScript) {
+  app.settings().days[0] = "Dimanche";
+  app.settings().months[11] =
+      "D\xE9"
+      "cembre";
+  app.settings().meridiem[0] = "am";
+  app.settings().meridiem[1] = "PM";
+  project().tokenize = 0;
+  EXPECT_EQ(Script0(doc.BuildHtml(0))
+                .rfind("+Set Day0='Dimanche'; Set Month11='D\xE9"
+                       "cembre'; Set AM='am'; Button Background ",
+                       0),
+            0u);
+  project().tokenize = 1;
+  EXPECT_EQ(Script0(doc.BuildHtml(0))
+                .rfind("+7 Day0='Dimanche'; 7 Month11='D\xE9"
+                       "cembre'; 7 AM='am'; 100 Background ",
+                       0),
+            0u);
+  // Names are inserted without escaping.
+  app.settings().days[6] = "Sam'di";
+  EXPECT_NE(doc.BuildHtml(0).find("7 Day6='Sam'di'; "), std::string::npos);
+}
+
+TEST_F(Html, ReadFromFileWithAndWithoutReload) {
+  project().readFromFile = 1;
+  project().tokenize = 0;
+  up().image->file = "a.gif";
+  doc.imageList = {"earlier.gif"};
+  const std::string page = doc.BuildHtml(0);
+  EXPECT_EQ(Script0(page),
+            "Read 'button.txt' true; Timer 0 300000; Set Timer0={Read 'button.txt' true; Timer 0 "
+            "300000}; ");
+  EXPECT_EQ(page.find("Script1"), std::string::npos);
+  EXPECT_EQ(page.find("Images0"), std::string::npos);
+  EXPECT_EQ(doc.imageList, std::vector<std::string>{"earlier.gif"});
+
+  project().reloadInterval = 0;
+  project().inputFile = "data/in&#1.txt";
+  app.settings().meridiem[1] = "pm";
+  EXPECT_EQ(Script0(doc.BuildHtml(0)), "Set PM='pm'; Read 'data/in&#1.txt' true; ");
+  project().tokenize = 1;
+  project().reloadInterval = 2;
+  EXPECT_EQ(Script0(doc.BuildHtml(2)),
+            "7 PM='pm'; 9 'data/in&#1.txt' true; 2 0 2000; 7 Timer0={9 'data/in&#1.txt' true; 2 0 "
+            "2000}; ");
+  // An interval read from a file may be anything.
+  project().reloadInterval = 2147483647;
+  EXPECT_NE(Script0(doc.BuildHtml(2)).find("2 0 -1000; "), std::string::npos);
+}
+
+TEST_F(Html, MessageIsInsertedAsItStands) {
+  app.settings().nonJavaMessage = "<b>No Java</b> &#38;";
+  EXPECT_NE(doc.BuildHtml(2).find("<HR>\r\n<b>No Java</b> &#38;\r\n<HR>"), std::string::npos);
+}
+
+class PageFile : public NewProject {
+ protected:
+  PageFile() {
+    dir = fs::temp_directory_path() /
+          ("vb-page-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    fs::create_directories(dir);
+    doc.showResources = [this](const std::string& html) { resourcesShown.push_back(html); };
+  }
+  ~PageFile() override { fs::remove_all(dir); }
+  fs::path dir;
+  std::vector<std::string> resourcesShown;
+};
+
+TEST_F(PageFile, WritesThePageAndShowsItsResources) {
+  std::string path = (dir / "page.html").string();
+  ASSERT_TRUE(doc.SaveHtml(path, false, false));
+  EXPECT_EQ(ReadFile(path), doc.BuildHtml(0));
+  ASSERT_EQ(resourcesShown.size(), 1u);
+  EXPECT_EQ(resourcesShown[0], doc.BuildHtml(0));
+
+  std::string preview = (dir / "~VelkoButton.html").string();
+  ASSERT_TRUE(doc.SaveHtml(preview, false, true));
+  EXPECT_EQ(ReadFile(preview), doc.BuildHtml(1));
+  EXPECT_EQ(resourcesShown.size(), 1u);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(PageFile, UnwritablePathReportsAndWritesNothing) {
+  for (const fs::path& target : {dir / "missing" / "page.html", dir}) {
+    platform.messages.clear();
+    std::string path = target.string();
+    EXPECT_FALSE(doc.SaveHtml(path, false, false));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Unable to write to " + target.string() +
+                                             ", it is read-only or opened by someone else.");
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
+  }
+  EXPECT_FALSE(fs::exists(dir / "missing"));
+  EXPECT_TRUE(fs::is_directory(dir));
+  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_TRUE(resourcesShown.empty());
+}
+
+TEST_F(PageFile, SaveAsDialog) {
+  std::string path = "proposed.html";
+  platform.fileAnswers = {""};
+  EXPECT_FALSE(doc.SaveHtml(path, true, false));
+  ASSERT_EQ(platform.fileDialogs.size(), 1u);
+  const auto& d = platform.fileDialogs[0];
+  EXPECT_FALSE(d.open);
+  EXPECT_EQ(d.defaultExt, "html");
+  EXPECT_EQ(d.proposed, "proposed.html");
+  EXPECT_EQ(d.filter, "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||");
+  EXPECT_EQ(d.flags, unsigned(FdHideReadOnly | FdOverwritePrompt));
+  EXPECT_EQ(path, "proposed.html");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(resourcesShown.empty());
+
+  const std::string chosen = (dir / "chosen.htm").string();
+  platform.fileAnswers = {chosen};
+  EXPECT_TRUE(doc.SaveHtml(path, true, false));
+  EXPECT_EQ(path, chosen);
+  EXPECT_EQ(ReadFile(chosen), doc.BuildHtml(0));
+}

@@ -1,0 +1,206 @@
+// The property forms, the script escaper and the keyword helpers: the exact
+// text every generator writes a property with.
+#include <gtest/gtest.h>
+
+#include "core/KesProp.h"
+#include "core/Keywords.h"
+
+TEST(PropertyForm, WritesKeywordSeparatorValueAndBlank) {
+  EXPECT_EQ(KesProp::FormatInt("Width", 100, -1), "Width=100 ");
+  EXPECT_EQ(KesProp::FormatInt(Tok("Width", 1), 100, -1), "5 100 ");
+  EXPECT_EQ(KesProp::FormatInt("X", -7, 0), "X=-7 ");
+  // Red 128, green 64, blue 255: red is the lowest byte.
+  EXPECT_EQ(KesProp::FormatColor("Color", 0xFF4080, 0), "Color=0x8040FF ");
+  EXPECT_EQ(KesProp::FormatColor("Color", 0x0000FF, 0), "Color=0xFF0000 ");
+  EXPECT_EQ(KesProp::FormatBool("Show", 1, 0, 1), "Show True ;");
+  EXPECT_EQ(KesProp::FormatBool("Show", 0, 1), "Show=False ");
+  EXPECT_EQ(KesProp::FormatBool("Show", 5, 0), "Show=True ");
+  EXPECT_EQ(KesProp::FormatString("Mode", "Check", ""), "Mode=Check ");
+  EXPECT_EQ(KesProp::FormatQuoted("Tip", "hi", ""), "Tip='hi' ");
+  EXPECT_EQ(KesProp::FormatInt("Cursor", 12, -1, 1), "Cursor 12 ;");
+  EXPECT_EQ(KesProp::FormatInt("6", 12, -1, 1), "6 12 ;");
+}
+
+TEST(PropertyForm, NumericKeywordTakesBlankSeparator) {
+  EXPECT_EQ(KesProp::FormatInt("26", 0, -1), "26 0 ");
+  EXPECT_EQ(KesProp::FormatString(Tok("BorderStyle", 1), Tok("None", 1), ""), "26 0 ");
+  EXPECT_EQ(KesProp::FormatBool(Tok("Show", 1), 0, 1), "7 False ");
+}
+
+TEST(PropertyForm, ValueEqualToDefaultWritesNothing) {
+  EXPECT_EQ(KesProp::FormatInt("Width", 100, 100), "");
+  EXPECT_EQ(KesProp::FormatBool("Show", 1, 1, 1), "");
+  EXPECT_EQ(KesProp::FormatColor("Color", 0xC0C0C0, 0xC0C0C0), "");
+  EXPECT_EQ(KesProp::FormatString("Tip", "", ""), "");
+  EXPECT_EQ(KesProp::FormatQuoted("Text", "Abc", "Abc"), "");
+  // Strings compare with letter case.
+  EXPECT_EQ(KesProp::FormatQuoted("Text", "abc", "Abc"), "Text='abc' ");
+  // Colours compare as 32-bit values, also in the unused top byte.
+  EXPECT_EQ(KesProp::FormatColor("Color", 0x01C0C0C0u, 0xC0C0C0), "Color=0xC0C0C0 ");
+}
+
+TEST(PropertyForm, EscapesLineBreaksAndQuotesButNotBackslashes) {
+  EXPECT_EQ(KesProp::FormatString("Text", "a\r\nb", ""), "Text=a\\nb ");
+  EXPECT_EQ(KesProp::FormatQuoted("Text", "a\r\nb", ""), "Text='a\\nb' ");
+  EXPECT_EQ(KesProp::FormatQuoted("Text", "it's", ""), "Text='it\\'s' ");
+  EXPECT_EQ(KesProp::EscapeScript("say \"hi\""), "say \\x22hi\\x22");
+  EXPECT_EQ(KesProp::EscapeScript("C:\\art\\a.gif"), "C:\\art\\a.gif");
+  EXPECT_EQ(KesProp::EscapeScript("\r\r\n\n"), "\\n\\n");
+  EXPECT_EQ(KesProp::EscapeScript(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(Keyword, TokensIgnoreCaseOnlyWhenTokenizing) {
+  EXPECT_EQ(Tok("set", 1), "7");
+  EXPECT_EQ(Tok("SET", 1), "7");
+  EXPECT_EQ(Tok("Sets", 1), "Sets");
+  EXPECT_EQ(Tok("Set", 0), "Set");
+  EXPECT_EQ(Tok("", 1), "");
+  EXPECT_EQ(Tok("Button 1", 1), "Button 1");
+  // The west-resize cursor's word has no "Cursor" suffix.
+  EXPECT_EQ(Tok("W_Resize", 1), "10");
+  EXPECT_EQ(Tok("W_ResizeCursor", 1), "W_ResizeCursor");
+}
+
+TEST(Keyword, EveryPairOfTheTable) {
+  const char* const pairs[][2] = {{"Internet", "1"},
+                                  {"Timer", "2"},
+                                  {"Call", "3"},
+                                  {"Audio", "4"},
+                                  {"Output", "5"},
+                                  {"Cursor", "6"},
+                                  {"Set", "7"},
+                                  {"Script", "8"},
+                                  {"Read", "9"},
+                                  {"Pause", "10"},
+                                  {"Add", "11"},
+                                  {"Sub", "12"},
+                                  {"Status", "0"},
+                                  {"Console", "1"},
+                                  {"Yes", "1"},
+                                  {"No", "0"},
+                                  {"True", "1"},
+                                  {"False", "0"},
+                                  {"Play", "0"},
+                                  {"Loop", "1"},
+                                  {"Stop", "2"},
+                                  {"CrosshairCursor", "1"},
+                                  {"DefaultCursor", "0"},
+                                  {"E_ResizeCursor", "11"},
+                                  {"HandCursor", "12"},
+                                  {"MoveCursor", "13"},
+                                  {"N_ResizeCursor", "8"},
+                                  {"NE_ResizeCursor", "7"},
+                                  {"NW_ResizeCursor", "6"},
+                                  {"S_ResizeCursor", "9"},
+                                  {"SE_ResizeCursor", "5"},
+                                  {"SW_ResizeCursor", "4"},
+                                  {"TextCursor", "2"},
+                                  {"W_Resize", "10"},
+                                  {"WaitCursor", "3"},
+                                  {"VelkoScript", "0"},
+                                  {"JavaScript", "1"},
+                                  {"Button", "100"},
+                                  {"PropSet", "101"},
+                                  {"PropGet", "102"},
+                                  {"Animate", "103"},
+                                  {"StateSet", "104"},
+                                  {"State", "0"},
+                                  {"Name", "1"},
+                                  {"Mode", "2"},
+                                  {"X", "3"},
+                                  {"Y", "4"},
+                                  {"Width", "5"},
+                                  {"Height", "6"},
+                                  {"Show", "7"},
+                                  {"Drag", "8"},
+                                  {"Color", "9"},
+                                  {"Style", "10"},
+                                  {"Text", "11"},
+                                  {"TextColor", "12"},
+                                  {"TextSize", "13"},
+                                  {"TextStyle", "14"},
+                                  {"TextAlignX", "15"},
+                                  {"TextAlignY", "16"},
+                                  {"TextOffsetX", "17"},
+                                  {"TextOffsetY", "18"},
+                                  {"TextFont", "19"},
+                                  {"Image", "20"},
+                                  {"ImageStyle", "21"},
+                                  {"ImageAlignX", "22"},
+                                  {"ImageAlignY", "23"},
+                                  {"ImageOffsetX", "24"},
+                                  {"ImageOffsetY", "25"},
+                                  {"BorderStyle", "26"},
+                                  {"BorderSmooth", "27"},
+                                  {"BorderTop", "28"},
+                                  {"BorderMid", "29"},
+                                  {"BorderBot", "30"},
+                                  {"BorderThick", "31"},
+                                  {"FrameThick", "32"},
+                                  {"FrameColor", "33"},
+                                  {"Event", "34"},
+                                  {"Tip", "35"},
+                                  {"Up", "200"},
+                                  {"Over", "201"},
+                                  {"Down", "202"},
+                                  {"All", "203"},
+                                  {"Top", "0"},
+                                  {"Center", "1"},
+                                  {"Bottom", "2"},
+                                  {"Left", "0"},
+                                  {"Right", "2"},
+                                  {"Solid", "0"},
+                                  {"Transparent", "1"},
+                                  {"Normal", "0"},
+                                  {"Tile", "1"},
+                                  {"Scale", "2"},
+                                  {"None", "0"},
+                                  {"Flat", "1"},
+                                  {"Bevel", "2"},
+                                  {"Point", "3"},
+                                  {"Raised", "4"},
+                                  {"Push", "0"},
+                                  {"Check", "1"},
+                                  {"Radio", "2"}};
+  static_assert(sizeof(pairs) / sizeof(pairs[0]) == 100, "100 pairs");
+  for (const auto& p : pairs) {
+    EXPECT_EQ(Tok(p[0], 1), p[1]) << p[0];
+    EXPECT_EQ(Tok(p[0], 0), p[0]);
+  }
+}
+
+TEST(Keyword, ReplaceCharsMakesOneLineOfTheSameLength) {
+  EXPECT_EQ(ReplaceChars("A;\r\nB;\tC;\fD", kLineBreakChars, ' '), "A;  B; C; D");
+  EXPECT_EQ(ReplaceChars("", kLineBreakChars, ' '), "");
+  EXPECT_EQ(ReplaceChars("a-b-c", "-", '+'), "a+b+c");
+}
+
+TEST(AddressTest, DecidesByDrivePrefixAndSchemeSeparator) {
+  EXPECT_TRUE(IsAddress("http://www.example.com/a.gif"));
+  EXPECT_TRUE(IsAddress("file:///C:/a.gif"));
+  EXPECT_FALSE(IsAddress("C:\\art\\a.gif"));
+  EXPECT_FALSE(IsAddress("art/a.gif"));
+  EXPECT_FALSE(IsAddress("/home/u/a.gif"));
+  EXPECT_FALSE(IsAddress(""));
+  // A path that starts with the current drive's root in lower case is a file
+  // even when it holds "://"; any other prefix leaves it an address.
+  EXPECT_FALSE(IsAddress("c:\\odd://name.gif", "c:\\"));
+  EXPECT_TRUE(IsAddress("C:\\odd://name.gif", "c:\\"));
+  EXPECT_TRUE(IsAddress("c:\\odd://name.gif"));
+}
+
+TEST(AddressTest, FileNameDropsDriveAndBothKindsOfFolders) {
+  EXPECT_EQ(FileNameOf("C:\\art\\a.gif"), "a.gif");
+  EXPECT_EQ(FileNameOf("/home/u/art/b.jpg"), "b.jpg");
+  EXPECT_EQ(FileNameOf("art/sub\\c.gif"), "c.gif");
+  EXPECT_EQ(FileNameOf("art\\sub/d.gif"), "d.gif");
+  EXPECT_EQ(FileNameOf("X:e.gif"), "e.gif");
+  EXPECT_EQ(FileNameOf("plain.gif"), "plain.gif");
+  EXPECT_EQ(FileNameOf("dir/"), "");
+  EXPECT_EQ(FileNameOf(""), "");
+  EXPECT_TRUE(IsAbsolutePath("/a"));
+  EXPECT_TRUE(IsAbsolutePath("\\a"));
+  EXPECT_TRUE(IsAbsolutePath("D:a"));
+  EXPECT_FALSE(IsAbsolutePath("a/b"));
+  EXPECT_FALSE(IsAbsolutePath(""));
+}

@@ -1,0 +1,94 @@
+// The files a published page needs beside it.
+#include <filesystem>
+
+#include "support/EngineFixture.h"
+
+namespace fs = std::filesystem;
+
+class Resources : public NewProject {
+ protected:
+  Resources() {
+    dir = fs::temp_directory_path() /
+          ("vb-res-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    fs::create_directories(dir / "proj");
+    platform.programDir = "/opt/vb/";
+  }
+  ~Resources() override { fs::remove_all(dir); }
+
+  std::vector<std::string> List() {
+    std::vector<std::string> list;
+    EXPECT_TRUE(doc.GetResourceFiles(list));
+    return list;
+  }
+
+  fs::path dir;
+  const std::vector<std::string> applet = {"/opt/vb/VelkoButton.class", "/opt/vb/VelkoButton.jar",
+                                           "/opt/vb/VelkoButton.cab", "/opt/vb/VelkoJfc2.class"};
+};
+
+TEST_F(Resources, AppletFilesThenImagesThenAudio) {
+  doc.SetPathName((dir / "proj" / "p.but").string());
+  project().backgroundImage = "bg.gif";
+  up().image->file = "img/a.gif";
+  over().image->file = "/abs/b.gif";
+  down().image->file = "http://x.example/c.gif";
+  AddButton().upState->image->file = "C:\\w\\d.gif";
+  up().audio->file = "../snd/s.au";
+  over().audio->file = "http://x.example/t.au";
+  const fs::path cwd = fs::current_path();
+  doc.BuildHtml(0);
+  std::vector<std::string> expected = applet;
+  const std::string p = (dir / "proj").string();
+  for (const std::string& e : {p + "/bg.gif", p + "/img/a.gif", std::string("/abs/b.gif"),
+                               std::string("C:\\w\\d.gif"), (dir / "snd" / "s.au").string()})
+    expected.push_back(e);
+  EXPECT_EQ(List(), expected);
+  // The process's current directory is left alone.
+  EXPECT_EQ(fs::current_path(), cwd);
+}
+
+TEST_F(Resources, AppendsToTheGivenList) {
+  std::vector<std::string> list = {"first"};
+  doc.BuildHtml(0);
+  doc.GetResourceFiles(list);
+  ASSERT_EQ(list.size(), 5u);
+  EXPECT_EQ(list[0], "first");
+}
+
+TEST_F(Resources, UnsavedProjectResolvesAgainstTheCurrentDirectory) {
+  up().image->file = "a.gif";
+  doc.BuildParams(1, "");
+  std::vector<std::string> expected = applet;
+  expected.push_back((fs::current_path() / "a.gif").string());
+  EXPECT_EQ(List(), expected);
+}
+
+TEST_F(Resources, RelativeProjectPathBecomesAbsolute) {
+  doc.SetPathName("sub/p.but");
+  up().image->file = "a.gif";
+  doc.BuildParams(1, "");
+  EXPECT_EQ(List().back(), (fs::current_path() / "sub" / "a.gif").string());
+}
+
+TEST_F(Resources, InputFileWhenAskedFor) {
+  doc.generateInput = 1;
+  doc.inputFilePath = "/data/button.txt";
+  std::vector<std::string> expected = applet;
+  expected.push_back("/data/button.txt");
+  EXPECT_EQ(List(), expected);
+  doc.inputFilePath = "http://x.example/button.txt";
+  EXPECT_EQ(List(), applet);
+  doc.generateInput = 2;
+  doc.inputFilePath = "/data/button.txt";
+  EXPECT_EQ(List(), applet);
+}
+
+TEST_F(Resources, ReadFromFilePageListsTheLastParameters) {
+  up().image->file = "/img/a.gif";
+  project().readFromFile = 1;
+  doc.BuildHtml(0);
+  EXPECT_EQ(List(), applet);
+  doc.BuildParams(1, "");
+  doc.BuildHtml(0);
+  EXPECT_EQ(List().back(), "/img/a.gif");
+}
