@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CliPublish.h"
 #include "app/HeadlessPlatform.h"
 #include "core/Archive.h"
 #include "core/Doc.h"
@@ -19,6 +20,8 @@ const char* const kUsage =
     "usage: velkobutton [PROJECT.but]                  start the editor\n"
     "       velkobutton export [--format page|preview|segment|input|project|resources]\n"
     "                          [--output FILE] [PROJECT.but]\n"
+    "       velkobutton publish PROJECT.but FOLDER [--name PAGE.html]\n"
+    "       velkobutton audio FILE.au [--wave OUT.wav]\n"
     "       velkobutton --version\n";
 
 int Usage(const std::string& problem) {
@@ -119,5 +122,10 @@ int RunCli(int argc, char** argv) {
     QCoreApplication qapp(argc, argv);
     return Export(args);
   }
+  if (cmd == "publish") {
+    QCoreApplication qapp(argc, argv);
+    return RunPublish(args);
+  }
+  if (cmd == "audio") return RunAudio(args);
   return -1;
 }

@@ -1,0 +1,117 @@
+#include "app/CliPublish.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/HeadlessPlatform.h"
+#include "audio/AuFile.h"
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "core/KesDoc.h"
+#include "core/Messages.h"
+#include "core/Win1252.h"
+#include "output/Staging.h"
+
+namespace {
+
+int Wrong(const std::string& problem, const char* usage) {
+  std::fprintf(stderr, "velkobutton: %s\nusage: %s\n", problem.c_str(), usage);
+  return 2;
+}
+
+// Splits `args` into positional arguments and the value of one option
+// (`--opt VALUE` or `--opt=VALUE`). False, with `problem` set, on anything else.
+bool Parse(const std::vector<std::string>& args, const std::string& option,
+           std::vector<std::string>& positional, std::string& value, bool& given,
+           std::string& problem) {
+  given = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == option) {
+      if (i + 1 >= args.size()) {
+        problem = option + " needs a value";
+        return false;
+      }
+      value = args[++i];
+      given = true;
+    } else if (a.rfind(option + "=", 0) == 0) {
+      value = a.substr(option.size() + 1);
+      given = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      problem = "unknown option " + a;
+      return false;
+    } else {
+      positional.push_back(a);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunPublish(const std::vector<std::string>& args) {
+  static const char* const kUsage = "velkobutton publish PROJECT.but FOLDER [--name PAGE.html]";
+  std::vector<std::string> positional;
+  std::string name, problem;
+  bool named = false;
+  if (!Parse(args, "--name", positional, name, named, problem)) return Wrong(problem, kUsage);
+  if (positional.size() != 2) return Wrong("a project and a folder are needed", kUsage);
+  if (named && (name.empty() || name.find_first_of("/\\") != std::string::npos))
+    return Wrong("--name takes a file name without folders", kUsage);
+  const std::string& project = positional[0];
+  const std::string folder = fileops::WithSeparator(positional[1]);
+  if (!named) name = std::filesystem::path(project).stem().string() + ".html";
+
+  HeadlessPlatform platform;
+  KesApp app(platform);
+  app.ReadSettings();
+  Doc doc(app);
+  app.setCurrentDoc(&doc);
+  if (!doc.OnOpenDocument(project)) return 1;
+
+  const std::string html = doc.BuildHtml(0);
+  if (!MakeStagingDirectory(folder)) {
+    platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, folder), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+    return 1;
+  }
+  const std::string page = folder + name;
+  if (!KesDoc::WriteWholeFile(page, html)) {
+    platform.MessageBox(msg::Format(msg::kUnableToWrite, page), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+    return 1;
+  }
+
+  // Every file is tried; the headless platform prints each failure and
+  // answers Cancel for that file only.
+  std::vector<std::string> files;
+  doc.GetResourceFiles(files);
+  int failures = 0;
+  for (const std::string& src : files)
+    if (StageFile(platform, src, folder) == StageResult::Cancelled) ++failures;
+  return failures == 0 ? 0 : 1;
+}
+
+int RunAudio(const std::vector<std::string>& args) {
+  static const char* const kUsage = "velkobutton audio FILE.au [--wave OUT.wav]";
+  std::vector<std::string> positional;
+  std::string wave, problem;
+  bool convert = false;
+  if (!Parse(args, "--wave", positional, wave, convert, problem)) return Wrong(problem, kUsage);
+  if (positional.size() != 1) return Wrong("one audio file is needed", kUsage);
+  if (convert && wave.empty()) return Wrong("--wave needs a file name", kUsage);
+  const std::string& file = positional[0];
+
+  if (!ValidateAudioFile(file)) {
+    // The message is Windows-1252 (the micro sign); the file name is the
+    // terminal's own text and goes in unchanged.
+    const std::string text = msg::Format(win1252::ToUtf8(msg::kAudioFormat), file) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    return 1;
+  }
+  if (convert && !au::ConvertFile(file, wave)) {
+    std::fprintf(stderr, "velkobutton: cannot write %s\n", wave.c_str());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,18 @@
+// The command line's publish and audio sub-commands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// velkobutton publish PROJECT.but FOLDER [--name PAGE.html]
+// Writes the complete page into FOLDER and stages every file it needs beside
+// it. Exit status 0 when everything is in place, 1 when the project cannot be
+// read, the page cannot be written or any file is missing or cannot be copied
+// (the others are still copied), 2 for wrong arguments.
+int RunPublish(const std::vector<std::string>& args);
+
+// velkobutton audio FILE.au [--wave OUT.wav]
+// Checks that FILE is Sun audio the applet plays (8000 Hz, mono, µ-law) and,
+// with --wave, writes it as an 8-bit PCM WAVE file. Exit status 0 when valid
+// (and written), 1 otherwise, 2 for wrong arguments.
+int RunAudio(const std::vector<std::string>& args);

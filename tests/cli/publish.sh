@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# velkobutton publish: the page and every file it needs end up in the folder.
+set -u
+exe=$1
+src=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config HOME=$work/home
+export QT_QPA_PLATFORM=offscreen
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+progdir=$(cd "$(dirname "$exe")" && pwd)
+[ -d "$progdir/Help" ] || fail "no Help folder beside the program"
+for f in VelkoButton.class VelkoButton.jar VelkoButton.cab VelkoJfc2.class; do
+  [ -f "$progdir/$f" ] || fail "applet file $f missing beside the program"
+done
+
+# A project whose buttons use two local images, one address and two sounds
+# (one of them twice), read relative to the project file.
+proj=$work/proj
+mkdir -p "$proj/images" "$proj/sounds"
+cp "$src/tests/cli/data/media.but" "$proj/"
+printf 'GIF89a up' >"$proj/images/up.gif"
+printf 'GIF89a over\0\1\2' >"$proj/images/over.gif"
+printf '.snd\0\0\0\x18\xff\xff\xff\xff\0\0\0\x01\0\0\x1f\x40\0\0\0\x01hover' >"$proj/sounds/hover.au"
+printf '.snd\0\0\0\x18\xff\xff\xff\xff\0\0\0\x01\0\0\x1f\x40\0\0\0\x01click' >"$proj/sounds/click.au"
+
+# Into an empty (missing) folder.
+site=$work/site/www
+"$exe" publish "$proj/media.but" "$site" 2>"$work/err" || fail "publish failed: $(cat "$work/err")"
+[ -s "$work/err" ] && fail "unexpected messages: $(cat "$work/err")"
+expected="media.html over.gif up.gif VelkoButton.cab VelkoButton.class VelkoButton.jar VelkoJfc2.class click.au hover.au"
+got=$(cd "$site" && ls | LC_ALL=C sort | tr '\n' ' ')
+want=$(echo $expected | tr ' ' '\n' | LC_ALL=C sort | tr '\n' ' ')
+[ "$got" = "$want" ] || fail "folder holds '$got', expected '$want'"
+for f in VelkoButton.class VelkoButton.jar VelkoButton.cab VelkoJfc2.class; do
+  cmp -s "$progdir/$f" "$site/$f" || fail "$f differs from the program's"
+done
+for f in images/up.gif images/over.gif sounds/hover.au sounds/click.au; do
+  cmp -s "$proj/$f" "$site/$(basename "$f")" || fail "$f differs"
+done
+
+# The page is the complete page, as exported, naming the files beside it.
+"$exe" export --format page --output "$work/page.html" "$proj/media.but" || fail "export failed"
+cmp -s "$work/page.html" "$site/media.html" || fail "published page differs from the exported page"
+grep -q '^<HTML>'$'\r''$' "$site/media.html" || fail "page does not start a complete document"
+grep -qF '<APPLET CODE=VelkoButton.class ARCHIVE=VelkoButton.jar ' "$site/media.html" || fail "applet tag"
+grep -qF '<PARAM NAME=Images0 VALUE="up.gif|over.gif">' "$site/media.html" || fail "Images0"
+grep -qF '<PARAM NAME=Audio0 VALUE="hover.au|click.au">' "$site/media.html" || fail "Audio0"
+
+# Again: everything is up to date, a page of another name is added.
+"$exe" publish "$proj/media.but" "$site" --name index.html 2>"$work/err" || fail "second publish: $(cat "$work/err")"
+cmp -s "$site/index.html" "$site/media.html" || fail "--name page differs"
+[ "$(ls "$site" | wc -l)" -eq 10 ] || fail "second publish changed the file set"
+
+# A missing sound and a file that cannot be copied are reported; the rest is copied.
+mv "$proj/sounds/hover.au" "$work/hover.au"
+site2=$work/site2
+mkdir -p "$site2/up.gif"
+"$exe" publish "$proj/media.but" "$site2" 2>"$work/err"
+rc=$?
+[ $rc -eq 1 ] || fail "publish with problems exited $rc"
+grep -qxF "File  '$proj/sounds/hover.au' is missing!" "$work/err" || fail "missing-file message: $(cat "$work/err")"
+grep -qxF "Unable to copy file '$proj/images/up.gif' to '$site2/up.gif'!" "$work/err" ||
+  fail "copy-failure message: $(cat "$work/err")"
+[ "$(wc -l <"$work/err")" -eq 2 ] || fail "extra messages: $(cat "$work/err")"
+for f in media.html over.gif click.au VelkoButton.class VelkoJfc2.class; do
+  [ -f "$site2/$f" ] || fail "$f not copied after an earlier failure"
+done
+[ -e "$site2/hover.au" ] && fail "hover.au appeared"
+mv "$work/hover.au" "$proj/sounds/hover.au"
+
+# A project that cannot be read.
+"$exe" publish "$work/none.but" "$work/site3" 2>"$work/err"
+[ $? -eq 1 ] || fail "unreadable project must exit 1"
+grep -qxF "Failed to open document." "$work/err" || fail "open message: $(cat "$work/err")"
+
+# Wrong arguments.
+"$exe" publish "$proj/media.but" 2>/dev/null
+[ $? -eq 2 ] || fail "missing folder argument must exit 2"
+"$exe" publish "$proj/media.but" "$site" --name 2>/dev/null
+[ $? -eq 2 ] || fail "--name without a value must exit 2"
+exit 0
