@@ -1,10 +1,45 @@
-#include <cstdio>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <cstdlib>
 
 #include "app/Cli.h"
+#include "ui/App.h"
+#include "ui/QtPlatform.h"
 
 int main(int argc, char** argv) {
   int status = RunCli(argc, argv);
   if (status >= 0) return status;
-  std::fprintf(stderr, "velkobutton: the editor is not built yet; try 'velkobutton export'\n");
-  return 2;
+
+  // The embedded browser's sandbox cannot run as root.
+  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName("VelkoButton");
+  QApplication::setOrganizationName("Velko");
+  QApplication::setApplicationDisplayName("VelkoButton");
+  QApplication::setDesktopFileName("velkobutton");
+
+  QStringList args = QApplication::arguments();
+  args.removeFirst();
+  ShowState requested = ShowState::Normal;
+  QString file;
+  for (const QString& a : args) {
+    if (a == "--minimized" || a == "-iconic") requested = ShowState::Minimized;
+    if (a == "--maximized") requested = ShowState::Maximized;
+    if (!a.startsWith('-') && file.isEmpty()) file = a;
+  }
+  // A running editor takes the file over.
+  if (!file.isEmpty() && App::HandOff(file)) return 0;
+
+  QtPlatform platform;
+  int result = 1;
+  {
+    App app(platform);
+    if (app.InitInstance(args, requested)) result = QApplication::exec();
+    app.ExitInstance();
+  }
+  return result;
 }

@@ -1,0 +1,474 @@
+#include "ui/App.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSplashScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <filesystem>
+#include <system_error>
+
+#include "core/Doc.h"
+#include "core/Messages.h"
+#include "core/StringTable.h"
+#include "core/Version.h"
+#include "core/Win1252.h"
+#include "output/Staging.h"
+#include "ui/FrameMain.h"
+#include "ui/KesWndInfo.h"
+#include "ui/NewOpenDialog.h"
+#include "ui/QtPlatform.h"
+#include "ui/Text.h"
+
+namespace fs = std::filesystem;
+
+// The pictures live in the static user-interface library: register them.
+static void InitResources() {
+  Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+fs::path FsPath(const std::string& path1252) {
+  return fs::u8path(win1252::ToUtf8(path1252));
+}
+
+bool FileExists(const std::string& path1252) {
+  std::error_code ec;
+  return fs::is_regular_file(FsPath(path1252), ec);
+}
+
+// Writes `bytes` unless the file already holds exactly them.
+bool WriteIfChanged(const QString& path, const QByteArray& bytes) {
+  QFile existing(path);
+  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;
+  existing.close();
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  QFile out(path);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return out.write(bytes) == bytes.size() && out.flush();
+}
+
+QPixmap SplashPicture() {
+  QIcon picture(":/icons/splash.svg");
+  return picture.pixmap(QSize(420, 260));
+}
+
+}  // namespace
+
+App::App(Platform& platform, AppOptions options)
+    : KesApp(platform), options_(options), doc_(std::make_unique<Doc>(*this)) {
+  InitResources();
+  setCurrentDoc(doc_.get());
+  doc_->stopPreview = [this] { OnStopPreview(); };
+}
+
+App::~App() {
+  ExitInstance();
+  if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setDialogParent(nullptr);
+  // The frame's views refer to the document: close them first.
+  frame_.reset();
+}
+
+bool App::InitInstance(const QStringList& args, ShowState requested) {
+  started_ = true;
+  // The command line: the first argument that is not a switch names a project.
+  QString file;
+  for (const QString& a : args) {
+    if (a.startsWith('-')) continue;
+    file = a;
+    break;
+  }
+
+  QSplashScreen* splash = nullptr;
+  if (options_.splash) {
+    splash = new QSplashScreen(SplashPicture(), Qt::WindowStaysOnTopHint);
+    splash->setWindowFlag(Qt::FramelessWindowHint);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    QTimer::singleShot(2000, splash, [splash, this] {
+      splash->close();
+      if (frame_) frame_->update();
+    });
+    QCoreApplication::processEvents();
+  }
+
+  LoadRecentFiles();
+  ReadSettings();
+
+  frame_ = std::make_unique<FrameMain>(*this, *doc_, options_.allowBrowser);
+  if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setDialogParent(frame_.get());
+  if (options_.registerFileType) {
+    QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    RegisterFileType(dataHome, QCoreApplication::applicationFilePath());
+  }
+  if (options_.singleInstance) StartServer();
+
+  const bool noFile = file.isEmpty();
+  if (noFile) {
+    if (!doc_->OnNewDocument()) {
+      platform().MessageBox(msg::kFailedToCreateEmpty, MsgButtons::Ok, MsgIcon::Exclamation);
+      return false;
+    }
+  } else {
+    QString path = QFileInfo(file).absoluteFilePath();
+    if (!doc_->OnOpenDocument(FromQ(QDir::toNativeSeparators(path)))) return false;
+    AddToRecentFiles(path);
+  }
+  frame_->UpdateCommandStates();
+
+  frame_->RestorePlacement(platform().GetProfileString("Settings", "WindowPos", ""), requested);
+  frame_->repaint();
+  if (splash) splash->raise();
+
+  {
+    WaitCursor wait(platform());
+    StartupHelp();
+  }
+  frame_->setAcceptDrops(true);
+
+  if (noFile && options_.newOpenDialog) RunNewOpenDialog();
+  return true;
+}
+
+void App::ExitInstance() {
+  if (exited_ || !started_) return;
+  exited_ = true;
+  WriteSettings();
+  SaveRecentFiles();
+  DeletePreviewFiles();
+  if (server_) server_->close();
+}
+
+void App::LoadRecentFiles() {
+  recentFiles_.clear();
+  for (int i = 1; i <= kRecentFiles; ++i) {
+    std::string entry =
+        platform().GetProfileString("Recent File List", "File" + std::to_string(i), "");
+    if (!entry.empty()) recentFiles_ << ToQ(entry);
+  }
+}
+
+void App::SaveRecentFiles() {
+  for (int i = 1; i <= kRecentFiles; ++i) {
+    std::string entry = i <= recentFiles_.size() ? FromQ(recentFiles_[i - 1]) : std::string();
+    platform().WriteProfileString("Recent File List", "File" + std::to_string(i), entry);
+  }
+}
+
+void App::AddToRecentFiles(const QString& path) {
+  if (path.isEmpty()) return;
+  for (int i = recentFiles_.size() - 1; i >= 0; --i)
+    if (QFileInfo(recentFiles_[i]) == QFileInfo(path) || recentFiles_[i] == path)
+      recentFiles_.removeAt(i);
+  recentFiles_.prepend(path);
+  while (recentFiles_.size() > kRecentFiles) recentFiles_.removeLast();
+  if (frame_) frame_->RebuildRecentMenu();
+}
+
+bool App::OnFileNew() {
+  if (!CommitPages()) return false;
+  if (!doc_->SaveModified()) return false;
+  bool ok = doc_->OnNewDocument();
+  if (!ok) platform().MessageBox(msg::kFailedToCreateEmpty, MsgButtons::Ok, MsgIcon::Exclamation);
+  if (frame_) frame_->UpdateCommandStates();
+  return ok;
+}
+
+bool App::OnFileOpen() {
+  if (!CommitPages()) return false;
+  std::string path;
+  if (!platform().FileDialog(true, "but", path, KesDoc::kProjectFilter,
+                             FdHideReadOnly | FdFileMustExist | FdPathMustExist))
+    return false;
+  return OpenDocumentFile(ToQ(path));
+}
+
+bool App::OpenDocumentFile(const QString& path) {
+  if (!doc_->SaveModified()) return false;
+  QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+  bool ok = doc_->OnOpenDocument(FromQ(absolute));
+  if (ok) AddToRecentFiles(absolute);
+  if (frame_) frame_->UpdateCommandStates();
+  return ok;
+}
+
+bool App::OnFileSave() {
+  bool ok = doc_->DoFileSave();
+  if (ok) AddToRecentFiles(ToQ(doc_->pathName()));
+  if (frame_) frame_->UpdateCommandStates();
+  return ok;
+}
+
+bool App::OnFileSaveAs() {
+  bool ok = doc_->DoSave(std::string());
+  if (ok) AddToRecentFiles(ToQ(doc_->pathName()));
+  if (frame_) frame_->UpdateCommandStates();
+  return ok;
+}
+
+// ---------------------------------------------------------------------------
+// Preview
+
+std::string App::WritePreview() {
+  const std::string folder = platform().PreviewDir();
+  if (!MakeStagingDirectory(folder)) return std::string();
+  CommitPages();
+  std::string page = folder + "~" + version::kInternalName + ".html";
+  if (!doc_->SaveHtml(page, false, true)) return std::string();
+  if (!doc_->CopyResourcesTo(folder)) {
+    platform().MessageBox(msg::kPreviewCopyFailed, MsgButtons::Ok, MsgIcon::Stop);
+    return std::string();
+  }
+  return page;
+}
+
+void App::OnPreview() {
+  if (!CommitPages()) return;
+  if (BrowserAvailable()) ShowInfoWindow();
+  std::string page = WritePreview();
+  if (page.empty()) return;
+  currentHelpPage.clear();
+  currentHelpAnchor.clear();
+  if (BrowserAvailable()) {
+    NavigateInfo(page);
+    helpLock = 1;
+  } else {
+    LaunchBrowser(page);
+  }
+}
+
+void App::OnPreviewExternal() {
+  std::string page = WritePreview();
+  if (!page.empty()) LaunchBrowser(page);
+}
+
+void App::OnStopPreview() {
+  StartupHelp();
+}
+
+// ---------------------------------------------------------------------------
+// Help
+
+void App::ShowContextHelp(int id, std::string* tooltip, bool follow) {
+  const std::string entry = LoadString(id);
+  if (entry.empty()) return;
+  HelpString h = SplitHelpString(entry);
+  if (tooltip) *tooltip = h.tooltip.substr(0, 78);
+  SetStatusPrompt(h.prompt);
+  if (follow && helpLock) return;
+  ShowHelpPage(h.topic, h.anchor, follow, false);
+}
+
+void App::ShowHelpPage(const std::string& topic, const std::string& anchor, bool follow,
+                       bool byAddress) {
+  const bool available = BrowserAvailable();
+  if (!follow && available) ShowInfoWindow();
+  if (helpLock || (topic == currentHelpPage && anchor == currentHelpAnchor)) return;
+  std::string address;
+  if (byAddress) {
+    address = topic;
+  } else {
+    address = HelpPagePath(topic);
+    if (!FileExists(address)) return;
+  }
+  if (!anchor.empty()) address += "#" + anchor;
+  if (available) {
+    NavigateInfo(address);
+    currentHelpPage = topic;
+    currentHelpAnchor = anchor;
+  } else if (!follow) {
+    LaunchBrowser(address);
+    currentHelpPage.clear();
+    currentHelpAnchor.clear();
+  }
+  if (byAddress) {
+    currentHelpPage.clear();
+    currentHelpAnchor.clear();
+  }
+}
+
+std::string App::HelpPagePath(const std::string& topic) {
+  return platform().ProgramDir() + "Help/" + topic + ".html";
+}
+
+void App::StartupHelp() {
+  helpLock = 0;
+  if (BrowserAvailable()) ShowHelpPage("index", "", true, false);
+}
+
+void App::OnHelpContents() {
+  helpLock = 0;
+  currentHelpPage.clear();
+  currentHelpAnchor.clear();
+  ShowHelpPage("contents", "", false, false);
+}
+
+void App::OnHelpFaq() {
+  ShowHelpPage(kFaqAddress, "", false, true);
+  helpLock = 1;
+}
+
+void App::OnHelpWeb() {
+  LaunchBrowser(kHomeAddress);
+}
+
+void App::OnHelp(int id) {
+  ShowContextHelp(id, nullptr, false);
+}
+
+bool App::BrowserAvailable() const {
+  return frame_ && frame_->browserAvailable();
+}
+
+void App::NavigateInfo(const std::string& address) {
+  if (frame_ && frame_->info()) frame_->info()->Navigate(ToQ(address));
+  emit helpShown(ToQ(address));
+}
+
+void App::ShowInfoWindow() {
+  if (frame_ && !frame_->IsInfoVisible()) frame_->ShowInfo(true);
+}
+
+void App::SetStatusPrompt(const std::string& prompt) {
+  lastPrompt_ = prompt;
+  if (frame_) frame_->SetStatusPrompt(ToQ(prompt));
+}
+
+// ---------------------------------------------------------------------------
+// Exit, registration, hand-over
+
+void App::DeletePreviewFiles() {
+  std::error_code ec;
+  const fs::path folder = FsPath(platform().PreviewDir());
+  if (!fs::is_directory(folder, ec)) return;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code ignored;
+    if (it->is_regular_file(ignored) || it->is_symlink(ignored)) fs::remove(it->path(), ignored);
+  }
+}
+
+bool App::RegisterFileType(const QString& dataHome, const QString& program) {
+  if (dataHome.isEmpty()) return false;
+  const QByteArray mime =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+      "  <mime-type type=\"application/x-velkobutton-project\">\n"
+      "    <comment>VelkoButton Project Document</comment>\n"
+      "    <icon name=\"velkobutton\"/>\n"
+      "    <glob pattern=\"*.but\"/>\n"
+      "  </mime-type>\n"
+      "</mime-info>\n";
+  QString exec = program;
+  exec.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
+  const QByteArray desktop = QStringLiteral(
+                                 "[Desktop Entry]\n"
+                                 "Type=Application\n"
+                                 "Name=VelkoButton\n"
+                                 "GenericName=Web Button Editor\n"
+                                 "Comment=Design interactive buttons for web pages\n"
+                                 "Exec=\"%1\" %f\n"
+                                 "Icon=velkobutton\n"
+                                 "Terminal=false\n"
+                                 "Categories=Development;WebDevelopment;Graphics;\n"
+                                 "MimeType=application/x-velkobutton-project;\n")
+                                 .arg(exec)
+                                 .toUtf8();
+  QFile iconFile(":/icons/velkobutton.svg");
+  QByteArray icon = iconFile.open(QIODevice::ReadOnly) ? iconFile.readAll() : QByteArray();
+
+  bool ok = WriteIfChanged(dataHome + "/mime/packages/velkobutton.xml", mime);
+  ok = WriteIfChanged(dataHome + "/applications/velkobutton.desktop", desktop) && ok;
+  if (!icon.isEmpty()) {
+    ok = WriteIfChanged(dataHome + "/icons/hicolor/scalable/apps/velkobutton.svg", icon) && ok;
+    ok = WriteIfChanged(
+             dataHome + "/icons/hicolor/scalable/mimetypes/application-x-velkobutton-project.svg",
+             icon) &&
+         ok;
+  }
+  // Refresh the desktop's caches; a missing tool is no failure.
+  QString updateMime = QStandardPaths::findExecutable("update-mime-database");
+  if (!updateMime.isEmpty()) QProcess::startDetached(updateMime, {dataHome + "/mime"});
+  QString updateDesktop = QStandardPaths::findExecutable("update-desktop-database");
+  if (!updateDesktop.isEmpty())
+    QProcess::startDetached(updateDesktop, {dataHome + "/applications"});
+  return ok;
+}
+
+QString App::ServerName() {
+  QString user = qEnvironmentVariable("USER");
+  if (user.isEmpty()) user = QString::number(QCoreApplication::applicationPid());
+  return QStringLiteral("velkobutton-") + user;
+}
+
+bool App::HandOff(const QString& path) {
+  QLocalSocket socket;
+  socket.connectToServer(ServerName());
+  if (!socket.waitForConnected(500)) return false;
+  QByteArray line = QFileInfo(path).absoluteFilePath().toUtf8() + '\n';
+  socket.write(line);
+  if (!socket.waitForBytesWritten(1000)) return false;
+  // The running editor answers once it has the name.
+  bool answered = socket.waitForReadyRead(2000) && socket.readAll().startsWith("ok");
+  socket.disconnectFromServer();
+  return answered;
+}
+
+void App::StartServer() {
+  server_ = new QLocalServer(this);
+  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server_->listen(ServerName())) {
+    // A name left behind by an editor that ended abruptly: take it over,
+    // unless an editor still answers on it.
+    QLocalSocket probe;
+    probe.connectToServer(ServerName());
+    if (probe.waitForConnected(200)) {
+      probe.disconnectFromServer();
+      return;
+    }
+    QLocalServer::removeServer(ServerName());
+    if (!server_->listen(ServerName())) return;
+  }
+  connect(server_, &QLocalServer::newConnection, this, &App::OnNewConnection);
+}
+
+void App::OnNewConnection() {
+  while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+      if (!socket->canReadLine()) {
+        // Refuse absurdly long names instead of buffering without end.
+        if (socket->bytesAvailable() > 64 * 1024) socket->abort();
+        return;
+      }
+      QString path = QString::fromUtf8(socket->readLine()).trimmed();
+      socket->write("ok\n");
+      socket->flush();
+      if (path.isEmpty()) return;
+      if (frame_) {
+        frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
+        frame_->raise();
+        frame_->activateWindow();
+      }
+      // Opened once the sender has its answer, as File Open would.
+      QTimer::singleShot(0, this, [this, path] {
+        if (CommitPages()) OpenDocumentFile(path);
+      });
+    });
+  }
+}
+
+void App::RunNewOpenDialog() {
+  NewOpenDialog dialog(*this, recentFiles_, frame_.get());
+  if (dialog.exec() != QDialog::Accepted || !dialog.openExisting()) return;
+  if (dialog.isMoreFiles())
+    OnFileOpen();
+  else
+    OpenDocumentFile(dialog.selectedPath());
+}

@@ -1,0 +1,125 @@
+// The application object of the editor: start-up, the settings held while
+// the program runs, the recent-file list, the help system, the preview
+// commands and the hand-over of files from a second start.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+#include "core/KesApp.h"
+
+class Doc;
+class FrameMain;
+class KesWndInfo;
+class QLocalServer;
+
+// What start-up does besides the essentials; the tests switch parts off.
+struct AppOptions {
+  bool splash = true;            // the splash window
+  bool registerFileType = true;  // desktop entry and MIME package in the user's data folder
+  bool singleInstance = true;    // accept files from later starts
+  bool newOpenDialog = true;     // the New/Open Project dialog when no file was named
+  bool allowBrowser = true;      // the embedded browser, when it can run
+};
+
+// Show state asked for by whoever started the program.
+enum class ShowState { Normal = 1, Minimized = 2, Maximized = 3 };
+
+class App : public QObject, public KesApp {
+  Q_OBJECT
+ public:
+  static constexpr int kRecentFiles = 6;
+
+  explicit App(Platform& platform, AppOptions options = AppOptions());
+  ~App() override;
+
+  // Start-up: false when the program must end at once. `args` are the
+  // command-line arguments without the program name.
+  bool InitInstance(const QStringList& args, ShowState requested = ShowState::Normal);
+  // Writes the settings and the recent-file list and empties the preview
+  // folder; runs once (the destructor calls it when nobody did).
+  void ExitInstance();
+
+  Doc& doc() { return *doc_; }
+  FrameMain* frame() const { return frame_.get(); }
+
+  // Recent-file list, newest first.
+  const QStringList& recentFiles() const { return recentFiles_; }
+  void AddToRecentFiles(const QString& path);
+  void LoadRecentFiles();
+  void SaveRecentFiles();
+
+  // File commands. Each asks the open page to commit first where the
+  // framework does and asks to save a modified project.
+  bool OnFileNew();
+  bool OnFileOpen();
+  bool OpenDocumentFile(const QString& path);
+  bool OnFileSave();
+  bool OnFileSaveAs();
+
+  // Generate commands.
+  void OnPreview();
+  void OnPreviewExternal();
+  void OnStopPreview();
+  // Writes the preview page and stages its files; the page's path, or empty
+  // when something failed.
+  std::string WritePreview();
+
+  // Help.
+  void ShowContextHelp(int id, std::string* tooltip, bool follow) override;
+  void ShowHelpPage(const std::string& topic, const std::string& anchor, bool follow,
+                    bool byAddress) override;
+  // Clears the help lock and shows the page "index" when the browser is available.
+  void StartupHelp();
+  void OnHelpContents();
+  void OnHelpFaq();
+  void OnHelpWeb();
+  // The id F1 asks help for: the page help id, else 0.
+  void OnHelp(int id);
+
+  // Whether the Info/Preview window can show web pages.
+  virtual bool BrowserAvailable() const;
+  // Points the Info/Preview window's browser at `address`.
+  virtual void NavigateInfo(const std::string& address);
+  // Brings the Info/Preview window into view when it is hidden.
+  virtual void ShowInfoWindow();
+  // Shows the status-bar prompt.
+  virtual void SetStatusPrompt(const std::string& prompt);
+  const std::string& lastPrompt() const { return lastPrompt_; }
+
+  // The path of a help topic's page.
+  std::string HelpPagePath(const std::string& topic);
+
+  // Deletes every file of the preview folder (failures ignored).
+  void DeletePreviewFiles();
+
+  // Writes the desktop entry, the MIME package and the icons for project
+  // files below `dataHome` and asks the desktop to refresh its caches. False
+  // when a file could not be written.
+  static bool RegisterFileType(const QString& dataHome, const QString& program);
+  // Hands `path` to an editor already running; true when one took it.
+  static bool HandOff(const QString& path);
+  static QString ServerName();
+
+  static constexpr const char* kFaqAddress = "https://www.velko.example/velkobutton/faq.html";
+  static constexpr const char* kHomeAddress = "https://www.velko.example/";
+
+ signals:
+  // A page finished loading in the Info/Preview window.
+  void helpShown(const QString& address);
+
+ private:
+  void StartServer();
+  void OnNewConnection();
+  void RunNewOpenDialog();
+
+  AppOptions options_;
+  std::unique_ptr<Doc> doc_;
+  std::unique_ptr<FrameMain> frame_;
+  QLocalServer* server_ = nullptr;
+  QStringList recentFiles_;
+  std::string lastPrompt_;
+  bool exited_ = false;
+  bool started_ = false;
+};

@@ -1,0 +1,674 @@
+#include "ui/FrameMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <cstdio>
+#include <sstream>
+
+#include "core/Doc.h"
+#include "core/KesProp.h"
+#include "core/Messages.h"
+#include "core/StringTable.h"
+#include "core/Version.h"
+#include "ui/App.h"
+#include "ui/KesWndInfo.h"
+#include "ui/KesWndProperties.h"
+#include "ui/Text.h"
+#include "ui/ViewOutline.h"
+
+namespace {
+
+constexpr int kRecentFirst = 57616;
+constexpr int kHelpId = 57670;
+constexpr int kContextHelpId = 57669;
+constexpr int kCopy = 57634, kCut = 57635, kPaste = 57637, kUndo = 57643;
+
+const QSize kSmallImages(16, 15);
+const QSize kLargeImages(40, 32);
+
+// Theme icons that fit a command; our own picture is the fallback.
+QString ThemeName(int id) {
+  switch (id) {
+    case 57600:
+      return "document-new";
+    case 57601:
+      return "document-open";
+    case 57603:
+      return "document-save";
+    case 57604:
+      return "document-save-as";
+    case 57665:
+      return "application-exit";
+    case 15006:
+      return "process-stop";
+    case 15011:
+      return "go-previous";
+    case 15010:
+      return "help-contents";
+    case 57664:
+      return "help-about";
+    default:
+      return QString();
+  }
+}
+
+QIcon CommandIcon(int id) {
+  QString file = QStringLiteral(":/icons/%1.svg").arg(id);
+  QIcon own(file);
+  if (!QFileInfo::exists(file)) own = QIcon();
+  QString theme = ThemeName(id);
+  if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) return QIcon::fromTheme(theme, own);
+  return own;
+}
+
+// Reads an unsigned or signed decimal number spanning the whole field.
+bool ParseNumber(const std::string& field, long long& out) {
+  std::size_t i = 0, n = field.size();
+  while (i < n && (field[i] == ' ' || field[i] == '\t')) ++i;
+  while (n > i && (field[n - 1] == ' ' || field[n - 1] == '\t')) --n;
+  if (i == n) return false;
+  bool negative = false;
+  if (field[i] == '-' || field[i] == '+') negative = field[i++] == '-';
+  if (i == n) return false;
+  long long v = 0;
+  for (; i < n; ++i) {
+    if (field[i] < '0' || field[i] > '9') return false;
+    v = v * 10 + (field[i] - '0');
+    if (v > 0xFFFFFFFFLL) return false;
+  }
+  out = negative ? -v : v;
+  return true;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Placement value
+
+std::string WindowPlacement::Format() const {
+  char buffer[160];
+  std::snprintf(buffer, sizeof buffer, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", flags, showCmd, minX, minY,
+                maxX, maxY, normal.x(), normal.y(), normal.x() + normal.width(),
+                normal.y() + normal.height());
+  return buffer;
+}
+
+bool WindowPlacement::Parse(const std::string& value, WindowPlacement& out) {
+  std::vector<long long> numbers;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t comma = value.find(',', start);
+    long long v = 0;
+    if (!ParseNumber(
+            value.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v))
+      return false;
+    numbers.push_back(v);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+    if (numbers.size() > 10) return false;
+  }
+  if (numbers.size() != 10) return false;
+  for (std::size_t i = 2; i < 10; ++i)
+    if (numbers[i] < -1000000 || numbers[i] > 1000000) return false;
+  if (numbers[0] < 0 || numbers[1] < 0) return false;
+  out.flags = unsigned(numbers[0]);
+  out.showCmd = unsigned(numbers[1]);
+  out.minX = int(numbers[2]);
+  out.minY = int(numbers[3]);
+  out.maxX = int(numbers[4]);
+  out.maxY = int(numbers[5]);
+  out.normal = QRect(QPoint(int(numbers[6]), int(numbers[7])),
+                     QSize(int(numbers[8] - numbers[6]), int(numbers[9] - numbers[7])));
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Frame
+
+FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
+    : QMainWindow(parent), app_(app), doc_(doc) {
+  setObjectName("FrameMain");
+  setWindowIcon(QIcon(":/icons/velkobutton.svg"));
+  setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+  setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
+  setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
+
+  BuildDocks(allowBrowser);
+  outline_ = new ViewOutline(app_, doc_, *properties_, this);
+  outline_->setProperty("helpId", 0);
+  setCentralWidget(outline_);
+  BuildMenus();
+  BuildToolbars();
+
+  idleLabel_ = new QLabel(ToQ(LoadString(57345)), this);
+  statusBar()->addWidget(idleLabel_, 1);
+
+  resize(610, 520);
+  resizeDocks({infoDock_}, {230}, Qt::Horizontal);
+  resizeDocks({propertiesDock_}, {200}, Qt::Vertical);
+
+  LoadBarLayout();
+  if (!browserAvailable()) infoDock_->hide();
+
+  idleTimer_ = new QTimer(this);
+  connect(idleTimer_, &QTimer::timeout, this, &FrameMain::UpdateCommandStates);
+  idleTimer_->start(250);
+  UpdateCommandStates();
+}
+
+FrameMain::~FrameMain() {
+  if (contextHelpMode_) {
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void FrameMain::BuildDocks(bool allowBrowser) {
+  propertiesDock_ = new QDockWidget(tr("Properties"), this);
+  propertiesDock_->setObjectName("Properties");  // bar 54
+  propertiesDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+  properties_ = new KesWndProperties(app_, doc_, propertiesDock_);
+  propertiesDock_->setWidget(properties_);
+  addDockWidget(Qt::BottomDockWidgetArea, propertiesDock_);
+
+  infoDock_ = new QDockWidget(tr("Info/Preview"), this);
+  infoDock_->setObjectName("InfoPreview");  // bar 10024
+  infoDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+  info_ = new KesWndInfo(infoDock_, allowBrowser);
+  info_->setMinimumWidth(120);
+  infoDock_->setWidget(info_);
+  addDockWidget(Qt::RightDockWidgetArea, infoDock_);
+}
+
+QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text, const QString&) {
+  auto* a = new QAction(text, this);
+  a->setData(id);
+  HelpString h = SplitHelpString(LoadString(id));
+  a->setStatusTip(ToQ(h.prompt));
+  a->setToolTip(ToQ(h.tooltip.substr(0, 78)));
+  a->setIcon(CommandIcon(id));
+  a->setIconVisibleInMenu(false);
+  if (menu) menu->addAction(a);
+  addAction(a);
+  actions_[id] = a;
+  return a;
+}
+
+void FrameMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  AddCommand(file, 57600, tr("&New"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddCommand(file, 57601, tr("&Open..."))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddCommand(file, 57603, tr("&Save"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddCommand(file, 57604, tr("Save &As..."));
+  file->addSeparator();
+  recentMenu_ = file->addMenu(tr("Recent &File"));
+  file->addSeparator();
+  AddCommand(file, 57665, tr("E&xit"));
+  connect(action(57600), &QAction::triggered, this, [this] { app_.OnFileNew(); });
+  connect(action(57601), &QAction::triggered, this, [this] { app_.OnFileOpen(); });
+  connect(action(57603), &QAction::triggered, this, [this] { app_.OnFileSave(); });
+  connect(action(57604), &QAction::triggered, this, [this] { app_.OnFileSaveAs(); });
+  connect(action(57665), &QAction::triggered, this, &QWidget::close);
+  RebuildRecentMenu();
+
+  QMenu* buttons = menuBar()->addMenu(tr("&Buttons"));
+  AddCommand(buttons, 40128, tr("&New"));
+  AddCommand(buttons, 40129, tr("&Delete"));
+  AddCommand(buttons, 40130, tr("Move &Up"));
+  AddCommand(buttons, 40131, tr("&Move Down"));
+  AddCommand(buttons, 40132, tr("Du&plicate"));
+  connect(action(40128), &QAction::triggered, this, [this] { outline_->OnNewButton(); });
+  connect(action(40129), &QAction::triggered, this, [this] { outline_->OnDeleteButton(); });
+  connect(action(40130), &QAction::triggered, this, [this] { outline_->OnMoveUp(); });
+  connect(action(40131), &QAction::triggered, this, [this] { outline_->OnMoveDown(); });
+  connect(action(40132), &QAction::triggered, this, [this] { outline_->OnDuplicate(); });
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  AddCommand(view, 15008, tr("&Toolbars..."));
+  AddCommand(view, 15007, tr("&Info/Preview"))->setCheckable(true);
+  AddCommand(view, 40142, tr("&Properties"))->setCheckable(true);
+  view->addSeparator();
+  AddCommand(view, 15009, tr("&Options..."));
+  connect(action(15008), &QAction::triggered, this, &FrameMain::OnViewToolbars);
+  connect(action(15007), &QAction::triggered, this, [this] { ShowInfo(!IsInfoVisible()); });
+  connect(action(40142), &QAction::triggered, this,
+          [this] { propertiesDock_->setVisible(!propertiesDock_->isVisible()); });
+  connect(action(15009), &QAction::triggered, this, [this] {
+    app_.platform().MessageBox(
+        "The Options sheet (configurable text, non-Java message and external browser) "
+        "is not available in this version.",
+        MsgButtons::Ok, MsgIcon::Information);
+  });
+
+  QMenu* generate = menuBar()->addMenu(tr("&Generate"));
+  AddCommand(generate, 15015, tr("Preview &Internally"));
+  AddCommand(generate, 15006, tr("&Stop Preview"));
+  AddCommand(generate, 15013, tr("External &Browser Preview"));
+  generate->addSeparator();
+  AddCommand(generate, 15014, tr("&Publish..."));
+  connect(action(15015), &QAction::triggered, this, [this] { app_.OnPreview(); });
+  connect(action(15006), &QAction::triggered, this, [this] { app_.OnStopPreview(); });
+  connect(action(15013), &QAction::triggered, this, [this] { app_.OnPreviewExternal(); });
+  connect(action(15014), &QAction::triggered, this, [this] {
+    app_.platform().MessageBox(
+        "Publishing from the editor is not available in this version; use "
+        "'velkobutton export' to write the page.",
+        MsgButtons::Ok, MsgIcon::Information);
+  });
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  AddCommand(help, 15010, tr("&Help Contents"));
+  AddCommand(help, 15011, tr("&Previous Topic"));
+  AddCommand(help, 15012, tr("&Lock Topic"))->setCheckable(true);
+  help->addSeparator();
+  AddCommand(help, 15003, tr("Online &FAQ sheet"));
+  AddCommand(help, 15001, tr("Velko on the &Web"));
+  help->addSeparator();
+  AddCommand(help, 57664, tr("&About VelkoButton..."));
+  connect(action(15010), &QAction::triggered, this, [this] { app_.OnHelpContents(); });
+  connect(action(15011), &QAction::triggered, this, [this] {
+    if (info_) info_->GoBack();
+  });
+  connect(action(15012), &QAction::triggered, this,
+          [this] { app_.helpLock = app_.helpLock ? 0 : 1; });
+  connect(action(15003), &QAction::triggered, this, [this] { app_.OnHelpFaq(); });
+  connect(action(15001), &QAction::triggered, this, [this] { app_.OnHelpWeb(); });
+  connect(action(57664), &QAction::triggered, this, &FrameMain::OnAbout);
+
+  // Accelerators without a menu entry.
+  AddCommand(nullptr, kCopy, tr("Copy"))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+  AddCommand(nullptr, kPaste, tr("Paste"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+  AddCommand(nullptr, kCut, tr("Cut"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+  AddCommand(nullptr, kUndo, tr("Undo"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+  for (int id : {kCopy, kPaste, kCut, kUndo})
+    connect(action(id), &QAction::triggered, this, [this, id] { RunEditCommand(id); });
+  AddCommand(nullptr, kHelpId, tr("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
+  AddCommand(nullptr, kContextHelpId, tr("Context Help"))
+      ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+  connect(action(kHelpId), &QAction::triggered, this, [this] {
+    int id = HelpIdAt(QApplication::focusWidget());
+    app_.OnHelp(id != 0 ? id : app_.pageHelpId);
+  });
+  connect(action(kContextHelpId), &QAction::triggered, this, &FrameMain::EnterContextHelpMode);
+}
+
+void FrameMain::BuildToolbars() {
+  buttonsBar_ = addToolBar(tr("Buttons"));
+  buttonsBar_->setObjectName("Buttons");  // bar 59397
+  for (int id : {40128, 40132, 40130, 40131, 40129}) buttonsBar_->addAction(action(id));
+  projectBar_ = addToolBar(tr("Project"));
+  projectBar_->setObjectName("Project");  // bar 59398
+  for (int id : {15015, 15006, 15014, 15013, 15010, 15011, 15012})
+    projectBar_->addAction(action(id));
+  for (QToolBar* bar : {buttonsBar_, projectBar_}) {
+    bar->setIconSize(kSmallImages);
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (QAction* a : bar->actions())
+      if (QWidget* w = bar->widgetForAction(a)) w->installEventFilter(this);
+  }
+}
+
+QAction* FrameMain::action(int id) const {
+  auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+bool FrameMain::browserAvailable() const {
+  return info_ && info_->browserAvailable();
+}
+
+void FrameMain::ShowInfo(bool show) {
+  infoDock_->setVisible(show);
+  if (show) infoDock_->raise();
+}
+
+bool FrameMain::IsInfoVisible() const {
+  return infoDock_->isVisible();
+}
+
+void FrameMain::SetStatusPrompt(const QString& prompt) {
+  if (prompt.isEmpty())
+    statusBar()->clearMessage();
+  else
+    statusBar()->showMessage(prompt);
+}
+
+QString FrameMain::statusPrompt() const {
+  QString message = statusBar()->currentMessage();
+  return message.isEmpty() ? idleLabel_->text() : message;
+}
+
+void FrameMain::RunEditCommand(int id) {
+  if (outline_->IsEditCommandEnabled(id)) outline_->RunEditCommand(id);
+}
+
+void FrameMain::RebuildRecentMenu() {
+  recentMenu_->clear();
+  const QStringList& files = app_.recentFiles();
+  if (files.isEmpty()) {
+    QAction* none = recentMenu_->addAction(tr("(No recent files)"));
+    none->setEnabled(false);
+    return;
+  }
+  for (int i = 0; i < files.size(); ++i) {
+    QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
+    QAction* a = recentMenu_->addAction(label);
+    a->setData(kRecentFirst + i);
+    a->setStatusTip(files[i]);
+    const QString path = files[i];
+    connect(a, &QAction::triggered, this, [this, path] {
+      if (app_.CommitPages()) app_.OpenDocumentFile(path);
+    });
+  }
+}
+
+void FrameMain::UpdateCommandStates() {
+  setWindowTitle(ToQ(doc_.title()) + "[*] - " + version::kProductName);
+  setWindowModified(doc_.IsModified());
+  const bool browser = browserAvailable();
+  action(40129)->setEnabled(outline_->CanDeleteButton());
+  action(40130)->setEnabled(outline_->CanMoveUp());
+  action(40131)->setEnabled(outline_->CanMoveDown());
+  action(40132)->setEnabled(outline_->CanDuplicate());
+  action(15007)->setEnabled(browser);
+  action(15007)->setChecked(infoDock_->isVisible());
+  action(40142)->setChecked(propertiesDock_->isVisible());
+  action(15006)->setEnabled(browser);
+  action(15011)->setEnabled(browser);
+  action(15012)->setEnabled(browser);
+  action(15012)->setChecked(app_.helpLock != 0);
+}
+
+// ---------------------------------------------------------------------------
+// Placement and layout
+
+WindowPlacement FrameMain::CurrentPlacement() const {
+  WindowPlacement p;
+  const bool maximized = isMaximized();
+  p.flags = maximized ? 2 : 0;
+  p.showCmd = isMinimized() ? 2 : maximized ? 3 : 1;
+  QRect normal = normalGeometry();
+  if (!normal.isValid() || normal.isEmpty()) normal = geometry();
+  p.normal = normal;
+  return p;
+}
+
+ShowState FrameMain::RestorePlacement(const std::string& value, ShowState requested) {
+  WindowPlacement p;
+  ShowState state = requested;
+  if (WindowPlacement::Parse(value, p)) {
+    if (requested == ShowState::Normal) {
+      state = p.showCmd == 3   ? ShowState::Maximized
+              : p.showCmd == 2 ? ShowState::Minimized
+                               : ShowState::Normal;
+    }
+    QRect r = p.normal;
+    // A rectangle no screen shows, or of an unusable size, keeps the size
+    // set at creation.
+    bool onScreen = false;
+    for (QScreen* s : QGuiApplication::screens())
+      if (s->availableGeometry().intersects(r)) onScreen = true;
+    if (r.width() >= 200 && r.height() >= 150 && r.width() <= 20000 && r.height() <= 20000 &&
+        onScreen)
+      setGeometry(r);
+  }
+  switch (state) {
+    case ShowState::Maximized:
+      showMaximized();
+      break;
+    case ShowState::Minimized:
+      showMinimized();
+      break;
+    case ShowState::Normal:
+      show();
+      break;
+  }
+  return state;
+}
+
+void FrameMain::SaveLayout() {
+  Platform& p = app_.platform();
+  p.WriteProfileString("Settings", "WindowPos", CurrentPlacement().Format());
+  p.WriteProfileString("Toolbars", "State", saveState().toBase64().toStdString());
+  p.WriteProfileInt("Toolbars", "LargeButtons", largeButtons_ ? 1 : 0);
+  p.WriteProfileInt("Toolbars", "ShowTooltips", showTooltips_ ? 1 : 0);
+}
+
+void FrameMain::LoadBarLayout() {
+  Platform& p = app_.platform();
+  SetLargeButtons(p.GetProfileInt("Toolbars", "LargeButtons", 0) != 0);
+  SetShowTooltips(p.GetProfileInt("Toolbars", "ShowTooltips", 1) != 0);
+  std::string state = p.GetProfileString("Toolbars", "State", "");
+  if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+}
+
+void FrameMain::SetLargeButtons(bool large) {
+  largeButtons_ = large;
+  for (QToolBar* bar : {buttonsBar_, projectBar_})
+    bar->setIconSize(large ? kLargeImages : kSmallImages);
+}
+
+void FrameMain::SetShowTooltips(bool show) {
+  showTooltips_ = show;
+}
+
+void FrameMain::closeEvent(QCloseEvent* event) {
+  SaveLayout();
+  if (!doc_.CanCloseFrame()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Files dropped on the window
+
+void FrameMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) {
+    for (const QUrl& url : event->mimeData()->urls())
+      if (url.isLocalFile()) {
+        event->acceptProposedAction();
+        return;
+      }
+  }
+}
+
+void FrameMain::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    event->acceptProposedAction();
+    const QString path = url.toLocalFile();
+    activateWindow();
+    QTimer::singleShot(0, this, [this, path] {
+      if (app_.CommitPages()) app_.OpenDocumentFile(path);
+    });
+    return;  // one project at a time
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Help
+
+int FrameMain::HelpIdAt(QWidget* widget) const {
+  for (QWidget* w = widget; w; w = w->parentWidget()) {
+    if (auto* button = qobject_cast<QToolButton*>(w)) {
+      if (QAction* a = button->defaultAction()) {
+        bool ok = false;
+        int id = a->data().toInt(&ok);
+        if (ok && id) return id;
+      }
+    }
+    bool ok = false;
+    int id = w->property("helpId").toInt(&ok);
+    if (ok && id) return id;
+    if (w == outline_) {
+      KesProp* group = outline_->SelectedGroup();
+      return group ? group->GetPageId() : 0;
+    }
+    if (w == properties_) return app_.pageHelpId;
+  }
+  return 0;
+}
+
+void FrameMain::EnterContextHelpMode() {
+  if (contextHelpMode_) return;
+  contextHelpMode_ = true;
+  QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+  qApp->installEventFilter(this);
+}
+
+bool FrameMain::eventFilter(QObject* watched, QEvent* event) {
+  if (contextHelpMode_) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      contextHelpMode_ = false;
+      qApp->removeEventFilter(this);
+      QApplication::restoreOverrideCursor();
+      return true;
+    }
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (!widget) return false;
+      if (type == QEvent::MouseButtonPress && !qobject_cast<QMenu*>(widget)) return true;
+      int id = 0;
+      if (auto* menu = qobject_cast<QMenu*>(widget)) {
+        QAction* a = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!a) return type == QEvent::MouseButtonRelease;
+        id = a->data().toInt();
+        if (a->menu()) return false;  // opening a submenu
+        menu->close();
+      } else if (type == QEvent::MouseButtonRelease) {
+        id = HelpIdAt(widget);
+        if (id == 0 && widget->window() == this) id = app_.pageHelpId;
+      } else {
+        return true;
+      }
+      contextHelpMode_ = false;
+      qApp->removeEventFilter(this);
+      QApplication::restoreOverrideCursor();
+      app_.OnHelp(id);
+      return true;
+    }
+    return false;
+  }
+  if (event->type() == QEvent::ToolTip) {
+    if (auto* button = qobject_cast<QToolButton*>(watched)) {
+      QAction* a = button->defaultAction();
+      int id = a ? a->data().toInt() : 0;
+      std::string tip;
+      if (id == 0) {
+        app_.SetStatusPrompt(std::string());
+      } else {
+        app_.ShowContextHelp(id, &tip, true);
+      }
+      if (showTooltips_ && !tip.empty())
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ToQ(tip), button);
+      else
+        QToolTip::hideText();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// Dialogs
+
+void FrameMain::OnViewToolbars() {
+  QDialog dialog(this);
+  dialog.setWindowTitle(tr("Toolbars"));
+  auto* bars = new QGroupBox(tr("Toolbars"), &dialog);
+  auto* showButtons = new QCheckBox(tr("Buttons"), bars);
+  auto* showProject = new QCheckBox(tr("Project"), bars);
+  showButtons->setChecked(buttonsBar_->isVisible());
+  showProject->setChecked(projectBar_->isVisible());
+  auto* barsLayout = new QVBoxLayout(bars);
+  barsLayout->addWidget(showButtons);
+  barsLayout->addWidget(showProject);
+  auto* tooltips = new QCheckBox(tr("&Show Tooltips"), &dialog);
+  tooltips->setChecked(showTooltips_);
+  auto* large = new QCheckBox(tr("&Large Buttons"), &dialog);
+  large->setChecked(largeButtons_);
+  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QPushButton* customize = box->addButton(tr("&Customize..."), QDialogButtonBox::ActionRole);
+  customize->setProperty("helpId", 20584);
+  bool openOptions = false;
+  connect(customize, &QPushButton::clicked, &dialog, [&] {
+    openOptions = true;
+    dialog.accept();
+  });
+  connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(bars);
+  layout->addWidget(tooltips);
+  layout->addWidget(large);
+  layout->addWidget(box);
+  if (dialog.exec() != QDialog::Accepted) return;
+  buttonsBar_->setVisible(showButtons->isChecked());
+  projectBar_->setVisible(showProject->isChecked());
+  SetShowTooltips(tooltips->isChecked());
+  SetLargeButtons(large->isChecked());
+  if (openOptions) action(15009)->trigger();
+}
+
+void FrameMain::OnAbout() {
+  QDialog dialog(this);
+  dialog.setWindowTitle(tr("About VelkoButton"));
+  dialog.setProperty("helpId", 1700);
+  auto* icon = new QLabel(&dialog);
+  icon->setPixmap(QIcon(":/icons/velkobutton.svg").pixmap(64, 64));
+  icon->setAlignment(Qt::AlignTop);
+  auto* text = new QLabel(&dialog);
+  text->setTextFormat(Qt::RichText);
+  text->setText(QStringLiteral("<h2 style='margin-bottom:2px'>%1</h2>"
+                               "<p>Version %2 (Build %3)<br>%4</p>"
+                               "<p>%5<br>%6</p><p>%7</p>")
+                    .arg(ToQ(version::kProductName), ToQ(version::kProductVersion),
+                         ToQ(version::kPrivateBuild), ToQ(version::kFileDescription),
+                         ToQ(version::kLegalCopyright), ToQ(version::kLegalTrademarks),
+                         ToQ(version::kCompanyName)));
+  text->setWordWrap(true);
+  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+  connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon);
+  top->addWidget(text, 1);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(top);
+  layout->addWidget(box);
+  dialog.setMinimumWidth(380);
+  dialog.exec();
+}

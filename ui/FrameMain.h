@@ -1,0 +1,114 @@
+// The main window: menus, the "Buttons" and "Project" toolbars, the status
+// bar, the outline tree as the main view and the Properties and Info/Preview
+// docking windows. It remembers its placement and the layout of its bars.
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+#include <map>
+#include <string>
+
+class App;
+class Doc;
+class KesWndInfo;
+class KesWndProperties;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+class ViewOutline;
+enum class ShowState;
+
+// The ten numbers of the "WindowPos" value.
+struct WindowPlacement {
+  unsigned flags = 0;    // 2: restore to maximised
+  unsigned showCmd = 1;  // 1 normal, 2 minimised, 3 maximised
+  int minX = -1, minY = -1;
+  int maxX = -1, maxY = -1;
+  QRect normal;  // left, top, right, bottom in the value
+
+  std::string Format() const;
+  // False unless `value` holds exactly ten numbers.
+  static bool Parse(const std::string& value, WindowPlacement& out);
+};
+
+class FrameMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent = nullptr);
+  ~FrameMain() override;
+
+  ViewOutline* outline() const { return outline_; }
+  KesWndProperties* properties() const { return properties_; }
+  KesWndInfo* info() const { return info_; }
+  QDockWidget* infoDock() const { return infoDock_; }
+  QDockWidget* propertiesDock() const { return propertiesDock_; }
+  QToolBar* buttonsBar() const { return buttonsBar_; }
+  QToolBar* projectBar() const { return projectBar_; }
+
+  // The action of a command id (null when the frame has none).
+  QAction* action(int id) const;
+
+  bool browserAvailable() const;
+  void ShowInfo(bool show);
+  bool IsInfoVisible() const;
+
+  void SetStatusPrompt(const QString& prompt);
+  QString statusPrompt() const;
+
+  // Shows the window with the saved placement (when usable) and the show
+  // state asked for; returns the state used.
+  ShowState RestorePlacement(const std::string& value, ShowState requested);
+  WindowPlacement CurrentPlacement() const;
+  // Placement and bar layout into the settings.
+  void SaveLayout();
+  void LoadBarLayout();
+
+  // Large (40x32) or small (16x15) toolbar images.
+  void SetLargeButtons(bool large);
+  bool largeButtons() const { return largeButtons_; }
+  void SetShowTooltips(bool show);
+  bool showTooltips() const { return showTooltips_; }
+
+  // Title, check marks and enabled states from the document and the tree.
+  void UpdateCommandStates();
+  void RebuildRecentMenu();
+
+  // The toolbar dialog of View Toolbars.
+  void OnViewToolbars();
+  void OnAbout();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* AddCommand(QMenu* menu, int id, const QString& text, const QString& icon = QString());
+  void BuildMenus();
+  void BuildToolbars();
+  void BuildDocks(bool allowBrowser);
+  void RunEditCommand(int id);
+  void EnterContextHelpMode();
+  int HelpIdAt(QWidget* widget) const;
+
+  App& app_;
+  Doc& doc_;
+  ViewOutline* outline_ = nullptr;
+  KesWndProperties* properties_ = nullptr;
+  KesWndInfo* info_ = nullptr;
+  QDockWidget* infoDock_ = nullptr;
+  QDockWidget* propertiesDock_ = nullptr;
+  QToolBar* buttonsBar_ = nullptr;
+  QToolBar* projectBar_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QLabel* idleLabel_ = nullptr;
+  QTimer* idleTimer_ = nullptr;
+  std::map<int, QAction*> actions_;
+  bool largeButtons_ = false;
+  bool showTooltips_ = true;
+  bool contextHelpMode_ = false;
+};

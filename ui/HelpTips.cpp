@@ -1,0 +1,36 @@
+#include "ui/HelpTips.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
+#include <string>
+
+#include "core/KesApp.h"
+#include "ui/Text.h"
+
+HelpTips::HelpTips(KesApp& app, QObject* parent) : QObject(parent), app_(app) {}
+
+void HelpTips::Attach(QWidget* widget, int id) {
+  widget->setProperty("helpId", id);
+  widget->installEventFilter(this);
+}
+
+bool HelpTips::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    bool ok = false;
+    int id = widget ? widget->property("helpId").toInt(&ok) : 0;
+    if (widget && ok && id != 0) {
+      std::string tip;
+      app_.ShowContextHelp(id, &tip, true);
+      auto* help = static_cast<QHelpEvent*>(event);
+      if (tip.empty())
+        QToolTip::hideText();
+      else
+        QToolTip::showText(help->globalPos(), ToQ(tip), widget);
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,85 @@
+#include "ui/KesWndInfo.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef VB_HAVE_WEBENGINE
+#include <QWebEngineHistory>
+#include <QWebEngineView>
+#endif
+
+namespace {
+
+QUrl AddressToUrl(const QString& address) {
+  if (address.contains("://") || address.startsWith("mailto:")) return QUrl(address);
+  QString path = address;
+  QString anchor;
+  int hash = path.lastIndexOf('#');
+  if (hash >= 0 && !QFileInfo::exists(path)) {
+    anchor = path.mid(hash + 1);
+    path = path.left(hash);
+  }
+  QUrl url = QUrl::fromLocalFile(path);
+  if (!anchor.isEmpty()) url.setFragment(anchor);
+  return url;
+}
+
+}  // namespace
+
+bool KesWndInfo::BrowserPossible() {
+#ifdef VB_HAVE_WEBENGINE
+  const char* off = std::getenv("VELKOBUTTON_NO_BROWSER");
+  return !(off && std::strcmp(off, "1") == 0);
+#else
+  return false;
+#endif
+}
+
+KesWndInfo::KesWndInfo(QWidget* parent, bool allowBrowser) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+#ifdef VB_HAVE_WEBENGINE
+  if (allowBrowser && BrowserPossible()) {
+    browser_ = new QWebEngineView(this);
+    layout->addWidget(browser_);
+    connect(browser_, &QWebEngineView::loadFinished, this, &KesWndInfo::loadFinished);
+    browserAvailable_ = true;
+    return;
+  }
+#else
+  (void)allowBrowser;
+#endif
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Button);
+  placeholder_ = new QLabel(this);
+  placeholder_->setAlignment(Qt::AlignCenter);
+  placeholder_->setPixmap(QIcon(":/icons/placeholder.svg").pixmap(QSize(96, 96)));
+  layout->addWidget(placeholder_);
+}
+
+KesWndInfo::~KesWndInfo() = default;
+
+void KesWndInfo::Navigate(const QString& address) {
+  lastAddress_ = address;
+#ifdef VB_HAVE_WEBENGINE
+  if (browser_) browser_->setUrl(AddressToUrl(address));
+#endif
+}
+
+void KesWndInfo::GoBack() {
+#ifdef VB_HAVE_WEBENGINE
+  if (browser_) browser_->back();
+#endif
+}
+
+QString KesWndInfo::currentUrl() const {
+#ifdef VB_HAVE_WEBENGINE
+  if (browser_) return browser_->url().toString();
+#endif
+  return QString();
+}

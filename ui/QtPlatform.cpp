@@ -1,0 +1,217 @@
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+
+#include "ui/Text.h"
+
+namespace {
+
+QString Key(const std::string& section, const std::string& key) {
+  return ToQ(section) + "/" + ToQ(key);
+}
+
+struct ButtonSpec {
+  QMessageBox::StandardButton button;
+  int answer;
+};
+
+std::vector<ButtonSpec> ButtonsOf(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok:
+      return {{QMessageBox::Ok, IdOk}};
+    case MsgButtons::OkCancel:
+      return {{QMessageBox::Ok, IdOk}, {QMessageBox::Cancel, IdCancel}};
+    case MsgButtons::YesNo:
+      return {{QMessageBox::Yes, IdYes}, {QMessageBox::No, IdNo}};
+    case MsgButtons::YesNoCancel:
+      return {{QMessageBox::Yes, IdYes}, {QMessageBox::No, IdNo}, {QMessageBox::Cancel, IdCancel}};
+    case MsgButtons::RetryCancel:
+      return {{QMessageBox::Retry, IdRetry}, {QMessageBox::Cancel, IdCancel}};
+    case MsgButtons::AbortRetryIgnore:
+      return {{QMessageBox::Abort, IdAbort},
+              {QMessageBox::Retry, IdRetry},
+              {QMessageBox::Ignore, IdIgnore}};
+  }
+  return {{QMessageBox::Ok, IdOk}};
+}
+
+QMessageBox::Icon IconOf(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Question:
+      return QMessageBox::Question;
+    case MsgIcon::Stop:
+      return QMessageBox::Critical;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::Exclamation:
+      break;
+  }
+  return QMessageBox::Warning;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(const QString& settingsFile)
+    : settings_(settingsFile.isEmpty()
+                    ? std::make_unique<QSettings>("Velko", "VelkoButton")
+                    : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+int QtPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+  QMessageBox box(IconOf(icon), QStringLiteral("VelkoButton"), ToQ(text), QMessageBox::NoButton,
+                  parent_);
+  std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+  for (const ButtonSpec& s : specs) box.addButton(s.button);
+  box.setDefaultButton(specs.front().button);
+  if (buttons != MsgButtons::AbortRetryIgnore && buttons != MsgButtons::YesNo)
+    box.setEscapeButton(specs.back().button);
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  for (const ButtonSpec& s : specs)
+    if (clicked && box.standardButton(clicked) == s.button) return s.answer;
+  // Closed without a button: the answer of Escape.
+  return buttons == MsgButtons::Ok ? IdOk : IdCancel;
+}
+
+QString QtPlatform::ConvertFilter(const std::string& filter) {
+  // Pairs of "description|patterns" separated by '|', ended by "||".
+  QStringList parts = ToQ(filter).split('|');
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    if (description.isEmpty()) break;
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& p : patterns)
+      if (p == "*.*") p = "*";
+    description.replace("(*.*)", "(*)");
+    // Qt takes the patterns from the parentheses: put the real ones there.
+    int open = description.lastIndexOf('(');
+    if (open >= 0) description = description.left(open).trimmed();
+    out << QStringLiteral("%1 (%2)").arg(description, patterns.join(' '));
+  }
+  return out.join(";;");
+}
+
+bool QtPlatform::FileDialog(bool open, const std::string& defaultExt, std::string& path,
+                            const std::string& filter, unsigned flags) {
+  QFileDialog dialog(parent_);
+  dialog.setWindowTitle(open ? QObject::tr("Open") : QObject::tr("Save As"));
+  dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(open && (flags & FdFileMustExist) ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+  QString filters = ConvertFilter(filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters.split(";;"));
+  if (!defaultExt.empty()) {
+    std::string ext = defaultExt[0] == '.' ? defaultExt.substr(1) : defaultExt;
+    dialog.setDefaultSuffix(ToQ(ext));
+  }
+  if (!(flags & FdOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  QString proposed = PathToQ(path);
+  if (!proposed.isEmpty()) {
+    QFileInfo info(proposed);
+    if (info.isDir()) {
+      dialog.setDirectory(proposed);
+    } else {
+      if (info.dir().exists() && info.isAbsolute()) dialog.setDirectory(info.dir());
+      dialog.selectFile(info.fileName());
+    }
+  }
+  if (dialog.exec() != QDialog::Accepted) return false;
+  QStringList files = dialog.selectedFiles();
+  if (files.isEmpty()) return false;
+  QFileInfo chosen(files.front());
+  if ((flags & FdPathMustExist) && !chosen.dir().exists()) return false;
+  path = FromQ(QDir::toNativeSeparators(chosen.absoluteFilePath()));
+  return true;
+}
+
+bool QtPlatform::BrowseForFolder(const std::string& prompt, std::string& directory,
+                                 const std::string& start) {
+  QString dir = QFileDialog::getExistingDirectory(parent_, ToQ(prompt), PathToQ(start),
+                                                  QFileDialog::ShowDirsOnly);
+  if (dir.isEmpty()) return false;
+  directory = FromQ(QDir::toNativeSeparators(dir));
+  return true;
+}
+
+bool QtPlatform::SetClipboardText(const std::string& text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  clipboard->setText(ToQ(text));
+  return true;
+}
+
+bool QtPlatform::ClipboardHasText() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+  return data && data->hasText();
+}
+
+bool QtPlatform::SetClipboardData(const std::string& mimeType, const std::string& bytes) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  auto* data = new QMimeData;
+  data->setData(QString::fromStdString(mimeType), QByteArray(bytes.data(), int(bytes.size())));
+  clipboard->setMimeData(data);
+  return true;
+}
+
+bool QtPlatform::GetClipboardData(const std::string& mimeType, std::string& bytes) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+  const QString type = QString::fromStdString(mimeType);
+  if (!data || !data->hasFormat(type)) return false;
+  QByteArray raw = data->data(type);
+  bytes.assign(raw.constData(), std::size_t(raw.size()));
+  return true;
+}
+
+bool QtPlatform::ClipboardHasData(const std::string& mimeType) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+  return data && data->hasFormat(QString::fromStdString(mimeType));
+}
+
+std::string QtPlatform::GetProfileString(const std::string& section, const std::string& key,
+                                         const std::string& def) {
+  QVariant v = settings_->value(Key(section, key));
+  if (!v.isValid()) return def;
+  // A hand-edited INI value with unquoted commas reads back as a list.
+  if (v.typeId() == QMetaType::QStringList) return FromQ(v.toStringList().join(", "));
+  if (!v.canConvert<QString>()) return def;
+  return FromQ(v.toString());
+}
+
+int QtPlatform::GetProfileInt(const std::string& section, const std::string& key, int def) {
+  QVariant v = settings_->value(Key(section, key));
+  if (!v.isValid()) return def;
+  bool ok = false;
+  int i = v.toString().trimmed().toInt(&ok);
+  return ok ? i : def;
+}
+
+void QtPlatform::WriteProfileString(const std::string& section, const std::string& key,
+                                    const std::string& value) {
+  settings_->setValue(Key(section, key), ToQ(value));
+}
+
+void QtPlatform::WriteProfileInt(const std::string& section, const std::string& key, int value) {
+  settings_->setValue(Key(section, key), value);
+}
+
+void QtPlatform::BeginWaitCursor() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtPlatform::EndWaitCursor() {
+  QApplication::restoreOverrideCursor();
+}

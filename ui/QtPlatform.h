@@ -1,0 +1,53 @@
+// The platform of the editor: real message boxes, file dialogs, clipboard,
+// processes and the user's settings store, on Qt.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "app/HeadlessPlatform.h"
+
+class QSettings;
+class QWidget;
+
+class QtPlatform : public HeadlessPlatform {
+ public:
+  // With an empty `settingsFile` the settings live in the user's
+  // QSettings("Velko", "VelkoButton") store; otherwise in that INI file.
+  explicit QtPlatform(const QString& settingsFile = QString());
+  ~QtPlatform() override;
+
+  // Dialogs are owned by this window (the main window once it exists).
+  void setDialogParent(QWidget* parent) { parent_ = parent; }
+
+  int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+  bool FileDialog(bool open, const std::string& defaultExt, std::string& path,
+                  const std::string& filter, unsigned flags) override;
+  bool BrowseForFolder(const std::string& prompt, std::string& directory,
+                       const std::string& start) override;
+
+  bool SetClipboardText(const std::string& text) override;
+  bool ClipboardHasText() override;
+  bool SetClipboardData(const std::string& mimeType, const std::string& bytes) override;
+  bool GetClipboardData(const std::string& mimeType, std::string& bytes) override;
+  bool ClipboardHasData(const std::string& mimeType) override;
+
+  std::string GetProfileString(const std::string& section, const std::string& key,
+                               const std::string& def) override;
+  int GetProfileInt(const std::string& section, const std::string& key, int def) override;
+  void WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value) override;
+  void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
+
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
+
+  QSettings& settings() { return *settings_; }
+
+  // "Name (*.a)|*.a|All Files (*.*)|*.*||" -> "Name (*.a);;All Files (*)".
+  static QString ConvertFilter(const std::string& filter);
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+  QWidget* parent_ = nullptr;
+};
