@@ -126,6 +126,10 @@ bool Doc::OnOpenDocument(const std::string& path) {
     platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
+  return OpenFromBytes(bytes, path);
+}
+
+bool Doc::OpenFromBytes(const std::string& bytes, const std::string& path) {
   DeleteContents();
   Archive ar(bytes.data(), bytes.size());
   bool ok = true;
@@ -167,7 +171,9 @@ void Doc::Serialize(Archive& ar) {
     InsertButton(std::move(b));
   }
   loading_ = false;
-  LayoutButtons();
+  // Every inserted button lays the buttons out; a project without buttons
+  // keeps the sizes it was saved with.
+  if (count > 0) LayoutButtons();
 }
 
 std::string Doc::CopyGroup(KesProp& group) {
@@ -198,8 +204,7 @@ int Register(std::vector<std::string>& list, std::unordered_map<std::string, int
   if (index.size() != list.size()) {
     // The list was changed from outside: index it again.
     index.clear();
-    for (std::size_t i = 0; i < list.size(); ++i)
-      index.emplace(list[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < list.size(); ++i) index.emplace(list[i], static_cast<int>(i));
     if (index.size() != list.size()) {
       for (std::size_t i = 0; i < list.size(); ++i)
         if (list[i] == file) return static_cast<int>(i);
@@ -216,9 +221,13 @@ int Register(std::vector<std::string>& list, std::unordered_map<std::string, int
 }
 }  // namespace
 
-int Doc::RegisterImage(const std::string& file) { return Register(imageList, imageIndex_, file); }
+int Doc::RegisterImage(const std::string& file) {
+  return Register(imageList, imageIndex_, file);
+}
 
-int Doc::RegisterAudio(const std::string& file) { return Register(audioList, audioIndex_, file); }
+int Doc::RegisterAudio(const std::string& file) {
+  return Register(audioList, audioIndex_, file);
+}
 
 namespace {
 // An address is listed whole; a local file by its name and extension.
@@ -255,7 +264,8 @@ std::string Doc::BuildParams(int form, const std::string& prefixScript) {
     out += WriteStringParam(form, "Script" + std::to_string(k),
                             "+" + script.substr(k * kPiece, kPiece) + "+", "", 0);
   const std::string root = DriveRoot();
-  if (!imageList.empty()) out += WriteStringParam(form, "Images0", JoinList(imageList, root), "", 0);
+  if (!imageList.empty())
+    out += WriteStringParam(form, "Images0", JoinList(imageList, root), "", 0);
   if (!audioList.empty()) out += WriteStringParam(form, "Audio0", JoinList(audioList, root), "", 0);
 
   std::string escaped;
@@ -309,13 +319,18 @@ std::string Doc::BuildHtml(int mode) {
   const std::string set_ = Tok("Set", tok);
   std::string config;
   for (int i = 0; i < 7; ++i)
-    if (set.days[static_cast<std::size_t>(i)] != AppSettings::kDefaultDays[static_cast<std::size_t>(i)])
-      config += set_ + " Day" + std::to_string(i) + "='" + set.days[static_cast<std::size_t>(i)] + "'; ";
+    if (set.days[static_cast<std::size_t>(i)] !=
+        AppSettings::kDefaultDays[static_cast<std::size_t>(i)])
+      config +=
+          set_ + " Day" + std::to_string(i) + "='" + set.days[static_cast<std::size_t>(i)] + "'; ";
   for (int i = 0; i < 12; ++i)
-    if (set.months[static_cast<std::size_t>(i)] != AppSettings::kDefaultMonths[static_cast<std::size_t>(i)])
-      config += set_ + " Month" + std::to_string(i) + "='" + set.months[static_cast<std::size_t>(i)] + "'; ";
+    if (set.months[static_cast<std::size_t>(i)] !=
+        AppSettings::kDefaultMonths[static_cast<std::size_t>(i)])
+      config += set_ + " Month" + std::to_string(i) + "='" +
+                set.months[static_cast<std::size_t>(i)] + "'; ";
   for (int i = 0; i < 2; ++i)
-    if (set.meridiem[static_cast<std::size_t>(i)] != AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)])
+    if (set.meridiem[static_cast<std::size_t>(i)] !=
+        AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)])
       config += set_ + " " + AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)] + "='" +
                 set.meridiem[static_cast<std::size_t>(i)] + "'; ";
 

@@ -49,6 +49,9 @@ class Doc : public KesDoc {
   // current project stays); "Unexpected file format." when its contents do
   // not match (a new project takes its place).
   bool OnOpenDocument(const std::string& path);
+  // Open from the bytes of a project file already read; `path` becomes the
+  // document's path on success.
+  bool OpenFromBytes(const std::string& bytes, const std::string& path);
   // Clears the document (hint 104) and destroys every group.
   void DeleteContents();
 

@@ -40,9 +40,13 @@ KesDoc::KesDoc(KesApp& app) : app_(app) {}
 
 KesDoc::~KesDoc() = default;
 
-Platform& KesDoc::platform() const { return app_.platform(); }
+Platform& KesDoc::platform() const {
+  return app_.platform();
+}
 
-std::string KesDoc::DriveRoot() const { return app_.platform().CurrentDriveRoot(); }
+std::string KesDoc::DriveRoot() const {
+  return app_.platform().CurrentDriveRoot();
+}
 
 bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
   list.clear();
@@ -83,9 +87,13 @@ std::string KesDoc::WriteColorParam(int form, const std::string& name, uint32_t 
   return name + "=" + hex + "\r\n";
 }
 
-std::string KesDoc::BuildParams(int, const std::string&) { return std::string(); }
+std::string KesDoc::BuildParams(int, const std::string&) {
+  return std::string();
+}
 
-std::string KesDoc::BuildHtml(int) { return std::string(); }
+std::string KesDoc::BuildHtml(int) {
+  return std::string();
+}
 
 bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
   if (ask) {
@@ -169,25 +177,36 @@ bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 bool KesDoc::WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  std::error_code ec;
   fs::path target(path);
+  // Saving through a link replaces the file it names, not the link.
+  if (fs::is_symlink(target, ec)) {
+    fs::path resolved = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+    target = resolved;
+  }
+  if (fs::is_directory(target, ec)) return false;
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
+  // The temporary name stays short enough for the file system whatever the
+  // target's name.
+  std::string stem = target.filename().string().substr(0, 160);
   std::random_device rd;
   fs::path temp;
   std::FILE* f = nullptr;
   for (int attempt = 0; attempt < 16 && !f; ++attempt) {
-    temp = dir / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-    std::error_code ec;
-    if (fs::exists(temp, ec)) continue;
-    f = std::fopen(temp.string().c_str(), "wb");
-    if (!f) return false;
+    temp = dir / ("." + stem + ".tmp" + std::to_string(rd() % 1000000));
+    f = std::fopen(temp.string().c_str(), "wbx");  // never reuses an existing file
+    if (!f && errno != EEXIST) return false;
   }
   if (!f) return false;
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   if (std::fflush(f) != 0) ok = false;
   if (std::fclose(f) != 0) ok = false;
-  std::error_code ec;
   if (ok) {
+    // The replaced file keeps its permissions.
+    fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, target, ec);
     if (ec) ok = false;
   }
@@ -221,7 +240,9 @@ bool KesDoc::DoSave(const std::string& path, bool replace) {
   return true;
 }
 
-bool KesDoc::DoFileSave() { return DoSave(pathName()); }
+bool KesDoc::DoFileSave() {
+  return DoSave(pathName());
+}
 
 bool KesDoc::SaveModified() {
   if (stopPreview) stopPreview();
