@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "ui/KesView.h"
+
 class Doc;
 class KesApp;
 class KesProp;
@@ -18,14 +20,25 @@ class KesWndProperties : public QWidget {
   // Commits the open page and shows the page of `group` (the blank view for
   // none). False when the open page refused to give up its data.
   bool SetPropertyGroup(KesProp* group);
+  // Shows the blank view at once without asking the open page: the groups
+  // it edits are about to go away.
+  void ResetView();
 
   KesProp* currentGroup() const { return currentGroup_; }
   QWidget* currentPage() const { return currentPage_; }
+  // The tab each kind of tabbed page showed last.
+  TabMemory& tabMemory() { return tabMemory_; }
+
+ signals:
+  void pageChanged(QWidget* page);
 
  private:
+  void ShowPage(QWidget* page);
+
   KesApp& app_;
   Doc& doc_;
   KesProp* currentGroup_ = nullptr;
   QWidget* currentPage_ = nullptr;
   QVBoxLayout* layout_ = nullptr;
+  TabMemory tabMemory_;
 };

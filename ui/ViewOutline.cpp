@@ -1,47 +1,490 @@
 #include "ui/ViewOutline.h"
 
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <functional>
+
+#include "audio/PropAudio.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
-#include "core/Win1252.h"
+#include "core/Messages.h"
+#include "core/StringTable.h"
+#include "groups/button/PropAdvanced.h"
+#include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
+#include "groups/button/PropState.h"
+#include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
+#include "ui/EditCommands.h"
 #include "ui/KesWndProperties.h"
+#include "ui/OutlineIcons.h"
+#include "ui/Text.h"
 
-// Placeholder until the outline tree lands: shows the project and its buttons.
+namespace {
+constexpr int kGroupRole = Qt::UserRole + 1;
+
+class QuietScope {
+ public:
+  explicit QuietScope(int& counter) : counter_(counter) { ++counter_; }
+  ~QuietScope() { --counter_; }
+  QuietScope(const QuietScope&) = delete;
+  QuietScope& operator=(const QuietScope&) = delete;
+
+ private:
+  int& counter_;
+};
+
+// Visits `item` and everything below it, each item before its children.
+void ForEachItem(QTreeWidgetItem* item, const std::function<void(QTreeWidgetItem*)>& visit) {
+  if (!item) return;
+  visit(item);
+  for (int i = 0; i < item->childCount(); ++i) ForEachItem(item->child(i), visit);
+}
+}  // namespace
+
 ViewOutline::ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QWidget* parent)
     : QTreeWidget(parent), app_(app), doc_(doc), properties_(properties) {
   setHeaderHidden(true);
+  setColumnCount(1);
+  setRootIsDecorated(true);
+  setUniformRowHeights(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setIconSize(QSize(16, 16));
+  setExpandsOnDoubleClick(true);
+  setAnimated(false);
+  setMouseTracking(true);
+  connect(this, &QTreeWidget::currentItemChanged, this, &ViewOutline::OnCurrentItemChanged);
   doc_.AddView(this);
-  Rebuild();
+  if (doc_.project()) Rebuild();
 }
 
-ViewOutline::~ViewOutline() { doc_.RemoveView(this); }
+ViewOutline::~ViewOutline() {
+  doc_.RemoveView(this);
+}
 
 void ViewOutline::OnUpdate(int hint) {
-  if (hint == kHintReset) clear();
+  if (hint == kHintReset) Clear();
   if (hint == kHintFilled) Rebuild();
 }
 
-void ViewOutline::Rebuild() {
-  clear();
-  if (!doc_.project()) return;
-  auto* root =
-      new QTreeWidgetItem(this, {QString::fromStdString(win1252::ToUtf8(doc_.project()->name))});
-  for (PropButton* b : doc_.Buttons())
-    new QTreeWidgetItem(root, {QString::fromStdString(win1252::ToUtf8(b->name))});
-  root->setExpanded(true);
+// ---------------------------------------------------------------------------
+// Items
+
+const QIcon& ViewOutline::IconFor(int id) {
+  auto it = icons_.find(id);
+  if (it == icons_.end()) it = icons_.emplace(id, TreeIcon(id)).first;
+  return it->second;
 }
 
-void ViewOutline::OnNewButton() {}
-void ViewOutline::OnDeleteButton() {}
-void ViewOutline::OnMoveUp() {}
-void ViewOutline::OnMoveDown() {}
-void ViewOutline::OnDuplicate() {}
-bool ViewOutline::CanDeleteButton() const { return false; }
-bool ViewOutline::CanMoveUp() const { return false; }
-bool ViewOutline::CanMoveDown() const { return false; }
-bool ViewOutline::CanDuplicate() const { return false; }
-bool ViewOutline::IsEditCommandEnabled(int) const { return false; }
-void ViewOutline::RunEditCommand(int) {}
-KesProp* ViewOutline::SelectedGroup() const { return nullptr; }
-void ViewOutline::SelectGroup(KesProp*) {}
+KesProp* ViewOutline::GroupOf(const QTreeWidgetItem* item) {
+  if (!item) return nullptr;
+  return static_cast<KesProp*>(item->data(0, kGroupRole).value<void*>());
+}
+
+QTreeWidgetItem* ViewOutline::MakeItem(KesProp* group) {
+  auto* item = new QTreeWidgetItem;
+  item->setText(0, ToQ(group->name));
+  item->setIcon(0, IconFor(group->icon));
+  item->setData(0, kGroupRole, QVariant::fromValue(static_cast<void*>(group)));
+  return item;
+}
+
+QTreeWidgetItem* ViewOutline::MakeButtonItem(PropButton* button) {
+  QTreeWidgetItem* item = MakeItem(button);
+  for (int i = 0; i < 3; ++i) {
+    PropState* state = button->state(i);
+    if (!state) continue;
+    QTreeWidgetItem* stateItem = MakeItem(state);
+    item->addChild(stateItem);
+    const KesProp* groups[] = {state->text.get(), state->border.get(), state->audio.get(),
+                               state->image.get(), state->advanced.get()};
+    for (const KesProp* g : groups)
+      if (g) stateItem->addChild(MakeItem(const_cast<KesProp*>(g)));
+  }
+  return item;
+}
+
+QTreeWidgetItem* ViewOutline::Root() const {
+  return topLevelItem(0);
+}
+
+QTreeWidgetItem* ViewOutline::ItemOf(const KesProp* group) const {
+  QTreeWidgetItem* found = nullptr;
+  ForEachItem(Root(), [&](QTreeWidgetItem* item) {
+    if (!found && GroupOf(item) == group) found = item;
+  });
+  return found;
+}
+
+QTreeWidgetItem* ViewOutline::ButtonItemOf(QTreeWidgetItem* item) const {
+  QTreeWidgetItem* root = Root();
+  while (item && item->parent() != root) item = item->parent();
+  return item == root ? nullptr : item;
+}
+
+int ViewOutline::SelectedButtonIndex() const {
+  QTreeWidgetItem* item = currentItem();
+  QTreeWidgetItem* root = Root();
+  if (!item || !root || item->parent() != root) return -1;
+  return root->indexOfChild(item);
+}
+
+PropButton* ViewOutline::SelectedButton() const {
+  const int i = SelectedButtonIndex();
+  return i < 0 ? nullptr : static_cast<PropButton*>(GroupOf(Root()->child(i)));
+}
+
+KesProp* ViewOutline::SelectedGroup() const {
+  return GroupOf(currentItem());
+}
+
+bool ViewOutline::SelectGroup(KesProp* group) {
+  QTreeWidgetItem* item = ItemOf(group);
+  if (!item) return false;
+  setCurrentItem(item);
+  return currentItem() == item;
+}
+
+void ViewOutline::Clear() {
+  // The page goes first: the groups it edits are about to be destroyed.
+  properties_.ResetView();
+  QuietScope quiet(quiet_);
+  clear();
+}
+
+void ViewOutline::Rebuild() {
+  Clear();
+  PropProject* project = doc_.project();
+  if (!project) return;
+  QTreeWidgetItem* root = MakeItem(project);
+  {
+    QuietScope quiet(quiet_);
+    addTopLevelItem(root);
+    for (PropButton* button : doc_.Buttons()) {
+      QTreeWidgetItem* item = MakeButtonItem(button);
+      root->addChild(item);
+      item->setExpanded(true);
+    }
+    root->setExpanded(true);
+  }
+  setCurrentItem(root);
+}
+
+void ViewOutline::RefreshLabels() {
+  QTreeWidgetItem* root = Root();
+  if (!root) return;
+  for (int i = 0; i < root->childCount(); ++i) {
+    QTreeWidgetItem* item = root->child(i);
+    const KesProp* group = GroupOf(item);
+    if (!group || group->name.empty()) continue;
+    const QString label = ToQ(group->name);
+    if (item->text(0) != label) item->setText(0, label);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Selection
+
+void ViewOutline::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+  if (quiet_) return;
+  if (!properties_.SetPropertyGroup(GroupOf(current))) {
+    // The open page keeps its data (it has told the user why): back to its item.
+    QuietScope quiet(quiet_);
+    setCurrentItem(previous);
+    return;
+  }
+  RefreshLabels();
+  setFocus(Qt::OtherFocusReason);
+}
+
+void ViewOutline::SelectForced(QTreeWidgetItem* item) {
+  setCurrentItem(item);
+  if (currentItem() == item) return;
+  properties_.ResetView();
+  setCurrentItem(item);
+}
+
+void ViewOutline::mousePressEvent(QMouseEvent* event) {
+  // Ask the open page before the tree moves its selection, so that a refusal
+  // leaves the old item selected.
+  const QPoint pos = event->position().toPoint();
+  QTreeWidgetItem* item = itemAt(pos);
+  if (item && item != currentItem() && pos.x() >= visualItemRect(item).left() &&
+      !properties_.SetPropertyGroup(GroupOf(item))) {
+    event->accept();
+    return;
+  }
+  QTreeWidget::mousePressEvent(event);
+  if (QTreeWidgetItem* current = currentItem(); current && !current->isSelected()) {
+    QuietScope quiet(quiet_);
+    setCurrentItem(current);
+  }
+}
+
+void ViewOutline::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    if (CanCopy()) OnCopy();
+  } else if (event->matches(QKeySequence::Cut)) {
+    if (CanCut()) OnCut();
+  } else if (event->matches(QKeySequence::Paste)) {
+    if (CanPaste()) OnPaste();
+  } else {
+    QTreeWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+bool ViewOutline::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const KesProp* group = GroupOf(itemAt(help->pos()));
+    if (!group) {
+      QToolTip::hideText();
+      emit statusPromptCleared();
+      event->ignore();
+      return true;
+    }
+    // Tooltip and status prompt of the group's page; its help page follows.
+    std::string tip;
+    app_.ShowContextHelp(group->GetPageId(), &tip, true);
+    if (tip.empty()) tip = SplitHelpString(LoadString(group->GetPageId())).tooltip;
+    if (!tip.empty())
+      QToolTip::showText(help->globalPos(), ToQ(tip), viewport());
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return QTreeWidget::viewportEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+// Buttons commands
+
+void ViewOutline::OnNewButton() {
+  QTreeWidgetItem* root = Root();
+  if (!root || !doc_.project()) return;
+  // Right after the button holding the selection; with the project item or
+  // nothing selected, last.
+  QTreeWidgetItem* containing = ButtonItemOf(currentItem());
+  const int index = containing ? root->indexOfChild(containing) + 1 : root->childCount();
+  PropButton* button = doc_.InsertButton(doc_.CreateButton(), index);
+  QTreeWidgetItem* item = MakeButtonItem(button);
+  {
+    QuietScope quiet(quiet_);
+    root->insertChild(index, item);
+    item->setExpanded(true);
+  }
+  doc_.SetModifiedFlag(true);
+  setCurrentItem(item);
+}
+
+bool ViewOutline::CanDeleteButton() const {
+  return SelectedButtonIndex() >= 0 && doc_.ButtonCount() >= 2;
+}
+
+void ViewOutline::OnDeleteButton() {
+  if (!CanDeleteButton()) return;
+  RemoveButtonAt(SelectedButtonIndex());
+}
+
+void ViewOutline::RemoveButtonAt(int index) {
+  QTreeWidgetItem* root = Root();
+  QTreeWidgetItem* item = root->child(index);
+  auto* button = static_cast<PropButton*>(GroupOf(item));
+  QTreeWidgetItem* next = index + 1 < root->childCount() ? root->child(index + 1)
+                          : index > 0                    ? root->child(index - 1)
+                                                         : root;
+  SelectForced(next);
+  {
+    QuietScope quiet(quiet_);
+    delete root->takeChild(index);
+  }
+  doc_.RemoveButton(button);  // destroys the button, its states and their groups
+  doc_.SetModifiedFlag(true);
+}
+
+bool ViewOutline::CanMoveUp() const {
+  return SelectedButtonIndex() > 0;
+}
+
+bool ViewOutline::CanMoveDown() const {
+  const int i = SelectedButtonIndex();
+  return i >= 0 && i + 1 < Root()->childCount();
+}
+
+void ViewOutline::OnMoveUp() {
+  if (!CanMoveUp()) return;
+  const int i = SelectedButtonIndex();
+  MoveButtonTo(i, i - 1);
+}
+
+void ViewOutline::OnMoveDown() {
+  if (!CanMoveDown()) return;
+  const int i = SelectedButtonIndex();
+  MoveButtonTo(i, i + 1);
+}
+
+void ViewOutline::MoveButtonTo(int from, int to) {
+  QTreeWidgetItem* root = Root();
+  QTreeWidgetItem* item = root->child(from);
+  auto* button = static_cast<PropButton*>(GroupOf(item));
+  // The page of the moved button stays; it hands over its edits first and
+  // shows the places the layout gives afterwards.
+  app_.CommitPages();
+  std::vector<std::pair<QTreeWidgetItem*, bool>> expanded;
+  ForEachItem(item, [&](QTreeWidgetItem* i) { expanded.emplace_back(i, i->isExpanded()); });
+  {
+    QuietScope quiet(quiet_);
+    root->takeChild(from);
+    root->insertChild(to, item);
+    for (auto& [i, open] : expanded) i->setExpanded(open);
+    setCurrentItem(item);
+  }
+  doc_.MoveButton(button, to);
+  doc_.SetModifiedFlag(true);
+  app_.RefreshPages();
+  setFocus(Qt::OtherFocusReason);
+}
+
+bool ViewOutline::CanDuplicate() const {
+  return SelectedButtonIndex() >= 0;
+}
+
+void ViewOutline::OnDuplicate() {
+  PropButton* source = SelectedButton();
+  if (!source) return;
+  const std::string bytes = CopySelected();
+  if (bytes.empty()) return;
+  QTreeWidgetItem* root = Root();
+  PropButton* button = doc_.InsertButton(doc_.CreateButton(), -1);
+  QTreeWidgetItem* item = MakeButtonItem(button);
+  {
+    QuietScope quiet(quiet_);
+    root->addChild(item);
+    item->setExpanded(true);
+  }
+  doc_.SetModifiedFlag(true);
+  setCurrentItem(item);
+  // The new button takes every property of the copied one but its name.
+  app_.CommitPages();
+  if (PasteInto(button, bytes)) app_.RefreshPages();
+}
+
+// ---------------------------------------------------------------------------
+// Clipboard commands
+
+bool ViewOutline::CanCopy() const {
+  return SelectedGroup() != nullptr;
+}
+
+bool ViewOutline::CanCut() const {
+  return SelectedButtonIndex() >= 0;
+}
+
+bool ViewOutline::CanPaste() const {
+  const KesProp* group = SelectedGroup();
+  return group && app_.lastCopiedClass != PropClass::None &&
+         group->GetClass() == app_.lastCopiedClass &&
+         app_.platform().ClipboardHasData(KesApp::kGroupClipboardFormat);
+}
+
+std::string ViewOutline::CopySelected() {
+  KesProp* group = SelectedGroup();
+  if (!group) return std::string();
+  // What the page shows is what is copied.
+  app_.CommitPages();
+  std::string bytes = Doc::CopyGroup(*group);
+  if (!app_.platform().SetClipboardData(KesApp::kGroupClipboardFormat, bytes)) {
+    app_.platform().MessageBox(msg::kClipboardFailed, MsgButtons::Ok, MsgIcon::Exclamation);
+    return std::string();
+  }
+  app_.lastCopiedClass = group->GetClass();
+  return bytes;
+}
+
+void ViewOutline::OnCopy() {
+  if (CanCopy()) CopySelected();
+}
+
+void ViewOutline::OnCut() {
+  if (!CanCut()) return;
+  const int index = SelectedButtonIndex();
+  // A button that could not go to the clipboard stays.
+  if (CopySelected().empty()) return;
+  RemoveButtonAt(index);
+}
+
+void ViewOutline::OnPaste() {
+  // The open page hands over its edits; its answer does not stop the paste.
+  app_.CommitPages();
+  KesProp* group = SelectedGroup();
+  if (!group || app_.lastCopiedClass == PropClass::None ||
+      group->GetClass() != app_.lastCopiedClass)
+    return;
+  std::string bytes;
+  if (!app_.platform().GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return;
+  if (PasteInto(group, bytes)) app_.RefreshPages();
+}
+
+bool ViewOutline::PasteInto(KesProp* target, const std::string& bytes) {
+  // Bytes that do not read as a group of this class leave it as it was.
+  if (!Doc::PasteGroup(*target, bytes)) return false;
+  const PropClass cls = target->GetClass();
+  if (cls == PropClass::Button || cls == PropClass::Project) doc_.LayoutButtons();
+  doc_.SetModifiedFlag(true);
+  // The states of a pasted button bring their names along.
+  ForEachItem(ItemOf(target), [](QTreeWidgetItem* item) {
+    const KesProp* g = GroupOf(item);
+    if (g && !g->name.empty()) item->setText(0, ToQ(g->name));
+  });
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Editing commands
+
+bool ViewOutline::TreeHasFocus() const {
+  return hasFocus() || QApplication::focusWidget() == this;
+}
+
+bool ViewOutline::IsEditCommandEnabled(int id) const {
+  if (QWidget* edit = EditBoxOf(QApplication::focusWidget()))
+    return EditBoxCommandEnabled(edit, id);
+  if (!TreeHasFocus()) return false;
+  switch (id) {
+    case kCmdEditCopy:
+      return CanCopy();
+    case kCmdEditCut:
+      return CanCut();
+    case kCmdEditPaste:
+      return CanPaste();
+    default:
+      return false;
+  }
+}
+
+void ViewOutline::RunEditCommand(int id) {
+  if (QWidget* edit = EditBoxOf(QApplication::focusWidget())) {
+    RunEditBoxCommand(edit, id);
+    return;
+  }
+  if (!TreeHasFocus()) return;
+  switch (id) {
+    case kCmdEditCopy:
+      OnCopy();
+      break;
+    case kCmdEditCut:
+      OnCut();
+      break;
+    case kCmdEditPaste:
+      if (CanPaste()) OnPaste();
+      break;
+    default:
+      break;
+  }
+}

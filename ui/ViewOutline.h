@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <map>
 
 #include "core/KesDoc.h"
 
@@ -12,6 +13,7 @@ class Doc;
 class KesApp;
 class KesProp;
 class KesWndProperties;
+class PropButton;
 
 class ViewOutline : public QTreeWidget, public DocView {
   Q_OBJECT
@@ -19,6 +21,8 @@ class ViewOutline : public QTreeWidget, public DocView {
   ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QWidget* parent = nullptr);
   ~ViewOutline() override;
 
+  // 104: the page goes blank and the items go; 105: the items are built
+  // again from the document.
   void OnUpdate(int hint) override;
 
   // Buttons commands (ids 40128..40132) and their enabled states.
@@ -32,17 +36,66 @@ class ViewOutline : public QTreeWidget, public DocView {
   bool CanMoveDown() const;
   bool CanDuplicate() const;
 
+  // The tree's own clipboard commands.
+  void OnCopy();
+  void OnCut();
+  void OnPaste();
+  bool CanCopy() const;
+  bool CanCut() const;
+  bool CanPaste() const;
+
   // Editing commands Copy 57634, Cut 57635, Paste 57637, Undo 57643: they act
-  // on a focused edit box of a page, otherwise on the tree's selected item.
+  // on a focused edit box of a page, otherwise on the tree's selected item
+  // when the tree has the focus.
   bool IsEditCommandEnabled(int id) const;
   void RunEditCommand(int id);
 
   KesProp* SelectedGroup() const;
-  void SelectGroup(KesProp* group);
+  // Selects the item of `group` (which shows its page); false when there is
+  // no such item or the open page refused to give up its data.
+  bool SelectGroup(KesProp* group);
+  QTreeWidgetItem* ItemOf(const KesProp* group) const;
+  static KesProp* GroupOf(const QTreeWidgetItem* item);
+
+ signals:
+  // The pointer is over no item: the status bar's message pane is cleared.
+  void statusPromptCleared();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   void Rebuild();
+  void Clear();
+  void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+  // Selects `item`; when the open page refuses, its page is dropped first
+  // (the groups it edits are about to go).
+  void SelectForced(QTreeWidgetItem* item);
+  void RefreshLabels();
+
+  QTreeWidgetItem* Root() const;
+  QTreeWidgetItem* MakeItem(KesProp* group);
+  QTreeWidgetItem* MakeButtonItem(PropButton* button);
+  // The button item holding `item` (itself when it is one), or nullptr.
+  QTreeWidgetItem* ButtonItemOf(QTreeWidgetItem* item) const;
+  int SelectedButtonIndex() const;
+  PropButton* SelectedButton() const;
+  // Puts the selected group's bytes on the clipboard; returns them.
+  std::string CopySelected();
+  // Loads `bytes` into `target` keeping its name; false when nothing changed.
+  bool PasteInto(KesProp* target, const std::string& bytes);
+  void RemoveButtonAt(int index);
+  void MoveButtonTo(int from, int to);
+  bool TreeHasFocus() const;
+  const QIcon& IconFor(int id);
+
   KesApp& app_;
   Doc& doc_;
   KesWndProperties& properties_;
+  // Set while the items are rebuilt or rearranged: selection changes do not
+  // change the page then.
+  int quiet_ = 0;
+  std::map<int, QIcon> icons_;
 };

@@ -1,0 +1,27 @@
+// The page of a state's advanced group: free VelkoScript actions added to the
+// state's event block.
+#pragma once
+
+#include "ui/KesView.h"
+
+class PropAdvanced;
+class QPushButton;
+class ScriptEdit;
+
+class ViewAdvanced : public KesView {
+  Q_OBJECT
+ public:
+  explicit ViewAdvanced(const PageContext& context, QWidget* parent = nullptr);
+
+  PropAdvanced& advanced() const;
+  ScriptEdit* scriptEdit() const { return script_; }
+  QPushButton* addActionButton() const { return add_; }
+
+ protected:
+  bool CommitControls() override;
+  void RefreshControls() override;
+
+ private:
+  ScriptEdit* script_;
+  QPushButton* add_;
+};

@@ -1,0 +1,112 @@
+#include "groups/button/ViewButton.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/Messages.h"
+#include "groups/button/PropButton.h"
+#include "ui/OutlineIcons.h"
+#include "ui/Text.h"
+
+ViewButton::ViewButton(const PageContext& context, QWidget* parent)
+    : KesView(context, 2600, parent),
+      name_(new QLineEdit),
+      tip_(new QLineEdit),
+      down_(new QCheckBox(tr("&Down"))),
+      visible_(new QCheckBox(tr("&Visible"))),
+      drag_(new QCheckBox(tr("Dra&gable"))) {
+  setObjectName(QStringLiteral("ViewButton"));
+  RegisterControl(name_, 2604);
+  RegisterControl(tip_, 2612);
+  RegisterControl(down_, 2611);
+  RegisterControl(visible_, 2609);
+  RegisterControl(drag_, 2610);
+
+  // The three modes as push-like radio buttons with their pictures.
+  const char* labels[3] = {"Push", "Check Box", "Radio"};
+  auto* modeRow = new QHBoxLayout;
+  modeRow->setSpacing(4);
+  auto* group = new QButtonGroup(this);
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new QToolButton;
+    b->setText(tr(labels[i]));
+    b->setIcon(PageIcon(227 + i));
+    b->setIconSize(QSize(16, 16));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setCheckable(true);
+    b->setAutoRaise(false);
+    b->setMinimumWidth(90);
+    group->addButton(b, i);
+    modeRow->addWidget(b);
+    RegisterControl(b, 2601 + i);
+    modes_[i] = b;
+  }
+  group->setExclusive(true);
+  modeRow->addStretch(1);
+
+  auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  form->addRow(tr("&Name:"), name_);
+  form->addRow(tr("Mode:"), modeRow);
+  form->addRow(tr("&Tool tip:"), tip_);
+
+  auto* initially = new QGroupBox(tr("Initially"));
+  auto* checks = new QHBoxLayout(initially);
+  checks->addWidget(down_);
+  checks->addWidget(visible_);
+  checks->addWidget(drag_);
+  checks->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 12, 12, 12);
+  layout->setSpacing(10);
+  layout->addLayout(form);
+  layout->addWidget(initially);
+  layout->addStretch(1);
+}
+
+PropButton& ViewButton::button() const {
+  return static_cast<PropButton&>(*group());
+}
+
+void ViewButton::RefreshControls() {
+  const PropButton& b = button();
+  name_->setText(ToQ(b.name));
+  for (int i = 0; i < 3; ++i) modes_[i]->setChecked(b.mode == i);
+  tip_->setText(ToQ(b.tip));
+  down_->setChecked(b.initiallyDown != 0);
+  visible_->setChecked(b.show != 0);
+  drag_->setChecked(b.drag != 0);
+}
+
+bool ViewButton::CommitControls() {
+  PropButton& b = button();
+  const std::string name = FromQ(name_->text());
+  int32_t mode = b.mode;
+  for (int i = 0; i < 3; ++i)
+    if (modes_[i]->isChecked()) mode = i;
+  const std::string tip = FromQ(tip_->text());
+  const int32_t down = down_->isChecked() ? 1 : 0;
+  const int32_t show = visible_->isChecked() ? 1 : 0;
+  const int32_t drag = drag_->isChecked() ? 1 : 0;
+
+  // An empty or taken name refuses the commit, but the group still takes
+  // what the page holds.
+  const int problem = ValidateButtonName(b, name);
+  if (problem == 609) Complain(name_, msg::kButtonNameEmpty);
+  if (problem == 611) Complain(name_, msg::Format(msg::kButtonNameDuplicate, name));
+
+  Store(b.name, name);
+  Store(b.mode, mode);
+  Store(b.tip, tip);
+  Store(b.initiallyDown, down);
+  Store(b.show, show);
+  Store(b.drag, drag);
+  return problem == 0;
+}

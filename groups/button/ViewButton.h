@@ -1,0 +1,30 @@
+// The "General" page of a button: name, mode, tool tip and the initial
+// selection, visibility and dragging.
+#pragma once
+
+#include "ui/KesView.h"
+
+class PropButton;
+class QCheckBox;
+class QLineEdit;
+class QToolButton;
+
+class ViewButton : public KesView {
+  Q_OBJECT
+ public:
+  explicit ViewButton(const PageContext& context, QWidget* parent = nullptr);
+
+  PropButton& button() const;
+
+ protected:
+  bool CommitControls() override;
+  void RefreshControls() override;
+
+ private:
+  QLineEdit* name_;
+  QToolButton* modes_[3];
+  QLineEdit* tip_;
+  QCheckBox* down_;
+  QCheckBox* visible_;
+  QCheckBox* drag_;
+};

@@ -1,0 +1,148 @@
+#include "ui/KesView.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QToolTip>
+
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "core/Messages.h"
+#include "core/StringTable.h"
+#include "ui/Text.h"
+
+int TabMemory::Get(const std::string& tabClass) const {
+  auto it = indices_.find(tabClass);
+  return it == indices_.end() ? 0 : it->second;
+}
+
+KesView::KesView(const PageContext& context, int pageId, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      app_(context.app),
+      doc_(context.doc),
+      group_(context.group),
+      pageId_(pageId) {
+  doc_.AddView(this);
+  connect(qApp, &QApplication::focusChanged, this, &KesView::OnFocusChanged);
+}
+
+KesView::~KesView() {
+  Detach();
+}
+
+void KesView::Detach() {
+  if (!attached_) return;
+  attached_ = false;
+  doc_.RemoveView(this);
+}
+
+void KesView::OnUpdate(int hint) {
+  if (hint == kHintCommit)
+    Commit();
+  else if (hint == kHintRefresh)
+    Refresh();
+}
+
+void KesView::Commit() {
+  if (!group_) return;
+  const bool valid = CommitControls();
+  app_.RefuseCommit(valid ? 1 : 0);
+}
+
+void KesView::Refresh() {
+  if (!group_) return;
+  RefreshControls();
+}
+
+QWidget* KesView::control(int id) const {
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+void KesView::MarkModified() {
+  doc_.SetModifiedFlag(true);
+}
+
+bool KesView::ReadInt(QWidget* control, const QString& text, int32_t& value) {
+  bool ok = false;
+  const int v = text.trimmed().toInt(&ok, 10);
+  if (!ok) {
+    Complain(control, msg::kEnterInteger);
+    return false;
+  }
+  value = v;
+  return true;
+}
+
+void KesView::Complain(QWidget* control, const std::string& message) {
+  app_.platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation);
+  if (control) FocusControl(control);
+}
+
+void KesView::FocusControl(QWidget* control) {
+  // Show the tab (and scroll position) that holds the control.
+  QWidget* child = control;
+  for (QWidget* w = control->parentWidget(); w; child = w, w = w->parentWidget()) {
+    if (auto* stack = qobject_cast<QStackedWidget*>(w)) stack->setCurrentWidget(child);
+    if (auto* scroll = qobject_cast<QScrollArea*>(w)) scroll->ensureWidgetVisible(control);
+  }
+  control->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(control))
+    edit->selectAll();
+  else if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
+    spin->selectAll();
+  else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+    combo->lineEdit()->selectAll();
+}
+
+void KesView::RegisterControl(QWidget* control, int id) {
+  controls_[id] = control;
+  control->setProperty("controlId", id);
+  const HelpString help = SplitHelpString(LoadString(id));
+  if (!help.tooltip.empty()) control->setToolTip(ToQ(help.tooltip));
+  if (!help.prompt.empty()) control->setStatusTip(ToQ(help.prompt));
+  control->installEventFilter(this);
+}
+
+bool KesView::eventFilter(QObject* watched, QEvent* event) {
+  const QVariant idValue = watched->property("controlId");
+  if (!idValue.isValid()) return QWidget::eventFilter(watched, event);
+  const int id = idValue.toInt();
+  switch (event->type()) {
+    case QEvent::ToolTip: {
+      // The pointer rests on the control: status prompt and tooltip from the
+      // help system, which also follows to the control's help page.
+      std::string tip;
+      app_.ShowContextHelp(id, &tip, true);
+      QString text = tip.empty() ? static_cast<QWidget*>(watched)->toolTip() : ToQ(tip);
+      auto* help = static_cast<QHelpEvent*>(event);
+      if (!text.isEmpty())
+        QToolTip::showText(help->globalPos(), text, static_cast<QWidget*>(watched));
+      return true;
+    }
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+      // F1 asks for the page's help.
+      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) app_.pageHelpId = pageId_;
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void KesView::OnFocusChanged(QWidget* old, QWidget* now) {
+  // The page becomes the active view: its help page follows.
+  if (!attached_ || !now || !isAncestorOf(now)) return;
+  if (!old || !(old == this || isAncestorOf(old))) app_.ShowContextHelp(pageId_, nullptr, true);
+  // The focused control's prompt, without leaving the page's help page.
+  const QVariant id = now->property("controlId");
+  if (id.isValid()) app_.ShowContextHelp(id.toInt(), nullptr, false);
+}

@@ -1,0 +1,105 @@
+// Base of every property page: a form that edits one group. The page takes
+// part in the document's broadcasts: on a commit it moves its control values
+// into its group (or refuses when a value is not acceptable), on a refresh it
+// reloads its controls from the group.
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "core/KesDoc.h"
+
+class Doc;
+class KesApp;
+class KesProp;
+
+// The tab each kind of tabbed page showed last, so that the next page of the
+// same kind opens on it. Owned by the Properties window.
+class TabMemory {
+ public:
+  int Get(const std::string& tabClass) const;
+  void Set(const std::string& tabClass, int index) { indices_[tabClass] = index; }
+
+ private:
+  std::map<std::string, int> indices_;
+};
+
+// What a page is built with: the application, the document, the group it
+// edits (fixed for the page's life) and the Properties window's tab memory.
+struct PageContext {
+  KesApp& app;
+  Doc& doc;
+  KesProp* group;
+  TabMemory& tabs;
+};
+
+class KesView : public QWidget, public DocView {
+  Q_OBJECT
+ public:
+  // `pageId` is the page's help id.
+  KesView(const PageContext& context, int pageId, QWidget* parent = nullptr);
+  ~KesView() override;
+
+  int pageId() const { return pageId_; }
+  KesProp* group() const { return group_; }
+
+  // 1000: Commit(); 1001: Refresh(); other hints are ignored.
+  void OnUpdate(int hint) override;
+  // Moves the controls' values into the group; a value that is not
+  // acceptable refuses the commit through the application.
+  void Commit();
+  // Reloads the controls from the group.
+  void Refresh();
+  // Stops taking part in the document's broadcasts (the page is going away).
+  void Detach();
+
+  // The control registered with `id`, or nullptr.
+  QWidget* control(int id) const;
+
+ protected:
+  // Reads the controls and stores each value that differs from the group's
+  // through Store(). Returns false, after telling the user and putting the
+  // focus on the offending control, when a value is not acceptable.
+  virtual bool CommitControls() = 0;
+  virtual void RefreshControls() = 0;
+
+  // Copies `value` into `field` and marks the document modified, only when
+  // they differ.
+  template <class T>
+  void Store(T& field, const T& value) {
+    if (!(field == value)) {
+      field = value;
+      MarkModified();
+    }
+  }
+  void MarkModified();
+
+  // Reads an integer typed in `control`; on anything else shows "Please
+  // enter an integer.", focuses the control and returns false.
+  bool ReadInt(QWidget* control, const QString& text, int32_t& value);
+  // Shows a message about `control` and puts the focus on it.
+  void Complain(QWidget* control, const std::string& message);
+  // Brings `control` into view (its tab, its scroll position) and focuses it.
+  void FocusControl(QWidget* control);
+
+  // Gives `control` the id `id`: its tooltip, status prompt and help topic.
+  void RegisterControl(QWidget* control, int id);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  KesApp& app() const { return app_; }
+  Doc& doc() const { return doc_; }
+  const PageContext& context() const { return context_; }
+
+ private:
+  void OnFocusChanged(QWidget* old, QWidget* now);
+
+  PageContext context_;
+  KesApp& app_;
+  Doc& doc_;
+  KesProp* const group_;
+  const int pageId_;
+  bool attached_ = true;
+  std::map<int, QWidget*> controls_;
+};

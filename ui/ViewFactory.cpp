@@ -1,0 +1,31 @@
+#include "ui/ViewFactory.h"
+
+#include "groups/button/TabButton.h"
+#include "groups/button/ViewAdvanced.h"
+
+namespace {
+using Creator = QWidget* (*)(const PageContext&, QWidget*);
+
+struct ViewClass {
+  const char* name;
+  Creator create;
+};
+
+template <class View>
+QWidget* Make(const PageContext& context, QWidget* parent) {
+  return new View(context, parent);
+}
+
+// One line per page class.
+const ViewClass kViews[] = {
+    {"TabButton", &Make<TabButton>},
+    {"ViewAdvanced", &Make<ViewAdvanced>},
+};
+}  // namespace
+
+QWidget* CreatePropertyView(const std::string& viewClass, const PageContext& context,
+                            QWidget* parent) {
+  for (const ViewClass& v : kViews)
+    if (viewClass == v.name) return v.create(context, parent);
+  return nullptr;
+}
