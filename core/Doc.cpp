@@ -260,6 +260,7 @@ std::string Doc::BuildParams(int form, const std::string& prefixScript) {
 
   std::string out;
   const std::size_t kPiece = 198;
+  out.reserve(script.size() + (script.size() / kPiece + 1) * 40 + 64);
   for (std::size_t k = 0; k * kPiece < script.size(); ++k)
     out += WriteStringParam(form, "Script" + std::to_string(k),
                             "+" + script.substr(k * kPiece, kPiece) + "+", "", 0);

@@ -10,68 +10,168 @@ struct Pair {
 };
 
 // The keyword table, in its fixed order.
-const Pair kTable[] = {
+constexpr Pair kTable[] = {
     // commands
-    {"Internet", "1"}, {"Timer", "2"}, {"Call", "3"}, {"Audio", "4"}, {"Output", "5"},
-    {"Cursor", "6"}, {"Set", "7"}, {"Script", "8"}, {"Read", "9"}, {"Pause", "10"},
-    {"Add", "11"}, {"Sub", "12"},
+    {"Internet", "1"},
+    {"Timer", "2"},
+    {"Call", "3"},
+    {"Audio", "4"},
+    {"Output", "5"},
+    {"Cursor", "6"},
+    {"Set", "7"},
+    {"Script", "8"},
+    {"Read", "9"},
+    {"Pause", "10"},
+    {"Add", "11"},
+    {"Sub", "12"},
     // output targets
-    {"Status", "0"}, {"Console", "1"},
+    {"Status", "0"},
+    {"Console", "1"},
     // yes/no
-    {"Yes", "1"}, {"No", "0"}, {"True", "1"}, {"False", "0"},
+    {"Yes", "1"},
+    {"No", "0"},
+    {"True", "1"},
+    {"False", "0"},
     // audio modes
-    {"Play", "0"}, {"Loop", "1"}, {"Stop", "2"},
+    {"Play", "0"},
+    {"Loop", "1"},
+    {"Stop", "2"},
     // cursors
-    {"CrosshairCursor", "1"}, {"DefaultCursor", "0"}, {"E_ResizeCursor", "11"},
-    {"HandCursor", "12"}, {"MoveCursor", "13"}, {"N_ResizeCursor", "8"},
-    {"NE_ResizeCursor", "7"}, {"NW_ResizeCursor", "6"}, {"S_ResizeCursor", "9"},
-    {"SE_ResizeCursor", "5"}, {"SW_ResizeCursor", "4"}, {"TextCursor", "2"},
-    {"W_Resize", "10"}, {"WaitCursor", "3"},
+    {"CrosshairCursor", "1"},
+    {"DefaultCursor", "0"},
+    {"E_ResizeCursor", "11"},
+    {"HandCursor", "12"},
+    {"MoveCursor", "13"},
+    {"N_ResizeCursor", "8"},
+    {"NE_ResizeCursor", "7"},
+    {"NW_ResizeCursor", "6"},
+    {"S_ResizeCursor", "9"},
+    {"SE_ResizeCursor", "5"},
+    {"SW_ResizeCursor", "4"},
+    {"TextCursor", "2"},
+    {"W_Resize", "10"},
+    {"WaitCursor", "3"},
     // script languages
-    {"VelkoScript", "0"}, {"JavaScript", "1"},
+    {"VelkoScript", "0"},
+    {"JavaScript", "1"},
     // objects and object commands
-    {"Button", "100"}, {"PropSet", "101"}, {"PropGet", "102"}, {"Animate", "103"},
+    {"Button", "100"},
+    {"PropSet", "101"},
+    {"PropGet", "102"},
+    {"Animate", "103"},
     {"StateSet", "104"},
     // properties
-    {"State", "0"}, {"Name", "1"}, {"Mode", "2"}, {"X", "3"}, {"Y", "4"}, {"Width", "5"},
-    {"Height", "6"}, {"Show", "7"}, {"Drag", "8"}, {"Color", "9"}, {"Style", "10"},
-    {"Text", "11"}, {"TextColor", "12"}, {"TextSize", "13"}, {"TextStyle", "14"},
-    {"TextAlignX", "15"}, {"TextAlignY", "16"}, {"TextOffsetX", "17"}, {"TextOffsetY", "18"},
-    {"TextFont", "19"}, {"Image", "20"}, {"ImageStyle", "21"}, {"ImageAlignX", "22"},
-    {"ImageAlignY", "23"}, {"ImageOffsetX", "24"}, {"ImageOffsetY", "25"},
-    {"BorderStyle", "26"}, {"BorderSmooth", "27"}, {"BorderTop", "28"}, {"BorderMid", "29"},
-    {"BorderBot", "30"}, {"BorderThick", "31"}, {"FrameThick", "32"}, {"FrameColor", "33"},
-    {"Event", "34"}, {"Tip", "35"},
+    {"State", "0"},
+    {"Name", "1"},
+    {"Mode", "2"},
+    {"X", "3"},
+    {"Y", "4"},
+    {"Width", "5"},
+    {"Height", "6"},
+    {"Show", "7"},
+    {"Drag", "8"},
+    {"Color", "9"},
+    {"Style", "10"},
+    {"Text", "11"},
+    {"TextColor", "12"},
+    {"TextSize", "13"},
+    {"TextStyle", "14"},
+    {"TextAlignX", "15"},
+    {"TextAlignY", "16"},
+    {"TextOffsetX", "17"},
+    {"TextOffsetY", "18"},
+    {"TextFont", "19"},
+    {"Image", "20"},
+    {"ImageStyle", "21"},
+    {"ImageAlignX", "22"},
+    {"ImageAlignY", "23"},
+    {"ImageOffsetX", "24"},
+    {"ImageOffsetY", "25"},
+    {"BorderStyle", "26"},
+    {"BorderSmooth", "27"},
+    {"BorderTop", "28"},
+    {"BorderMid", "29"},
+    {"BorderBot", "30"},
+    {"BorderThick", "31"},
+    {"FrameThick", "32"},
+    {"FrameColor", "33"},
+    {"Event", "34"},
+    {"Tip", "35"},
     // states
-    {"Up", "200"}, {"Over", "201"}, {"Down", "202"}, {"All", "203"},
+    {"Up", "200"},
+    {"Over", "201"},
+    {"Down", "202"},
+    {"All", "203"},
     // alignment
-    {"Top", "0"}, {"Center", "1"}, {"Bottom", "2"}, {"Left", "0"}, {"Right", "2"},
+    {"Top", "0"},
+    {"Center", "1"},
+    {"Bottom", "2"},
+    {"Left", "0"},
+    {"Right", "2"},
     // background
-    {"Solid", "0"}, {"Transparent", "1"},
+    {"Solid", "0"},
+    {"Transparent", "1"},
     // image style
-    {"Normal", "0"}, {"Tile", "1"}, {"Scale", "2"},
+    {"Normal", "0"},
+    {"Tile", "1"},
+    {"Scale", "2"},
     // border style
-    {"None", "0"}, {"Flat", "1"}, {"Bevel", "2"}, {"Point", "3"}, {"Raised", "4"},
+    {"None", "0"},
+    {"Flat", "1"},
+    {"Bevel", "2"},
+    {"Point", "3"},
+    {"Raised", "4"},
     // button modes
-    {"Push", "0"}, {"Check", "1"}, {"Radio", "2"},
+    {"Push", "0"},
+    {"Check", "1"},
+    {"Radio", "2"},
 };
 static_assert(sizeof(kTable) / sizeof(kTable[0]) == 100, "the keyword table has 100 pairs");
 
+constexpr char Upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The table's positions grouped by the upper-case first letter of the word,
+// in table order, so that a lookup compares only the few words that can match.
+constexpr std::size_t kTableSize = sizeof(kTable) / sizeof(kTable[0]);
+constexpr std::size_t kBucketSize = 24;
+struct Bucket {
+  unsigned char count = 0;
+  unsigned char pos[kBucketSize] = {};
+};
+struct Buckets {
+  Bucket letter[26];
+};
+constexpr Buckets MakeBuckets() {
+  Buckets b{};
+  for (std::size_t i = 0; i < kTableSize; ++i) {
+    const char first = Upper(kTable[i].word[0]);
+    Bucket& bucket = b.letter[first - 'A'];
+    bucket.pos[bucket.count++] = static_cast<unsigned char>(i);
+  }
+  return b;
+}
+constexpr Buckets kBuckets = MakeBuckets();
+
+// Every table word is plain ASCII, so ASCII case folding decides equality.
 bool EqualNoCase(const std::string& a, const char* b) {
-  std::size_t n = std::strlen(b);
-  if (a.size() != n) return false;
-  for (std::size_t i = 0; i < n; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
+  std::size_t i = 0;
+  for (; i < a.size(); ++i)
+    if (b[i] == '\0' || Upper(a[i]) != Upper(b[i])) return false;
+  return b[i] == '\0';
 }
 }  // namespace
 
 std::string Tok(const std::string& word, int tokenize) {
-  if (tokenize == 0) return word;
-  for (const Pair& p : kTable)
+  if (tokenize == 0 || word.empty()) return word;
+  const char first = Upper(word[0]);
+  if (first < 'A' || first > 'Z') return word;
+  const Bucket& bucket = kBuckets.letter[first - 'A'];
+  for (unsigned i = 0; i < bucket.count; ++i) {
+    const Pair& p = kTable[bucket.pos[i]];
     if (EqualNoCase(word, p.word)) return p.token;
+  }
   return word;
 }
 

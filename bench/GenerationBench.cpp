@@ -1,0 +1,129 @@
+// Page generation, loading and saving of projects with 100, 1,000 and 10,000
+// buttons whose every state has a caption, an image, a border and a sound,
+// each with its own file. The cost per button must stay flat.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "audio/PropAudio.h"
+#include "core/Archive.h"
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "groups/button/PropAdvanced.h"
+#include "groups/button/PropBorder.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
+#include "groups/button/PropState.h"
+#include "groups/button/PropText.h"
+#include "groups/project/PropProject.h"
+#include "support/TestPlatform.h"
+
+namespace {
+
+struct Project {
+  TestPlatform platform;
+  KesApp app{platform};
+  Doc doc{app};
+
+  explicit Project(int buttons) {
+    doc.OnNewDocument();
+    doc.RemoveButton(doc.buttons().front().get());
+    doc.project()->backgroundImage = "art/background.jpg";
+    doc.project()->afterScript = "Call 'done';";
+    // Inserting lays every button out again; build user-defined, then switch
+    // to the vertical layout once.
+    doc.project()->layout = 2;
+    for (int i = 0; i < buttons; ++i) {
+      std::unique_ptr<PropButton> b = doc.CreateButton();
+      b->name = "Item " + std::to_string(i);
+      b->tip = "Open page " + std::to_string(i);
+      b->status = "Page " + std::to_string(i);
+      b->url = "http://www.example.com/page" + std::to_string(i) + ".html";
+      int s = 0;
+      for (PropState* st : {b->upState.get(), b->overState.get(), b->downState.get()}) {
+        const std::string n = std::to_string(i) + "_" + std::to_string(s);
+        st->color = 0x102030u * static_cast<uint32_t>(s + 1);
+        st->text->text = "Caption " + n + "\r\nsecond line";
+        st->text->bold = s & 1;
+        st->text->font = s == 1 ? "Courier" : "Arial";
+        st->border->style = 1 + s;
+        st->border->frameThick = s;
+        st->image->file = "images/button" + n + ".gif";
+        st->image->style = s;
+        st->audio->file = "sounds/click" + n + ".au";
+        st->audio->mode = s;
+        st->animate = 1;
+        st->advanced->script = "PropSet 'Item " + std::to_string(i) + "' Show=True;\r\n";
+        ++s;
+      }
+      doc.InsertButton(std::move(b));
+    }
+    doc.project()->layout = 0;
+    doc.LayoutButtons();
+  }
+};
+
+void BM_BuildPage(benchmark::State& state) {
+  Project p(static_cast<int>(state.range(0)));
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    std::string page = p.doc.BuildHtml(0);
+    bytes = page.size();
+    benchmark::DoNotOptimize(page.data());
+  }
+  state.counters["page_bytes"] = static_cast<double>(bytes);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_BuildInputFile(benchmark::State& state) {
+  Project p(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::string params = p.doc.BuildParams(1, std::string());
+    benchmark::DoNotOptimize(params.data());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_Save(benchmark::State& state) {
+  Project p(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Archive ar;
+    p.doc.Serialize(ar);
+    benchmark::DoNotOptimize(ar.Bytes().data());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_Load(benchmark::State& state) {
+  std::string bytes;
+  {
+    Project p(static_cast<int>(state.range(0)));
+    Archive ar;
+    p.doc.Serialize(ar);
+    bytes = ar.TakeBytes();
+  }
+  TestPlatform platform;
+  KesApp app(platform);
+  Doc doc(app);
+  for (auto _ : state) {
+    if (!doc.OpenFromBytes(bytes, "bench.but")) state.SkipWithError("load failed");
+    benchmark::DoNotOptimize(doc.ButtonCount());
+  }
+  state.counters["file_bytes"] = static_cast<double>(bytes.size());
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+}  // namespace
+
+BENCHMARK(BM_BuildPage)->Arg(100)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildInputFile)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
