@@ -125,5 +125,3 @@ BENCHMARK(BM_BuildInputFile)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
