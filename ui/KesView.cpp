@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
-#include <QStackedWidget>
+#include <QTabWidget>
 #include <QToolTip>
 
 #include "core/Doc.h"
@@ -88,11 +88,14 @@ void KesView::Complain(QWidget* control, const std::string& message) {
 
 void KesView::FocusControl(QWidget* control) {
   // Show the tab (and scroll position) that holds the control.
-  QWidget* child = control;
-  for (QWidget* w = control->parentWidget(); w; child = w, w = w->parentWidget()) {
-    if (auto* stack = qobject_cast<QStackedWidget*>(w)) stack->setCurrentWidget(child);
-    if (auto* scroll = qobject_cast<QScrollArea*>(w)) scroll->ensureWidgetVisible(control);
+  for (QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->widget(i)->isAncestorOf(control)) tabs->setCurrentIndex(i);
+    }
   }
+  for (QWidget* w = control->parentWidget(); w; w = w->parentWidget())
+    if (auto* scroll = qobject_cast<QScrollArea*>(w)) scroll->ensureWidgetVisible(control);
   control->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(control))
     edit->selectAll();

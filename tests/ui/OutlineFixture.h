@@ -1,0 +1,115 @@
+// A project with its outline tree and Properties window, shown offscreen, for
+// driving the real widgets.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+#include "groups/project/PropProject.h"
+#include "support/TestPlatform.h"
+#include "ui/KesView.h"
+#include "ui/KesWndProperties.h"
+#include "ui/KfcViewTab.h"
+#include "ui/ViewOutline.h"
+
+// Records the help requests and answers tooltips as "tip <id>".
+class RecordingApp : public KesApp {
+ public:
+  using KesApp::KesApp;
+  struct HelpCall {
+    int id;
+    bool tooltip;
+    bool follow;
+  };
+  std::vector<HelpCall> helpCalls;
+  void ShowContextHelp(int id, std::string* tooltip, bool follow) override {
+    helpCalls.push_back({id, tooltip != nullptr, follow});
+    if (tooltip) *tooltip = "tip " + std::to_string(id);
+  }
+};
+
+class OutlineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.setCurrentDoc(&doc);
+    window = std::make_unique<QWidget>();
+    auto* layout = new QHBoxLayout(window.get());
+    props = new KesWndProperties(app, doc);
+    tree = new ViewOutline(app, doc, *props);
+    layout->addWidget(tree);
+    layout->addWidget(props, 1);
+    window->resize(900, 600);
+    doc.OnNewDocument();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void TearDown() override { window.reset(); }
+
+  QTreeWidgetItem* Root() const { return tree->topLevelItem(0); }
+  // Button `b`, its state `s` (0 Up, 1 Over, 2 Down), the state's group `g`
+  // (0 Text, 1 Border, 2 Audio, 3 Image, 4 Advanced).
+  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
+    QTreeWidgetItem* item = Root()->child(b);
+    if (s >= 0) item = item->child(s);
+    if (g >= 0) item = item->child(g);
+    return item;
+  }
+  // Clicks an item as the user does.
+  void Click(QTreeWidgetItem* item) {
+    for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+  }
+  KfcViewTab* Tabs() const { return qobject_cast<KfcViewTab*>(props->currentPage()); }
+  // The control `id` of page `tab` of the tabbed page shown.
+  template <class W>
+  W* Control(int tab, int id) const {
+    KfcViewTab* tabs = Tabs();
+    if (!tabs || !tabs->page(tab)) return nullptr;
+    return qobject_cast<W*>(tabs->page(tab)->control(id));
+  }
+  void Type(QWidget* w, const QString& text) {
+    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) edit = combo->lineEdit();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) edit = spin->findChild<QLineEdit*>();
+    ASSERT_TRUE(edit);
+    edit->selectAll();
+    if (text.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+      QTest::keyClicks(edit, text);
+  }
+  PropButton* Button(int i) const { return doc.Buttons().at(static_cast<std::size_t>(i)); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> out;
+    for (PropButton* b : doc.Buttons()) out.push_back(b->name);
+    return out;
+  }
+  std::vector<std::string> Labels() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < Root()->childCount(); ++i)
+      out.push_back(Root()->child(i)->text(0).toStdString());
+    return out;
+  }
+
+  TestPlatform platform;
+  RecordingApp app{platform};
+  Doc doc{app};
+  std::unique_ptr<QWidget> window;
+  KesWndProperties* props = nullptr;
+  ViewOutline* tree = nullptr;
+};

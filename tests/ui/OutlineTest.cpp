@@ -1,0 +1,247 @@
+// The outline tree: its shape, the Buttons commands, the clipboard commands
+// and the selection's conversation with the Properties window.
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QPlainTextEdit>
+
+#include "OutlineFixture.h"
+#include "core/Messages.h"
+#include "groups/button/PropAdvanced.h"
+#include "groups/button/PropText.h"
+#include "ui/EditCommands.h"
+#include "ui/KesViewBlank.h"
+
+namespace {
+const char* kFmt = KesApp::kGroupClipboardFormat;
+}
+
+TEST_F(OutlineTest, MirrorsTheProjectWithRootSelectedAndButtonsExpanded) {
+  ASSERT_EQ(tree->topLevelItemCount(), 1);
+  EXPECT_EQ(Root()->text(0), "Project");
+  EXPECT_TRUE(Root()->isExpanded());
+  EXPECT_EQ(tree->currentItem(), Root());
+  ASSERT_EQ(Root()->childCount(), 1);
+  EXPECT_EQ(Item(0)->text(0), "Button 1");
+  EXPECT_TRUE(Item(0)->isExpanded());
+  const char* states[] = {"Up", "Over", "Down"};
+  const char* groups[] = {"Text", "Border", "Audio", "Image", "Advanced"};
+  for (int s = 0; s < 3; ++s) {
+    EXPECT_EQ(Item(0, s)->text(0), states[s]);
+    ASSERT_EQ(Item(0, s)->childCount(), 5);
+    for (int g = 0; g < 5; ++g) {
+      EXPECT_EQ(Item(0, s, g)->text(0), groups[g]);
+      EXPECT_FALSE(Item(0, s, g)->icon(0).isNull());
+    }
+  }
+  EXPECT_EQ(ViewOutline::GroupOf(Item(0, 1)), Button(0)->overState.get());
+  EXPECT_EQ(ViewOutline::GroupOf(Item(0, 2, 4)), Button(0)->downState->advanced.get());
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(OutlineTest, WithOneButtonDeleteIsDisabledButCutRemovesIt) {
+  Click(Item(0));
+  EXPECT_FALSE(tree->CanDeleteButton());
+  tree->OnDeleteButton();
+  EXPECT_EQ(doc.ButtonCount(), 1u);
+  EXPECT_FALSE(doc.IsModified());
+
+  ASSERT_TRUE(tree->CanCut());
+  tree->OnCut();
+  EXPECT_EQ(doc.ButtonCount(), 0u);
+  EXPECT_EQ(Root()->childCount(), 0);
+  EXPECT_EQ(tree->currentItem(), Root());
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(app.lastCopiedClass, PropClass::Button);
+  EXPECT_TRUE(platform.ClipboardHasData(kFmt));
+
+  // New with the project selected adds the button at the end.
+  tree->OnNewButton();
+  ASSERT_EQ(doc.ButtonCount(), 1u);
+  EXPECT_EQ(Labels(), Names());
+  EXPECT_EQ(tree->currentItem(), Item(0));
+}
+
+TEST_F(OutlineTest, NewGoesAfterTheButtonHoldingTheSelectionOrLast) {
+  tree->OnNewButton();  // project selected: last
+  tree->OnNewButton();  // "Button 2" selected: after it
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Button 1", "Button 2", "Button 3"}));
+  Click(Item(0, 1, 2));  // the Over state's audio group of Button 1
+  tree->OnNewButton();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Button 1", "Button 4", "Button 2", "Button 3"}));
+  EXPECT_EQ(Labels(), Names());
+  EXPECT_EQ(tree->currentItem(), Item(1));
+  EXPECT_EQ(props->currentGroup(), Button(1));
+  EXPECT_TRUE(Item(1)->isExpanded());
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(OutlineTest, DeleteSelectsTheNextElseThePreviousButton) {
+  tree->OnNewButton();
+  tree->OnNewButton();
+  Click(Item(1));
+  ASSERT_TRUE(tree->CanDeleteButton());
+  tree->OnDeleteButton();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Button 1", "Button 3"}));
+  EXPECT_EQ(tree->currentItem(), Item(1));
+  tree->OnDeleteButton();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Button 1"}));
+  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(props->currentGroup(), Button(0));
+  EXPECT_EQ(Labels(), Names());
+}
+
+TEST_F(OutlineTest, MoveUpAndDownFollowTheEnds) {
+  tree->OnNewButton();
+  tree->OnNewButton();
+  doc.SetModifiedFlag(false);
+  Click(Item(0));
+  EXPECT_FALSE(tree->CanMoveUp());
+  EXPECT_TRUE(tree->CanMoveDown());
+  Click(Item(1));
+  ASSERT_TRUE(tree->CanMoveUp());
+  tree->OnMoveUp();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Button 2", "Button 1", "Button 3"}));
+  EXPECT_EQ(Labels(), Names());
+  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(props->currentGroup(), Button(0));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(Item(0)->childCount(), 3);
+  EXPECT_EQ(ViewOutline::GroupOf(Item(0, 2)), Button(0)->downState.get());
+  // The layout places the buttons in their new order.
+  EXPECT_LT(Button(0)->y, Button(1)->y);
+
+  Click(Item(2));
+  EXPECT_FALSE(tree->CanMoveDown());
+  Click(Item(1, 0));  // a state: no moving
+  EXPECT_FALSE(tree->CanMoveUp());
+  EXPECT_FALSE(tree->CanMoveDown());
+  EXPECT_FALSE(tree->CanDuplicate());
+  EXPECT_FALSE(tree->CanCut());
+  EXPECT_TRUE(tree->CanCopy());
+}
+
+TEST_F(OutlineTest, PasteOfOverOnAnotherButtonsDownKeepsItsLabel) {
+  tree->OnNewButton();
+  PropState* over = Button(0)->overState.get();
+  over->color = 0x123456;
+  over->cursor = 7;
+  over->text->text = "Hovered";
+  doc.SetModifiedFlag(false);
+
+  Click(Item(0, 1));
+  tree->OnCopy();
+  EXPECT_EQ(app.lastCopiedClass, PropClass::State);
+  EXPECT_EQ(platform.clipboardData.at(kFmt), Doc::CopyGroup(*over));
+
+  Click(Item(1, 2));
+  ASSERT_TRUE(tree->CanPaste());
+  tree->OnPaste();
+  PropState* down = Button(1)->downState.get();
+  EXPECT_EQ(down->name, "Down");
+  EXPECT_EQ(Item(1, 2)->text(0), "Down");
+  EXPECT_EQ(down->color, 0x123456u);
+  EXPECT_EQ(down->cursor, 7);
+  EXPECT_EQ(down->text->text, "Hovered");
+  EXPECT_TRUE(doc.IsModified());
+  // Only the selected state changed.
+  EXPECT_EQ(Button(1)->overState->color, 0xC0C0C0u);
+}
+
+TEST_F(OutlineTest, PasteIsDisabledOnAnotherClassAndIgnoresBadBytes) {
+  Click(Item(0, 1));
+  tree->OnCopy();
+  Click(Item(0, 1, 0));  // a text group
+  EXPECT_FALSE(tree->CanPaste());
+  Click(Item(0));
+  EXPECT_FALSE(tree->CanPaste());
+
+  // Bytes from elsewhere that do not read as a state change nothing.
+  Click(Item(0, 2));
+  platform.clipboardData[kFmt] = std::string("\x03", 1);
+  const std::string before = Doc::CopyGroup(*Button(0)->downState);
+  doc.SetModifiedFlag(false);
+  ASSERT_TRUE(tree->CanPaste());
+  tree->OnPaste();
+  EXPECT_EQ(Doc::CopyGroup(*Button(0)->downState), before);
+  EXPECT_FALSE(doc.IsModified());
+
+  // No data on the clipboard: no Paste.
+  platform.clipboardData.clear();
+  EXPECT_FALSE(tree->CanPaste());
+}
+
+TEST_F(OutlineTest, DuplicateAddsACopyLastWithANewName) {
+  tree->OnNewButton();
+  Button(0)->tip = "Home page";
+  Button(0)->url = "index.html";
+  Button(0)->overState->color = 0xFF;
+  Click(Item(0));
+  ASSERT_TRUE(tree->CanDuplicate());
+  tree->OnDuplicate();
+  ASSERT_EQ(doc.ButtonCount(), 3u);
+  PropButton* copy = Button(2);
+  EXPECT_EQ(copy->name, "Button 3");
+  EXPECT_EQ(Item(2)->text(0), "Button 3");
+  EXPECT_EQ(copy->tip, "Home page");
+  EXPECT_EQ(copy->url, "index.html");
+  EXPECT_EQ(copy->overState->color, 0xFFu);
+  EXPECT_EQ(copy->overState->name, "Over");
+  EXPECT_EQ(tree->currentItem(), Item(2));
+  EXPECT_EQ(props->currentGroup(), copy);
+  // The vertical layout still places it below the others.
+  EXPECT_GT(copy->y, Button(1)->y);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(OutlineTest, CutKeepsTheButtonWhenTheClipboardFails) {
+  tree->OnNewButton();
+  platform.clipboardWorks = false;
+  tree->OnCut();
+  EXPECT_EQ(doc.ButtonCount(), 2u);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, msg::kClipboardFailed);
+}
+
+TEST_F(OutlineTest, ResetBlanksThePageAndRebuildSelectsTheRoot) {
+  Click(Item(0, 0, 4));
+  ASSERT_NE(props->currentGroup(), nullptr);
+  tree->OnNewButton();
+  doc.OnNewDocument();
+  EXPECT_EQ(Root()->childCount(), 1);
+  EXPECT_EQ(tree->currentItem(), Root());
+  EXPECT_EQ(props->currentGroup(), doc.project());
+  EXPECT_TRUE(qobject_cast<KesViewBlank*>(props->currentPage()));
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(OutlineTest, TooltipsAndPromptsComeFromTheGroupsPage) {
+  Click(Item(0, 1, 3));
+  app.helpCalls.clear();
+  const QPoint pos = tree->visualItemRect(Item(0, 1, 3)).center();
+  QHelpEvent help(QEvent::ToolTip, pos, tree->viewport()->mapToGlobal(pos));
+  QApplication::sendEvent(tree->viewport(), &help);
+  ASSERT_EQ(app.helpCalls.size(), 1u);
+  EXPECT_EQ(app.helpCalls[0].id, 2500);  // the image page
+  EXPECT_TRUE(app.helpCalls[0].tooltip);
+  EXPECT_TRUE(app.helpCalls[0].follow);
+
+  int cleared = 0;
+  QObject::connect(tree, &ViewOutline::statusPromptCleared, [&] { ++cleared; });
+  const QPoint empty(5, tree->viewport()->height() - 3);
+  ASSERT_EQ(tree->itemAt(empty), nullptr);
+  QHelpEvent none(QEvent::ToolTip, empty, tree->viewport()->mapToGlobal(empty));
+  QApplication::sendEvent(tree->viewport(), &none);
+  EXPECT_EQ(cleared, 1);
+  EXPECT_EQ(app.helpCalls.size(), 1u);
+}
+
+TEST_F(OutlineTest, KeysOnTheTreeCopyAndPasteItsGroups) {
+  Click(Item(0, 0, 0));
+  Button(0)->upState->text->text = "Go";
+  QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(app.lastCopiedClass, PropClass::Text);
+  Click(Item(0, 2, 0));
+  QTest::keyClick(tree, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Button(0)->downState->text->text, "Go");
+  EXPECT_EQ(Item(0, 2, 0)->text(0), "Text");
+}
