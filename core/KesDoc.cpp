@@ -159,10 +159,21 @@ void KesDoc::Serialize(Archive& ar) {
 
 bool KesDoc::ReadWholeFile(const std::string& path, std::string& bytes) {
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return false;
+  const fs::file_status st = fs::status(path, ec);
+  if (ec || fs::is_directory(st)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // A device or pipe may never end: read it only up to a bound far beyond
+  // any project.
+  const bool regular = fs::is_regular_file(st);
+  const std::size_t kStreamLimit = std::size_t(64) << 20;
+  std::string data;
+  char buf[65536];
+  while (in) {
+    in.read(buf, sizeof buf);
+    data.append(buf, static_cast<std::size_t>(in.gcount()));
+    if (!regular && data.size() > kStreamLimit) return false;
+  }
   if (in.bad()) return false;
   bytes.swap(data);
   return true;

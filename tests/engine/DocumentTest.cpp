@@ -115,8 +115,8 @@ TEST_F(DocumentFile, SaveThenOpen) {
   EXPECT_EQ(Bytes(), bytes);
   EXPECT_EQ(doc.pathName(), file.string());
   EXPECT_FALSE(doc.IsModified());
-  // Cleared, pages reloaded while reading, then the tree rebuilds; the last
-  // save's commit follows.
+  // Cleared, pages reloaded while reading, the tree rebuilt; then the commit
+  // of the Serialize above.
   EXPECT_EQ(view.hints, (std::vector<int>{kHintReset, kHintRefresh, kHintFilled, kHintCommit}));
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -125,8 +125,9 @@ TEST_F(DocumentFile, OpenFailuresKeepOrReplaceTheProject) {
   Edit();
   const std::string before = Bytes();
 
-  // Missing file, a folder: the project stays as it was, still modified.
-  for (const fs::path& p : {dir / "missing.but", dir}) {
+  // Missing file, a folder, a device that never ends: the project stays as
+  // it was, still modified.
+  for (const fs::path& p : {dir / "missing.but", dir, fs::path("/dev/zero")}) {
     platform.messages.clear();
     EXPECT_FALSE(doc.OnOpenDocument(p.string()));
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -313,4 +314,48 @@ TEST_F(DocumentFile, PasteOfDamagedDataLeavesTheGroupUnchanged) {
   EXPECT_EQ(doc.buttons().front()->overState->text->text, "Hello");
 }
 
+}  // namespace
+
+namespace {
+TEST(GroupIdentity, NamesIconsPagesAndViews) {
+  TestPlatform platform;
+  KesApp app(platform);
+  Doc doc(app);
+  app.setCurrentDoc(&doc);
+  doc.OnNewDocument();
+  struct Row {
+    const KesProp* group;
+    PropClass cls;
+    const char* name;
+    int icon;
+    int page;
+    const char* view;
+  };
+  const PropButton& b = *doc.buttons().front();
+  const PropState& o = *b.overState;
+  const Row rows[] = {
+      {doc.project(), PropClass::Project, "Project", 311, 3100, "TabProject"},
+      {&b, PropClass::Button, "Button 1", 302, 2600, "TabButton"},
+      {b.upState.get(), PropClass::State, "Up", 304, 3000, "ViewState"},
+      {&o, PropClass::State, "Over", 303, 3000, "ViewState"},
+      {b.downState.get(), PropClass::State, "Down", 305, 3000, "ViewState"},
+      {o.text.get(), PropClass::Text, "Text", 306, 3400, "TabText"},
+      {o.border.get(), PropClass::Border, "Border", 307, 2100, "TabBorder"},
+      {o.audio.get(), PropClass::Audio, "Audio", 308, 1900, "ViewAudio"},
+      {o.image.get(), PropClass::Image, "Image", 309, 2500, "ViewImage"},
+      {o.advanced.get(), PropClass::Advanced, "Advanced", 310, 2400, "ViewAdvanced"},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(r.group->GetClass(), r.cls) << r.name;
+    EXPECT_EQ(r.group->name, r.name);
+    EXPECT_EQ(r.group->icon, r.icon) << r.name;
+    EXPECT_EQ(r.group->GetPageId(), r.page) << r.name;
+    EXPECT_STREQ(r.group->GetViewClass(), r.view) << r.name;
+  }
+  // A state of any other name takes the Down icon; only "Over" starts with the hand cursor.
+  PropState other(nullptr, "Default");
+  EXPECT_EQ(other.icon, 305);
+  EXPECT_EQ(other.cursor, 0);
+  EXPECT_EQ(o.cursor, 12);
+}
 }  // namespace
