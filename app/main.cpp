@@ -1,7 +1,10 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QStringList>
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/Cli.h"
@@ -38,6 +41,19 @@ int main(int argc, char** argv) {
   int result = 1;
   {
     App app(platform);
+    // Developer aid: VELKOBUTTON_GRAB=FILE.png saves a picture of the screen
+    // after a few seconds and ends the program.
+    const QString grab = qEnvironmentVariable("VELKOBUTTON_GRAB");
+    if (!grab.isEmpty()) {
+      QTimer::singleShot(qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY") > 0
+                             ? qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY")
+                             : 5000,
+                         [grab] {
+                           if (QScreen* screen = QGuiApplication::primaryScreen())
+                             screen->grabWindow(0).save(grab);
+                           std::_Exit(0);
+                         });
+    }
     if (app.InitInstance(args, requested)) result = QApplication::exec();
     app.ExitInstance();
   }

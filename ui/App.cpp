@@ -165,8 +165,7 @@ void App::SaveRecentFiles() {
 void App::AddToRecentFiles(const QString& path) {
   if (path.isEmpty()) return;
   for (int i = recentFiles_.size() - 1; i >= 0; --i)
-    if (QFileInfo(recentFiles_[i]) == QFileInfo(path) || recentFiles_[i] == path)
-      recentFiles_.removeAt(i);
+    if (QDir::cleanPath(recentFiles_[i]) == QDir::cleanPath(path)) recentFiles_.removeAt(i);
   recentFiles_.prepend(path);
   while (recentFiles_.size() > kRecentFiles) recentFiles_.removeLast();
   if (frame_) frame_->RebuildRecentMenu();

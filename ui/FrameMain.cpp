@@ -78,8 +78,8 @@ QString ThemeName(int id) {
 
 QIcon CommandIcon(int id) {
   QString file = QStringLiteral(":/icons/%1.svg").arg(id);
-  QIcon own(file);
-  if (!QFileInfo::exists(file)) own = QIcon();
+  QIcon own;
+  if (QFileInfo::exists(file)) own = QIcon(file);
   QString theme = ThemeName(id);
   if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) return QIcon::fromTheme(theme, own);
   return own;
@@ -402,8 +402,8 @@ void FrameMain::UpdateCommandStates() {
   action(40131)->setEnabled(outline_->CanMoveDown());
   action(40132)->setEnabled(outline_->CanDuplicate());
   action(15007)->setEnabled(browser);
-  action(15007)->setChecked(infoDock_->isVisible());
-  action(40142)->setChecked(propertiesDock_->isVisible());
+  action(15007)->setChecked(!infoDock_->isHidden());
+  action(40142)->setChecked(!propertiesDock_->isHidden());
   action(15006)->setEnabled(browser);
   action(15011)->setEnabled(browser);
   action(15012)->setEnabled(browser);
@@ -454,6 +454,7 @@ ShowState FrameMain::RestorePlacement(const std::string& value, ShowState reques
       show();
       break;
   }
+  UpdateCommandStates();
   return state;
 }
 

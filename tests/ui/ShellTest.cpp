@@ -1,0 +1,526 @@
+// The application shell: settings, placement, the New/Open dialog, the help
+// system, the browser start and the preview commands.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <cstdlib>
+
+#include "core/Doc.h"
+#include "core/Messages.h"
+#include "support/TestPlatform.h"
+#include "ui/App.h"
+#include "ui/FrameMain.h"
+#include "ui/KesWndInfo.h"
+#include "ui/NewOpenDialog.h"
+#include "ui/QtPlatform.h"
+
+namespace {
+
+AppOptions Quiet(bool browser = false) {
+  AppOptions o;
+  o.splash = false;
+  o.registerFileType = false;
+  o.singleInstance = false;
+  o.newOpenDialog = false;
+  o.allowBrowser = browser;
+  return o;
+}
+
+void WriteText(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// An application whose Info/Preview browser is a recorder.
+class HelpApp : public App {
+ public:
+  HelpApp(Platform& p, bool browser) : App(p, Quiet()), browser_(browser) {}
+  bool BrowserAvailable() const override { return browser_; }
+  void NavigateInfo(const std::string& address) override { navigated.push_back(address); }
+  void ShowInfoWindow() override { ++infoShown; }
+  std::vector<std::string> navigated;
+  int infoShown = 0;
+
+ private:
+  bool browser_;
+};
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    platform.programDir = dir.path().toStdString() + "/";
+    for (const char* topic : {"index", "contents", "buttonnew", "buttonname", "generatepreview"})
+      WriteText(dir.path() + "/Help/" + topic + ".html", "<html></html>");
+  }
+  std::string Page(const std::string& topic) {
+    return platform.programDir + "Help/" + topic + ".html";
+  }
+  QTemporaryDir dir;
+  TestPlatform platform;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Settings
+
+TEST(ShellSettings, FirstRunTakesTheDefaults) {
+  QTemporaryDir dir;
+  QtPlatform platform(dir.filePath("VelkoButton.conf"));
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  const AppSettings& s = app.settings();
+  EXPECT_EQ(s.browserPath, "");
+  EXPECT_EQ(s.browserLocal, 0);
+  EXPECT_EQ(s.browserClassPath, 0);
+  EXPECT_EQ(s.nonJavaMessage, "Your browser is not Java capable or Java has been disabled.");
+  EXPECT_EQ(s.days[0], "Sunday");
+  EXPECT_EQ(s.months[11], "December");
+  EXPECT_EQ(s.meridiem[1], "PM");
+  EXPECT_TRUE(app.recentFiles().isEmpty());
+  EXPECT_EQ(app.helpLock, 0);
+  // The frame at its first size, titled after the blank project.
+  FrameMain* frame = app.frame();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->size(), QSize(610, 520));
+  EXPECT_EQ(frame->windowTitle(), "Untitled[*] - VelkoButton");
+  EXPECT_EQ(frame->statusPrompt(), "For Help, press F1");
+  // Without a browser the Info/Preview window is hidden and its commands disabled.
+  EXPECT_FALSE(frame->infoDock()->isVisible());
+  EXPECT_FALSE(frame->action(15007)->isEnabled());
+  EXPECT_FALSE(frame->action(15011)->isEnabled());
+  EXPECT_FALSE(frame->action(15012)->isEnabled());
+  EXPECT_TRUE(frame->action(40142)->isChecked());
+}
+
+TEST(ShellSettings, WrittenAtExitInOrderAndReadBack) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("VelkoButton.conf");
+  {
+    QtPlatform platform(file);
+    App app(platform, Quiet());
+    ASSERT_TRUE(app.InitInstance({}));
+    app.settings().days[1] = "Montag";
+    app.settings().meridiem[0] = "vorm.";
+    app.settings().browserPath = "/opt/My Browser/browser";
+    app.settings().browserLocal = 1;
+    app.AddToRecentFiles("/home/u/a.but");
+    app.ExitInstance();
+  }
+  {
+    QSettings raw(file, QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Options/Day2").toString(), "Montag");
+    EXPECT_EQ(raw.value("Options/BrowserClassPath").toInt(), 0);
+    EXPECT_EQ(raw.value("Recent File List/File1").toString(), "/home/u/a.but");
+  }
+  QtPlatform platform(file);
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  EXPECT_EQ(app.settings().days[1], "Montag");
+  EXPECT_EQ(app.settings().days[2], "Tuesday");
+  EXPECT_EQ(app.settings().meridiem[0], "vorm.");
+  EXPECT_EQ(app.settings().browserPath, "/opt/My Browser/browser");
+  EXPECT_EQ(app.settings().browserLocal, 1);
+  EXPECT_EQ(app.recentFiles(), QStringList{"/home/u/a.but"});
+}
+
+TEST(ShellSettings, ExitWritesOptionsThenRecentFilesAndEmptiesThePreviewFolder) {
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.previewDir = dir.path().toStdString() + "/Preview/";
+  WriteText(dir.path() + "/Preview/~VelkoButton.html", "x");
+  WriteText(dir.path() + "/Preview/image.gif", "x");
+  QDir().mkpath(dir.path() + "/Preview/sub");
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  platform.writes.clear();
+  app.ExitInstance();
+  std::vector<std::string> options(platform.writes.begin(), platform.writes.begin() + 25);
+  EXPECT_EQ(options.front(), "Options/NonJavaMessage");
+  EXPECT_EQ(options[1], "Options/Day1");
+  EXPECT_EQ(options[8], "Options/Month1");
+  EXPECT_EQ(options[20], "Options/Meridiem1");
+  EXPECT_EQ(options[22], "Options/Browser");
+  EXPECT_EQ(options[23], "Options/BrowserLocal");
+  EXPECT_EQ(options[24], "Options/BrowserClassPath");
+  ASSERT_EQ(platform.writes.size(), 31u);
+  EXPECT_EQ(platform.writes[25], "Recent File List/File1");
+  EXPECT_EQ(platform.writes[30], "Recent File List/File6");
+  // The files go, the folder and its sub-folder stay.
+  EXPECT_TRUE(QDir(dir.path() + "/Preview").exists());
+  EXPECT_FALSE(QFile::exists(dir.path() + "/Preview/~VelkoButton.html"));
+  EXPECT_FALSE(QFile::exists(dir.path() + "/Preview/image.gif"));
+  EXPECT_TRUE(QDir(dir.path() + "/Preview/sub").exists());
+  // Only once.
+  platform.writes.clear();
+  app.ExitInstance();
+  EXPECT_TRUE(platform.writes.empty());
+}
+
+TEST(ShellSettings, RecentFilesKeepSixNewestFirstWithoutDuplicates) {
+  TestPlatform platform;
+  platform.profile["Recent File List/File1"] = "/p/old.but";
+  platform.profile["Recent File List/File3"] = "/p/gap.but";
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  EXPECT_EQ(app.recentFiles(), (QStringList{"/p/old.but", "/p/gap.but"}));
+  for (int i = 1; i <= 6; ++i) app.AddToRecentFiles(QStringLiteral("/p/%1.but").arg(i));
+  app.AddToRecentFiles("/p/3.but");
+  EXPECT_EQ(app.recentFiles(),
+            (QStringList{"/p/3.but", "/p/6.but", "/p/5.but", "/p/4.but", "/p/2.but", "/p/1.but"}));
+}
+
+// ---------------------------------------------------------------------------
+// Placement
+
+TEST(ShellPlacement, ParsesExactlyTenNumbers) {
+  WindowPlacement p;
+  EXPECT_TRUE(WindowPlacement::Parse("2,3,-1,-1,-1,-1,100,80,700,580", p));
+  EXPECT_EQ(p.flags, 2u);
+  EXPECT_EQ(p.showCmd, 3u);
+  EXPECT_EQ(p.normal, QRect(100, 80, 600, 500));
+  EXPECT_EQ(p.Format(), "2,3,-1,-1,-1,-1,100,80,700,580");
+  EXPECT_FALSE(WindowPlacement::Parse("0,1,-1,-1,-1,-1,100,80,700", p));
+  EXPECT_FALSE(WindowPlacement::Parse("0,1,-1,-1,-1,-1,100,80,700,580,3", p));
+  EXPECT_FALSE(WindowPlacement::Parse("0,1,-1,-1,-1,-1,100,80,700,", p));
+  EXPECT_FALSE(WindowPlacement::Parse("0,1,-1,-1,-1,-1,100,80,700,5x0", p));
+  EXPECT_FALSE(WindowPlacement::Parse("", p));
+  EXPECT_FALSE(WindowPlacement::Parse("0,1,-1,-1,-1,-1,100,80,99999999999999999999,580", p));
+}
+
+TEST(ShellPlacement, NineNumbersAreIgnored) {
+  TestPlatform platform;
+  platform.profile["Settings/WindowPos"] = "0,1,-1,-1,-1,-1,10,20,900,700";
+  platform.profile["Settings/WindowPos"] = "0,1,-1,-1,-1,-1,10,20,900";
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  EXPECT_FALSE(app.frame()->isMaximized());
+  EXPECT_EQ(app.frame()->size(), QSize(610, 520));
+}
+
+TEST(ShellPlacement, MaximisedIsRestoredWithItsNormalRectangle) {
+  TestPlatform platform;
+  platform.profile["Settings/WindowPos"] = "2,3,-1,-1,-1,-1,100,80,700,580";
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  FrameMain* frame = app.frame();
+  EXPECT_TRUE(frame->isMaximized());
+  EXPECT_EQ(frame->normalGeometry(), QRect(100, 80, 600, 500));
+  // Saved again as it was.
+  frame->SaveLayout();
+  EXPECT_EQ(platform.profile["Settings/WindowPos"], "2,3,-1,-1,-1,-1,100,80,700,580");
+  EXPECT_FALSE(platform.profile["Toolbars/State"].empty());
+}
+
+TEST(ShellPlacement, RequestedMinimisedWinsOverSavedMaximised) {
+  TestPlatform platform;
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}, ShowState::Minimized));
+  EXPECT_EQ(app.frame()->RestorePlacement("2,3,-1,-1,-1,-1,100,80,700,580", ShowState::Minimized),
+            ShowState::Minimized);
+  EXPECT_EQ(app.frame()->RestorePlacement("0,1,-1,-1,-1,-1,100,80,700,580", ShowState::Normal),
+            ShowState::Normal);
+}
+
+TEST(ShellPlacement, BarLayoutSurvivesARestart) {
+  TestPlatform platform;
+  {
+    App app(platform, Quiet());
+    ASSERT_TRUE(app.InitInstance({}));
+    app.frame()->SetLargeButtons(true);
+    app.frame()->buttonsBar()->hide();
+    app.frame()->propertiesDock()->hide();
+    app.frame()->SaveLayout();
+  }
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  EXPECT_TRUE(app.frame()->largeButtons());
+  EXPECT_EQ(app.frame()->projectBar()->iconSize(), QSize(40, 32));
+  EXPECT_FALSE(app.frame()->buttonsBar()->isVisible());
+  EXPECT_TRUE(app.frame()->projectBar()->isVisible());
+  EXPECT_FALSE(app.frame()->propertiesDock()->isVisible());
+  EXPECT_FALSE(app.frame()->action(40142)->isChecked());
+}
+
+// ---------------------------------------------------------------------------
+// New/Open Project dialog
+
+TEST(ShellNewOpen, ListStartsDisabledWithMoreFilesSelected) {
+  TestPlatform platform;
+  KesApp app(platform);
+  NewOpenDialog dialog(app, {"/p/one.but", "/p/two.but"});
+  EXPECT_EQ(dialog.windowTitle(), "New/Open Project");
+  QListWidget* list = dialog.list();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(0)->text(), "More Files...");
+  EXPECT_EQ(list->item(2)->text(), "/p/two.but");
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_TRUE(dialog.blankButton()->isChecked());
+  EXPECT_FALSE(list->isEnabled());
+  EXPECT_FALSE(dialog.openExisting());
+  dialog.existingButton()->setChecked(true);
+  EXPECT_TRUE(list->isEnabled());
+  EXPECT_TRUE(dialog.isMoreFiles());
+  list->setCurrentRow(2);
+  EXPECT_FALSE(dialog.isMoreFiles());
+  EXPECT_EQ(dialog.selectedPath(), "/p/two.but");
+  dialog.blankButton()->setChecked(true);
+  EXPECT_FALSE(list->isEnabled());
+}
+
+// ---------------------------------------------------------------------------
+// Help
+
+TEST_F(HelpTest, PointingFollowsUnlessLocked) {
+  HelpApp app(platform, true);
+  std::string tip;
+  app.ShowContextHelp(40128, &tip, true);
+  EXPECT_EQ(tip, "New Button");
+  EXPECT_EQ(app.lastPrompt(), "Create a new button");
+  ASSERT_EQ(app.navigated.size(), 1u);
+  EXPECT_EQ(app.navigated[0], Page("buttonnew"));
+  EXPECT_EQ(app.currentHelpPage, "buttonnew");
+  EXPECT_EQ(app.infoShown, 0);  // merely following does not bring the window up
+  // The same page twice is not loaded again.
+  app.ShowContextHelp(40128, nullptr, true);
+  EXPECT_EQ(app.navigated.size(), 1u);
+  // Locked: the prompt changes, the page does not.
+  app.helpLock = 1;
+  app.ShowContextHelp(2604, &tip, true);
+  EXPECT_EQ(tip, "Button Name");
+  EXPECT_EQ(app.lastPrompt(), "The name of the button");
+  EXPECT_EQ(app.navigated.size(), 1u);
+  // An explicit request brings the window up but still respects the lock.
+  app.ShowContextHelp(2604, nullptr, false);
+  EXPECT_EQ(app.infoShown, 1);
+  EXPECT_EQ(app.navigated.size(), 1u);
+  // Help Contents clears the lock first.
+  app.OnHelpContents();
+  EXPECT_EQ(app.helpLock, 0);
+  ASSERT_EQ(app.navigated.size(), 2u);
+  EXPECT_EQ(app.navigated[1], Page("contents"));
+}
+
+TEST_F(HelpTest, FaqSetsTheLockAndChangesNothingWhenLocked) {
+  HelpApp app(platform, true);
+  app.helpLock = 1;
+  app.OnHelpFaq();
+  EXPECT_TRUE(app.navigated.empty());
+  EXPECT_EQ(app.helpLock, 1);
+  app.helpLock = 0;
+  app.currentHelpPage = "index";
+  app.OnHelpFaq();
+  ASSERT_EQ(app.navigated.size(), 1u);
+  EXPECT_EQ(app.navigated[0], App::kFaqAddress);
+  EXPECT_EQ(app.helpLock, 1);
+  EXPECT_EQ(app.currentHelpPage, "");  // by address: nothing remembered
+  EXPECT_TRUE(platform.shellOpens.empty());
+}
+
+TEST_F(HelpTest, TopicsWithoutPagesAndEntriesWithoutTopicsShowNothing) {
+  HelpApp app(platform, true);
+  app.ShowContextHelp(40129, nullptr, false);  // "buttondelete" has no page here
+  EXPECT_EQ(app.lastPrompt(), "Delete the selected button");
+  EXPECT_TRUE(app.navigated.empty());
+  app.ShowContextHelp(57345, nullptr, false);  // a prompt only
+  EXPECT_EQ(app.lastPrompt(), "For Help, press F1");
+  app.ShowContextHelp(0, nullptr, false);  // no entry at all: the prompt stays
+  app.ShowContextHelp(424242, nullptr, false);
+  EXPECT_EQ(app.lastPrompt(), "For Help, press F1");
+  EXPECT_TRUE(app.navigated.empty());
+  EXPECT_TRUE(platform.messages.empty());
+  // An anchor joins the address.
+  app.ShowHelpPage("buttonname", "rules", false, false);
+  ASSERT_EQ(app.navigated.size(), 1u);
+  EXPECT_EQ(app.navigated[0], Page("buttonname") + "#rules");
+}
+
+TEST_F(HelpTest, WithoutABrowserOnlyExplicitRequestsOpenTheExternalBrowser) {
+  HelpApp app(platform, false);
+  app.ShowContextHelp(40128, nullptr, true);
+  EXPECT_TRUE(platform.shellOpens.empty());
+  app.ShowContextHelp(40128, nullptr, false);
+  ASSERT_EQ(platform.shellOpens.size(), 1u);
+  EXPECT_EQ(platform.shellOpens[0], Page("buttonnew"));
+  EXPECT_EQ(app.currentHelpPage, "");
+  EXPECT_EQ(app.infoShown, 0);
+  // Start-up help needs the browser.
+  app.StartupHelp();
+  EXPECT_EQ(platform.shellOpens.size(), 1u);
+  EXPECT_TRUE(app.navigated.empty());
+}
+
+TEST_F(HelpTest, StopPreviewClearsTheLockAndShowsTheIndex) {
+  HelpApp app(platform, true);
+  app.helpLock = 1;
+  app.OnStopPreview();
+  EXPECT_EQ(app.helpLock, 0);
+  ASSERT_EQ(app.navigated.size(), 1u);
+  EXPECT_EQ(app.navigated[0], Page("index"));
+}
+
+// ---------------------------------------------------------------------------
+// External browser and preview
+
+TEST(ShellBrowser, ArgumentFormsOfTheConfiguredBrowser) {
+  TestPlatform platform;
+  KesApp app(platform);
+  const std::string page = "/home/u/Pre view/~VelkoButton.html";
+  app.LaunchBrowser(page);
+  ASSERT_EQ(platform.shellOpens.size(), 1u);
+  EXPECT_EQ(platform.shellOpens[0], page);
+  EXPECT_EQ(platform.unsetVariables, std::vector<std::string>{"CLASSPATH"});
+
+  app.settings().browserPath = "/opt/My Browser/browser";
+  app.LaunchBrowser(page);
+  ASSERT_EQ(platform.processes.size(), 1u);
+  EXPECT_EQ(platform.processes[0].first, "/opt/My Browser/browser");
+  EXPECT_EQ(platform.processes[0].second,
+            std::vector<std::string>{"file:/home/u/Pre view/~VelkoButton.html"});
+  // A web address gets the prefix as well while the page goes as an address.
+  app.LaunchBrowser("https://www.velko.example/");
+  EXPECT_EQ(platform.processes[1].second,
+            std::vector<std::string>{"file:/https://www.velko.example/"});
+
+  app.settings().browserLocal = 1;
+  app.settings().browserClassPath = 1;
+  app.LaunchBrowser(page);
+  EXPECT_EQ(platform.processes[2].second, std::vector<std::string>{page});
+  EXPECT_EQ(platform.unsetVariables.size(), 3u);  // left alone the last time
+  EXPECT_TRUE(platform.messages.empty());
+
+  platform.processesWork = false;
+  app.LaunchBrowser(page);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, msg::kBrowserFailed);
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Stop);
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
+}
+
+TEST(ShellPreview, WithoutABrowserThePageGoesToTheExternalBrowser) {
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.programDir = dir.path().toStdString() + "/";
+  platform.previewDir = dir.path().toStdString() + "/Preview/";
+  for (const char* f :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    WriteText(dir.path() + "/" + f, "applet");
+  HelpApp app(platform, false);
+  app.doc().OnNewDocument();
+  app.OnPreview();
+  const std::string page = platform.previewDir + "~VelkoButton.html";
+  ASSERT_EQ(platform.shellOpens.size(), 1u)
+      << (platform.messages.empty() ? "" : platform.messages[0].text);
+  EXPECT_EQ(platform.shellOpens[0], page);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(page)));
+  EXPECT_TRUE(QFile::exists(dir.path() + "/Preview/VelkoButton.jar"));
+  EXPECT_EQ(app.helpLock, 0);
+}
+
+TEST(ShellPreview, InternalPreviewLocksHelpAndStagingFailureStops) {
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.programDir = dir.path().toStdString() + "/";  // no applet files here
+  platform.previewDir = dir.path().toStdString() + "/Preview/";
+  HelpApp app(platform, true);
+  app.doc().OnNewDocument();
+  app.OnPreview();
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.back().text, msg::kPreviewCopyFailed);
+  EXPECT_EQ(platform.messages.back().icon, MsgIcon::Stop);
+  EXPECT_TRUE(app.navigated.empty());
+
+  for (const char* f :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    WriteText(dir.path() + "/" + f, "applet");
+  platform.messages.clear();
+  app.currentHelpPage = "buttonnew";
+  app.OnPreview();
+  EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(app.navigated.size(), 1u);
+  EXPECT_EQ(app.navigated[0], platform.previewDir + "~VelkoButton.html");
+  EXPECT_EQ(app.helpLock, 1);
+  EXPECT_EQ(app.currentHelpPage, "");
+  EXPECT_EQ(app.infoShown, 2);  // each preview brings the window up first
+}
+
+// ---------------------------------------------------------------------------
+// Desktop registration
+
+TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(App::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
+  QFile desktop(dir.filePath("applications/velkobutton.desktop"));
+  ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
+  QByteArray entry = desktop.readAll();
+  EXPECT_TRUE(entry.contains("Exec=\"/opt/velko button/velkobutton\" %f\n"));
+  EXPECT_TRUE(entry.contains("MimeType=application/x-velkobutton-project;\n"));
+  QFile mime(dir.filePath("mime/packages/velkobutton.xml"));
+  ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
+  QByteArray xml = mime.readAll();
+  EXPECT_TRUE(xml.contains("<mime-type type=\"application/x-velkobutton-project\">"));
+  EXPECT_TRUE(xml.contains("<glob pattern=\"*.but\"/>"));
+  EXPECT_TRUE(QFile::exists(dir.filePath("icons/hicolor/scalable/apps/velkobutton.svg")));
+  // Refreshing leaves the files as they are.
+  EXPECT_TRUE(App::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
+  EXPECT_FALSE(App::RegisterFileType(QString(), "x"));
+}
+
+// ---------------------------------------------------------------------------
+// The real window with its browser
+
+TEST(ShellBrowserWindow, ShowsTheIndexPage) {
+#ifndef VB_HAVE_WEBENGINE
+  GTEST_SKIP() << "built without Qt WebEngine";
+#else
+  QByteArray saved = qgetenv("VELKOBUTTON_NO_BROWSER");
+  qunsetenv("VELKOBUTTON_NO_BROWSER");
+  if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.programDir = dir.path().toStdString() + "/";
+  platform.previewDir = dir.path().toStdString() + "/Preview/";
+  WriteText(dir.path() + "/Help/index.html",
+            "<html><head><title>VelkoButton index</title></head><body>Index</body></html>");
+  {
+    App app(platform, Quiet(true));
+    ASSERT_TRUE(app.InitInstance({}));
+    KesWndInfo* info = app.frame()->info();
+    ASSERT_TRUE(info->browserAvailable());
+    EXPECT_TRUE(app.frame()->infoDock()->isVisible());
+    EXPECT_TRUE(app.frame()->action(15007)->isEnabled());
+    EXPECT_EQ(app.currentHelpPage, "index");
+    bool loaded = false, ok = false;
+    QObject::connect(info, &KesWndInfo::loadFinished, [&](bool success) {
+      loaded = true;
+      ok = success;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!loaded && timer.elapsed() < 20000)
+      QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(info->lastAddress().endsWith("/Help/index.html"));
+    if (!loaded) {
+      qputenv("VELKOBUTTON_NO_BROWSER", saved);
+      GTEST_SKIP() << "the web engine did not load a page on this display";
+    }
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(info->currentUrl().endsWith("/Help/index.html"))
+        << info->currentUrl().toStdString();
+  }
+  qputenv("VELKOBUTTON_NO_BROWSER", saved.isEmpty() ? QByteArray("1") : saved);
+#endif
+}
