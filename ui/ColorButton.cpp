@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -32,8 +33,7 @@ uint32_t ColorButton::FromQColor(const QColor& color) {
 ColorButton::ColorButton(QWidget* parent) : QToolButton(parent) {
   setPopupMode(QToolButton::InstantPopup);
   setToolButtonStyle(Qt::ToolButtonIconOnly);
-  setMinimumSize(56, 26);
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setFixedSize(64, 28);
   BuildMenu();
 }
 
@@ -91,18 +91,27 @@ void ColorButton::MoreColors() {
   if (picked.isValid()) choose(FromQColor(picked));
 }
 
-void ColorButton::paintEvent(QPaintEvent* event) {
-  QToolButton::paintEvent(event);
+void ColorButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
   QStyleOptionToolButton option;
   initStyleOption(&option);
-  QRect swatch =
-      style()->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, this);
-  swatch.adjust(5, 5, -5, -5);
-  // Room for the menu arrow on the right.
-  swatch.setRight(swatch.right() - 10);
-  QPainter painter(this);
+  // The frame of a tool button without its own menu mark; the swatch and a
+  // drop-down arrow are drawn here.
+  option.features &= ~(QStyleOptionToolButton::HasMenu | QStyleOptionToolButton::MenuButtonPopup);
+  option.icon = QIcon();
+  option.text.clear();
+  painter.drawComplexControl(QStyle::CC_ToolButton, option);
+
+  const QRect area = rect().adjusted(5, 5, -5, -5);
+  QRect swatch = area;
+  swatch.setRight(area.right() - 14);
   painter.setPen(isEnabled() ? palette().color(QPalette::WindowText)
                              : palette().color(QPalette::Disabled, QPalette::WindowText));
   painter.setBrush(isEnabled() ? ToQColor(color_) : palette().color(QPalette::Window));
   painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+
+  QStyleOption arrow;
+  arrow.initFrom(this);
+  arrow.rect = QRect(area.right() - 10, area.top(), 10, area.height());
+  painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
 }

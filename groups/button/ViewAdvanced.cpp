@@ -1,5 +1,6 @@
 #include "groups/button/ViewAdvanced.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -7,7 +8,11 @@
 
 #include "groups/button/InsertActionDialog.h"
 #include "groups/button/PropAdvanced.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+#include "ui/OutlineIcons.h"
 #include "ui/ScriptEdit.h"
+#include "ui/Text.h"
 
 ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
     : KesView(context, 2400, parent),
@@ -16,6 +21,21 @@ ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
   setObjectName(QStringLiteral("ViewAdvanced"));
   RegisterControl(script_, 2401);
   RegisterControl(add_, 2402);
+  // A caption naming the state whose actions these are.
+  auto* icon = new QLabel;
+  icon->setPixmap(TreeIcon(310).pixmap(16, 16));
+  title_ = new QLabel;
+  QFont bold = title_->font();
+  bold.setBold(true);
+  title_->setFont(bold);
+  auto* caption = new QHBoxLayout;
+  caption->setSpacing(6);
+  caption->addWidget(icon);
+  caption->addWidget(title_, 1);
+  auto* line = new QFrame;
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+
   auto* label = new QLabel(tr("&VelkoScript:"));
   label->setBuddy(script_);
   connect(add_, &QPushButton::clicked, this,
@@ -28,6 +48,9 @@ ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->setSpacing(6);
+  layout->addLayout(caption);
+  layout->addWidget(line);
+  layout->addSpacing(4);
   layout->addWidget(label);
   layout->addWidget(script_, 1);
   layout->addLayout(buttons);
@@ -38,7 +61,16 @@ PropAdvanced& ViewAdvanced::advanced() const {
 }
 
 void ViewAdvanced::RefreshControls() {
-  script_->setScript(advanced().script);
+  const PropAdvanced& a = advanced();
+  QString title = tr("Advanced actions");
+  if (const PropState* state = a.state()) {
+    title = tr("Actions of the %1 state").arg(ToQ(state->name));
+    if (const PropButton* button = state->button())
+      title =
+          tr("Actions of the %1 state of \u201C%2\u201D").arg(ToQ(state->name), ToQ(button->name));
+  }
+  title_->setText(title);
+  script_->setScript(a.script);
 }
 
 bool ViewAdvanced::CommitControls() {

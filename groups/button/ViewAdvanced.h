@@ -5,6 +5,7 @@
 #include "ui/KesView.h"
 
 class PropAdvanced;
+class QLabel;
 class QPushButton;
 class ScriptEdit;
 
@@ -22,6 +23,7 @@ class ViewAdvanced : public KesView {
   void RefreshControls() override;
 
  private:
+  QLabel* title_ = nullptr;
   ScriptEdit* script_;
   QPushButton* add_;
 };
