@@ -6,5 +6,7 @@ cd "$(dirname "$0")"
 ./scripts/deps.sh
 ./scripts/build.sh
 PROJECT="${1:-examples/demo.but}"
-export QTWEBENGINE_DISABLE_SANDBOX="${QTWEBENGINE_DISABLE_SANDBOX:-$( [ "$(id -u)" -eq 0 ] && echo 1 || echo 0)}"
-exec ./build/app/velkobutton "$PROJECT"
+ARGS=()
+if [ -n "${1:-}" ] || [ -f "$PROJECT" ]; then ARGS=("$PROJECT"); fi
+# The editor switches the embedded browser's sandbox off itself when run as root.
+exec ./build/app/velkobutton "${ARGS[@]}"
