@@ -186,6 +186,20 @@ int main(int argc, char** argv) {
   const std::string src = std::string(argv[1]) + "/";
   const std::string out = std::string(argv[2]) + "/";
 
+  // Further explanations, "topic|HTML" per line.
+  std::map<std::string, std::string> details;
+  {
+    std::string text;
+    if (ReadFile(src + "details.txt", text)) {
+      std::istringstream lines(text);
+      for (std::string line; std::getline(lines, line);) {
+        std::size_t bar = line.find('|');
+        if (line.empty() || line[0] == '#' || bar == std::string::npos) continue;
+        details[line.substr(0, bar)] = line.substr(bar + 1);
+      }
+    }
+  }
+
   // Every id of each topic, in table order.
   std::map<std::string, std::vector<int>> idsOf;
   for (int id : StringIds()) {
@@ -202,11 +216,14 @@ int main(int argc, char** argv) {
     std::string title = first.tooltip.empty() ? first.prompt : first.tooltip;
 
     std::string page = Head(Html(title));
-    page += "<p class=\"crumb\"><a href=\"index.html\">VelkoButton Help</a> &rsaquo; "
-            "<a href=\"contents.html\">Contents</a>";
+    page +=
+        "<p class=\"crumb\"><a href=\"index.html\">VelkoButton Help</a> &rsaquo; "
+        "<a href=\"contents.html\">Contents</a>";
     if (area) page += std::string(" &rsaquo; ") + area->name;
     page += "</p>\n<h1>" + Html(title) + "</h1>\n";
     page += "<p class=\"lead\">" + Html(Sentence(first.prompt)) + "</p>\n";
+    auto more = details.find(topic);
+    if (more != details.end()) page += "<p>" + more->second + "</p>\n";
     // Several controls may share one topic (an edit box and its spin
     // buttons, the entries of one menu): list the others once.
     std::vector<std::string> seen = {first.prompt};
@@ -219,8 +236,9 @@ int main(int argc, char** argv) {
       page += "<p><b>" + Html(h.tooltip) + "</b>: " + Html(Sentence(h.prompt)) + "</p>\n";
     }
     if (area) page += std::string("<h2>Where to find it</h2>\n<p>") + area->where + "</p>\n";
-    page += "<p class=\"tip\">Point at a control or toolbar button to see its help here; use "
-            "<b>Help &gt; Lock Topic</b> to keep this page while you work.</p>\n";
+    page +=
+        "<p class=\"tip\">Point at a control or toolbar button to see its help here; use "
+        "<b>Help &gt; Lock Topic</b> to keep this page while you work.</p>\n";
     page += "</body>\n</html>\n";
     if (!WriteFile(out + topic + ".html", page)) {
       std::fprintf(stderr, "velko_helpgen: cannot write %s%s.html\n", out.c_str(), topic.c_str());
