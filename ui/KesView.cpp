@@ -1,5 +1,6 @@
 #include "ui/KesView.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -112,6 +113,11 @@ void KesView::RegisterControl(QWidget* control, int id) {
   if (!help.tooltip.empty()) control->setToolTip(ToQ(help.tooltip));
   if (!help.prompt.empty()) control->setStatusTip(ToQ(help.prompt));
   control->installEventFilter(this);
+  // A multi-line edit gets the pointer's events in its viewport.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
+    area->viewport()->setProperty("controlId", id);
+    area->viewport()->installEventFilter(this);
+  }
 }
 
 bool KesView::eventFilter(QObject* watched, QEvent* event) {

@@ -73,6 +73,14 @@ class KesView : public QWidget, public DocView {
       MarkModified();
     }
   }
+  // A check box's state into a flag: only a change of its truth counts, so a
+  // stored 5 stays 5 while its box stays checked.
+  void StoreFlag(int32_t& field, bool checked) {
+    if ((field != 0) != checked) {
+      field = checked ? 1 : 0;
+      MarkModified();
+    }
+  }
   void MarkModified();
 
   // Reads an integer typed in `control`; on anything else shows "Please

@@ -92,9 +92,6 @@ bool ViewButton::CommitControls() {
   for (int i = 0; i < 3; ++i)
     if (modes_[i]->isChecked()) mode = i;
   const std::string tip = FromQ(tip_->text());
-  const int32_t down = down_->isChecked() ? 1 : 0;
-  const int32_t show = visible_->isChecked() ? 1 : 0;
-  const int32_t drag = drag_->isChecked() ? 1 : 0;
 
   // An empty or taken name refuses the commit, but the group still takes
   // what the page holds.
@@ -105,8 +102,8 @@ bool ViewButton::CommitControls() {
   Store(b.name, name);
   Store(b.mode, mode);
   Store(b.tip, tip);
-  Store(b.initiallyDown, down);
-  Store(b.show, show);
-  Store(b.drag, drag);
+  StoreFlag(b.initiallyDown, down_->isChecked());
+  StoreFlag(b.show, visible_->isChecked());
+  StoreFlag(b.drag, drag_->isChecked());
   return problem == 0;
 }

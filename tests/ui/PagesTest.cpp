@@ -69,12 +69,21 @@ TEST_F(OutlineTest, ButtonPageShowsTheGroupInItsFourTabs) {
 
 TEST_F(OutlineTest, NothingChangedLeavesTheProjectUnmodified) {
   Button(0)->leaveScript = "A;\r\nB;\rC;";
+  Button(0)->show = 5;  // any non-zero flag from a file
   Click(Item(0));
   Click(Item(0, 0, 4));
   Click(Item(0));
   Click(Item(0, 1));
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(Button(0)->leaveScript, "A;\r\nB;\rC;");
+  EXPECT_EQ(Button(0)->show, 5);
+
+  // A real change marks it.
+  Click(Item(0));
+  Control<QCheckBox>(kGeneral, 2609)->setChecked(false);
+  Click(Item(0, 1));
+  EXPECT_EQ(Button(0)->show, 0);
+  EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(OutlineTest, SelectingTheSameItemAgainKeepsThePage) {
