@@ -316,10 +316,8 @@ void FrameMain::BuildMenus() {
   AddCommand(nullptr, kHelpId, tr("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
   AddCommand(nullptr, kContextHelpId, tr("Context Help"))
       ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  connect(action(kHelpId), &QAction::triggered, this, [this] {
-    int id = HelpIdAt(QApplication::focusWidget());
-    app_.OnHelp(id != 0 ? id : app_.pageHelpId);
-  });
+  connect(action(kHelpId), &QAction::triggered, this,
+          [this] { app_.OnHelp(PageHelpId(QApplication::focusWidget())); });
   connect(action(kContextHelpId), &QAction::triggered, this, &FrameMain::EnterContextHelpMode);
 }
 
@@ -531,16 +529,27 @@ int FrameMain::HelpIdAt(QWidget* widget) const {
         if (ok && id) return id;
       }
     }
-    bool ok = false;
-    int id = w->property("helpId").toInt(&ok);
-    if (ok && id) return id;
+    // Page controls carry "controlId", our dialogs' controls "helpId".
+    for (const char* name : {"controlId", "helpId"}) {
+      bool ok = false;
+      int id = w->property(name).toInt(&ok);
+      if (ok && id) return id;
+    }
+    if (w == outline_) return PageHelpId(w);
+    if (w == properties_) return app_.pageHelpId;
+  }
+  return 0;
+}
+
+int FrameMain::PageHelpId(QWidget* focus) const {
+  for (QWidget* w = focus; w; w = w->parentWidget()) {
     if (w == outline_) {
       KesProp* group = outline_->SelectedGroup();
       return group ? group->GetPageId() : 0;
     }
-    if (w == properties_) return app_.pageHelpId;
   }
-  return 0;
+  // The dialog id the last page in which F1 was pressed recorded.
+  return app_.pageHelpId;
 }
 
 void FrameMain::EnterContextHelpMode() {

@@ -93,7 +93,11 @@ class FrameMain : public QMainWindow {
   void BuildDocks(bool allowBrowser);
   void RunEditCommand(int id);
   void EnterContextHelpMode();
+  // The help id of what was clicked in context-help mode.
   int HelpIdAt(QWidget* widget) const;
+  // The id F1 asks help for: the selected tree item's page in the tree, else
+  // the page help id.
+  int PageHelpId(QWidget* focus) const;
 
   App& app_;
   Doc& doc_;

@@ -16,12 +16,15 @@
 
 #include "core/Doc.h"
 #include "core/Messages.h"
+#include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
+#include "ui/KesWndProperties.h"
 #include "ui/NewOpenDialog.h"
 #include "ui/QtPlatform.h"
+#include "ui/ViewOutline.h"
 
 namespace {
 
@@ -61,7 +64,8 @@ class HelpTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     platform.programDir = dir.path().toStdString() + "/";
-    for (const char* topic : {"index", "contents", "buttonnew", "buttonname", "generatepreview"})
+    for (const char* topic :
+         {"index", "contents", "buttonnew", "buttonname", "generatepreview", "project", "button"})
       WriteText(dir.path() + "/Help/" + topic + ".html", "<html></html>");
   }
   std::string Page(const std::string& topic) {
@@ -369,6 +373,27 @@ TEST_F(HelpTest, StopPreviewClearsTheLockAndShowsTheIndex) {
   EXPECT_EQ(app.helpLock, 0);
   ASSERT_EQ(app.navigated.size(), 1u);
   EXPECT_EQ(app.navigated[0], Page("index"));
+}
+
+TEST_F(HelpTest, F1ShowsThePageOfTheSelectedItemOrTheLastPage) {
+  HelpApp app(platform, true);
+  ASSERT_TRUE(app.InitInstance({}));
+  app.navigated.clear();
+  FrameMain* frame = app.frame();
+  frame->outline()->SelectGroup(app.doc().project());
+  QApplication::setActiveWindow(frame);
+  frame->outline()->setFocus();
+  QApplication::processEvents();
+  if (QApplication::focusWidget() != frame->outline()) GTEST_SKIP() << "no keyboard focus here";
+  frame->action(57670)->trigger();
+  ASSERT_FALSE(app.navigated.empty());
+  EXPECT_EQ(app.navigated.back(), Page("project"));
+  // Outside the tree the page recorded by the last F1 on a page counts.
+  app.pageHelpId = 2600;
+  frame->infoDock()->setFocus();
+  frame->properties()->setFocus();
+  frame->action(57670)->trigger();
+  EXPECT_EQ(app.navigated.back(), Page("button"));
 }
 
 // ---------------------------------------------------------------------------
