@@ -1,0 +1,152 @@
+// Random projects with extreme values, as an unchecked project file may hold
+// them: every generation runs without fault, leaves the groups as it found
+// them, and the Script pieces join back to one script.
+#include <random>
+
+#include "core/Doc.h"
+#include "core/Keywords.h"
+#include "support/EngineFixture.h"
+
+namespace {
+
+class Values {
+ public:
+  explicit Values(unsigned seed) : rng_(seed) {}
+
+  int32_t Int() {
+    static const int32_t kEdges[] = {
+        0, 1, -1, 2, 3, 12, 100, 255, 300, 2147483647, -2147483647 - 1, 1000000, -1000};
+    if (rng_() % 3 == 0) return static_cast<int32_t>(rng_());
+    return kEdges[rng_() % (sizeof kEdges / sizeof kEdges[0])];
+  }
+  uint32_t Color() { return rng_() % 2 ? static_cast<uint32_t>(rng_()) : 0xC0C0C0u; }
+  std::string Text() {
+    static const char* const kPieces[] = {"a",   "'",     "\"", "\\",       "\r\n", "\n",
+                                          "\t",  "&#38;", "&#", "http://x", "C:\\", "\xE9",
+                                          "Set", " ",     "Up", "Default"};
+    std::string s;
+    for (unsigned n = rng_() % 5; n; --n)
+      s += kPieces[rng_() % (sizeof kPieces / sizeof kPieces[0])];
+    return s;
+  }
+  bool Chance(unsigned in) { return rng_() % in == 0; }
+
+ private:
+  std::mt19937 rng_;
+};
+
+void Randomize(PropState& s, Values& v) {
+  if (v.Chance(8)) s.name = v.Text();
+  s.transparent = v.Int();
+  s.color = v.Color();
+  s.cursor = v.Int();
+  s.offsetX = v.Int();
+  s.offsetY = v.Int();
+  s.animate = v.Int();
+  s.text->text = v.Text();
+  s.text->textColor = v.Color();
+  s.text->font = v.Text();
+  s.text->alignX = v.Int();
+  s.text->offsetY = v.Int();
+  s.text->bold = v.Int();
+  s.text->emboss = v.Int();
+  s.text->engrave = v.Int();
+  s.text->italic = v.Int();
+  s.text->underline = v.Int();
+  s.text->size = v.Int();
+  s.border->style = v.Int();
+  s.border->smooth = v.Int();
+  s.border->thick = v.Int();
+  s.border->automatic = v.Int();
+  s.border->topColor = v.Color();
+  s.border->frameThick = v.Int();
+  s.audio->file = v.Text();
+  s.audio->mode = v.Int();
+  s.image->file = v.Text();
+  s.image->style = v.Int();
+  s.image->alignX = v.Int();
+  s.image->offsetX = v.Int();
+  s.advanced->script = v.Text();
+}
+
+// The Script lines of an input file for `script`: pieces of 198 characters
+// between plus signs, backslashes doubled.
+std::string ScriptLines(const std::string& script) {
+  std::string out;
+  for (std::size_t k = 0; k * 198 < script.size(); ++k) {
+    out += "Script" + std::to_string(k) + "=+";
+    for (char c : script.substr(k * 198, 198)) {
+      out.push_back(c);
+      if (c == '\\') out.push_back('\\');
+    }
+    out += "+\r\n";
+  }
+  return out;
+}
+
+}  // namespace
+
+using GenerationStress = NewProject;
+
+TEST_F(GenerationStress, RandomExtremeProjects) {
+  Values v(20261208);
+  for (int round = 0; round < 60; ++round) {
+    doc.OnNewDocument();
+    PropProject& p = project();
+    p.layout = v.Int() % 3;
+    p.spacing = v.Int();
+    p.buttonWidth = v.Int();
+    p.buttonHeight = v.Int();
+    p.refreshRate = v.Int();
+    p.reloadInterval = v.Int();
+    p.readFromFile = v.Chance(4) ? v.Int() : 0;
+    p.tokenize = v.Int();
+    p.imageStyle = v.Int();
+    p.backgroundImage = v.Text();
+    p.backgroundColor = v.Color();
+    p.beforeScript = v.Text();
+    p.afterScript = v.Text();
+    p.codeBase = v.Text();
+    p.identifier = v.Text();
+    const int buttons = static_cast<int>(static_cast<uint32_t>(v.Int()) % 6);
+    for (int i = 0; i < buttons; ++i) AddButton();
+    for (std::size_t i = 0; i < doc.ButtonCount(); ++i) {
+      PropButton& b = button(i);
+      b.name = v.Text();
+      b.x = v.Int();
+      b.y = v.Int();
+      b.show = v.Int();
+      b.mode = v.Int();
+      b.initiallyDown = v.Int();
+      b.tip = v.Text();
+      b.status = v.Text();
+      b.url = v.Text();
+      b.target = v.Text();
+      b.leaveScript = v.Text();
+      for (PropState* s : {b.upState.get(), b.overState.get(), b.downState.get()}) Randomize(*s, v);
+    }
+    // Generation lays the buttons out; apart from that nothing changes.
+    doc.LayoutButtons();
+    std::vector<std::string> before;
+    for (std::size_t i = 0; i < doc.ButtonCount(); ++i) before.push_back(Doc::CopyGroup(button(i)));
+
+    for (int mode = 0; mode < 3; ++mode) {
+      const std::string page = doc.BuildHtml(mode);
+      ASSERT_GE(page.size(), 20u);
+      EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
+    }
+    const std::string input = doc.BuildParams(1, "");
+    std::string script = p.GetScript("", p.tokenize);
+    for (std::size_t i = 0; i < doc.ButtonCount(); ++i)
+      script += button(i).GetScript("", p.tokenize);
+    script += ReplaceChars(p.afterScript, kLineBreakChars, ' ');
+    const std::string lines = ScriptLines(script);
+    EXPECT_EQ(input.substr(0, lines.size()), lines) << "round " << round;
+    std::vector<std::string> list;
+    doc.GetResourceFiles(list);
+    EXPECT_GE(list.size(), 4u);
+    for (std::size_t i = 0; i < doc.ButtonCount(); ++i)
+      EXPECT_EQ(Doc::CopyGroup(button(i)), before[i]) << "round " << round << " button " << i;
+  }
+  EXPECT_EQ(platform.waitCursorDepth, 0);
+}
