@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QUrl>
 
 #include "ui/Text.h"
 
@@ -206,6 +208,17 @@ void QtPlatform::WriteProfileString(const std::string& section, const std::strin
 
 void QtPlatform::WriteProfileInt(const std::string& section, const std::string& key, int value) {
   settings_->setValue(Key(section, key), value);
+}
+
+bool QtPlatform::OpenWithShell(const std::string& target) {
+  const QString t = ToQ(target);
+  const int hash = t.lastIndexOf('#');
+  if (!t.contains("://") && hash > 0 && !QFileInfo::exists(t) && QFileInfo::exists(t.left(hash))) {
+    QUrl url = QUrl::fromLocalFile(t.left(hash));
+    url.setFragment(t.mid(hash + 1));
+    return QDesktopServices::openUrl(url);
+  }
+  return HeadlessPlatform::OpenWithShell(target);
 }
 
 void QtPlatform::BeginWaitCursor() {

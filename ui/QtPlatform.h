@@ -39,6 +39,9 @@ class QtPlatform : public HeadlessPlatform {
                           const std::string& value) override;
   void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
 
+  // Help pages arrive as "path#anchor": the anchor becomes the address's fragment.
+  bool OpenWithShell(const std::string& target) override;
+
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
 
