@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDockWidget>
 #include <QElapsedTimer>
@@ -550,4 +551,49 @@ TEST(ShellBrowserWindow, ShowsTheIndexPage) {
   }
   qputenv("VELKOBUTTON_NO_BROWSER", saved.isEmpty() ? QByteArray("1") : saved);
 #endif
+}
+
+// ---------------------------------------------------------------------------
+// The Qt platform
+
+TEST(ShellQtPlatform, ConvertsClassicFilters) {
+  EXPECT_EQ(
+      QtPlatform::ConvertFilter("VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||"),
+      "VelkoButton Project Files (*.but);;All Files (*)");
+  EXPECT_EQ(QtPlatform::ConvertFilter(
+                "Image Files (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||"),
+            "Image Files (*.jpg *.jpeg *.gif);;All Files (*)");
+  EXPECT_EQ(QtPlatform::ConvertFilter(""), "");
+  EXPECT_EQ(QtPlatform::ConvertFilter("Broken|"), "Broken ()");
+}
+
+TEST(ShellQtPlatform, SettingsAndClipboardKeepTheirBytes) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("VelkoButton.conf");
+  {
+    QtPlatform platform(file);
+    platform.WriteProfileString("Options", "Day1", "Sonntag, 1.");
+    platform.WriteProfileString("Options", "Month3", "M\xE4rz");  // Windows-1252
+    platform.WriteProfileInt("Options", "BrowserLocal", 1);
+  }
+  WriteText(dir.filePath("other.conf"), "[Options]\nBrowserLocal=yes\nDay2=a, b\n");
+  QtPlatform platform(file);
+  EXPECT_EQ(platform.GetProfileString("Options", "Day1", ""), "Sonntag, 1.");
+  EXPECT_EQ(platform.GetProfileString("Options", "Month3", ""), "M\xE4rz");
+  EXPECT_EQ(platform.GetProfileInt("Options", "BrowserLocal", 0), 1);
+  EXPECT_EQ(platform.GetProfileString("Options", "Missing", "dflt"), "dflt");
+  QtPlatform edited(dir.filePath("other.conf"));
+  EXPECT_EQ(edited.GetProfileInt("Options", "BrowserLocal", 7), 7);  // malformed: the default
+  EXPECT_EQ(edited.GetProfileString("Options", "Day2", ""), "a, b");
+
+  const std::string bytes("\x01\x00\x00\x00\xFFgroup", 9);
+  ASSERT_TRUE(platform.SetClipboardData(KesApp::kGroupClipboardFormat, bytes));
+  EXPECT_TRUE(platform.ClipboardHasData(KesApp::kGroupClipboardFormat));
+  std::string back;
+  ASSERT_TRUE(platform.GetClipboardData(KesApp::kGroupClipboardFormat, back));
+  EXPECT_EQ(back, bytes);
+  ASSERT_TRUE(platform.SetClipboardText("Caf\xE9"));
+  EXPECT_TRUE(platform.ClipboardHasText());
+  EXPECT_FALSE(platform.ClipboardHasData(KesApp::kGroupClipboardFormat));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Caf\xC3\xA9"));
 }
