@@ -3,11 +3,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "core/Messages.h"
 #include "groups/button/PropButton.h"
@@ -50,25 +48,21 @@ ViewButton::ViewButton(const PageContext& context, QWidget* parent)
   group->setExclusive(true);
   modeRow->addStretch(1);
 
-  auto* form = new QFormLayout;
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form->addRow(tr("&Name:"), name_);
-  form->addRow(tr("Mode:"), modeRow);
-  form->addRow(tr("&Tool tip:"), tip_);
-
-  auto* initially = new QGroupBox(tr("Initially"));
-  auto* checks = new QHBoxLayout(initially);
+  auto* checks = new QHBoxLayout;
+  checks->setSpacing(16);
   checks->addWidget(down_);
   checks->addWidget(visible_);
   checks->addWidget(drag_);
   checks->addStretch(1);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(10);
-  layout->addLayout(form);
-  layout->addWidget(initially);
-  layout->addStretch(1);
+  auto* form = new QFormLayout(this);
+  form->setContentsMargins(12, 10, 12, 10);
+  form->setVerticalSpacing(8);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  form->addRow(tr("&Name:"), name_);
+  form->addRow(tr("Mode:"), modeRow);
+  form->addRow(tr("&Tool tip:"), tip_);
+  form->addRow(tr("Initially:"), checks);
 }
 
 PropButton& ViewButton::button() const {

@@ -2,9 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/KesApp.h"
@@ -47,23 +45,13 @@ ViewLink::ViewLink(const PageContext& context, QWidget* parent)
   url_->lineEdit()->setPlaceholderText(tr("No link"));
   target_->lineEdit()->setPlaceholderText(tr("The current frame"));
 
-  auto* link = new QGroupBox(tr("Link"));
-  auto* form = new QFormLayout(link);
+  auto* form = new QFormLayout(this);
+  form->setContentsMargins(12, 10, 12, 10);
+  form->setVerticalSpacing(8);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   form->addRow(tr("&URL:"), url_);
   form->addRow(tr("&Target:"), target_);
-
-  auto* browser = new QGroupBox(tr("Browser"));
-  auto* form2 = new QFormLayout(browser);
-  form2->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form2->addRow(tr("&Status line:"), status_);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(10);
-  layout->addWidget(link);
-  layout->addWidget(browser);
-  layout->addStretch(1);
+  form->addRow(tr("&Status line:"), status_);
 }
 
 PropButton& ViewLink::button() const {
