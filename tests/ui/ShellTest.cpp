@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <cstdlib>
+#include <thread>
 
 #include "core/Doc.h"
 #include "core/Messages.h"
@@ -596,4 +597,35 @@ TEST(ShellQtPlatform, SettingsAndClipboardKeepTheirBytes) {
   EXPECT_TRUE(platform.ClipboardHasText());
   EXPECT_FALSE(platform.ClipboardHasData(KesApp::kGroupClipboardFormat));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Caf\xC3\xA9"));
+}
+
+// ---------------------------------------------------------------------------
+// A second start hands its file to the running editor
+
+TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
+  const QByteArray savedUser = qgetenv("USER");
+  qputenv("USER", QByteArray("vbtest") + QByteArray::number(QCoreApplication::applicationPid()));
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.previewDir = dir.path().toStdString() + "/Preview/";
+  AppOptions options = Quiet();
+  options.singleInstance = true;
+  App app(platform, options);
+  ASSERT_TRUE(app.InitInstance({}));
+  // A project to hand over: the blank one, saved.
+  const QString path = dir.filePath("handed over.but");
+  ASSERT_TRUE(app.doc().OnSaveDocument(path.toStdString()));
+  ASSERT_TRUE(app.doc().OnNewDocument());
+
+  bool handed = false;
+  std::thread second([&] { handed = App::HandOff(path); });
+  QElapsedTimer timer;
+  timer.start();
+  while (app.doc().pathName().empty() && timer.elapsed() < 10000)
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  second.join();
+  EXPECT_TRUE(handed);
+  EXPECT_EQ(app.doc().pathName(), path.toStdString());
+  EXPECT_EQ(app.recentFiles().value(0), path);
+  qputenv("USER", savedUser);
 }
