@@ -196,7 +196,13 @@ bool KesDoc::WriteFileAtomically(const std::string& path, const std::string& byt
     if (ec) return false;
     target = resolved;
   }
-  if (fs::is_directory(target, ec)) return false;
+  // A directory or a read-only file is not replaced, as writing it in place
+  // would fail.
+  const fs::file_status old = fs::status(target, ec);
+  const bool exists = !ec && fs::exists(old);
+  if (exists &&
+      (fs::is_directory(old) || (old.permissions() & fs::perms::owner_write) == fs::perms::none))
+    return false;
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   // The temporary name stays short enough for the file system whatever the
@@ -216,8 +222,7 @@ bool KesDoc::WriteFileAtomically(const std::string& path, const std::string& byt
   if (std::fclose(f) != 0) ok = false;
   if (ok) {
     // The replaced file keeps its permissions.
-    fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
+    if (exists) fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, target, ec);
     if (ec) ok = false;
   }

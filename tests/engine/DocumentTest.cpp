@@ -225,6 +225,19 @@ TEST_F(DocumentFile, SaveReplacesTheFileALinkNamesAndKeepsItsPermissions) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(DocumentFile, ReadOnlyFileIsNotReplaced) {
+  const fs::path file = dir / "locked.but";
+  WriteFile(file, "locked");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+  doc.SetModifiedFlag(true);
+  EXPECT_FALSE(doc.DoSave(file.string()));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, msg::kFailedToSave);
+  EXPECT_EQ(ReadFile(file), "locked");
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(Entries(dir), std::vector<std::string>{"locked.but"});
+}
+
 TEST_F(DocumentFile, SaveModifiedAsksAndSaves) {
   // Not modified: no question.
   EXPECT_TRUE(doc.SaveModified());
