@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The editor starts on a project without a display (offscreen), registers the
+# project-file type in the user's data folder and hands a second start's file
+# to the running editor.
+set -u
+exe=$1
+src=$2
+work=$(mktemp -d)
+trap 'kill $first 2>/dev/null; rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+export QT_QPA_PLATFORM=offscreen VELKOBUTTON_NO_BROWSER=1
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+export XDG_RUNTIME_DIR="$work/run" USER="vbcli$$"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+cp "$src/examples/demo.but" "$work/demo.but"
+cp "$src/examples/demo.but" "$work/second project.but"
+
+VELKOBUTTON_GRAB="$work/shot.png" VELKOBUTTON_GRAB_DELAY=6000 "$exe" "$work/demo.but" \
+  >"$work/first.log" 2>&1 &
+first=$!
+for _ in $(seq 50); do
+  [ -f "$XDG_DATA_HOME/applications/velkobutton.desktop" ] && break
+  sleep 0.1
+done
+grep -q '^MimeType=application/x-velkobutton-project;$' "$XDG_DATA_HOME/applications/velkobutton.desktop" ||
+  fail "no desktop entry"
+grep -q '<glob pattern="\*.but"/>' "$XDG_DATA_HOME/mime/packages/velkobutton.xml" || fail "no MIME package"
+sleep 1
+timeout 20 "$exe" "$work/second project.but" || fail "the second start did not hand its file over"
+wait $first || fail "the editor ended with status $?: $(cat "$work/first.log")"
+exit 0
