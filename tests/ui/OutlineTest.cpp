@@ -244,4 +244,17 @@ TEST_F(OutlineTest, KeysOnTheTreeCopyAndPasteItsGroups) {
   QTest::keyClick(tree, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(Button(0)->downState->text->text, "Go");
   EXPECT_EQ(Item(0, 2, 0)->text(0), "Text");
+
+  // The Insert and Delete forms.
+  Button(0)->overState->text->text = "Over";
+  Click(Item(0, 1, 0));
+  QTest::keyClick(tree, Qt::Key_Insert, Qt::ControlModifier);
+  Click(Item(0, 0, 0));
+  QTest::keyClick(tree, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Button(0)->upState->text->text, "Over");
+  tree->OnNewButton();
+  Click(Item(1));
+  QTest::keyClick(tree, Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_EQ(doc.ButtonCount(), 1u);
+  EXPECT_EQ(app.lastCopiedClass, PropClass::Button);
 }
