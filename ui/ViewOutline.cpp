@@ -1,8 +1,11 @@
 #include "ui/ViewOutline.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <functional>
@@ -260,6 +263,27 @@ bool ViewOutline::viewportEvent(QEvent* event) {
     return true;
   }
   return QTreeWidget::viewportEvent(event);
+}
+
+void ViewOutline::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  auto add = [&](int id, const char* theme, const QString& text, bool enabled,
+                 void (ViewOutline::*command)()) {
+    const QString file = QStringLiteral(":/icons/%1.svg").arg(id);
+    const QIcon icon = QFile::exists(file) ? QIcon(file) : QIcon::fromTheme(QLatin1String(theme));
+    QAction* action = menu.addAction(icon, text, this, command);
+    action->setEnabled(enabled);
+  };
+  add(40128, "list-add", tr("&New Button"), true, &ViewOutline::OnNewButton);
+  add(40129, "list-remove", tr("&Delete Button"), CanDeleteButton(), &ViewOutline::OnDeleteButton);
+  add(40130, "go-up", tr("Move &Up"), CanMoveUp(), &ViewOutline::OnMoveUp);
+  add(40131, "go-down", tr("Move Do&wn"), CanMoveDown(), &ViewOutline::OnMoveDown);
+  add(40132, "edit-copy", tr("D&uplicate"), CanDuplicate(), &ViewOutline::OnDuplicate);
+  menu.addSeparator();
+  add(57635, "edit-cut", tr("Cu&t"), CanCut(), &ViewOutline::OnCut);
+  add(57634, "edit-copy", tr("&Copy"), CanCopy(), &ViewOutline::OnCopy);
+  add(57637, "edit-paste", tr("&Paste"), CanPaste(), &ViewOutline::OnPaste);
+  menu.exec(event->globalPos());
 }
 
 // ---------------------------------------------------------------------------

@@ -65,6 +65,8 @@ class ViewOutline : public QTreeWidget, public DocView {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  // The Buttons and clipboard commands on the item under the pointer.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void Rebuild();
