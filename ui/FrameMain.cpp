@@ -161,6 +161,8 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   outline_ = new ViewOutline(app_, doc_, *properties_, this);
   outline_->setProperty("helpId", 0);
   setCentralWidget(outline_);
+  // The pointer over no tree item clears the status prompt.
+  connect(outline_, &ViewOutline::statusPromptCleared, this, [this] { SetStatusPrompt(QString()); });
   BuildMenus();
   BuildToolbars();
 

@@ -151,7 +151,8 @@ void KesView::OnFocusChanged(QWidget* old, QWidget* now) {
   // The page becomes the active view: its help page follows.
   if (!attached_ || !now || !isAncestorOf(now)) return;
   if (!old || !(old == this || isAncestorOf(old))) app_.ShowContextHelp(pageId_, nullptr, true);
-  // The focused control's prompt, without leaving the page's help page.
+  // The focused control's prompt and help page follow the focus (the help
+  // lock keeps the page shown; the Info/Preview window is not forced open).
   const QVariant id = now->property("controlId");
-  if (id.isValid()) app_.ShowContextHelp(id.toInt(), nullptr, false);
+  if (id.isValid()) app_.ShowContextHelp(id.toInt(), nullptr, true);
 }
