@@ -3,7 +3,7 @@
 set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
+  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-svg-dev
   libgl1-mesa-dev libxkbcommon-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
