@@ -13,6 +13,7 @@
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
 #include "core/Version.h"
+#include "core/Win1252.h"
 
 namespace {
 
@@ -117,7 +118,9 @@ int RunCli(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  // The engine's text, file names included, is Windows-1252; the terminal's is UTF-8.
   std::vector<std::string> args(argv + 2, argv + argc);
+  for (std::string& a : args) a = win1252::FromUtf8(a);
   if (cmd == "export") {
     QCoreApplication qapp(argc, argv);
     return Export(args);

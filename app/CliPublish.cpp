@@ -9,6 +9,7 @@
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "core/Win1252.h"
 #include "output/Staging.h"
 
@@ -60,7 +61,7 @@ int RunPublish(const std::vector<std::string>& args) {
     return Wrong("--name takes a file name without folders", kUsage);
   const std::string& project = positional[0];
   const std::string folder = fileops::WithSeparator(positional[1]);
-  if (!named) name = std::filesystem::path(project).stem().string() + ".html";
+  if (!named) name = EnginePath(FsPath(project).stem()) + ".html";
 
   HeadlessPlatform platform;
   KesApp app(platform);
@@ -103,9 +104,8 @@ int RunAudio(const std::vector<std::string>& args) {
   const std::string& file = positional[0];
 
   if (!ValidateAudioFile(file)) {
-    // The message is Windows-1252 (the micro sign); the file name is the
-    // terminal's own text and goes in unchanged.
-    const std::string text = msg::Format(win1252::ToUtf8(msg::kAudioFormat), file) + "\n";
+    // The message and the file name are Windows-1252; the terminal takes UTF-8.
+    const std::string text = win1252::ToUtf8(msg::Format(msg::kAudioFormat, file)) + "\n";
     std::fwrite(text.data(), 1, text.size(), stderr);
     return 1;
   }

@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "core/OsPath.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -46,19 +48,19 @@ void PutLittle(std::string& out, std::uint32_t v, int bytes) {
 
 void RemoveQuietly(const std::string& path) {
   std::error_code ec;
-  fs::remove(fs::path(path), ec);
+  fs::remove(FsPath(path), ec);
 }
 
 // Opens and checks the input, then makes the output (exclusively when asked)
 // and converts. Nothing is left at `waveFile` when this fails.
 bool Convert(const std::string& auFile, const std::string& waveFile, bool exclusive) {
-  std::FILE* in = std::fopen(auFile.c_str(), "rb");
+  std::FILE* in = std::fopen(OsName(auFile).c_str(), "rb");
   if (!in) return false;
   if (!au::CheckHeader(in)) {
     std::fclose(in);
     return false;
   }
-  std::FILE* out = std::fopen(waveFile.c_str(), exclusive ? "wbx" : "wb");
+  std::FILE* out = std::fopen(OsName(waveFile).c_str(), exclusive ? "wbx" : "wb");
   if (!out) {
     std::fclose(in);
     return false;
@@ -156,15 +158,15 @@ std::string TempWaveName() {
     for (int i = 0; i < 8; ++i) name += kDigits[gen() % 36];
     fs::path p = dir / name;
     if (!fs::exists(p, ec) && !fs::exists(fs::path(p.string() + ".wav;"), ec))
-      return p.string() + ".wav;";
+      return EnginePath(p) + ".wav;";
   }
-  return (dir / name).string() + ".wav;";
+  return EnginePath(dir / name) + ".wav;";
 }
 
 }  // namespace au
 
 bool ValidateAudioFile(const std::string& path) {
-  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::FILE* in = std::fopen(OsName(path).c_str(), "rb");
   if (!in) return false;
   bool ok = au::CheckHeader(in);
   std::fclose(in);
@@ -175,10 +177,10 @@ std::string ResolveAudioPath(const std::string& file, const std::string& program
   if (file.empty()) return file;
   if (file.size() >= 2 && (file[0] == '/' || file[0] == '\\' || file[1] == ':')) return file;
   std::error_code ec;
-  fs::path p = fs::path(programDir) / fs::path(file);
+  fs::path p = FsPath(programDir) / FsPath(file);
   fs::path full = fs::absolute(p, ec);
   if (ec) full = p;
-  return full.lexically_normal().string();
+  return EnginePath(full.lexically_normal());
 }
 
 bool ConvertToWave(const std::string& auFile, std::string& waveFile) {

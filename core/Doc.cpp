@@ -7,6 +7,7 @@
 #include "core/KesApp.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "core/Version.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
@@ -371,11 +372,11 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
   // current folder for a project never saved); the process's current
   // directory is left alone.
   std::error_code ec;
-  fs::path base = pathName().empty() ? fs::path() : fs::path(pathName()).parent_path();
+  fs::path base = pathName().empty() ? fs::path() : FsPath(pathName()).parent_path();
   if (base.empty() || base.is_relative()) base = fs::current_path(ec) / base;
   auto absolute = [&](const std::string& entry) {
     if (IsAbsolutePath(entry)) return entry;
-    return (base / entry).lexically_normal().string();
+    return EnginePath((base / FsPath(entry)).lexically_normal());
   };
   for (const auto& e : imageList)
     if (!IsAddress(e, root)) list.push_back(absolute(e));

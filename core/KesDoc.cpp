@@ -11,6 +11,7 @@
 #include "core/KesApp.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "core/Version.h"
 #include "output/Staging.h"
 
@@ -159,9 +160,10 @@ void KesDoc::Serialize(Archive& ar) {
 
 bool KesDoc::ReadWholeFile(const std::string& path, std::string& bytes) {
   std::error_code ec;
-  const fs::file_status st = fs::status(path, ec);
+  const fs::path file = FsPath(path);
+  const fs::file_status st = fs::status(file, ec);
   if (ec || fs::is_directory(st)) return false;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   if (!in) return false;
   // A device or pipe may never end: read it only up to a bound far beyond
   // any project.
@@ -180,7 +182,7 @@ bool KesDoc::ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::FILE* f = std::fopen(OsName(path).c_str(), "wb");
   if (!f) return false;
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   if (std::fclose(f) != 0) ok = false;
@@ -189,7 +191,7 @@ bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes) {
 
 bool KesDoc::WriteFileAtomically(const std::string& path, const std::string& bytes) {
   std::error_code ec;
-  fs::path target(path);
+  fs::path target = FsPath(path);
   // Saving through a link replaces the file it names, not the link.
   if (fs::is_symlink(target, ec)) {
     fs::path resolved = fs::weakly_canonical(target, ec);

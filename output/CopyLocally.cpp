@@ -6,6 +6,7 @@
 #include "core/KesDoc.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "core/Platform.h"
 #include "output/Staging.h"
 
@@ -16,9 +17,9 @@ namespace {
 // `directory` as a full path with exactly one trailing '/'.
 std::string FullDirectory(const std::string& directory) {
   std::error_code ec;
-  fs::path p = fs::absolute(fs::path(directory), ec);
-  if (ec) p = fs::path(directory);
-  std::string s = p.lexically_normal().string();
+  fs::path p = fs::absolute(FsPath(directory), ec);
+  if (ec) p = FsPath(directory);
+  std::string s = EnginePath(p.lexically_normal());
   while (s.size() > 1 && (s.back() == '/' || s.back() == '\\')) s.pop_back();
   if (s.empty() || (s.back() != '/' && s.back() != '\\')) s += '/';
   return s;
@@ -32,7 +33,7 @@ bool EnsureDirectory(Platform& platform, const std::string& path) {
                           MsgIcon::Question) != IdYes)
     return false;
   std::error_code ec;
-  fs::path p(path);
+  fs::path p = FsPath(path);
   // One level: a missing parent makes this fail, as the question named one folder.
   if (!fs::create_directory(p, ec) && !fs::is_directory(p, ec)) {
     platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, path), MsgButtons::Ok,

@@ -14,6 +14,7 @@
 
 #include "core/Keywords.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "core/Platform.h"
 
 namespace fs = std::filesystem;
@@ -23,19 +24,19 @@ namespace fileops {
 bool PathExists(const std::string& path) {
   if (path.empty()) return false;
   std::error_code ec;
-  return fs::exists(fs::path(path), ec);
+  return fs::exists(FsPath(path), ec);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
-  bool same = fs::equivalent(fs::path(a), fs::path(b), ec);
+  bool same = fs::equivalent(FsPath(a), FsPath(b), ec);
   return !ec && same;
 }
 
 bool CreationTime(const std::string& path, std::int64_t& seconds) {
 #if defined(__linux__) && defined(STATX_BTIME)
   struct statx sx {};
-  if (statx(AT_FDCWD, path.c_str(), 0, STATX_BTIME | STATX_CTIME, &sx) == 0) {
+  if (statx(AT_FDCWD, OsName(path).c_str(), 0, STATX_BTIME | STATX_CTIME, &sx) == 0) {
     if (sx.stx_mask & STATX_BTIME) {
       seconds = sx.stx_btime.tv_sec;
       return true;
@@ -48,39 +49,39 @@ bool CreationTime(const std::string& path, std::int64_t& seconds) {
 #endif
   // Elsewhere the status-change time; on Windows this field is the creation time.
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return false;
+  if (stat(OsName(path).c_str(), &st) != 0) return false;
   seconds = static_cast<std::int64_t>(st.st_ctime);
   return true;
 }
 
 bool ModificationTime(const std::string& path, std::int64_t& seconds) {
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return false;
+  if (stat(OsName(path).c_str(), &st) != 0) return false;
   seconds = static_cast<std::int64_t>(st.st_mtime);
   return true;
 }
 
 bool DeleteFile(const std::string& path) {
   std::error_code ec;
-  fs::file_status s = fs::symlink_status(fs::path(path), ec);
+  fs::file_status s = fs::symlink_status(FsPath(path), ec);
   if (ec || !fs::exists(s) || fs::is_directory(s)) return false;
-  return fs::remove(fs::path(path), ec) && !ec;
+  return fs::remove(FsPath(path), ec) && !ec;
 }
 
 bool BlockCopy(const std::string& src, const std::string& dst) {
   constexpr std::size_t kBlock = 10240;
   std::error_code ec;
-  if (fs::exists(fs::symlink_status(fs::path(dst), ec))) return false;
-  if (!fs::is_regular_file(fs::path(src), ec)) return false;
-  std::FILE* in = std::fopen(src.c_str(), "rb");
+  if (fs::exists(fs::symlink_status(FsPath(dst), ec))) return false;
+  if (!fs::is_regular_file(FsPath(src), ec)) return false;
+  std::FILE* in = std::fopen(OsName(src).c_str(), "rb");
   if (!in) return false;
   // "x": the destination is created here and never replaced.
-  std::FILE* out = std::fopen(dst.c_str(), "wbx");
+  std::FILE* out = std::fopen(OsName(dst).c_str(), "wbx");
   if (!out) {
     std::fclose(in);
     return false;
   }
-  std::uintmax_t length = fs::file_size(fs::path(src), ec);
+  std::uintmax_t length = fs::file_size(FsPath(src), ec);
   if (ec) length = 0;
   std::vector<char> buffer(kBlock);
   bool ok = true;
@@ -101,17 +102,16 @@ bool BlockCopy(const std::string& src, const std::string& dst) {
   }
   std::fclose(in);
   if (std::fclose(out) != 0) ok = false;
-  if (!ok) fs::remove(fs::path(dst), ec);
+  if (!ok) fs::remove(FsPath(dst), ec);
   return ok;
 }
 
 bool CopyOverwriting(const std::string& src, const std::string& dst) {
   std::error_code ec;
-  if (!fs::is_regular_file(fs::path(src), ec)) return false;
-  if (fs::is_directory(fs::path(dst), ec)) return false;
+  if (!fs::is_regular_file(FsPath(src), ec)) return false;
+  if (fs::is_directory(FsPath(dst), ec)) return false;
   if (SameFile(src, dst)) return false;
-  return fs::copy_file(fs::path(src), fs::path(dst), fs::copy_options::overwrite_existing, ec) &&
-         !ec;
+  return fs::copy_file(FsPath(src), FsPath(dst), fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
 std::string WithSeparator(const std::string& directory) {
@@ -124,7 +124,7 @@ std::string WithSeparator(const std::string& directory) {
 bool MakeStagingDirectory(const std::string& directory) {
   if (directory.empty()) return false;
   std::error_code ec;
-  fs::path p(directory);
+  fs::path p = FsPath(directory);
   if (fs::is_directory(p, ec)) return true;
   fs::create_directories(p, ec);
   return fs::is_directory(p, ec);
@@ -142,7 +142,7 @@ StageResult StageFile(Platform& platform, const std::string& src, const std::str
     if (fileops::SameFile(src, dst)) return StageResult::UpToDate;
     std::error_code ec;
     std::int64_t created = 0, modified = 0;
-    if (!fs::is_directory(fs::path(dst), ec) && fileops::CreationTime(dst, created) &&
+    if (!fs::is_directory(FsPath(dst), ec) && fileops::CreationTime(dst, created) &&
         fileops::ModificationTime(src, modified) && created >= modified)
       return StageResult::UpToDate;
     fileops::DeleteFile(dst);

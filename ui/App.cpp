@@ -16,6 +16,7 @@
 
 #include "core/Doc.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "core/Win1252.h"
@@ -34,10 +35,6 @@ static void InitResources() {
 }
 
 namespace {
-
-fs::path FsPath(const std::string& path1252) {
-  return fs::u8path(win1252::ToUtf8(path1252));
-}
 
 bool FileExists(const std::string& path1252) {
   std::error_code ec;
