@@ -320,21 +320,18 @@ std::string Doc::BuildHtml(int mode) {
   const int tok = p.tokenize;
   const std::string set_ = Tok("Set", tok);
   std::string config;
-  for (int i = 0; i < 7; ++i)
-    if (set.days[static_cast<std::size_t>(i)] !=
-        AppSettings::kDefaultDays[static_cast<std::size_t>(i)])
-      config +=
-          set_ + " Day" + std::to_string(i) + "='" + set.days[static_cast<std::size_t>(i)] + "'; ";
-  for (int i = 0; i < 12; ++i)
-    if (set.months[static_cast<std::size_t>(i)] !=
-        AppSettings::kDefaultMonths[static_cast<std::size_t>(i)])
-      config += set_ + " Month" + std::to_string(i) + "='" +
-                set.months[static_cast<std::size_t>(i)] + "'; ";
-  for (int i = 0; i < 2; ++i)
-    if (set.meridiem[static_cast<std::size_t>(i)] !=
-        AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)])
-      config += set_ + " " + AppSettings::kDefaultMeridiem[static_cast<std::size_t>(i)] + "='" +
-                set.meridiem[static_cast<std::size_t>(i)] + "'; ";
+  // Names that differ from their defaults; the script numbers them from 0.
+  auto assign = [&](const char* what, std::size_t i, const std::string& name, const char* def) {
+    if (name != def) config += set_ + " " + what + std::to_string(i) + "='" + name + "'; ";
+  };
+  for (std::size_t i = 0; i < set.days.size(); ++i)
+    assign("Day", i, set.days[i], AppSettings::kDefaultDays[i]);
+  for (std::size_t i = 0; i < set.months.size(); ++i)
+    assign("Month", i, set.months[i], AppSettings::kDefaultMonths[i]);
+  // The meridiem texts are named by their default words.
+  for (std::size_t i = 0; i < set.meridiem.size(); ++i)
+    if (set.meridiem[i] != AppSettings::kDefaultMeridiem[i])
+      config += set_ + " " + AppSettings::kDefaultMeridiem[i] + "='" + set.meridiem[i] + "'; ";
 
   if (p.readFromFile == 0) {
     h += BuildParams(0, config);
