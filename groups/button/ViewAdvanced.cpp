@@ -6,18 +6,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "groups/button/InsertActionDialog.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "ui/OutlineIcons.h"
+#include "ui/ScriptBox.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
 
 ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
     : KesView(context, 2400, parent),
-      script_(new ScriptEdit),
-      add_(new QPushButton(tr("&Add Action..."))) {
+      box_(new ScriptBox(doc(), tr("&VelkoScript:"), tr("&Add Action..."))),
+      script_(box_->edit()),
+      add_(box_->addButton()) {
   setObjectName(QStringLiteral("ViewAdvanced"));
   RegisterControl(script_, 2401);
   RegisterControl(add_, 2402);
@@ -36,24 +37,13 @@ ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
 
-  auto* label = new QLabel(tr("&VelkoScript:"));
-  label->setBuddy(script_);
-  connect(add_, &QPushButton::clicked, this,
-          [this] { InsertActionDialog::InsertInto(doc(), script_, this); });
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(add_);
-
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->setSpacing(6);
   layout->addLayout(caption);
   layout->addWidget(line);
   layout->addSpacing(4);
-  layout->addWidget(label);
-  layout->addWidget(script_, 1);
-  layout->addLayout(buttons);
+  layout->addWidget(box_, 1);
 }
 
 PropAdvanced& ViewAdvanced::advanced() const {

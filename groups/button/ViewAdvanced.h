@@ -7,6 +7,7 @@
 class PropAdvanced;
 class QLabel;
 class QPushButton;
+class ScriptBox;
 class ScriptEdit;
 
 class ViewAdvanced : public KesView {
@@ -24,6 +25,7 @@ class ViewAdvanced : public KesView {
 
  private:
   QLabel* title_ = nullptr;
+  ScriptBox* box_;
   ScriptEdit* script_;
   QPushButton* add_;
 };

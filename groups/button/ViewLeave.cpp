@@ -1,36 +1,24 @@
 #include "groups/button/ViewLeave.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "groups/button/InsertActionDialog.h"
 #include "groups/button/PropButton.h"
+#include "ui/ScriptBox.h"
 #include "ui/ScriptEdit.h"
 
 ViewLeave::ViewLeave(const PageContext& context, QWidget* parent)
     : KesView(context, 3800, parent),
-      script_(new ScriptEdit),
-      add_(new QPushButton(tr("&Add Action..."))) {
+      box_(new ScriptBox(doc(), tr("&VelkoScript run when the mouse leaves the button:"),
+                         tr("&Add Action..."))),
+      script_(box_->edit()),
+      add_(box_->addButton()) {
   setObjectName(QStringLiteral("ViewLeave"));
   RegisterControl(script_, 3801);
   RegisterControl(add_, 3802);
-  auto* label = new QLabel(tr("&VelkoScript run when the mouse leaves the button:"));
-  label->setBuddy(script_);
-  connect(add_, &QPushButton::clicked, this,
-          [this] { InsertActionDialog::InsertInto(doc(), script_, this); });
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(add_);
-
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(6);
-  layout->addWidget(label);
-  layout->addWidget(script_, 1);
-  layout->addLayout(buttons);
+  layout->addWidget(box_);
 }
 
 PropButton& ViewLeave::button() const {

@@ -6,6 +6,7 @@
 
 class PropButton;
 class QPushButton;
+class ScriptBox;
 class ScriptEdit;
 
 class ViewLeave : public KesView {
@@ -22,6 +23,7 @@ class ViewLeave : public KesView {
   void RefreshControls() override;
 
  private:
+  ScriptBox* box_;
   ScriptEdit* script_;
   QPushButton* add_;
 };
