@@ -22,6 +22,9 @@ struct AppSettings {
   std::array<std::string, 7> days;
   std::array<std::string, 12> months;
   std::array<std::string, 2> meridiem;
+  // "Settings" section: 1 adds the JavaScript runtime's script line to
+  // published pages, Generate File, the clipboard segment and export.
+  int html5Runtime = 0;
 
   // First-run values.
   static AppSettings Defaults();
@@ -39,10 +42,12 @@ class KesApp {
 
   Platform& platform() { return platform_; }
 
-  // Reads every "Options" value, in order, each with its default.
+  // Reads every "Options" value, in order, each with its default, then the
+  // runtime switch of the "Settings" section.
   void ReadSettings();
   // Writes every "Options" value: the non-Java message and the day, month and
-  // meridiem names first, then the three browser values.
+  // meridiem names first, then the three browser values; then the runtime
+  // switch of the "Settings" section.
   void WriteSettings();
 
   AppSettings& settings() { return settings_; }

@@ -65,7 +65,9 @@ TEST(Settings, EveryValueIsWrittenBackInOrder) {
   expected.push_back("Options/Browser");
   expected.push_back("Options/BrowserLocal");
   expected.push_back("Options/BrowserClassPath");
+  expected.push_back("Settings/Html5Runtime");
   EXPECT_EQ(platform.writes, expected);
+  EXPECT_EQ(platform.profile["Settings/Html5Runtime"], "0");
   EXPECT_EQ(platform.profile["Options/Day3"], "Mardi");
   EXPECT_EQ(platform.profile["Options/Day1"], "Sunday");
   EXPECT_EQ(platform.profile["Options/BrowserLocal"], "1");
@@ -75,4 +77,14 @@ TEST(Settings, EveryValueIsWrittenBackInOrder) {
   next.ReadSettings();
   EXPECT_EQ(next.settings().days[2], "Mardi");
   EXPECT_EQ(next.settings().browserLocal, 1);
+}
+
+TEST(Settings, RuntimeSwitchTakesOnlyOne) {
+  TestPlatform platform;
+  for (const char* stored : {"1", "2", "-1", "yes"}) {
+    platform.profile["Settings/Html5Runtime"] = stored;
+    KesApp app(platform);
+    app.ReadSettings();
+    EXPECT_EQ(app.settings().html5Runtime, std::string(stored) == "1" ? 1 : 0) << stored;
+  }
 }
