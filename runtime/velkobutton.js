@@ -85,7 +85,13 @@
     return Math.max(INT_MIN, Math.min(INT_MAX, n));
   }
 
-  const DELIMS = ';{}=';
+  // Character classes for the tokenizer: 1 blank or control, 2 one of ; { } =, 3 a quote.
+  const CLASS = new Uint8Array(128);
+  for (let c = 0; c <= 32; c++) CLASS[c] = 1;
+  ';{}='.split('').forEach(function (ch) { CLASS[ch.charCodeAt(0)] = 2; });
+  CLASS[39] = 3;
+  CLASS[34] = 3;
+  const WORD_RE = /[^\x00-\x20;{}='"]+/y;
 
   // Splits the script into tokens {k, v, p}: k is 'w' (word), 'n' (number), 's' (quoted text)
   // or one of ; { } =; p is the character position. Never throws.
@@ -95,49 +101,51 @@
     let i = 0;
     while (i < n) {
       const c = src.charCodeAt(i);
-      if (c <= 32) { i++; continue; }
-      const ch = src[i];
-      if (DELIMS.indexOf(ch) >= 0) { out.push({ k: ch, v: ch, p: i }); i++; continue; }
-      if (ch === '\'' || ch === '"') {
-        const start = i;
-        let s = '';
-        let seg = ++i;
-        let closed = false;
-        while (i < n) {
-          const d = src[i];
-          if (d === ch) { s += src.slice(seg, i); i++; closed = true; break; }
-          if (d === '\\' && i + 1 < n) {
-            s += src.slice(seg, i);
-            const e = src[i + 1];
-            if (e === 'n') { s += '\n'; i += 2; }
-            else if (e === '\'' || e === '"' || e === '\\') { s += e; i += 2; }
-            else if (e === 'x' && /^[0-9a-fA-F]{2}$/.test(src.substr(i + 2, 2))) {
-              s += String.fromCharCode(parseInt(src.substr(i + 2, 2), 16)); i += 4;
-            } else { s += '\\'; i += 1; } // any other backslash stays (Windows paths)
-            seg = i;
-            continue;
-          }
-          i++;
-        }
-        if (!closed) {
-          s += src.slice(seg, n);
-          if (warn) warn('unterminated quoted text', start, src.slice(start, start + 40));
-        }
-        out.push({ k: 's', v: s, p: start });
-        continue;
-      }
-      const start = i;
-      while (i < n) {
-        const d = src[i];
-        if (src.charCodeAt(i) <= 32 || DELIMS.indexOf(d) >= 0 || d === '\'' || d === '"') break;
-        i++;
-      }
-      const text = src.slice(start, i);
-      const num = toNumber(text);
-      if (num !== null) out.push({ k: 'n', v: num, p: start, raw: text });
-      else out.push({ k: 'w', v: text, p: start });
+      const cls = c < 128 ? CLASS[c] : 0;
+      if (cls === 1) { i++; continue; }
+      if (cls === 2) { const ch = src[i]; out.push({ k: ch, v: ch, p: i }); i++; continue; }
+      if (cls === 3) { i = readQuoted(src, i, out, warn); continue; }
+      WORD_RE.lastIndex = i;
+      WORD_RE.test(src);
+      const end = WORD_RE.lastIndex;
+      const text = src.slice(i, end);
+      const f = text.charCodeAt(0);
+      const num = (f >= 48 && f <= 57) || f === 45 || f === 43 ? toNumber(text) : null;
+      if (num !== null) out.push({ k: 'n', v: num, p: i, raw: text });
+      else out.push({ k: 'w', v: text, p: i });
+      i = end;
     }
     return out;
+  }
+
+  // One quoted text from position `start`; the escapes are those the generator writes:
+  // \n, \' and \x22, and \\ and \" for hand-written scripts. Returns the position after it.
+  function readQuoted(src, start, out, warn) {
+    const q = src.charCodeAt(start);
+    const n = src.length;
+    let s = '';
+    let i = start + 1;
+    let seg = i;
+    for (; i < n; i++) {
+      const d = src.charCodeAt(i);
+      if (d === q) {
+        out.push({ k: 's', v: s + src.slice(seg, i), p: start });
+        return i + 1;
+      }
+      if (d === 92 && i + 1 < n) { // backslash
+        s += src.slice(seg, i);
+        const e = src[i + 1];
+        if (e === 'n') { s += '\n'; i++; }
+        else if (e === '\'' || e === '"' || e === '\\') { s += e; i++; }
+        else if (e === 'x' && /^[0-9a-fA-F]{2}$/.test(src.substr(i + 2, 2))) {
+          s += String.fromCharCode(parseInt(src.substr(i + 2, 2), 16)); i += 3;
+        } else s += '\\'; // any other backslash stays (Windows paths)
+        seg = i + 1;
+      }
+    }
+    if (warn) warn('unterminated quoted text', start, src.slice(start, start + 40));
+    out.push({ k: 's', v: s + src.slice(seg, n), p: start });
+    return n;
   }
 
   // ------------------------------------------------------------------ parser
@@ -273,7 +281,7 @@
         const name = textOf(a[0]);
         if (name === null) return fail(st, 'button without a name');
         const cmd = { op: op, name: name };
-        readProperties(a.slice(1), cmd, st);
+        readProperties(items.slice(items.indexOf(a[0]) + 1), cmd, st);
         return cmd;
       }
       case 'set': {
@@ -387,7 +395,8 @@
   }
 
   // Reads "key value" pairs (word form: "Key=Value") with state keywords opening blocks.
-  // Properties before the first state keyword belong to the button as a whole.
+  // Properties before the first state keyword belong to the button as a whole. A bare word
+  // that is neither (a state of another name) opens a block that is skipped.
   function readProperties(a, cmd, st) {
     let block = cmd.base = { props: {}, events: null };
     for (let j = 0; j < a.length;) {
@@ -400,13 +409,20 @@
         continue;
       }
       const prop = propertyOf(tk);
-      const value = a[j + 1];
+      const eq = a[j + 1] && a[j + 1].k === '=';
+      const value = a[j + (eq ? 2 : 1)];
       if (!prop) {
-        st.warn('unknown property ' + (textOf(tk) || '{…}'), tk.p, textOf(tk) || '');
-        j += (value && !stateOf(value) && value.k !== 'b') || (value && value.k === 'b') ? 2 : 1;
+        if (!eq && (tk.k === 'w' || tk.k === 's')) {
+          st.warn('unknown state ' + textOf(tk), tk.p, textOf(tk));
+          block = { props: {}, events: null };
+          j++;
+        } else {
+          st.warn('unknown property ' + (textOf(tk) || tk.k), tk.p, textOf(tk) || '');
+          j += value ? (eq ? 3 : 2) : 1;
+        }
         continue;
       }
-      j += 2;
+      j += eq ? 3 : 2;
       if (!value) { st.warn('property ' + prop + ' without a value', tk.p, textOf(tk)); break; }
       if (prop === 'event') {
         if (value.k !== 'b') { st.warn('Event without braces', tk.p, textOf(tk)); j--; continue; }
@@ -626,9 +642,8 @@
         if (c.channel === 1) { if (h.log) h.log(c.text); }
         else if (h.status) h.status(c.text);
         break;
-      case 'cursor':
-        if (button) button.cursor = c.cursor;
-        if (h.cursor) h.cursor(CSS_CURSORS[c.cursor] || 'default', button);
+      case 'cursor': // inside a button's block its cursor is known already (cursorOf)
+        if (!button && h.cursor) h.cursor(CSS_CURSORS[c.cursor] || 'default');
         break;
       case 'audio': {
         const file = typeof c.file === 'number' ? this.audio[c.file] : c.file;
@@ -787,7 +802,6 @@
     this.selected = base.state === 2;
     this.hover = false;
     this.pressed = false;
-    this.cursor = 0;
     this.dx = 0; // dragged distance
     this.dy = 0;
   }
@@ -823,6 +837,16 @@
     return b && b.events;
   };
 
+  // The cursor of a state: the last Cursor command of its event block (the button's own
+  // block for the background), else the default arrow.
+  Button.prototype.cursorOf = function (s) {
+    const block = this.isBackground ? this.blocks.base : this.blocks[STATE_NAMES[s]];
+    const list = (block && block.events) || [];
+    let c = 0;
+    list.forEach(function (e) { if (e.op === 'cursor') c = e.cursor; });
+    return CSS_CURSORS[c] || 'default';
+  };
+
   Button.prototype.mode = function () { return this.blocks.base.props.mode || 0; };
   Button.prototype.visible = function () { return this.look(0).show !== false; };
   Button.prototype.draggable = function () { return this.blocks.base.props.drag === 1; };
@@ -851,7 +875,6 @@
     b.hover = true;
     b.forced = undefined;
     if (!b.selected) this.run(b.events(1), b);
-    else if (this.host.cursor) this.host.cursor(CSS_CURSORS[b.look(2).cursor] || CSS_CURSORS[b.cursor] || 'default', b);
     this.changed();
   };
 
@@ -1221,6 +1244,8 @@
       g.setTransform(ratio, 0, 0, ratio, 0, 0);
       engine.draw(g, width, height, imageFor, new Date());
       syncKeys();
+      const bg = engine.background;
+      canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown()) : bg ? bg.cursorOf(0) : 'default';
       const clock = engine.hasClock();
       if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
@@ -1287,10 +1312,7 @@
       hovered = b;
       canvas.title = b ? b.look(b.shown()).tip || '' : '';
       if (b) engine.enter(b);
-      else {
-        canvas.style.cursor = 'default';
-        if (engine.background) engine.run(engine.background.blocks.base.events, engine.background);
-      }
+      schedule();
     };
     canvas.addEventListener('mousemove', function (ev) {
       const p = at(ev);
