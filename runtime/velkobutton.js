@@ -488,7 +488,7 @@
     const v = ~u & 0xFF;
     const e = (v >> 4) & 7;
     const s = SEGMENT_BASE[e] + ((v & 0x0F) << (e + 3));
-    return (v & 0x80) ? -s : s;
+    return (v & 0x80) ? (-s | 0) : s;
   }
 
   // The same sample reduced to unsigned 8-bit PCM, as the program's own WAVE conversion does.
