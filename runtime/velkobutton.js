@@ -606,11 +606,12 @@
   // Runs a list of commands; a Pause carries the rest on after its interval.
   Engine.prototype.run = function (commands, button, depth, budget) {
     depth = depth || 0;
-    budget = budget || { steps: MAX_STEPS };
     if (!commands || depth > MAX_CALL_DEPTH) return;
+    // Every command of the list itself may run, and MAX_STEPS more through Call and Script.
+    budget = budget || { steps: MAX_STEPS + commands.length };
     for (let i = 0; i < commands.length; i++) {
       if (--budget.steps < 0) {
-        if (budget.steps === -1) this.warn('VelkoButton: script stopped after ' + MAX_STEPS + ' commands');
+        if (budget.steps === -1) this.warn('VelkoButton: script stopped after too many commands');
         return;
       }
       const c = commands[i];
