@@ -735,6 +735,7 @@
       self.applyParams(parseParamFile(text), replace, file);
     }).catch(function (e) {
       self.warn('VelkoButton: could not read ' + file + ': ' + (e && e.message ? e.message : e));
+      if (self.host.status) self.host.status('The input file ' + file + ' could not be read.');
     });
   };
 
@@ -1226,24 +1227,80 @@
       try { return new URL(file, doc.baseURI).href; } catch (e) { return file; }
     };
 
-    // Image number or address to a loaded image; loading redraws.
+    const urlOf = function (ref) {
+      if (typeof ref !== 'number') return resolve(ref);
+      return engine.images[ref] !== undefined && engine.images[ref] !== '' ? resolve(engine.images[ref]) : null;
+    };
+    let animating = false;
+
+    // Image number or address to something drawable: the current frame of an animated GIF,
+    // or the loaded image. Loading redraws.
     const imageFor = function (ref) {
-      const url = typeof ref === 'number' ? (engine.images[ref] !== undefined ? resolve(engine.images[ref]) : null) : resolve(ref);
+      const url = urlOf(ref);
       if (!url) return null;
+      if (isGif(url)) animating = true;
+      const frame = currentFrame(url);
+      if (frame) return frame;
       let img = loaded[url];
       if (!img) {
         img = loaded[url] = new global.Image();
         img.onload = schedule;
         img.onerror = function () { console.warn('VelkoButton: image ' + url + ' could not be loaded'); };
         img.src = url;
+        loadAnimation(url);
       }
       return img.complete ? img : null;
     };
 
+    // Animated GIFs: where the browser can decode frames (ImageDecoder), each frame becomes a
+    // bitmap and the applet shows the one due now; elsewhere the image element draws itself.
+    const anims = Object.create(null);
+    function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
+    function loadAnimation(url) {
+      if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return;
+      fetchBytes(url).then(function (buf) {
+        const dec = new global.ImageDecoder({ data: buf, type: 'image/gif' });
+        return dec.tracks.ready.then(function () {
+          const count = Math.min(dec.tracks.selectedTrack.frameCount, 500);
+          if (count < 2) return null;
+          const frames = [];
+          let total = 0;
+          let chain = Promise.resolve();
+          for (let i = 0; i < count; i++) {
+            chain = chain.then(function () { return dec.decode({ frameIndex: i }); }).then(function (r) {
+              total += Math.max(20, (r.image.duration || 100000) / 1000); // microseconds to ms
+              return global.createImageBitmap(r.image).then(function (bmp) {
+                r.image.close();
+                frames.push({ img: bmp, end: total });
+              });
+            });
+          }
+          return chain.then(function () { anims[url] = { frames: frames, total: total, start: global.performance.now() }; schedule(); });
+        });
+      }).catch(function () { /* the image element stays in charge */ });
+    }
+    function currentFrame(url) {
+      const a = anims[url];
+      if (!a) return null;
+      const t = (global.performance.now() - a.start) % a.total;
+      for (let i = 0; i < a.frames.length; i++) if (t < a.frames[i].end) return a.frames[i].img;
+      return a.frames[a.frames.length - 1].img;
+    }
+    // Animate n: the animation starts again from its first frame.
+    function restart(ref) {
+      const url = urlOf(ref);
+      if (!url) return;
+      if (anims[url]) anims[url].start = global.performance.now();
+      else if (loaded[url]) { const img = loaded[url]; img.src = ''; img.src = url; }
+      schedule();
+    }
+
     function paint() {
       drawPending = false;
       g.setTransform(ratio, 0, 0, ratio, 0, 0);
+      animating = false;
       engine.draw(g, width, height, imageFor, new Date());
+      if (animating) global.setTimeout(schedule, 40);
       syncKeys();
       const bg = engine.background;
       canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown()) : bg ? bg.cursorOf(0) : 'default';
@@ -1268,7 +1325,7 @@
       cursor: function (c) { canvas.style.cursor = c; },
       navigate: function (url, target) { api.navigate(url, target); },
       audio: audioHost,
-      animate: function (n) { api.animate(imageFor(n)); },
+      animate: restart,
       runJs: function (code) {
         try { (new Function(code)).call(global); } catch (e) { console.warn('VelkoButton: script failed: ' + e.message); }
       },
@@ -1400,11 +1457,6 @@
     else if (/^_top$/i.test(t)) (global.top || global).location.href = url;
     else if (/^_parent$/i.test(t)) (global.parent || global).location.href = url;
     else global.open(url, /^_blank$/i.test(t) ? '_blank' : t);
-  };
-
-  // Restarts an animated GIF by loading it again.
-  api.animate = function (img) {
-    if (img && img.src) { const s = img.src; img.src = ''; img.src = s; }
   };
 
   api.start = function () {

@@ -135,6 +135,7 @@ test('a file that cannot be read is reported, the project stays', async () => {
   await new Promise((r) => setImmediate(r));
   assert.deepStrictEqual(e.buttons.map((b) => b.name), ['A']);
   assert.match(h.of('warn')[0][1], /could not read missing\.txt: status 404/);
+  assert.deepStrictEqual(h.of('status'), [['status', 'The input file missing.txt could not be read.']]);
 });
 
 test('Pause carries the rest of a block on later; runaway scripts stop', () => {
