@@ -180,7 +180,7 @@
     const list = [];
     const t = st.tokens;
     while (st.i < t.length) {
-      if (t[st.i].k === '}') { if (depth > 0) return list; return list; }
+      if (t[st.i].k === '}') return list; // the caller deals with it
       if (t[st.i].k === ';') { st.i++; continue; }
       const items = [];
       const first = t[st.i];
@@ -281,6 +281,9 @@
         const name = textOf(a[0]);
         if (name === null) return fail(st, 'button without a name');
         const cmd = { op: op, name: name };
+        // The project's own statement names its background without quotes; a user's
+        // button is always quoted, so one called 'Background' stays a button.
+        if (op === 'button' && a[0].k === 'w' && /^background$/i.test(name)) cmd.background = true;
         readProperties(items.slice(items.indexOf(a[0]) + 1), cmd, st);
         return cmd;
       }
@@ -599,10 +602,6 @@
     return res;
   };
 
-  Engine.prototype.find = function (name) {
-    return this.byName[String(name).toLowerCase()] || null;
-  };
-
   // Runs a list of commands; a Pause carries the rest on after its interval.
   Engine.prototype.run = function (commands, button, depth, budget) {
     depth = depth || 0;
@@ -766,24 +765,32 @@
     if (this.host.images) this.host.images(list.map(this.resolve, this));
   };
 
-  // A Button statement makes a button, or redefines the one of the same name.
+  // A Button statement makes a button, or redefines the one of the same name; the project's
+  // Background statement makes (or remakes) the background.
   Engine.prototype.defineButton = function (c) {
-    const key = c.name.toLowerCase();
-    let b = this.byName[key];
     const fresh = new Button(c);
     fresh.fromFile = !!this.loadingFile;
-    if (b) {
-      const i = this.buttons.indexOf(b);
-      if (i >= 0) this.buttons[i] = fresh;
-    } else if (key === 'background' && !this.background) {
+    if (c.background) {
       fresh.isBackground = true;
       this.background = fresh;
-    } else this.buttons.push(fresh);
-    if (this.background === b && b) { fresh.isBackground = true; this.background = fresh; }
+      this.changed();
+      return;
+    }
+    const key = c.name.toLowerCase();
+    const old = this.byName[key];
+    const i = old ? this.buttons.indexOf(old) : -1;
+    if (i >= 0) this.buttons[i] = fresh;
+    else this.buttons.push(fresh);
     this.byName[key] = fresh;
     const leave = this.vars[key + '.leave'];
     if (leave && leave.script) fresh.leave = leave.script;
     this.changed();
+  };
+
+  // PropSet of the background changes it too.
+  Engine.prototype.find = function (name) {
+    const key = String(name).toLowerCase();
+    return this.byName[key] || (key === 'background' ? this.background : null);
   };
 
   Engine.prototype.propSet = function (c) {
