@@ -6,7 +6,7 @@
  * script (keywords as words or as numeric tokens), draws the buttons on a <canvas> placed
  * in the applet's fallback content and makes them react to the mouse and the keyboard.
  *
- * Plain ES2019, no dependencies. The pure parts (tokenizer, parser, engine, audio decoder)
+ * Plain ES2019, no dependencies, ASCII only (pages of any encoding load it alike). The pure parts (tokenizer, parser, engine, audio decoder)
  * are exported through module.exports when the file is loaded by Node for its tests.
  * The language it reads is described in docs/velkoscript.md.
  */
@@ -486,7 +486,7 @@
 
   const SEGMENT_BASE = [0, 132, 396, 924, 1980, 4092, 8316, 16764];
 
-  // One µ-law byte as a 16-bit linear sample (-32124 .. 32124).
+  // One mu-law byte as a 16-bit linear sample (-32124 .. 32124).
   function ulawToLinear(u) {
     const v = ~u & 0xFF;
     const e = (v >> 4) & 7;
@@ -503,7 +503,7 @@
     return ((b[o] << 24) >>> 0) + (b[o + 1] << 16) + (b[o + 2] << 8) + b[o + 3];
   }
 
-  // Decodes a Sun audio file (8000 Hz, mono, µ-law) into float samples; null when the bytes
+  // Decodes a Sun audio file (8000 Hz, mono, mu-law) into float samples; null when the bytes
   // are not such a file. The sample rates 8001 to 8012 are accepted as 8000.
   function decodeAu(bytes) {
     const b = bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes);
@@ -1139,6 +1139,7 @@
 
   let audioContext = null;
   const playing = Object.create(null);
+  const decoded = Object.create(null); // address -> promise of its decoded sound
 
   function audioHost(mode, url) {
     const old = playing[url];
@@ -1157,18 +1158,30 @@
     if (audioContext.state === 'suspended') audioContext.resume();
     const entry = { stop: function () { entry.stopped = true; if (entry.node) entry.node.stop(); } };
     playing[url] = entry;
-    fetchBytes(url).then(function (bytes) {
+    decoded[url] = decoded[url] || fetchBytes(url).then(function (bytes) {
       const d = decodeAu(bytes);
-      if (!d || entry.stopped) return;
-      const buf = audioContext.createBuffer(1, Math.max(1, d.samples.length), d.sampleRate);
-      buf.getChannelData(0).set(d.samples);
+      if (!d) throw new Error('not an 8000 Hz mono mu-law .au file');
+      const b = audioContext.createBuffer(1, Math.max(1, d.samples.length), d.sampleRate);
+      b.getChannelData(0).set(d.samples);
+      return b;
+    });
+    decoded[url].then(function (buf) {
+      if (entry.stopped) return;
       const node = audioContext.createBufferSource();
       node.buffer = buf;
       node.loop = mode === 1;
       node.connect(audioContext.destination);
       node.start();
       entry.node = node;
-    }).catch(function (e) { console.warn('VelkoButton: could not play ' + url + ': ' + e.message); });
+    }).catch(function (e) {
+      delete decoded[url];
+      console.warn('VelkoButton: could not play ' + url + ': ' + e.message);
+    });
+  }
+
+  // Browsers start sound only after a user gesture: the first press on the page resumes it.
+  function wakeAudio() {
+    if (audioContext && audioContext.state === 'suspended') audioContext.resume();
   }
 
   function fetchBytes(url) {
@@ -1394,6 +1407,7 @@
     });
     canvas.addEventListener('mouseleave', function () { if (!drag) hoverTo(null); });
     canvas.addEventListener('mousedown', function (ev) {
+      wakeAudio();
       if (ev.button !== 0) return;
       const p = at(ev);
       const b = engine.hit(p.x, p.y);
@@ -1444,6 +1458,7 @@
       el.addEventListener('focus', function () { canvas.style.outline = '1px dotted #000'; hoverTo(b); });
       el.addEventListener('blur', function () { canvas.style.outline = ''; if (hovered === b) hoverTo(null); });
       el.addEventListener('keydown', function (ev) {
+        wakeAudio();
         if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); engine.press(b); if (ev.key === 'Enter') engine.release(b); }
       });
       el.addEventListener('keyup', function (ev) {
