@@ -44,6 +44,7 @@ function countingContext() {
 
 function time(fn, repeat) {
   const runs = [];
+  fn(); // once to warm up
   for (let r = 0; r < repeat; r++) {
     const t = process.hrtime.bigint();
     fn();

@@ -706,7 +706,14 @@
     this.changed();
   };
 
+  // Every change of the model counts up `version`, so that the page redoes its costlier
+  // checks (is there a clock to tick?) only after one.
+  Engine.prototype.redraw = function () {
+    if (this.host.draw) this.host.draw();
+  };
+
   Engine.prototype.changed = function () {
+    this.version = (this.version || 0) + 1;
     if (this.host.draw) this.host.draw();
   };
 
@@ -884,7 +891,7 @@
     b.hover = true;
     b.forced = undefined;
     if (!b.selected) this.run(b.events(1), b);
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.leaveButton = function (b) {
@@ -894,7 +901,7 @@
     b.forced = undefined;
     if (this.host.status) this.host.status('');
     this.run(b.leave, b);
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.press = function (b) {
@@ -902,7 +909,7 @@
     if (b.pressed) return;
     b.pressed = true;
     if (!b.selected) this.run(b.events(2), b);
-    this.changed();
+    this.redraw();
   };
 
   // Release over the button: the click. Push buttons run their Up block; a check box
@@ -929,12 +936,12 @@
       b.selected = false;
       this.run(b.events(0), b);
     }
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.cancelPress = function (b) {
     b.pressed = false;
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.click = function (b, depth) {
@@ -948,7 +955,7 @@
     if (s === 2) { b.selected = true; b.forced = undefined; }
     else if (s === 0) { b.selected = false; b.forced = b.hover ? undefined : undefined; b.pressed = false; }
     else if (s === 1) { b.selected = false; b.forced = 1; }
-    this.changed();
+    this.redraw();
   };
 
   // The topmost visible button under a point (the background is not one).
@@ -1252,6 +1259,8 @@
       return engine.images[ref] !== undefined && engine.images[ref] !== '' ? resolve(engine.images[ref]) : null;
     };
     let animating = false;
+    let checkedVersion = -1;
+    let clock = false;
 
     // Image number or address to something drawable: the current frame of an animated GIF,
     // or the loaded image. Loading redraws.
@@ -1324,7 +1333,7 @@
       syncKeys();
       const bg = engine.background;
       canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown()) : bg ? bg.cursorOf(0) : 'default';
-      const clock = engine.hasClock();
+      if (engine.version !== checkedVersion) { checkedVersion = engine.version; clock = engine.hasClock(); }
       if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
     }
