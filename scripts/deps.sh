@@ -8,6 +8,7 @@ PACKAGES=(
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth
+  nodejs python3
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,0 +1,1473 @@
+/*
+ * velkobutton.js - runs the buttons of a VelkoButton page in a browser without Java.
+ *
+ * The page carries the project in the PARAMs of an <APPLET> element as VelkoScript text.
+ * On DOMContentLoaded this file finds each such applet, reads its parameters, parses the
+ * script (keywords as words or as numeric tokens), draws the buttons on a <canvas> placed
+ * in the applet's fallback content and makes them react to the mouse and the keyboard.
+ *
+ * Plain ES2019, no dependencies. The pure parts (tokenizer, parser, engine, audio decoder)
+ * are exported through module.exports when the file is loaded by Node for its tests.
+ * The language it reads is described in docs/velkoscript.md.
+ */
+(function (global) {
+  'use strict';
+
+  // A second copy on the same page (a pasted segment may bring one) leaves the first in charge.
+  if (global && global.VelkoButtonRuntime) return;
+
+  // ------------------------------------------------------------------ keywords
+
+  const COMMAND_TOKENS = {
+    1: 'internet', 2: 'timer', 3: 'call', 4: 'audio', 5: 'output', 6: 'cursor', 7: 'set',
+    8: 'script', 9: 'read', 10: 'pause', 11: 'add', 12: 'sub',
+    100: 'button', 101: 'propset', 102: 'propget', 103: 'animate', 104: 'stateset'
+  };
+  const COMMAND_WORDS = {};
+  Object.keys(COMMAND_TOKENS).forEach(function (k) { COMMAND_WORDS[COMMAND_TOKENS[k]] = COMMAND_TOKENS[k]; });
+
+  // Property names in token order: the index is the property's token.
+  const PROPS = ['state', 'name', 'mode', 'x', 'y', 'width', 'height', 'show', 'drag', 'color',
+    'style', 'text', 'textColor', 'textSize', 'textStyle', 'textAlignX', 'textAlignY',
+    'textOffsetX', 'textOffsetY', 'textFont', 'image', 'imageStyle', 'imageAlignX', 'imageAlignY',
+    'imageOffsetX', 'imageOffsetY', 'borderStyle', 'borderSmooth', 'borderTop', 'borderMid',
+    'borderBot', 'borderThick', 'frameThick', 'frameColor', 'event', 'tip'];
+  const PROP_WORDS = {};
+  PROPS.forEach(function (p) { PROP_WORDS[p.toLowerCase()] = p; });
+
+  const STATE_TOKENS = { 200: 'up', 201: 'over', 202: 'down', 203: 'all' };
+  const STATE_WORDS = { up: 'up', over: 'over', down: 'down', all: 'all' };
+  const STATE_INDEX = { up: 0, over: 1, down: 2 };
+  const STATE_NAMES = ['up', 'over', 'down'];
+
+  // Words that stand for numbers wherever a value is expected (no word has two values).
+  const VALUE_WORDS = {
+    status: 0, console: 1, yes: 1, no: 0, true: 1, false: 0, play: 0, loop: 1, stop: 2,
+    crosshaircursor: 1, defaultcursor: 0, e_resizecursor: 11, handcursor: 12, movecursor: 13,
+    n_resizecursor: 8, ne_resizecursor: 7, nw_resizecursor: 6, s_resizecursor: 9,
+    se_resizecursor: 5, sw_resizecursor: 4, textcursor: 2, w_resize: 10, w_resizecursor: 10,
+    waitcursor: 3, velkoscript: 0, javascript: 1, top: 0, center: 1, bottom: 2, left: 0,
+    right: 2, solid: 0, transparent: 1, normal: 0, tile: 1, scale: 2, none: 0, flat: 1,
+    bevel: 2, point: 3, raised: 4, push: 0, check: 1, radio: 2
+  };
+
+  const PROP_TYPES = {
+    name: 'str', text: 'str', textFont: 'str', tip: 'str', image: 'image', event: 'event',
+    show: 'bool', borderSmooth: 'bool',
+    color: 'color', textColor: 'color', borderTop: 'color', borderMid: 'color',
+    borderBot: 'color', frameColor: 'color'
+  }; // every other property is an integer
+
+  const CSS_CURSORS = ['default', 'crosshair', 'text', 'wait', 'sw-resize', 'se-resize',
+    'nw-resize', 'ne-resize', 'n-resize', 's-resize', 'w-resize', 'e-resize', 'pointer', 'move'];
+
+  const DEFAULT_DAYS = ['Sunday', 'Monday', 'Tuesday', 'Wednesday', 'Thursday', 'Friday', 'Saturday'];
+  const DEFAULT_MONTHS = ['January', 'February', 'March', 'April', 'May', 'June', 'July',
+    'August', 'September', 'October', 'November', 'December'];
+
+  const INT_MIN = -2147483648;
+  const INT_MAX = 2147483647;
+  const MAX_DEPTH = 32;        // braces nested deeper than this are skipped
+  const MAX_WARNINGS = 50;     // console warnings per parse before they are summed up
+  const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
+  const MAX_CALL_DEPTH = 16;
+  const MIN_TIMER_MS = 10;
+
+  // ------------------------------------------------------------------ tokenizer
+
+  // Numbers as the generator writes them: decimal integers and 0x colours; anything larger
+  // than 32 bits is clamped so that a huge number cannot make a huge canvas or loop.
+  function toNumber(text) {
+    let n;
+    if (/^0x[0-9a-f]+$/i.test(text)) n = text.length > 10 ? INT_MAX : parseInt(text.slice(2), 16);
+    else if (/^[-+]?\d+$/.test(text)) n = text.length > 11 ? (text[0] === '-' ? INT_MIN : INT_MAX) : parseInt(text, 10);
+    else return null;
+    return Math.max(INT_MIN, Math.min(INT_MAX, n));
+  }
+
+  // Character classes for the tokenizer: 1 blank or control, 2 one of ; { } =, 3 a quote.
+  const CLASS = new Uint8Array(128);
+  for (let c = 0; c <= 32; c++) CLASS[c] = 1;
+  ';{}='.split('').forEach(function (ch) { CLASS[ch.charCodeAt(0)] = 2; });
+  CLASS[39] = 3;
+  CLASS[34] = 3;
+  const WORD_RE = /[^\x00-\x20;{}='"]+/y;
+
+  // Splits the script into tokens {k, v, p}: k is 'w' (word), 'n' (number), 's' (quoted text)
+  // or one of ; { } =; p is the character position. Never throws.
+  function tokenize(src, warn) {
+    const out = [];
+    const n = src.length;
+    let i = 0;
+    while (i < n) {
+      const c = src.charCodeAt(i);
+      const cls = c < 128 ? CLASS[c] : 0;
+      if (cls === 1) { i++; continue; }
+      if (cls === 2) { const ch = src[i]; out.push({ k: ch, v: ch, p: i }); i++; continue; }
+      if (cls === 3) { i = readQuoted(src, i, out, warn); continue; }
+      WORD_RE.lastIndex = i;
+      WORD_RE.test(src);
+      const end = WORD_RE.lastIndex;
+      const text = src.slice(i, end);
+      const f = text.charCodeAt(0);
+      const num = (f >= 48 && f <= 57) || f === 45 || f === 43 ? toNumber(text) : null;
+      if (num !== null) out.push({ k: 'n', v: num, p: i, raw: text });
+      else out.push({ k: 'w', v: text, p: i });
+      i = end;
+    }
+    return out;
+  }
+
+  // One quoted text from position `start`; the escapes are those the generator writes:
+  // \n, \' and \x22, and \\ and \" for hand-written scripts. Returns the position after it.
+  function readQuoted(src, start, out, warn) {
+    const q = src.charCodeAt(start);
+    const n = src.length;
+    let s = '';
+    let i = start + 1;
+    let seg = i;
+    for (; i < n; i++) {
+      const d = src.charCodeAt(i);
+      if (d === q) {
+        out.push({ k: 's', v: s + src.slice(seg, i), p: start });
+        return i + 1;
+      }
+      if (d === 92 && i + 1 < n) { // backslash
+        s += src.slice(seg, i);
+        const e = src[i + 1];
+        if (e === 'n') { s += '\n'; i++; }
+        else if (e === '\'' || e === '"' || e === '\\') { s += e; i++; }
+        else if (e === 'x' && /^[0-9a-fA-F]{2}$/.test(src.substr(i + 2, 2))) {
+          s += String.fromCharCode(parseInt(src.substr(i + 2, 2), 16)); i += 3;
+        } else s += '\\'; // any other backslash stays (Windows paths)
+        seg = i + 1;
+      }
+    }
+    if (warn) warn('unterminated quoted text', start, src.slice(start, start + 40));
+    out.push({ k: 's', v: s + src.slice(seg, n), p: start });
+    return n;
+  }
+
+  // ------------------------------------------------------------------ parser
+
+  // Parses a whole script into a list of commands. Returns {commands, warnings}; every
+  // statement that cannot be read is left out with one warning naming it and its position.
+  function parse(src, options) {
+    const warnings = [];
+    src = typeof src === 'string' ? src : String(src == null ? '' : src);
+    const warn = function (reason, pos, text) {
+      warnings.push({ reason: reason, pos: pos, text: text === undefined ? '' : text });
+    };
+    let tokens;
+    try {
+      tokens = tokenize(src, warn);
+    } catch (e) { // not expected; the caller still gets an empty project
+      warn('unreadable script: ' + e.message, 0, '');
+      return { commands: [], warnings: warnings };
+    }
+    const state = { tokens: tokens, i: 0, src: src, warn: warn, offset: (options && options.offset) || 0 };
+    const commands = parseList(state, 0);
+    while (state.i < tokens.length) { // a stray closing brace at the top level
+      warn('unmatched closing brace', tokens[state.i].p, '}');
+      state.i++;
+      Array.prototype.push.apply(commands, parseList(state, 0));
+    }
+    return { commands: commands, warnings: warnings };
+  }
+
+  // Reads statements until a closing brace (inside a block) or the end of the tokens.
+  function parseList(st, depth) {
+    const list = [];
+    const t = st.tokens;
+    while (st.i < t.length) {
+      if (t[st.i].k === '}') { if (depth > 0) return list; return list; }
+      if (t[st.i].k === ';') { st.i++; continue; }
+      const items = [];
+      const first = t[st.i];
+      let last = first;
+      while (st.i < t.length) {
+        const tk = t[st.i];
+        if (tk.k === ';') { st.i++; break; }
+        if (tk.k === '}') break;
+        if (tk.k === '{') {
+          st.i++;
+          if (depth + 1 > MAX_DEPTH) {
+            skipBlock(st);
+            st.warn('braces nested too deeply', tk.p, '{');
+            items.push({ k: 'b', v: [], p: tk.p });
+          } else {
+            const inner = parseList(st, depth + 1);
+            if (st.i < t.length && t[st.i].k === '}') { last = t[st.i]; st.i++; }
+            else st.warn('unterminated brace', tk.p, st.src.slice(tk.p, tk.p + 40));
+            items.push({ k: 'b', v: inner, p: tk.p });
+          }
+          continue;
+        }
+        items.push(tk);
+        last = tk;
+        st.i++;
+      }
+      const cmd = readCommand(items, st);
+      if (cmd) list.push(cmd);
+      else {
+        const end = Math.min(last.p + 1, first.p + 60);
+        st.warn(st.lastReason || 'unreadable statement', first.p, st.src.slice(first.p, Math.max(end, first.p + 1)));
+      }
+      st.lastReason = null;
+    }
+    return list;
+  }
+
+  // Skips to the brace that closes one already opened, without recursion.
+  function skipBlock(st) {
+    let level = 1;
+    const t = st.tokens;
+    while (st.i < t.length && level > 0) {
+      if (t[st.i].k === '{') level++;
+      else if (t[st.i].k === '}') level--;
+      st.i++;
+    }
+  }
+
+  function commandOf(tk) {
+    if (!tk) return null;
+    if (tk.k === 'n') return COMMAND_TOKENS[tk.v] || null;
+    if (tk.k === 'w') return COMMAND_WORDS[tk.v.toLowerCase()] || null;
+    return null;
+  }
+
+  // A value item as a number: a number, a value word (True, Tile, HandCursor...), or null.
+  function numberOf(tk) {
+    if (!tk) return null;
+    if (tk.k === 'n') return tk.v;
+    if (tk.k === 'w') {
+      const key = tk.v.toLowerCase();
+      if (Object.prototype.hasOwnProperty.call(VALUE_WORDS, key)) return VALUE_WORDS[key];
+      const f = Number(tk.v);
+      return isFinite(f) && tk.v.trim() !== '' ? Math.max(INT_MIN, Math.min(INT_MAX, Math.round(f))) : null;
+    }
+    if (tk.k === 's') {
+      const m = toNumber(tk.v.trim());
+      return m;
+    }
+    return null;
+  }
+
+  // Text of a name or address item: quoted text or a bare word (_self, Background, Day0).
+  function textOf(tk) {
+    if (!tk) return null;
+    if (tk.k === 's' || tk.k === 'w') return tk.v;
+    if (tk.k === 'n') return tk.raw !== undefined ? tk.raw : String(tk.v);
+    return null;
+  }
+
+  // Drops the "=" that the word form puts between a name and its value.
+  function withoutEquals(items) {
+    return items.filter(function (it) { return it.k !== '='; });
+  }
+
+  function fail(st, reason) { st.lastReason = reason; return null; }
+
+  // Turns the items of one statement into a command object, or null with a reason.
+  function readCommand(items, st) {
+    const op = commandOf(items[0]);
+    if (!op) {
+      return fail(st, items[0].k === 'b' ? 'a block where a command was expected' : 'unknown command ' + (textOf(items[0]) || items[0].k));
+    }
+    const a = withoutEquals(items.slice(1));
+    switch (op) {
+      case 'button':
+      case 'propset': {
+        const name = textOf(a[0]);
+        if (name === null) return fail(st, 'button without a name');
+        const cmd = { op: op, name: name };
+        readProperties(items.slice(items.indexOf(a[0]) + 1), cmd, st);
+        return cmd;
+      }
+      case 'set': {
+        const name = textOf(a[0]);
+        if (name === null || !a[1]) return fail(st, 'Set without a name and a value');
+        return { op: 'set', name: name, value: valueOf(a[1]) };
+      }
+      case 'internet': {
+        const url = textOf(a[0]);
+        if (url === null) return fail(st, 'Internet without an address');
+        const target = textOf(a[1]);
+        return { op: 'internet', url: url, target: target === null || target === '' ? '_self' : target };
+      }
+      case 'timer': {
+        const id = numberOf(a[0]);
+        const ms = numberOf(a[1]);
+        if (id === null || ms === null) return fail(st, 'Timer needs a number and an interval');
+        return { op: 'timer', id: id, ms: ms };
+      }
+      case 'call': {
+        const name = textOf(a[0]);
+        if (name === null) return fail(st, 'Call without a name');
+        return { op: 'call', name: name };
+      }
+      case 'audio': {
+        const mode = numberOf(a[0]);
+        const f = a[1];
+        if (mode === null || !f || f.k === 'b') return fail(st, 'Audio needs Play, Loop or Stop and a file');
+        return { op: 'audio', mode: mode, file: f.k === 'n' ? f.v : textOf(f) };
+      }
+      case 'output': {
+        let channel = numberOf(a[0]);
+        let text = textOf(a[1]);
+        if (channel === null && a.length === 1) { channel = 0; text = textOf(a[0]); }
+        if (channel === null || text === null) return fail(st, 'Output needs a channel and a text');
+        return { op: 'output', channel: channel, text: text };
+      }
+      case 'cursor': {
+        const c = numberOf(a[0]);
+        if (c === null) return fail(st, 'Cursor needs a cursor number');
+        return { op: 'cursor', cursor: c };
+      }
+      case 'script': {
+        let lang = numberOf(a[0]);
+        let code = textOf(a[1]);
+        if (a.length === 1 && a[0].k === 's') { lang = 1; code = a[0].v; }
+        if (lang === null || code === null) return fail(st, 'Script needs a language and a text');
+        return { op: 'script', lang: lang, code: code };
+      }
+      case 'read': {
+        const file = textOf(a[0]);
+        if (file === null) return fail(st, 'Read without a file');
+        const flag = a.length > 1 ? numberOf(a[1]) : 1;
+        return { op: 'read', file: file, replace: flag !== 0 };
+      }
+      case 'pause': {
+        const ms = numberOf(a[0]);
+        if (ms === null) return fail(st, 'Pause needs an interval');
+        return { op: 'pause', ms: ms };
+      }
+      case 'add':
+      case 'sub': {
+        const name = textOf(a[0]);
+        const v = a.length > 1 ? numberOf(a[1]) : 1;
+        if (name === null || v === null) return fail(st, op + ' needs a variable and a number');
+        return { op: op, name: name, value: v };
+      }
+      case 'propget': {
+        const name = textOf(a[0]);
+        const prop = propertyOf(a[1]);
+        const variable = textOf(a[2]);
+        if (name === null || !prop || variable === null) return fail(st, 'PropGet needs a button, a property and a variable');
+        return { op: 'propget', name: name, prop: prop, variable: variable };
+      }
+      case 'animate': {
+        const img = numberOf(a[0]);
+        if (img === null) return fail(st, 'Animate needs an image number');
+        return { op: 'animate', image: img };
+      }
+      case 'stateset': {
+        const name = textOf(a[0]);
+        let s = a[1] ? numberOf(a[1]) : null;
+        if (a[1] && s === null && a[1].k === 'w' && STATE_WORDS[a[1].v.toLowerCase()]) s = STATE_INDEX[a[1].v.toLowerCase()];
+        if (s !== null && s >= 200 && s <= 202) s -= 200;
+        if (name === null || s === null) return fail(st, 'StateSet needs a button and a state');
+        return { op: 'stateset', name: name, state: s };
+      }
+    }
+    return fail(st, 'unknown command');
+  }
+
+  function propertyOf(tk) {
+    if (!tk) return null;
+    if (tk.k === 'n') return tk.v >= 0 && tk.v < PROPS.length ? PROPS[tk.v] : null;
+    if (tk.k === 'w') return PROP_WORDS[tk.v.toLowerCase()] || null;
+    return null;
+  }
+
+  function stateOf(tk) {
+    if (!tk) return null;
+    if (tk.k === 'n') return STATE_TOKENS[tk.v] || null;
+    if (tk.k === 'w') return STATE_WORDS[tk.v.toLowerCase()] || null;
+    return null;
+  }
+
+  // The value of Set: a script block, a number or a text.
+  function valueOf(tk) {
+    if (tk.k === 'b') return { script: tk.v };
+    if (tk.k === 'n') return tk.v;
+    return tk.v;
+  }
+
+  // Reads "key value" pairs (word form: "Key=Value") with state keywords opening blocks.
+  // Properties before the first state keyword belong to the button as a whole. A bare word
+  // that is neither (a state of another name) opens a block that is skipped.
+  function readProperties(a, cmd, st) {
+    let block = cmd.base = { props: {}, events: null };
+    for (let j = 0; j < a.length;) {
+      const tk = a[j];
+      const state = stateOf(tk);
+      if (state) {
+        cmd[state] = cmd[state] || { props: {}, events: null };
+        block = cmd[state];
+        j++;
+        continue;
+      }
+      const prop = propertyOf(tk);
+      const eq = a[j + 1] && a[j + 1].k === '=';
+      const value = a[j + (eq ? 2 : 1)];
+      if (!prop) {
+        if (!eq && (tk.k === 'w' || tk.k === 's')) {
+          st.warn('unknown state ' + textOf(tk), tk.p, textOf(tk));
+          block = { props: {}, events: null };
+          j++;
+        } else {
+          st.warn('unknown property ' + (textOf(tk) || tk.k), tk.p, textOf(tk) || '');
+          j += value ? (eq ? 3 : 2) : 1;
+        }
+        continue;
+      }
+      j += eq ? 3 : 2;
+      if (!value) { st.warn('property ' + prop + ' without a value', tk.p, textOf(tk)); break; }
+      if (prop === 'event') {
+        if (value.k !== 'b') { st.warn('Event without braces', tk.p, textOf(tk)); j--; continue; }
+        block.events = (block.events || []).concat(value.v);
+        continue;
+      }
+      const v = convert(prop, value);
+      if (v === undefined) { st.warn('bad value for ' + prop, value.p, textOf(value) || ''); continue; }
+      block.props[prop] = v;
+    }
+  }
+
+  // A property's value in its own type; undefined when the item cannot be one.
+  function convert(prop, tk) {
+    const type = PROP_TYPES[prop] || 'int';
+    if (tk.k === 'b') return undefined;
+    if (type === 'str') return textOf(tk);
+    if (type === 'image') return tk.k === 's' ? tk.v : numberOf(tk) === null ? undefined : numberOf(tk);
+    const n = numberOf(tk);
+    if (n === null) return undefined;
+    if (type === 'bool') return n !== 0;
+    if (type === 'color') return n & 0xFFFFFF;
+    return n;
+  }
+
+  // ------------------------------------------------------------------ parameters
+
+  // Joins Script0, Script1, ... as the generator cut them: each value without its first and
+  // last "+"; a Script0 that is not wrapped (a page reading its parameters from a file) as is.
+  function joinScript(get) {
+    let s = '';
+    for (let k = 0; k < 100000; k++) {
+      const v = get('Script' + k);
+      if (v === null || v === undefined) break;
+      if (v.length >= 2 && v[0] === '+' && v[v.length - 1] === '+') s += v.slice(1, -1);
+      else s += v;
+    }
+    return s;
+  }
+
+  function splitList(v) {
+    return v ? v.split('|') : [];
+  }
+
+  // Reads an input file (name=value lines) into a parameter map; the file doubles every
+  // backslash, which is undone here.
+  function parseParamFile(text) {
+    const params = Object.create(null);
+    String(text).split(/\r\n|\r|\n/).forEach(function (line) {
+      const eq = line.indexOf('=');
+      if (eq <= 0) return;
+      params[line.slice(0, eq).trim().toLowerCase()] = line.slice(eq + 1).replace(/\\\\/g, '\\');
+    });
+    return params;
+  }
+
+  // ------------------------------------------------------------------ audio
+
+  const SEGMENT_BASE = [0, 132, 396, 924, 1980, 4092, 8316, 16764];
+
+  // One µ-law byte as a 16-bit linear sample (-32124 .. 32124).
+  function ulawToLinear(u) {
+    const v = ~u & 0xFF;
+    const e = (v >> 4) & 7;
+    const s = SEGMENT_BASE[e] + ((v & 0x0F) << (e + 3));
+    return (v & 0x80) ? (-s | 0) : s;
+  }
+
+  // The same sample reduced to unsigned 8-bit PCM, as the program's own WAVE conversion does.
+  function ulawToPcm8(u) {
+    return ((ulawToLinear(u) >> 8) & 0xFF) ^ 0x80;
+  }
+
+  function readBE32(b, o) {
+    return ((b[o] << 24) >>> 0) + (b[o + 1] << 16) + (b[o + 2] << 8) + b[o + 3];
+  }
+
+  // Decodes a Sun audio file (8000 Hz, mono, µ-law) into float samples; null when the bytes
+  // are not such a file. The sample rates 8001 to 8012 are accepted as 8000.
+  function decodeAu(bytes) {
+    const b = bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes);
+    if (b.length < 24 || readBE32(b, 0) !== 0x2E736E64) return null;
+    const headerSize = readBE32(b, 4);
+    const rate = readBE32(b, 16);
+    if (headerSize < 24 || headerSize > b.length || readBE32(b, 12) !== 1 || rate < 8000 || rate > 8012 || readBE32(b, 20) !== 1) return null;
+    const out = new Float32Array(b.length - headerSize);
+    for (let i = 0; i < out.length; i++) out[i] = ulawToLinear(b[headerSize + i]) / 32768;
+    return { sampleRate: 8000, samples: out };
+  }
+
+  // ------------------------------------------------------------------ dynamic text
+
+  function pad2(n) { return (n < 10 ? '0' : '') + n; }
+
+  // Replaces ${date.%X} tokens with the parts of `now`, using the configurable names, and
+  // ${name} with the value of a variable.
+  function expandText(text, now, names, vars) {
+    if (text.indexOf('${') < 0) return text;
+    return text.replace(/\$\{([^}]*)\}/g, function (whole, body) {
+      if (body.slice(0, 5).toLowerCase() === 'date.') {
+        return body.slice(5).replace(/%([a-zA-Z%])/g, function (m, f) { return dateField(f, now, names); });
+      }
+      const v = vars && vars[body.toLowerCase()];
+      return v === undefined || (v && v.script) ? whole : String(v);
+    });
+  }
+
+  function dateField(f, d, names) {
+    const h12 = d.getHours() % 12 === 0 ? 12 : d.getHours() % 12;
+    switch (f) {
+      case 'A': return names.days[d.getDay()];
+      case 'a': return names.days[d.getDay()].slice(0, 3);
+      case 'w': return String(d.getDay());
+      case 'B': return names.months[d.getMonth()];
+      case 'b': return names.months[d.getMonth()].slice(0, 3);
+      case 'd': return pad2(d.getDate());
+      case 'm': return pad2(d.getMonth() + 1);
+      case 'y': return pad2(d.getFullYear() % 100);
+      case 'Y': return String(d.getFullYear());
+      case 'H': return pad2(d.getHours());
+      case 'I': return pad2(h12);
+      case 'M': return pad2(d.getMinutes());
+      case 'S': return pad2(d.getSeconds());
+      case 'p': return d.getHours() < 12 ? names.am : names.pm;
+      case 'c': return names.days[d.getDay()] + ' ' + names.months[d.getMonth()] + ' ' + d.getDate() + ' ' +
+        pad2(d.getHours()) + ':' + pad2(d.getMinutes()) + ':' + pad2(d.getSeconds()) + ' ' + d.getFullYear();
+      case '%': return '%';
+    }
+    return '%' + f;
+  }
+
+  // ------------------------------------------------------------------ engine
+
+  const DEFAULT_LOOK = {
+    x: 0, y: 0, width: 100, height: 40, show: true, drag: 0, state: 0, mode: 0, tip: '',
+    color: 0xC0C0C0, style: 0, textColor: 0, textSize: 11, textStyle: 0, textAlignX: 1,
+    textAlignY: 1, textOffsetX: 0, textOffsetY: 0, textFont: 'Arial', image: null, imageStyle: 0,
+    imageAlignX: 1, imageAlignY: 1, imageOffsetX: 0, imageOffsetY: 0, borderStyle: 2,
+    borderSmooth: true, borderTop: 0xFFFFFF, borderMid: 0xC0C0C0, borderBot: 0, borderThick: 3,
+    frameThick: 0, frameColor: 0
+  };
+
+  // The project as it runs: buttons, variables, names for dynamic text, timers. The host
+  // gives it the browser (or a test double): draw, navigate, status, cursor, audio, fetch,
+  // runJs, setTimeout, clearTimeout, setInterval, clearInterval, log, warn.
+  function Engine(host) {
+    this.host = host || {};
+    this.buttons = [];
+    this.byName = Object.create(null);
+    this.vars = Object.create(null);
+    this.names = { days: DEFAULT_DAYS.slice(), months: DEFAULT_MONTHS.slice(), am: 'AM', pm: 'PM' };
+    this.images = [];
+    this.audio = [];
+    this.refresh = 0;
+    this.timers = Object.create(null);
+    this.readGeneration = 0;
+    this.background = null;
+  }
+
+  Engine.prototype.warn = function (w) {
+    if (this.host.warn) this.host.warn(w);
+  };
+
+  // Parses a script and runs it; warnings go to the host, at most MAX_WARNINGS of them.
+  Engine.prototype.load = function (script, origin) {
+    const res = parse(script);
+    const self = this;
+    res.warnings.slice(0, MAX_WARNINGS).forEach(function (w) {
+      self.warn('VelkoButton: skipped ' + (w.text ? '"' + w.text + '"' : 'text') + ' at character ' + w.pos +
+        (origin ? ' of ' + origin : '') + ': ' + w.reason);
+    });
+    if (res.warnings.length > MAX_WARNINGS) this.warn('VelkoButton: ' + (res.warnings.length - MAX_WARNINGS) + ' further problems in the script were skipped');
+    this.run(res.commands, null);
+    return res;
+  };
+
+  Engine.prototype.find = function (name) {
+    return this.byName[String(name).toLowerCase()] || null;
+  };
+
+  // Runs a list of commands; a Pause carries the rest on after its interval.
+  Engine.prototype.run = function (commands, button, depth, budget) {
+    depth = depth || 0;
+    if (!commands || depth > MAX_CALL_DEPTH) return;
+    // Every command of the list itself may run, and MAX_STEPS more through Call and Script.
+    budget = budget || { steps: MAX_STEPS + commands.length };
+    for (let i = 0; i < commands.length; i++) {
+      if (--budget.steps < 0) {
+        if (budget.steps === -1) this.warn('VelkoButton: script stopped after too many commands');
+        return;
+      }
+      const c = commands[i];
+      if (c.op === 'pause') {
+        const rest = commands.slice(i + 1);
+        const self = this;
+        if (rest.length) this.later(Math.max(0, c.ms), function () { self.run(rest, button, depth); });
+        return;
+      }
+      try {
+        this.exec(c, button, depth, budget);
+      } catch (e) {
+        this.warn('VelkoButton: ' + c.op + ' failed: ' + (e && e.message));
+      }
+    }
+  };
+
+  Engine.prototype.later = function (ms, fn) {
+    return this.host.setTimeout ? this.host.setTimeout(fn, ms) : null;
+  };
+
+  Engine.prototype.exec = function (c, button, depth, budget) {
+    const h = this.host;
+    switch (c.op) {
+      case 'button': this.defineButton(c); break;
+      case 'set': this.setVar(c.name, c.value); break;
+      case 'internet': if (h.navigate) h.navigate(this.resolve(c.url), c.target); break;
+      case 'output':
+        if (c.channel === 1) { if (h.log) h.log(c.text); }
+        else if (h.status) h.status(c.text);
+        break;
+      case 'cursor': // inside a button's block its cursor is known already (cursorOf)
+        if (!button && h.cursor) h.cursor(CSS_CURSORS[c.cursor] || 'default');
+        break;
+      case 'audio': {
+        const file = typeof c.file === 'number' ? this.audio[c.file] : c.file;
+        if (file && h.audio) h.audio(c.mode, this.resolve(file));
+        break;
+      }
+      case 'timer': this.setTimer(c.id, c.ms); break;
+      case 'call': {
+        const v = this.vars[c.name.toLowerCase()];
+        if (v && v.script) this.run(v.script, button, depth + 1, budget);
+        else if (this.find(c.name)) this.click(this.find(c.name), depth + 1);
+        break;
+      }
+      case 'script':
+        if (c.lang === 1) { if (h.runJs) h.runJs(c.code); }
+        else this.run(parse(c.code).commands, button, depth + 1, budget);
+        break;
+      case 'read': this.read(c.file, c.replace); break;
+      case 'add': case 'sub': {
+        const key = c.name.toLowerCase();
+        const cur = Number(this.vars[key]) || 0;
+        this.setVar(c.name, c.op === 'add' ? cur + c.value : cur - c.value);
+        break;
+      }
+      case 'propset': this.propSet(c); break;
+      case 'propget': {
+        const b = this.find(c.name);
+        if (b) this.setVar(c.variable, b.prop(c.prop));
+        break;
+      }
+      case 'animate': if (h.animate) h.animate(c.image); break;
+      case 'stateset': {
+        const b = this.find(c.name);
+        if (b) this.setState(b, c.state);
+        break;
+      }
+    }
+  };
+
+  Engine.prototype.resolve = function (file) {
+    return this.host.resolve ? this.host.resolve(file) : file;
+  };
+
+  // Variables; some names mean settings of the runtime.
+  Engine.prototype.setVar = function (name, value) {
+    const key = String(name).toLowerCase();
+    this.vars[key] = value;
+    let m;
+    if (key === 'refresh') {
+      this.refresh = Math.max(0, Number(value) || 0);
+      if (this.host.setRefresh) this.host.setRefresh(this.refresh);
+    } else if ((m = /^day([0-6])$/.exec(key))) this.names.days[+m[1]] = String(value);
+    else if ((m = /^month(\d|1[01])$/.exec(key))) this.names.months[+m[1]] = String(value);
+    else if (key === 'am') this.names.am = String(value);
+    else if (key === 'pm') this.names.pm = String(value);
+    else if ((m = /^(.*)\.leave$/.exec(key))) {
+      const b = this.find(String(name).slice(0, m[1].length));
+      if (b) b.leave = value && value.script ? value.script : null;
+    }
+    this.changed();
+  };
+
+  Engine.prototype.changed = function () {
+    if (this.host.draw) this.host.draw();
+  };
+
+  // Timer n ms runs the script held by the variable Timer<n> once, after ms; 0 cancels it.
+  Engine.prototype.setTimer = function (id, ms) {
+    const h = this.host;
+    if (this.timers[id] !== undefined && h.clearTimeout) h.clearTimeout(this.timers[id]);
+    delete this.timers[id];
+    if (ms <= 0) return;
+    const self = this;
+    this.timers[id] = this.later(Math.max(MIN_TIMER_MS, ms), function () {
+      delete self.timers[id];
+      const v = self.vars['timer' + id];
+      if (v && v.script) self.run(v.script, null);
+    });
+  };
+
+  Engine.prototype.read = function (file, replace) {
+    const h = this.host;
+    if (!h.fetch) return;
+    const self = this;
+    const generation = ++this.readGeneration;
+    Promise.resolve().then(function () { return h.fetch(self.resolve(file)); }).then(function (text) {
+      if (generation !== self.readGeneration) return; // a later read has started
+      self.applyParams(parseParamFile(text), replace, file);
+    }).catch(function (e) {
+      self.warn('VelkoButton: could not read ' + file + ': ' + (e && e.message ? e.message : e));
+      if (self.host.status) self.host.status('The input file ' + file + ' could not be read.');
+    });
+  };
+
+  // Runs the parameters of an input file: its lists, then its script. With `replace` the
+  // buttons that earlier readings made are removed first.
+  Engine.prototype.applyParams = function (params, replace, origin) {
+    if (replace) {
+      const self = this;
+      this.buttons = this.buttons.filter(function (b) { return !b.fromFile; });
+      this.byName = Object.create(null);
+      this.buttons.forEach(function (b) { self.byName[b.name.toLowerCase()] = b; });
+      if (this.background && this.background.fromFile) this.background = null;
+    }
+    if (params.images0 !== undefined) this.setImages(splitList(params.images0));
+    if (params.audio0 !== undefined) this.audio = splitList(params.audio0);
+    this.loadingFile = true;
+    try {
+      this.load(joinScript(function (name) {
+        const v = params[name.toLowerCase()];
+        return v === undefined ? null : v;
+      }), origin);
+    } finally { this.loadingFile = false; }
+    this.changed();
+  };
+
+  Engine.prototype.setImages = function (list) {
+    this.images = list;
+    if (this.host.images) this.host.images(list.map(this.resolve, this));
+  };
+
+  // A Button statement makes a button, or redefines the one of the same name.
+  Engine.prototype.defineButton = function (c) {
+    const key = c.name.toLowerCase();
+    let b = this.byName[key];
+    const fresh = new Button(c);
+    fresh.fromFile = !!this.loadingFile;
+    if (b) {
+      const i = this.buttons.indexOf(b);
+      if (i >= 0) this.buttons[i] = fresh;
+    } else if (key === 'background' && !this.background) {
+      fresh.isBackground = true;
+      this.background = fresh;
+    } else this.buttons.push(fresh);
+    if (this.background === b && b) { fresh.isBackground = true; this.background = fresh; }
+    this.byName[key] = fresh;
+    const leave = this.vars[key + '.leave'];
+    if (leave && leave.script) fresh.leave = leave.script;
+    this.changed();
+  };
+
+  Engine.prototype.propSet = function (c) {
+    const b = this.find(c.name);
+    if (!b) return;
+    b.merge(c);
+    this.changed();
+  };
+
+  // ------------------------------------------------------------------ button behaviour
+
+  function Button(c) {
+    this.name = c.name;
+    this.blocks = { base: { props: {}, events: null }, all: null, up: null, over: null, down: null };
+    this.leave = null;
+    this.merge(c);
+    const base = this.blocks.base.props;
+    this.selected = base.state === 2;
+    this.hover = false;
+    this.pressed = false;
+    this.dx = 0; // dragged distance
+    this.dy = 0;
+  }
+
+  // Adds the blocks of a Button or PropSet statement: later values win.
+  Button.prototype.merge = function (c) {
+    const self = this;
+    ['base', 'all', 'up', 'over', 'down'].forEach(function (k) {
+      const src = c[k];
+      if (!src) return;
+      const dst = self.blocks[k] = self.blocks[k] || { props: {}, events: null };
+      Object.assign(dst.props, src.props);
+      if (src.events) dst.events = src.events;
+    });
+    this.looks = null;
+  };
+
+  // The values of one state: defaults, the button's own values, then the state's block.
+  Button.prototype.look = function (s) {
+    if (!this.looks) {
+      const bl = this.blocks;
+      const name = this.name;
+      this.looks = STATE_NAMES.map(function (st) {
+        return Object.assign({}, DEFAULT_LOOK, { text: name }, bl.base.props,
+          bl.all ? bl.all.props : null, bl[st] ? bl[st].props : null);
+      });
+    }
+    return this.looks[s];
+  };
+
+  Button.prototype.events = function (s) {
+    const b = this.blocks[STATE_NAMES[s]];
+    return b && b.events;
+  };
+
+  // The cursor of a state: the last Cursor command of its event block (the button's own
+  // block for the background), else the default arrow.
+  Button.prototype.cursorOf = function (s) {
+    const block = this.isBackground ? this.blocks.base : this.blocks[STATE_NAMES[s]];
+    const list = (block && block.events) || [];
+    let c = 0;
+    list.forEach(function (e) { if (e.op === 'cursor') c = e.cursor; });
+    return CSS_CURSORS[c] || 'default';
+  };
+
+  Button.prototype.mode = function () { return this.blocks.base.props.mode || 0; };
+  Button.prototype.visible = function () { return this.look(0).show !== false; };
+  Button.prototype.draggable = function () { return this.blocks.base.props.drag === 1; };
+
+  // The state shown now: pressed over it or selected is Down, hovered is Over.
+  Button.prototype.shown = function () {
+    if (this.forced !== undefined) return this.forced;
+    if ((this.pressed && this.hover) || this.selected) return 2;
+    return this.hover ? 1 : 0;
+  };
+
+  Button.prototype.prop = function (p) {
+    const v = this.look(this.shown())[p];
+    if (p === 'state') return this.shown();
+    return v === undefined ? null : v;
+  };
+
+  // The rectangle of a state: its X and Y are absolute, plus any dragging.
+  Button.prototype.rect = function (s) {
+    const l = this.look(s);
+    return { x: l.x + this.dx, y: l.y + this.dy, w: Math.max(0, Math.min(l.width, 16384)), h: Math.max(0, Math.min(l.height, 16384)) };
+  };
+
+  Engine.prototype.enter = function (b) {
+    if (b.hover) return;
+    b.hover = true;
+    b.forced = undefined;
+    if (!b.selected) this.run(b.events(1), b);
+    this.changed();
+  };
+
+  Engine.prototype.leaveButton = function (b) {
+    if (!b.hover) return;
+    b.hover = false;
+    b.pressed = false;
+    b.forced = undefined;
+    if (this.host.status) this.host.status('');
+    this.run(b.leave, b);
+    this.changed();
+  };
+
+  Engine.prototype.press = function (b) {
+    b.forced = undefined;
+    if (b.pressed) return;
+    b.pressed = true;
+    if (!b.selected) this.run(b.events(2), b);
+    this.changed();
+  };
+
+  // Release over the button: the click. Push buttons run their Up block; a check box
+  // toggles; a radio button is selected and releases the project's other radio buttons.
+  Engine.prototype.release = function (b) {
+    if (!b.pressed) return;
+    b.pressed = false;
+    const mode = b.mode();
+    if (mode === 1) {
+      b.selected = !b.selected;
+      if (!b.selected) this.run(b.events(0), b);
+    } else if (mode === 2) {
+      if (!b.selected) {
+        b.selected = true;
+        const self = this;
+        this.buttons.forEach(function (o) {
+          if (o !== b && o.mode() === 2 && o.selected) {
+            o.selected = false;
+            self.run(o.events(0), o);
+          }
+        });
+      }
+    } else {
+      b.selected = false;
+      this.run(b.events(0), b);
+    }
+    this.changed();
+  };
+
+  Engine.prototype.cancelPress = function (b) {
+    b.pressed = false;
+    this.changed();
+  };
+
+  Engine.prototype.click = function (b, depth) {
+    if (depth > MAX_CALL_DEPTH) return;
+    this.press(b);
+    this.release(b);
+  };
+
+  // StateSet: 2 selects the button, 0 releases it, 1 shows it as Over until the mouse comes.
+  Engine.prototype.setState = function (b, s) {
+    if (s === 2) { b.selected = true; b.forced = undefined; }
+    else if (s === 0) { b.selected = false; b.forced = b.hover ? undefined : undefined; b.pressed = false; }
+    else if (s === 1) { b.selected = false; b.forced = 1; }
+    this.changed();
+  };
+
+  // The topmost visible button under a point (the background is not one).
+  Engine.prototype.hit = function (x, y) {
+    for (let i = this.buttons.length - 1; i >= 0; i--) {
+      const b = this.buttons[i];
+      if (!b.visible()) continue;
+      const r = b.rect(b.shown());
+      if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) return b;
+    }
+    return null;
+  };
+
+  Engine.prototype.hasClock = function () {
+    const re = /\$\{date\./i;
+    return this.buttons.some(function (b) {
+      return [0, 1, 2].some(function (s) { return re.test(b.look(s).text || ''); });
+    });
+  };
+
+  // ------------------------------------------------------------------ drawing
+
+  function css(c) {
+    return '#' + ('000000' + (c & 0xFFFFFF).toString(16)).slice(-6);
+  }
+
+  function mix(a, b, t) {
+    const ch = function (s) {
+      const x = (a >> s) & 255;
+      const y = (b >> s) & 255;
+      return Math.round(x + (y - x) * t) << s;
+    };
+    return ch(16) | ch(8) | ch(0);
+  }
+
+  // One ring of the border, `i` pixels in from the edge, its top-left and bottom-right sides.
+  function ring(g, r, i, light, dark) {
+    const w = r.w - 2 * i;
+    const h = r.h - 2 * i;
+    if (w <= 0 || h <= 0) return;
+    g.fillStyle = css(light);
+    g.fillRect(r.x + i, r.y + i, w, 1);
+    g.fillRect(r.x + i, r.y + i, 1, h);
+    g.fillStyle = css(dark);
+    g.fillRect(r.x + i, r.y + i + h - 1, w, 1);
+    g.fillRect(r.x + i + w - 1, r.y + i + 1, 1, h - 1);
+  }
+
+  // The border inside the rectangle r. Smooth borders shade each ring towards the middle
+  // colour; Raised is a ridge (outer half bevelled, inner half reversed); Point is a groove.
+  function drawBorder(g, r, l) {
+    const t = Math.max(0, Math.min(l.borderThick, Math.floor(Math.min(r.w, r.h) / 2)));
+    const style = l.borderStyle;
+    if (style <= 0 || style > 4 || t === 0) return;
+    for (let i = 0; i < t; i++) {
+      let top = l.borderTop;
+      let bot = l.borderBot;
+      if (style === 1) top = bot = l.borderBot;
+      const half = i >= t / 2;
+      if ((style === 4 && half) || (style === 3 && !half)) { const s = top; top = bot; bot = s; }
+      if (l.borderSmooth && t > 1 && style !== 1) {
+        const f = style === 2 ? i / t : (half ? (i - t / 2) / (t / 2) : i / (t / 2)) * 0.5;
+        top = mix(top, l.borderMid, f);
+        bot = mix(bot, l.borderMid, f);
+      }
+      ring(g, r, i, top, bot);
+    }
+  }
+
+  function fontOf(l) {
+    const st = l.textStyle | 0;
+    const family = /^(timesroman|serif)$/i.test(l.textFont) ? 'Times New Roman, serif'
+      : /^courier$/i.test(l.textFont) ? 'Courier New, monospace' : '"' + String(l.textFont).replace(/"/g, '') + '", sans-serif';
+    return (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + Math.max(1, Math.min(l.textSize, 255)) + 'px ' + family;
+  }
+
+  // The caption, line by line, aligned inside the border, with emboss or engrave.
+  function drawCaption(g, r, l, text) {
+    if (!text) return;
+    const inset = Math.max(0, l.borderStyle ? l.borderThick : 0) + Math.max(0, l.frameThick) + 2;
+    const lines = String(text).split('\n');
+    const size = Math.max(1, Math.min(l.textSize, 255));
+    const lineH = Math.round(size * 1.2);
+    g.font = fontOf(l);
+    g.textBaseline = 'middle';
+    const align = l.textAlignX === 0 ? 'left' : l.textAlignX === 2 ? 'right' : 'center';
+    g.textAlign = align;
+    const x = r.x + l.textOffsetX + (align === 'left' ? inset : align === 'right' ? r.w - inset : r.w / 2);
+    const total = lineH * lines.length;
+    let y = r.y + l.textOffsetY + (l.textAlignY === 0 ? inset : l.textAlignY === 2 ? r.h - inset - total : (r.h - total) / 2) + lineH / 2;
+    const st = l.textStyle | 0;
+    lines.forEach(function (line) {
+      if (st & 24) { // emboss (8): light above, dark below; engrave (16): the reverse
+        const up = st & 8 ? '#FFFFFF' : '#000000';
+        const down = st & 8 ? '#000000' : '#FFFFFF';
+        g.fillStyle = up; g.fillText(line, x - 1, y - 1);
+        g.fillStyle = down; g.fillText(line, x + 1, y + 1);
+      }
+      g.fillStyle = css(l.textColor);
+      g.fillText(line, x, y);
+      if (st & 4) {
+        const w = g.measureText(line).width;
+        const left = align === 'left' ? x : align === 'right' ? x - w : x - w / 2;
+        g.fillRect(Math.round(left), Math.round(y + size / 2), Math.round(w), Math.max(1, Math.round(size / 14)));
+      }
+      y += lineH;
+    });
+  }
+
+  // Normal (aligned and offset), tiled or scaled image, clipped to the rectangle.
+  function drawImage(g, r, l, img) {
+    if (!img || !img.width || !img.height) return;
+    g.save();
+    g.beginPath();
+    g.rect(r.x, r.y, r.w, r.h);
+    g.clip();
+    if (l.imageStyle === 2) g.drawImage(img, r.x, r.y, r.w, r.h);
+    else if (l.imageStyle === 1) {
+      for (let y = r.y; y < r.y + r.h; y += img.height) {
+        for (let x = r.x; x < r.x + r.w; x += img.width) g.drawImage(img, x, y);
+      }
+    } else {
+      const x = r.x + l.imageOffsetX + (l.imageAlignX === 0 ? 0 : l.imageAlignX === 2 ? r.w - img.width : Math.floor((r.w - img.width) / 2));
+      const y = r.y + l.imageOffsetY + (l.imageAlignY === 0 ? 0 : l.imageAlignY === 2 ? r.h - img.height : Math.floor((r.h - img.height) / 2));
+      g.drawImage(img, x, y);
+    }
+    g.restore();
+  }
+
+  // Draws one button in one state; `images` gives a drawable for an image number or address.
+  function drawButton(g, b, s, images, names, vars, now) {
+    const l = b.look(s);
+    const r = b.rect(s);
+    if (r.w <= 0 || r.h <= 0) return;
+    if (!l.style) { g.fillStyle = css(l.color); g.fillRect(r.x, r.y, r.w, r.h); }
+    if (l.image !== null && l.image !== undefined && images) drawImage(g, r, l, images(l.image));
+    const f = Math.max(0, Math.min(l.frameThick, Math.floor(Math.min(r.w, r.h) / 2)));
+    for (let i = 0; i < f; i++) ring(g, r, i, l.frameColor, l.frameColor);
+    drawBorder(g, { x: r.x + f, y: r.y + f, w: r.w - 2 * f, h: r.h - 2 * f }, l);
+    drawCaption(g, r, l, expandText(l.text || '', now, names, vars));
+  }
+
+  // The whole project: background colour and image, then every visible button.
+  Engine.prototype.draw = function (g, width, height, images, now) {
+    now = now || new Date();
+    const bg = this.background;
+    g.clearRect(0, 0, width, height);
+    if (bg) {
+      const l = bg.look(0);
+      const r = { x: 0, y: 0, w: width, h: height };
+      g.fillStyle = css(l.color);
+      g.fillRect(0, 0, width, height);
+      if (l.image !== null && images) drawImage(g, r, l, images(l.image));
+    }
+    for (let i = 0; i < this.buttons.length; i++) {
+      const b = this.buttons[i];
+      if (b.visible()) drawButton(g, b, b.shown(), images, this.names, this.vars, now);
+    }
+  };
+
+  const api = {
+    tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
+    ulawToLinear: ulawToLinear, ulawToPcm8: ulawToPcm8, decodeAu: decodeAu, expandText: expandText,
+    Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS
+  };
+
+  // ------------------------------------------------------------------ the page
+
+  if (typeof module !== 'undefined' && module.exports) module.exports = api;
+  if (!global || !global.document) return;
+  global.VelkoButtonRuntime = api;
+  const doc = global.document;
+
+  function paramsOf(applet) {
+    const map = Object.create(null);
+    const ps = applet.getElementsByTagName('param');
+    for (let i = 0; i < ps.length; i++) {
+      const n = ps[i].getAttribute('name');
+      if (n !== null && !(n.toLowerCase() in map)) map[n.toLowerCase()] = ps[i].getAttribute('value') || '';
+    }
+    return map;
+  }
+
+  function isOurs(applet) {
+    const code = (applet.getAttribute('code') || '').trim();
+    return /^VelkoButton(\.class)?$/i.test(code);
+  }
+
+  let audioContext = null;
+  const playing = Object.create(null);
+
+  function audioHost(mode, url) {
+    const old = playing[url];
+    if (old) { try { old.stop(); } catch (e) { /* already ended */ } delete playing[url]; }
+    if (mode === 2) return;
+    if (!/\.au$/i.test(url.split(/[?#]/)[0])) {
+      const a = new global.Audio(url);
+      a.loop = mode === 1;
+      a.play().catch(function () { /* the browser waits for a user gesture */ });
+      playing[url] = { stop: function () { a.pause(); } };
+      return;
+    }
+    const Ctx = global.AudioContext || global.webkitAudioContext;
+    if (!Ctx) return;
+    audioContext = audioContext || new Ctx();
+    if (audioContext.state === 'suspended') audioContext.resume();
+    const entry = { stop: function () { entry.stopped = true; if (entry.node) entry.node.stop(); } };
+    playing[url] = entry;
+    fetchBytes(url).then(function (bytes) {
+      const d = decodeAu(bytes);
+      if (!d || entry.stopped) return;
+      const buf = audioContext.createBuffer(1, Math.max(1, d.samples.length), d.sampleRate);
+      buf.getChannelData(0).set(d.samples);
+      const node = audioContext.createBufferSource();
+      node.buffer = buf;
+      node.loop = mode === 1;
+      node.connect(audioContext.destination);
+      node.start();
+      entry.node = node;
+    }).catch(function (e) { console.warn('VelkoButton: could not play ' + url + ': ' + e.message); });
+  }
+
+  function fetchBytes(url) {
+    return fetchVia(url, 'arraybuffer');
+  }
+
+  // fetch() where it works, XMLHttpRequest for file: pages that allow it.
+  function fetchVia(url, type) {
+    return new Promise(function (resolve, reject) {
+      const x = new global.XMLHttpRequest();
+      x.open('GET', url);
+      x.responseType = type;
+      x.onload = function () {
+        if (x.status === 0 || (x.status >= 200 && x.status < 300)) resolve(type === 'arraybuffer' ? x.response : x.responseText);
+        else reject(new Error('status ' + x.status));
+      };
+      x.onerror = function () { reject(new Error('not readable')); };
+      x.send();
+    });
+  }
+
+  // One running applet: the canvas, its status strip, the keyboard stand-ins and the engine.
+  function start(applet) {
+    if (applet.getAttribute('data-velkobutton') === 'running') return;
+    applet.setAttribute('data-velkobutton', 'running');
+    const width = Math.max(1, Math.min(parseInt(applet.getAttribute('width'), 10) || 100, 8192));
+    const height = Math.max(1, Math.min(parseInt(applet.getAttribute('height'), 10) || 100, 8192));
+    const params = paramsOf(applet);
+
+    const box = doc.createElement('span');
+    box.className = 'velkobutton';
+    box.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
+    const canvas = doc.createElement('canvas');
+    const ratio = global.devicePixelRatio || 1;
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    canvas.style.cssText = 'display:block;width:' + width + 'px;height:' + height + 'px';
+    canvas.setAttribute('role', 'group');
+    canvas.setAttribute('aria-label', params.name || 'VelkoButton');
+    const strip = doc.createElement('div');
+    strip.className = 'velkobutton-status';
+    strip.setAttribute('role', 'status');
+    strip.style.cssText = 'font:12px sans-serif;line-height:16px;min-height:16px;width:' + width + 'px;overflow:hidden;white-space:nowrap;color:#000;background:#E0E0E0;text-align:left';
+    box.appendChild(canvas);
+    box.appendChild(strip);
+    // The fallback content (the non-Java message) gives way to the canvas.
+    Array.prototype.forEach.call(applet.children, function (ch) {
+      if (ch.tagName.toLowerCase() !== 'param') ch.style.display = 'none';
+    });
+    Array.prototype.forEach.call(applet.childNodes, function (ch) {
+      if (ch.nodeType === 3 && ch.nodeValue.trim()) { const s = doc.createElement('span'); s.style.display = 'none'; applet.replaceChild(s, ch); s.appendChild(ch); }
+    });
+    applet.appendChild(box);
+
+    const g = canvas.getContext('2d');
+    const loaded = Object.create(null);
+    let drawPending = false;
+    let refreshTimer = null;
+    let clockTimer = null;
+    let keys = [];
+
+    const resolve = function (file) {
+      try { return new URL(file, doc.baseURI).href; } catch (e) { return file; }
+    };
+
+    const urlOf = function (ref) {
+      if (typeof ref !== 'number') return resolve(ref);
+      return engine.images[ref] !== undefined && engine.images[ref] !== '' ? resolve(engine.images[ref]) : null;
+    };
+    let animating = false;
+
+    // Image number or address to something drawable: the current frame of an animated GIF,
+    // or the loaded image. Loading redraws.
+    const imageFor = function (ref) {
+      const url = urlOf(ref);
+      if (!url) return null;
+      if (isGif(url)) animating = true;
+      const frame = currentFrame(url);
+      if (frame) return frame;
+      let img = loaded[url];
+      if (!img) {
+        img = loaded[url] = new global.Image();
+        img.onload = schedule;
+        img.onerror = function () { console.warn('VelkoButton: image ' + url + ' could not be loaded'); };
+        img.src = url;
+        loadAnimation(url);
+      }
+      return img.complete ? img : null;
+    };
+
+    // Animated GIFs: where the browser can decode frames (ImageDecoder), each frame becomes a
+    // bitmap and the applet shows the one due now; elsewhere the image element draws itself.
+    const anims = Object.create(null);
+    function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
+    function loadAnimation(url) {
+      if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return;
+      fetchBytes(url).then(function (buf) {
+        const dec = new global.ImageDecoder({ data: buf, type: 'image/gif' });
+        return dec.tracks.ready.then(function () {
+          const count = Math.min(dec.tracks.selectedTrack.frameCount, 500);
+          if (count < 2) return null;
+          const frames = [];
+          let total = 0;
+          let chain = Promise.resolve();
+          for (let i = 0; i < count; i++) {
+            chain = chain.then(function () { return dec.decode({ frameIndex: i }); }).then(function (r) {
+              total += Math.max(20, (r.image.duration || 100000) / 1000); // microseconds to ms
+              return global.createImageBitmap(r.image).then(function (bmp) {
+                r.image.close();
+                frames.push({ img: bmp, end: total });
+              });
+            });
+          }
+          return chain.then(function () { anims[url] = { frames: frames, total: total, start: global.performance.now() }; schedule(); });
+        });
+      }).catch(function () { /* the image element stays in charge */ });
+    }
+    function currentFrame(url) {
+      const a = anims[url];
+      if (!a) return null;
+      const t = (global.performance.now() - a.start) % a.total;
+      for (let i = 0; i < a.frames.length; i++) if (t < a.frames[i].end) return a.frames[i].img;
+      return a.frames[a.frames.length - 1].img;
+    }
+    // Animate n: the animation starts again from its first frame.
+    function restart(ref) {
+      const url = urlOf(ref);
+      if (!url) return;
+      if (anims[url]) anims[url].start = global.performance.now();
+      else if (loaded[url]) { const img = loaded[url]; img.src = ''; img.src = url; }
+      schedule();
+    }
+
+    function paint() {
+      drawPending = false;
+      g.setTransform(ratio, 0, 0, ratio, 0, 0);
+      animating = false;
+      engine.draw(g, width, height, imageFor, new Date());
+      if (animating) global.setTimeout(schedule, 40);
+      syncKeys();
+      const bg = engine.background;
+      canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown()) : bg ? bg.cursorOf(0) : 'default';
+      const clock = engine.hasClock();
+      if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
+      if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
+    }
+
+    function schedule() {
+      if (drawPending) return;
+      drawPending = true;
+      if (global.requestAnimationFrame) global.requestAnimationFrame(paint);
+      else global.setTimeout(paint, 0);
+    }
+
+    const host = {
+      draw: schedule,
+      resolve: resolve,
+      warn: function (w) { console.warn(w); },
+      log: function (t) { console.log(t); },
+      status: function (t) { strip.textContent = t; try { global.status = t; } catch (e) { /* read-only */ } },
+      cursor: function (c) { canvas.style.cursor = c; },
+      navigate: function (url, target) { api.navigate(url, target); },
+      audio: audioHost,
+      animate: restart,
+      runJs: function (code) {
+        try { (new Function(code)).call(global); } catch (e) { console.warn('VelkoButton: script failed: ' + e.message); }
+      },
+      fetch: function (url) {
+        if (global.fetch && !/^file:/i.test(url)) {
+          return global.fetch(url, { cache: 'no-store' }).then(function (r) {
+            if (!r.ok) throw new Error('status ' + r.status);
+            return r.text();
+          });
+        }
+        return fetchVia(url, 'text');
+      },
+      setTimeout: function (fn, ms) { return global.setTimeout(fn, ms); },
+      clearTimeout: function (id) { global.clearTimeout(id); },
+      setRefresh: function (ms) {
+        if (refreshTimer) global.clearInterval(refreshTimer);
+        refreshTimer = ms > 0 ? global.setInterval(schedule, Math.max(MIN_TIMER_MS, ms)) : null;
+      },
+      images: function () { schedule(); }
+    };
+    const engine = new Engine(host);
+    applet.velkoButton = engine;
+    engine.images = splitList(params.images0 || '');
+    engine.audio = splitList(params.audio0 || '');
+    try {
+      engine.load(joinScript(function (n) { const v = params[n.toLowerCase()]; return v === undefined ? null : v; }));
+    } catch (e) {
+      console.warn('VelkoButton: ' + e.message);
+    }
+
+    // Mouse: the hovered button follows the pointer; pressing and releasing over the same
+    // button is its click; a draggable button follows the pointer instead.
+    let hovered = null;
+    let drag = null;
+    const at = function (ev) {
+      const rc = canvas.getBoundingClientRect();
+      return { x: (ev.clientX - rc.left) * width / (rc.width || width), y: (ev.clientY - rc.top) * height / (rc.height || height) };
+    };
+    const hoverTo = function (b) {
+      if (b === hovered) return;
+      if (hovered) engine.leaveButton(hovered);
+      hovered = b;
+      canvas.title = b ? b.look(b.shown()).tip || '' : '';
+      if (b) engine.enter(b);
+      schedule();
+    };
+    canvas.addEventListener('mousemove', function (ev) {
+      const p = at(ev);
+      if (drag) {
+        if (!drag.moved && Math.abs(p.x - drag.x) + Math.abs(p.y - drag.y) > 3) drag.moved = true;
+        if (drag.moved) {
+          drag.b.dx = drag.dx + p.x - drag.x;
+          drag.b.dy = drag.dy + p.y - drag.y;
+          schedule();
+        }
+        return;
+      }
+      hoverTo(engine.hit(p.x, p.y));
+    });
+    canvas.addEventListener('mouseleave', function () { if (!drag) hoverTo(null); });
+    canvas.addEventListener('mousedown', function (ev) {
+      if (ev.button !== 0) return;
+      const p = at(ev);
+      const b = engine.hit(p.x, p.y);
+      hoverTo(b);
+      if (!b) return;
+      ev.preventDefault();
+      if (b.draggable()) drag = { b: b, x: p.x, y: p.y, dx: b.dx, dy: b.dy, moved: false };
+      engine.press(b);
+    });
+    global.addEventListener('mouseup', function (ev) {
+      if (ev.button !== 0) return;
+      const d = drag;
+      drag = null;
+      const target = ev.target === canvas ? engine.hit(at(ev).x, at(ev).y) : null;
+      if (d && d.moved) { engine.cancelPress(d.b); hoverTo(target); return; }
+      if (hovered && hovered.pressed) {
+        if (target === hovered) engine.release(hovered);
+        else engine.cancelPress(hovered);
+      }
+      if (ev.target !== canvas) hoverTo(null);
+    });
+
+    // Keyboard and accessibility: one transparent, focusable stand-in per visible button,
+    // named by its caption or tool tip. Tab moves between them, Enter and Space press.
+    function syncKeys() {
+      const list = engine.buttons.filter(function (b) { return b.visible(); });
+      if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) {
+        keys.forEach(function (k) { k.el.remove(); });
+        keys = list.map(function (b) { return { b: b, el: makeKey(b) }; });
+      }
+      keys.forEach(function (k) {
+        const s = k.b.shown();
+        const r = k.b.rect(s);
+        const l = k.b.look(s);
+        const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
+        k.el.style.left = r.x + 'px'; k.el.style.top = r.y + 'px';
+        k.el.style.width = r.w + 'px'; k.el.style.height = r.h + 'px';
+        if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
+        if (l.tip) k.el.title = l.tip;
+        const m = k.b.mode();
+        if (m) k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
+      });
+    }
+    function makeKey(b) {
+      const el = doc.createElement('button');
+      el.type = 'button';
+      el.style.cssText = 'position:absolute;margin:0;padding:0;border:0;background:transparent;opacity:0;pointer-events:none;outline:none';
+      el.addEventListener('focus', function () { canvas.style.outline = '1px dotted #000'; hoverTo(b); });
+      el.addEventListener('blur', function () { canvas.style.outline = ''; if (hovered === b) hoverTo(null); });
+      el.addEventListener('keydown', function (ev) {
+        if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); engine.press(b); if (ev.key === 'Enter') engine.release(b); }
+      });
+      el.addEventListener('keyup', function (ev) {
+        if (ev.key === ' ') { ev.preventDefault(); engine.release(b); }
+      });
+      box.insertBefore(el, strip);
+      return el;
+    }
+
+    paint();
+    return engine;
+  }
+
+  // Where an Internet command goes; kept on the api object so that tests can watch it.
+  api.navigate = function (url, target) {
+    const t = String(target || '_self');
+    if (/^_self$/i.test(t)) global.location.href = url;
+    else if (/^_top$/i.test(t)) (global.top || global).location.href = url;
+    else if (/^_parent$/i.test(t)) (global.parent || global).location.href = url;
+    else global.open(url, /^_blank$/i.test(t) ? '_blank' : t);
+  };
+
+  api.start = function () {
+    const applets = doc.getElementsByTagName('applet');
+    const list = [];
+    for (let i = 0; i < applets.length; i++) if (isOurs(applets[i])) list.push(applets[i]);
+    return list.map(function (a) {
+      try { return start(a); } catch (e) { console.warn('VelkoButton: ' + e.message); return null; }
+    });
+  };
+
+  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', api.start);
+  else api.start();
+})(typeof window !== 'undefined' ? window : (typeof globalThis !== 'undefined' ? globalThis : this));

@@ -1,0 +1,174 @@
+'use strict';
+// The engine behind the canvas: what the mouse, the keyboard and the script make a project do.
+const test = require('node:test');
+const assert = require('node:assert');
+const { rt, recordingHost } = require('./helpers');
+
+function project(script) {
+  const host = recordingHost();
+  const e = new rt.Engine(host);
+  e.load(script);
+  host.calls.length = 0;
+  return { e, host };
+}
+
+const PUSH = "Button 'Home' Up Event {Internet 'index.html' _self; Cursor 0 ;} Over Color=0xFF0000 Event {Output 0 'Start'; Cursor 12 ;} Down Event {Audio Play 0; Cursor 0 ;} ;" +
+  "Set 'Home.Leave'={Output 1 'left';};";
+
+test('a push button: Over on entering, Down on pressing, its Up block on the click only', () => {
+  const { e, host } = project(PUSH);
+  e.audio = ['click.au'];
+  const b = e.find('HOME');
+  assert.strictEqual(b.shown(), 0);
+  assert.deepStrictEqual(host.calls, [], 'nothing runs at load');
+  e.enter(b);
+  assert.strictEqual(b.shown(), 1);
+  assert.deepStrictEqual(host.of('status'), [['status', 'Start']]);
+  assert.strictEqual(b.look(1).color, 0xFF0000);
+  assert.strictEqual(b.cursorOf(1), 'pointer');
+  e.press(b);
+  assert.strictEqual(b.shown(), 2);
+  assert.deepStrictEqual(host.of('audio'), [['audio', 0, 'click.au']]);
+  assert.deepStrictEqual(host.of('navigate'), []);
+  e.release(b);
+  assert.strictEqual(b.shown(), 1);
+  assert.deepStrictEqual(host.of('navigate'), [['navigate', 'index.html', '_self']]);
+  e.leaveButton(b);
+  assert.strictEqual(b.shown(), 0);
+  assert.deepStrictEqual(host.of('log'), [['log', 'left']]);
+  assert.deepStrictEqual(host.of('status').pop(), ['status', '']);
+  assert.strictEqual(host.of('navigate').length, 1, 'leaving is no click');
+});
+
+test('pressing and leaving before the release is no click', () => {
+  const { e, host } = project(PUSH);
+  const b = e.find('Home');
+  e.enter(b);
+  e.press(b);
+  e.leaveButton(b);
+  e.release(b);
+  assert.deepStrictEqual(host.of('navigate'), []);
+  assert.strictEqual(b.shown(), 0);
+});
+
+test('check boxes toggle; radio buttons release the project\'s other radio buttons', () => {
+  const { e, host } = project(
+    "Button 'C' Mode=Check Up Event {Output 1 'off'; Cursor 0 ;} Down Event {Internet 'c.html' _blank; Cursor 0 ;} ;" +
+    "Button 'R1' Mode=Radio State=2 Up Event {Output 1 'R1 up';} ;Button 'R2' Mode=Radio ;Button 'R3' Mode=Radio ;");
+  const c = e.find('C');
+  e.enter(c); e.press(c); e.release(c);
+  assert.strictEqual(c.shown(), 2);
+  assert.deepStrictEqual(host.of('navigate'), [['navigate', 'c.html', '_blank']]);
+  e.leaveButton(c);
+  assert.strictEqual(c.shown(), 2, 'a selected check box stays down');
+  e.enter(c); e.press(c); e.release(c);
+  assert.strictEqual(c.shown(), 1);
+  assert.deepStrictEqual(host.of('log'), [['log', 'off']]);
+
+  const [r1, r2, r3] = ['R1', 'R2', 'R3'].map((n) => e.find(n));
+  assert.deepStrictEqual([r1.shown(), r2.shown(), r3.shown()], [2, 0, 0], 'R1 starts down');
+  e.click(r2);
+  assert.deepStrictEqual([r1.selected, r2.selected, r3.selected], [false, true, false]);
+  assert.deepStrictEqual(host.of('log').pop(), ['log', 'R1 up']);
+  e.click(r2);
+  assert.strictEqual(r2.selected, true, 'clicking the selected radio button keeps it');
+});
+
+test('each state is the defaults, then the button\'s own values, then its block', () => {
+  const { e } = project("Button 'B' X=10 Y=20 Width=50 Color=0x004080 Text='Go' Up Image=0 Over Color=0xFF0000 Down X=12 Y=22 BorderTop=0x000000 ;");
+  const b = e.find('B');
+  assert.deepStrictEqual([b.look(0).color, b.look(1).color, b.look(2).color], [0x004080, 0xFF0000, 0x004080]);
+  assert.deepStrictEqual([b.look(0).image, b.look(1).image], [0, null], 'an image belongs to the state that names it');
+  assert.deepStrictEqual(b.rect(2), { x: 12, y: 22, w: 50, h: 40 });
+  assert.strictEqual(b.look(2).text, 'Go');
+  assert.strictEqual(b.look(0).borderStyle, 2);
+  const fresh = project("Button 'Fresh' ;").e.find('Fresh');
+  assert.strictEqual(fresh.look(0).text, 'Fresh', 'the caption defaults to the name');
+  assert.strictEqual(e.hit(15, 25), b);
+  assert.strictEqual(e.hit(9, 25), null);
+});
+
+test('PropSet, PropGet, StateSet, Add and Sub, Call', () => {
+  const { e, host } = project("Button 'M' ;Set n=5; Add n 3; Sub n 1; Set s={Output 1 'called';};");
+  const m = e.find('m');
+  e.load("PropSet 'M' Show=False Over Color=0x00FF00; PropGet 'M' Color c; StateSet 'M' 2; Call s;");
+  assert.strictEqual(m.visible(), false);
+  assert.strictEqual(e.hit(5, 5), null, 'a hidden button takes no mouse');
+  assert.strictEqual(m.look(1).color, 0x00FF00);
+  assert.strictEqual(e.vars.c, 0xC0C0C0);
+  assert.strictEqual(e.vars.n, 7);
+  assert.strictEqual(m.shown(), 2);
+  assert.deepStrictEqual(host.of('log'), [['log', 'called']]);
+  e.load("PropSet 'Nobody' Show=False; StateSet 'M' 0;");
+  assert.strictEqual(m.shown(), 0);
+});
+
+test('timers run their script once; Timer0 re-reads the input file at its interval', async () => {
+  const { e, host } = project("Set Timer3={Output 1 'tick'; Timer 3 100;}; Timer 3 100;");
+  host.advance(350);
+  assert.strictEqual(host.of('log').length, 3);
+  e.load('Timer 3 0;');
+  host.advance(500);
+  assert.strictEqual(host.of('log').length, 3, 'Timer 3 0 stops it');
+
+  const files = ["Script0=+Button 'A' ;Button 'B' ;+\r\nImages0=a.gif\r\n", "Script0=+Button 'C' ;+\r\n"];
+  const reads = [];
+  const h2 = recordingHost();
+  h2.fetch = (url) => { reads.push(url); return Promise.resolve(files[Math.min(reads.length - 1, 1)]); };
+  const e2 = new rt.Engine(h2);
+  e2.load("Button 'Own' ;Read 'button.txt' true; Timer 0 300000; Set Timer0={Read 'button.txt' true; Timer 0 300000}; ");
+  await new Promise((r) => setImmediate(r));
+  assert.deepStrictEqual(e2.buttons.map((b) => b.name), ['Own', 'A', 'B']);
+  assert.deepStrictEqual(e2.images, ['a.gif']);
+  h2.advance(300000);
+  await new Promise((r) => setImmediate(r));
+  assert.deepStrictEqual(reads, ['button.txt', 'button.txt']);
+  assert.deepStrictEqual(e2.buttons.map((b) => b.name), ['Own', 'C'], 'a new reading replaces what the last one made');
+  assert.strictEqual(h2.timers.filter((t) => !t.done && !t.cancelled).length, 1, 'and the timer is armed again');
+});
+
+test('a file that cannot be read is reported, the project stays', async () => {
+  const h = recordingHost();
+  h.fetch = () => Promise.reject(new Error('status 404'));
+  const e = new rt.Engine(h);
+  e.load("Button 'A' ;Read 'missing.txt' true;");
+  await new Promise((r) => setImmediate(r));
+  assert.deepStrictEqual(e.buttons.map((b) => b.name), ['A']);
+  assert.match(h.of('warn')[0][1], /could not read missing\.txt: status 404/);
+  assert.deepStrictEqual(h.of('status'), [['status', 'The input file missing.txt could not be read.']]);
+});
+
+test('Pause carries the rest of a block on later; runaway scripts stop', () => {
+  const { e, host } = project('');
+  e.load("Output 1 'a'; Pause 200; Output 1 'b';");
+  assert.deepStrictEqual(host.of('log'), [['log', 'a']]);
+  host.advance(200);
+  assert.deepStrictEqual(host.of('log'), [['log', 'a'], ['log', 'b']]);
+  e.load('Set loop={Add n 1; Call loop;}; Call loop;');
+  assert.ok(e.vars.n > 0 && e.vars.n <= 20, String(e.vars.n));
+  e.load("Set wide={Add w 1; Call wide; Call wide;}; Call wide;");
+  assert.ok(e.vars.w <= 10000, String(e.vars.w));
+  e.load("Script JavaScript 'document.title=1'; Script VelkoScript 'Output 1 \\'inner\\'';");
+  assert.deepStrictEqual(host.of('js'), [['js', 'document.title=1']]);
+  assert.deepStrictEqual(host.of('log').pop(), ['log', 'inner']);
+});
+
+test('dynamic text uses the configurable names', () => {
+  const { e } = project("Set Day0='Dimanche'; Set Month11='d\u00e9cembre'; Set PM='p.m.';");
+  const d = new Date(2026, 11, 6, 15, 4, 5); // a Sunday afternoon
+  const t = (s) => rt.expandText(s, d, e.names, e.vars);
+  assert.strictEqual(t('${date.%A} ${date.%w} ${date.%d} ${date.%B} ${date.%m} ${date.%y} ${date.%Y}'), 'Dimanche 0 06 d\u00e9cembre 12 26 2026');
+  assert.strictEqual(t('${date.%I:%M %p} ${date.%H:%M:%S}'), '03:04 p.m. 15:04:05');
+  assert.strictEqual(t('${date.%c}'), 'Dimanche d\u00e9cembre 6 15:04:05 2026');
+  assert.strictEqual(t('${date.%d/%m/%y}'), '06/12/26');
+  assert.strictEqual(t('no tokens, ${unknown} and $ { x }'), 'no tokens, ${unknown} and $ { x }');
+  e.load('Set score=12;');
+  assert.strictEqual(t('Score ${score}'), 'Score 12');
+});
+
+test('Set refresh asks for redrawing at its interval; a second Button of one name replaces the first', () => {
+  const { e, host } = project("Button 'A' Color=0x0000FF ;Button 'B' ;");
+  e.load("Set refresh=5000; Button 'a' Color=0x00FF00 ;");
+  assert.deepStrictEqual(host.of('refresh'), [['refresh', 5000]]);
+  assert.deepStrictEqual(e.buttons.map((b) => [b.name, b.look(0).color]), [['a', 0x00FF00], ['B', 0xC0C0C0]]);
+});
