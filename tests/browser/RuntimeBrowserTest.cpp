@@ -19,6 +19,8 @@
 #include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
+#include "ui/App.h"
+#include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
 
 using browser::Browser;
@@ -327,6 +329,66 @@ TEST_F(RuntimePage, InternalPreviewInjectsTheRuntime) {
   // A help page afterwards gets nothing injected.
   info.Navigate(dir.filePath("help.html"));
   EXPECT_FALSE(info.runtimeInjected());
+  qputenv("VELKOBUTTON_NO_BROWSER", "1");
+}
+
+// The demo project previewed inside the program: the real window, its
+// Preview command, the runtime taken from the program's directory.
+TEST_F(RuntimePage, DemoInTheInternalPreview) {
+  for (const char* f :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    ASSERT_TRUE(WriteBytes(dir.filePath(f), "applet"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  QDir().mkpath(dir.filePath("Help"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("Help/index.html"), "<html><body>Index</body></html>"));
+  platform.previewDir = dir.filePath("Preview/").toStdString();
+  qunsetenv("VELKOBUTTON_NO_BROWSER");
+  {
+    AppOptions options;
+    options.splash = false;
+    options.registerFileType = false;
+    options.singleInstance = false;
+    options.newOpenDialog = false;
+    App editor(platform, options);
+    ASSERT_TRUE(editor.InitInstance({}));
+    KesWndInfo* info = editor.frame()->info();
+    ASSERT_TRUE(info->browserAvailable());
+    ASSERT_TRUE(editor.doc().OnOpenDocument(VB_SOURCE_DIR "/examples/demo.but"));
+    bool loaded = false;
+    QObject::connect(info, &KesWndInfo::loadFinished, [&](bool) { loaded = true; });
+    editor.OnPreview();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(info->runtimeInjected());
+    EXPECT_TRUE(info->lastAddress().endsWith("~VelkoButton.html"));
+    ASSERT_TRUE(
+        WaitFor([&] { return loaded && info->currentUrl().endsWith("~VelkoButton.html"); }, 20000));
+    QWebEnginePage* p = info->view()->page();
+    auto js = [&](const QString& e) {
+      QVariant result;
+      bool done = false;
+      p->runJavaScript(e, [&](const QVariant& v) {
+        result = v;
+        done = true;
+      });
+      WaitFor([&] { return done; });
+      return result;
+    };
+    ASSERT_TRUE(
+        WaitFor([&] { return js("document.querySelectorAll('canvas').length").toInt() == 1; }));
+    // Many colours drawn: buttons, not an empty box.
+    EXPECT_GT(js("(function(){var c=document.querySelector('canvas');var d=c.getContext('2d')"
+                 ".getImageData(0,0,c.width,c.height).data;var s={};for(var i=0;i<d.length;"
+                 "i+=4)s[d[i]+','+d[i+1]+','+d[i+2]]=1;return Object.keys(s).length;})()")
+                  .toInt(),
+              8);
+    // The page file is the one the engine writes, without the runtime's line.
+    QFile file(dir.filePath("Preview/~VelkoButton.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), editor.doc().BuildHtml(1));
+    browser::Pause(200);
+    editor.frame()->grab().save(QStringLiteral(VB_GALLERY_DIR "/demo-internal-preview.png"));
+    editor.ExitInstance();
+  }
   qputenv("VELKOBUTTON_NO_BROWSER", "1");
 }
 
