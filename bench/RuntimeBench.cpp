@@ -8,7 +8,6 @@
 // before the runtime starts (loading and parsing the HTML), runtime_ms the
 // runtime's own start-up: parameters, script, first drawing.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
@@ -122,10 +121,7 @@ BENCHMARK(BM_RuntimeFirstDraw)
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  browser::PrepareEnvironment();
   QApplication app(argc, argv);
   QTemporaryDir dir;
   QFile::copy(QStringLiteral(VB_SOURCE_DIR "/runtime/velkobutton.js"),

@@ -3,6 +3,8 @@
 // and the navigations and console lines the page produces, recorded.
 #pragma once
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -42,6 +44,31 @@ inline void Pause(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
+}
+
+// The value of a JavaScript expression in `page` (an invalid QVariant on
+// timeout).
+inline QVariant RunJs(QWebEnginePage* page, const QString& expression, int ms = 10000) {
+  QVariant result;
+  bool done = false;
+  auto alive = std::make_shared<bool>(true);
+  page->runJavaScript(expression, [&, alive](const QVariant& v) {
+    if (!*alive) return;
+    result = v;
+    done = true;
+  });
+  WaitFor([&] { return done; }, ms);
+  *alive = false;
+  return result;
+}
+
+// Before the application is made: the offscreen platform unless another is
+// asked for, the web engine's sandbox off for root, shared GL contexts.
+inline void PrepareEnvironment() {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 // The page records, and refuses, every navigation away from the page it was
@@ -122,19 +149,7 @@ class Browser {
   }
 
   // The value of a JavaScript expression (an invalid QVariant on timeout).
-  QVariant Js(const QString& expression, int ms = 10000) {
-    QVariant result;
-    bool done = false;
-    auto alive = std::make_shared<bool>(true);
-    page_->runJavaScript(expression, [&, alive](const QVariant& v) {
-      if (!*alive) return;
-      result = v;
-      done = true;
-    });
-    WaitFor([&] { return done; }, ms);
-    *alive = false;
-    return result;
-  }
+  QVariant Js(const QString& expression, int ms = 10000) { return RunJs(page_, expression, ms); }
 
   // Number of canvases the runtime has put into the page.
   int Canvases() { return Js("document.querySelectorAll('canvas').length").toInt(); }

@@ -310,16 +310,7 @@ TEST_F(RuntimePage, InternalPreviewInjectsTheRuntime) {
   EXPECT_TRUE(info.runtimeInjected());
   ASSERT_TRUE(WaitFor([&] { return loaded; }, 20000));
   QWebEnginePage* p = info.view()->page();
-  auto js = [&](const QString& e) {
-    QVariant result;
-    bool done = false;
-    p->runJavaScript(e, [&](const QVariant& v) {
-      result = v;
-      done = true;
-    });
-    WaitFor([&] { return done; });
-    return result;
-  };
+  auto js = [&](const QString& e) { return browser::RunJs(p, e); };
   EXPECT_TRUE(
       WaitFor([&] { return js("document.querySelectorAll('canvas').length").toInt() == 1; }));
   const QVariantList rgba = js("(function(){var d=document.querySelector('canvas').getContext('2d')"
@@ -369,16 +360,7 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     ASSERT_TRUE(
         WaitFor([&] { return loaded && info->currentUrl().endsWith("~VelkoButton.html"); }, 20000));
     QWebEnginePage* p = info->view()->page();
-    auto js = [&](const QString& e) {
-      QVariant result;
-      bool done = false;
-      p->runJavaScript(e, [&](const QVariant& v) {
-        result = v;
-        done = true;
-      });
-      WaitFor([&] { return done; });
-      return result;
-    };
+    auto js = [&](const QString& e) { return browser::RunJs(p, e); };
     ASSERT_TRUE(
         WaitFor([&] { return js("document.querySelectorAll('canvas').length").toInt() == 1; }));
     // Many colours drawn: buttons, not an empty box.
