@@ -6,7 +6,7 @@
  * script (keywords as words or as numeric tokens), draws the buttons on a <canvas> placed
  * in the applet's fallback content and makes them react to the mouse and the keyboard.
  *
- * Plain ES2019, no dependencies. The pure parts (tokenizer, parser, engine, audio decoder)
+ * Plain ES2019, no dependencies, ASCII only (pages of any encoding load it alike). The pure parts (tokenizer, parser, engine, audio decoder)
  * are exported through module.exports when the file is loaded by Node for its tests.
  * The language it reads is described in docs/velkoscript.md.
  */
@@ -180,7 +180,7 @@
     const list = [];
     const t = st.tokens;
     while (st.i < t.length) {
-      if (t[st.i].k === '}') { if (depth > 0) return list; return list; }
+      if (t[st.i].k === '}') return list; // the caller deals with it
       if (t[st.i].k === ';') { st.i++; continue; }
       const items = [];
       const first = t[st.i];
@@ -281,6 +281,9 @@
         const name = textOf(a[0]);
         if (name === null) return fail(st, 'button without a name');
         const cmd = { op: op, name: name };
+        // The project's own statement names its background without quotes; a user's
+        // button is always quoted, so one called 'Background' stays a button.
+        if (op === 'button' && a[0].k === 'w' && /^background$/i.test(name)) cmd.background = true;
         readProperties(items.slice(items.indexOf(a[0]) + 1), cmd, st);
         return cmd;
       }
@@ -483,7 +486,7 @@
 
   const SEGMENT_BASE = [0, 132, 396, 924, 1980, 4092, 8316, 16764];
 
-  // One µ-law byte as a 16-bit linear sample (-32124 .. 32124).
+  // One mu-law byte as a 16-bit linear sample (-32124 .. 32124).
   function ulawToLinear(u) {
     const v = ~u & 0xFF;
     const e = (v >> 4) & 7;
@@ -500,7 +503,7 @@
     return ((b[o] << 24) >>> 0) + (b[o + 1] << 16) + (b[o + 2] << 8) + b[o + 3];
   }
 
-  // Decodes a Sun audio file (8000 Hz, mono, µ-law) into float samples; null when the bytes
+  // Decodes a Sun audio file (8000 Hz, mono, mu-law) into float samples; null when the bytes
   // are not such a file. The sample rates 8001 to 8012 are accepted as 8000.
   function decodeAu(bytes) {
     const b = bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes);
@@ -597,10 +600,6 @@
     if (res.warnings.length > MAX_WARNINGS) this.warn('VelkoButton: ' + (res.warnings.length - MAX_WARNINGS) + ' further problems in the script were skipped');
     this.run(res.commands, null);
     return res;
-  };
-
-  Engine.prototype.find = function (name) {
-    return this.byName[String(name).toLowerCase()] || null;
   };
 
   // Runs a list of commands; a Pause carries the rest on after its interval.
@@ -707,7 +706,14 @@
     this.changed();
   };
 
+  // Every change of the model counts up `version`, so that the page redoes its costlier
+  // checks (is there a clock to tick?) only after one.
+  Engine.prototype.redraw = function () {
+    if (this.host.draw) this.host.draw();
+  };
+
   Engine.prototype.changed = function () {
+    this.version = (this.version || 0) + 1;
     if (this.host.draw) this.host.draw();
   };
 
@@ -766,24 +772,32 @@
     if (this.host.images) this.host.images(list.map(this.resolve, this));
   };
 
-  // A Button statement makes a button, or redefines the one of the same name.
+  // A Button statement makes a button, or redefines the one of the same name; the project's
+  // Background statement makes (or remakes) the background.
   Engine.prototype.defineButton = function (c) {
-    const key = c.name.toLowerCase();
-    let b = this.byName[key];
     const fresh = new Button(c);
     fresh.fromFile = !!this.loadingFile;
-    if (b) {
-      const i = this.buttons.indexOf(b);
-      if (i >= 0) this.buttons[i] = fresh;
-    } else if (key === 'background' && !this.background) {
+    if (c.background) {
       fresh.isBackground = true;
       this.background = fresh;
-    } else this.buttons.push(fresh);
-    if (this.background === b && b) { fresh.isBackground = true; this.background = fresh; }
+      this.changed();
+      return;
+    }
+    const key = c.name.toLowerCase();
+    const old = this.byName[key];
+    const i = old ? this.buttons.indexOf(old) : -1;
+    if (i >= 0) this.buttons[i] = fresh;
+    else this.buttons.push(fresh);
     this.byName[key] = fresh;
     const leave = this.vars[key + '.leave'];
     if (leave && leave.script) fresh.leave = leave.script;
     this.changed();
+  };
+
+  // PropSet of the background changes it too.
+  Engine.prototype.find = function (name) {
+    const key = String(name).toLowerCase();
+    return this.byName[key] || (key === 'background' ? this.background : null);
   };
 
   Engine.prototype.propSet = function (c) {
@@ -877,7 +891,7 @@
     b.hover = true;
     b.forced = undefined;
     if (!b.selected) this.run(b.events(1), b);
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.leaveButton = function (b) {
@@ -887,7 +901,7 @@
     b.forced = undefined;
     if (this.host.status) this.host.status('');
     this.run(b.leave, b);
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.press = function (b) {
@@ -895,7 +909,7 @@
     if (b.pressed) return;
     b.pressed = true;
     if (!b.selected) this.run(b.events(2), b);
-    this.changed();
+    this.redraw();
   };
 
   // Release over the button: the click. Push buttons run their Up block; a check box
@@ -922,12 +936,12 @@
       b.selected = false;
       this.run(b.events(0), b);
     }
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.cancelPress = function (b) {
     b.pressed = false;
-    this.changed();
+    this.redraw();
   };
 
   Engine.prototype.click = function (b, depth) {
@@ -941,7 +955,7 @@
     if (s === 2) { b.selected = true; b.forced = undefined; }
     else if (s === 0) { b.selected = false; b.forced = b.hover ? undefined : undefined; b.pressed = false; }
     else if (s === 1) { b.selected = false; b.forced = 1; }
-    this.changed();
+    this.redraw();
   };
 
   // The topmost visible button under a point (the background is not one).
@@ -1132,6 +1146,7 @@
 
   let audioContext = null;
   const playing = Object.create(null);
+  const decoded = Object.create(null); // address -> promise of its decoded sound
 
   function audioHost(mode, url) {
     const old = playing[url];
@@ -1150,18 +1165,30 @@
     if (audioContext.state === 'suspended') audioContext.resume();
     const entry = { stop: function () { entry.stopped = true; if (entry.node) entry.node.stop(); } };
     playing[url] = entry;
-    fetchBytes(url).then(function (bytes) {
+    decoded[url] = decoded[url] || fetchBytes(url).then(function (bytes) {
       const d = decodeAu(bytes);
-      if (!d || entry.stopped) return;
-      const buf = audioContext.createBuffer(1, Math.max(1, d.samples.length), d.sampleRate);
-      buf.getChannelData(0).set(d.samples);
+      if (!d) throw new Error('not an 8000 Hz mono mu-law .au file');
+      const b = audioContext.createBuffer(1, Math.max(1, d.samples.length), d.sampleRate);
+      b.getChannelData(0).set(d.samples);
+      return b;
+    });
+    decoded[url].then(function (buf) {
+      if (entry.stopped) return;
       const node = audioContext.createBufferSource();
       node.buffer = buf;
       node.loop = mode === 1;
       node.connect(audioContext.destination);
       node.start();
       entry.node = node;
-    }).catch(function (e) { console.warn('VelkoButton: could not play ' + url + ': ' + e.message); });
+    }).catch(function (e) {
+      delete decoded[url];
+      console.warn('VelkoButton: could not play ' + url + ': ' + e.message);
+    });
+  }
+
+  // Browsers start sound only after a user gesture: the first press on the page resumes it.
+  function wakeAudio() {
+    if (audioContext && audioContext.state === 'suspended') audioContext.resume();
   }
 
   function fetchBytes(url) {
@@ -1232,6 +1259,8 @@
       return engine.images[ref] !== undefined && engine.images[ref] !== '' ? resolve(engine.images[ref]) : null;
     };
     let animating = false;
+    let checkedVersion = -1;
+    let clock = false;
 
     // Image number or address to something drawable: the current frame of an animated GIF,
     // or the loaded image. Loading redraws.
@@ -1304,7 +1333,7 @@
       syncKeys();
       const bg = engine.background;
       canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown()) : bg ? bg.cursorOf(0) : 'default';
-      const clock = engine.hasClock();
+      if (engine.version !== checkedVersion) { checkedVersion = engine.version; clock = engine.hasClock(); }
       if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
     }
@@ -1387,6 +1416,7 @@
     });
     canvas.addEventListener('mouseleave', function () { if (!drag) hoverTo(null); });
     canvas.addEventListener('mousedown', function (ev) {
+      wakeAudio();
       if (ev.button !== 0) return;
       const p = at(ev);
       const b = engine.hit(p.x, p.y);
@@ -1437,6 +1467,7 @@
       el.addEventListener('focus', function () { canvas.style.outline = '1px dotted #000'; hoverTo(b); });
       el.addEventListener('blur', function () { canvas.style.outline = ''; if (hovered === b) hoverTo(null); });
       el.addEventListener('keydown', function (ev) {
+        wakeAudio();
         if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); engine.press(b); if (ev.key === 'Enter') engine.release(b); }
       });
       el.addEventListener('keyup', function (ev) {

@@ -172,3 +172,36 @@ test('Set refresh asks for redrawing at its interval; a second Button of one nam
   assert.deepStrictEqual(host.of('refresh'), [['refresh', 5000]]);
   assert.deepStrictEqual(e.buttons.map((b) => [b.name, b.look(0).color]), [['a', 0x00FF00], ['B', 0xC0C0C0]]);
 });
+
+test('the file runs as a plain script, and a second copy leaves the first in charge', () => {
+  const fs = require('fs');
+  const vm = require('vm');
+  const file = require('path').join(__dirname, '..', '..', 'runtime', 'velkobutton.js');
+  const code = fs.readFileSync(file, 'utf8');
+  assert.ok(Buffer.byteLength(code) < 80 * 1024, 'under 80 KB');
+  assert.ok(/^[\x00-\x7F]*$/.test(code), 'ASCII only, whatever the encoding of the page');
+  let started = 0;
+  const window = {
+    document: { readyState: 'complete', getElementsByTagName: () => { started++; return []; }, addEventListener() {} }
+  };
+  window.window = window;
+  const context = vm.createContext(window);
+  vm.runInContext(code, context);
+  const first = window.VelkoButtonRuntime;
+  assert.strictEqual(typeof first.parse, 'function');
+  vm.runInContext(code, context);
+  assert.strictEqual(window.VelkoButtonRuntime, first);
+  assert.strictEqual(started, 1);
+});
+
+test('the project\'s Background statement is the background; a button called Background stays a button', () => {
+  const { e } = project("Button Background Width=100 Height=80 Color=0x102040 BorderStyle=None Drag=2 Event {Cursor 0;} ;" +
+    "Button 'Background' Y=40 Color=0xFF0000 ;");
+  assert.strictEqual(e.background.look(0).color, 0x102040);
+  assert.deepStrictEqual(e.buttons.map((b) => b.name), ['Background']);
+  assert.strictEqual(e.hit(5, 5), null, 'the background takes no mouse');
+  assert.strictEqual(e.hit(5, 45).look(0).color, 0xFF0000);
+  e.load('Button Background Color=0x00FF00 ;');
+  assert.strictEqual(e.background.look(0).color, 0x00FF00);
+  assert.strictEqual(e.buttons.length, 1);
+});

@@ -41,7 +41,7 @@ const KINDS = [
   ["StateSet 'Menu' 2;", "104 'Menu' 2;", { op: 'stateset', name: 'Menu', state: 2 }],
   ['Button Background Width=100 Height=40 Color=0x808080 BorderStyle=None Drag=2 Event {Cursor 0;} ImageStyle=Tile Image=0 ;',
     '100 Background 5 100 6 40 9 0x808080 26 0 8 2 34 {6 0;} 21 1 20 0 ;',
-    { op: 'button', name: 'Background', base: { props: { width: 100, height: 40, color: 0x808080, borderStyle: 0, drag: 2, imageStyle: 1, image: 0 }, events: [{ op: 'cursor', cursor: 0 }] } }]
+    { op: 'button', name: 'Background', background: true, base: { props: { width: 100, height: 40, color: 0x808080, borderStyle: 0, drag: 2, imageStyle: 1, image: 0 }, events: [{ op: 'cursor', cursor: 0 }] } }]
 ];
 
 test('every statement kind reads the same from words and from tokens', () => {
