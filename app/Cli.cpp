@@ -20,8 +20,8 @@ namespace {
 const char* const kUsage =
     "usage: velkobutton [PROJECT.but]                  start the editor\n"
     "       velkobutton export [--format page|preview|segment|input|project|resources]\n"
-    "                          [--output FILE] [PROJECT.but]\n"
-    "       velkobutton publish PROJECT.but FOLDER [--name PAGE.html]\n"
+    "                          [--output FILE] [--runtime|--no-runtime] [PROJECT.but]\n"
+    "       velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--runtime|--no-runtime]\n"
     "       velkobutton audio FILE.au [--wave OUT.wav]\n"
     "       velkobutton --version\n";
 
@@ -46,7 +46,10 @@ bool LoadProject(Doc& doc, const std::string& project) {
   return doc.OnOpenDocument(project);
 }
 
-int Export(const std::vector<std::string>& args) {
+int Export(const std::vector<std::string>& givenArgs) {
+  std::vector<std::string> args = givenArgs;
+  int runtime = KesDoc::kRuntimeFromSettings;
+  TakeRuntimeFlags(args, runtime);
   std::string format = "page", output, project;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -76,6 +79,7 @@ int Export(const std::vector<std::string>& args) {
   app.ReadSettings();
   Doc doc(app);
   app.setCurrentDoc(&doc);
+  doc.runtimeChoice = runtime;
   if (!LoadProject(doc, project)) return 1;
 
   std::string bytes;

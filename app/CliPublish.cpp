@@ -50,8 +50,25 @@ bool Parse(const std::vector<std::string>& args, const std::string& option,
 
 }  // namespace
 
-int RunPublish(const std::vector<std::string>& args) {
-  static const char* const kUsage = "velkobutton publish PROJECT.but FOLDER [--name PAGE.html]";
+void TakeRuntimeFlags(std::vector<std::string>& args, int& choice) {
+  std::vector<std::string> rest;
+  for (std::string& a : args) {
+    if (a == "--runtime")
+      choice = KesDoc::kRuntimeOn;
+    else if (a == "--no-runtime")
+      choice = KesDoc::kRuntimeOff;
+    else
+      rest.push_back(std::move(a));
+  }
+  args.swap(rest);
+}
+
+int RunPublish(const std::vector<std::string>& givenArgs) {
+  static const char* const kUsage =
+      "velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--runtime|--no-runtime]";
+  std::vector<std::string> args = givenArgs;
+  int runtime = KesDoc::kRuntimeFromSettings;
+  TakeRuntimeFlags(args, runtime);
   std::vector<std::string> positional;
   std::string name, problem;
   bool named = false;
@@ -68,6 +85,7 @@ int RunPublish(const std::vector<std::string>& args) {
   app.ReadSettings();
   Doc doc(app);
   app.setCurrentDoc(&doc);
+  doc.runtimeChoice = runtime;
   if (!doc.OnOpenDocument(project)) return 1;
 
   const std::string html = doc.BuildHtml(0);

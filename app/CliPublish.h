@@ -4,11 +4,16 @@
 #include <string>
 #include <vector>
 
-// velkobutton publish PROJECT.but FOLDER [--name PAGE.html]
+// Takes --runtime and --no-runtime out of `args`: the last one given sets
+// `choice` (a KesDoc::RuntimeChoice), otherwise it is left alone.
+void TakeRuntimeFlags(std::vector<std::string>& args, int& choice);
+
+// velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--runtime|--no-runtime]
 // Writes the complete page into FOLDER and stages every file it needs beside
-// it. Exit status 0 when everything is in place, 1 when the project cannot be
-// read, the page cannot be written or any file is missing or cannot be copied
-// (the others are still copied), 2 for wrong arguments.
+// it; with the JavaScript runtime, its script line and file too. Exit status
+// 0 when everything is in place, 1 when the project cannot be read, the page
+// cannot be written or any file is missing or cannot be copied (the others
+// are still copied), 2 for wrong arguments.
 int RunPublish(const std::vector<std::string>& args);
 
 // velkobutton audio FILE.au [--wave OUT.wav]

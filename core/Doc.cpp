@@ -350,6 +350,7 @@ std::string Doc::BuildHtml(int mode) {
     h += "<BLOCKQUOTE>" + eol + "<HR>" + eol + set.nonJavaMessage + eol + "<HR>" + eol +
          "</BLOCKQUOTE>" + eol;
   h += "</APPLET>" + eol;
+  if (WantsRuntime()) h += kRuntimeLine + eol;
   if (mode == 1) h += "</CENTER>" + eol;
   if (mode != 2) h += "</BODY>" + eol + "</HTML>" + eol;
   return h;
@@ -362,6 +363,7 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
   list.push_back(programDir + internal + ".jar");
   list.push_back(programDir + internal + ".cab");
   list.push_back(programDir + "VelkoJfc2.class");
+  if (WantsRuntime()) list.push_back(programDir + kRuntimeFile);
   const std::string root = DriveRoot();
   if (generateInput == 1 && !IsAddress(inputFilePath, root)) list.push_back(inputFilePath);
 

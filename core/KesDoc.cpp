@@ -49,6 +49,11 @@ std::string KesDoc::DriveRoot() const {
   return app_.platform().CurrentDriveRoot();
 }
 
+bool KesDoc::WantsRuntime() const {
+  if (runtimeChoice == kRuntimeFromSettings) return app_.settings().html5Runtime == 1;
+  return runtimeChoice == kRuntimeOn;
+}
+
 bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
   list.clear();
   return true;

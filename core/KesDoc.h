@@ -60,6 +60,17 @@ class KesDoc : public DocumentBase {
   std::string inputFilePath;      // never changed by the program
   int32_t generateInput = 0;      // never changed by the program
 
+  // The JavaScript runtime that draws the buttons in browsers without Java:
+  // whether pages carry its script line and the resource list names its file.
+  // The setting decides unless a caller (the command line, external preview)
+  // chooses for the document.
+  enum RuntimeChoice : int { kRuntimeFromSettings = -1, kRuntimeOff = 0, kRuntimeOn = 1 };
+  int runtimeChoice = kRuntimeFromSettings;
+  bool WantsRuntime() const;
+  static constexpr const char* kRuntimeFile = "velkobutton.js";
+  // The line that follows the applet's end tag.
+  static constexpr const char* kRuntimeLine = "<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>";
+
   // Slots in their order.
   virtual bool GetResourceFiles(std::vector<std::string>& list);
   virtual bool CopyResourcesTo(const std::string& directory);

@@ -212,11 +212,19 @@ bool App::OnFileSaveAs() {
 // ---------------------------------------------------------------------------
 // Preview
 
-std::string App::WritePreview() {
+std::string App::WritePreview(bool external) {
   const std::string folder = platform().PreviewDir();
   if (!MakeStagingDirectory(folder)) return std::string();
   CommitPages();
   std::string page = folder + "~" + version::kInternalName + ".html";
+  // An outside browser needs the runtime's line and file; the internal
+  // preview has the runtime injected and keeps the page as the settings make it.
+  struct RuntimeFor {
+    KesDoc& doc;
+    int saved;
+    ~RuntimeFor() { doc.runtimeChoice = saved; }
+  } restore{*doc_, doc_->runtimeChoice};
+  if (external) doc_->runtimeChoice = KesDoc::kRuntimeOn;
   if (!doc_->SaveHtml(page, false, true)) return std::string();
   if (!doc_->CopyResourcesTo(folder)) {
     platform().MessageBox(msg::kPreviewCopyFailed, MsgButtons::Ok, MsgIcon::Stop);
@@ -228,12 +236,12 @@ std::string App::WritePreview() {
 void App::OnPreview() {
   if (!CommitPages()) return;
   if (BrowserAvailable()) ShowInfoWindow();
-  std::string page = WritePreview();
+  std::string page = WritePreview(!BrowserAvailable());
   if (page.empty()) return;
   currentHelpPage.clear();
   currentHelpAnchor.clear();
   if (BrowserAvailable()) {
-    NavigateInfo(page);
+    NavigateInfo(page, true);
     helpLock = 1;
   } else {
     LaunchBrowser(page);
@@ -241,7 +249,7 @@ void App::OnPreview() {
 }
 
 void App::OnPreviewExternal() {
-  std::string page = WritePreview();
+  std::string page = WritePreview(true);
   if (!page.empty()) LaunchBrowser(page);
 }
 
@@ -323,8 +331,14 @@ bool App::BrowserAvailable() const {
   return frame_ && frame_->browserAvailable();
 }
 
-void App::NavigateInfo(const std::string& address) {
-  if (frame_ && frame_->info()) frame_->info()->Navigate(ToQ(address));
+void App::NavigateInfo(const std::string& address, bool withRuntime) {
+  QString runtime;
+  if (withRuntime) {
+    // A missing runtime leaves the page as a browser without Java shows it.
+    QFile file(ToQ(platform().ProgramDir() + KesDoc::kRuntimeFile));
+    if (file.open(QIODevice::ReadOnly)) runtime = QString::fromUtf8(file.readAll());
+  }
+  if (frame_ && frame_->info()) frame_->info()->Navigate(ToQ(address), runtime);
   emit helpShown(ToQ(address));
 }
 

@@ -64,7 +64,9 @@ class App : public QObject, public KesApp {
   void OnStopPreview();
   // Writes the preview page and stages its files; the page's path, or empty
   // when something failed.
-  std::string WritePreview();
+  // `external`: the page is shown by an outside browser, so it carries the
+  // JavaScript runtime's line and the runtime is staged beside it.
+  std::string WritePreview(bool external);
 
   // Help.
   void ShowContextHelp(int id, std::string* tooltip, bool follow) override;
@@ -80,8 +82,9 @@ class App : public QObject, public KesApp {
 
   // Whether the Info/Preview window can show web pages.
   virtual bool BrowserAvailable() const;
-  // Points the Info/Preview window's browser at `address`.
-  virtual void NavigateInfo(const std::string& address);
+  // Points the Info/Preview window's browser at `address`; `withRuntime`
+  // injects the JavaScript runtime from the program's directory (the preview).
+  virtual void NavigateInfo(const std::string& address, bool withRuntime = false);
   // Brings the Info/Preview window into view when it is hidden.
   virtual void ShowInfoWindow();
   // Shows the status-bar prompt.

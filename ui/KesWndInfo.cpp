@@ -10,6 +10,9 @@
 
 #ifdef VB_HAVE_WEBENGINE
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #endif
 
@@ -64,10 +67,29 @@ KesWndInfo::KesWndInfo(QWidget* parent, bool allowBrowser) : QWidget(parent) {
 
 KesWndInfo::~KesWndInfo() = default;
 
-void KesWndInfo::Navigate(const QString& address) {
+namespace {
+const char* const kRuntimeScriptName = "velkobutton-runtime";
+}
+
+void KesWndInfo::Navigate(const QString& address, const QString& runtime) {
   lastAddress_ = address;
+  runtimeInjected_ = !runtime.isEmpty();
 #ifdef VB_HAVE_WEBENGINE
-  if (browser_) browser_->setUrl(AddressToUrl(address));
+  if (!browser_) return;
+  QWebEngineScriptCollection& scripts = browser_->page()->scripts();
+  for (const QWebEngineScript& old : scripts.find(kRuntimeScriptName)) scripts.remove(old);
+  if (runtimeInjected_) {
+    QWebEngineScript script;
+    script.setName(kRuntimeScriptName);
+    script.setSourceCode(runtime);
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(false);
+    scripts.insert(script);
+  }
+  browser_->setUrl(AddressToUrl(address));
+#else
+  runtimeInjected_ = false;
 #endif
 }
 

@@ -24,12 +24,23 @@ class KesWndInfo : public QWidget {
   bool browserAvailable() const { return browserAvailable_; }
 
   // Loads an address: a local path (with an optional "#anchor") or a URL.
-  void Navigate(const QString& address);
+  // A non-empty `runtime` is the JavaScript runtime's source: it is run in
+  // the loaded page once its document is ready (and on the pages reached from
+  // it), so that a preview page shows working buttons while its file stays
+  // as generated. Without it nothing is injected.
+  void Navigate(const QString& address, const QString& runtime = QString());
   // Goes back one page.
   void GoBack();
 
   // The address given to the last Navigate.
   QString lastAddress() const { return lastAddress_; }
+  // Whether the last Navigate injected the runtime.
+  bool runtimeInjected() const { return runtimeInjected_; }
+#ifdef VB_HAVE_WEBENGINE
+  QWebEngineView* view() const {
+    return browser_;
+  }
+#endif
   // The page the browser shows now (empty without a browser).
   QString currentUrl() const;
 
@@ -40,6 +51,7 @@ class KesWndInfo : public QWidget {
  private:
   bool browserAvailable_ = false;
   QString lastAddress_;
+  bool runtimeInjected_ = false;
   QLabel* placeholder_ = nullptr;
 #ifdef VB_HAVE_WEBENGINE
   QWebEngineView* browser_ = nullptr;

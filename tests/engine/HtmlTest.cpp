@@ -47,6 +47,52 @@ std::string Script0(const std::string& page) {
 
 using Html = NewProject;
 
+// The JavaScript runtime's line follows the applet's end tag in every mode
+// when it is asked for; otherwise the bytes are the classic ones.
+TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
+  const std::string classic[3] = {doc.BuildHtml(0), doc.BuildHtml(1), doc.BuildHtml(2)};
+  const std::string line = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
+  auto withLine = [&](const std::string& page) {
+    std::string s = page;
+    const std::size_t at = s.find("</APPLET>\r\n");
+    return s.replace(at, 11, line);
+  };
+  for (int setting : {1, 0}) {
+    app.settings().html5Runtime = setting;
+    for (int choice : {KesDoc::kRuntimeFromSettings, KesDoc::kRuntimeOn, KesDoc::kRuntimeOff}) {
+      doc.runtimeChoice = choice;
+      const bool on =
+          choice == KesDoc::kRuntimeOn || (choice == KesDoc::kRuntimeFromSettings && setting == 1);
+      for (int mode = 0; mode < 3; ++mode)
+        EXPECT_EQ(doc.BuildHtml(mode), on ? withLine(classic[mode]) : classic[mode])
+            << "setting " << setting << " choice " << choice << " mode " << mode;
+    }
+  }
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  const std::string tail = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
+  const std::string segment = doc.BuildHtml(2);
+  ASSERT_GT(segment.size(), tail.size());
+  EXPECT_EQ(segment.substr(segment.size() - tail.size()), tail);
+  EXPECT_NE(doc.BuildHtml(1).find("</SCRIPT>\r\n</CENTER>\r\n</BODY>"), std::string::npos);
+  // The segment on the clipboard carries it too.
+  ASSERT_TRUE(doc.CopySegmentToClipboard());
+  EXPECT_EQ(platform.clipboardText, doc.BuildHtml(2));
+}
+
+// A project read from its input file gets the line after its short applet.
+TEST_F(Html, RuntimeLineWithReadFromFile) {
+  project().readFromFile = 1;
+  project().inputFile = "button.txt";
+  project().tokenize = 0;
+  project().reloadInterval = 0;
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  EXPECT_NE(doc.BuildHtml(0).find("Read 'button.txt' true; \">\r\n<BLOCKQUOTE>"),
+            std::string::npos);
+  EXPECT_NE(doc.BuildHtml(0).find("</BLOCKQUOTE>\r\n</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\">"
+                                  "</SCRIPT>\r\n</BODY>\r\n</HTML>\r\n"),
+            std::string::npos);
+}
+
 TEST_F(Html, ThreeModesOfANewProject) {
   EXPECT_EQ(doc.BuildHtml(2), kSegment);
   EXPECT_EQ(doc.BuildHtml(0), "<HTML>\r\n" + kBody + kSegment + "</BODY>\r\n</HTML>\r\n");

@@ -92,3 +92,21 @@ TEST_F(Resources, ReadFromFilePageListsTheLastParameters) {
   doc.BuildHtml(0);
   EXPECT_EQ(List().back(), "/img/a.gif");
 }
+
+TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
+  up().image->file = "/img/a.gif";
+  doc.BuildHtml(0);
+  const std::vector<std::string> classic = List();
+  std::vector<std::string> expected = applet;
+  expected.push_back("/opt/vb/velkobutton.js");
+  expected.push_back("/img/a.gif");
+  app.settings().html5Runtime = 1;
+  EXPECT_EQ(List(), expected);
+  doc.runtimeChoice = KesDoc::kRuntimeOff;
+  EXPECT_EQ(List(), classic);
+  app.settings().html5Runtime = 0;
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  EXPECT_EQ(List(), expected);
+  doc.runtimeChoice = KesDoc::kRuntimeFromSettings;
+  EXPECT_EQ(List(), classic);
+}

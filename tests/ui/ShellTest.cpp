@@ -52,9 +52,13 @@ class HelpApp : public App {
  public:
   HelpApp(Platform& p, bool browser) : App(p, Quiet()), browser_(browser) {}
   bool BrowserAvailable() const override { return browser_; }
-  void NavigateInfo(const std::string& address) override { navigated.push_back(address); }
+  void NavigateInfo(const std::string& address, bool withRuntime) override {
+    navigated.push_back(address);
+    withRuntimes.push_back(withRuntime);
+  }
   void ShowInfoWindow() override { ++infoShown; }
   std::vector<std::string> navigated;
+  std::vector<bool> withRuntimes;
   int infoShown = 0;
 
  private:
@@ -437,14 +441,20 @@ TEST(ShellBrowser, ArgumentFormsOfTheConfiguredBrowser) {
   EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
 }
 
+QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const char* const kProgramFiles[] = {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab",
+                                     "VelkoJfc2.class", "velkobutton.js"};
+
 TEST(ShellPreview, WithoutABrowserThePageGoesToTheExternalBrowser) {
   QTemporaryDir dir;
   TestPlatform platform;
   platform.programDir = dir.path().toStdString() + "/";
   platform.previewDir = dir.path().toStdString() + "/Preview/";
-  for (const char* f :
-       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
-    WriteText(dir.path() + "/" + f, "applet");
+  for (const char* f : kProgramFiles) WriteText(dir.path() + "/" + f, "applet");
   HelpApp app(platform, false);
   app.doc().OnNewDocument();
   app.OnPreview();
@@ -454,7 +464,52 @@ TEST(ShellPreview, WithoutABrowserThePageGoesToTheExternalBrowser) {
   EXPECT_EQ(platform.shellOpens[0], page);
   EXPECT_TRUE(QFile::exists(QString::fromStdString(page)));
   EXPECT_TRUE(QFile::exists(dir.path() + "/Preview/VelkoButton.jar"));
+  // An outside browser gets the runtime beside the page.
+  EXPECT_TRUE(QFile::exists(dir.path() + "/Preview/velkobutton.js"));
+  EXPECT_TRUE(ReadBytes(QString::fromStdString(page))
+                  .contains("</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n</CENTER>"));
   EXPECT_EQ(app.helpLock, 0);
+}
+
+TEST(ShellPreview, ExternalPreviewCarriesTheRuntimeInternalInjectsIt) {
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.programDir = dir.path().toStdString() + "/";
+  platform.previewDir = dir.path().toStdString() + "/Preview/";
+  for (const char* f : kProgramFiles) WriteText(dir.path() + "/" + f, "applet");
+  WriteText(dir.path() + "/Help/index.html", "<html></html>");
+  HelpApp app(platform, true);
+  app.doc().OnNewDocument();
+  const QString page = dir.path() + "/Preview/~VelkoButton.html";
+
+  app.OnPreviewExternal();
+  ASSERT_EQ(platform.shellOpens.size(), 1u);
+  const QByteArray external = ReadBytes(page);
+  EXPECT_EQ(external.count("<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n"), 1);
+  EXPECT_EQ(ReadBytes(dir.path() + "/Preview/velkobutton.js"), "applet");
+  // The override lasts for that preview only.
+  EXPECT_EQ(app.doc().runtimeChoice, KesDoc::kRuntimeFromSettings);
+  EXPECT_EQ(app.doc().BuildHtml(0).find("<SCRIPT"), std::string::npos);
+
+  // The internal preview's page is the classic one; the runtime is injected.
+  QFile::remove(dir.path() + "/Preview/velkobutton.js");
+  app.OnPreview();
+  ASSERT_EQ(app.navigated.size(), 1u);
+  EXPECT_TRUE(app.withRuntimes[0]);
+  EXPECT_EQ(ReadBytes(page), QByteArray::fromStdString(app.doc().BuildHtml(1)));
+  EXPECT_FALSE(ReadBytes(page).contains("<SCRIPT"));
+  EXPECT_FALSE(QFile::exists(dir.path() + "/Preview/velkobutton.js"));
+
+  // With the setting on, both pages carry the line and the file is staged.
+  app.settings().html5Runtime = 1;
+  app.OnPreview();
+  EXPECT_TRUE(ReadBytes(page).contains("<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>"));
+  EXPECT_TRUE(QFile::exists(dir.path() + "/Preview/velkobutton.js"));
+  EXPECT_TRUE(platform.messages.empty());
+
+  // Help pages are shown without it.
+  app.OnStopPreview();
+  EXPECT_FALSE(app.withRuntimes.back());
 }
 
 TEST(ShellPreview, InternalPreviewLocksHelpAndStagingFailureStops) {

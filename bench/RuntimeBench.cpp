@@ -1,0 +1,137 @@
+// The JavaScript runtime in the browser engine: reading the parameters,
+// parsing the script and drawing the buttons for the first time, on a page
+// of 100 buttons and on one of 10,000. The time is measured inside the page,
+// from the start of the navigation until the runtime's DOMContentLoaded
+// handler has finished (a listener added after the runtime's runs then), and
+// until the first animation frame after it, so that it leaves out the
+// round trips between the program and the engine. parsed_ms is the part
+// before the runtime starts (loading and parsing the HTML), runtime_ms the
+// runtime's own start-up: parameters, script, first drawing.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "browser/BrowserPage.h"
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "groups/button/PropButton.h"
+#include "groups/project/PropProject.h"
+#include "support/TestPlatform.h"
+
+namespace {
+
+QTemporaryDir* gDir = nullptr;
+browser::Browser* gBrowser = nullptr;
+
+// Records when the page has been parsed: its listener comes before the
+// runtime's, so it runs first.
+const char* const kParsed =
+    "<SCRIPT>document.addEventListener('DOMContentLoaded',function(){"
+    "window.vbParsed=performance.now();});</SCRIPT>\r\n";
+// Records when the runtime's start-up handler is done and the next frame.
+const char* const kTiming =
+    "<SCRIPT>document.addEventListener('DOMContentLoaded',function(){"
+    "window.vbReady=performance.now();requestAnimationFrame(function(){"
+    "window.vbFrame=performance.now();});});</SCRIPT>\r\n";
+
+// The page of a project of `buttons` buttons: a column for a few, a grid of
+// 10 x 10 pixel buttons for many.
+QString WritePage(int buttons) {
+  TestPlatform platform;
+  KesApp app(platform);
+  Doc doc(app);
+  app.setCurrentDoc(&doc);
+  doc.OnNewDocument();
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  const bool grid = buttons > 200;
+  if (grid) {
+    doc.project()->layout = 2;
+    doc.project()->projectWidth = 1000;
+    doc.project()->projectHeight = (buttons + 99) / 100 * 10;
+  }
+  for (int i = 1; i < buttons; ++i) doc.InsertButton(doc.CreateButton());
+  if (grid)
+    for (int i = 0; i < buttons; ++i) {
+      PropButton& b = *doc.buttons()[std::size_t(i)];
+      b.x = i % 100 * 10;
+      b.y = i / 100 * 10;
+      b.width = 10;
+      b.height = 10;
+    }
+  std::string html = doc.BuildHtml(0);
+  html.insert(html.find("</BODY>"), kTiming);
+  html.insert(html.find("<SCRIPT SRC="), kParsed);
+  const QString path = gDir->filePath(QString("page%1.html").arg(buttons));
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly)) f.write(html.data(), qint64(html.size()));
+  return path;
+}
+
+void BM_RuntimeFirstDraw(benchmark::State& state) {
+  const int buttons = int(state.range(0));
+  const QString page = WritePage(buttons);
+  double parsed = 0, ready = 0, frame = 0;
+  for (auto _ : state) {
+    if (!gBrowser->Load(page, 120000)) {
+      state.SkipWithError("the page did not load");
+      return;
+    }
+    if (!browser::WaitFor([] { return gBrowser->Js("window.vbFrame !== undefined").toBool(); },
+                          120000)) {
+      state.SkipWithError("the runtime did not finish");
+      return;
+    }
+    const double p = gBrowser->Js("window.vbParsed").toDouble();
+    const double r = gBrowser->Js("window.vbReady").toDouble();
+    const double f = gBrowser->Js("window.vbFrame").toDouble();
+    if (gBrowser->Canvases() != 1) {
+      state.SkipWithError("no canvas");
+      return;
+    }
+    parsed += p;
+    ready += r;
+    frame += f;
+    state.SetIterationTime(f / 1000.0);
+  }
+  // The script's parsing alone, once more inside the loaded page.
+  state.counters["script_parse_ms"] =
+      gBrowser
+          ->Js(
+              "(function(){var R=window.VelkoButtonRuntime;var get=function(n){"
+              "var p=document.querySelector('param[name=\"'+n+'\"]');return p?p.value:null;};"
+              "var t=performance.now();R.parse(R.joinScript(get));"
+              "return performance.now()-t;})()")
+          .toDouble();
+  state.counters["parsed_ms"] = parsed / double(state.iterations());
+  state.counters["runtime_ms"] = (ready - parsed) / double(state.iterations());
+  state.counters["ready_ms"] = ready / double(state.iterations());
+  state.counters["first_frame_ms"] = frame / double(state.iterations());
+  state.counters["page_kB"] = double(QFile(page).size()) / 1024.0;
+}
+BENCHMARK(BM_RuntimeFirstDraw)
+    ->Arg(100)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  browser::PrepareEnvironment();
+  QApplication app(argc, argv);
+  QTemporaryDir dir;
+  QFile::copy(QStringLiteral(VB_SOURCE_DIR "/runtime/velkobutton.js"),
+              dir.filePath("velkobutton.js"));
+  gDir = &dir;
+  browser::Browser view(1100, 800);
+  gBrowser = &view;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

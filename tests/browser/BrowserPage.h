@@ -1,0 +1,246 @@
+// A page in Qt WebEngine on the offscreen platform, driven as a visitor
+// would: loading, running JavaScript to read the canvas, real mouse input,
+// and the navigations and console lines the page produces, recorded.
+#pragma once
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace browser {
+
+// Lets pending events run until `done` holds or `ms` have passed.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > ms) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  return true;
+}
+
+// Runs for `ms` milliseconds, handling events.
+inline void Pause(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// The value of a JavaScript expression in `page` (an invalid QVariant on
+// timeout).
+inline QVariant RunJs(QWebEnginePage* page, const QString& expression, int ms = 10000) {
+  QVariant result;
+  bool done = false;
+  auto alive = std::make_shared<bool>(true);
+  page->runJavaScript(expression, [&, alive](const QVariant& v) {
+    if (!*alive) return;
+    result = v;
+    done = true;
+  });
+  WaitFor([&] { return done; }, ms);
+  *alive = false;
+  return result;
+}
+
+// Before the application is made: the offscreen platform unless another is
+// asked for, the web engine's sandbox off for root, shared GL contexts.
+inline void PrepareEnvironment() {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+// The page records, and refuses, every navigation away from the page it was
+// given, and records the console.
+class RecordingPage : public QWebEnginePage {
+ public:
+  explicit RecordingPage(QWebEngineProfile* profile, QObject* parent = nullptr)
+      : QWebEnginePage(profile, parent) {}
+
+  QUrl home;
+  std::vector<QUrl> navigations;
+  std::vector<QString> console;
+  // Pages opened in new windows (a "_blank" target) land here.
+  std::vector<std::unique_ptr<RecordingPage>> windows;
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+    if (!isMainFrame) return true;
+    if (home.isEmpty() || url.adjusted(QUrl::RemoveFragment) == home) {
+      if (home.isEmpty()) home = url.adjusted(QUrl::RemoveFragment);
+      return true;
+    }
+    navigations.push_back(url);
+    return false;
+  }
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int line,
+                                const QString&) override {
+    console.push_back(QString::number(line) + ": " + message);
+  }
+  QWebEnginePage* createWindow(WebWindowType) override {
+    windows.push_back(std::make_unique<RecordingPage>(profile()));
+    return windows.back().get();
+  }
+};
+
+struct Rgba {
+  int r = -1, g = -1, b = -1, a = -1;
+  bool Near(int R, int G, int B, int tolerance = 8) const {
+    return std::abs(r - R) <= tolerance && std::abs(g - G) <= tolerance &&
+           std::abs(b - B) <= tolerance && a == 255;
+  }
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Rgba& c) {
+  return os << "rgba(" << c.r << "," << c.g << "," << c.b << "," << c.a << ")";
+}
+
+class Browser {
+ public:
+  Browser(int width = 480, int height = 360) {
+    // Off the record: nothing is kept between runs. The profile outlives the view.
+    profile_ = std::make_unique<QWebEngineProfile>();
+    page_ = new RecordingPage(profile_.get(), &view_);
+    page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+    view_.setPage(page_);
+    view_.resize(width, height);
+    view_.show();
+  }
+
+  QWebEngineView& view() { return view_; }
+  RecordingPage& page() { return *page_; }
+
+  // Loads a local file and waits for it; false when it did not load.
+  bool Load(const QString& path, int ms = 20000) {
+    bool finished = false, ok = false;
+    auto c = QObject::connect(page_, &QWebEnginePage::loadFinished, [&](bool success) {
+      finished = true;
+      ok = success;
+    });
+    page_->home = QUrl();
+    page_->navigations.clear();
+    page_->console.clear();
+    view_.setUrl(QUrl::fromLocalFile(path));
+    WaitFor([&] { return finished; }, ms);
+    QObject::disconnect(c);
+    return finished && ok;
+  }
+
+  // The value of a JavaScript expression (an invalid QVariant on timeout).
+  QVariant Js(const QString& expression, int ms = 10000) { return RunJs(page_, expression, ms); }
+
+  // Number of canvases the runtime has put into the page.
+  int Canvases() { return Js("document.querySelectorAll('canvas').length").toInt(); }
+
+  // The colour of one pixel of the `index`th canvas, in canvas coordinates.
+  Rgba Pixel(int x, int y, int index = 0) {
+    const QVariantList v =
+        Js(QString("(function(){var c=document.querySelectorAll('canvas')[%1];"
+                   "if(!c)return [];var d=c.getContext('2d').getImageData(%2,%3,1,1).data;"
+                   "return [d[0],d[1],d[2],d[3]];})()")
+               .arg(index)
+               .arg(x)
+               .arg(y))
+            .toList();
+    Rgba c;
+    if (v.size() == 4) c = {v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt()};
+    return c;
+  }
+
+  // How many pixels of a rectangle of the canvas are within `tolerance` of
+  // the colour.
+  int CountColour(int x, int y, int w, int h, int R, int G, int B, int tolerance = 40,
+                  int index = 0) {
+    return Js(QString("(function(){var c=document.querySelectorAll('canvas')[%1];"
+                      "if(!c)return -1;var d=c.getContext('2d').getImageData(%2,%3,%4,%5).data;"
+                      "var n=0;for(var i=0;i<d.length;i+=4)"
+                      "if(Math.abs(d[i]-%6)<=%9&&Math.abs(d[i+1]-%7)<=%9&&Math.abs(d[i+2]-%8)<=%9)"
+                      "n++;return n;})()")
+                  .arg(index)
+                  .arg(x)
+                  .arg(y)
+                  .arg(w)
+                  .arg(h)
+                  .arg(R)
+                  .arg(G)
+                  .arg(B)
+                  .arg(tolerance))
+        .toInt();
+  }
+
+  // Where canvas point (x, y) lies in the view.
+  QPoint ViewPoint(int x, int y, int index = 0) {
+    const QVariantList r =
+        Js(QString("(function(){var c=document.querySelectorAll('canvas')[%1];if(!c)return [];"
+                   "var b=c.getBoundingClientRect();return [b.left,b.top];})()")
+               .arg(index))
+            .toList();
+    if (r.size() != 2) return QPoint(-1, -1);
+    return QPoint(qRound(r[0].toDouble()) + x, qRound(r[1].toDouble()) + y);
+  }
+
+  // The widget that takes the page's input events.
+  QWidget* Input() {
+    QWidget* proxy = view_.focusProxy();
+    return proxy ? proxy : &view_;
+  }
+
+  void MouseMove(QPoint at) { Send(QEvent::MouseMove, at, Qt::NoButton, mouseButtons_); }
+  void MousePress(QPoint at) {
+    mouseButtons_ = Qt::LeftButton;
+    Send(QEvent::MouseButtonPress, at, Qt::LeftButton, mouseButtons_);
+  }
+  void MouseRelease(QPoint at) {
+    mouseButtons_ = Qt::NoButton;
+    Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, mouseButtons_);
+  }
+  void Click(QPoint at) {
+    MouseMove(at);
+    Pause(60);
+    MousePress(at);
+    Pause(60);
+    MouseRelease(at);
+  }
+
+  // The view as it is shown, for people to look at.
+  QImage Screenshot() { return view_.grab().toImage(); }
+
+ private:
+  void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QWidget* target = Input();
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    QMouseEvent e(type, local, local, global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+    QApplication::processEvents();
+  }
+
+  std::unique_ptr<QWebEngineProfile> profile_;
+  QWebEngineView view_;
+  RecordingPage* page_ = nullptr;
+  Qt::MouseButtons mouseButtons_ = Qt::NoButton;
+};
+
+}  // namespace browser

@@ -1,0 +1,14 @@
+// Entry point of the browser tests: one QApplication on the offscreen
+// platform, with the web engine's sandbox off when running as root.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "browser/BrowserPage.h"
+
+int main(int argc, char** argv) {
+  browser::PrepareEnvironment();
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,436 @@
+// The JavaScript runtime in a real browser engine: pages the engine
+// generates from projects made here are loaded into Qt WebEngine offscreen,
+// and the buttons' pixels, mouse behaviour, links, status strip and input
+// file are checked. Screenshots of every step go into the gallery folder of
+// the build tree for people to look at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+#include "browser/BrowserPage.h"
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "groups/button/PropBorder.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+#include "groups/button/PropText.h"
+#include "groups/project/PropProject.h"
+#include "support/TestPlatform.h"
+#include "ui/App.h"
+#include "ui/FrameMain.h"
+#include "ui/KesWndInfo.h"
+
+using browser::Browser;
+using browser::WaitFor;
+
+namespace {
+
+// A colour as the project stores it (red in the low byte).
+constexpr uint32_t Bgr(int r, int g, int b) {
+  return uint32_t(r) | (uint32_t(g) << 8) | (uint32_t(b) << 16);
+}
+
+struct Rgb {
+  int r, g, b;
+};
+
+QString RuntimeSource() {
+  QFile f(QStringLiteral(VB_SOURCE_DIR "/runtime/velkobutton.js"));
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+class RuntimePage : public ::testing::Test {
+ protected:
+  RuntimePage() : app(platform), doc(app) {
+    app.setCurrentDoc(&doc);
+    doc.OnNewDocument();
+    doc.runtimeChoice = KesDoc::kRuntimeOn;
+    platform.programDir = dir.path().toStdString() + "/";
+    QDir().mkpath(QStringLiteral(VB_GALLERY_DIR));
+  }
+
+  void SetUp() override {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the web engine library itself trips AddressSanitizer (new/delete mismatch)";
+#endif
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_FALSE(RuntimeSource().isEmpty()) << "runtime/velkobutton.js is missing";
+    browser = std::make_unique<Browser>();
+  }
+
+  // Every state of button `b` in solid colours without a border, with
+  // `caption` in `textColour`.
+  void Style(PropButton& b, Rgb up, Rgb over, Rgb down, const std::string& caption = "",
+             Rgb textColour = {0, 0, 0}, int size = 14) {
+    const Rgb colours[3] = {up, over, down};
+    PropState* states[3] = {b.upState.get(), b.overState.get(), b.downState.get()};
+    for (int i = 0; i < 3; ++i) {
+      states[i]->color = Bgr(colours[i].r, colours[i].g, colours[i].b);
+      states[i]->transparent = 0;
+      states[i]->border->style = 0;
+      states[i]->border->frameThick = 0;
+      states[i]->text->text = caption;
+      states[i]->text->textColor = Bgr(textColour.r, textColour.g, textColour.b);
+      states[i]->text->size = size;
+      states[i]->text->bold = 1;
+    }
+  }
+
+  PropButton& Button(std::size_t i) {
+    while (doc.ButtonCount() <= i) doc.InsertButton(doc.CreateButton());
+    return *doc.buttons()[i];
+  }
+
+  // Writes the page the engine generates beside the runtime and opens it;
+  // true once the runtime has put its canvas in place.
+  bool Open(const QString& name = "page.html") {
+    const std::string html = doc.BuildHtml(0);
+    page = dir.filePath(name);
+    if (!WriteBytes(page, QByteArray::fromStdString(html))) return false;
+    if (!WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8())) return false;
+    if (!browser->Load(page)) return false;
+    return WaitFor([&] { return browser->Canvases() > 0; });
+  }
+
+  // The colour at a canvas point becomes `c` (within the tolerance).
+  ::testing::AssertionResult Becomes(int x, int y, Rgb c, int ms = 5000) {
+    browser::Rgba last;
+    if (WaitFor(
+            [&] {
+              last = browser->Pixel(x, y);
+              return last.Near(c.r, c.g, c.b);
+            },
+            ms))
+      return ::testing::AssertionSuccess();
+    std::ostringstream os;
+    os << "pixel (" << x << "," << y << ") is " << last << ", expected rgb(" << c.r << "," << c.g
+       << "," << c.b << ")";
+    return ::testing::AssertionFailure() << os.str();
+  }
+
+  void Shot(const QString& name) {
+    browser::Pause(100);
+    const QImage image = browser->Screenshot();
+    EXPECT_TRUE(image.save(QStringLiteral(VB_GALLERY_DIR "/") + name + ".png"))
+        << name.toStdString();
+  }
+
+  std::string Console() {
+    std::string s;
+    for (const QString& line : browser->page().console) s += line.toStdString() + "\n";
+    return s;
+  }
+
+  QTemporaryDir dir;
+  TestPlatform platform;
+  KesApp app;
+  Doc doc;
+  // Made once the test runs, as the web engine cannot start under AddressSanitizer.
+  std::unique_ptr<Browser> browser;
+  QString page;
+};
+
+const Rgb kRed{255, 0, 0}, kGreen{0, 160, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255},
+    kBackground{128, 128, 128}, kGrey{64, 64, 64}, kAmber{255, 200, 0}, kTeal{0, 128, 128};
+
+}  // namespace
+
+// Each state's colour, the caption, a hidden button, hover, press, release
+// with the link's navigation and the status strip.
+TEST_F(RuntimePage, PushButtonThroughItsStates) {
+  doc.project()->buttonWidth = 200;
+  doc.project()->buttonHeight = 60;
+  PropButton& go = Button(0);
+  Style(go, kRed, kGreen, kBlue, "GO", kWhite, 28);
+  go.url = "next.html";
+  go.target = "_self";
+  go.status = "Going next";
+  go.tip = "Next page";
+  PropButton& hidden = Button(1);
+  Style(hidden, kAmber, kAmber, kAmber, "Hidden");
+  hidden.show = 0;
+  Style(Button(2), kTeal, kTeal, kTeal, "Two", kWhite);
+  ASSERT_TRUE(Open()) << Console();
+  Shot("push-1-loaded");
+
+  EXPECT_EQ(browser->Js("document.querySelector('canvas').width").toInt(), 200);
+  EXPECT_EQ(browser->Js("document.querySelector('canvas').height").toInt(), 180);
+  EXPECT_TRUE(Becomes(4, 4, kRed)) << Console();
+  EXPECT_TRUE(Becomes(4, 124, kTeal));
+  // The hidden button leaves the project's background showing.
+  EXPECT_TRUE(Becomes(4, 64, kBackground));
+  EXPECT_TRUE(Becomes(100, 90, kBackground));
+  EXPECT_EQ(browser->CountColour(0, 60, 200, 60, 255, 200, 0), 0);
+  // The caption: white pixels in the middle of the first button, none at its edges.
+  EXPECT_GT(browser->CountColour(60, 10, 80, 40, 255, 255, 255), 30);
+  EXPECT_EQ(browser->CountColour(0, 0, 40, 60, 255, 255, 255), 0);
+  EXPECT_GT(browser->CountColour(60, 130, 80, 40, 255, 255, 255), 10);
+
+  // Hover: the Over colour and the status text in the strip and window.status.
+  const QPoint at = browser->ViewPoint(4, 4);
+  browser->MouseMove(browser->ViewPoint(100, 170));
+  browser::Pause(50);
+  browser->MouseMove(at);
+  EXPECT_TRUE(Becomes(4, 4, kGreen));
+  Shot("push-2-over");
+  EXPECT_TRUE(WaitFor([&] { return browser->Js("window.status").toString() == "Going next"; }))
+      << browser->Js("window.status").toString().toStdString();
+  EXPECT_TRUE(browser->Js("document.body.innerText").toString().contains("Going next"));
+  EXPECT_TRUE(browser->page().navigations.empty());
+
+  // Press: Down; release over the button: the link opens in the page itself.
+  browser->MousePress(at);
+  EXPECT_TRUE(Becomes(4, 4, kBlue));
+  Shot("push-3-down");
+  EXPECT_TRUE(browser->page().navigations.empty()) << "navigated on the press";
+  browser->MouseRelease(at);
+  ASSERT_TRUE(WaitFor([&] { return !browser->page().navigations.empty(); })) << Console();
+  EXPECT_EQ(browser->page().navigations[0], QUrl::fromLocalFile(dir.filePath("next.html")));
+  EXPECT_TRUE(Becomes(4, 4, kGreen));
+
+  // Leaving: Up again; a press that ends outside the button opens nothing.
+  browser->MouseMove(browser->ViewPoint(100, 170));
+  EXPECT_TRUE(Becomes(4, 4, kRed));
+  browser->page().navigations.clear();
+  browser->MouseMove(at);
+  browser->MousePress(at);
+  browser->MouseMove(browser->ViewPoint(100, 170));
+  browser->MouseRelease(browser->ViewPoint(100, 170));
+  browser::Pause(300);
+  EXPECT_TRUE(browser->page().navigations.empty());
+  EXPECT_TRUE(Becomes(4, 4, kRed));
+}
+
+// A radio button stays down and releases the other radio buttons.
+TEST_F(RuntimePage, RadioGroup) {
+  doc.project()->layout = 1;  // side by side
+  doc.project()->buttonWidth = 80;
+  doc.project()->buttonHeight = 50;
+  for (std::size_t i = 0; i < 3; ++i) {
+    Style(Button(i), kGrey, kGrey, kAmber, "R" + std::to_string(i + 1), kWhite);
+    Button(i).mode = 2;
+  }
+  ASSERT_TRUE(Open()) << Console();
+  for (int x : {4, 84, 164}) EXPECT_TRUE(Becomes(x, 4, kGrey)) << x;
+
+  const QPoint away = browser->ViewPoint(120, 200);
+  browser->Click(browser->ViewPoint(4, 4));
+  browser->MouseMove(away);
+  EXPECT_TRUE(Becomes(4, 4, kAmber)) << Console();
+  EXPECT_TRUE(Becomes(84, 4, kGrey));
+  Shot("radio-1-first");
+
+  browser->Click(browser->ViewPoint(164, 4));
+  browser->MouseMove(away);
+  EXPECT_TRUE(Becomes(164, 4, kAmber));
+  EXPECT_TRUE(Becomes(4, 4, kGrey));
+  EXPECT_TRUE(Becomes(84, 4, kGrey));
+  Shot("radio-2-third");
+
+  // Clicking the down radio button again leaves it down.
+  browser->Click(browser->ViewPoint(164, 4));
+  browser->MouseMove(away);
+  browser::Pause(200);
+  EXPECT_TRUE(Becomes(164, 4, kAmber));
+}
+
+// A page that reads its project from the input file draws what the file says.
+TEST_F(RuntimePage, ReadsTheInputFile) {
+  doc.project()->readFromFile = 1;
+  doc.project()->inputFile = "button.txt";
+  doc.project()->reloadInterval = 0;
+  doc.project()->buttonWidth = 150;
+  Style(Button(0), kTeal, kGreen, kBlue, "File", kWhite);
+  std::string input = dir.filePath("button.txt").toStdString();
+  ASSERT_TRUE(doc.SaveInputFile(input, false));
+  const std::string html = doc.BuildHtml(0);
+  ASSERT_EQ(html.find("0x008080"), std::string::npos) << "the page itself carries the colour";
+  ASSERT_TRUE(Open()) << Console();
+  EXPECT_TRUE(Becomes(4, 4, kTeal, 8000)) << Console();
+  EXPECT_GT(browser->CountColour(30, 5, 90, 30, 255, 255, 255), 10);
+  Shot("input-file");
+}
+
+// A page whose script cannot be read still loads, and the runtime says why
+// on the console instead of breaking the page.
+TEST_F(RuntimePage, UnreadableStatementIsSkipped) {
+  doc.project()->buttonWidth = 120;
+  Style(Button(0), kRed, kGreen, kBlue, "OK", kWhite);
+  doc.project()->afterScript = "Frobnicate 1 2 3;";
+  ASSERT_TRUE(Open()) << Console();
+  EXPECT_TRUE(Becomes(4, 4, kRed)) << Console();
+  EXPECT_NE(Console().find("Frobnicate"), std::string::npos) << Console();
+  EXPECT_GT(browser->CountColour(20, 5, 80, 30, 255, 255, 255), 10);
+}
+
+// Loading the runtime a second time (a pasted segment brings its own line)
+// leaves one canvas per applet.
+TEST_F(RuntimePage, LoadedTwice) {
+  Style(Button(0), kRed, kGreen, kBlue);
+  const std::string segment = doc.BuildHtml(2);
+  const std::string html = "<HTML><BODY>\r\n" + segment + segment.substr(segment.rfind("<SCRIPT")) +
+                           "</BODY></HTML>\r\n";
+  page = dir.filePath("twice.html");
+  ASSERT_TRUE(WriteBytes(page, QByteArray::fromStdString(html)));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  ASSERT_TRUE(browser->Load(page));
+  ASSERT_TRUE(WaitFor([&] { return browser->Canvases() > 0; })) << Console();
+  browser::Pause(300);
+  EXPECT_EQ(browser->Canvases(), 1);
+  EXPECT_TRUE(Becomes(4, 4, kRed));
+}
+
+// The internal preview: the page file without the runtime's line, the
+// runtime injected by the Info/Preview browser->
+TEST_F(RuntimePage, InternalPreviewInjectsTheRuntime) {
+  doc.runtimeChoice = KesDoc::kRuntimeOff;
+  Style(Button(0), kRed, kGreen, kBlue, "Inside", kWhite);
+  const std::string html = doc.BuildHtml(1);
+  ASSERT_EQ(html.find("<SCRIPT"), std::string::npos);
+  page = dir.filePath("~VelkoButton.html");
+  ASSERT_TRUE(WriteBytes(page, QByteArray::fromStdString(html)));
+  qunsetenv("VELKOBUTTON_NO_BROWSER");
+  KesWndInfo info(nullptr, true);
+  ASSERT_TRUE(info.browserAvailable());
+  info.resize(320, 240);
+  info.show();
+  bool loaded = false;
+  QObject::connect(&info, &KesWndInfo::loadFinished, [&](bool) { loaded = true; });
+  info.Navigate(page, RuntimeSource());
+  EXPECT_TRUE(info.runtimeInjected());
+  ASSERT_TRUE(WaitFor([&] { return loaded; }, 20000));
+  QWebEnginePage* p = info.view()->page();
+  auto js = [&](const QString& e) { return browser::RunJs(p, e); };
+  EXPECT_TRUE(
+      WaitFor([&] { return js("document.querySelectorAll('canvas').length").toInt() == 1; }));
+  const QVariantList rgba = js("(function(){var d=document.querySelector('canvas').getContext('2d')"
+                               ".getImageData(3,3,1,1).data;return [d[0],d[1],d[2]];})()")
+                                .toList();
+  ASSERT_EQ(rgba.size(), 3);
+  EXPECT_EQ(rgba[0].toInt(), 255);
+  EXPECT_EQ(rgba[1].toInt(), 0);
+  EXPECT_EQ(rgba[2].toInt(), 0);
+  browser::Pause(100);
+  info.grab().save(QStringLiteral(VB_GALLERY_DIR "/internal-preview.png"));
+
+  // A help page afterwards gets nothing injected.
+  info.Navigate(dir.filePath("help.html"));
+  EXPECT_FALSE(info.runtimeInjected());
+  qputenv("VELKOBUTTON_NO_BROWSER", "1");
+}
+
+// The demo project previewed inside the program: the real window, its
+// Preview command, the runtime taken from the program's directory.
+TEST_F(RuntimePage, DemoInTheInternalPreview) {
+  for (const char* f :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    ASSERT_TRUE(WriteBytes(dir.filePath(f), "applet"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  QDir().mkpath(dir.filePath("Help"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("Help/index.html"), "<html><body>Index</body></html>"));
+  platform.previewDir = dir.filePath("Preview/").toStdString();
+  qunsetenv("VELKOBUTTON_NO_BROWSER");
+  {
+    AppOptions options;
+    options.splash = false;
+    options.registerFileType = false;
+    options.singleInstance = false;
+    options.newOpenDialog = false;
+    App editor(platform, options);
+    ASSERT_TRUE(editor.InitInstance({}));
+    KesWndInfo* info = editor.frame()->info();
+    ASSERT_TRUE(info->browserAvailable());
+    ASSERT_TRUE(editor.doc().OnOpenDocument(VB_SOURCE_DIR "/examples/demo.but"));
+    bool loaded = false;
+    QObject::connect(info, &KesWndInfo::loadFinished, [&](bool) { loaded = true; });
+    editor.OnPreview();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(info->runtimeInjected());
+    EXPECT_TRUE(info->lastAddress().endsWith("~VelkoButton.html"));
+    ASSERT_TRUE(
+        WaitFor([&] { return loaded && info->currentUrl().endsWith("~VelkoButton.html"); }, 20000));
+    QWebEnginePage* p = info->view()->page();
+    auto js = [&](const QString& e) { return browser::RunJs(p, e); };
+    ASSERT_TRUE(
+        WaitFor([&] { return js("document.querySelectorAll('canvas').length").toInt() == 1; }));
+    // Many colours drawn: buttons, not an empty box.
+    EXPECT_GT(js("(function(){var c=document.querySelector('canvas');var d=c.getContext('2d')"
+                 ".getImageData(0,0,c.width,c.height).data;var s={};for(var i=0;i<d.length;"
+                 "i+=4)s[d[i]+','+d[i+1]+','+d[i+2]]=1;return Object.keys(s).length;})()")
+                  .toInt(),
+              8);
+    // The page file is the one the engine writes, without the runtime's line.
+    QFile file(dir.filePath("Preview/~VelkoButton.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), editor.doc().BuildHtml(1));
+    browser::Pause(200);
+    editor.frame()->grab().save(QStringLiteral(VB_GALLERY_DIR "/demo-internal-preview.png"));
+    editor.ExitInstance();
+  }
+  qputenv("VELKOBUTTON_NO_BROWSER", "1");
+}
+
+// The drawing styles side by side, for people to look at: the five borders,
+// emboss and engrave, italic and underline, several lines.
+TEST_F(RuntimePage, StyleGallery) {
+  doc.project()->layout = 2;
+  doc.project()->projectWidth = 460;
+  doc.project()->projectHeight = 200;
+  doc.project()->backgroundColor = Bgr(40, 40, 60);
+  const char* names[] = {"None", "Flat", "Bevel", "Point", "Raised"};
+  for (int i = 0; i < 5; ++i) {
+    PropButton& b = Button(std::size_t(i));
+    Style(b, {70, 110, 190}, {90, 150, 230}, {40, 70, 140}, names[i], kWhite, 14);
+    b.x = 10 + i * 90;
+    b.y = 10;
+    b.width = 80;
+    b.height = 50;
+    for (PropState* s : {b.upState.get(), b.overState.get(), b.downState.get()}) {
+      s->border->style = i;
+      s->border->thick = 4;
+    }
+  }
+  const struct {
+    const char* caption;
+    int emboss, engrave, italic, underline;
+  } texts[] = {{"Emboss", 1, 0, 0, 0},
+               {"Engrave", 0, 1, 0, 0},
+               {"Italic", 0, 0, 1, 0},
+               {"Underline", 0, 0, 0, 1},
+               {"Two\nlines", 0, 0, 0, 0}};
+  for (int i = 0; i < 5; ++i) {
+    PropButton& b = Button(std::size_t(5 + i));
+    Style(b, {200, 200, 200}, {230, 230, 230}, {150, 150, 150}, texts[i].caption, {20, 20, 20}, 13);
+    b.x = 10 + i * 90;
+    b.y = 80;
+    b.width = 80;
+    b.height = 50;
+    for (PropState* s : {b.upState.get(), b.overState.get(), b.downState.get()}) {
+      s->text->emboss = texts[i].emboss;
+      s->text->engrave = texts[i].engrave;
+      s->text->italic = texts[i].italic;
+      s->text->underline = texts[i].underline;
+      s->border->style = 2;
+    }
+  }
+  ASSERT_TRUE(Open()) << Console();
+  EXPECT_TRUE(Becomes(455, 195, {40, 40, 60})) << Console();
+  // A bevel's light top edge and dark bottom edge differ from the face.
+  EXPECT_FALSE(browser->Pixel(10 + 2 * 90 + 40, 11).Near(70, 110, 190));
+  EXPECT_TRUE(browser->Pixel(10 + 2 * 90 + 6, 35).Near(70, 110, 190) ||
+              browser->CountColour(10 + 2 * 90 + 6, 30, 20, 10, 70, 110, 190, 8) > 0);
+  Shot("styles");
+  browser->MouseMove(browser->ViewPoint(10 + 2 * 90 + 5, 15));
+  EXPECT_TRUE(Becomes(10 + 2 * 90 + 10, 20, {90, 150, 230}));
+  Shot("styles-over-bevel");
+}
