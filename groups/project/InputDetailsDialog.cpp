@@ -90,7 +90,7 @@ InputDetailsDialog::InputDetailsDialog(Doc& doc, const std::string& inputFile,
   layout->addLayout(generateRow);
   layout->addSpacing(8);
   layout->addWidget(buttons);
-  setMinimumWidth(420);
+  setMinimumWidth(480);
 }
 
 bool InputDetailsDialog::TakeValues() {

@@ -58,33 +58,46 @@ ViewProject::ViewProject(const PageContext& context, QWidget* parent)
     if (!loading_) Relayout();
   });
 
+  // Two boxes side by side, labels in one column in each, so that the page
+  // fits the Properties window at its starting size.
   auto* size = new QGroupBox(tr("&Size"));
   auto* sizeGrid = new QGridLayout(size);
+  sizeGrid->setContentsMargins(8, 4, 8, 6);
   sizeGrid->setHorizontalSpacing(8);
+  sizeGrid->setVerticalSpacing(6);
   AddRow(sizeGrid, 0, tr("Width:"), projectWidth_);
   AddRow(sizeGrid, 1, tr("Height:"), projectHeight_);
-  sizeGrid->setRowStretch(2, 1);
+  sizeGrid->setColumnStretch(2, 1);
   // The group box's mnemonic leads into its first edit.
   size->setFocusProxy(projectWidth_);
 
   auto* buttons = new QGroupBox(tr("&Buttons"));
   auto* buttonGrid = new QGridLayout(buttons);
+  buttonGrid->setContentsMargins(8, 4, 8, 6);
   buttonGrid->setHorizontalSpacing(8);
+  buttonGrid->setVerticalSpacing(6);
   AddRow(buttonGrid, 0, tr("Layout:"), layout_);
-  buttonGrid->addWidget(layout_, 0, 1, 1, 3);
   AddRow(buttonGrid, 1, tr("Width:"), buttonWidth_);
   auto* heightLabel = new QLabel(tr("Height:"));
   heightLabel->setBuddy(buttonHeight_);
   buttonGrid->addWidget(heightLabel, 1, 2);
   buttonGrid->addWidget(buttonHeight_, 1, 3);
-  AddRow(buttonGrid, 2, tr("Spacing:"), spacing_);
+  auto* spacingLabel = new QLabel(tr("Spacing:"));
+  spacingLabel->setBuddy(spacing_);
+  buttonGrid->addWidget(spacingLabel, 0, 2);
+  buttonGrid->addWidget(spacing_, 0, 3);
   buttonGrid->setColumnStretch(4, 1);
   buttons->setFocusProxy(layout_);
+  // The tab order follows the order of the fields.
+  setTabOrder(layout_, buttonWidth_);
+  setTabOrder(buttonWidth_, buttonHeight_);
+  setTabOrder(buttonHeight_, spacing_);
 
   auto* boxes = new QHBoxLayout;
   boxes->setSpacing(10);
   boxes->addWidget(size);
-  boxes->addWidget(buttons, 1);
+  boxes->addWidget(buttons);
+  boxes->addStretch(1);
 
   auto* idRow = new QHBoxLayout;
   idRow->setSpacing(8);
@@ -94,8 +107,8 @@ ViewProject::ViewProject(const PageContext& context, QWidget* parent)
   idRow->addWidget(identifier_, 1);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 10, 12, 10);
-  layout->setSpacing(8);
+  layout->setContentsMargins(12, 8, 12, 6);
+  layout->setSpacing(6);
   layout->addLayout(idRow);
   layout->addLayout(boxes);
   layout->addStretch(1);

@@ -1,7 +1,7 @@
 #include "groups/project/ViewScript.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "groups/project/PropProject.h"
 #include "ui/ScriptBox.h"
@@ -22,9 +22,10 @@ ViewScript::ViewScript(const PageContext& context, QWidget* parent)
   RegisterControl(addBefore_, 3602);
   RegisterControl(after_, 3603);
   RegisterControl(addAfter_, 3604);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 10, 12, 10);
-  layout->setSpacing(10);
+  // Side by side, so that both show at the Properties window's starting size.
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(12, 8, 12, 8);
+  layout->setSpacing(12);
   layout->addWidget(beforeBox_, 1);
   layout->addWidget(afterBox_, 1);
 }
