@@ -1,8 +1,6 @@
 #include "audio/ViewAudio.h"
 
-#include <QButtonGroup>
 #include <QFormLayout>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,9 +12,8 @@
 #include "audio/PropAudio.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
-#include "groups/button/PropButton.h"
-#include "groups/button/PropState.h"
 #include "ui/OutlineIcons.h"
+#include "ui/PageParts.h"
 #include "ui/Text.h"
 
 namespace {
@@ -27,7 +24,6 @@ constexpr int kSelectIcon = 20000;
 
 ViewAudio::ViewAudio(const PageContext& context, QWidget* parent)
     : KesView(context, 1900, parent),
-      title_(new QLabel),
       file_(new QLineEdit),
       select_(new QToolButton),
       test_(new QToolButton) {
@@ -45,45 +41,16 @@ ViewAudio::ViewAudio(const PageContext& context, QWidget* parent)
 
   // The three modes as push-like radio buttons with their pictures; none is
   // pressed before the group is loaded.
-  const char* labels[3] = {"Play", "Loop", "Stop"};
-  auto* modeRow = new QHBoxLayout;
-  modeRow->setSpacing(4);
-  auto* group = new QButtonGroup(this);
-  group->setExclusive(true);
-  for (int i = 0; i < 3; ++i) {
-    auto* b = new QToolButton;
-    b->setText(tr(labels[i]));
-    b->setIcon(PageIcon(kModeIcons[i]));
-    b->setIconSize(QSize(16, 16));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setCheckable(true);
-    b->setMinimumWidth(80);
-    group->addButton(b, i);
-    modeRow->addWidget(b);
-    RegisterControl(b, 1904 + i);
-    modes_[i] = b;
-  }
-  modeRow->addStretch(1);
+  QHBoxLayout* modeRow =
+      MakePushRow(this, {{"Play", kModeIcons[0]}, {"Loop", kModeIcons[1]}, {"Stop", kModeIcons[2]}},
+                  modes_, 80);
+  for (int i = 0; i < 3; ++i) RegisterControl(modes_[i], 1904 + i);
 
   auto* fileRow = new QHBoxLayout;
   fileRow->setSpacing(4);
   fileRow->addWidget(file_, 1);
   fileRow->addWidget(select_);
   fileRow->addWidget(test_);
-
-  // A caption naming the state whose sound this is.
-  auto* icon = new QLabel;
-  icon->setPixmap(TreeIcon(308).pixmap(16, 16));
-  QFont bold = title_->font();
-  bold.setBold(true);
-  title_->setFont(bold);
-  auto* caption = new QHBoxLayout;
-  caption->setSpacing(6);
-  caption->addWidget(icon);
-  caption->addWidget(title_, 1);
-  auto* line = new QFrame;
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
 
   auto* form = new QFormLayout;
   form->setVerticalSpacing(8);
@@ -96,9 +63,8 @@ ViewAudio::ViewAudio(const PageContext& context, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->setSpacing(6);
-  layout->addLayout(caption);
-  layout->addWidget(line);
-  layout->addSpacing(4);
+  // A caption naming the state whose sound this is.
+  title_ = AddCaption(layout, 308);
   layout->addLayout(form);
   layout->addStretch(1);
 
@@ -125,14 +91,8 @@ void ViewAudio::ShowTestIcon(TestIcon icon) {
 
 void ViewAudio::RefreshControls() {
   const PropAudio& a = audio();
-  QString title = tr("Sound");
-  if (const PropState* state = a.state()) {
-    title = tr("Sound of the %1 state").arg(ToQ(state->name));
-    if (const PropButton* button = state->button())
-      title =
-          tr("Sound of the %1 state of \u201C%2\u201D").arg(ToQ(state->name), ToQ(button->name));
-  }
-  title_->setText(title);
+  title_->setText(StateTitle(a.state(), tr("Sound"), tr("Sound of the %1 state"),
+                             tr("Sound of the %1 state of \u201C%2\u201D")));
   file_->setText(ToQ(a.file));
   for (int i = 0; i < 3; ++i) modes_[i]->setChecked(a.mode == i);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/KesView.h"
 
@@ -49,7 +50,7 @@ class ViewAudio : public KesView {
   QLineEdit* file_;
   QToolButton* select_;
   QToolButton* test_;
-  QToolButton* modes_[3];  // play, loop, stop
+  std::vector<QToolButton*> modes_;  // play, loop, stop
   std::unique_ptr<AudioPlayer> player_;
   bool playing_ = false;
 };

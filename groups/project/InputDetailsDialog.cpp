@@ -11,7 +11,6 @@
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
-#include "core/StringTable.h"
 #include "ui/HelpTips.h"
 #include "ui/IntSpinEdit.h"
 #include "ui/OutlineIcons.h"
@@ -19,13 +18,6 @@
 
 namespace {
 constexpr int kMaxReloadSeconds = 20000;
-
-void SetHelp(HelpTips* tips, QWidget* control, int id) {
-  const HelpString help = SplitHelpString(LoadString(id));
-  tips->Attach(control, id);
-  if (!help.tooltip.empty()) control->setToolTip(ToQ(help.tooltip));
-  if (!help.prompt.empty()) control->setStatusTip(ToQ(help.prompt));
-}
 
 QLabel* Question(const QString& text, QWidget* buddy) {
   auto* label = new QLabel(text);
@@ -48,9 +40,9 @@ InputDetailsDialog::InputDetailsDialog(Doc& doc, const std::string& inputFile,
   setWindowTitle(tr("Input Details"));
   setProperty("helpId", 1300);
   auto* tips = new HelpTips(doc.app(), this);
-  SetHelp(tips, file_, 1302);
-  SetHelp(tips, interval_, 1303);
-  SetHelp(tips, generate_, 1304);
+  tips->AttachControl(file_, 1302);
+  tips->AttachControl(interval_, 1303);
+  tips->AttachControl(generate_, 1304);
   interval_->setRange(0, kMaxReloadSeconds);
   file_->setText(ToQ(inputFile));
   interval_->setValue(reloadInterval);

@@ -1,6 +1,5 @@
 #include "groups/project/ViewBackground.h"
 
-#include <QButtonGroup>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include "groups/project/PropProject.h"
 #include "ui/ColorButton.h"
 #include "ui/OutlineIcons.h"
+#include "ui/PageParts.h"
 #include "ui/Text.h"
 
 ViewBackground::ViewBackground(const PageContext& context, QWidget* parent)
@@ -29,25 +29,9 @@ ViewBackground::ViewBackground(const PageContext& context, QWidget* parent)
   connect(select_, &QToolButton::clicked, this, &ViewBackground::OnSelectImage);
 
   // The three styles as push-like radio buttons with their pictures.
-  const char* labels[3] = {"Center", "Tile", "Scale"};
-  auto* styleRow = new QHBoxLayout;
-  styleRow->setSpacing(4);
-  auto* group = new QButtonGroup(this);
-  group->setExclusive(true);
-  for (int i = 0; i < 3; ++i) {
-    auto* b = new QToolButton;
-    b->setText(tr(labels[i]));
-    b->setIcon(PageIcon(221 + i));
-    b->setIconSize(QSize(16, 16));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setCheckable(true);
-    b->setMinimumWidth(80);
-    group->addButton(b, i);
-    styleRow->addWidget(b);
-    RegisterControl(b, 3204 + i);
-    styles_[i] = b;
-  }
-  styleRow->addStretch(1);
+  QHBoxLayout* styleRow =
+      MakePushRow(this, {{"Center", 221}, {"Tile", 222}, {"Scale", 223}}, styles_, 80);
+  for (int i = 0; i < 3; ++i) RegisterControl(styles_[i], 3204 + i);
 
   auto* imageRow = new QHBoxLayout;
   imageRow->setSpacing(4);

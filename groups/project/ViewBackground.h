@@ -2,6 +2,8 @@
 // image (a file or an address) and how the image fills the applet.
 #pragma once
 
+#include <vector>
+
 #include "ui/KesView.h"
 
 class ColorButton;
@@ -30,5 +32,5 @@ class ViewBackground : public KesView {
   ColorButton* color_;
   QLineEdit* image_;
   QToolButton* select_;
-  QToolButton* styles_[3];  // centre, tile, scale
+  std::vector<QToolButton*> styles_;  // centre, tile, scale
 };

@@ -25,12 +25,22 @@ IntSpinEdit* MakeEdit(int range) {
   return edit;
 }
 
-// A label with a buddy, in column 0 of `grid`.
-void AddRow(QGridLayout* grid, int row, const QString& label, QWidget* field) {
+// A titled box with a grid inside, tight enough for the Properties window.
+QGridLayout* MakeBox(const QString& title, QGroupBox*& box) {
+  box = new QGroupBox(title);
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(8, 4, 8, 6);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(6);
+  return grid;
+}
+
+// A label with its field, from column `column` of `grid` on.
+void AddField(QGridLayout* grid, int row, int column, const QString& label, QWidget* field) {
   auto* caption = new QLabel(label);
   caption->setBuddy(field);
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(field, row, 1);
+  grid->addWidget(caption, row, column);
+  grid->addWidget(field, row, column + 1);
 }
 }  // namespace
 
@@ -60,32 +70,20 @@ ViewProject::ViewProject(const PageContext& context, QWidget* parent)
 
   // Two boxes side by side, labels in one column in each, so that the page
   // fits the Properties window at its starting size.
-  auto* size = new QGroupBox(tr("&Size"));
-  auto* sizeGrid = new QGridLayout(size);
-  sizeGrid->setContentsMargins(8, 4, 8, 6);
-  sizeGrid->setHorizontalSpacing(8);
-  sizeGrid->setVerticalSpacing(6);
-  AddRow(sizeGrid, 0, tr("Width:"), projectWidth_);
-  AddRow(sizeGrid, 1, tr("Height:"), projectHeight_);
+  QGroupBox* size = nullptr;
+  QGridLayout* sizeGrid = MakeBox(tr("&Size"), size);
+  AddField(sizeGrid, 0, 0, tr("Width:"), projectWidth_);
+  AddField(sizeGrid, 1, 0, tr("Height:"), projectHeight_);
   sizeGrid->setColumnStretch(2, 1);
   // The group box's mnemonic leads into its first edit.
   size->setFocusProxy(projectWidth_);
 
-  auto* buttons = new QGroupBox(tr("&Buttons"));
-  auto* buttonGrid = new QGridLayout(buttons);
-  buttonGrid->setContentsMargins(8, 4, 8, 6);
-  buttonGrid->setHorizontalSpacing(8);
-  buttonGrid->setVerticalSpacing(6);
-  AddRow(buttonGrid, 0, tr("Layout:"), layout_);
-  AddRow(buttonGrid, 1, tr("Width:"), buttonWidth_);
-  auto* heightLabel = new QLabel(tr("Height:"));
-  heightLabel->setBuddy(buttonHeight_);
-  buttonGrid->addWidget(heightLabel, 1, 2);
-  buttonGrid->addWidget(buttonHeight_, 1, 3);
-  auto* spacingLabel = new QLabel(tr("Spacing:"));
-  spacingLabel->setBuddy(spacing_);
-  buttonGrid->addWidget(spacingLabel, 0, 2);
-  buttonGrid->addWidget(spacing_, 0, 3);
+  QGroupBox* buttons = nullptr;
+  QGridLayout* buttonGrid = MakeBox(tr("&Buttons"), buttons);
+  AddField(buttonGrid, 0, 0, tr("Layout:"), layout_);
+  AddField(buttonGrid, 0, 2, tr("Spacing:"), spacing_);
+  AddField(buttonGrid, 1, 0, tr("Width:"), buttonWidth_);
+  AddField(buttonGrid, 1, 2, tr("Height:"), buttonHeight_);
   buttonGrid->setColumnStretch(4, 1);
   buttons->setFocusProxy(layout_);
   // The tab order follows the order of the fields.
