@@ -46,6 +46,9 @@ inline constexpr const char* kClipboardFailed = "Failed to open Clipboard!";
 inline constexpr const char* kAudioFormat =
     "The audio file '%1' is not in the correct format.  It should be Sun '.au' format, 8000 Hz, "
     "mono, \xB5-law.";
+// Test playback of a sound on a computer without an audio output.
+inline constexpr const char* kNoAudioOutput =
+    "The audio file cannot be tested: no audio output device was found.";
 
 // Replaces "%1" and "%2" in `text`.
 std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});

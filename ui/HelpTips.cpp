@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/KesApp.h"
+#include "core/StringTable.h"
 #include "ui/Text.h"
 
 HelpTips::HelpTips(KesApp& app, QObject* parent) : QObject(parent), app_(app) {}
@@ -14,6 +15,13 @@ HelpTips::HelpTips(KesApp& app, QObject* parent) : QObject(parent), app_(app) {}
 void HelpTips::Attach(QWidget* widget, int id) {
   widget->setProperty("helpId", id);
   widget->installEventFilter(this);
+}
+
+void HelpTips::AttachControl(QWidget* widget, int id) {
+  Attach(widget, id);
+  const HelpString help = SplitHelpString(LoadString(id));
+  if (!help.tooltip.empty()) widget->setToolTip(ToQ(help.tooltip));
+  if (!help.prompt.empty()) widget->setStatusTip(ToQ(help.prompt));
 }
 
 bool HelpTips::eventFilter(QObject* watched, QEvent* event) {

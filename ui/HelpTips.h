@@ -14,6 +14,8 @@ class HelpTips : public QObject {
   explicit HelpTips(KesApp& app, QObject* parent = nullptr);
   // Gives `widget` the help id `id` and shows its help on tooltip requests.
   void Attach(QWidget* widget, int id);
+  // Attach(), and the tooltip and status prompt of the string table's entry.
+  void AttachControl(QWidget* widget, int id);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -41,6 +41,7 @@ KesView::~KesView() {
 void KesView::Detach() {
   if (!attached_) return;
   attached_ = false;
+  if (group_) OnClose();
   doc_.RemoveView(this);
 }
 

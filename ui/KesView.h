@@ -51,7 +51,8 @@ class KesView : public QWidget, public DocView {
   void Commit();
   // Reloads the controls from the group.
   void Refresh();
-  // Stops taking part in the document's broadcasts (the page is going away).
+  // Stops taking part in the document's broadcasts (the page is going away);
+  // OnClose() runs first, once.
   void Detach();
 
   // The control registered with `id`, or nullptr.
@@ -63,6 +64,8 @@ class KesView : public QWidget, public DocView {
   // focus on the offending control, when a value is not acceptable.
   virtual bool CommitControls() = 0;
   virtual void RefreshControls() = 0;
+  // The page is closing while its group still exists.
+  virtual void OnClose() {}
 
   // Copies `value` into `field` and marks the document modified, only when
   // they differ.

@@ -3,6 +3,10 @@
 #include "groups/button/TabButton.h"
 #include "groups/button/ViewAdvanced.h"
 
+// The project's and the sounds' pages.
+#include "audio/ViewAudio.h"
+#include "groups/project/TabProject.h"
+
 namespace {
 using Creator = QWidget* (*)(const PageContext&, QWidget*);
 
@@ -20,6 +24,10 @@ QWidget* Make(const PageContext& context, QWidget* parent) {
 const ViewClass kViews[] = {
     {"TabButton", &Make<TabButton>},
     {"ViewAdvanced", &Make<ViewAdvanced>},
+
+    // The project's and the sounds' pages.
+    {"TabProject", &Make<TabProject>},
+    {"ViewAudio", &Make<ViewAudio>},
 };
 }  // namespace
 

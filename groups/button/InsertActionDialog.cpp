@@ -8,22 +8,11 @@
 #include <algorithm>
 
 #include "core/Doc.h"
-#include "core/StringTable.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropButton.h"
 #include "ui/HelpTips.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
-
-namespace {
-// The table's tooltip and prompt; the help system adds the rest on request.
-void SetHelp(HelpTips* tips, QWidget* control, int id) {
-  const HelpString help = SplitHelpString(LoadString(id));
-  tips->Attach(control, id);
-  if (!help.tooltip.empty()) control->setToolTip(ToQ(help.tooltip));
-  if (!help.prompt.empty()) control->setStatusTip(ToQ(help.prompt));
-}
-}  // namespace
 
 InsertActionDialog::InsertActionDialog(Doc& doc, QWidget* parent)
     : QDialog(parent), action_(new QComboBox), target_(new QComboBox) {
@@ -31,8 +20,8 @@ InsertActionDialog::InsertActionDialog(Doc& doc, QWidget* parent)
   setWindowTitle(tr("Insert Action"));
   auto* tips = new HelpTips(doc.app(), this);
   setProperty("helpId", 3300);
-  SetHelp(tips, action_, 3301);
-  SetHelp(tips, target_, 3302);
+  tips->AttachControl(action_, 3301);
+  tips->AttachControl(target_, 3302);
   for (const char* name : kInsertActionNames) action_->addItem(tr(name));
   action_->setCurrentIndex(0);
   for (const PropButton* button : doc.Buttons()) target_->addItem(ToQ(button->name));

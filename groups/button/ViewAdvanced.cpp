@@ -1,15 +1,12 @@
 #include "groups/button/ViewAdvanced.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "groups/button/PropAdvanced.h"
-#include "groups/button/PropButton.h"
-#include "groups/button/PropState.h"
-#include "ui/OutlineIcons.h"
+#include "ui/PageParts.h"
 #include "ui/ScriptBox.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
@@ -22,27 +19,11 @@ ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
   setObjectName(QStringLiteral("ViewAdvanced"));
   RegisterControl(script_, 2401);
   RegisterControl(add_, 2402);
-  // A caption naming the state whose actions these are.
-  auto* icon = new QLabel;
-  icon->setPixmap(TreeIcon(310).pixmap(16, 16));
-  title_ = new QLabel;
-  QFont bold = title_->font();
-  bold.setBold(true);
-  title_->setFont(bold);
-  auto* caption = new QHBoxLayout;
-  caption->setSpacing(6);
-  caption->addWidget(icon);
-  caption->addWidget(title_, 1);
-  auto* line = new QFrame;
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->setSpacing(6);
-  layout->addLayout(caption);
-  layout->addWidget(line);
-  layout->addSpacing(4);
+  // A caption naming the state whose actions these are.
+  title_ = AddCaption(layout, 310);
   layout->addWidget(box_, 1);
 }
 
@@ -52,14 +33,8 @@ PropAdvanced& ViewAdvanced::advanced() const {
 
 void ViewAdvanced::RefreshControls() {
   const PropAdvanced& a = advanced();
-  QString title = tr("Advanced actions");
-  if (const PropState* state = a.state()) {
-    title = tr("Actions of the %1 state").arg(ToQ(state->name));
-    if (const PropButton* button = state->button())
-      title =
-          tr("Actions of the %1 state of \u201C%2\u201D").arg(ToQ(state->name), ToQ(button->name));
-  }
-  title_->setText(title);
+  title_->setText(StateTitle(a.state(), tr("Advanced actions"), tr("Actions of the %1 state"),
+                             tr("Actions of the %1 state of \u201C%2\u201D")));
   script_->setScript(a.script);
 }
 

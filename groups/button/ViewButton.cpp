@@ -1,6 +1,5 @@
 #include "groups/button/ViewButton.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -9,7 +8,7 @@
 
 #include "core/Messages.h"
 #include "groups/button/PropButton.h"
-#include "ui/OutlineIcons.h"
+#include "ui/PageParts.h"
 #include "ui/Text.h"
 
 ViewButton::ViewButton(const PageContext& context, QWidget* parent)
@@ -27,26 +26,9 @@ ViewButton::ViewButton(const PageContext& context, QWidget* parent)
   RegisterControl(drag_, 2610);
 
   // The three modes as push-like radio buttons with their pictures.
-  const char* labels[3] = {"Push", "Check Box", "Radio"};
-  auto* modeRow = new QHBoxLayout;
-  modeRow->setSpacing(4);
-  auto* group = new QButtonGroup(this);
-  for (int i = 0; i < 3; ++i) {
-    auto* b = new QToolButton;
-    b->setText(tr(labels[i]));
-    b->setIcon(PageIcon(227 + i));
-    b->setIconSize(QSize(16, 16));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setCheckable(true);
-    b->setAutoRaise(false);
-    b->setMinimumWidth(90);
-    group->addButton(b, i);
-    modeRow->addWidget(b);
-    RegisterControl(b, 2601 + i);
-    modes_[i] = b;
-  }
-  group->setExclusive(true);
-  modeRow->addStretch(1);
+  QHBoxLayout* modeRow =
+      MakePushRow(this, {{"Push", 227}, {"Check Box", 228}, {"Radio", 229}}, modes_, 90);
+  for (int i = 0; i < 3; ++i) RegisterControl(modes_[i], 2601 + i);
 
   auto* checks = new QHBoxLayout;
   checks->setSpacing(16);

@@ -2,6 +2,8 @@
 // selection, visibility and dragging.
 #pragma once
 
+#include <vector>
+
 #include "ui/KesView.h"
 
 class PropButton;
@@ -22,7 +24,7 @@ class ViewButton : public KesView {
 
  private:
   QLineEdit* name_;
-  QToolButton* modes_[3];
+  std::vector<QToolButton*> modes_;  // push, check box, radio
   QLineEdit* tip_;
   QCheckBox* down_;
   QCheckBox* visible_;

@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropText.h"
+#include "groups/project/TabProject.h"
 #include "ui/EditCommands.h"
 #include "ui/KesViewBlank.h"
 
@@ -210,7 +211,7 @@ TEST_F(OutlineTest, ResetBlanksThePageAndRebuildSelectsTheRoot) {
   EXPECT_EQ(Root()->childCount(), 1);
   EXPECT_EQ(tree->currentItem(), Root());
   EXPECT_EQ(props->currentGroup(), doc.project());
-  EXPECT_TRUE(qobject_cast<KesViewBlank*>(props->currentPage()));
+  EXPECT_TRUE(qobject_cast<TabProject*>(props->currentPage()));
   EXPECT_FALSE(doc.IsModified());
 }
 

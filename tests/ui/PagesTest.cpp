@@ -133,6 +133,7 @@ TEST_F(OutlineTest, ADuplicateNameIsRefusedButKept) {
 
 TEST_F(OutlineTest, AnInvalidNumberKeepsTheOldItemSelected) {
   doc.project()->layout = 2;
+  app.RefreshPages();  // the open project page shows it
   Click(Item(0));
   Tabs()->setCurrentIndex(kSize);
   IntSpinEdit* x = Control<IntSpinEdit>(kSize, 2701);
@@ -335,6 +336,7 @@ TEST_F(OutlineTest, ARefusedSaveWritesNothing) {
 
 TEST_F(OutlineTest, EditsSurviveSaveAndReopenAndReachThePage) {
   doc.project()->tokenize = 0;
+  app.RefreshPages();  // the open project page shows it
   tree->OnNewButton();
   Click(Item(0));
   Type(Control<QLineEdit>(kGeneral, 2604), "Home");

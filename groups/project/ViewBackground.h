@@ -1,0 +1,36 @@
+// The "Background" page of the project: the applet's background colour, its
+// image (a file or an address) and how the image fills the applet.
+#pragma once
+
+#include <vector>
+
+#include "ui/KesView.h"
+
+class ColorButton;
+class PropProject;
+class QLineEdit;
+class QToolButton;
+
+class ViewBackground : public KesView {
+  Q_OBJECT
+ public:
+  explicit ViewBackground(const PageContext& context, QWidget* parent = nullptr);
+
+  PropProject& project() const;
+
+  static constexpr const char* kImageFilter =
+      "Image Files (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
+
+ protected:
+  bool CommitControls() override;
+  void RefreshControls() override;
+
+ private:
+  // "...": picks an image file, starting from the current one.
+  void OnSelectImage();
+
+  ColorButton* color_;
+  QLineEdit* image_;
+  QToolButton* select_;
+  std::vector<QToolButton*> styles_;  // centre, tile, scale
+};
