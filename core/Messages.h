@@ -47,6 +47,11 @@ inline constexpr const char* kAudioFormat =
     "The audio file '%1' is not in the correct format.  It should be Sun '.au' format, 8000 Hz, "
     "mono, \xB5-law.";
 
+// The Configurable Text page refuses names it cannot keep.
+inline constexpr const char* kNameEmpty = "A name cannot be empty. The old name is kept.";
+inline constexpr const char* kTextNotStorable =
+    "The text '%1' contains characters that cannot be stored. Please use other characters.";
+
 // Replaces "%1" and "%2" in `text`.
 std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});
 }  // namespace msg

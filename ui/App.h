@@ -65,6 +65,11 @@ class App : public QObject, public KesApp {
   // Writes the preview page and stages its files; the page's path, or empty
   // when something failed.
   std::string WritePreview();
+  // The Publish dialog (modal).
+  void OnPublish();
+
+  // The Options sheet; true when it was closed with OK.
+  bool OnOptions();
 
   // Help.
   void ShowContextHelp(int id, std::string* tooltip, bool follow) override;
