@@ -73,7 +73,7 @@ PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
   layout->addSpacing(8);
   layout->addWidget(runtime_);
   layout->addWidget(box);
-  setFixedWidth(420);
+  setFixedWidth(560);
 
   // The Resources dialog opens on top of this one.
   doc_.showResources = [this](const std::string& html) {

@@ -97,6 +97,8 @@ QTableWidget* NameList(const QString& numberColumn, QWidget* parent, Platform& p
   list->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
   list->setItemDelegateForColumn(0, new NameDelegate(platform, list));
   list->setShowGrid(false);
+  // Compact rows: the seven days show without scrolling.
+  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 6);
   return list;
 }
 
@@ -330,7 +332,7 @@ OptionsSheet::OptionsSheet(KesApp& app, ToolbarManager* toolbars, QWidget* paren
     if (auto* page = qobject_cast<OptionsPage*>(tabs_->widget(index))) page->Activate();
   });
   if (auto* first = qobject_cast<OptionsPage*>(tabs_->currentWidget())) first->Activate();
-  resize(520, 440);
+  resize(620, 460);
 }
 
 OptionsSheet::~OptionsSheet() {

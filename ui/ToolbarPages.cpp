@@ -161,7 +161,8 @@ CommandsPage::CommandsPage(ToolbarManager& manager, QWidget* parent)
   auto* boxLayout = new QVBoxLayout(buttonsBox);
   boxLayout->addWidget(buttonArea_);
   boxLayout->addStretch(1);
-  new QGridLayout(buttonArea_);
+  auto* grid = new QGridLayout(buttonArea_);
+  grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   description_ = new QLabel(this);
   description_->setWordWrap(true);
   auto* left = new QVBoxLayout;
