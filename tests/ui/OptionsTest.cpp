@@ -61,6 +61,13 @@ void Rename(QTableWidget* list, int row, const QString& text, Qt::Key key) {
   QTest::qWait(20);  // a refusal is told once the editor has closed
 }
 
+// Waits (up to two seconds) for the `n`-th message: a refusal is told once
+// the in-place editor has closed.
+bool WaitForMessages(const TestPlatform& platform, std::size_t n) {
+  for (int i = 0; i < 200 && platform.messages.size() < n; ++i) QTest::qWait(10);
+  return platform.messages.size() == n;
+}
+
 class OptionsTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(app->InitInstance({})); }
@@ -120,13 +127,13 @@ TEST_F(OptionsTest, EscapeKeepsTheOldNameAndAnEmptyOrUnstorableNameIsRefused) {
   EXPECT_TRUE(platform.messages.empty());
 
   Rename(months, 2, "", Qt::Key_Return);
+  ASSERT_TRUE(WaitForMessages(platform, 1));
   EXPECT_EQ(months->item(2, 0)->text(), "March");
-  ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, msg::kNameEmpty);
 
   Rename(months, 2, QString::fromUtf8("\u4E09\u6708"), Qt::Key_Return);
+  ASSERT_TRUE(WaitForMessages(platform, 2));
   EXPECT_EQ(months->item(2, 0)->text(), "March");
-  ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[1].text, msg::Format(msg::kTextNotStorable, "??"));
 
   // Windows-1252 letters are fine.
