@@ -76,6 +76,10 @@ class ToolbarManager : public QObject {
   void SetCustomizing(bool on);
   bool customizing() const { return customizing_; }
 
+  // While customising (installed on the application): drops on the bars,
+  // drags off them, and the rest of the main window held still.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
   // The drag data of a command.
   static QMimeData* CommandMime(int id);
   // The command of drag data, or 0.
@@ -87,9 +91,6 @@ class ToolbarManager : public QObject {
   void barsChanged();
   // A dragged toolbar button was dropped on `bar` at `index`.
   void dropRecorded(QToolBar* bar, int index);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QToolBar* MakeBar(const QString& key, const QString& name);

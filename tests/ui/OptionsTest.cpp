@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -24,6 +25,7 @@
 #include "ui/OptionsSheet.h"
 #include "ui/ToolbarManager.h"
 #include "ui/ToolbarPages.h"
+#include "ui/ViewOutline.h"
 
 namespace {
 
@@ -322,6 +324,31 @@ TEST_F(OptionsTest, MenusOpenTheOptionsSheetAndPublishDialog) {
   app->frame()->action(15014)->trigger();
   EXPECT_EQ(publishes, 1);
   EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(OptionsTest, WhileCustomisingOnlyTheToolbarsTakeInput) {
+  FrameMain* frame = app->frame();
+  ToolbarManager* manager = frame->toolbars();
+  QApplication::setActiveWindow(frame);
+  int news = 0;
+  QObject::connect(frame->action(57600), &QAction::triggered, [&news] { ++news; });
+  manager->SetCustomizing(true);
+  EXPECT_TRUE(frame->buttonsBar()->acceptDrops());
+  QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                    Qt::LeftButton, {});
+  EXPECT_TRUE(manager->eventFilter(frame->outline()->viewport(), &press));
+  EXPECT_EQ(news, 0);
+  // Closing the main window waits for the sheet.
+  EXPECT_FALSE(frame->close());
+  manager->SetCustomizing(false);
+  EXPECT_FALSE(frame->buttonsBar()->acceptDrops());
+  QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(news, 1);
 }
 
 }  // namespace
