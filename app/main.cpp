@@ -41,19 +41,18 @@ int main(int argc, char** argv) {
   int result = 1;
   {
     App app(platform);
-    // Developer aid: VELKOBUTTON_GRAB=FILE.png saves a picture of the screen
-    // after a few seconds and ends the program.
+#ifdef VB_SCREENSHOT_HOOK
+    // Test builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
+    // screen after a few seconds and ends the program.
     const QString grab = qEnvironmentVariable("VELKOBUTTON_GRAB");
     if (!grab.isEmpty()) {
-      QTimer::singleShot(qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY") > 0
-                             ? qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY")
-                             : 5000,
-                         [grab] {
-                           if (QScreen* screen = QGuiApplication::primaryScreen())
-                             screen->grabWindow(0).save(grab);
-                           std::_Exit(0);
-                         });
+      const int delay = qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY");
+      QTimer::singleShot(delay > 0 ? delay : 5000, [grab] {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) screen->grabWindow(0).save(grab);
+        std::_Exit(0);
+      });
     }
+#endif
     if (app.InitInstance(args, requested)) result = QApplication::exec();
     app.ExitInstance();
   }

@@ -50,6 +50,11 @@ inline constexpr const char* kAudioFormat =
 inline constexpr const char* kNoAudioOutput =
     "The audio file cannot be tested: no audio output device was found.";
 
+// The Configurable Text page refuses names it cannot keep.
+inline constexpr const char* kNameEmpty = "A name cannot be empty. The old name is kept.";
+inline constexpr const char* kTextNotStorable =
+    "The text '%1' contains characters that cannot be stored. Please use other characters.";
+
 // Replaces "%1" and "%2" in `text`.
 std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});
 }  // namespace msg

@@ -20,10 +20,12 @@
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "core/Win1252.h"
+#include "output/PublishDialog.h"
 #include "output/Staging.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
 #include "ui/NewOpenDialog.h"
+#include "ui/OptionsSheet.h"
 #include "ui/QtPlatform.h"
 #include "ui/Text.h"
 
@@ -255,6 +257,19 @@ void App::OnPreviewExternal() {
 
 void App::OnStopPreview() {
   StartupHelp();
+}
+
+// ---------------------------------------------------------------------------
+// Publish and options
+
+void App::OnPublish() {
+  PublishDialog dialog(*this, *doc_, frame_.get());
+  dialog.exec();
+}
+
+bool App::OnOptions() {
+  OptionsSheet sheet(*this, frame_ ? frame_->toolbars() : nullptr, frame_.get());
+  return sheet.Run();
 }
 
 // ---------------------------------------------------------------------------

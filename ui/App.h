@@ -67,6 +67,11 @@ class App : public QObject, public KesApp {
   // `external`: the page is shown by an outside browser, so it carries the
   // JavaScript runtime's line and the runtime is staged beside it.
   std::string WritePreview(bool external);
+  // The Publish dialog (modal).
+  void OnPublish();
+
+  // The Options sheet; true when it was closed with OK.
+  bool OnOptions();
 
   // Help.
   void ShowContextHelp(int id, std::string* tooltip, bool follow) override;

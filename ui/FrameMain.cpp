@@ -38,6 +38,7 @@
 #include "ui/KesWndInfo.h"
 #include "ui/KesWndProperties.h"
 #include "ui/Text.h"
+#include "ui/ToolbarManager.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -46,9 +47,6 @@ constexpr int kRecentFirst = 57616;
 constexpr int kHelpId = 57670;
 constexpr int kContextHelpId = 57669;
 constexpr int kCopy = 57634, kCut = 57635, kPaste = 57637, kUndo = 57643;
-
-const QSize kSmallImages(16, 15);
-const QSize kLargeImages(40, 32);
 
 // Theme icons that fit a command; our own picture is the fallback.
 QString ThemeName(int id) {
@@ -162,7 +160,8 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   outline_->setProperty("helpId", 0);
   setCentralWidget(outline_);
   // The pointer over no tree item clears the status prompt.
-  connect(outline_, &ViewOutline::statusPromptCleared, this, [this] { SetStatusPrompt(QString()); });
+  connect(outline_, &ViewOutline::statusPromptCleared, this,
+          [this] { SetStatusPrompt(QString()); });
   BuildMenus();
   BuildToolbars();
 
@@ -259,12 +258,7 @@ void FrameMain::BuildMenus() {
   connect(action(15007), &QAction::triggered, this, [this] { ShowInfo(!IsInfoVisible()); });
   connect(action(40142), &QAction::triggered, this,
           [this] { propertiesDock_->setVisible(!propertiesDock_->isVisible()); });
-  connect(action(15009), &QAction::triggered, this, [this] {
-    app_.platform().MessageBox(
-        "The Options sheet (configurable text, non-Java message and external browser) "
-        "is not available in this version.",
-        MsgButtons::Ok, MsgIcon::Information);
-  });
+  connect(action(15009), &QAction::triggered, this, [this] { app_.OnOptions(); });
 
   QMenu* generate = menuBar()->addMenu(tr("&Generate"));
   AddCommand(generate, 15015, tr("Preview &Internally"));
@@ -275,12 +269,7 @@ void FrameMain::BuildMenus() {
   connect(action(15015), &QAction::triggered, this, [this] { app_.OnPreview(); });
   connect(action(15006), &QAction::triggered, this, [this] { app_.OnStopPreview(); });
   connect(action(15013), &QAction::triggered, this, [this] { app_.OnPreviewExternal(); });
-  connect(action(15014), &QAction::triggered, this, [this] {
-    app_.platform().MessageBox(
-        "Publishing from the editor is not available in this version; use "
-        "'velkobutton export' to write the page.",
-        MsgButtons::Ok, MsgIcon::Information);
-  });
+  connect(action(15014), &QAction::triggered, this, [this] { app_.OnPublish(); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   AddCommand(help, 15010, tr("&Help Contents"));
@@ -324,19 +313,11 @@ void FrameMain::BuildMenus() {
 }
 
 void FrameMain::BuildToolbars() {
-  buttonsBar_ = addToolBar(tr("Buttons"));
-  buttonsBar_->setObjectName("Buttons");  // bar 59397
-  for (int id : {40128, 40132, 40130, 40131, 40129}) buttonsBar_->addAction(action(id));
-  projectBar_ = addToolBar(tr("Project"));
-  projectBar_->setObjectName("Project");  // bar 59398
-  for (int id : {15015, 15006, 15014, 15013, 15010, 15011, 15012})
-    projectBar_->addAction(action(id));
-  for (QToolBar* bar : {buttonsBar_, projectBar_}) {
-    bar->setIconSize(kSmallImages);
-    bar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (QAction* a : bar->actions())
-      if (QWidget* w = bar->widgetForAction(a)) w->installEventFilter(this);
-  }
+  toolbars_ = new ToolbarManager(
+      *this, [this](int id) { return action(id); }, this);
+  toolbars_->CreateDefaults();
+  buttonsBar_ = toolbars_->bar("Buttons");  // bar 59397
+  projectBar_ = toolbars_->bar("Project");  // bar 59398
 }
 
 QAction* FrameMain::action(int id) const {
@@ -461,30 +442,40 @@ ShowState FrameMain::RestorePlacement(const std::string& value, ShowState reques
 void FrameMain::SaveLayout() {
   Platform& p = app_.platform();
   p.WriteProfileString("Settings", "WindowPos", CurrentPlacement().Format());
+  toolbars_->Save(p);
   p.WriteProfileString("Toolbars", "State", saveState().toBase64().toStdString());
-  p.WriteProfileInt("Toolbars", "LargeButtons", largeButtons_ ? 1 : 0);
-  p.WriteProfileInt("Toolbars", "ShowTooltips", showTooltips_ ? 1 : 0);
 }
 
 void FrameMain::LoadBarLayout() {
   Platform& p = app_.platform();
-  SetLargeButtons(p.GetProfileInt("Toolbars", "LargeButtons", 0) != 0);
-  SetShowTooltips(p.GetProfileInt("Toolbars", "ShowTooltips", 1) != 0);
+  // The bars first, then their places.
+  toolbars_->Load(p);
   std::string state = p.GetProfileString("Toolbars", "State", "");
   if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
 }
 
 void FrameMain::SetLargeButtons(bool large) {
-  largeButtons_ = large;
-  for (QToolBar* bar : {buttonsBar_, projectBar_})
-    bar->setIconSize(large ? kLargeImages : kSmallImages);
+  toolbars_->SetLargeButtons(large);
+}
+
+bool FrameMain::largeButtons() const {
+  return toolbars_->largeButtons();
 }
 
 void FrameMain::SetShowTooltips(bool show) {
-  showTooltips_ = show;
+  toolbars_->SetShowTooltips(show);
+}
+
+bool FrameMain::showTooltips() const {
+  return toolbars_->showTooltips();
 }
 
 void FrameMain::closeEvent(QCloseEvent* event) {
+  // The Options sheet is still open.
+  if (toolbars_->customizing()) {
+    event->ignore();
+    return;
+  }
   SaveLayout();
   if (!doc_.CanCloseFrame()) {
     event->ignore();
@@ -605,7 +596,7 @@ bool FrameMain::eventFilter(QObject* watched, QEvent* event) {
       } else {
         app_.ShowContextHelp(id, &tip, true);
       }
-      if (showTooltips_ && !tip.empty())
+      if (showTooltips() && !tip.empty())
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ToQ(tip), button);
       else
         QToolTip::hideText();
@@ -621,18 +612,20 @@ bool FrameMain::eventFilter(QObject* watched, QEvent* event) {
 void FrameMain::OnViewToolbars() {
   QDialog dialog(this);
   dialog.setWindowTitle(tr("Toolbars"));
+  dialog.setProperty("helpId", 15008);
   auto* bars = new QGroupBox(tr("Toolbars"), &dialog);
-  auto* showButtons = new QCheckBox(tr("Buttons"), bars);
-  auto* showProject = new QCheckBox(tr("Project"), bars);
-  showButtons->setChecked(buttonsBar_->isVisible());
-  showProject->setChecked(projectBar_->isVisible());
   auto* barsLayout = new QVBoxLayout(bars);
-  barsLayout->addWidget(showButtons);
-  barsLayout->addWidget(showProject);
+  std::vector<std::pair<QToolBar*, QCheckBox*>> shown;
+  for (QToolBar* bar : toolbars_->bars()) {
+    auto* box = new QCheckBox(bar->windowTitle(), bars);
+    box->setChecked(!bar->isHidden());
+    barsLayout->addWidget(box);
+    shown.emplace_back(bar, box);
+  }
   auto* tooltips = new QCheckBox(tr("&Show Tooltips"), &dialog);
-  tooltips->setChecked(showTooltips_);
+  tooltips->setChecked(showTooltips());
   auto* large = new QCheckBox(tr("&Large Buttons"), &dialog);
-  large->setChecked(largeButtons_);
+  large->setChecked(largeButtons());
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QPushButton* customize = box->addButton(tr("&Customize..."), QDialogButtonBox::ActionRole);
   customize->setProperty("helpId", 20584);
@@ -649,11 +642,11 @@ void FrameMain::OnViewToolbars() {
   layout->addWidget(large);
   layout->addWidget(box);
   if (dialog.exec() != QDialog::Accepted) return;
-  buttonsBar_->setVisible(showButtons->isChecked());
-  projectBar_->setVisible(showProject->isChecked());
+  for (auto& [bar, check] : shown) bar->setVisible(check->isChecked());
   SetShowTooltips(tooltips->isChecked());
   SetLargeButtons(large->isChecked());
-  if (openOptions) action(15009)->trigger();
+  // Leaving through Customize opens the Options sheet.
+  if (openOptions) app_.OnOptions();
 }
 
 void FrameMain::OnAbout() {

@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
+class ToolbarManager;
 class ViewOutline;
 enum class ShowState;
 
@@ -66,11 +67,13 @@ class FrameMain : public QMainWindow {
   void SaveLayout();
   void LoadBarLayout();
 
+  // The toolbars: the two default bars and the user's own.
+  ToolbarManager* toolbars() const { return toolbars_; }
   // Large (40x32) or small (16x15) toolbar images.
   void SetLargeButtons(bool large);
-  bool largeButtons() const { return largeButtons_; }
+  bool largeButtons() const;
   void SetShowTooltips(bool show);
-  bool showTooltips() const { return showTooltips_; }
+  bool showTooltips() const;
 
   // Title, check marks and enabled states from the document and the tree.
   void UpdateCommandStates();
@@ -108,11 +111,10 @@ class FrameMain : public QMainWindow {
   QDockWidget* propertiesDock_ = nullptr;
   QToolBar* buttonsBar_ = nullptr;
   QToolBar* projectBar_ = nullptr;
+  ToolbarManager* toolbars_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QLabel* idleLabel_ = nullptr;
   QTimer* idleTimer_ = nullptr;
   std::map<int, QAction*> actions_;
-  bool largeButtons_ = false;
-  bool showTooltips_ = true;
   bool contextHelpMode_ = false;
 };

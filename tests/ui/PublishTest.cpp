@@ -1,0 +1,309 @@
+// Publishing from the editor: the clipboard segment, Generate File and its
+// remembered path, the Resources dialog and Copy Locally with its progress
+// window.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "WhenShown.h"
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "core/Messages.h"
+#include "output/CopyProgressDialog.h"
+#include "output/PublishDialog.h"
+#include "output/ResourcesDialog.h"
+#include "support/TempDir.h"
+#include "support/TestPlatform.h"
+#include "ui/Text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kAppletFiles[] = {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab",
+                                    "VelkoJfc2.class"};
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Refuses every commit, as a page with a bad value does.
+class RefusingView : public DocView {
+ public:
+  explicit RefusingView(KesApp& app) : app_(app) {}
+  void OnUpdate(int hint) override {
+    if (hint == kHintCommit) app_.RefuseCommit(0);
+  }
+
+ private:
+  KesApp& app_;
+};
+
+struct Shown {
+  std::string html;
+  std::vector<std::string> entries;
+  bool allSelected = false;
+};
+
+class PublishTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.programDir = t.dir() + "program/";
+    for (const char* f : kAppletFiles)
+      WriteBytes(platform.programDir + f, std::string(f) + " bytes");
+    app.setCurrentDoc(&doc);
+    doc.OnNewDocument();
+  }
+  // Records what the next Resources dialog shows, then closes it.
+  void RecordNextResources() {
+    WhenShown<ResourcesDialog>(
+        [this](ResourcesDialog* d) {
+          Shown s;
+          s.html = FromQ(d->htmlEdit()->toPlainText());
+          for (int i = 0; i < d->list()->count(); ++i)
+            s.entries.push_back(FromQ(d->list()->item(i)->text()));
+          s.allSelected = d->list()->selectedItems().size() == d->list()->count();
+          shown.push_back(s);
+          d->accept();
+        },
+        &resourcesShown);
+  }
+  std::vector<std::string> ResourceList() {
+    std::vector<std::string> list;
+    doc.GetResourceFiles(list);
+    return list;
+  }
+  static std::string Lf(std::string crlf) {
+    std::string out;
+    for (char c : crlf)
+      if (c != '\r') out += c;
+    return out;
+  }
+
+  TempDir t;
+  TestPlatform platform;
+  KesApp app{platform};
+  Doc doc{app};
+  std::vector<Shown> shown;
+  int resourcesShown = 0;
+};
+
+TEST_F(PublishTest, ClipboardHoldsExactlyTheSegmentAndResourcesListEveryFileSelected) {
+  platform.clipboardText = "previous contents";
+  PublishDialog dialog(app, doc);
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "Publish");
+  RecordNextResources();
+  QTest::mouseClick(dialog.clipboardButton(), Qt::LeftButton);
+  const std::string segment = doc.BuildHtml(2);
+  EXPECT_EQ(platform.clipboardText, segment);
+  EXPECT_EQ(segment.find("<HTML>"), std::string::npos);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].html, Lf(segment));
+  EXPECT_EQ(shown[0].entries, ResourceList());
+  EXPECT_EQ(shown[0].entries.size(), 4u);
+  EXPECT_TRUE(shown[0].allSelected);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(PublishTest, ClipboardThatCannotBeTakenIsReportedWithoutResources) {
+  platform.clipboardWorks = false;
+  PublishDialog dialog(app, doc);
+  dialog.show();
+  RecordNextResources();
+  dialog.OnClipboard();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Failed to open Clipboard!");
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
+  QTest::qWait(50);
+  EXPECT_EQ(resourcesShown, 0);
+}
+
+TEST_F(PublishTest, GenerateFileRemembersItsPathAcrossSaveAndOpenWithoutModifying) {
+  const std::string page = t / "site/index.html";
+  fs::create_directories(t / "site");
+  {
+    PublishDialog dialog(app, doc);
+    platform.fileAnswers.push_back(page);
+    RecordNextResources();
+    EXPECT_TRUE(dialog.OnGenerateFile());
+  }
+  ASSERT_EQ(platform.fileDialogs.size(), 1u);
+  const TestPlatform::FileDialogCall& first = platform.fileDialogs[0];
+  EXPECT_FALSE(first.open);
+  EXPECT_EQ(first.proposed, "");
+  EXPECT_EQ(first.defaultExt, "html");
+  EXPECT_EQ(first.filter, "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||");
+  EXPECT_TRUE(first.flags & FdOverwritePrompt);
+  EXPECT_TRUE(first.flags & FdHideReadOnly);
+  // The whole page, written byte for byte, and shown in the Resources dialog.
+  const std::string html = doc.BuildHtml(0);
+  EXPECT_EQ(ReadBytes(page), html);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].html, Lf(html));
+  EXPECT_EQ(shown[0].entries, ResourceList());
+  EXPECT_EQ(doc.htmlPath, page);
+  EXPECT_FALSE(doc.IsModified());
+
+  // A second time proposes the first path.
+  {
+    PublishDialog dialog(app, doc);
+    platform.fileAnswers.push_back("");  // Cancel: nothing written, no Resources
+    EXPECT_FALSE(dialog.OnGenerateFile());
+  }
+  EXPECT_EQ(platform.fileDialogs.back().proposed, page);
+  EXPECT_EQ(shown.size(), 1u);
+
+  // Also after saving and opening the project again.
+  const std::string project = t / "project.but";
+  ASSERT_TRUE(doc.DoSave(project));
+  Doc reopened(app);
+  ASSERT_TRUE(reopened.OnOpenDocument(project));
+  EXPECT_EQ(reopened.htmlPath, page);
+  PublishDialog dialog(app, reopened);
+  platform.fileAnswers.push_back("");
+  dialog.OnGenerateFile();
+  EXPECT_EQ(platform.fileDialogs.back().proposed, page);
+  EXPECT_FALSE(reopened.IsModified());
+}
+
+TEST_F(PublishTest, RefusedPageStopsGenerateFileButNotTheClipboard) {
+  RefusingView refusing(app);
+  doc.AddView(&refusing);
+  PublishDialog dialog(app, doc);
+  platform.fileAnswers.push_back(t / "page.html");
+  EXPECT_FALSE(dialog.OnGenerateFile());
+  EXPECT_TRUE(platform.fileDialogs.empty());
+  EXPECT_FALSE(fs::exists(t / "page.html"));
+  EXPECT_EQ(doc.htmlPath, "");
+  // The clipboard copy goes on with the values last stored.
+  RecordNextResources();
+  dialog.OnClipboard();
+  EXPECT_EQ(platform.clipboardText, doc.BuildHtml(2));
+  EXPECT_EQ(resourcesShown, 1);
+  doc.RemoveView(&refusing);
+}
+
+TEST_F(PublishTest, RuntimeBoxFollowsAndKeepsTheSetting) {
+  app.settings().html5Runtime = 1;
+  PublishDialog dialog(app, doc);
+  EXPECT_TRUE(dialog.runtimeBox()->isChecked());
+  EXPECT_EQ(dialog.runtimeBox()->text(),
+            "Add the JavaScript runtime so that the buttons work in browsers without Java");
+  dialog.runtimeBox()->click();
+  EXPECT_EQ(app.settings().html5Runtime, 0);
+  dialog.runtimeBox()->click();
+  EXPECT_EQ(app.settings().html5Runtime, 1);
+}
+
+TEST_F(PublishTest, DialogGivesBackTheDocumentsResourcesHook) {
+  int calls = 0;
+  doc.showResources = [&calls](const std::string&) { ++calls; };
+  { PublishDialog dialog(app, doc); }
+  ASSERT_TRUE(doc.showResources);
+  doc.showResources("x");
+  EXPECT_EQ(calls, 1);
+}
+
+// ---------------------------------------------------------------------------
+// Resources and Copy Locally
+
+class ResourcesTest : public PublishTest {
+ protected:
+  std::string Out(const std::string& name = "") const { return t / ("out/" + name); }
+  std::vector<std::string> OutFiles() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(t / "out")) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST_F(ResourcesTest, OnlySelectedEntriesAreCopiedAndTheFolderIsRemembered) {
+  fs::create_directories(Out());
+  ResourcesDialog dialog(doc, doc.BuildHtml(0));
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "Resources");
+  EXPECT_TRUE(dialog.htmlEdit()->isReadOnly());
+  ASSERT_EQ(dialog.list()->count(), 4);
+  dialog.list()->item(1)->setSelected(false);
+  dialog.list()->item(2)->setSelected(false);
+  platform.folderAnswers.push_back(Out());
+  QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
+  EXPECT_EQ(OutFiles(), (std::vector<std::string>{"VelkoButton.class", "VelkoJfc2.class"}));
+  EXPECT_EQ(ReadBytes(Out("VelkoJfc2.class")), "VelkoJfc2.class bytes");
+  ASSERT_EQ(platform.folderDialogs.size(), 1u);
+  EXPECT_EQ(platform.folderDialogs[0].first, "Publish to:");
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.back().text, msg::kPublishSuccess);
+  EXPECT_TRUE(dialog.isEnabled());
+  EXPECT_EQ(dialog.progress(), nullptr);
+  EXPECT_EQ(doc.lastCopyDirectory, Out());
+
+  // Select All, and the next copy starts in the folder chosen last.
+  QTest::mouseClick(dialog.selectAllButton(), Qt::LeftButton);
+  EXPECT_EQ(dialog.list()->selectedItems().size(), 4);
+  platform.folderAnswers.push_back("");
+  dialog.OnCopyLocally();
+  EXPECT_EQ(platform.folderDialogs.back().second, Out());
+}
+
+TEST_F(ResourcesTest, CancelInTheProgressWindowStopsBeforeTheNextFile) {
+  fs::create_directories(Out());
+  WriteBytes(Out("VelkoButton.class"), "old");
+  ResourcesDialog dialog(doc, doc.BuildHtml(0));
+  dialog.show();
+  platform.folderAnswers.push_back(Out());
+  bool checked = false;
+  platform.onMessage = [&](const TestPlatform::Message& m) {
+    if (m.text != msg::Format(msg::kFileExists, Out("VelkoButton.class"))) return;
+    // The replace question for the first file: the progress window is up
+    // and the Resources dialog waits.
+    CopyProgressDialog* progress = dialog.progress();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->windowTitle(), "Copy");
+    EXPECT_EQ(progress->bar()->maximum(), 4);
+    EXPECT_EQ(progress->bar()->value(), 0);
+    EXPECT_EQ(progress->label()->text(), "Copying file 'VelkoButton.class' ");
+    EXPECT_FALSE(dialog.isEnabled());
+    QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(progress->cancelled, 1);
+    checked = true;
+  };
+  EXPECT_EQ(dialog.OnCopyLocally(), CopyOutcome::Failed);
+  EXPECT_TRUE(checked);
+  // The file in hand was finished (replaced as answered); none after it.
+  EXPECT_EQ(OutFiles(), std::vector<std::string>{"VelkoButton.class"});
+  EXPECT_EQ(ReadBytes(Out("VelkoButton.class")), "VelkoButton.class bytes");
+  EXPECT_EQ(platform.messages.back().text, msg::kPublishFailed);
+  EXPECT_TRUE(dialog.isEnabled());
+  EXPECT_EQ(dialog.progress(), nullptr);
+}
+
+TEST_F(ResourcesTest, NothingSelectedCopiesNothingAndSucceeds) {
+  fs::create_directories(Out());
+  ResourcesDialog dialog(doc, "");
+  dialog.list()->clearSelection();
+  platform.folderAnswers.push_back(Out());
+  int total = -1;
+  QObject::connect(&dialog, &ResourcesDialog::copyStarted,
+                   [&total](CopyProgressDialog* p) { total = p->bar()->maximum(); });
+  EXPECT_EQ(dialog.OnCopyLocally(), CopyOutcome::Succeeded);
+  EXPECT_EQ(total, 0);
+  EXPECT_TRUE(OutFiles().empty());
+  EXPECT_EQ(platform.messages.back().text, msg::kPublishSuccess);
+}
+
+}  // namespace
