@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SafeFile.h"
+
 // velkobutton publish PROJECT.but FOLDER [--name PAGE.html]
 // Writes the complete page into FOLDER and stages every file it needs beside
 // it. Exit status 0 when everything is in place, 1 when the project cannot be
@@ -16,3 +18,12 @@ int RunPublish(const std::vector<std::string>& args);
 // with --wave, writes it as an 8-bit PCM WAVE file. Exit status 0 when valid
 // (and written), 1 otherwise, 2 for wrong arguments.
 int RunAudio(const std::vector<std::string>& args);
+
+// Prints "velkobutton: " and `text` (file names as the operating system gave
+// them) on standard error.
+void Complain(const std::string& text);
+// A message of the program's own (Windows-1252) with "%1" replaced by a file
+// name as the operating system gave it, ready for the terminal.
+std::string TerminalMessage(const char* text1252, const std::string& path);
+// The reason a write failed, naming `path`, ready for the terminal.
+std::string TerminalWriteError(const std::string& path, const safefile::WriteError& error);
