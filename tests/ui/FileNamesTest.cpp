@@ -53,7 +53,7 @@ TEST(EditorFileNames, OpensAndSavesAProjectUnderANonLatinName) {
   platform.previewDir = dir.path().toStdString() + "/Preview/";
   App app(platform, Quiet());
   // Named on the command line.
-  ASSERT_TRUE(app.InitInstance({"velkobutton", first}));
+  ASSERT_TRUE(app.InitInstance({first}));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(app.doc().project()->identifier, "Nihongo");
   EXPECT_EQ(app.doc().pathName(), QFile::encodeName(first).toStdString());
