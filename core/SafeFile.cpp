@@ -101,7 +101,9 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
     errno = 0;
     if (!produce(out)) err = errno ? errno : EIO;
     if (!err && std::fflush(out) != 0) err = errno;
-    if (!err && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
+    // On disk before it takes an old file's place, so that a crash cannot
+    // leave an empty file where the old one was; a new file needs no wait.
+    if (!err && exists && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
     if (std::fclose(out) != 0 && !err) err = errno ? errno : EIO;
   }
   if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
