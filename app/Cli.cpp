@@ -13,7 +13,6 @@
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
 #include "core/Version.h"
-#include "core/Win1252.h"
 
 namespace {
 
@@ -31,12 +30,19 @@ int Usage(const std::string& problem) {
   return 2;
 }
 
-bool WriteOut(const std::string& output, const std::string& bytes) {
+// Writes the result to standard output ("" or "-") or as the whole of
+// `output`, which never replaces the project read.
+bool WriteOut(const std::string& output, const std::string& bytes, const std::string& project) {
   if (output.empty() || output == "-") {
     bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    return std::fflush(stdout) == 0 && ok;
+    if (std::fflush(stdout) == 0 && ok) return true;
+    Complain("cannot write to standard output");
+    return false;
   }
-  return KesDoc::WriteFileAtomically(output, bytes);
+  safefile::WriteError error;
+  if (KesDoc::WriteWholeFile(output, bytes, {project}, &error)) return true;
+  Complain(TerminalWriteError(output, error));
+  return false;
 }
 
 // Loads PROJECT or makes a new project; false (with the message already on
@@ -101,10 +107,7 @@ int Export(const std::vector<std::string>& givenArgs) {
     doc.GetResourceFiles(list);
     for (const auto& f : list) bytes += f + "\n";
   }
-  if (!WriteOut(output, bytes)) {
-    std::fprintf(stderr, "velkobutton: cannot write %s\n", output.c_str());
-    return 1;
-  }
+  if (!WriteOut(output, bytes, project)) return 1;
   return 0;
 }
 
@@ -122,9 +125,8 @@ int RunCli(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  // The engine's text, file names included, is Windows-1252; the terminal's is UTF-8.
+  // The arguments are file names and words, kept as the system gave them.
   std::vector<std::string> args(argv + 2, argv + argc);
-  for (std::string& a : args) a = win1252::FromUtf8(a);
   if (cmd == "export") {
     QCoreApplication qapp(argc, argv);
     return Export(args);

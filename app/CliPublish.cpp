@@ -50,6 +50,20 @@ bool Parse(const std::vector<std::string>& args, const std::string& option,
 
 }  // namespace
 
+void Complain(const std::string& text) {
+  const std::string line = "velkobutton: " + text + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+std::string TerminalMessage(const char* text1252, const std::string& path) {
+  return msg::Format(win1252::ToUtf8(text1252), path);
+}
+
+std::string TerminalWriteError(const std::string& path, const safefile::WriteError& error) {
+  // The texts are plain ASCII; the names go out as they came in.
+  return safefile::Describe(path, error);
+}
+
 void TakeRuntimeFlags(std::vector<std::string>& args, int& choice) {
   std::vector<std::string> rest;
   for (std::string& a : args) {
@@ -90,14 +104,14 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
 
   const std::string html = doc.BuildHtml(0);
   if (!MakeStagingDirectory(folder)) {
-    platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, folder), MsgButtons::Ok,
-                        MsgIcon::Exclamation);
+    Complain(TerminalMessage(msg::kCannotCreateDirectory, folder));
     return 1;
   }
+  // The page never replaces the project it is made from.
   const std::string page = folder + name;
-  if (!KesDoc::WriteWholeFile(page, html)) {
-    platform.MessageBox(msg::Format(msg::kUnableToWrite, page), MsgButtons::Ok,
-                        MsgIcon::Exclamation);
+  safefile::WriteError error;
+  if (!KesDoc::WriteWholeFile(page, html, {project}, &error)) {
+    Complain(TerminalWriteError(page, error));
     return 1;
   }
 
@@ -122,13 +136,19 @@ int RunAudio(const std::vector<std::string>& args) {
   const std::string& file = positional[0];
 
   if (!ValidateAudioFile(file)) {
-    // The message and the file name are Windows-1252; the terminal takes UTF-8.
-    const std::string text = win1252::ToUtf8(msg::Format(msg::kAudioFormat, file)) + "\n";
+    // A pipe, device or folder is refused at once, with the same message.
+    const std::string text = TerminalMessage(msg::kAudioFormat, file) + "\n";
     std::fwrite(text.data(), 1, text.size(), stderr);
     return 1;
   }
-  if (convert && !au::ConvertFile(file, wave)) {
-    std::fprintf(stderr, "velkobutton: cannot write %s\n", wave.c_str());
+  safefile::WriteError error;
+  if (convert && !au::ConvertFile(file, wave, &error)) {
+    if (error.failure == safefile::Failure::None) {
+      const std::string text = TerminalMessage(msg::kAudioFormat, file) + "\n";
+      std::fwrite(text.data(), 1, text.size(), stderr);
+    } else {
+      Complain(TerminalWriteError(wave, error));
+    }
     return 1;
   }
   return 0;

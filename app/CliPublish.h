@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SafeFile.h"
+
 // Takes --runtime and --no-runtime out of `args`: the last one given sets
 // `choice` (a KesDoc::RuntimeChoice), otherwise it is left alone.
 void TakeRuntimeFlags(std::vector<std::string>& args, int& choice);
@@ -21,3 +23,12 @@ int RunPublish(const std::vector<std::string>& args);
 // with --wave, writes it as an 8-bit PCM WAVE file. Exit status 0 when valid
 // (and written), 1 otherwise, 2 for wrong arguments.
 int RunAudio(const std::vector<std::string>& args);
+
+// Prints "velkobutton: " and `text` (file names as the operating system gave
+// them) on standard error.
+void Complain(const std::string& text);
+// A message of the program's own (Windows-1252) with "%1" replaced by a file
+// name as the operating system gave it, ready for the terminal.
+std::string TerminalMessage(const char* text1252, const std::string& path);
+// The reason a write failed, naming `path`, ready for the terminal.
+std::string TerminalWriteError(const std::string& path, const safefile::WriteError& error);

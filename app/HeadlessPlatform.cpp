@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -16,6 +17,11 @@
 namespace {
 QString Q(const std::string& s1252) { return QString::fromStdString(win1252::ToUtf8(s1252)); }
 std::string S(const QString& q) { return win1252::FromUtf8(q.toStdString()); }
+// File names stay in the operating system's encoding.
+QString QPath(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string SPath(const QString& q) { return QFile::encodeName(q).toStdString(); }
 QString Key(const std::string& section, const std::string& key) {
   return Q(section) + "/" + Q(key);
 }
@@ -47,12 +53,13 @@ int HeadlessPlatform::MessageBox(const std::string& text, MsgButtons buttons, Ms
 bool HeadlessPlatform::StartProcess(const std::string& program,
                                     const std::vector<std::string>& args) {
   QStringList list;
-  for (const auto& a : args) list << QString::fromStdString(win1252::ToUtf8(a));
+  // The argument is the page's file name (or an address made from it).
+  for (const auto& a : args) list << QPath(a);
   return QProcess::startDetached(QString::fromStdString(win1252::ToUtf8(program)), list);
 }
 
 bool HeadlessPlatform::OpenWithShell(const std::string& target) {
-  const QString t = Q(target);
+  const QString t = QPath(target);
   QUrl url = t.contains("://") ? QUrl(t) : QUrl::fromLocalFile(t);
   return QDesktopServices::openUrl(url);
 }
@@ -98,15 +105,15 @@ std::string HeadlessPlatform::PreviewDir() { return FindPreviewDir(FindProgramDi
 std::string FindProgramDir() {
   QString exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                 : QDir::currentPath();
-  if (QFileInfo(exeDir + "/Help").isDir()) return S(QDir::cleanPath(exeDir)) + "/";
+  if (QFileInfo(exeDir + "/Help").isDir()) return SPath(QDir::cleanPath(exeDir)) + "/";
   QDir installed(exeDir + "/../share/velkobutton");
-  if (installed.exists()) return S(installed.canonicalPath()) + "/";
-  return S(QDir::cleanPath(exeDir)) + "/";
+  if (installed.exists()) return SPath(installed.canonicalPath()) + "/";
+  return SPath(QDir::cleanPath(exeDir)) + "/";
 }
 
 std::string FindPreviewDir(const std::string& programDir) {
-  QFileInfo dir(Q(programDir));
+  QFileInfo dir(QPath(programDir));
   if (dir.isDir() && dir.isWritable()) return programDir + "Preview/";
   QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  return S(cache) + "/velkobutton/Preview/";
+  return SPath(cache) + "/velkobutton/Preview/";
 }

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/OsPath.h"
+#include "core/SafeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -51,24 +52,20 @@ void RemoveQuietly(const std::string& path) {
   fs::remove(FsPath(path), ec);
 }
 
-// Opens and checks the input, then makes the output (exclusively when asked)
-// and converts. Nothing is left at `waveFile` when this fails.
-bool Convert(const std::string& auFile, const std::string& waveFile, bool exclusive) {
-  std::FILE* in = std::fopen(OsName(auFile).c_str(), "rb");
+// Opens and checks the input, then writes the output whole through the
+// whole-file writer: an old file at `waveFile` stays unless the conversion
+// completes, and no partial file is left.
+bool Convert(const std::string& auFile, const std::string& waveFile, safefile::WriteError* error) {
+  if (error) *error = safefile::WriteError{};
+  std::FILE* in = safefile::OpenForReading(auFile);
   if (!in) return false;
   if (!au::CheckHeader(in)) {
     std::fclose(in);
     return false;
   }
-  std::FILE* out = std::fopen(OsName(waveFile).c_str(), exclusive ? "wbx" : "wb");
-  if (!out) {
-    std::fclose(in);
-    return false;
-  }
-  bool ok = au::WriteWave(in, out);
+  const bool ok = safefile::Write(
+      waveFile, [in](std::FILE* out) { return au::WriteWave(in, out); }, {auFile}, error);
   std::fclose(in);
-  if (std::fclose(out) != 0) ok = false;
-  if (!ok) RemoveQuietly(waveFile);
   return ok;
 }
 
@@ -141,8 +138,9 @@ bool WriteWave(std::FILE* in, std::FILE* out) {
   return std::fflush(out) == 0;
 }
 
-bool ConvertFile(const std::string& auFile, const std::string& waveFile) {
-  return Convert(auFile, waveFile, false);
+bool ConvertFile(const std::string& auFile, const std::string& waveFile,
+                 safefile::WriteError* error) {
+  return Convert(auFile, waveFile, error);
 }
 
 std::string TempWaveName() {
@@ -166,7 +164,7 @@ std::string TempWaveName() {
 }  // namespace au
 
 bool ValidateAudioFile(const std::string& path) {
-  std::FILE* in = std::fopen(OsName(path).c_str(), "rb");
+  std::FILE* in = safefile::OpenForReading(path);
   if (!in) return false;
   bool ok = au::CheckHeader(in);
   std::fclose(in);
@@ -175,9 +173,11 @@ bool ValidateAudioFile(const std::string& path) {
 
 std::string ResolveAudioPath(const std::string& file, const std::string& programDir) {
   if (file.empty()) return file;
-  if (file.size() >= 2 && (file[0] == '/' || file[0] == '\\' || file[1] == ':')) return file;
+  // The state stores the name as text; the result is the file it reaches.
+  if (file.size() >= 2 && (file[0] == '/' || file[0] == '\\' || file[1] == ':'))
+    return OsFromStored(file);
   std::error_code ec;
-  fs::path p = FsPath(programDir) / FsPath(file);
+  fs::path p = FsPath(programDir) / FsPath(OsFromStored(file));
   fs::path full = fs::absolute(p, ec);
   if (ec) full = p;
   return EnginePath(full.lexically_normal());
@@ -189,7 +189,7 @@ bool ConvertToWave(const std::string& auFile, std::string& waveFile) {
     waveFile.clear();
   }
   const std::string name = au::TempWaveName();
-  if (!Convert(auFile, name, true)) return false;
+  if (!Convert(auFile, name, nullptr)) return false;
   waveFile = name;
   return true;
 }

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/SafeFile.h"
+
 namespace au {
 // Size of the WAVE header written by the conversion.
 inline constexpr std::size_t kWaveHeaderSize = 44;
@@ -36,10 +38,13 @@ std::string WaveHeader(std::uint32_t dataLength);
 // the header again with the counted length. False on a read or write error.
 bool WriteWave(std::FILE* in, std::FILE* out);
 
-// Converts `auFile` into a new file `waveFile` (replaced when it exists).
-// False, with nothing left at `waveFile`, when the input is missing or not in
-// the right format or the output cannot be written.
-bool ConvertFile(const std::string& auFile, const std::string& waveFile);
+// Converts `auFile` into the file `waveFile`, which is replaced only by a
+// complete conversion (see core/SafeFile.h). False, with any old `waveFile`
+// unchanged and no partial file left, when the input is missing, not a
+// regular file or not in the right format (`error` then says None), or when
+// the output is refused or cannot be written (`error` says why).
+bool ConvertFile(const std::string& auFile, const std::string& waveFile,
+                 safefile::WriteError* error = nullptr);
 
 // A new unique name for a temporary WAVE file in the temporary directory
 // ("." when none can be found), ending in ".wav;".
@@ -51,7 +56,8 @@ bool ValidateAudioFile(const std::string& path);
 
 // The file a state's audio path names: a path of at least two characters that
 // starts with '/' or '\' or has ':' second is taken as it is; any other
-// non-empty path is relative to `programDir` and made a full path.
+// non-empty path is relative to `programDir` and made a full path. `file` is
+// the text the state stores; the result is the operating system's file name.
 std::string ResolveAudioPath(const std::string& file, const std::string& programDir);
 
 // Converts `auFile` for test playback into a new temporary WAVE file: deletes

@@ -365,7 +365,8 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
   list.push_back(programDir + "VelkoJfc2.class");
   if (WantsRuntime()) list.push_back(programDir + kRuntimeFile);
   const std::string root = DriveRoot();
-  if (generateInput == 1 && !IsAddress(inputFilePath, root)) list.push_back(inputFilePath);
+  if (generateInput == 1 && !IsAddress(inputFilePath, root))
+    list.push_back(OsFromStored(inputFilePath));
 
   // Relative paths are read against the project file's folder (or the
   // current folder for a project never saved); the process's current
@@ -373,9 +374,11 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
   std::error_code ec;
   fs::path base = pathName().empty() ? fs::path() : FsPath(pathName()).parent_path();
   if (base.empty() || base.is_relative()) base = fs::current_path(ec) / base;
+  // The names are text the project stores; the list holds the files they reach.
   auto absolute = [&](const std::string& entry) {
-    if (IsAbsolutePath(entry)) return entry;
-    return EnginePath((base / FsPath(entry)).lexically_normal());
+    const std::string file = OsFromStored(entry);
+    if (IsAbsolutePath(entry)) return file;
+    return EnginePath((base / FsPath(file)).lexically_normal());
   };
   for (const auto& e : imageList)
     if (!IsAddress(e, root)) list.push_back(absolute(e));

@@ -1,11 +1,6 @@
 #include "core/KesDoc.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
 
 #include "core/Archive.h"
 #include "core/KesApp.h"
@@ -14,8 +9,6 @@
 #include "core/OsPath.h"
 #include "core/Version.h"
 #include "output/Staging.h"
-
-namespace fs = std::filesystem;
 
 void DocumentBase::SetPathName(const std::string& path) {
   pathName_ = path;
@@ -101,19 +94,37 @@ std::string KesDoc::BuildHtml(int) {
   return std::string();
 }
 
+void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteError& error) {
+  // A refusal says why; any other failure is the writer's own message.
+  const bool refused = error.failure == safefile::Failure::SameAsInput ||
+                       error.failure == safefile::Failure::NotRegular;
+  safefile::WriteError shown = error;
+  shown.input = DisplayName(error.input);
+  platform().MessageBox(refused ? safefile::Describe(DisplayName(path), shown)
+                                : msg::Format(msg::kUnableToWrite, DisplayName(path)),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
+  // The document's own page path is text the project stores; any other path
+  // is a file name as the operating system takes it.
+  const bool stored = &path == &htmlPath;
+  std::string file = stored ? OsFromStored(path) : path;
   if (ask) {
-    std::string chosen = path;
-    if (!platform().FileDialog(false, "html", chosen,
+    if (!platform().FileDialog(false, "html", file,
                                "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||",
                                FdHideReadOnly | FdOverwritePrompt))
       return false;
-    path = chosen;
+    // A name the project cannot store is not stored; the page is still written.
+    if (!stored)
+      path = file;
+    else
+      StoredFromOs(file, path);
   }
   const std::string html = BuildHtml(preview ? 1 : 0);
-  if (!WriteWholeFile(path, html)) {
-    platform().MessageBox(msg::Format(msg::kUnableToWrite, path), MsgButtons::Ok,
-                          MsgIcon::Exclamation);
+  safefile::WriteError error;
+  if (!WriteWholeFile(file, html, {pathName()}, &error)) {
+    ReportWriteFailure(file, error);
     return false;
   }
   if (!preview && showResources) showResources(html);
@@ -131,9 +142,9 @@ bool KesDoc::SaveInputFile(std::string path, bool ask) {
     path = chosen;
   }
   const std::string params = BuildParams(1, std::string());
-  if (!WriteWholeFile(path, params)) {
-    platform().MessageBox(msg::Format(msg::kUnableToWrite, path), MsgButtons::Ok,
-                          MsgIcon::Exclamation);
+  safefile::WriteError error;
+  if (!WriteWholeFile(path, params, {pathName()}, &error)) {
+    ReportWriteFailure(path, error);
     return false;
   }
   return true;
@@ -164,84 +175,19 @@ void KesDoc::Serialize(Archive& ar) {
 }
 
 bool KesDoc::ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::error_code ec;
-  const fs::path file = FsPath(path);
-  const fs::file_status st = fs::status(file, ec);
-  if (ec || fs::is_directory(st)) return false;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  // A device or pipe may never end: read it only up to a bound far beyond
-  // any project.
-  const bool regular = fs::is_regular_file(st);
-  const std::size_t kStreamLimit = std::size_t(64) << 20;
-  std::string data;
-  char buf[65536];
-  while (in) {
-    in.read(buf, sizeof buf);
-    data.append(buf, static_cast<std::size_t>(in.gcount()));
-    if (!regular && data.size() > kStreamLimit) return false;
-  }
-  if (in.bad()) return false;
-  bytes.swap(data);
-  return true;
+  return safefile::ReadAll(path, bytes);
 }
 
-bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(OsName(path).c_str(), "wb");
-  if (!f) return false;
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (std::fclose(f) != 0) ok = false;
-  return ok;
-}
-
-bool KesDoc::WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  std::error_code ec;
-  fs::path target = FsPath(path);
-  // Saving through a link replaces the file it names, not the link.
-  if (fs::is_symlink(target, ec)) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
-    if (ec) return false;
-    target = resolved;
-  }
-  // A directory or a read-only file is not replaced, as writing it in place
-  // would fail.
-  const fs::file_status old = fs::status(target, ec);
-  const bool exists = !ec && fs::exists(old);
-  if (exists &&
-      (fs::is_directory(old) || (old.permissions() & fs::perms::owner_write) == fs::perms::none))
-    return false;
-  fs::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  // The temporary name stays short enough for the file system whatever the
-  // target's name.
-  std::string stem = target.filename().string().substr(0, 160);
-  std::random_device rd;
-  fs::path temp;
-  std::FILE* f = nullptr;
-  for (int attempt = 0; attempt < 16 && !f; ++attempt) {
-    temp = dir / ("." + stem + ".tmp" + std::to_string(rd() % 1000000));
-    f = std::fopen(temp.string().c_str(), "wbx");  // never reuses an existing file
-    if (!f && errno != EEXIST) return false;
-  }
-  if (!f) return false;
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (std::fflush(f) != 0) ok = false;
-  if (std::fclose(f) != 0) ok = false;
-  if (ok) {
-    // The replaced file keeps its permissions.
-    if (exists) fs::permissions(temp, old.permissions(), ec);
-    fs::rename(temp, target, ec);
-    if (ec) ok = false;
-  }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes,
+                            const std::vector<std::string>& inputs, safefile::WriteError* error) {
+  return safefile::WriteBytes(path, bytes, inputs, error);
 }
 
 bool KesDoc::OnSaveDocument(const std::string& path) {
   if (!app_.CommitPages()) return false;
   Archive ar;
   Serialize(ar);
-  if (!WriteFileAtomically(path, ar.Bytes())) {
+  if (!WriteWholeFile(path, ar.Bytes())) {
     platform().MessageBox(msg::kFailedToSave, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
@@ -272,8 +218,8 @@ bool KesDoc::SaveModified() {
   app_.CommitPages();
   if (!IsModified()) return true;
   const std::string name = pathName().empty() ? title() : pathName();
-  switch (platform().MessageBox(msg::Format(msg::kSaveChanges, name), MsgButtons::YesNoCancel,
-                                MsgIcon::Exclamation)) {
+  switch (platform().MessageBox(msg::Format(msg::kSaveChanges, DisplayName(name)),
+                                MsgButtons::YesNoCancel, MsgIcon::Exclamation)) {
     case IdCancel:
       return false;
     case IdYes:

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SafeFile.h"
+
 class KesApp;
 class Platform;
 
@@ -108,13 +110,16 @@ class KesDoc : public DocumentBase {
   // The project as the project file holds it; Serialize writes or reads it.
   virtual void Serialize(class Archive& ar);
 
-  // Writes `bytes` to `path` through a temporary file in the same folder,
-  // renamed over the target only when every byte is written.
-  static bool WriteFileAtomically(const std::string& path, const std::string& bytes);
-  // Whole file into `bytes`; false when it cannot be opened or read.
+  // Writes `bytes` as the whole of `path` (an operating-system path) through
+  // a temporary file beside it, renamed over the target only when every byte
+  // is written and flushed; a target that is one of `inputs`, a special file
+  // or read-only is refused (see core/SafeFile.h).
+  static bool WriteWholeFile(const std::string& path, const std::string& bytes,
+                             const std::vector<std::string>& inputs = {},
+                             safefile::WriteError* error = nullptr);
+  // Whole regular file into `bytes`; false when it cannot be opened or read,
+  // and at once for a pipe, socket, device or directory.
   static bool ReadWholeFile(const std::string& path, std::string& bytes);
-  // Plain write (create or truncate) used for pages and input files.
-  static bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
   static constexpr const char* kProjectFilter =
       "VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||";
@@ -122,6 +127,8 @@ class KesDoc : public DocumentBase {
  protected:
   // The current drive's root as the address test needs it.
   std::string DriveRoot() const;
+  // The message for a page or input file that was not written.
+  void ReportWriteFailure(const std::string& path, const safefile::WriteError& error);
 
  private:
   KesApp& app_;

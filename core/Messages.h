@@ -55,6 +55,20 @@ inline constexpr const char* kNameEmpty = "A name cannot be empty. The old name 
 inline constexpr const char* kTextNotStorable =
     "The text '%1' contains characters that cannot be stored. Please use other characters.";
 
+// Refusals and failures of the whole-file writer; %1 is the target.
+inline constexpr const char* kSameAsInput =
+    "'%1' is the same file as the input '%2'; it was not replaced.";
+inline constexpr const char* kNotRegularFile = "'%1' is not a regular file; it was not replaced.";
+inline constexpr const char* kReadOnlyFile = "'%1' is read-only; it was not replaced.";
+inline constexpr const char* kCannotWriteFile =
+    "Unable to write '%1': %2. Any file of that name is unchanged.";
+// A file the program cannot read (a pipe, device or directory, or missing).
+inline constexpr const char* kCannotReadFile = "Unable to read '%1': %2.";
+// A picked file whose name a project cannot store.
+inline constexpr const char* kNameNotStorable =
+    "The file name '%1' contains characters that cannot be stored in the project. Please rename "
+    "the file or choose another one.";
+
 // Replaces "%1" and "%2" in `text`.
 std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});
 }  // namespace msg

@@ -107,7 +107,7 @@ void MakeDemo(Doc& doc) {
 }
 
 bool Write(const std::string& path, const std::string& bytes) {
-  if (KesDoc::WriteFileAtomically(path, bytes)) return true;
+  if (KesDoc::WriteWholeFile(path, bytes)) return true;
   std::fprintf(stderr, "make_demo: cannot write %s\n", path.c_str());
   return false;
 }

@@ -29,14 +29,14 @@ std::string FullDirectory(const std::string& directory) {
 // user says No or the directory cannot be made (the user has been told).
 bool EnsureDirectory(Platform& platform, const std::string& path) {
   if (fileops::PathExists(path)) return true;
-  if (platform.MessageBox(msg::Format(msg::kDirectoryMissing, path), MsgButtons::YesNo,
+  if (platform.MessageBox(msg::Format(msg::kDirectoryMissing, DisplayName(path)), MsgButtons::YesNo,
                           MsgIcon::Question) != IdYes)
     return false;
   std::error_code ec;
   fs::path p = FsPath(path);
   // One level: a missing parent makes this fail, as the question named one folder.
   if (!fs::create_directory(p, ec) && !fs::is_directory(p, ec)) {
-    platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, path), MsgButtons::Ok,
+    platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, DisplayName(path)), MsgButtons::Ok,
                         MsgIcon::Exclamation);
     return false;
   }
@@ -47,7 +47,7 @@ enum class Step { Next, Skip, Stop };
 
 Step CopyOne(Platform& platform, const std::string& src, const std::string& dst) {
   while (!fileops::PathExists(src)) {
-    int a = platform.MessageBox(msg::Format(msg::kFileMissing, src, dst),
+    int a = platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
                                 MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
     if (a == IdIgnore) return Step::Skip;
     if (a != IdRetry) return Step::Stop;
@@ -55,13 +55,13 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst)
   if (fileops::PathExists(dst)) {
     // Copying a file onto itself: it is already where it belongs.
     if (fileops::SameFile(src, dst)) return Step::Next;
-    int a = platform.MessageBox(msg::Format(msg::kFileExists, dst), MsgButtons::YesNoCancel,
-                                MsgIcon::Question);
+    int a = platform.MessageBox(msg::Format(msg::kFileExists, DisplayName(dst)),
+                                MsgButtons::YesNoCancel, MsgIcon::Question);
     if (a == IdNo) return Step::Skip;
     if (a != IdYes) return Step::Stop;
   }
   while (!fileops::CopyOverwriting(src, dst)) {
-    int a = platform.MessageBox(msg::Format(msg::kCannotCopy, src, dst),
+    int a = platform.MessageBox(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
                                 MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
     if (a == IdIgnore) return Step::Skip;
     if (a != IdRetry) return Step::Stop;
@@ -87,7 +87,7 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
   for (int i = 0; i < total; ++i) {
     const std::string& src = selected[static_cast<std::size_t>(i)];
     const std::string name = FileNameOf(src);
-    progress.SetText(msg::Format(msg::kCopyingFile, name));
+    progress.SetText(msg::Format(msg::kCopyingFile, DisplayName(name)));
     progress.SetPos(i);
     if (progress.Cancelled()) {
       failed = true;

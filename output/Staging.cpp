@@ -16,6 +16,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
+#include "core/SafeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -28,9 +29,7 @@ bool PathExists(const std::string& path) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  bool same = fs::equivalent(FsPath(a), FsPath(b), ec);
-  return !ec && same;
+  return safefile::SameFile(a, b);
 }
 
 bool CreationTime(const std::string& path, std::int64_t& seconds) {
@@ -68,50 +67,48 @@ bool DeleteFile(const std::string& path) {
   return fs::remove(FsPath(path), ec) && !ec;
 }
 
-bool BlockCopy(const std::string& src, const std::string& dst) {
+namespace {
+
+// Writes a copy of `src` to `dst` through the whole-file writer: the old
+// `dst`, if any, stays until the copy is whole, and no partial file is left.
+bool CopyWhole(const std::string& src, const std::string& dst) {
   constexpr std::size_t kBlock = 10240;
-  std::error_code ec;
-  if (fs::exists(fs::symlink_status(FsPath(dst), ec))) return false;
-  if (!fs::is_regular_file(FsPath(src), ec)) return false;
-  std::FILE* in = std::fopen(OsName(src).c_str(), "rb");
+  std::FILE* in = safefile::OpenForReading(src);
   if (!in) return false;
-  // "x": the destination is created here and never replaced.
-  std::FILE* out = std::fopen(OsName(dst).c_str(), "wbx");
-  if (!out) {
-    std::fclose(in);
-    return false;
-  }
+  std::error_code ec;
   std::uintmax_t length = fs::file_size(FsPath(src), ec);
   if (ec) length = 0;
-  std::vector<char> buffer(kBlock);
-  bool ok = true;
-  std::uintmax_t copied = 0;
-  while (copied < length) {
-    std::size_t got = std::fread(buffer.data(), 1, kBlock, in);
-    if (got == 0) {
-      // The file got shorter while we read it: keep what was there. A read
-      // error is a failure.
-      ok = !std::ferror(in);
-      break;
-    }
-    if (std::fwrite(buffer.data(), 1, got, out) != got) {
-      ok = false;
-      break;
-    }
-    copied += got;
-  }
+  const bool ok = safefile::Write(dst,
+                                  [&](std::FILE* out) {
+                                    std::vector<char> buffer(kBlock);
+                                    std::uintmax_t copied = 0;
+                                    while (copied < length) {
+                                      std::size_t got = std::fread(buffer.data(), 1, kBlock, in);
+                                      // The file got shorter while we read it: keep what was there.
+                                      // A read error is a failure.
+                                      if (got == 0) return !std::ferror(in);
+                                      if (std::fwrite(buffer.data(), 1, got, out) != got)
+                                        return false;
+                                      copied += got;
+                                    }
+                                    return true;
+                                  },
+                                  {src});
   std::fclose(in);
-  if (std::fclose(out) != 0) ok = false;
-  if (!ok) fs::remove(FsPath(dst), ec);
   return ok;
 }
 
-bool CopyOverwriting(const std::string& src, const std::string& dst) {
+}  // namespace
+
+bool BlockCopy(const std::string& src, const std::string& dst) {
   std::error_code ec;
-  if (!fs::is_regular_file(FsPath(src), ec)) return false;
-  if (fs::is_directory(FsPath(dst), ec)) return false;
+  if (fs::exists(fs::symlink_status(FsPath(dst), ec))) return false;
+  return CopyWhole(src, dst);
+}
+
+bool CopyOverwriting(const std::string& src, const std::string& dst) {
   if (SameFile(src, dst)) return false;
-  return fs::copy_file(FsPath(src), FsPath(dst), fs::copy_options::overwrite_existing, ec) && !ec;
+  return CopyWhole(src, dst);
 }
 
 std::string WithSeparator(const std::string& directory) {
@@ -133,10 +130,11 @@ bool MakeStagingDirectory(const std::string& directory) {
 StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory) {
   const std::string dst = fileops::WithSeparator(directory) + FileNameOf(src);
   while (!fileops::PathExists(src)) {
-    if (platform.MessageBox(msg::Format(msg::kFileMissing, src, dst), MsgButtons::RetryCancel,
-                            MsgIcon::Exclamation) != IdRetry)
+    if (platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
+                            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
+  bool replace = false;
   if (fileops::PathExists(dst)) {
     // A page staged into the folder that holds its files: the file is there.
     if (fileops::SameFile(src, dst)) return StageResult::UpToDate;
@@ -145,11 +143,12 @@ StageResult StageFile(Platform& platform, const std::string& src, const std::str
     if (!fs::is_directory(FsPath(dst), ec) && fileops::CreationTime(dst, created) &&
         fileops::ModificationTime(src, modified) && created >= modified)
       return StageResult::UpToDate;
-    fileops::DeleteFile(dst);
+    // The old copy is replaced only by a whole new one.
+    replace = true;
   }
-  while (!fileops::BlockCopy(src, dst)) {
-    if (platform.MessageBox(msg::Format(msg::kCannotCopy, src, dst), MsgButtons::RetryCancel,
-                            MsgIcon::Exclamation) != IdRetry)
+  while (!(replace ? fileops::CopyOverwriting(src, dst) : fileops::BlockCopy(src, dst))) {
+    if (platform.MessageBox(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
+                            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
   return StageResult::Copied;

@@ -45,10 +45,12 @@ bool ModificationTime(const std::string& path, std::int64_t& seconds);
 bool DeleteFile(const std::string& path);
 // Copies `src` to a new file `dst` in blocks of 10240 bytes. Fails when `dst`
 // exists (nothing is overwritten), when `src` is not a readable regular file,
-// or on a read or write error; a partly written `dst` is removed again.
+// or on a read or write error; no partly written `dst` is ever left.
 bool BlockCopy(const std::string& src, const std::string& dst);
-// Copies `src` over `dst`, replacing an existing file. Fails when `src` is not
-// a regular file, when `dst` is a directory, or when both name the same file.
+// Copies `src` over `dst`, replacing an existing file only once the copy is
+// whole. Fails when `src` is not a regular file, when `dst` is a directory,
+// device, pipe or read-only file, or when both name the same file; the old
+// `dst` is then unchanged.
 bool CopyOverwriting(const std::string& src, const std::string& dst);
 // `directory` with a '/' appended unless it already ends with '/' or '\'.
 std::string WithSeparator(const std::string& directory);

@@ -17,6 +17,7 @@
 #include "core/Doc.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "core/SafeFile.h"
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "core/Win1252.h"
@@ -38,9 +39,9 @@ static void InitResources() {
 
 namespace {
 
-bool FileExists(const std::string& path1252) {
+bool FileExists(const std::string& path) {
   std::error_code ec;
-  return fs::is_regular_file(FsPath(path1252), ec);
+  return fs::is_regular_file(FsPath(path), ec);
 }
 
 // Writes `bytes` unless the file already holds exactly them.
@@ -49,9 +50,7 @@ bool WriteIfChanged(const QString& path, const QByteArray& bytes) {
   if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;
   existing.close();
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QFile out(path);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  return out.write(bytes) == bytes.size() && out.flush();
+  return safefile::WriteBytes(PathFromQ(path), bytes.toStdString());
 }
 
 QPixmap SplashPicture() {
@@ -117,7 +116,7 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
     }
   } else {
     QString path = QFileInfo(file).absoluteFilePath();
-    if (!doc_->OnOpenDocument(FromQ(QDir::toNativeSeparators(path)))) return false;
+    if (!doc_->OnOpenDocument(PathFromQ(QDir::toNativeSeparators(path)))) return false;
     AddToRecentFiles(path);
   }
   frame_->UpdateCommandStates();
@@ -150,15 +149,21 @@ void App::LoadRecentFiles() {
   for (int i = 1; i <= kRecentFiles; ++i) {
     std::string entry =
         platform().GetProfileString("Recent File List", "File" + std::to_string(i), "");
-    if (!entry.empty()) recentFiles_ << ToQ(entry);
+    if (!entry.empty()) recentFiles_ << PathToQ(OsFromStored(entry));
   }
 }
 
 void App::SaveRecentFiles() {
-  for (int i = 1; i <= kRecentFiles; ++i) {
-    std::string entry = i <= recentFiles_.size() ? FromQ(recentFiles_[i - 1]) : std::string();
-    platform().WriteProfileString("Recent File List", "File" + std::to_string(i), entry);
+  // The settings hold Windows-1252 text: a name it cannot hold is left out
+  // rather than stored damaged.
+  int n = 0;
+  for (const QString& file : recentFiles_) {
+    std::string entry;
+    if (StoredFromOs(PathFromQ(file), entry))
+      platform().WriteProfileString("Recent File List", "File" + std::to_string(++n), entry);
   }
+  while (n < kRecentFiles)
+    platform().WriteProfileString("Recent File List", "File" + std::to_string(++n), "");
 }
 
 void App::AddToRecentFiles(const QString& path) {
@@ -185,13 +190,13 @@ bool App::OnFileOpen() {
   if (!platform().FileDialog(true, "but", path, KesDoc::kProjectFilter,
                              FdHideReadOnly | FdFileMustExist | FdPathMustExist))
     return false;
-  return OpenDocumentFile(ToQ(path));
+  return OpenDocumentFile(PathToQ(path));
 }
 
 bool App::OpenDocumentFile(const QString& path) {
   if (!doc_->SaveModified()) return false;
   QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-  bool ok = doc_->OnOpenDocument(FromQ(absolute));
+  bool ok = doc_->OnOpenDocument(PathFromQ(absolute));
   if (ok) AddToRecentFiles(absolute);
   if (frame_) frame_->UpdateCommandStates();
   return ok;
@@ -199,14 +204,14 @@ bool App::OpenDocumentFile(const QString& path) {
 
 bool App::OnFileSave() {
   bool ok = doc_->DoFileSave();
-  if (ok) AddToRecentFiles(ToQ(doc_->pathName()));
+  if (ok) AddToRecentFiles(PathToQ(doc_->pathName()));
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
 
 bool App::OnFileSaveAs() {
   bool ok = doc_->DoSave(std::string());
-  if (ok) AddToRecentFiles(ToQ(doc_->pathName()));
+  if (ok) AddToRecentFiles(PathToQ(doc_->pathName()));
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
@@ -350,11 +355,11 @@ void App::NavigateInfo(const std::string& address, bool withRuntime) {
   QString runtime;
   if (withRuntime) {
     // A missing runtime leaves the page as a browser without Java shows it.
-    QFile file(ToQ(platform().ProgramDir() + KesDoc::kRuntimeFile));
+    QFile file(PathToQ(platform().ProgramDir() + KesDoc::kRuntimeFile));
     if (file.open(QIODevice::ReadOnly)) runtime = QString::fromUtf8(file.readAll());
   }
-  if (frame_ && frame_->info()) frame_->info()->Navigate(ToQ(address), runtime);
-  emit helpShown(ToQ(address));
+  if (frame_ && frame_->info()) frame_->info()->Navigate(PathToQ(address), runtime);
+  emit helpShown(PathToQ(address));
 }
 
 void App::ShowInfoWindow() {

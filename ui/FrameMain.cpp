@@ -375,7 +375,7 @@ void FrameMain::RebuildRecentMenu() {
 }
 
 void FrameMain::UpdateCommandStates() {
-  setWindowTitle(ToQ(doc_.title()) + "[*] - " + version::kProductName);
+  setWindowTitle(PathToQ(doc_.title()) + "[*] - " + version::kProductName);
   setWindowModified(doc_.IsModified());
   const bool browser = browserAvailable();
   action(40129)->setEnabled(outline_->CanDeleteButton());

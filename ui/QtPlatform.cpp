@@ -132,7 +132,7 @@ bool QtPlatform::FileDialog(bool open, const std::string& defaultExt, std::strin
   if (files.isEmpty()) return false;
   QFileInfo chosen(files.front());
   if ((flags & FdPathMustExist) && !chosen.dir().exists()) return false;
-  path = FromQ(QDir::toNativeSeparators(chosen.absoluteFilePath()));
+  path = PathFromQ(QDir::toNativeSeparators(chosen.absoluteFilePath()));
   return true;
 }
 
@@ -141,7 +141,7 @@ bool QtPlatform::BrowseForFolder(const std::string& prompt, std::string& directo
   QString dir = QFileDialog::getExistingDirectory(parent_, ToQ(prompt), PathToQ(start),
                                                   QFileDialog::ShowDirsOnly);
   if (dir.isEmpty()) return false;
-  directory = FromQ(QDir::toNativeSeparators(dir));
+  directory = PathFromQ(QDir::toNativeSeparators(dir));
   return true;
 }
 
@@ -211,7 +211,7 @@ void QtPlatform::WriteProfileInt(const std::string& section, const std::string& 
 }
 
 bool QtPlatform::OpenWithShell(const std::string& target) {
-  const QString t = ToQ(target);
+  const QString t = PathToQ(target);
   const int hash = t.lastIndexOf('#');
   if (!t.contains("://") && hash > 0 && !QFileInfo::exists(t) && QFileInfo::exists(t.left(hash))) {
     QUrl url = QUrl::fromLocalFile(t.left(hash));

@@ -2,6 +2,8 @@
 // boundary of the user interface.
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <string>
 
@@ -14,5 +16,8 @@ inline QString ToQ(const std::string& text1252) {
 // Characters Windows-1252 cannot hold become '?'.
 inline std::string FromQ(const QString& text) { return win1252::FromUtf8(text.toStdString()); }
 
-// File names go to the operating system as UTF-8.
-inline QString PathToQ(const std::string& path1252) { return ToQ(path1252); }
+// File names stay in the operating system's encoding from end to end.
+inline QString PathToQ(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+inline std::string PathFromQ(const QString& path) { return QFile::encodeName(path).toStdString(); }

@@ -1,5 +1,5 @@
-// File names reach the operating system as UTF-8 while the engine keeps them
-// as Windows-1252 text.
+// File names stay in the operating system's encoding; only the names a
+// project stores are Windows-1252 text.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,13 +13,11 @@
 
 namespace fs = std::filesystem;
 
-TEST(OsPath, NonAsciiNamesRoundTripThroughTheFileSystem) {
+TEST(OsPath, NamesOutsideWindows1252RoundTripThroughTheFileSystem) {
   const fs::path dir = fs::temp_directory_path() / "velko-ospath-test";
   fs::remove_all(dir);
-  fs::create_directories(dir);
-  const std::string dir1252 = EnginePath(dir);
-  // "caf\xE9" is "café" in Windows-1252.
-  const std::string project = dir1252 + "/caf\xE9.but";
+  fs::create_directories(dir / u8"目录 Ωμέγα");
+  const std::string project = (dir / u8"目录 Ωμέγα" / u8"日本語.but").string();
 
   TestPlatform platform;
   KesApp app(platform);
@@ -27,16 +25,43 @@ TEST(OsPath, NonAsciiNamesRoundTripThroughTheFileSystem) {
   app.setCurrentDoc(&doc);
   doc.OnNewDocument();
   ASSERT_TRUE(doc.OnSaveDocument(project));
-  EXPECT_TRUE(fs::exists(dir / fs::u8path(u8"caf\u00e9.but")));
+  EXPECT_TRUE(fs::exists(project));
 
   Doc reopened(app);
   ASSERT_TRUE(reopened.OnOpenDocument(project));
+  EXPECT_EQ(reopened.pathName(), project);
   EXPECT_TRUE(platform.messages.empty());
 
-  // Staging copies a file with a non-ASCII name into a folder with one.
-  { std::ofstream(dir / fs::u8path(u8"\u00e9t\u00e9.gif")) << "GIF89a"; }
-  const std::string target = dir1252 + "/sortie \xE9/";
-  ASSERT_TRUE(StageFiles(platform, {dir1252 + "/\xE9t\xE9.gif"}, target));
-  EXPECT_TRUE(fs::exists(dir / fs::u8path(u8"sortie \u00e9") / fs::u8path(u8"\u00e9t\u00e9.gif")));
+  // Staging copies a file with such a name into a folder with one.
+  { std::ofstream(dir / u8"画像.gif") << "GIF89a"; }
+  const std::string target = (dir / u8"出力").string() + "/";
+  ASSERT_TRUE(StageFiles(platform, {(dir / u8"画像.gif").string()}, target));
+  EXPECT_TRUE(fs::exists(dir / u8"出力" / u8"画像.gif"));
   fs::remove_all(dir);
+}
+
+TEST(OsPath, StoredNamesAreWindows1252AndDamagedNamesAreNeverStored) {
+  // "caf\xE9" is "café" in Windows-1252.
+  EXPECT_EQ(OsFromStored("caf\xE9.gif"), u8"café.gif");
+  std::string stored = "old.gif";
+  ASSERT_TRUE(StoredFromOs(u8"café €.gif", stored));
+  EXPECT_EQ(stored, "caf\xE9 \x80.gif");
+  EXPECT_FALSE(StoredFromOs(u8"音.au", stored));
+  EXPECT_FALSE(StoredFromOs("bad\xFF.au", stored));  // not UTF-8 at all
+  EXPECT_EQ(stored, "caf\xE9 \x80.gif");
+  EXPECT_EQ(DisplayName(u8"/d/音 é.au"), "/d/? \xE9.au");
+}
+
+TEST(OsPath, APickedNameTheProjectCannotStoreIsRefusedWithAMessage) {
+  TestPlatform platform;
+  std::string image = "old.gif";
+  EXPECT_FALSE(TakePickedName(platform, u8"/pics/画像.gif", image));
+  EXPECT_EQ(image, "old.gif");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "The file name '/pics/??.gif' contains characters that cannot be stored in the "
+            "project. Please rename the file or choose another one.");
+  EXPECT_TRUE(TakePickedName(platform, u8"/pics/café.gif", image));
+  EXPECT_EQ(image, "/pics/caf\xE9.gif");
+  EXPECT_EQ(platform.messages.size(), 1u);
 }

@@ -1,0 +1,62 @@
+// Whole-file writing and reading that never destroy data: every file the
+// program writes is made as a temporary file beside its target and renamed
+// over it only once every byte is written and flushed, so an old file stays
+// whole until its replacement is; a target that is one of the operation's own
+// inputs, a special file or a read-only file is never replaced. Reading opens
+// without waiting and refuses anything that is not a regular file, so a pipe
+// with no writer never stops the program.
+//
+// Paths are in the operating system's encoding.
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace safefile {
+
+// Why a write did not replace its target.
+enum class Failure {
+  None,
+  SameAsInput,  // the target is the same file as one of the inputs
+  NotRegular,   // the target exists and is a directory, device, pipe or socket
+  ReadOnly,     // the target exists and may not be written
+  CannotWrite,  // the temporary file could not be made, written, flushed or renamed
+};
+
+struct WriteError {
+  Failure failure = Failure::None;
+  std::string input;  // the input the target is the same file as
+  int error = 0;      // errno of a failed write
+};
+
+// Writes the whole of a new file to `out`; false on any failure.
+using Producer = std::function<bool(std::FILE* out)>;
+
+// Writes `path` through `produce`. The old file, if any, is untouched unless
+// the new one is complete; it keeps its permissions. No temporary file is left
+// behind whatever happens. `inputs` are the files the operation reads.
+bool Write(const std::string& path, const Producer& produce,
+           const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
+
+// Writes `bytes` as the whole of `path`, as Write.
+bool WriteBytes(const std::string& path, const std::string& bytes,
+                const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
+
+// The reason a write failed, naming `path`, as a user reads it (engine text:
+// file names are shown as they are given).
+std::string Describe(const std::string& path, const WriteError& error);
+
+// Opens a regular file for reading; nullptr (with errno set) for a missing or
+// unreadable file and at once for a directory, pipe, socket or device.
+std::FILE* OpenForReading(const std::string& path);
+
+// Reads the whole of a regular file; false as OpenForReading or on a read error.
+bool ReadAll(const std::string& path, std::string& bytes);
+
+// Whether both paths reach one and the same existing file (same device and
+// inode, through links or different spellings).
+bool SameFile(const std::string& a, const std::string& b);
+
+}  // namespace safefile

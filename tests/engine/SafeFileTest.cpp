@@ -1,0 +1,146 @@
+// The whole-file writer: refusals, a failed write keeping the old file, and
+// reading that never waits on a pipe.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/SafeFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SafeFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("velko-safefile-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(dir, ec);
+  }
+  std::string P(const std::string& name) const { return (dir / name).string(); }
+  static void Put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string Get(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // Names in the folder, the temporary ones included.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  fs::path dir;
+};
+
+TEST_F(SafeFileTest, RefusesTheSameFileReachedThroughALinkOrAHardLink) {
+  Put(P("in.au"), "input bytes");
+  fs::create_symlink(P("in.au"), P("soft.au"));
+  fs::create_hard_link(P("in.au"), P("hard.au"));
+  for (const char* target : {"in.au", "soft.au", "hard.au"}) {
+    safefile::WriteError error;
+    EXPECT_FALSE(safefile::WriteBytes(P(target), "new", {P("other"), P("in.au")}, &error))
+        << target;
+    EXPECT_EQ(error.failure, safefile::Failure::SameAsInput) << target;
+    EXPECT_EQ(error.input, P("in.au"));
+  }
+  // The input named through the link is found as well.
+  safefile::WriteError error;
+  EXPECT_FALSE(safefile::WriteBytes(P("hard.au"), "new", {P("soft.au")}, &error));
+  EXPECT_EQ(safefile::Describe("hard.au", error),
+            "'hard.au' is the same file as the input '" + P("soft.au") + "'; it was not replaced.");
+  EXPECT_EQ(Get(P("in.au")), "input bytes");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"hard.au", "in.au", "soft.au"}));
+  // Another file is written, and a link to it is followed to the file it names.
+  Put(P("out.wav"), "old");
+  fs::create_symlink(P("out.wav"), P("link.wav"));
+  ASSERT_TRUE(safefile::WriteBytes(P("link.wav"), "new", {P("in.au")}));
+  EXPECT_TRUE(fs::is_symlink(P("link.wav")));
+  EXPECT_EQ(Get(P("out.wav")), "new");
+}
+
+TEST_F(SafeFileTest, RefusesSpecialAndReadOnlyTargets) {
+  ASSERT_EQ(mkfifo(P("pipe").c_str(), 0600), 0);
+  fs::create_directory(P("folder"));
+  for (const char* target : {"pipe", "folder"}) {
+    safefile::WriteError error;
+    EXPECT_FALSE(safefile::WriteBytes(P(target), "x", {}, &error));
+    EXPECT_EQ(error.failure, safefile::Failure::NotRegular);
+    EXPECT_EQ(safefile::Describe("t", error), "'t' is not a regular file; it was not replaced.");
+  }
+  EXPECT_TRUE(fs::is_fifo(P("pipe")));
+  // Read-only: refused whoever runs the program, root included.
+  Put(P("ro.html"), "keep");
+  fs::permissions(P("ro.html"), fs::perms::owner_read | fs::perms::group_read);
+  safefile::WriteError error;
+  EXPECT_FALSE(safefile::WriteBytes(P("ro.html"), "x", {}, &error));
+  EXPECT_EQ(error.failure, safefile::Failure::ReadOnly);
+  EXPECT_EQ(safefile::Describe("ro.html", error), "'ro.html' is read-only; it was not replaced.");
+  EXPECT_EQ(Get(P("ro.html")), "keep");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"folder", "pipe", "ro.html"}));
+}
+
+TEST_F(SafeFileTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  Put(P("page.html"), "old page");
+  fs::permissions(P("page.html"), fs::perms(0640));
+  safefile::WriteError error;
+  EXPECT_FALSE(safefile::Write(
+      P("page.html"),
+      [](std::FILE* out) {
+        std::fputs("half a pa", out);
+        errno = ENOSPC;
+        return false;
+      },
+      {}, &error));
+  EXPECT_EQ(error.failure, safefile::Failure::CannotWrite);
+  EXPECT_EQ(safefile::Describe("page.html", error),
+            "Unable to write 'page.html': No space left on device. Any file of that name is "
+            "unchanged.");
+  EXPECT_EQ(Get(P("page.html")), "old page");
+  EXPECT_EQ(Names(), std::vector<std::string>{"page.html"});
+
+  // A whole write replaces the file and keeps its permissions.
+  ASSERT_TRUE(safefile::WriteBytes(P("page.html"), std::string("new\0page", 8)));
+  EXPECT_EQ(Get(P("page.html")), std::string("new\0page", 8));
+  EXPECT_EQ(fs::status(P("page.html")).permissions(), fs::perms(0640));
+  EXPECT_EQ(Names(), std::vector<std::string>{"page.html"});
+
+  // A folder that does not exist: nothing is made.
+  EXPECT_FALSE(safefile::WriteBytes(P("missing/page.html"), "x", {}, &error));
+  EXPECT_EQ(error.error, ENOENT);
+}
+
+TEST_F(SafeFileTest, ReadingRefusesAPipeAtOnceAndReadsRegularFiles) {
+  ASSERT_EQ(mkfifo(P("pipe").c_str(), 0600), 0);
+  std::string bytes = "unchanged";
+  // A pipe with no writer: an open without O_NONBLOCK would wait forever.
+  EXPECT_EQ(safefile::OpenForReading(P("pipe")), nullptr);
+  EXPECT_FALSE(safefile::ReadAll(P("pipe"), bytes));
+  EXPECT_FALSE(safefile::ReadAll(dir.string(), bytes));
+  EXPECT_FALSE(safefile::ReadAll(P("missing"), bytes));
+  EXPECT_EQ(bytes, "unchanged");
+  Put(P("p.but"), std::string("\x04"
+                              "1.00\0",
+                              6));
+  ASSERT_TRUE(safefile::ReadAll(P("p.but"), bytes));
+  EXPECT_EQ(bytes, std::string("\x04"
+                               "1.00\0",
+                               6));
+}
+
+}  // namespace
