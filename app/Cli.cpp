@@ -1,7 +1,11 @@
 #include "app/Cli.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -31,12 +35,35 @@ int Usage(const std::string& problem) {
   return 2;
 }
 
-bool WriteOut(const std::string& output, const std::string& bytes) {
-  if (output.empty() || output == "-") {
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    return std::fflush(stdout) == 0 && ok;
+// Standard output takes the whole text in one write where the system allows
+// (a pipe or a terminal may take it in parts).
+bool WriteStdout(const std::string& bytes) {
+  if (std::fflush(stdout) != 0) return false;
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(STDOUT_FILENO, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
   }
+  return true;
+}
+
+bool WriteOut(const std::string& output, const std::string& bytes) {
+  if (output.empty() || output == "-") return WriteStdout(bytes);
   return KesDoc::WriteFileAtomically(output, bytes);
+}
+
+// Ends the process at once: the project and everything else in memory goes
+// with it, without taking every group apart first.
+[[noreturn]] void ExitNow(int status) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::_Exit(status);
 }
 
 // Loads PROJECT or makes a new project; false (with the message already on
@@ -99,9 +126,9 @@ int Export(const std::vector<std::string>& args) {
   }
   if (!WriteOut(output, bytes)) {
     std::fprintf(stderr, "velkobutton: cannot write %s\n", output.c_str());
-    return 1;
+    ExitNow(1);
   }
-  return 0;
+  ExitNow(0);
 }
 
 }  // namespace

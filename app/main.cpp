@@ -54,15 +54,17 @@ int main(int argc, char** argv) {
                            std::_Exit(0);
                          });
     }
-    // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon as
-    // the main window and its tree have been shown and painted once.
-    if (qEnvironmentVariableIntValue("VELKOBUTTON_QUIT_WHEN_SHOWN") == 1) {
-      QTimer::singleShot(0, [] {
-        QCoreApplication::processEvents();
-        std::_Exit(0);
-      });
+    if (app.InitInstance(args, requested)) {
+      // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon
+      // as the main window with the project's tree has been shown and painted.
+      if (qEnvironmentVariableIntValue("VELKOBUTTON_QUIT_WHEN_SHOWN") == 1) {
+        QTimer::singleShot(0, [] {
+          QCoreApplication::processEvents();
+          std::_Exit(0);
+        });
+      }
+      result = QApplication::exec();
     }
-    if (app.InitInstance(args, requested)) result = QApplication::exec();
     app.ExitInstance();
   }
   return result;

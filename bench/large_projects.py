@@ -65,7 +65,7 @@ def main():
     ap.add_argument("--no-editor", action="store_true")
     args = ap.parse_args()
 
-    exe = os.path.join(args.build, "velkobutton")
+    exe = os.path.join(args.build, "app", "velkobutton")
     maker = os.path.join(args.build, "examples", "make_demo")
     for tool in (exe, maker):
         if not os.access(tool, os.X_OK):

@@ -170,6 +170,16 @@ bool KesDoc::ReadWholeFile(const std::string& path, std::string& bytes) {
   const bool regular = fs::is_regular_file(st);
   const std::size_t kStreamLimit = std::size_t(64) << 20;
   std::string data;
+  if (regular) {
+    // A file of known size is read straight into its buffer.
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (!ec && size < (std::uintmax_t(1) << 30)) {
+      data.resize(static_cast<std::size_t>(size));
+      in.read(data.data(), static_cast<std::streamsize>(data.size()));
+      data.resize(static_cast<std::size_t>(in.gcount()));
+      if (in.bad()) return false;
+    }
+  }
   char buf[65536];
   while (in) {
     in.read(buf, sizeof buf);

@@ -29,6 +29,57 @@
 
 namespace {
 constexpr int kGroupRole = Qt::UserRole + 1;
+constexpr int kOutlineItemType = QTreeWidgetItem::UserType + 1;
+
+// An item that holds its group, label and icon as plain members and answers
+// the view from them, so that the nineteen items of every button store no
+// variant lists of their own. Labels and icons are shared between items.
+class OutlineItem : public QTreeWidgetItem {
+ public:
+  OutlineItem(KesProp* group, QString label, QIcon icon)
+      : QTreeWidgetItem(kOutlineItemType),
+        group_(group),
+        label_(std::move(label)),
+        icon_(std::move(icon)) {}
+
+  KesProp* group() const { return group_; }
+
+  QVariant data(int column, int role) const override {
+    if (column == 0) {
+      switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+          return label_;
+        case Qt::DecorationRole:
+          return icon_;
+        case kGroupRole:
+          return QVariant::fromValue(static_cast<void*>(group_));
+        default:
+          break;
+      }
+    }
+    return QTreeWidgetItem::data(column, role);
+  }
+
+  void setData(int column, int role, const QVariant& value) override {
+    if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+      label_ = value.toString();
+      emitDataChanged();
+    } else if (column == 0 && role == Qt::DecorationRole) {
+      icon_ = value.value<QIcon>();
+      emitDataChanged();
+    } else if (column == 0 && role == kGroupRole) {
+      group_ = static_cast<KesProp*>(value.value<void*>());
+    } else {
+      QTreeWidgetItem::setData(column, role, value);
+    }
+  }
+
+ private:
+  KesProp* group_;
+  QString label_;
+  QIcon icon_;
+};
 
 class QuietScope {
  public:
@@ -85,29 +136,40 @@ const QIcon& ViewOutline::IconFor(int id) {
 
 KesProp* ViewOutline::GroupOf(const QTreeWidgetItem* item) {
   if (!item) return nullptr;
+  if (item->type() == kOutlineItemType) return static_cast<const OutlineItem*>(item)->group();
   return static_cast<KesProp*>(item->data(0, kGroupRole).value<void*>());
 }
 
+const QString& ViewOutline::SharedLabel(const std::string& name) {
+  auto it = labels_.find(name);
+  if (it == labels_.end()) it = labels_.emplace(name, ToQ(name)).first;
+  return it->second;
+}
+
 QTreeWidgetItem* ViewOutline::MakeItem(KesProp* group) {
-  auto* item = new QTreeWidgetItem;
-  item->setText(0, ToQ(group->name));
-  item->setIcon(0, IconFor(group->icon));
-  item->setData(0, kGroupRole, QVariant::fromValue(static_cast<void*>(group)));
-  return item;
+  return new OutlineItem(group, ToQ(group->name), IconFor(group->icon));
 }
 
 QTreeWidgetItem* ViewOutline::MakeButtonItem(PropButton* button) {
   QTreeWidgetItem* item = MakeItem(button);
+  // The items are gathered first and handed over together.
+  QList<QTreeWidgetItem*> states;
   for (int i = 0; i < 3; ++i) {
     PropState* state = button->state(i);
     if (!state) continue;
-    QTreeWidgetItem* stateItem = MakeItem(state);
-    item->addChild(stateItem);
-    const KesProp* groups[] = {state->text.get(), state->border.get(), state->audio.get(),
-                               state->image.get(), state->advanced.get()};
-    for (const KesProp* g : groups)
-      if (g) stateItem->addChild(MakeItem(const_cast<KesProp*>(g)));
+    // States and groups share their few labels.
+    QTreeWidgetItem* stateItem =
+        new OutlineItem(state, SharedLabel(state->name), IconFor(state->icon));
+    QList<QTreeWidgetItem*> groups;
+    for (KesProp* g :
+         {static_cast<KesProp*>(state->text.get()), static_cast<KesProp*>(state->border.get()),
+          static_cast<KesProp*>(state->audio.get()), static_cast<KesProp*>(state->image.get()),
+          static_cast<KesProp*>(state->advanced.get())})
+      if (g) groups.append(new OutlineItem(g, SharedLabel(g->name), IconFor(g->icon)));
+    stateItem->addChildren(groups);
+    states.append(stateItem);
   }
+  item->addChildren(states);
   return item;
 }
 
@@ -157,6 +219,7 @@ void ViewOutline::Clear() {
   properties_.ResetView();
   QuietScope quiet(quiet_);
   clear();
+  labels_.clear();
 }
 
 void ViewOutline::Rebuild() {
@@ -164,14 +227,16 @@ void ViewOutline::Rebuild() {
   PropProject* project = doc_.project();
   if (!project) return;
   QTreeWidgetItem* root = MakeItem(project);
+  // The whole tree is put together before it goes into the view, which then
+  // takes it in one step.
+  QList<QTreeWidgetItem*> buttons;
+  buttons.reserve(static_cast<qsizetype>(doc_.ButtonCount()));
+  for (const auto& button : doc_.buttons()) buttons.append(MakeButtonItem(button.get()));
+  root->addChildren(buttons);
   {
     QuietScope quiet(quiet_);
     addTopLevelItem(root);
-    for (PropButton* button : doc_.Buttons()) {
-      QTreeWidgetItem* item = MakeButtonItem(button);
-      root->addChild(item);
-      item->setExpanded(true);
-    }
+    for (QTreeWidgetItem* item : buttons) item->setExpanded(true);
     root->setExpanded(true);
   }
   setCurrentItem(root);

@@ -6,6 +6,7 @@
 
 #include <QTreeWidget>
 #include <map>
+#include <string>
 
 #include "core/KesDoc.h"
 
@@ -92,6 +93,8 @@ class ViewOutline : public QTreeWidget, public DocView {
   void MoveButtonTo(int from, int to);
   bool TreeHasFocus() const;
   const QIcon& IconFor(int id);
+  // One label for every item of the same name (states and their groups).
+  const QString& SharedLabel(const std::string& name);
 
   KesApp& app_;
   Doc& doc_;
@@ -100,4 +103,5 @@ class ViewOutline : public QTreeWidget, public DocView {
   // change the page then.
   int quiet_ = 0;
   std::map<int, QIcon> icons_;
+  std::map<std::string, QString> labels_;
 };

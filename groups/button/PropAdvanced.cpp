@@ -8,10 +8,16 @@ PropAdvanced::PropAdvanced(PropState* state) : state_(state) {
   icon = 310;
 }
 
-void PropAdvanced::Serialize(Archive& ar) { ar.String(script); }
+void PropAdvanced::Serialize(Archive& ar) {
+  ar.String(script);
+}
 
 std::string PropAdvanced::GetScript(const std::string&, int) {
   return ReplaceChars(script, kLineBreakChars, ' ');
+}
+
+void PropAdvanced::AddScript(std::string& out) const {
+  AppendReplacingChars(out, script, kLineBreakChars, ' ');
 }
 
 std::string InsertActionLine(int action, const std::string& buttonName) {

@@ -258,3 +258,51 @@ TEST_F(OutlineTest, KeysOnTheTreeCopyAndPasteItsGroups) {
   EXPECT_EQ(doc.ButtonCount(), 1u);
   EXPECT_EQ(app.lastCopiedClass, PropClass::Button);
 }
+
+TEST_F(OutlineTest, AnOpenedLargeProjectHasEveryItemWithItsGroupLabelAndIcon) {
+  const int kButtons = 300;
+  for (int i = 1; i < kButtons; ++i) doc.InsertButton(doc.CreateButton());
+  Button(7)->overState->name = "Hover";  // a state name read from a file
+  doc.UpdateAllViews(kHintReset);
+  doc.UpdateAllViews(kHintFilled);  // as after Open
+
+  ASSERT_EQ(Root()->childCount(), kButtons);
+  EXPECT_EQ(Labels(), Names());
+  EXPECT_EQ(tree->currentItem(), Root());
+  const char* groups[] = {"Text", "Border", "Audio", "Image", "Advanced"};
+  for (int b = 0; b < kButtons; b += 37) {
+    EXPECT_TRUE(Item(b)->isExpanded());
+    EXPECT_EQ(ViewOutline::GroupOf(Item(b)), Button(b));
+    ASSERT_EQ(Item(b)->childCount(), 3);
+    for (int s = 0; s < 3; ++s) {
+      PropState* state = Button(b)->state(s);
+      EXPECT_EQ(Item(b, s)->text(0).toStdString(), state->name);
+      EXPECT_FALSE(Item(b, s)->icon(0).isNull());
+      ASSERT_EQ(Item(b, s)->childCount(), 5);
+      for (int g = 0; g < 5; ++g) EXPECT_EQ(Item(b, s, g)->text(0), groups[g]);
+    }
+  }
+  EXPECT_EQ(Item(7, 1)->text(0), "Hover");
+  EXPECT_EQ(Item(7, 2)->text(0), "Down");
+
+  // A group deep in the tree is found and its page shown.
+  PropBorder* border = Button(250)->downState->border.get();
+  ASSERT_TRUE(tree->SelectGroup(border));
+  EXPECT_EQ(tree->currentItem(), Item(250, 2, 1));
+  EXPECT_EQ(props->currentGroup(), border);
+  EXPECT_EQ(tree->ItemOf(Button(299)->upState->advanced.get()), Item(299, 0, 4));
+
+  // A rename reaches the label when the selection moves; a pasted button's
+  // states bring their labels along.
+  Button(3)->name = "Renamed";
+  EXPECT_EQ(Item(3)->text(0), "Button 4");
+  Click(Item(5));
+  EXPECT_EQ(Item(3)->text(0), "Renamed");
+  Button(0)->upState->name = "First";
+  ASSERT_TRUE(tree->SelectGroup(Button(1)));
+  app.lastCopiedClass = PropClass::Button;
+  platform.SetClipboardData(kFmt, Doc::CopyGroup(*Button(0)));
+  tree->OnPaste();
+  EXPECT_EQ(Item(1, 0)->text(0), "First");
+  EXPECT_EQ(Item(0, 0)->text(0), "Up");  // its own label is only set again by a paste
+}
