@@ -112,6 +112,7 @@ ViewOutline::ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QW
   setAnimated(false);
   setMouseTracking(true);
   connect(this, &QTreeWidget::currentItemChanged, this, &ViewOutline::OnCurrentItemChanged);
+  connect(this, &QTreeWidget::itemExpanded, this, &ViewOutline::PopulateState);
   doc_.AddView(this);
   if (doc_.project()) Rebuild();
 }
@@ -160,18 +161,49 @@ QTreeWidgetItem* ViewOutline::MakeButtonItem(PropButton* button) {
     // States and groups share their few labels.
     QTreeWidgetItem* stateItem =
         new OutlineItem(state, SharedLabel(state->name), IconFor(state->icon));
-    QList<QTreeWidgetItem*> groups;
-    for (KesProp* g :
-         {static_cast<KesProp*>(state->text.get()), static_cast<KesProp*>(state->border.get()),
-          static_cast<KesProp*>(state->audio.get()), static_cast<KesProp*>(state->image.get()),
-          static_cast<KesProp*>(state->advanced.get())})
-      if (g) groups.append(new OutlineItem(g, SharedLabel(g->name), IconFor(g->icon)));
-    stateItem->addChildren(groups);
+    if (lazyGroups_)
+      stateItem->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    else
+      PopulateState(stateItem);
     states.append(stateItem);
   }
   item->addChildren(states);
   return item;
 }
+
+void ViewOutline::PopulateState(QTreeWidgetItem* stateItem) {
+  KesProp* group = GroupOf(stateItem);
+  if (!group || group->GetClass() != PropClass::State || stateItem->childCount() > 0) return;
+  auto* state = static_cast<PropState*>(group);
+  QList<QTreeWidgetItem*> groups;
+  for (KesProp* g :
+       {static_cast<KesProp*>(state->text.get()), static_cast<KesProp*>(state->border.get()),
+        static_cast<KesProp*>(state->audio.get()), static_cast<KesProp*>(state->image.get()),
+        static_cast<KesProp*>(state->advanced.get())})
+    if (g) groups.append(new OutlineItem(g, SharedLabel(g->name), IconFor(g->icon)));
+  stateItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+  stateItem->addChildren(groups);
+}
+
+namespace {
+// The state that holds a per-state group, or nullptr for any other group.
+const PropState* StateOf(const KesProp* group) {
+  switch (group ? group->GetClass() : PropClass::None) {
+    case PropClass::Text:
+      return static_cast<const PropText*>(group)->state();
+    case PropClass::Border:
+      return static_cast<const PropBorder*>(group)->state();
+    case PropClass::Audio:
+      return static_cast<const PropAudio*>(group)->state();
+    case PropClass::Image:
+      return static_cast<const PropImage*>(group)->state();
+    case PropClass::Advanced:
+      return static_cast<const PropAdvanced*>(group)->state();
+    default:
+      return nullptr;
+  }
+}
+}  // namespace
 
 QTreeWidgetItem* ViewOutline::Root() const {
   return topLevelItem(0);
@@ -182,7 +214,15 @@ QTreeWidgetItem* ViewOutline::ItemOf(const KesProp* group) const {
   ForEachItem(Root(), [&](QTreeWidgetItem* item) {
     if (!found && GroupOf(item) == group) found = item;
   });
-  return found;
+  if (found || !lazyGroups_) return found;
+  // A group whose state has not been opened yet: its items are made now.
+  const PropState* state = StateOf(group);
+  QTreeWidgetItem* stateItem = state ? ItemOf(state) : nullptr;
+  if (!stateItem || stateItem->childCount() > 0) return nullptr;
+  const_cast<ViewOutline*>(this)->PopulateState(stateItem);
+  for (int i = 0; i < stateItem->childCount(); ++i)
+    if (GroupOf(stateItem->child(i)) == group) return stateItem->child(i);
+  return nullptr;
 }
 
 QTreeWidgetItem* ViewOutline::ButtonItemOf(QTreeWidgetItem* item) const {
@@ -227,6 +267,9 @@ void ViewOutline::Rebuild() {
   PropProject* project = doc_.project();
   if (!project) return;
   QTreeWidgetItem* root = MakeItem(project);
+  // In a large project the items of a state's groups are made when the state
+  // is first opened.
+  lazyGroups_ = doc_.ButtonCount() > kEagerButtons;
   // The whole tree is put together before it goes into the view, which then
   // takes it in one step.
   QList<QTreeWidgetItem*> buttons;

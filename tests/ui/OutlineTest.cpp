@@ -306,3 +306,43 @@ TEST_F(OutlineTest, AnOpenedLargeProjectHasEveryItemWithItsGroupLabelAndIcon) {
   EXPECT_EQ(Item(1, 0)->text(0), "First");
   EXPECT_EQ(Item(0, 0)->text(0), "Up");  // its own label is only set again by a paste
 }
+
+TEST_F(OutlineTest, InAVeryLargeProjectAStatesGroupsAppearWhenItIsOpened) {
+  const int kButtons = 520;
+  for (int i = 1; i < kButtons; ++i) doc.InsertButton(doc.CreateButton());
+  doc.UpdateAllViews(kHintReset);
+  doc.UpdateAllViews(kHintFilled);
+  ASSERT_EQ(Root()->childCount(), kButtons);
+  ASSERT_EQ(Item(10)->childCount(), 3);
+  EXPECT_TRUE(Item(10)->isExpanded());
+  // A closed state shows that it can be opened; opening it makes its groups.
+  EXPECT_EQ(Item(10, 1)->childCount(), 0);
+  EXPECT_EQ(Item(10, 1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+  Item(10, 1)->setExpanded(true);
+  ASSERT_EQ(Item(10, 1)->childCount(), 5);
+  EXPECT_EQ(Item(10, 1, 3)->text(0), "Image");
+  EXPECT_FALSE(Item(10, 1, 3)->icon(0).isNull());
+  EXPECT_EQ(ViewOutline::GroupOf(Item(10, 1, 3)), Button(10)->overState->image.get());
+  Item(10, 1)->setExpanded(false);
+  Item(10, 1)->setExpanded(true);
+  EXPECT_EQ(Item(10, 1)->childCount(), 5);
+
+  // Selecting a group of a closed state finds it, and its page shows.
+  PropAdvanced* advanced = Button(400)->downState->advanced.get();
+  ASSERT_TRUE(tree->SelectGroup(advanced));
+  EXPECT_EQ(tree->currentItem(), Item(400, 2, 4));
+  EXPECT_EQ(props->currentGroup(), advanced);
+  Click(Item(400, 2, 1));
+  EXPECT_EQ(props->currentGroup(), Button(400)->downState->border.get());
+
+  // The Buttons commands keep working on buttons whose states are closed.
+  Click(Item(400));
+  tree->OnMoveUp();
+  EXPECT_EQ(Button(399)->downState->advanced.get(), advanced);
+  EXPECT_EQ(ViewOutline::GroupOf(Item(399, 2, 4)), advanced);
+  tree->OnDuplicate();
+  ASSERT_EQ(doc.ButtonCount(), static_cast<std::size_t>(kButtons + 1));
+  EXPECT_EQ(Labels(), Names());
+  ASSERT_TRUE(tree->SelectGroup(Button(kButtons)->overState->text.get()));
+  EXPECT_EQ(tree->currentItem(), Item(kButtons, 1, 0));
+}
