@@ -139,6 +139,7 @@ constexpr std::size_t kBucketSize = 24;
 struct Bucket {
   unsigned char count = 0;
   unsigned char pos[kBucketSize] = {};
+  unsigned char length[kBucketSize] = {};  // of each word, compared first
 };
 struct Buckets {
   Bucket letter[26];
@@ -148,6 +149,9 @@ constexpr Buckets MakeBuckets() {
   for (std::size_t i = 0; i < kTableSize; ++i) {
     const char first = Upper(kTable[i].word[0]);
     Bucket& bucket = b.letter[first - 'A'];
+    std::size_t length = 0;
+    while (kTable[i].word[length] != '\0') ++length;
+    bucket.length[bucket.count] = static_cast<unsigned char>(length);
     bucket.pos[bucket.count++] = static_cast<unsigned char>(i);
   }
   return b;
@@ -169,6 +173,7 @@ std::string_view TokView(std::string_view word, int tokenize) {
   if (first < 'A' || first > 'Z') return word;
   const Bucket& bucket = kBuckets.letter[first - 'A'];
   for (unsigned i = 0; i < bucket.count; ++i) {
+    if (bucket.length[i] != word.size()) continue;
     const Pair& p = kTable[bucket.pos[i]];
     if (EqualNoCase(word, p.word)) return p.token;
   }
