@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   {
     App app(platform);
 #ifdef VB_SCREENSHOT_HOOK
-    // Test builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
+    // Test and benchmark builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
     // screen after a few seconds and ends the program.
     const QString grab = qEnvironmentVariable("VELKOBUTTON_GRAB");
     if (!grab.isEmpty()) {
@@ -53,7 +53,19 @@ int main(int argc, char** argv) {
       });
     }
 #endif
-    if (app.InitInstance(args, requested)) result = QApplication::exec();
+    if (app.InitInstance(args, requested)) {
+#ifdef VB_SCREENSHOT_HOOK
+      // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon
+      // as the main window with the project's tree has been shown and painted.
+      if (qEnvironmentVariableIntValue("VELKOBUTTON_QUIT_WHEN_SHOWN") == 1) {
+        QTimer::singleShot(0, [] {
+          QCoreApplication::processEvents();
+          std::_Exit(0);
+        });
+      }
+#endif
+      result = QApplication::exec();
+    }
     app.ExitInstance();
   }
   return result;

@@ -18,13 +18,27 @@ void PropAudio::Serialize(Archive& ar) {
 }
 
 std::string PropAudio::GetDiffScript(const std::string&, int tok, const PropAudio&) {
-  if (file.empty()) return std::string();
+  std::string s;
+  AddDiffScript(s, tok);
+  return s;
+}
+
+void PropAudio::AddDiffScript(std::string& s, int tok) {
+  if (file.empty()) return;
   const char* verb = mode == 1 ? "Loop" : mode == 2 ? "Stop" : "Play";
   Doc* doc = nullptr;
   if (state_ && state_->button() && state_->button()->project())
     doc = state_->button()->project()->doc();
-  const std::string head = Tok("Audio", tok) + " " + Tok(verb, tok) + " ";
-  if (IsAddress(file, doc ? doc->driveRoot() : std::string())) return head + "'" + file + "'; ";
-  int index = doc ? doc->RegisterAudio(file) : 0;
-  return head + std::to_string(index) + "; ";
+  s += TokView("Audio", tok);
+  s.push_back(' ');
+  s += TokView(verb, tok);
+  s.push_back(' ');
+  if (IsAddress(file, doc ? doc->driveRoot() : std::string())) {
+    s.push_back('\'');
+    s += file;
+    s += "'; ";
+    return;
+  }
+  AppendDecimal(s, doc ? doc->RegisterAudio(file) : 0);
+  s += "; ";
 }

@@ -18,6 +18,7 @@ class PropAudio : public KesProp {
   // The audio command of the state's event block; a local file is registered
   // in the audio list and written by its number.
   std::string GetDiffScript(const std::string& extra, int tokenize, const PropAudio& reference);
+  void AddDiffScript(std::string& out, int tokenize);
 
   PropState* state() const { return state_; }
 

@@ -37,7 +37,9 @@ void Archive::WriteInt(int32_t value) {
   for (int i = 0; i < 4; ++i) out_.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-int32_t Archive::ReadInt() { return static_cast<int32_t>(DWord()); }
+int32_t Archive::ReadInt() {
+  return static_cast<int32_t>(DWord());
+}
 
 void Archive::WriteString(const std::string& value) {
   std::size_t n = value.size();
@@ -57,6 +59,12 @@ void Archive::WriteString(const std::string& value) {
 }
 
 std::string Archive::ReadString() {
+  std::string s;
+  ReadStringInto(s);
+  return s;
+}
+
+void Archive::ReadStringInto(std::string& value) {
   bool wide = false;
   uint32_t n = Byte();
   if (n == 0xFF) {
@@ -75,16 +83,16 @@ std::string Archive::ReadString() {
   }
   if (!wide) {
     Need(n);
-    std::string s(reinterpret_cast<const char*>(in_ + pos_), n);
+    value.assign(reinterpret_cast<const char*>(in_ + pos_), n);
     pos_ += n;
-    return s;
+    return;
   }
   // Check the byte count without overflowing before anything is allocated.
   if (n > (size_ - pos_) / 2) throw ArchiveError("unexpected end of archive");
   std::u16string w;
   w.reserve(n);
   for (uint32_t i = 0; i < n; ++i) w.push_back(static_cast<char16_t>(Word()));
-  return win1252::FromUtf16(w);
+  value = win1252::FromUtf16(w);
 }
 
 void Archive::Int(int32_t& value) {
@@ -105,5 +113,5 @@ void Archive::String(std::string& value) {
   if (storing_)
     WriteString(value);
   else
-    value = ReadString();
+    ReadStringInto(value);
 }

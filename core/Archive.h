@@ -39,6 +39,8 @@ class Archive {
   // Reading only.
   int32_t ReadInt();
   std::string ReadString();
+  // Reads into `value`, reusing its storage.
+  void ReadStringInto(std::string& value);
   std::size_t Remaining() const { return size_ - pos_; }
   bool AtEnd() const { return pos_ == size_; }
 

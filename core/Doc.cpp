@@ -232,59 +232,145 @@ int Doc::RegisterAudio(const std::string& file) {
 
 namespace {
 // An address is listed whole; a local file by its name and extension.
-std::string ReduceEntry(const std::string& entry, const std::string& driveRoot) {
-  if (entry.empty() || IsAddress(entry, driveRoot)) return entry;
-  return FileNameOf(entry);
+void AddReducedEntry(std::string& out, const std::string& entry, const std::string& driveRoot) {
+  if (entry.empty() || IsAddress(entry, driveRoot))
+    out += entry;
+  else
+    out += FileNameOf(entry);
 }
 
 std::string JoinList(const std::vector<std::string>& list, const std::string& driveRoot) {
   std::string out;
   for (std::size_t i = 0; i < list.size(); ++i) {
     if (i) out.push_back('|');
-    out += ReduceEntry(list[i], driveRoot);
+    AddReducedEntry(out, list[i], driveRoot);
   }
   return out;
 }
+
+// The last escaping of the parameters: in the input file (form 1) every
+// backslash is doubled; in a page (form 0) an ampersand that starts a
+// numeric character reference is written "&amp". No parameter's fixed text
+// holds either character, so a value escaped on its own comes out as the
+// whole text escaped at once.
+void AddParamEscaped(std::string& out, std::string_view value, int form) {
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    if (form != 0) {
+      if (c != '\\') continue;
+      out.append(value.data() + from, i + 1 - from);
+      from = i;  // the backslash is written again with the next run
+    } else if (c == '&' && i + 2 < value.size() && value[i + 1] == '#' && value[i + 2] >= '0' &&
+               value[i + 2] <= '9') {
+      out.append(value.data() + from, i - from);
+      out += "&amp";
+      from = i + 1;
+    }
+  }
+  out.append(value.data() + from, value.size() - from);
+}
+
+// A parameter whose value is wrapped as "+" value "+" (for a piece of the
+// script) or taken as it is, escaped for its form.
+void AddParam(std::string& out, int form, std::string_view name, std::size_t number,
+              std::string_view value, bool wrap) {
+  if (form == 0) {
+    out += "<PARAM NAME=";
+    out += name;
+    AppendDecimal(out, static_cast<int64_t>(number));
+    out += " VALUE=\"";
+  } else {
+    out += name;
+    AppendDecimal(out, static_cast<int64_t>(number));
+    out.push_back('=');
+  }
+  if (wrap) out.push_back('+');
+  AddParamEscaped(out, value, form);
+  if (wrap) out.push_back('+');
+  out += form == 0 ? "\">\r\n" : "\r\n";
+}
+
+// Cuts the script into Script0, Script1, ... of at most 198 characters while
+// it is generated, so that the whole script is never held twice.
+class ScriptPieces {
+ public:
+  static constexpr std::size_t kPiece = 198;
+  ScriptPieces(std::string& out, int form) : out_(out), form_(form) {
+    script_.reserve(kPiece * 32);
+  }
+  // The generators append here; Flush takes the complete pieces away.
+  std::string& script() { return script_; }
+  void Flush(bool last) {
+    std::size_t pos = 0;
+    while (script_.size() - pos >= kPiece || (last && pos < script_.size())) {
+      const std::size_t n = std::min(kPiece, script_.size() - pos);
+      AddParam(out_, form_, "Script", number_++, std::string_view(script_).substr(pos, n), true);
+      pos += n;
+    }
+    script_.erase(0, pos);
+  }
+
+ private:
+  std::string& out_;
+  int form_;
+  std::string script_;
+  std::size_t number_ = 0;
+};
 }  // namespace
 
+std::size_t Doc::EstimatePageSize() const {
+  // Fixed text per button and state, plus every text the user typed, which
+  // may appear more than once.
+  std::size_t size = 4096 + project_->beforeScript.size() + project_->afterScript.size();
+  for (const auto& b : buttons_) {
+    size += 640 + 2 * b->name.size() + b->tip.size() + b->status.size() + b->url.size() +
+            b->target.size() + b->leaveScript.size();
+    for (int i = 0; i < 3; ++i) {
+      const PropState* st = b->state(i);
+      if (!st) continue;
+      size += st->text->text.size() + st->text->font.size() + st->image->file.size() +
+              st->audio->file.size() + st->advanced->script.size();
+    }
+  }
+  return size + size / 4;
+}
+
 std::string Doc::BuildParams(int form, const std::string& prefixScript) {
+  std::string out;
+  AddParams(out, form, prefixScript);
+  return out;
+}
+
+void Doc::AddParams(std::string& out, int form, const std::string& prefixScript) {
   imageList.clear();
   audioList.clear();
   imageIndex_.clear();
   audioIndex_.clear();
+  const std::size_t estimate = EstimatePageSize();
+  if (out.capacity() - out.size() < estimate) out.reserve(out.size() + estimate);
   const int tok = project_->tokenize;
-  std::string script = prefixScript;
-  script += project_->GetScript("", tok);
-  for (auto& b : buttons_) script += b->GetScript("", tok);
+  ScriptPieces pieces(out, form);
+  std::string& script = pieces.script();
+  script += prefixScript;
+  project_->AddScript(script, tok);
+  pieces.Flush(false);
+  for (auto& b : buttons_) {
+    b->AddScript(script, tok);
+    pieces.Flush(false);
+  }
   if (!project_->afterScript.empty())
-    script += ReplaceChars(project_->afterScript, kLineBreakChars, ' ');
+    AppendReplacingChars(script, project_->afterScript, kLineBreakChars, ' ');
+  pieces.Flush(true);
 
-  std::string out;
-  const std::size_t kPiece = 198;
-  out.reserve(script.size() + (script.size() / kPiece + 1) * 40 + 64);
-  for (std::size_t k = 0; k * kPiece < script.size(); ++k)
-    out += WriteStringParam(form, "Script" + std::to_string(k),
-                            "+" + script.substr(k * kPiece, kPiece) + "+", "", 0);
+  // A list whose entries all reduce to nothing is left out like an empty one.
   const std::string root = DriveRoot();
   if (!imageList.empty())
-    out += WriteStringParam(form, "Images0", JoinList(imageList, root), "", 0);
-  if (!audioList.empty()) out += WriteStringParam(form, "Audio0", JoinList(audioList, root), "", 0);
-
-  std::string escaped;
-  escaped.reserve(out.size() + 16);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const char c = out[i];
-    if (form != 0) {
-      escaped.push_back(c);
-      if (c == '\\') escaped.push_back('\\');
-    } else if (c == '&' && i + 2 < out.size() && out[i + 1] == '#' && out[i + 2] >= '0' &&
-               out[i + 2] <= '9') {
-      escaped += "&amp";
-    } else {
-      escaped.push_back(c);
-    }
-  }
-  return escaped;
+    if (const std::string v = JoinList(imageList, root); !v.empty())
+      AddParam(out, form, "Images", 0, v, false);
+  if (!audioList.empty())
+    if (const std::string v = JoinList(audioList, root); !v.empty())
+      AddParam(out, form, "Audio", 0, v, false);
 }
 
 std::string Doc::BuildHtml(int mode) {
@@ -292,27 +378,43 @@ std::string Doc::BuildHtml(int mode) {
   LayoutButtons();
   const PropProject& p = *project_;
   const AppSettings& set = app().settings();
-  const std::string eol = "\r\n";
   const std::string internal = version::kInternalName;
   std::string h;
+  h.reserve(EstimatePageSize() + set.nonJavaMessage.size());
   if (mode != 2) {
-    h += "<HTML>" + eol;
-    if (mode == 1) h += std::string("<TITLE>") + version::kProductName + " Preview</TITLE>" + eol;
+    h += "<HTML>\r\n";
+    if (mode == 1) {
+      h += "<TITLE>";
+      h += version::kProductName;
+      h += " Preview</TITLE>\r\n";
+    }
     h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
-         "ALINK=\"#999999\">" +
-         eol;
+         "ALINK=\"#999999\">\r\n";
   }
-  if (mode == 1) h += eol + eol + "<CENTER>";
-  h += std::string("<!-- This applet was created by ") + version::kProductName + " Version " +
-       version::kProductVersion + " " + version::kCopyrightNotice + " -->" + eol;
-  if (!p.codeBase.empty() && mode != 1)
-    h += "<APPLET CODE=" + internal + " CODEBASE=\"" + p.codeBase + "\" ARCHIVE=" + internal +
-         ".jar WIDTH=" + std::to_string(p.projectWidth) +
-         " HEIGHT=" + std::to_string(p.projectHeight) + " MAYSCRIPT>" + eol;
-  else
-    h += "<APPLET CODE=" + internal + ".class ARCHIVE=" + internal +
-         ".jar WIDTH=" + std::to_string(p.projectWidth) +
-         " HEIGHT=" + std::to_string(p.projectHeight) + " MAYSCRIPT>" + eol;
+  if (mode == 1) h += "\r\n\r\n<CENTER>";
+  h += "<!-- This applet was created by ";
+  h += version::kProductName;
+  h += " Version ";
+  h += version::kProductVersion;
+  h += " ";
+  h += version::kCopyrightNotice;
+  h += " -->\r\n";
+  h += "<APPLET CODE=";
+  h += internal;
+  if (!p.codeBase.empty() && mode != 1) {
+    h += " CODEBASE=\"";
+    h += p.codeBase;
+    h += "\"";
+  } else {
+    h += ".class";
+  }
+  h += " ARCHIVE=";
+  h += internal;
+  h += ".jar WIDTH=";
+  AppendDecimal(h, p.projectWidth);
+  h += " HEIGHT=";
+  AppendDecimal(h, p.projectHeight);
+  h += " MAYSCRIPT>\r\n";
   h += WriteStringParam(0, "cabbase", internal + ".cab", "", 0);
   h += WriteStringParam(0, "name", p.identifier, "", 0);
   h += WriteStringParam(0, "Copyright", version::kCopyrightNotice, "", 0);
@@ -334,7 +436,7 @@ std::string Doc::BuildHtml(int mode) {
       config += set_ + " " + AppSettings::kDefaultMeridiem[i] + "='" + set.meridiem[i] + "'; ";
 
   if (p.readFromFile == 0) {
-    h += BuildParams(0, config);
+    AddParams(h, 0, config);
   } else {
     const std::string read = Tok("Read", tok);
     config += read + " '" + p.inputFile + "' true; ";
@@ -346,13 +448,18 @@ std::string Doc::BuildHtml(int mode) {
     }
     h += WriteStringParam(0, "Script0", config, "", 0);
   }
-  if (!set.nonJavaMessage.empty())
-    h += "<BLOCKQUOTE>" + eol + "<HR>" + eol + set.nonJavaMessage + eol + "<HR>" + eol +
-         "</BLOCKQUOTE>" + eol;
-  h += "</APPLET>" + eol;
-  if (WantsRuntime()) h += kRuntimeLine + eol;
-  if (mode == 1) h += "</CENTER>" + eol;
-  if (mode != 2) h += "</BODY>" + eol + "</HTML>" + eol;
+  if (!set.nonJavaMessage.empty()) {
+    h += "<BLOCKQUOTE>\r\n<HR>\r\n";
+    h += set.nonJavaMessage;
+    h += "\r\n<HR>\r\n</BLOCKQUOTE>\r\n";
+  }
+  h += "</APPLET>\r\n";
+  if (WantsRuntime()) {
+    h += kRuntimeLine;
+    h += "\r\n";
+  }
+  if (mode == 1) h += "</CENTER>\r\n";
+  if (mode != 2) h += "</BODY>\r\n</HTML>\r\n";
   return h;
 }
 

@@ -66,6 +66,10 @@ class Doc : public KesDoc {
   // Generation.
   std::string BuildParams(int form, const std::string& prefixScript) override;
   std::string BuildHtml(int mode) override;
+  // BuildParams appending to `out`.
+  void AddParams(std::string& out, int form, const std::string& prefixScript);
+  // A generous guess of the page's size, for reserving its buffer once.
+  std::size_t EstimatePageSize() const;
   bool GetResourceFiles(std::vector<std::string>& list) override;
 
   // Resource registration: the position of `file` in the list (appended when

@@ -1,77 +1,136 @@
 #include "core/KesProp.h"
 
-#include <cctype>
-#include <cstdio>
-
 #include "core/Archive.h"
+#include "core/Keywords.h"
 
 void KesProp::Serialize(Archive&) {}
 
-std::string KesProp::GetScript(const std::string&, int) { return std::string(); }
-
-namespace {
-char Separator(const std::string& name, int statement) {
-  if (statement != 0) return ' ';
-  if (!name.empty() && std::isdigit(static_cast<unsigned char>(name[0]))) return ' ';
-  return '=';
+std::string KesProp::GetScript(const std::string&, int) {
+  return std::string();
 }
 
-std::string Finish(const std::string& name, int statement, const std::string& value) {
-  std::string out = name;
-  out.push_back(Separator(name, statement));
-  out += value;
+namespace {
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The keyword and its separator: a blank after a numeric token or in a
+// statement, "=" otherwise.
+void Start(std::string& out, std::string_view name, int statement) {
+  out += name;
+  out.push_back(statement != 0 || (!name.empty() && IsDigit(name[0])) ? ' ' : '=');
+}
+
+void Finish(std::string& out, int statement) {
   out.push_back(' ');
   if (statement != 0) out.push_back(';');
-  return out;
 }
 }  // namespace
 
+void AppendColorHex(std::string& out, uint32_t color) {
+  static const char kHex[] = "0123456789ABCDEF";
+  char buf[8] = {'0', 'x'};
+  for (int i = 0; i < 3; ++i) {
+    const uint32_t byte = (color >> (8 * i)) & 0xFF;
+    buf[2 + 2 * i] = kHex[byte >> 4];
+    buf[3 + 2 * i] = kHex[byte & 0xF];
+  }
+  out.append(buf, sizeof buf);
+}
+
 std::string ColorHex(uint32_t color) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%.2X%.2X%.2X", color & 0xFF, (color >> 8) & 0xFF,
-                (color >> 16) & 0xFF);
-  return buf;
+  std::string out;
+  AppendColorHex(out, color);
+  return out;
+}
+
+void KesProp::AddBool(std::string& out, std::string_view name, int32_t value, int32_t def,
+                      int statement) {
+  if (value == def) return;
+  Start(out, name, statement);
+  out += value != 0 ? "True" : "False";
+  Finish(out, statement);
+}
+
+void KesProp::AddInt(std::string& out, std::string_view name, int32_t value, int32_t def,
+                     int statement) {
+  if (value == def) return;
+  Start(out, name, statement);
+  AppendDecimal(out, value);
+  Finish(out, statement);
+}
+
+void KesProp::AddString(std::string& out, std::string_view name, std::string_view value,
+                        std::string_view def, int statement) {
+  if (value == def) return;
+  Start(out, name, statement);
+  AddEscaped(out, value);
+  Finish(out, statement);
+}
+
+void KesProp::AddQuoted(std::string& out, std::string_view name, std::string_view value,
+                        std::string_view def, int statement) {
+  if (value == def) return;
+  Start(out, name, statement);
+  out.push_back('\'');
+  AddEscaped(out, value);
+  out.push_back('\'');
+  Finish(out, statement);
+}
+
+void KesProp::AddColor(std::string& out, std::string_view name, uint32_t value, uint32_t def,
+                       int statement) {
+  if (value == def) return;
+  Start(out, name, statement);
+  AppendColorHex(out, value);
+  Finish(out, statement);
 }
 
 std::string KesProp::FormatBool(const std::string& name, int32_t value, int32_t def,
                                 int statement) {
-  if (value == def) return std::string();
-  return Finish(name, statement, value != 0 ? "True" : "False");
+  std::string out;
+  AddBool(out, name, value, def, statement);
+  return out;
 }
 
-std::string KesProp::FormatInt(const std::string& name, int32_t value, int32_t def,
-                               int statement) {
-  if (value == def) return std::string();
-  return Finish(name, statement, std::to_string(value));
+std::string KesProp::FormatInt(const std::string& name, int32_t value, int32_t def, int statement) {
+  std::string out;
+  AddInt(out, name, value, def, statement);
+  return out;
 }
 
 std::string KesProp::FormatString(const std::string& name, const std::string& value,
                                   const std::string& def, int statement) {
-  if (value == def) return std::string();
-  return Finish(name, statement, EscapeScript(value));
+  std::string out;
+  AddString(out, name, value, def, statement);
+  return out;
 }
 
 std::string KesProp::FormatQuoted(const std::string& name, const std::string& value,
                                   const std::string& def, int statement) {
-  if (value == def) return std::string();
-  return Finish(name, statement, "'" + EscapeScript(value) + "'");
+  std::string out;
+  AddQuoted(out, name, value, def, statement);
+  return out;
 }
 
 std::string KesProp::FormatColor(const std::string& name, uint32_t value, uint32_t def,
                                  int statement) {
-  if (value == def) return std::string();
-  return Finish(name, statement, ColorHex(value));
+  std::string out;
+  AddColor(out, name, value, def, statement);
+  return out;
 }
 
-std::string KesProp::EscapeScript(const std::string& text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (char c : text) {
+void KesProp::AddEscaped(std::string& out, std::string_view text) {
+  // Runs of plain characters are copied whole.
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\n' && c != '\r' && c != '"' && c != '\'') continue;
+    out.append(text.data() + from, i - from);
+    from = i + 1;
     switch (c) {
       case '\n':
         out += "\\n";
-        break;
-      case '\r':
         break;
       case '"':
         out += "\\x22";
@@ -79,9 +138,16 @@ std::string KesProp::EscapeScript(const std::string& text) {
       case '\'':
         out += "\\'";
         break;
-      default:
-        out.push_back(c);
+      default:  // a carriage return is dropped
+        break;
     }
   }
+  out.append(text.data() + from, text.size() - from);
+}
+
+std::string KesProp::EscapeScript(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  AddEscaped(out, text);
   return out;
 }

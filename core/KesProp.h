@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <string>
+#include <string_view>
 
 class Archive;
 
@@ -48,10 +50,56 @@ class KesProp {
   static std::string FormatColor(const std::string& name, uint32_t value, uint32_t def,
                                  int statement = 0);
 
+  // The same forms appending their text to `out`, so that a generator fills one
+  // buffer instead of joining temporary strings.
+  static void AddBool(std::string& out, std::string_view name, int32_t value, int32_t def,
+                      int statement = 0);
+  static void AddInt(std::string& out, std::string_view name, int32_t value, int32_t def,
+                     int statement = 0);
+  static void AddString(std::string& out, std::string_view name, std::string_view value,
+                        std::string_view def, int statement = 0);
+  static void AddQuoted(std::string& out, std::string_view name, std::string_view value,
+                        std::string_view def, int statement = 0);
+  static void AddColor(std::string& out, std::string_view name, uint32_t value, uint32_t def,
+                       int statement = 0);
+
   // Line feed becomes "\n", carriage return is dropped, a double quote becomes
   // "\x22" and a single quote "\'".
   static std::string EscapeScript(const std::string& text);
+  static void AddEscaped(std::string& out, std::string_view text);
+};
+
+// A group held in place inside the group that owns it, so that a button and
+// all its groups take one allocation. Used like the pointer it replaces:
+// empty until emplace() creates the group.
+template <class T>
+class Held {
+ public:
+  Held() = default;
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+  ~Held() { reset(); }
+
+  template <class... Args>
+  T& emplace(Args&&... args) {
+    reset();
+    ptr_ = new (static_cast<void*>(storage_)) T(static_cast<Args&&>(args)...);
+    return *ptr_;
+  }
+  void reset() {
+    if (ptr_) ptr_->~T();
+    ptr_ = nullptr;
+  }
+  T* get() const { return ptr_; }
+  T* operator->() const { return ptr_; }
+  T& operator*() const { return *ptr_; }
+  explicit operator bool() const { return ptr_ != nullptr; }
+
+ private:
+  alignas(T) unsigned char storage_[sizeof(T)];
+  T* ptr_ = nullptr;
 };
 
 // "0x" and six upper-case hexadecimal digits, red first.
 std::string ColorHex(uint32_t color);
+void AppendColorHex(std::string& out, uint32_t color);

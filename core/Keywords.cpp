@@ -139,6 +139,7 @@ constexpr std::size_t kBucketSize = 24;
 struct Bucket {
   unsigned char count = 0;
   unsigned char pos[kBucketSize] = {};
+  unsigned char length[kBucketSize] = {};  // of each word, compared first
 };
 struct Buckets {
   Bucket letter[26];
@@ -148,6 +149,9 @@ constexpr Buckets MakeBuckets() {
   for (std::size_t i = 0; i < kTableSize; ++i) {
     const char first = Upper(kTable[i].word[0]);
     Bucket& bucket = b.letter[first - 'A'];
+    std::size_t length = 0;
+    while (kTable[i].word[length] != '\0') ++length;
+    bucket.length[bucket.count] = static_cast<unsigned char>(length);
     bucket.pos[bucket.count++] = static_cast<unsigned char>(i);
   }
   return b;
@@ -155,7 +159,7 @@ constexpr Buckets MakeBuckets() {
 constexpr Buckets kBuckets = MakeBuckets();
 
 // Every table word is plain ASCII, so ASCII case folding decides equality.
-bool EqualNoCase(const std::string& a, const char* b) {
+bool EqualNoCase(std::string_view a, const char* b) {
   std::size_t i = 0;
   for (; i < a.size(); ++i)
     if (b[i] == '\0' || Upper(a[i]) != Upper(b[i])) return false;
@@ -163,23 +167,50 @@ bool EqualNoCase(const std::string& a, const char* b) {
 }
 }  // namespace
 
-std::string Tok(const std::string& word, int tokenize) {
+std::string_view TokView(std::string_view word, int tokenize) {
   if (tokenize == 0 || word.empty()) return word;
   const char first = Upper(word[0]);
   if (first < 'A' || first > 'Z') return word;
   const Bucket& bucket = kBuckets.letter[first - 'A'];
   for (unsigned i = 0; i < bucket.count; ++i) {
+    if (bucket.length[i] != word.size()) continue;
     const Pair& p = kTable[bucket.pos[i]];
     if (EqualNoCase(word, p.word)) return p.token;
   }
   return word;
 }
 
+std::string Tok(const std::string& word, int tokenize) {
+  return std::string(TokView(word, tokenize));
+}
+
+void AppendDecimal(std::string& out, int64_t value) {
+  char buf[24];
+  char* end = buf + sizeof buf;
+  char* p = end;
+  // Digits of the magnitude, taken without overflow for the most negative value.
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--p = '-';
+  out.append(p, static_cast<std::size_t>(end - p));
+}
+
 std::string ReplaceChars(const std::string& text, const std::string& set, char replacement) {
-  std::string out = text;
-  for (char& c : out)
-    if (set.find(c) != std::string::npos) c = replacement;
+  std::string out;
+  out.reserve(text.size());
+  AppendReplacingChars(out, text, set, replacement);
   return out;
+}
+
+void AppendReplacingChars(std::string& out, std::string_view text, std::string_view set,
+                          char replacement) {
+  const std::size_t start = out.size();
+  out += text;
+  for (std::size_t i = start; i < out.size(); ++i)
+    if (set.find(out[i]) != std::string_view::npos) out[i] = replacement;
 }
 
 bool IsAddress(const std::string& path, const std::string& driveRoot) {

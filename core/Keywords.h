@@ -2,14 +2,24 @@
 // the generators share.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 // The token of a keyword (compared ignoring case) when tokenizing is on;
 // otherwise, or for an unknown word, the word itself.
 std::string Tok(const std::string& word, int tokenize);
+// The same without a copy: the token, or `word` itself.
+std::string_view TokView(std::string_view word, int tokenize);
+
+// Appends the decimal digits of `value` (with "-" when negative).
+void AppendDecimal(std::string& out, int64_t value);
 
 // Copies `text` with every character of `set` replaced by `replacement`.
 std::string ReplaceChars(const std::string& text, const std::string& set, char replacement);
+// Appends `text` to `out` with every character of `set` replaced.
+void AppendReplacingChars(std::string& out, std::string_view text, std::string_view set,
+                          char replacement);
 
 // The characters that make scripts one line: CR, tab, LF and form feed.
 inline constexpr const char* kLineBreakChars = "\r\t\n\f";

@@ -5,8 +5,12 @@
 //
 //   make_demo OUT.but
 //   make_demo --corpus DIR
+//   make_demo --buttons N OUT.but   (the menu's five buttons repeated to N)
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/PropAudio.h"
 #include "core/Archive.h"
@@ -106,6 +110,28 @@ void MakeDemo(Doc& doc) {
   doc.LayoutButtons();
 }
 
+// The demo's buttons over and over, each with a name of its own, as the
+// benchmarks of large projects use them.
+void MakeLarge(Doc& doc, int count) {
+  MakeDemo(doc);
+  std::vector<PropButton*> pattern = doc.Buttons();
+  PropProject& p = *doc.project();
+  // Inserting lays every button out again: lay out once at the end.
+  const int32_t layout = p.layout;
+  p.layout = 2;
+  for (int i = static_cast<int>(pattern.size()); i < count; ++i) {
+    PropButton* model = pattern[static_cast<std::size_t>(i) % pattern.size()];
+    std::unique_ptr<PropButton> b = doc.CreateButton();
+    if (!Doc::PasteGroup(*b, Doc::CopyGroup(*model))) continue;
+    b->name = model->name + " " + std::to_string(i);
+    doc.InsertButton(std::move(b));
+  }
+  while (doc.ButtonCount() > static_cast<std::size_t>(count))
+    doc.RemoveButton(doc.Buttons().back());
+  p.layout = layout;
+  doc.LayoutButtons();
+}
+
 bool Write(const std::string& path, const std::string& bytes) {
   if (KesDoc::WriteWholeFile(path, bytes)) return true;
   std::fprintf(stderr, "make_demo: cannot write %s\n", path.c_str());
@@ -123,8 +149,19 @@ int main(int argc, char** argv) {
     MakeDemo(doc);
     return Write(argv[1], Bytes(doc)) ? 0 : 1;
   }
+  if (argc == 4 && std::string(argv[1]) == "--buttons") {
+    const int count = std::atoi(argv[2]);
+    if (count < 1) {
+      std::fputs("make_demo: --buttons needs a positive count\n", stderr);
+      return 2;
+    }
+    MakeLarge(doc, count);
+    return Write(argv[3], Bytes(doc)) ? 0 : 1;
+  }
   if (argc != 3 || std::string(argv[1]) != "--corpus") {
-    std::fputs("usage: make_demo OUT.but | make_demo --corpus DIR\n", stderr);
+    std::fputs(
+        "usage: make_demo OUT.but | make_demo --corpus DIR | make_demo --buttons N OUT.but\n",
+        stderr);
     return 2;
   }
   const std::string dir = std::string(argv[2]) + "/";

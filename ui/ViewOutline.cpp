@@ -29,6 +29,57 @@
 
 namespace {
 constexpr int kGroupRole = Qt::UserRole + 1;
+constexpr int kOutlineItemType = QTreeWidgetItem::UserType + 1;
+
+// An item that holds its group, label and icon as plain members and answers
+// the view from them, so that the nineteen items of every button store no
+// variant lists of their own. Labels and icons are shared between items.
+class OutlineItem : public QTreeWidgetItem {
+ public:
+  OutlineItem(KesProp* group, QString label, QIcon icon)
+      : QTreeWidgetItem(kOutlineItemType),
+        group_(group),
+        label_(std::move(label)),
+        icon_(std::move(icon)) {}
+
+  KesProp* group() const { return group_; }
+
+  QVariant data(int column, int role) const override {
+    if (column == 0) {
+      switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+          return label_;
+        case Qt::DecorationRole:
+          return icon_;
+        case kGroupRole:
+          return QVariant::fromValue(static_cast<void*>(group_));
+        default:
+          break;
+      }
+    }
+    return QTreeWidgetItem::data(column, role);
+  }
+
+  void setData(int column, int role, const QVariant& value) override {
+    if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+      label_ = value.toString();
+      emitDataChanged();
+    } else if (column == 0 && role == Qt::DecorationRole) {
+      icon_ = value.value<QIcon>();
+      emitDataChanged();
+    } else if (column == 0 && role == kGroupRole) {
+      group_ = static_cast<KesProp*>(value.value<void*>());
+    } else {
+      QTreeWidgetItem::setData(column, role, value);
+    }
+  }
+
+ private:
+  KesProp* group_;
+  QString label_;
+  QIcon icon_;
+};
 
 class QuietScope {
  public:
@@ -61,6 +112,7 @@ ViewOutline::ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QW
   setAnimated(false);
   setMouseTracking(true);
   connect(this, &QTreeWidget::currentItemChanged, this, &ViewOutline::OnCurrentItemChanged);
+  connect(this, &QTreeWidget::itemExpanded, this, &ViewOutline::PopulateState);
   doc_.AddView(this);
   if (doc_.project()) Rebuild();
 }
@@ -85,31 +137,73 @@ const QIcon& ViewOutline::IconFor(int id) {
 
 KesProp* ViewOutline::GroupOf(const QTreeWidgetItem* item) {
   if (!item) return nullptr;
+  if (item->type() == kOutlineItemType) return static_cast<const OutlineItem*>(item)->group();
   return static_cast<KesProp*>(item->data(0, kGroupRole).value<void*>());
 }
 
+const QString& ViewOutline::SharedLabel(const std::string& name) {
+  auto it = labels_.find(name);
+  if (it == labels_.end()) it = labels_.emplace(name, ToQ(name)).first;
+  return it->second;
+}
+
 QTreeWidgetItem* ViewOutline::MakeItem(KesProp* group) {
-  auto* item = new QTreeWidgetItem;
-  item->setText(0, ToQ(group->name));
-  item->setIcon(0, IconFor(group->icon));
-  item->setData(0, kGroupRole, QVariant::fromValue(static_cast<void*>(group)));
-  return item;
+  return new OutlineItem(group, ToQ(group->name), IconFor(group->icon));
 }
 
 QTreeWidgetItem* ViewOutline::MakeButtonItem(PropButton* button) {
   QTreeWidgetItem* item = MakeItem(button);
+  // The items are gathered first and handed over together.
+  QList<QTreeWidgetItem*> states;
   for (int i = 0; i < 3; ++i) {
     PropState* state = button->state(i);
     if (!state) continue;
-    QTreeWidgetItem* stateItem = MakeItem(state);
-    item->addChild(stateItem);
-    const KesProp* groups[] = {state->text.get(), state->border.get(), state->audio.get(),
-                               state->image.get(), state->advanced.get()};
-    for (const KesProp* g : groups)
-      if (g) stateItem->addChild(MakeItem(const_cast<KesProp*>(g)));
+    // States and groups share their few labels.
+    QTreeWidgetItem* stateItem =
+        new OutlineItem(state, SharedLabel(state->name), IconFor(state->icon));
+    if (lazyGroups_)
+      stateItem->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    else
+      PopulateState(stateItem);
+    states.append(stateItem);
   }
+  item->addChildren(states);
   return item;
 }
+
+void ViewOutline::PopulateState(QTreeWidgetItem* stateItem) {
+  KesProp* group = GroupOf(stateItem);
+  if (!group || group->GetClass() != PropClass::State || stateItem->childCount() > 0) return;
+  auto* state = static_cast<PropState*>(group);
+  QList<QTreeWidgetItem*> groups;
+  for (KesProp* g :
+       {static_cast<KesProp*>(state->text.get()), static_cast<KesProp*>(state->border.get()),
+        static_cast<KesProp*>(state->audio.get()), static_cast<KesProp*>(state->image.get()),
+        static_cast<KesProp*>(state->advanced.get())})
+    if (g) groups.append(new OutlineItem(g, SharedLabel(g->name), IconFor(g->icon)));
+  stateItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+  stateItem->addChildren(groups);
+}
+
+namespace {
+// The state that holds a per-state group, or nullptr for any other group.
+const PropState* StateOf(const KesProp* group) {
+  switch (group ? group->GetClass() : PropClass::None) {
+    case PropClass::Text:
+      return static_cast<const PropText*>(group)->state();
+    case PropClass::Border:
+      return static_cast<const PropBorder*>(group)->state();
+    case PropClass::Audio:
+      return static_cast<const PropAudio*>(group)->state();
+    case PropClass::Image:
+      return static_cast<const PropImage*>(group)->state();
+    case PropClass::Advanced:
+      return static_cast<const PropAdvanced*>(group)->state();
+    default:
+      return nullptr;
+  }
+}
+}  // namespace
 
 QTreeWidgetItem* ViewOutline::Root() const {
   return topLevelItem(0);
@@ -120,7 +214,15 @@ QTreeWidgetItem* ViewOutline::ItemOf(const KesProp* group) const {
   ForEachItem(Root(), [&](QTreeWidgetItem* item) {
     if (!found && GroupOf(item) == group) found = item;
   });
-  return found;
+  if (found || !lazyGroups_) return found;
+  // A group whose state has not been opened yet: its items are made now.
+  const PropState* state = StateOf(group);
+  QTreeWidgetItem* stateItem = state ? ItemOf(state) : nullptr;
+  if (!stateItem || stateItem->childCount() > 0) return nullptr;
+  const_cast<ViewOutline*>(this)->PopulateState(stateItem);
+  for (int i = 0; i < stateItem->childCount(); ++i)
+    if (GroupOf(stateItem->child(i)) == group) return stateItem->child(i);
+  return nullptr;
 }
 
 QTreeWidgetItem* ViewOutline::ButtonItemOf(QTreeWidgetItem* item) const {
@@ -157,6 +259,7 @@ void ViewOutline::Clear() {
   properties_.ResetView();
   QuietScope quiet(quiet_);
   clear();
+  labels_.clear();
 }
 
 void ViewOutline::Rebuild() {
@@ -164,14 +267,19 @@ void ViewOutline::Rebuild() {
   PropProject* project = doc_.project();
   if (!project) return;
   QTreeWidgetItem* root = MakeItem(project);
+  // In a large project the items of a state's groups are made when the state
+  // is first opened.
+  lazyGroups_ = doc_.ButtonCount() > kEagerButtons;
+  // The whole tree is put together before it goes into the view, which then
+  // takes it in one step.
+  QList<QTreeWidgetItem*> buttons;
+  buttons.reserve(static_cast<qsizetype>(doc_.ButtonCount()));
+  for (const auto& button : doc_.buttons()) buttons.append(MakeButtonItem(button.get()));
+  root->addChildren(buttons);
   {
     QuietScope quiet(quiet_);
     addTopLevelItem(root);
-    for (PropButton* button : doc_.Buttons()) {
-      QTreeWidgetItem* item = MakeButtonItem(button);
-      root->addChild(item);
-      item->setExpanded(true);
-    }
+    for (QTreeWidgetItem* item : buttons) item->setExpanded(true);
     root->setExpanded(true);
   }
   setCurrentItem(root);

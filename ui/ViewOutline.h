@@ -6,6 +6,7 @@
 
 #include <QTreeWidget>
 #include <map>
+#include <string>
 
 #include "core/KesDoc.h"
 
@@ -80,6 +81,8 @@ class ViewOutline : public QTreeWidget, public DocView {
   QTreeWidgetItem* Root() const;
   QTreeWidgetItem* MakeItem(KesProp* group);
   QTreeWidgetItem* MakeButtonItem(PropButton* button);
+  // Makes the items of a state's five groups, once.
+  void PopulateState(QTreeWidgetItem* stateItem);
   // The button item holding `item` (itself when it is one), or nullptr.
   QTreeWidgetItem* ButtonItemOf(QTreeWidgetItem* item) const;
   int SelectedButtonIndex() const;
@@ -92,6 +95,8 @@ class ViewOutline : public QTreeWidget, public DocView {
   void MoveButtonTo(int from, int to);
   bool TreeHasFocus() const;
   const QIcon& IconFor(int id);
+  // One label for every item of the same name (states and their groups).
+  const QString& SharedLabel(const std::string& name);
 
   KesApp& app_;
   Doc& doc_;
@@ -100,4 +105,9 @@ class ViewOutline : public QTreeWidget, public DocView {
   // change the page then.
   int quiet_ = 0;
   std::map<int, QIcon> icons_;
+  std::map<std::string, QString> labels_;
+  // Projects of up to this many buttons get all their items at once; larger
+  // ones make a state's group items when the state is first opened.
+  static constexpr std::size_t kEagerButtons = 500;
+  bool lazyGroups_ = false;
 };

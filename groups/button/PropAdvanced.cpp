@@ -14,6 +14,10 @@ std::string PropAdvanced::GetScript(const std::string&, int) {
   return ReplaceChars(script, kLineBreakChars, ' ');
 }
 
+void PropAdvanced::AddScript(std::string& out) const {
+  AppendReplacingChars(out, script, kLineBreakChars, ' ');
+}
+
 std::string InsertActionLine(int action, const std::string& buttonName) {
   switch (action) {
     case 0:

@@ -14,6 +14,7 @@ class PropAdvanced : public KesProp {
   const char* GetViewClass() const override { return "ViewAdvanced"; }
   // The script with its line breaks, tabs and form feeds turned into blanks.
   std::string GetScript(const std::string& prefix, int tokenize) override;
+  void AddScript(std::string& out) const;
   int GetPageId() const override { return 2400; }
 
   PropState* state() const { return state_; }

@@ -48,20 +48,27 @@ PropBorder::Colors PropBorder::AutomaticColors() const {
 }
 
 std::string PropBorder::GetDiffScript(const std::string&, int tok, const PropBorder& ref) const {
-  static const char* const kWords[5] = {"None", "Flat", "Bevel", "Point", "Raised"};
   std::string s;
-  if (style != ref.style && style >= 0 && style <= 4)
-    s += FormatString(Tok("BorderStyle", tok), Tok(kWords[style], tok), "");
-  s += FormatBool(Tok("BorderSmooth", tok), smooth, ref.smooth);
-  if (style == 0)
-    s += FormatInt(Tok("BorderThick", tok), 0, -1);
-  else
-    s += FormatInt(Tok("BorderThick", tok), thick, ref.thick);
-  Colors c = automatic != 0 ? AutomaticColors() : Colors{topColor, midColor, botColor};
-  s += FormatColor(Tok("BorderTop", tok), c.top, ref.topColor);
-  s += FormatColor(Tok("BorderMid", tok), c.mid, ref.midColor);
-  s += FormatColor(Tok("BorderBot", tok), c.bot, ref.botColor);
-  s += FormatInt(Tok("FrameThick", tok), frameThick, ref.frameThick);
-  s += FormatColor(Tok("FrameColor", tok), frameColor, ref.frameColor);
+  AddDiffScript(s, tok, ref, state_ ? state_->name : std::string());
   return s;
+}
+
+void PropBorder::AddDiffScript(std::string& s, int tok, const PropBorder& ref,
+                               const std::string& stateName) const {
+  static const char* const kWords[5] = {"None", "Flat", "Bevel", "Point", "Raised"};
+  if (style != ref.style && style >= 0 && style <= 4)
+    AddString(s, TokView("BorderStyle", tok), TokView(kWords[style], tok), "");
+  AddBool(s, TokView("BorderSmooth", tok), smooth, ref.smooth);
+  if (style == 0)
+    AddInt(s, TokView("BorderThick", tok), 0, -1);
+  else
+    AddInt(s, TokView("BorderThick", tok), thick, ref.thick);
+  Colors c = automatic == 0 ? Colors{topColor, midColor, botColor}
+             : state_       ? AutomaticColorsFor(state_->color, stateName)
+                            : AutomaticColors();
+  AddColor(s, TokView("BorderTop", tok), c.top, ref.topColor);
+  AddColor(s, TokView("BorderMid", tok), c.mid, ref.midColor);
+  AddColor(s, TokView("BorderBot", tok), c.bot, ref.botColor);
+  AddInt(s, TokView("FrameThick", tok), frameThick, ref.frameThick);
+  AddColor(s, TokView("FrameColor", tok), frameColor, ref.frameColor);
 }

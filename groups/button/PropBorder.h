@@ -14,6 +14,10 @@ class PropBorder : public KesProp {
   const char* GetViewClass() const override { return "TabBorder"; }
   int GetPageId() const override { return 2100; }
 
+  // `stateName` is the name the owning state's block is written under; it
+  // decides the automatic colours.
+  void AddDiffScript(std::string& out, int tokenize, const PropBorder& reference,
+                     const std::string& stateName) const;
   std::string GetDiffScript(const std::string& extra, int tokenize,
                             const PropBorder& reference) const;
 

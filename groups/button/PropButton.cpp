@@ -23,11 +23,11 @@ PropButton::PropButton(PropProject* project) : project_(project) {
 PropButton::~PropButton() = default;
 
 void PropButton::CreateStates() {
-  upState = std::make_unique<PropState>(this, "Up");
+  upState.emplace(this, "Up");
   upState->CreateGroups();
-  overState = std::make_unique<PropState>(this, "Over");
+  overState.emplace(this, "Over");
   overState->CreateGroups();
-  downState = std::make_unique<PropState>(this, "Down");
+  downState.emplace(this, "Down");
   downState->CreateGroups();
 }
 
@@ -64,70 +64,72 @@ void PropButton::Serialize(Archive& ar) {
   downState->Serialize(ar);
 }
 
-namespace {
-// Restores the Up state's name and image file however the statement ends.
-class UpStateGuard {
- public:
-  explicit UpStateGuard(PropState& up) : up_(up), name_(up.name), file_(up.image->file) {}
-  ~UpStateGuard() {
-    up_.name = name_;
-    up_.image->file = file_;
-  }
-  UpStateGuard(const UpStateGuard&) = delete;
-  UpStateGuard& operator=(const UpStateGuard&) = delete;
-
- private:
-  PropState& up_;
-  std::string name_;
-  std::string file_;
-};
-}  // namespace
-
 std::string PropButton::GetScript(const std::string&, int tok) {
-  std::string s = Tok("Button", tok) + " '" + name + "' ";
-  s += FormatInt(Tok("X", tok), x, 0);
-  s += FormatInt(Tok("Y", tok), y, 0);
-  s += FormatInt(Tok("Width", tok), width, 100);
-  s += FormatInt(Tok("Height", tok), height, 40);
-  s += FormatBool(Tok("Show", tok), show, 1);
-  s += FormatBool(Tok("Drag", tok), drag, 0);
-  if (initiallyDown != 0) s += FormatInt(Tok("State", tok), 2, -1);
+  std::string s;
+  AddScript(s, tok);
+  return s;
+}
+
+void PropButton::AddScript(std::string& s, int tok) {
+  s += TokView("Button", tok);
+  s += " '";
+  s += name;
+  s += "' ";
+  AddInt(s, TokView("X", tok), x, 0);
+  AddInt(s, TokView("Y", tok), y, 0);
+  AddInt(s, TokView("Width", tok), width, 100);
+  AddInt(s, TokView("Height", tok), height, 40);
+  AddBool(s, TokView("Show", tok), show, 1);
+  AddBool(s, TokView("Drag", tok), drag, 0);
+  if (initiallyDown != 0) AddInt(s, TokView("State", tok), 2, -1);
   if (mode == 1)
-    s += FormatString(Tok("Mode", tok), Tok("Check", tok), "");
+    AddString(s, TokView("Mode", tok), TokView("Check", tok), "");
   else if (mode == 2)
-    s += FormatString(Tok("Mode", tok), Tok("Radio", tok), "");
-  s += FormatQuoted(Tok("Tip", tok), tip, "");
+    AddString(s, TokView("Mode", tok), TokView("Radio", tok), "");
+  AddQuoted(s, TokView("Tip", tok), tip, "");
 
   std::string upEvents, overEvents, downEvents;
-  if (!status.empty()) overEvents += Tok("Output", tok) + " 0 '" + status + "'; ";
+  if (!status.empty()) {
+    overEvents += TokView("Output", tok);
+    overEvents += " 0 '";
+    overEvents += status;
+    overEvents += "'; ";
+  }
   if (!url.empty()) {
-    std::string cmd = target.empty() ? Tok("Internet", tok) + " '" + url + "' _self; "
-                                     : Tok("Internet", tok) + " '" + url + "' '" + target + "'; ";
-    (mode == 0 ? upEvents : downEvents) += cmd;
+    std::string& cmd = mode == 0 ? upEvents : downEvents;
+    cmd += TokView("Internet", tok);
+    cmd += " '";
+    cmd += url;
+    if (target.empty()) {
+      cmd += "' _self; ";
+    } else {
+      cmd += "' '";
+      cmd += target;
+      cmd += "'; ";
+    }
   }
 
+  // The Default block: every way the Up state differs from a new state,
+  // except its image file, written as plain button properties.
   {
-    UpStateGuard guard(*upState);
-    // The Default block: every way the Up state differs from a new state,
-    // except its image file, written as plain button properties.
-    upState->name = "Default";
-    upState->image->file.clear();
-    PropState reference(this, "Default");
+    const std::string kDefault = "Default";
+    PropState reference(this, kDefault);
     reference.CreateGroups();
-    s += upState->GetDiffScript(upEvents, tok, reference);
+    upState->AddBlock(s, upEvents, tok, reference, kDefault, false);
   }
-  {
-    UpStateGuard guard(*upState);
-    upState->name = "Up";
-    s += upState->GetDiffScript(upEvents, tok, *upState);
-  }
-  s += overState->GetDiffScript(overEvents, tok, *upState);
-  s += downState->GetDiffScript(downEvents, tok, *upState);
+  const std::string kUp = "Up";
+  upState->AddBlock(s, upEvents, tok, *upState, kUp, true);
+  overState->AddBlock(s, overEvents, tok, *upState, overState->name, true);
+  downState->AddBlock(s, downEvents, tok, *upState, downState->name, true);
   s += ";";
-  if (!leaveScript.empty())
-    s += Tok("Set", tok) + " '" + name + ".Leave'={" +
-         ReplaceChars(leaveScript, kLineBreakChars, ' ') + "}; ";
-  return s;
+  if (!leaveScript.empty()) {
+    s += TokView("Set", tok);
+    s += " '";
+    s += name;
+    s += ".Leave'={";
+    AppendReplacingChars(s, leaveScript, kLineBreakChars, ' ');
+    s += "}; ";
+  }
 }
 
 namespace {

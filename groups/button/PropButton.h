@@ -2,12 +2,10 @@
 // link, status text, position and size, mouse-leave script, and its states.
 #pragma once
 
-#include <memory>
-
 #include "core/KesProp.h"
+#include "groups/button/PropState.h"
 
 class PropProject;
-class PropState;
 
 class PropButton : public KesProp {
  public:
@@ -21,6 +19,8 @@ class PropButton : public KesProp {
   const char* GetViewClass() const override { return "TabButton"; }
   // The button statement.
   std::string GetScript(const std::string& prefix, int tokenize) override;
+  // The same statement appended to `out`.
+  void AddScript(std::string& out, int tokenize);
   int GetPageId() const override { return 2600; }
 
   // Creates "Up", "Over" and "Down", each with its five groups.
@@ -43,9 +43,9 @@ class PropButton : public KesProp {
   int32_t y = 0;
   std::string leaveScript;
 
-  std::unique_ptr<PropState> upState;
-  std::unique_ptr<PropState> overState;
-  std::unique_ptr<PropState> downState;
+  Held<PropState> upState;
+  Held<PropState> overState;
+  Held<PropState> downState;
 
  private:
   PropProject* project_;

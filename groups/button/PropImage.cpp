@@ -30,34 +30,38 @@ Doc* DocOf(PropState* state) {
 
 std::string PropImage::GetDiffScript(const std::string&, int tok, const PropImage& ref) {
   std::string s;
+  AddDiffScript(s, tok, ref, file, state_ && state_->name == "Default");
+  return s;
+}
+
+void PropImage::AddDiffScript(std::string& s, int tok, const PropImage& ref,
+                              const std::string& blockFile, bool defaultBlock) {
   resourceIndex = -1;
   Doc* doc = DocOf(state_);
-  if (!file.empty()) {
-    if (IsAddress(file, doc ? doc->driveRoot() : std::string())) {
-      s += FormatQuoted(Tok("Image", tok), file, "");
+  if (!blockFile.empty()) {
+    if (IsAddress(blockFile, doc ? doc->driveRoot() : std::string())) {
+      AddQuoted(s, TokView("Image", tok), blockFile, "");
     } else {
-      resourceIndex = doc ? doc->RegisterImage(file) : 0;
-      s += FormatInt(Tok("Image", tok), resourceIndex, -1);
+      resourceIndex = doc ? doc->RegisterImage(blockFile) : 0;
+      AddInt(s, TokView("Image", tok), resourceIndex, -1);
     }
   }
-  const bool isDefault = state_ && state_->name == "Default";
-  if (!isDefault && file.empty()) return s;
+  if (!defaultBlock && blockFile.empty()) return;
   switch (style) {
     case 1:
-      s += FormatString(Tok("ImageStyle", tok), Tok("Tile", tok), "");
+      AddString(s, TokView("ImageStyle", tok), TokView("Tile", tok), "");
       break;
     case 2:
-      s += FormatString(Tok("ImageStyle", tok), Tok("Scale", tok), "");
+      AddString(s, TokView("ImageStyle", tok), TokView("Scale", tok), "");
       break;
     case 0:
-      if (ref.style != 0) s += FormatString(Tok("ImageStyle", tok), Tok("Normal", tok), "");
-      s += FormatInt(Tok("ImageOffsetX", tok), offsetX, ref.offsetX);
-      s += FormatInt(Tok("ImageOffsetY", tok), offsetY, ref.offsetY);
-      s += FormatInt(Tok("ImageAlignX", tok), alignX, ref.alignX);
-      s += FormatInt(Tok("ImageAlignY", tok), alignY, ref.alignY);
+      if (ref.style != 0) AddString(s, TokView("ImageStyle", tok), TokView("Normal", tok), "");
+      AddInt(s, TokView("ImageOffsetX", tok), offsetX, ref.offsetX);
+      AddInt(s, TokView("ImageOffsetY", tok), offsetY, ref.offsetY);
+      AddInt(s, TokView("ImageAlignX", tok), alignX, ref.alignX);
+      AddInt(s, TokView("ImageAlignY", tok), alignY, ref.alignY);
       break;
     default:
       break;
   }
-  return s;
 }

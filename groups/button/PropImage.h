@@ -17,6 +17,10 @@ class PropImage : public KesProp {
   // Registers a local file in the image list and writes its number; also sets
   // `resourceIndex` for this generation.
   std::string GetDiffScript(const std::string& extra, int tokenize, const PropImage& reference);
+  // `file` is the file the block names (empty for none); a state's Default
+  // block (`defaultBlock`) writes the placement even without a file.
+  void AddDiffScript(std::string& out, int tokenize, const PropImage& reference,
+                     const std::string& file, bool defaultBlock);
 
   PropState* state() const { return state_; }
 

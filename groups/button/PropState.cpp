@@ -24,11 +24,11 @@ PropState::PropState(PropButton* button, const std::string& stateName) : button_
 PropState::~PropState() = default;
 
 void PropState::CreateGroups() {
-  text = std::make_unique<PropText>(this);
-  border = std::make_unique<PropBorder>(this);
-  audio = std::make_unique<PropAudio>(this);
-  image = std::make_unique<PropImage>(this);
-  advanced = std::make_unique<PropAdvanced>(this);
+  text.emplace(this);
+  border.emplace(this);
+  audio.emplace(this);
+  image.emplace(this);
+  advanced.emplace(this);
 }
 
 void PropState::Serialize(Archive& ar) {
@@ -47,26 +47,53 @@ void PropState::Serialize(Archive& ar) {
 }
 
 std::string PropState::GetDiffScript(const std::string& extra, int tok, PropState& ref) {
-  std::string props;
-  std::string events = extra;
+  std::string s;
+  AddBlock(s, extra, tok, ref, name, true);
+  return s;
+}
+
+void PropState::AddBlock(std::string& out, std::string_view extra, int tok, PropState& ref,
+                         const std::string& blockName, bool withImageFile) {
+  const bool defaultBlock = blockName == "Default";
+  // The block's head goes first and is taken back when nothing follows it.
+  const std::size_t start = out.size();
+  if (!defaultBlock) {
+    out += TokView(blockName, tok);
+    out.push_back(' ');
+  }
+  const std::size_t propsStart = out.size();
   if (transparent != ref.transparent)
-    props += FormatString(Tok("Style", tok), Tok(transparent == 0 ? "Solid" : "Transparent", tok),
-                          "");
-  props += FormatColor(Tok("Color", tok), color, ref.color);
+    AddString(out, TokView("Style", tok), TokView(transparent == 0 ? "Solid" : "Transparent", tok),
+              "");
+  AddColor(out, TokView("Color", tok), color, ref.color);
   const int32_t bx = button_ ? button_->x : 0;
   const int32_t by = button_ ? button_->y : 0;
-  props += FormatInt(Tok("X", tok), WrapAdd(bx, offsetX), bx);
-  props += FormatInt(Tok("Y", tok), WrapAdd(by, offsetY), by);
-  props += text->GetDiffScript("", tok, *ref.text);
-  props += border->GetDiffScript("", tok, *ref.border);
-  events += audio->GetDiffScript("", tok, *ref.audio);
-  props += image->GetDiffScript("", tok, *ref.image);
-  if (animate != 0 && image->resourceIndex != -1)
-    events += Tok("Animate", tok) + " " + std::to_string(image->resourceIndex) + "; ";
-  events += advanced->GetScript("", tok);
-  events += FormatInt(Tok("Cursor", tok), cursor, -1, 1);
-  if (name == "Default") return props;
-  if (!events.empty()) props += Tok("Event", tok) + " {" + events + "} ";
-  if (!props.empty()) props = Tok(name, tok) + " " + props;
-  return props;
+  AddInt(out, TokView("X", tok), WrapAdd(bx, offsetX), bx);
+  AddInt(out, TokView("Y", tok), WrapAdd(by, offsetY), by);
+  text->AddDiffScript(out, tok, *ref.text);
+  border->AddDiffScript(out, tok, *ref.border, blockName);
+  // The image and the audio file are numbered in lists of their own, so the
+  // properties may all come before the events.
+  const std::string noFile;
+  image->AddDiffScript(out, tok, *ref.image, withImageFile ? image->file : noFile, defaultBlock);
+  const std::size_t propsEnd = out.size();
+
+  out += TokView("Event", tok);
+  out += " {";
+  const std::size_t eventsStart = out.size();
+  out += extra;
+  audio->AddDiffScript(out, tok);
+  if (animate != 0 && image->resourceIndex != -1) {
+    out += TokView("Animate", tok);
+    out.push_back(' ');
+    AppendDecimal(out, image->resourceIndex);
+    out += "; ";
+  }
+  advanced->AddScript(out);
+  AddInt(out, TokView("Cursor", tok), cursor, -1, 1);
+  if (defaultBlock || out.size() == eventsStart)
+    out.resize(propsEnd);
+  else
+    out += "} ";
+  if (out.size() == propsStart) out.resize(start);
 }

@@ -2,16 +2,16 @@
 // animation restart, and the five per-state groups.
 #pragma once
 
-#include <memory>
+#include <string_view>
 
+#include "audio/PropAudio.h"
 #include "core/KesProp.h"
+#include "groups/button/PropAdvanced.h"
+#include "groups/button/PropBorder.h"
+#include "groups/button/PropImage.h"
+#include "groups/button/PropText.h"
 
 class PropButton;
-class PropText;
-class PropBorder;
-class PropAudio;
-class PropImage;
-class PropAdvanced;
 
 class PropState : public KesProp {
  public:
@@ -27,6 +27,11 @@ class PropState : public KesProp {
   // The state's block: what differs from `reference`, then the event block
   // with `extra` first. A state named "Default" writes its properties only.
   std::string GetDiffScript(const std::string& extra, int tokenize, PropState& reference);
+  // The same block appended to `out`, written under `blockName` (a "Default"
+  // block writes its properties only); `withImageFile` off leaves the image
+  // file out.
+  void AddBlock(std::string& out, std::string_view extra, int tokenize, PropState& reference,
+                const std::string& blockName, bool withImageFile);
 
   // Creates the five groups in their order: text, border, audio, image, advanced.
   void CreateGroups();
@@ -40,11 +45,11 @@ class PropState : public KesProp {
   int32_t offsetY = 0;
   int32_t animate = 0;
 
-  std::unique_ptr<PropText> text;
-  std::unique_ptr<PropBorder> border;
-  std::unique_ptr<PropAudio> audio;
-  std::unique_ptr<PropImage> image;
-  std::unique_ptr<PropAdvanced> advanced;
+  Held<PropText> text;
+  Held<PropBorder> border;
+  Held<PropAudio> audio;
+  Held<PropImage> image;
+  Held<PropAdvanced> advanced;
 
  private:
   PropButton* button_;

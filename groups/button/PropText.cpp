@@ -38,14 +38,18 @@ int32_t PropText::StyleMask() const {
 
 std::string PropText::GetDiffScript(const std::string&, int tok, const PropText& ref) const {
   std::string s;
-  s += FormatQuoted(Tok("Text", tok), text, ref.text);
-  s += FormatColor(Tok("TextColor", tok), textColor, ref.textColor);
-  s += FormatInt(Tok("TextAlignX", tok), alignX, ref.alignX);
-  s += FormatInt(Tok("TextAlignY", tok), alignY, ref.alignY);
-  s += FormatInt(Tok("TextOffsetX", tok), offsetX, ref.offsetX);
-  s += FormatInt(Tok("TextOffsetY", tok), offsetY, ref.offsetY);
-  s += FormatQuoted(Tok("TextFont", tok), font, ref.font);
-  s += FormatInt(Tok("TextSize", tok), size, ref.size);
-  s += FormatInt(Tok("TextStyle", tok), StyleMask(), ref.StyleMask());
+  AddDiffScript(s, tok, ref);
   return s;
+}
+
+void PropText::AddDiffScript(std::string& s, int tok, const PropText& ref) const {
+  AddQuoted(s, TokView("Text", tok), text, ref.text);
+  AddColor(s, TokView("TextColor", tok), textColor, ref.textColor);
+  AddInt(s, TokView("TextAlignX", tok), alignX, ref.alignX);
+  AddInt(s, TokView("TextAlignY", tok), alignY, ref.alignY);
+  AddInt(s, TokView("TextOffsetX", tok), offsetX, ref.offsetX);
+  AddInt(s, TokView("TextOffsetY", tok), offsetY, ref.offsetY);
+  AddQuoted(s, TokView("TextFont", tok), font, ref.font);
+  AddInt(s, TokView("TextSize", tok), size, ref.size);
+  AddInt(s, TokView("TextStyle", tok), StyleMask(), ref.StyleMask());
 }

@@ -34,27 +34,39 @@ void PropProject::Serialize(Archive& ar) {
 
 std::string PropProject::GetScript(const std::string&, int tok) {
   std::string s;
-  if (refreshRate > 0)
-    s += Tok("Set", tok) + " refresh=" + std::to_string(WrapMul(refreshRate, 1000)) + "; ";
-  if (!beforeScript.empty()) s += ReplaceChars(beforeScript, kLineBreakChars, ' ');
-  s += Tok("Button", tok) + " Background ";
-  s += FormatInt(Tok("Width", tok), projectWidth, -1);
-  s += FormatInt(Tok("Height", tok), projectHeight, -1);
-  s += FormatColor(Tok("Color", tok), backgroundColor, 0xFFFFFFFFu);
-  s += FormatString(Tok("BorderStyle", tok), Tok("None", tok), "");
-  s += FormatInt(Tok("Drag", tok), 2, -1);
-  s += Tok("Event", tok) + " {" + Tok("Cursor", tok) + " 0;} ";
+  AddScript(s, tok);
+  return s;
+}
+
+void PropProject::AddScript(std::string& s, int tok) {
+  if (refreshRate > 0) {
+    s += TokView("Set", tok);
+    s += " refresh=";
+    AppendDecimal(s, WrapMul(refreshRate, 1000));
+    s += "; ";
+  }
+  if (!beforeScript.empty()) AppendReplacingChars(s, beforeScript, kLineBreakChars, ' ');
+  s += TokView("Button", tok);
+  s += " Background ";
+  AddInt(s, TokView("Width", tok), projectWidth, -1);
+  AddInt(s, TokView("Height", tok), projectHeight, -1);
+  AddColor(s, TokView("Color", tok), backgroundColor, 0xFFFFFFFFu);
+  AddString(s, TokView("BorderStyle", tok), TokView("None", tok), "");
+  AddInt(s, TokView("Drag", tok), 2, -1);
+  s += TokView("Event", tok);
+  s += " {";
+  s += TokView("Cursor", tok);
+  s += " 0;} ";
   if (imageStyle == 1)
-    s += FormatString(Tok("ImageStyle", tok), Tok("Tile", tok), "");
+    AddString(s, TokView("ImageStyle", tok), TokView("Tile", tok), "");
   else if (imageStyle == 2)
-    s += FormatString(Tok("ImageStyle", tok), Tok("Scale", tok), "");
+    AddString(s, TokView("ImageStyle", tok), TokView("Scale", tok), "");
   if (!backgroundImage.empty()) {
     if (doc_ && IsAddress(backgroundImage, doc_->driveRoot())) {
-      s += FormatQuoted(Tok("Image", tok), backgroundImage, "");
+      AddQuoted(s, TokView("Image", tok), backgroundImage, "");
     } else if (doc_) {
-      s += FormatInt(Tok("Image", tok), doc_->RegisterImage(backgroundImage), -1);
+      AddInt(s, TokView("Image", tok), doc_->RegisterImage(backgroundImage), -1);
     }
   }
   s += ";";
-  return s;
 }

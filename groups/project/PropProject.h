@@ -15,6 +15,8 @@ class PropProject : public KesProp {
   const char* GetViewClass() const override { return "TabProject"; }
   // The background statement.
   std::string GetScript(const std::string& prefix, int tokenize) override;
+  // The same statement appended to `out`.
+  void AddScript(std::string& out, int tokenize);
   int GetPageId() const override { return 3100; }
 
   Doc* doc() const { return doc_; }

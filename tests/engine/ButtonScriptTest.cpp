@@ -137,6 +137,20 @@ TEST_F(ButtonScript, GetScriptLeavesEveryGroupAsItFoundIt) {
   EXPECT_EQ(doc.buttonCounter, counter);
 }
 
+TEST_F(ButtonScript, UpStateIsWrittenAsUpWhateverItsStoredName) {
+  // A project file may give the first state any name: its blocks and its
+  // automatic border colours still go by its place.
+  up().color = 0x404040;
+  up().border->automatic = 1;
+  up().image->file = "a.gif";
+  const std::string expected = Statement(0);
+  for (const char* name : {"Down", "Default", "up"}) {
+    up().name = name;
+    EXPECT_EQ(Statement(0), expected) << name;
+    EXPECT_EQ(up().name, name);
+  }
+}
+
 TEST(ButtonName, EmptyAndDuplicateNamesAreRejected) {
   TestPlatform platform;
   KesApp app(platform);

@@ -2,6 +2,8 @@
 // text every generator writes a property with.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/KesProp.h"
 #include "core/Keywords.h"
 
@@ -47,6 +49,31 @@ TEST(PropertyForm, EscapesLineBreaksAndQuotesButNotBackslashes) {
   EXPECT_EQ(KesProp::EscapeScript("C:\\art\\a.gif"), "C:\\art\\a.gif");
   EXPECT_EQ(KesProp::EscapeScript("\r\r\n\n"), "\\n\\n");
   EXPECT_EQ(KesProp::EscapeScript(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(PropertyForm, AppendingFormsAddToTheTextThatIsThere) {
+  std::string out = "Button 'b' ";
+  KesProp::AddInt(out, TokView("Width", 1), 100, -1);
+  KesProp::AddColor(out, "Color", 0xFF4080, 0);
+  KesProp::AddQuoted(out, "Tip", "it's\r\n\"x\"", "");
+  KesProp::AddInt(out, "X", 5, 5);
+  KesProp::AddBool(out, "Show", 0, 1, 1);
+  KesProp::AddString(out, "Mode", "", "");
+  EXPECT_EQ(out, "Button 'b' 5 100 Color=0x8040FF Tip='it\\'s\\n\\x22x\\x22' Show False ;");
+}
+
+TEST(PropertyForm, NumbersAtTheEndsOfTheirRange) {
+  EXPECT_EQ(KesProp::FormatInt("X", INT32_MIN, 0), "X=-2147483648 ");
+  EXPECT_EQ(KesProp::FormatInt("X", INT32_MAX, 0), "X=2147483647 ");
+  EXPECT_EQ(KesProp::FormatInt("X", 0, 1), "X=0 ");
+  EXPECT_EQ(KesProp::FormatInt("X", -10, 1), "X=-10 ");
+  std::string d;
+  AppendDecimal(d, INT64_MIN);
+  d += ' ';
+  AppendDecimal(d, 1000000);
+  EXPECT_EQ(d, "-9223372036854775808 1000000");
+  EXPECT_EQ(ColorHex(0xFFFFFFFFu), "0xFFFFFF");
+  EXPECT_EQ(ColorHex(0x0A0B0Cu), "0x0C0B0A");
 }
 
 TEST(Keyword, TokensIgnoreCaseOnlyWhenTokenizing) {
@@ -167,6 +194,12 @@ TEST(Keyword, EveryPairOfTheTable) {
     EXPECT_EQ(Tok(p[0], 1), p[1]) << p[0];
     EXPECT_EQ(Tok(p[0], 0), p[0]);
   }
+}
+
+TEST(Keyword, ViewLookupAgreesWithTok) {
+  for (const char* w : {"Set", "set", "SETS", "", "Button 1", "W_Resize", "JavaScript", "Radio",
+                        "radiO", "Zebra", "1", "_x", "Tip", "TipX"})
+    for (int t : {0, 1}) EXPECT_EQ(std::string(TokView(w, t)), Tok(w, t)) << w << " " << t;
 }
 
 TEST(Keyword, ReplaceCharsMakesOneLineOfTheSameLength) {

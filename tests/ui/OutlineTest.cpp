@@ -259,3 +259,91 @@ TEST_F(OutlineTest, KeysOnTheTreeCopyAndPasteItsGroups) {
   EXPECT_EQ(doc.ButtonCount(), 1u);
   EXPECT_EQ(app.lastCopiedClass, PropClass::Button);
 }
+
+TEST_F(OutlineTest, AnOpenedLargeProjectHasEveryItemWithItsGroupLabelAndIcon) {
+  const int kButtons = 300;
+  for (int i = 1; i < kButtons; ++i) doc.InsertButton(doc.CreateButton());
+  Button(7)->overState->name = "Hover";  // a state name read from a file
+  doc.UpdateAllViews(kHintReset);
+  doc.UpdateAllViews(kHintFilled);  // as after Open
+
+  ASSERT_EQ(Root()->childCount(), kButtons);
+  EXPECT_EQ(Labels(), Names());
+  EXPECT_EQ(tree->currentItem(), Root());
+  const char* groups[] = {"Text", "Border", "Audio", "Image", "Advanced"};
+  for (int b = 0; b < kButtons; b += 37) {
+    EXPECT_TRUE(Item(b)->isExpanded());
+    EXPECT_EQ(ViewOutline::GroupOf(Item(b)), Button(b));
+    ASSERT_EQ(Item(b)->childCount(), 3);
+    for (int s = 0; s < 3; ++s) {
+      PropState* state = Button(b)->state(s);
+      EXPECT_EQ(Item(b, s)->text(0).toStdString(), state->name);
+      EXPECT_FALSE(Item(b, s)->icon(0).isNull());
+      ASSERT_EQ(Item(b, s)->childCount(), 5);
+      for (int g = 0; g < 5; ++g) EXPECT_EQ(Item(b, s, g)->text(0), groups[g]);
+    }
+  }
+  EXPECT_EQ(Item(7, 1)->text(0), "Hover");
+  EXPECT_EQ(Item(7, 2)->text(0), "Down");
+
+  // A group deep in the tree is found and its page shown.
+  PropBorder* border = Button(250)->downState->border.get();
+  ASSERT_TRUE(tree->SelectGroup(border));
+  EXPECT_EQ(tree->currentItem(), Item(250, 2, 1));
+  EXPECT_EQ(props->currentGroup(), border);
+  EXPECT_EQ(tree->ItemOf(Button(299)->upState->advanced.get()), Item(299, 0, 4));
+
+  // A rename reaches the label when the selection moves; a pasted button's
+  // states bring their labels along.
+  Button(3)->name = "Renamed";
+  EXPECT_EQ(Item(3)->text(0), "Button 4");
+  Click(Item(5));
+  EXPECT_EQ(Item(3)->text(0), "Renamed");
+  Button(0)->upState->name = "First";
+  ASSERT_TRUE(tree->SelectGroup(Button(1)));
+  app.lastCopiedClass = PropClass::Button;
+  platform.SetClipboardData(kFmt, Doc::CopyGroup(*Button(0)));
+  tree->OnPaste();
+  EXPECT_EQ(Item(1, 0)->text(0), "First");
+  EXPECT_EQ(Item(0, 0)->text(0), "Up");  // its own label is only set again by a paste
+}
+
+TEST_F(OutlineTest, InAVeryLargeProjectAStatesGroupsAppearWhenItIsOpened) {
+  const int kButtons = 520;
+  for (int i = 1; i < kButtons; ++i) doc.InsertButton(doc.CreateButton());
+  doc.UpdateAllViews(kHintReset);
+  doc.UpdateAllViews(kHintFilled);
+  ASSERT_EQ(Root()->childCount(), kButtons);
+  ASSERT_EQ(Item(10)->childCount(), 3);
+  EXPECT_TRUE(Item(10)->isExpanded());
+  // A closed state shows that it can be opened; opening it makes its groups.
+  EXPECT_EQ(Item(10, 1)->childCount(), 0);
+  EXPECT_EQ(Item(10, 1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+  Item(10, 1)->setExpanded(true);
+  ASSERT_EQ(Item(10, 1)->childCount(), 5);
+  EXPECT_EQ(Item(10, 1, 3)->text(0), "Image");
+  EXPECT_FALSE(Item(10, 1, 3)->icon(0).isNull());
+  EXPECT_EQ(ViewOutline::GroupOf(Item(10, 1, 3)), Button(10)->overState->image.get());
+  Item(10, 1)->setExpanded(false);
+  Item(10, 1)->setExpanded(true);
+  EXPECT_EQ(Item(10, 1)->childCount(), 5);
+
+  // Selecting a group of a closed state finds it, and its page shows.
+  PropAdvanced* advanced = Button(400)->downState->advanced.get();
+  ASSERT_TRUE(tree->SelectGroup(advanced));
+  EXPECT_EQ(tree->currentItem(), Item(400, 2, 4));
+  EXPECT_EQ(props->currentGroup(), advanced);
+  Click(Item(400, 2, 1));
+  EXPECT_EQ(props->currentGroup(), Button(400)->downState->border.get());
+
+  // The Buttons commands keep working on buttons whose states are closed.
+  Click(Item(400));
+  tree->OnMoveUp();
+  EXPECT_EQ(Button(399)->downState->advanced.get(), advanced);
+  EXPECT_EQ(ViewOutline::GroupOf(Item(399, 2, 4)), advanced);
+  tree->OnDuplicate();
+  ASSERT_EQ(doc.ButtonCount(), static_cast<std::size_t>(kButtons + 1));
+  EXPECT_EQ(Labels(), Names());
+  ASSERT_TRUE(tree->SelectGroup(Button(kButtons)->overState->text.get()));
+  EXPECT_EQ(tree->currentItem(), Item(kButtons, 1, 0));
+}
