@@ -3,6 +3,12 @@
 #include "groups/button/TabButton.h"
 #include "groups/button/ViewAdvanced.h"
 
+// The pages of a button state's groups.
+#include "groups/button/TabBorder.h"
+#include "groups/button/TabText.h"
+#include "groups/button/ViewImage.h"
+#include "groups/button/ViewState.h"
+
 namespace {
 using Creator = QWidget* (*)(const PageContext&, QWidget*);
 
@@ -20,6 +26,12 @@ QWidget* Make(const PageContext& context, QWidget* parent) {
 const ViewClass kViews[] = {
     {"TabButton", &Make<TabButton>},
     {"ViewAdvanced", &Make<ViewAdvanced>},
+
+    // A button state and its groups.
+    {"TabBorder", &Make<TabBorder>},
+    {"TabText", &Make<TabText>},
+    {"ViewImage", &Make<ViewImage>},
+    {"ViewState", &Make<ViewState>},
 };
 }  // namespace
 

@@ -1,0 +1,58 @@
+#include "groups/button/ViewFrame.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "groups/button/PropBorder.h"
+#include "ui/ColorButton.h"
+#include "ui/IntSpinEdit.h"
+
+namespace {
+constexpr int kMaxFrameSpin = 10;
+}  // namespace
+
+ViewFrame::ViewFrame(const PageContext& context, QWidget* parent)
+    : KesView(context, 2200, parent), color_(new ColorButton), thick_(new IntSpinEdit) {
+  setObjectName(QStringLiteral("ViewFrame"));
+  RegisterControl(color_, 2201);
+  RegisterControl(thick_, 2202);
+  thick_->setRange(0, kMaxFrameSpin);
+
+  auto* colorRow = new QHBoxLayout;
+  colorRow->addWidget(color_);
+  colorRow->addStretch(1);
+  auto* sizeRow = new QHBoxLayout;
+  sizeRow->setSpacing(6);
+  sizeRow->addWidget(thick_);
+  sizeRow->addWidget(new QLabel(tr("pixels (0 = no frame)")));
+  sizeRow->addStretch(1);
+
+  auto* form = new QFormLayout(this);
+  form->setContentsMargins(12, 10, 12, 10);
+  form->setVerticalSpacing(8);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  auto* colorLabel = new QLabel(tr("&Color:"));
+  colorLabel->setBuddy(color_);
+  form->addRow(colorLabel, colorRow);
+  form->addRow(tr("&Size:"), sizeRow);
+}
+
+PropBorder& ViewFrame::border() const {
+  return static_cast<PropBorder&>(*group());
+}
+
+void ViewFrame::RefreshControls() {
+  const PropBorder& b = border();
+  color_->setColor(b.frameColor);
+  thick_->setValue(b.frameThick);
+}
+
+bool ViewFrame::CommitControls() {
+  PropBorder& b = border();
+  int32_t thick = b.frameThick;
+  const bool valid = ReadInt(thick_, thick_->text(), thick);
+  Store(b.frameColor, color_->color());
+  Store(b.frameThick, thick);
+  return valid;
+}
