@@ -1,6 +1,8 @@
 #include "groups/button/IconChoice.h"
 
 #include <QButtonGroup>
+#include <QFormLayout>
+#include <QLabel>
 
 #include "ui/OutlineIcons.h"
 
@@ -37,6 +39,53 @@ IconChoice MakeIconChoice(QWidget* owner, const std::vector<int>& iconIds, bool 
     choice.row->addWidget(b);
     choice.buttons.push_back(b);
   }
-  choice.row->addStretch(1);
   return choice;
+}
+
+QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text);
+  label->setBuddy(buddy);
+  return label;
+}
+
+PageRow::PageRow() : row_(new QHBoxLayout) {
+  row_->setSpacing(6);
+}
+
+PageRow& PageRow::Add(QWidget* widget) {
+  if (pending_) pending_->setBuddy(widget);
+  pending_ = nullptr;
+  row_->addWidget(widget);
+  return *this;
+}
+
+PageRow& PageRow::Add(QLayout* layout) {
+  pending_ = nullptr;
+  row_->addLayout(layout);
+  return *this;
+}
+
+PageRow& PageRow::Label(const QString& text) {
+  pending_ = new QLabel(text);
+  row_->addWidget(pending_);
+  return *this;
+}
+
+PageRow& PageRow::Gap(int width) {
+  row_->addSpacing(width);
+  return *this;
+}
+
+QHBoxLayout* PageRow::Done() {
+  row_->addStretch(1);
+  return row_;
+}
+
+QFormLayout* MakePageForm(QWidget* page) {
+  auto* form = new QFormLayout(page);
+  form->setContentsMargins(12, 8, 12, 8);
+  form->setVerticalSpacing(6);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return form;
 }

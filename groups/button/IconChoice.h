@@ -8,6 +8,8 @@
 #include <vector>
 
 class QButtonGroup;
+class QFormLayout;
+class QLabel;
 class QWidget;
 
 struct IconChoice {
@@ -22,5 +24,29 @@ struct IconChoice {
 };
 
 // `count` checkable buttons with the icons `iconIds` (page icons); `exclusive`
-// makes them act as radio buttons. The row ends with a stretch.
+// makes them act as radio buttons.
 IconChoice MakeIconChoice(QWidget* owner, const std::vector<int>& iconIds, bool exclusive);
+
+// A label whose access key moves the focus to `buddy`.
+QLabel* BuddyLabel(const QString& text, QWidget* buddy);
+
+// One row of a page: widgets and layouts side by side, then a stretch. Text
+// items become labels (a label before a widget gets it as its buddy).
+class PageRow {
+ public:
+  PageRow();
+  PageRow& Add(QWidget* widget);
+  PageRow& Add(QLayout* layout);
+  PageRow& Label(const QString& text);
+  PageRow& Gap(int width = 16);
+  // Ends the row with a stretch and hands it over.
+  QHBoxLayout* Done();
+
+ private:
+  QHBoxLayout* row_;
+  QLabel* pending_ = nullptr;
+};
+
+// The form layout of a page: labels in one column, margins and spacing as on
+// every page.
+QFormLayout* MakePageForm(QWidget* page);

@@ -50,8 +50,8 @@ std::string PropState::GetDiffScript(const std::string& extra, int tok, PropStat
   std::string props;
   std::string events = extra;
   if (transparent != ref.transparent)
-    props += FormatString(Tok("Style", tok), Tok(transparent == 0 ? "Solid" : "Transparent", tok),
-                          "");
+    props +=
+        FormatString(Tok("Style", tok), Tok(transparent == 0 ? "Solid" : "Transparent", tok), "");
   props += FormatColor(Tok("Color", tok), color, ref.color);
   const int32_t bx = button_ ? button_->x : 0;
   const int32_t by = button_ ? button_->y : 0;

@@ -28,38 +28,27 @@ ViewBorder::ViewBorder(const PageContext& context, QWidget* parent)
   thick_->setRange(0, kMaxBorderSpin);
   connect(automatic_, &QCheckBox::clicked, this, [this] { ShowAutomaticColors(); });
 
-  auto* sizeRow = new QHBoxLayout;
-  sizeRow->setSpacing(6);
-  sizeRow->addWidget(thick_);
-  sizeRow->addWidget(new QLabel(tr("pixels")));
-  sizeRow->addStretch(1);
+  QFormLayout* form = MakePageForm(this);
+  form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
+  form->addRow(BuddyLabel(tr("&Size:"), thick_), PageRow()
+                                                     .Add(thick_)
+                                                     .Add(new QLabel(tr("pixels")))
+                                                     .Gap(24)
+                                                     .Add(smooth_)
+                                                     .Gap()
+                                                     .Add(automatic_)
+                                                     .Done());
 
-  auto* checks = new QHBoxLayout;
-  checks->setSpacing(16);
-  checks->addWidget(smooth_);
-  checks->addWidget(automatic_);
-  checks->addStretch(1);
-
-  auto* form = new QFormLayout(this);
-  form->setContentsMargins(12, 10, 12, 10);
-  form->setVerticalSpacing(8);
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form->addRow(tr("Style:"), style_.row);
-  form->addRow(tr("&Size:"), sizeRow);
-  form->addRow(QString(), checks);
-
-  const char* labels[3] = {"&Top Color:", "&Middle Color:", "&Bottom Color:"};
+  // The three colours side by side, each after its own label.
+  const char* labels[3] = {"&Top:", "&Middle:", "&Bottom:"};
+  PageRow colorRow;
   for (int i = 0; i < 3; ++i) {
     colors_[i] = new ColorButton;
     RegisterControl(colors_[i], 2102 + i);
-    auto* label = new QLabel(tr(labels[i]));
-    RegisterControl(label, 2113 + i);
-    label->setBuddy(colors_[i]);
-    auto* row = new QHBoxLayout;
-    row->addWidget(colors_[i]);
-    row->addStretch(1);
-    form->addRow(label, row);
+    if (i > 0) colorRow.Gap();
+    colorRow.Label(tr(labels[i])).Add(colors_[i]);
   }
+  form->addRow(tr("Colors:"), colorRow.Done());
 }
 
 PropBorder& ViewBorder::border() const {

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -41,16 +42,10 @@ ViewFont::ViewFont(const PageContext& context, QWidget* parent)
   for (const char* s : kSizes) size_->addItem(QString::fromLatin1(s));
   size_->setMaxVisibleItems(16);
 
-  auto* form = new QFormLayout(this);
-  form->setContentsMargins(12, 10, 12, 10);
-  form->setVerticalSpacing(8);
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form->addRow(tr("&Font:"), font_);
-  auto* sizeRow = new QHBoxLayout;
-  sizeRow->addWidget(size_);
-  sizeRow->addStretch(1);
-  form->addRow(tr("&Size:"), sizeRow);
-  form->addRow(tr("Style:"), styles_.row);
+  QFormLayout* form = MakePageForm(this);
+  form->addRow(BuddyLabel(tr("&Font:"), font_), font_);
+  form->addRow(BuddyLabel(tr("&Size:"), size_), PageRow().Add(size_).Done());
+  form->addRow(tr("Style:"), PageRow().Add(styles_.row).Done());
 }
 
 ViewFont::~ViewFont() {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "groups/button/IconChoice.h"
 #include "groups/button/PropBorder.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"
@@ -19,23 +20,10 @@ ViewFrame::ViewFrame(const PageContext& context, QWidget* parent)
   RegisterControl(thick_, 2202);
   thick_->setRange(0, kMaxFrameSpin);
 
-  auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(color_);
-  colorRow->addStretch(1);
-  auto* sizeRow = new QHBoxLayout;
-  sizeRow->setSpacing(6);
-  sizeRow->addWidget(thick_);
-  sizeRow->addWidget(new QLabel(tr("pixels (0 = no frame)")));
-  sizeRow->addStretch(1);
-
-  auto* form = new QFormLayout(this);
-  form->setContentsMargins(12, 10, 12, 10);
-  form->setVerticalSpacing(8);
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  auto* colorLabel = new QLabel(tr("&Color:"));
-  colorLabel->setBuddy(color_);
-  form->addRow(colorLabel, colorRow);
-  form->addRow(tr("&Size:"), sizeRow);
+  QFormLayout* form = MakePageForm(this);
+  form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
+  form->addRow(BuddyLabel(tr("&Size:"), thick_),
+               PageRow().Add(thick_).Add(new QLabel(tr("pixels (0 = no frame)"))).Done());
 }
 
 PropBorder& ViewFrame::border() const {

@@ -18,15 +18,6 @@
 namespace {
 enum ImageStyle { kNormal = 0, kTile = 1, kScale = 2 };
 constexpr int kOffsetSpin = 100;
-
-QHBoxLayout* WithUnit(QWidget* edit) {
-  auto* row = new QHBoxLayout;
-  row->setSpacing(6);
-  row->addWidget(edit);
-  row->addWidget(new QLabel(QObject::tr("pixels")));
-  row->addStretch(1);
-  return row;
-}
 }  // namespace
 
 ViewImage::ViewImage(const PageContext& context, QWidget* parent)
@@ -63,16 +54,24 @@ ViewImage::ViewImage(const PageContext& context, QWidget* parent)
   fileRow->addWidget(file_, 1);
   fileRow->addWidget(browse_);
 
-  auto* form = new QFormLayout(this);
-  form->setContentsMargins(12, 10, 12, 10);
-  form->setVerticalSpacing(8);
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form->addRow(tr("&File:"), fileRow);
-  form->addRow(tr("Style:"), style_.row);
-  form->addRow(tr("Horizontal align:"), alignX_.row);
-  form->addRow(tr("Vertical align:"), alignY_.row);
-  form->addRow(tr("&Horizontal offset:"), WithUnit(offsetX_));
-  form->addRow(tr("&Vertical offset:"), WithUnit(offsetY_));
+  QFormLayout* form = MakePageForm(this);
+  form->addRow(BuddyLabel(tr("&File:"), file_), fileRow);
+  form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
+  form->addRow(tr("Alignment:"), PageRow()
+                                     .Label(tr("Horizontal"))
+                                     .Add(alignX_.row)
+                                     .Gap()
+                                     .Label(tr("Vertical"))
+                                     .Add(alignY_.row)
+                                     .Done());
+  form->addRow(tr("Offset:"), PageRow()
+                                  .Label(tr("&Horizontal"))
+                                  .Add(offsetX_)
+                                  .Gap()
+                                  .Label(tr("&Vertical"))
+                                  .Add(offsetY_)
+                                  .Add(new QLabel(tr("pixels")))
+                                  .Done());
 }
 
 PropImage& ViewImage::image() const {

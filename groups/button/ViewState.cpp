@@ -8,22 +8,13 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "groups/button/IconChoice.h"
 #include "groups/button/PropState.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"
 
 namespace {
 constexpr int kOffsetSpin = 100;
-
-// An offset edit followed by its unit.
-QHBoxLayout* WithUnit(QWidget* edit) {
-  auto* row = new QHBoxLayout;
-  row->setSpacing(6);
-  row->addWidget(edit);
-  row->addWidget(new QLabel(QObject::tr("pixels")));
-  row->addStretch(1);
-  return row;
-}
 }  // namespace
 
 const char* const ViewState::kCursorNames[14] = {
@@ -68,11 +59,6 @@ ViewState::ViewState(const PageContext& context, QWidget* parent)
   styles->addButton(solid_, 0);
   styles->addButton(transparent_, 1);
   connect(styles, &QButtonGroup::idClicked, this, [this] { ShowColorForStyle(); });
-  auto* styleRow = new QHBoxLayout;
-  styleRow->setSpacing(16);
-  styleRow->addWidget(solid_);
-  styleRow->addWidget(transparent_);
-  styleRow->addStretch(1);
 
   for (const char* name : kCursorNames) cursor_->addItem(tr(name));
   cursor_->setMaxVisibleItems(14);
@@ -80,19 +66,18 @@ ViewState::ViewState(const PageContext& context, QWidget* parent)
 
   for (IntSpinEdit* edit : {offsetX_, offsetY_}) edit->setRange(-kOffsetSpin, kOffsetSpin);
 
-  auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(color_);
-  colorRow->addStretch(1);
-
-  form_ = new QFormLayout(this);
-  form_->setContentsMargins(12, 10, 12, 10);
-  form_->setVerticalSpacing(8);
-  form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form_->addRow(tr("Background:"), styleRow);
-  form_->addRow(colorLabel_, colorRow);
-  form_->addRow(tr("C&ursor:"), cursor_);
-  form_->addRow(tr("&Horizontal offset:"), WithUnit(offsetX_));
-  form_->addRow(tr("&Vertical offset:"), WithUnit(offsetY_));
+  form_ = MakePageForm(this);
+  form_->addRow(tr("Background:"), PageRow().Add(solid_).Gap().Add(transparent_).Done());
+  form_->addRow(colorLabel_, PageRow().Add(color_).Done());
+  form_->addRow(BuddyLabel(tr("C&ursor:"), cursor_), PageRow().Add(cursor_).Done());
+  form_->addRow(tr("Offset:"), PageRow()
+                                   .Label(tr("&Horizontal"))
+                                   .Add(offsetX_)
+                                   .Gap()
+                                   .Label(tr("&Vertical"))
+                                   .Add(offsetY_)
+                                   .Add(new QLabel(tr("pixels")))
+                                   .Done());
   form_->addRow(QString(), animate_);
 }
 

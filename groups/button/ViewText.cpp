@@ -17,15 +17,6 @@
 
 namespace {
 constexpr int kOffsetSpin = 100;
-
-QHBoxLayout* WithUnit(QWidget* edit) {
-  auto* row = new QHBoxLayout;
-  row->setSpacing(6);
-  row->addWidget(edit);
-  row->addWidget(new QLabel(QObject::tr("pixels")));
-  row->addStretch(1);
-  return row;
-}
 }  // namespace
 
 const ViewText::DynamicEntry ViewText::kDynamicEntries[21] = {
@@ -78,7 +69,7 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   text_->setFont(font());
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 3 + 12);
+  text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 2 + 12);
 
   dynamicMenu_->setTitle(tr("Dynamic"));
   for (const DynamicEntry& e : kDynamicEntries) {
@@ -98,32 +89,36 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   dynamic_->setPopupMode(QToolButton::InstantPopup);
   dynamic_->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
-  auto* textColumn = new QVBoxLayout;
-  textColumn->setSpacing(4);
-  textColumn->addWidget(text_);
-  auto* under = new QHBoxLayout;
-  under->addWidget(dynamic_);
-  under->addStretch(1);
-  textColumn->addLayout(under);
+  // The Dynamic button stands beside the text it inserts into.
+  auto* textRow = new QHBoxLayout;
+  textRow->setSpacing(6);
+  textRow->addWidget(text_, 1);
+  auto* side = new QVBoxLayout;
+  side->addWidget(dynamic_);
+  side->addStretch(1);
+  textRow->addLayout(side);
 
-  auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(color_);
-  colorRow->addStretch(1);
-
-  auto* form = new QFormLayout(this);
-  form->setContentsMargins(12, 10, 12, 10);
-  form->setVerticalSpacing(8);
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  auto* textLabel = new QLabel(tr("T&ext:"));
-  textLabel->setBuddy(text_);
-  form->addRow(textLabel, textColumn);
-  auto* colorLabel = new QLabel(tr("&Color:"));
-  colorLabel->setBuddy(color_);
-  form->addRow(colorLabel, colorRow);
-  form->addRow(tr("Horizontal align:"), alignX_.row);
-  form->addRow(tr("Vertical align:"), alignY_.row);
-  form->addRow(tr("&Horizontal offset:"), WithUnit(offsetX_));
-  form->addRow(tr("&Vertical offset:"), WithUnit(offsetY_));
+  QFormLayout* form = MakePageForm(this);
+  // Four rows and a two-line text: closer together to fit the window.
+  form->setContentsMargins(12, 6, 12, 4);
+  form->setVerticalSpacing(4);
+  form->addRow(BuddyLabel(tr("T&ext:"), text_), textRow);
+  form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
+  form->addRow(tr("Alignment:"), PageRow()
+                                     .Label(tr("Horizontal"))
+                                     .Add(alignX_.row)
+                                     .Gap()
+                                     .Label(tr("Vertical"))
+                                     .Add(alignY_.row)
+                                     .Done());
+  form->addRow(tr("Offset:"), PageRow()
+                                  .Label(tr("&Horizontal"))
+                                  .Add(offsetX_)
+                                  .Gap()
+                                  .Label(tr("&Vertical"))
+                                  .Add(offsetY_)
+                                  .Add(new QLabel(tr("pixels")))
+                                  .Done());
 }
 
 PropText& ViewText::textGroup() const {
