@@ -78,7 +78,7 @@ ViewState::ViewState(const PageContext& context, QWidget* parent)
                                    .Add(offsetY_)
                                    .Add(new QLabel(tr("pixels")))
                                    .Done());
-  form_->addRow(QString(), animate_);
+  form_->addRow(QString(), PageRow().Add(animate_).Done());
 }
 
 PropState& ViewState::state() const {
