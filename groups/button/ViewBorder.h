@@ -2,7 +2,7 @@
 // colours, which follow the state's colour while "Automatic" is on.
 #pragma once
 
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 #include "ui/KesView.h"
 
 class ColorButton;

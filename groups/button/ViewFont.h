@@ -2,7 +2,7 @@
 // attributes. The font names entered during this run are offered again.
 #pragma once
 
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 #include "ui/KesView.h"
 
 class PropText;

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 #include "groups/button/PropBorder.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"

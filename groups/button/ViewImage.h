@@ -2,7 +2,7 @@
 // the button, and, for a normal image, its alignment and offset.
 #pragma once
 
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 #include "ui/KesView.h"
 
 class IntSpinEdit;

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 #include "groups/button/PropState.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"

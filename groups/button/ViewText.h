@@ -2,7 +2,7 @@
 // date and time tokens), its colour, alignment and offset.
 #pragma once
 
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 #include "ui/KesView.h"
 
 class ColorButton;

@@ -1,4 +1,4 @@
-#include "groups/button/IconChoice.h"
+#include "groups/button/PageParts.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

@@ -1,5 +1,6 @@
-// Rows of push-like buttons that show a picture instead of a caption, as the
-// state pages use them for alignment, styles and font attributes.
+// Parts the state pages are built from: rows of push-like buttons that show a
+// picture instead of a caption (alignment, styles, font attributes), labelled
+// rows, and the form that keeps every page's labels in one column.
 #pragma once
 
 #include <QHBoxLayout>
