@@ -81,6 +81,27 @@ QHBoxLayout* PageRow::Done() {
   return row_;
 }
 
+QHBoxLayout* AlignmentRow(const IconChoice& horizontal, const IconChoice& vertical) {
+  return PageRow()
+      .Label(QObject::tr("Horizontal"))
+      .Add(horizontal.row)
+      .Gap()
+      .Label(QObject::tr("Vertical"))
+      .Add(vertical.row)
+      .Done();
+}
+
+QHBoxLayout* OffsetRow(QWidget* x, QWidget* y) {
+  return PageRow()
+      .Label(QObject::tr("&Horizontal"))
+      .Add(x)
+      .Gap()
+      .Label(QObject::tr("&Vertical"))
+      .Add(y)
+      .Add(new QLabel(QObject::tr("pixels")))
+      .Done();
+}
+
 QFormLayout* MakePageForm(QWidget* page) {
   auto* form = new QFormLayout(page);
   form->setContentsMargins(12, 8, 12, 8);

@@ -48,6 +48,11 @@ class PageRow {
   QLabel* pending_ = nullptr;
 };
 
+// "Horizontal [left centre right]  Vertical [top centre bottom]".
+QHBoxLayout* AlignmentRow(const IconChoice& horizontal, const IconChoice& vertical);
+// "Horizontal [x]  Vertical [y] pixels", the labels reaching their edits.
+QHBoxLayout* OffsetRow(QWidget* x, QWidget* y);
+
 // The form layout of a page: labels in one column, margins and spacing as on
 // every page.
 QFormLayout* MakePageForm(QWidget* page);

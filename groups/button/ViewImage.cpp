@@ -57,21 +57,8 @@ ViewImage::ViewImage(const PageContext& context, QWidget* parent)
   QFormLayout* form = MakePageForm(this);
   form->addRow(BuddyLabel(tr("&File:"), file_), fileRow);
   form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
-  form->addRow(tr("Alignment:"), PageRow()
-                                     .Label(tr("Horizontal"))
-                                     .Add(alignX_.row)
-                                     .Gap()
-                                     .Label(tr("Vertical"))
-                                     .Add(alignY_.row)
-                                     .Done());
-  form->addRow(tr("Offset:"), PageRow()
-                                  .Label(tr("&Horizontal"))
-                                  .Add(offsetX_)
-                                  .Gap()
-                                  .Label(tr("&Vertical"))
-                                  .Add(offsetY_)
-                                  .Add(new QLabel(tr("pixels")))
-                                  .Done());
+  form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
+  form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
 }
 
 PropImage& ViewImage::image() const {

@@ -70,14 +70,7 @@ ViewState::ViewState(const PageContext& context, QWidget* parent)
   form_->addRow(tr("Background:"), PageRow().Add(solid_).Gap().Add(transparent_).Done());
   form_->addRow(colorLabel_, PageRow().Add(color_).Done());
   form_->addRow(BuddyLabel(tr("C&ursor:"), cursor_), PageRow().Add(cursor_).Done());
-  form_->addRow(tr("Offset:"), PageRow()
-                                   .Label(tr("&Horizontal"))
-                                   .Add(offsetX_)
-                                   .Gap()
-                                   .Label(tr("&Vertical"))
-                                   .Add(offsetY_)
-                                   .Add(new QLabel(tr("pixels")))
-                                   .Done());
+  form_->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
   form_->addRow(QString(), PageRow().Add(animate_).Done());
 }
 

@@ -104,21 +104,8 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   form->setVerticalSpacing(4);
   form->addRow(BuddyLabel(tr("T&ext:"), text_), textRow);
   form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
-  form->addRow(tr("Alignment:"), PageRow()
-                                     .Label(tr("Horizontal"))
-                                     .Add(alignX_.row)
-                                     .Gap()
-                                     .Label(tr("Vertical"))
-                                     .Add(alignY_.row)
-                                     .Done());
-  form->addRow(tr("Offset:"), PageRow()
-                                  .Label(tr("&Horizontal"))
-                                  .Add(offsetX_)
-                                  .Gap()
-                                  .Label(tr("&Vertical"))
-                                  .Add(offsetY_)
-                                  .Add(new QLabel(tr("pixels")))
-                                  .Done());
+  form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
+  form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
 }
 
 PropText& ViewText::textGroup() const {
