@@ -487,3 +487,32 @@ TEST_F(StatePagesTest, PagesWriteWhatTheSameValuesGiveInTheEngine) {
   std::filesystem::remove(path);
   EXPECT_EQ(doc3.BuildHtml(0), expected);
 }
+
+// Values from a file that no control stands for pass through the pages.
+TEST_F(StatePagesTest, ValuesNoControlStandsForAreKept) {
+  PropState& up = *Button(0)->upState;
+  up.cursor = 20;
+  up.transparent = 5;
+  up.border->style = 9;
+  up.image->alignX = 3;
+  up.text->alignY = -1;
+  up.text->bold = 4;
+  Click(Item(0, kUp));
+  EXPECT_EQ(PageControl<QComboBox>(3002)->currentIndex(), -1);
+  EXPECT_TRUE(PageControl<QRadioButton>(3009)->isChecked());
+  Click(Item(0, kUp, kBorder));
+  for (int id = 2106; id <= 2110; ++id)
+    EXPECT_FALSE(Control<QToolButton>(kBorderTab, id)->isChecked());
+  Click(Item(0, kUp, kImage));
+  Click(Item(0, kUp, kText));
+  Tabs()->setCurrentIndex(kFontTab);
+  EXPECT_TRUE(Control<QToolButton>(kFontTab, 2303)->isChecked());
+  Click(Item(0));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(up.cursor, 20);
+  EXPECT_EQ(up.transparent, 5);
+  EXPECT_EQ(up.border->style, 9);
+  EXPECT_EQ(up.image->alignX, 3);
+  EXPECT_EQ(up.text->alignY, -1);
+  EXPECT_EQ(up.text->bold, 4);
+}
