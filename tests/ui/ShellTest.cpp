@@ -161,8 +161,8 @@ TEST(ShellSettings, ExitWritesOptionsThenRecentFilesAndEmptiesThePreviewFolder) 
   EXPECT_EQ(options[22], "Options/Browser");
   EXPECT_EQ(options[23], "Options/BrowserLocal");
   EXPECT_EQ(options[24], "Options/BrowserClassPath");
-  EXPECT_EQ(platform.writes[25], "Settings/Html5Runtime");
   ASSERT_EQ(platform.writes.size(), 32u);
+  EXPECT_EQ(platform.writes[25], "Settings/Html5Runtime");
   EXPECT_EQ(platform.writes[26], "Recent File List/File1");
   EXPECT_EQ(platform.writes[31], "Recent File List/File6");
   // The files go, the folder and its sub-folder stay.
