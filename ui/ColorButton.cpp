@@ -107,8 +107,12 @@ void ColorButton::paintEvent(QPaintEvent*) {
   swatch.setRight(area.right() - 14);
   painter.setPen(isEnabled() ? palette().color(QPalette::WindowText)
                              : palette().color(QPalette::Disabled, QPalette::WindowText));
-  painter.setBrush(isEnabled() ? ToQColor(color_) : palette().color(QPalette::Window));
+  // A closed button still shows its colour, faded into the background.
+  painter.setBrush(palette().color(QPalette::Window));
   painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+  if (!isEnabled()) painter.setOpacity(0.45);
+  painter.fillRect(swatch.adjusted(1, 1, -1, -1), ToQColor(color_));
+  painter.setOpacity(1.0);
 
   QStyleOption arrow;
   arrow.initFrom(this);

@@ -8,5 +8,6 @@
 QIcon TreeIcon(int id);
 // Icon of a page's tab (238..249).
 QIcon TabIcon(int id);
-// Icon of a button on a page (227..229: push button, check box, radio button).
+// Icon of a button on a page (227..229: push button, check box, radio button;
+// the alignment, style and browse buttons of the state pages).
 QIcon PageIcon(int id);

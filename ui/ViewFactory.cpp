@@ -6,6 +6,11 @@
 // The project's and the sounds' pages.
 #include "audio/ViewAudio.h"
 #include "groups/project/TabProject.h"
+// The pages of a button state's groups.
+#include "groups/button/TabBorder.h"
+#include "groups/button/TabText.h"
+#include "groups/button/ViewImage.h"
+#include "groups/button/ViewState.h"
 
 namespace {
 using Creator = QWidget* (*)(const PageContext&, QWidget*);
@@ -28,6 +33,11 @@ const ViewClass kViews[] = {
     // The project's and the sounds' pages.
     {"TabProject", &Make<TabProject>},
     {"ViewAudio", &Make<ViewAudio>},
+    // A button state and its groups.
+    {"TabBorder", &Make<TabBorder>},
+    {"TabText", &Make<TabText>},
+    {"ViewImage", &Make<ViewImage>},
+    {"ViewState", &Make<ViewState>},
 };
 }  // namespace
 

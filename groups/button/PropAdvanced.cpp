@@ -8,7 +8,9 @@ PropAdvanced::PropAdvanced(PropState* state) : state_(state) {
   icon = 310;
 }
 
-void PropAdvanced::Serialize(Archive& ar) { ar.String(script); }
+void PropAdvanced::Serialize(Archive& ar) {
+  ar.String(script);
+}
 
 std::string PropAdvanced::GetScript(const std::string&, int) {
   return ReplaceChars(script, kLineBreakChars, ' ');

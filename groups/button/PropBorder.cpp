@@ -34,8 +34,12 @@ uint32_t Shift(uint32_t c, int delta) {
 }
 }  // namespace
 
-uint32_t PropBorder::Lighter(uint32_t c, int amount) { return Shift(c, amount); }
-uint32_t PropBorder::Darker(uint32_t c, int amount) { return Shift(c, -amount); }
+uint32_t PropBorder::Lighter(uint32_t c, int amount) {
+  return Shift(c, amount);
+}
+uint32_t PropBorder::Darker(uint32_t c, int amount) {
+  return Shift(c, -amount);
+}
 
 PropBorder::Colors PropBorder::AutomaticColorsFor(uint32_t c, const std::string& stateName) {
   if (stateName == "Down") return {Darker(c), c, Lighter(c)};

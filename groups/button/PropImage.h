@@ -29,7 +29,7 @@ class PropImage : public KesProp {
   int32_t offsetX = 0;
   int32_t alignX = 1;
   int32_t alignY = 1;
-  int32_t style = 0;  // 0 normal, 1 tile, 2 scale
+  int32_t style = 0;           // 0 normal, 1 tile, 2 scale
   int32_t resourceIndex = -1;  // not saved
 
  private:

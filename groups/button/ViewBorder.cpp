@@ -1,0 +1,94 @@
+#include "groups/button/ViewBorder.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "groups/button/PropBorder.h"
+#include "groups/button/PropState.h"
+#include "ui/ColorButton.h"
+#include "ui/IntSpinEdit.h"
+
+namespace {
+constexpr int kMaxBorderSpin = 20;
+}  // namespace
+
+ViewBorder::ViewBorder(const PageContext& context, QWidget* parent)
+    : KesView(context, 2100, parent),
+      style_(MakeIconChoice(this, {214, 166, 211, 212, 213}, true)),
+      thick_(new IntSpinEdit),
+      smooth_(new QCheckBox(tr("Sm&ooth"))),
+      automatic_(new QCheckBox(tr("&Automatic"))) {
+  setObjectName(QStringLiteral("ViewBorder"));
+  for (int i = 0; i < 5; ++i) RegisterControl(style_.buttons[i], 2106 + i);
+  RegisterControl(thick_, 2105);
+  RegisterControl(smooth_, 2101);
+  RegisterControl(automatic_, 2112);
+  thick_->setRange(0, kMaxBorderSpin);
+  connect(automatic_, &QCheckBox::clicked, this, [this] { ShowAutomaticColors(); });
+
+  QFormLayout* form = MakePageForm(this);
+  form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
+  form->addRow(BuddyLabel(tr("&Size:"), thick_), PageRow()
+                                                     .Add(thick_)
+                                                     .Add(new QLabel(tr("pixels")))
+                                                     .Gap(24)
+                                                     .Add(smooth_)
+                                                     .Gap()
+                                                     .Add(automatic_)
+                                                     .Done());
+
+  // The three colours side by side, each after its own label.
+  const char* labels[3] = {"&Top:", "&Middle:", "&Bottom:"};
+  PageRow colorRow;
+  for (int i = 0; i < 3; ++i) {
+    colors_[i] = new ColorButton;
+    RegisterControl(colors_[i], 2102 + i);
+    if (i > 0) colorRow.Gap();
+    colorRow.Label(tr(labels[i])).Add(colors_[i]);
+  }
+  form->addRow(tr("Colors:"), colorRow.Done());
+}
+
+PropBorder& ViewBorder::border() const {
+  return static_cast<PropBorder&>(*group());
+}
+
+void ViewBorder::ShowAutomaticColors() {
+  const bool automatic = automatic_->isChecked();
+  if (automatic) {
+    const PropBorder::Colors c = border().AutomaticColors();
+    colors_[0]->setColor(c.top);
+    colors_[1]->setColor(c.mid);
+    colors_[2]->setColor(c.bot);
+  }
+  for (ColorButton* b : colors_) b->setEnabled(!automatic);
+}
+
+void ViewBorder::RefreshControls() {
+  const PropBorder& b = border();
+  style_.Check(b.style);
+  thick_->setValue(b.thick);
+  smooth_->setChecked(b.smooth != 0);
+  automatic_->setChecked(b.automatic != 0);
+  colors_[0]->setColor(b.topColor);
+  colors_[1]->setColor(b.midColor);
+  colors_[2]->setColor(b.botColor);
+  ShowAutomaticColors();
+}
+
+bool ViewBorder::CommitControls() {
+  PropBorder& b = border();
+  int32_t thick = b.thick;
+  const bool valid = ReadInt(thick_, thick_->text(), thick);
+  // A style no button stands for (from a file) stays as it is.
+  Store(b.style, static_cast<int32_t>(style_.Checked(b.style)));
+  Store(b.thick, thick);
+  StoreFlag(b.smooth, smooth_->isChecked());
+  StoreFlag(b.automatic, automatic_->isChecked());
+  Store(b.topColor, colors_[0]->color());
+  Store(b.midColor, colors_[1]->color());
+  Store(b.botColor, colors_[2]->color());
+  return valid;
+}

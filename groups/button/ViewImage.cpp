@@ -1,0 +1,123 @@
+#include "groups/button/ViewImage.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "core/KesApp.h"
+#include "core/Keywords.h"
+#include "core/Platform.h"
+#include "groups/button/PropImage.h"
+#include "ui/IntSpinEdit.h"
+#include "ui/OutlineIcons.h"
+#include "ui/Text.h"
+
+namespace {
+enum ImageStyle { kNormal = 0, kTile = 1, kScale = 2 };
+constexpr int kOffsetSpin = 100;
+}  // namespace
+
+ViewImage::ViewImage(const PageContext& context, QWidget* parent)
+    : KesView(context, 2500, parent),
+      file_(new QLineEdit),
+      browse_(new QToolButton),
+      style_(MakeIconChoice(this, {221, 222, 223}, true)),
+      alignX_(MakeIconChoice(this, {216, 215, 217}, true)),
+      alignY_(MakeIconChoice(this, {218, 219, 220}, true)),
+      offsetX_(new IntSpinEdit),
+      offsetY_(new IntSpinEdit) {
+  setObjectName(QStringLiteral("ViewImage"));
+  RegisterControl(file_, 2501);
+  RegisterControl(browse_, 2504);
+  for (int i = 0; i < 3; ++i) {
+    RegisterControl(style_.buttons[i], 2511 + i);
+    RegisterControl(alignX_.buttons[i], 2505 + i);
+    RegisterControl(alignY_.buttons[i], 2508 + i);
+  }
+  RegisterControl(offsetX_, 2502);
+  RegisterControl(offsetY_, 2503);
+  for (IntSpinEdit* edit : {offsetX_, offsetY_}) edit->setRange(-kOffsetSpin, kOffsetSpin);
+
+  file_->setPlaceholderText(tr("No image"));
+  browse_->setIcon(PageIcon(20000));
+  browse_->setIconSize(QSize(16, 16));
+  browse_->setText(QStringLiteral("..."));
+  browse_->setFixedSize(28, 26);
+  connect(browse_, &QToolButton::clicked, this, &ViewImage::Browse);
+  connect(style_.group, &QButtonGroup::idClicked, this, [this] { EnableForStyle(); });
+
+  auto* fileRow = new QHBoxLayout;
+  fileRow->setSpacing(4);
+  fileRow->addWidget(file_, 1);
+  fileRow->addWidget(browse_);
+
+  QFormLayout* form = MakePageForm(this);
+  form->addRow(BuddyLabel(tr("&File:"), file_), fileRow);
+  form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
+  form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
+  form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
+}
+
+PropImage& ViewImage::image() const {
+  return static_cast<PropImage&>(*group());
+}
+
+void ViewImage::EnableForStyle() {
+  const bool normal = style_.Checked(kNormal) == kNormal;
+  for (int i = 0; i < 3; ++i) {
+    alignX_.buttons[i]->setEnabled(normal);
+    alignY_.buttons[i]->setEnabled(normal);
+  }
+  offsetX_->setEnabled(normal);
+  offsetY_->setEnabled(normal);
+}
+
+void ViewImage::Browse() {
+  // The dialog starts from the current name, taken relative to the program's
+  // folder unless it is absolute already.
+  std::string path = FromQ(file_->text());
+  if (!IsAbsolutePath(path)) path = app().platform().ProgramDir() + path;
+  if (!app().platform().FileDialog(true, std::string(), path, kImageFilter,
+                                   FdFileMustExist | FdPathMustExist | FdHideReadOnly))
+    return;
+  file_->setText(ToQ(path));
+}
+
+void ViewImage::RefreshControls() {
+  const PropImage& im = image();
+  file_->setText(ToQ(im.file));
+  style_.Check(im.style);
+  alignX_.Check(im.alignX);
+  alignY_.Check(im.alignY);
+  offsetX_->setValue(im.offsetX);
+  offsetY_->setValue(im.offsetY);
+  EnableForStyle();
+}
+
+bool ViewImage::CommitControls() {
+  PropImage& im = image();
+  int32_t offsetX = im.offsetX;
+  int32_t offsetY = im.offsetY;
+  bool valid = true;
+  if (style_.Checked(kNormal) == kNormal) {
+    valid = ReadInt(offsetX_, offsetX_->text(), offsetX) &&
+            ReadInt(offsetY_, offsetY_->text(), offsetY);
+  } else {
+    // The offsets of a tiled or scaled image are closed: nothing to complain
+    // about there, a number left in them is still kept.
+    bool ok = false;
+    if (const int x = offsetX_->text().trimmed().toInt(&ok); ok) offsetX = x;
+    if (const int y = offsetY_->text().trimmed().toInt(&ok); ok) offsetY = y;
+  }
+  Store(im.file, FromQ(file_->text()));
+  // A value no button stands for (from a file) stays as it is.
+  Store(im.style, static_cast<int32_t>(style_.Checked(im.style)));
+  Store(im.alignX, static_cast<int32_t>(alignX_.Checked(im.alignX)));
+  Store(im.alignY, static_cast<int32_t>(alignY_.Checked(im.alignY)));
+  Store(im.offsetX, offsetX);
+  Store(im.offsetY, offsetY);
+  return valid;
+}

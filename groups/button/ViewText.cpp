@@ -1,0 +1,148 @@
+#include "groups/button/ViewText.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QTextCursor>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/StringTable.h"
+#include "groups/button/PropText.h"
+#include "ui/ColorButton.h"
+#include "ui/IntSpinEdit.h"
+#include "ui/ScriptEdit.h"
+#include "ui/Text.h"
+
+namespace {
+constexpr int kOffsetSpin = 100;
+}  // namespace
+
+const ViewText::DynamicEntry ViewText::kDynamicEntries[21] = {
+    {40042, "Day (name)", "${date.%A}"},
+    {40043, "Week Day", "${date.%w}"},
+    {0, nullptr, nullptr},
+    {40049, "Time (12 hour format)", "${date.%I:%M %p}"},
+    {40050, "Time (24 hour format)", "${date.%H:%M}"},
+    {40139, "Date (yy/mm/dd)", "${date.%y/%m/%d}"},
+    {40140, "Date (mm/dd/yy)", "${date.%m/%d/%y}"},
+    {40141, "Date (dd/mm/yy)", "${date.%d/%m/%y}"},
+    {0, nullptr, nullptr},
+    {40037, "Year (short)", "${date.%y}"},
+    {40038, "Year (long)", "${date.%Y}"},
+    {40039, "Month (number)", "${date.%m}"},
+    {40040, "Month (name)", "${date.%B}"},
+    {40041, "Day (date)", "${date.%d}"},
+    {40044, "Hours (12 hour format)", "${date.%I}"},
+    {40045, "Hours (24 hour format)", "${date.%H}"},
+    {40046, "Minutes", "${date.%M}"},
+    {40047, "Seconds", "${date.%S}"},
+    {40048, "Meridiem", "${date.%p}"},
+    {0, nullptr, nullptr},
+    {40053, "Time && Date (Local)", "${date.%c}"},
+};
+
+ViewText::ViewText(const PageContext& context, QWidget* parent)
+    : KesView(context, 3400, parent),
+      text_(new ScriptEdit),
+      dynamic_(new QToolButton),
+      dynamicMenu_(new QMenu(this)),
+      color_(new ColorButton),
+      alignX_(MakeIconChoice(this, {210, 162, 209}, true)),
+      alignY_(MakeIconChoice(this, {165, 164, 163}, true)),
+      offsetX_(new IntSpinEdit),
+      offsetY_(new IntSpinEdit) {
+  setObjectName(QStringLiteral("ViewText"));
+  RegisterControl(text_, 3401);
+  RegisterControl(dynamic_, 3402);
+  RegisterControl(color_, 3405);
+  for (int i = 0; i < 3; ++i) {
+    RegisterControl(alignX_.buttons[i], 3406 + i);
+    RegisterControl(alignY_.buttons[i], 3409 + i);
+  }
+  RegisterControl(offsetX_, 3403);
+  RegisterControl(offsetY_, 3404);
+  for (IntSpinEdit* edit : {offsetX_, offsetY_}) edit->setRange(-kOffsetSpin, kOffsetSpin);
+
+  // A caption, not a script: the page's own font, wrapped, Enter starts a line.
+  text_->setFont(font());
+  text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 2 + 12);
+
+  dynamicMenu_->setTitle(tr("Dynamic"));
+  for (const DynamicEntry& e : kDynamicEntries) {
+    if (!e.label) {
+      dynamicMenu_->addSeparator();
+      continue;
+    }
+    QAction* action = dynamicMenu_->addAction(tr(e.label));
+    action->setData(e.command);
+    const HelpString help = SplitHelpString(LoadString(e.command));
+    action->setStatusTip(ToQ(help.prompt));
+    const QString token = QString::fromLatin1(e.token);
+    connect(action, &QAction::triggered, this, [this, token] { InsertToken(token); });
+  }
+  dynamic_->setText(tr("&Dynamic"));
+  dynamic_->setMenu(dynamicMenu_);
+  dynamic_->setPopupMode(QToolButton::InstantPopup);
+  dynamic_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+  // The Dynamic button stands beside the text it inserts into.
+  auto* textRow = new QHBoxLayout;
+  textRow->setSpacing(6);
+  textRow->addWidget(text_, 1);
+  auto* side = new QVBoxLayout;
+  side->addWidget(dynamic_);
+  side->addStretch(1);
+  textRow->addLayout(side);
+
+  QFormLayout* form = MakePageForm(this);
+  // Four rows and a two-line text: closer together to fit the window.
+  form->setContentsMargins(12, 6, 12, 4);
+  form->setVerticalSpacing(4);
+  form->addRow(BuddyLabel(tr("T&ext:"), text_), textRow);
+  form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
+  form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
+  form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
+}
+
+PropText& ViewText::textGroup() const {
+  return static_cast<PropText&>(*group());
+}
+
+void ViewText::InsertToken(const QString& token) {
+  QTextCursor cursor = text_->textCursor();
+  cursor.beginEditBlock();
+  cursor.insertText(token);
+  cursor.endEditBlock();
+  text_->setTextCursor(cursor);
+  text_->setFocus(Qt::OtherFocusReason);
+}
+
+void ViewText::RefreshControls() {
+  const PropText& t = textGroup();
+  text_->setScript(t.text);
+  color_->setColor(t.textColor);
+  alignX_.Check(t.alignX);
+  alignY_.Check(t.alignY);
+  offsetX_->setValue(t.offsetX);
+  offsetY_->setValue(t.offsetY);
+}
+
+bool ViewText::CommitControls() {
+  PropText& t = textGroup();
+  int32_t offsetX = t.offsetX;
+  int32_t offsetY = t.offsetY;
+  const bool valid =
+      ReadInt(offsetX_, offsetX_->text(), offsetX) && ReadInt(offsetY_, offsetY_->text(), offsetY);
+  // An untouched caption keeps its line breaks exactly as stored.
+  if (!text_->Shows(t.text)) Store(t.text, text_->script());
+  Store(t.textColor, color_->color());
+  Store(t.alignX, static_cast<int32_t>(alignX_.Checked(t.alignX)));
+  Store(t.alignY, static_cast<int32_t>(alignY_.Checked(t.alignY)));
+  Store(t.offsetX, offsetX);
+  Store(t.offsetY, offsetY);
+  return valid;
+}
