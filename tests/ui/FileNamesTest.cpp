@@ -44,6 +44,7 @@ TEST(EditorFileNames, OpensAndSavesAProjectUnderANonLatinName) {
     App app(platform, Quiet());
     ASSERT_TRUE(app.InitInstance({}));
     app.doc().project()->identifier = "Nihongo";
+    app.RefreshPages();  // the open project page shows the new value
     ASSERT_TRUE(app.doc().OnSaveDocument(QFile::encodeName(first).toStdString()));
   }
   const QByteArray saved = Bytes(first);
@@ -67,6 +68,7 @@ TEST(EditorFileNames, OpensAndSavesAProjectUnderANonLatinName) {
   EXPECT_EQ(Bytes(second), saved);
   EXPECT_EQ(app.recentFiles().value(0), second);
   app.doc().project()->identifier = "Second";
+  app.RefreshPages();
   app.doc().SetModifiedFlag(true);
   ASSERT_TRUE(app.OnFileSave());
   EXPECT_NE(Bytes(second), saved);
