@@ -393,6 +393,7 @@ TEST_F(StatePagesTest, ImageStyleClosesAlignmentAndBrowsingStartsBesideTheProgra
 // on the groups, and survive a save.
 TEST_F(StatePagesTest, PagesWriteWhatTheSameValuesGiveInTheEngine) {
   doc.project()->tokenize = 0;
+  app.RefreshPages();  // the project page, open at start, shows the new value
   Click(Item(0, kOver));
   Press(PageControl<QRadioButton>(3009));
   PageControl<ColorButton>(3001)->choose(0x0000FF);
