@@ -12,6 +12,7 @@
 #include "audio/PropAudio.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "ui/OutlineIcons.h"
 #include "ui/PageParts.h"
 #include "ui/Text.h"
@@ -116,7 +117,9 @@ void ViewAudio::OnSelectAudio() {
   if (!app().platform().FileDialog(true, "au", path, kAudioFilter,
                                    FdFileMustExist | FdHideReadOnly))
     return;
-  file_->setText(ToQ(path));
+  // A name the project cannot store is refused; the edit keeps the old one.
+  std::string stored;
+  if (TakePickedName(app().platform(), path, stored)) file_->setText(ToQ(stored));
 }
 
 void ViewAudio::OnTestAudio() {

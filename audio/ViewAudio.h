@@ -44,6 +44,7 @@ class ViewAudio : public KesView {
   // The sound came to its end.
   void OnPlayDone();
   void ShowTestIcon(TestIcon icon);
+  // The sound the edit names, as a path of the system's.
   std::string ResolvedFile() const;
 
   QLabel* title_;

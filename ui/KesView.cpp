@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QToolTip>
@@ -54,8 +55,43 @@ void KesView::OnUpdate(int hint) {
 
 void KesView::Commit() {
   if (!group_) return;
+  // Typed text the project cannot hold refuses the commit before anything is
+  // taken, so that no group ever receives it with characters lost.
+  QString text;
+  if (QWidget* control = UnstorableControl(text)) {
+    Complain(control, msg::Format(msg::kTextNotStorable, FromQ(text)));
+    app_.RefuseCommit(0);
+    return;
+  }
   const bool valid = CommitControls();
   app_.RefuseCommit(valid ? 1 : 0);
+}
+
+namespace {
+// The text a control hands to its page; empty for controls without typed text
+// (spin edits only take digits and are checked as integers).
+QString TypedText(const QWidget* control) {
+  if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
+  if (auto* combo = qobject_cast<const QComboBox*>(control))
+    return combo->isEditable() ? combo->currentText() : QString();
+  if (auto* edit = qobject_cast<const QPlainTextEdit*>(control)) return edit->toPlainText();
+  return QString();
+}
+}  // namespace
+
+QWidget* KesView::UnstorableControl(QString& text) const {
+  for (const auto& [id, control] : controls_) {
+    const QString typed = TypedText(control);
+    if (Storable(typed)) continue;
+    text = typed;
+    for (const QString& line : typed.split(QLatin1Char('\n')))
+      if (!Storable(line)) {
+        text = line;
+        break;
+      }
+    return control;
+  }
+  return nullptr;
 }
 
 void KesView::Refresh() {

@@ -105,6 +105,10 @@ class KesView : public QWidget, public DocView {
 
  private:
   void OnFocusChanged(QWidget* old, QWidget* now);
+  // The first registered control whose text the project cannot store (in
+  // Windows-1252), or nullptr; `text` receives that text (for a multi-line
+  // edit, its first such line).
+  QWidget* UnstorableControl(QString& text) const;
 
   PageContext context_;
   KesApp& app_;

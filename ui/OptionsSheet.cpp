@@ -47,11 +47,6 @@ constexpr const char* kBrowserFilter =
     "All Files (*.*)|*.*|Executable Files (*.exe, *.com)|*.exe;*.com||";
 #endif
 
-// Whether Windows-1252 holds `text` exactly.
-bool Storable(const QString& text) {
-  return ToQ(FromQ(text)) == text;
-}
-
 void TellLater(QObject* context, Platform& platform, const std::string& text) {
   // Shown once the in-place editor has closed.
   QTimer::singleShot(0, context, [&platform, text] {

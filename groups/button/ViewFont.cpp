@@ -49,7 +49,9 @@ ViewFont::ViewFont(const PageContext& context, QWidget* parent)
 }
 
 ViewFont::~ViewFont() {
-  KesApp::PushFront(app().fontNames, FromQ(font_->currentText()));
+  // A name with characters the project cannot hold was never taken.
+  if (Storable(font_->currentText()))
+    KesApp::PushFront(app().fontNames, FromQ(font_->currentText()));
 }
 
 PropText& ViewFont::textGroup() const {

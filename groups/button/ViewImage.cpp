@@ -9,6 +9,7 @@
 
 #include "core/KesApp.h"
 #include "core/Keywords.h"
+#include "core/OsPath.h"
 #include "core/Platform.h"
 #include "groups/button/PropImage.h"
 #include "ui/IntSpinEdit.h"
@@ -78,12 +79,15 @@ void ViewImage::EnableForStyle() {
 void ViewImage::Browse() {
   // The dialog starts from the current name, taken relative to the program's
   // folder unless it is absolute already.
-  std::string path = FromQ(file_->text());
-  if (!IsAbsolutePath(path)) path = app().platform().ProgramDir() + path;
-  if (!app().platform().FileDialog(true, std::string(), path, kImageFilter,
-                                   FdFileMustExist | FdPathMustExist | FdHideReadOnly))
+  Platform& platform = app().platform();
+  std::string path = PathFromQ(file_->text());
+  if (!IsAbsolutePath(path)) path = platform.ProgramDir() + path;
+  if (!platform.FileDialog(true, std::string(), path, kImageFilter,
+                           FdFileMustExist | FdPathMustExist | FdHideReadOnly))
     return;
-  file_->setText(ToQ(path));
+  // A name the project cannot store is refused; the edit keeps the old one.
+  std::string stored;
+  if (TakePickedName(platform, path, stored)) file_->setText(ToQ(stored));
 }
 
 void ViewImage::RefreshControls() {

@@ -94,6 +94,14 @@ bool InputDetailsDialog::TakeValues() {
     interval_->selectAll();
     return false;
   }
+  // The name is stored in the project: it must have a Windows-1252 form.
+  if (!Storable(file_->text())) {
+    doc_.platform().MessageBox(msg::Format(msg::kTextNotStorable, FromQ(file_->text())),
+                               MsgButtons::Ok, MsgIcon::Exclamation);
+    file_->setFocus(Qt::OtherFocusReason);
+    file_->selectAll();
+    return false;
+  }
   inputFile_ = FromQ(file_->text());
   reloadInterval_ = v;
   return true;
@@ -101,7 +109,8 @@ bool InputDetailsDialog::TakeValues() {
 
 void InputDetailsDialog::OnGenerate() {
   if (!TakeValues()) return;
-  doc_.SaveInputFile(inputFile_, true);
+  // The Save As dialog starts from the entered name, a path of the system's.
+  doc_.SaveInputFile(PathFromQ(file_->text()), true);
 }
 
 void InputDetailsDialog::accept() {

@@ -8,6 +8,7 @@
 
 #include "audio/AuFile.h"
 #include "core/KesApp.h"
+#include "core/OsPath.h"
 #include "groups/project/PropProject.h"
 #include "ui/ColorButton.h"
 #include "ui/OutlineIcons.h"
@@ -81,9 +82,12 @@ bool ViewBackground::CommitControls() {
 
 void ViewBackground::OnSelectImage() {
   // A relative name is relative to the program's folder, as for every image.
-  std::string path = ResolveAudioPath(FromQ(image_->text()), app().platform().ProgramDir());
-  if (!app().platform().FileDialog(true, std::string(), path, kImageFilter,
-                                   FdFileMustExist | FdPathMustExist | FdHideReadOnly))
+  Platform& platform = app().platform();
+  std::string path = ResolveAudioPath(FromQ(image_->text()), platform.ProgramDir());
+  if (!platform.FileDialog(true, std::string(), path, kImageFilter,
+                           FdFileMustExist | FdPathMustExist | FdHideReadOnly))
     return;
-  image_->setText(ToQ(path));
+  // A name the project cannot store is refused; the edit keeps the old one.
+  std::string stored;
+  if (TakePickedName(platform, path, stored)) image_->setText(ToQ(stored));
 }

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -14,8 +15,12 @@
 #include "audio/ViewAudio.h"
 #include "core/Archive.h"
 #include "groups/button/PropAdvanced.h"
+#include "groups/button/PropBorder.h"
+#include "groups/button/PropImage.h"
+#include "groups/button/PropText.h"
 #include "groups/button/ViewAdvanced.h"
 #include "groups/button/ViewLeave.h"
+#include "groups/button/ViewText.h"
 #include "groups/project/InputDetailsDialog.h"
 #include "groups/project/TabProject.h"
 #include "groups/project/ViewProject.h"
@@ -29,6 +34,8 @@ namespace {
 // Tree items below a state, and the tabs of a button.
 enum StateGroup { kText, kBorder, kAudio, kImage, kAdvanced };
 enum ButtonTab { kButtonGeneral, kButtonSize, kButtonLink, kButtonLeave };
+enum TextTab { kTextTab, kFontTab };
+enum BorderTab { kBorderTab, kFrameTab };
 enum State { kUp, kOver, kDown };
 }  // namespace
 
@@ -50,6 +57,12 @@ class PagesEndToEnd : public OutlineTest {
   template <class Page>
   Page* Current() const {
     return qobject_cast<Page*>(props->currentPage());
+  }
+  // A control of the single (untabbed) page shown.
+  template <class W>
+  W* PageControl(int id) const {
+    auto* page = Current<KesView>();
+    return page ? qobject_cast<W*>(page->control(id)) : nullptr;
   }
   void Press(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
   void TypeScript(ScriptEdit* edit, const QString& text) {
@@ -203,6 +216,104 @@ std::vector<PageValues> EveryPage() {
                       "StateSet 'Home' 0;");
        },
        [](Doc& doc) { First(doc).leaveScript = "StateSet 'Home' 0;"; }},
+      {"Over state",
+       [](PagesEndToEnd& t) {
+         t.Open(t.Item(0, kOver));
+         t.Press(t.PageControl<QRadioButton>(3009));  // transparent
+         t.PageControl<ColorButton>(3001)->choose(0x0000FF);
+         t.PageControl<QComboBox>(3002)->setCurrentIndex(13);
+         t.Type(t.PageControl<IntSpinEdit>(3003), "3");
+         t.Type(t.PageControl<IntSpinEdit>(3004), "-2");
+         t.Press(t.PageControl<QCheckBox>(3019));
+       },
+       [](Doc& doc) {
+         PropState& s = *First(doc).overState;
+         s.transparent = 1;
+         s.color = 0x0000FF;
+         s.cursor = 13;
+         s.offsetX = 3;
+         s.offsetY = -2;
+         s.animate = 1;
+       }},
+      {"Over state's Text",
+       [](PagesEndToEnd& t) {
+         t.Open(t.Item(0, kOver, kText), kTextTab);
+         auto* text = qobject_cast<ViewText*>(t.Tabs()->page(kTextTab))->textEdit();
+         text->setFocus();
+         text->selectAll();
+         QTest::keyClicks(text, "Go");
+         QTest::keyClick(text, Qt::Key_Return);
+         QTest::keyClicks(text, "'there'");
+         t.Control<ColorButton>(kTextTab, 3405)->choose(0x00FF00);
+         t.Press(t.Control<QToolButton>(kTextTab, 3408));
+         t.Press(t.Control<QToolButton>(kTextTab, 3411));
+         t.Type(t.Control<IntSpinEdit>(kTextTab, 3403), "1");
+         t.Type(t.Control<IntSpinEdit>(kTextTab, 3404), "2");
+       },
+       [](Doc& doc) {
+         PropText& text = *First(doc).overState->text;
+         text.text = "Go\r\n'there'";
+         text.textColor = 0x00FF00;
+         text.alignX = 2;
+         text.alignY = 2;
+         text.offsetX = 1;
+         text.offsetY = 2;
+       }},
+      {"Over state's Font",
+       [](PagesEndToEnd& t) {
+         t.Open(t.Item(0, kOver, kText), kFontTab);
+         t.Type(t.Control<QComboBox>(kFontTab, 2301), "Courier");
+         t.Type(t.Control<QComboBox>(kFontTab, 2302), "14");
+         t.Press(t.Control<QToolButton>(kFontTab, 2303));
+         t.Press(t.Control<QToolButton>(kFontTab, 2305));
+       },
+       [](Doc& doc) {
+         PropText& text = *First(doc).overState->text;
+         text.font = "Courier";
+         text.size = 14;
+         text.bold = 1;
+         text.underline = 1;
+       }},
+      {"Over state's Border",
+       [](PagesEndToEnd& t) {
+         t.Open(t.Item(0, kOver, kBorder), kBorderTab);
+         t.Press(t.Control<QToolButton>(kBorderTab, 2110));
+         t.Type(t.Control<IntSpinEdit>(kBorderTab, 2105), "5");
+         t.Press(t.Control<QCheckBox>(kBorderTab, 2101));
+         t.Press(t.Control<QCheckBox>(kBorderTab, 2112));
+         t.Control<ColorButton>(kBorderTab, 2102)->choose(0x123456);
+       },
+       [](Doc& doc) {
+         PropBorder& border = *First(doc).overState->border;
+         border.style = 4;
+         border.thick = 5;
+         border.smooth = 0;
+         border.automatic = 0;
+         border.topColor = 0x123456;
+         // The automatic colours the page showed for the blue state.
+         border.midColor = 0x0000FF;
+         border.botColor = 0x000037;
+       }},
+      {"Over state's Frame",
+       [](PagesEndToEnd& t) {
+         t.Open(t.Item(0, kOver, kBorder), kFrameTab);
+         t.Control<ColorButton>(kFrameTab, 2201)->choose(0x654321);
+         t.Type(t.Control<IntSpinEdit>(kFrameTab, 2202), "2");
+       },
+       [](Doc& doc) {
+         First(doc).overState->border->frameColor = 0x654321;
+         First(doc).overState->border->frameThick = 2;
+       }},
+      {"Over state's Image",
+       [](PagesEndToEnd& t) {
+         t.Open(t.Item(0, kOver, kImage));
+         t.Type(t.PageControl<QLineEdit>(2501), "pics/over.gif");
+         t.Press(t.PageControl<QToolButton>(2513));  // scale
+       },
+       [](Doc& doc) {
+         First(doc).overState->image->file = "pics/over.gif";
+         First(doc).overState->image->style = 2;
+       }},
       {"Over state's Advanced",
        [](PagesEndToEnd& t) {
          t.Open(t.Item(0, kOver, kAdvanced));
@@ -260,9 +371,17 @@ TEST_F(PagesEndToEnd, AProjectMadeOnlyThroughThePagesExportsThePageOfItsValues) 
   const std::string exported = Export(path, "page", dir);
   EXPECT_EQ(exported, expected);
   // The values set on the pages are in the page written.
-  for (const char* text : {"Main Menu", "Set a=1;", "Hide;", "'Home'", "Back to the start",
-                           "_top", "StateSet 'Home' 0;", "Show;", "click.au", "back.gif"})
+  for (const char* text :
+       {"Main Menu", "Set a=1;", "Hide;", "'Home'", "Back to the start", "_top",
+        "StateSet 'Home' 0;", "Show;", "click.au", "back.gif", "over.gif", "Courier"})
     EXPECT_NE(exported.find(text), std::string::npos) << text;
+  // The state's values read as the applet reads them (its offsets move it
+  // from the button's own place).
+  const std::string statement = First(direct).GetScript("", 0);
+  for (const char* text :
+       {"Over Style=Transparent Color=0xFF0000 X=13 Y=18 Text='Go\\n\\'there\\'' ",
+        "BorderThick=5 ", "FrameThick=2 FrameColor=0x214365"})
+    EXPECT_NE(statement.find(text), std::string::npos) << statement;
 
   // The project file holds the same values too (the details of the input
   // file, which that page does not show, included).

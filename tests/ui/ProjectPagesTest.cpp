@@ -287,15 +287,22 @@ TEST_F(ProjectPages, GenerateInputWritesTheFileThroughSaveAs) {
   Tabs()->setCurrentIndex(TabProject::kOutput);
   QTest::mouseClick(Control<QCheckBox>(TabProject::kOutput, kReadFromFile), Qt::LeftButton);
   platform.fileAnswers.push_back(target);
-  WithInputDetails([](InputDetailsDialog* d) {
-    d->fileEdit()->setText("typed.txt");
+  WithInputDetails([this](InputDetailsDialog* d) {
+    // A name the project cannot store is refused before anything is asked.
+    d->fileEdit()->setText(QString::fromUtf8(u8"入力.txt"));
+    QTest::mouseClick(d->generateButton(), Qt::LeftButton);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    d->fileEdit()->setText(QString::fromUtf8(u8"menü.txt"));
     QTest::mouseClick(d->generateButton(), Qt::LeftButton);
     Press(d, QDialogButtonBox::Cancel);
   });
   QTest::mouseClick(Control<QPushButton>(TabProject::kOutput, kDetails), Qt::LeftButton);
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_FALSE(platform.fileDialogs[0].open);
-  EXPECT_EQ(platform.fileDialogs[0].proposed, "typed.txt");
+  // The Save As dialog starts from the entered name, in the system's encoding.
+  EXPECT_EQ(platform.fileDialogs[0].proposed, u8"menü.txt");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, msg::Format(msg::kTextNotStorable, "??.txt"));
   ASSERT_TRUE(std::filesystem::exists(target));
   EXPECT_EQ(ReadBytes(target), doc.BuildParams(1, std::string()));
   // The dialog was cancelled: the page keeps its name.

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolButton>
-#include <filesystem>
 
 #include "OutlineFixture.h"
 #include "core/Messages.h"
@@ -42,10 +41,6 @@ class StatePagesTest : public OutlineTest {
   PropState& Over() const { return *Button(0)->overState; }
 };
 
-std::filesystem::path TempFile(const char* name) {
-  return std::filesystem::temp_directory_path() /
-         (std::string("velko-state-pages-") + std::to_string(::getpid()) + "-" + name);
-}
 }  // namespace
 
 TEST_F(StatePagesTest, EveryItemOfAStateOpensItsPage) {
@@ -387,106 +382,6 @@ TEST_F(StatePagesTest, ImageStyleClosesAlignmentAndBrowsingStartsBesideTheProgra
   Click(Item(0, kOver, kImage));
   EXPECT_FALSE(PageControl<QToolButton>(2505)->isEnabled());
   EXPECT_TRUE(PageControl<QToolButton>(2505)->isChecked());
-}
-
-// Values set through the pages give the same page as the same values set
-// on the groups, and survive a save.
-TEST_F(StatePagesTest, PagesWriteWhatTheSameValuesGiveInTheEngine) {
-  doc.project()->tokenize = 0;
-  app.RefreshPages();  // the project page, open at start, shows the new value
-  Click(Item(0, kOver));
-  Press(PageControl<QRadioButton>(3009));
-  PageControl<ColorButton>(3001)->choose(0x0000FF);
-  PageControl<QComboBox>(3002)->setCurrentIndex(13);
-  Type(PageControl<IntSpinEdit>(3003), "3");
-  Type(PageControl<IntSpinEdit>(3004), "-2");
-  Press(PageControl<QCheckBox>(3019));
-
-  Click(Item(0, kOver, kText));
-  auto* text = qobject_cast<ViewText*>(Tabs()->page(kGeneralTab))->textEdit();
-  text->setFocus();
-  text->selectAll();
-  QTest::keyClicks(text, "Go");
-  QTest::keyClick(text, Qt::Key_Return);
-  QTest::keyClicks(text, "'there'");
-  Control<ColorButton>(kGeneralTab, 3405)->choose(0x00FF00);
-  Press(Control<QToolButton>(kGeneralTab, 3408));
-  Press(Control<QToolButton>(kGeneralTab, 3411));
-  Type(Control<IntSpinEdit>(kGeneralTab, 3403), "1");
-  Type(Control<IntSpinEdit>(kGeneralTab, 3404), "2");
-  Tabs()->setCurrentIndex(kFontTab);
-  Type(Control<QComboBox>(kFontTab, 2301), "Courier");
-  Type(Control<QComboBox>(kFontTab, 2302), "14");
-  Press(Control<QToolButton>(kFontTab, 2303));
-  Press(Control<QToolButton>(kFontTab, 2305));
-
-  Click(Item(0, kOver, kBorder));
-  Press(Control<QToolButton>(kBorderTab, 2110));
-  Type(Control<IntSpinEdit>(kBorderTab, 2105), "5");
-  Press(Control<QCheckBox>(kBorderTab, 2101));
-  Press(Control<QCheckBox>(kBorderTab, 2112));
-  Control<ColorButton>(kBorderTab, 2102)->choose(0x123456);
-  Tabs()->setCurrentIndex(kFrameTab);
-  Control<ColorButton>(kFrameTab, 2201)->choose(0x654321);
-  Type(Control<IntSpinEdit>(kFrameTab, 2202), "2");
-
-  Click(Item(0, kOver, kImage));
-  Type(PageControl<QLineEdit>(2501), "pics/over.gif");
-  Press(PageControl<QToolButton>(2513));
-  Click(Item(0));
-
-  // The same values straight into the groups of another project.
-  TestPlatform platform2;
-  KesApp app2(platform2);
-  Doc doc2(app2);
-  app2.setCurrentDoc(&doc2);
-  ASSERT_TRUE(doc2.OnNewDocument());
-  doc2.project()->tokenize = 0;
-  PropState& s = *doc2.Buttons()[0]->overState;
-  s.transparent = 1;
-  s.color = 0x0000FF;
-  s.cursor = 13;
-  s.offsetX = 3;
-  s.offsetY = -2;
-  s.animate = 1;
-  s.text->text = "Go\r\n'there'";
-  s.text->textColor = 0x00FF00;
-  s.text->alignX = 2;
-  s.text->alignY = 2;
-  s.text->offsetX = 1;
-  s.text->offsetY = 2;
-  s.text->font = "Courier";
-  s.text->size = 14;
-  s.text->bold = 1;
-  s.text->underline = 1;
-  s.border->style = 4;
-  s.border->thick = 5;
-  s.border->smooth = 0;
-  s.border->automatic = 0;
-  s.border->topColor = 0x123456;
-  s.border->midColor = 0x0000FF;  // the derived colours the page showed
-  s.border->botColor = 0x000037;
-  s.border->frameColor = 0x654321;
-  s.border->frameThick = 2;
-  s.image->file = "pics/over.gif";
-  s.image->style = 2;
-  const std::string expected = doc2.BuildHtml(0);
-  EXPECT_EQ(doc.BuildHtml(0), expected);
-  const std::string statement = doc2.Buttons()[0]->GetScript("", 0);
-  EXPECT_NE(
-      statement.find("Over Style=Transparent Color=0xFF0000 X=3 Y=-2 Text='Go\\n\\'there\\'' "),
-      std::string::npos)
-      << statement;
-
-  const auto path = TempFile("values.but");
-  ASSERT_TRUE(doc.DoSave(path.string()));
-  TestPlatform platform3;
-  KesApp app3(platform3);
-  Doc doc3(app3);
-  app3.setCurrentDoc(&doc3);
-  ASSERT_TRUE(doc3.OnOpenDocument(path.string()));
-  std::filesystem::remove(path);
-  EXPECT_EQ(doc3.BuildHtml(0), expected);
 }
 
 // Values from a file that no control stands for pass through the pages.
