@@ -1,7 +1,6 @@
 #include "app/HeadlessPlatform.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,8 +59,10 @@ bool HeadlessPlatform::StartProcess(const std::string& program,
 
 bool HeadlessPlatform::OpenWithShell(const std::string& target) {
   const QString t = QPath(target);
-  QUrl url = t.contains("://") ? QUrl(t) : QUrl::fromLocalFile(t);
-  return QDesktopServices::openUrl(url);
+  const QUrl url = t.contains("://") ? QUrl(t) : QUrl::fromLocalFile(t);
+  // The command line has no desktop session of its own: the desktop's opener
+  // takes the address (the editor's platform asks the desktop services).
+  return QProcess::startDetached("xdg-open", {QString::fromUtf8(url.toEncoded())});
 }
 
 void HeadlessPlatform::UnsetEnvironment(const std::string& name) { qunsetenv(name.c_str()); }

@@ -1,72 +1,10 @@
-#include <unistd.h>
-
-#include <QApplication>
-#include <QPixmap>
-#include <QScreen>
-#include <QStringList>
-#include <QTimer>
-#include <cstdlib>
-
+// The program: the command line runs here with the engine alone; the editor
+// is loaded from its module only when no sub-command is given.
 #include "app/Cli.h"
-#include "ui/App.h"
-#include "ui/QtPlatform.h"
+#include "app/EditorModule.h"
 
 int main(int argc, char** argv) {
-  int status = RunCli(argc, argv);
+  const int status = RunCli(argc, argv);
   if (status >= 0) return status;
-
-  // The embedded browser's sandbox cannot run as root.
-  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QApplication qapp(argc, argv);
-  QApplication::setApplicationName("VelkoButton");
-  QApplication::setOrganizationName("Velko");
-  QApplication::setApplicationDisplayName("VelkoButton");
-  QApplication::setDesktopFileName("velkobutton");
-
-  QStringList args = QApplication::arguments();
-  args.removeFirst();
-  ShowState requested = ShowState::Normal;
-  QString file;
-  for (const QString& a : args) {
-    if (a == "--minimized" || a == "-iconic") requested = ShowState::Minimized;
-    if (a == "--maximized") requested = ShowState::Maximized;
-    if (!a.startsWith('-') && file.isEmpty()) file = a;
-  }
-  // A running editor takes the file over.
-  if (!file.isEmpty() && App::HandOff(file)) return 0;
-
-  QtPlatform platform;
-  int result = 1;
-  {
-    App app(platform);
-#ifdef VB_SCREENSHOT_HOOK
-    // Test and benchmark builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
-    // screen after a few seconds and ends the program.
-    const QString grab = qEnvironmentVariable("VELKOBUTTON_GRAB");
-    if (!grab.isEmpty()) {
-      const int delay = qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY");
-      QTimer::singleShot(delay > 0 ? delay : 5000, [grab] {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) screen->grabWindow(0).save(grab);
-        std::_Exit(0);
-      });
-    }
-#endif
-    if (app.InitInstance(args, requested)) {
-#ifdef VB_SCREENSHOT_HOOK
-      // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon
-      // as the main window with the project's tree has been shown and painted.
-      if (qEnvironmentVariableIntValue("VELKOBUTTON_QUIT_WHEN_SHOWN") == 1) {
-        QTimer::singleShot(0, [] {
-          QCoreApplication::processEvents();
-          std::_Exit(0);
-        });
-      }
-#endif
-      result = QApplication::exec();
-    }
-    app.ExitInstance();
-  }
-  return result;
+  return RunEditorModule(argc, argv);
 }

@@ -161,14 +161,31 @@ std::FILE* OpenForReading(const std::string& path) {
 bool ReadAll(const std::string& path, std::string& bytes) {
   std::FILE* in = OpenForReading(path);
   if (!in) return false;
-  std::string data;
-  char buf[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buf, 1, sizeof buf, in)) > 0) data.append(buf, got);
-  const bool ok = !std::ferror(in);
+  const int fd = fileno(in);
+  // One read into a buffer of the file's size; a file that grows meanwhile
+  // is read on to its end, one that shrinks keeps what was there.
+  struct stat st {};
+  const std::size_t expected =
+      fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  std::string data(expected + 1, '\0');
+  std::size_t have = 0;
+  bool ok = true;
+  for (;;) {
+    if (have == data.size()) data.resize(data.size() * 2);
+    const ssize_t got = read(fd, &data[have], data.size() - have);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      ok = false;
+      break;
+    }
+    if (got == 0) break;
+    have += static_cast<std::size_t>(got);
+  }
   std::fclose(in);
-  if (ok) bytes.swap(data);
-  return ok;
+  if (!ok) return false;
+  data.resize(have);
+  bytes.swap(data);
+  return true;
 }
 
 }  // namespace safefile

@@ -218,7 +218,7 @@ bool QtPlatform::OpenWithShell(const std::string& target) {
     url.setFragment(t.mid(hash + 1));
     return QDesktopServices::openUrl(url);
   }
-  return HeadlessPlatform::OpenWithShell(target);
+  return QDesktopServices::openUrl(t.contains("://") ? QUrl(t) : QUrl::fromLocalFile(t));
 }
 
 void QtPlatform::BeginWaitCursor() {

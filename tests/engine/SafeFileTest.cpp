@@ -141,6 +141,19 @@ TEST_F(SafeFileTest, ReadingRefusesAPipeAtOnceAndReadsRegularFiles) {
   EXPECT_EQ(bytes, std::string("\x04"
                                "1.00\0",
                                6));
+
+  // Empty, large, and a file whose size the system does not know beforehand.
+  Put(P("empty.but"), std::string());
+  ASSERT_TRUE(safefile::ReadAll(P("empty.but"), bytes));
+  EXPECT_EQ(bytes, "");
+  std::string large;
+  for (int i = 0; i < 300000; ++i) large += static_cast<char>(i * 7 % 256);
+  Put(P("large.but"), large);
+  ASSERT_TRUE(safefile::ReadAll(P("large.but"), bytes));
+  EXPECT_EQ(bytes, large);
+  ASSERT_TRUE(safefile::ReadAll("/proc/self/status", bytes));
+  EXPECT_EQ(bytes.rfind("Name:", 0), 0u);
+  EXPECT_NE(bytes.find("\nVmRSS:"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+#include <cstdlib>
+
+#include "app/EditorModule.h"
+#include "ui/App.h"
+#include "ui/QtPlatform.h"
+
+// The editor's part of the program, in the module the executable loads when
+// no sub-command is given, so that the command line starts without the
+// editor's libraries.
+extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
+  // The embedded browser's sandbox cannot run as root.
+  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName("VelkoButton");
+  QApplication::setOrganizationName("Velko");
+  QApplication::setApplicationDisplayName("VelkoButton");
+  QApplication::setDesktopFileName("velkobutton");
+
+  QStringList args = QApplication::arguments();
+  args.removeFirst();
+  ShowState requested = ShowState::Normal;
+  QString file;
+  for (const QString& a : args) {
+    if (a == "--minimized" || a == "-iconic") requested = ShowState::Minimized;
+    if (a == "--maximized") requested = ShowState::Maximized;
+    if (!a.startsWith('-') && file.isEmpty()) file = a;
+  }
+  // A running editor takes the file over.
+  if (!file.isEmpty() && App::HandOff(file)) return 0;
+
+  QtPlatform platform;
+  int result = 1;
+  {
+    App app(platform);
+#ifdef VB_SCREENSHOT_HOOK
+    // Test and benchmark builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
+    // screen after a few seconds and ends the program.
+    const QString grab = qEnvironmentVariable("VELKOBUTTON_GRAB");
+    if (!grab.isEmpty()) {
+      const int delay = qEnvironmentVariableIntValue("VELKOBUTTON_GRAB_DELAY");
+      QTimer::singleShot(delay > 0 ? delay : 5000, [grab] {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) screen->grabWindow(0).save(grab);
+        std::_Exit(0);
+      });
+    }
+#endif
+    if (app.InitInstance(args, requested)) {
+#ifdef VB_SCREENSHOT_HOOK
+      // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon
+      // as the main window with the project's tree has been shown and painted.
+      if (qEnvironmentVariableIntValue("VELKOBUTTON_QUIT_WHEN_SHOWN") == 1) {
+        QTimer::singleShot(0, [] {
+          QCoreApplication::processEvents();
+          std::_Exit(0);
+        });
+      }
+#endif
+      result = QApplication::exec();
+    }
+    app.ExitInstance();
+  }
+  return result;
+}

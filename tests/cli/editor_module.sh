@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The command line runs without the editor's libraries; the editor comes from
+# its module beside the program or in ../lib/velkobutton/, and a program
+# without the module says so and ends with status 1.
+set -u
+exe=$1
+src=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+export QT_QPA_PLATFORM=offscreen VELKOBUTTON_NO_BROWSER=1
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+export XDG_RUNTIME_DIR="$work/run" USER="vbmod$$"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+module="$(dirname "$exe")/velkobutton_editor.so"
+[ -f "$module" ] || fail "no editor module beside $exe"
+
+# The command line's program links no user-interface library.
+if ldd "$exe" | grep -Eq 'libQt6(Gui|Widgets|WebEngine|Multimedia)'; then
+  fail "the program links the editor's libraries: $(ldd "$exe" | grep Qt6)"
+fi
+
+# Without the module: a clear message and status 1; the command line still works.
+mkdir -p "$work/bare/bin"
+cp "$exe" "$work/bare/bin/velkobutton"
+"$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "status $status without the module"
+grep -q "^velkobutton: the editor is not installed (velkobutton_editor.so was not found" "$work/err" ||
+  fail "unexpected message: $(cat "$work/err")"
+"$work/bare/bin/velkobutton" export --format input "$src/examples/demo.but" >"$work/input.txt" ||
+  fail "export without the module"
+[ -s "$work/input.txt" ] || fail "empty export without the module"
+
+# A broken module: its loader's reason, status 1.
+echo "not a library" >"$work/bare/bin/velkobutton_editor.so"
+"$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "status $status with a broken module"
+grep -q "^velkobutton: cannot load the editor ($work/bare/bin/velkobutton_editor.so): " "$work/err" ||
+  fail "unexpected message: $(cat "$work/err")"
+rm "$work/bare/bin/velkobutton_editor.so"
+
+# Installed layout: <prefix>/bin/velkobutton finds <prefix>/lib/velkobutton/;
+# the editor shows that it started by registering the project-file type.
+mkdir -p "$work/bare/lib/velkobutton"
+cp "$module" "$work/bare/lib/velkobutton/"
+"$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err" &
+pid=$!
+for _ in $(seq 100); do
+  [ -f "$XDG_DATA_HOME/applications/velkobutton.desktop" ] && break
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 $pid 2>/dev/null || fail "the installed editor did not start: $(cat "$work/err")"
+kill $pid
+wait $pid 2>/dev/null
+[ -f "$XDG_DATA_HOME/applications/velkobutton.desktop" ] || fail "the installed editor did not start"
+exit 0
