@@ -14,13 +14,19 @@
 #include "core/Win1252.h"
 
 namespace {
-QString Q(const std::string& s1252) { return QString::fromStdString(win1252::ToUtf8(s1252)); }
-std::string S(const QString& q) { return win1252::FromUtf8(q.toStdString()); }
+QString Q(const std::string& s1252) {
+  return QString::fromStdString(win1252::ToUtf8(s1252));
+}
+std::string S(const QString& q) {
+  return win1252::FromUtf8(q.toStdString());
+}
 // File names stay in the operating system's encoding.
 QString QPath(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
-std::string SPath(const QString& q) { return QFile::encodeName(q).toStdString(); }
+std::string SPath(const QString& q) {
+  return QFile::encodeName(q).toStdString();
+}
 QString Key(const std::string& section, const std::string& key) {
   return Q(section) + "/" + Q(key);
 }
@@ -65,7 +71,9 @@ bool HeadlessPlatform::OpenWithShell(const std::string& target) {
   return QProcess::startDetached("xdg-open", {QString::fromUtf8(url.toEncoded())});
 }
 
-void HeadlessPlatform::UnsetEnvironment(const std::string& name) { qunsetenv(name.c_str()); }
+void HeadlessPlatform::UnsetEnvironment(const std::string& name) {
+  qunsetenv(name.c_str());
+}
 
 std::string HeadlessPlatform::GetProfileString(const std::string& section, const std::string& key,
                                                const std::string& def) {
@@ -99,13 +107,17 @@ void HeadlessPlatform::WriteProfileInt(const std::string& section, const std::st
   s.setValue(Key(section, key), value);
 }
 
-std::string HeadlessPlatform::ProgramDir() { return FindProgramDir(); }
+std::string HeadlessPlatform::ProgramDir() {
+  return FindProgramDir();
+}
 
-std::string HeadlessPlatform::PreviewDir() { return FindPreviewDir(FindProgramDir()); }
+std::string HeadlessPlatform::PreviewDir() {
+  return FindPreviewDir(FindProgramDir());
+}
 
 std::string FindProgramDir() {
-  QString exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                : QDir::currentPath();
+  QString exeDir =
+      QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
   if (QFileInfo(exeDir + "/Help").isDir()) return SPath(QDir::cleanPath(exeDir)) + "/";
   QDir installed(exeDir + "/../share/velkobutton");
   if (installed.exists()) return SPath(installed.canonicalPath()) + "/";

@@ -14,10 +14,10 @@ class Platform;
 
 // Update hints broadcast to the document's views.
 enum DocHint : int {
-  kHintReset = 104,      // the document's contents are being replaced
-  kHintFilled = 105,     // New or Open has filled the document
-  kHintCommit = 1000,    // every page stores its edits into its group, or refuses
-  kHintRefresh = 1001,   // every page reloads its controls from its group
+  kHintReset = 104,     // the document's contents are being replaced
+  kHintFilled = 105,    // New or Open has filled the document
+  kHintCommit = 1000,   // every page stores its edits into its group, or refuses
+  kHintRefresh = 1001,  // every page reloads its controls from its group
 };
 
 class DocView {
