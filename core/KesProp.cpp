@@ -86,6 +86,28 @@ void KesProp::AddColor(std::string& out, std::string_view name, uint32_t value, 
   Finish(out, statement);
 }
 
+void KesProp::AddBool(std::string& out, PropKey key, int32_t value, int32_t def, int statement) {
+  if (value != def) AddBool(out, TokView(key.word, key.tokenize), value, def, statement);
+}
+
+void KesProp::AddInt(std::string& out, PropKey key, int32_t value, int32_t def, int statement) {
+  if (value != def) AddInt(out, TokView(key.word, key.tokenize), value, def, statement);
+}
+
+void KesProp::AddString(std::string& out, PropKey key, std::string_view value, std::string_view def,
+                        int statement) {
+  if (value != def) AddString(out, TokView(key.word, key.tokenize), value, def, statement);
+}
+
+void KesProp::AddQuoted(std::string& out, PropKey key, std::string_view value, std::string_view def,
+                        int statement) {
+  if (value != def) AddQuoted(out, TokView(key.word, key.tokenize), value, def, statement);
+}
+
+void KesProp::AddColor(std::string& out, PropKey key, uint32_t value, uint32_t def, int statement) {
+  if (value != def) AddColor(out, TokView(key.word, key.tokenize), value, def, statement);
+}
+
 std::string KesProp::FormatBool(const std::string& name, int32_t value, int32_t def,
                                 int statement) {
   std::string out;

@@ -10,6 +10,13 @@
 
 class Archive;
 
+// A property's keyword as the generator names it, with the tokenize flag: the
+// forms look its token up only when they write the property.
+struct PropKey {
+  std::string_view word;
+  int tokenize;
+};
+
 // Run-time class of a group (no group class derives from another).
 enum class PropClass { None, Project, Button, State, Text, Border, Audio, Image, Advanced };
 
@@ -61,6 +68,14 @@ class KesProp {
   static void AddQuoted(std::string& out, std::string_view name, std::string_view value,
                         std::string_view def, int statement = 0);
   static void AddColor(std::string& out, std::string_view name, uint32_t value, uint32_t def,
+                       int statement = 0);
+  static void AddBool(std::string& out, PropKey key, int32_t value, int32_t def, int statement = 0);
+  static void AddInt(std::string& out, PropKey key, int32_t value, int32_t def, int statement = 0);
+  static void AddString(std::string& out, PropKey key, std::string_view value, std::string_view def,
+                        int statement = 0);
+  static void AddQuoted(std::string& out, PropKey key, std::string_view value, std::string_view def,
+                        int statement = 0);
+  static void AddColor(std::string& out, PropKey key, uint32_t value, uint32_t def,
                        int statement = 0);
 
   // Line feed becomes "\n", carriage return is dropped, a double quote becomes

@@ -61,18 +61,18 @@ void PropBorder::AddDiffScript(std::string& s, int tok, const PropBorder& ref,
                                const std::string& stateName) const {
   static const char* const kWords[5] = {"None", "Flat", "Bevel", "Point", "Raised"};
   if (style != ref.style && style >= 0 && style <= 4)
-    AddString(s, TokView("BorderStyle", tok), TokView(kWords[style], tok), "");
-  AddBool(s, TokView("BorderSmooth", tok), smooth, ref.smooth);
+    AddString(s, PropKey{"BorderStyle", tok}, TokView(kWords[style], tok), "");
+  AddBool(s, PropKey{"BorderSmooth", tok}, smooth, ref.smooth);
   if (style == 0)
-    AddInt(s, TokView("BorderThick", tok), 0, -1);
+    AddInt(s, PropKey{"BorderThick", tok}, 0, -1);
   else
-    AddInt(s, TokView("BorderThick", tok), thick, ref.thick);
+    AddInt(s, PropKey{"BorderThick", tok}, thick, ref.thick);
   Colors c = automatic == 0 ? Colors{topColor, midColor, botColor}
              : state_       ? AutomaticColorsFor(state_->color, stateName)
                             : AutomaticColors();
-  AddColor(s, TokView("BorderTop", tok), c.top, ref.topColor);
-  AddColor(s, TokView("BorderMid", tok), c.mid, ref.midColor);
-  AddColor(s, TokView("BorderBot", tok), c.bot, ref.botColor);
-  AddInt(s, TokView("FrameThick", tok), frameThick, ref.frameThick);
-  AddColor(s, TokView("FrameColor", tok), frameColor, ref.frameColor);
+  AddColor(s, PropKey{"BorderTop", tok}, c.top, ref.topColor);
+  AddColor(s, PropKey{"BorderMid", tok}, c.mid, ref.midColor);
+  AddColor(s, PropKey{"BorderBot", tok}, c.bot, ref.botColor);
+  AddInt(s, PropKey{"FrameThick", tok}, frameThick, ref.frameThick);
+  AddColor(s, PropKey{"FrameColor", tok}, frameColor, ref.frameColor);
 }

@@ -75,18 +75,18 @@ void PropButton::AddScript(std::string& s, int tok) {
   s += " '";
   s += name;
   s += "' ";
-  AddInt(s, TokView("X", tok), x, 0);
-  AddInt(s, TokView("Y", tok), y, 0);
-  AddInt(s, TokView("Width", tok), width, 100);
-  AddInt(s, TokView("Height", tok), height, 40);
-  AddBool(s, TokView("Show", tok), show, 1);
-  AddBool(s, TokView("Drag", tok), drag, 0);
-  if (initiallyDown != 0) AddInt(s, TokView("State", tok), 2, -1);
+  AddInt(s, PropKey{"X", tok}, x, 0);
+  AddInt(s, PropKey{"Y", tok}, y, 0);
+  AddInt(s, PropKey{"Width", tok}, width, 100);
+  AddInt(s, PropKey{"Height", tok}, height, 40);
+  AddBool(s, PropKey{"Show", tok}, show, 1);
+  AddBool(s, PropKey{"Drag", tok}, drag, 0);
+  if (initiallyDown != 0) AddInt(s, PropKey{"State", tok}, 2, -1);
   if (mode == 1)
-    AddString(s, TokView("Mode", tok), TokView("Check", tok), "");
+    AddString(s, PropKey{"Mode", tok}, TokView("Check", tok), "");
   else if (mode == 2)
-    AddString(s, TokView("Mode", tok), TokView("Radio", tok), "");
-  AddQuoted(s, TokView("Tip", tok), tip, "");
+    AddString(s, PropKey{"Mode", tok}, TokView("Radio", tok), "");
+  AddQuoted(s, PropKey{"Tip", tok}, tip, "");
 
   std::string upEvents, overEvents, downEvents;
   if (!status.empty()) {

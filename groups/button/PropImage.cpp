@@ -40,26 +40,26 @@ void PropImage::AddDiffScript(std::string& s, int tok, const PropImage& ref,
   Doc* doc = DocOf(state_);
   if (!blockFile.empty()) {
     if (IsAddress(blockFile, doc ? doc->driveRoot() : std::string())) {
-      AddQuoted(s, TokView("Image", tok), blockFile, "");
+      AddQuoted(s, PropKey{"Image", tok}, blockFile, "");
     } else {
       resourceIndex = doc ? doc->RegisterImage(blockFile) : 0;
-      AddInt(s, TokView("Image", tok), resourceIndex, -1);
+      AddInt(s, PropKey{"Image", tok}, resourceIndex, -1);
     }
   }
   if (!defaultBlock && blockFile.empty()) return;
   switch (style) {
     case 1:
-      AddString(s, TokView("ImageStyle", tok), TokView("Tile", tok), "");
+      AddString(s, PropKey{"ImageStyle", tok}, TokView("Tile", tok), "");
       break;
     case 2:
-      AddString(s, TokView("ImageStyle", tok), TokView("Scale", tok), "");
+      AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
       break;
     case 0:
-      if (ref.style != 0) AddString(s, TokView("ImageStyle", tok), TokView("Normal", tok), "");
-      AddInt(s, TokView("ImageOffsetX", tok), offsetX, ref.offsetX);
-      AddInt(s, TokView("ImageOffsetY", tok), offsetY, ref.offsetY);
-      AddInt(s, TokView("ImageAlignX", tok), alignX, ref.alignX);
-      AddInt(s, TokView("ImageAlignY", tok), alignY, ref.alignY);
+      if (ref.style != 0) AddString(s, PropKey{"ImageStyle", tok}, TokView("Normal", tok), "");
+      AddInt(s, PropKey{"ImageOffsetX", tok}, offsetX, ref.offsetX);
+      AddInt(s, PropKey{"ImageOffsetY", tok}, offsetY, ref.offsetY);
+      AddInt(s, PropKey{"ImageAlignX", tok}, alignX, ref.alignX);
+      AddInt(s, PropKey{"ImageAlignY", tok}, alignY, ref.alignY);
       break;
     default:
       break;

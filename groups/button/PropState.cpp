@@ -63,13 +63,13 @@ void PropState::AddBlock(std::string& out, std::string_view extra, int tok, Prop
   }
   const std::size_t propsStart = out.size();
   if (transparent != ref.transparent)
-    AddString(out, TokView("Style", tok), TokView(transparent == 0 ? "Solid" : "Transparent", tok),
+    AddString(out, PropKey{"Style", tok}, TokView(transparent == 0 ? "Solid" : "Transparent", tok),
               "");
-  AddColor(out, TokView("Color", tok), color, ref.color);
+  AddColor(out, PropKey{"Color", tok}, color, ref.color);
   const int32_t bx = button_ ? button_->x : 0;
   const int32_t by = button_ ? button_->y : 0;
-  AddInt(out, TokView("X", tok), WrapAdd(bx, offsetX), bx);
-  AddInt(out, TokView("Y", tok), WrapAdd(by, offsetY), by);
+  AddInt(out, PropKey{"X", tok}, WrapAdd(bx, offsetX), bx);
+  AddInt(out, PropKey{"Y", tok}, WrapAdd(by, offsetY), by);
   text->AddDiffScript(out, tok, *ref.text);
   border->AddDiffScript(out, tok, *ref.border, blockName);
   // The image and the audio file are numbered in lists of their own, so the
@@ -90,7 +90,7 @@ void PropState::AddBlock(std::string& out, std::string_view extra, int tok, Prop
     out += "; ";
   }
   advanced->AddScript(out);
-  AddInt(out, TokView("Cursor", tok), cursor, -1, 1);
+  AddInt(out, PropKey{"Cursor", tok}, cursor, -1, 1);
   if (defaultBlock || out.size() == eventsStart)
     out.resize(propsEnd);
   else

@@ -43,13 +43,13 @@ std::string PropText::GetDiffScript(const std::string&, int tok, const PropText&
 }
 
 void PropText::AddDiffScript(std::string& s, int tok, const PropText& ref) const {
-  AddQuoted(s, TokView("Text", tok), text, ref.text);
-  AddColor(s, TokView("TextColor", tok), textColor, ref.textColor);
-  AddInt(s, TokView("TextAlignX", tok), alignX, ref.alignX);
-  AddInt(s, TokView("TextAlignY", tok), alignY, ref.alignY);
-  AddInt(s, TokView("TextOffsetX", tok), offsetX, ref.offsetX);
-  AddInt(s, TokView("TextOffsetY", tok), offsetY, ref.offsetY);
-  AddQuoted(s, TokView("TextFont", tok), font, ref.font);
-  AddInt(s, TokView("TextSize", tok), size, ref.size);
-  AddInt(s, TokView("TextStyle", tok), StyleMask(), ref.StyleMask());
+  AddQuoted(s, PropKey{"Text", tok}, text, ref.text);
+  AddColor(s, PropKey{"TextColor", tok}, textColor, ref.textColor);
+  AddInt(s, PropKey{"TextAlignX", tok}, alignX, ref.alignX);
+  AddInt(s, PropKey{"TextAlignY", tok}, alignY, ref.alignY);
+  AddInt(s, PropKey{"TextOffsetX", tok}, offsetX, ref.offsetX);
+  AddInt(s, PropKey{"TextOffsetY", tok}, offsetY, ref.offsetY);
+  AddQuoted(s, PropKey{"TextFont", tok}, font, ref.font);
+  AddInt(s, PropKey{"TextSize", tok}, size, ref.size);
+  AddInt(s, PropKey{"TextStyle", tok}, StyleMask(), ref.StyleMask());
 }

@@ -48,24 +48,24 @@ void PropProject::AddScript(std::string& s, int tok) {
   if (!beforeScript.empty()) AppendReplacingChars(s, beforeScript, kLineBreakChars, ' ');
   s += TokView("Button", tok);
   s += " Background ";
-  AddInt(s, TokView("Width", tok), projectWidth, -1);
-  AddInt(s, TokView("Height", tok), projectHeight, -1);
-  AddColor(s, TokView("Color", tok), backgroundColor, 0xFFFFFFFFu);
-  AddString(s, TokView("BorderStyle", tok), TokView("None", tok), "");
-  AddInt(s, TokView("Drag", tok), 2, -1);
+  AddInt(s, PropKey{"Width", tok}, projectWidth, -1);
+  AddInt(s, PropKey{"Height", tok}, projectHeight, -1);
+  AddColor(s, PropKey{"Color", tok}, backgroundColor, 0xFFFFFFFFu);
+  AddString(s, PropKey{"BorderStyle", tok}, TokView("None", tok), "");
+  AddInt(s, PropKey{"Drag", tok}, 2, -1);
   s += TokView("Event", tok);
   s += " {";
   s += TokView("Cursor", tok);
   s += " 0;} ";
   if (imageStyle == 1)
-    AddString(s, TokView("ImageStyle", tok), TokView("Tile", tok), "");
+    AddString(s, PropKey{"ImageStyle", tok}, TokView("Tile", tok), "");
   else if (imageStyle == 2)
-    AddString(s, TokView("ImageStyle", tok), TokView("Scale", tok), "");
+    AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
   if (!backgroundImage.empty()) {
     if (doc_ && IsAddress(backgroundImage, doc_->driveRoot())) {
-      AddQuoted(s, TokView("Image", tok), backgroundImage, "");
+      AddQuoted(s, PropKey{"Image", tok}, backgroundImage, "");
     } else if (doc_) {
-      AddInt(s, TokView("Image", tok), doc_->RegisterImage(backgroundImage), -1);
+      AddInt(s, PropKey{"Image", tok}, doc_->RegisterImage(backgroundImage), -1);
     }
   }
   s += ";";

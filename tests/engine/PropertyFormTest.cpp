@@ -62,6 +62,28 @@ TEST(PropertyForm, AppendingFormsAddToTheTextThatIsThere) {
   EXPECT_EQ(out, "Button 'b' 5 100 Color=0x8040FF Tip='it\\'s\\n\\x22x\\x22' Show False ;");
 }
 
+TEST(PropertyForm, KeyedFormsWriteTheTokenOnlyForChangedValues) {
+  std::string out;
+  KesProp::AddInt(out, PropKey{"Width", 1}, 100, 100);
+  KesProp::AddColor(out, PropKey{"Color", 1}, 7, 7);
+  KesProp::AddQuoted(out, PropKey{"Tip", 1}, "a", "a");
+  EXPECT_EQ(out, "");
+  KesProp::AddInt(out, PropKey{"width", 1}, 100, -1);
+  KesProp::AddInt(out, PropKey{"Width", 0}, 100, -1);
+  KesProp::AddBool(out, PropKey{"Show", 0}, 0, 1, 1);
+  KesProp::AddString(out, PropKey{"NoSuchWord", 1}, "v", "");
+  KesProp::AddColor(out, PropKey{"Color", 0}, 0xFF4080, 0);
+  KesProp::AddQuoted(out, PropKey{"Tip", 0}, "it's", "");
+  std::string plain;
+  KesProp::AddInt(plain, TokView("width", 1), 100, -1);
+  KesProp::AddInt(plain, "Width", 100, -1);
+  KesProp::AddBool(plain, "Show", 0, 1, 1);
+  KesProp::AddString(plain, "NoSuchWord", "v", "");
+  KesProp::AddColor(plain, "Color", 0xFF4080, 0);
+  KesProp::AddQuoted(plain, "Tip", "it's", "");
+  EXPECT_EQ(out, plain);
+}
+
 TEST(PropertyForm, NumbersAtTheEndsOfTheirRange) {
   EXPECT_EQ(KesProp::FormatInt("X", INT32_MIN, 0), "X=-2147483648 ");
   EXPECT_EQ(KesProp::FormatInt("X", INT32_MAX, 0), "X=2147483647 ");
