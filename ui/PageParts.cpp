@@ -4,9 +4,13 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "audio/AuFile.h"
+#include "core/OsPath.h"
+#include "core/Platform.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "ui/OutlineIcons.h"
@@ -62,4 +66,13 @@ QLabel* AddCaption(QBoxLayout* layout, int treeIconId) {
   layout->addWidget(line);
   layout->addSpacing(4);
   return title;
+}
+
+void PickImageFile(Platform& platform, QLineEdit* edit) {
+  std::string path = ResolveAudioPath(FromQ(edit->text()), platform.ProgramDir());
+  if (!platform.FileDialog(true, std::string(), path, kImageFileFilter,
+                           FdFileMustExist | FdPathMustExist | FdHideReadOnly))
+    return;
+  std::string stored;
+  if (TakePickedName(platform, path, stored)) edit->setText(ToQ(stored));
 }

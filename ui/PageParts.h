@@ -1,5 +1,5 @@
 // Pieces that several pages are built from: a row of push-like radio buttons
-// with pictures, and a caption naming what the page edits.
+// with pictures, a caption naming what the page edits, and the image picker.
 #pragma once
 
 #include <QString>
@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QToolButton;
 class QWidget;
 
@@ -32,3 +33,14 @@ QString StateTitle(const PropState* state, const QString& none, const QString& o
 // Adds a caption to `layout`: the tree icon `treeIconId`, a bold title (the
 // returned label, filled in by the page) and a line beneath.
 QLabel* AddCaption(QBoxLayout* layout, int treeIconId);
+
+// The image files a page offers in its "..." dialog.
+inline constexpr const char* kImageFileFilter =
+    "Image Files (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
+
+// "..." beside an image name: the dialog starts from the name in `edit`,
+// relative to the program's folder unless absolute; the picked file goes into
+// `edit` unless the project cannot store its name (the platform says so and
+// the edit keeps the old name).
+class Platform;
+void PickImageFile(Platform& platform, QLineEdit* edit);

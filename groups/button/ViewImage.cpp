@@ -14,6 +14,7 @@
 #include "groups/button/PropImage.h"
 #include "ui/IntSpinEdit.h"
 #include "ui/OutlineIcons.h"
+#include "ui/PageParts.h"
 #include "ui/Text.h"
 
 namespace {
@@ -77,17 +78,7 @@ void ViewImage::EnableForStyle() {
 }
 
 void ViewImage::Browse() {
-  // The dialog starts from the current name, taken relative to the program's
-  // folder unless it is absolute already.
-  Platform& platform = app().platform();
-  std::string path = PathFromQ(file_->text());
-  if (!IsAbsolutePath(path)) path = platform.ProgramDir() + path;
-  if (!platform.FileDialog(true, std::string(), path, kImageFilter,
-                           FdFileMustExist | FdPathMustExist | FdHideReadOnly))
-    return;
-  // A name the project cannot store is refused; the edit keeps the old one.
-  std::string stored;
-  if (TakePickedName(platform, path, stored)) file_->setText(ToQ(stored));
+  PickImageFile(app().platform(), file_);
 }
 
 void ViewImage::RefreshControls() {

@@ -17,9 +17,6 @@ class ViewImage : public KesView {
 
   PropImage& image() const;
 
-  static constexpr const char* kImageFilter =
-      "Image Files (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
-
  protected:
   bool CommitControls() override;
   void RefreshControls() override;

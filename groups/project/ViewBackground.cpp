@@ -81,13 +81,5 @@ bool ViewBackground::CommitControls() {
 }
 
 void ViewBackground::OnSelectImage() {
-  // A relative name is relative to the program's folder, as for every image.
-  Platform& platform = app().platform();
-  std::string path = ResolveAudioPath(FromQ(image_->text()), platform.ProgramDir());
-  if (!platform.FileDialog(true, std::string(), path, kImageFilter,
-                           FdFileMustExist | FdPathMustExist | FdHideReadOnly))
-    return;
-  // A name the project cannot store is refused; the edit keeps the old one.
-  std::string stored;
-  if (TakePickedName(platform, path, stored)) image_->setText(ToQ(stored));
+  PickImageFile(app().platform(), image_);
 }

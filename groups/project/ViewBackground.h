@@ -18,9 +18,6 @@ class ViewBackground : public KesView {
 
   PropProject& project() const;
 
-  static constexpr const char* kImageFilter =
-      "Image Files (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
-
  protected:
   bool CommitControls() override;
   void RefreshControls() override;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "QuietApp.h"
 #include "core/Doc.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
@@ -13,16 +14,6 @@
 #include "ui/FrameMain.h"
 
 namespace {
-
-AppOptions Quiet() {
-  AppOptions o;
-  o.splash = false;
-  o.registerFileType = false;
-  o.singleInstance = false;
-  o.newOpenDialog = false;
-  o.allowBrowser = false;
-  return o;
-}
 
 QByteArray Bytes(const QString& path) {
   QFile f(path);

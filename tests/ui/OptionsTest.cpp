@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "QuietApp.h"
 #include "WhenShown.h"
 #include "core/Messages.h"
 #include "support/TestPlatform.h"
@@ -28,16 +29,6 @@
 #include "ui/ViewOutline.h"
 
 namespace {
-
-AppOptions Quiet() {
-  AppOptions o;
-  o.splash = false;
-  o.registerFileType = false;
-  o.singleInstance = false;
-  o.newOpenDialog = false;
-  o.allowBrowser = false;
-  return o;
-}
 
 void Press(QDialog& sheet, QDialogButtonBox::StandardButton which) {
   auto* box = sheet.findChild<QDialogButtonBox*>();

@@ -21,6 +21,7 @@
 #include "support/TempDir.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"
+#include "ui/PageParts.h"
 #include "ui/ScriptEdit.h"
 
 namespace {
@@ -207,7 +208,7 @@ TEST_F(ProjectPages, BackgroundColourImageAndStyle) {
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_TRUE(platform.fileDialogs[0].open);
   EXPECT_EQ(platform.fileDialogs[0].proposed, "/opt/velko/pics/back.gif");
-  EXPECT_EQ(platform.fileDialogs[0].filter, ViewBackground::kImageFilter);
+  EXPECT_EQ(platform.fileDialogs[0].filter, kImageFileFilter);
   EXPECT_EQ(platform.fileDialogs[0].flags, FdFileMustExist | FdPathMustExist | FdHideReadOnly);
   EXPECT_EQ(image->text(), "/home/u/sky.jpg");
 

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "QuietApp.h"
 #include "core/Doc.h"
 #include "core/Messages.h"
 #include "groups/project/PropProject.h"
@@ -29,16 +30,6 @@
 #include "ui/ViewOutline.h"
 
 namespace {
-
-AppOptions Quiet(bool browser = false) {
-  AppOptions o;
-  o.splash = false;
-  o.registerFileType = false;
-  o.singleInstance = false;
-  o.newOpenDialog = false;
-  o.allowBrowser = browser;
-  return o;
-}
 
 void WriteText(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
