@@ -14,7 +14,9 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/CliPublish.h"
@@ -43,7 +45,7 @@ int Usage(const std::string& problem) {
 
 // Standard output takes the whole text in one write where the system allows
 // (a pipe or a terminal may take it in parts).
-bool WriteStdout(const std::string& bytes) {
+bool WriteStdout(std::string_view bytes) {
   if (std::fflush(stdout) != 0) return false;
   const char* p = bytes.data();
   std::size_t left = bytes.size();
@@ -69,6 +71,27 @@ bool WriteOut(const std::string& output, const std::string& bytes, const std::st
   }
   safefile::WriteError error;
   if (KesDoc::WriteWholeFile(output, bytes, {project}, &error)) return true;
+  Complain(TerminalWriteError(output, error));
+  return false;
+}
+
+// Writes what `generate` hands its sink to standard output ("" or "-") or
+// as the whole of `output`, like WriteOut.
+bool WriteGenerated(const std::string& output,
+                    const std::function<bool(const Doc::Sink&)>& generate,
+                    const std::string& project) {
+  if (output.empty() || output == "-") {
+    if (generate([](std::string_view piece) { return WriteStdout(piece); })) return true;
+    Complain("cannot write to standard output");
+    return false;
+  }
+  safefile::WriteError error;
+  const auto produce = [&generate](std::FILE* out) {
+    return generate([out](std::string_view piece) {
+      return piece.empty() || std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+    });
+  };
+  if (safefile::Write(output, produce, {project}, &error)) return true;
   Complain(TerminalWriteError(output, error));
   return false;
 }
@@ -162,16 +185,17 @@ int Export(const std::vector<std::string>& givenArgs) {
   PrepareHeap(project);
   if (!LoadProject(doc, project)) return 1;
 
+  if (format == "page" || format == "preview" || format == "segment" || format == "input") {
+    // Written as it is generated, so that a large page is never held whole.
+    const auto generate = [&doc, &format](const Doc::Sink& sink) {
+      if (format == "input") return doc.WriteParams(1, sink);
+      return doc.WriteHtml(format == "page" ? 0 : format == "preview" ? 1 : 2, sink);
+    };
+    if (!WriteGenerated(output, generate, project)) ExitNow(1);
+    ExitNow(0);
+  }
   std::string bytes;
-  if (format == "page") {
-    bytes = doc.BuildHtml(0);
-  } else if (format == "preview") {
-    bytes = doc.BuildHtml(1);
-  } else if (format == "segment") {
-    bytes = doc.BuildHtml(2);
-  } else if (format == "input") {
-    bytes = doc.BuildParams(1, std::string());
-  } else if (format == "project") {
+  if (format == "project") {
     Archive ar;
     doc.Serialize(ar);
     bytes = ar.TakeBytes();

@@ -1,7 +1,11 @@
 #include "core/Doc.h"
 
 #include <algorithm>
+#include <cstring>
+#include <exception>
 #include <filesystem>
+#include <system_error>
+#include <thread>
 
 #include "core/Archive.h"
 #include "core/KesApp.h"
@@ -220,14 +224,38 @@ int Register(std::vector<std::string>& list, std::unordered_map<std::string, int
   index.emplace(file, pos);
   return pos;
 }
+
+// A file that a list numbers: not empty and not an address.
+bool IsListedFile(const std::string& file, const std::string& driveRoot) {
+  return !file.empty() && !IsAddress(file, driveRoot);
+}
 }  // namespace
 
 int Doc::RegisterImage(const std::string& file) {
+  if (!sharedRegistration_) return Register(imageList, imageIndex_, file);
+  std::lock_guard<std::mutex> hold(registerLock_);
   return Register(imageList, imageIndex_, file);
 }
 
 int Doc::RegisterAudio(const std::string& file) {
+  if (!sharedRegistration_) return Register(audioList, audioIndex_, file);
+  std::lock_guard<std::mutex> hold(registerLock_);
   return Register(audioList, audioIndex_, file);
+}
+
+void Doc::RegisterButtonResources() {
+  // In script order: a state's audio file is named by the Default block
+  // already, its image from its own block on; images and audio files have
+  // lists of their own, so only the order within each list matters.
+  const std::string root = DriveRoot();
+  for (const auto& b : buttons_) {
+    for (int i = 0; i < 3; ++i) {
+      const PropState* st = b->state(i);
+      if (!st) continue;
+      if (IsListedFile(st->image->file, root)) RegisterImage(st->image->file);
+      if (IsListedFile(st->audio->file, root)) RegisterAudio(st->audio->file);
+    }
+  }
 }
 
 namespace {
@@ -254,21 +282,23 @@ std::string JoinList(const std::vector<std::string>& list, const std::string& dr
 // holds either character, so a value escaped on its own comes out as the
 // whole text escaped at once.
 void AddParamEscaped(std::string& out, std::string_view value, int form) {
-  std::size_t from = 0;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
+  const char mark = form == 0 ? '&' : '\\';
+  const char* const begin = value.data();
+  const char* const end = begin + value.size();
+  const char* from = begin;
+  for (const char* at = begin; at < end; ++at) {
+    at = static_cast<const char*>(std::memchr(at, mark, static_cast<std::size_t>(end - at)));
+    if (!at) break;
     if (form != 0) {
-      if (c != '\\') continue;
-      out.append(value.data() + from, i + 1 - from);
-      from = i;  // the backslash is written again with the next run
-    } else if (c == '&' && i + 2 < value.size() && value[i + 1] == '#' && value[i + 2] >= '0' &&
-               value[i + 2] <= '9') {
-      out.append(value.data() + from, i - from);
+      out.append(from, static_cast<std::size_t>(at + 1 - from));
+      from = at;  // the backslash is written again with the next run
+    } else if (end - at > 2 && at[1] == '#' && at[2] >= '0' && at[2] <= '9') {
+      out.append(from, static_cast<std::size_t>(at - from));
       out += "&amp";
-      from = i + 1;
+      from = at + 1;
     }
   }
-  out.append(value.data() + from, value.size() - from);
+  out.append(from, static_cast<std::size_t>(end - from));
 }
 
 // A parameter whose value is wrapped as "+" value "+" (for a piece of the
@@ -292,47 +322,86 @@ void AddParam(std::string& out, int form, std::string_view name, std::size_t num
 }
 
 // Cuts the script into Script0, Script1, ... of at most 198 characters while
-// it is generated, so that the whole script is never held twice.
+// it is generated, so that the whole script is never held twice; with a
+// sink, the parameters written so far go to it in pieces of about
+// Doc::kSinkPiece bytes.
 class ScriptPieces {
  public:
   static constexpr std::size_t kPiece = 198;
-  ScriptPieces(std::string& out, int form) : out_(out), form_(form) {
+  ScriptPieces(std::string& out, int form, const Doc::Sink* sink)
+      : out_(out), form_(form), sink_(sink) {
     script_.reserve(kPiece * 32);
   }
   // The generators append here; Flush takes the complete pieces away.
   std::string& script() { return script_; }
-  void Flush(bool last) {
+  bool Flush() {
     std::size_t pos = 0;
-    while (script_.size() - pos >= kPiece || (last && pos < script_.size())) {
-      const std::size_t n = std::min(kPiece, script_.size() - pos);
-      AddParam(out_, form_, "Script", number_++, std::string_view(script_).substr(pos, n), true);
-      pos += n;
+    while (script_.size() - pos >= kPiece) {
+      Add(std::string_view(script_).substr(pos, kPiece));
+      pos += kPiece;
     }
     script_.erase(0, pos);
+    return Drain();
+  }
+  // Script generated elsewhere that follows script(): its complete pieces
+  // are taken straight from it.
+  bool Feed(std::string_view text) {
+    if (!script_.empty()) {
+      const std::size_t take = std::min(kPiece - script_.size(), text.size());
+      script_.append(text.data(), take);
+      text.remove_prefix(take);
+      if (script_.size() < kPiece) return true;
+      Add(script_);
+      script_.clear();
+    }
+    for (; text.size() >= kPiece; text.remove_prefix(kPiece)) {
+      Add(text.substr(0, kPiece));
+      if (!Drain()) return false;
+    }
+    script_.assign(text.data(), text.size());
+    return Drain();
+  }
+  // The last, shorter piece.
+  void Finish() {
+    Flush();
+    if (!script_.empty()) Add(script_);
+    script_.clear();
   }
 
  private:
+  void Add(std::string_view piece) { AddParam(out_, form_, "Script", number_++, piece, true); }
+  bool Drain() {
+    if (!sink_ || out_.size() < Doc::kSinkPiece) return true;
+    if (!(*sink_)(out_)) return false;
+    out_.clear();
+    return true;
+  }
+
   std::string& out_;
   int form_;
+  const Doc::Sink* sink_;
   std::string script_;
   std::size_t number_ = 0;
 };
+
+// Fixed text per button and state, plus every text the user typed, which
+// may appear more than once.
+std::size_t EstimateButtonScript(const PropButton& b) {
+  std::size_t size = 640 + 2 * b.name.size() + b.tip.size() + b.status.size() + b.url.size() +
+                     b.target.size() + b.leaveScript.size();
+  for (int i = 0; i < 3; ++i) {
+    const PropState* st = b.state(i);
+    if (!st) continue;
+    size += st->text->text.size() + st->text->font.size() + st->image->file.size() +
+            st->audio->file.size() + st->advanced->script.size();
+  }
+  return size;
+}
 }  // namespace
 
 std::size_t Doc::EstimatePageSize() const {
-  // Fixed text per button and state, plus every text the user typed, which
-  // may appear more than once.
   std::size_t size = 4096 + project_->beforeScript.size() + project_->afterScript.size();
-  for (const auto& b : buttons_) {
-    size += 640 + 2 * b->name.size() + b->tip.size() + b->status.size() + b->url.size() +
-            b->target.size() + b->leaveScript.size();
-    for (int i = 0; i < 3; ++i) {
-      const PropState* st = b->state(i);
-      if (!st) continue;
-      size += st->text->text.size() + st->text->font.size() + st->image->file.size() +
-              st->audio->file.size() + st->advanced->script.size();
-    }
-  }
+  for (const auto& b : buttons_) size += EstimateButtonScript(*b);
   return size + size / 4;
 }
 
@@ -342,26 +411,84 @@ std::string Doc::BuildParams(int form, const std::string& prefixScript) {
   return out;
 }
 
-void Doc::AddParams(std::string& out, int form, const std::string& prefixScript) {
+bool Doc::WriteParams(int form, const Sink& sink) {
+  std::string out;
+  out.reserve(kSinkPiece + kSinkPiece / 4);
+  return AddParams(out, form, std::string(), &sink) && sink(out);
+}
+
+bool Doc::AddButtonScripts(std::string& script, int tok, std::size_t first, std::size_t last,
+                           const std::function<bool()>& flush) {
+  // One reference state for the Default blocks of the whole run.
+  PropState scratch(nullptr, "Default");
+  scratch.CreateGroups();
+  for (std::size_t i = first; i < last; ++i) {
+    buttons_[i]->AddScript(script, tok, &scratch);
+    if (flush && !flush()) return false;
+  }
+  return true;
+}
+
+bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript, const Sink* sink) {
   imageList.clear();
   audioList.clear();
   imageIndex_.clear();
   audioIndex_.clear();
-  const std::size_t estimate = EstimatePageSize();
-  if (out.capacity() - out.size() < estimate) out.reserve(out.size() + estimate);
+  // A page built whole has reserved its buffer already.
+  if (!sink && out.empty()) out.reserve(EstimatePageSize());
   const int tok = project_->tokenize;
-  ScriptPieces pieces(out, form);
+  ScriptPieces pieces(out, form, sink);
   std::string& script = pieces.script();
   script += prefixScript;
   project_->AddScript(script, tok);
-  pieces.Flush(false);
-  for (auto& b : buttons_) {
-    b->AddScript(script, tok);
-    pieces.Flush(false);
+  if (!pieces.Flush()) return false;
+
+  // The later buttons go to a second thread, which writes their script into
+  // `tail` while this thread cuts the earlier ones into parameters; every
+  // file is listed beforehand, so both find the numbers of a sequential run.
+  const std::size_t count = buttons_.size();
+  std::size_t split = count;
+  std::string tail;
+  std::thread worker;
+  std::exception_ptr workerFailure;
+  if (parallelGeneration && count >= kParallelButtons && std::thread::hardware_concurrency() > 1) {
+    RegisterButtonResources();
+    split = count * kFirstThreadShare / 100;
+    std::size_t tailSize = 0;
+    for (std::size_t i = split; i < count; ++i) tailSize += EstimateButtonScript(*buttons_[i]);
+    tail.reserve(tailSize + tailSize / 4);
+    sharedRegistration_ = true;
+    try {
+      worker = std::thread([this, &tail, &workerFailure, tok, split, count] {
+        try {
+          AddButtonScripts(tail, tok, split, count, nullptr);
+        } catch (...) {
+          workerFailure = std::current_exception();
+        }
+      });
+    } catch (const std::system_error&) {
+      // No second thread to be had: this one does it all.
+      sharedRegistration_ = false;
+      split = count;
+    }
   }
+  bool ok = true;
+  std::exception_ptr failure;
+  try {
+    ok = AddButtonScripts(script, tok, 0, split, [&pieces] { return pieces.Flush(); });
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  if (worker.joinable()) worker.join();
+  sharedRegistration_ = false;
+  if (!failure) failure = workerFailure;
+  if (failure) std::rethrow_exception(failure);
+  if (!ok || !pieces.Feed(tail)) return false;
+  std::string().swap(tail);
+
   if (!project_->afterScript.empty())
     AppendReplacingChars(script, project_->afterScript, kLineBreakChars, ' ');
-  pieces.Flush(true);
+  pieces.Finish();
 
   // A list whose entries all reduce to nothing is left out like an empty one.
   const std::string root = DriveRoot();
@@ -371,16 +498,28 @@ void Doc::AddParams(std::string& out, int form, const std::string& prefixScript)
   if (!audioList.empty())
     if (const std::string v = JoinList(audioList, root); !v.empty())
       AddParam(out, form, "Audio", 0, v, false);
+  return true;
 }
 
 std::string Doc::BuildHtml(int mode) {
+  std::string h;
+  BuildHtmlInto(h, mode, nullptr);
+  return h;
+}
+
+bool Doc::WriteHtml(int mode, const Sink& sink) {
+  std::string h;
+  h.reserve(kSinkPiece + kSinkPiece / 4);
+  return BuildHtmlInto(h, mode, &sink) && sink(h);
+}
+
+bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
   WaitCursor wait(platform());
   LayoutButtons();
   const PropProject& p = *project_;
   const AppSettings& set = app().settings();
   const std::string internal = version::kInternalName;
-  std::string h;
-  h.reserve(EstimatePageSize() + set.nonJavaMessage.size());
+  if (!sink) h.reserve(h.size() + EstimatePageSize() + set.nonJavaMessage.size());
   if (mode != 2) {
     h += "<HTML>\r\n";
     if (mode == 1) {
@@ -436,7 +575,7 @@ std::string Doc::BuildHtml(int mode) {
       config += set_ + " " + AppSettings::kDefaultMeridiem[i] + "='" + set.meridiem[i] + "'; ";
 
   if (p.readFromFile == 0) {
-    AddParams(h, 0, config);
+    if (!AddParams(h, 0, config, sink)) return false;
   } else {
     const std::string read = Tok("Read", tok);
     config += read + " '" + p.inputFile + "' true; ";
@@ -460,7 +599,7 @@ std::string Doc::BuildHtml(int mode) {
   }
   if (mode == 1) h += "</CENTER>\r\n";
   if (mode != 2) h += "</BODY>\r\n</HTML>\r\n";
-  return h;
+  return true;
 }
 
 bool Doc::GetResourceFiles(std::vector<std::string>& list) {

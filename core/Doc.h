@@ -3,8 +3,11 @@
 // input file and resource list.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -66,10 +69,28 @@ class Doc : public KesDoc {
   // Generation.
   std::string BuildParams(int form, const std::string& prefixScript) override;
   std::string BuildHtml(int mode) override;
-  // BuildParams appending to `out`.
-  void AddParams(std::string& out, int form, const std::string& prefixScript);
+  // Takes the generated text piece by piece, in order; false when it could
+  // not take a piece, which ends the generation.
+  using Sink = std::function<bool(std::string_view)>;
+  // The text of BuildHtml or BuildParams handed to `sink` in pieces of about
+  // kSinkPiece bytes as it is generated, so that a large page is never held
+  // whole. False when the sink failed.
+  static constexpr std::size_t kSinkPiece = std::size_t(1) << 20;
+  bool WriteHtml(int mode, const Sink& sink);
+  bool WriteParams(int form, const Sink& sink);
+  // BuildParams appending to `out`; with a sink, `out` is handed to it and
+  // emptied whenever it has grown to kSinkPiece bytes (false: the sink
+  // failed).
+  bool AddParams(std::string& out, int form, const std::string& prefixScript,
+                 const Sink* sink = nullptr);
   // A generous guess of the page's size, for reserving its buffer once.
   std::size_t EstimatePageSize() const;
+  // Projects of at least this many buttons have the script of their later
+  // buttons generated on a second thread while the first thread writes the
+  // earlier ones (the output is the same either way). Tests switch it off to
+  // compare.
+  static constexpr std::size_t kParallelButtons = 128;
+  bool parallelGeneration = true;
   bool GetResourceFiles(std::vector<std::string>& list) override;
 
   // Resource registration: the position of `file` in the list (appended when
@@ -86,9 +107,25 @@ class Doc : public KesDoc {
   void NewContents();
   // Set while a file is read: the layout runs once at the end.
   bool loading_ = false;
+  // Percentage of the buttons whose script the first thread generates when
+  // two threads share the work: the first also cuts every parameter, so it
+  // takes fewer buttons.
+  static constexpr std::size_t kFirstThreadShare = 45;
+  bool BuildHtmlInto(std::string& h, int mode, const Sink* sink);
+  // The script of buttons [first, last) appended to `script`, each button
+  // followed by `flush` when one is given (false when a flush failed).
+  bool AddButtonScripts(std::string& script, int tok, std::size_t first, std::size_t last,
+                        const std::function<bool()>& flush);
+  // Lists the images and audio files of the buttons in the order their
+  // scripts name them, so that a part of the buttons can be generated on its
+  // own and still find every file at its final place.
+  void RegisterButtonResources();
   // Positions of the list entries, kept in step with imageList and audioList.
   std::unordered_map<std::string, int> imageIndex_;
   std::unordered_map<std::string, int> audioIndex_;
+  // Held while two threads generate: registration is a look-up then.
+  std::mutex registerLock_;
+  bool sharedRegistration_ = false;
   std::unique_ptr<PropProject> project_;
   std::vector<std::unique_ptr<PropButton>> buttons_;
 };

@@ -70,7 +70,7 @@ std::string PropButton::GetScript(const std::string&, int tok) {
   return s;
 }
 
-void PropButton::AddScript(std::string& s, int tok) {
+void PropButton::AddScript(std::string& s, int tok, PropState* scratch) {
   s += TokView("Button", tok);
   s += " '";
   s += name;
@@ -113,9 +113,15 @@ void PropButton::AddScript(std::string& s, int tok) {
   // except its image file, written as plain button properties.
   {
     const std::string kDefault = "Default";
-    PropState reference(this, kDefault);
-    reference.CreateGroups();
-    upState->AddBlock(s, upEvents, tok, reference, kDefault, false);
+    if (scratch) {
+      // A new state's caption is its button's name.
+      scratch->text->text = name;
+      upState->AddBlock(s, upEvents, tok, *scratch, kDefault, false);
+    } else {
+      PropState reference(this, kDefault);
+      reference.CreateGroups();
+      upState->AddBlock(s, upEvents, tok, reference, kDefault, false);
+    }
   }
   const std::string kUp = "Up";
   upState->AddBlock(s, upEvents, tok, *upState, kUp, true);

@@ -19,8 +19,11 @@ class PropButton : public KesProp {
   const char* GetViewClass() const override { return "TabButton"; }
   // The button statement.
   std::string GetScript(const std::string& prefix, int tokenize) override;
-  // The same statement appended to `out`.
-  void AddScript(std::string& out, int tokenize);
+  // The same statement appended to `out`. `scratch`, when given, is a state
+  // with its groups whose values are all new-state defaults; it stands for
+  // the reference of the Default block (its caption is set to this button's
+  // name), so that a long run of buttons needs no reference state each.
+  void AddScript(std::string& out, int tokenize, PropState* scratch = nullptr);
   int GetPageId() const override { return 2600; }
 
   // Creates "Up", "Over" and "Down", each with its five groups.

@@ -150,3 +150,87 @@ TEST_F(GenerationStress, RandomExtremeProjects) {
   }
   EXPECT_EQ(platform.waitCursorDepth, 0);
 }
+
+// Large projects are generated on two threads: the page, the input file and
+// the pieces handed to a sink are the bytes of a run on one thread, with
+// image and audio files shared across the two halves, addresses among them,
+// and the states' audio named before their images.
+TEST_F(GenerationStress, TwoThreadsWriteTheBytesOfOne) {
+  Values v(8122026);
+  const char* const kImages[] = {"a.gif", "b.jpg", "http://host/c.gif", "", "d.gif", "C:\\e.gif"};
+  const char* const kAudio[] = {"x.au", "", "http://host/y.au", "z.au", "", "a.gif"};
+  for (int round = 0; round < 3; ++round) {
+    doc.OnNewDocument();
+    PropProject& p = project();
+    p.tokenize = round % 2;
+    p.backgroundImage = round == 2 ? "" : "d.gif";
+    p.afterScript = v.Text();
+    const std::size_t count = Doc::kParallelButtons * 3 + static_cast<std::size_t>(round);
+    while (doc.ButtonCount() < count) AddButton();
+    for (std::size_t i = 0; i < count; ++i) {
+      PropButton& b = button(i);
+      b.tip = v.Text();
+      b.status = v.Text();
+      for (PropState* s : {b.upState.get(), b.overState.get(), b.downState.get()}) {
+        Randomize(*s, v);
+        // Files first met in the second half, and some only there.
+        const std::size_t pool = i < count / 2 ? 4 : 6;
+        s->image->file = kImages[static_cast<std::size_t>(v.Int() & 0xFFFF) % pool];
+        s->audio->file = kAudio[static_cast<std::size_t>(v.Int() & 0xFFFF) % pool];
+      }
+    }
+    std::vector<std::string> one;
+    doc.parallelGeneration = false;
+    for (int mode = 0; mode < 3; ++mode) one.push_back(doc.BuildHtml(mode));
+    one.push_back(doc.BuildParams(1, ""));
+    const std::vector<std::string> images = doc.imageList, audio = doc.audioList;
+    ASSERT_GE(images.size(), 3u);
+    ASSERT_GE(audio.size(), 2u);
+
+    doc.parallelGeneration = true;
+    for (int mode = 0; mode < 3; ++mode) EXPECT_EQ(doc.BuildHtml(mode), one[mode]) << round;
+    EXPECT_EQ(doc.BuildParams(1, ""), one[3]) << round;
+    EXPECT_EQ(doc.imageList, images);
+    EXPECT_EQ(doc.audioList, audio);
+
+    for (bool parallel : {false, true}) {
+      doc.parallelGeneration = parallel;
+      std::string joined;
+      std::size_t pieces = 0;
+      ASSERT_TRUE(doc.WriteHtml(0, [&](std::string_view piece) {
+        joined += piece;
+        ++pieces;
+        return true;
+      }));
+      EXPECT_EQ(joined, one[0]);
+      joined.clear();
+      ASSERT_TRUE(doc.WriteParams(1, [&](std::string_view piece) {
+        joined += piece;
+        return true;
+      }));
+      EXPECT_EQ(joined, one[3]);
+    }
+  }
+  EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+// A sink that fails ends the generation: the page is reported unwritten and
+// nothing more is handed on.
+TEST_F(GenerationStress, FailingSinkStopsTheGeneration) {
+  while (doc.ButtonCount() < Doc::kParallelButtons * 10) AddButton().tip.assign(2000, 't');
+  for (bool parallel : {false, true}) {
+    doc.parallelGeneration = parallel;
+    const std::size_t whole = doc.BuildHtml(0).size();
+    ASSERT_GT(whole, 2 * Doc::kSinkPiece);
+    std::size_t calls = 0, taken = 0;
+    EXPECT_FALSE(doc.WriteHtml(0, [&](std::string_view piece) {
+      ++calls;
+      taken += piece.size();
+      return calls < 2;
+    }));
+    EXPECT_EQ(calls, 2u);
+    EXPECT_LT(taken, whole);
+    EXPECT_GE(taken, Doc::kSinkPiece);
+  }
+  EXPECT_EQ(platform.waitCursorDepth, 0);
+}
