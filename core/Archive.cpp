@@ -7,8 +7,8 @@ Archive::Archive() : storing_(true) {}
 Archive::Archive(const void* data, std::size_t size)
     : storing_(false), in_(static_cast<const uint8_t*>(data)), size_(size) {}
 
-void Archive::Need(std::size_t n) const {
-  if (n > size_ - pos_) throw ArchiveError("unexpected end of archive");
+void Archive::Short() {
+  throw ArchiveError("unexpected end of archive");
 }
 
 uint8_t Archive::Byte() {
@@ -23,22 +23,9 @@ uint16_t Archive::Word() {
   return v;
 }
 
-uint32_t Archive::DWord() {
-  Need(4);
-  uint32_t v = static_cast<uint32_t>(in_[pos_]) | (static_cast<uint32_t>(in_[pos_ + 1]) << 8) |
-               (static_cast<uint32_t>(in_[pos_ + 2]) << 16) |
-               (static_cast<uint32_t>(in_[pos_ + 3]) << 24);
-  pos_ += 4;
-  return v;
-}
-
 void Archive::WriteInt(int32_t value) {
   uint32_t v = static_cast<uint32_t>(value);
   for (int i = 0; i < 4; ++i) out_.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-int32_t Archive::ReadInt() {
-  return static_cast<int32_t>(DWord());
 }
 
 void Archive::WriteString(const std::string& value) {
@@ -93,20 +80,6 @@ void Archive::ReadStringInto(std::string& value) {
   w.reserve(n);
   for (uint32_t i = 0; i < n; ++i) w.push_back(static_cast<char16_t>(Word()));
   value = win1252::FromUtf16(w);
-}
-
-void Archive::Int(int32_t& value) {
-  if (storing_)
-    WriteInt(value);
-  else
-    value = ReadInt();
-}
-
-void Archive::Color(uint32_t& value) {
-  if (storing_)
-    WriteInt(static_cast<int32_t>(value));
-  else
-    value = static_cast<uint32_t>(ReadInt());
 }
 
 void Archive::String(std::string& value) {

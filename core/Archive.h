@@ -26,8 +26,18 @@ class Archive {
   bool IsLoading() const { return !storing_; }
 
   // Transfers one value in the archive's direction.
-  void Int(int32_t& value);
-  void Color(uint32_t& value);
+  void Int(int32_t& value) {
+    if (storing_)
+      WriteInt(value);
+    else
+      value = ReadInt();
+  }
+  void Color(uint32_t& value) {
+    if (storing_)
+      WriteInt(static_cast<int32_t>(value));
+    else
+      value = static_cast<uint32_t>(ReadInt());
+  }
   void String(std::string& value);
 
   // Writing only.
@@ -37,7 +47,7 @@ class Archive {
   std::string TakeBytes() { return std::move(out_); }
 
   // Reading only.
-  int32_t ReadInt();
+  int32_t ReadInt() { return static_cast<int32_t>(DWord()); }
   std::string ReadString();
   // Reads into `value`, reusing its storage.
   void ReadStringInto(std::string& value);
@@ -47,8 +57,18 @@ class Archive {
  private:
   uint8_t Byte();
   uint16_t Word();
-  uint32_t DWord();
-  void Need(std::size_t n) const;
+  // Read on every integer of a project: kept here so that it is inlined.
+  uint32_t DWord() {
+    Need(4);
+    const uint8_t* p = in_ + pos_;
+    pos_ += 4;
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  }
+  void Need(std::size_t n) const {
+    if (n > size_ - pos_) Short();
+  }
+  [[noreturn]] static void Short();
 
   bool storing_;
   std::string out_;

@@ -225,6 +225,8 @@ int Register(std::vector<std::string>& list, std::unordered_map<std::string, int
   return pos;
 }
 
+std::size_t EstimateButtonScript(const PropButton& b);
+
 // A file that a list numbers: not empty and not an address.
 bool IsListedFile(const std::string& file, const std::string& driveRoot) {
   return !file.empty() && !IsAddress(file, driveRoot);
@@ -243,19 +245,23 @@ int Doc::RegisterAudio(const std::string& file) {
   return Register(audioList, audioIndex_, file);
 }
 
-void Doc::RegisterButtonResources() {
+std::size_t Doc::RegisterButtonResources(std::size_t from) {
   // In script order: a state's audio file is named by the Default block
   // already, its image from its own block on; images and audio files have
   // lists of their own, so only the order within each list matters.
   const std::string root = DriveRoot();
-  for (const auto& b : buttons_) {
+  std::size_t size = 0;
+  for (std::size_t b = 0; b < buttons_.size(); ++b) {
+    const PropButton& button = *buttons_[b];
     for (int i = 0; i < 3; ++i) {
-      const PropState* st = b->state(i);
+      const PropState* st = button.state(i);
       if (!st) continue;
       if (IsListedFile(st->image->file, root)) RegisterImage(st->image->file);
       if (IsListedFile(st->audio->file, root)) RegisterAudio(st->audio->file);
     }
+    if (b >= from) size += EstimateButtonScript(button);
   }
+  return size;
 }
 
 namespace {
@@ -452,10 +458,8 @@ bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript,
   std::thread worker;
   std::exception_ptr workerFailure;
   if (parallelGeneration && count >= kParallelButtons && std::thread::hardware_concurrency() > 1) {
-    RegisterButtonResources();
     split = count * kFirstThreadShare / 100;
-    std::size_t tailSize = 0;
-    for (std::size_t i = split; i < count; ++i) tailSize += EstimateButtonScript(*buttons_[i]);
+    const std::size_t tailSize = RegisterButtonResources(split);
     tail.reserve(tailSize + tailSize / 4);
     sharedRegistration_ = true;
     try {

@@ -118,8 +118,9 @@ class Doc : public KesDoc {
                         const std::function<bool()>& flush);
   // Lists the images and audio files of the buttons in the order their
   // scripts name them, so that a part of the buttons can be generated on its
-  // own and still find every file at its final place.
-  void RegisterButtonResources();
+  // own and still find every file at its final place. Returns a guess of the
+  // size of the script of the buttons from `from` on.
+  std::size_t RegisterButtonResources(std::size_t from);
   // Positions of the list entries, kept in step with imageList and audioList.
   std::unordered_map<std::string, int> imageIndex_;
   std::unordered_map<std::string, int> audioIndex_;

@@ -132,52 +132,70 @@ constexpr char Upper(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The table's positions grouped by the upper-case first letter of the word,
-// in table order, so that a lookup compares only the few words that can match.
+// The table's positions in an open-addressed hash table made at compile
+// time: a lookup compares one word, rarely two, and knows the lengths
+// without counting them. A word that appears twice in the table is found at
+// its first place, because both places share their probe sequence and the
+// first was filled first.
 constexpr std::size_t kTableSize = sizeof(kTable) / sizeof(kTable[0]);
-constexpr std::size_t kBucketSize = 24;
-struct Bucket {
-  unsigned char count = 0;
-  unsigned char pos[kBucketSize] = {};
-  unsigned char length[kBucketSize] = {};  // of each word, compared first
+constexpr std::size_t kSlots = 256;  // a power of two, well above kTableSize
+struct Slot {
+  bool used = false;
+  unsigned char pos = 0;
+  unsigned char wordLength = 0;
+  unsigned char tokenLength = 0;
 };
-struct Buckets {
-  Bucket letter[26];
+struct Slots {
+  Slot slot[kSlots];
 };
-constexpr Buckets MakeBuckets() {
-  Buckets b{};
-  for (std::size_t i = 0; i < kTableSize; ++i) {
-    const char first = Upper(kTable[i].word[0]);
-    Bucket& bucket = b.letter[first - 'A'];
-    std::size_t length = 0;
-    while (kTable[i].word[length] != '\0') ++length;
-    bucket.length[bucket.count] = static_cast<unsigned char>(length);
-    bucket.pos[bucket.count++] = static_cast<unsigned char>(i);
-  }
-  return b;
-}
-constexpr Buckets kBuckets = MakeBuckets();
 
-// Every table word is plain ASCII, so ASCII case folding decides equality.
+constexpr std::size_t Length(const char* s) {
+  std::size_t n = 0;
+  while (s[n] != '\0') ++n;
+  return n;
+}
+
+// Case-blind: the length and three letters.
+constexpr std::size_t Hash(const char* s, std::size_t n) {
+  return (n * 31 + static_cast<unsigned char>(Upper(s[0])) * 7 +
+          static_cast<unsigned char>(Upper(s[n - 1])) * 13 +
+          static_cast<unsigned char>(Upper(s[n / 2]))) &
+         (kSlots - 1);
+}
+
+constexpr Slots MakeSlots() {
+  Slots t{};
+  for (std::size_t i = 0; i < kTableSize; ++i) {
+    const std::size_t n = Length(kTable[i].word);
+    std::size_t h = Hash(kTable[i].word, n);
+    while (t.slot[h].used) h = (h + 1) & (kSlots - 1);
+    t.slot[h].used = true;
+    t.slot[h].pos = static_cast<unsigned char>(i);
+    t.slot[h].wordLength = static_cast<unsigned char>(n);
+    t.slot[h].tokenLength = static_cast<unsigned char>(Length(kTable[i].token));
+  }
+  return t;
+}
+constexpr Slots kSlotTable = MakeSlots();
+
+// Every table word is plain ASCII, so ASCII case folding decides equality
+// (the lengths are equal already).
 bool EqualNoCase(std::string_view a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size(); ++i)
-    if (b[i] == '\0' || Upper(a[i]) != Upper(b[i])) return false;
-  return b[i] == '\0';
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Upper(a[i]) != Upper(b[i])) return false;
+  return true;
 }
 }  // namespace
 
 std::string_view TokView(std::string_view word, int tokenize) {
   if (tokenize == 0 || word.empty()) return word;
-  const char first = Upper(word[0]);
-  if (first < 'A' || first > 'Z') return word;
-  const Bucket& bucket = kBuckets.letter[first - 'A'];
-  for (unsigned i = 0; i < bucket.count; ++i) {
-    if (bucket.length[i] != word.size()) continue;
-    const Pair& p = kTable[bucket.pos[i]];
-    if (EqualNoCase(word, p.word)) return p.token;
+  for (std::size_t h = Hash(word.data(), word.size());; h = (h + 1) & (kSlots - 1)) {
+    const Slot& slot = kSlotTable.slot[h];
+    if (!slot.used) return word;
+    if (slot.wordLength != word.size()) continue;
+    const Pair& p = kTable[slot.pos];
+    if (EqualNoCase(word, p.word)) return std::string_view(p.token, slot.tokenLength);
   }
-  return word;
 }
 
 std::string Tok(const std::string& word, int tokenize) {

@@ -259,3 +259,56 @@ TEST(AddressTest, FileNameDropsDriveAndBothKindsOfFolders) {
   EXPECT_FALSE(IsAbsolutePath("a/b"));
   EXPECT_FALSE(IsAbsolutePath(""));
 }
+
+// Keywords that differ in one letter, in any case, find their own token;
+// words of the same length and letters that are not keywords stay words.
+TEST(Keywords, LookUpIgnoresCaseAndTellsNeighboursApart) {
+  const std::pair<const char*, const char*> kPairs[] = {
+      {"TextAlignX", "15"},
+      {"textaligny", "16"},
+      {"TEXTOFFSETX", "17"},
+      {"TextOffsetY", "18"},
+      {"ImageAlignX", "22"},
+      {"imagealignY", "23"},
+      {"ImageOffsetX", "24"},
+      {"ImageOffsetY", "25"},
+      {"BorderTop", "28"},
+      {"bordermid", "29"},
+      {"BorderBot", "30"},
+      {"BorderStyle", "26"},
+      {"BorderSmooth", "27"},
+      {"BorderThick", "31"},
+      {"N_ResizeCursor", "8"},
+      {"NE_ResizeCursor", "7"},
+      {"nw_resizecursor", "6"},
+      {"S_ResizeCursor", "9"},
+      {"SE_ResizeCursor", "5"},
+      {"SW_ResizeCursor", "4"},
+      {"E_ResizeCursor", "11"},
+      {"W_Resize", "10"},
+      {"X", "3"},
+      {"y", "4"},
+      {"Up", "200"},
+      {"over", "201"},
+      {"DOWN", "202"},
+      {"All", "203"},
+      {"Set", "7"},
+      {"Status", "0"},
+      {"State", "0"},
+      {"StateSet", "104"},
+      {"Text", "11"},
+      {"TextColor", "12"},
+      {"Transparent", "1"},
+      {"Radio", "2"},
+      {"JavaScript", "1"},
+      {"VelkoScript", "0"},
+      {"Internet", "1"},
+  };
+  for (const auto& [word, token] : kPairs) {
+    EXPECT_EQ(TokView(word, 1), token) << word;
+    EXPECT_EQ(TokView(word, 0), word) << word;
+  }
+  for (const char* word : {"BorderXyz", "TextAlignZ", "Widths", "Z", "", "N_Resize", "Ups",
+                           "\xC4rger", "Text ", " Text"})
+    EXPECT_EQ(TokView(word, 1), word) << word;
+}
