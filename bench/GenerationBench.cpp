@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "audio/PropAudio.h"
 #include "core/Archive.h"
@@ -76,6 +77,24 @@ void BM_BuildPage(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The page handed on in pieces as export writes it, on one thread or two
+// (wall time: the second thread's work counts only where it is waited for).
+void BM_WritePage(benchmark::State& state) {
+  Project p(static_cast<int>(state.range(0)));
+  p.doc.parallelGeneration = state.range(1) != 0;
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    bytes = 0;
+    p.doc.WriteHtml(0, [&bytes](std::string_view piece) {
+      bytes += piece.size();
+      benchmark::DoNotOptimize(piece.data());
+      return true;
+    });
+  }
+  state.counters["page_bytes"] = static_cast<double>(bytes);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 void BM_BuildInputFile(benchmark::State& state) {
   Project p(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -117,6 +136,10 @@ void BM_Load(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_BuildPage)->Arg(100)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WritePage)
+    ->ArgsProduct({{1000, 20000}, {0, 1}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildInputFile)
     ->Arg(100)
     ->Arg(1000)

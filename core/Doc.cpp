@@ -235,14 +235,44 @@ bool IsListedFile(const std::string& file, const std::string& driveRoot) {
 
 int Doc::RegisterImage(const std::string& file) {
   if (!sharedRegistration_) return Register(imageList, imageIndex_, file);
-  std::lock_guard<std::mutex> hold(registerLock_);
-  return Register(imageList, imageIndex_, file);
+  return RegisterShared(imageList, imageIndex_, lateImages_, file);
 }
 
 int Doc::RegisterAudio(const std::string& file) {
   if (!sharedRegistration_) return Register(audioList, audioIndex_, file);
+  return RegisterShared(audioList, audioIndex_, lateAudio_, file);
+}
+
+int Doc::RegisterShared(const std::vector<std::string>& list,
+                        const std::unordered_map<std::string, int>& index, LateFiles& late,
+                        const std::string& file) {
+  // Every file was listed before the threads started, so the lists are only
+  // read now, by both threads at once.
+  const auto it = index.find(file);
+  if (it != index.end()) return it->second;
+  // A file the listing missed still gets a place of its own, after the
+  // others, so that the page stays right.
   std::lock_guard<std::mutex> hold(registerLock_);
-  return Register(audioList, audioIndex_, file);
+  const auto late_it = late.index.find(file);
+  if (late_it != late.index.end()) return late_it->second;
+  const int pos = static_cast<int>(list.size() + late.files.size());
+  late.files.push_back(file);
+  late.index.emplace(file, pos);
+  return pos;
+}
+
+void Doc::EndSharedRegistration() {
+  sharedRegistration_ = false;
+  for (LateFiles* late : {&lateImages_, &lateAudio_}) {
+    std::vector<std::string>& list = late == &lateImages_ ? imageList : audioList;
+    std::unordered_map<std::string, int>& index = late == &lateImages_ ? imageIndex_ : audioIndex_;
+    for (std::string& f : late->files) {
+      index.emplace(f, static_cast<int>(list.size()));
+      list.push_back(std::move(f));
+    }
+    late->files.clear();
+    late->index.clear();
+  }
 }
 
 std::size_t Doc::RegisterButtonResources(std::size_t from) {
@@ -472,7 +502,7 @@ bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript,
       });
     } catch (const std::system_error&) {
       // No second thread to be had: this one does it all.
-      sharedRegistration_ = false;
+      EndSharedRegistration();
       split = count;
     }
   }
@@ -484,7 +514,7 @@ bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript,
     failure = std::current_exception();
   }
   if (worker.joinable()) worker.join();
-  sharedRegistration_ = false;
+  EndSharedRegistration();
   if (!failure) failure = workerFailure;
   if (failure) std::rethrow_exception(failure);
   if (!ok || !pieces.Feed(tail)) return false;

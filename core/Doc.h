@@ -124,7 +124,18 @@ class Doc : public KesDoc {
   // Positions of the list entries, kept in step with imageList and audioList.
   std::unordered_map<std::string, int> imageIndex_;
   std::unordered_map<std::string, int> audioIndex_;
-  // Held while two threads generate: registration is a look-up then.
+  // While two threads generate, registration is a look-up; a file not
+  // listed beforehand would be numbered after the listed ones, under the
+  // lock, and joins its list when the threads are done.
+  struct LateFiles {
+    std::vector<std::string> files;
+    std::unordered_map<std::string, int> index;
+  };
+  int RegisterShared(const std::vector<std::string>& list,
+                     const std::unordered_map<std::string, int>& index, LateFiles& late,
+                     const std::string& file);
+  void EndSharedRegistration();
+  LateFiles lateImages_, lateAudio_;
   std::mutex registerLock_;
   bool sharedRegistration_ = false;
   std::unique_ptr<PropProject> project_;
