@@ -279,8 +279,12 @@ void ViewOutline::Rebuild() {
   {
     QuietScope quiet(quiet_);
     addTopLevelItem(root);
-    for (QTreeWidgetItem* item : buttons) item->setExpanded(true);
-    root->setExpanded(true);
+    // The buttons are opened by their rows: an item finds its own row by
+    // searching its parent's children, which for every button of a large
+    // project would cost as much as all the rest of the tree.
+    const QModelIndex rootIndex = indexFromItem(root);
+    for (int row = 0; row < buttons.size(); ++row) expand(model()->index(row, 0, rootIndex));
+    expand(rootIndex);
   }
   setCurrentItem(root);
 }
