@@ -1,5 +1,7 @@
 #include "app/Heap.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,8 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#if defined(__GLIBC__)
-#include <malloc.h>
 #endif
 
 void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {

@@ -1,6 +1,7 @@
 // Process-level preparation of the memory allocator for reading a project.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // A large project fills several times its size in fresh memory within a
