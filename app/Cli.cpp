@@ -1,6 +1,5 @@
 #include "app/Cli.h"
 
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,9 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #include <functional>
 #include <string>
 #include <string_view>
@@ -21,6 +17,7 @@
 
 #include "app/CliPublish.h"
 #include "app/HeadlessPlatform.h"
+#include "app/Heap.h"
 #include "core/Archive.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
@@ -104,43 +101,6 @@ bool WriteGenerated(const std::string& output,
   std::_Exit(status);
 }
 
-// A large project fills several times its size in fresh memory within a
-// fraction of a second, and mapping it in page by page cost more than the
-// export itself. The heap grows at once by what the project will need, and
-// the system may back it with huge pages (fewer, larger page faults). Memory
-// the export does not touch is never used.
-void PrepareHeap(const std::string& project) {
-#if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
-  struct stat st {};
-  if (project.empty() || stat(project.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-  // The project, the groups read from it, and the page built from them.
-  constexpr std::size_t kBytesPerProjectByte = 6;
-  constexpr std::size_t kSmallProject = std::size_t(1) << 20;
-  constexpr std::size_t kLargestHeap = std::size_t(1) << 30;  // fits M_TOP_PAD
-  constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
-  const std::size_t size = static_cast<std::size_t>(st.st_size);
-  if (size < kSmallProject) return;
-  const std::size_t heap = std::min(size * kBytesPerProjectByte, kLargestHeap);
-  // Large buffers come from the heap too (up to the largest size the
-  // allocator takes there), the heap grows by `heap` when it grows, and it is
-  // never given back before the process ends.
-  constexpr int kLargestHeapBlock = 32 << 20;
-  mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
-  mallopt(M_TOP_PAD, static_cast<int>(heap));
-  mallopt(M_TRIM_THRESHOLD, static_cast<int>(heap * 2));
-  const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
-  // A block larger than the room left makes the heap grow now.
-  void* block = std::malloc(kSmallProject);
-  if (!block) return;
-  std::free(block);
-  const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
-  const std::uintptr_t start = (before + kHugePage - 1) & ~(kHugePage - 1);
-  if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
-#else
-  (void)project;
-#endif
-}
-
 // Loads PROJECT or makes a new project; false (with the message already on
 // standard error) when the project cannot be read.
 bool LoadProject(Doc& doc, const std::string& project) {
@@ -182,7 +142,9 @@ int Export(const std::vector<std::string>& givenArgs) {
   Doc doc(app);
   app.setCurrentDoc(&doc);
   doc.runtimeChoice = runtime;
-  PrepareHeap(project);
+  // The project, the groups read from it, and the page built from them.
+  constexpr std::size_t kExportBytesPerProjectByte = 6;
+  PrepareHeap(project, kExportBytesPerProjectByte);
   if (!LoadProject(doc, project)) return 1;
 
   if (format == "page" || format == "preview" || format == "segment" || format == "input") {

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPixmap>
 #include <QScreen>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/EditorModule.h"
+#include "app/Heap.h"
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
 
@@ -36,6 +38,9 @@ extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
   }
   // A running editor takes the file over.
   if (!file.isEmpty() && App::HandOff(file)) return 0;
+  // The project read, its groups and the outline's items.
+  constexpr std::size_t kEditorBytesPerProjectByte = 8;
+  PrepareHeap(QFile::encodeName(file).toStdString(), kEditorBytesPerProjectByte);
 
   QtPlatform platform;
   int result = 1;

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <functional>
 
@@ -279,10 +280,19 @@ void ViewOutline::Rebuild() {
   {
     QuietScope quiet(quiet_);
     addTopLevelItem(root);
-    for (QTreeWidgetItem* item : buttons) item->setExpanded(true);
-    root->setExpanded(true);
+    // The buttons are opened by their rows: an item finds its own row by
+    // searching its parent's children, which for every button of a large
+    // project would cost as much as all the rest of the tree.
+    // Opening a button makes no items: nobody needs to hear of it.
+    const QSignalBlocker blocker(this);
+    const QModelIndex rootIndex = indexFromItem(root);
+    for (int row = 0; row < buttons.size(); ++row) expand(model()->index(row, 0, rootIndex));
+    expand(rootIndex);
   }
+  // The labels were just made from the names.
+  freshLabels_ = true;
   setCurrentItem(root);
+  freshLabels_ = false;
 }
 
 void ViewOutline::RefreshLabels() {
@@ -308,7 +318,7 @@ void ViewOutline::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem
     setCurrentItem(previous);
     return;
   }
-  RefreshLabels();
+  if (!freshLabels_) RefreshLabels();
   setFocus(Qt::OtherFocusReason);
 }
 

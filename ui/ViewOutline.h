@@ -110,4 +110,6 @@ class ViewOutline : public QTreeWidget, public DocView {
   // ones make a state's group items when the state is first opened.
   static constexpr std::size_t kEagerButtons = 500;
   bool lazyGroups_ = false;
+  // Set while a rebuilt tree selects its root: the labels need no refresh.
+  bool freshLabels_ = false;
 };

@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 
 #include "OutlineFixture.h"
+#include "core/Archive.h"
 #include "core/Messages.h"
 #include "groups/button/PropAdvanced.h"
+#include "groups/button/PropImage.h"
 #include "groups/button/PropText.h"
 #include "groups/project/TabProject.h"
 #include "ui/EditCommands.h"
@@ -14,7 +16,26 @@
 
 namespace {
 const char* kFmt = KesApp::kGroupClipboardFormat;
+
+// The bytes of `doc` as a project file with its one button repeated `count`
+// times, each with a name of its own.
+std::string RepeatedButtonProject(Doc& doc, int count) {
+  Archive ar;
+  doc.Serialize(ar);
+  const std::string one = ar.TakeBytes();
+  PropButton& button = *doc.Buttons().at(0);
+  constexpr std::size_t kCountBytes = 4;
+  std::string bytes = one.substr(0, one.size() - Doc::CopyGroup(button).size() - kCountBytes);
+  Archive countAr;
+  countAr.WriteInt(count);
+  bytes += countAr.Bytes();
+  for (int i = 0; i < count; ++i) {
+    button.name = "Button " + std::to_string(i + 1);
+    bytes += Doc::CopyGroup(button);
+  }
+  return bytes;
 }
+}  // namespace
 
 TEST_F(OutlineTest, MirrorsTheProjectWithRootSelectedAndButtonsExpanded) {
   ASSERT_EQ(tree->topLevelItemCount(), 1);
@@ -347,4 +368,66 @@ TEST_F(OutlineTest, InAVeryLargeProjectAStatesGroupsAppearWhenItIsOpened) {
   EXPECT_EQ(Labels(), Names());
   ASSERT_TRUE(tree->SelectGroup(Button(kButtons)->overState->text.get()));
   EXPECT_EQ(tree->currentItem(), Item(kButtons, 1, 0));
+}
+
+TEST_F(OutlineTest, AnOpenedProjectOfTwentyThousandButtonsShowsThemAllOpen) {
+  constexpr int kButtons = 20000;
+  ASSERT_TRUE(doc.OpenFromBytes(RepeatedButtonProject(doc, kButtons), "large.but"));
+  ASSERT_EQ(Root()->childCount(), kButtons);
+  EXPECT_EQ(tree->currentItem(), Root());
+  EXPECT_EQ(props->currentGroup(), doc.project());
+
+  // Every button is open with its three states closed below it, in button
+  // order.
+  QAbstractItemModel* model = tree->model();
+  const QModelIndex root = model->index(0, 0);
+  ASSERT_TRUE(tree->isExpanded(root));
+  int open = 0;
+  for (int b = 0; b < kButtons; ++b) open += tree->isExpanded(model->index(b, 0, root)) ? 1 : 0;
+  EXPECT_EQ(open, kButtons);
+  std::vector<KesProp*> rows;
+  for (QModelIndex row = tree->indexBelow(root); row.isValid(); row = tree->indexBelow(row))
+    rows.push_back(ViewOutline::GroupOf(tree->itemFromIndex(row)));
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kButtons) * 4);
+  for (int b : {0, 1, 14999, kButtons - 1}) {
+    const std::size_t at = static_cast<std::size_t>(b) * 4;
+    EXPECT_EQ(rows[at], Button(b));
+    EXPECT_EQ(rows[at + 1], Button(b)->upState.get());
+    EXPECT_EQ(rows[at + 3], Button(b)->downState.get());
+  }
+
+  // A group deep in the tree: found, selected and its page shown; a click on
+  // another group of the same state moves the page there.
+  PropImage* image = Button(15000)->overState->image.get();
+  ASSERT_TRUE(tree->SelectGroup(image));
+  EXPECT_EQ(tree->currentItem(), Item(15000, 1, 3));
+  EXPECT_EQ(props->currentGroup(), image);
+  Click(Item(15000, 1, 1));
+  EXPECT_EQ(props->currentGroup(), Button(15000)->overState->border.get());
+  EXPECT_EQ(tree->currentItem(), Item(15000, 1, 1));
+
+  // The button closes and opens again with its states as they were.
+  Item(15000)->setExpanded(false);
+  EXPECT_FALSE(tree->isExpanded(model->index(15000, 0, root)));
+  Item(15000)->setExpanded(true);
+  EXPECT_TRUE(Item(15000, 1)->isExpanded());
+  EXPECT_FALSE(Item(15000, 0)->isExpanded());
+  ASSERT_EQ(Item(15000, 1)->childCount(), 5);
+
+  // A new name reaches the label once the selection moves.
+  Button(15000)->name = "Renamed";
+  Click(Item(15000));
+  Click(Item(14999));
+  EXPECT_EQ(Item(15000)->text(0), "Renamed");
+  EXPECT_EQ(props->currentGroup(), Button(14999));
+
+  // The last button moved up stays open and keeps its items.
+  PropButton* last = Button(kButtons - 1);
+  Click(Item(kButtons - 1));
+  tree->OnMoveUp();
+  EXPECT_EQ(Button(kButtons - 2), last);
+  EXPECT_EQ(ViewOutline::GroupOf(Item(kButtons - 2)), last);
+  EXPECT_TRUE(Item(kButtons - 2)->isExpanded());
+  EXPECT_EQ(ViewOutline::GroupOf(Item(kButtons - 2, 2)), last->downState.get());
+  EXPECT_EQ(tree->currentItem(), Item(kButtons - 2));
 }

@@ -1,0 +1,45 @@
+#include "app/Heap.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#endif
+
+void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
+#if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
+  struct stat st {};
+  if (project.empty() || stat(project.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  constexpr std::size_t kSmallProject = std::size_t(1) << 20;
+  constexpr std::size_t kLargestHeap = std::size_t(1) << 30;  // fits M_TOP_PAD
+  constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+  const std::size_t size = static_cast<std::size_t>(st.st_size);
+  if (size < kSmallProject || bytesPerProjectByte == 0) return;
+  const std::size_t heap =
+      size > kLargestHeap / bytesPerProjectByte ? kLargestHeap : size * bytesPerProjectByte;
+  // Large buffers come from the heap too (up to the largest size the
+  // allocator takes there), the heap grows by `heap` when it grows, and it is
+  // never given back before the process ends. Memory that is not touched is
+  // never used.
+  constexpr int kLargestHeapBlock = 32 << 20;
+  mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+  mallopt(M_TOP_PAD, static_cast<int>(heap));
+  mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min(heap * 2, kLargestHeap)));
+  const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
+  // A block larger than the room left makes the heap grow now.
+  void* block = std::malloc(kSmallProject);
+  if (!block) return;
+  std::free(block);
+  const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
+  const std::uintptr_t start = (before + kHugePage - 1) & ~(kHugePage - 1);
+  if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+#else
+  (void)project;
+  (void)bytesPerProjectByte;
+#endif
+}
