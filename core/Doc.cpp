@@ -126,15 +126,19 @@ bool Doc::OnNewDocument() {
 }
 
 bool Doc::OnOpenDocument(const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
+  safefile::FileBytes bytes;
+  if (!safefile::ReadAll(path, bytes)) {
     platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
-  return OpenFromBytes(bytes, path);
+  return OpenFromBytes(bytes.view(), path);
 }
 
 bool Doc::OpenFromBytes(const std::string& bytes, const std::string& path) {
+  return OpenFromBytes(std::string_view(bytes), path);
+}
+
+bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
   DeleteContents();
   Archive ar(bytes.data(), bytes.size());
   bool ok = true;

@@ -158,7 +158,7 @@ std::FILE* OpenForReading(const std::string& path) {
   return in;
 }
 
-bool ReadAll(const std::string& path, std::string& bytes) {
+bool ReadAll(const std::string& path, FileBytes& bytes) {
   std::FILE* in = OpenForReading(path);
   if (!in) return false;
   const int fd = fileno(in);
@@ -167,12 +167,18 @@ bool ReadAll(const std::string& path, std::string& bytes) {
   struct stat st {};
   const std::size_t expected =
       fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
-  std::string data(expected + 1, '\0');
+  std::size_t capacity = expected + 1;
+  std::unique_ptr<char[]> data(new char[capacity]);
   std::size_t have = 0;
   bool ok = true;
   for (;;) {
-    if (have == data.size()) data.resize(data.size() * 2);
-    const ssize_t got = read(fd, &data[have], data.size() - have);
+    if (have == capacity) {
+      std::unique_ptr<char[]> larger(new char[capacity * 2]);
+      std::memcpy(larger.get(), data.get(), have);
+      data = std::move(larger);
+      capacity *= 2;
+    }
+    const ssize_t got = read(fd, data.get() + have, capacity - have);
     if (got < 0) {
       if (errno == EINTR) continue;
       ok = false;
@@ -183,8 +189,15 @@ bool ReadAll(const std::string& path, std::string& bytes) {
   }
   std::fclose(in);
   if (!ok) return false;
-  data.resize(have);
-  bytes.swap(data);
+  bytes.data = std::move(data);
+  bytes.size = have;
+  return true;
+}
+
+bool ReadAll(const std::string& path, std::string& bytes) {
+  FileBytes whole;
+  if (!ReadAll(path, whole)) return false;
+  bytes.assign(whole.data.get(), whole.size);
   return true;
 }
 

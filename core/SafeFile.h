@@ -11,7 +11,9 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace safefile {
@@ -54,6 +56,15 @@ std::FILE* OpenForReading(const std::string& path);
 
 // Reads the whole of a regular file; false as OpenForReading or on a read error.
 bool ReadAll(const std::string& path, std::string& bytes);
+
+// A whole file's bytes in storage that is not cleared before it is read into
+// (a large project is read once, and clearing it first cost as much again).
+struct FileBytes {
+  std::unique_ptr<char[]> data;
+  std::size_t size = 0;
+  std::string_view view() const { return std::string_view(data.get(), size); }
+};
+bool ReadAll(const std::string& path, FileBytes& bytes);
 
 // Whether both paths reach one and the same existing file (same device and
 // inode, through links or different spellings).
