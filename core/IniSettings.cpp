@@ -439,29 +439,19 @@ bool UnescapeValue(std::string_view str, std::u16string& result,
         break;
       }
       case St::Hex:
-        if (i >= n) {
-          result += escapeVal;
-          st = St::End;
-        } else if (FromHex(str[i]) >= 0) {
-          escapeVal = static_cast<char16_t>((escapeVal << 4) + FromHex(str[i]));
+      case St::Oct: {
+        // Digits as long as they come, then the character they make.
+        const bool hex = st == St::Hex;
+        const int digit = i < n ? (hex ? FromHex(str[i]) : FromOct(str[i])) : -1;
+        if (digit >= 0) {
+          escapeVal = static_cast<char16_t>((escapeVal << (hex ? 4 : 3)) + digit);
           ++i;
         } else {
           result += escapeVal;
-          st = St::Normal;
+          st = i >= n ? St::End : St::Normal;
         }
         break;
-      case St::Oct:
-        if (i >= n) {
-          result += escapeVal;
-          st = St::End;
-        } else if (FromOct(str[i]) >= 0) {
-          escapeVal = static_cast<char16_t>((escapeVal << 3) + FromOct(str[i]));
-          ++i;
-        } else {
-          result += escapeVal;
-          st = St::Normal;
-        }
-        break;
+      }
       case St::End:
         break;
     }
