@@ -114,19 +114,42 @@ std::string ValidUtf8(const std::string& s) {
 
 std::string ShellAddress(const std::string& target) {
   std::string out;
-  if (target.find("://") != std::string::npos) {
-    // An address: spaces, controls, non-ASCII and unsafe characters encoded,
-    // escapes already there kept.
+  const std::size_t schemeEnd = target.find("://");
+  if (schemeEnd != std::string::npos) {
+    // An address: spaces, controls, non-ASCII and unsafe characters encoded;
+    // escapes already there kept unless one '%' starts none, then every '%'
+    // is encoded. Scheme and host in lower case.
     const std::string text = ValidUtf8(target);
+    auto escapeAt = [&text](std::size_t i) {
+      return text[i] == '%' && i + 2 < text.size() &&
+             std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+             std::isxdigit(static_cast<unsigned char>(text[i + 2]));
+    };
+    bool escapesKept = true;
+    for (std::size_t i = 0; i < text.size(); ++i)
+      if (text[i] == '%' && !escapeAt(i)) escapesKept = false;
+    const std::size_t authority = schemeEnd + 3;
+    std::size_t hostEnd = text.find_first_of("/?#", authority);
+    if (hostEnd == std::string::npos) hostEnd = text.size();
+    const std::size_t at = text.rfind('@', hostEnd);
+    const std::size_t host = at != std::string::npos && at >= authority ? at + 1 : authority;
     for (std::size_t i = 0; i < text.size(); ++i) {
-      const unsigned char c = static_cast<unsigned char>(text[i]);
-      const bool escape = c == '%' && i + 2 < text.size() &&
-                          std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-                          std::isxdigit(static_cast<unsigned char>(text[i + 2]));
-      if (escape || (c > 0x20 && c < 0x7F && !std::strchr("\"<>\\^`{|}%", c)))
+      unsigned char c = static_cast<unsigned char>(text[i]);
+      if (i < schemeEnd || (i >= host && i < hostEnd))
+        c = static_cast<unsigned char>(std::tolower(c));
+      if (escapesKept && escapeAt(i)) {
+        // An escaped letter, digit or "-._~" is the character itself.
+        const int value = std::stoi(text.substr(i + 1, 2), nullptr, 16);
+        if (std::isalnum(value) || (value && std::strchr("-._~", value)))
+          out += static_cast<char>(value);
+        else
+          PercentEncode(static_cast<unsigned char>(value), out);
+        i += 2;
+      } else if (c > 0x20 && c < 0x7F && !std::strchr("\"<>\\^`{|}%", c)) {
         out += static_cast<char>(c);
-      else
+      } else {
         PercentEncode(c, out);
+      }
     }
     return out;
   }

@@ -205,6 +205,17 @@ TEST(SettingsStore, FileAddressesAreEncodedAsTheEditorEncodesThem) {
   };
   for (const std::string& p : paths)
     EXPECT_EQ(ShellAddress(p), QUrl::fromLocalFile(PathToQ(p)).toEncoded().toStdString()) << p;
+  // Addresses keep their form, encoded as the editor's address class encodes them.
+  const std::vector<std::string> addresses = {
+      "http://example.com/a b?x=1&y=\"2\"#frag ment",
+      "https://h/\xC3\xA4/%41%zz",
+      "https://h/%41%2f%00%7E",
+      "file:///tmp/a b.html#anchor",
+      "http://h/<>\\^`{|}",
+      "HTTP://User@Example.COM:80/X",
+  };
+  for (const std::string& a : addresses)
+    EXPECT_EQ(ShellAddress(a), QUrl(PathToQ(a)).toEncoded().toStdString()) << a;
 }
 
 }  // namespace
