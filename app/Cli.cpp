@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -187,14 +186,8 @@ int RunCli(int argc, char** argv) {
   }
   // The arguments are file names and words, kept as the system gave them.
   std::vector<std::string> args(argv + 2, argv + argc);
-  if (cmd == "export") {
-    QCoreApplication qapp(argc, argv);
-    return Export(args);
-  }
-  if (cmd == "publish") {
-    QCoreApplication qapp(argc, argv);
-    return RunPublish(args);
-  }
+  if (cmd == "export") return Export(args);
+  if (cmd == "publish") return RunPublish(args);
   if (cmd == "audio") return RunAudio(args);
   return -1;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/IniSettings.h"
 #include "core/Platform.h"
 
 class HeadlessPlatform : public Platform {
@@ -45,6 +46,9 @@ class HeadlessPlatform : public Platform {
   std::vector<std::string> shown;
   // When set, messages are only recorded.
   bool quiet = false;
+
+ private:
+  ini::Store settings_;
 };
 
 // The directory holding Help/ and the applet's files, with a trailing '/':
@@ -53,3 +57,12 @@ class HeadlessPlatform : public Platform {
 std::string FindProgramDir();
 // Preview/ in the program directory when that is writable, else in the cache.
 std::string FindPreviewDir(const std::string& programDir);
+
+// The "file:" address of a local file, percent-encoded ("/a b" ->
+// "file:///a%20b"); an address ("scheme://...") keeps its form with unsafe
+// characters encoded.
+std::string ShellAddress(const std::string& target);
+// Starts `argv` (the program looked up in PATH unless it names a folder) in
+// a session of its own that outlives this process and leaves no zombie;
+// false when it could not be started.
+bool StartDetached(const std::vector<std::string>& argv);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The command line runs without the editor's libraries; the editor comes from
+# The command line runs without any Qt library; the editor comes from
 # its module beside the program or in ../lib/velkobutton/, and a program
 # without the module says so and ends with status 1.
 set -u
@@ -18,10 +18,12 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 module="$(dirname "$exe")/velkobutton_editor.so"
 [ -f "$module" ] || fail "no editor module beside $exe"
 
-# The command line's program links no user-interface library.
-if ldd "$exe" | grep -Eq 'libQt6(Gui|Widgets|WebEngine|Multimedia)'; then
-  fail "the program links the editor's libraries: $(ldd "$exe" | grep Qt6)"
+# The command line's program links no Qt library at all: the editor's
+# libraries come with its module.
+if ldd "$exe" | grep -q 'libQt6'; then
+  fail "the program links Qt: $(ldd "$exe" | grep Qt6)"
 fi
+ldd "$module" | grep -q 'libQt6Widgets' || fail "the editor's module does not link Qt"
 
 # Without the module: a clear message and status 1; the command line still works.
 mkdir -p "$work/bare/bin"
@@ -34,6 +36,17 @@ grep -q "^velkobutton: the editor is not installed (velkobutton_editor.so was no
 "$work/bare/bin/velkobutton" export --format input "$src/examples/demo.but" >"$work/input.txt" ||
   fail "export without the module"
 [ -s "$work/input.txt" ] || fail "empty export without the module"
+
+# Run from another folder, the installed program finds its files in
+# <prefix>/share/velkobutton (the folder of the program, not the current one).
+mkdir -p "$work/bare/share/velkobutton" "$work/elsewhere"
+for f in VelkoButton.class VelkoButton.jar VelkoButton.cab VelkoJfc2.class; do
+  echo "installed $f" >"$work/bare/share/velkobutton/$f"
+done
+(cd "$work/elsewhere" && "$work/bare/bin/velkobutton" publish "$src/examples/demo.but" "$work/pub") ||
+  fail "publish from another folder"
+cmp -s "$work/bare/share/velkobutton/VelkoButton.class" "$work/pub/VelkoButton.class" ||
+  fail "publish did not take the installed applet files"
 
 # A broken module: its loader's reason, status 1.
 echo "not a library" >"$work/bare/bin/velkobutton_editor.so"
