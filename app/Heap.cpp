@@ -28,7 +28,9 @@ void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
   // never used.
   constexpr int kLargestHeapBlock = 32 << 20;
   mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
-  mallopt(M_TOP_PAD, static_cast<int>(heap));
+  // Room for a huge page's alignment at either end, so that all of `heap`
+  // can lie on whole huge pages.
+  mallopt(M_TOP_PAD, static_cast<int>(heap + 2 * kHugePage));
   mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min(heap * 2, kLargestHeap)));
   const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
   // A block larger than the room left makes the heap grow now.
@@ -37,7 +39,20 @@ void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
   std::free(block);
   const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
   const std::uintptr_t start = (before + kHugePage - 1) & ~(kHugePage - 1);
-  if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+  if (after <= start) return;
+  madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+  // The memory below the first huge page is handed out first and would be
+  // mapped page by page: it is taken now, untouched, and never used, so that
+  // the project's bytes and groups start on a huge page.
+  void* probe = std::malloc(1);
+  if (!probe) return;
+  const auto next = reinterpret_cast<std::uintptr_t>(probe);
+  std::free(probe);
+  constexpr std::uintptr_t kChunkOverhead = 64;
+  if (next + kChunkOverhead < start) {
+    void* below = std::malloc(start - next - kChunkOverhead);
+    (void)below;  // kept to the end of the process
+  }
 #else
   (void)project;
   (void)bytesPerProjectByte;
