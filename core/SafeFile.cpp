@@ -99,7 +99,16 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
     close(fd);
   } else {
     errno = 0;
-    if (!produce(out)) err = errno ? errno : EIO;
+    bool produced = false;
+    try {
+      produced = produce(out);
+    } catch (...) {
+      // The text could not be made: no temporary file stays behind.
+      std::fclose(out);
+      unlink(temp.c_str());
+      throw;
+    }
+    if (!produced) err = errno ? errno : EIO;
     if (!err && std::fflush(out) != 0) err = errno;
     // On disk before it takes an old file's place, so that a crash cannot
     // leave an empty file where the old one was; a new file needs no wait.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include "core/SafeFile.h"
@@ -123,6 +124,17 @@ TEST_F(SafeFileTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   // A folder that does not exist: nothing is made.
   EXPECT_FALSE(safefile::WriteBytes(P("missing/page.html"), "x", {}, &error));
   EXPECT_EQ(error.error, ENOENT);
+
+  // Text that fails while it is made (out of memory) leaves the old file
+  // and no temporary file; the failure reaches the caller.
+  EXPECT_THROW(safefile::Write(P("page.html"),
+                               [](std::FILE* out) -> bool {
+                                 std::fputs("part of a page", out);
+                                 throw std::bad_alloc();
+                               }),
+               std::bad_alloc);
+  EXPECT_EQ(Get(P("page.html")), std::string("new\0page", 8));
+  EXPECT_EQ(Names(), std::vector<std::string>{"page.html"});
 }
 
 TEST_F(SafeFileTest, ReadingRefusesAPipeAtOnceAndReadsRegularFiles) {
