@@ -59,6 +59,7 @@ extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
     }
 #endif
     if (app.InitInstance(args, requested)) {
+      EndHeapPreparation();
 #ifdef VB_SCREENSHOT_HOOK
       // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon
       // as the main window with the project's tree has been shown and painted.

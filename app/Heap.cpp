@@ -58,3 +58,12 @@ void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
   (void)bytesPerProjectByte;
 #endif
 }
+
+void EndHeapPreparation() {
+#if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
+  // The allocator's own defaults.
+  constexpr int kDefaultPad = 128 * 1024;
+  mallopt(M_TOP_PAD, kDefaultPad);
+  mallopt(M_TRIM_THRESHOLD, kDefaultPad);
+#endif
+}

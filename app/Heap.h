@@ -12,3 +12,8 @@
 // nothing for small or missing files, or where the allocator has no such
 // settings.
 void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte);
+
+// Gives the allocator its usual settings back once the project has been read,
+// so that a long-running editor returns memory it frees to the system again
+// instead of keeping what the preparation allowed.
+void EndHeapPreparation();
