@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <system_error>
+#include <thread>
 #endif
 
 void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
@@ -41,6 +43,21 @@ void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
   const std::uintptr_t start = (before + kHugePage - 1) & ~(kHugePage - 1);
   if (after <= start) return;
   madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+#if defined(MADV_POPULATE_WRITE)
+  // The system clears every fresh page before it is used, which is most of
+  // the cost of filling memory here: the first half of the heap is mapped in
+  // ahead on another processor while this one reads the project. Contents
+  // are not touched, so it does not matter which thread maps a page first;
+  // without the call (older systems) pages are mapped when first used.
+  try {
+    const std::size_t ahead = std::min<std::size_t>(after - start, heap / 2);
+    std::thread([start, ahead] {
+      madvise(reinterpret_cast<void*>(start), ahead, MADV_POPULATE_WRITE);
+    }).detach();
+  } catch (const std::system_error&) {
+    // No thread to be had: pages are mapped when first used.
+  }
+#endif
   // The memory below the first huge page is handed out first and would be
   // mapped page by page: it is taken now, untouched, and never used, so that
   // the project's bytes and groups start on a huge page.

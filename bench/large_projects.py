@@ -45,15 +45,33 @@ def run(argv, env=None, stdout=subprocess.DEVNULL):
     return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
 
 
+# A process started from this script inherits its peak resident size across
+# exec (Linux keeps the larger of the two), so the peak of a small process
+# would read as this script's own. GNU time starts the program from its own
+# small process and reports the program's peak alone.
+GNU_TIME = "/usr/bin/time"
+
+
+def peak_kb(argv, env, stdout):
+    """The program's own peak resident kilobytes, or None without GNU time."""
+    if not os.access(GNU_TIME, os.X_OK):
+        return None
+    with tempfile.NamedTemporaryFile("r") as report:
+        subprocess.run([GNU_TIME, "-f", "%M", "-o", report.name] + argv, env=env, stdout=stdout,
+                       stderr=subprocess.DEVNULL, check=True)
+        return int(report.read().split()[-1])
+
+
 def median_of(runs, argv, env=None, out_path=None):
-    """Medians of wall seconds, processor seconds and peak megabytes."""
+    """Medians of wall seconds, processor seconds and peak megabytes (peaks
+    measured in runs of their own, under GNU time where it is installed)."""
     results = []
     for _ in range(runs):
-        if out_path:
-            with open(out_path, "wb") as out:
-                results.append(run(argv, env, out))
-        else:
-            results.append(run(argv, env))
+        with open(out_path or os.devnull, "wb") as out:
+            wall, cpu, peak = run(argv, env, out)
+        with open(out_path or os.devnull, "wb") as out:
+            measured = peak_kb(argv, env, out)
+        results.append((wall, cpu, measured if measured is not None else peak))
     return tuple(statistics.median(r[i] for r in results) for i in range(3))
 
 
