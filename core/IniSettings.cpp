@@ -255,7 +255,9 @@ std::string_view TrimAscii(std::string_view s) {
 
 // ---- Lines ---------------------------------------------------------------
 
-enum : unsigned char { kSpace = 1, kSpecial = 2 };
+// kEndsRun: a character that ends a run of plain text in a line (end of line,
+// quote, comment, equals sign or escape).
+enum : unsigned char { kSpace = 1, kEndsRun = 2 };
 unsigned char Traits(char c) {
   switch (c) {
     case '\t':
@@ -263,12 +265,12 @@ unsigned char Traits(char c) {
       return kSpace;
     case '\n':
     case '\r':
-      return kSpace | kSpecial;
+      return kSpace | kEndsRun;
     case '"':
     case ';':
     case '=':
     case '\\':
-      return kSpecial;
+      return kEndsRun;
     default:
       return 0;
   }
@@ -289,7 +291,7 @@ bool ReadLine(std::string_view data, std::size_t& pos, std::size_t& lineStart, s
   bool done = false;
   while (i < len && !done) {
     char ch = data[i];
-    while (!(Traits(ch) & kSpecial)) {
+    while (!(Traits(ch) & kEndsRun)) {
       if (++i == len) {
         done = true;
         break;
