@@ -206,7 +206,7 @@ TEST_F(OptionsTest, CreatedToolbarWithTwoDraggedCommandsSurvivesARestart) {
   Open();
   manager->SetCustomizing(true);
   ToolbarsPage* page = sheet->toolbarsPage();
-  WhenShown<QInputDialog>([](QInputDialog* ask) {
+  const ShownWatch askWatch = WhenShown<QInputDialog>([](QInputDialog* ask) {
     ask->setTextValue("My Bar");
     ask->accept();
   });
@@ -288,7 +288,7 @@ TEST_F(OptionsTest, StoredToolbarsFromAnotherSourceAreCheckedOnLoad) {
 
 TEST_F(OptionsTest, MenusOpenTheOptionsSheetAndPublishDialog) {
   int sheets = 0;
-  WhenShown<OptionsSheet>(
+  const ShownWatch sheetWatch = WhenShown<OptionsSheet>(
       [](OptionsSheet* s) {
         EXPECT_TRUE(s->toolbarsPage() != nullptr);
         s->reject();
@@ -299,16 +299,17 @@ TEST_F(OptionsTest, MenusOpenTheOptionsSheetAndPublishDialog) {
   EXPECT_FALSE(app->frame()->toolbars()->customizing());
 
   // The Toolbars dialog's Customize button leads to the sheet too.
-  WhenShown<QDialog>([](QDialog* d) {
+  const ShownWatch toolbarsWatch = WhenShown<QDialog>([](QDialog* d) {
     for (QPushButton* b : d->findChildren<QPushButton*>())
       if (b->property("helpId").toInt() == 20584) b->click();
   });
-  WhenShown<OptionsSheet>([](OptionsSheet* s) { s->reject(); }, &sheets);
+  const ShownWatch secondSheetWatch =
+      WhenShown<OptionsSheet>([](OptionsSheet* s) { s->reject(); }, &sheets);
   app->frame()->OnViewToolbars();
   EXPECT_EQ(sheets, 2);
 
   int publishes = 0;
-  WhenShown<QDialog>([&publishes](QDialog* d) {
+  const ShownWatch publishWatch = WhenShown<QDialog>([&publishes](QDialog* d) {
     if (d->windowTitle() == "Publish") ++publishes;
     d->reject();
   });

@@ -67,7 +67,7 @@ class PublishTest : public ::testing::Test {
   }
   // Records what the next Resources dialog shows, then closes it.
   void RecordNextResources() {
-    WhenShown<ResourcesDialog>(
+    watches.push_back(WhenShown<ResourcesDialog>(
         [this](ResourcesDialog* d) {
           Shown s;
           s.html = FromQ(d->htmlEdit()->toPlainText());
@@ -77,7 +77,7 @@ class PublishTest : public ::testing::Test {
           shown.push_back(s);
           d->accept();
         },
-        &resourcesShown);
+        &resourcesShown));
   }
   std::vector<std::string> ResourceList() {
     std::vector<std::string> list;
@@ -97,6 +97,8 @@ class PublishTest : public ::testing::Test {
   Doc doc{app};
   std::vector<Shown> shown;
   int resourcesShown = 0;
+  // Last, so that the watches end before what they record goes.
+  std::vector<ShownWatch> watches;
 };
 
 TEST_F(PublishTest, ClipboardHoldsExactlyTheSegmentAndResourcesListEveryFileSelected) {

@@ -1,15 +1,30 @@
 // Acting on a dialog that runs its own event loop: `fn` runs once the first
-// visible top-level widget of type W appears.
+// visible top-level widget of type W appears. The watch ends when the
+// returned object goes, so that a dialog of a later test never reaches a
+// function that captured what this test has destroyed.
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+class ShownWatch {
+ public:
+  explicit ShownWatch(QTimer* timer) : timer_(timer) {}
+  ShownWatch(ShownWatch&&) = default;
+  ShownWatch& operator=(ShownWatch&&) = default;
+  // The timer may have ended the watch and gone already.
+  ~ShownWatch() { delete timer_.data(); }
+
+ private:
+  QPointer<QTimer> timer_;
+};
+
 template <class W>
-void WhenShown(std::function<void(W*)> fn, int* calls = nullptr) {
+[[nodiscard]] ShownWatch WhenShown(std::function<void(W*)> fn, int* calls = nullptr) {
   auto* timer = new QTimer;
   auto ticks = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, fn, ticks, calls] {
@@ -28,4 +43,5 @@ void WhenShown(std::function<void(W*)> fn, int* calls = nullptr) {
     }
   });
   timer->start(10);
+  return ShownWatch(timer);
 }
