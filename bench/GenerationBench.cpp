@@ -81,7 +81,7 @@ void BM_BuildPage(benchmark::State& state) {
 // (wall time: the second thread's work counts only where it is waited for).
 void BM_WritePage(benchmark::State& state) {
   Project p(static_cast<int>(state.range(0)));
-  p.doc.parallelGeneration = state.range(1) != 0;
+  p.doc.parallelFrom = state.range(1) != 0 ? 0 : Doc::kNeverParallel;
   std::size_t bytes = 0;
   for (auto _ : state) {
     bytes = 0;

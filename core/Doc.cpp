@@ -238,64 +238,32 @@ bool IsListedFile(const std::string& file, const std::string& driveRoot) {
 }  // namespace
 
 int Doc::RegisterImage(const std::string& file) {
-  if (!sharedRegistration_) return Register(imageList, imageIndex_, file);
-  return RegisterShared(imageList, imageIndex_, lateImages_, file);
+  if (OnSecondThread()) return Register(second_->images, second_->imageIndex, file);
+  return Register(imageList, imageIndex_, file);
 }
 
 int Doc::RegisterAudio(const std::string& file) {
-  if (!sharedRegistration_) return Register(audioList, audioIndex_, file);
-  return RegisterShared(audioList, audioIndex_, lateAudio_, file);
+  if (OnSecondThread()) return Register(second_->audio, second_->audioIndex, file);
+  return Register(audioList, audioIndex_, file);
 }
 
-int Doc::RegisterShared(const std::vector<std::string>& list,
-                        const std::unordered_map<std::string, int>& index, LateFiles& late,
-                        const std::string& file) {
-  // Every file was listed before the threads started, so the lists are only
-  // read now, by both threads at once.
-  const auto it = index.find(file);
-  if (it != index.end()) return it->second;
-  // A file the listing missed still gets a place of its own, after the
-  // others, so that the page stays right.
-  std::lock_guard<std::mutex> hold(registerLock_);
-  const auto late_it = late.index.find(file);
-  if (late_it != late.index.end()) return late_it->second;
-  const int pos = static_cast<int>(list.size() + late.files.size());
-  late.files.push_back(file);
-  late.index.emplace(file, pos);
-  return pos;
+bool Doc::OnSecondThread() const {
+  return second_ && second_->thread.load(std::memory_order_relaxed) == std::this_thread::get_id();
 }
 
-void Doc::EndSharedRegistration() {
-  sharedRegistration_ = false;
-  for (LateFiles* late : {&lateImages_, &lateAudio_}) {
-    std::vector<std::string>& list = late == &lateImages_ ? imageList : audioList;
-    std::unordered_map<std::string, int>& index = late == &lateImages_ ? imageIndex_ : audioIndex_;
-    for (std::string& f : late->files) {
-      index.emplace(f, static_cast<int>(list.size()));
-      list.push_back(std::move(f));
-    }
-    late->files.clear();
-    late->index.clear();
-  }
-}
-
-std::size_t Doc::RegisterButtonResources(std::size_t from) {
+void Doc::ListButtonResources(std::size_t first, std::size_t last) {
   // In script order: a state's audio file is named by the Default block
   // already, its image from its own block on; images and audio files have
   // lists of their own, so only the order within each list matters.
   const std::string root = DriveRoot();
-  std::size_t size = 0;
-  for (std::size_t b = 0; b < buttons_.size(); ++b) {
-    const PropButton& button = *buttons_[b];
+  for (std::size_t b = first; b < last; ++b) {
     for (int i = 0; i < 3; ++i) {
-      const PropState* st = button.state(i);
+      const PropState* st = buttons_[b]->state(i);
       if (!st) continue;
       if (IsListedFile(st->image->file, root)) RegisterImage(st->image->file);
       if (IsListedFile(st->audio->file, root)) RegisterAudio(st->audio->file);
     }
-    if (b >= from) size += EstimateButtonScript(button);
   }
-  return size;
 }
 
 namespace {
@@ -484,29 +452,47 @@ bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript,
   if (!pieces.Flush()) return false;
 
   // The later buttons go to a second thread, which writes their script into
-  // `tail` while this thread cuts the earlier ones into parameters; every
-  // file is listed beforehand, so both find the numbers of a sequential run.
+  // `tail` while this thread generates the earlier ones and cuts them into
+  // parameters. The second thread numbers files in lists of its own, which
+  // begin with the files the earlier buttons will list; if those turn out to
+  // be the lists this thread made, its script is the one a single thread
+  // would have written, else this thread writes it again.
   const std::size_t count = buttons_.size();
   std::size_t split = count;
+  secondThreadButtons_ = 0;
   std::string tail;
   std::thread worker;
   std::exception_ptr workerFailure;
-  if (parallelGeneration && count >= kParallelButtons && std::thread::hardware_concurrency() > 1) {
+  std::size_t firstImages = 0, firstAudio = 0;
+  if (count >= parallelFrom && std::thread::hardware_concurrency() > 1) {
     split = count * kFirstThreadShare / 100;
-    const std::size_t tailSize = RegisterButtonResources(split);
-    tail.reserve(tailSize + tailSize / 4);
-    sharedRegistration_ = true;
+    // A sample of the later buttons guesses the size of their script; the
+    // buffer is taken here, where the prepared memory is.
+    std::size_t sampled = 0;
+    for (std::size_t i = split; i < count; i += kSizeSampleStep)
+      sampled += EstimateButtonScript(*buttons_[i]);
+    tail.reserve(sampled * kSizeSampleStep + sampled * kSizeSampleStep / 4);
+    second_ = std::make_unique<SecondLists>();
+    second_->images = imageList;
+    second_->audio = audioList;
+    second_->imageIndex = imageIndex_;
+    second_->audioIndex = audioIndex_;
     try {
-      worker = std::thread([this, &tail, &workerFailure, tok, split, count] {
-        try {
-          AddButtonScripts(tail, tok, split, count, nullptr);
-        } catch (...) {
-          workerFailure = std::current_exception();
-        }
-      });
+      worker =
+          std::thread([this, &tail, &workerFailure, &firstImages, &firstAudio, tok, split, count] {
+            second_->thread.store(std::this_thread::get_id(), std::memory_order_relaxed);
+            try {
+              ListButtonResources(0, split);
+              firstImages = second_->images.size();
+              firstAudio = second_->audio.size();
+              AddButtonScripts(tail, tok, split, count, nullptr);
+            } catch (...) {
+              workerFailure = std::current_exception();
+            }
+          });
     } catch (const std::system_error&) {
       // No second thread to be had: this one does it all.
-      EndSharedRegistration();
+      second_.reset();
       split = count;
     }
   }
@@ -518,10 +504,27 @@ bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript,
     failure = std::current_exception();
   }
   if (worker.joinable()) worker.join();
-  EndSharedRegistration();
+  std::unique_ptr<SecondLists> second = std::move(second_);
   if (!failure) failure = workerFailure;
   if (failure) std::rethrow_exception(failure);
-  if (!ok || !pieces.Feed(tail)) return false;
+  if (!ok) return false;
+  if (second) {
+    const auto begins = [](const std::vector<std::string>& whole, std::size_t n,
+                           const std::vector<std::string>& start) {
+      return n == start.size() && std::equal(start.begin(), start.end(), whole.begin());
+    };
+    if (begins(second->images, firstImages, imageList) &&
+        begins(second->audio, firstAudio, audioList)) {
+      imageList = std::move(second->images);
+      audioList = std::move(second->audio);
+      imageIndex_ = std::move(second->imageIndex);
+      audioIndex_ = std::move(second->audioIndex);
+      secondThreadButtons_ = count - split;
+      if (!pieces.Feed(tail)) return false;
+    } else if (!AddButtonScripts(script, tok, split, count, [&pieces] { return pieces.Flush(); })) {
+      return false;
+    }
+  }
   std::string().swap(tail);
 
   if (!project_->afterScript.empty())

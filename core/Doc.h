@@ -3,11 +3,12 @@
 // input file and resource list.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -86,12 +87,17 @@ class Doc : public KesDoc {
                  const Sink* sink = nullptr);
   // A generous guess of the page's size, for reserving its buffer once.
   std::size_t EstimatePageSize() const;
-  // Projects of at least this many buttons have the script of their later
-  // buttons generated on a second thread while the first thread writes the
-  // earlier ones (the output is the same either way). Tests switch it off to
-  // compare.
-  static constexpr std::size_t kParallelButtons = 128;
-  bool parallelGeneration = true;
+  // Projects of at least `parallelFrom` buttons have the script of their
+  // later buttons generated on a second thread while the first thread writes
+  // the earlier ones (the output is the same either way). Below about 8,000
+  // buttons the second thread costs what it saves. Tests move the bound to
+  // compare the two ways on small projects.
+  static constexpr std::size_t kParallelButtons = 8192;
+  static constexpr std::size_t kNeverParallel = static_cast<std::size_t>(-1);
+  std::size_t parallelFrom = kParallelButtons;
+  // How many buttons of the last generation had their script from the second
+  // thread (0: one thread did it all).
+  std::size_t secondThreadButtons() const { return secondThreadButtons_; }
   bool GetResourceFiles(std::vector<std::string>& list) override;
 
   // Resource registration: the position of `file` in the list (appended when
@@ -117,28 +123,23 @@ class Doc : public KesDoc {
   // followed by `flush` when one is given (false when a flush failed).
   bool AddButtonScripts(std::string& script, int tok, std::size_t first, std::size_t last,
                         const std::function<bool()>& flush);
-  // Lists the images and audio files of the buttons in the order their
-  // scripts name them, so that a part of the buttons can be generated on its
-  // own and still find every file at its final place. Returns a guess of the
-  // size of the script of the buttons from `from` on.
-  std::size_t RegisterButtonResources(std::size_t from);
+  // Lists the image and audio files of buttons [first, last) in the order
+  // their scripts name them.
+  void ListButtonResources(std::size_t first, std::size_t last);
+  // The second generating thread numbers files in lists of its own.
+  struct SecondLists {
+    std::atomic<std::thread::id> thread{};
+    std::vector<std::string> images, audio;
+    std::unordered_map<std::string, int> imageIndex, audioIndex;
+  };
+  bool OnSecondThread() const;
+  std::unique_ptr<SecondLists> second_;
+  std::size_t secondThreadButtons_ = 0;
+  // One button in this many stands for the rest in a size guess.
+  static constexpr std::size_t kSizeSampleStep = 16;
   // Positions of the list entries, kept in step with imageList and audioList.
   std::unordered_map<std::string, int> imageIndex_;
   std::unordered_map<std::string, int> audioIndex_;
-  // While two threads generate, registration is a look-up; a file not
-  // listed beforehand would be numbered after the listed ones, under the
-  // lock, and joins its list when the threads are done.
-  struct LateFiles {
-    std::vector<std::string> files;
-    std::unordered_map<std::string, int> index;
-  };
-  int RegisterShared(const std::vector<std::string>& list,
-                     const std::unordered_map<std::string, int>& index, LateFiles& late,
-                     const std::string& file);
-  void EndSharedRegistration();
-  LateFiles lateImages_, lateAudio_;
-  std::mutex registerLock_;
-  bool sharedRegistration_ = false;
   std::unique_ptr<PropProject> project_;
   std::vector<std::unique_ptr<PropButton>> buttons_;
 };

@@ -151,6 +151,9 @@ TEST_F(GenerationStress, RandomExtremeProjects) {
   EXPECT_EQ(platform.waitCursorDepth, 0);
 }
 
+// The bound from which the tests generate on two threads.
+constexpr std::size_t kSmallParallel = 128;
+
 // Large projects are generated on two threads: the page, the input file and
 // the pieces handed to a sink are the bytes of a run on one thread, with
 // image and audio files shared across the two halves, addresses among them,
@@ -165,7 +168,7 @@ TEST_F(GenerationStress, TwoThreadsWriteTheBytesOfOne) {
     p.tokenize = round % 2;
     p.backgroundImage = round == 2 ? "" : "d.gif";
     p.afterScript = v.Text();
-    const std::size_t count = Doc::kParallelButtons * 3 + static_cast<std::size_t>(round);
+    const std::size_t count = kSmallParallel * 3 + static_cast<std::size_t>(round);
     while (doc.ButtonCount() < count) AddButton();
     for (std::size_t i = 0; i < count; ++i) {
       PropButton& b = button(i);
@@ -180,21 +183,25 @@ TEST_F(GenerationStress, TwoThreadsWriteTheBytesOfOne) {
       }
     }
     std::vector<std::string> one;
-    doc.parallelGeneration = false;
+    doc.parallelFrom = Doc::kNeverParallel;
     for (int mode = 0; mode < 3; ++mode) one.push_back(doc.BuildHtml(mode));
     one.push_back(doc.BuildParams(1, ""));
     const std::vector<std::string> images = doc.imageList, audio = doc.audioList;
     ASSERT_GE(images.size(), 3u);
     ASSERT_GE(audio.size(), 2u);
 
-    doc.parallelGeneration = true;
-    for (int mode = 0; mode < 3; ++mode) EXPECT_EQ(doc.BuildHtml(mode), one[mode]) << round;
+    doc.parallelFrom = kSmallParallel;
+    for (int mode = 0; mode < 3; ++mode) {
+      EXPECT_EQ(doc.BuildHtml(mode), one[mode]) << round;
+      // The second thread's script was taken, not written again.
+      EXPECT_GT(doc.secondThreadButtons(), count / 2) << round;
+    }
     EXPECT_EQ(doc.BuildParams(1, ""), one[3]) << round;
     EXPECT_EQ(doc.imageList, images);
     EXPECT_EQ(doc.audioList, audio);
 
     for (bool parallel : {false, true}) {
-      doc.parallelGeneration = parallel;
+      doc.parallelFrom = parallel ? kSmallParallel : Doc::kNeverParallel;
       std::string joined;
       std::size_t pieces = 0;
       ASSERT_TRUE(doc.WriteHtml(0, [&](std::string_view piece) {
@@ -217,9 +224,9 @@ TEST_F(GenerationStress, TwoThreadsWriteTheBytesOfOne) {
 // A sink that fails ends the generation: the page is reported unwritten and
 // nothing more is handed on.
 TEST_F(GenerationStress, FailingSinkStopsTheGeneration) {
-  while (doc.ButtonCount() < Doc::kParallelButtons * 10) AddButton().tip.assign(2000, 't');
+  while (doc.ButtonCount() < kSmallParallel * 10) AddButton().tip.assign(2000, 't');
   for (bool parallel : {false, true}) {
-    doc.parallelGeneration = parallel;
+    doc.parallelFrom = parallel ? kSmallParallel : Doc::kNeverParallel;
     const std::size_t whole = doc.BuildHtml(0).size();
     ASSERT_GT(whole, 2 * Doc::kSinkPiece);
     std::size_t calls = 0, taken = 0;
