@@ -57,22 +57,8 @@ bool WriteStdout(std::string_view bytes) {
   return true;
 }
 
-// Writes the result to standard output ("" or "-") or as the whole of
-// `output`, which never replaces the project read.
-bool WriteOut(const std::string& output, const std::string& bytes, const std::string& project) {
-  if (output.empty() || output == "-") {
-    if (WriteStdout(bytes)) return true;
-    Complain("cannot write to standard output");
-    return false;
-  }
-  safefile::WriteError error;
-  if (KesDoc::WriteWholeFile(output, bytes, {project}, &error)) return true;
-  Complain(TerminalWriteError(output, error));
-  return false;
-}
-
 // Writes what `generate` hands its sink to standard output ("" or "-") or
-// as the whole of `output`, like WriteOut.
+// as the whole of `output`, which never replaces the project read.
 bool WriteGenerated(const std::string& output,
                     const std::function<bool(const Doc::Sink&)>& generate,
                     const std::string& project) {
@@ -90,6 +76,12 @@ bool WriteGenerated(const std::string& output,
   if (safefile::Write(output, produce, {project}, &error)) return true;
   Complain(TerminalWriteError(output, error));
   return false;
+}
+
+// The same for a result made whole beforehand.
+bool WriteOut(const std::string& output, const std::string& bytes, const std::string& project) {
+  return WriteGenerated(
+      output, [&bytes](const Doc::Sink& sink) { return sink(bytes); }, project);
 }
 
 // Ends the process at once: the project and everything else in memory goes

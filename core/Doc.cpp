@@ -134,10 +134,6 @@ bool Doc::OnOpenDocument(const std::string& path) {
   return OpenFromBytes(bytes.view(), path);
 }
 
-bool Doc::OpenFromBytes(const std::string& bytes, const std::string& path) {
-  return OpenFromBytes(std::string_view(bytes), path);
-}
-
 bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
   DeleteContents();
   Archive ar(bytes.data(), bytes.size());

@@ -55,7 +55,6 @@ class Doc : public KesDoc {
   bool OnOpenDocument(const std::string& path);
   // Open from the bytes of a project file already read; `path` becomes the
   // document's path on success.
-  bool OpenFromBytes(const std::string& bytes, const std::string& path);
   bool OpenFromBytes(std::string_view bytes, const std::string& path);
   // Clears the document (hint 104) and destroys every group.
   void DeleteContents();
