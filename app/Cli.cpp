@@ -63,6 +63,15 @@ bool WriteGenerated(const std::string& output,
                     const std::function<bool(const Doc::Sink&)>& generate,
                     const std::string& project) {
   if (output.empty() || output == "-") {
+    // Standard output sent into the project itself (`>> p.but`) would add
+    // the page to it.
+    if (!project.empty() && safefile::SameFile(STDOUT_FILENO, project)) {
+      safefile::WriteError same;
+      same.failure = safefile::Failure::SameAsInput;
+      same.input = project;
+      Complain(TerminalWriteError("standard output", same));
+      return false;
+    }
     if (generate([](std::string_view piece) { return WriteStdout(piece); })) return true;
     Complain("cannot write to standard output");
     return false;
@@ -104,9 +113,15 @@ int Export(const std::vector<std::string>& givenArgs) {
   int runtime = KesDoc::kRuntimeFromSettings;
   TakeRuntimeFlags(args, runtime);
   std::string format = "page", output, project;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--format" || a == "--output") {
+    if (optionsEnded) {
+      if (!project.empty()) return Usage("only one project may be named");
+      project = a;
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == "--format" || a == "--output") {
       if (i + 1 >= args.size()) return Usage(a + " needs a value");
       (a == "--format" ? format : output) = args[++i];
     } else if (a.rfind("--format=", 0) == 0) {

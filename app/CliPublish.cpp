@@ -26,9 +26,14 @@ bool Parse(const std::vector<std::string>& args, const std::string& option,
            std::vector<std::string>& positional, std::string& value, bool& given,
            std::string& problem) {
   given = false;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == option) {
+    if (optionsEnded) {
+      positional.push_back(a);
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == option) {
       if (i + 1 >= args.size()) {
         problem = option + " needs a value";
         return false;
@@ -66,8 +71,12 @@ std::string TerminalWriteError(const std::string& path, const safefile::WriteErr
 
 void TakeRuntimeFlags(std::vector<std::string>& args, int& choice) {
   std::vector<std::string> rest;
+  bool optionsEnded = false;
   for (std::string& a : args) {
-    if (a == "--runtime")
+    if (a == "--") optionsEnded = true;
+    if (optionsEnded)
+      rest.push_back(std::move(a));
+    else if (a == "--runtime")
       choice = KesDoc::kRuntimeOn;
     else if (a == "--no-runtime")
       choice = KesDoc::kRuntimeOff;
@@ -103,25 +112,34 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
   if (!doc.OnOpenDocument(project)) return 1;
 
   const std::string html = doc.BuildHtml(0);
+  std::vector<std::string> files;
+  doc.GetResourceFiles(files);
+  const std::string page = folder + name;
+  // Nothing is written before every copy is known to lose no file.
+  const std::vector<std::string> keep = {project, page};
+  const std::string refusal = CheckResources(files, folder, keep, platform.ProgramDir());
+  if (!refusal.empty()) {
+    Complain(win1252::ToUtf8(refusal));
+    return 1;
+  }
   if (!MakeStagingDirectory(folder)) {
     Complain(TerminalMessage(msg::kCannotCreateDirectory, folder));
     return 1;
   }
-  // The page never replaces the project it is made from.
-  const std::string page = folder + name;
+  // The page never replaces the project it is made from, nor a file it needs.
+  std::vector<std::string> inputs = files;
+  inputs.push_back(project);
   safefile::WriteError error;
-  if (!KesDoc::WriteWholeFile(page, html, {project}, &error)) {
+  if (!KesDoc::WriteWholeFile(page, html, inputs, &error)) {
     Complain(TerminalWriteError(page, error));
     return 1;
   }
 
   // Every file is tried; the headless platform prints each failure and
   // answers Cancel for that file only.
-  std::vector<std::string> files;
-  doc.GetResourceFiles(files);
   int failures = 0;
   for (const std::string& src : files)
-    if (StageFile(platform, src, folder) == StageResult::Cancelled) ++failures;
+    if (StageFile(platform, src, folder, keep) == StageResult::Cancelled) ++failures;
   return failures == 0 ? 0 : 1;
 }
 

@@ -1,5 +1,7 @@
 #include "app/Heap.h"
 
+#include "core/Doc.h"
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #include <sys/mman.h>
@@ -21,7 +23,8 @@ void PrepareHeap(const std::string& project, std::size_t bytesPerProjectByte) {
   constexpr std::size_t kLargestHeap = std::size_t(1) << 30;  // fits M_TOP_PAD
   constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
   const std::size_t size = static_cast<std::size_t>(st.st_size);
-  if (size < kSmallProject || bytesPerProjectByte == 0) return;
+  // A file too large to be a project is refused before it is read.
+  if (size < kSmallProject || size > Doc::kLargestProjectFile || bytesPerProjectByte == 0) return;
   const std::size_t heap =
       size > kLargestHeap / bytesPerProjectByte ? kLargestHeap : size * bytesPerProjectByte;
   // Large buffers come from the heap too (up to the largest size the

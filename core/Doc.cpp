@@ -4,6 +4,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -127,11 +128,21 @@ bool Doc::OnNewDocument() {
 
 bool Doc::OnOpenDocument(const std::string& path) {
   safefile::FileBytes bytes;
-  if (!safefile::ReadAll(path, bytes)) {
+  if (!safefile::ReadAll(path, bytes, kLargestProjectFile)) {
     platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
-  return OpenFromBytes(bytes.view(), path);
+  try {
+    return OpenFromBytes(bytes.view(), path);
+  } catch (const std::bad_alloc&) {
+    // Whatever was read so far goes; a fresh project takes its place.
+    bytes = safefile::FileBytes();
+    DeleteContents();
+    loading_ = false;
+    platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
+    OnNewDocument();
+    return false;
+  }
 }
 
 bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {

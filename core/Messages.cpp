@@ -15,3 +15,8 @@ std::string Format(const std::string& text, const std::string& a1, const std::st
   return out;
 }
 }  // namespace msg
+
+std::string msg::WithReason(const std::string& text, const std::string& reason) {
+  if (reason.empty()) return text;
+  return text + " (" + reason + ")";
+}

@@ -69,6 +69,19 @@ inline constexpr const char* kNameNotStorable =
     "The file name '%1' contains characters that cannot be stored in the project. Please rename "
     "the file or choose another one.";
 
+// Publishing refuses, before anything is copied, what would lose a file or
+// copy one the page cannot use.
+inline constexpr const char* kResourceNameClash =
+    "'%1' and '%2' have the same file name and cannot both be copied beside the page. Nothing "
+    "was copied.";
+inline constexpr const char* kResourceNotMedia =
+    "'%1' is not an image or sound file that a page can use. Nothing was copied.";
+inline constexpr const char* kResourceReplaces =
+    "Copying '%1' would replace '%2'. Nothing was copied.";
+
+// `text` with the system's reason for a failure after it.
+std::string WithReason(const std::string& text, const std::string& reason);
+
 // Replaces "%1" and "%2" in `text`.
 std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});
 }  // namespace msg

@@ -1,13 +1,19 @@
 #include "core/SafeFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <random>
+#include <new>
 #include <system_error>
 
 #include "core/Messages.h"
@@ -32,22 +38,76 @@ bool Fail(WriteError* error, Failure failure, int err = 0, const std::string& in
   return false;
 }
 
-// The file a write replaces: a link is followed to the file it names.
-fs::path ResolveTarget(const std::string& path) {
-  fs::path target(path);
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
-    if (!ec) return resolved;
-  }
-  return target;
+// The file a write replaces: a link is followed to the file it names. False
+// for a link that leads nowhere (dangling, or a loop).
+bool ResolveTarget(const std::string& path, fs::path& target) {
+  target = fs::path(path);
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+  char resolved[PATH_MAX];
+  if (!realpath(path.c_str(), resolved)) return false;
+  target = resolved;
+  return true;
 }
 
-std::string Spare(std::mt19937_64& gen) {
+// The temporaries of one target take one of a few names of their own, the
+// same in every run, so that one left by a run that was killed is found and
+// removed by the next write of that target without reading the folder.
+std::string TempName(const std::string& stem, int attempt) {
   static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  std::string s;
-  for (int i = 0; i < 8; ++i) s += kDigits[gen() % 36];
-  return s;
+  std::uint64_t h = 1469598103934665603ull;  // FNV-1a
+  for (unsigned char c : stem) h = (h ^ c) * 1099511628211ull;
+  h = (h ^ static_cast<std::uint64_t>(attempt)) * 1099511628211ull;
+  std::string s = "." + stem + ".";
+  for (int i = 0; i < 8; ++i, h /= 36) s += kDigits[h % 36];
+  return s + ".tmp";
+}
+
+// The temporaries being written now, for the signal handler, which can reach
+// nothing else: the one table of the process's own. A slot's path is whole
+// before the slot is marked live.
+enum SlotState : int { kFree, kClaimed, kLive };
+struct PendingSlot {
+  std::atomic<int> state{kFree};
+  char path[PATH_MAX];
+};
+constexpr int kPendingSlots = 32;
+PendingSlot g_pending[kPendingSlots];
+
+int RegisterPending(const std::string& path) {
+  if (path.size() >= PATH_MAX) return -1;
+  for (int i = 0; i < kPendingSlots; ++i) {
+    int expected = kFree;
+    if (!g_pending[i].state.compare_exchange_strong(expected, kClaimed)) continue;
+    std::memcpy(g_pending[i].path, path.c_str(), path.size() + 1);
+    g_pending[i].state.store(kLive);
+    return i;
+  }
+  return -1;
+}
+
+void ReleasePending(int slot) {
+  if (slot >= 0) g_pending[slot].state.store(kFree);
+}
+
+extern "C" void RemovePendingAndEnd(int sig) {
+  for (PendingSlot& slot : g_pending)
+    if (slot.state.load() == kLive) unlink(slot.path);
+  // The handler was reset on entry: the signal, raised again, ends the
+  // process as it would have without us once the handler returns.
+  raise(sig);
+}
+
+// A temporary of this target left by a run that ended before it could
+// remove it: nobody holds its lock. Locked while it is removed, so that a
+// writer that has just made a file of that name never loses it.
+void RemoveIfAbandoned(const fs::path& temp) {
+  struct stat st {};
+  if (lstat(temp.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) return;
+  const int fd = open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return;
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0 && SameFile(fd, temp.string())) unlink(temp.c_str());
+  close(fd);
 }
 
 }  // namespace
@@ -60,11 +120,32 @@ bool SameFile(const std::string& a, const std::string& b) {
   return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+bool SameFile(int fd, const std::string& path) {
+  struct stat sa {};
+  struct stat sb {};
+  if (fstat(fd, &sa) != 0 || stat(path.c_str(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+void PrepareProcess() {
+  std::signal(SIGXFSZ, SIG_IGN);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old {};
+    if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;
+    struct sigaction act {};
+    act.sa_handler = RemovePendingAndEnd;
+    sigemptyset(&act.sa_mask);
+    act.sa_flags = SA_RESETHAND;
+    sigaction(sig, &act, nullptr);
+  }
+}
+
 bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
            WriteError* error) {
   if (error) *error = WriteError{};
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
-  const fs::path target = ResolveTarget(path);
+  fs::path target;
+  if (!ResolveTarget(path, target)) return Fail(error, Failure::NotRegular);
   struct stat old {};
   const bool exists = stat(target.c_str(), &old) == 0;
   if (exists) {
@@ -79,20 +160,38 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   const std::string stem = target.filename().string().substr(0, kTempStemLength);
-  std::random_device rd;
-  std::mt19937_64 gen((static_cast<std::uint64_t>(rd()) << 32) ^ rd());
   fs::path temp;
   int fd = -1;
+  int slot = -1;
   for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
-    temp = dir / ("." + stem + "." + Spare(gen) + ".tmp");
-    // O_EXCL: never reuses a file that is already there.
+    temp = dir / TempName(stem, attempt);
+    // O_EXCL: never reuses a file that is already there (nor follows a link).
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-    if (fd < 0 && errno != EEXIST) return Fail(error, Failure::CannotWrite, errno);
+    if (fd < 0) {
+      if (errno != EEXIST) return Fail(error, Failure::CannotWrite, errno);
+      RemoveIfAbandoned(temp);
+      continue;
+    }
+    // Held until the file has its name, so that no other writer takes it
+    // for one that was abandoned; one that did so before the lock was
+    // taken has removed the name, and another is tried.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !SameFile(fd, temp.string())) {
+      close(fd);
+      fd = -1;
+      continue;
+    }
+    slot = RegisterPending(temp.string());
   }
   if (fd < 0) return Fail(error, Failure::CannotWrite, EEXIST);
+  // The lock lives as long as any descriptor of the file is open.
+  const int lockFd = dup(fd);
   int err = 0;
-  // The replacement keeps the old file's permissions.
-  if (exists && fchmod(fd, old.st_mode & 07777) != 0) err = errno;
+  // The replacement keeps the old file's owner where the process may give it
+  // (root may), and its permissions.
+  if (exists && (old.st_uid != geteuid() || old.st_gid != getegid()) &&
+      fchown(fd, old.st_uid, old.st_gid) != 0 && geteuid() == 0)
+    err = errno;
+  if (!err && exists && fchmod(fd, old.st_mode & 07777) != 0) err = errno;
   std::FILE* out = err ? nullptr : fdopen(fd, "wb");
   if (!out) {
     if (!err) err = errno;
@@ -106,6 +205,8 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
       // The text could not be made: no temporary file stays behind.
       std::fclose(out);
       unlink(temp.c_str());
+      ReleasePending(slot);
+      if (lockFd >= 0) close(lockFd);
       throw;
     }
     if (!produced) err = errno ? errno : EIO;
@@ -116,9 +217,14 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
     if (std::fclose(out) != 0 && !err) err = errno ? errno : EIO;
   }
   if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
-  if (err) {
-    unlink(temp.c_str());
-    return Fail(error, Failure::CannotWrite, err);
+  if (err) unlink(temp.c_str());
+  ReleasePending(slot);
+  if (lockFd >= 0) close(lockFd);
+  if (err) return Fail(error, Failure::CannotWrite, err);
+  // What earlier runs that were killed left of this target goes too.
+  for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
+    const fs::path other = dir / TempName(stem, attempt);
+    if (other != temp) RemoveIfAbandoned(other);
   }
   return true;
 }
@@ -167,22 +273,42 @@ std::FILE* OpenForReading(const std::string& path) {
   return in;
 }
 
-bool ReadAll(const std::string& path, FileBytes& bytes) {
+bool ReadAll(const std::string& path, FileBytes& bytes, std::size_t limit) {
   std::FILE* in = OpenForReading(path);
   if (!in) return false;
   const int fd = fileno(in);
   // One read into a buffer of the file's size; a file that grows meanwhile
-  // is read on to its end, one that shrinks keeps what was there.
+  // is read on to its end (up to the limit), one that shrinks keeps what was there.
   struct stat st {};
   const std::size_t expected =
       fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  if (expected > limit) {
+    std::fclose(in);
+    errno = EFBIG;
+    return false;
+  }
   std::size_t capacity = expected + 1;
-  std::unique_ptr<char[]> data(new char[capacity]);
+  std::unique_ptr<char[]> data(new (std::nothrow) char[capacity]);
+  if (!data) {
+    std::fclose(in);
+    errno = ENOMEM;
+    return false;
+  }
   std::size_t have = 0;
   bool ok = true;
   for (;;) {
     if (have == capacity) {
-      std::unique_ptr<char[]> larger(new char[capacity * 2]);
+      if (capacity > limit) {
+        ok = false;
+        errno = EFBIG;
+        break;
+      }
+      std::unique_ptr<char[]> larger(new (std::nothrow) char[capacity * 2]);
+      if (!larger) {
+        ok = false;
+        errno = ENOMEM;
+        break;
+      }
       std::memcpy(larger.get(), data.get(), have);
       data = std::move(larger);
       capacity *= 2;

@@ -57,6 +57,10 @@ std::FILE* OpenForReading(const std::string& path);
 // Reads the whole of a regular file; false as OpenForReading or on a read error.
 bool ReadAll(const std::string& path, std::string& bytes);
 
+// Files larger than this are refused by ReadAll with `limit` (errno EFBIG)
+// before anything is read.
+inline constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
+
 // A whole file's bytes in storage that is not cleared before it is read into
 // (a large project is read once, and clearing it first cost as much again).
 struct FileBytes {
@@ -64,10 +68,19 @@ struct FileBytes {
   std::size_t size = 0;
   std::string_view view() const { return std::string_view(data.get(), size); }
 };
-bool ReadAll(const std::string& path, FileBytes& bytes);
+bool ReadAll(const std::string& path, FileBytes& bytes, std::size_t limit = kNoLimit);
 
 // Whether both paths reach one and the same existing file (same device and
 // inode, through links or different spellings).
 bool SameFile(const std::string& a, const std::string& b);
+// Whether the open file `fd` and `path` are one and the same file.
+bool SameFile(int fd, const std::string& path);
+
+// Prepares the process for writing files, once at its start: a file-size
+// limit makes a write fail (and be reported) instead of ending the program,
+// and an interrupt, terminate or hang-up signal that arrives while a
+// temporary file is being written removes it before the program ends as the
+// signal asks. Signals the caller's parent set to be ignored stay ignored.
+void PrepareProcess();
 
 }  // namespace safefile

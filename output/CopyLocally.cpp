@@ -45,7 +45,8 @@ bool EnsureDirectory(Platform& platform, const std::string& path) {
 
 enum class Step { Next, Skip, Stop };
 
-Step CopyOne(Platform& platform, const std::string& src, const std::string& dst) {
+Step CopyOne(Platform& platform, const std::string& src, const std::string& dst,
+             const std::vector<std::string>& keep) {
   while (!fileops::PathExists(src)) {
     int a = platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
                                 MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
@@ -60,9 +61,11 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst)
     if (a == IdNo) return Step::Skip;
     if (a != IdYes) return Step::Stop;
   }
-  while (!fileops::CopyOverwriting(src, dst)) {
-    int a = platform.MessageBox(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
-                                MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
+  std::string reason;
+  while (!fileops::CopyOverwriting(src, dst, keep, &reason)) {
+    int a = platform.MessageBox(
+        msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)), reason),
+        MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
     if (a == IdIgnore) return Step::Skip;
     if (a != IdRetry) return Step::Stop;
   }
@@ -72,14 +75,20 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst)
 }  // namespace
 
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
-                                  const std::vector<std::string>& selected,
-                                  CopyProgress& progress) {
+                                  const std::vector<std::string>& selected, CopyProgress& progress,
+                                  const std::vector<std::string>& keep) {
   std::string chosen;
   if (!platform.BrowseForFolder(msg::kPublishTo, chosen, lastCopyDirectory) || chosen.empty())
     return CopyOutcome::Stopped;
   const std::string base = FullDirectory(chosen);
   if (!EnsureDirectory(platform, chosen) || !EnsureDirectory(platform, base))
     return CopyOutcome::Stopped;
+  // Nothing is copied unless every copy is known to lose no file.
+  const std::string refusal = CheckResources(selected, base, keep, platform.ProgramDir());
+  if (!refusal.empty()) {
+    platform.MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    return CopyOutcome::Stopped;
+  }
 
   const int total = static_cast<int>(selected.size());
   progress.Begin(total);
@@ -93,7 +102,7 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
       failed = true;
       break;
     }
-    Step step = CopyOne(platform, src, base + name);
+    Step step = CopyOne(platform, src, base + name, keep);
     if (step != Step::Next) failed = true;
     if (step == Step::Stop) break;
   }
@@ -106,5 +115,8 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
 
 CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,
                                   CopyProgress& progress) {
-  return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress);
+  std::vector<std::string> keep;
+  if (!doc.pathName().empty()) keep.push_back(doc.pathName());
+  if (!doc.htmlPath.empty()) keep.push_back(OsFromStored(doc.htmlPath));
+  return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress, keep);
 }

@@ -48,9 +48,13 @@ enum class CopyOutcome {
 // folder and before replacing a file; a missing source or a failed copy asks
 // Abort/Retry/Ignore. Ends with the summary message and stores the chosen folder
 // (as chosen) in `lastCopyDirectory`. Files copied stay in place whatever the
-// outcome.
+// outcome. Before anything is copied, files whose names clash, files that
+// are no image, sound or input file, and copies that would replace one of
+// `keep` (the project) or one of the files themselves are refused with a
+// message, and nothing is copied.
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
-                                  const std::vector<std::string>& selected, CopyProgress& progress);
+                                  const std::vector<std::string>& selected, CopyProgress& progress,
+                                  const std::vector<std::string>& keep = {});
 
 // The same for a document: its platform and its last copy directory.
 CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,

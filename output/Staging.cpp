@@ -3,9 +3,15 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <map>
+#include <string_view>
 #include <system_error>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #if defined(__linux__)
@@ -69,32 +75,59 @@ bool DeleteFile(const std::string& path) {
 
 namespace {
 
+// Why a copy failed, in the system's words.
+void Explain(std::string* reason, const std::string& text) {
+  if (reason) *reason = text;
+}
+
 // Writes a copy of `src` to `dst` through the whole-file writer: the old
 // `dst`, if any, stays until the copy is whole, and no partial file is left.
-bool CopyWhole(const std::string& src, const std::string& dst) {
+bool CopyWhole(const std::string& src, const std::string& dst,
+               const std::vector<std::string>& keep = {}, std::string* reason = nullptr) {
   constexpr std::size_t kBlock = 10240;
   std::FILE* in = safefile::OpenForReading(src);
-  if (!in) return false;
+  if (!in) {
+    Explain(reason, errno == EINVAL ? "not a regular file" : std::strerror(errno));
+    return false;
+  }
+  std::vector<std::string> inputs = keep;
+  inputs.push_back(src);
+  safefile::WriteError error;
   std::error_code ec;
   std::uintmax_t length = fs::file_size(FsPath(src), ec);
   if (ec) length = 0;
-  const bool ok = safefile::Write(dst,
-                                  [&](std::FILE* out) {
-                                    std::vector<char> buffer(kBlock);
-                                    std::uintmax_t copied = 0;
-                                    while (copied < length) {
-                                      std::size_t got = std::fread(buffer.data(), 1, kBlock, in);
-                                      // The file got shorter while we read it: keep what was there.
-                                      // A read error is a failure.
-                                      if (got == 0) return !std::ferror(in);
-                                      if (std::fwrite(buffer.data(), 1, got, out) != got)
-                                        return false;
-                                      copied += got;
-                                    }
-                                    return true;
-                                  },
-                                  {src});
+  const bool ok = safefile::Write(
+      dst,
+      [&](std::FILE* out) {
+        std::vector<char> buffer(kBlock);
+        std::uintmax_t copied = 0;
+        while (copied < length) {
+          std::size_t got = std::fread(buffer.data(), 1, kBlock, in);
+          // The file got shorter while we read it: keep what was there.
+          // A read error is a failure.
+          if (got == 0) return !std::ferror(in);
+          if (std::fwrite(buffer.data(), 1, got, out) != got) return false;
+          copied += got;
+        }
+        return true;
+      },
+      inputs, &error);
   std::fclose(in);
+  if (!ok) {
+    switch (error.failure) {
+      case safefile::Failure::SameAsInput:
+        Explain(reason, "it would replace '" + DisplayName(error.input) + "'");
+        break;
+      case safefile::Failure::NotRegular:
+        Explain(reason, "the target is not a regular file");
+        break;
+      case safefile::Failure::ReadOnly:
+        Explain(reason, "the target is read-only");
+        break;
+      default:
+        Explain(reason, std::strerror(error.error ? error.error : EIO));
+    }
+  }
   return ok;
 }
 
@@ -106,9 +139,13 @@ bool BlockCopy(const std::string& src, const std::string& dst) {
   return CopyWhole(src, dst);
 }
 
-bool CopyOverwriting(const std::string& src, const std::string& dst) {
-  if (SameFile(src, dst)) return false;
-  return CopyWhole(src, dst);
+bool CopyOverwriting(const std::string& src, const std::string& dst,
+                     const std::vector<std::string>& keep, std::string* reason) {
+  if (SameFile(src, dst)) {
+    Explain(reason, "it is the same file");
+    return false;
+  }
+  return CopyWhole(src, dst, keep, reason);
 }
 
 std::string WithSeparator(const std::string& directory) {
@@ -127,14 +164,14 @@ bool MakeStagingDirectory(const std::string& directory) {
   return fs::is_directory(p, ec);
 }
 
-StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory) {
+StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
+                      const std::vector<std::string>& keep) {
   const std::string dst = fileops::WithSeparator(directory) + FileNameOf(src);
   while (!fileops::PathExists(src)) {
     if (platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
                             MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
-  bool replace = false;
   if (fileops::PathExists(dst)) {
     // A page staged into the folder that holds its files: the file is there.
     if (fileops::SameFile(src, dst)) return StageResult::UpToDate;
@@ -143,15 +180,114 @@ StageResult StageFile(Platform& platform, const std::string& src, const std::str
     if (!fs::is_directory(FsPath(dst), ec) && fileops::CreationTime(dst, created) &&
         fileops::ModificationTime(src, modified) && created >= modified)
       return StageResult::UpToDate;
-    // The old copy is replaced only by a whole new one.
-    replace = true;
   }
-  while (!(replace ? fileops::CopyOverwriting(src, dst) : fileops::BlockCopy(src, dst))) {
-    if (platform.MessageBox(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
-                            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+  // The old copy is replaced only by a whole new one; a copy that another
+  // run put there meanwhile is replaced the same way.
+  std::string reason;
+  while (!fileops::CopyOverwriting(src, dst, keep, &reason)) {
+    if (platform.MessageBox(
+            msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
+                            reason),
+            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
   return StageResult::Copied;
+}
+
+namespace {
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+  return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// An SVG file is XML text whose first element is <svg>: a few comments,
+// declarations or a byte-order mark may come before it.
+bool LooksLikeSvg(std::string_view head) {
+  if (StartsWith(head, "\xEF\xBB\xBF")) head.remove_prefix(3);
+  const std::size_t start = head.find_first_not_of(" \t\r\n");
+  if (start == std::string_view::npos || head[start] != '<') return false;
+  return head.find("<svg") != std::string_view::npos;
+}
+
+bool LooksLikeMp3(std::string_view head) {
+  if (StartsWith(head, "ID3")) return true;
+  // A frame header: eleven set bits of frame sync, then a valid layer.
+  return head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
+         (static_cast<unsigned char>(head[1]) & 0xE0) == 0xE0 &&
+         (static_cast<unsigned char>(head[1]) & 0x06) != 0;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+ResourceKind SniffResource(const std::string& path) {
+  constexpr std::size_t kHead = 1024;
+  std::FILE* in = safefile::OpenForReading(path);
+  if (!in) return ResourceKind::Other;
+  char buffer[kHead];
+  const std::size_t got = std::fread(buffer, 1, kHead, in);
+  std::fclose(in);
+  const std::string_view head(buffer, got);
+  const bool riff = StartsWith(head, "RIFF") && head.size() >= 12;
+  if (StartsWith(head, "GIF87a") || StartsWith(head, "GIF89a") ||
+      StartsWith(head, "\xFF\xD8\xFF") || StartsWith(head, "\x89PNG\r\n\x1A\n") ||
+      StartsWith(head, "BM") || (riff && head.substr(8, 4) == "WEBP") || LooksLikeSvg(head))
+    return ResourceKind::Image;
+  if (StartsWith(head, ".snd") || (riff && head.substr(8, 4) == "WAVE") ||
+      StartsWith(head, "OggS") || LooksLikeMp3(head))
+    return ResourceKind::Sound;
+  // The input file's first line is always its first Script parameter.
+  std::size_t i = 6;
+  if (StartsWith(head, "Script") && i < head.size() && IsDigit(head[i])) {
+    while (i < head.size() && IsDigit(head[i])) ++i;
+    if (i < head.size() && head[i] == '=') return ResourceKind::InputFile;
+  }
+  return ResourceKind::Other;
+}
+
+std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,
+                           const std::vector<std::string>& keep,
+                           const std::string& programDirectory) {
+  const std::string dir = fileops::WithSeparator(directory);
+  std::unordered_map<std::string, const std::string*> byName;
+  byName.reserve(files.size());
+  for (const std::string& src : files) {
+    const std::string name = FileNameOf(src);
+    auto [it, fresh] = byName.emplace(name, &src);
+    // A file listed twice lands on itself.
+    if (!fresh && *it->second != src)
+      return msg::Format(msg::kResourceNameClash, DisplayName(*it->second), DisplayName(src));
+  }
+  // The files the copies must not replace, by device and inode.
+  std::map<std::pair<dev_t, ino_t>, const std::string*> guarded;
+  const auto key = [](const std::string& path, std::pair<dev_t, ino_t>& k) {
+    struct stat st {};
+    if (stat(OsName(path).c_str(), &st) != 0) return false;
+    k = {st.st_dev, st.st_ino};
+    return true;
+  };
+  std::pair<dev_t, ino_t> k;
+  for (const std::string& path : keep)
+    if (key(path, k)) guarded.emplace(k, &path);
+  for (const std::string& path : files)
+    if (key(path, k)) guarded.emplace(k, &path);
+  for (const std::string& src : files) {
+    const bool ours = !programDirectory.empty() && src.size() > programDirectory.size() &&
+                      src.compare(0, programDirectory.size(), programDirectory) == 0 &&
+                      src.find_first_of("/\\", programDirectory.size()) == std::string::npos;
+    if (!ours && fileops::PathExists(src) && SniffResource(src) == ResourceKind::Other)
+      return msg::Format(msg::kResourceNotMedia, DisplayName(src));
+    std::pair<dev_t, ino_t> target;
+    if (!key(dir + FileNameOf(src), target)) continue;
+    auto hit = guarded.find(target);
+    // A file already where it belongs is its own copy.
+    if (hit != guarded.end() && !fileops::SameFile(src, *hit->second))
+      return msg::Format(msg::kResourceReplaces, DisplayName(src), DisplayName(*hit->second));
+  }
+  return std::string();
 }
 
 bool StageFiles(Platform& platform, const std::vector<std::string>& files,

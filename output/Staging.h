@@ -25,8 +25,30 @@ enum class StageResult {
 
 // Stages one file into `directory` (which must end with a separator): the
 // missing-file and copy-failure questions go through `platform` with
-// Retry/Cancel; any answer but Retry cancels.
-StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory);
+// Retry/Cancel; any answer but Retry cancels. A copy never replaces one of
+// `keep` (the project, the page): that is a failed copy.
+StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
+                      const std::vector<std::string>& keep = {});
+
+// What a file a project names is, by its first bytes.
+enum class ResourceKind {
+  Image,      // GIF, JPEG, PNG, BMP, WebP or SVG
+  Sound,      // Sun audio, WAVE, MP3 or Ogg
+  InputFile,  // a file of applet parameters as the program writes them
+  Other,      // anything else, or not a regular file
+};
+ResourceKind SniffResource(const std::string& path);
+
+// Checks, before anything is copied into `directory`, that copying `files`
+// there loses nothing: no two of them have the same file name, none would
+// land on one of `keep` (the project, the page) or on another of `files`, and
+// each is a regular image, sound or input file, except those in
+// `programDirectory` (the applet's files and the runtime). A missing file is
+// left to the copy's own question. Returns "" when all may be copied, else
+// the message that says why nothing will be.
+std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,
+                           const std::vector<std::string>& keep,
+                           const std::string& programDirectory);
 
 // Makes `directory` with any missing parents; true when it exists afterwards.
 bool MakeStagingDirectory(const std::string& directory);
@@ -49,9 +71,11 @@ bool DeleteFile(const std::string& path);
 bool BlockCopy(const std::string& src, const std::string& dst);
 // Copies `src` over `dst`, replacing an existing file only once the copy is
 // whole. Fails when `src` is not a regular file, when `dst` is a directory,
-// device, pipe or read-only file, or when both name the same file; the old
-// `dst` is then unchanged.
-bool CopyOverwriting(const std::string& src, const std::string& dst);
+// device, pipe or read-only file, or when both name the same file, or `dst`
+// is one of `keep`; the old `dst` is then unchanged, and `reason` (when
+// given) says why in the system's words.
+bool CopyOverwriting(const std::string& src, const std::string& dst,
+                     const std::vector<std::string>& keep = {}, std::string* reason = nullptr);
 // `directory` with a '/' appended unless it already ends with '/' or '\'.
 std::string WithSeparator(const std::string& directory);
 }  // namespace fileops

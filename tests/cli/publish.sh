@@ -64,7 +64,7 @@ mkdir -p "$site2/up.gif"
 rc=$?
 [ $rc -eq 1 ] || fail "publish with problems exited $rc"
 grep -qxF "File  '$proj/sounds/hover.au' is missing!" "$work/err" || fail "missing-file message: $(cat "$work/err")"
-grep -qxF "Unable to copy file '$proj/images/up.gif' to '$site2/up.gif'!" "$work/err" ||
+grep -qxF "Unable to copy file '$proj/images/up.gif' to '$site2/up.gif'! (the target is not a regular file)" "$work/err" ||
   fail "copy-failure message: $(cat "$work/err")"
 [ "$(wc -l <"$work/err")" -eq 2 ] || fail "extra messages: $(cat "$work/err")"
 for f in media.html over.gif click.au VelkoButton.class VelkoJfc2.class; do

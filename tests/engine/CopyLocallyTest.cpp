@@ -29,6 +29,10 @@ class ScriptedProgress : public CopyProgress {
   int pos_ = 0;
 };
 
+const std::string kA = "GIF89aA";
+const std::string kB = ".sndB";
+const std::string kG = "GIF89aG";
+const std::string kO = "GIF89aO";
 const std::string kSuccess = "The Publish operation was successful.  All files were copied.";
 const std::string kFailure =
     "The Publish operation did not copy all files.  The published project may not work "
@@ -44,9 +48,12 @@ struct CopyFixture : ::testing::Test {
   void SetUp() override {
     out = t / "out";
     fs::create_directories(out);
-    WriteBytes(t / "src/a.gif", "A");
-    WriteBytes(t / "src/b.au", "B");
-    WriteBytes(t / "src/c.class", "C");
+    // Images and sounds as their first bytes say; the applet's files lie in
+    // the program's folder.
+    WriteBytes(t / "src/a.gif", kA);
+    WriteBytes(t / "src/b.au", kB);
+    p.programDir = t / "app/";
+    WriteBytes(t / "app/c.class", "C");
   }
   CopyOutcome Run(const std::vector<std::string>& files) {
     p.folderAnswers.push_back(out);
@@ -70,8 +77,8 @@ TEST_F(CopyFixture, CopiesTheSelectionAndReportsSuccess) {
   EXPECT_EQ(p.messages[0].text, kSuccess);
   EXPECT_EQ(p.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
-  EXPECT_EQ(ReadBytes(Dst("b.au")), "B");
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
+  EXPECT_EQ(ReadBytes(Dst("b.au")), kB);
   EXPECT_FALSE(fs::exists(Dst("c.class")));
   EXPECT_EQ(last, out);
 }
@@ -108,7 +115,7 @@ TEST_F(CopyFixture, MissingFolderIsMadeOnlyWhenTheUserAgrees) {
   EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
   // Asked once: the full path exists once the chosen folder was made.
   ASSERT_EQ(p.messages.size(), 2u);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
   EXPECT_EQ(last, out);
 }
 
@@ -143,17 +150,17 @@ TEST_F(CopyFixture, MissingSourceAbortRetryIgnore) {
   p.answers = {IdIgnore};
   EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Failed);
   EXPECT_EQ(LastMessage(), kFailure);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
 
   // Retry after the file turned up copies it.
   p.messages.clear();
   p.answers = {IdRetry};
   p.onMessage = [&](const TestPlatform::Message& m) {
-    if (m.text == missingText) WriteBytes(missing, "G");
+    if (m.text == missingText) WriteBytes(missing, kG);
   };
   EXPECT_EQ(Run({missing}), CopyOutcome::Succeeded);
   EXPECT_EQ(p.messages.size(), 2u);
-  EXPECT_EQ(ReadBytes(Dst("gone.gif")), "G");
+  EXPECT_EQ(ReadBytes(Dst("gone.gif")), kG);
 }
 
 TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
@@ -169,7 +176,7 @@ TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
   EXPECT_EQ(p.messages[0].icon, MsgIcon::Question);
   EXPECT_EQ(p.messages[1].text, kFailure);
   EXPECT_EQ(ReadBytes(Dst("a.gif")), "old");
-  EXPECT_EQ(ReadBytes(Dst("b.au")), "B");
+  EXPECT_EQ(ReadBytes(Dst("b.au")), kB);
 
   // Cancel stops there.
   fs::remove(Dst("b.au"));
@@ -183,55 +190,85 @@ TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
   p.messages.clear();
   p.answers = {IdYes};
   EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
   EXPECT_EQ(LastMessage(), kSuccess);
 }
 
-TEST_F(CopyFixture, TwoSourcesWithOneNameAskToReplace) {
-  WriteBytes(t / "other/a.gif", "A2");
-  p.answers = {IdYes};
-  EXPECT_EQ(Run({t / "src/a.gif", t / "other/a.gif"}), CopyOutcome::Succeeded);
-  ASSERT_EQ(p.messages.size(), 2u);
-  EXPECT_EQ(p.messages[0].text,
-            "File '" + Dst("a.gif") + "' already exists.  Do you wish to replace it?");
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A2");
+// Before anything is copied: two files of one name, a file that is no image
+// or sound, and a copy onto the project are refused with a message naming
+// them, and nothing is copied.
+TEST_F(CopyFixture, CopiesThatWouldLoseAFileAreRefusedFirst) {
+  WriteBytes(t / "other/a.gif", "GIF89aA2");
+  WriteBytes(t / "src/secret.gif", "not a picture");
+  WriteBytes(t / "proj/p.gif", "GIF89aP");
+  const struct {
+    std::vector<std::string> files;
+    std::vector<std::string> keep;
+    std::string message;
+  } cases[] = {
+      {{t / "src/a.gif", t / "src/b.au", t / "other/a.gif"},
+       {},
+       "'" + (t / "src/a.gif") + "' and '" + (t / "other/a.gif") +
+           "' have the same file name and cannot both be copied beside the page. Nothing was "
+           "copied."},
+      {{t / "src/a.gif", t / "src/secret.gif"},
+       {},
+       "'" + (t / "src/secret.gif") +
+           "' is not an image or sound file that a page can use. Nothing was copied."},
+      {{t / "src/a.gif", t / "proj/p.gif"},
+       {Dst("p.gif")},
+       "Copying '" + (t / "proj/p.gif") + "' would replace '" + Dst("p.gif") +
+           "'. Nothing was copied."},
+  };
+  WriteBytes(Dst("p.gif"), "the project");
+  for (const auto& c : cases) {
+    p.messages.clear();
+    p.folderAnswers.push_back(out);
+    EXPECT_EQ(CopySelectedResources(p, last, c.files, progress, c.keep), CopyOutcome::Stopped);
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_EQ(p.messages[0].text, c.message);
+    EXPECT_FALSE(fs::exists(Dst("a.gif")));
+    EXPECT_EQ(ReadBytes(Dst("p.gif")), "the project");
+  }
+  EXPECT_TRUE(progress.log.empty());
 }
 
 TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
-  // A folder where a file is expected cannot be copied.
+  // A folder where the copy should go cannot be replaced (the user agreed to
+  // replace it first).
   const std::string odd = t / "src/odd.gif";
-  fs::create_directories(odd);
-  const std::string text = "Unable to copy file '" + odd + "' to '" + Dst("odd.gif") + "'!";
+  WriteBytes(odd, kO);
+  fs::create_directories(Dst("odd.gif"));
+  const std::string text = "Unable to copy file '" + odd + "' to '" + Dst("odd.gif") +
+                           "'! (the target is not a regular file)";
 
-  p.answers = {IdAbort};
+  p.answers = {IdYes, IdAbort};
   EXPECT_EQ(Run({odd, t / "src/a.gif"}), CopyOutcome::Failed);
-  ASSERT_EQ(p.messages.size(), 2u);
-  EXPECT_EQ(p.messages[0].text, text);
-  EXPECT_EQ(p.messages[0].buttons, MsgButtons::AbortRetryIgnore);
-  EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+  ASSERT_EQ(p.messages.size(), 3u);
+  EXPECT_EQ(p.messages[1].text, text);
+  EXPECT_EQ(p.messages[1].buttons, MsgButtons::AbortRetryIgnore);
+  EXPECT_EQ(p.messages[1].icon, MsgIcon::Exclamation);
   EXPECT_FALSE(fs::exists(Dst("a.gif")));
 
   p.messages.clear();
-  p.answers = {IdIgnore};
+  p.answers = {IdYes, IdIgnore};
   EXPECT_EQ(Run({odd, t / "src/a.gif"}), CopyOutcome::Failed);
   EXPECT_EQ(LastMessage(), kFailure);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
 
   p.messages.clear();
-  p.answers = {IdRetry};
+  p.answers = {IdYes, IdRetry};
   p.onMessage = [&](const TestPlatform::Message& m) {
-    if (m.text != text) return;
-    fs::remove(odd);
-    WriteBytes(odd, "O");
+    if (m.text == text) fs::remove(Dst("odd.gif"));
   };
   EXPECT_EQ(Run({odd}), CopyOutcome::Succeeded);
-  EXPECT_EQ(ReadBytes(Dst("odd.gif")), "O");
+  EXPECT_EQ(ReadBytes(Dst("odd.gif")), kO);
 }
 
 TEST_F(CopyFixture, CancelTakesEffectBeforeTheNextFile) {
   progress.cancelAt = 1;
-  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au", t / "src/c.class"}), CopyOutcome::Failed);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "A");
+  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au", t / "app/c.class"}), CopyOutcome::Failed);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
   EXPECT_FALSE(fs::exists(Dst("b.au")));
   EXPECT_FALSE(fs::exists(Dst("c.class")));
   EXPECT_EQ(progress.log,
@@ -245,7 +282,7 @@ TEST_F(CopyFixture, CancelTakesEffectBeforeTheNextFile) {
 TEST_F(CopyFixture, FullPathHasOneTrailingSeparator) {
   out = t / "out//./";
   EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
-  EXPECT_EQ(ReadBytes(t / "out/a.gif"), "A");
+  EXPECT_EQ(ReadBytes(t / "out/a.gif"), kA);
   EXPECT_EQ(last, t / "out//./");  // kept as chosen
 
   // Copying a file onto itself is no copy at all, and loses nothing.
@@ -253,5 +290,5 @@ TEST_F(CopyFixture, FullPathHasOneTrailingSeparator) {
   out = t / "src";
   EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
   EXPECT_EQ(p.messages.size(), 1u);
-  EXPECT_EQ(ReadBytes(t / "src/a.gif"), "A");
+  EXPECT_EQ(ReadBytes(t / "src/a.gif"), kA);
 }

@@ -84,8 +84,8 @@ TEST(Staging, FailedCopyAsksRetryOrCancel) {
   p.answers = {IdRetry, IdCancel};
   EXPECT_FALSE(StageFiles(p, {t / "a.gif"}, out));
   ASSERT_EQ(p.messages.size(), 2u);
-  EXPECT_EQ(p.messages[0].text,
-            "Unable to copy file '" + (t / "a.gif") + "' to '" + out + "a.gif'!");
+  EXPECT_EQ(p.messages[0].text, "Unable to copy file '" + (t / "a.gif") + "' to '" + out +
+                                    "a.gif'! (the target is not a regular file)");
   EXPECT_EQ(p.messages[0].buttons, MsgButtons::RetryCancel);
   EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
   EXPECT_TRUE(fs::is_directory(out + "a.gif"));
