@@ -12,6 +12,7 @@
 #include "app/Heap.h"
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
+#include "ui/SealedWeb.h"
 
 // The editor's part of the program, in the module the executable loads when
 // no sub-command is given, so that the command line starts without the
@@ -21,6 +22,7 @@ extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
   if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
     setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  sealed::PrepareProcess();
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("VelkoButton");
   QApplication::setOrganizationName("Velko");
@@ -31,10 +33,15 @@ extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
   args.removeFirst();
   ShowState requested = ShowState::Normal;
   QString file;
+  bool optionsEnded = false;
   for (const QString& a : args) {
-    if (a == "--minimized" || a == "-iconic") requested = ShowState::Minimized;
-    if (a == "--maximized") requested = ShowState::Maximized;
-    if (!a.startsWith('-') && file.isEmpty()) file = a;
+    if (!optionsEnded && a == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (!optionsEnded && (a == "--minimized" || a == "-iconic")) requested = ShowState::Minimized;
+    if (!optionsEnded && a == "--maximized") requested = ShowState::Maximized;
+    if ((optionsEnded || !a.startsWith('-')) && file.isEmpty()) file = a;
   }
   // A running editor takes the file over.
   if (!file.isEmpty() && App::HandOff(file)) return 0;

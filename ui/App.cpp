@@ -1,5 +1,10 @@
 #include "ui/App.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -76,10 +81,16 @@ App::~App() {
 
 bool App::InitInstance(const QStringList& args, ShowState requested) {
   started_ = true;
-  // The command line: the first argument that is not a switch names a project.
+  // The command line: the first argument that is not a switch names a
+  // project; after "--" every argument is a name.
   QString file;
+  bool optionsEnded = false;
   for (const QString& a : args) {
-    if (a.startsWith('-')) continue;
+    if (!optionsEnded && a == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (!optionsEnded && a.startsWith('-')) continue;
     file = a;
     break;
   }
@@ -175,11 +186,17 @@ void App::AddToRecentFiles(const QString& path) {
   if (frame_) frame_->RebuildRecentMenu();
 }
 
+void App::EndPreviewOfOldProject() {
+  // The old project's scripts stop with it.
+  if (frame_ && frame_->info() && frame_->info()->showingPreview()) OnStopPreview();
+}
+
 bool App::OnFileNew() {
   if (!CommitPages()) return false;
   if (!doc_->SaveModified()) return false;
   bool ok = doc_->OnNewDocument();
   if (!ok) platform().MessageBox(msg::kFailedToCreateEmpty, MsgButtons::Ok, MsgIcon::Exclamation);
+  EndPreviewOfOldProject();
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
@@ -198,6 +215,7 @@ bool App::OpenDocumentFile(const QString& path) {
   QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
   bool ok = doc_->OnOpenDocument(PathFromQ(absolute));
   if (ok) AddToRecentFiles(absolute);
+  EndPreviewOfOldProject();
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
@@ -261,6 +279,8 @@ void App::OnPreviewExternal() {
 }
 
 void App::OnStopPreview() {
+  // The preview's page goes with all its script work, whatever is shown next.
+  if (frame_ && frame_->info()) frame_->info()->EndPreview();
   StartupHelp();
 }
 
@@ -303,11 +323,14 @@ void App::ShowHelpPage(const std::string& topic, const std::string& anchor, bool
     if (!FileExists(address)) return;
   }
   if (!anchor.empty()) address += "#" + anchor;
-  if (available) {
+  // The Info/Preview window shows only this computer's help files: a page on
+  // the web opens in the user's browser.
+  const bool remote = address.find("://") != std::string::npos;
+  if (available && !remote) {
     NavigateInfo(address);
     currentHelpPage = topic;
     currentHelpAnchor = anchor;
-  } else if (!follow) {
+  } else if (!follow || remote) {
     LaunchBrowser(address);
     currentHelpPage.clear();
     currentHelpAnchor.clear();
@@ -431,16 +454,57 @@ bool App::RegisterFileType(const QString& dataHome, const QString& program) {
   return ok;
 }
 
+namespace {
+
+// A folder nobody but this user may enter: owned by the user, no access for
+// group or others, and no link.
+bool PrivateFolder(const QString& dir) {
+  if (dir.isEmpty()) return false;
+  struct stat st {};
+  return lstat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         st.st_uid == getuid() && (st.st_mode & 077) == 0;
+}
+
+// Whether the other end of a local connection runs as this user.
+bool SameUserPeer(qintptr fd) {
+#if defined(__linux__)
+  struct ucred peer {};
+  socklen_t length = sizeof peer;
+  return fd >= 0 &&
+         getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+         peer.uid == getuid();
+#elif defined(Q_OS_UNIX)
+  uid_t uid = 0;
+  gid_t gid = 0;
+  return fd >= 0 && getpeereid(static_cast<int>(fd), &uid, &gid) == 0 && uid == getuid();
+#else
+  (void)fd;
+  return true;  // a named pipe of the user's own session
+#endif
+}
+
+}  // namespace
+
 QString App::ServerName() {
-  QString user = qEnvironmentVariable("USER");
-  if (user.isEmpty()) user = QString::number(QCoreApplication::applicationPid());
-  return QStringLiteral("velkobutton-") + user;
+  // The session's own folder, else one the program makes for the user; where
+  // neither can be had, every start is an editor of its own.
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (PrivateFolder(runtime)) return runtime + QStringLiteral("/velkobutton.socket");
+  const QString own =
+      QDir::tempPath() + QStringLiteral("/velkobutton-") + QString::number(getuid());
+  mkdir(QFile::encodeName(own).constData(), 0700);
+  if (PrivateFolder(own)) return own + QStringLiteral("/velkobutton.socket");
+  return QString();
 }
 
 bool App::HandOff(const QString& path) {
+  const QString name = ServerName();
+  if (name.isEmpty()) return false;
   QLocalSocket socket;
-  socket.connectToServer(ServerName());
+  socket.connectToServer(name);
   if (!socket.waitForConnected(500)) return false;
+  // The name goes only to an editor of the same user.
+  if (!SameUserPeer(socket.socketDescriptor())) return false;
   QByteArray line = QFileInfo(path).absoluteFilePath().toUtf8() + '\n';
   socket.write(line);
   if (!socket.waitForBytesWritten(1000)) return false;
@@ -451,25 +515,33 @@ bool App::HandOff(const QString& path) {
 }
 
 void App::StartServer() {
+  const QString name = ServerName();
+  if (name.isEmpty()) return;
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(ServerName())) {
+  if (!server_->listen(name)) {
     // A name left behind by an editor that ended abruptly: take it over,
-    // unless an editor still answers on it.
+    // unless an editor of this user still answers on it.
     QLocalSocket probe;
-    probe.connectToServer(ServerName());
-    if (probe.waitForConnected(200)) {
+    probe.connectToServer(name);
+    if (probe.waitForConnected(200) && SameUserPeer(probe.socketDescriptor())) {
       probe.disconnectFromServer();
       return;
     }
-    QLocalServer::removeServer(ServerName());
-    if (!server_->listen(ServerName())) return;
+    probe.abort();
+    QLocalServer::removeServer(name);
+    if (!server_->listen(name)) return;
   }
   connect(server_, &QLocalServer::newConnection, this, &App::OnNewConnection);
 }
 
 void App::OnNewConnection() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    if (!SameUserPeer(socket->socketDescriptor())) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
       if (!socket->canReadLine()) {

@@ -62,6 +62,8 @@ class App : public QObject, public KesApp {
   void OnPreview();
   void OnPreviewExternal();
   void OnStopPreview();
+  // After New or Open: a preview of the project that was open ends.
+  void EndPreviewOfOldProject();
   // Writes the preview page and stages its files; the page's path, or empty
   // when something failed.
   // `external`: the page is shown by an outside browser, so it carries the

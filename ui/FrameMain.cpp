@@ -201,6 +201,9 @@ void FrameMain::BuildDocks(bool allowBrowser) {
   infoDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
   info_ = new KesWndInfo(infoDock_, allowBrowser);
   info_->setMinimumWidth(120);
+  // What a shown page would have opened a window for goes to the status bar.
+  connect(info_, &KesWndInfo::statusText, this,
+          [this](const QString& text) { statusBar()->showMessage(text); });
   infoDock_->setWidget(info_);
   addDockWidget(Qt::RightDockWidgetArea, infoDock_);
 }

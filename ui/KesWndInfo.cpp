@@ -1,12 +1,20 @@
 #include "ui/KesWndInfo.h"
 
+#include <signal.h>
+#include <sys/types.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <cstring>
+
+#include "ui/SealedWeb.h"
 
 #ifdef VB_HAVE_WEBENGINE
 #include <QWebEngineHistory>
@@ -18,19 +26,28 @@
 
 namespace {
 
-QUrl AddressToUrl(const QString& address) {
-  if (address.contains("://") || address.startsWith("mailto:")) return QUrl(address);
-  QString path = address;
-  QString anchor;
-  int hash = path.lastIndexOf('#');
-  if (hash >= 0 && !QFileInfo::exists(path)) {
-    anchor = path.mid(hash + 1);
-    path = path.left(hash);
-  }
-  QUrl url = QUrl::fromLocalFile(path);
-  if (!anchor.isEmpty()) url.setFragment(anchor);
-  return url;
+// A page's renderer still running this long after its page went is ended.
+constexpr int kRendererGraceMs = 1500;
+
+// Whether `address` names something outside this computer's files.
+bool IsRemote(const QString& address) {
+  return (address.contains(QLatin1String("://")) &&
+          !address.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) ||
+         address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
 }
+
+#ifdef VB_HAVE_WEBENGINE
+// Ends a web-engine renderer of this user that no page uses any more (one
+// busy in an endless script does not end by itself).
+void EndRenderer(qint64 pid) {
+  if (pid <= 0) return;
+  QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+  if (!cmdline.open(QIODevice::ReadOnly)) return;
+  const QByteArray args = cmdline.readAll();
+  if (args.contains("QtWebEngineProcess") && args.contains("--type=renderer"))
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+}
+#endif
 
 }  // namespace
 
@@ -48,9 +65,11 @@ KesWndInfo::KesWndInfo(QWidget* parent, bool allowBrowser) : QWidget(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
 #ifdef VB_HAVE_WEBENGINE
   if (allowBrowser && BrowserPossible()) {
+    profile_ = new SealedProfile(this);
     browser_ = new QWebEngineView(this);
     layout->addWidget(browser_);
     connect(browser_, &QWebEngineView::loadFinished, this, &KesWndInfo::loadFinished);
+    NewPage();
     browserAvailable_ = true;
     return;
   }
@@ -65,10 +84,50 @@ KesWndInfo::KesWndInfo(QWidget* parent, bool allowBrowser) : QWidget(parent) {
   layout->addWidget(placeholder_);
 }
 
-KesWndInfo::~KesWndInfo() = default;
+KesWndInfo::~KesWndInfo() {
+#ifdef VB_HAVE_WEBENGINE
+  // The pages before their profile.
+  if (browser_) {
+    const qint64 pid = page_ ? page_->renderProcessPid() : 0;
+    delete browser_;
+    browser_ = nullptr;
+    EndRenderer(pid);
+  }
+#endif
+}
 
 namespace {
 const char* const kRuntimeScriptName = "velkobutton-runtime";
+const char* const kPreviewHost = "preview";
+const char* const kHelpHost = "help";
+}  // namespace
+
+#ifdef VB_HAVE_WEBENGINE
+void KesWndInfo::NewPage() {
+  SealedPage* old = page_;
+  const qint64 pid = old ? old->renderProcessPid() : 0;
+  page_ = new SealedPage(profile_, browser_);
+  connect(page_, &SealedPage::statusText, this, &KesWndInfo::statusText);
+  browser_->setPage(page_);
+  if (!old) return;
+  delete old;
+  // The engine ends an idle renderer itself; one still running a script is
+  // ended here, unless the new page took it over.
+  QPointer<KesWndInfo> self(this);
+  QTimer::singleShot(kRendererGraceMs, [self, pid] {
+    if (self && self->page_ && self->page_->renderProcessPid() == pid) return;
+    EndRenderer(pid);
+  });
+}
+#endif
+
+void KesWndInfo::EndPreview() {
+  if (!showingPreview_) return;
+  showingPreview_ = false;
+  runtimeInjected_ = false;
+#ifdef VB_HAVE_WEBENGINE
+  if (browser_) NewPage();
+#endif
 }
 
 void KesWndInfo::Navigate(const QString& address, const QString& runtime) {
@@ -76,7 +135,29 @@ void KesWndInfo::Navigate(const QString& address, const QString& runtime) {
   runtimeInjected_ = !runtime.isEmpty();
 #ifdef VB_HAVE_WEBENGINE
   if (!browser_) return;
-  QWebEngineScriptCollection& scripts = browser_->page()->scripts();
+  if (IsRemote(address)) {
+    runtimeInjected_ = false;
+    emit statusText(tr("Link: %1").arg(address));
+    return;
+  }
+  // A preview gets a page of its own; leaving one throws its page away.
+  if (showingPreview_ || runtimeInjected_) NewPage();
+  showingPreview_ = runtimeInjected_;
+
+  QString path = address;
+  if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) path = QUrl(path).toLocalFile();
+  QString anchor;
+  const int hash = path.lastIndexOf('#');
+  if (hash >= 0 && !QFileInfo::exists(path)) {
+    anchor = path.mid(hash + 1);
+    path = path.left(hash);
+  }
+  const QString host = QLatin1String(runtimeInjected_ ? kPreviewHost : kHelpHost);
+  profile_->SetRoot(host, QFileInfo(path).absolutePath());
+  QUrl url = profile_->UrlFor(host, path);
+  if (!anchor.isEmpty()) url.setFragment(anchor);
+
+  QWebEngineScriptCollection& scripts = page_->scripts();
   for (const QWebEngineScript& old : scripts.find(kRuntimeScriptName)) scripts.remove(old);
   if (runtimeInjected_) {
     QWebEngineScript script;
@@ -87,7 +168,8 @@ void KesWndInfo::Navigate(const QString& address, const QString& runtime) {
     script.setRunsOnSubFrames(false);
     scripts.insert(script);
   }
-  browser_->setUrl(AddressToUrl(address));
+  page_->AllowLoad(url);
+  page_->load(url);
 #else
   runtimeInjected_ = false;
 #endif

@@ -5,9 +5,11 @@
 #include <QApplication>
 
 #include "browser/BrowserPage.h"
+#include "ui/SealedWeb.h"
 
 int main(int argc, char** argv) {
   browser::PrepareEnvironment();
+  sealed::PrepareProcess();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
 // The application shell: settings, placement, the New/Open dialog, the help
 // system, the browser start and the preview commands.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -324,11 +325,12 @@ TEST_F(HelpTest, FaqSetsTheLockAndChangesNothingWhenLocked) {
   app.helpLock = 0;
   app.currentHelpPage = "index";
   app.OnHelpFaq();
-  ASSERT_EQ(app.navigated.size(), 1u);
-  EXPECT_EQ(app.navigated[0], App::kFaqAddress);
+  // A page on the web opens in the user's browser, never in the sealed window.
+  EXPECT_TRUE(app.navigated.empty());
+  ASSERT_EQ(platform.shellOpens.size(), 1u);
+  EXPECT_EQ(platform.shellOpens[0], App::kFaqAddress);
   EXPECT_EQ(app.helpLock, 1);
   EXPECT_EQ(app.currentHelpPage, "");  // by address: nothing remembered
-  EXPECT_TRUE(platform.shellOpens.empty());
 }
 
 TEST_F(HelpTest, TopicsWithoutPagesAndEntriesWithoutTopicsShowNothing) {
@@ -594,8 +596,8 @@ TEST(ShellBrowserWindow, ShowsTheIndexPage) {
       GTEST_SKIP() << "the web engine did not load a page on this display";
     }
     EXPECT_TRUE(ok);
-    EXPECT_TRUE(info->currentUrl().endsWith("/Help/index.html"))
-        << info->currentUrl().toStdString();
+    // Served from the help folder under the program's own scheme.
+    EXPECT_EQ(info->currentUrl(), "velko://help/index.html");
   }
   qputenv("VELKOBUTTON_NO_BROWSER", saved.isEmpty() ? QByteArray("1") : saved);
 #endif
@@ -650,9 +652,14 @@ TEST(ShellQtPlatform, SettingsAndClipboardKeepTheirBytes) {
 // A second start hands its file to the running editor
 
 TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
-  const QByteArray savedUser = qgetenv("USER");
-  qputenv("USER", QByteArray("vbtest") + QByteArray::number(QCoreApplication::applicationPid()));
   QTemporaryDir dir;
+  const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+  // The socket lies in the session's private folder.
+  const QString runtime = dir.filePath("run");
+  ASSERT_TRUE(QDir().mkpath(runtime));
+  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+  EXPECT_EQ(App::ServerName(), runtime + "/velkobutton.socket");
   TestPlatform platform;
   platform.previewDir = dir.path().toStdString() + "/Preview/";
   AppOptions options = Quiet();
@@ -674,5 +681,11 @@ TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
   EXPECT_TRUE(handed);
   EXPECT_EQ(app.doc().pathName(), path.toStdString());
   EXPECT_EQ(app.recentFiles().value(0), path);
-  qputenv("USER", savedUser);
+
+  // A folder others may enter is not used; the program's own private one is.
+  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                     QFile::ReadOther | QFile::ExeOther);
+  EXPECT_EQ(App::ServerName(),
+            QDir::tempPath() + "/velkobutton-" + QString::number(getuid()) + "/velkobutton.socket");
+  qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }
