@@ -200,13 +200,25 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
   return bytes.substr(0, prefix.size()) == prefix;
 }
 
-// An SVG file is XML text whose first element is <svg>: a few comments,
-// declarations or a byte-order mark may come before it.
+// An SVG file is XML text whose first element is <svg>: a byte-order mark,
+// an XML declaration, comments and a document type may come before it.
 bool LooksLikeSvg(std::string_view head) {
   if (StartsWith(head, "\xEF\xBB\xBF")) head.remove_prefix(3);
-  const std::size_t start = head.find_first_not_of(" \t\r\n");
-  if (start == std::string_view::npos || head[start] != '<') return false;
-  return head.find("<svg") != std::string_view::npos;
+  for (;;) {
+    const std::size_t start = head.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) return false;
+    head.remove_prefix(start);
+    const char* end = StartsWith(head, "<?")     ? "?>"
+                      : StartsWith(head, "<!--") ? "-->"
+                      : StartsWith(head, "<!")   ? ">"
+                                                 : nullptr;
+    if (!end) break;
+    const std::size_t close = head.find(end);
+    if (close == std::string_view::npos) return false;
+    head.remove_prefix(close + std::strlen(end));
+  }
+  return StartsWith(head, "<svg") && head.size() > 4 &&
+         std::string_view(" \t\r\n>").find(head[4]) != std::string_view::npos;
 }
 
 bool LooksLikeMp3(std::string_view head) {

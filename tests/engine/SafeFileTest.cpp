@@ -1,11 +1,15 @@
 // The whole-file writer: refusals, a failed write keeping the old file, and
 // reading that never waits on a pipe.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -166,6 +170,58 @@ TEST_F(SafeFileTest, ReadingRefusesAPipeAtOnceAndReadsRegularFiles) {
   ASSERT_TRUE(safefile::ReadAll("/proc/self/status", bytes));
   EXPECT_EQ(bytes.rfind("Name:", 0), 0u);
   EXPECT_NE(bytes.find("\nVmRSS:"), std::string::npos);
+}
+
+// A process that ends in the middle of a write: by a signal it asks for, its
+// temporary goes with it; killed outright, it leaves one, and the next write
+// of that file removes it. A file-size limit is a failed write, not the end.
+TEST_F(SafeFileTest, AProcessEndingMidWriteLeavesNothingForLong) {
+  Put(P("page.html"), "old page");
+  const struct {
+    int sig;
+    bool leftover;
+  } cases[] = {{SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGKILL, true}};
+  for (const auto& c : cases) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      safefile::PrepareProcess();
+      safefile::Write(P("page.html"), [&](std::FILE* out) {
+        std::fputs("half a pa", out);
+        std::fflush(out);
+        raise(c.sig);
+        return true;
+      });
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.sig) << c.sig;
+    EXPECT_EQ(Get(P("page.html")), "old page");
+    EXPECT_EQ(Names().size(), c.leftover ? 2u : 1u) << c.sig;
+  }
+  // Another file's temporary, and a file of a name this program never makes, stay.
+  Put(P(".other.html.abcdefgh.tmp"), "theirs");
+  Put(P(".page.html.tmp"), "not ours");
+  ASSERT_TRUE(safefile::WriteBytes(P("page.html"), "new page"));
+  EXPECT_EQ(Names(),
+            (std::vector<std::string>{".other.html.abcdefgh.tmp", ".page.html.tmp", "page.html"}));
+
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    safefile::PrepareProcess();
+    const rlimit limit{16, 16};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    safefile::WriteError error;
+    const bool ok = safefile::WriteBytes(P("page.html"), std::string(4096, 'x'), {}, &error);
+    _exit(!ok && error.error == EFBIG ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(Get(P("page.html")), "new page");
+  EXPECT_EQ(Names().size(), 3u);
 }
 
 }  // namespace
