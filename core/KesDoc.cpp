@@ -55,7 +55,17 @@ bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
 bool KesDoc::CopyResourcesTo(const std::string& directory) {
   std::vector<std::string> list;
   GetResourceFiles(list);
-  return StageFiles(platform(), list, directory);
+  // A preview stages only what its page can use: a file the project names
+  // that is no image, sound or input file is left where it is, unread.
+  const std::string programDir = platform().ProgramDir();
+  std::vector<std::string> usable;
+  usable.reserve(list.size());
+  for (std::string& file : list) {
+    const bool ours = file.compare(0, programDir.size(), programDir) == 0;
+    if (ours || !fileops::PathExists(file) || SniffResource(file) != ResourceKind::Other)
+      usable.push_back(std::move(file));
+  }
+  return StageFiles(platform(), usable, directory);
 }
 
 std::string KesDoc::WriteStringParam(int form, const std::string& name, const std::string& value,

@@ -660,6 +660,9 @@ TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
   QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
   EXPECT_EQ(App::ServerName(), runtime + "/velkobutton.socket");
+  // What an editor that was killed left there is taken over, not obeyed.
+  WriteText(runtime + "/velkobutton.socket", "stale");
+  EXPECT_FALSE(App::HandOff(dir.filePath("nothing.but")));
   TestPlatform platform;
   platform.previewDir = dir.path().toStdString() + "/Preview/";
   AppOptions options = Quiet();
