@@ -104,6 +104,8 @@ void Doc::LayoutButtons() {
 
 void Doc::DeleteContents() {
   UpdateAllViews(kHintReset);
+  // The steps name groups of the project that goes.
+  history_.Clear();
   buttons_.clear();
   project_.reset();
   imageList.clear();
@@ -123,6 +125,7 @@ bool Doc::OnNewDocument() {
   NewContents();
   SetModifiedFlag(false);
   UpdateAllViews(kHintFilled);
+  Notify({DocChange::Kind::Replaced});
   return true;
 }
 
@@ -163,6 +166,7 @@ bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
   SetPathName(path);
   SetModifiedFlag(false);
   UpdateAllViews(kHintFilled);
+  Notify({DocChange::Kind::Replaced});
   return true;
 }
 
@@ -678,5 +682,350 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
     if (!IsAddress(e, root)) list.push_back(absolute(e));
   for (const auto& e : audioList)
     if (!IsAddress(e, root)) list.push_back(absolute(e));
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// The one road of edits
+
+namespace {
+
+// A button put in or taken out: the button's bytes and where it stands, and
+// the button counter before and after, so that names come out as they did.
+class ButtonStep : public EditStep {
+ public:
+  ButtonStep(std::string name, bool inserted, int index, std::string bytes, int32_t counterBefore,
+             int32_t counterAfter)
+      : EditStep(std::move(name)),
+        inserted_(inserted),
+        index_(index),
+        bytes_(std::move(bytes)),
+        counterBefore_(counterBefore),
+        counterAfter_(counterAfter) {}
+  void Undo(Doc& doc) override {
+    Apply(doc, !inserted_);
+    doc.buttonCounter = counterBefore_;
+  }
+  void Redo(Doc& doc) override {
+    Apply(doc, inserted_);
+    doc.buttonCounter = counterAfter_;
+  }
+  std::size_t Bytes() const override { return sizeof(*this) + bytes_.capacity(); }
+
+ private:
+  void Apply(Doc& doc, bool insert) const {
+    if (insert)
+      doc.PutButton(index_, bytes_);
+    else
+      doc.TakeButton(index_);
+  }
+  bool inserted_;
+  int index_;
+  std::string bytes_;
+  int32_t counterBefore_, counterAfter_;
+};
+
+class MoveStep : public EditStep {
+ public:
+  MoveStep(int from, int to) : EditStep("Move Button"), from_(from), to_(to) {}
+  void Undo(Doc& doc) override { doc.PlaceButton(to_, from_); }
+  void Redo(Doc& doc) override { doc.PlaceButton(from_, to_); }
+  std::size_t Bytes() const override { return sizeof(*this); }
+
+ private:
+  int from_, to_;
+};
+
+// One or more groups with their values before and after.
+class GroupStep : public EditStep {
+ public:
+  struct Change {
+    GroupPath path;
+    std::string before, after;
+    // Kept only when the change moved buttons the layout cannot put back.
+    Doc::Geometry geometryBefore, geometryAfter;
+  };
+  GroupStep(std::string name, std::vector<Change> changes)
+      : EditStep(std::move(name)), changes_(std::move(changes)) {}
+  void Undo(Doc& doc) override {
+    for (auto c = changes_.rbegin(); c != changes_.rend(); ++c)
+      doc.RestoreGroup(c->path, c->before, &c->geometryBefore);
+  }
+  void Redo(Doc& doc) override {
+    for (const Change& c : changes_) doc.RestoreGroup(c.path, c.after, &c.geometryAfter);
+  }
+  std::size_t Bytes() const override {
+    std::size_t n = sizeof(*this) + changes_.capacity() * sizeof(Change);
+    for (const Change& c : changes_)
+      n += c.before.capacity() + c.after.capacity() +
+           (c.geometryBefore.capacity() + c.geometryAfter.capacity()) * sizeof(int32_t);
+    return n;
+  }
+
+ private:
+  std::vector<Change> changes_;
+};
+
+KesProp* StateGroup(PropState* state, PropClass kind) {
+  switch (kind) {
+    case PropClass::State:
+      return state;
+    case PropClass::Text:
+      return state->text.get();
+    case PropClass::Border:
+      return state->border.get();
+    case PropClass::Audio:
+      return state->audio.get();
+    case PropClass::Image:
+      return state->image.get();
+    case PropClass::Advanced:
+      return state->advanced.get();
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void Doc::AddListener(DocListener* listener) {
+  if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+    listeners_.push_back(listener);
+}
+
+void Doc::RemoveListener(DocListener* listener) {
+  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+void Doc::Notify(const DocChange& change) {
+  // A listener may add or remove listeners while it is told; walk a copy.
+  const std::vector<DocListener*> listeners = listeners_;
+  for (DocListener* l : listeners)
+    if (std::find(listeners_.begin(), listeners_.end(), l) != listeners_.end())
+      l->OnDocChanged(change);
+}
+
+void Doc::OnModifiedChanged() {
+  Notify({DocChange::Kind::ModifiedChanged});
+}
+
+void Doc::MarkSaved() {
+  history_.MarkClean();
+  SetModifiedFlag(false);
+}
+
+void Doc::Push(std::unique_ptr<EditStep> step) {
+  history_.Push(std::move(step));
+  SetModifiedFlag(!history_.IsClean());
+}
+
+bool Doc::Undo() {
+  if (!history_.CanUndo()) return false;
+  history_.Undo(*this);
+  SetModifiedFlag(!history_.IsClean());
+  return true;
+}
+
+bool Doc::Redo() {
+  if (!history_.CanRedo()) return false;
+  history_.Redo(*this);
+  SetModifiedFlag(!history_.IsClean());
+  return true;
+}
+
+GroupPath Doc::PathOf(const KesProp* group) const {
+  GroupPath path;
+  if (!group || group == project_.get()) return path;
+  path.kind = group->GetClass();
+  for (std::size_t b = 0; b < buttons_.size(); ++b) {
+    PropButton* button = buttons_[b].get();
+    path.button = static_cast<int>(b);
+    if (group == button) return path;
+    if (path.kind == PropClass::Button || path.kind == PropClass::Project) continue;
+    for (int s = 0; s < 3; ++s) {
+      if (StateGroup(button->state(s), path.kind) == group) {
+        path.state = s;
+        return path;
+      }
+    }
+  }
+  return GroupPath();
+}
+
+KesProp* Doc::GroupAt(const GroupPath& path) const {
+  if (path.kind == PropClass::Project) return project_.get();
+  if (path.button < 0 || static_cast<std::size_t>(path.button) >= buttons_.size()) return nullptr;
+  PropButton* button = buttons_[static_cast<std::size_t>(path.button)].get();
+  if (path.kind == PropClass::Button) return button;
+  if (path.state < 0 || path.state > 2) return nullptr;
+  return StateGroup(button->state(path.state), path.kind);
+}
+
+Doc::Geometry Doc::CaptureGeometry() const {
+  Geometry g;
+  if (!project_) return g;
+  g.reserve(buttons_.size() * 4 + 2);
+  for (const auto& b : buttons_) g.insert(g.end(), {b->x, b->y, b->width, b->height});
+  g.push_back(project_->projectWidth);
+  g.push_back(project_->projectHeight);
+  return g;
+}
+
+void Doc::RestoreGroup(const GroupPath& path, const std::string& bytes, const Geometry* geometry) {
+  KesProp* group = GroupAt(path);
+  if (!group) return;
+  Archive ar(bytes.data(), bytes.size());
+  group->Serialize(ar);
+  if (path.kind == PropClass::Project || path.kind == PropClass::Button) {
+    if (geometry && geometry->size() == buttons_.size() * 4 + 2) {
+      std::size_t i = 0;
+      for (auto& b : buttons_) {
+        b->x = (*geometry)[i++];
+        b->y = (*geometry)[i++];
+        b->width = (*geometry)[i++];
+        b->height = (*geometry)[i++];
+      }
+      project_->projectWidth = (*geometry)[i++];
+      project_->projectHeight = (*geometry)[i];
+    } else {
+      LayoutButtons();
+    }
+    Notify({DocChange::Kind::GroupChanged, -1, -1, path});
+    Notify({DocChange::Kind::LayoutChanged});
+    return;
+  }
+  Notify({DocChange::Kind::GroupChanged, -1, -1, path});
+}
+
+void Doc::PutButton(int index, const std::string& bytes) {
+  // Made anew from its bytes: the button counter names nobody.
+  const int32_t counter = buttonCounter;
+  std::unique_ptr<PropButton> button = CreateButton();
+  buttonCounter = counter;
+  Archive ar(bytes.data(), bytes.size());
+  button->Serialize(ar);
+  const int at = std::min<int>(index, static_cast<int>(buttons_.size()));
+  InsertButton(std::move(button), at);
+  Notify({DocChange::Kind::ButtonInserted, at});
+  Notify({DocChange::Kind::LayoutChanged});
+}
+
+void Doc::TakeButton(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= buttons_.size()) return;
+  // The listeners let go of the button's groups before they are destroyed.
+  PropButton* button = buttons_[static_cast<std::size_t>(index)].get();
+  std::unique_ptr<PropButton> gone = RemoveButton(button);
+  Notify({DocChange::Kind::ButtonRemoved, index});
+  gone.reset();
+  Notify({DocChange::Kind::LayoutChanged});
+}
+
+void Doc::PlaceButton(int from, int to) {
+  if (from < 0 || static_cast<std::size_t>(from) >= buttons_.size()) return;
+  MoveButton(buttons_[static_cast<std::size_t>(from)].get(), to);
+  Notify({DocChange::Kind::ButtonMoved, from, to});
+  Notify({DocChange::Kind::LayoutChanged});
+}
+
+PropButton* Doc::AddNewButton(int index) {
+  if (!project_) return nullptr;
+  const int at = index < 0 || static_cast<std::size_t>(index) > buttons_.size()
+                     ? static_cast<int>(buttons_.size())
+                     : index;
+  const int32_t counter = buttonCounter;
+  PropButton* button = InsertButton(CreateButton(), at);
+  Push(std::make_unique<ButtonStep>("New Button", true, at, CopyGroup(*button), counter,
+                                    buttonCounter));
+  Notify({DocChange::Kind::ButtonInserted, at});
+  Notify({DocChange::Kind::LayoutChanged});
+  return button;
+}
+
+bool Doc::DeleteButtonAt(int index, const std::string& verb) {
+  if (index < 0 || static_cast<std::size_t>(index) >= buttons_.size()) return false;
+  PropButton* button = buttons_[static_cast<std::size_t>(index)].get();
+  std::string name = verb + " Button '" + button->name + "'";
+  Push(std::make_unique<ButtonStep>(std::move(name), false, index, CopyGroup(*button),
+                                    buttonCounter, buttonCounter));
+  TakeButton(index);
+  return true;
+}
+
+bool Doc::MoveButtonTo(int from, int to) {
+  const int count = static_cast<int>(buttons_.size());
+  if (from < 0 || from >= count || to < 0 || to >= count || from == to) return false;
+  PlaceButton(from, to);
+  Push(std::make_unique<MoveStep>(from, to));
+  return true;
+}
+
+PropButton* Doc::DuplicateButtonAt(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= buttons_.size()) return nullptr;
+  const std::string source = CopyGroup(*buttons_[static_cast<std::size_t>(index)]);
+  const int32_t counter = buttonCounter;
+  PropButton* button = InsertButton(CreateButton(), -1);
+  // Every property of the copied button but its name.
+  PasteGroup(*button, source);
+  LayoutButtons();
+  const int at = static_cast<int>(buttons_.size()) - 1;
+  Push(std::make_unique<ButtonStep>("Duplicate Button", true, at, CopyGroup(*button), counter,
+                                    buttonCounter));
+  Notify({DocChange::Kind::ButtonInserted, at});
+  Notify({DocChange::Kind::LayoutChanged});
+  return button;
+}
+
+bool Doc::PasteGroupAt(const GroupPath& path, const std::string& bytes) {
+  KesProp* group = GroupAt(path);
+  if (!group) return false;
+  const std::string before = CopyGroup(*group);
+  const Geometry geometry = CaptureGeometry();
+  if (!PasteGroup(*group, bytes)) return false;
+  if (CopyGroup(*group) == before) return false;
+  return RecordGroupEdit(path, before, "Paste", &geometry);
+}
+
+bool Doc::RecordGroupEdit(const GroupPath& path, const std::string& before, const std::string& name,
+                          const Geometry* geometryBefore) {
+  KesProp* group = GroupAt(path);
+  if (!group) return false;
+  const bool placing = path.kind == PropClass::Project || path.kind == PropClass::Button;
+  if (placing) LayoutButtons();
+  std::string after = CopyGroup(*group);
+  if (after == before) return false;
+  GroupStep::Change change{path, before, std::move(after), {}, {}};
+  if (geometryBefore) {
+    Geometry now = CaptureGeometry();
+    if (now != *geometryBefore) {
+      change.geometryBefore = *geometryBefore;
+      change.geometryAfter = std::move(now);
+    }
+  }
+  std::vector<GroupStep::Change> changes;
+  changes.push_back(std::move(change));
+  Push(std::make_unique<GroupStep>(name, std::move(changes)));
+  Notify({DocChange::Kind::GroupChanged, -1, -1, path});
+  if (path.kind == PropClass::Project || path.kind == PropClass::Button)
+    Notify({DocChange::Kind::LayoutChanged});
+  return true;
+}
+
+bool Doc::CopyToOtherStates(const GroupPath& path) {
+  KesProp* source = GroupAt(path);
+  if (!source || path.state < 0) return false;
+  const std::string bytes = CopyGroup(*source);
+  std::vector<GroupStep::Change> changes;
+  for (int s = 0; s < 3; ++s) {
+    if (s == path.state) continue;
+    GroupPath other = path;
+    other.state = s;
+    KesProp* target = GroupAt(other);
+    const std::string before = CopyGroup(*target);
+    PasteGroup(*target, bytes);
+    std::string after = CopyGroup(*target);
+    if (after != before) changes.push_back({other, before, std::move(after), {}, {}});
+  }
+  if (changes.empty()) return false;
+  for (const auto& c : changes) Notify({DocChange::Kind::GroupChanged, -1, -1, c.path});
+  Push(std::make_unique<GroupStep>("Copy to Other States", std::move(changes)));
   return true;
 }

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/History.h"
 #include "core/KesDoc.h"
 
 class KesProp;
@@ -46,6 +47,55 @@ class Doc : public KesDoc {
 
   // Places all buttons by the project's layout settings.
   void LayoutButtons();
+
+  // The one road of edits. Each operation below is one undoable step; after
+  // it the document tells its listeners what changed, and keeps its
+  // modified flag by the history (undoing back to the saved state clears it).
+  void AddListener(DocListener* listener);
+  void RemoveListener(DocListener* listener);
+  const History& history() const { return history_; }
+  // A new button at `index` (-1: last), laid out: "New Button".
+  PropButton* AddNewButton(int index);
+  // Takes the button at `index` out: "Delete Button 'Name'" ("Cut Button
+  // 'Name'" with `verb` "Cut"). False for an index out of range.
+  bool DeleteButtonAt(int index, const std::string& verb = "Delete");
+  // "Move Button": the button at `from` goes to `to`.
+  bool MoveButtonTo(int from, int to);
+  // "Duplicate Button": a copy of the button at `index`, with a fresh name,
+  // last. Returns the copy.
+  PropButton* DuplicateButtonAt(int index);
+  // "Paste": the group at `path` takes every value of `bytes` but its name.
+  // False (and no step) when the bytes do not read as such a group.
+  bool PasteGroupAt(const GroupPath& path, const std::string& bytes);
+  // A page has stored its edits into the group at `path`, whose bytes were
+  // `before`: the step "<name>" when anything changed (false when nothing did).
+  // The places and sizes of all buttons and the project's size, which the
+  // project's layout settings decide: a project edit keeps them, so that
+  // undoing a change to a free layout puts every button back.
+  using Geometry = std::vector<int32_t>;
+  Geometry CaptureGeometry() const;
+  bool RecordGroupEdit(const GroupPath& path, const std::string& before, const std::string& name,
+                       const Geometry* geometryBefore = nullptr);
+  // "Copy to Other States": the group at `path` (a state, or one of a
+  // state's groups) is copied onto the same group of the button's two other
+  // states, which keep their names.
+  bool CopyToOtherStates(const GroupPath& path);
+  bool Undo();
+  bool Redo();
+  // Where `group` lives (a project path for a group not in the document).
+  GroupPath PathOf(const KesProp* group) const;
+  KesProp* GroupAt(const GroupPath& path) const;
+  // Replaces the group at `path` with exactly `bytes` (its name too), lays
+  // the buttons out when a button or the project changed, and tells the
+  // listeners. Used by the steps.
+  void RestoreGroup(const GroupPath& path, const std::string& bytes,
+                    const Geometry* geometry = nullptr);
+  // Puts a button made from `bytes` at `index`, or takes the one at `index`
+  // out, telling the listeners. Used by the steps.
+  void PutButton(int index, const std::string& bytes);
+  void TakeButton(int index);
+  void PlaceButton(int from, int to);
+  void MarkSaved() override;
 
   // New: clears the document and makes the project group and "Button 1".
   bool OnNewDocument();
@@ -115,6 +165,11 @@ class Doc : public KesDoc {
 
  private:
   void NewContents();
+  void Notify(const DocChange& change);
+  void Push(std::unique_ptr<EditStep> step);
+  void OnModifiedChanged() override;
+  History history_;
+  std::vector<DocListener*> listeners_;
   // Set while a file is read: the layout runs once at the end.
   bool loading_ = false;
   // Percentage of the buttons whose script the first thread generates when

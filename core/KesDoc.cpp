@@ -201,7 +201,7 @@ bool KesDoc::OnSaveDocument(const std::string& path) {
     platform().MessageBox(msg::kFailedToSave, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
-  SetModifiedFlag(false);
+  MarkSaved();
   return true;
 }
 

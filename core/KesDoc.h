@@ -35,11 +35,20 @@ class DocumentBase {
   // "Untitled" or the file name of the path.
   const std::string& title() const { return title_; }
   bool IsModified() const { return modified_; }
-  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+  void SetModifiedFlag(bool modified = true) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    OnModifiedChanged();
+  }
+  // The document as it is now has been saved.
+  virtual void MarkSaved() { SetModifiedFlag(false); }
 
   void AddView(DocView* view);
   void RemoveView(DocView* view);
   void UpdateAllViews(int hint);
+
+ protected:
+  virtual void OnModifiedChanged() {}
 
  private:
   std::string pathName_;
