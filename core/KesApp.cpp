@@ -61,7 +61,9 @@ void KesApp::WriteSettings() {
 
 bool KesApp::CommitPages() {
   acceptFlag_ = 1;
+  ++committing_;
   if (currentDoc_) currentDoc_->UpdateAllViews(kHintCommit);
+  --committing_;
   return acceptFlag_ != 0;
 }
 

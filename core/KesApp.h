@@ -65,6 +65,8 @@ class KesApp {
     if (accept == 0) acceptFlag_ = 0;
   }
   int acceptFlag() const { return acceptFlag_; }
+  // Whether the pages are storing their edits now.
+  bool committing() const { return committing_ > 0; }
 
   // Help. The editor shows the prompt in its status bar and the topic's page
   // in its Info/Preview window; the engine's versions do nothing.
@@ -100,5 +102,6 @@ class KesApp {
   Platform& platform_;
   AppSettings settings_;
   KesDoc* currentDoc_ = nullptr;
+  int committing_ = 0;
   int acceptFlag_ = 1;
 };

@@ -44,6 +44,8 @@ bool EditBoxCommandEnabled(QWidget* edit, int id) {
         return !line->isReadOnly() && ClipboardHasText();
       case kCmdEditUndo:
         return line->isUndoAvailable();
+      case kCmdEditRedo:
+        return line->isRedoAvailable();
     }
     return false;
   }
@@ -58,6 +60,8 @@ bool EditBoxCommandEnabled(QWidget* edit, int id) {
         return plain->canPaste();
       case kCmdEditUndo:
         return plain->document()->isUndoAvailable();
+      case kCmdEditRedo:
+        return plain->document()->isRedoAvailable();
     }
     return false;
   }
@@ -72,6 +76,8 @@ bool EditBoxCommandEnabled(QWidget* edit, int id) {
         return rich->canPaste();
       case kCmdEditUndo:
         return rich->document()->isUndoAvailable();
+      case kCmdEditRedo:
+        return rich->document()->isRedoAvailable();
     }
   }
   return false;
@@ -84,15 +90,18 @@ void RunEditBoxCommand(QWidget* edit, int id) {
     if (id == kCmdEditCut) line->cut();
     if (id == kCmdEditPaste) line->paste();
     if (id == kCmdEditUndo) line->undo();
+    if (id == kCmdEditRedo) line->redo();
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(edit)) {
     if (id == kCmdEditCopy) plain->copy();
     if (id == kCmdEditCut) plain->cut();
     if (id == kCmdEditPaste) plain->paste();
     if (id == kCmdEditUndo) plain->undo();
+    if (id == kCmdEditRedo) plain->redo();
   } else if (auto* rich = qobject_cast<QTextEdit*>(edit)) {
     if (id == kCmdEditCopy) rich->copy();
     if (id == kCmdEditCut) rich->cut();
     if (id == kCmdEditPaste) rich->paste();
     if (id == kCmdEditUndo) rich->undo();
+    if (id == kCmdEditRedo) rich->redo();
   }
 }

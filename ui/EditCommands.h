@@ -5,12 +5,7 @@
 
 class QWidget;
 
-enum EditCommandId : int {
-  kCmdEditCopy = 57634,
-  kCmdEditCut = 57635,
-  kCmdEditPaste = 57637,
-  kCmdEditUndo = 57643,
-};
+#include "ui/CommandIds.h"
 
 // The edit box `focus` is or holds, or nullptr when it is no edit box.
 QWidget* EditBoxOf(QWidget* focus);

@@ -35,6 +35,8 @@
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "ui/App.h"
+#include "ui/CommandIds.h"
+#include "ui/EditCommands.h"
 #include "ui/KesWndInfo.h"
 #include "ui/KesWndProperties.h"
 #include "ui/Text.h"
@@ -43,31 +45,49 @@
 
 namespace {
 
-constexpr int kRecentFirst = 57616;
-constexpr int kHelpId = 57670;
-constexpr int kContextHelpId = 57669;
-constexpr int kCopy = 57634, kCut = 57635, kPaste = 57637, kUndo = 57643;
+// Ctrl+Z and Ctrl+Y in an edit box that has nothing of its own to undo or
+// redo reach the Edit menu, which then undoes or redoes a document step.
+class UndoKeys : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo = key->matches(QKeySequence::Undo);
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+    if (!undo && !redo) return false;
+    QWidget* edit = EditBoxOf(QApplication::focusWidget());
+    if (!edit) return false;
+    // The box keeps the keys while it can use them.
+    return !EditBoxCommandEnabled(edit, undo ? kCmdEditUndo : kCmdEditRedo);
+  }
+};
 
 // Theme icons that fit a command; our own picture is the fallback.
 QString ThemeName(int id) {
   switch (id) {
-    case 57600:
+    case kCmdFileNew:
       return "document-new";
-    case 57601:
+    case kCmdEditUndo:
+      return "edit-undo";
+    case kCmdEditRedo:
+      return "edit-redo";
+    case kCmdFileOpen:
       return "document-open";
-    case 57603:
+    case kCmdFileSave:
       return "document-save";
-    case 57604:
+    case kCmdFileSaveAs:
       return "document-save-as";
-    case 57665:
+    case kCmdExit:
       return "application-exit";
-    case 15006:
+    case kCmdStopPreview:
       return "process-stop";
-    case 15011:
+    case kCmdHelpBack:
       return "go-previous";
-    case 15010:
+    case kCmdHelpContents:
       return "help-contents";
-    case 57664:
+    case kCmdAbout:
       return "help-about";
     default:
       return QString();
@@ -175,13 +195,27 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   LoadBarLayout();
   if (!browserAvailable()) infoDock_->hide();
 
-  idleTimer_ = new QTimer(this);
-  connect(idleTimer_, &QTimer::timeout, this, &FrameMain::UpdateCommandStates);
-  idleTimer_->start(250);
+  // The title and the commands follow the document, the selection, the
+  // focus and the docks as they change.
+  doc_.AddListener(this);
+  connect(outline_, &QTreeWidget::currentItemChanged, this, [this] { UpdateCommandStates(); });
+  connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandStates(); });
+  for (QDockWidget* dock : {infoDock_, propertiesDock_})
+    connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdateCommandStates(); });
+  qApp->installEventFilter(new UndoKeys(this));
+  UpdateCommandStates();
+}
+
+void FrameMain::OnDocChanged(const DocChange&) {
   UpdateCommandStates();
 }
 
 FrameMain::~FrameMain() {
+  doc_.RemoveListener(this);
+  // The children go after this object's members: they tell it nothing more.
+  for (QObject* sender : {static_cast<QObject*>(qApp), static_cast<QObject*>(outline_),
+                          static_cast<QObject*>(infoDock_), static_cast<QObject*>(propertiesDock_)})
+    disconnect(sender, nullptr, this, nullptr);
   if (contextHelpMode_) {
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
@@ -224,95 +258,110 @@ QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text, const Q
 
 void FrameMain::BuildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  AddCommand(file, 57600, tr("&New"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddCommand(file, 57601, tr("&Open..."))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddCommand(file, 57603, tr("&Save"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddCommand(file, 57604, tr("Save &As..."));
+  AddCommand(file, kCmdFileNew, tr("&New"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddCommand(file, kCmdFileOpen, tr("&Open..."))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddCommand(file, kCmdFileSave, tr("&Save"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddCommand(file, kCmdFileSaveAs, tr("Save &As..."));
   file->addSeparator();
   recentMenu_ = file->addMenu(tr("Recent &File"));
   file->addSeparator();
-  AddCommand(file, 57665, tr("E&xit"));
-  connect(action(57600), &QAction::triggered, this, [this] { app_.OnFileNew(); });
-  connect(action(57601), &QAction::triggered, this, [this] { app_.OnFileOpen(); });
-  connect(action(57603), &QAction::triggered, this, [this] { app_.OnFileSave(); });
-  connect(action(57604), &QAction::triggered, this, [this] { app_.OnFileSaveAs(); });
-  connect(action(57665), &QAction::triggered, this, &QWidget::close);
+  AddCommand(file, kCmdExit, tr("E&xit"));
+  connect(action(kCmdFileNew), &QAction::triggered, this, [this] { app_.OnFileNew(); });
+  connect(action(kCmdFileOpen), &QAction::triggered, this, [this] { app_.OnFileOpen(); });
+  connect(action(kCmdFileSave), &QAction::triggered, this, [this] { app_.OnFileSave(); });
+  connect(action(kCmdFileSaveAs), &QAction::triggered, this, [this] { app_.OnFileSaveAs(); });
+  connect(action(kCmdExit), &QAction::triggered, this, &QWidget::close);
   RebuildRecentMenu();
 
-  QMenu* buttons = menuBar()->addMenu(tr("&Buttons"));
-  AddCommand(buttons, 40128, tr("&New"));
-  AddCommand(buttons, 40129, tr("&Delete"));
-  AddCommand(buttons, 40130, tr("Move &Up"));
-  AddCommand(buttons, 40131, tr("&Move Down"));
-  AddCommand(buttons, 40132, tr("Du&plicate"));
-  connect(action(40128), &QAction::triggered, this, [this] { outline_->OnNewButton(); });
-  connect(action(40129), &QAction::triggered, this, [this] { outline_->OnDeleteButton(); });
-  connect(action(40130), &QAction::triggered, this, [this] { outline_->OnMoveUp(); });
-  connect(action(40131), &QAction::triggered, this, [this] { outline_->OnMoveDown(); });
-  connect(action(40132), &QAction::triggered, this, [this] { outline_->OnDuplicate(); });
-
-  QMenu* view = menuBar()->addMenu(tr("&View"));
-  AddCommand(view, 15008, tr("&Toolbars..."));
-  AddCommand(view, 15007, tr("&Info/Preview"))->setCheckable(true);
-  AddCommand(view, 40142, tr("&Properties"))->setCheckable(true);
-  view->addSeparator();
-  AddCommand(view, 15009, tr("&Options..."));
-  connect(action(15008), &QAction::triggered, this, &FrameMain::OnViewToolbars);
-  connect(action(15007), &QAction::triggered, this, [this] { ShowInfo(!IsInfoVisible()); });
-  connect(action(40142), &QAction::triggered, this,
-          [this] { propertiesDock_->setVisible(!propertiesDock_->isVisible()); });
-  connect(action(15009), &QAction::triggered, this, [this] { app_.OnOptions(); });
-
-  QMenu* generate = menuBar()->addMenu(tr("&Generate"));
-  AddCommand(generate, 15015, tr("Preview &Internally"));
-  AddCommand(generate, 15006, tr("&Stop Preview"));
-  AddCommand(generate, 15013, tr("External &Browser Preview"));
-  generate->addSeparator();
-  AddCommand(generate, 15014, tr("&Publish..."));
-  connect(action(15015), &QAction::triggered, this, [this] { app_.OnPreview(); });
-  connect(action(15006), &QAction::triggered, this, [this] { app_.OnStopPreview(); });
-  connect(action(15013), &QAction::triggered, this, [this] { app_.OnPreviewExternal(); });
-  connect(action(15014), &QAction::triggered, this, [this] { app_.OnPublish(); });
-
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  AddCommand(help, 15010, tr("&Help Contents"));
-  AddCommand(help, 15011, tr("&Previous Topic"));
-  AddCommand(help, 15012, tr("&Lock Topic"))->setCheckable(true);
-  help->addSeparator();
-  AddCommand(help, 15003, tr("Online &FAQ sheet"));
-  AddCommand(help, 15001, tr("Velko on the &Web"));
-  help->addSeparator();
-  AddCommand(help, 57664, tr("&About VelkoButton..."));
-  connect(action(15010), &QAction::triggered, this, [this] { app_.OnHelpContents(); });
-  connect(action(15011), &QAction::triggered, this, [this] {
-    if (info_) info_->GoBack();
-  });
-  connect(action(15012), &QAction::triggered, this,
-          [this] { app_.helpLock = app_.helpLock ? 0 : 1; });
-  connect(action(15003), &QAction::triggered, this, [this] { app_.OnHelpFaq(); });
-  connect(action(15001), &QAction::triggered, this, [this] { app_.OnHelpWeb(); });
-  connect(action(57664), &QAction::triggered, this, &FrameMain::OnAbout);
-
-  // Accelerators without a menu entry.
-  AddCommand(nullptr, kCopy, tr("Copy"))
-      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-  AddCommand(nullptr, kPaste, tr("Paste"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-  AddCommand(nullptr, kCut, tr("Cut"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-  AddCommand(nullptr, kUndo, tr("Undo"))
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  AddCommand(edit, kCmdEditUndo, tr("&Undo"))
       ->setShortcuts(
           {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-  for (int id : {kCopy, kPaste, kCut, kUndo})
+  AddCommand(edit, kCmdEditRedo, tr("&Redo"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addSeparator();
+  AddCommand(edit, kCmdEditCut, tr("Cu&t"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+  AddCommand(edit, kCmdEditCopy, tr("&Copy"))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+  AddCommand(edit, kCmdEditPaste, tr("&Paste"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+  AddCommand(edit, kCmdEditDelete, tr("&Delete"));
+  edit->addSeparator();
+  AddCommand(edit, kCmdCopyToOtherStates, tr("Copy to &Other States"));
+  for (int id : {kCmdEditCopy, kCmdEditPaste, kCmdEditCut, kCmdEditUndo, kCmdEditRedo})
     connect(action(id), &QAction::triggered, this, [this, id] { RunEditCommand(id); });
-  AddCommand(nullptr, kHelpId, tr("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
-  AddCommand(nullptr, kContextHelpId, tr("Context Help"))
+  connect(action(kCmdEditDelete), &QAction::triggered, this,
+          [this] { outline_->OnDeleteButton(); });
+  connect(action(kCmdCopyToOtherStates), &QAction::triggered, this,
+          [this] { outline_->OnCopyToOtherStates(); });
+
+  QMenu* buttons = menuBar()->addMenu(tr("&Buttons"));
+  AddCommand(buttons, kCmdNewButton, tr("&New"));
+  AddCommand(buttons, kCmdDeleteButton, tr("&Delete"));
+  AddCommand(buttons, kCmdMoveUp, tr("Move &Up"));
+  AddCommand(buttons, kCmdMoveDown, tr("&Move Down"));
+  AddCommand(buttons, kCmdDuplicate, tr("Du&plicate"));
+  connect(action(kCmdNewButton), &QAction::triggered, this, [this] { outline_->OnNewButton(); });
+  connect(action(kCmdDeleteButton), &QAction::triggered, this,
+          [this] { outline_->OnDeleteButton(); });
+  connect(action(kCmdMoveUp), &QAction::triggered, this, [this] { outline_->OnMoveUp(); });
+  connect(action(kCmdMoveDown), &QAction::triggered, this, [this] { outline_->OnMoveDown(); });
+  connect(action(kCmdDuplicate), &QAction::triggered, this, [this] { outline_->OnDuplicate(); });
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  AddCommand(view, kCmdViewToolbars, tr("&Toolbars..."));
+  AddCommand(view, kCmdViewInfo, tr("&Info/Preview"))->setCheckable(true);
+  AddCommand(view, kCmdViewProperties, tr("&Properties"))->setCheckable(true);
+  view->addSeparator();
+  AddCommand(view, kCmdOptions, tr("&Options..."));
+  connect(action(kCmdViewToolbars), &QAction::triggered, this, &FrameMain::OnViewToolbars);
+  connect(action(kCmdViewInfo), &QAction::triggered, this, [this] { ShowInfo(!IsInfoVisible()); });
+  connect(action(kCmdViewProperties), &QAction::triggered, this,
+          [this] { propertiesDock_->setVisible(!propertiesDock_->isVisible()); });
+  connect(action(kCmdOptions), &QAction::triggered, this, [this] { app_.OnOptions(); });
+
+  QMenu* generate = menuBar()->addMenu(tr("&Generate"));
+  AddCommand(generate, kCmdPreview, tr("Preview &Internally"));
+  AddCommand(generate, kCmdStopPreview, tr("&Stop Preview"));
+  AddCommand(generate, kCmdPreviewExternal, tr("External &Browser Preview"));
+  generate->addSeparator();
+  AddCommand(generate, kCmdPublish, tr("&Publish..."));
+  connect(action(kCmdPreview), &QAction::triggered, this, [this] { app_.OnPreview(); });
+  connect(action(kCmdStopPreview), &QAction::triggered, this, [this] { app_.OnStopPreview(); });
+  connect(action(kCmdPreviewExternal), &QAction::triggered, this,
+          [this] { app_.OnPreviewExternal(); });
+  connect(action(kCmdPublish), &QAction::triggered, this, [this] { app_.OnPublish(); });
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  AddCommand(help, kCmdHelpContents, tr("&Help Contents"));
+  AddCommand(help, kCmdHelpBack, tr("&Previous Topic"));
+  AddCommand(help, kCmdHelpLock, tr("&Lock Topic"))->setCheckable(true);
+  help->addSeparator();
+  AddCommand(help, kCmdHelpFaq, tr("Online &FAQ sheet"));
+  AddCommand(help, kCmdHelpWeb, tr("Velko on the &Web"));
+  help->addSeparator();
+  AddCommand(help, kCmdAbout, tr("&About VelkoButton..."));
+  connect(action(kCmdHelpContents), &QAction::triggered, this, [this] { app_.OnHelpContents(); });
+  connect(action(kCmdHelpBack), &QAction::triggered, this, [this] {
+    if (info_) info_->GoBack();
+  });
+  connect(action(kCmdHelpLock), &QAction::triggered, this,
+          [this] { app_.helpLock = app_.helpLock ? 0 : 1; });
+  connect(action(kCmdHelpFaq), &QAction::triggered, this, [this] { app_.OnHelpFaq(); });
+  connect(action(kCmdHelpWeb), &QAction::triggered, this, [this] { app_.OnHelpWeb(); });
+  connect(action(kCmdAbout), &QAction::triggered, this, &FrameMain::OnAbout);
+
+  // Accelerators without a menu entry.
+  AddCommand(nullptr, kCmdHelp, tr("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
+  AddCommand(nullptr, kCmdContextHelp, tr("Context Help"))
       ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  connect(action(kHelpId), &QAction::triggered, this,
+  connect(action(kCmdHelp), &QAction::triggered, this,
           [this] { app_.OnHelp(PageHelpId(QApplication::focusWidget())); });
-  connect(action(kContextHelpId), &QAction::triggered, this, &FrameMain::EnterContextHelpMode);
+  connect(action(kCmdContextHelp), &QAction::triggered, this, &FrameMain::EnterContextHelpMode);
 }
 
 void FrameMain::BuildToolbars() {
@@ -354,7 +403,22 @@ QString FrameMain::statusPrompt() const {
 }
 
 void FrameMain::RunEditCommand(int id) {
+  if (id == kCmdEditUndo || id == kCmdEditRedo) {
+    // Typing in the focused box first, then the document's steps.
+    QWidget* edit = EditBoxOf(QApplication::focusWidget());
+    if (edit && EditBoxCommandEnabled(edit, id)) {
+      RunEditBoxCommand(edit, id);
+    } else if (app_.CommitPages()) {
+      if (id == kCmdEditUndo)
+        doc_.Undo();
+      else
+        doc_.Redo();
+    }
+    UpdateCommandStates();
+    return;
+  }
   if (outline_->IsEditCommandEnabled(id)) outline_->RunEditCommand(id);
+  UpdateCommandStates();
 }
 
 void FrameMain::RebuildRecentMenu() {
@@ -368,7 +432,7 @@ void FrameMain::RebuildRecentMenu() {
   for (int i = 0; i < files.size(); ++i) {
     QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
     QAction* a = recentMenu_->addAction(label);
-    a->setData(kRecentFirst + i);
+    a->setData(kCmdFileRecentFirst + i);
     a->setStatusTip(files[i]);
     const QString path = files[i];
     connect(a, &QAction::triggered, this, [this, path] {
@@ -381,17 +445,33 @@ void FrameMain::UpdateCommandStates() {
   setWindowTitle(PathToQ(doc_.title()) + "[*] - " + version::kProductName);
   setWindowModified(doc_.IsModified());
   const bool browser = browserAvailable();
-  action(40129)->setEnabled(outline_->CanDeleteButton());
-  action(40130)->setEnabled(outline_->CanMoveUp());
-  action(40131)->setEnabled(outline_->CanMoveDown());
-  action(40132)->setEnabled(outline_->CanDuplicate());
-  action(15007)->setEnabled(browser);
-  action(15007)->setChecked(!infoDock_->isHidden());
-  action(40142)->setChecked(!propertiesDock_->isHidden());
-  action(15006)->setEnabled(browser);
-  action(15011)->setEnabled(browser);
-  action(15012)->setEnabled(browser);
-  action(15012)->setChecked(app_.helpLock != 0);
+  action(kCmdDeleteButton)->setEnabled(outline_->CanDeleteButton());
+  QWidget* edit = EditBoxOf(QApplication::focusWidget());
+  const History& history = doc_.history();
+  const bool boxUndo = edit && EditBoxCommandEnabled(edit, kCmdEditUndo);
+  const bool boxRedo = edit && EditBoxCommandEnabled(edit, kCmdEditRedo);
+  action(kCmdEditUndo)->setEnabled(boxUndo || history.CanUndo());
+  action(kCmdEditRedo)->setEnabled(boxRedo || history.CanRedo());
+  action(kCmdEditUndo)
+      ->setText(boxUndo || !history.CanUndo() ? tr("&Undo")
+                                              : tr("&Undo %1").arg(ToQ(history.UndoName())));
+  action(kCmdEditRedo)
+      ->setText(boxRedo || !history.CanRedo() ? tr("&Redo")
+                                              : tr("&Redo %1").arg(ToQ(history.RedoName())));
+  for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste})
+    action(id)->setEnabled(edit != nullptr || outline_->CanEdit(id));
+  action(kCmdEditDelete)->setEnabled(outline_->CanDeleteButton());
+  action(kCmdCopyToOtherStates)->setEnabled(outline_->CanCopyToOtherStates());
+  action(kCmdMoveUp)->setEnabled(outline_->CanMoveUp());
+  action(kCmdMoveDown)->setEnabled(outline_->CanMoveDown());
+  action(kCmdDuplicate)->setEnabled(outline_->CanDuplicate());
+  action(kCmdViewInfo)->setEnabled(browser);
+  action(kCmdViewInfo)->setChecked(!infoDock_->isHidden());
+  action(kCmdViewProperties)->setChecked(!propertiesDock_->isHidden());
+  action(kCmdStopPreview)->setEnabled(browser);
+  action(kCmdHelpBack)->setEnabled(browser);
+  action(kCmdHelpLock)->setEnabled(browser);
+  action(kCmdHelpLock)->setChecked(app_.helpLock != 0);
 }
 
 // ---------------------------------------------------------------------------

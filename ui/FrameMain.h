@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include "core/History.h"
+
 class App;
 class Doc;
 class KesWndInfo;
@@ -35,7 +37,7 @@ struct WindowPlacement {
   static bool Parse(const std::string& value, WindowPlacement& out);
 };
 
-class FrameMain : public QMainWindow {
+class FrameMain : public QMainWindow, public DocListener {
   Q_OBJECT
  public:
   FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent = nullptr);
@@ -114,7 +116,7 @@ class FrameMain : public QMainWindow {
   ToolbarManager* toolbars_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QLabel* idleLabel_ = nullptr;
-  QTimer* idleTimer_ = nullptr;
+  void OnDocChanged(const DocChange& change) override;
   std::map<int, QAction*> actions_;
   bool contextHelpMode_ = false;
 };

@@ -32,6 +32,7 @@ KesView::KesView(const PageContext& context, int pageId, QWidget* parent)
       group_(context.group),
       pageId_(pageId) {
   doc_.AddView(this);
+  doc_.AddListener(this);
   connect(qApp, &QApplication::focusChanged, this, &KesView::OnFocusChanged);
 }
 
@@ -44,6 +45,7 @@ void KesView::Detach() {
   attached_ = false;
   if (group_) OnClose();
   doc_.RemoveView(this);
+  doc_.RemoveListener(this);
 }
 
 void KesView::OnUpdate(int hint) {
@@ -65,6 +67,42 @@ void KesView::Commit() {
   }
   const bool valid = CommitControls();
   app_.RefuseCommit(valid ? 1 : 0);
+  if (!valid) return;
+  // Whatever the page stored is one step, named after the group.
+  static const char* const kNames[] = {"Change",       "Change Project", "Change Button",
+                                       "Change State", "Change Text",    "Change Border",
+                                       "Change Audio", "Change Image",   "Change Advanced"};
+  const auto kind = static_cast<std::size_t>(group_->GetClass());
+  const GroupPath path = doc_.PathOf(group_);
+  committing_ = true;
+  doc_.RecordGroupEdit(path, baseline_, kNames[kind < 9 ? kind : 0],
+                       path.kind == PropClass::Project ? &geometry_ : nullptr);
+  committing_ = false;
+  TakeBaseline();
+}
+
+void KesView::TakeBaseline() {
+  if (!group_) return;
+  baseline_ = Doc::CopyGroup(*group_);
+  if (group_->GetClass() == PropClass::Project) geometry_ = doc_.CaptureGeometry();
+}
+
+void KesView::OnDocChanged(const DocChange& change) {
+  if (!group_ || !attached_) return;
+  const bool mine =
+      change.kind == DocChange::Kind::GroupChanged &&
+      (change.group.Contains(doc_.PathOf(group_)) || doc_.PathOf(group_).Contains(change.group));
+  const bool placed =
+      change.kind == DocChange::Kind::LayoutChanged &&
+      (group_->GetClass() == PropClass::Button || group_->GetClass() == PropClass::Project);
+  if (!mine && !placed) return;
+  if (committing_) return;
+  // Another page of this group committed: its values are the new starting
+  // point; otherwise the group changed under the page, which shows it.
+  if (app_.committing())
+    TakeBaseline();
+  else
+    Refresh();
 }
 
 namespace {
@@ -97,15 +135,12 @@ QWidget* KesView::UnstorableControl(QString& text) const {
 void KesView::Refresh() {
   if (!group_) return;
   RefreshControls();
+  TakeBaseline();
 }
 
 QWidget* KesView::control(int id) const {
   auto it = controls_.find(id);
   return it == controls_.end() ? nullptr : it->second;
-}
-
-void KesView::MarkModified() {
-  doc_.SetModifiedFlag(true);
 }
 
 bool KesView::ReadInt(QWidget* control, const QString& text, int32_t& value) {

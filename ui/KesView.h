@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "core/Doc.h"
 #include "core/KesDoc.h"
 
 class Doc;
@@ -34,7 +35,7 @@ struct PageContext {
   TabMemory& tabs;
 };
 
-class KesView : public QWidget, public DocView {
+class KesView : public QWidget, public DocView, public DocListener {
   Q_OBJECT
  public:
   // `pageId` is the page's help id.
@@ -46,6 +47,9 @@ class KesView : public QWidget, public DocView {
 
   // 1000: Commit(); 1001: Refresh(); other hints are ignored.
   void OnUpdate(int hint) override;
+  // A change to this page's group by another road (undo, redo, paste,
+  // another page of the same group) shows on the page.
+  void OnDocChanged(const DocChange& change) override;
   // Moves the controls' values into the group; a value that is not
   // acceptable refuses the commit through the application.
   void Commit();
@@ -67,24 +71,17 @@ class KesView : public QWidget, public DocView {
   // The page is closing while its group still exists.
   virtual void OnClose() {}
 
-  // Copies `value` into `field` and marks the document modified, only when
-  // they differ.
+  // Copies `value` into `field` when they differ; the commit makes one
+  // undoable step of everything the page changed.
   template <class T>
   void Store(T& field, const T& value) {
-    if (!(field == value)) {
-      field = value;
-      MarkModified();
-    }
+    if (!(field == value)) field = value;
   }
   // A check box's state into a flag: only a change of its truth counts, so a
   // stored 5 stays 5 while its box stays checked.
   void StoreFlag(int32_t& field, bool checked) {
-    if ((field != 0) != checked) {
-      field = checked ? 1 : 0;
-      MarkModified();
-    }
+    if ((field != 0) != checked) field = checked ? 1 : 0;
   }
-  void MarkModified();
 
   // Reads an integer typed in `control`; on anything else shows "Please
   // enter an integer.", focuses the control and returns false.
@@ -109,6 +106,13 @@ class KesView : public QWidget, public DocView {
   // Windows-1252), or nullptr; `text` receives that text (for a multi-line
   // edit, its first such line).
   QWidget* UnstorableControl(QString& text) const;
+
+  // The group's bytes (and for the project, the buttons' places) as the page
+  // last loaded or stored them: a commit's step goes from here.
+  void TakeBaseline();
+  std::string baseline_;
+  Doc::Geometry geometry_;
+  bool committing_ = false;
 
   PageContext context_;
   KesApp& app_;

@@ -17,6 +17,7 @@
 #include <set>
 
 #include "core/Platform.h"
+#include "ui/CommandIds.h"
 #include "ui/Text.h"
 
 namespace {
@@ -71,8 +72,12 @@ ToolbarManager::~ToolbarManager() {
 
 const std::vector<CommandGroup>& ToolbarManager::Groups() {
   static const std::vector<CommandGroup> groups = {
-      {QStringLiteral("Buttons"), {40128, 40132, 40130, 40131, 40129}},
-      {QStringLiteral("Project"), {15015, 15006, 15014, 15013, 15010, 15011, 15012}},
+      {QStringLiteral("Buttons"),
+       {kCmdNewButton, kCmdDuplicate, kCmdMoveUp, kCmdMoveDown, kCmdDeleteButton, kCmdEditUndo,
+        kCmdEditRedo}},
+      {QStringLiteral("Project"),
+       {kCmdPreview, kCmdStopPreview, kCmdPublish, kCmdPreviewExternal, kCmdHelpContents,
+        kCmdHelpBack, kCmdHelpLock}},
   };
   return groups;
 }

@@ -23,6 +23,7 @@
 #include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
+#include "ui/CommandIds.h"
 #include "ui/EditCommands.h"
 #include "ui/KesWndProperties.h"
 #include "ui/OutlineIcons.h"
@@ -115,10 +116,12 @@ ViewOutline::ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QW
   connect(this, &QTreeWidget::currentItemChanged, this, &ViewOutline::OnCurrentItemChanged);
   connect(this, &QTreeWidget::itemExpanded, this, &ViewOutline::PopulateState);
   doc_.AddView(this);
+  doc_.AddListener(this);
   if (doc_.project()) Rebuild();
 }
 
 ViewOutline::~ViewOutline() {
+  doc_.RemoveListener(this);
   doc_.RemoveView(this);
 }
 
@@ -353,6 +356,9 @@ void ViewOutline::keyPressEvent(QKeyEvent* event) {
     if (CanCut()) OnCut();
   } else if (event->matches(QKeySequence::Paste)) {
     if (CanPaste()) OnPaste();
+  } else if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    // Asks nothing: it can be undone.
+    OnDeleteButton();
   } else {
     QTreeWidget::keyPressEvent(event);
     return;
@@ -392,20 +398,102 @@ void ViewOutline::contextMenuEvent(QContextMenuEvent* event) {
     QAction* action = menu.addAction(icon, text, this, command);
     action->setEnabled(enabled);
   };
-  add(40128, "list-add", tr("&New Button"), true, &ViewOutline::OnNewButton);
-  add(40129, "list-remove", tr("&Delete Button"), CanDeleteButton(), &ViewOutline::OnDeleteButton);
-  add(40130, "go-up", tr("Move &Up"), CanMoveUp(), &ViewOutline::OnMoveUp);
-  add(40131, "go-down", tr("Move Do&wn"), CanMoveDown(), &ViewOutline::OnMoveDown);
-  add(40132, "edit-copy", tr("D&uplicate"), CanDuplicate(), &ViewOutline::OnDuplicate);
+  add(kCmdNewButton, "list-add", tr("&New Button"), true, &ViewOutline::OnNewButton);
+  add(kCmdDeleteButton, "list-remove", tr("&Delete Button"), CanDeleteButton(),
+      &ViewOutline::OnDeleteButton);
+  add(kCmdMoveUp, "go-up", tr("Move &Up"), CanMoveUp(), &ViewOutline::OnMoveUp);
+  add(kCmdMoveDown, "go-down", tr("Move Do&wn"), CanMoveDown(), &ViewOutline::OnMoveDown);
+  add(kCmdDuplicate, "edit-copy", tr("D&uplicate"), CanDuplicate(), &ViewOutline::OnDuplicate);
   menu.addSeparator();
-  add(57635, "edit-cut", tr("Cu&t"), CanCut(), &ViewOutline::OnCut);
-  add(57634, "edit-copy", tr("&Copy"), CanCopy(), &ViewOutline::OnCopy);
-  add(57637, "edit-paste", tr("&Paste"), CanPaste(), &ViewOutline::OnPaste);
+  add(kCmdEditCut, "edit-cut", tr("Cu&t"), CanCut(), &ViewOutline::OnCut);
+  add(kCmdEditCopy, "edit-copy", tr("&Copy"), CanCopy(), &ViewOutline::OnCopy);
+  add(kCmdEditPaste, "edit-paste", tr("&Paste"), CanPaste(), &ViewOutline::OnPaste);
+  add(kCmdCopyToOtherStates, "edit-copy", tr("Copy to &Other States"), CanCopyToOtherStates(),
+      &ViewOutline::OnCopyToOtherStates);
+  menu.addSeparator();
+  // Undo and Redo of the document's steps, named.
+  const History& history = doc_.history();
+  QAction* undo = menu.addAction(
+      QIcon::fromTheme(QStringLiteral("edit-undo")),
+      history.CanUndo() ? tr("&Undo %1").arg(ToQ(history.UndoName())) : tr("&Undo"), this, [this] {
+        if (app_.CommitPages()) doc_.Undo();
+      });
+  undo->setEnabled(history.CanUndo());
+  QAction* redo = menu.addAction(
+      QIcon::fromTheme(QStringLiteral("edit-redo")),
+      history.CanRedo() ? tr("&Redo %1").arg(ToQ(history.RedoName())) : tr("&Redo"), this, [this] {
+        if (app_.CommitPages()) doc_.Redo();
+      });
+  redo->setEnabled(history.CanRedo());
   menu.exec(event->globalPos());
 }
 
 // ---------------------------------------------------------------------------
-// Buttons commands
+// Buttons commands: each is one step of the document's; the rows follow in
+// OnDocChanged.
+
+void ViewOutline::OnDocChanged(const DocChange& change) {
+  QTreeWidgetItem* root = Root();
+  if (!root) return;
+  switch (change.kind) {
+    case DocChange::Kind::ButtonInserted: {
+      auto* button = static_cast<PropButton*>(
+          doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
+      if (!button) return;
+      QTreeWidgetItem* item = MakeButtonItem(button);
+      {
+        QuietScope quiet(quiet_);
+        root->insertChild(change.index, item);
+        item->setExpanded(true);
+      }
+      setCurrentItem(item);
+      break;
+    }
+    case DocChange::Kind::ButtonRemoved: {
+      QTreeWidgetItem* item = root->child(change.index);
+      if (!item) return;
+      // The page of a group that goes, goes first; the selection moves on.
+      if (ButtonItemOf(currentItem()) == item) {
+        QTreeWidgetItem* next = change.index + 1 < root->childCount()
+                                    ? root->child(change.index + 1)
+                                : change.index > 0 ? root->child(change.index - 1)
+                                                   : root;
+        SelectForced(next);
+      }
+      QuietScope quiet(quiet_);
+      delete root->takeChild(change.index);
+      break;
+    }
+    case DocChange::Kind::ButtonMoved: {
+      QTreeWidgetItem* item = root->child(change.index);
+      if (!item) return;
+      const bool current = ButtonItemOf(currentItem()) == item;
+      QTreeWidgetItem* selected = currentItem();
+      std::vector<std::pair<QTreeWidgetItem*, bool>> expanded;
+      ForEachItem(item, [&](QTreeWidgetItem* i) { expanded.emplace_back(i, i->isExpanded()); });
+      QuietScope quiet(quiet_);
+      root->takeChild(change.index);
+      root->insertChild(change.to, item);
+      for (auto& [i, open] : expanded) i->setExpanded(open);
+      setCurrentItem(current ? selected : currentItem());
+      break;
+    }
+    case DocChange::Kind::GroupChanged:
+      Relabel(change.group);
+      break;
+    default:
+      break;
+  }
+}
+
+void ViewOutline::Relabel(const GroupPath& path) {
+  QTreeWidgetItem* item = ItemOf(doc_.GroupAt(path));
+  if (path.kind == PropClass::Project) item = Root();
+  ForEachItem(item, [](QTreeWidgetItem* i) {
+    const KesProp* g = GroupOf(i);
+    if (g && !g->name.empty() && i->text(0) != ToQ(g->name)) i->setText(0, ToQ(g->name));
+  });
+}
 
 void ViewOutline::OnNewButton() {
   QTreeWidgetItem* root = Root();
@@ -414,15 +502,8 @@ void ViewOutline::OnNewButton() {
   // nothing selected, last.
   QTreeWidgetItem* containing = ButtonItemOf(currentItem());
   const int index = containing ? root->indexOfChild(containing) + 1 : root->childCount();
-  PropButton* button = doc_.InsertButton(doc_.CreateButton(), index);
-  QTreeWidgetItem* item = MakeButtonItem(button);
-  {
-    QuietScope quiet(quiet_);
-    root->insertChild(index, item);
-    item->setExpanded(true);
-  }
-  doc_.SetModifiedFlag(true);
-  setCurrentItem(item);
+  app_.CommitPages();
+  doc_.AddNewButton(index);
 }
 
 bool ViewOutline::CanDeleteButton() const {
@@ -431,23 +512,11 @@ bool ViewOutline::CanDeleteButton() const {
 
 void ViewOutline::OnDeleteButton() {
   if (!CanDeleteButton()) return;
-  RemoveButtonAt(SelectedButtonIndex());
-}
-
-void ViewOutline::RemoveButtonAt(int index) {
-  QTreeWidgetItem* root = Root();
-  QTreeWidgetItem* item = root->child(index);
-  auto* button = static_cast<PropButton*>(GroupOf(item));
-  QTreeWidgetItem* next = index + 1 < root->childCount() ? root->child(index + 1)
-                          : index > 0                    ? root->child(index - 1)
-                                                         : root;
-  SelectForced(next);
-  {
-    QuietScope quiet(quiet_);
-    delete root->takeChild(index);
-  }
-  doc_.RemoveButton(button);  // destroys the button, its states and their groups
-  doc_.SetModifiedFlag(true);
+  const int index = SelectedButtonIndex();
+  // The page's last edits are a step of their own, undone apart.
+  app_.CommitPages();
+  doc_.DeleteButtonAt(index);
+  setFocus(Qt::OtherFocusReason);
 }
 
 bool ViewOutline::CanMoveUp() const {
@@ -462,34 +531,16 @@ bool ViewOutline::CanMoveDown() const {
 void ViewOutline::OnMoveUp() {
   if (!CanMoveUp()) return;
   const int i = SelectedButtonIndex();
-  MoveButtonTo(i, i - 1);
+  app_.CommitPages();
+  doc_.MoveButtonTo(i, i - 1);
+  setFocus(Qt::OtherFocusReason);
 }
 
 void ViewOutline::OnMoveDown() {
   if (!CanMoveDown()) return;
   const int i = SelectedButtonIndex();
-  MoveButtonTo(i, i + 1);
-}
-
-void ViewOutline::MoveButtonTo(int from, int to) {
-  QTreeWidgetItem* root = Root();
-  QTreeWidgetItem* item = root->child(from);
-  auto* button = static_cast<PropButton*>(GroupOf(item));
-  // The page of the moved button stays; it hands over its edits first and
-  // shows the places the layout gives afterwards.
   app_.CommitPages();
-  std::vector<std::pair<QTreeWidgetItem*, bool>> expanded;
-  ForEachItem(item, [&](QTreeWidgetItem* i) { expanded.emplace_back(i, i->isExpanded()); });
-  {
-    QuietScope quiet(quiet_);
-    root->takeChild(from);
-    root->insertChild(to, item);
-    for (auto& [i, open] : expanded) i->setExpanded(open);
-    setCurrentItem(item);
-  }
-  doc_.MoveButton(button, to);
-  doc_.SetModifiedFlag(true);
-  app_.RefreshPages();
+  doc_.MoveButtonTo(i, i + 1);
   setFocus(Qt::OtherFocusReason);
 }
 
@@ -498,23 +549,11 @@ bool ViewOutline::CanDuplicate() const {
 }
 
 void ViewOutline::OnDuplicate() {
-  PropButton* source = SelectedButton();
-  if (!source) return;
-  const std::string bytes = CopySelected();
-  if (bytes.empty()) return;
-  QTreeWidgetItem* root = Root();
-  PropButton* button = doc_.InsertButton(doc_.CreateButton(), -1);
-  QTreeWidgetItem* item = MakeButtonItem(button);
-  {
-    QuietScope quiet(quiet_);
-    root->addChild(item);
-    item->setExpanded(true);
-  }
-  doc_.SetModifiedFlag(true);
-  setCurrentItem(item);
-  // The new button takes every property of the copied one but its name.
+  const int index = SelectedButtonIndex();
+  if (index < 0) return;
+  // What the page shows is what is copied.
   app_.CommitPages();
-  if (PasteInto(button, bytes)) app_.RefreshPages();
+  doc_.DuplicateButtonAt(index);
 }
 
 // ---------------------------------------------------------------------------
@@ -533,6 +572,19 @@ bool ViewOutline::CanPaste() const {
   return group && app_.lastCopiedClass != PropClass::None &&
          group->GetClass() == app_.lastCopiedClass &&
          app_.platform().ClipboardHasData(KesApp::kGroupClipboardFormat);
+}
+
+bool ViewOutline::CanEdit(int id) const {
+  switch (id) {
+    case kCmdEditCopy:
+      return CanCopy();
+    case kCmdEditCut:
+      return CanCut();
+    case kCmdEditPaste:
+      return CanPaste();
+    default:
+      return false;
+  }
 }
 
 std::string ViewOutline::CopySelected() {
@@ -554,11 +606,11 @@ void ViewOutline::OnCopy() {
 }
 
 void ViewOutline::OnCut() {
-  if (!CanCut()) return;
+  if (SelectedButtonIndex() < 0) return;
   const int index = SelectedButtonIndex();
   // A button that could not go to the clipboard stays.
   if (CopySelected().empty()) return;
-  RemoveButtonAt(index);
+  doc_.DeleteButtonAt(index, "Cut");
 }
 
 void ViewOutline::OnPaste() {
@@ -570,21 +622,19 @@ void ViewOutline::OnPaste() {
     return;
   std::string bytes;
   if (!app_.platform().GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return;
-  if (PasteInto(group, bytes)) app_.RefreshPages();
+  // Bytes that do not read as a group of this class leave it as it was.
+  doc_.PasteGroupAt(doc_.PathOf(group), bytes);
 }
 
-bool ViewOutline::PasteInto(KesProp* target, const std::string& bytes) {
-  // Bytes that do not read as a group of this class leave it as it was.
-  if (!Doc::PasteGroup(*target, bytes)) return false;
-  const PropClass cls = target->GetClass();
-  if (cls == PropClass::Button || cls == PropClass::Project) doc_.LayoutButtons();
-  doc_.SetModifiedFlag(true);
-  // The states of a pasted button bring their names along.
-  ForEachItem(ItemOf(target), [](QTreeWidgetItem* item) {
-    const KesProp* g = GroupOf(item);
-    if (g && !g->name.empty()) item->setText(0, ToQ(g->name));
-  });
-  return true;
+bool ViewOutline::CanCopyToOtherStates() const {
+  const KesProp* group = SelectedGroup();
+  return group && group->GetClass() != PropClass::Project && group->GetClass() != PropClass::Button;
+}
+
+void ViewOutline::OnCopyToOtherStates() {
+  if (!CanCopyToOtherStates()) return;
+  app_.CommitPages();
+  doc_.CopyToOtherStates(doc_.PathOf(SelectedGroup()));
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "core/History.h"
 #include "core/KesDoc.h"
 
 class Doc;
@@ -16,7 +17,7 @@ class KesProp;
 class KesWndProperties;
 class PropButton;
 
-class ViewOutline : public QTreeWidget, public DocView {
+class ViewOutline : public QTreeWidget, public DocView, public DocListener {
   Q_OBJECT
  public:
   ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QWidget* parent = nullptr);
@@ -25,6 +26,9 @@ class ViewOutline : public QTreeWidget, public DocView {
   // 104: the page goes blank and the items go; 105: the items are built
   // again from the document.
   void OnUpdate(int hint) override;
+  // The rows follow the document: a button put in, taken out or moved, a
+  // group's new name, at once, whatever road the change took.
+  void OnDocChanged(const DocChange& change) override;
 
   // Buttons commands (ids 40128..40132) and their enabled states.
   void OnNewButton();
@@ -44,6 +48,11 @@ class ViewOutline : public QTreeWidget, public DocView {
   bool CanCopy() const;
   bool CanCut() const;
   bool CanPaste() const;
+  // Cut, Copy or Paste on the tree's selection.
+  bool CanEdit(int id) const;
+  // "Copy to Other States" of the selected state or state group.
+  void OnCopyToOtherStates();
+  bool CanCopyToOtherStates() const;
 
   // Editing commands Copy 57634, Cut 57635, Paste 57637, Undo 57643: they act
   // on a focused edit box of a page, otherwise on the tree's selected item
@@ -89,10 +98,8 @@ class ViewOutline : public QTreeWidget, public DocView {
   PropButton* SelectedButton() const;
   // Puts the selected group's bytes on the clipboard; returns them.
   std::string CopySelected();
-  // Loads `bytes` into `target` keeping its name; false when nothing changed.
-  bool PasteInto(KesProp* target, const std::string& bytes);
-  void RemoveButtonAt(int index);
-  void MoveButtonTo(int from, int to);
+  // The row of the group at `path` with its own and its items' labels anew.
+  void Relabel(const GroupPath& path);
   bool TreeHasFocus() const;
   const QIcon& IconFor(int id);
   // One label for every item of the same name (states and their groups).

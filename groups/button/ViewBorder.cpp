@@ -27,6 +27,14 @@ ViewBorder::ViewBorder(const PageContext& context, QWidget* parent)
   RegisterControl(automatic_, 2112);
   thick_->setRange(0, kMaxBorderSpin);
   connect(automatic_, &QCheckBox::clicked, this, [this] { ShowAutomaticColors(); });
+  // What the user does on the page, as opposed to what it shows.
+  const auto edited = [this] { edited_ = true; };
+  for (int i = 0; i < 5; ++i) connect(style_.buttons[i], &QAbstractButton::clicked, this, edited);
+  connect(smooth_, &QCheckBox::clicked, this, edited);
+  connect(automatic_, &QCheckBox::clicked, this, edited);
+  connect(thick_, &IntSpinEdit::editingFinished, this, [this] {
+    if (thick_->text().trimmed() != QString::number(border().thick)) edited_ = true;
+  });
 
   QFormLayout* form = MakePageForm(this);
   form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
@@ -47,6 +55,7 @@ ViewBorder::ViewBorder(const PageContext& context, QWidget* parent)
     RegisterControl(colors_[i], 2102 + i);
     if (i > 0) colorRow.Gap();
     colorRow.Label(tr(labels[i])).Add(colors_[i]);
+    connect(colors_[i], &ColorButton::changed, this, edited);
   }
   form->addRow(tr("Colors:"), colorRow.Done());
 }
@@ -67,6 +76,7 @@ void ViewBorder::ShowAutomaticColors() {
 }
 
 void ViewBorder::RefreshControls() {
+  edited_ = false;
   const PropBorder& b = border();
   style_.Check(b.style);
   thick_->setValue(b.thick);
@@ -80,6 +90,9 @@ void ViewBorder::RefreshControls() {
 
 bool ViewBorder::CommitControls() {
   PropBorder& b = border();
+  // Shown automatic colours are not stored by looking at the page; a typed
+  // size is read whenever it differs.
+  if (!edited_ && thick_->text().trimmed() == QString::number(b.thick)) return true;
   int32_t thick = b.thick;
   const bool valid = ReadInt(thick_, thick_->text(), thick);
   // A style no button stands for (from a file) stays as it is.

@@ -31,4 +31,6 @@ class ViewBorder : public KesView {
   QCheckBox* smooth_;
   QCheckBox* automatic_;
   ColorButton* colors_[3];
+  // Set once the user changes anything on the page since it was loaded.
+  bool edited_ = false;
 };

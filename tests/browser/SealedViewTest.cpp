@@ -22,14 +22,13 @@
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
+#include "ui/CommandIds.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
 
 using browser::WaitFor;
 
 namespace {
-
-constexpr int kStopPreview = 15006;
 
 bool Write(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -187,7 +186,7 @@ TEST_F(SealedView, AStrangersPreviewReachesNothingAndEndsWithStopPreview) {
   ASSERT_TRUE(WaitFor([&] { return (pid = info->view()->page()->renderProcessPid()) > 0; }));
   browser::Pause(300);
   EXPECT_TRUE(Running(pid));
-  editor.frame()->action(kStopPreview)->trigger();
+  editor.frame()->action(kCmdStopPreview)->trigger();
   EXPECT_FALSE(info->showingPreview());
   EXPECT_TRUE(WaitFor([&] { return !Running(pid); }, 10000));
   editor.ExitInstance();

@@ -103,7 +103,8 @@ TEST_F(AudioPage, ShowsAndStoresTheFileAndMode) {
 
   // A mode this program does not know presses no button and is kept.
   over.mode = 7;
-  doc.SetModifiedFlag(false);
+  app.RefreshPages();  // the open page starts from the group as it now is
+  doc.MarkSaved();
   Open(1);
   for (int id : {kPlay, kLoop, kStop}) EXPECT_FALSE(Get<QToolButton>(id)->isChecked());
   Click(Item(0));

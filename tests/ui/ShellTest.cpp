@@ -23,6 +23,7 @@
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
+#include "ui/CommandIds.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
 #include "ui/KesWndProperties.h"
@@ -101,10 +102,10 @@ TEST(ShellSettings, FirstRunTakesTheDefaults) {
   EXPECT_EQ(frame->statusPrompt(), "For Help, press F1");
   // Without a browser the Info/Preview window is hidden and its commands disabled.
   EXPECT_FALSE(frame->infoDock()->isVisible());
-  EXPECT_FALSE(frame->action(15007)->isEnabled());
-  EXPECT_FALSE(frame->action(15011)->isEnabled());
-  EXPECT_FALSE(frame->action(15012)->isEnabled());
-  EXPECT_TRUE(frame->action(40142)->isChecked());
+  EXPECT_FALSE(frame->action(kCmdViewInfo)->isEnabled());
+  EXPECT_FALSE(frame->action(kCmdHelpBack)->isEnabled());
+  EXPECT_FALSE(frame->action(kCmdHelpLock)->isEnabled());
+  EXPECT_TRUE(frame->action(kCmdViewProperties)->isChecked());
 }
 
 TEST(ShellSettings, WrittenAtExitInOrderAndReadBack) {
@@ -254,7 +255,7 @@ TEST(ShellPlacement, BarLayoutSurvivesARestart) {
   EXPECT_FALSE(app.frame()->buttonsBar()->isVisible());
   EXPECT_TRUE(app.frame()->projectBar()->isVisible());
   EXPECT_FALSE(app.frame()->propertiesDock()->isVisible());
-  EXPECT_FALSE(app.frame()->action(40142)->isChecked());
+  EXPECT_FALSE(app.frame()->action(kCmdViewProperties)->isChecked());
 }
 
 // ---------------------------------------------------------------------------
@@ -385,14 +386,14 @@ TEST_F(HelpTest, F1ShowsThePageOfTheSelectedItemOrTheLastPage) {
   frame->outline()->setFocus();
   QApplication::processEvents();
   if (QApplication::focusWidget() != frame->outline()) GTEST_SKIP() << "no keyboard focus here";
-  frame->action(57670)->trigger();
+  frame->action(kCmdHelp)->trigger();
   ASSERT_FALSE(app.navigated.empty());
   EXPECT_EQ(app.navigated.back(), Page("project"));
   // Outside the tree the page recorded by the last F1 on a page counts.
   app.pageHelpId = 2600;
   frame->infoDock()->setFocus();
   frame->properties()->setFocus();
-  frame->action(57670)->trigger();
+  frame->action(kCmdHelp)->trigger();
   EXPECT_EQ(app.navigated.back(), Page("button"));
 }
 
@@ -579,7 +580,7 @@ TEST(ShellBrowserWindow, ShowsTheIndexPage) {
     KesWndInfo* info = app.frame()->info();
     ASSERT_TRUE(info->browserAvailable());
     EXPECT_TRUE(app.frame()->infoDock()->isVisible());
-    EXPECT_TRUE(app.frame()->action(15007)->isEnabled());
+    EXPECT_TRUE(app.frame()->action(kCmdViewInfo)->isEnabled());
     EXPECT_EQ(app.currentHelpPage, "index");
     bool loaded = false, ok = false;
     QObject::connect(info, &KesWndInfo::loadFinished, [&](bool success) {

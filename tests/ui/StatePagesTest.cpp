@@ -175,7 +175,8 @@ TEST_F(StatePagesTest, EngraveTurnsEmbossOffButBothFromAFileStay) {
   PropText& down = *Button(0)->downState->text;
   down.emboss = 1;
   down.engrave = 1;
-  doc.SetModifiedFlag(false);
+  app.RefreshPages();  // the open page starts from the group as it now is
+  doc.MarkSaved();
   Click(Item(0, kDown, kText));
   EXPECT_TRUE(Control<QToolButton>(kFontTab, 2306)->isChecked());
   EXPECT_TRUE(Control<QToolButton>(kFontTab, 2307)->isChecked());
@@ -267,7 +268,11 @@ TEST_F(StatePagesTest, ClosedFontPagesPutTheirFontsAtTheFrontOfTheList) {
 }
 
 TEST_F(StatePagesTest, AutomaticBorderColoursFollowTheStateAndAreStored) {
-  // The Down state's colours are reversed; the page stores them on commit.
+  // The Down state's colours are reversed; looking stores nothing, an edit
+  // stores them with it.
+  const PropBorder& down = *Button(0)->downState->border;
+  const uint32_t storedTop = down.topColor;
+  doc.MarkSaved();
   Click(Item(0, kDown, kBorder));
   auto* top = Control<ColorButton>(kBorderTab, 2102);
   auto* bottom = Control<ColorButton>(kBorderTab, 2104);
@@ -278,7 +283,11 @@ TEST_F(StatePagesTest, AutomaticBorderColoursFollowTheStateAndAreStored) {
   EXPECT_EQ(top->color(), 0x000000u);
   EXPECT_EQ(bottom->color(), 0xFFFFFFu);
   Click(Item(0));
-  const PropBorder& down = *Button(0)->downState->border;
+  EXPECT_EQ(down.topColor, storedTop);
+  EXPECT_FALSE(doc.IsModified());
+  Click(Item(0, kDown, kBorder));
+  Press(Control<QCheckBox>(kBorderTab, 2101));  // smooth
+  Click(Item(0));
   EXPECT_EQ(down.topColor, 0x000000u);
   EXPECT_EQ(down.botColor, 0xFFFFFFu);
   EXPECT_TRUE(doc.IsModified());
