@@ -834,7 +834,9 @@ bool Doc::Redo() {
 
 GroupPath Doc::PathOf(const KesProp* group) const {
   GroupPath path;
-  if (!group || group == project_.get()) return path;
+  if (group && group == project_.get()) return path;
+  path.kind = PropClass::None;
+  if (!group) return path;
   path.kind = group->GetClass();
   for (std::size_t b = 0; b < buttons_.size(); ++b) {
     PropButton* button = buttons_[b].get();
@@ -848,10 +850,11 @@ GroupPath Doc::PathOf(const KesProp* group) const {
       }
     }
   }
-  return GroupPath();
+  return GroupPath{GroupPath::kProject, GroupPath::kNoState, PropClass::None};
 }
 
 KesProp* Doc::GroupAt(const GroupPath& path) const {
+  if (path.kind == PropClass::None) return nullptr;
   if (path.kind == PropClass::Project) return project_.get();
   if (path.button < 0 || static_cast<std::size_t>(path.button) >= buttons_.size()) return nullptr;
   PropButton* button = buttons_[static_cast<std::size_t>(path.button)].get();
@@ -911,11 +914,11 @@ void Doc::PutButton(int index, const std::string& bytes) {
 
 void Doc::TakeButton(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= buttons_.size()) return;
-  // The listeners let go of the button's groups before they are destroyed.
-  PropButton* button = buttons_[static_cast<std::size_t>(index)].get();
-  std::unique_ptr<PropButton> gone = RemoveButton(button);
+  // The listeners let go of the button's groups (their pages store what
+  // they hold) while the button is still in its place.
   Notify({DocChange::Kind::ButtonRemoved, index});
-  gone.reset();
+  PropButton* button = buttons_[static_cast<std::size_t>(index)].get();
+  RemoveButton(button);
   Notify({DocChange::Kind::LayoutChanged});
 }
 

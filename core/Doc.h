@@ -82,7 +82,7 @@ class Doc : public KesDoc {
   bool CopyToOtherStates(const GroupPath& path);
   bool Undo();
   bool Redo();
-  // Where `group` lives (a project path for a group not in the document).
+  // Where `group` lives (kind None for a group not in the document).
   GroupPath PathOf(const KesProp* group) const;
   KesProp* GroupAt(const GroupPath& path) const;
   // Replaces the group at `path` with exactly `bytes` (its name too), lays

@@ -32,7 +32,7 @@ struct GroupPath {
 struct DocChange {
   enum class Kind {
     ButtonInserted,   // a button now at `index`
-    ButtonRemoved,    // the button that was at `index` is gone
+    ButtonRemoved,    // the button at `index` is being taken out
     ButtonMoved,      // the button at `index` is now at `to`
     GroupChanged,     // the group at `group` (and what it holds) has new values
     LayoutChanged,    // buttons were placed anew (their positions and sizes)

@@ -74,6 +74,8 @@ void KesView::Commit() {
                                        "Change Audio", "Change Image",   "Change Advanced"};
   const auto kind = static_cast<std::size_t>(group_->GetClass());
   const GroupPath path = doc_.PathOf(group_);
+  // A page whose group has left the document has nothing to record.
+  if (doc_.GroupAt(path) != group_) return;
   committing_ = true;
   doc_.RecordGroupEdit(path, baseline_, kNames[kind < 9 ? kind : 0],
                        path.kind == PropClass::Project ? &geometry_ : nullptr);
@@ -88,15 +90,17 @@ void KesView::TakeBaseline() {
 }
 
 void KesView::OnDocChanged(const DocChange& change) {
-  if (!group_ || !attached_) return;
-  const bool mine =
-      change.kind == DocChange::Kind::GroupChanged &&
-      (change.group.Contains(doc_.PathOf(group_)) || doc_.PathOf(group_).Contains(change.group));
+  if (!group_ || !attached_ || committing_) return;
+  if (change.kind != DocChange::Kind::GroupChanged && change.kind != DocChange::Kind::LayoutChanged)
+    return;
+  const GroupPath path = doc_.PathOf(group_);
+  if (path.kind == PropClass::None) return;  // its group is leaving
+  const bool mine = change.kind == DocChange::Kind::GroupChanged &&
+                    (change.group.Contains(path) || path.Contains(change.group));
   const bool placed =
       change.kind == DocChange::Kind::LayoutChanged &&
       (group_->GetClass() == PropClass::Button || group_->GetClass() == PropClass::Project);
   if (!mine && !placed) return;
-  if (committing_) return;
   // Another page of this group committed: its values are the new starting
   // point; otherwise the group changed under the page, which shows it.
   if (app_.committing())

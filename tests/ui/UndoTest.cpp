@@ -1,0 +1,162 @@
+// Undo and redo in the real main window, as a new user meets them: looking
+// through the demo changes nothing; deleting, renaming, changing a caption,
+// moving and copying to the other states are undone and redone through the
+// Edit menu with the tree, the page and the title following; undone back to
+// the saved file, the project is byte for byte that file again.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidgetItemIterator>
+
+#include "QuietApp.h"
+#include "core/Doc.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropText.h"
+#include "support/TestPlatform.h"
+#include "ui/App.h"
+#include "ui/CommandIds.h"
+#include "ui/FrameMain.h"
+#include "ui/KesView.h"
+#include "ui/KesWndProperties.h"
+#include "ui/ViewOutline.h"
+
+namespace {
+
+constexpr int kButtonName = 2604;
+constexpr int kCaption = 3401;
+
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class UndoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.previewDir = dir.filePath("Preview/").toStdString();
+    path = dir.filePath("demo.but");
+    ASSERT_TRUE(QFile::copy(VB_SOURCE_DIR "/examples/demo.but", path));
+    app = std::make_unique<App>(platform, Quiet());
+    ASSERT_TRUE(app->InitInstance({}));
+    ASSERT_TRUE(app->OpenDocumentFile(path));
+    frame = app->frame();
+    tree = frame->outline();
+  }
+  void TearDown() override {
+    app->doc().SetModifiedFlag(false);
+    app->ExitInstance();
+  }
+
+  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
+    QTreeWidgetItem* item = tree->topLevelItem(0)->child(b);
+    if (s >= 0) item = item->child(s);
+    if (g >= 0) item = item->child(g);
+    return item;
+  }
+  void Select(QTreeWidgetItem* item) {
+    tree->setFocus();
+    tree->setCurrentItem(item);
+  }
+  template <class W>
+  W* Control(int id) const {
+    for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
+      if (auto* w = qobject_cast<W*>(view->control(id))) return w;
+    if (auto* view = qobject_cast<KesView*>(frame->properties()->currentPage()))
+      return qobject_cast<W*>(view->control(id));
+    return nullptr;
+  }
+  void Run(int command) { frame->action(command)->trigger(); }
+  QString Label(int b) const { return Item(b)->text(0); }
+
+  QTemporaryDir dir;
+  TestPlatform platform;
+  QString path;
+  std::unique_ptr<App> app;
+  FrameMain* frame = nullptr;
+  ViewOutline* tree = nullptr;
+};
+
+TEST_F(UndoTest, EditsUndoToTheSavedFileAndRedoAgain) {
+  Doc& doc = app->doc();
+  const QByteArray original = FileBytes(path);
+
+  // Looking at every page of the project changes nothing.
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+    (*it)->setExpanded(true);
+    Select(*it);
+  }
+  Select(tree->topLevelItem(0));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_FALSE(frame->isWindowModified());
+  EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
+
+  // Delete a button, rename one, change a caption, move a button.
+  const QString first = Label(0), second = Label(1);
+  Select(Item(0));
+  Run(kCmdDeleteButton);
+  EXPECT_EQ(Label(0), second);
+  EXPECT_TRUE(frame->isWindowModified());
+  EXPECT_EQ(frame->action(kCmdEditUndo)->text(), "&Undo Delete Button '" + first + "'");
+
+  Select(Item(0));
+  auto* name = Control<QLineEdit>(kButtonName);
+  ASSERT_TRUE(name);
+  name->setFocus();
+  name->selectAll();
+  QTest::keyClicks(name, "Renamed");
+  // Ctrl+Z in the box undoes the typing first, and the document is untouched.
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(name->text(), second);
+  EXPECT_EQ(Label(0), second);
+  QTest::keyClicks(name, "Renamed");
+  Select(Item(0, 0, 0));  // leaving the page stores the name: the label follows
+  EXPECT_EQ(Label(0), "Renamed");
+  EXPECT_EQ(frame->action(kCmdEditUndo)->text(), "&Undo Change Button");
+
+  auto* caption = Control<QPlainTextEdit>(kCaption);
+  ASSERT_TRUE(caption);
+  caption->setPlainText("New caption");
+  Select(Item(1));
+  const std::string third = doc.buttons()[1]->name;
+  Run(kCmdMoveDown);
+  EXPECT_EQ(Label(2), QString::fromStdString(third));
+  EXPECT_EQ(tree->currentItem(), Item(2));
+
+  // Copy to Other States: the Up caption reaches Over and Down in one step.
+  Select(Item(0, 0, 0));
+  Run(kCmdCopyToOtherStates);
+  EXPECT_EQ(doc.buttons()[0]->downState->text->text, "New caption");
+  tree->setFocus();
+  Run(kCmdEditUndo);
+  EXPECT_NE(doc.buttons()[0]->downState->text->text, "New caption");
+  // The page shown follows a change it did not make.
+  Select(Item(0, 0, 0));
+  Run(kCmdCopyToOtherStates);
+  Select(Item(0, 2, 0));
+  Run(kCmdEditUndo);
+  EXPECT_NE(Control<QPlainTextEdit>(kCaption)->toPlainText(), "New caption");
+
+  // Undo the move, the caption, the name and the deletion; save: the file
+  // is the original, and nothing is marked modified.
+  for (int i = 0; i < 4; ++i) Run(kCmdEditUndo);
+  EXPECT_EQ(Label(0), first);
+  EXPECT_EQ(Label(1), second);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_FALSE(frame->isWindowModified());
+  ASSERT_TRUE(app->OnFileSave());
+  EXPECT_EQ(FileBytes(path), original);
+
+  // Redo all: the tree and the page follow again.
+  while (frame->action(kCmdEditRedo)->isEnabled()) Run(kCmdEditRedo);
+  EXPECT_EQ(Label(0), "Renamed");
+  EXPECT_EQ(doc.buttons()[0]->upState->text->text, "New caption");
+  EXPECT_EQ(doc.buttons()[0]->overState->text->text, "New caption");
+  EXPECT_TRUE(frame->isWindowModified());
+}
+
+}  // namespace
