@@ -695,7 +695,7 @@ bool FrameMain::eventFilter(QObject* watched, QEvent* event) {
 void FrameMain::OnViewToolbars() {
   QDialog dialog(this);
   dialog.setWindowTitle(tr("Toolbars"));
-  dialog.setProperty("helpId", 15008);
+  dialog.setProperty("helpId", kCmdViewToolbars);
   auto* bars = new QGroupBox(tr("Toolbars"), &dialog);
   auto* barsLayout = new QVBoxLayout(bars);
   std::vector<std::pair<QToolBar*, QCheckBox*>> shown;
