@@ -816,12 +816,14 @@ void Doc::MarkSaved() {
 void Doc::Push(std::unique_ptr<EditStep> step) {
   history_.Push(std::move(step));
   SetModifiedFlag(!history_.IsClean());
+  Notify({DocChange::Kind::HistoryChanged});
 }
 
 bool Doc::Undo() {
   if (!history_.CanUndo()) return false;
   history_.Undo(*this);
   SetModifiedFlag(!history_.IsClean());
+  Notify({DocChange::Kind::HistoryChanged});
   return true;
 }
 
@@ -829,6 +831,7 @@ bool Doc::Redo() {
   if (!history_.CanRedo()) return false;
   history_.Redo(*this);
   SetModifiedFlag(!history_.IsClean());
+  Notify({DocChange::Kind::HistoryChanged});
   return true;
 }
 

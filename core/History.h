@@ -37,6 +37,7 @@ struct DocChange {
     GroupChanged,     // the group at `group` (and what it holds) has new values
     LayoutChanged,    // buttons were placed anew (their positions and sizes)
     ModifiedChanged,  // the modified flag changed
+    HistoryChanged,   // a step was made, undone or redone
     Replaced,         // New or Open: everything is new
   };
   Kind kind;
