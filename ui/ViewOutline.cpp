@@ -647,17 +647,7 @@ bool ViewOutline::TreeHasFocus() const {
 bool ViewOutline::IsEditCommandEnabled(int id) const {
   if (QWidget* edit = EditBoxOf(QApplication::focusWidget()))
     return EditBoxCommandEnabled(edit, id);
-  if (!TreeHasFocus()) return false;
-  switch (id) {
-    case kCmdEditCopy:
-      return CanCopy();
-    case kCmdEditCut:
-      return CanCut();
-    case kCmdEditPaste:
-      return CanPaste();
-    default:
-      return false;
-  }
+  return TreeHasFocus() && CanEdit(id);
 }
 
 void ViewOutline::RunEditCommand(int id) {

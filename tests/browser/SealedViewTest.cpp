@@ -25,6 +25,7 @@
 #include "ui/CommandIds.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
+#include "ui/QuietApp.h"
 
 using browser::WaitFor;
 
@@ -136,12 +137,7 @@ class SealedView : public ::testing::Test {
 TEST_F(SealedView, AStrangersPreviewReachesNothingAndEndsWithStopPreview) {
   ASSERT_TRUE(Write(dir.filePath("Help/index.html"),
                     "<html><body>Index<script>" + Probe().toUtf8() + "</script></body></html>"));
-  AppOptions options;
-  options.splash = false;
-  options.registerFileType = false;
-  options.singleInstance = false;
-  options.newOpenDialog = false;
-  App editor(platform, options);
+  App editor(platform, Quiet(true));
   ASSERT_TRUE(editor.InitInstance({}));
   KesWndInfo* info = editor.frame()->info();
   ASSERT_TRUE(info->browserAvailable());
