@@ -41,7 +41,7 @@ void KesApp::ReadSettings() {
   for (std::size_t i = 0; i < 2; ++i)
     settings_.meridiem[i] =
         p.GetProfileString("Options", "Meridiem" + std::to_string(i + 1), d.meridiem[i]);
-  settings_.html5Runtime = p.GetProfileInt("Settings", "Html5Runtime", 0) == 1 ? 1 : 0;
+  settings_.html5Runtime = p.GetProfileInt("Settings", "Html5Runtime", 1) == 1 ? 1 : 0;
 }
 
 void KesApp::WriteSettings() {

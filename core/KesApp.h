@@ -24,7 +24,7 @@ struct AppSettings {
   std::array<std::string, 2> meridiem;
   // "Settings" section: 1 adds the JavaScript runtime's script line to
   // published pages, Generate File, the clipboard segment and export.
-  int html5Runtime = 0;
+  int html5Runtime = 1;
 
   // First-run values.
   static AppSettings Defaults();

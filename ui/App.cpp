@@ -249,7 +249,9 @@ std::string App::WritePreview(bool external) {
     int saved;
     ~RuntimeFor() { doc.runtimeChoice = saved; }
   } restore{*doc_, doc_->runtimeChoice};
-  if (external) doc_->runtimeChoice = KesDoc::kRuntimeOn;
+  // The external preview carries the runtime's line; the internal one gets
+  // the runtime injected and keeps the page file as the applet reads it.
+  doc_->runtimeChoice = external ? KesDoc::kRuntimeOn : KesDoc::kRuntimeOff;
   if (!doc_->SaveHtml(page, false, true)) return std::string();
   if (!doc_->CopyResourcesTo(folder)) {
     platform().MessageBox(msg::kPreviewCopyFailed, MsgButtons::Ok, MsgIcon::Stop);

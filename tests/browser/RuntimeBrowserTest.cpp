@@ -372,6 +372,7 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     // The page file is the one the engine writes, without the runtime's line.
     QFile file(dir.filePath("Preview/~VelkoButton.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    editor.doc().runtimeChoice = KesDoc::kRuntimeOff;
     EXPECT_EQ(file.readAll().toStdString(), editor.doc().BuildHtml(1));
     browser::Pause(200);
     editor.frame()->grab().save(QStringLiteral(VB_GALLERY_DIR "/demo-internal-preview.png"));

@@ -40,7 +40,7 @@ grep -q "^velkobutton: the editor is not installed (velkobutton_editor.so was no
 # Run from another folder, the installed program finds its files in
 # <prefix>/share/velkobutton (the folder of the program, not the current one).
 mkdir -p "$work/bare/share/velkobutton" "$work/elsewhere"
-for f in VelkoButton.class VelkoButton.jar VelkoButton.cab VelkoJfc2.class; do
+for f in VelkoButton.class VelkoButton.jar VelkoButton.cab VelkoJfc2.class velkobutton.js; do
   echo "installed $f" >"$work/bare/share/velkobutton/$f"
 done
 (cd "$work/elsewhere" && "$work/bare/bin/velkobutton" publish "$src/examples/demo.but" "$work/pub") ||

@@ -32,7 +32,7 @@ printf '.snd\0\0\0\x18\xff\xff\xff\xff\0\0\0\x01\0\0\x1f\x40\0\0\0\x01click' >"$
 site=$work/site/www
 "$exe" publish "$proj/media.but" "$site" 2>"$work/err" || fail "publish failed: $(cat "$work/err")"
 [ -s "$work/err" ] && fail "unexpected messages: $(cat "$work/err")"
-expected="media.html over.gif up.gif VelkoButton.cab VelkoButton.class VelkoButton.jar VelkoJfc2.class click.au hover.au"
+expected="media.html over.gif up.gif VelkoButton.cab VelkoButton.class VelkoButton.jar VelkoJfc2.class velkobutton.js click.au hover.au"
 got=$(cd "$site" && ls | LC_ALL=C sort | tr '\n' ' ')
 want=$(echo $expected | tr ' ' '\n' | LC_ALL=C sort | tr '\n' ' ')
 [ "$got" = "$want" ] || fail "folder holds '$got', expected '$want'"
@@ -54,7 +54,7 @@ grep -qF '<PARAM NAME=Audio0 VALUE="hover.au|click.au">' "$site/media.html" || f
 # Again: everything is up to date, a page of another name is added.
 "$exe" publish "$proj/media.but" "$site" --name index.html 2>"$work/err" || fail "second publish: $(cat "$work/err")"
 cmp -s "$site/index.html" "$site/media.html" || fail "--name page differs"
-[ "$(ls "$site" | wc -l)" -eq 10 ] || fail "second publish changed the file set"
+[ "$(ls "$site" | wc -l)" -eq 11 ] || fail "second publish changed the file set"
 
 # A missing sound and a file that cannot be copied are reported; the rest is copied.
 mv "$proj/sounds/hover.au" "$work/hover.au"

@@ -751,7 +751,7 @@ def random_settings(rnd):
 # -------------------------------------------------------------------- main
 
 def run(vb, args, env):
-    res = subprocess.run([vb, "export"] + args, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+    res = subprocess.run([vb, "export", "--no-runtime"] + args, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                          env=env)
     return res.returncode, res.stdout, res.stderr
 

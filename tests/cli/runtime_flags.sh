@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The JavaScript runtime on the command line: --runtime adds its script line
-# after the applet and names (and publishes) its file; --no-runtime and the
-# setting's default leave every output byte for byte as it was.
+# The JavaScript runtime on the command line: by default (and with --runtime)
+# its script line follows the applet and its file is named and published;
+# --no-runtime and the setting 0 leave every output byte for byte classic.
 # usage: runtime_flags.sh VELKOBUTTON SOURCE_DIR
 set -u
 VB=$1
@@ -21,11 +21,11 @@ line="<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>$CR"
 proj="$src/tests/cli/data/media.but"
 
 for fmt in page preview segment input project resources; do
-  "$VB" export --format "$fmt" "$proj" >"$T/classic.$fmt" 2>/dev/null || fail "export $fmt"
-  "$VB" export --no-runtime --format "$fmt" "$proj" >"$T/no.$fmt" 2>/dev/null || fail "export --no-runtime $fmt"
-  cmp -s "$T/classic.$fmt" "$T/no.$fmt" || fail "--no-runtime changed $fmt"
-  grep -q "velkobutton.js" "$T/classic.$fmt" && fail "$fmt names the runtime by default"
+  "$VB" export --no-runtime --format "$fmt" "$proj" >"$T/classic.$fmt" 2>/dev/null || fail "export --no-runtime $fmt"
+  grep -q "velkobutton.js" "$T/classic.$fmt" && fail "$fmt names the runtime with --no-runtime"
   "$VB" export --format "$fmt" --runtime "$proj" >"$T/rt.$fmt" 2>/dev/null || fail "export --runtime $fmt"
+  "$VB" export --format "$fmt" "$proj" >"$T/default.$fmt" 2>/dev/null || fail "export $fmt"
+  cmp -s "$T/default.$fmt" "$T/rt.$fmt" || fail "$fmt lacks the runtime by default"
 done
 # The pages: exactly one line more, right after the applet's end tag.
 for fmt in page preview segment; do
@@ -41,20 +41,20 @@ done
 sed -n 5p "$T/rt.resources" | grep -q -x -F "$progdir/velkobutton.js" || fail "resources: $(cat "$T/rt.resources")"
 [ "$(($(wc -l <"$T/classic.resources") + 1))" = "$(wc -l <"$T/rt.resources")" ] || fail "resources: more than one entry added"
 
-# The setting turns it on; --no-runtime overrides it; the last flag wins.
-printf '[Settings]\nHtml5Runtime=1\n' >"$XDG_CONFIG_HOME/Velko/VelkoButton.conf"
+# The setting 0 turns it off; --runtime overrides it; the last flag wins.
+printf '[Settings]\nHtml5Runtime=0\n' >"$XDG_CONFIG_HOME/Velko/VelkoButton.conf"
 "$VB" export --format segment "$proj" >"$T/set.segment" 2>/dev/null || fail "export with the setting"
-cmp -s "$T/set.segment" "$T/rt.segment" || fail "the setting does not add the line"
-"$VB" export --format segment --no-runtime "$proj" >"$T/set.no" 2>/dev/null || fail "export --no-runtime with the setting"
-cmp -s "$T/set.no" "$T/classic.segment" || fail "--no-runtime does not override the setting"
-"$VB" export --runtime --no-runtime --format segment "$proj" >"$T/last" 2>/dev/null
-cmp -s "$T/last" "$T/classic.segment" || fail "the last flag does not win"
+cmp -s "$T/set.segment" "$T/classic.segment" || fail "the setting 0 keeps the line"
+"$VB" export --format segment --runtime "$proj" >"$T/set.rt" 2>/dev/null || fail "export --runtime with the setting"
+cmp -s "$T/set.rt" "$T/rt.segment" || fail "--runtime does not override the setting"
+"$VB" export --no-runtime --runtime --format segment "$proj" >"$T/last" 2>/dev/null
+cmp -s "$T/last" "$T/rt.segment" || fail "the last flag does not win"
 printf '[Settings]\nHtml5Runtime=2\n' >"$XDG_CONFIG_HOME/Velko/VelkoButton.conf"
 "$VB" export --format segment "$proj" >"$T/two" 2>/dev/null
 cmp -s "$T/two" "$T/classic.segment" || fail "a setting other than 1 adds the line"
 rm -f "$XDG_CONFIG_HOME/Velko/VelkoButton.conf"
 
-# publish copies the runtime beside the page only when asked.
+# publish copies the runtime beside the page unless told not to.
 mkdir -p "$T/proj/images" "$T/proj/sounds"
 cp "$proj" "$T/proj/"
 printf 'GIF89a up' >"$T/proj/images/up.gif"
@@ -62,11 +62,11 @@ printf 'GIF89a over' >"$T/proj/images/over.gif"
 for s in hover click; do
   printf '.snd\0\0\0\x18\xff\xff\xff\xff\0\0\0\x01\0\0\x1f\x40\0\0\0\x01x' >"$T/proj/sounds/$s.au"
 done
-"$VB" publish "$T/proj/media.but" "$T/plain" 2>"$T/err" || fail "publish: $(cat "$T/err")"
-[ -e "$T/plain/velkobutton.js" ] && fail "publish copied the runtime unasked"
-grep -q "<SCRIPT" "$T/plain/media.html" && fail "published page carries the line unasked"
-"$VB" publish --runtime "$T/proj/media.but" "$T/site" --name index.html 2>"$T/err" || fail "publish --runtime: $(cat "$T/err")"
-cmp -s "$T/site/velkobutton.js" "$progdir/velkobutton.js" || fail "publish --runtime did not copy the runtime"
+"$VB" publish --no-runtime "$T/proj/media.but" "$T/plain" 2>"$T/err" || fail "publish: $(cat "$T/err")"
+[ -e "$T/plain/velkobutton.js" ] && fail "publish --no-runtime copied the runtime"
+grep -q "<SCRIPT" "$T/plain/media.html" && fail "published page carries the line with --no-runtime"
+"$VB" publish "$T/proj/media.but" "$T/site" --name index.html 2>"$T/err" || fail "publish: $(cat "$T/err")"
+cmp -s "$T/site/velkobutton.js" "$progdir/velkobutton.js" || fail "publish did not copy the runtime"
 grep -q -x -F "$line" "$T/site/index.html" || fail "published page lacks the line"
 grep -v -x -F "$line" "$T/site/index.html" | cmp -s - "$T/plain/media.html" || fail "published page differs by more than the line"
 

@@ -67,7 +67,8 @@ TEST(Settings, EveryValueIsWrittenBackInOrder) {
   expected.push_back("Options/BrowserClassPath");
   expected.push_back("Settings/Html5Runtime");
   EXPECT_EQ(platform.writes, expected);
-  EXPECT_EQ(platform.profile["Settings/Html5Runtime"], "0");
+  // Pages carry the runtime unless the user said otherwise.
+  EXPECT_EQ(platform.profile["Settings/Html5Runtime"], "1");
   EXPECT_EQ(platform.profile["Options/Day3"], "Mardi");
   EXPECT_EQ(platform.profile["Options/Day1"], "Sunday");
   EXPECT_EQ(platform.profile["Options/BrowserLocal"], "1");
@@ -81,10 +82,15 @@ TEST(Settings, EveryValueIsWrittenBackInOrder) {
 
 TEST(Settings, RuntimeSwitchTakesOnlyOne) {
   TestPlatform platform;
-  for (const char* stored : {"1", "2", "-1", "yes"}) {
-    platform.profile["Settings/Html5Runtime"] = stored;
+  // Only 1 is on, and an unreadable value is the default, on.
+  const struct {
+    const char* stored;
+    int on;
+  } cases[] = {{"1", 1}, {"0", 0}, {"2", 0}, {"-1", 0}, {"yes", 1}};
+  for (const auto& c : cases) {
+    platform.profile["Settings/Html5Runtime"] = c.stored;
     KesApp app(platform);
     app.ReadSettings();
-    EXPECT_EQ(app.settings().html5Runtime, std::string(stored) == "1" ? 1 : 0) << stored;
+    EXPECT_EQ(app.settings().html5Runtime, c.on) << c.stored;
   }
 }

@@ -165,11 +165,12 @@ TEST_F(OptionsTest, BrowserPageBrowsesAndWritesBackOnlyOnOk) {
   EXPECT_TRUE(platform.fileDialogs[0].flags & FdFileMustExist);
   EXPECT_EQ(page->path()->text(), "/opt/My Browser/browser");
   page->localBox()->setChecked(true);
-  page->runtimeBox()->setChecked(true);
+  EXPECT_TRUE(page->runtimeBox()->isChecked());  // on unless the user turns it off
+  page->runtimeBox()->setChecked(false);
   Press(*sheet, QDialogButtonBox::Cancel);
   EXPECT_EQ(app->settings().browserPath, "");
   EXPECT_EQ(app->settings().browserLocal, 0);
-  EXPECT_EQ(app->settings().html5Runtime, 0);
+  EXPECT_EQ(app->settings().html5Runtime, 1);
 
   Open();
   page = sheet->browserPage();
@@ -177,14 +178,14 @@ TEST_F(OptionsTest, BrowserPageBrowsesAndWritesBackOnlyOnOk) {
   platform.fileAnswers.push_back("/opt/My Browser/browser");
   page->OnBrowse();
   page->classPathBox()->setChecked(true);
-  page->runtimeBox()->setChecked(true);
+  page->runtimeBox()->setChecked(false);
   Press(*sheet, QDialogButtonBox::Ok);
   EXPECT_EQ(app->settings().browserPath, "/opt/My Browser/browser");
   EXPECT_EQ(app->settings().browserLocal, 0);
   EXPECT_EQ(app->settings().browserClassPath, 1);
-  EXPECT_EQ(app->settings().html5Runtime, 1);
+  EXPECT_EQ(app->settings().html5Runtime, 0);
   app->ExitInstance();
-  EXPECT_EQ(platform.profile["Settings/Html5Runtime"], "1");
+  EXPECT_EQ(platform.profile["Settings/Html5Runtime"], "0");
   EXPECT_EQ(platform.profile["Options/Browser"], "/opt/My Browser/browser");
 }
 

@@ -63,6 +63,8 @@ class PublishTest : public ::testing::Test {
     for (const char* f : kAppletFiles)
       WriteBytes(platform.programDir + f, std::string(f) + " bytes");
     app.setCurrentDoc(&doc);
+    // The classic page, byte for byte (the runtime's line is tested with the command line).
+    app.settings().html5Runtime = 0;
     doc.OnNewDocument();
   }
   // Records what the next Resources dialog shows, then closes it.
