@@ -118,8 +118,9 @@
     return out;
   }
 
-  // One quoted text from position `start`; the escapes are those the generator writes:
-  // \n, \' and \x22, and \\ and \" for hand-written scripts. Returns the position after it.
+  // One quoted text from position `start`, read as exactly the inverse of the generator's
+  // escaping: \' is a quote, \n a line break, \x22 a double quote; every other backslash is
+  // itself, so that \\server\share and C:\dir keep theirs. Returns the position after it.
   function readQuoted(src, start, out, warn) {
     const q = src.charCodeAt(start);
     const n = src.length;
@@ -136,10 +137,9 @@
         s += src.slice(seg, i);
         const e = src[i + 1];
         if (e === 'n') { s += '\n'; i++; }
-        else if (e === '\'' || e === '"' || e === '\\') { s += e; i++; }
-        else if (e === 'x' && /^[0-9a-fA-F]{2}$/.test(src.substr(i + 2, 2))) {
-          s += String.fromCharCode(parseInt(src.substr(i + 2, 2), 16)); i += 3;
-        } else s += '\\'; // any other backslash stays (Windows paths)
+        else if (e === '\'') { s += e; i++; }
+        else if (e === 'x' && src.substr(i + 2, 2) === '22') { s += '"'; i += 3; }
+        else s += '\\'; // any other backslash stays (Windows paths, \\server\share)
         seg = i + 1;
       }
     }
@@ -583,6 +583,7 @@
     this.timers = Object.create(null);
     this.readGeneration = 0;
     this.background = null;
+    this.current = null; // the budget and depth of the event being run
   }
 
   Engine.prototype.warn = function (w) {
@@ -603,11 +604,20 @@
   };
 
   // Runs a list of commands; a Pause carries the rest on after its interval.
+  // One user event (or timer, or continuation after a Pause) has one budget of steps and one
+  // depth for everything it sets off: the blocks it runs, Call, Script and the clicks of other
+  // buttons share them, so that no script, however it calls itself, can hold the page.
   Engine.prototype.run = function (commands, button, depth, budget) {
-    depth = depth || 0;
-    if (!commands || depth > MAX_CALL_DEPTH) return;
-    // Every command of the list itself may run, and MAX_STEPS more through Call and Script.
-    budget = budget || { steps: MAX_STEPS + commands.length };
+    if (!commands) return;
+    if (this.current) { this.runIn(commands, button, this.current); return; }
+    const event = { steps: MAX_STEPS + commands.length, depth: depth || 0 };
+    this.current = event;
+    try { this.runIn(commands, button, event); } finally { this.current = null; }
+  };
+
+  Engine.prototype.runIn = function (commands, button, budget) {
+    const depth = budget.depth;
+    if (depth > MAX_CALL_DEPTH) return;
     for (let i = 0; i < commands.length; i++) {
       if (--budget.steps < 0) {
         if (budget.steps === -1) this.warn('VelkoButton: script stopped after too many commands');
@@ -617,7 +627,7 @@
       if (c.op === 'pause') {
         const rest = commands.slice(i + 1);
         const self = this;
-        if (rest.length) this.later(Math.max(0, c.ms), function () { self.run(rest, button, depth); });
+        if (rest.length) this.later(Math.max(0, c.ms), function () { self.run(rest, button); });
         return;
       }
       try {
@@ -653,13 +663,21 @@
       case 'timer': this.setTimer(c.id, c.ms); break;
       case 'call': {
         const v = this.vars[c.name.toLowerCase()];
-        if (v && v.script) this.run(v.script, button, depth + 1, budget);
-        else if (this.find(c.name)) this.click(this.find(c.name), depth + 1);
+        const target = v && v.script ? null : this.find(c.name);
+        if (!(v && v.script) && !target) break;
+        budget.depth++;
+        try {
+          if (target) this.click(target);
+          else this.runIn(v.script, button, budget);
+        } finally { budget.depth--; }
         break;
       }
       case 'script':
         if (c.lang === 1) { if (h.runJs) h.runJs(c.code); }
-        else this.run(parse(c.code).commands, button, depth + 1, budget);
+        else {
+          budget.depth++;
+          try { this.runIn(parse(c.code).commands, button, budget); } finally { budget.depth--; }
+        }
         break;
       case 'read': this.read(c.file, c.replace); break;
       case 'add': case 'sub': {
@@ -944,8 +962,8 @@
     this.redraw();
   };
 
-  Engine.prototype.click = function (b, depth) {
-    if (depth > MAX_CALL_DEPTH) return;
+  Engine.prototype.click = function (b) {
+    if (this.current && this.current.depth > MAX_CALL_DEPTH) return;
     this.press(b);
     this.release(b);
   };
@@ -1116,8 +1134,29 @@
     }
   };
 
+  // Bytes of Windows-1252 text as a string: the program writes every text file so, the
+  // input file as much as the page. Decoded here, because not every engine's TextDecoder
+  // knows the 0x80-0x9F row (the five bytes Windows leaves open stay as they are).
+  const CP1252_HIGH = '\u20ac\x81\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\x8d\u017d\x8f' +
+    '\x90\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\x9d\u017e\u0178';
+  function decode1252(buffer) {
+    const bytes = new Uint8Array(buffer);
+    const parts = [];
+    const CHUNK = 8192;
+    for (let i = 0; i < bytes.length; i += CHUNK) {
+      let s = '';
+      const end = Math.min(bytes.length, i + CHUNK);
+      for (let k = i; k < end; k++) {
+        const b = bytes[k];
+        s += b >= 0x80 && b < 0xA0 ? CP1252_HIGH[b - 0x80] : String.fromCharCode(b);
+      }
+      parts.push(s);
+    }
+    return parts.join('');
+  }
+
   const api = {
-    tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
+    decode1252: decode1252, tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
     ulawToLinear: ulawToLinear, ulawToPcm8: ulawToPcm8, decodeAu: decodeAu, expandText: expandText,
     Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS
   };
@@ -1358,14 +1397,15 @@
       runJs: function (code) {
         try { (new Function(code)).call(global); } catch (e) { console.warn('VelkoButton: script failed: ' + e.message); }
       },
+      // The input file is 8-bit text like the page that names it, never UTF-8.
       fetch: function (url) {
         if (global.fetch && !/^file:/i.test(url)) {
           return global.fetch(url, { cache: 'no-store' }).then(function (r) {
             if (!r.ok) throw new Error('status ' + r.status);
-            return r.text();
-          });
+            return r.arrayBuffer();
+          }).then(decode1252);
         }
-        return fetchVia(url, 'text');
+        return fetchVia(url, 'arraybuffer').then(decode1252);
       },
       setTimeout: function (fn, ms) { return global.setTimeout(fn, ms); },
       clearTimeout: function (id) { global.clearTimeout(id); },

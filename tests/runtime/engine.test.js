@@ -205,3 +205,25 @@ test('the project\'s Background statement is the background; a button called Bac
   assert.strictEqual(e.background.look(0).color, 0x00FF00);
   assert.strictEqual(e.buttons.length, 1);
 });
+
+test('a script that calls itself, or two that call each other, cannot hold the page', () => {
+  for (const script of [
+    "Button 'A' X=0 Y=0 Up Event {Output 1 'A up'; Call 'A'; Call 'A'};",
+    "Button 'A' Up Event {Output 1 'A'; Call 'B';}; Button 'B' Up Event {Output 1 'B'; Call 'A';};",
+    "Set Loop={Output 1 'l'; Call Loop; Call Loop;}; Button 'A' Up Event {Call Loop;};"
+  ]) {
+    const { e, host } = project(script);
+    const a = e.find('A');
+    const started = Date.now();
+    e.enter(a); e.press(a); e.release(a);
+    assert.ok(Date.now() - started < 1000, script);
+    // One budget for the whole click, however deep the calls went.
+    assert.ok(host.of('log').length > 0 && host.of('log').length <= 10001, script);
+    assert.strictEqual(e.current, null);
+  }
+});
+
+test('the input file is Windows-1252 text, like the page', () => {
+  const bytes = Uint8Array.from([0x43, 0x61, 0x66, 0xE9, 0x20, 0xA3, 0x35, 0x20, 0x80]);
+  assert.strictEqual(rt.decode1252(bytes.buffer), 'Caf\u00e9 \u00a35 \u20ac');
+});
