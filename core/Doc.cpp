@@ -1035,3 +1035,15 @@ bool Doc::CopyToOtherStates(const GroupPath& path) {
   Push(std::make_unique<GroupStep>("Copy to Other States", std::move(changes)));
   return true;
 }
+
+std::string Doc::ProposedPagePath() const {
+  if (!project_) return std::string();
+  std::string name = OsFromStored(project_->identifier);
+  // An identifier is text, not a path: no folder separators get through.
+  for (char& c : name)
+    if (c == '/' || c == '\\' || c == ':') c = '_';
+  if (name.empty()) name = version::kInternalName;
+  name += ".html";
+  if (pathName().empty()) return name;
+  return EnginePath(FsPath(pathName()).parent_path() / FsPath(name));
+}

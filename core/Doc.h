@@ -96,6 +96,8 @@ class Doc : public KesDoc {
   void TakeButton(int index);
   void PlaceButton(int from, int to);
   void MarkSaved() override;
+  // "<project identifier>.html" in the project's folder.
+  std::string ProposedPagePath() const override;
 
   // New: clears the document and makes the project group and "Button 1".
   bool OnNewDocument();

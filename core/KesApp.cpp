@@ -1,5 +1,8 @@
 #include "core/KesApp.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/KesDoc.h"
 #include "core/Messages.h"
 
@@ -80,6 +83,44 @@ void KesApp::ShowContextHelp(int, std::string*, bool) {}
 
 void KesApp::ShowHelpPage(const std::string&, const std::string&, bool, bool) {}
 
+std::vector<std::string> KesApp::SplitCommandLine(const std::string& line) {
+  // As a POSIX shell splits words: blanks separate them; single quotes keep
+  // everything; double quotes keep all but a backslash before " \ or $;
+  // a backslash outside quotes keeps the next character.
+  std::vector<std::string> words;
+  std::string word;
+  bool inWord = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == ' ' || c == '\t') {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else if (c == '\'') {
+      inWord = true;
+      const std::size_t end = line.find('\'', i + 1);
+      word += line.substr(i + 1, end == std::string::npos ? std::string::npos : end - i - 1);
+      i = end == std::string::npos ? line.size() : end;
+    } else if (c == '"') {
+      inWord = true;
+      for (++i; i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] == '\\' && i + 1 < line.size() &&
+            (line[i + 1] == '"' || line[i + 1] == '\\' || line[i + 1] == '$'))
+          ++i;
+        word += line[i];
+      }
+    } else if (c == '\\' && i + 1 < line.size()) {
+      inWord = true;
+      word += line[++i];
+    } else {
+      inWord = true;
+      word += c;
+    }
+  }
+  if (inWord) words.push_back(word);
+  return words;
+}
+
 void KesApp::LaunchBrowser(const std::string& target) {
   if (settings_.browserClassPath == 0) platform_.UnsetEnvironment("CLASSPATH");
   bool ok;
@@ -93,7 +134,24 @@ void KesApp::LaunchBrowser(const std::string& target) {
       if (!path.empty() && path[0] == '/') path.erase(0, 1);
       argument = "file:/" + path;
     }
-    ok = platform_.StartProcess(settings_.browserPath, {argument});
+    // The setting is a command line: the program, its own arguments, and the
+    // page's address where "%u" stands, else at the end. A path with blanks
+    // that names an existing file is one program, as it always was.
+    std::error_code ec;
+    std::vector<std::string> words = std::filesystem::is_regular_file(settings_.browserPath, ec)
+                                         ? std::vector<std::string>{settings_.browserPath}
+                                         : SplitCommandLine(settings_.browserPath);
+    bool placed = false;
+    for (std::string& w : words) {
+      const std::size_t at = w.find("%u");
+      if (at == std::string::npos) continue;
+      w.replace(at, 2, argument);
+      placed = true;
+    }
+    if (!placed) words.push_back(argument);
+    ok = !words.empty() &&
+         platform_.StartProcess(words.front(),
+                                std::vector<std::string>(words.begin() + 1, words.end()));
   }
   if (!ok) platform_.MessageBox(msg::kBrowserFailed, MsgButtons::Ok, MsgIcon::Stop);
 }

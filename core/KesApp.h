@@ -74,6 +74,9 @@ class KesApp {
   virtual void ShowContextHelp(int id, std::string* tooltip, bool follow);
   virtual void ShowHelpPage(const std::string& topic, const std::string& anchor, bool follow,
                             bool byAddress);
+  // The words of a command line, split as a shell splits them (quotes and
+  // backslashes respected).
+  static std::vector<std::string> SplitCommandLine(const std::string& line);
   // Starts the external browser on `target` (the configured program, or the
   // desktop's default handler); message 10026 on failure.
   virtual void LaunchBrowser(const std::string& target);

@@ -120,6 +120,7 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
   // is a file name as the operating system takes it.
   const bool stored = &path == &htmlPath;
   std::string file = stored ? OsFromStored(path) : path;
+  if (ask && file.empty()) file = ProposedPagePath();
   if (ask) {
     if (!platform().FileDialog(false, "html", file,
                                "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||",

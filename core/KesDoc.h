@@ -96,6 +96,8 @@ class KesDoc : public DocumentBase {
   // Writes BuildHtml (mode 1 for a preview, else 0); asks for the path first
   // when `ask` is set. After a page that is not a preview, the Resources hook runs.
   virtual bool SaveHtml(std::string& path, bool ask, bool preview);
+  // The page's file name proposed when no page path is stored yet.
+  virtual std::string ProposedPagePath() const { return std::string(); }
   virtual bool SaveInputFile(std::string path, bool ask);
   virtual bool CopySegmentToClipboard();
 

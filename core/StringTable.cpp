@@ -223,7 +223,9 @@ const Entry kTable[] = {
     {40130, "Move the selected button up\nMove Button Up\nbuttonmoveup"},
     {40131, "Move the selected button down\nMove Button Down\nbuttonmovedown"},
     {40132, "Duplicate the selected button\nDuplicate Button\nbuttonduplicate"},
-    {40133, "Copy the selected state, or one of its groups, to the button's other two states\nCopy to Other States\neditcopystates"},
+    {40133,
+     "Copy the selected state, or one of its groups, to the button's other two states\nCopy to "
+     "Other States\neditcopystates"},
     {40139, "Insert the date as yy/mm/dd\nDate (yy/mm/dd)\ntextdynamic"},
     {40140, "Insert the date as mm/dd/yy\nDate (mm/dd/yy)\ntextdynamic"},
     {40141, "Insert the date as dd/mm/yy\nDate (dd/mm/yy)\ntextdynamic"},

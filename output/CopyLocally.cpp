@@ -106,8 +106,9 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
     if (step != Step::Next) failed = true;
     if (step == Step::Stop) break;
   }
+  // Success is news, not a warning.
   platform.MessageBox(failed ? msg::kPublishFailed : msg::kPublishSuccess, MsgButtons::Ok,
-                      MsgIcon::Exclamation);
+                      failed ? MsgIcon::Exclamation : MsgIcon::Information);
   lastCopyDirectory = chosen;
   progress.End();
   return failed ? CopyOutcome::Failed : CopyOutcome::Succeeded;
@@ -117,6 +118,12 @@ CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& s
                                   CopyProgress& progress) {
   std::vector<std::string> keep;
   if (!doc.pathName().empty()) keep.push_back(doc.pathName());
-  if (!doc.htmlPath.empty()) keep.push_back(OsFromStored(doc.htmlPath));
+  if (!doc.htmlPath.empty()) {
+    const std::string page = OsFromStored(doc.htmlPath);
+    keep.push_back(page);
+    // The first copy starts where the page was written.
+    if (doc.lastCopyDirectory.empty())
+      doc.lastCopyDirectory = EnginePath(FsPath(page).parent_path());
+  }
   return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress, keep);
 }

@@ -34,9 +34,11 @@ QString StateTitle(const PropState* state, const QString& none, const QString& o
 // returned label, filled in by the page) and a line beneath.
 QLabel* AddCaption(QBoxLayout* layout, int treeIconId);
 
-// The image files a page offers in its "..." dialog.
+// The image files a page offers in its "..." dialog: every kind the runtime
+// draws, and the two a browser running the Java applet shows.
 inline constexpr const char* kImageFileFilter =
-    "Image Files (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
+    "Image Files (*.png,*.gif,*.jpg,*.svg,*.webp)|*.png;*.gif;*.jpg;*.jpeg;*.svg;*.webp|"
+    "Images for Java-only browsers (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
 
 // "..." beside an image name: the dialog starts from the name in `edit`,
 // relative to the program's folder unless absolute; the picked file goes into

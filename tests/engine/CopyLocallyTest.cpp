@@ -76,7 +76,7 @@ TEST_F(CopyFixture, CopiesTheSelectionAndReportsSuccess) {
   ASSERT_EQ(p.messages.size(), 1u);
   EXPECT_EQ(p.messages[0].text, kSuccess);
   EXPECT_EQ(p.messages[0].buttons, MsgButtons::Ok);
-  EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(p.messages[0].icon, MsgIcon::Information);
   EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
   EXPECT_EQ(ReadBytes(Dst("b.au")), kB);
   EXPECT_FALSE(fs::exists(Dst("c.class")));

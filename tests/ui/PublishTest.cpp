@@ -19,6 +19,7 @@
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
+#include "groups/project/PropProject.h"
 #include "output/CopyProgressDialog.h"
 #include "output/PublishDialog.h"
 #include "output/ResourcesDialog.h"
@@ -146,7 +147,8 @@ TEST_F(PublishTest, GenerateFileRemembersItsPathAcrossSaveAndOpenWithoutModifyin
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   const TestPlatform::FileDialogCall& first = platform.fileDialogs[0];
   EXPECT_FALSE(first.open);
-  EXPECT_EQ(first.proposed, "");
+  // The first time: the project's identifier, beside the project (here: unsaved).
+  EXPECT_EQ(first.proposed, doc.project()->identifier + ".html");
   EXPECT_EQ(first.defaultExt, "html");
   EXPECT_EQ(first.filter, "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||");
   EXPECT_TRUE(first.flags & FdOverwritePrompt);

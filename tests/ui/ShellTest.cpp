@@ -409,7 +409,8 @@ TEST(ShellBrowser, ArgumentFormsOfTheConfiguredBrowser) {
   EXPECT_EQ(platform.shellOpens[0], page);
   EXPECT_EQ(platform.unsetVariables, std::vector<std::string>{"CLASSPATH"});
 
-  app.settings().browserPath = "/opt/My Browser/browser";
+  // The setting is a command line, split as a shell splits it.
+  app.settings().browserPath = "'/opt/My Browser/browser'";
   app.LaunchBrowser(page);
   ASSERT_EQ(platform.processes.size(), 1u);
   EXPECT_EQ(platform.processes[0].first, "/opt/My Browser/browser");
@@ -426,6 +427,24 @@ TEST(ShellBrowser, ArgumentFormsOfTheConfiguredBrowser) {
   EXPECT_EQ(platform.processes[2].second, std::vector<std::string>{page});
   EXPECT_EQ(platform.unsetVariables.size(), 3u);  // left alone the last time
   EXPECT_TRUE(platform.messages.empty());
+  const struct {
+    std::string setting;
+    std::vector<std::string> command;
+  } lines[] = {
+      {"/usr/bin/chromium --no-sandbox", {"/usr/bin/chromium", "--no-sandbox", page}},
+      {"firefox --new-window %u --private", {"firefox", "--new-window", page, "--private"}},
+      {"\"/opt/a b/c\" -x\\ y 'q\"r'", {"/opt/a b/c", "-x y", "q\"r", page}},
+      {"browser --open=%u", {"browser", "--open=" + page}},
+  };
+  for (const auto& l : lines) {
+    platform.processes.clear();
+    app.settings().browserPath = l.setting;
+    app.LaunchBrowser(page);
+    ASSERT_EQ(platform.processes.size(), 1u);
+    std::vector<std::string> got{platform.processes[0].first};
+    got.insert(got.end(), platform.processes[0].second.begin(), platform.processes[0].second.end());
+    EXPECT_EQ(got, l.command) << l.setting;
+  }
 
   platform.processesWork = false;
   app.LaunchBrowser(page);
