@@ -11,6 +11,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Win1252.h"
+#include "output/PublishFolder.h"
 #include "output/Staging.h"
 
 namespace {
@@ -111,35 +112,22 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
   doc.runtimeChoice = runtime;
   if (!doc.OnOpenDocument(project)) return 1;
 
-  const std::string html = doc.BuildHtml(0);
-  std::vector<std::string> files;
-  doc.GetResourceFiles(files);
-  const std::string page = folder + name;
-  // Nothing is written before every copy is known to lose no file.
-  const std::vector<std::string> keep = {project, page};
-  const std::string refusal = CheckResources(files, folder, keep, platform.ProgramDir());
-  if (!refusal.empty()) {
-    Complain(win1252::ToUtf8(refusal));
-    return 1;
+  const PublishOutcome outcome = PublishToFolder(doc, platform, folder, name);
+  switch (outcome.kind) {
+    case PublishOutcome::Kind::Refused:
+      Complain(win1252::ToUtf8(outcome.refusal));
+      return 1;
+    case PublishOutcome::Kind::NoFolder:
+      Complain(TerminalMessage(msg::kCannotCreateDirectory, folder));
+      return 1;
+    case PublishOutcome::Kind::PageNotWritten:
+      Complain(TerminalWriteError(outcome.page, outcome.pageError));
+      return 1;
+    default:
+      break;
   }
-  if (!MakeStagingDirectory(folder)) {
-    Complain(TerminalMessage(msg::kCannotCreateDirectory, folder));
-    return 1;
-  }
-  // The page never replaces the project it is made from, nor a file it needs.
-  std::vector<std::string> inputs = files;
-  inputs.push_back(project);
-  safefile::WriteError error;
-  if (!KesDoc::WriteWholeFile(page, html, inputs, &error)) {
-    Complain(TerminalWriteError(page, error));
-    return 1;
-  }
-
-  // Every file is tried; the headless platform prints each failure and
-  // answers Cancel for that file only.
-  int failures = 0;
-  for (const std::string& src : files)
-    if (StageFile(platform, src, folder, keep) == StageResult::Cancelled) ++failures;
+  // The headless platform has printed each file that failed.
+  const int failures = outcome.failures;
   return failures == 0 ? 0 : 1;
 }
 

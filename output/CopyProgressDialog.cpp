@@ -116,3 +116,37 @@ void CopyProgressDialog::reject() {
   emit cancelPressed();
   hide();
 }
+
+namespace {
+// The main window that owns the progress window: the topmost ancestor.
+QWidget* TopOwner(QWidget* w) {
+  while (w && w->parentWidget()) w = w->parentWidget();
+  return w;
+}
+}  // namespace
+
+void CopyProgressWindow::Begin(int total) {
+  // Owned by the main window, never by the dialog that waits for it.
+  dialog_ = std::make_unique<CopyProgressDialog>(
+      total, TopOwner(owner_ ? owner_->parentWidget() : nullptr));
+  dialog_->show();
+  if (busy_) busy_->setEnabled(false);
+}
+
+void CopyProgressWindow::SetText(const std::string& text) {
+  if (dialog_) dialog_->SetText(text);
+}
+
+void CopyProgressWindow::SetPos(int pos) {
+  if (dialog_) dialog_->SetPos(pos);
+}
+
+bool CopyProgressWindow::Cancelled() {
+  return dialog_ && dialog_->cancelled != 0;
+}
+
+void CopyProgressWindow::End() {
+  if (busy_) busy_->setEnabled(true);
+  if (dialog_) dialog_->hide();
+  dialog_.reset();
+}

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
+
+#include "output/CopyLocally.h"
 
 class QLabel;
 class QProgressBar;
@@ -46,4 +49,22 @@ class CopyProgressDialog : public QDialog {
   QProgressBar* bar_ = nullptr;
   QLabel* label_ = nullptr;
   QPushButton* cancel_ = nullptr;
+};
+
+// A copying routine's progress shown in a CopyProgressDialog owned by the
+// main window of the dialog `owner`; `busy` stays disabled while the copy runs.
+class CopyProgressWindow : public CopyProgress {
+ public:
+  CopyProgressWindow(QWidget* owner, QWidget* busy) : owner_(owner), busy_(busy) {}
+  void Begin(int total) override;
+  void SetText(const std::string& text) override;
+  void SetPos(int pos) override;
+  bool Cancelled() override;
+  void End() override;
+  CopyProgressDialog* dialog() const { return dialog_.get(); }
+
+ private:
+  QWidget* owner_;
+  QWidget* busy_;
+  std::unique_ptr<CopyProgressDialog> dialog_;
 };

@@ -8,8 +8,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
+#include "core/Keywords.h"
+#include "core/Messages.h"
+#include "core/OsPath.h"
+#include "core/Platform.h"
+#include "output/CopyProgressDialog.h"
 #include "output/ResourcesDialog.h"
 #include "ui/HelpTips.h"
 
@@ -57,6 +63,17 @@ PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
   connect(runtime_, &QCheckBox::toggled, this,
           [this](bool on) { app_.settings().html5Runtime = on ? 1 : 0; });
 
+  auto* folderText = new QLabel(
+      tr("To put the page and every file it needs into a folder of your web site in one step, "
+         "click Publish to Folder."),
+      this);
+  folderText->setWordWrap(true);
+  folder_ = new QPushButton(tr("Publish to &Folder..."), this);
+  folder_->setIcon(QIcon::fromTheme(QStringLiteral("folder-publicshare"),
+                                    QIcon(QStringLiteral(":/icons/10002.svg"))));
+  connect(folder_, &QPushButton::clicked, this, [this] { OnPublishToFolder(); });
+  folder_->setVisible(dynamic_cast<Doc*>(&doc_) != nullptr);
+
   auto* box = new QDialogButtonBox(this);
   QPushButton* done = box->addButton(tr("Done"), QDialogButtonBox::AcceptRole);
   done->setDefault(true);
@@ -70,6 +87,9 @@ PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
   layout->addSpacing(8);
   layout->addWidget(fileText);
   layout->addWidget(file_, 0, Qt::AlignHCenter);
+  layout->addSpacing(8);
+  layout->addWidget(folderText);
+  layout->addWidget(folder_, 0, Qt::AlignHCenter);
   layout->addSpacing(8);
   layout->addWidget(runtime_);
   layout->addWidget(box);
@@ -99,4 +119,43 @@ bool PublishDialog::OnGenerateFile() {
   // The chosen path becomes the project's page path when the user confirms
   // the dialog; it is saved with the project but does not mark it modified.
   return doc_.SaveHtml(doc_.htmlPath, true, false);
+}
+
+PublishOutcome PublishDialog::OnPublishToFolder() {
+  PublishOutcome outcome;
+  outcome.kind = PublishOutcome::Kind::Cancelled;
+  auto* doc = dynamic_cast<Doc*>(&doc_);
+  if (!doc || !app_.CommitPages()) return outcome;
+  Platform& platform = app_.platform();
+  // The page keeps the name it was generated with, else the project's own.
+  const std::string page =
+      doc_.htmlPath.empty() ? doc->ProposedPagePath() : OsFromStored(doc_.htmlPath);
+  std::string start = doc_.lastCopyDirectory;
+  if (start.empty() && !doc_.htmlPath.empty()) start = EnginePath(FsPath(page).parent_path());
+  std::string chosen;
+  if (!platform.BrowseForFolder(msg::kPublishTo, chosen, start) || chosen.empty()) return outcome;
+  CopyProgressWindow progress(this, this);
+  outcome = PublishToFolder(*doc, platform, chosen, FileNameOf(page), &progress);
+  doc_.lastCopyDirectory = chosen;
+  switch (outcome.kind) {
+    case PublishOutcome::Kind::Published:
+      platform.MessageBox(msg::kPublishSuccess, MsgButtons::Ok, MsgIcon::Information);
+      break;
+    case PublishOutcome::Kind::Refused:
+      platform.MessageBox(outcome.refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+      break;
+    case PublishOutcome::Kind::NoFolder:
+      platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, DisplayName(chosen)),
+                          MsgButtons::Ok, MsgIcon::Exclamation);
+      break;
+    case PublishOutcome::Kind::PageNotWritten:
+      platform.MessageBox(safefile::Describe(DisplayName(outcome.page), outcome.pageError),
+                          MsgButtons::Ok, MsgIcon::Exclamation);
+      break;
+    case PublishOutcome::Kind::FilesMissing:
+    case PublishOutcome::Kind::Cancelled:
+      platform.MessageBox(msg::kPublishFailed, MsgButtons::Ok, MsgIcon::Exclamation);
+      break;
+  }
+  return outcome;
 }

@@ -6,9 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "output/PublishFolder.h"
+
 class KesApp;
 class KesDoc;
 class QCheckBox;
+class QPushButton;
 class QToolButton;
 
 class PublishDialog : public QDialog {
@@ -24,6 +27,12 @@ class PublishDialog : public QDialog {
   // dialog proposes the project's page path, the page is written and the
   // Resources dialog shows it. False when nothing was written.
   bool OnGenerateFile();
+  // Publish to Folder: the pages commit, a folder is chosen (starting where
+  // the last copy went, or at the page's folder), and the page and every
+  // file it needs are put there as `velkobutton publish` does, with a
+  // progress window; a closing message says how it went.
+  PublishOutcome OnPublishToFolder();
+  QPushButton* folderButton() const { return folder_; }
 
   QToolButton* clipboardButton() const { return clipboard_; }
   QToolButton* fileButton() const { return file_; }
@@ -36,5 +45,6 @@ class PublishDialog : public QDialog {
   std::function<void(const std::string&)> previousHook_;
   QToolButton* clipboard_ = nullptr;
   QToolButton* file_ = nullptr;
+  QPushButton* folder_ = nullptr;
   QCheckBox* runtime_ = nullptr;
 };

@@ -21,11 +21,6 @@ constexpr int kListId = 10017;
 constexpr int kSelectAllId = 10018;
 constexpr int kHtmlId = 10019;
 
-// The main window that owns the progress window: the topmost ancestor.
-QWidget* TopOwner(QWidget* w) {
-  while (w && w->parentWidget()) w = w->parentWidget();
-  return w;
-}
 }  // namespace
 
 ResourcesDialog::ResourcesDialog(KesDoc& doc, const std::string& html, QWidget* parent)
@@ -102,32 +97,28 @@ std::vector<std::string> ResourcesDialog::SelectedFiles() const {
 }
 
 CopyOutcome ResourcesDialog::OnCopyLocally() {
-  if (progress_) return CopyOutcome::Stopped;  // a copy is already running
+  if (window_.dialog()) return CopyOutcome::Stopped;  // a copy is already running
   const std::vector<std::string> selected = SelectedFiles();
   return CopySelectedResources(doc_, selected, *this);
 }
 
 void ResourcesDialog::Begin(int total) {
-  progress_ = std::make_unique<CopyProgressDialog>(total, TopOwner(parentWidget()));
-  progress_->show();
-  setEnabled(false);
-  emit copyStarted(progress_.get());
+  window_.Begin(total);
+  emit copyStarted(window_.dialog());
 }
 
 void ResourcesDialog::SetText(const std::string& text) {
-  if (progress_) progress_->SetText(text);
+  window_.SetText(text);
 }
 
 void ResourcesDialog::SetPos(int pos) {
-  if (progress_) progress_->SetPos(pos);
+  window_.SetPos(pos);
 }
 
 bool ResourcesDialog::Cancelled() {
-  return progress_ && progress_->cancelled != 0;
+  return window_.Cancelled();
 }
 
 void ResourcesDialog::End() {
-  setEnabled(true);
-  if (progress_) progress_->hide();
-  progress_.reset();
+  window_.End();
 }

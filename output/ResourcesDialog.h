@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "output/CopyLocally.h"
+#include "output/CopyProgressDialog.h"
 
 class CopyProgressDialog;
 class KesDoc;
@@ -36,7 +37,7 @@ class ResourcesDialog : public QDialog, private CopyProgress {
   QPushButton* copyButton() const { return copy_; }
   QPushButton* selectAllButton() const { return selectAll_; }
   // The progress window while a copy runs, else null.
-  CopyProgressDialog* progress() const { return progress_.get(); }
+  CopyProgressDialog* progress() const { return window_.dialog(); }
 
  signals:
   // A copy started: the progress window is up and this dialog is disabled.
@@ -56,5 +57,5 @@ class ResourcesDialog : public QDialog, private CopyProgress {
   QPlainTextEdit* html_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* selectAll_ = nullptr;
-  std::unique_ptr<CopyProgressDialog> progress_;
+  CopyProgressWindow window_{this, this};
 };

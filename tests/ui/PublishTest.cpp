@@ -19,6 +19,9 @@
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
+#include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
 #include "output/CopyProgressDialog.h"
 #include "output/PublishDialog.h"
@@ -313,3 +316,29 @@ TEST_F(ResourcesTest, NothingSelectedCopiesNothingAndSucceeds) {
 }
 
 }  // namespace
+
+// Publish to Folder: the page and every file in one step, with the guards of
+// the command line: a clash of names writes nothing.
+TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
+  const std::string site = t / "site";
+  WriteBytes(t / "a/pic.gif", "GIF89a a");
+  WriteBytes(t / "b/pic.gif", "GIF89a b");
+  PropButton& first = *doc.buttons()[0];
+  first.upState->image->file = t / "a/pic.gif";
+  PublishDialog dialog(app, doc);
+  platform.folderAnswers.push_back(site);
+  EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
+  EXPECT_EQ(platform.messages.back().text, msg::kPublishSuccess);
+  EXPECT_EQ(platform.messages.back().icon, MsgIcon::Information);
+  EXPECT_EQ(::ReadBytes(site + "/" + doc.project()->identifier + ".html"), doc.BuildHtml(0));
+  EXPECT_EQ(::ReadBytes(site + "/pic.gif"), "GIF89a a");
+  for (const char* f : kAppletFiles) EXPECT_TRUE(fs::exists(site + "/" + f)) << f;
+  EXPECT_EQ(doc.lastCopyDirectory, site);
+
+  first.overState->image->file = t / "b/pic.gif";
+  platform.folderAnswers.push_back(t / "other");
+  const PublishOutcome clash = dialog.OnPublishToFolder();
+  EXPECT_EQ(clash.kind, PublishOutcome::Kind::Refused);
+  EXPECT_EQ(platform.messages.back().text, clash.refusal);
+  EXPECT_FALSE(fs::exists(t / "other"));
+}
