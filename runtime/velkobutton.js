@@ -584,6 +584,7 @@
     this.readGeneration = 0;
     this.background = null;
     this.current = null; // the budget and depth of the event being run
+    this.pageCursor = null; // set by a Cursor statement outside any button
   }
 
   Engine.prototype.warn = function (w) {
@@ -653,7 +654,11 @@
         else if (h.status) h.status(c.text);
         break;
       case 'cursor': // inside a button's block its cursor is known already (cursorOf)
-        if (!button && h.cursor) h.cursor(CSS_CURSORS[c.cursor] || 'default');
+        if (!button) {
+          // Outside any button it is the page's cursor until another says otherwise.
+          this.pageCursor = CSS_CURSORS[c.cursor] || 'default';
+          if (h.cursor) h.cursor(this.pageCursor);
+        }
         break;
       case 'audio': {
         const file = typeof c.file === 'number' ? this.audio[c.file] : c.file;
@@ -766,6 +771,11 @@
   // Runs the parameters of an input file: its lists, then its script. With `replace` the
   // buttons that earlier readings made are removed first.
   Engine.prototype.applyParams = function (params, replace, origin) {
+    // A button read again keeps what the mouse is doing to it.
+    const touched = Object.create(null);
+    this.buttons.forEach(function (b) {
+      if (b.hover || b.pressed) touched[b.name.toLowerCase()] = { hover: b.hover, pressed: b.pressed };
+    });
     if (replace) {
       const self = this;
       this.buttons = this.buttons.filter(function (b) { return !b.fromFile; });
@@ -782,6 +792,10 @@
         return v === undefined ? null : v;
       }), origin);
     } finally { this.loadingFile = false; }
+    for (const key in touched) {
+      const b = this.byName[key];
+      if (b) { b.hover = touched[key].hover; b.pressed = touched[key].pressed; }
+    }
     this.changed();
   };
 
@@ -970,7 +984,16 @@
 
   // StateSet: 2 selects the button, 0 releases it, 1 shows it as Over until the mouse comes.
   Engine.prototype.setState = function (b, s) {
-    if (s === 2) { b.selected = true; b.forced = undefined; }
+    if (s === 2) {
+      b.selected = true;
+      b.forced = undefined;
+      // One radio button of the project is down at a time, however it got there.
+      if (b.mode() === 2) {
+        this.buttons.forEach(function (o) {
+          if (o !== b && o.mode() === 2) o.selected = false;
+        });
+      }
+    }
     else if (s === 0) { b.selected = false; b.forced = b.hover ? undefined : undefined; b.pressed = false; }
     else if (s === 1) { b.selected = false; b.forced = 1; }
     this.redraw();
@@ -1371,7 +1394,10 @@
       if (animating) global.setTimeout(schedule, 40);
       syncKeys();
       const bg = engine.background;
-      canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown()) : bg ? bg.cursorOf(0) : 'default';
+      // A button read again from the input file is a new object of the same name.
+      if (hovered && engine.find(hovered.name) !== hovered) hovered = engine.find(hovered.name) || null;
+      canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown())
+        : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default');
       if (engine.version !== checkedVersion) { checkedVersion = engine.version; clock = engine.hasClock(); }
       if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }

@@ -227,3 +227,19 @@ test('the input file is Windows-1252 text, like the page', () => {
   const bytes = Uint8Array.from([0x43, 0x61, 0x66, 0xE9, 0x20, 0xA3, 0x35, 0x20, 0x80]);
   assert.strictEqual(rt.decode1252(bytes.buffer), 'Caf\u00e9 \u00a35 \u20ac');
 });
+
+test('StateSet keeps one radio button down; a page Cursor stays; a re-read keeps the hover', () => {
+  const { e } = project("Button 'R1' Mode=Radio State=2 ;Button 'R2' Mode=Radio ;Button 'C' Mode=Check State=2 ;");
+  e.load("StateSet 'R2' 2; Cursor 12;");
+  assert.deepStrictEqual(['R1', 'R2', 'C'].map((n) => e.find(n).selected), [false, true, true]);
+  assert.strictEqual(e.pageCursor, 'pointer');
+
+  const read = rt.parseParamFile("Script0=Button 'F' Color=0x00FF00;\r\n");
+  e.applyParams(read, true, 'in.txt');
+  const before = e.find('F');
+  e.enter(before);
+  e.applyParams(read, true, 'in.txt');
+  const after = e.find('F');
+  assert.notStrictEqual(after, before);
+  assert.strictEqual(after.shown(), 1, 'the button under the mouse is still drawn Over');
+});
