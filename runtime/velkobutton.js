@@ -1107,6 +1107,20 @@
   }
 
   // Normal (aligned and offset), tiled or scaled image, clipped to the rectangle.
+  // The repeating pattern of an image, made once per image and drawing context.
+  const PATTERNS = typeof WeakMap === 'function' ? new WeakMap() : null;
+  function patternOf(g, img) {
+    if (!PATTERNS) return g.createPattern(img, 'repeat');
+    let forContext = PATTERNS.get(g);
+    if (!forContext) { forContext = new WeakMap(); PATTERNS.set(g, forContext); }
+    let pattern = forContext.get(img);
+    if (!pattern) {
+      pattern = g.createPattern(img, 'repeat');
+      if (pattern) forContext.set(img, pattern);
+    }
+    return pattern;
+  }
+
   function drawImage(g, r, l, img) {
     if (!img || !img.width || !img.height) return;
     g.save();
@@ -1115,8 +1129,13 @@
     g.clip();
     if (l.imageStyle === 2) g.drawImage(img, r.x, r.y, r.w, r.h);
     else if (l.imageStyle === 1) {
-      for (let y = r.y; y < r.y + r.h; y += img.height) {
-        for (let x = r.x; x < r.x + r.w; x += img.width) g.drawImage(img, x, y);
+      // One pattern fill for every tile: a 1x1 image tiled over a page would otherwise cost
+      // a drawImage per pixel on every repaint.
+      const pattern = patternOf(g, img);
+      if (pattern) {
+        g.translate(r.x, r.y);
+        g.fillStyle = pattern;
+        g.fillRect(0, 0, r.w, r.h);
       }
     } else {
       const x = r.x + l.imageOffsetX + (l.imageAlignX === 0 ? 0 : l.imageAlignX === 2 ? r.w - img.width : Math.floor((r.w - img.width) / 2));

@@ -17,6 +17,7 @@
 #include "core/KesApp.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
 #include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
@@ -379,6 +380,36 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     editor.ExitInstance();
   }
   qputenv("VELKOBUTTON_NO_BROWSER", "1");
+}
+
+// A tiled image is one pattern fill from the button's corner: every tile in
+// place, however small the image.
+TEST_F(RuntimePage, TiledImagesCoverTheirButtonFromItsCorner) {
+  // A 2x2 checkerboard as a 24-bit BMP (rows bottom up, padded to 4 bytes).
+  QByteArray bmp("BM", 2);
+  const auto le32 = [](QByteArray& b, quint32 v) {
+    for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF));
+  };
+  le32(bmp, 54 + 16);
+  le32(bmp, 0);
+  le32(bmp, 54);
+  le32(bmp, 40);
+  le32(bmp, 2);
+  le32(bmp, 2);
+  bmp.append("\x01\x00\x18\x00", 4);
+  for (int i = 0; i < 6; ++i) le32(bmp, 0);
+  const QByteArray red("\x00\x00\xFF", 3), blue("\xFF\x00\x00", 3), pad("\x00\x00", 2);
+  bmp += blue + red + pad + red + blue + pad;  // bottom row, then top row
+  ASSERT_TRUE(WriteBytes(dir.filePath("tile.bmp"), bmp));
+  PropButton& b = Button(0);
+  Style(b, kWhite, kWhite, kWhite);
+  b.upState->image->file = "tile.bmp";
+  b.upState->image->style = 1;
+  ASSERT_TRUE(Open()) << Console();
+  for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {50, 20}, {99, 39}})
+    EXPECT_TRUE(Becomes(x, y, kRed));
+  for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {51, 20}, {98, 39}})
+    EXPECT_TRUE(Becomes(x, y, kBlue));
 }
 
 // The drawing styles side by side, for people to look at: the five borders,
