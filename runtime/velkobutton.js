@@ -1312,7 +1312,11 @@
     const strip = doc.createElement('div');
     strip.className = 'velkobutton-status';
     strip.setAttribute('role', 'status');
-    strip.style.cssText = 'font:12px sans-serif;line-height:16px;min-height:16px;width:' + width + 'px;overflow:hidden;white-space:nowrap;color:#000;background:#E0E0E0;text-align:left';
+    // Status text shows over the bottom of the buttons while there is any, so that the
+    // applet keeps exactly its WIDTH x HEIGHT and a designed page gets no grey bar.
+    strip.style.cssText = 'position:absolute;left:0;right:0;bottom:0;display:none;pointer-events:none;' +
+      'font:12px sans-serif;line-height:16px;padding:0 3px;overflow:hidden;white-space:nowrap;' +
+      'color:#000;background:rgba(232,232,232,0.92);border-top:1px solid rgba(0,0,0,0.35);text-align:left';
     box.appendChild(canvas);
     box.appendChild(strip);
     // The fallback content (the non-Java message) gives way to the canvas.
@@ -1434,7 +1438,11 @@
       resolve: resolve,
       warn: function (w) { console.warn(w); },
       log: function (t) { console.log(t); },
-      status: function (t) { strip.textContent = t; try { global.status = t; } catch (e) { /* read-only */ } },
+      status: function (t) {
+        strip.textContent = t;
+        strip.style.display = t ? 'block' : 'none';
+        try { global.status = t; } catch (e) { /* read-only */ }
+      },
       cursor: function (c) { canvas.style.cursor = c; },
       navigate: function (url, target) { api.navigate(url, target); },
       audio: audioHost,

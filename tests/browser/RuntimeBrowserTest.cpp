@@ -187,6 +187,17 @@ TEST_F(RuntimePage, PushButtonThroughItsStates) {
   EXPECT_TRUE(WaitFor([&] { return browser->Js("window.status").toString() == "Going next"; }))
       << browser->Js("window.status").toString().toStdString();
   EXPECT_TRUE(browser->Js("document.body.innerText").toString().contains("Going next"));
+  // Over the buttons, inside the applet's own box: the box is exactly WIDTH x HEIGHT.
+  const QStringList sizes =
+      browser
+          ->Js(
+              "(function(){var b=document.querySelector('.velkobutton').getBoundingClientRect();"
+              "var a=document.querySelector('applet');return b.width+'x'+b.height+' '+"
+              "a.getAttribute('width')+'x'+a.getAttribute('height');})()")
+          .toString()
+          .split(' ');
+  ASSERT_EQ(sizes.size(), 2);
+  EXPECT_EQ(sizes[0], sizes[1]);
   EXPECT_TRUE(browser->page().navigations.empty());
 
   // Press: Down; release over the button: the link opens in the page itself.
