@@ -1360,19 +1360,34 @@
         img = loaded[url] = new global.Image();
         img.onload = schedule;
         img.onerror = function () { console.warn('VelkoButton: image ' + url + ' could not be loaded'); };
-        img.src = url;
-        loadAnimation(url);
+        // A GIF whose frames the browser can decode is fetched once, for both uses.
+        if (!loadAnimation(url, img)) img.src = url;
       }
-      return img.complete ? img : null;
+      return img.complete && img.naturalWidth ? img : null;
     };
+
+    // Every image of every state is requested at once, so that the first hover or press
+    // never waits for a download.
+    function requestAllImages() {
+      const refs = [];
+      engine.buttons.concat(engine.background ? [engine.background] : []).forEach(function (b) {
+        for (let s = 0; s < 3; s++) {
+          const l = b.look(s);
+          if (l.image !== undefined && l.image !== null && l.image !== '') refs.push(l.image);
+        }
+      });
+      refs.forEach(function (ref) { imageFor(ref); });
+    }
 
     // Animated GIFs: where the browser can decode frames (ImageDecoder), each frame becomes a
     // bitmap and the applet shows the one due now; elsewhere the image element draws itself.
     const anims = Object.create(null);
     function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
-    function loadAnimation(url) {
-      if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return;
+    function loadAnimation(url, img) {
+      if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return false;
       fetchBytes(url).then(function (buf) {
+        // The still image comes from the same bytes.
+        img.src = global.URL.createObjectURL(new global.Blob([buf], { type: 'image/gif' }));
         const dec = new global.ImageDecoder({ data: buf, type: 'image/gif' });
         return dec.tracks.ready.then(function () {
           const count = Math.min(dec.tracks.selectedTrack.frameCount, 500);
@@ -1391,7 +1406,11 @@
           }
           return chain.then(function () { anims[url] = { frames: frames, total: total, start: global.performance.now() }; schedule(); });
         });
-      }).catch(function () { /* the image element stays in charge */ });
+      }).catch(function () {
+        // The image element stays in charge, loading the file itself.
+        if (!img.src) img.src = url;
+      });
+      return true;
     }
     function currentFrame(url) {
       const a = anims[url];
@@ -1421,7 +1440,11 @@
       if (hovered && engine.find(hovered.name) !== hovered) hovered = engine.find(hovered.name) || null;
       canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown())
         : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default');
-      if (engine.version !== checkedVersion) { checkedVersion = engine.version; clock = engine.hasClock(); }
+      if (engine.version !== checkedVersion) {
+        checkedVersion = engine.version;
+        clock = engine.hasClock();
+        requestAllImages();
+      }
       if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
     }

@@ -423,6 +423,39 @@ TEST_F(RuntimePage, TiledImagesCoverTheirButtonFromItsCorner) {
     EXPECT_TRUE(Becomes(x, y, kBlue));
 }
 
+// Every state's image is asked for once, at start, before any hover or press.
+TEST_F(RuntimePage, EveryImageIsRequestedOnceAtStart) {
+  const QByteArray gif(
+      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00!\xf9\x04"
+      "\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+      "D\x01\x00;",
+      43);
+  for (const char* f : {"up.gif", "over.gif", "down.gif"})
+    ASSERT_TRUE(WriteBytes(dir.filePath(f), gif));
+  PropButton& b = Button(0);
+  b.upState->image->file = "up.gif";
+  b.overState->image->file = "over.gif";
+  b.downState->image->file = "down.gif";
+  // The page counts every request for a file, by image or by XMLHttpRequest.
+  const QByteArray counter =
+      "<SCRIPT>window.vbLoads={};(function(){function note(u){u=String(u);if(/^blob:/.test(u))"
+      "return;var f=u.split('/').pop();vbLoads[f]=(vbLoads[f]||0)+1;}"
+      "var d=Object.getOwnPropertyDescriptor(HTMLImageElement.prototype,'src');"
+      "Object.defineProperty(HTMLImageElement.prototype,'src',{set:function(v){note(v);"
+      "d.set.call(this,v);},get:function(){return d.get.call(this);}});"
+      "var o=XMLHttpRequest.prototype.open;XMLHttpRequest.prototype.open=function(m,u){note(u);"
+      "return o.apply(this,arguments);};})();</SCRIPT>\r\n";
+  page = dir.filePath("count.html");
+  ASSERT_TRUE(WriteBytes(page, counter + QByteArray::fromStdString(doc.BuildHtml(0))));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  ASSERT_TRUE(browser->Load(page));
+  ASSERT_TRUE(WaitFor([&] { return browser->Canvases() > 0; })) << Console();
+  const QString count = "[vbLoads['up.gif'],vbLoads['over.gif'],vbLoads['down.gif']].join(',')";
+  browser::Pause(300);
+  EXPECT_TRUE(WaitFor([&] { return browser->Js(count).toString() == "1,1,1"; }))
+      << browser->Js(count).toString().toStdString();
+}
+
 // The drawing styles side by side, for people to look at: the five borders,
 // emboss and engrave, italic and underline, several lines.
 TEST_F(RuntimePage, StyleGallery) {
