@@ -1317,7 +1317,12 @@
     strip.style.cssText = 'position:absolute;left:0;right:0;bottom:0;display:none;pointer-events:none;' +
       'font:12px sans-serif;line-height:16px;padding:0 3px;overflow:hidden;white-space:nowrap;' +
       'color:#000;background:rgba(232,232,232,0.92);border-top:1px solid rgba(0,0,0,0.35);text-align:left';
+    const ring = doc.createElement('div');
+    ring.className = 'velkobutton-focus';
+    ring.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
+      'border:2px solid #fff;outline:2px solid #000;outline-offset:0';
     box.appendChild(canvas);
+    box.appendChild(ring);
     box.appendChild(strip);
     // The fallback content (the non-Java message) gives way to the canvas.
     Array.prototype.forEach.call(applet.children, function (ch) {
@@ -1557,11 +1562,30 @@
 
     // Keyboard and accessibility: one transparent, focusable stand-in per visible button,
     // named by its caption or tool tip. Tab moves between them, Enter and Space press.
+    // The keyboard stand-ins follow the visible buttons in place: a stand-in whose button is
+    // still shown keeps its element (found by the button's name, which a re-read keeps), so
+    // that the keyboard focus stays where it was when other buttons are shown or hidden.
     function syncKeys() {
       const list = engine.buttons.filter(function (b) { return b.visible(); });
       if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) {
-        keys.forEach(function (k) { k.el.remove(); });
-        keys = list.map(function (b) { return { b: b, el: makeKey(b) }; });
+        const old = Object.create(null);
+        keys.forEach(function (k) { old[k.b.name.toLowerCase()] = k; });
+        const next = list.map(function (b) {
+          const key = b.name.toLowerCase();
+          const k = old[key];
+          if (!k) return { b: b, el: makeKey(b) };
+          delete old[key];
+          k.b = b;
+          return k;
+        });
+        for (const key in old) old[key].el.remove();
+        // New stand-ins go before the next kept one, so that Tab follows the buttons' order;
+        // kept ones are never moved, since moving an element takes its focus away.
+        for (let i = next.length - 1, after = ring; i >= 0; i--) {
+          if (next[i].el.parentNode !== box) box.insertBefore(next[i].el, after);
+          after = next[i].el;
+        }
+        keys = next;
       }
       keys.forEach(function (k) {
         const s = k.b.shown();
@@ -1574,22 +1598,31 @@
         if (l.tip) k.el.title = l.tip;
         const m = k.b.mode();
         if (m) k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
+        if (doc.activeElement === k.el) placeRing(r);
       });
+    }
+
+    // The focus ring: white inside black, so that it shows on any background.
+    function placeRing(r) {
+      ring.style.left = r.x + 'px'; ring.style.top = r.y + 'px';
+      ring.style.width = r.w + 'px'; ring.style.height = r.h + 'px';
+      ring.style.display = 'block';
     }
     function makeKey(b) {
       const el = doc.createElement('button');
       el.type = 'button';
       el.style.cssText = 'position:absolute;margin:0;padding:0;border:0;background:transparent;opacity:0;pointer-events:none;outline:none';
-      el.addEventListener('focus', function () { canvas.style.outline = '1px dotted #000'; hoverTo(b); });
-      el.addEventListener('blur', function () { canvas.style.outline = ''; if (hovered === b) hoverTo(null); });
+      el.addEventListener('focus', function () { placeRing(k().b.rect(k().b.shown())); hoverTo(k().b); });
+      el.addEventListener('blur', function () { ring.style.display = 'none'; if (hovered === k().b) hoverTo(null); });
+      // The stand-in's button of the moment (a re-read makes a new one of the same name).
+      function k() { return keys.find(function (x) { return x.el === el; }) || { b: b }; }
       el.addEventListener('keydown', function (ev) {
         wakeAudio();
-        if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); engine.press(b); if (ev.key === 'Enter') engine.release(b); }
+        if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); engine.press(k().b); if (ev.key === 'Enter') engine.release(k().b); }
       });
       el.addEventListener('keyup', function (ev) {
-        if (ev.key === ' ') { ev.preventDefault(); engine.release(b); }
+        if (ev.key === ' ') { ev.preventDefault(); engine.release(k().b); }
       });
-      box.insertBefore(el, strip);
       return el;
     }
 

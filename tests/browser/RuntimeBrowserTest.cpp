@@ -15,6 +15,7 @@
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
+#include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropImage.h"
@@ -421,6 +422,30 @@ TEST_F(RuntimePage, TiledImagesCoverTheirButtonFromItsCorner) {
     EXPECT_TRUE(Becomes(x, y, kRed));
   for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {51, 20}, {98, 39}})
     EXPECT_TRUE(Becomes(x, y, kBlue));
+}
+
+// Enter on a button whose click shows another keeps the keyboard focus on it,
+// and the focus ring stands around it.
+TEST_F(RuntimePage, KeyboardFocusStaysWhenButtonsAppear) {
+  PropButton& a = Button(0);
+  PropButton& b = Button(1);
+  a.name = "A";
+  b.name = "B";
+  b.show = 0;
+  a.upState->advanced->script = "PropSet 'B' Show=True;";
+  ASSERT_TRUE(Open()) << Console();
+  const auto js = [&](const char* e) { return browser->Js(QString::fromLatin1(e)); };
+  EXPECT_EQ(js("document.querySelectorAll('.velkobutton button').length").toInt(), 1);
+  js("document.querySelector('.velkobutton button').focus()");
+  js("(function(){var e=document.activeElement;['keydown','keyup'].forEach(function(t){"
+     "e.dispatchEvent(new KeyboardEvent(t,{key:'Enter',bubbles:true}));});})()");
+  EXPECT_TRUE(WaitFor([&] {
+    return js("document.querySelectorAll('.velkobutton button').length").toInt() == 2;
+  })) << Console();
+  EXPECT_EQ(js("document.activeElement === document.querySelector('.velkobutton button')").toBool(),
+            true);
+  EXPECT_EQ(js("getComputedStyle(document.querySelector('.velkobutton-focus')).display").toString(),
+            "block");
 }
 
 // Every state's image is asked for once, at start, before any hover or press.
