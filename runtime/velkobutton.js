@@ -69,6 +69,8 @@
   const INT_MAX = 2147483647;
   const MAX_DEPTH = 32;        // braces nested deeper than this are skipped
   const MAX_WARNINGS = 50;     // console warnings per parse before they are summed up
+  const MAX_CANVAS = 8192;     // device pixels a side of one canvas, in every browser
+  const MAX_APPLET = 65536;    // CSS pixels a side of one applet
   const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
   const MAX_CALL_DEPTH = 16;
   const MIN_TIMER_MS = 10;
@@ -1295,18 +1297,32 @@
   function start(applet) {
     if (applet.getAttribute('data-velkobutton') === 'running') return;
     applet.setAttribute('data-velkobutton', 'running');
-    const width = Math.max(1, Math.min(parseInt(applet.getAttribute('width'), 10) || 100, 8192));
-    const height = Math.max(1, Math.min(parseInt(applet.getAttribute('height'), 10) || 100, 8192));
+    const width = Math.max(1, Math.min(parseInt(applet.getAttribute('width'), 10) || 100, MAX_APPLET));
+    const height = Math.max(1, Math.min(parseInt(applet.getAttribute('height'), 10) || 100, MAX_APPLET));
     const params = paramsOf(applet);
 
     const box = doc.createElement('span');
     box.className = 'velkobutton';
     box.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
-    const canvas = doc.createElement('canvas');
+    // The surface takes the mouse; canvases of at most MAX_CANVAS device pixels a side tile
+    // it, so that a project taller or wider than one canvas allows is drawn whole.
+    const canvas = doc.createElement('div');
     const ratio = global.devicePixelRatio || 1;
-    canvas.width = Math.round(width * ratio);
-    canvas.height = Math.round(height * ratio);
-    canvas.style.cssText = 'display:block;width:' + width + 'px;height:' + height + 'px';
+    canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
+    const tileCss = Math.max(1, Math.floor(MAX_CANVAS / ratio));
+    const tiles = [];
+    for (let oy = 0; oy < height; oy += tileCss) {
+      for (let ox = 0; ox < width; ox += tileCss) {
+        const w = Math.min(tileCss, width - ox);
+        const h = Math.min(tileCss, height - oy);
+        const c = doc.createElement('canvas');
+        c.width = Math.round(w * ratio);
+        c.height = Math.round(h * ratio);
+        c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
+        canvas.appendChild(c);
+        tiles.push({ c: c, g: c.getContext('2d'), ox: ox, oy: oy });
+      }
+    }
     canvas.setAttribute('role', 'group');
     canvas.setAttribute('aria-label', params.name || 'VelkoButton');
     const strip = doc.createElement('div');
@@ -1333,7 +1349,7 @@
     });
     applet.appendChild(box);
 
-    const g = canvas.getContext('2d');
+
     const loaded = Object.create(null);
     let drawPending = false;
     let refreshTimer = null;
@@ -1435,9 +1451,12 @@
 
     function paint() {
       drawPending = false;
-      g.setTransform(ratio, 0, 0, ratio, 0, 0);
       animating = false;
-      engine.draw(g, width, height, imageFor, new Date());
+      const now = new Date();
+      tiles.forEach(function (t) {
+        t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
+        engine.draw(t.g, width, height, imageFor, now);
+      });
       if (animating) global.setTimeout(schedule, 40);
       syncKeys();
       const bg = engine.background;
@@ -1551,13 +1570,14 @@
       if (ev.button !== 0) return;
       const d = drag;
       drag = null;
-      const target = ev.target === canvas ? engine.hit(at(ev).x, at(ev).y) : null;
+      const inside = canvas.contains(ev.target);
+      const target = inside ? engine.hit(at(ev).x, at(ev).y) : null;
       if (d && d.moved) { engine.cancelPress(d.b); hoverTo(target); return; }
       if (hovered && hovered.pressed) {
         if (target === hovered) engine.release(hovered);
         else engine.cancelPress(hovered);
       }
-      if (ev.target !== canvas) hoverTo(null);
+      if (!inside) hoverTo(null);
     });
 
     // Keyboard and accessibility: one transparent, focusable stand-in per visible button,

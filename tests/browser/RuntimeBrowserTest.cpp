@@ -448,6 +448,32 @@ TEST_F(RuntimePage, KeyboardFocusStaysWhenButtonsAppear) {
             "block");
 }
 
+// A vertical menu taller than one canvas allows is drawn whole: the last of
+// 220 buttons shows its colour at its place, and it takes the mouse there.
+TEST_F(RuntimePage, ProjectsTallerThanOneCanvasAreDrawnWhole) {
+  doc.project()->layout = 0;  // vertical
+  for (std::size_t i = 0; i < 220; ++i) Style(Button(i), kTeal, kGreen, kBlue);
+  Style(Button(219), kRed, kGreen, kBlue);
+  doc.LayoutButtons();
+  const PropButton& last = *doc.buttons().back();
+  ASSERT_GT(doc.project()->projectHeight, 8192);
+  ASSERT_TRUE(Open()) << Console();
+  // The colour at the middle of the last button, read from the canvas that covers it.
+  const QString at =
+      QString(
+          "(function(){var box=document.querySelector('.velkobutton div');"
+          "var x=%1,y=%2,r=null;box.querySelectorAll('canvas').forEach(function(c){"
+          "var l=c.offsetLeft,t=c.offsetTop;if(x>=l&&y>=t&&x<l+c.offsetWidth&&"
+          "y<t+c.offsetHeight){var d=c.getContext('2d').getImageData((x-l)*c.width/"
+          "c.offsetWidth,(y-t)*c.height/c.offsetHeight,1,1).data;r=[d[0],d[1],d[2]];}});"
+          "return r&&r.join(',');})()")
+          .arg(last.x + last.width / 2)
+          .arg(last.y + last.height / 2);
+  EXPECT_TRUE(WaitFor([&] { return browser->Js(at).toString() == "255,0,0"; }))
+      << browser->Js(at).toString().toStdString();
+  EXPECT_GT(browser->Js("document.querySelectorAll('.velkobutton canvas').length").toInt(), 1);
+}
+
 // Every state's image is asked for once, at start, before any hover or press.
 TEST_F(RuntimePage, EveryImageIsRequestedOnceAtStart) {
   const QByteArray gif(
