@@ -474,6 +474,26 @@ TEST_F(RuntimePage, ProjectsTallerThanOneCanvasAreDrawnWhole) {
   EXPECT_GT(browser->Js("document.querySelectorAll('.velkobutton canvas').length").toInt(), 1);
 }
 
+// A page published with the settings nobody changed carries the runtime and
+// works in a browser with nothing else installed.
+TEST_F(RuntimePage, APagePublishedWithDefaultSettingsWorks) {
+  KesApp fresh(platform);
+  Doc published(fresh);
+  fresh.setCurrentDoc(&published);
+  published.OnNewDocument();
+  ASSERT_EQ(published.runtimeChoice, KesDoc::kRuntimeFromSettings);
+  PropState& up = *published.buttons()[0]->upState;
+  up.color = Bgr(255, 0, 0);
+  up.border->style = 0;
+  page = dir.filePath("published.html");
+  ASSERT_TRUE(WriteBytes(page, QByteArray::fromStdString(published.BuildHtml(0))));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  ASSERT_TRUE(browser->Load(page));
+  ASSERT_TRUE(WaitFor([&] { return browser->Canvases() > 0; })) << Console();
+  EXPECT_TRUE(Becomes(4, 4, kRed));
+  app.setCurrentDoc(&doc);
+}
+
 // Every state's image is asked for once, at start, before any hover or press.
 TEST_F(RuntimePage, EveryImageIsRequestedOnceAtStart) {
   const QByteArray gif(
