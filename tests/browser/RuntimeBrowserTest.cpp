@@ -494,6 +494,42 @@ TEST_F(RuntimePage, APagePublishedWithDefaultSettingsWorks) {
   app.setCurrentDoc(&doc);
 }
 
+// Border rings lie on whole device pixels: at ratios 1.25 and 1.5 a solid
+// border has no stripe of another colour.
+TEST_F(RuntimePage, BordersHaveNoSeamsAtFractionalPixelRatios) {
+  PropButton& b = Button(0);
+  Style(b, kWhite, kWhite, kWhite);
+  for (PropState* s : {b.upState.get(), b.overState.get(), b.downState.get()}) {
+    s->border->style = 1;  // flat
+    s->border->thick = 4;
+    s->border->automatic = 0;
+    s->border->smooth = 0;
+    s->border->topColor = s->border->midColor = s->border->botColor = Bgr(0, 0, 160);
+  }
+  doc.LayoutButtons();
+  const QString count =
+      QString(
+          "(function(){var c=document.querySelector('canvas'),r=devicePixelRatio;"
+          "var d=c.getContext('2d').getImageData(0,0,c.width,c.height).data,bad=0;"
+          "var x0=Math.round(%1*r),y0=Math.round(%2*r),x1=Math.round((%1+%3)*r),"
+          "y1=Math.round((%2+%4)*r),t=Math.round(4*r);"
+          "function at(x,y){var i=(y*c.width+x)*4;if(d[i]!==0||d[i+1]!==0||d[i+2]!==160)bad++;}"
+          "for(var y=y0;y<y0+t;y++)for(var x=x0+t;x<x1-t;x++){at(x,y);at(x,y1-1-(y-y0));}"
+          "for(var x=x0;x<x0+t;x++)for(var y=y0+t;y<y1-t;y++){at(x,y);at(x1-1-(x-x0),y);}"
+          "return r+':'+bad;})()")
+          .arg(b.x)
+          .arg(b.y)
+          .arg(b.width)
+          .arg(b.height);
+  for (double zoom : {1.25, 1.5}) {
+    browser->view().setZoomFactor(zoom);
+    ASSERT_TRUE(Open()) << Console();
+    EXPECT_TRUE(WaitFor([&] {
+      return browser->Js(count).toString() == QString::number(zoom) + ":0";
+    })) << browser->Js(count).toString().toStdString();
+  }
+}
+
 // Every state's image is asked for once, at start, before any hover or press.
 TEST_F(RuntimePage, EveryImageIsRequestedOnceAtStart) {
   const QByteArray gif(
