@@ -113,10 +113,86 @@ void BM_RuntimeFirstDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_RuntimeFirstDraw)
     ->Arg(100)
+    ->Arg(2000)
     ->Arg(10000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+
+// The repaint after the pointer moves onto another button, inside the page:
+// from an animation frame asked for before the move to one asked for after
+// it, which the runtime's own repaint runs between. `buttons` 0 is a page of
+// one button over a 1x1 image tiled across 800 x 600.
+void BM_RuntimeHoverRepaint(benchmark::State& state) {
+  const int buttons = int(state.range(0));
+  QString page;
+  if (buttons > 0) {
+    page = WritePage(buttons);
+  } else {
+    TestPlatform platform;
+    KesApp app(platform);
+    Doc doc(app);
+    app.setCurrentDoc(&doc);
+    doc.OnNewDocument();
+    doc.runtimeChoice = KesDoc::kRuntimeOn;
+    doc.project()->layout = 2;
+    doc.project()->projectWidth = 800;
+    doc.project()->projectHeight = 600;
+    doc.project()->backgroundImage = "dot.gif";
+    doc.project()->imageStyle = 1;
+    QFile dot(gDir->filePath("dot.gif"));
+    if (dot.open(QIODevice::WriteOnly))
+      dot.write(
+          QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00!\xf9"
+                     "\x04\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                     "\x02\x02D\x01\x00;",
+                     43));
+    const std::string html = doc.BuildHtml(0);
+    page = gDir->filePath("tiled.html");
+    QFile f(page);
+    if (f.open(QIODevice::WriteOnly)) f.write(html.data(), qint64(html.size()));
+  }
+  if (!gBrowser->Load(page, 120000) ||
+      !browser::WaitFor([] { return gBrowser->Canvases() > 0; }, 120000)) {
+    state.SkipWithError("the page did not load");
+    return;
+  }
+  browser::Pause(500);
+  int i = 0;
+  double total = 0;
+  for (auto _ : state) {
+    // Two buttons apart in the grid (or two places on the tiled page).
+    const int x = 5 + (i % 2) * 20, y = 5;
+    ++i;
+    // The tiled page is drawn anew whole; the grid repaints what the pointer changed.
+    const QString change =
+        buttons > 0 ? QString(
+                          "var s=document.querySelector('.velkobutton div'),r=s."
+                          "getBoundingClientRect();s.dispatchEvent(new MouseEvent('mousemove',"
+                          "{clientX:r.left+%1,clientY:r.top+%2,bubbles:true}));")
+                          .arg(x)
+                          .arg(y)
+                    : QString("VelkoButtonRuntime.repaint();");
+    gBrowser->Js(
+        "window.vbA=window.vbB=undefined;requestAnimationFrame(function(){"
+        "window.vbA=performance.now();});" +
+        change + "requestAnimationFrame(function(){window.vbB=performance.now();});1");
+    if (!browser::WaitFor([] { return gBrowser->Js("window.vbB !== undefined").toBool(); })) {
+      state.SkipWithError("no frame");
+      return;
+    }
+    const double ms = gBrowser->Js("window.vbB-window.vbA").toDouble();
+    total += ms;
+    state.SetIterationTime(ms / 1000.0);
+  }
+  state.counters["repaint_ms"] = total / double(state.iterations());
+}
+BENCHMARK(BM_RuntimeHoverRepaint)
+    ->Arg(0)
+    ->Arg(2000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 }  // namespace
 

@@ -733,8 +733,9 @@
 
   // Every change of the model counts up `version`, so that the page redoes its costlier
   // checks (is there a clock to tick?) only after one.
-  Engine.prototype.redraw = function () {
-    if (this.host.draw) this.host.draw();
+  // Only `b` looks different now (without it: anything may).
+  Engine.prototype.redraw = function (b) {
+    if (this.host.draw) this.host.draw(b);
   };
 
   Engine.prototype.changed = function () {
@@ -925,7 +926,7 @@
     b.hover = true;
     b.forced = undefined;
     if (!b.selected) this.run(b.events(1), b);
-    this.redraw();
+    this.redraw(b);
   };
 
   Engine.prototype.leaveButton = function (b) {
@@ -935,7 +936,7 @@
     b.forced = undefined;
     if (this.host.status) this.host.status('');
     this.run(b.leave, b);
-    this.redraw();
+    this.redraw(b);
   };
 
   Engine.prototype.press = function (b) {
@@ -943,7 +944,7 @@
     if (b.pressed) return;
     b.pressed = true;
     if (!b.selected) this.run(b.events(2), b);
-    this.redraw();
+    this.redraw(b);
   };
 
   // Release over the button: the click. Push buttons run their Up block; a check box
@@ -970,12 +971,12 @@
       b.selected = false;
       this.run(b.events(0), b);
     }
-    this.redraw();
+    this.redraw(mode === 2 ? undefined : b);
   };
 
   Engine.prototype.cancelPress = function (b) {
     b.pressed = false;
-    this.redraw();
+    this.redraw(b);
   };
 
   Engine.prototype.click = function (b) {
@@ -998,7 +999,7 @@
     }
     else if (s === 0) { b.selected = false; b.forced = b.hover ? undefined : undefined; b.pressed = false; }
     else if (s === 1) { b.selected = false; b.forced = 1; }
-    this.redraw();
+    this.redraw(s === 2 && b.mode() === 2 ? undefined : b);
   };
 
   // The topmost visible button under a point (the background is not one).
@@ -1178,14 +1179,25 @@
     const f = Math.max(0, Math.min(l.frameThick, Math.floor(Math.min(r.w, r.h) / 2)));
     for (let i = 0; i < f; i++) ring(g, r, i, l.frameColor, l.frameColor);
     drawBorder(g, { x: r.x + f, y: r.y + f, w: r.w - 2 * f, h: r.h - 2 * f }, l);
-    drawCaption(g, r, l, expandText(l.text || '', now, names, vars));
+    const text = expandText(l.text || '', now, names, vars);
+    if (!text) return;
+    // A caption stays inside its button, as a button's own drawing does.
+    g.save();
+    g.beginPath();
+    g.rect(r.x, r.y, r.w, r.h);
+    g.clip();
+    drawCaption(g, r, l, text);
+    g.restore();
   }
 
   // The whole project: background colour and image, then every visible button.
-  Engine.prototype.draw = function (g, width, height, images, now) {
+  // Draws the applet; with `area`, only what lies in it (the caller clips to it), so that a
+  // hover repaints one or two buttons of thousands.
+  Engine.prototype.draw = function (g, width, height, images, now, area) {
     now = now || new Date();
     const bg = this.background;
-    g.clearRect(0, 0, width, height);
+    if (area) g.clearRect(area.x, area.y, area.w, area.h);
+    else g.clearRect(0, 0, width, height);
     if (bg) {
       const l = bg.look(0);
       const r = { x: 0, y: 0, w: width, h: height };
@@ -1195,7 +1207,13 @@
     }
     for (let i = 0; i < this.buttons.length; i++) {
       const b = this.buttons[i];
-      if (b.visible()) drawButton(g, b, b.shown(), images, this.names, this.vars, now);
+      if (!b.visible()) continue;
+      const s = b.shown();
+      if (area) {
+        const r = b.rect(s);
+        if (r.x >= area.x + area.w || r.y >= area.y + area.h || r.x + r.w <= area.x || r.y + r.h <= area.y) continue;
+      }
+      drawButton(g, b, s, images, this.names, this.vars, now);
     }
   };
 
@@ -1472,14 +1490,24 @@
 
     function paint() {
       drawPending = false;
-      animating = false;
       const now = new Date();
+      const area = dirtyAll || animating || clock ? null : areaOf(dirty);
+      const drawn = dirty;
+      dirtyAll = false;
+      dirty = [];
+      animating = false;
       tiles.forEach(function (t) {
         t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
-        engine.draw(t.g, width, height, imageFor, now);
+        if (!area) { engine.draw(t.g, width, height, imageFor, now); return; }
+        t.g.save();
+        t.g.beginPath();
+        t.g.rect(area.x, area.y, area.w, area.h);
+        t.g.clip();
+        engine.draw(t.g, width, height, imageFor, now, area);
+        t.g.restore();
       });
       if (animating) global.setTimeout(schedule, 40);
-      syncKeys();
+      syncKeys(area ? drawn : undefined);
       const bg = engine.background;
       // A button read again from the input file is a new object of the same name.
       if (hovered && engine.find(hovered.name) !== hovered) hovered = engine.find(hovered.name) || null;
@@ -1494,7 +1522,12 @@
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
     }
 
-    function schedule() {
+    // What the next paint must draw: everything, or the places of a few buttons.
+    let dirtyAll = true;
+    let dirty = [];
+    function schedule(b) {
+      if (!(b instanceof Button)) dirtyAll = true;
+      else if (!dirtyAll && dirty.indexOf(b) < 0) dirty.push(b);
       if (drawPending) return;
       drawPending = true;
       if (global.requestAnimationFrame) global.requestAnimationFrame(paint);
@@ -1556,11 +1589,14 @@
     };
     const hoverTo = function (b) {
       if (b === hovered) return;
+      const was = hovered;
       if (hovered) engine.leaveButton(hovered);
       hovered = b;
       canvas.title = b ? b.look(b.shown()).tip || '' : '';
       if (b) engine.enter(b);
-      schedule();
+      // Leaving and entering have asked for their buttons' places to be drawn; this paint
+      // also sets the cursor when the pointer moves between background and buttons.
+      schedule(b || was || undefined);
     };
     canvas.addEventListener('mousemove', function (ev) {
       const p = at(ev);
@@ -1606,7 +1642,12 @@
     // The keyboard stand-ins follow the visible buttons in place: a stand-in whose button is
     // still shown keeps its element (found by the button's name, which a re-read keeps), so
     // that the keyboard focus stays where it was when other buttons are shown or hidden.
-    function syncKeys() {
+    function syncKeys(only) {
+      // After a repaint of a few buttons only their stand-ins can have changed.
+      if (only) {
+        only.forEach(function (b) { const k = keyOf[b.name.toLowerCase()]; if (k) updateKey(k); });
+        return;
+      }
       const list = engine.buttons.filter(function (b) { return b.visible(); });
       if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) {
         const old = Object.create(null);
@@ -1627,20 +1668,53 @@
           after = next[i].el;
         }
         keys = next;
+        keyOf = Object.create(null);
+        keys.forEach(function (k) { keyOf[k.b.name.toLowerCase()] = k; });
       }
-      keys.forEach(function (k) {
-        const s = k.b.shown();
-        const r = k.b.rect(s);
-        const l = k.b.look(s);
-        const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
+      // A stand-in is touched only when its button's state, place or project changed:
+      // rewriting thousands of them on every hover would cost more than the drawing.
+      keys.forEach(updateKey);
+    }
+
+    let keyOf = Object.create(null);
+    function updateKey(k) {
+      const version = engine.version;
+      const ticking = clock;
+      const s = k.b.shown();
+      const r = k.b.rect(s);
+      const fresh = k.s !== s || k.v !== version || k.b !== k.drawn || ticking;
+      if (k.x !== r.x || k.y !== r.y || k.w !== r.w || k.h !== r.h) {
+        k.x = r.x; k.y = r.y; k.w = r.w; k.h = r.h;
         k.el.style.left = r.x + 'px'; k.el.style.top = r.y + 'px';
         k.el.style.width = r.w + 'px'; k.el.style.height = r.h + 'px';
+      }
+      if (fresh) {
+        k.s = s; k.v = version; k.drawn = k.b;
+        const l = k.b.look(s);
+        const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
         if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
         if (l.tip) k.el.title = l.tip;
-        const m = k.b.mode();
-        if (m) k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
-        if (doc.activeElement === k.el) placeRing(r);
+      }
+      const m = k.b.mode();
+      if (m && k.pressed !== k.b.selected) {
+        k.pressed = k.b.selected;
+        k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
+      }
+      if (doc.activeElement === k.el) placeRing(r);
+    }
+
+    // The place every state of the buttons `list` may cover, a pixel wider all round.
+    function areaOf(list) {
+      let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
+      list.forEach(function (b) {
+        for (let s = 0; s < 3; s++) {
+          const r = b.rect(s);
+          x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
+          x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
+        }
       });
+      if (x0 === Infinity) return null;
+      return { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
     }
 
     // The focus ring: white inside black, so that it shows on any background.
@@ -1667,6 +1741,7 @@
       return el;
     }
 
+    repaints.push(function () { schedule(); });
     paint();
     return engine;
   }
@@ -1679,6 +1754,10 @@
     else if (/^_parent$/i.test(t)) (global.parent || global).location.href = url;
     else global.open(url, /^_blank$/i.test(t) ? '_blank' : t);
   };
+
+  // Draws every running applet anew on the next frame (a page that restyled itself may ask).
+  const repaints = [];
+  api.repaint = function () { repaints.forEach(function (r) { r(); }); };
 
   api.start = function () {
     const applets = doc.getElementsByTagName('applet');
