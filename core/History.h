@@ -40,6 +40,8 @@ struct DocChange {
     HistoryChanged,   // a step was made, undone or redone
     Replaced,         // New or Open: everything is new
   };
+  DocChange(Kind k, int i = -1, int t = -1, GroupPath g = GroupPath())
+      : kind(k), index(i), to(t), group(g) {}
   Kind kind;
   int index = -1;
   int to = -1;
