@@ -71,6 +71,7 @@
   const MAX_WARNINGS = 50;     // console warnings per parse before they are summed up
   const MAX_CANVAS = 8192;     // device pixels a side of one canvas, in every browser
   const MAX_APPLET = 65536;    // CSS pixels a side of one applet
+  const EAGER_KEYS = 200;       // more buttons than this get their keyboard stand-ins after the first frame
   const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
   const MAX_CALL_DEPTH = 16;
   const MIN_TIMER_MS = 10;
@@ -1649,6 +1650,14 @@
         return;
       }
       const list = engine.buttons.filter(function (b) { return b.visible(); });
+      // Many stand-ins are made after the first frame, so that the buttons show at once.
+      if (!keysStarted && list.length > EAGER_KEYS) {
+        keysStarted = true;
+        const later = function () { global.setTimeout(function () { syncKeys(); }, 0); };
+        if (global.requestAnimationFrame) global.requestAnimationFrame(later); else later();
+        return;
+      }
+      keysStarted = true;
       if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) {
         const old = Object.create(null);
         keys.forEach(function (k) { old[k.b.name.toLowerCase()] = k; });
@@ -1677,6 +1686,7 @@
     }
 
     let keyOf = Object.create(null);
+    let keysStarted = false;
     function updateKey(k) {
       const version = engine.version;
       const ticking = clock;
