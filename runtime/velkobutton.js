@@ -1099,16 +1099,24 @@
   }
 
   // The caption, line by line, aligned inside the border, with emboss or engrave.
+  // The font and alignment of a caption, set on the context only when they change: parsing
+  // a font is the dearest part of drawing thousands of captions. The look keeps its font.
+  function textState(g, l) {
+    const font = l._font || (l._font = fontOf(l));
+    const align = l.textAlignX === 0 ? 'left' : l.textAlignX === 2 ? 'right' : 'center';
+    const cache = g._vbText || (g._vbText = {});
+    if (cache.font !== font) { g.font = font; cache.font = font; }
+    if (cache.align !== align) { g.textAlign = align; cache.align = align; }
+    if (cache.baseline !== 'middle') { g.textBaseline = 'middle'; cache.baseline = 'middle'; }
+  }
+
   function drawCaption(g, r, l, text) {
     if (!text) return;
     const inset = Math.max(0, l.borderStyle ? l.borderThick : 0) + Math.max(0, l.frameThick) + 2;
     const lines = String(text).split('\n');
     const size = Math.max(1, Math.min(l.textSize, 255));
     const lineH = Math.round(size * 1.2);
-    g.font = fontOf(l);
-    g.textBaseline = 'middle';
     const align = l.textAlignX === 0 ? 'left' : l.textAlignX === 2 ? 'right' : 'center';
-    g.textAlign = align;
     const x = r.x + l.textOffsetX + (align === 'left' ? inset : align === 'right' ? r.w - inset : r.w / 2);
     const total = lineH * lines.length;
     let y = r.y + l.textOffsetY + (l.textAlignY === 0 ? inset : l.textAlignY === 2 ? r.h - inset - total : (r.h - total) / 2) + lineH / 2;
@@ -1182,6 +1190,7 @@
     drawBorder(g, { x: r.x + f, y: r.y + f, w: r.w - 2 * f, h: r.h - 2 * f }, l);
     const text = expandText(l.text || '', now, names, vars);
     if (!text) return;
+    textState(g, l);
     // A caption stays inside its button, as a button's own drawing does.
     g.save();
     g.beginPath();
@@ -1197,6 +1206,7 @@
   Engine.prototype.draw = function (g, width, height, images, now, area) {
     now = now || new Date();
     const bg = this.background;
+    g._vbText = null; // the caller may have restored the context's text settings
     if (area) g.clearRect(area.x, area.y, area.w, area.h);
     else g.clearRect(0, 0, width, height);
     if (bg) {
