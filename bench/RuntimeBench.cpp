@@ -38,8 +38,9 @@ const char* const kTiming =
     "window.vbFrame=performance.now();});});</SCRIPT>\r\n";
 
 // The page of a project of `buttons` buttons: a column for a few, a grid of
-// 10 x 10 pixel buttons for many.
-QString WritePage(int buttons) {
+// 10 x 10 pixel buttons for many; with `tiled`, one button over a 1x1 image
+// tiled across 800 x 600.
+QString WritePage(int buttons, bool tiled = false) {
   TestPlatform platform;
   KesApp app(platform);
   Doc doc(app);
@@ -47,6 +48,20 @@ QString WritePage(int buttons) {
   doc.OnNewDocument();
   doc.runtimeChoice = KesDoc::kRuntimeOn;
   const bool grid = buttons > 200;
+  if (tiled) {
+    doc.project()->layout = 2;
+    doc.project()->projectWidth = 800;
+    doc.project()->projectHeight = 600;
+    doc.project()->backgroundImage = "dot.gif";
+    doc.project()->imageStyle = 1;
+    QFile dot(gDir->filePath("dot.gif"));
+    if (dot.open(QIODevice::WriteOnly))
+      dot.write(
+          QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00!\xf9"
+                     "\x04\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                     "\x02\x02D\x01\x00;",
+                     43));
+  }
   if (grid) {
     doc.project()->layout = 2;
     doc.project()->projectWidth = 1000;
@@ -64,7 +79,8 @@ QString WritePage(int buttons) {
   std::string html = doc.BuildHtml(0);
   html.insert(html.find("</BODY>"), kTiming);
   html.insert(html.find("<SCRIPT SRC="), kParsed);
-  const QString path = gDir->filePath(QString("page%1.html").arg(buttons));
+  const QString path =
+      gDir->filePath(tiled ? QString("tiled.html") : QString("page%1.html").arg(buttons));
   QFile f(path);
   if (f.open(QIODevice::WriteOnly)) f.write(html.data(), qint64(html.size()));
   return path;
@@ -125,33 +141,7 @@ BENCHMARK(BM_RuntimeFirstDraw)
 // one button over a 1x1 image tiled across 800 x 600.
 void BM_RuntimeHoverRepaint(benchmark::State& state) {
   const int buttons = int(state.range(0));
-  QString page;
-  if (buttons > 0) {
-    page = WritePage(buttons);
-  } else {
-    TestPlatform platform;
-    KesApp app(platform);
-    Doc doc(app);
-    app.setCurrentDoc(&doc);
-    doc.OnNewDocument();
-    doc.runtimeChoice = KesDoc::kRuntimeOn;
-    doc.project()->layout = 2;
-    doc.project()->projectWidth = 800;
-    doc.project()->projectHeight = 600;
-    doc.project()->backgroundImage = "dot.gif";
-    doc.project()->imageStyle = 1;
-    QFile dot(gDir->filePath("dot.gif"));
-    if (dot.open(QIODevice::WriteOnly))
-      dot.write(
-          QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00!\xf9"
-                     "\x04\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
-                     "\x02\x02D\x01\x00;",
-                     43));
-    const std::string html = doc.BuildHtml(0);
-    page = gDir->filePath("tiled.html");
-    QFile f(page);
-    if (f.open(QIODevice::WriteOnly)) f.write(html.data(), qint64(html.size()));
-  }
+  const QString page = buttons > 0 ? WritePage(buttons) : WritePage(1, true);
   if (!gBrowser->Load(page, 120000) ||
       !browser::WaitFor([] { return gBrowser->Canvases() > 0; }, 120000)) {
     state.SkipWithError("the page did not load");
