@@ -292,22 +292,7 @@ void ViewOutline::Rebuild() {
     for (int row = 0; row < buttons.size(); ++row) expand(model()->index(row, 0, rootIndex));
     expand(rootIndex);
   }
-  // The labels were just made from the names.
-  freshLabels_ = true;
   setCurrentItem(root);
-  freshLabels_ = false;
-}
-
-void ViewOutline::RefreshLabels() {
-  QTreeWidgetItem* root = Root();
-  if (!root) return;
-  for (int i = 0; i < root->childCount(); ++i) {
-    QTreeWidgetItem* item = root->child(i);
-    const KesProp* group = GroupOf(item);
-    if (!group || group->name.empty()) continue;
-    const QString label = ToQ(group->name);
-    if (item->text(0) != label) item->setText(0, label);
-  }
 }
 
 // ---------------------------------------------------------------------------
@@ -321,7 +306,6 @@ void ViewOutline::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem
     setCurrentItem(previous);
     return;
   }
-  if (!freshLabels_) RefreshLabels();
   setFocus(Qt::OtherFocusReason);
 }
 

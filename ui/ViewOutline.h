@@ -85,7 +85,6 @@ class ViewOutline : public QTreeWidget, public DocView, public DocListener {
   // Selects `item`; when the open page refuses, its page is dropped first
   // (the groups it edits are about to go).
   void SelectForced(QTreeWidgetItem* item);
-  void RefreshLabels();
 
   QTreeWidgetItem* Root() const;
   QTreeWidgetItem* MakeItem(KesProp* group);
@@ -117,6 +116,4 @@ class ViewOutline : public QTreeWidget, public DocView, public DocListener {
   // ones make a state's group items when the state is first opened.
   static constexpr std::size_t kEagerButtons = 500;
   bool lazyGroups_ = false;
-  // Set while a rebuilt tree selects its root: the labels need no refresh.
-  bool freshLabels_ = false;
 };

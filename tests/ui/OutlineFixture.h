@@ -68,6 +68,12 @@ class OutlineTest : public ::testing::Test {
     if (g >= 0) item = item->child(g);
     return item;
   }
+  // A new name stored as a page stores it: one step of the document's.
+  void Rename(PropButton* button, const std::string& name) {
+    const std::string before = Doc::CopyGroup(*button);
+    button->name = name;
+    doc.RecordGroupEdit(doc.PathOf(button), before, "Change Button");
+  }
   // Clicks an item as the user does.
   void Click(QTreeWidgetItem* item) {
     for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);

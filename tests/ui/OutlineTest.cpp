@@ -315,11 +315,9 @@ TEST_F(OutlineTest, AnOpenedLargeProjectHasEveryItemWithItsGroupLabelAndIcon) {
   EXPECT_EQ(props->currentGroup(), border);
   EXPECT_EQ(tree->ItemOf(Button(299)->upState->advanced.get()), Item(299, 0, 4));
 
-  // A rename reaches the label when the selection moves; a pasted button's
-  // states bring their labels along.
-  Button(3)->name = "Renamed";
-  EXPECT_EQ(Item(3)->text(0), "Button 4");
-  Click(Item(5));
+  // A rename reaches the label at once, as the page stores it; a pasted
+  // button's states bring their labels along.
+  Rename(Button(3), "Renamed");
   EXPECT_EQ(Item(3)->text(0), "Renamed");
   Button(0)->upState->name = "First";
   ASSERT_TRUE(tree->SelectGroup(Button(1)));
@@ -414,8 +412,8 @@ TEST_F(OutlineTest, AnOpenedProjectOfTwentyThousandButtonsShowsThemAllOpen) {
   EXPECT_FALSE(Item(15000, 0)->isExpanded());
   ASSERT_EQ(Item(15000, 1)->childCount(), 5);
 
-  // A new name reaches the label once the selection moves.
-  Button(15000)->name = "Renamed";
+  // A new name reaches the label as it is stored.
+  Rename(Button(15000), "Renamed");
   Click(Item(15000));
   Click(Item(14999));
   EXPECT_EQ(Item(15000)->text(0), "Renamed");
