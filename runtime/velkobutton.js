@@ -81,12 +81,21 @@
   // Numbers as the generator writes them: decimal integers and 0x colours; anything larger
   // than 32 bits is clamped so that a huge number cannot make a huge canvas or loop.
   function toNumber(text) {
+    const len = text.length;
     let n;
-    if (/^0x[0-9a-f]+$/i.test(text)) n = text.length > 10 ? INT_MAX : parseInt(text.slice(2), 16);
-    else if (/^[-+]?\d+$/.test(text)) n = text.length > 11 ? (text[0] === '-' ? INT_MIN : INT_MAX) : parseInt(text, 10);
-    else return null;
+    if (len > 2 && text.charCodeAt(0) === 48 && (text.charCodeAt(1) | 32) === 120) { // 0x
+      for (let i = 2; i < len; i++) if (!isHex(text.charCodeAt(i))) return null;
+      n = len > 10 ? INT_MAX : parseInt(text.slice(2), 16);
+    } else {
+      const sign = text.charCodeAt(0) === 45 || text.charCodeAt(0) === 43 ? 1 : 0; // - or +
+      if (len === sign) return null;
+      for (let i = sign; i < len; i++) if (!isDigit(text.charCodeAt(i))) return null;
+      n = len > 11 ? (text.charCodeAt(0) === 45 ? INT_MIN : INT_MAX) : parseInt(text, 10);
+    }
     return Math.max(INT_MIN, Math.min(INT_MAX, n));
   }
+  function isDigit(c) { return c >= 48 && c <= 57; }
+  function isHex(c) { return isDigit(c) || ((c | 32) >= 97 && (c | 32) <= 102); }
 
   // Character classes for the tokenizer: 1 blank or control, 2 one of ; { } =, 3 a quote.
   const CLASS = new Uint8Array(128);
@@ -106,7 +115,7 @@
       const c = src.charCodeAt(i);
       const cls = c < 128 ? CLASS[c] : 0;
       if (cls === 1) { i++; continue; }
-      if (cls === 2) { const ch = src[i]; out.push({ k: ch, v: ch, p: i }); i++; continue; }
+      if (cls === 2) { const ch = src[i]; out.push({ k: ch, v: ch, p: i, raw: null }); i++; continue; }
       if (cls === 3) { i = readQuoted(src, i, out, warn); continue; }
       WORD_RE.lastIndex = i;
       WORD_RE.test(src);
@@ -115,7 +124,7 @@
       const f = text.charCodeAt(0);
       const num = (f >= 48 && f <= 57) || f === 45 || f === 43 ? toNumber(text) : null;
       if (num !== null) out.push({ k: 'n', v: num, p: i, raw: text });
-      else out.push({ k: 'w', v: text, p: i });
+      else out.push({ k: 'w', v: text, p: i, raw: null });
       i = end;
     }
     return out;
@@ -133,7 +142,7 @@
     for (; i < n; i++) {
       const d = src.charCodeAt(i);
       if (d === q) {
-        out.push({ k: 's', v: s + src.slice(seg, i), p: start });
+        out.push({ k: 's', v: s + src.slice(seg, i), p: start, raw: null });
         return i + 1;
       }
       if (d === 92 && i + 1 < n) { // backslash
@@ -147,7 +156,7 @@
       }
     }
     if (warn) warn('unterminated quoted text', start, src.slice(start, start + 40));
-    out.push({ k: 's', v: s + src.slice(seg, n), p: start });
+    out.push({ k: 's', v: s + src.slice(seg, n), p: start, raw: null });
     return n;
   }
 
@@ -197,12 +206,12 @@
           if (depth + 1 > MAX_DEPTH) {
             skipBlock(st);
             st.warn('braces nested too deeply', tk.p, '{');
-            items.push({ k: 'b', v: [], p: tk.p });
+            items.push({ k: 'b', v: [], p: tk.p, raw: null });
           } else {
             const inner = parseList(st, depth + 1);
             if (st.i < t.length && t[st.i].k === '}') { last = t[st.i]; st.i++; }
             else st.warn('unterminated brace', tk.p, st.src.slice(tk.p, tk.p + 40));
-            items.push({ k: 'b', v: inner, p: tk.p });
+            items.push({ k: 'b', v: inner, p: tk.p, raw: null });
           }
           continue;
         }
@@ -260,7 +269,7 @@
   function textOf(tk) {
     if (!tk) return null;
     if (tk.k === 's' || tk.k === 'w') return tk.v;
-    if (tk.k === 'n') return tk.raw !== undefined ? tk.raw : String(tk.v);
+    if (tk.k === 'n') return tk.raw !== null && tk.raw !== undefined ? tk.raw : String(tk.v);
     return null;
   }
 
@@ -277,19 +286,20 @@
     if (!op) {
       return fail(st, items[0].k === 'b' ? 'a block where a command was expected' : 'unknown command ' + (textOf(items[0]) || items[0].k));
     }
+    if (op === 'button' || op === 'propset') {
+      let at = 1;
+      while (at < items.length && items[at].k === '=') at++;
+      const name = textOf(items[at]);
+      if (name === null) return fail(st, 'button without a name');
+      const cmd = { op: op, name: name };
+      // The project's own statement names its background without quotes; a user's
+      // button is always quoted, so one called 'Background' stays a button.
+      if (op === 'button' && items[at].k === 'w' && /^background$/i.test(name)) cmd.background = true;
+      readProperties(items, at + 1, cmd, st);
+      return cmd;
+    }
     const a = withoutEquals(items.slice(1));
     switch (op) {
-      case 'button':
-      case 'propset': {
-        const name = textOf(a[0]);
-        if (name === null) return fail(st, 'button without a name');
-        const cmd = { op: op, name: name };
-        // The project's own statement names its background without quotes; a user's
-        // button is always quoted, so one called 'Background' stays a button.
-        if (op === 'button' && a[0].k === 'w' && /^background$/i.test(name)) cmd.background = true;
-        readProperties(items.slice(items.indexOf(a[0]) + 1), cmd, st);
-        return cmd;
-      }
       case 'set': {
         const name = textOf(a[0]);
         if (name === null || !a[1]) return fail(st, 'Set without a name and a value');
@@ -403,9 +413,9 @@
   // Reads "key value" pairs (word form: "Key=Value") with state keywords opening blocks.
   // Properties before the first state keyword belong to the button as a whole. A bare word
   // that is neither (a state of another name) opens a block that is skipped.
-  function readProperties(a, cmd, st) {
+  function readProperties(a, from, cmd, st) {
     let block = cmd.base = { props: {}, events: null };
-    for (let j = 0; j < a.length;) {
+    for (let j = from; j < a.length;) {
       const tk = a[j];
       const state = stateOf(tk);
       if (state) {
@@ -872,17 +882,55 @@
   };
 
   // The values of one state: defaults, the button's own values, then the state's block.
+  // Each state's look is made when first asked for (the first drawing needs only Up), as an
+  // object of one fixed shape, which the drawing reads thousands of times.
   Button.prototype.look = function (s) {
-    if (!this.looks) {
-      const bl = this.blocks;
-      const name = this.name;
-      this.looks = STATE_NAMES.map(function (st) {
-        return Object.assign({}, DEFAULT_LOOK, { text: name }, bl.base.props,
-          bl.all ? bl.all.props : null, bl[st] ? bl[st].props : null);
-      });
-    }
-    return this.looks[s];
+    const looks = this.looks || (this.looks = [null, null, null]);
+    return looks[s] || (looks[s] = this.makeLook(s));
   };
+
+  Button.prototype.makeLook = function (s) {
+    const bl = this.blocks;
+    const l = new Look(this.name);
+    copyProps(l, bl.base.props);
+    if (bl.all) copyProps(l, bl.all.props);
+    const own = bl[STATE_NAMES[s]];
+    if (own) copyProps(l, own.props);
+    return l;
+  };
+
+  // The image a state shows, read from the blocks without making its look.
+  Button.prototype.imageOf = function (s) {
+    if (this.looks && this.looks[s]) return this.looks[s].image;
+    const bl = this.blocks;
+    const own = bl[STATE_NAMES[s]];
+    if (own && own.props.image !== undefined) return own.props.image;
+    if (bl.all && bl.all.props.image !== undefined) return bl.all.props.image;
+    return bl.base.props.image !== undefined ? bl.base.props.image : DEFAULT_LOOK.image;
+  };
+
+  function copyProps(l, props) {
+    for (const k in props) l[k] = props[k];
+  }
+
+  function Look(name) {
+    const d = DEFAULT_LOOK;
+    this.x = d.x; this.y = d.y; this.width = d.width; this.height = d.height;
+    this.show = d.show; this.drag = d.drag; this.state = d.state; this.mode = d.mode;
+    this.name = undefined; this.text = name; this.tip = d.tip;
+    this.color = d.color; this.style = d.style;
+    this.textColor = d.textColor; this.textSize = d.textSize; this.textStyle = d.textStyle;
+    this.textAlignX = d.textAlignX; this.textAlignY = d.textAlignY;
+    this.textOffsetX = d.textOffsetX; this.textOffsetY = d.textOffsetY; this.textFont = d.textFont;
+    this.image = d.image; this.imageStyle = d.imageStyle;
+    this.imageAlignX = d.imageAlignX; this.imageAlignY = d.imageAlignY;
+    this.imageOffsetX = d.imageOffsetX; this.imageOffsetY = d.imageOffsetY;
+    this.borderStyle = d.borderStyle; this.borderSmooth = d.borderSmooth;
+    this.borderTop = d.borderTop; this.borderMid = d.borderMid; this.borderBot = d.borderBot;
+    this.borderThick = d.borderThick; this.frameThick = d.frameThick; this.frameColor = d.frameColor;
+    this._font = null; // the caption's font, worked out when first drawn
+    this._rings = null; // the border's colours, ring by ring
+  }
 
   Button.prototype.events = function (s) {
     const b = this.blocks[STATE_NAMES[s]];
@@ -1041,12 +1089,12 @@
     const w = r.w - 2 * i;
     const h = r.h - 2 * i;
     if (w <= 0 || h <= 0) return;
-    const m = g.getTransform ? g.getTransform() : null;
+    const m = g._vbMatrix;
     if (m && (m.a !== 1 || m.d !== 1)) { ringOnDevicePixels(g, m, r.x + i, r.y + i, w, h, light, dark); return; }
-    g.fillStyle = css(light);
+    g.fillStyle = light;
     g.fillRect(r.x + i, r.y + i, w, 1);
     g.fillRect(r.x + i, r.y + i, 1, h);
-    g.fillStyle = css(dark);
+    g.fillStyle = dark;
     g.fillRect(r.x + i, r.y + i + h - 1, w, 1);
     g.fillRect(r.x + i + w - 1, r.y + i + 1, 1, h - 1);
   }
@@ -1063,10 +1111,10 @@
     const y0 = Y(y), y1 = Y(y + 1), y2 = Y(y + h - 1), y3 = Y(y + h);
     g.save();
     g.setTransform(1, 0, 0, 1, 0, 0);
-    g.fillStyle = css(light);
+    g.fillStyle = light;
     g.fillRect(x0, y0, x3 - x0, y1 - y0);
     g.fillRect(x0, y0, x1 - x0, y3 - y0);
-    g.fillStyle = css(dark);
+    g.fillStyle = dark;
     g.fillRect(x0, y2, x3 - x0, y3 - y2);
     g.fillRect(x2, y1, x3 - x2, y3 - y1);
     g.restore();
@@ -1076,6 +1124,17 @@
     const t = Math.max(0, Math.min(l.borderThick, Math.floor(Math.min(r.w, r.h) / 2)));
     const style = l.borderStyle;
     if (style <= 0 || style > 4 || t === 0) return;
+    // The colours of the rings depend on the look and the thickness only: worked out once,
+    // as the strings the context takes.
+    let rings = l._rings;
+    if (!rings || rings.t !== t) rings = l._rings = borderRings(l, t);
+    for (let i = 0; i < t; i++) ring(g, r, i, rings[2 * i], rings[2 * i + 1]);
+  }
+
+  function borderRings(l, t) {
+    const style = l.borderStyle;
+    const rings = [];
+    rings.t = t;
     for (let i = 0; i < t; i++) {
       let top = l.borderTop;
       let bot = l.borderBot;
@@ -1087,8 +1146,9 @@
         top = mix(top, l.borderMid, f);
         bot = mix(bot, l.borderMid, f);
       }
-      ring(g, r, i, top, bot);
+      rings.push(css(top), css(bot));
     }
+    return rings;
   }
 
   function fontOf(l) {
@@ -1186,7 +1246,10 @@
     if (!l.style) { g.fillStyle = css(l.color); g.fillRect(r.x, r.y, r.w, r.h); }
     if (l.image !== null && l.image !== undefined && images) drawImage(g, r, l, images(l.image));
     const f = Math.max(0, Math.min(l.frameThick, Math.floor(Math.min(r.w, r.h) / 2)));
-    for (let i = 0; i < f; i++) ring(g, r, i, l.frameColor, l.frameColor);
+    if (f > 0) {
+      const frame = css(l.frameColor);
+      for (let i = 0; i < f; i++) ring(g, r, i, frame, frame);
+    }
     drawBorder(g, { x: r.x + f, y: r.y + f, w: r.w - 2 * f, h: r.h - 2 * f }, l);
     const text = expandText(l.text || '', now, names, vars);
     if (!text) return;
@@ -1207,6 +1270,7 @@
     now = now || new Date();
     const bg = this.background;
     g._vbText = null; // the caller may have restored the context's text settings
+    g._vbMatrix = g.getTransform ? g.getTransform() : null; // the rings are drawn on its device pixels
     if (area) g.clearRect(area.x, area.y, area.w, area.h);
     else g.clearRect(0, 0, width, height);
     if (bg) {
@@ -1443,8 +1507,8 @@
       const refs = [];
       engine.buttons.concat(engine.background ? [engine.background] : []).forEach(function (b) {
         for (let s = 0; s < 3; s++) {
-          const l = b.look(s);
-          if (l.image !== undefined && l.image !== null && l.image !== '') refs.push(l.image);
+          const image = b.imageOf(s);
+          if (image !== undefined && image !== null && image !== '') refs.push(image);
         }
       });
       refs.forEach(function (ref) { imageFor(ref); });
@@ -1501,6 +1565,8 @@
 
     function paint() {
       drawPending = false;
+      // A frame asked for before a direct paint has nothing left to draw.
+      if (!dirtyAll && !dirty.length) return;
       const now = new Date();
       const area = dirtyAll || animating || clock ? null : areaOf(dirty);
       const drawn = dirty;
@@ -1660,10 +1726,12 @@
         return;
       }
       const list = engine.buttons.filter(function (b) { return b.visible(); });
-      // Many stand-ins are made after the first frame, so that the buttons show at once.
+      // Many stand-ins are made after the first frame, so that the buttons show at once;
+      // a paint before then leaves them to that later call.
+      if (keysLater) return;
       if (!keysStarted && list.length > EAGER_KEYS) {
-        keysStarted = true;
-        const later = function () { global.setTimeout(function () { syncKeys(); }, 0); };
+        keysStarted = keysLater = true;
+        const later = function () { global.setTimeout(function () { keysLater = false; syncKeys(); }, 0); };
         if (global.requestAnimationFrame) global.requestAnimationFrame(later); else later();
         return;
       }
@@ -1697,6 +1765,7 @@
 
     let keyOf = Object.create(null);
     let keysStarted = false;
+    let keysLater = false;
     function updateKey(k) {
       const version = engine.version;
       const ticking = clock;
