@@ -622,7 +622,7 @@
   // depth for everything it sets off: the blocks it runs, Call, Script and the clicks of other
   // buttons share them, so that no script, however it calls itself, can hold the page.
   Engine.prototype.run = function (commands, button, depth, budget) {
-    if (!commands) return;
+    if (!commands || this.stopped) return;
     if (this.current) { this.runIn(commands, button, this.current); return; }
     const event = { steps: MAX_STEPS + commands.length, depth: depth || 0 };
     this.current = event;
@@ -650,6 +650,14 @@
         this.warn('VelkoButton: ' + c.op + ' failed: ' + (e && e.message));
       }
     }
+  };
+
+  // A project replaced in its applet: nothing of it runs any more.
+  Engine.prototype.stop = function () {
+    this.stopped = true;
+    const h = this.host;
+    for (const id in this.timers) if (h.clearTimeout) h.clearTimeout(this.timers[id]);
+    this.timers = Object.create(null);
   };
 
   Engine.prototype.later = function (ms, fn) {
@@ -1411,8 +1419,9 @@
   function start(applet) {
     if (applet.getAttribute('data-velkobutton') === 'running') return;
     applet.setAttribute('data-velkobutton', 'running');
-    const width = Math.max(1, Math.min(parseInt(applet.getAttribute('width'), 10) || 100, MAX_APPLET));
-    const height = Math.max(1, Math.min(parseInt(applet.getAttribute('height'), 10) || 100, MAX_APPLET));
+    const sizeOf = function (v) { return Math.max(1, Math.min(parseInt(v, 10) || 100, MAX_APPLET)); };
+    let width = sizeOf(applet.getAttribute('width'));
+    let height = sizeOf(applet.getAttribute('height'));
     const params = paramsOf(applet);
 
     const box = doc.createElement('span');
@@ -1421,22 +1430,30 @@
     // The surface takes the mouse; canvases of at most MAX_CANVAS device pixels a side tile
     // it, so that a project taller or wider than one canvas allows is drawn whole.
     const canvas = doc.createElement('div');
-    const ratio = global.devicePixelRatio || 1;
-    canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
-    const tileCss = Math.max(1, Math.floor(MAX_CANVAS / ratio));
-    const tiles = [];
-    for (let oy = 0; oy < height; oy += tileCss) {
-      for (let ox = 0; ox < width; ox += tileCss) {
-        const w = Math.min(tileCss, width - ox);
-        const h = Math.min(tileCss, height - oy);
-        const c = doc.createElement('canvas');
-        c.width = Math.round(w * ratio);
-        c.height = Math.round(h * ratio);
-        c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
-        canvas.appendChild(c);
-        tiles.push({ c: c, g: c.getContext('2d'), ox: ox, oy: oy });
+    let ratio = global.devicePixelRatio || 1;
+    let tiles = [];
+    // The canvases for the applet's size at the screen's pixel ratio, made anew when either
+    // changes (a zoom changes the ratio), so that the buttons stay sharp.
+    function layoutTiles() {
+      ratio = global.devicePixelRatio || 1;
+      tiles.forEach(function (t) { t.c.remove(); });
+      tiles = [];
+      canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
+      const tileCss = Math.max(1, Math.floor(MAX_CANVAS / ratio));
+      for (let oy = 0; oy < height; oy += tileCss) {
+        for (let ox = 0; ox < width; ox += tileCss) {
+          const w = Math.min(tileCss, width - ox);
+          const h = Math.min(tileCss, height - oy);
+          const c = doc.createElement('canvas');
+          c.width = Math.round(w * ratio);
+          c.height = Math.round(h * ratio);
+          c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
+          canvas.insertBefore(c, canvas.firstChild);
+          tiles.push({ c: c, g: c.getContext('2d'), ox: ox, oy: oy });
+        }
       }
     }
+    layoutTiles();
     canvas.setAttribute('role', 'group');
     canvas.setAttribute('aria-label', params.name || 'VelkoButton');
     const strip = doc.createElement('div');
@@ -1475,8 +1492,8 @@
     };
 
     const urlOf = function (ref) {
-      if (typeof ref !== 'number') return resolve(ref);
-      return engine.images[ref] !== undefined && engine.images[ref] !== '' ? resolve(engine.images[ref]) : null;
+      if (typeof ref !== 'number') return host.resolve(ref);
+      return engine.images[ref] !== undefined && engine.images[ref] !== '' ? host.resolve(engine.images[ref]) : null;
     };
     let animating = false;
     let checkedVersion = -1;
@@ -1597,6 +1614,9 @@
       }
       if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
+      placeMark();
+      // An editor showing the page waits for this to know the new pixels are there.
+      if (live.used && typeof global.CustomEvent === 'function') applet.dispatchEvent(new global.CustomEvent('velkobutton-drawn'));
     }
 
     // What the next paint must draw: everything, or the places of a few buttons.
@@ -1646,15 +1666,20 @@
       },
       images: function () { schedule(); }
     };
-    const engine = new Engine(host);
-    applet.velkoButton = engine;
-    engine.images = splitList(params.images0 || '');
-    engine.audio = splitList(params.audio0 || '');
-    try {
-      engine.load(joinScript(function (n) { const v = params[n.toLowerCase()]; return v === undefined ? null : v; }));
-    } catch (e) {
-      console.warn('VelkoButton: ' + e.message);
+    let engine = null;
+    // A project from its parameters into a fresh engine.
+    function boot(p) {
+      engine = new Engine(host);
+      applet.velkoButton = engine;
+      engine.images = splitList(p.images0 || '');
+      engine.audio = splitList(p.audio0 || '');
+      try {
+        engine.load(joinScript(function (n) { const v = p[n.toLowerCase()]; return v === undefined ? null : v; }));
+      } catch (e) {
+        console.warn('VelkoButton: ' + e.message);
+      }
     }
+    boot(params);
 
     // Mouse: the hovered button follows the pointer; pressing and releasing over the same
     // button is its click; a draggable button follows the pointer instead.
@@ -1676,6 +1701,7 @@
       schedule(b || was || undefined);
     };
     canvas.addEventListener('mousemove', function (ev) {
+      if (!live.interactive) return;
       const p = at(ev);
       if (drag) {
         if (!drag.moved && Math.abs(p.x - drag.x) + Math.abs(p.y - drag.y) > 3) drag.moved = true;
@@ -1690,6 +1716,7 @@
     });
     canvas.addEventListener('mouseleave', function () { if (!drag) hoverTo(null); });
     canvas.addEventListener('mousedown', function (ev) {
+      if (!live.interactive) return;
       wakeAudio();
       if (ev.button !== 0) return;
       const p = at(ev);
@@ -1701,7 +1728,7 @@
       engine.press(b);
     });
     global.addEventListener('mouseup', function (ev) {
-      if (ev.button !== 0) return;
+      if (ev.button !== 0 || !live.interactive) return;
       const d = drag;
       drag = null;
       const inside = canvas.contains(ev.target);
@@ -1830,10 +1857,85 @@
       return el;
     }
 
+    // ---------------------------------------------------------- an editor's handle
+    // An editor that shows the page while the project is designed replaces the project in
+    // place (keeping the page, its zoom and its scroll position), shows one button in a
+    // chosen state, marks the selected one and may switch the mouse off for the buttons.
+    const live = { used: false, interactive: true, shown: null, marked: null, version: Object.create(null) };
+    const mark = doc.createElement('div');
+    mark.className = 'velkobutton-mark';
+    mark.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
+      'border:2px dashed #1a73e8;outline:1px solid #fff';
+    box.appendChild(mark);
+    function placeMark() {
+      const b = live.marked && engine.find(live.marked);
+      if (!b || !b.visible()) { mark.style.display = 'none'; return; }
+      const r = b.rect(b.shown());
+      mark.style.left = (r.x - 2) + 'px'; mark.style.top = (r.y - 2) + 'px';
+      mark.style.width = (r.w + 4) + 'px'; mark.style.height = (r.h + 4) + 'px';
+      mark.style.display = 'block';
+    }
+    function applyShown() {
+      engine.buttons.forEach(function (b) { if (b.forced !== undefined && !b.selected) b.forced = undefined; });
+      const b = live.shown && engine.find(live.shown.name);
+      if (b && live.shown.state > 0) b.forced = live.shown.state;
+    }
+    // The address of a file the editor has replaced carries a new query, so that the
+    // browser reads it again.
+    const plainResolve = resolve;
+    host.resolve = function (file) {
+      const url = plainResolve(file);
+      const v = live.version[String(file).toLowerCase()];
+      return v ? url + (url.indexOf('?') < 0 ? '?' : '&') + 'v=' + v : url;
+    };
+    applet.velkoControl = {
+      // `text` is the project as its input file holds it; `changed` names files that are new on disk.
+      replace: function (text, w, h, changed) {
+        live.used = true;
+        (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); live.version[k] = (live.version[k] || 0) + 1; });
+        const was = hovered ? hovered.name : null;
+        engine.stop();
+        if (refreshTimer) { global.clearInterval(refreshTimer); refreshTimer = null; }
+        hovered = null;
+        drag = null;
+        boot(parseParamFile(text));
+        if (was && live.interactive) { hovered = engine.find(was); if (hovered) hovered.hover = true; }
+        applyShown();
+        if (sizeOf(w) !== width || sizeOf(h) !== height) { width = sizeOf(w); height = sizeOf(h); layoutTiles(); }
+        dirtyAll = true;
+        paint();
+      },
+      show: function (name, state) { live.used = true; live.shown = name ? { name: name, state: state | 0 } : null; applyShown(); schedule(); },
+      mark: function (name) { live.used = true; live.marked = name || null; placeMark(); },
+      offset: function (name, dx, dy) {
+        const b = engine.find(name);
+        if (b) { b.dx = dx; b.dy = dy; schedule(); }
+      },
+      interactive: function (on) {
+        live.used = true;
+        live.interactive = !!on;
+        if (!on) { drag = null; if (hovered && hovered.pressed) engine.cancelPress(hovered); hoverTo(null); }
+      },
+      hit: function (x, y) { const b = engine.hit(x, y); return b ? b.name : null; }
+    };
+    // A zoom changes the pixel ratio: the canvases follow, so the buttons stay sharp.
+    global.addEventListener('resize', function () {
+      if ((global.devicePixelRatio || 1) === ratio) return;
+      layoutTiles();
+      dirtyAll = true;
+      paint();
+    });
+
     repaints.push(function () { schedule(); });
     paint();
     return engine;
   }
+
+  // Replaces the project of the `index`th applet of the page in place (see velkoControl).
+  api.control = function (index) {
+    const a = doc.getElementsByTagName('applet')[index || 0];
+    return a && a.velkoControl;
+  };
 
   // Where an Internet command goes; kept on the api object so that tests can watch it.
   api.navigate = function (url, target) {
