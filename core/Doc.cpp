@@ -990,6 +990,18 @@ bool Doc::PasteGroupAt(const GroupPath& path, const std::string& bytes) {
   return RecordGroupEdit(path, before, "Paste", &geometry);
 }
 
+bool Doc::PlaceButtonAt(int index, int32_t x, int32_t y) {
+  if (index < 0 || static_cast<std::size_t>(index) >= buttons_.size() || !project_ ||
+      project_->layout != PropProject::kLayoutFree)
+    return false;
+  PropButton& button = *buttons_[static_cast<std::size_t>(index)];
+  const GroupPath path = PathOf(&button);
+  const std::string before = CopyGroup(button);
+  button.x = x;
+  button.y = y;
+  return RecordGroupEdit(path, before, "Move Button");
+}
+
 bool Doc::RecordGroupEdit(const GroupPath& path, const std::string& before, const std::string& name,
                           const Geometry* geometryBefore) {
   KesProp* group = GroupAt(path);

@@ -61,6 +61,9 @@ class Doc : public KesDoc {
   bool DeleteButtonAt(int index, const std::string& verb = "Delete");
   // "Move Button": the button at `from` goes to `to`.
   bool MoveButtonTo(int from, int to);
+  // "Move Button": the button at `index` of a free layout to (x, y). False,
+  // and no step, in the row and column layouts or when it is there already.
+  bool PlaceButtonAt(int index, int32_t x, int32_t y);
   // "Duplicate Button": a copy of the button at `index`, with a fresh name,
   // last. Returns the copy.
   PropButton* DuplicateButtonAt(int index);

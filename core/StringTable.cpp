@@ -203,6 +203,7 @@ const Entry kTable[] = {
     {15013, "Preview project in external browser\nExternal Preview\ngenerateexternal"},
     {15014, "Publish the project to the clipboard or an HTML file\nPublish\ngeneratepublish"},
     {15015, "Preview the project\nPreview/Reload\ngeneratepreview"},
+    {15016, "Show or hide the live view of the buttons\nLive View\nviewlive"},
     {40037, "Insert the year with two digits\nYear (short)\ntextdynamic"},
     {40038, "Insert the year with four digits\nYear (long)\ntextdynamic"},
     {40039, "Insert the number of the month\nMonth (number)\ntextdynamic"},

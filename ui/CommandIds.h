@@ -27,6 +27,7 @@ enum CommandId : int {
   // View
   kCmdViewToolbars = 15008,
   kCmdViewInfo = 15007,
+  kCmdViewLive = 15016,
   kCmdViewProperties = 40142,
   kCmdOptions = 15009,
   // Generate

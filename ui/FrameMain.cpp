@@ -39,6 +39,7 @@
 #include "ui/EditCommands.h"
 #include "ui/KesWndInfo.h"
 #include "ui/KesWndProperties.h"
+#include "ui/LiveView.h"
 #include "ui/Text.h"
 #include "ui/ToolbarManager.h"
 #include "ui/ViewOutline.h"
@@ -188,19 +189,22 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   idleLabel_ = new QLabel(ToQ(LoadString(57345)), this);
   statusBar()->addWidget(idleLabel_, 1);
 
-  resize(610, 520);
-  resizeDocks({infoDock_}, {230}, Qt::Horizontal);
+  resize(900, 700);
+  resizeDocks({infoDock_}, {300}, Qt::Horizontal);
+  // Room for the demo project's buttons at their size, and the help below.
+  resizeDocks({liveDock_, infoDock_}, {260, 180}, Qt::Vertical);
   resizeDocks({propertiesDock_}, {200}, Qt::Vertical);
 
   LoadBarLayout();
   if (!browserAvailable()) infoDock_->hide();
+  connect(outline_, &QTreeWidget::currentItemChanged, this, [this] { SyncLiveSelection(); });
 
   // The title and the commands follow the document, the selection, the
   // focus and the docks as they change.
   doc_.AddListener(this);
   connect(outline_, &QTreeWidget::currentItemChanged, this, [this] { UpdateCommandStates(); });
   connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandStates(); });
-  for (QDockWidget* dock : {infoDock_, propertiesDock_})
+  for (QDockWidget* dock : {infoDock_, propertiesDock_, liveDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdateCommandStates(); });
   qApp->installEventFilter(new UndoKeys(this));
   UpdateCommandStates();
@@ -208,13 +212,15 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
 
 void FrameMain::OnDocChanged(const DocChange&) {
   UpdateCommandStates();
+  SyncLiveSelection();
 }
 
 FrameMain::~FrameMain() {
   doc_.RemoveListener(this);
   // The children go after this object's members: they tell it nothing more.
   for (QObject* sender : {static_cast<QObject*>(qApp), static_cast<QObject*>(outline_),
-                          static_cast<QObject*>(infoDock_), static_cast<QObject*>(propertiesDock_)})
+                          static_cast<QObject*>(infoDock_), static_cast<QObject*>(propertiesDock_),
+                          static_cast<QObject*>(liveDock_), static_cast<QObject*>(live_)})
     disconnect(sender, nullptr, this, nullptr);
   if (contextHelpMode_) {
     qApp->removeEventFilter(this);
@@ -240,6 +246,38 @@ void FrameMain::BuildDocks(bool allowBrowser) {
           [this](const QString& text) { statusBar()->showMessage(text); });
   infoDock_->setWidget(info_);
   addDockWidget(Qt::RightDockWidgetArea, infoDock_);
+
+  liveDock_ = new QDockWidget(tr("Live View"), this);
+  liveDock_->setObjectName("LiveView");
+  liveDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+  live_ = new LiveView(app_, doc_, allowBrowser, liveDock_);
+  connect(live_, &LiveView::statusText, this,
+          [this](const QString& text) { statusBar()->showMessage(text); });
+  connect(live_, &LiveView::buttonClicked, this, &FrameMain::SelectFromLive);
+  liveDock_->setWidget(live_);
+  addDockWidget(Qt::RightDockWidgetArea, liveDock_);
+  // The buttons above, the help below.
+  splitDockWidget(liveDock_, infoDock_, Qt::Vertical);
+}
+
+void FrameMain::SyncLiveSelection() {
+  if (!live_ || !outline_) return;
+  const KesProp* group = outline_->SelectedGroup();
+  const GroupPath path = group ? doc_.PathOf(group) : GroupPath();
+  live_->ShowSelection(path.button, path.state);
+}
+
+void FrameMain::SelectFromLive(int index) {
+  const KesProp* current = outline_->SelectedGroup();
+  const GroupPath now = current ? doc_.PathOf(current) : GroupPath();
+  GroupPath path;
+  path.button = index;
+  path.kind = PropClass::Button;
+  if (now.state >= 0) {
+    path.state = now.state;
+    path.kind = PropClass::State;
+  }
+  if (KesProp* group = doc_.GroupAt(path)) outline_->SelectGroup(group);
 }
 
 QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text, const QString&) {
@@ -315,11 +353,16 @@ void FrameMain::BuildMenus() {
   QMenu* view = menuBar()->addMenu(tr("&View"));
   AddCommand(view, kCmdViewToolbars, tr("&Toolbars..."));
   AddCommand(view, kCmdViewInfo, tr("&Info/Preview"))->setCheckable(true);
+  AddCommand(view, kCmdViewLive, tr("&Live View"))->setCheckable(true);
   AddCommand(view, kCmdViewProperties, tr("&Properties"))->setCheckable(true);
   view->addSeparator();
   AddCommand(view, kCmdOptions, tr("&Options..."));
   connect(action(kCmdViewToolbars), &QAction::triggered, this, &FrameMain::OnViewToolbars);
   connect(action(kCmdViewInfo), &QAction::triggered, this, [this] { ShowInfo(!IsInfoVisible()); });
+  connect(action(kCmdViewLive), &QAction::triggered, this, [this] {
+    liveDock_->setVisible(liveDock_->isHidden());
+    if (!liveDock_->isHidden()) liveDock_->raise();
+  });
   connect(action(kCmdViewProperties), &QAction::triggered, this,
           [this] { propertiesDock_->setVisible(!propertiesDock_->isVisible()); });
   connect(action(kCmdOptions), &QAction::triggered, this, [this] { app_.OnOptions(); });
@@ -468,6 +511,7 @@ void FrameMain::UpdateCommandStates() {
   action(kCmdViewInfo)->setEnabled(browser);
   action(kCmdViewInfo)->setChecked(!infoDock_->isHidden());
   action(kCmdViewProperties)->setChecked(!propertiesDock_->isHidden());
+  action(kCmdViewLive)->setChecked(!liveDock_->isHidden());
   action(kCmdStopPreview)->setEnabled(browser);
   action(kCmdHelpBack)->setEnabled(browser);
   action(kCmdHelpLock)->setEnabled(browser);

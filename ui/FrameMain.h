@@ -14,6 +14,7 @@ class App;
 class Doc;
 class KesWndInfo;
 class KesWndProperties;
+class LiveView;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -47,6 +48,8 @@ class FrameMain : public QMainWindow, public DocListener {
   KesWndProperties* properties() const { return properties_; }
   KesWndInfo* info() const { return info_; }
   QDockWidget* infoDock() const { return infoDock_; }
+  LiveView* live() const { return live_; }
+  QDockWidget* liveDock() const { return liveDock_; }
   QDockWidget* propertiesDock() const { return propertiesDock_; }
   QToolBar* buttonsBar() const { return buttonsBar_; }
   QToolBar* projectBar() const { return projectBar_; }
@@ -96,6 +99,10 @@ class FrameMain : public QMainWindow, public DocListener {
   void BuildMenus();
   void BuildToolbars();
   void BuildDocks(bool allowBrowser);
+  // The live view marks the tree's selected button and shows its selected state.
+  void SyncLiveSelection();
+  // A click in the live view selects the button (in the state selected now).
+  void SelectFromLive(int index);
   void RunEditCommand(int id);
   void EnterContextHelpMode();
   // The help id of what was clicked in context-help mode.
@@ -110,6 +117,8 @@ class FrameMain : public QMainWindow, public DocListener {
   KesWndProperties* properties_ = nullptr;
   KesWndInfo* info_ = nullptr;
   QDockWidget* infoDock_ = nullptr;
+  LiveView* live_ = nullptr;
+  QDockWidget* liveDock_ = nullptr;
   QDockWidget* propertiesDock_ = nullptr;
   QToolBar* buttonsBar_ = nullptr;
   QToolBar* projectBar_ = nullptr;

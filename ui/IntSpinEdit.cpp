@@ -32,6 +32,7 @@ void IntSpinEdit::stepBy(int steps) {
   v = std::clamp<long long>(v + steps, minimum_, maximum_);
   setValue(static_cast<int>(v));
   lineEdit()->selectAll();
+  emit stepped();
 }
 
 QAbstractSpinBox::StepEnabled IntSpinEdit::stepEnabled() const {

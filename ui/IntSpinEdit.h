@@ -20,6 +20,12 @@ class IntSpinEdit : public QAbstractSpinBox {
   void setValue(int value) { setText(QString::number(value)); }
 
   void stepBy(int steps) override;
+
+ signals:
+  // The arrows (or the Up and Down keys) changed the value.
+  void stepped();
+
+ public:
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 

@@ -1,22 +1,27 @@
 #include "ui/KesView.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolTip>
 
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/StringTable.h"
+#include "ui/ColorButton.h"
+#include "ui/IntSpinEdit.h"
 #include "ui/Text.h"
 
 int TabMemory::Get(const std::string& tabClass) const {
@@ -56,7 +61,13 @@ void KesView::OnUpdate(int hint) {
 }
 
 void KesView::Commit() {
-  if (!group_) return;
+  if (!group_ || inCommit_) return;
+  ++commitSerial_;
+  struct Guard {
+    bool& flag;
+    ~Guard() { flag = false; }
+  } guard{inCommit_};
+  inCommit_ = true;
   // Typed text the project cannot hold refuses the commit before anything is
   // taken, so that no group ever receives it with characters lost.
   QString text;
@@ -107,6 +118,51 @@ void KesView::OnDocChanged(const DocChange& change) {
     TakeBaseline();
   else
     Refresh();
+}
+
+void KesView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!wired_) WireFinishedEdits();
+}
+
+void KesView::WireFinishedEdits() {
+  wired_ = true;
+  for (QWidget* w : findChildren<QWidget*>()) {
+    // A control inside another page belongs to that page.
+    QWidget* owner = w->parentWidget();
+    while (owner && !qobject_cast<KesView*>(owner)) owner = owner->parentWidget();
+    if (owner != this) continue;
+    if (auto* spin = qobject_cast<IntSpinEdit*>(w)) {
+      connect(spin, &IntSpinEdit::editingFinished, this, &KesView::CommitSoon);
+      connect(spin, &IntSpinEdit::stepped, this, &KesView::CommitSoon);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      connect(edit, &QLineEdit::editingFinished, this, &KesView::CommitSoon);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      connect(combo, &QComboBox::activated, this, &KesView::CommitSoon);
+    } else if (auto* color = qobject_cast<ColorButton*>(w)) {
+      connect(color, &ColorButton::changed, this, &KesView::CommitSoon);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      connect(button, &QAbstractButton::clicked, this, &KesView::CommitSoon);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+      text->installEventFilter(this);
+    }
+  }
+}
+
+void KesView::CommitSoon() {
+  if (commitPending_ || inCommit_ || !attached_) return;
+  commitPending_ = true;
+  const unsigned serial = commitSerial_;
+  // After the control's own handlers (a box that enables others, a file
+  // chosen into a field); not when the page committed meanwhile, or while it
+  // is telling the user about a refused value.
+  QTimer::singleShot(0, this, [this, serial] {
+    commitPending_ = false;
+    if (serial != commitSerial_ || inCommit_ || !attached_ || app_.committing()) return;
+    // Every open page stores its edits, so that a page sharing this group
+    // keeps what it holds instead of showing the group anew.
+    app_.CommitPages();
+  });
 }
 
 namespace {
@@ -197,6 +253,21 @@ void KesView::RegisterControl(QWidget* control, int id) {
 }
 
 bool KesView::eventFilter(QObject* watched, QEvent* event) {
+  if (auto* text = qobject_cast<QPlainTextEdit*>(watched)) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+      CommitSoon();
+    if (event->type() == QEvent::KeyPress && text->property(kEnterCommits).toBool()) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (key->modifiers() & Qt::ShiftModifier)
+          text->insertPlainText(QStringLiteral("\n"));
+        else
+          CommitSoon();
+        return true;
+      }
+    }
+  }
   const QVariant idValue = watched->property("controlId");
   if (!idValue.isValid()) return QWidget::eventFilter(watched, event);
   const int id = idValue.toInt();

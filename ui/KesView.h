@@ -59,6 +59,10 @@ class KesView : public QWidget, public DocView, public DocListener {
   // OnClose() runs first, once.
   void Detach();
 
+  // A multi-line edit with this property set finishes with Enter, like a
+  // field; Shift+Enter starts a new line in it.
+  static constexpr const char* kEnterCommits = "enterCommits";
+
   // The control registered with `id`, or nullptr.
   QWidget* control(int id) const;
 
@@ -95,6 +99,7 @@ class KesView : public QWidget, public DocView, public DocListener {
   void RegisterControl(QWidget* control, int id);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
   KesApp& app() const { return app_; }
   Doc& doc() const { return doc_; }
@@ -110,6 +115,14 @@ class KesView : public QWidget, public DocView, public DocListener {
   // The group's bytes (and for the project, the buttons' places) as the page
   // last loaded or stored them: a commit's step goes from here.
   void TakeBaseline();
+  // Each finished edit is committed as it is made: Enter or leaving a field,
+  // a colour chosen, a box ticked, a button pressed, a choice from a list.
+  void WireFinishedEdits();
+  void CommitSoon();
+  bool wired_ = false;
+  bool commitPending_ = false;
+  bool inCommit_ = false;
+  unsigned commitSerial_ = 0;
   std::string baseline_;
   Doc::Geometry geometry_;
   bool committing_ = false;

@@ -1,8 +1,5 @@
 #include "ui/KesWndInfo.h"
 
-#include <signal.h>
-#include <sys/types.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -35,19 +32,6 @@ bool IsRemote(const QString& address) {
           !address.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) ||
          address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
 }
-
-#ifdef VB_HAVE_WEBENGINE
-// Ends a web-engine renderer of this user that no page uses any more (one
-// busy in an endless script does not end by itself).
-void EndRenderer(qint64 pid) {
-  if (pid <= 0) return;
-  QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-  if (!cmdline.open(QIODevice::ReadOnly)) return;
-  const QByteArray args = cmdline.readAll();
-  if (args.contains("QtWebEngineProcess") && args.contains("--type=renderer"))
-    ::kill(static_cast<pid_t>(pid), SIGKILL);
-}
-#endif
 
 }  // namespace
 
@@ -91,7 +75,7 @@ KesWndInfo::~KesWndInfo() {
     const qint64 pid = page_ ? page_->renderProcessPid() : 0;
     delete browser_;
     browser_ = nullptr;
-    EndRenderer(pid);
+    sealed::EndRenderer(pid);
   }
 #endif
 }
@@ -116,7 +100,7 @@ void KesWndInfo::NewPage() {
   QPointer<KesWndInfo> self(this);
   QTimer::singleShot(kRendererGraceMs, [self, pid] {
     if (self && self->page_ && self->page_->renderProcessPid() == pid) return;
-    EndRenderer(pid);
+    sealed::EndRenderer(pid);
   });
 }
 #endif

@@ -1,5 +1,8 @@
 #include "ui/SealedWeb.h"
 
+#include <signal.h>
+#include <sys/types.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -46,6 +49,15 @@ void PrepareProcess() {
       "--webrtc-ip-handling-policy=disable_non_proxied_udp --disable-background-networking";
   if (!flags.contains(ours)) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " " + ours).trimmed());
 #endif
+}
+
+void EndRenderer(long long pid) {
+  if (pid <= 0) return;
+  QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+  if (!cmdline.open(QIODevice::ReadOnly)) return;
+  const QByteArray args = cmdline.readAll();
+  if (args.contains("QtWebEngineProcess") && args.contains("--type=renderer"))
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 
 }  // namespace sealed

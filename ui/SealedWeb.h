@@ -26,6 +26,11 @@ inline constexpr const char* kScheme = "velko";
 // switches WebRTC's network use off in the web engine.
 void PrepareProcess();
 
+// Ends the web-engine renderer `pid` of a page that is gone: one busy in an
+// endless script does not end by itself. Only a process that is such a
+// renderer is ended.
+void EndRenderer(long long pid);
+
 }  // namespace sealed
 
 #ifdef VB_HAVE_WEBENGINE

@@ -70,6 +70,8 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 2 + 12);
+  // Enter finishes the caption like a field; Shift+Enter starts a new line.
+  text_->setProperty(KesView::kEnterCommits, true);
 
   dynamicMenu_->setTitle(tr("Dynamic"));
   for (const DynamicEntry& e : kDynamicEntries) {

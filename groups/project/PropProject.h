@@ -26,7 +26,9 @@ class PropProject : public KesProp {
   int32_t spacing = 0;
   int32_t buttonWidth = 100;
   int32_t projectHeight = 200;
-  int32_t layout = 0;  // 0 vertical, 1 horizontal, 2 user defined
+  // How the buttons are placed: in a column, in a row, or where each says.
+  enum Layout : int32_t { kLayoutColumn = 0, kLayoutRow = 1, kLayoutFree = 2 };
+  int32_t layout = kLayoutColumn;
   int32_t projectWidth = 100;
   int32_t imageStyle = 0;  // 0 centred, 1 tiled, 2 scaled
   std::string backgroundImage;

@@ -242,7 +242,7 @@ std::vector<PageValues> EveryPage() {
          text->setFocus();
          text->selectAll();
          QTest::keyClicks(text, "Go");
-         QTest::keyClick(text, Qt::Key_Return);
+         QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
          QTest::keyClicks(text, "'there'");
          t.Control<ColorButton>(kTextTab, 3405)->choose(0x00FF00);
          t.Press(t.Control<QToolButton>(kTextTab, 3408));

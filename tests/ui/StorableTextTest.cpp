@@ -97,7 +97,7 @@ TEST_F(StorableTextTest, TypedTextThePageCannotStoreRefusesTheCommitAndKeepsTheP
   edit->setFocus();
   edit->selectAll();
   QTest::keyClicks(edit, "Go");
-  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(edit, Qt::Key_Return, Qt::ShiftModifier);
   edit->insertPlainText(QString::fromUtf8(u8"日本 Home"));  // as an input method does
   Type(Control<QWidget>(0, 3403), "7");
 

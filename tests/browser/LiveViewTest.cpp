@@ -1,0 +1,245 @@
+// The Live View in the real main window with Qt WebEngine, walked through as
+// a designer uses it: a caption and a colour changed on their pages show at
+// once, without Preview; the selected Over state shows its look; a click in
+// the view selects the button in the tree; a drag in a free layout moves the
+// button and Undo puts it back; a script that never ends does not hold the
+// editor, and the view comes back with the next change.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "browser/BrowserPage.h"
+#include "core/Doc.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+#include "groups/project/PropProject.h"
+#include "support/TestPlatform.h"
+#include "ui/App.h"
+#include "ui/ColorButton.h"
+#include "ui/CommandIds.h"
+#include "ui/FrameMain.h"
+#include "ui/KesView.h"
+#include "ui/KesWndProperties.h"
+#include "ui/LiveView.h"
+#include "ui/ScriptEdit.h"
+#include "ui/ViewOutline.h"
+
+namespace {
+
+using browser::RunJs;
+using browser::WaitFor;
+
+constexpr int kCaption = 3401;
+constexpr int kStateColour = 3001;
+constexpr int kOver = 1;
+constexpr int kText = 0;
+
+QString RuntimeFile() {
+  QFile f(QStringLiteral(VB_SOURCE_DIR "/runtime/velkobutton.js"));
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+class LiveViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the web engine library itself trips AddressSanitizer";
+#endif
+    ASSERT_TRUE(dir.isValid());
+    QFile js(dir.filePath("velkobutton.js"));
+    ASSERT_TRUE(js.open(QIODevice::WriteOnly));
+    js.write(RuntimeFile().toUtf8());
+    js.close();
+    platform.programDir = dir.path().toStdString() + "/";
+    platform.previewDir = dir.filePath("Preview/").toStdString();
+    qunsetenv("VELKOBUTTON_NO_BROWSER");
+    AppOptions options;
+    options.splash = false;
+    options.registerFileType = false;
+    options.singleInstance = false;
+    options.newOpenDialog = false;
+    app = std::make_unique<App>(platform, options);
+    ASSERT_TRUE(app->InitInstance({}));
+    frame = app->frame();
+    live = frame->live();
+    ASSERT_TRUE(live->available());
+    ASSERT_TRUE(app->OpenDocumentFile(VB_SOURCE_DIR "/examples/demo.but"));
+    ASSERT_TRUE(Drawn(0)) << "the demo is never drawn";
+  }
+  void TearDown() override {
+    if (app) {
+      app->doc().SetModifiedFlag(false);
+      app->ExitInstance();
+    }
+    qputenv("VELKOBUTTON_NO_BROWSER", "1");
+  }
+
+  // Waits until the view has drawn more than `count` times and the runtime is running.
+  bool Drawn(int count, int ms = 15000) {
+    return WaitFor(
+        [&] {
+          return live->drawnCount() > count &&
+                 Js("!!(window.VelkoButtonRuntime&&VelkoButtonRuntime.control(0))").toBool();
+        },
+        ms);
+  }
+  QVariant Js(const QString& e) {
+    return RunJs(live->view()->page(), e, 3000);
+  }
+  // The colour at applet pixel (x, y) as "r,g,b".
+  QString Pixel(int x, int y) {
+    return Js(QStringLiteral("(function(){var c=document.querySelector('.velkobutton canvas');"
+                             "var r=window.devicePixelRatio||1;var d=c.getContext('2d')."
+                             "getImageData(Math.floor(%1*r),Math.floor(%2*r),1,1).data;"
+                             "return d[0]+','+d[1]+','+d[2];})()")
+                  .arg(x)
+                  .arg(y))
+        .toString();
+  }
+  // A point inside button `i`, near its left edge, off its caption and border.
+  QPoint Inside(int i) {
+    const PropButton& b = *app->doc().buttons()[std::size_t(i)];
+    return QPoint(b.x + 6, b.y + b.height / 2);
+  }
+  QString Colour(int i) {
+    const QPoint p = Inside(i);
+    return Pixel(p.x(), p.y());
+  }
+  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
+    QTreeWidgetItem* item = frame->outline()->topLevelItem(0)->child(b);
+    if (s >= 0) item = item->child(s);
+    if (g >= 0) item = item->child(g);
+    return item;
+  }
+  void Select(QTreeWidgetItem* item) {
+    frame->outline()->setFocus();
+    frame->outline()->setCurrentItem(item);
+  }
+  template <class W>
+  W* Control(int id) const {
+    for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
+      if (auto* w = qobject_cast<W*>(view->control(id))) return w;
+    if (auto* view = qobject_cast<KesView*>(frame->properties()->currentPage()))
+      return qobject_cast<W*>(view->control(id));
+    return nullptr;
+  }
+  // Real mouse input on the view at applet pixel `p`.
+  QPoint OnScreen(QPoint p) {
+    const QVariantList at = Js("(function(){var r=document.querySelector('.velkobutton > div')"
+                               ".getBoundingClientRect();return [r.left,r.top];})()")
+                                .toList();
+    const double zoom = live->zoom() / 100.0;
+    return QPoint(int((at.value(0).toDouble() + p.x()) * zoom),
+                  int((at.value(1).toDouble() + p.y()) * zoom));
+  }
+  QWidget* Input() const {
+    QWidget* proxy = live->view()->focusProxy();
+    return proxy ? proxy : live->view();
+  }
+  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    const QPointF local(at);
+    QMouseEvent e(type, local, local, QPointF(Input()->mapToGlobal(at)),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(Input(), &e);
+    browser::Pause(40);
+  }
+
+  QTemporaryDir dir;
+  TestPlatform platform;
+  std::unique_ptr<App> app;
+  FrameMain* frame = nullptr;
+  LiveView* live = nullptr;
+};
+
+TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
+  Doc& doc = app->doc();
+  const int drawnAtStart = live->drawnCount();
+  const QString homeUp = Colour(0);
+  EXPECT_EQ(homeUp, "0,64,128") << "the demo's Home button, Up";
+
+  // A new caption typed on the Up text page and Enter: the pixels change.
+  Select(Item(0, 0, kText));
+  auto* caption = Control<ScriptEdit>(kCaption);
+  ASSERT_NE(caption, nullptr);
+  const QString before = Js("document.querySelector('.velkobutton canvas').toDataURL()").toString();
+  caption->setFocus();
+  caption->selectAll();
+  QTest::keyClicks(caption, "Welcome");
+  QTest::keyClick(caption, Qt::Key_Return);
+  ASSERT_TRUE(WaitFor([&] {
+    return Js("document.querySelector('.velkobutton canvas').toDataURL()").toString() != before;
+  }));
+  EXPECT_EQ(doc.buttons()[0]->upState->text->text, "Welcome");
+  EXPECT_EQ(Js("VelkoButtonRuntime.control(0)&&document.querySelector('applet')"
+               ".velkoButton.find('Home').look(0).text")
+                .toString(),
+            "Welcome");
+
+  // A colour chosen on the Up state's page.
+  Select(Item(0, 0));
+  auto* colour = Control<ColorButton>(kStateColour);
+  ASSERT_NE(colour, nullptr);
+  colour->choose(0x0000FF);  // red, as the engine keeps colours
+  ASSERT_TRUE(WaitFor([&] { return Colour(0) == "255,0,0"; })) << Colour(0).toStdString();
+
+  // The Over state selected: that button shows its Over look, the others stay Up.
+  const QString productsUp = Colour(1);
+  Select(Item(0, kOver));
+  ASSERT_TRUE(WaitFor([&] { return Colour(0) == "0,96,192"; })) << Colour(0).toStdString();
+  EXPECT_EQ(Colour(1), productsUp);
+  EXPECT_TRUE(Js("document.querySelector('.velkobutton-mark').style.display==='block'").toBool());
+
+  // A click on the second button selects it in the tree, in the Over state still.
+  Mouse(QEvent::MouseMove, OnScreen(Inside(1)), Qt::NoButton);
+  Mouse(QEvent::MouseButtonPress, OnScreen(Inside(1)), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(1)), Qt::NoButton);
+  ASSERT_TRUE(WaitFor([&] { return frame->outline()->currentItem() == Item(1, kOver); }));
+
+  // In a free layout a drag moves the button; Undo puts it back.
+  PropProject& project = *doc.project();
+  const std::string was = Doc::CopyGroup(project);
+  const Doc::Geometry geometry = doc.CaptureGeometry();
+  project.layout = PropProject::kLayoutFree;
+  doc.RecordGroupEdit(doc.PathOf(&project), was, "Change Project", &geometry);
+  const int x = doc.buttons()[1]->x, y = doc.buttons()[1]->y;
+  const QPoint from = OnScreen(Inside(1));
+  Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+  for (int step = 1; step <= 5; ++step)
+    Mouse(QEvent::MouseMove, from + QPoint(4 * step, 2 * step), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, from + QPoint(20, 10), Qt::NoButton);
+  ASSERT_TRUE(WaitFor([&] { return doc.buttons()[1]->x != x; }));
+  EXPECT_EQ(doc.buttons()[1]->x, x + 20);
+  EXPECT_EQ(doc.buttons()[1]->y, y + 10);
+  frame->action(kCmdEditUndo)->trigger();
+  EXPECT_EQ(doc.buttons()[1]->x, x);
+  EXPECT_EQ(doc.buttons()[1]->y, y);
+  // Arrow keys nudge the selected button, ten pixels with Shift.
+  QTest::keyClick(Input(), Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(doc.buttons()[1]->x, x + 10);
+  EXPECT_GT(live->drawnCount(), drawnAtStart + 3);
+  browser::Pause(200);
+  frame->grab().save(QStringLiteral(VB_GALLERY_DIR "/live-view.png"));
+
+  // A project whose script never ends: the editor keeps working, the view
+  // stops the page and says so, and the next change brings it back.
+  const std::string plain = Doc::CopyGroup(project);
+  project.beforeScript = "Script 1 'for(;;){}';";
+  doc.RecordGroupEdit(doc.PathOf(&project), plain, "Change Project");
+  int ticks = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+  tick.start(50);
+  ASSERT_TRUE(WaitFor([&] { return !live->notice().isEmpty(); }, 20000));
+  EXPECT_GT(ticks, 40) << "the editor was held while the page ran";
+  const int drawn = live->drawnCount();
+  frame->action(kCmdEditUndo)->trigger();
+  ASSERT_TRUE(Drawn(drawn));
+  EXPECT_TRUE(live->notice().isEmpty());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+// The Live View window: the project's buttons as the published page shows
+// them, drawn by the JavaScript runtime in a sealed web view, following every
+// change of the document at once. The selected button is marked and shown in
+// the selected state; a click selects a button, a drag moves it (in a free
+// layout) or moves it in the list (in a row or column); arrow keys nudge it.
+// "Try" lets the buttons react to the mouse as on the page. Without a web
+// engine the window says so in one line.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "core/History.h"
+
+class Doc;
+class KesApp;
+class LiveStaging;
+class QAction;
+class QLabel;
+class QTimer;
+#ifdef VB_HAVE_WEBENGINE
+class QWebChannel;
+class QWebEngineView;
+class SealedPage;
+class SealedProfile;
+#endif
+
+class LiveView : public QWidget, public DocListener {
+  Q_OBJECT
+ public:
+  LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent = nullptr);
+  ~LiveView() override;
+
+  bool available() const { return available_; }
+
+  // The tree's selection: a button (-1: none) and one of its states (-1:
+  // the button itself or the project). The button is marked and shown in
+  // that state; the others stay Up.
+  void ShowSelection(int button, int state);
+
+  void OnDocChanged(const DocChange& change) override;
+
+  // Zoom in percent, 50 to 400.
+  int zoom() const { return zoom_; }
+  void SetZoom(int percent);
+  void ZoomIn();
+  void ZoomOut();
+
+  // "Try": the buttons react to the mouse as on the page.
+  bool trying() const { return trying_; }
+  void SetTrying(bool on);
+
+  // How many times the runtime has said it drew the project since the view
+  // was made, and the time from the latest document change to that drawing.
+  int drawnCount() const { return drawnCount_; }
+  double lastUpdateMs() const { return lastUpdateMs_; }
+  // The one-line notice under the buttons ("" when all is well).
+  QString notice() const;
+#ifdef VB_HAVE_WEBENGINE
+  QWebEngineView* view() const {
+    return browser_;
+  }
+#endif
+
+  // From the page's own script (in a world the project's scripts cannot
+  // reach): the pointer went down, moved or up at (x, y) in the applet, and
+  // the runtime drew the project.
+  void OnPointer(const QString& kind, double x, double y);
+  void OnDrawn();
+
+ signals:
+  // A click in the view chose the button at `index`.
+  void buttonClicked(int index);
+  // Has been drawn (after a change, or a new page).
+  void drawn();
+  // A line for the status bar from the page (a link, an alert).
+  void statusText(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ScheduleUpdate();
+  void Update();
+  // Writes the page anew and loads it (first time, New, Open, or a change
+  // outside the applet).
+  void LoadPage();
+  // Gives the loaded page the project as it is now.
+  void ReplaceProject();
+  void SendSelection();
+  void SetNotice(const QString& text);
+  // The button under (x, y) in the applet, top-most first; -1 for none.
+  // `skip` is left out.
+  int HitTest(double x, double y, int skip = -1) const;
+  bool FreeLayout() const;
+  // The page as generated, and without its applet's parameters: when that
+  // stays the same, the project can be replaced in place.
+  std::string PageHtml();
+  void RunInPage(const QString& js);
+  void RunInBridge(const QString& js);
+  void NudgeSelected(int dx, int dy);
+  void StartWatchdog();
+  void OnScriptsHeld();
+
+  KesApp& app_;
+  Doc& doc_;
+  bool available_ = false;
+  int zoom_ = 100;
+  bool trying_ = false;
+  int selButton_ = -1;
+  int selState_ = -1;
+  int drawnCount_ = 0;
+  double lastUpdateMs_ = 0;
+  QElapsedTimer sinceChange_;
+  QTimer* updateTimer_ = nullptr;
+  QTimer* watchdog_ = nullptr;
+  QLabel* notice_ = nullptr;
+  QLabel* zoomLabel_ = nullptr;
+  QAction* tryAction_ = nullptr;
+  std::unique_ptr<LiveStaging> staging_;
+  std::string shell_;  // the page without its parameters, as last loaded
+  bool pageReady_ = false;
+  bool pageWanted_ = true;  // the next update loads the page anew
+  bool held_ = false;       // the project's scripts did not finish: stopped
+  struct Drag {
+    int index = -1;
+    double x = 0, y = 0;
+    bool moved = false;
+  } drag_;
+#ifdef VB_HAVE_WEBENGINE
+  void NewPage();
+  QWebEngineView* browser_ = nullptr;
+  SealedProfile* profile_ = nullptr;
+  SealedPage* page_ = nullptr;
+  QWebChannel* channel_ = nullptr;
+  QObject* bridge_ = nullptr;
+  QWidget* filtered_ = nullptr;  // the view's focus proxy, watched for keys and the wheel
+#endif
+};
