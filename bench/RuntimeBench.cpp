@@ -6,21 +6,25 @@
 // until the first animation frame after it, so that it leaves out the
 // round trips between the program and the engine. parsed_ms is the part
 // before the runtime starts (loading and parsing the HTML), runtime_ms the
-// runtime's own start-up: parameters, script, first drawing. load_ms and
+// runtime's own start-up: parameters, script, first drawing. The Live View's
+// update after an edit is timed here too. load_ms and
 // draw_ms time the two halves of that once more in the warm page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
 
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
+#include "ui/LiveView.h"
 
 namespace {
 
@@ -195,6 +199,55 @@ BENCHMARK(BM_RuntimeHoverRepaint)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+
+// The Live View after a page's commit: from the document's change event to
+// the runtime's "drawn" signal for the new project, in the editor's own
+// view, on a column of `buttons` buttons whose first one changes colour.
+void BM_LiveViewUpdate(benchmark::State& state) {
+  const int buttons = int(state.range(0));
+  TestPlatform platform;
+  platform.programDir = gDir->path().toStdString() + "/";
+  platform.previewDir = gDir->filePath("Preview/").toStdString();
+  KesApp app(platform);
+  Doc doc(app);
+  app.setCurrentDoc(&doc);
+  doc.OnNewDocument();
+  for (int i = 1; i < buttons; ++i) doc.InsertButton(doc.CreateButton());
+  LiveView live(app, doc, true);
+  live.resize(400, 600);
+  live.show();
+  if (!browser::WaitFor([&] { return live.drawnCount() > 0; }, 120000)) {
+    state.SkipWithError("the view was never drawn");
+    return;
+  }
+  browser::Pause(300);
+  PropState& up = *doc.buttons()[0]->upState;
+  const GroupPath path = doc.PathOf(&up);
+  double total = 0, slowest = 0;
+  int i = 0;
+  for (auto _ : state) {
+    const int before = live.drawnCount();
+    const std::string bytes = Doc::CopyGroup(up);
+    up.color = (++i % 2) ? 0x0000FF : 0x00FF00;
+    doc.RecordGroupEdit(path, bytes, "Change State");
+    if (!browser::WaitFor([&] { return live.drawnCount() > before; }, 60000)) {
+      state.SkipWithError("no drawing after the change");
+      return;
+    }
+    const double ms = live.lastUpdateMs();
+    total += ms;
+    slowest = std::max(slowest, ms);
+    state.SetIterationTime(ms / 1000.0);
+  }
+  state.counters["update_ms"] = total / double(state.iterations());
+  state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_LiveViewUpdate)
+    ->Arg(200)
+    ->Arg(2000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 }  // namespace
 

@@ -1449,7 +1449,7 @@
           c.height = Math.round(h * ratio);
           c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
           canvas.insertBefore(c, canvas.firstChild);
-          tiles.push({ c: c, g: c.getContext('2d'), ox: ox, oy: oy });
+          tiles.push({ c: c, g: c.getContext('2d'), ox: ox, oy: oy, w: w, h: h });
         }
       }
     }
@@ -1592,12 +1592,16 @@
       animating = false;
       tiles.forEach(function (t) {
         t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
-        if (!area) { engine.draw(t.g, width, height, imageFor, now); return; }
+        // Of several canvases each draws only the buttons over it.
+        const own = tiles.length > 1 ? { x: t.ox, y: t.oy, w: t.w, h: t.h } : null;
+        if (!area) { engine.draw(t.g, width, height, imageFor, now, own || undefined); return; }
+        const part = own ? overlap(area, own) : area;
+        if (!part) return;
         t.g.save();
         t.g.beginPath();
-        t.g.rect(area.x, area.y, area.w, area.h);
+        t.g.rect(part.x, part.y, part.w, part.h);
         t.g.clip();
-        engine.draw(t.g, width, height, imageFor, now, area);
+        engine.draw(t.g, width, height, imageFor, now, part);
         t.g.restore();
       });
       if (animating) global.setTimeout(schedule, 40);
@@ -1817,6 +1821,13 @@
         k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
       }
       if (doc.activeElement === k.el) placeRing(r);
+    }
+
+    // Where two rectangles overlap, or null.
+    function overlap(a, b) {
+      const x = Math.max(a.x, b.x), y = Math.max(a.y, b.y);
+      const r = Math.min(a.x + a.w, b.x + b.w), d = Math.min(a.y + a.h, b.y + b.h);
+      return r > x && d > y ? { x: x, y: y, w: r - x, h: d - y } : null;
     }
 
     // The place every state of the buttons `list` may cover, a pixel wider all round.
