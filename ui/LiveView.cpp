@@ -96,7 +96,8 @@ const char* const kBridgeScript = R"JS(
     pending = null;
   }
   document.addEventListener('mousedown', function (ev) {
-    if (trying || ev.button !== 0 || !live) return;
+    // Only the user's own input: a page's script can make events, never trusted ones.
+    if (!ev.isTrusted || trying || ev.button !== 0 || !live) return;
     var p = at(ev);
     if (!p || !p.inside) return;
     ev.preventDefault();
@@ -105,14 +106,14 @@ const char* const kBridgeScript = R"JS(
     live.pointer('down', p.x, p.y);
   }, true);
   window.addEventListener('mousemove', function (ev) {
-    if (!down) return;
+    if (!down || !ev.isTrusted) return;
     var p = at(ev);
     if (!p) return;
     if (!pending) requestAnimationFrame(flush);
     pending = p;
   }, true);
   window.addEventListener('mouseup', function (ev) {
-    if (!down) return;
+    if (!down || !ev.isTrusted) return;
     down = false;
     var p = at(ev);
     flush();

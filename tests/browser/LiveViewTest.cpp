@@ -223,6 +223,13 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   EXPECT_GT(live->drawnCount(), drawnAtStart + 3);
   browser::Pause(200);
   frame->grab().save(QStringLiteral(VB_GALLERY_DIR "/live-view.png"));
+  // Zoomed, the canvas has a device pixel for each screen pixel: sharp.
+  live->SetZoom(200);
+  EXPECT_TRUE(WaitFor([&] {
+    return Js("(function(){var c=document.querySelector('.velkobutton canvas');"
+              "return c.width===2*parseFloat(c.style.width);})()")
+        .toBool();
+  }));
 
   // A project whose script never ends: the editor keeps working, the view
   // stops the page and says so, and the next change brings it back.

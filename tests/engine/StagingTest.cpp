@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "output/LiveStaging.h"
 #include "output/Staging.h"
 #include "support/TempDir.h"
 #include "support/TestPlatform.h"
@@ -211,4 +212,30 @@ TEST(Staging, ResourcesAreJudgedByTheirFirstBytes) {
   fs::create_directories(t / "folder.gif");
   EXPECT_EQ(SniffResource(t / "folder.gif"), ResourceKind::Other);
   EXPECT_EQ(SniffResource(t / "missing.gif"), ResourceKind::Other);
+}
+
+// The live view's files: copied once, again only when changed on disk (then
+// named, so the page reads them anew), and never a question: a missing file,
+// one that is no media, or a second file of one name is left out.
+TEST(LiveStaging, CopiesWhatChangedAndAsksNothing) {
+  TempDir t;
+  const std::string gif = "GIF89a" + Noise(40, 1);
+  WriteBytes(t / "a/pic.gif", gif);
+  WriteBytes(t / "b/PIC.gif", "GIF89a other");
+  WriteBytes(t / "a/notes.txt", "not an image");
+  WriteBytes(t / "prog/velkobutton.js", "'use strict';");
+  LiveStaging live(t / "live", t / "prog/");
+  const std::vector<std::string> files = {t / "a/pic.gif", t / "b/PIC.gif", t / "a/notes.txt",
+                                          t / "a/missing.png", t / "prog/velkobutton.js"};
+  EXPECT_TRUE(live.Update(files).empty());
+  EXPECT_EQ(ReadBytes(live.folder() + "pic.gif"), gif);
+  EXPECT_TRUE(fs::exists(live.folder() + "velkobutton.js"));
+  for (const char* absent : {"PIC.gif", "notes.txt", "missing.png"})
+    EXPECT_FALSE(fs::exists(live.folder() + absent)) << absent;
+  EXPECT_TRUE(live.Update(files).empty()) << "nothing changed";
+  WriteBytes(t / "a/pic.gif", "GIF89a redrawn");
+  EXPECT_EQ(live.Update(files), std::vector<std::string>{"pic.gif"});
+  EXPECT_EQ(ReadBytes(live.folder() + "pic.gif"), "GIF89a redrawn");
+  ASSERT_TRUE(live.WritePage("~live.html", "<HTML>"));
+  EXPECT_EQ(ReadBytes(live.folder() + "~live.html"), "<HTML>");
 }

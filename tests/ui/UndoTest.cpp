@@ -23,6 +23,7 @@
 #include "ui/FrameMain.h"
 #include "ui/KesView.h"
 #include "ui/KesWndProperties.h"
+#include "ui/LiveView.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -46,6 +47,9 @@ class UndoTest : public ::testing::Test {
     ASSERT_TRUE(app->OpenDocumentFile(path));
     frame = app->frame();
     tree = frame->outline();
+    // Without the web engine the live view says so, and all else works.
+    EXPECT_FALSE(frame->live()->available());
+    EXPECT_FALSE(frame->live()->notice().isEmpty());
   }
   void TearDown() override {
     app->doc().SetModifiedFlag(false);
