@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/CliPublish.h"
-#include "app/HeadlessPlatform.h"
+#include "core/HeadlessPlatform.h"
 #include "app/Heap.h"
 #include "core/Archive.h"
 #include "core/Doc.h"

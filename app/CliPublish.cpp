@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/HeadlessPlatform.h"
+#include "core/HeadlessPlatform.h"
 #include "audio/AuFile.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"

@@ -283,7 +283,7 @@ void LiveView::NewPage() {
   const qint64 pid = old ? old->renderProcessPid() : 0;
   page_ = new SealedPage(profile_, browser_);
   connect(page_, &SealedPage::statusText, this, &LiveView::statusText);
-  delete channel_;
+  // The channel belongs to its page and goes with it (the old page still uses the old one).
   channel_ = new QWebChannel(page_);
   channel_->registerObject(QStringLiteral("live"), bridge_);
   page_->setWebChannel(channel_, QWebEngineScript::ApplicationWorld);

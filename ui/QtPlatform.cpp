@@ -9,16 +9,11 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QUrl>
 
 #include "ui/Text.h"
 
 namespace {
-
-QString Key(const std::string& section, const std::string& key) {
-  return ToQ(section) + "/" + ToQ(key);
-}
 
 struct ButtonSpec {
   QMessageBox::StandardButton button;
@@ -62,9 +57,7 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
 }  // namespace
 
 QtPlatform::QtPlatform(const QString& settingsFile)
-    : settings_(settingsFile.isEmpty()
-                    ? std::make_unique<QSettings>("Velko", "VelkoButton")
-                    : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+    : HeadlessPlatform(settingsFile.isEmpty() ? std::string() : PathFromQ(settingsFile)) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -181,33 +174,6 @@ bool QtPlatform::ClipboardHasData(const std::string& mimeType) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
   return data && data->hasFormat(QString::fromStdString(mimeType));
-}
-
-std::string QtPlatform::GetProfileString(const std::string& section, const std::string& key,
-                                         const std::string& def) {
-  QVariant v = settings_->value(Key(section, key));
-  if (!v.isValid()) return def;
-  // A hand-edited INI value with unquoted commas reads back as a list.
-  if (v.typeId() == QMetaType::QStringList) return FromQ(v.toStringList().join(", "));
-  if (!v.canConvert<QString>()) return def;
-  return FromQ(v.toString());
-}
-
-int QtPlatform::GetProfileInt(const std::string& section, const std::string& key, int def) {
-  QVariant v = settings_->value(Key(section, key));
-  if (!v.isValid()) return def;
-  bool ok = false;
-  int i = v.toString().trimmed().toInt(&ok);
-  return ok ? i : def;
-}
-
-void QtPlatform::WriteProfileString(const std::string& section, const std::string& key,
-                                    const std::string& value) {
-  settings_->setValue(Key(section, key), ToQ(value));
-}
-
-void QtPlatform::WriteProfileInt(const std::string& section, const std::string& key, int value) {
-  settings_->setValue(Key(section, key), value);
 }
 
 bool QtPlatform::OpenWithShell(const std::string& target) {

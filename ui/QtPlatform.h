@@ -3,17 +3,15 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
-#include "app/HeadlessPlatform.h"
+#include "core/HeadlessPlatform.h"
 
-class QSettings;
 class QWidget;
 
 class QtPlatform : public HeadlessPlatform {
  public:
-  // With an empty `settingsFile` the settings live in the user's
-  // QSettings("Velko", "VelkoButton") store; otherwise in that INI file.
+  // With an empty `settingsFile` the settings live in the user's store
+  // (see HeadlessPlatform); otherwise in that file.
   explicit QtPlatform(const QString& settingsFile = QString());
   ~QtPlatform() override;
 
@@ -32,25 +30,15 @@ class QtPlatform : public HeadlessPlatform {
   bool GetClipboardData(const std::string& mimeType, std::string& bytes) override;
   bool ClipboardHasData(const std::string& mimeType) override;
 
-  std::string GetProfileString(const std::string& section, const std::string& key,
-                               const std::string& def) override;
-  int GetProfileInt(const std::string& section, const std::string& key, int def) override;
-  void WriteProfileString(const std::string& section, const std::string& key,
-                          const std::string& value) override;
-  void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
-
   // Help pages arrive as "path#anchor": the anchor becomes the address's fragment.
   bool OpenWithShell(const std::string& target) override;
 
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
 
-  QSettings& settings() { return *settings_; }
-
   // "Name (*.a)|*.a|All Files (*.*)|*.*||" -> "Name (*.a);;All Files (*)".
   static QString ConvertFilter(const std::string& filter);
 
  private:
-  std::unique_ptr<QSettings> settings_;
   QWidget* parent_ = nullptr;
 };

@@ -15,7 +15,7 @@
 #include <string>
 #include <thread>
 
-#include "app/HeadlessPlatform.h"
+#include "core/HeadlessPlatform.h"
 #include "ui/Text.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/HeadlessPlatform.h"
+#include "core/HeadlessPlatform.h"
 #include "core/IniSettings.h"
 #include "ui/Text.h"
 

@@ -97,7 +97,7 @@ TEST(ShellSettings, FirstRunTakesTheDefaults) {
   // The frame at its first size, titled after the blank project.
   FrameMain* frame = app.frame();
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->size(), QSize(610, 520));
+  EXPECT_EQ(frame->size(), QSize(900, 700));
   EXPECT_EQ(frame->windowTitle(), "Untitled[*] - VelkoButton");
   EXPECT_EQ(frame->statusPrompt(), "For Help, press F1");
   // Without a browser the Info/Preview window is hidden and its commands disabled.
@@ -211,7 +211,7 @@ TEST(ShellPlacement, NineNumbersAreIgnored) {
   App app(platform, Quiet());
   ASSERT_TRUE(app.InitInstance({}));
   EXPECT_FALSE(app.frame()->isMaximized());
-  EXPECT_EQ(app.frame()->size(), QSize(610, 520));
+  EXPECT_EQ(app.frame()->size(), QSize(900, 700));
 }
 
 TEST(ShellPlacement, MaximisedIsRestoredWithItsNormalRectangle) {

@@ -1,4 +1,4 @@
-#include "app/HeadlessPlatform.h"
+#include "core/HeadlessPlatform.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -241,7 +241,9 @@ bool StartDetached(const std::vector<std::string>& argv) {
   return n == 0;
 }
 
-HeadlessPlatform::HeadlessPlatform() : settings_(ini::Store::ForUser("Velko", "VelkoButton")) {}
+HeadlessPlatform::HeadlessPlatform(const std::string& settingsFile)
+    : settings_(settingsFile.empty() ? ini::Store::ForUser("Velko", "VelkoButton")
+                                     : ini::Store({settingsFile})) {}
 
 int HeadlessPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {
   shown.push_back(text);

@@ -1,5 +1,6 @@
 // The platform of the command line: settings in the user's VelkoButton store,
-// messages on standard error, no dialogs.
+// messages on standard error, no dialogs. The editor's platform derives from
+// it and keeps its settings here too: one store writes the settings file.
 #pragma once
 
 #include <string>
@@ -10,7 +11,9 @@
 
 class HeadlessPlatform : public Platform {
  public:
-  HeadlessPlatform();
+  // The user's store ($XDG_CONFIG_HOME/Velko/VelkoButton.conf and the
+  // system's defaults), or the one file `settingsFile`.
+  explicit HeadlessPlatform(const std::string& settingsFile = std::string());
 
   // Messages go to standard error; questions take the answer that goes on
   // without user input (Cancel, Abort or No).
