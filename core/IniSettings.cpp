@@ -21,8 +21,6 @@ namespace ini {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
-// A lock older than this is abandoned, as the editor's lock files are.
-constexpr std::chrono::seconds kStaleLockAge{30};
 constexpr std::chrono::milliseconds kLockRetry{20};
 
 bool StartsWith(const std::u16string& s, std::u16string_view prefix) {
@@ -492,44 +490,8 @@ std::u16string_view TrimUnicode(std::u16string_view s) {
   return s;
 }
 
-// "@Rect(1 2 3 4)" -> {"1", "2", "3", "4"}, from the '(' at `open`.
-std::vector<std::u16string> SplitArgs(const std::u16string& s, std::size_t open) {
-  std::vector<std::u16string> result;
-  std::u16string item;
-  for (std::size_t i = open + 1; i < s.size(); ++i) {
-    const char16_t c = s[i];
-    if (c == u')') {
-      result.push_back(item);
-    } else if (c == u' ') {
-      result.push_back(item);
-      item.clear();
-    } else {
-      item += c;
-    }
-  }
-  return result;
-}
-
 std::u16string Ascii(const std::string& s) {
   return std::u16string(s.begin(), s.end());
-}
-
-// A typed geometry value in the form the editor writes it back, or false
-// when the arguments do not fit.
-bool Geometry(const std::u16string& s, std::u16string_view name, std::size_t count, Value& out) {
-  const std::vector<std::u16string> args = SplitArgs(s, name.size());
-  if (args.size() != count) return false;
-  std::string canonical(name.begin(), name.end());
-  canonical += "(";
-  for (std::size_t k = 0; k < count; ++k) {
-    int v = 0;
-    if (!ParseInt(TrimUnicode(args[k]), v)) v = 0;
-    canonical += (k ? " " : "") + std::to_string(v);
-  }
-  canonical += ")";
-  out.kind = Value::Kind::Other;
-  out.text = Ascii(canonical);
-  return true;
 }
 
 std::u16string ToLatin1Units(std::u16string s) {
@@ -647,19 +609,12 @@ Value FromStoredText(const std::u16string& s) {
         return v;
       }
       if (StartsWith(s, u"@String(")) return Value::Text(s.substr(8, s.size() - 9));
-      if (StartsWith(s, u"@Variant(") || StartsWith(s, u"@DateTime(")) {
-        // Serialized objects of the editor's: kept as they are.
+      if (s == u"@Invalid()") return v;
+      if (!StartsWith(s, u"@@")) {
+        // A typed value of another program (a rectangle, a serialized
+        // object): no text of ours, kept as it stands.
         v.kind = Value::Kind::Other;
         v.text = ToLatin1Units(s);
-        return v;
-      }
-      if (StartsWith(s, u"@Rect(")) {
-        if (Geometry(s, u"@Rect", 4, v)) return v;
-      } else if (StartsWith(s, u"@Size(")) {
-        if (Geometry(s, u"@Size", 2, v)) return v;
-      } else if (StartsWith(s, u"@Point(")) {
-        if (Geometry(s, u"@Point", 2, v)) return v;
-      } else if (s == u"@Invalid()") {
         return v;
       }
     }
@@ -880,103 +835,32 @@ std::string ReadSmallFile(const std::string& path) {
   return bytes;
 }
 
-std::string ProcessName(long pid) {
-  char buf[4096];
-  const std::string link = "/proc/" + std::to_string(pid) + "/exe";
-  const ssize_t n = readlink(link.c_str(), buf, sizeof buf - 1);
-  if (n <= 0) return std::string();
-  std::string path(buf, static_cast<std::size_t>(n));
-  constexpr std::string_view kDeleted = " (deleted)";
-  if (path.size() > kDeleted.size() &&
-      path.compare(path.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
-    path.resize(path.size() - kDeleted.size());
-  return path.substr(path.rfind('/') + 1);
-}
-
-std::string HostName() {
-  char host[256] = {};
-  if (gethostname(host, sizeof host - 1) != 0) return std::string();
-  return host;
-}
-
-// The editor's lock file beside the settings file: the first line names the
-// holding process, the second its program, the third its machine.
+// The lock beside the settings file that every writer takes, so that two
+// programs writing at once each keep the other's keys. Released on close,
+// also when a writer dies.
 class LockFile {
  public:
-  explicit LockFile(std::string path) : path_(std::move(path)) {}
+  explicit LockFile(const std::string& path)
+      : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {}
   ~LockFile() {
-    if (fd_ >= 0) {
-      unlink(path_.c_str());
-      close(fd_);
-    }
+    if (fd_ >= 0) close(fd_);
   }
   LockFile(const LockFile&) = delete;
   LockFile& operator=(const LockFile&) = delete;
 
   bool Acquire(std::chrono::milliseconds wait) {
+    if (fd_ < 0) return false;
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-      fd_ = open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (fd_ >= 0) {
-        const std::string content = std::to_string(getpid()) + "\n" +
-                                    ProcessName(static_cast<long>(getpid())) + "\n" + HostName() +
-                                    "\n";
-        if (write(fd_, content.data(), content.size()) != static_cast<ssize_t>(content.size())) {
-          unlink(path_.c_str());
-          close(fd_);
-          fd_ = -1;
-          return false;
-        }
-        flock(fd_, LOCK_EX | LOCK_NB);
-        return true;
-      }
-      if (errno != EEXIST) return false;
-      if (Stale() && RemoveStale()) continue;
+    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK && errno != EINTR) return false;
       if (std::chrono::steady_clock::now() >= deadline) return false;
       std::this_thread::sleep_for(kLockRetry);
     }
+    return true;
   }
 
  private:
-  // A lock whose process has ended on this machine, or that nobody has
-  // touched for a long time.
-  bool Stale() const {
-    const std::string text = ReadSmallFile(path_);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-      const std::size_t end = text.find('\n', start);
-      lines.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-      if (end == std::string::npos) break;
-      start = end + 1;
-    }
-    if (lines.size() >= 2) {
-      char* end = nullptr;
-      const long pid = std::strtol(lines[0].c_str(), &end, 10);
-      const bool sameHost = lines.size() < 3 || lines[2].empty() || lines[2] == HostName();
-      if (pid > 0 && end && *end == '\0' && !lines[0].empty() && sameHost) {
-        if (kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH) return true;
-        const std::string name = ProcessName(pid);
-        if (!name.empty() && !lines[1].empty() && name != lines[1]) return true;
-      }
-    }
-    struct stat st {};
-    if (stat(path_.c_str(), &st) != 0) return false;
-    const auto age =
-        std::chrono::system_clock::now() - std::chrono::system_clock::from_time_t(st.st_mtime);
-    return age > kStaleLockAge || age < -kStaleLockAge;
-  }
-  // Removes a stale lock unless its holder still has it open and locked.
-  bool RemoveStale() const {
-    const int fd = open(path_.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT;
-    const bool removed = flock(fd, LOCK_EX | LOCK_NB) == 0 && unlink(path_.c_str()) == 0;
-    close(fd);
-    return removed;
-  }
-
-  std::string path_;
-  int fd_ = -1;
+  int fd_;
 };
 
 }  // namespace

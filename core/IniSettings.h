@@ -1,15 +1,15 @@
-// The user's settings store without Qt: the INI files that the editor's
-// settings class (QSettings with an organisation and an application name)
-// keeps on Linux, read and written with the standard library alone so that
-// the command line starts without loading Qt.
+// The user's settings store: INI files read and written with the standard
+// library alone, by the command line and the editor alike, so that one class
+// writes the settings file and the command line starts without loading Qt.
 //
 // Reading finds a key in the application's file, then the organisation's
-// file, then the same two files in every system configuration folder. Values
-// read back exactly as the editor reads them: quoted and escaped text, lists
-// (unquoted commas), "@@" for a leading '@', typed values ("@ByteArray(...)",
-// "@Rect(...)", ...) that are the editor's own. Writing changes one key of the
-// application's file and writes every other key the way the editor would
-// write it back, under the editor's lock file, as a whole file or not at all.
+// file, then the same two files in every system configuration folder. The
+// files written by earlier versions of the editor (through Qt's settings
+// class) read as they were written: quoted and escaped text, lists (unquoted
+// commas), "@@" for a leading '@', "@ByteArray(...)"; other typed values
+// ("@Rect(...)", "@Variant(...)") hold no text of ours and are kept as they
+// stand. Writing changes one key of the application's file under a lock
+// beside it, as a whole file or not at all.
 //
 // Keys, sections and values cross this interface in Windows-1252 (the
 // engine's text); the files hold UTF-8. Paths are in the system's encoding.
@@ -32,7 +32,7 @@ struct Value {
     StringList,  // text with unquoted commas
     ByteArray,   // "@ByteArray(...)": `text` holds one byte per code unit
     List,        // a list with a typed element
-    Other,       // "@Rect(...)", "@Variant(...)", ... in the form written back
+    Other,       // "@Rect(...)", "@Variant(...)", ...: kept as it stands
   };
   Kind kind = Kind::Invalid;
   std::u16string text;
@@ -59,8 +59,8 @@ class Document {
   static Document Parse(std::string_view bytes);
   const Value* Find(const std::u16string& key) const;
   void Set(const std::u16string& key, Value value);
-  // The whole file as the editor writes it: sections and keys in the order
-  // of their names, comments left out, values in their written form.
+  // The whole file: sections and keys in the order of their names, comments
+  // left out, values in their written form.
   std::string Serialize() const;
   std::vector<std::u16string> Keys() const;
 

@@ -1,7 +1,10 @@
-// The "Options" values: read with their defaults, written back in order.
+// The "Options" values: read with their defaults, written back in order;
+// a settings file of an earlier version read and written back.
 #include <gtest/gtest.h>
 
+#include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
+#include "support/TempDir.h"
 #include "support/TestPlatform.h"
 
 TEST(Settings, FirstRunDefaults) {
@@ -93,4 +96,54 @@ TEST(Settings, RuntimeSwitchTakesOnlyOne) {
     app.ReadSettings();
     EXPECT_EQ(app.settings().html5Runtime, c.on) << c.stored;
   }
+}
+
+// A settings file as the editor of earlier versions wrote it (through Qt's
+// settings class) reads the same through the one store, and what the store
+// writes back reads the same again.
+TEST(Settings, TheEarlierEditorsFileReadsTheSameAndWritesBack) {
+  TempDir t;
+  const std::string file = t / "VelkoButton.conf";
+  WriteBytes(file, ReadBytes(VB_SOURCE_DIR "/tests/data/settings-previous-build.conf"));
+  const std::vector<std::pair<std::string, std::string>> others = {
+      {"Settings/WindowPos", "0,1,-1,-1,-1,-1,10,20,910,720"},
+      {"Recent File List/File1", "/home/user/Men\xFC/demo.but"},
+      {"Recent File List/File2", "C:\\Projects\\old, new.but"},
+      {"Recent File List/File3", ""},
+      {"Toolbars/State", "AAAA/wAAAAD9AQI="},
+      {"Toolbars/Bar0Commands", "40128,40129,0,40130,40131"},
+      {"Toolbars/Bar1Name", "Mein Projekt; eigene Leiste"},
+      {"Toolbars/BarCount", "2"},
+      {"Toolbars/ShowTooltips", "0"}};
+  const auto check = [&](const char* when) {
+    HeadlessPlatform platform(file);
+    KesApp app(platform);
+    app.ReadSettings();
+    const AppSettings& s = app.settings();
+    EXPECT_EQ(s.nonJavaMessage, "Kein Java? \"Schade\", sagt der Browser; 100% @home") << when;
+    EXPECT_EQ(s.days[6], "Samstag") << when;
+    EXPECT_EQ(s.months[2], "M\xE4rz") << when;
+    EXPECT_EQ(s.meridiem[1], "@nachm., sp\xE4t") << when;
+    EXPECT_EQ(s.browserPath, "\"/opt/My Browser/browser\" --new-window %u") << when;
+    EXPECT_EQ(s.browserLocal, 1) << when;
+    EXPECT_EQ(s.html5Runtime, 0) << when;
+    for (const auto& [key, value] : others) {
+      const std::size_t slash = key.find('/');
+      EXPECT_EQ(platform.GetProfileString(key.substr(0, slash), key.substr(slash + 1), "-"), value)
+          << key << " " << when;
+    }
+    return platform.GetProfileInt("Toolbars", "LargeButtons", -1);
+  };
+  EXPECT_EQ(check("as written by the earlier editor"), 1);
+  {
+    HeadlessPlatform platform(file);
+    KesApp app(platform);
+    app.ReadSettings();
+    app.WriteSettings();
+    for (const auto& [key, value] : others) {
+      const std::size_t slash = key.find('/');
+      platform.WriteProfileString(key.substr(0, slash), key.substr(slash + 1), value);
+    }
+  }
+  EXPECT_EQ(check("as written back by the store"), 1);
 }
