@@ -32,34 +32,29 @@ KesApp::~KesApp() = default;
 void KesApp::ReadSettings() {
   const AppSettings d = AppSettings::Defaults();
   Platform& p = platform_;
-  settings_.browserPath = p.GetProfileString("Options", "Browser", "");
-  settings_.browserLocal = p.GetProfileInt("Options", "BrowserLocal", 0);
-  settings_.browserClassPath = p.GetProfileInt("Options", "BrowserClassPath", 0);
-  settings_.nonJavaMessage = p.GetProfileString("Options", "NonJavaMessage", d.nonJavaMessage);
+  settings_.browserPath = p.Get(setting::kBrowser);
+  settings_.browserLocal = p.Get(setting::kBrowserLocal);
+  settings_.browserClassPath = p.Get(setting::kBrowserClassPath);
+  settings_.nonJavaMessage = p.Get(setting::kNonJavaMessage, d.nonJavaMessage);
   for (std::size_t i = 0; i < 7; ++i)
-    settings_.days[i] = p.GetProfileString("Options", "Day" + std::to_string(i + 1), d.days[i]);
+    settings_.days[i] = p.Get(setting::kDay, int(i) + 1, d.days[i]);
   for (std::size_t i = 0; i < 12; ++i)
-    settings_.months[i] =
-        p.GetProfileString("Options", "Month" + std::to_string(i + 1), d.months[i]);
+    settings_.months[i] = p.Get(setting::kMonth, int(i) + 1, d.months[i]);
   for (std::size_t i = 0; i < 2; ++i)
-    settings_.meridiem[i] =
-        p.GetProfileString("Options", "Meridiem" + std::to_string(i + 1), d.meridiem[i]);
-  settings_.html5Runtime = p.GetProfileInt("Settings", "Html5Runtime", 1) == 1 ? 1 : 0;
+    settings_.meridiem[i] = p.Get(setting::kMeridiem, int(i) + 1, d.meridiem[i]);
+  settings_.html5Runtime = p.Get(setting::kHtml5Runtime) == 1 ? 1 : 0;
 }
 
 void KesApp::WriteSettings() {
   Platform& p = platform_;
-  p.WriteProfileString("Options", "NonJavaMessage", settings_.nonJavaMessage);
-  for (std::size_t i = 0; i < 7; ++i)
-    p.WriteProfileString("Options", "Day" + std::to_string(i + 1), settings_.days[i]);
-  for (std::size_t i = 0; i < 12; ++i)
-    p.WriteProfileString("Options", "Month" + std::to_string(i + 1), settings_.months[i]);
-  for (std::size_t i = 0; i < 2; ++i)
-    p.WriteProfileString("Options", "Meridiem" + std::to_string(i + 1), settings_.meridiem[i]);
-  p.WriteProfileString("Options", "Browser", settings_.browserPath);
-  p.WriteProfileInt("Options", "BrowserLocal", settings_.browserLocal);
-  p.WriteProfileInt("Options", "BrowserClassPath", settings_.browserClassPath);
-  p.WriteProfileInt("Settings", "Html5Runtime", settings_.html5Runtime);
+  p.Put(setting::kNonJavaMessage, settings_.nonJavaMessage);
+  for (std::size_t i = 0; i < 7; ++i) p.Put(setting::kDay, int(i) + 1, settings_.days[i]);
+  for (std::size_t i = 0; i < 12; ++i) p.Put(setting::kMonth, int(i) + 1, settings_.months[i]);
+  for (std::size_t i = 0; i < 2; ++i) p.Put(setting::kMeridiem, int(i) + 1, settings_.meridiem[i]);
+  p.Put(setting::kBrowser, settings_.browserPath);
+  p.Put(setting::kBrowserLocal, settings_.browserLocal);
+  p.Put(setting::kBrowserClassPath, settings_.browserClassPath);
+  p.Put(setting::kHtml5Runtime, settings_.html5Runtime);
 }
 
 bool KesApp::CommitPages() {

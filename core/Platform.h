@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SettingKeys.h"
+
 // Buttons of a message box.
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 
@@ -75,6 +77,22 @@ class Platform {
   virtual void WriteProfileString(const std::string& section, const std::string& key,
                                   const std::string& value) = 0;
   virtual void WriteProfileInt(const std::string& section, const std::string& key, int value) = 0;
+  // The same by a setting's declared name.
+  std::string Get(const setting::Text& s) { return GetProfileString(s.section, s.key, s.def); }
+  std::string Get(const setting::Text& s, const std::string& def) {
+    return GetProfileString(s.section, s.key, def);
+  }
+  int Get(const setting::Number& s) { return GetProfileInt(s.section, s.key, s.def); }
+  std::string Get(const setting::Series& s, int n, const std::string& def) {
+    return GetProfileString(s.section, s.KeyOf(n), def);
+  }
+  void Put(const setting::Text& s, const std::string& v) {
+    WriteProfileString(s.section, s.key, v);
+  }
+  void Put(const setting::Number& s, int v) { WriteProfileInt(s.section, s.key, v); }
+  void Put(const setting::Series& s, int n, const std::string& v) {
+    WriteProfileString(s.section, s.KeyOf(n), v);
+  }
 
   // The directory holding Help/ and the applet's files, with a trailing '/'.
   virtual std::string ProgramDir() = 0;

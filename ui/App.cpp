@@ -132,7 +132,7 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
   }
   frame_->UpdateCommandStates();
 
-  frame_->RestorePlacement(platform().GetProfileString("Settings", "WindowPos", ""), requested);
+  frame_->RestorePlacement(platform().Get(setting::kWindowPlacement), requested);
   frame_->repaint();
   if (splash) splash->raise();
 
@@ -158,8 +158,7 @@ void App::ExitInstance() {
 void App::LoadRecentFiles() {
   recentFiles_.clear();
   for (int i = 1; i <= kRecentFiles; ++i) {
-    std::string entry =
-        platform().GetProfileString("Recent File List", "File" + std::to_string(i), "");
+    std::string entry = platform().Get(setting::kRecentFile, i, "");
     if (!entry.empty()) recentFiles_ << PathToQ(OsFromStored(entry));
   }
 }
@@ -170,11 +169,9 @@ void App::SaveRecentFiles() {
   int n = 0;
   for (const QString& file : recentFiles_) {
     std::string entry;
-    if (StoredFromOs(PathFromQ(file), entry))
-      platform().WriteProfileString("Recent File List", "File" + std::to_string(++n), entry);
+    if (StoredFromOs(PathFromQ(file), entry)) platform().Put(setting::kRecentFile, ++n, entry);
   }
-  while (n < kRecentFiles)
-    platform().WriteProfileString("Recent File List", "File" + std::to_string(++n), "");
+  while (n < kRecentFiles) platform().Put(setting::kRecentFile, ++n, "");
 }
 
 void App::AddToRecentFiles(const QString& path) {

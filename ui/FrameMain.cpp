@@ -568,16 +568,16 @@ ShowState FrameMain::RestorePlacement(const std::string& value, ShowState reques
 
 void FrameMain::SaveLayout() {
   Platform& p = app_.platform();
-  p.WriteProfileString("Settings", "WindowPos", CurrentPlacement().Format());
+  p.Put(setting::kWindowPlacement, CurrentPlacement().Format());
   toolbars_->Save(p);
-  p.WriteProfileString("Toolbars", "State", saveState().toBase64().toStdString());
+  p.Put(setting::kDockState, saveState().toBase64().toStdString());
 }
 
 void FrameMain::LoadBarLayout() {
   Platform& p = app_.platform();
   // The bars first, then their places.
   toolbars_->Load(p);
-  std::string state = p.GetProfileString("Toolbars", "State", "");
+  std::string state = p.Get(setting::kDockState);
   if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
 }
 

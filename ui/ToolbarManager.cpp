@@ -24,7 +24,6 @@ namespace {
 const QSize kSmallImages(16, 15);
 const QSize kLargeImages(40, 32);
 const QSize kEmptyBarSize(40, 28);
-const char* const kSection = "Toolbars";
 const QString kCustomPrefix = QStringLiteral("Custom");
 
 bool IsKnownCommand(int id) {
@@ -214,28 +213,27 @@ void ToolbarManager::SetCoolLook(bool cool) {
 }
 
 void ToolbarManager::Save(Platform& p) const {
-  p.WriteProfileInt(kSection, "BarCount", int(bars_.size()));
+  p.Put(setting::kBarCount, int(bars_.size()));
   for (std::size_t i = 0; i < bars_.size(); ++i) {
-    const std::string n = "Bar" + std::to_string(i + 1);
-    p.WriteProfileString(kSection, n + "Key", FromQ(bars_[i]->objectName()));
-    p.WriteProfileString(kSection, n + "Name", FromQ(bars_[i]->windowTitle()));
+    const int n = int(i) + 1;
+    p.Put(setting::kBarKey, n, FromQ(bars_[i]->objectName()));
+    p.Put(setting::kBarName, n, FromQ(bars_[i]->windowTitle()));
     std::string ids;
     for (int id : Commands(bars_[i])) ids += (ids.empty() ? "" : ",") + std::to_string(id);
-    p.WriteProfileString(kSection, n + "Commands", ids);
+    p.Put(setting::kBarCommands, n, ids);
   }
-  p.WriteProfileInt(kSection, "LargeButtons", large_ ? 1 : 0);
-  p.WriteProfileInt(kSection, "ShowTooltips", tooltips_ ? 1 : 0);
-  p.WriteProfileInt(kSection, "CoolLook", cool_ ? 1 : 0);
+  p.Put(setting::kLargeButtons, large_ ? 1 : 0);
+  p.Put(setting::kShowTooltips, tooltips_ ? 1 : 0);
+  p.Put(setting::kCoolLook, cool_ ? 1 : 0);
 }
 
 void ToolbarManager::Load(Platform& p) {
   CreateDefaults();
-  const int count = p.GetProfileInt(kSection, "BarCount", -1);
+  const int count = p.Get(setting::kBarCount);
   int custom = 0;
   for (int i = 1; i <= count && i <= kMaxCustomBars + int(Groups().size()); ++i) {
-    const std::string n = "Bar" + std::to_string(i);
-    const QString key = ToQ(p.GetProfileString(kSection, n + "Key", ""));
-    const std::vector<int> ids = ParseCommands(p.GetProfileString(kSection, n + "Commands", ""));
+    const QString key = ToQ(p.Get(setting::kBarKey, i, ""));
+    const std::vector<int> ids = ParseCommands(p.Get(setting::kBarCommands, i, ""));
     if (!DefaultCommands(key).empty()) {
       SetCommands(bar(key), ids);
       continue;
@@ -245,14 +243,14 @@ void ToolbarManager::Load(Platform& p) {
     if (!key.startsWith(kCustomPrefix)) continue;
     key.mid(kCustomPrefix.size()).toInt(&numbered);
     if (!numbered || bar(key) || custom >= kMaxCustomBars) continue;
-    QString name = ToQ(p.GetProfileString(kSection, n + "Name", ""));
+    QString name = ToQ(p.Get(setting::kBarName, i, ""));
     if (name.isEmpty()) name = tr("Toolbar");
     SetCommands(MakeBar(key, name), ids);
     ++custom;
   }
-  SetLargeButtons(p.GetProfileInt(kSection, "LargeButtons", 0) != 0);
-  SetShowTooltips(p.GetProfileInt(kSection, "ShowTooltips", 1) != 0);
-  SetCoolLook(p.GetProfileInt(kSection, "CoolLook", 1) != 0);
+  SetLargeButtons(p.Get(setting::kLargeButtons) != 0);
+  SetShowTooltips(p.Get(setting::kShowTooltips) != 0);
+  SetCoolLook(p.Get(setting::kCoolLook) != 0);
 }
 
 // ---------------------------------------------------------------------------
