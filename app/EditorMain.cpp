@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/EditorModule.h"
+#include "app/EditorPages.h"
 #include "app/Heap.h"
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
@@ -52,7 +53,9 @@ extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
   QtPlatform platform;
   int result = 1;
   {
-    App app(platform);
+    AppOptions options;
+    options.registerPages = RegisterEditorPages;
+    App app(platform, options);
 #ifdef VB_SCREENSHOT_HOOK
     // Test and benchmark builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
     // screen after a few seconds and ends the program.

@@ -70,6 +70,7 @@ App::App(Platform& platform, AppOptions options)
   InitResources();
   setCurrentDoc(doc_.get());
   doc_->stopPreview = [this] { OnStopPreview(); };
+  if (options_.registerPages) options_.registerPages(pages_);
 }
 
 App::~App() {

@@ -5,9 +5,11 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "core/KesApp.h"
+#include "ui/PageRegistry.h"
 
 class Doc;
 class FrameMain;
@@ -21,6 +23,8 @@ struct AppOptions {
   bool singleInstance = true;    // accept files from later starts
   bool newOpenDialog = true;     // the New/Open Project dialog when no file was named
   bool allowBrowser = true;      // the embedded browser, when it can run
+  // Fills the Properties window's pages (see app/EditorPages.h).
+  std::function<void(PageRegistry&)> registerPages;
 };
 
 // Show state asked for by whoever started the program.
@@ -43,6 +47,8 @@ class App : public QObject, public KesApp {
 
   Doc& doc() { return *doc_; }
   FrameMain* frame() const { return frame_.get(); }
+  // The Properties window's pages.
+  const PageRegistry& pages() const { return pages_; }
 
   // Recent-file list, newest first.
   const QStringList& recentFiles() const { return recentFiles_; }
@@ -125,6 +131,7 @@ class App : public QObject, public KesApp {
   void RunNewOpenDialog();
 
   AppOptions options_;
+  PageRegistry pages_;
   std::unique_ptr<Doc> doc_;
   std::unique_ptr<FrameMain> frame_;
   QLocalServer* server_ = nullptr;

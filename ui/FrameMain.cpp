@@ -232,7 +232,7 @@ void FrameMain::BuildDocks(bool allowBrowser) {
   propertiesDock_ = new QDockWidget(tr("Properties"), this);
   propertiesDock_->setObjectName("Properties");  // bar 54
   propertiesDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
-  properties_ = new KesWndProperties(app_, doc_, propertiesDock_);
+  properties_ = new KesWndProperties(app_, doc_, app_.pages(), propertiesDock_);
   propertiesDock_->setWidget(properties_);
   addDockWidget(Qt::BottomDockWidgetArea, propertiesDock_);
 

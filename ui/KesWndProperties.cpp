@@ -6,7 +6,7 @@
 #include "core/KesApp.h"
 #include "core/KesProp.h"
 #include "ui/KesViewBlank.h"
-#include "ui/ViewFactory.h"
+#include "ui/PageRegistry.h"
 
 namespace {
 // Every page inside `page` (the page itself or the pages of its tabs).
@@ -16,8 +16,9 @@ void DetachPages(QWidget* page) {
 }
 }  // namespace
 
-KesWndProperties::KesWndProperties(KesApp& app, Doc& doc, QWidget* parent)
-    : QWidget(parent), app_(app), doc_(doc), layout_(new QVBoxLayout(this)) {
+KesWndProperties::KesWndProperties(KesApp& app, Doc& doc, const PageRegistry& pages,
+                                   QWidget* parent)
+    : QWidget(parent), app_(app), doc_(doc), pages_(pages), layout_(new QVBoxLayout(this)) {
   layout_->setContentsMargins(0, 0, 0, 0);
   ShowPage(new KesViewBlank(this));
 }
@@ -34,7 +35,7 @@ bool KesWndProperties::SetPropertyGroup(KesProp* group) {
   if (viewClass) {
     currentGroup_ = group;
     PageContext context{app_, doc_, group, tabMemory_};
-    page = CreatePropertyView(viewClass, context, this);
+    page = pages_.Create(viewClass, context, this);
   } else {
     currentGroup_ = nullptr;
   }

@@ -8,13 +8,15 @@
 
 class Doc;
 class KesApp;
+class PageRegistry;
 class KesProp;
 class QVBoxLayout;
 
 class KesWndProperties : public QWidget {
   Q_OBJECT
  public:
-  KesWndProperties(KesApp& app, Doc& doc, QWidget* parent = nullptr);
+  // `pages` makes the page of each group's view class.
+  KesWndProperties(KesApp& app, Doc& doc, const PageRegistry& pages, QWidget* parent = nullptr);
   ~KesWndProperties() override;
 
   // Commits the open page and shows the page of `group` (the blank view for
@@ -37,6 +39,7 @@ class KesWndProperties : public QWidget {
 
   KesApp& app_;
   Doc& doc_;
+  const PageRegistry& pages_;
   KesProp* currentGroup_ = nullptr;
   QWidget* currentPage_ = nullptr;
   QVBoxLayout* layout_ = nullptr;

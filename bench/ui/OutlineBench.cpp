@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "app/EditorPages.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "groups/button/PropButton.h"
 #include "support/TestPlatform.h"
 #include "ui/KesWndProperties.h"
+#include "ui/PageRegistry.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -41,7 +43,9 @@ struct Project {
 void BM_OutlineRebuild(benchmark::State& state) {
   OffscreenApp qt;
   Project p(static_cast<int>(state.range(0)));
-  KesWndProperties props(p.app, p.doc);
+  PageRegistry pages;
+  RegisterEditorPages(pages);
+  KesWndProperties props(p.app, p.doc, pages);
   ViewOutline tree(p.app, p.doc, props);
   for (auto _ : state) {
     p.doc.UpdateAllViews(kHintReset);
@@ -62,7 +66,9 @@ BENCHMARK(BM_OutlineRebuild)
 void BM_SwitchButtonPage(benchmark::State& state) {
   OffscreenApp qt;
   Project p(static_cast<int>(state.range(0)));
-  KesWndProperties props(p.app, p.doc);
+  PageRegistry pages;
+  RegisterEditorPages(pages);
+  KesWndProperties props(p.app, p.doc, pages);
   ViewOutline tree(p.app, p.doc, props);
   PropButton* first = p.doc.Buttons().front();
   PropButton* last = p.doc.Buttons().back();

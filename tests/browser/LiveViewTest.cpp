@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/EditorPages.h"
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "groups/button/PropButton.h"
@@ -62,6 +63,7 @@ class LiveViewTest : public ::testing::Test {
     options.registerFileType = false;
     options.singleInstance = false;
     options.newOpenDialog = false;
+    options.registerPages = RegisterEditorPages;
     app = std::make_unique<App>(platform, options);
     ASSERT_TRUE(app->InitInstance({}));
     frame = app->frame();

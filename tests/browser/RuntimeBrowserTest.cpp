@@ -12,6 +12,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/EditorPages.h"
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
@@ -359,6 +360,7 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     options.registerFileType = false;
     options.singleInstance = false;
     options.newOpenDialog = false;
+    options.registerPages = RegisterEditorPages;
     App editor(platform, options);
     ASSERT_TRUE(editor.InitInstance({}));
     KesWndInfo* info = editor.frame()->info();

@@ -21,7 +21,9 @@
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/KesView.h"
+#include "app/EditorPages.h"
 #include "ui/KesWndProperties.h"
+#include "ui/PageRegistry.h"
 #include "ui/KfcViewTab.h"
 #include "ui/ViewOutline.h"
 
@@ -47,7 +49,8 @@ class OutlineTest : public ::testing::Test {
     app.setCurrentDoc(&doc);
     window = std::make_unique<QWidget>();
     auto* layout = new QHBoxLayout(window.get());
-    props = new KesWndProperties(app, doc);
+    RegisterEditorPages(pages);
+    props = new KesWndProperties(app, doc, pages);
     tree = new ViewOutline(app, doc, *props);
     layout->addWidget(tree);
     layout->addWidget(props, 1);
@@ -113,6 +116,7 @@ class OutlineTest : public ::testing::Test {
   }
 
   TestPlatform platform;
+  PageRegistry pages;
   RecordingApp app{platform};
   Doc doc{app};
   std::unique_ptr<QWidget> window;

@@ -1,7 +1,9 @@
 // Options for an application under test: no splash, no desktop registration,
-// no single-instance server, no New/Open dialog and, unless asked, no browser.
+// no single-instance server, no New/Open dialog and, unless asked, no browser;
+// the editor's pages.
 #pragma once
 
+#include "app/EditorPages.h"
 #include "ui/App.h"
 
 inline AppOptions Quiet(bool browser = false) {
@@ -11,5 +13,6 @@ inline AppOptions Quiet(bool browser = false) {
   o.singleInstance = false;
   o.newOpenDialog = false;
   o.allowBrowser = browser;
+  o.registerPages = RegisterEditorPages;
   return o;
 }

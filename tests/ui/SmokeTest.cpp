@@ -4,6 +4,7 @@
 #include "core/KesApp.h"
 #include "support/TestPlatform.h"
 #include "ui/KesWndProperties.h"
+#include "ui/PageRegistry.h"
 #include "ui/ViewOutline.h"
 
 TEST(OutlineSmoke, ShowsProjectAndButton) {
@@ -12,7 +13,8 @@ TEST(OutlineSmoke, ShowsProjectAndButton) {
   Doc doc(app);
   app.setCurrentDoc(&doc);
   doc.OnNewDocument();
-  KesWndProperties props(app, doc);
+  PageRegistry pages;
+  KesWndProperties props(app, doc, pages);
   ViewOutline tree(app, doc, props);
   ASSERT_EQ(tree.topLevelItemCount(), 1);
   EXPECT_EQ(tree.topLevelItem(0)->childCount(), 1);
