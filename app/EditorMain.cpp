@@ -8,17 +8,19 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "app/EditorModule.h"
 #include "app/EditorPages.h"
 #include "app/Heap.h"
+#include "core/SafeFile.h"
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
 #include "ui/SealedWeb.h"
 
-// The editor's part of the program, in the module the executable loads when
-// no sub-command is given, so that the command line starts without the
-// editor's libraries.
-extern "C" VB_EDITOR_EXPORT int VelkoButtonEditorMain(int argc, char** argv) {
+// The editor, a program of its own that `velkobutton` starts when no
+// sub-command is given, so that the command line starts without the editor's
+// libraries.
+int main(int argc, char** argv) {
+  // Before anything is written.
+  safefile::PrepareProcess();
   // The embedded browser's sandbox cannot run as root.
   if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
     setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);

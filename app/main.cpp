@@ -1,7 +1,7 @@
-// The program: the command line runs here with the engine alone; the editor
-// is loaded from its module only when no sub-command is given.
+// The program: the command line runs here with the engine alone; with no
+// sub-command the editor program takes this process's place.
 #include "app/Cli.h"
-#include "app/EditorModule.h"
+#include "app/EditorLaunch.h"
 #include "core/SafeFile.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +9,5 @@ int main(int argc, char** argv) {
   safefile::PrepareProcess();
   const int status = RunCli(argc, argv);
   if (status >= 0) return status;
-  return RunEditorModule(argc, argv);
+  return RunEditor(argc, argv);
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The command line runs without any Qt library; the editor comes from
-# its module beside the program or in ../lib/velkobutton/, and a program
-# without the module says so and ends with status 1.
+# The command line runs without any Qt library; the editor is a program of
+# its own beside it or in ../lib/velkobutton/, and a program without the
+# editor says so and ends with status 1.
 set -u
 exe=$1
 src=$2
@@ -15,27 +15,26 @@ export QT_QPA_PLATFORM=offscreen VELKOBUTTON_NO_BROWSER=1
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 export XDG_RUNTIME_DIR="$work/run" USER="vbmod$$"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-module="$(dirname "$exe")/velkobutton_editor.so"
-[ -f "$module" ] || fail "no editor module beside $exe"
+editor="$(dirname "$exe")/velkobutton-editor"
+[ -x "$editor" ] || fail "no editor program beside $exe"
 
-# The command line's program links no Qt library at all: the editor's
-# libraries come with its module.
+# The command line's program links no Qt library at all; the editor does.
 if ldd "$exe" | grep -q 'libQt6'; then
   fail "the program links Qt: $(ldd "$exe" | grep Qt6)"
 fi
-ldd "$module" | grep -q 'libQt6Widgets' || fail "the editor's module does not link Qt"
+ldd "$editor" | grep -q 'libQt6Widgets' || fail "the editor does not link Qt"
 
-# Without the module: a clear message and status 1; the command line still works.
+# Without the editor: a clear message and status 1; the command line still works.
 mkdir -p "$work/bare/bin"
 cp "$exe" "$work/bare/bin/velkobutton"
 "$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err"
 status=$?
-[ $status -eq 1 ] || fail "status $status without the module"
-grep -q "^velkobutton: the editor is not installed (velkobutton_editor.so was not found" "$work/err" ||
+[ $status -eq 1 ] || fail "status $status without the editor"
+grep -q "^velkobutton: the editor is not installed (velkobutton-editor was not found" "$work/err" ||
   fail "unexpected message: $(cat "$work/err")"
 "$work/bare/bin/velkobutton" export --format input "$src/examples/demo.but" >"$work/input.txt" ||
-  fail "export without the module"
-[ -s "$work/input.txt" ] || fail "empty export without the module"
+  fail "export without the editor"
+[ -s "$work/input.txt" ] || fail "empty export without the editor"
 
 # Run from another folder, the installed program finds its files in
 # <prefix>/share/velkobutton (the folder of the program, not the current one).
@@ -48,19 +47,20 @@ done
 cmp -s "$work/bare/share/velkobutton/VelkoButton.class" "$work/pub/VelkoButton.class" ||
   fail "publish did not take the installed applet files"
 
-# A broken module: its loader's reason, status 1.
-echo "not a library" >"$work/bare/bin/velkobutton_editor.so"
+# An editor that cannot be started: the system's reason, status 1.
+echo "not a program" >"$work/bare/bin/velkobutton-editor"
+chmod 644 "$work/bare/bin/velkobutton-editor"
 "$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err"
 status=$?
-[ $status -eq 1 ] || fail "status $status with a broken module"
-grep -q "^velkobutton: cannot load the editor ($work/bare/bin/velkobutton_editor.so): " "$work/err" ||
+[ $status -eq 1 ] || fail "status $status with a broken editor"
+grep -q "^velkobutton: cannot start the editor ($work/bare/bin/velkobutton-editor): " "$work/err" ||
   fail "unexpected message: $(cat "$work/err")"
-rm "$work/bare/bin/velkobutton_editor.so"
+rm "$work/bare/bin/velkobutton-editor"
 
 # Installed layout: <prefix>/bin/velkobutton finds <prefix>/lib/velkobutton/;
 # the editor shows that it started by registering the project-file type.
 mkdir -p "$work/bare/lib/velkobutton"
-cp "$module" "$work/bare/lib/velkobutton/"
+cp "$editor" "$work/bare/lib/velkobutton/"
 "$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err" &
 pid=$!
 for _ in $(seq 100); do

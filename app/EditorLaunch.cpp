@@ -1,13 +1,14 @@
-#include "app/EditorModule.h"
+#include "app/EditorLaunch.h"
 
-#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-const char* const kEditorModuleName = "velkobutton_editor.so";
+const char* const kEditorProgramName = "velkobutton-editor";
 
 namespace {
 
@@ -34,34 +35,28 @@ bool IsFile(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> EditorModuleCandidates(const std::string& exeDir) {
+std::vector<std::string> EditorCandidates(const std::string& exeDir) {
   const std::string dir = exeDir == "/" ? std::string() : exeDir;
-  return {dir + "/" + kEditorModuleName, dir + "/../lib/velkobutton/" + kEditorModuleName};
+  return {dir + "/" + kEditorProgramName, dir + "/../lib/velkobutton/" + kEditorProgramName};
 }
 
-int RunEditorModule(int argc, char** argv) {
+int RunEditor(int argc, char** argv) {
   const std::vector<std::string> candidates =
-      EditorModuleCandidates(ExeDir(argc > 0 ? argv[0] : nullptr));
+      EditorCandidates(ExeDir(argc > 0 ? argv[0] : nullptr));
   for (const std::string& path : candidates) {
     if (!IsFile(path)) continue;
-    // Never unloaded: the editor's objects live until the process ends.
-    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-      const char* why = ::dlerror();
-      std::fprintf(stderr, "velkobutton: cannot load the editor (%s): %s\n", path.c_str(),
-                   why ? why : "unknown error");
-      return 1;
-    }
-    auto entry = reinterpret_cast<EditorMainFn>(::dlsym(module, VB_EDITOR_ENTRY));
-    if (!entry) {
-      std::fprintf(stderr, "velkobutton: %s is not the editor of this program\n", path.c_str());
-      return 1;
-    }
-    return entry(argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    if (args.empty()) args.push_back(const_cast<char*>(path.c_str()));
+    args.push_back(nullptr);
+    ::execv(path.c_str(), args.data());
+    const int error = errno;
+    std::fprintf(stderr, "velkobutton: cannot start the editor (%s): %s\n", path.c_str(),
+                 std::strerror(error));
+    return 1;
   }
   std::fprintf(stderr,
                "velkobutton: the editor is not installed (%s was not found beside the program "
                "or in %s); the command line still works: velkobutton --help\n",
-               kEditorModuleName, "../lib/velkobutton");
+               kEditorProgramName, "../lib/velkobutton");
   return 1;
 }
