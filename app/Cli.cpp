@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "app/CliPublish.h"
-#include "core/HeadlessPlatform.h"
 #include "app/Heap.h"
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
 #include "core/Version.h"
@@ -156,8 +156,11 @@ int Export(const std::vector<std::string>& givenArgs) {
   if (format == "page" || format == "preview" || format == "segment" || format == "input") {
     // Written as it is generated, so that a large page is never held whole.
     const auto generate = [&doc, &format](const Doc::Sink& sink) {
-      if (format == "input") return doc.WriteParams(1, sink);
-      return doc.WriteHtml(format == "page" ? 0 : format == "preview" ? 1 : 2, sink);
+      if (format == "input") return doc.WriteParams(ParamForm::InputFile, sink);
+      return doc.WriteHtml(format == "page"      ? PageMode::Page
+                           : format == "preview" ? PageMode::Preview
+                                                 : PageMode::Segment,
+                           sink);
     };
     if (!WriteGenerated(output, generate, project)) ExitNow(1);
     ExitNow(0);
@@ -168,7 +171,7 @@ int Export(const std::vector<std::string>& givenArgs) {
     doc.Serialize(ar);
     bytes = ar.TakeBytes();
   } else {
-    doc.BuildHtml(0);
+    doc.BuildHtml(PageMode::Page);
     std::vector<std::string> list;
     doc.GetResourceFiles(list);
     for (const auto& f : list) bytes += f + "\n";

@@ -27,7 +27,7 @@ void BM_BuildPage(benchmark::State& state) {
   Project p(static_cast<int>(state.range(0)));
   std::size_t bytes = 0;
   for (auto _ : state) {
-    std::string page = p.doc.BuildHtml(0);
+    std::string page = p.doc.BuildHtml(PageMode::Page);
     bytes = page.size();
     benchmark::DoNotOptimize(page.data());
   }
@@ -43,7 +43,7 @@ void BM_WritePage(benchmark::State& state) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     bytes = 0;
-    p.doc.WriteHtml(0, [&bytes](std::string_view piece) {
+    p.doc.WriteHtml(PageMode::Page, [&bytes](std::string_view piece) {
       bytes += piece.size();
       benchmark::DoNotOptimize(piece.data());
       return true;
@@ -56,7 +56,7 @@ void BM_WritePage(benchmark::State& state) {
 void BM_BuildInputFile(benchmark::State& state) {
   Project p(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    std::string params = p.doc.BuildParams(1, std::string());
+    std::string params = p.doc.BuildParams(ParamForm::InputFile, std::string());
     benchmark::DoNotOptimize(params.data());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -81,7 +81,7 @@ QString WritePage(int buttons, bool tiled = false) {
       b.width = 10;
       b.height = 10;
     }
-  std::string html = doc.BuildHtml(0);
+  std::string html = doc.BuildHtml(PageMode::Page);
   html.insert(html.find("</BODY>"), kTiming);
   html.insert(html.find("<SCRIPT SRC="), kParsed);
   const QString path =

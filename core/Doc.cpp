@@ -300,15 +300,15 @@ std::string JoinList(const std::vector<std::string>& list, const std::string& dr
 // numeric character reference is written "&amp". No parameter's fixed text
 // holds either character, so a value escaped on its own comes out as the
 // whole text escaped at once.
-void AddParamEscaped(std::string& out, std::string_view value, int form) {
-  const char mark = form == 0 ? '&' : '\\';
+void AddParamEscaped(std::string& out, std::string_view value, ParamForm form) {
+  const char mark = form == ParamForm::Page ? '&' : '\\';
   const char* const begin = value.data();
   const char* const end = begin + value.size();
   const char* from = begin;
   for (const char* at = begin; at < end; ++at) {
     at = static_cast<const char*>(std::memchr(at, mark, static_cast<std::size_t>(end - at)));
     if (!at) break;
-    if (form != 0) {
+    if (form != ParamForm::Page) {
       out.append(from, static_cast<std::size_t>(at + 1 - from));
       from = at;  // the backslash is written again with the next run
     } else if (end - at > 2 && at[1] == '#' && at[2] >= '0' && at[2] <= '9') {
@@ -322,9 +322,9 @@ void AddParamEscaped(std::string& out, std::string_view value, int form) {
 
 // A parameter whose value is wrapped as "+" value "+" (for a piece of the
 // script) or taken as it is, escaped for its form.
-void AddParam(std::string& out, int form, std::string_view name, std::size_t number,
+void AddParam(std::string& out, ParamForm form, std::string_view name, std::size_t number,
               std::string_view value, bool wrap) {
-  if (form == 0) {
+  if (form == ParamForm::Page) {
     out += "<PARAM NAME=";
     out += name;
     AppendDecimal(out, static_cast<int64_t>(number));
@@ -337,7 +337,7 @@ void AddParam(std::string& out, int form, std::string_view name, std::size_t num
   if (wrap) out.push_back('+');
   AddParamEscaped(out, value, form);
   if (wrap) out.push_back('+');
-  out += form == 0 ? "\">\r\n" : "\r\n";
+  out += form == ParamForm::Page ? "\">\r\n" : "\r\n";
 }
 
 // Cuts the script into Script0, Script1, ... of at most 198 characters while
@@ -347,7 +347,7 @@ void AddParam(std::string& out, int form, std::string_view name, std::size_t num
 class ScriptPieces {
  public:
   static constexpr std::size_t kPiece = 198;
-  ScriptPieces(std::string& out, int form, const Doc::Sink* sink)
+  ScriptPieces(std::string& out, ParamForm form, const Doc::Sink* sink)
       : out_(out), form_(form), sink_(sink) {
     script_.reserve(kPiece * 32);
   }
@@ -397,7 +397,7 @@ class ScriptPieces {
   }
 
   std::string& out_;
-  int form_;
+  ParamForm form_;
   const Doc::Sink* sink_;
   std::string script_;
   std::size_t number_ = 0;
@@ -424,13 +424,13 @@ std::size_t Doc::EstimatePageSize() const {
   return size + size / 4;
 }
 
-std::string Doc::BuildParams(int form, const std::string& prefixScript) {
+std::string Doc::BuildParams(ParamForm form, const std::string& prefixScript) {
   std::string out;
   AddParams(out, form, prefixScript);
   return out;
 }
 
-bool Doc::WriteParams(int form, const Sink& sink) {
+bool Doc::WriteParams(ParamForm form, const Sink& sink) {
   std::string out;
   out.reserve(kSinkPiece + kSinkPiece / 4);
   return AddParams(out, form, std::string(), &sink) && sink(out);
@@ -448,7 +448,8 @@ bool Doc::AddButtonScripts(std::string& script, int tok, std::size_t first, std:
   return true;
 }
 
-bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript, const Sink* sink) {
+bool Doc::AddParams(std::string& out, ParamForm form, const std::string& prefixScript,
+                    const Sink* sink) {
   imageList.clear();
   audioList.clear();
   imageIndex_.clear();
@@ -553,28 +554,28 @@ bool Doc::AddParams(std::string& out, int form, const std::string& prefixScript,
   return true;
 }
 
-std::string Doc::BuildHtml(int mode) {
+std::string Doc::BuildHtml(PageMode mode) {
   std::string h;
   BuildHtmlInto(h, mode, nullptr);
   return h;
 }
 
-bool Doc::WriteHtml(int mode, const Sink& sink) {
+bool Doc::WriteHtml(PageMode mode, const Sink& sink) {
   std::string h;
   h.reserve(kSinkPiece + kSinkPiece / 4);
   return BuildHtmlInto(h, mode, &sink) && sink(h);
 }
 
-bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
+bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   WaitCursor wait(platform());
   LayoutButtons();
   const PropProject& p = *project_;
   const AppSettings& set = app().settings();
   const std::string internal = version::kInternalName;
   if (!sink) h.reserve(h.size() + EstimatePageSize() + set.nonJavaMessage.size());
-  if (mode != 2) {
+  if (mode != PageMode::Segment) {
     h += "<HTML>\r\n";
-    if (mode == 1) {
+    if (mode == PageMode::Preview) {
       h += "<TITLE>";
       h += version::kProductName;
       h += " Preview</TITLE>\r\n";
@@ -582,7 +583,7 @@ bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
     h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
          "ALINK=\"#999999\">\r\n";
   }
-  if (mode == 1) h += "\r\n\r\n<CENTER>";
+  if (mode == PageMode::Preview) h += "\r\n\r\n<CENTER>";
   h += "<!-- This applet was created by ";
   h += version::kProductName;
   h += " Version ";
@@ -592,7 +593,7 @@ bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
   h += " -->\r\n";
   h += "<APPLET CODE=";
   h += internal;
-  if (!p.codeBase.empty() && mode != 1) {
+  if (!p.codeBase.empty() && mode != PageMode::Preview) {
     h += " CODEBASE=\"";
     h += p.codeBase;
     h += "\"";
@@ -606,9 +607,9 @@ bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
   h += " HEIGHT=";
   AppendDecimal(h, p.projectHeight);
   h += " MAYSCRIPT>\r\n";
-  h += WriteStringParam(0, "cabbase", internal + ".cab", "", 0);
-  h += WriteStringParam(0, "name", p.identifier, "", 0);
-  h += WriteStringParam(0, "Copyright", version::kCopyrightNotice, "", 0);
+  h += WriteStringParam(ParamForm::Page, "cabbase", internal + ".cab", "", false);
+  h += WriteStringParam(ParamForm::Page, "name", p.identifier, "", false);
+  h += WriteStringParam(ParamForm::Page, "Copyright", version::kCopyrightNotice, "", false);
 
   const int tok = p.tokenize;
   const std::string set_ = Tok("Set", tok);
@@ -627,7 +628,7 @@ bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
       config += set_ + " " + AppSettings::kDefaultMeridiem[i] + "='" + set.meridiem[i] + "'; ";
 
   if (p.readFromFile == 0) {
-    if (!AddParams(h, 0, config, sink)) return false;
+    if (!AddParams(h, ParamForm::Page, config, sink)) return false;
   } else {
     const std::string read = Tok("Read", tok);
     config += read + " '" + p.inputFile + "' true; ";
@@ -637,7 +638,7 @@ bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
       config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + p.inputFile +
                 "' true; " + timer + " 0 " + ms + "}; ";
     }
-    h += WriteStringParam(0, "Script0", config, "", 0);
+    h += WriteStringParam(ParamForm::Page, "Script0", config, "", false);
   }
   if (!set.nonJavaMessage.empty()) {
     h += "<BLOCKQUOTE>\r\n<HR>\r\n";
@@ -649,8 +650,8 @@ bool Doc::BuildHtmlInto(std::string& h, int mode, const Sink* sink) {
     h += kRuntimeLine;
     h += "\r\n";
   }
-  if (mode == 1) h += "</CENTER>\r\n";
-  if (mode != 2) h += "</BODY>\r\n</HTML>\r\n";
+  if (mode == PageMode::Preview) h += "</CENTER>\r\n";
+  if (mode != PageMode::Segment) h += "</BODY>\r\n</HTML>\r\n";
   return true;
 }
 

@@ -127,8 +127,8 @@ class Doc : public KesDoc {
   static bool PasteGroup(KesProp& target, const std::string& bytes);
 
   // Generation.
-  std::string BuildParams(int form, const std::string& prefixScript) override;
-  std::string BuildHtml(int mode) override;
+  std::string BuildParams(ParamForm form, const std::string& prefixScript) override;
+  std::string BuildHtml(PageMode mode) override;
   // Takes the generated text piece by piece, in order; false when it could
   // not take a piece, which ends the generation.
   using Sink = std::function<bool(std::string_view)>;
@@ -136,12 +136,12 @@ class Doc : public KesDoc {
   // kSinkPiece bytes as it is generated, so that a large page is never held
   // whole. False when the sink failed.
   static constexpr std::size_t kSinkPiece = std::size_t(1) << 20;
-  bool WriteHtml(int mode, const Sink& sink);
-  bool WriteParams(int form, const Sink& sink);
+  bool WriteHtml(PageMode mode, const Sink& sink);
+  bool WriteParams(ParamForm form, const Sink& sink);
   // BuildParams appending to `out`; with a sink, `out` is handed to it and
   // emptied whenever it has grown to kSinkPiece bytes (false: the sink
   // failed).
-  bool AddParams(std::string& out, int form, const std::string& prefixScript,
+  bool AddParams(std::string& out, ParamForm form, const std::string& prefixScript,
                  const Sink* sink = nullptr);
   // A generous guess of the page's size, for reserving its buffer once.
   std::size_t EstimatePageSize() const;
@@ -181,7 +181,7 @@ class Doc : public KesDoc {
   // two threads share the work: the first also cuts every parameter, so it
   // takes fewer buttons.
   static constexpr std::size_t kFirstThreadShare = 45;
-  bool BuildHtmlInto(std::string& h, int mode, const Sink* sink);
+  bool BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink);
   // The script of buttons [first, last) appended to `script`, each button
   // followed by `flush` when one is given (false when a flush failed).
   bool AddButtonScripts(std::string& script, int tok, std::size_t first, std::size_t last,

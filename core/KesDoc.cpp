@@ -68,39 +68,20 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
   return StageFiles(platform(), usable, directory);
 }
 
-std::string KesDoc::WriteStringParam(int form, const std::string& name, const std::string& value,
-                                     const std::string& def, int escape) {
+std::string KesDoc::WriteStringParam(ParamForm form, const std::string& name,
+                                     const std::string& value, const std::string& def,
+                                     bool escape) {
   if (value == def) return std::string();
   const std::string v = escape ? KesProp::EscapeScript(value) : value;
-  if (form == 0) return "<PARAM NAME=" + name + " VALUE=\"" + v + "\">\r\n";
+  if (form == ParamForm::Page) return "<PARAM NAME=" + name + " VALUE=\"" + v + "\">\r\n";
   return name + "=" + v + "\r\n";
 }
 
-std::string KesDoc::WriteLongParam(int form, const std::string& name, long value, long def) {
-  if (value == def) return std::string();
-  if (form == 0) return "<PARAM NAME=" + name + " VALUE=" + std::to_string(value) + ">\r\n";
-  return name + "=" + std::to_string(value) + "\r\n";
-}
-
-std::string KesDoc::WriteIntParam(int form, const std::string& name, int value, int def) {
-  if (value == def) return std::string();
-  if (form == 0) return "<PARAM NAME=" + name + " VALUE=" + std::to_string(value) + ">\r\n";
-  return name + "=" + std::to_string(value) + "\r\n";
-}
-
-std::string KesDoc::WriteColorParam(int form, const std::string& name, uint32_t value,
-                                    uint32_t def) {
-  if (value == def) return std::string();
-  const std::string hex = ColorHex(value).substr(2);
-  if (form == 0) return "<PARAM NAME=" + name + " VALUE=" + hex + ">\r\n";
-  return name + "=" + hex + "\r\n";
-}
-
-std::string KesDoc::BuildParams(int, const std::string&) {
+std::string KesDoc::BuildParams(ParamForm, const std::string&) {
   return std::string();
 }
 
-std::string KesDoc::BuildHtml(int) {
+std::string KesDoc::BuildHtml(PageMode) {
   return std::string();
 }
 
@@ -132,7 +113,7 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
     else
       StoredFromOs(file, path);
   }
-  const std::string html = BuildHtml(preview ? 1 : 0);
+  const std::string html = BuildHtml(preview ? PageMode::Preview : PageMode::Page);
   safefile::WriteError error;
   if (!WriteWholeFile(file, html, {pathName()}, &error)) {
     ReportWriteFailure(file, error);
@@ -152,7 +133,7 @@ bool KesDoc::SaveInputFile(std::string path, bool ask) {
       return false;
     path = chosen;
   }
-  const std::string params = BuildParams(1, std::string());
+  const std::string params = BuildParams(ParamForm::InputFile, std::string());
   safefile::WriteError error;
   if (!WriteWholeFile(path, params, {pathName()}, &error)) {
     ReportWriteFailure(path, error);
@@ -162,7 +143,7 @@ bool KesDoc::SaveInputFile(std::string path, bool ask) {
 }
 
 bool KesDoc::CopySegmentToClipboard() {
-  const std::string segment = BuildHtml(2);
+  const std::string segment = BuildHtml(PageMode::Segment);
   if (!platform().SetClipboardText(segment)) {
     platform().MessageBox(msg::kClipboardFailed, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;

@@ -57,6 +57,12 @@ class DocumentBase {
   std::vector<DocView*> views_;
 };
 
+// What a generated page is: a whole page, the internal preview's page, or the
+// applet alone (the segment a user pastes into a page of their own).
+enum class PageMode { Page = 0, Preview = 1, Segment = 2 };
+// Where the parameters go: PARAM tags in a page, or the lines of an input file.
+enum class ParamForm { Page = 0, InputFile = 1 };
+
 class KesDoc : public DocumentBase {
  public:
   explicit KesDoc(KesApp& app);
@@ -85,15 +91,12 @@ class KesDoc : public DocumentBase {
   // Slots in their order.
   virtual bool GetResourceFiles(std::vector<std::string>& list);
   virtual bool CopyResourcesTo(const std::string& directory);
-  static std::string WriteStringParam(int form, const std::string& name, const std::string& value,
-                                      const std::string& def, int escape);
-  static std::string WriteLongParam(int form, const std::string& name, long value, long def);
-  static std::string WriteIntParam(int form, const std::string& name, int value, int def);
-  static std::string WriteColorParam(int form, const std::string& name, uint32_t value,
-                                     uint32_t def);
-  virtual std::string BuildParams(int form, const std::string& prefixScript);
-  virtual std::string BuildHtml(int mode);
-  // Writes BuildHtml (mode 1 for a preview, else 0); asks for the path first
+  static std::string WriteStringParam(ParamForm form, const std::string& name,
+                                      const std::string& value, const std::string& def,
+                                      bool escape);
+  virtual std::string BuildParams(ParamForm form, const std::string& prefixScript);
+  virtual std::string BuildHtml(PageMode mode);
+  // Writes BuildHtml (the preview's page or a whole page); asks for the path first
   // when `ask` is set. After a page that is not a preview, the Resources hook runs.
   virtual bool SaveHtml(std::string& path, bool ask, bool preview);
   // The page's file name proposed when no page path is stored yet.

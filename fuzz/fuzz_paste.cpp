@@ -67,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string copied = Doc::CopyGroup(*target);
   Check(Doc::PasteGroup(*target, copied));
   Check(Doc::CopyGroup(*target) == copied);
-  doc.BuildParams(0, std::string());
+  doc.BuildParams(ParamForm::Page, std::string());
   return 0;
 }

@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Generation must cope with whatever values were stored.
   app.setCurrentDoc(&doc);
-  doc.BuildHtml(0);
-  doc.BuildHtml(1);
-  doc.BuildParams(1, std::string());
+  doc.BuildHtml(PageMode::Page);
+  doc.BuildHtml(PageMode::Preview);
+  doc.BuildParams(ParamForm::InputFile, std::string());
   return 0;
 }

@@ -14,7 +14,7 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
                                const std::string& pageName, CopyProgress* progress) {
   PublishOutcome outcome;
   const std::string dir = fileops::WithSeparator(folder);
-  const std::string html = doc.BuildHtml(0);
+  const std::string html = doc.BuildHtml(PageMode::Page);
   std::vector<std::string> files;
   doc.GetResourceFiles(files);
   outcome.page = dir + pageName;

@@ -370,7 +370,7 @@ std::string LiveView::PageHtml() {
     ~RuntimeOn() { doc.runtimeChoice = saved; }
   } restore{doc_, doc_.runtimeChoice};
   doc_.runtimeChoice = KesDoc::kRuntimeOn;
-  return doc_.BuildHtml(0);
+  return doc_.BuildHtml(PageMode::Page);
 }
 
 void LiveView::LoadPage() {
@@ -411,7 +411,7 @@ void LiveView::LoadPage() {
 
 void LiveView::ReplaceProject() {
   std::string params;
-  doc_.WriteParams(1, [&params](std::string_view piece) {
+  doc_.WriteParams(ParamForm::InputFile, [&params](std::string_view piece) {
     params.append(piece);
     return true;
   });

@@ -97,7 +97,7 @@ class RuntimePage : public ::testing::Test {
   // Writes the page the engine generates beside the runtime and opens it;
   // true once the runtime has put its canvas in place.
   bool Open(const QString& name = "page.html") {
-    const std::string html = doc.BuildHtml(0);
+    const std::string html = doc.BuildHtml(PageMode::Page);
     page = dir.filePath(name);
     if (!WriteBytes(page, QByteArray::fromStdString(html))) return false;
     if (!WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8())) return false;
@@ -267,7 +267,7 @@ TEST_F(RuntimePage, ReadsTheInputFile) {
   Style(Button(0), kTeal, kGreen, kBlue, "File", kWhite);
   std::string input = dir.filePath("button.txt").toStdString();
   ASSERT_TRUE(doc.SaveInputFile(input, false));
-  const std::string html = doc.BuildHtml(0);
+  const std::string html = doc.BuildHtml(PageMode::Page);
   ASSERT_EQ(html.find("0x008080"), std::string::npos) << "the page itself carries the colour";
   ASSERT_TRUE(Open()) << Console();
   EXPECT_TRUE(Becomes(4, 4, kTeal, 8000)) << Console();
@@ -291,7 +291,7 @@ TEST_F(RuntimePage, UnreadableStatementIsSkipped) {
 // leaves one canvas per applet.
 TEST_F(RuntimePage, LoadedTwice) {
   Style(Button(0), kRed, kGreen, kBlue);
-  const std::string segment = doc.BuildHtml(2);
+  const std::string segment = doc.BuildHtml(PageMode::Segment);
   const std::string html = "<HTML><BODY>\r\n" + segment + segment.substr(segment.rfind("<SCRIPT")) +
                            "</BODY></HTML>\r\n";
   page = dir.filePath("twice.html");
@@ -309,7 +309,7 @@ TEST_F(RuntimePage, LoadedTwice) {
 TEST_F(RuntimePage, InternalPreviewInjectsTheRuntime) {
   doc.runtimeChoice = KesDoc::kRuntimeOff;
   Style(Button(0), kRed, kGreen, kBlue, "Inside", kWhite);
-  const std::string html = doc.BuildHtml(1);
+  const std::string html = doc.BuildHtml(PageMode::Preview);
   ASSERT_EQ(html.find("<SCRIPT"), std::string::npos);
   page = dir.filePath("~VelkoButton.html");
   ASSERT_TRUE(WriteBytes(page, QByteArray::fromStdString(html)));
@@ -388,7 +388,7 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     QFile file(dir.filePath("Preview/~VelkoButton.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     editor.doc().runtimeChoice = KesDoc::kRuntimeOff;
-    EXPECT_EQ(file.readAll().toStdString(), editor.doc().BuildHtml(1));
+    EXPECT_EQ(file.readAll().toStdString(), editor.doc().BuildHtml(PageMode::Preview));
     browser::Pause(200);
     editor.frame()->grab().save(QStringLiteral(VB_GALLERY_DIR "/demo-internal-preview.png"));
     editor.ExitInstance();
@@ -488,7 +488,7 @@ TEST_F(RuntimePage, APagePublishedWithDefaultSettingsWorks) {
   up.color = Bgr(255, 0, 0);
   up.border->style = 0;
   page = dir.filePath("published.html");
-  ASSERT_TRUE(WriteBytes(page, QByteArray::fromStdString(published.BuildHtml(0))));
+  ASSERT_TRUE(WriteBytes(page, QByteArray::fromStdString(published.BuildHtml(PageMode::Page))));
   ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
   ASSERT_TRUE(browser->Load(page));
   ASSERT_TRUE(WaitFor([&] { return browser->Canvases() > 0; })) << Console();
@@ -555,7 +555,7 @@ TEST_F(RuntimePage, EveryImageIsRequestedOnceAtStart) {
       "var o=XMLHttpRequest.prototype.open;XMLHttpRequest.prototype.open=function(m,u){note(u);"
       "return o.apply(this,arguments);};})();</SCRIPT>\r\n";
   page = dir.filePath("count.html");
-  ASSERT_TRUE(WriteBytes(page, counter + QByteArray::fromStdString(doc.BuildHtml(0))));
+  ASSERT_TRUE(WriteBytes(page, counter + QByteArray::fromStdString(doc.BuildHtml(PageMode::Page))));
   ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
   ASSERT_TRUE(browser->Load(page));
   ASSERT_TRUE(WaitFor([&] { return browser->Canvases() > 0; })) << Console();

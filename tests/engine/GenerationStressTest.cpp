@@ -72,11 +72,11 @@ TEST_F(GenerationStress, RandomExtremeProjects) {
     for (std::size_t i = 0; i < doc.ButtonCount(); ++i) before.push_back(Doc::CopyGroup(button(i)));
 
     for (int mode = 0; mode < 3; ++mode) {
-      const std::string page = doc.BuildHtml(mode);
+      const std::string page = doc.BuildHtml(PageMode(mode));
       ASSERT_GE(page.size(), 20u);
       EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
     }
-    const std::string input = doc.BuildParams(1, "");
+    const std::string input = doc.BuildParams(ParamForm::InputFile, "");
     std::string script = p.GetScript("", p.tokenize);
     for (std::size_t i = 0; i < doc.ButtonCount(); ++i)
       script += button(i).GetScript("", p.tokenize);
@@ -125,19 +125,19 @@ TEST_F(GenerationStress, TwoThreadsWriteTheBytesOfOne) {
     }
     std::vector<std::string> one;
     doc.parallelFrom = Doc::kNeverParallel;
-    for (int mode = 0; mode < 3; ++mode) one.push_back(doc.BuildHtml(mode));
-    one.push_back(doc.BuildParams(1, ""));
+    for (int mode = 0; mode < 3; ++mode) one.push_back(doc.BuildHtml(PageMode(mode)));
+    one.push_back(doc.BuildParams(ParamForm::InputFile, ""));
     const std::vector<std::string> images = doc.imageList, audio = doc.audioList;
     ASSERT_GE(images.size(), 3u);
     ASSERT_GE(audio.size(), 2u);
 
     doc.parallelFrom = kSmallParallel;
     for (int mode = 0; mode < 3; ++mode) {
-      EXPECT_EQ(doc.BuildHtml(mode), one[mode]) << round;
+      EXPECT_EQ(doc.BuildHtml(PageMode(mode)), one[mode]) << round;
       // The second thread's script was taken, not written again.
       EXPECT_GT(doc.secondThreadButtons(), count / 2) << round;
     }
-    EXPECT_EQ(doc.BuildParams(1, ""), one[3]) << round;
+    EXPECT_EQ(doc.BuildParams(ParamForm::InputFile, ""), one[3]) << round;
     EXPECT_EQ(doc.imageList, images);
     EXPECT_EQ(doc.audioList, audio);
 
@@ -145,14 +145,14 @@ TEST_F(GenerationStress, TwoThreadsWriteTheBytesOfOne) {
       doc.parallelFrom = parallel ? kSmallParallel : Doc::kNeverParallel;
       std::string joined;
       std::size_t pieces = 0;
-      ASSERT_TRUE(doc.WriteHtml(0, [&](std::string_view piece) {
+      ASSERT_TRUE(doc.WriteHtml(PageMode::Page, [&](std::string_view piece) {
         joined += piece;
         ++pieces;
         return true;
       }));
       EXPECT_EQ(joined, one[0]);
       joined.clear();
-      ASSERT_TRUE(doc.WriteParams(1, [&](std::string_view piece) {
+      ASSERT_TRUE(doc.WriteParams(ParamForm::InputFile, [&](std::string_view piece) {
         joined += piece;
         return true;
       }));
@@ -168,10 +168,10 @@ TEST_F(GenerationStress, FailingSinkStopsTheGeneration) {
   while (doc.ButtonCount() < kSmallParallel * 10) AddButton().tip.assign(2000, 't');
   for (bool parallel : {false, true}) {
     doc.parallelFrom = parallel ? kSmallParallel : Doc::kNeverParallel;
-    const std::size_t whole = doc.BuildHtml(0).size();
+    const std::size_t whole = doc.BuildHtml(PageMode::Page).size();
     ASSERT_GT(whole, 2 * Doc::kSinkPiece);
     std::size_t calls = 0, taken = 0;
-    EXPECT_FALSE(doc.WriteHtml(0, [&](std::string_view piece) {
+    EXPECT_FALSE(doc.WriteHtml(PageMode::Page, [&](std::string_view piece) {
       ++calls;
       taken += piece.size();
       return calls < 2;

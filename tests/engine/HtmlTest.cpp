@@ -50,7 +50,8 @@ using Html = NewProject;
 // The JavaScript runtime's line follows the applet's end tag in every mode
 // when it is asked for; otherwise the bytes are the classic ones.
 TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
-  const std::string classic[3] = {doc.BuildHtml(0), doc.BuildHtml(1), doc.BuildHtml(2)};
+  const std::string classic[3] = {doc.BuildHtml(PageMode::Page), doc.BuildHtml(PageMode::Preview),
+                                  doc.BuildHtml(PageMode::Segment)};
   const std::string line = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
   auto withLine = [&](const std::string& page) {
     std::string s = page;
@@ -64,19 +65,20 @@ TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
       const bool on =
           choice == KesDoc::kRuntimeOn || (choice == KesDoc::kRuntimeFromSettings && setting == 1);
       for (int mode = 0; mode < 3; ++mode)
-        EXPECT_EQ(doc.BuildHtml(mode), on ? withLine(classic[mode]) : classic[mode])
+        EXPECT_EQ(doc.BuildHtml(PageMode(mode)), on ? withLine(classic[mode]) : classic[mode])
             << "setting " << setting << " choice " << choice << " mode " << mode;
     }
   }
   doc.runtimeChoice = KesDoc::kRuntimeOn;
   const std::string tail = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
-  const std::string segment = doc.BuildHtml(2);
+  const std::string segment = doc.BuildHtml(PageMode::Segment);
   ASSERT_GT(segment.size(), tail.size());
   EXPECT_EQ(segment.substr(segment.size() - tail.size()), tail);
-  EXPECT_NE(doc.BuildHtml(1).find("</SCRIPT>\r\n</CENTER>\r\n</BODY>"), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Preview).find("</SCRIPT>\r\n</CENTER>\r\n</BODY>"),
+            std::string::npos);
   // The segment on the clipboard carries it too.
   ASSERT_TRUE(doc.CopySegmentToClipboard());
-  EXPECT_EQ(platform.clipboardText, doc.BuildHtml(2));
+  EXPECT_EQ(platform.clipboardText, doc.BuildHtml(PageMode::Segment));
 }
 
 // A project read from its input file gets the line after its short applet.
@@ -86,20 +88,22 @@ TEST_F(Html, RuntimeLineWithReadFromFile) {
   project().tokenize = 0;
   project().reloadInterval = 0;
   doc.runtimeChoice = KesDoc::kRuntimeOn;
-  EXPECT_NE(doc.BuildHtml(0).find("Read 'button.txt' true; \">\r\n<BLOCKQUOTE>"),
+  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("Read 'button.txt' true; \">\r\n<BLOCKQUOTE>"),
             std::string::npos);
-  EXPECT_NE(doc.BuildHtml(0).find("</BLOCKQUOTE>\r\n</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\">"
-                                  "</SCRIPT>\r\n</BODY>\r\n</HTML>\r\n"),
+  EXPECT_NE(doc.BuildHtml(PageMode::Page)
+                .find("</BLOCKQUOTE>\r\n</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\">"
+                      "</SCRIPT>\r\n</BODY>\r\n</HTML>\r\n"),
             std::string::npos);
 }
 
 TEST_F(Html, ThreeModesOfANewProject) {
-  EXPECT_EQ(doc.BuildHtml(2), kSegment);
-  EXPECT_EQ(doc.BuildHtml(0), "<HTML>\r\n" + kBody + kSegment + "</BODY>\r\n</HTML>\r\n");
+  EXPECT_EQ(doc.BuildHtml(PageMode::Segment), kSegment);
+  EXPECT_EQ(doc.BuildHtml(PageMode::Page),
+            "<HTML>\r\n" + kBody + kSegment + "</BODY>\r\n</HTML>\r\n");
   // The preview: a title, two empty lines, and CENTER directly before the comment.
-  EXPECT_EQ(doc.BuildHtml(1), "<HTML>\r\n<TITLE>VelkoButton Preview</TITLE>\r\n" + kBody +
-                                  "\r\n\r\n<CENTER>" + kSegment +
-                                  "</CENTER>\r\n</BODY>\r\n</HTML>\r\n");
+  EXPECT_EQ(doc.BuildHtml(PageMode::Preview), "<HTML>\r\n<TITLE>VelkoButton Preview</TITLE>\r\n" +
+                                                  kBody + "\r\n\r\n<CENTER>" + kSegment +
+                                                  "</CENTER>\r\n</BODY>\r\n</HTML>\r\n");
   EXPECT_EQ(platform.waitCursorDepth, 0);
   EXPECT_GE(platform.waitCursorCalls, 3);
 }
@@ -109,16 +113,16 @@ TEST_F(Html, CodeBaseFormOnlyOutsideThePreview) {
   const std::string codebase =
       "<APPLET CODE=VelkoButton CODEBASE=\"classes/v1\" ARCHIVE=VelkoButton.jar WIDTH=100 "
       "HEIGHT=40 MAYSCRIPT>\r\n";
-  EXPECT_NE(doc.BuildHtml(0).find(codebase), std::string::npos);
-  EXPECT_NE(doc.BuildHtml(2).find(codebase), std::string::npos);
-  EXPECT_EQ(doc.BuildHtml(1).find("CODEBASE"), std::string::npos);
-  EXPECT_NE(doc.BuildHtml(1).find(kApplet), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Page).find(codebase), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Segment).find(codebase), std::string::npos);
+  EXPECT_EQ(doc.BuildHtml(PageMode::Preview).find("CODEBASE"), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Preview).find(kApplet), std::string::npos);
 }
 
 TEST_F(Html, EmptyIdentifierAndMessageAreLeftOut) {
   project().identifier.clear();
   app.settings().nonJavaMessage.clear();
-  const std::string s = doc.BuildHtml(2);
+  const std::string s = doc.BuildHtml(PageMode::Segment);
   EXPECT_EQ(s.find("NAME=name"), std::string::npos);
   EXPECT_EQ(s.find("BLOCKQUOTE"), std::string::npos);
   EXPECT_EQ(s.substr(s.size() - 17), ";+\">\r\n</APPLET>\r\n");
@@ -128,11 +132,13 @@ TEST_F(Html, PageIsLaidOutOnEveryGeneration) {
   AddButton();
   project().buttonHeight = 30;
   project().spacing = 5;
-  EXPECT_NE(doc.BuildHtml(2).find("WIDTH=110 HEIGHT=75 MAYSCRIPT"), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Segment).find("WIDTH=110 HEIGHT=75 MAYSCRIPT"),
+            std::string::npos);
   project().layout = 2;
   project().projectWidth = 321;
   project().projectHeight = -4;
-  EXPECT_NE(doc.BuildHtml(2).find("WIDTH=321 HEIGHT=-4 MAYSCRIPT"), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Segment).find("WIDTH=321 HEIGHT=-4 MAYSCRIPT"),
+            std::string::npos);
 }
 
 TEST_F(Html, ChangedNamesLeadTheScript) {
@@ -143,20 +149,20 @@ TEST_F(Html, ChangedNamesLeadTheScript) {
   app.settings().meridiem[0] = "am";
   app.settings().meridiem[1] = "PM";
   project().tokenize = 0;
-  EXPECT_EQ(Script0(doc.BuildHtml(0))
+  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Page))
                 .rfind("+Set Day0='Dimanche'; Set Month11='D\xE9"
                        "cembre'; Set AM='am'; Button Background ",
                        0),
             0u);
   project().tokenize = 1;
-  EXPECT_EQ(Script0(doc.BuildHtml(0))
+  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Page))
                 .rfind("+7 Day0='Dimanche'; 7 Month11='D\xE9"
                        "cembre'; 7 AM='am'; 100 Background ",
                        0),
             0u);
   // Names are inserted without escaping.
   app.settings().days[6] = "Sam'di";
-  EXPECT_NE(doc.BuildHtml(0).find("7 Day6='Sam'di'; "), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("7 Day6='Sam'di'; "), std::string::npos);
 }
 
 TEST_F(Html, ReadFromFileWithAndWithoutReload) {
@@ -164,7 +170,7 @@ TEST_F(Html, ReadFromFileWithAndWithoutReload) {
   project().tokenize = 0;
   up().image->file = "a.gif";
   doc.imageList = {"earlier.gif"};
-  const std::string page = doc.BuildHtml(0);
+  const std::string page = doc.BuildHtml(PageMode::Page);
   EXPECT_EQ(Script0(page),
             "Read 'button.txt' true; Timer 0 300000; Set Timer0={Read 'button.txt' true; Timer 0 "
             "300000}; ");
@@ -175,20 +181,21 @@ TEST_F(Html, ReadFromFileWithAndWithoutReload) {
   project().reloadInterval = 0;
   project().inputFile = "data/in&#1.txt";
   app.settings().meridiem[1] = "pm";
-  EXPECT_EQ(Script0(doc.BuildHtml(0)), "Set PM='pm'; Read 'data/in&#1.txt' true; ");
+  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Page)), "Set PM='pm'; Read 'data/in&#1.txt' true; ");
   project().tokenize = 1;
   project().reloadInterval = 2;
-  EXPECT_EQ(Script0(doc.BuildHtml(2)),
+  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Segment)),
             "7 PM='pm'; 9 'data/in&#1.txt' true; 2 0 2000; 7 Timer0={9 'data/in&#1.txt' true; 2 0 "
             "2000}; ");
   // An interval read from a file may be anything.
   project().reloadInterval = 2147483647;
-  EXPECT_NE(Script0(doc.BuildHtml(2)).find("2 0 -1000; "), std::string::npos);
+  EXPECT_NE(Script0(doc.BuildHtml(PageMode::Segment)).find("2 0 -1000; "), std::string::npos);
 }
 
 TEST_F(Html, MessageIsInsertedAsItStands) {
   app.settings().nonJavaMessage = "<b>No Java</b> &#38;";
-  EXPECT_NE(doc.BuildHtml(2).find("<HR>\r\n<b>No Java</b> &#38;\r\n<HR>"), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Segment).find("<HR>\r\n<b>No Java</b> &#38;\r\n<HR>"),
+            std::string::npos);
 }
 
 class PageFile : public NewProject {
@@ -207,13 +214,13 @@ class PageFile : public NewProject {
 TEST_F(PageFile, WritesThePageAndShowsItsResources) {
   std::string path = (dir / "page.html").string();
   ASSERT_TRUE(doc.SaveHtml(path, false, false));
-  EXPECT_EQ(ReadFile(path), doc.BuildHtml(0));
+  EXPECT_EQ(ReadFile(path), doc.BuildHtml(PageMode::Page));
   ASSERT_EQ(resourcesShown.size(), 1u);
-  EXPECT_EQ(resourcesShown[0], doc.BuildHtml(0));
+  EXPECT_EQ(resourcesShown[0], doc.BuildHtml(PageMode::Page));
 
   std::string preview = (dir / "~VelkoButton.html").string();
   ASSERT_TRUE(doc.SaveHtml(preview, false, true));
-  EXPECT_EQ(ReadFile(preview), doc.BuildHtml(1));
+  EXPECT_EQ(ReadFile(preview), doc.BuildHtml(PageMode::Preview));
   EXPECT_EQ(resourcesShown.size(), 1u);
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -258,5 +265,5 @@ TEST_F(PageFile, SaveAsDialog) {
   platform.fileAnswers = {chosen};
   EXPECT_TRUE(doc.SaveHtml(path, true, false));
   EXPECT_EQ(path, chosen);
-  EXPECT_EQ(ReadFile(chosen), doc.BuildHtml(0));
+  EXPECT_EQ(ReadFile(chosen), doc.BuildHtml(PageMode::Page));
 }

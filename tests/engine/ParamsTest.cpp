@@ -72,7 +72,7 @@ TEST_F(Params, BackgroundRefreshBeforeScriptStyleAndImage) {
 TEST_F(Params, BackgroundImageIsNumberedBeforeButtonImages) {
   up().image->file = "b.gif";
   project().backgroundImage = "bg.gif";
-  doc.BuildParams(1, "");
+  doc.BuildParams(ParamForm::InputFile, "");
   EXPECT_EQ(doc.imageList, (std::vector<std::string>{"bg.gif", "b.gif"}));
 }
 
@@ -122,11 +122,11 @@ TEST_F(Params, ScriptOfExactly198CharactersIsOneParameter) {
   doc.RemoveButton(&button(0));
   const std::string base = project().GetScript("", 1);
   const std::string pad(198 - base.size(), 'a');
-  std::string p = doc.BuildParams(1, pad);
+  std::string p = doc.BuildParams(ParamForm::InputFile, pad);
   EXPECT_EQ(p, "Script0=+" + pad + base + "+\r\n");
-  p = doc.BuildParams(1, pad + "b");
+  p = doc.BuildParams(ParamForm::InputFile, pad + "b");
   EXPECT_EQ(p, "Script0=+" + pad + "b" + base.substr(0, base.size() - 1) + "+\r\nScript1=+;+\r\n");
-  p = doc.BuildParams(0, pad + "b");
+  p = doc.BuildParams(ParamForm::Page, pad + "b");
   EXPECT_EQ(p, "<PARAM NAME=Script0 VALUE=\"+" + pad + "b" + base.substr(0, base.size() - 1) +
                    "+\">\r\n<PARAM NAME=Script1 VALUE=\"+;+\">\r\n");
 }
@@ -135,7 +135,7 @@ TEST_F(Params, PiecesKeepBlanksAndJoinBackToTheScript) {
   for (int i = 0; i < 6; ++i) AddButton();
   project().afterScript = "Call 'x';\r\nCall \"y\";";
   button(3).tip = "a tip with blanks  ";
-  const std::string p = doc.BuildParams(1, "Set Day0='Dimanche'; ");
+  const std::string p = doc.BuildParams(ParamForm::InputFile, "Set Day0='Dimanche'; ");
   std::string script = "Set Day0='Dimanche'; " + project().GetScript("", 1);
   for (std::size_t i = 0; i < doc.ButtonCount(); ++i) script += button(i).GetScript("", 1);
   script += "Call 'x';  Call \"y\";";
@@ -146,14 +146,14 @@ TEST_F(Params, PiecesKeepBlanksAndJoinBackToTheScript) {
 
 TEST_F(Params, NumericCharacterReferencesGetAmpInPagesOnly) {
   project().afterScript = "a &#38; b & c &x; &#x41; &amp; z&#";
-  std::string p = doc.BuildParams(0, "");
+  std::string p = doc.BuildParams(ParamForm::Page, "");
   EXPECT_NE(p.find("a &amp#38; b & c &x; &#x41; &amp; z&#+"), std::string::npos);
-  p = doc.BuildParams(1, "");
+  p = doc.BuildParams(ParamForm::InputFile, "");
   EXPECT_NE(p.find("a &#38; b & c &x; &#x41; &amp; z&#+"), std::string::npos);
   // A reference cut between two pieces lies in two attributes, where no
   // browser decodes it: it is left alone.
   project().afterScript.clear();
-  p = doc.BuildParams(0, std::string(197, 'a') + "&#9;x");
+  p = doc.BuildParams(ParamForm::Page, std::string(197, 'a') + "&#9;x");
   EXPECT_NE(p.find("a&+\">\r\n<PARAM NAME=Script1 VALUE=\"+#9;x"), std::string::npos);
   EXPECT_EQ(p.find("&amp"), std::string::npos);
 }
@@ -161,10 +161,10 @@ TEST_F(Params, NumericCharacterReferencesGetAmpInPagesOnly) {
 TEST_F(Params, InputFileDoublesBackslashes) {
   over().text->text = "Line 1\r\nLine 2";
   project().afterScript = "Call 'C:\\dir\\x';";
-  const std::string input = doc.BuildParams(1, "");
+  const std::string input = doc.BuildParams(ParamForm::InputFile, "");
   EXPECT_NE(input.find("'Line 1\\\\nLine 2'"), std::string::npos);
   EXPECT_NE(input.find("Call 'C:\\\\dir\\\\x';+"), std::string::npos);
-  const std::string page = doc.BuildParams(0, "");
+  const std::string page = doc.BuildParams(ParamForm::Page, "");
   EXPECT_NE(page.find("11 'Line 1\\nLine 2'"), std::string::npos);
   EXPECT_NE(page.find("Call 'C:\\dir\\x';+\">"), std::string::npos);
 }
@@ -177,7 +177,7 @@ TEST_F(Params, ImageAndAudioListsReduceLocalEntriesToFileNames) {
   up().audio->file = "snd\\s.au";
   over().audio->file = "ftp://x.example/t.au";
   down().audio->file = "/home/u/v.au";
-  const std::string p = doc.BuildParams(1, "");
+  const std::string p = doc.BuildParams(ParamForm::InputFile, "");
   EXPECT_NE(p.find("+\r\nImages0=a.gif|c.gif|d.gif\r\nAudio0=s.au|v.au\r\n"), std::string::npos);
   EXPECT_EQ(p.size(), p.rfind("Audio0=s.au|v.au\r\n") + 18);
   EXPECT_EQ(doc.imageList.size(), 3u);
@@ -188,7 +188,7 @@ TEST_F(Params, ImageAndAudioListsReduceLocalEntriesToFileNames) {
   project().backgroundImage = "http://x.example/bg.gif";
   up().audio->file.clear();
   down().audio->file.clear();
-  const std::string q = doc.BuildParams(0, "");
+  const std::string q = doc.BuildParams(ParamForm::Page, "");
   EXPECT_EQ(q.find("Images0"), std::string::npos);
   EXPECT_EQ(q.find("Audio0"), std::string::npos);
   EXPECT_TRUE(doc.imageList.empty());
@@ -196,18 +196,12 @@ TEST_F(Params, ImageAndAudioListsReduceLocalEntriesToFileNames) {
 }
 
 TEST(ParamWriters, FormsAndDefaults) {
-  EXPECT_EQ(KesDoc::WriteStringParam(0, "S", "a\nb", "", 1), "<PARAM NAME=S VALUE=\"a\\nb\">\r\n");
-  EXPECT_EQ(KesDoc::WriteStringParam(0, "S", "a\nb", "", 0), "<PARAM NAME=S VALUE=\"a\nb\">\r\n");
-  EXPECT_EQ(KesDoc::WriteStringParam(1, "S", "it's", "", 1), "S=it\\'s\r\n");
-  EXPECT_EQ(KesDoc::WriteStringParam(2, "S", "x", "x", 0), "");
-  EXPECT_EQ(KesDoc::WriteIntParam(0, "I", -5, 0), "<PARAM NAME=I VALUE=-5>\r\n");
-  EXPECT_EQ(KesDoc::WriteIntParam(1, "I", 7, 0), "I=7\r\n");
-  EXPECT_EQ(KesDoc::WriteIntParam(1, "I", 7, 7), "");
-  EXPECT_EQ(KesDoc::WriteLongParam(0, "L", 123456, 0), "<PARAM NAME=L VALUE=123456>\r\n");
-  EXPECT_EQ(KesDoc::WriteLongParam(3, "L", -1, 0), "L=-1\r\n");
-  EXPECT_EQ(KesDoc::WriteColorParam(0, "C", 0x0000FF, 0), "<PARAM NAME=C VALUE=FF0000>\r\n");
-  EXPECT_EQ(KesDoc::WriteColorParam(1, "C", 0x563412, 0), "C=123456\r\n");
-  EXPECT_EQ(KesDoc::WriteColorParam(1, "C", 5, 5), "");
+  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::Page, "S", "a\nb", "", true),
+            "<PARAM NAME=S VALUE=\"a\\nb\">\r\n");
+  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::Page, "S", "a\nb", "", false),
+            "<PARAM NAME=S VALUE=\"a\nb\">\r\n");
+  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::InputFile, "S", "it's", "", true), "S=it\\'s\r\n");
+  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::InputFile, "S", "x", "x", false), "");
 }
 
 class InputFile : public NewProject {
@@ -227,7 +221,7 @@ TEST_F(InputFile, WritesTheParametersWithoutTheConfigurableTexts) {
   const fs::path path = dir / "button.txt";
   ASSERT_TRUE(doc.SaveInputFile(path.string(), false));
   const std::string bytes = ReadFile(path);
-  EXPECT_EQ(bytes, doc.BuildParams(1, ""));
+  EXPECT_EQ(bytes, doc.BuildParams(ParamForm::InputFile, ""));
   EXPECT_EQ(bytes.rfind("Script0=+100 Background ", 0), 0u);
   EXPECT_EQ(bytes.find("Dimanche"), std::string::npos);
   EXPECT_TRUE(platform.fileDialogs.empty());
@@ -249,7 +243,7 @@ TEST_F(InputFile, SaveAsDialogAndItsCancel) {
   platform.fileAnswers = {(dir / "chosen.dat").string()};
   EXPECT_TRUE(doc.SaveInputFile((dir / "x.txt").string(), true));
   EXPECT_FALSE(fs::exists(dir / "x.txt"));
-  EXPECT_EQ(ReadFile(dir / "chosen.dat"), doc.BuildParams(1, ""));
+  EXPECT_EQ(ReadFile(dir / "chosen.dat"), doc.BuildParams(ParamForm::InputFile, ""));
 }
 
 TEST_F(InputFile, UnwritablePathIsReported) {

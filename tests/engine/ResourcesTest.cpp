@@ -36,7 +36,7 @@ TEST_F(Resources, AppletFilesThenImagesThenAudio) {
   up().audio->file = "../snd/s.au";
   over().audio->file = "http://x.example/t.au";
   const fs::path cwd = fs::current_path();
-  doc.BuildHtml(0);
+  doc.BuildHtml(PageMode::Page);
   std::vector<std::string> expected = applet;
   const std::string p = (dir / "proj").string();
   for (const std::string& e : {p + "/bg.gif", p + "/img/a.gif", std::string("/abs/b.gif"),
@@ -49,7 +49,7 @@ TEST_F(Resources, AppletFilesThenImagesThenAudio) {
 
 TEST_F(Resources, AppendsToTheGivenList) {
   std::vector<std::string> list = {"first"};
-  doc.BuildHtml(0);
+  doc.BuildHtml(PageMode::Page);
   doc.GetResourceFiles(list);
   ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[0], "first");
@@ -57,7 +57,7 @@ TEST_F(Resources, AppendsToTheGivenList) {
 
 TEST_F(Resources, UnsavedProjectResolvesAgainstTheCurrentDirectory) {
   up().image->file = "a.gif";
-  doc.BuildParams(1, "");
+  doc.BuildParams(ParamForm::InputFile, "");
   std::vector<std::string> expected = applet;
   expected.push_back((fs::current_path() / "a.gif").string());
   EXPECT_EQ(List(), expected);
@@ -66,7 +66,7 @@ TEST_F(Resources, UnsavedProjectResolvesAgainstTheCurrentDirectory) {
 TEST_F(Resources, RelativeProjectPathBecomesAbsolute) {
   doc.SetPathName("sub/p.but");
   up().image->file = "a.gif";
-  doc.BuildParams(1, "");
+  doc.BuildParams(ParamForm::InputFile, "");
   EXPECT_EQ(List().back(), (fs::current_path() / "sub" / "a.gif").string());
 }
 
@@ -86,16 +86,16 @@ TEST_F(Resources, InputFileWhenAskedFor) {
 TEST_F(Resources, ReadFromFilePageListsTheLastParameters) {
   up().image->file = "/img/a.gif";
   project().readFromFile = 1;
-  doc.BuildHtml(0);
+  doc.BuildHtml(PageMode::Page);
   EXPECT_EQ(List(), applet);
-  doc.BuildParams(1, "");
-  doc.BuildHtml(0);
+  doc.BuildParams(ParamForm::InputFile, "");
+  doc.BuildHtml(PageMode::Page);
   EXPECT_EQ(List().back(), "/img/a.gif");
 }
 
 TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
   up().image->file = "/img/a.gif";
-  doc.BuildHtml(0);
+  doc.BuildHtml(PageMode::Page);
   const std::vector<std::string> classic = List();
   std::vector<std::string> expected = applet;
   expected.push_back("/opt/vb/velkobutton.js");

@@ -152,7 +152,7 @@ TEST_F(StateScript, SharedImageNumbersAndCaseDistinctPaths) {
   second.overState->image->file = "art/a.gif";
   second.downState->image->file = "art/A.gif";
   second.upState->image->file = "http://www.example.com/it's.gif";
-  const std::string params = doc.BuildParams(1, "");
+  const std::string params = doc.BuildParams(ParamForm::InputFile, "");
   EXPECT_EQ(doc.imageList, (std::vector<std::string>{"art/a.gif", "art/A.gif"}));
   const std::string s = second.GetScript("", 0);
   EXPECT_NE(s.find("Up Image='http://www.example.com/it\\'s.gif' Event"), std::string::npos);

@@ -367,7 +367,7 @@ TEST_F(PagesEndToEnd, AProjectMadeOnlyThroughThePagesExportsThePageOfItsValues) 
   ASSERT_TRUE(direct.OnNewDocument());
   for (const PageValues& page : pages) page.onGroups(direct);
 
-  const std::string expected = direct.BuildHtml(0);
+  const std::string expected = direct.BuildHtml(PageMode::Page);
   const std::string exported = Export(path, "page", dir);
   EXPECT_EQ(exported, expected);
   // The values set on the pages are in the page written.

@@ -382,7 +382,7 @@ TEST_F(OutlineTest, EditsSurviveSaveAndReopenAndReachThePage) {
   EXPECT_EQ(home.leaveScript, "A;\r\nB;");
   EXPECT_EQ(home.downState->advanced->script, "PropSet 'Button 2' Show=True;");
 
-  const std::string html = doc2.BuildHtml(0);
+  const std::string html = doc2.BuildHtml(PageMode::Page);
   EXPECT_NE(html.find("Button 'Home' "), std::string::npos);
   EXPECT_NE(html.find("Mode=Check "), std::string::npos);
   EXPECT_NE(html.find("Tip='Back to the start' "), std::string::npos);

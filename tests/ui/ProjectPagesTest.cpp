@@ -305,7 +305,7 @@ TEST_F(ProjectPages, GenerateInputWritesTheFileThroughSaveAs) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, msg::Format(msg::kTextNotStorable, "??.txt"));
   ASSERT_TRUE(std::filesystem::exists(target));
-  EXPECT_EQ(ReadBytes(target), doc.BuildParams(1, std::string()));
+  EXPECT_EQ(ReadBytes(target), doc.BuildParams(ParamForm::InputFile, std::string()));
   // The dialog was cancelled: the page keeps its name.
   EXPECT_EQ(qobject_cast<ViewOutput*>(Tabs()->page(TabProject::kOutput))->inputFile(),
             "button.txt");

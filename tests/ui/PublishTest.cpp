@@ -114,7 +114,7 @@ TEST_F(PublishTest, ClipboardHoldsExactlyTheSegmentAndResourcesListEveryFileSele
   EXPECT_EQ(dialog.windowTitle(), "Publish");
   RecordNextResources();
   QTest::mouseClick(dialog.clipboardButton(), Qt::LeftButton);
-  const std::string segment = doc.BuildHtml(2);
+  const std::string segment = doc.BuildHtml(PageMode::Segment);
   EXPECT_EQ(platform.clipboardText, segment);
   EXPECT_EQ(segment.find("<HTML>"), std::string::npos);
   ASSERT_EQ(shown.size(), 1u);
@@ -157,7 +157,7 @@ TEST_F(PublishTest, GenerateFileRemembersItsPathAcrossSaveAndOpenWithoutModifyin
   EXPECT_TRUE(first.flags & FdOverwritePrompt);
   EXPECT_TRUE(first.flags & FdHideReadOnly);
   // The whole page, written byte for byte, and shown in the Resources dialog.
-  const std::string html = doc.BuildHtml(0);
+  const std::string html = doc.BuildHtml(PageMode::Page);
   EXPECT_EQ(ReadBytes(page), html);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].html, Lf(html));
@@ -199,7 +199,7 @@ TEST_F(PublishTest, RefusedPageStopsGenerateFileButNotTheClipboard) {
   // The clipboard copy goes on with the values last stored.
   RecordNextResources();
   dialog.OnClipboard();
-  EXPECT_EQ(platform.clipboardText, doc.BuildHtml(2));
+  EXPECT_EQ(platform.clipboardText, doc.BuildHtml(PageMode::Segment));
   EXPECT_EQ(resourcesShown, 1);
   doc.RemoveView(&refusing);
 }
@@ -241,7 +241,7 @@ class ResourcesTest : public PublishTest {
 
 TEST_F(ResourcesTest, OnlySelectedEntriesAreCopiedAndTheFolderIsRemembered) {
   fs::create_directories(Out());
-  ResourcesDialog dialog(doc, doc.BuildHtml(0));
+  ResourcesDialog dialog(doc, doc.BuildHtml(PageMode::Page));
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Resources");
   EXPECT_TRUE(dialog.htmlEdit()->isReadOnly());
@@ -271,7 +271,7 @@ TEST_F(ResourcesTest, OnlySelectedEntriesAreCopiedAndTheFolderIsRemembered) {
 TEST_F(ResourcesTest, CancelInTheProgressWindowStopsBeforeTheNextFile) {
   fs::create_directories(Out());
   WriteBytes(Out("VelkoButton.class"), "old");
-  ResourcesDialog dialog(doc, doc.BuildHtml(0));
+  ResourcesDialog dialog(doc, doc.BuildHtml(PageMode::Page));
   dialog.show();
   platform.folderAnswers.push_back(Out());
   bool checked = false;
@@ -330,7 +330,8 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
   EXPECT_EQ(platform.messages.back().text, msg::kPublishSuccess);
   EXPECT_EQ(platform.messages.back().icon, MsgIcon::Information);
-  EXPECT_EQ(::ReadBytes(site + "/" + doc.project()->identifier + ".html"), doc.BuildHtml(0));
+  EXPECT_EQ(::ReadBytes(site + "/" + doc.project()->identifier + ".html"),
+            doc.BuildHtml(PageMode::Page));
   EXPECT_EQ(::ReadBytes(site + "/pic.gif"), "GIF89a a");
   for (const char* f : kAppletFiles) EXPECT_TRUE(fs::exists(site + "/" + f)) << f;
   EXPECT_EQ(doc.lastCopyDirectory, site);

@@ -503,14 +503,14 @@ TEST(ShellPreview, ExternalPreviewCarriesTheRuntimeInternalInjectsIt) {
   EXPECT_EQ(ReadBytes(dir.path() + "/Preview/velkobutton.js"), "applet");
   // The override lasts for that preview only.
   EXPECT_EQ(app.doc().runtimeChoice, KesDoc::kRuntimeFromSettings);
-  EXPECT_EQ(app.doc().BuildHtml(0).find("<SCRIPT"), std::string::npos);
+  EXPECT_EQ(app.doc().BuildHtml(PageMode::Page).find("<SCRIPT"), std::string::npos);
 
   // The internal preview's page is the classic one; the runtime is injected.
   QFile::remove(dir.path() + "/Preview/velkobutton.js");
   app.OnPreview();
   ASSERT_EQ(app.navigated.size(), 1u);
   EXPECT_TRUE(app.withRuntimes[0]);
-  EXPECT_EQ(ReadBytes(page), QByteArray::fromStdString(app.doc().BuildHtml(1)));
+  EXPECT_EQ(ReadBytes(page), QByteArray::fromStdString(app.doc().BuildHtml(PageMode::Preview)));
   EXPECT_FALSE(ReadBytes(page).contains("<SCRIPT"));
   EXPECT_FALSE(QFile::exists(dir.path() + "/Preview/velkobutton.js"));
 
