@@ -2,6 +2,7 @@
 
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
@@ -9,7 +10,7 @@
 
 PropAudio::PropAudio(PropState* state) : state_(state) {
   name = "Audio";
-  icon = 308;
+  icon = kIconTreeAudio;
 }
 
 void PropAudio::Serialize(Archive& ar) {
@@ -17,15 +18,15 @@ void PropAudio::Serialize(Archive& ar) {
   ar.Int(mode);
 }
 
-std::string PropAudio::GetDiffScript(const std::string&, int tok, const PropAudio&) {
+std::string PropAudio::GetDiffScript(const std::string&, bool tok, const PropAudio&) {
   std::string s;
   AddDiffScript(s, tok);
   return s;
 }
 
-void PropAudio::AddDiffScript(std::string& s, int tok) {
+void PropAudio::AddDiffScript(std::string& s, bool tok) {
   if (file.empty()) return;
-  const char* verb = mode == 1 ? "Loop" : mode == 2 ? "Stop" : "Play";
+  const char* verb = mode == kLoop ? "Loop" : mode == kStop ? "Stop" : "Play";
   Doc* doc = nullptr;
   if (state_ && state_->button() && state_->button()->project())
     doc = state_->button()->project()->doc();

@@ -17,13 +17,15 @@ class PropAudio : public KesProp {
 
   // The audio command of the state's event block; a local file is registered
   // in the audio list and written by its number.
-  std::string GetDiffScript(const std::string& extra, int tokenize, const PropAudio& reference);
-  void AddDiffScript(std::string& out, int tokenize);
+  std::string GetDiffScript(const std::string& extra, bool tokenize, const PropAudio& reference);
+  void AddDiffScript(std::string& out, bool tokenize);
 
   PropState* state() const { return state_; }
 
   std::string file;
-  int32_t mode = 0;  // 0 play, 1 loop, 2 stop
+  // What the sound does; the values are stored in project files.
+  enum Mode : int32_t { kPlay = 0, kLoop = 1, kStop = 2 };
+  int32_t mode = kPlay;
 
  private:
   PropState* state_;

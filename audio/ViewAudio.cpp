@@ -10,6 +10,7 @@
 #include "audio/AuFile.h"
 #include "audio/AudioPlayer.h"
 #include "audio/PropAudio.h"
+#include "core/IconIds.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
@@ -19,7 +20,7 @@
 
 namespace {
 // The icons of the three modes: play, loop, stop.
-constexpr int kModeIcons[3] = {235, 237, 236};
+constexpr int kModeIcons[3] = {kIconSoundPlay, kIconSoundLoop, kIconSoundStop};
 constexpr int kSelectIcon = 20000;
 }  // namespace
 

@@ -77,7 +77,7 @@ void Doc::MoveButton(PropButton* button, int index) {
 void Doc::LayoutButtons() {
   PropProject* p = project_.get();
   if (!p) return;
-  if (p->layout == 0) {
+  if (p->layout == PropProject::kLayoutColumn) {
     int32_t y = p->spacing;
     for (auto& b : buttons_) {
       b->x = p->spacing;
@@ -88,7 +88,7 @@ void Doc::LayoutButtons() {
     }
     p->projectWidth = WrapAdd(p->buttonWidth, WrapAdd(p->spacing, p->spacing));
     p->projectHeight = y;
-  } else if (p->layout == 1) {
+  } else if (p->layout == PropProject::kLayoutRow) {
     int32_t x = p->spacing;
     for (auto& b : buttons_) {
       b->x = x;
@@ -436,7 +436,7 @@ bool Doc::WriteParams(ParamForm form, const Sink& sink) {
   return AddParams(out, form, std::string(), &sink) && sink(out);
 }
 
-bool Doc::AddButtonScripts(std::string& script, int tok, std::size_t first, std::size_t last,
+bool Doc::AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,
                            const std::function<bool()>& flush) {
   // One reference state for the Default blocks of the whole run.
   PropState scratch(nullptr, "Default");
@@ -456,7 +456,7 @@ bool Doc::AddParams(std::string& out, ParamForm form, const std::string& prefixS
   audioIndex_.clear();
   // A page built whole has reserved its buffer already.
   if (!sink && out.empty()) out.reserve(EstimatePageSize());
-  const int tok = project_->tokenize;
+  const bool tok = project_->tokenize;
   ScriptPieces pieces(out, form, sink);
   std::string& script = pieces.script();
   script += prefixScript;
@@ -611,7 +611,7 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   h += WriteStringParam(ParamForm::Page, "name", p.identifier, "", false);
   h += WriteStringParam(ParamForm::Page, "Copyright", version::kCopyrightNotice, "", false);
 
-  const int tok = p.tokenize;
+  const bool tok = p.tokenize;
   const std::string set_ = Tok("Set", tok);
   std::string config;
   // Names that differ from their defaults; the script numbers them from 0.

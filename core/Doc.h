@@ -184,7 +184,7 @@ class Doc : public KesDoc {
   bool BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink);
   // The script of buttons [first, last) appended to `script`, each button
   // followed by `flush` when one is given (false when a flush failed).
-  bool AddButtonScripts(std::string& script, int tok, std::size_t first, std::size_t last,
+  bool AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,
                         const std::function<bool()>& flush);
   // Lists the image and audio files of buttons [first, last) in the order
   // their scripts name them.

@@ -58,11 +58,11 @@ void KesApp::WriteSettings() {
 }
 
 bool KesApp::CommitPages() {
-  acceptFlag_ = 1;
+  accepted_ = true;
   ++committing_;
   if (currentDoc_) currentDoc_->UpdateAllViews(kHintCommit);
   --committing_;
-  return acceptFlag_ != 0;
+  return accepted_;
 }
 
 void KesApp::RefreshPages() {

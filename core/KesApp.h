@@ -60,11 +60,11 @@ class KesApp {
   // Commit-and-refresh protocol of the property pages.
   virtual bool CommitPages();
   virtual void RefreshPages();
-  void AcceptCommit() { acceptFlag_ = 1; }
-  void RefuseCommit(int accept) {
-    if (accept == 0) acceptFlag_ = 0;
+  // A page tells how its commit went: one refusal refuses the whole commit.
+  void ReportCommit(bool accepted) {
+    if (!accepted) accepted_ = false;
   }
-  int acceptFlag() const { return acceptFlag_; }
+  bool commitAccepted() const { return accepted_; }
   // Whether the pages are storing their edits now.
   bool committing() const { return committing_ > 0; }
 
@@ -106,5 +106,5 @@ class KesApp {
   AppSettings settings_;
   KesDoc* currentDoc_ = nullptr;
   int committing_ = 0;
-  int acceptFlag_ = 1;
+  bool accepted_ = true;
 };

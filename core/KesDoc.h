@@ -88,13 +88,19 @@ class KesDoc : public DocumentBase {
   // The line that follows the applet's end tag.
   static constexpr const char* kRuntimeLine = "<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>";
 
-  // Slots in their order.
+  // The files the page needs beside it: the applet's (and the runtime's),
+  // the project's images, sounds and input file, as full paths.
   virtual bool GetResourceFiles(std::vector<std::string>& list);
+  // Stages the files of GetResourceFiles that a page can use into `directory`.
   virtual bool CopyResourcesTo(const std::string& directory);
+  // One parameter in `form`; nothing when `value` is the default. `escape`
+  // writes quotes and line breaks as the script reads them.
   static std::string WriteStringParam(ParamForm form, const std::string& name,
                                       const std::string& value, const std::string& def,
                                       bool escape);
+  // Every parameter of the project in `form`, the script after `prefixScript`.
   virtual std::string BuildParams(ParamForm form, const std::string& prefixScript);
+  // The page of `mode`, whole.
   virtual std::string BuildHtml(PageMode mode);
   // Writes BuildHtml (the preview's page or a whole page); asks for the path first
   // when `ask` is set. After a page that is not a preview, the Resources hook runs.

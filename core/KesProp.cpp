@@ -5,7 +5,7 @@
 
 void KesProp::Serialize(Archive&) {}
 
-std::string KesProp::GetScript(const std::string&, int) {
+std::string KesProp::GetScript(const std::string&, bool) {
   return std::string();
 }
 
@@ -16,12 +16,12 @@ bool IsDigit(char c) {
 
 // The keyword and its separator: a blank after a numeric token or in a
 // statement, "=" otherwise.
-void Start(std::string& out, std::string_view name, int statement) {
+void Start(std::string& out, std::string_view name, bool statement) {
   out += name;
   out.push_back(statement != 0 || (!name.empty() && IsDigit(name[0])) ? ' ' : '=');
 }
 
-void Finish(std::string& out, int statement) {
+void Finish(std::string& out, bool statement) {
   out.push_back(' ');
   if (statement != 0) out.push_back(';');
 }
@@ -45,7 +45,7 @@ std::string ColorHex(uint32_t color) {
 }
 
 void KesProp::AddBool(std::string& out, std::string_view name, int32_t value, int32_t def,
-                      int statement) {
+                      bool statement) {
   if (value == def) return;
   Start(out, name, statement);
   out += value != 0 ? "True" : "False";
@@ -53,7 +53,7 @@ void KesProp::AddBool(std::string& out, std::string_view name, int32_t value, in
 }
 
 void KesProp::AddInt(std::string& out, std::string_view name, int32_t value, int32_t def,
-                     int statement) {
+                     bool statement) {
   if (value == def) return;
   Start(out, name, statement);
   AppendDecimal(out, value);
@@ -61,7 +61,7 @@ void KesProp::AddInt(std::string& out, std::string_view name, int32_t value, int
 }
 
 void KesProp::AddString(std::string& out, std::string_view name, std::string_view value,
-                        std::string_view def, int statement) {
+                        std::string_view def, bool statement) {
   if (value == def) return;
   Start(out, name, statement);
   AddEscaped(out, value);
@@ -69,7 +69,7 @@ void KesProp::AddString(std::string& out, std::string_view name, std::string_vie
 }
 
 void KesProp::AddQuoted(std::string& out, std::string_view name, std::string_view value,
-                        std::string_view def, int statement) {
+                        std::string_view def, bool statement) {
   if (value == def) return;
   Start(out, name, statement);
   out.push_back('\'');
@@ -79,64 +79,66 @@ void KesProp::AddQuoted(std::string& out, std::string_view name, std::string_vie
 }
 
 void KesProp::AddColor(std::string& out, std::string_view name, uint32_t value, uint32_t def,
-                       int statement) {
+                       bool statement) {
   if (value == def) return;
   Start(out, name, statement);
   AppendColorHex(out, value);
   Finish(out, statement);
 }
 
-void KesProp::AddBool(std::string& out, PropKey key, int32_t value, int32_t def, int statement) {
+void KesProp::AddBool(std::string& out, PropKey key, int32_t value, int32_t def, bool statement) {
   if (value != def) AddBool(out, TokView(key.word, key.tokenize), value, def, statement);
 }
 
-void KesProp::AddInt(std::string& out, PropKey key, int32_t value, int32_t def, int statement) {
+void KesProp::AddInt(std::string& out, PropKey key, int32_t value, int32_t def, bool statement) {
   if (value != def) AddInt(out, TokView(key.word, key.tokenize), value, def, statement);
 }
 
 void KesProp::AddString(std::string& out, PropKey key, std::string_view value, std::string_view def,
-                        int statement) {
+                        bool statement) {
   if (value != def) AddString(out, TokView(key.word, key.tokenize), value, def, statement);
 }
 
 void KesProp::AddQuoted(std::string& out, PropKey key, std::string_view value, std::string_view def,
-                        int statement) {
+                        bool statement) {
   if (value != def) AddQuoted(out, TokView(key.word, key.tokenize), value, def, statement);
 }
 
-void KesProp::AddColor(std::string& out, PropKey key, uint32_t value, uint32_t def, int statement) {
+void KesProp::AddColor(std::string& out, PropKey key, uint32_t value, uint32_t def,
+                       bool statement) {
   if (value != def) AddColor(out, TokView(key.word, key.tokenize), value, def, statement);
 }
 
 std::string KesProp::FormatBool(const std::string& name, int32_t value, int32_t def,
-                                int statement) {
+                                bool statement) {
   std::string out;
   AddBool(out, name, value, def, statement);
   return out;
 }
 
-std::string KesProp::FormatInt(const std::string& name, int32_t value, int32_t def, int statement) {
+std::string KesProp::FormatInt(const std::string& name, int32_t value, int32_t def,
+                               bool statement) {
   std::string out;
   AddInt(out, name, value, def, statement);
   return out;
 }
 
 std::string KesProp::FormatString(const std::string& name, const std::string& value,
-                                  const std::string& def, int statement) {
+                                  const std::string& def, bool statement) {
   std::string out;
   AddString(out, name, value, def, statement);
   return out;
 }
 
 std::string KesProp::FormatQuoted(const std::string& name, const std::string& value,
-                                  const std::string& def, int statement) {
+                                  const std::string& def, bool statement) {
   std::string out;
   AddQuoted(out, name, value, def, statement);
   return out;
 }
 
 std::string KesProp::FormatColor(const std::string& name, uint32_t value, uint32_t def,
-                                 int statement) {
+                                 bool statement) {
   std::string out;
   AddColor(out, name, value, def, statement);
   return out;

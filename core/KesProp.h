@@ -14,7 +14,7 @@ class Archive;
 // forms look its token up only when they write the property.
 struct PropKey {
   std::string_view word;
-  int tokenize;
+  bool tokenize;
 };
 
 // Run-time class of a group (no group class derives from another).
@@ -26,17 +26,18 @@ class KesProp {
   KesProp(const KesProp&) = delete;
   KesProp& operator=(const KesProp&) = delete;
 
-  // 1. run-time class
+  // Which kind of group this is.
   virtual PropClass GetClass() const = 0;
-  // 2. destructor
   virtual ~KesProp() = default;
-  // 3. writes the fields when the archive is storing, reads them otherwise
+  // Writes the fields when the archive is storing, reads them otherwise.
   virtual void Serialize(Archive& ar);
-  // 6. the class name of the view that edits the group, or nullptr
+  // The view class of the page that edits the group (as the editor's page
+  // registry knows it), or nullptr for a group without a page.
   virtual const char* GetViewClass() const { return nullptr; }
-  // 7. the group's VelkoScript text
-  virtual std::string GetScript(const std::string& prefix, int tokenize);
-  // 8. the page id, also the help string id of the page
+  // The group's VelkoScript text after `prefix`; `tokenize` writes keywords
+  // as their token numbers instead of words.
+  virtual std::string GetScript(const std::string& prefix, bool tokenize);
+  // The page id, also the help string id of the page.
   virtual int GetPageId() const { return 0; }
 
   // The label of the group's tree item.
@@ -47,36 +48,38 @@ class KesProp {
   // Property forms: nothing when the value equals the default, otherwise the
   // keyword, a separator, the value and one blank (and ";" for a statement).
   static std::string FormatBool(const std::string& name, int32_t value, int32_t def,
-                                int statement = 0);
+                                bool statement = false);
   static std::string FormatInt(const std::string& name, int32_t value, int32_t def,
-                               int statement = 0);
+                               bool statement = false);
   static std::string FormatString(const std::string& name, const std::string& value,
-                                  const std::string& def, int statement = 0);
+                                  const std::string& def, bool statement = false);
   static std::string FormatQuoted(const std::string& name, const std::string& value,
-                                  const std::string& def, int statement = 0);
+                                  const std::string& def, bool statement = false);
   static std::string FormatColor(const std::string& name, uint32_t value, uint32_t def,
-                                 int statement = 0);
+                                 bool statement = false);
 
   // The same forms appending their text to `out`, so that a generator fills one
   // buffer instead of joining temporary strings.
   static void AddBool(std::string& out, std::string_view name, int32_t value, int32_t def,
-                      int statement = 0);
+                      bool statement = false);
   static void AddInt(std::string& out, std::string_view name, int32_t value, int32_t def,
-                     int statement = 0);
+                     bool statement = false);
   static void AddString(std::string& out, std::string_view name, std::string_view value,
-                        std::string_view def, int statement = 0);
+                        std::string_view def, bool statement = false);
   static void AddQuoted(std::string& out, std::string_view name, std::string_view value,
-                        std::string_view def, int statement = 0);
+                        std::string_view def, bool statement = false);
   static void AddColor(std::string& out, std::string_view name, uint32_t value, uint32_t def,
-                       int statement = 0);
-  static void AddBool(std::string& out, PropKey key, int32_t value, int32_t def, int statement = 0);
-  static void AddInt(std::string& out, PropKey key, int32_t value, int32_t def, int statement = 0);
+                       bool statement = false);
+  static void AddBool(std::string& out, PropKey key, int32_t value, int32_t def,
+                      bool statement = false);
+  static void AddInt(std::string& out, PropKey key, int32_t value, int32_t def,
+                     bool statement = false);
   static void AddString(std::string& out, PropKey key, std::string_view value, std::string_view def,
-                        int statement = 0);
+                        bool statement = false);
   static void AddQuoted(std::string& out, PropKey key, std::string_view value, std::string_view def,
-                        int statement = 0);
+                        bool statement = false);
   static void AddColor(std::string& out, PropKey key, uint32_t value, uint32_t def,
-                       int statement = 0);
+                       bool statement = false);
 
   // Line feed becomes "\n", carriage return is dropped, a double quote becomes
   // "\x22" and a single quote "\'".

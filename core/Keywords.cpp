@@ -187,7 +187,7 @@ bool EqualNoCase(std::string_view a, const char* b) {
 }
 }  // namespace
 
-std::string_view TokView(std::string_view word, int tokenize) {
+std::string_view TokView(std::string_view word, bool tokenize) {
   if (tokenize == 0 || word.empty()) return word;
   for (std::size_t h = Hash(word.data(), word.size());; h = (h + 1) & (kSlots - 1)) {
     const Slot& slot = kSlotTable.slot[h];
@@ -198,7 +198,7 @@ std::string_view TokView(std::string_view word, int tokenize) {
   }
 }
 
-std::string Tok(const std::string& word, int tokenize) {
+std::string Tok(const std::string& word, bool tokenize) {
   return std::string(TokView(word, tokenize));
 }
 

@@ -8,9 +8,9 @@
 
 // The token of a keyword (compared ignoring case) when tokenizing is on;
 // otherwise, or for an unknown word, the word itself.
-std::string Tok(const std::string& word, int tokenize);
+std::string Tok(const std::string& word, bool tokenize);
 // The same without a copy: the token, or `word` itself.
-std::string_view TokView(std::string_view word, int tokenize);
+std::string_view TokView(std::string_view word, bool tokenize);
 
 // Appends the decimal digits of `value` (with "-" when negative).
 void AppendDecimal(std::string& out, int64_t value);

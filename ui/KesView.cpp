@@ -73,11 +73,11 @@ void KesView::Commit() {
   QString text;
   if (QWidget* control = UnstorableControl(text)) {
     Complain(control, msg::Format(msg::kTextNotStorable, FromQ(text)));
-    app_.RefuseCommit(0);
+    app_.ReportCommit(false);
     return;
   }
   const bool valid = CommitControls();
-  app_.RefuseCommit(valid ? 1 : 0);
+  app_.ReportCommit(valid);
   if (!valid) return;
   // Whatever the page stored is one step, named after the group.
   static const char* const kNames[] = {"Change",       "Change Project", "Change Button",

@@ -1,18 +1,19 @@
 #include "groups/button/PropAdvanced.h"
 
 #include "core/Archive.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 
 PropAdvanced::PropAdvanced(PropState* state) : state_(state) {
   name = "Advanced";
-  icon = 310;
+  icon = kIconTreeAdvanced;
 }
 
 void PropAdvanced::Serialize(Archive& ar) {
   ar.String(script);
 }
 
-std::string PropAdvanced::GetScript(const std::string&, int) {
+std::string PropAdvanced::GetScript(const std::string&, bool) {
   return ReplaceChars(script, kLineBreakChars, ' ');
 }
 

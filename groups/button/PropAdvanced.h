@@ -13,7 +13,7 @@ class PropAdvanced : public KesProp {
   void Serialize(Archive& ar) override;
   const char* GetViewClass() const override { return "ViewAdvanced"; }
   // The script with its line breaks, tabs and form feeds turned into blanks.
-  std::string GetScript(const std::string& prefix, int tokenize) override;
+  std::string GetScript(const std::string& prefix, bool tokenize) override;
   void AddScript(std::string& out) const;
   int GetPageId() const override { return 2400; }
 

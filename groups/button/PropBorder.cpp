@@ -1,12 +1,13 @@
 #include "groups/button/PropBorder.h"
 
 #include "core/Archive.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "groups/button/PropState.h"
 
 PropBorder::PropBorder(PropState* state) : state_(state) {
   name = "Border";
-  icon = 307;
+  icon = kIconTreeBorder;
 }
 
 void PropBorder::Serialize(Archive& ar) {
@@ -51,19 +52,19 @@ PropBorder::Colors PropBorder::AutomaticColors() const {
   return AutomaticColorsFor(state_->color, state_->name);
 }
 
-std::string PropBorder::GetDiffScript(const std::string&, int tok, const PropBorder& ref) const {
+std::string PropBorder::GetDiffScript(const std::string&, bool tok, const PropBorder& ref) const {
   std::string s;
   AddDiffScript(s, tok, ref, state_ ? state_->name : std::string());
   return s;
 }
 
-void PropBorder::AddDiffScript(std::string& s, int tok, const PropBorder& ref,
+void PropBorder::AddDiffScript(std::string& s, bool tok, const PropBorder& ref,
                                const std::string& stateName) const {
   static const char* const kWords[5] = {"None", "Flat", "Bevel", "Point", "Raised"};
-  if (style != ref.style && style >= 0 && style <= 4)
+  if (style != ref.style && style >= kNone && style <= kRaised)
     AddString(s, PropKey{"BorderStyle", tok}, TokView(kWords[style], tok), "");
   AddBool(s, PropKey{"BorderSmooth", tok}, smooth, ref.smooth);
-  if (style == 0)
+  if (style == kNone)
     AddInt(s, PropKey{"BorderThick", tok}, 0, -1);
   else
     AddInt(s, PropKey{"BorderThick", tok}, thick, ref.thick);

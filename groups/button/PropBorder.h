@@ -16,9 +16,9 @@ class PropBorder : public KesProp {
 
   // `stateName` is the name the owning state's block is written under; it
   // decides the automatic colours.
-  void AddDiffScript(std::string& out, int tokenize, const PropBorder& reference,
+  void AddDiffScript(std::string& out, bool tokenize, const PropBorder& reference,
                      const std::string& stateName) const;
-  std::string GetDiffScript(const std::string& extra, int tokenize,
+  std::string GetDiffScript(const std::string& extra, bool tokenize,
                             const PropBorder& reference) const;
 
   // The colours derived from the owning state's colour: lighter on top and
@@ -34,7 +34,9 @@ class PropBorder : public KesProp {
   PropState* state() const { return state_; }
 
   int32_t smooth = 1;
-  int32_t style = 2;  // 0 none, 1 flat, 2 bevel, 3 point, 4 raised
+  // The border's look; the values are stored in project files.
+  enum Style : int32_t { kNone = 0, kFlat = 1, kBevel = 2, kPoint = 3, kRaised = 4 };
+  int32_t style = kBevel;
   int32_t thick = 3;
   uint32_t topColor = 0xFFFFFF;
   uint32_t midColor = 0xC0C0C0;

@@ -5,6 +5,7 @@
 #include "audio/PropAudio.h"
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
@@ -14,7 +15,7 @@
 #include "groups/project/PropProject.h"
 
 PropButton::PropButton(PropProject* project) : project_(project) {
-  icon = 302;
+  icon = kIconTreeButton;
   Doc* doc = project_ ? project_->doc() : nullptr;
   int n = doc ? doc->buttonCounter++ : 1;
   name = "Button " + std::to_string(n);
@@ -64,13 +65,13 @@ void PropButton::Serialize(Archive& ar) {
   downState->Serialize(ar);
 }
 
-std::string PropButton::GetScript(const std::string&, int tok) {
+std::string PropButton::GetScript(const std::string&, bool tok) {
   std::string s;
   AddScript(s, tok);
   return s;
 }
 
-void PropButton::AddScript(std::string& s, int tok, PropState* scratch) {
+void PropButton::AddScript(std::string& s, bool tok, PropState* scratch) {
   s += TokView("Button", tok);
   s += " '";
   s += name;
@@ -82,9 +83,9 @@ void PropButton::AddScript(std::string& s, int tok, PropState* scratch) {
   AddBool(s, PropKey{"Show", tok}, show, 1);
   AddBool(s, PropKey{"Drag", tok}, drag, 0);
   if (initiallyDown != 0) AddInt(s, PropKey{"State", tok}, 2, -1);
-  if (mode == 1)
+  if (mode == kCheckBox)
     AddString(s, PropKey{"Mode", tok}, TokView("Check", tok), "");
-  else if (mode == 2)
+  else if (mode == kRadio)
     AddString(s, PropKey{"Mode", tok}, TokView("Radio", tok), "");
   AddQuoted(s, PropKey{"Tip", tok}, tip, "");
 
@@ -96,7 +97,7 @@ void PropButton::AddScript(std::string& s, int tok, PropState* scratch) {
     overEvents += "'; ";
   }
   if (!url.empty()) {
-    std::string& cmd = mode == 0 ? upEvents : downEvents;
+    std::string& cmd = mode == kPush ? upEvents : downEvents;
     cmd += TokView("Internet", tok);
     cmd += " '";
     cmd += url;

@@ -18,12 +18,12 @@ class PropButton : public KesProp {
   void Serialize(Archive& ar) override;
   const char* GetViewClass() const override { return "TabButton"; }
   // The button statement.
-  std::string GetScript(const std::string& prefix, int tokenize) override;
+  std::string GetScript(const std::string& prefix, bool tokenize) override;
   // The same statement appended to `out`. `scratch`, when given, is a state
   // with its groups whose values are all new-state defaults; it stands for
   // the reference of the Default block (its caption is set to this button's
   // name), so that a long run of buttons needs no reference state each.
-  void AddScript(std::string& out, int tokenize, PropState* scratch = nullptr);
+  void AddScript(std::string& out, bool tokenize, PropState* scratch = nullptr);
   int GetPageId() const override { return 2600; }
 
   // Creates "Up", "Over" and "Down", each with its five groups.
@@ -35,7 +35,9 @@ class PropButton : public KesProp {
   int32_t drag = 0;
   int32_t initiallyDown = 0;
   int32_t show = 1;
-  int32_t mode = 0;  // 0 push, 1 check box, 2 radio
+  // How the button behaves; the values are stored in project files.
+  enum Mode : int32_t { kPush = 0, kCheckBox = 1, kRadio = 2 };
+  int32_t mode = kPush;
   std::string tip;
   std::string status;
   std::string url;

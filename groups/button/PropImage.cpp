@@ -2,6 +2,7 @@
 
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
@@ -9,7 +10,7 @@
 
 PropImage::PropImage(PropState* state) : state_(state) {
   name = "Image";
-  icon = 309;
+  icon = kIconTreeImage;
 }
 
 void PropImage::Serialize(Archive& ar) {
@@ -28,13 +29,13 @@ Doc* DocOf(PropState* state) {
 }
 }  // namespace
 
-std::string PropImage::GetDiffScript(const std::string&, int tok, const PropImage& ref) {
+std::string PropImage::GetDiffScript(const std::string&, bool tok, const PropImage& ref) {
   std::string s;
   AddDiffScript(s, tok, ref, file, state_ && state_->name == "Default");
   return s;
 }
 
-void PropImage::AddDiffScript(std::string& s, int tok, const PropImage& ref,
+void PropImage::AddDiffScript(std::string& s, bool tok, const PropImage& ref,
                               const std::string& blockFile, bool defaultBlock) {
   resourceIndex = -1;
   Doc* doc = DocOf(state_);
@@ -48,14 +49,15 @@ void PropImage::AddDiffScript(std::string& s, int tok, const PropImage& ref,
   }
   if (!defaultBlock && blockFile.empty()) return;
   switch (style) {
-    case 1:
+    case kTile:
       AddString(s, PropKey{"ImageStyle", tok}, TokView("Tile", tok), "");
       break;
-    case 2:
+    case kScale:
       AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
       break;
-    case 0:
-      if (ref.style != 0) AddString(s, PropKey{"ImageStyle", tok}, TokView("Normal", tok), "");
+    case kNormal:
+      if (ref.style != kNormal)
+        AddString(s, PropKey{"ImageStyle", tok}, TokView("Normal", tok), "");
       AddInt(s, PropKey{"ImageOffsetX", tok}, offsetX, ref.offsetX);
       AddInt(s, PropKey{"ImageOffsetY", tok}, offsetY, ref.offsetY);
       AddInt(s, PropKey{"ImageAlignX", tok}, alignX, ref.alignX);

@@ -16,10 +16,10 @@ class PropImage : public KesProp {
 
   // Registers a local file in the image list and writes its number; also sets
   // `resourceIndex` for this generation.
-  std::string GetDiffScript(const std::string& extra, int tokenize, const PropImage& reference);
+  std::string GetDiffScript(const std::string& extra, bool tokenize, const PropImage& reference);
   // `file` is the file the block names (empty for none); a state's Default
   // block (`defaultBlock`) writes the placement even without a file.
-  void AddDiffScript(std::string& out, int tokenize, const PropImage& reference,
+  void AddDiffScript(std::string& out, bool tokenize, const PropImage& reference,
                      const std::string& file, bool defaultBlock);
 
   PropState* state() const { return state_; }
@@ -29,7 +29,9 @@ class PropImage : public KesProp {
   int32_t offsetX = 0;
   int32_t alignX = 1;
   int32_t alignY = 1;
-  int32_t style = 0;           // 0 normal, 1 tile, 2 scale
+  // How the image fills the button; the values are stored in project files.
+  enum Style : int32_t { kNormal = 0, kTile = 1, kScale = 2 };
+  int32_t style = kNormal;
   int32_t resourceIndex = -1;  // not saved
 
  private:

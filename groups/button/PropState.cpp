@@ -2,6 +2,7 @@
 
 #include "audio/PropAudio.h"
 #include "core/Archive.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropAdvanced.h"
@@ -13,12 +14,12 @@
 PropState::PropState(PropButton* button, const std::string& stateName) : button_(button) {
   name = stateName;
   if (stateName == "Up")
-    icon = 304;
+    icon = kIconTreeUp;
   else if (stateName == "Over")
-    icon = 303;
+    icon = kIconTreeOver;
   else
-    icon = 305;
-  if (stateName == "Over") cursor = 12;
+    icon = kIconTreeDown;
+  if (stateName == "Over") cursor = kCursorHand;
 }
 
 PropState::~PropState() = default;
@@ -46,13 +47,13 @@ void PropState::Serialize(Archive& ar) {
   advanced->Serialize(ar);
 }
 
-std::string PropState::GetDiffScript(const std::string& extra, int tok, PropState& ref) {
+std::string PropState::GetDiffScript(const std::string& extra, bool tok, PropState& ref) {
   std::string s;
   AddBlock(s, extra, tok, ref, name, true);
   return s;
 }
 
-void PropState::AddBlock(std::string& out, std::string_view extra, int tok, PropState& ref,
+void PropState::AddBlock(std::string& out, std::string_view extra, bool tok, PropState& ref,
                          const std::string& blockName, bool withImageFile) {
   const bool defaultBlock = blockName == "Default";
   // The block's head goes first and is taken back when nothing follows it.

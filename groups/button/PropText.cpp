@@ -1,13 +1,14 @@
 #include "groups/button/PropText.h"
 
 #include "core/Archive.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 
 PropText::PropText(PropState* state) : state_(state) {
   name = "Text";
-  icon = 306;
+  icon = kIconTreeText;
   if (state_ && state_->button()) text = state_->button()->name;
 }
 
@@ -36,13 +37,13 @@ int32_t PropText::StyleMask() const {
   return static_cast<int32_t>(m);
 }
 
-std::string PropText::GetDiffScript(const std::string&, int tok, const PropText& ref) const {
+std::string PropText::GetDiffScript(const std::string&, bool tok, const PropText& ref) const {
   std::string s;
   AddDiffScript(s, tok, ref);
   return s;
 }
 
-void PropText::AddDiffScript(std::string& s, int tok, const PropText& ref) const {
+void PropText::AddDiffScript(std::string& s, bool tok, const PropText& ref) const {
   AddQuoted(s, PropKey{"Text", tok}, text, ref.text);
   AddColor(s, PropKey{"TextColor", tok}, textColor, ref.textColor);
   AddInt(s, PropKey{"TextAlignX", tok}, alignX, ref.alignX);

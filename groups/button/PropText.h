@@ -15,9 +15,9 @@ class PropText : public KesProp {
   const char* GetViewClass() const override { return "TabText"; }
   int GetPageId() const override { return 3400; }
 
-  std::string GetDiffScript(const std::string& extra, int tokenize,
+  std::string GetDiffScript(const std::string& extra, bool tokenize,
                             const PropText& reference) const;
-  void AddDiffScript(std::string& out, int tokenize, const PropText& reference) const;
+  void AddDiffScript(std::string& out, bool tokenize, const PropText& reference) const;
   // bold 1 + italic 2 + underline 4 + emboss 8 + engrave 16 for 0/1 flags.
   int32_t StyleMask() const;
 

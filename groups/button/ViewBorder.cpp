@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "core/IconIds.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropState.h"
 #include "ui/ColorButton.h"
@@ -16,7 +17,10 @@ constexpr int kMaxBorderSpin = 20;
 
 ViewBorder::ViewBorder(const PageContext& context, QWidget* parent)
     : KesView(context, 2100, parent),
-      style_(MakeIconChoice(this, {214, 166, 211, 212, 213}, true)),
+      style_(MakeIconChoice(
+          this,
+          {kIconBorderNone, kIconBorderFlat, kIconBorderBevel, kIconBorderPoint, kIconBorderRaised},
+          true)),
       thick_(new IntSpinEdit),
       smooth_(new QCheckBox(tr("Sm&ooth"))),
       automatic_(new QCheckBox(tr("&Automatic"))) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "core/IconIds.h"
 #include "core/Messages.h"
 #include "groups/button/PropButton.h"
 #include "ui/PageParts.h"
@@ -26,8 +27,9 @@ ViewButton::ViewButton(const PageContext& context, QWidget* parent)
   RegisterControl(drag_, 2610);
 
   // The three modes as push-like radio buttons with their pictures.
-  QHBoxLayout* modeRow =
-      MakePushRow(this, {{"Push", 227}, {"Check Box", 228}, {"Radio", 229}}, modes_, 90);
+  QHBoxLayout* modeRow = MakePushRow(
+      this, {{"Push", kIconModePush}, {"Check Box", kIconModeCheck}, {"Radio", kIconModeRadio}},
+      modes_, 90);
   for (int i = 0; i < 3; ++i) RegisterControl(modes_[i], 2601 + i);
 
   auto* checks = new QHBoxLayout;

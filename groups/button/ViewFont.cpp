@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "core/IconIds.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "groups/button/PropText.h"
@@ -29,7 +30,8 @@ ViewFont::ViewFont(const PageContext& context, QWidget* parent)
     : KesView(context, 2300, parent),
       font_(MakeCombo(16)),
       size_(MakeCombo(4)),
-      styles_(MakeIconChoice(this, {230, 231, 232, 233, 234}, false)) {
+      styles_(MakeIconChoice(
+          this, {kIconBold, kIconItalic, kIconUnderline, kIconEmboss, kIconEngrave}, false)) {
   setObjectName(QStringLiteral("ViewFont"));
   RegisterControl(font_, 2301);
   RegisterControl(size_, 2302);

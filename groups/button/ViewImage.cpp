@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "core/IconIds.h"
 #include "core/KesApp.h"
 #include "core/Keywords.h"
 #include "core/OsPath.h"
@@ -26,9 +27,9 @@ ViewImage::ViewImage(const PageContext& context, QWidget* parent)
     : KesView(context, 2500, parent),
       file_(new QLineEdit),
       browse_(new QToolButton),
-      style_(MakeIconChoice(this, {221, 222, 223}, true)),
-      alignX_(MakeIconChoice(this, {216, 215, 217}, true)),
-      alignY_(MakeIconChoice(this, {218, 219, 220}, true)),
+      style_(MakeIconChoice(this, {kIconImageNormal, kIconImageTile, kIconImageScale}, true)),
+      alignX_(MakeIconChoice(this, {kIconImageLeft, kIconImageCenter, kIconImageRight}, true)),
+      alignY_(MakeIconChoice(this, {kIconImageTop, kIconImageMiddle, kIconImageBottom}, true)),
       offsetX_(new IntSpinEdit),
       offsetY_(new IntSpinEdit) {
   setObjectName(QStringLiteral("ViewImage"));

@@ -17,7 +17,7 @@ namespace {
 constexpr int kOffsetSpin = 100;
 }  // namespace
 
-const char* const ViewState::kCursorNames[14] = {
+const char* const ViewState::kCursorNames[PropState::kCursorCount] = {
     "Default",
     "Cross Hair",
     "Text",
@@ -61,7 +61,7 @@ ViewState::ViewState(const PageContext& context, QWidget* parent)
   connect(styles, &QButtonGroup::idClicked, this, [this] { ShowColorForStyle(); });
 
   for (const char* name : kCursorNames) cursor_->addItem(tr(name));
-  cursor_->setMaxVisibleItems(14);
+  cursor_->setMaxVisibleItems(PropState::kCursorCount);
   cursor_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
   for (IntSpinEdit* edit : {offsetX_, offsetY_}) edit->setRange(-kOffsetSpin, kOffsetSpin);

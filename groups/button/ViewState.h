@@ -2,6 +2,7 @@
 // cursor, position offset and the restart of animations.
 #pragma once
 
+#include "groups/button/PropState.h"
 #include "ui/KesView.h"
 
 class ColorButton;
@@ -21,7 +22,7 @@ class ViewState : public KesView {
   PropState& state() const;
 
   // The cursor list entries, by cursor value.
-  static const char* const kCursorNames[14];
+  static const char* const kCursorNames[PropState::kCursorCount];
 
  protected:
   bool CommitControls() override;

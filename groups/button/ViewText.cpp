@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/IconIds.h"
 #include "core/StringTable.h"
 #include "groups/button/PropText.h"
 #include "ui/ColorButton.h"
@@ -49,8 +50,8 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
       dynamic_(new QToolButton),
       dynamicMenu_(new QMenu(this)),
       color_(new ColorButton),
-      alignX_(MakeIconChoice(this, {210, 162, 209}, true)),
-      alignY_(MakeIconChoice(this, {165, 164, 163}, true)),
+      alignX_(MakeIconChoice(this, {kIconTextLeft, kIconTextCenter, kIconTextRight}, true)),
+      alignY_(MakeIconChoice(this, {kIconTextTop, kIconTextMiddle, kIconTextBottom}, true)),
       offsetX_(new IntSpinEdit),
       offsetY_(new IntSpinEdit) {
   setObjectName(QStringLiteral("ViewText"));

@@ -2,13 +2,15 @@
 
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/IconIds.h"
 #include "core/Keywords.h"
 #include "core/Version.h"
 #include "core/WrapInt.h"
+#include "groups/button/PropImage.h"
 
 PropProject::PropProject(Doc* doc) : identifier(version::kInternalName), doc_(doc) {
   name = "Project";
-  icon = 311;
+  icon = kIconTreeProject;
 }
 
 void PropProject::Serialize(Archive& ar) {
@@ -32,13 +34,13 @@ void PropProject::Serialize(Archive& ar) {
   ar.String(afterScript);
 }
 
-std::string PropProject::GetScript(const std::string&, int tok) {
+std::string PropProject::GetScript(const std::string&, bool tok) {
   std::string s;
   AddScript(s, tok);
   return s;
 }
 
-void PropProject::AddScript(std::string& s, int tok) {
+void PropProject::AddScript(std::string& s, bool tok) {
   if (refreshRate > 0) {
     s += TokView("Set", tok);
     s += " refresh=";
@@ -57,9 +59,9 @@ void PropProject::AddScript(std::string& s, int tok) {
   s += " {";
   s += TokView("Cursor", tok);
   s += " 0;} ";
-  if (imageStyle == 1)
+  if (imageStyle == PropImage::kTile)
     AddString(s, PropKey{"ImageStyle", tok}, TokView("Tile", tok), "");
-  else if (imageStyle == 2)
+  else if (imageStyle == PropImage::kScale)
     AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
   if (!backgroundImage.empty()) {
     if (doc_ && IsAddress(backgroundImage, doc_->driveRoot())) {

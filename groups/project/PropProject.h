@@ -14,9 +14,9 @@ class PropProject : public KesProp {
   void Serialize(Archive& ar) override;
   const char* GetViewClass() const override { return "TabProject"; }
   // The background statement.
-  std::string GetScript(const std::string& prefix, int tokenize) override;
+  std::string GetScript(const std::string& prefix, bool tokenize) override;
   // The same statement appended to `out`.
-  void AddScript(std::string& out, int tokenize);
+  void AddScript(std::string& out, bool tokenize);
   int GetPageId() const override { return 3100; }
 
   Doc* doc() const { return doc_; }
@@ -30,7 +30,8 @@ class PropProject : public KesProp {
   enum Layout : int32_t { kLayoutColumn = 0, kLayoutRow = 1, kLayoutFree = 2 };
   int32_t layout = kLayoutColumn;
   int32_t projectWidth = 100;
-  int32_t imageStyle = 0;  // 0 centred, 1 tiled, 2 scaled
+  // How the background image fills the project (the values of PropImage::Style).
+  int32_t imageStyle = 0;
   std::string backgroundImage;
   uint32_t backgroundColor = 0x808080;
   std::string inputFile = "button.txt";

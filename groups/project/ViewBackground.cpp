@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "audio/AuFile.h"
+#include "core/IconIds.h"
 #include "core/KesApp.h"
 #include "core/OsPath.h"
 #include "groups/project/PropProject.h"
@@ -30,8 +31,9 @@ ViewBackground::ViewBackground(const PageContext& context, QWidget* parent)
   connect(select_, &QToolButton::clicked, this, &ViewBackground::OnSelectImage);
 
   // The three styles as push-like radio buttons with their pictures.
-  QHBoxLayout* styleRow =
-      MakePushRow(this, {{"Center", 221}, {"Tile", 222}, {"Scale", 223}}, styles_, 80);
+  QHBoxLayout* styleRow = MakePushRow(
+      this, {{"Center", kIconImageNormal}, {"Tile", kIconImageTile}, {"Scale", kIconImageScale}},
+      styles_, 80);
   for (int i = 0; i < 3; ++i) RegisterControl(styles_[i], 3204 + i);
 
   auto* imageRow = new QHBoxLayout;

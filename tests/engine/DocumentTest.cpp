@@ -35,7 +35,7 @@ class RecordingView : public DocView {
   explicit RecordingView(KesApp& app) : app_(app) {}
   void OnUpdate(int hint) override {
     hints.push_back(hint);
-    if (hint == kHintCommit && refuse) app_.RefuseCommit(0);
+    if (hint == kHintCommit && refuse) app_.ReportCommit(false);
   }
   std::vector<int> hints;
   bool refuse = false;

@@ -47,7 +47,7 @@ class RefusingView : public DocView {
  public:
   explicit RefusingView(KesApp& app) : app_(app) {}
   void OnUpdate(int hint) override {
-    if (hint == kHintCommit) app_.RefuseCommit(0);
+    if (hint == kHintCommit) app_.ReportCommit(false);
   }
 
  private:
