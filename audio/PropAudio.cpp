@@ -34,7 +34,7 @@ void PropAudio::AddDiffScript(std::string& s, bool tok) {
   s.push_back(' ');
   s += TokView(verb, tok);
   s.push_back(' ');
-  if (IsAddress(file, doc ? doc->driveRoot() : std::string())) {
+  if (IsAddress(file, doc ? doc->DriveRoot() : std::string())) {
     s.push_back('\'');
     s += file;
     s += "'; ";

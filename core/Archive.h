@@ -23,7 +23,6 @@ class Archive {
   Archive(const void* data, std::size_t size);
 
   bool IsStoring() const { return storing_; }
-  bool IsLoading() const { return !storing_; }
 
   // Transfers one value in the archive's direction.
   void Int(int32_t& value) {
@@ -51,7 +50,6 @@ class Archive {
   std::string ReadString();
   // Reads into `value`, reusing its storage.
   void ReadStringInto(std::string& value);
-  std::size_t Remaining() const { return size_ - pos_; }
   bool AtEnd() const { return pos_ == size_; }
 
  private:

@@ -25,7 +25,7 @@ Doc::Doc(KesApp& app) : KesDoc(app) {}
 
 Doc::~Doc() = default;
 
-std::vector<PropButton*> Doc::Buttons() const {
+std::vector<PropButton*> Doc::ButtonPointers() const {
   std::vector<PropButton*> out;
   out.reserve(buttons_.size());
   for (const auto& b : buttons_) out.push_back(b.get());

@@ -29,7 +29,7 @@ class Doc : public KesDoc {
 
   // The buttons in button order.
   const std::vector<std::unique_ptr<PropButton>>& buttons() const { return buttons_; }
-  std::vector<PropButton*> Buttons() const;
+  std::vector<PropButton*> ButtonPointers() const;
   std::size_t ButtonCount() const { return buttons_.size(); }
   // -1 when the button is not in the project.
   int IndexOf(const PropButton* button) const;
@@ -162,7 +162,6 @@ class Doc : public KesDoc {
   // it is not there yet, exact comparison).
   int RegisterImage(const std::string& file);
   int RegisterAudio(const std::string& file);
-  std::string driveRoot() const { return DriveRoot(); }
 
   std::vector<std::string> imageList;
   std::vector<std::string> audioList;

@@ -166,10 +166,6 @@ void KesDoc::Serialize(Archive& ar) {
   }
 }
 
-bool KesDoc::ReadWholeFile(const std::string& path, std::string& bytes) {
-  return safefile::ReadAll(path, bytes);
-}
-
 bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes,
                             const std::vector<std::string>& inputs, safefile::WriteError* error) {
   return safefile::WriteBytes(path, bytes, inputs, error);

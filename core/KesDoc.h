@@ -137,16 +137,14 @@ class KesDoc : public DocumentBase {
   static bool WriteWholeFile(const std::string& path, const std::string& bytes,
                              const std::vector<std::string>& inputs = {},
                              safefile::WriteError* error = nullptr);
-  // Whole regular file into `bytes`; false when it cannot be opened or read,
-  // and at once for a pipe, socket, device or directory.
-  static bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+  // The current drive's root as the address test needs it.
+  std::string DriveRoot() const;
 
   static constexpr const char* kProjectFilter =
       "VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||";
 
  protected:
-  // The current drive's root as the address test needs it.
-  std::string DriveRoot() const;
   // The message for a page or input file that was not written.
   void ReportWriteFailure(const std::string& path, const safefile::WriteError& error);
 

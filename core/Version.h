@@ -9,7 +9,6 @@ inline constexpr const char* kProductVersion = "1.00";
 inline constexpr const char* kPrivateBuild = "38";
 inline constexpr const char* kFileDescription = "VelkoButton interactive web button editor";
 inline constexpr const char* kLegalCopyright = "Copyright (C) 2026 Velko. All rights reserved.";
-inline constexpr const char* kSpecialBuild = "Linux edition";
 inline constexpr const char* kLegalTrademarks =
     "VelkoButton and VelkoScript are trademarks of Velko.";
 // The one-line notice written into every generated page.

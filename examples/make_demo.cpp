@@ -64,7 +64,7 @@ std::string Bytes(Doc& doc) {
 void MakeDemo(Doc& doc) {
   doc.OnNewDocument();
   // The new project's "Button 1" gives way to the menu.
-  doc.RemoveButton(doc.Buttons().front());
+  doc.RemoveButton(doc.ButtonPointers().front());
   PropProject& p = *doc.project();
   p.identifier = "DemoMenu";
   p.buttonWidth = 140;
@@ -114,7 +114,7 @@ void MakeDemo(Doc& doc) {
 // benchmarks of large projects use them.
 void MakeLarge(Doc& doc, int count) {
   MakeDemo(doc);
-  std::vector<PropButton*> pattern = doc.Buttons();
+  std::vector<PropButton*> pattern = doc.ButtonPointers();
   PropProject& p = *doc.project();
   // Inserting lays every button out again: lay out once at the end.
   const int32_t layout = p.layout;
@@ -127,7 +127,7 @@ void MakeLarge(Doc& doc, int count) {
     doc.InsertButton(std::move(b));
   }
   while (doc.ButtonCount() > static_cast<std::size_t>(count))
-    doc.RemoveButton(doc.Buttons().back());
+    doc.RemoveButton(doc.ButtonPointers().back());
   p.layout = layout;
   doc.LayoutButtons();
 }
@@ -184,11 +184,11 @@ int main(int argc, char** argv) {
   ok = Write(dir + "demo.but", Bytes(doc)) && ok;
 
   doc.OnNewDocument();
-  doc.RemoveButton(doc.Buttons().front());
+  doc.RemoveButton(doc.ButtonPointers().front());
   ok = Write(dir + "no-buttons.but", Bytes(doc)) && ok;
 
   doc.OnNewDocument();
-  PropButton* b = doc.Buttons().front();
+  PropButton* b = doc.ButtonPointers().front();
   b->tip = std::string(255, 't');
   b->status = std::string(1000, 's');
   b->upState->text->text = std::string(254, 'x');

@@ -24,7 +24,7 @@ void Check(bool condition) {
 }
 
 KesProp* Pick(Doc& doc, unsigned which) {
-  PropButton* b = doc.Buttons().front();
+  PropButton* b = doc.ButtonPointers().front();
   PropState* over = b->overState.get();
   switch (which % 8) {
     case 0:

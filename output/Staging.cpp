@@ -66,13 +66,6 @@ bool ModificationTime(const std::string& path, std::int64_t& seconds) {
   return true;
 }
 
-bool DeleteFile(const std::string& path) {
-  std::error_code ec;
-  fs::file_status s = fs::symlink_status(FsPath(path), ec);
-  if (ec || !fs::exists(s) || fs::is_directory(s)) return false;
-  return fs::remove(FsPath(path), ec) && !ec;
-}
-
 namespace {
 
 // Why a copy failed, in the system's words.

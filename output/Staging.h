@@ -63,8 +63,6 @@ bool SameFile(const std::string& a, const std::string& b);
 bool CreationTime(const std::string& path, std::int64_t& seconds);
 // Last modification time of `path` in whole seconds.
 bool ModificationTime(const std::string& path, std::int64_t& seconds);
-// Deletes a file (never a directory).
-bool DeleteFile(const std::string& path);
 // Copies `src` to a new file `dst` in blocks of 10240 bytes. Fails when `dst`
 // exists (nothing is overwritten), when `src` is not a readable regular file,
 // or on a read or write error; no partly written `dst` is ever left.

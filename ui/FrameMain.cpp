@@ -280,7 +280,7 @@ void FrameMain::SelectFromLive(int index) {
   if (KesProp* group = doc_.GroupAt(path)) outline_->SelectGroup(group);
 }
 
-QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text, const QString&) {
+QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text) {
   auto* a = new QAction(text, this);
   a->setData(id);
   HelpString h = SplitHelpString(LoadString(id));

@@ -95,7 +95,7 @@ class FrameMain : public QMainWindow, public DocListener {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QAction* AddCommand(QMenu* menu, int id, const QString& text, const QString& icon = QString());
+  QAction* AddCommand(QMenu* menu, int id, const QString& text);
   void BuildMenus();
   void BuildToolbars();
   void BuildDocks(bool allowBrowser);

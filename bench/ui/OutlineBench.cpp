@@ -70,8 +70,8 @@ void BM_SwitchButtonPage(benchmark::State& state) {
   RegisterEditorPages(pages);
   KesWndProperties props(p.app, p.doc, pages);
   ViewOutline tree(p.app, p.doc, props);
-  PropButton* first = p.doc.Buttons().front();
-  PropButton* last = p.doc.Buttons().back();
+  PropButton* first = p.doc.ButtonPointers().front();
+  PropButton* last = p.doc.ButtonPointers().back();
   bool flip = false;
   for (auto _ : state) {
     tree.SelectGroup(flip ? first : last);

@@ -24,7 +24,7 @@ InsertActionDialog::InsertActionDialog(Doc& doc, QWidget* parent)
   tips->AttachControl(target_, 3302);
   for (const char* name : kInsertActionNames) action_->addItem(tr(name));
   action_->setCurrentIndex(0);
-  for (const PropButton* button : doc.Buttons()) target_->addItem(ToQ(button->name));
+  for (const PropButton* button : doc.ButtonPointers()) target_->addItem(ToQ(button->name));
   if (target_->count() > 0) target_->setCurrentIndex(0);
   target_->setMinimumContentsLength(18);
   target_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -154,7 +154,7 @@ int ValidateButtonName(const PropButton& button, const std::string& newName) {
   if (newName.empty()) return 609;
   Doc* doc = button.project() ? button.project()->doc() : nullptr;
   if (!doc) return 0;
-  for (const PropButton* other : doc->Buttons())
-    if (other != &button && EqualNoCase(other->name, newName)) return 611;
+  for (const auto& other : doc->buttons())
+    if (other.get() != &button && EqualNoCase(other->name, newName)) return 611;
   return 0;
 }

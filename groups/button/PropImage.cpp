@@ -40,7 +40,7 @@ void PropImage::AddDiffScript(std::string& s, bool tok, const PropImage& ref,
   resourceIndex = -1;
   Doc* doc = DocOf(state_);
   if (!blockFile.empty()) {
-    if (IsAddress(blockFile, doc ? doc->driveRoot() : std::string())) {
+    if (IsAddress(blockFile, doc ? doc->DriveRoot() : std::string())) {
       AddQuoted(s, PropKey{"Image", tok}, blockFile, "");
     } else {
       resourceIndex = doc ? doc->RegisterImage(blockFile) : 0;

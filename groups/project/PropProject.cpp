@@ -64,7 +64,7 @@ void PropProject::AddScript(std::string& s, bool tok) {
   else if (imageStyle == PropImage::kScale)
     AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
   if (!backgroundImage.empty()) {
-    if (doc_ && IsAddress(backgroundImage, doc_->driveRoot())) {
+    if (doc_ && IsAddress(backgroundImage, doc_->DriveRoot())) {
       AddQuoted(s, PropKey{"Image", tok}, backgroundImage, "");
     } else if (doc_) {
       AddInt(s, PropKey{"Image", tok}, doc_->RegisterImage(backgroundImage), -1);

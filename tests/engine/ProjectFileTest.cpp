@@ -345,20 +345,3 @@ TEST_F(ProjectFile, ExtremeSizesLoadAndLayOut) {
 }
 
 }  // namespace
-
-TEST(WholeFile, ReadsEveryByteOfLargeEmptyAndMissingFiles) {
-  TempDir dir;
-  std::string big;
-  for (int i = 0; i < 300001; ++i) big.push_back(static_cast<char>(i * 7 % 256));
-  WriteBytes(dir / "big.but", big);
-  WriteBytes(dir / "empty.but", "");
-  std::string bytes = "old";
-  ASSERT_TRUE(KesDoc::ReadWholeFile(dir / "big.but", bytes));
-  EXPECT_EQ(bytes, big);
-  ASSERT_TRUE(KesDoc::ReadWholeFile(dir / "empty.but", bytes));
-  EXPECT_EQ(bytes, "");
-  bytes = "kept";
-  EXPECT_FALSE(KesDoc::ReadWholeFile(dir / "missing.but", bytes));
-  EXPECT_FALSE(KesDoc::ReadWholeFile(dir.dir(), bytes));
-  EXPECT_EQ(bytes, "kept");
-}

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/EditorPages.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "groups/button/PropButton.h"
@@ -21,10 +22,9 @@
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/KesView.h"
-#include "app/EditorPages.h"
 #include "ui/KesWndProperties.h"
-#include "ui/PageRegistry.h"
 #include "ui/KfcViewTab.h"
+#include "ui/PageRegistry.h"
 #include "ui/ViewOutline.h"
 
 // Records the help requests and answers tooltips as "tip <id>".
@@ -102,10 +102,10 @@ class OutlineTest : public ::testing::Test {
     else
       QTest::keyClicks(edit, text);
   }
-  PropButton* Button(int i) const { return doc.Buttons().at(static_cast<std::size_t>(i)); }
+  PropButton* Button(int i) const { return doc.ButtonPointers().at(static_cast<std::size_t>(i)); }
   std::vector<std::string> Names() const {
     std::vector<std::string> out;
-    for (PropButton* b : doc.Buttons()) out.push_back(b->name);
+    for (PropButton* b : doc.ButtonPointers()) out.push_back(b->name);
     return out;
   }
   std::vector<std::string> Labels() const {

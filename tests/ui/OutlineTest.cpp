@@ -23,7 +23,7 @@ std::string RepeatedButtonProject(Doc& doc, int count) {
   Archive ar;
   doc.Serialize(ar);
   const std::string one = ar.TakeBytes();
-  PropButton& button = *doc.Buttons().at(0);
+  PropButton& button = *doc.ButtonPointers().at(0);
   constexpr std::size_t kCountBytes = 4;
   std::string bytes = one.substr(0, one.size() - Doc::CopyGroup(button).size() - kCountBytes);
   Archive countAr;

@@ -91,7 +91,7 @@ struct PageValues {
 };
 
 PropButton& First(Doc& doc) {
-  return *doc.Buttons().front();
+  return *doc.ButtonPointers().front();
 }
 
 // Every page, a value on each of its controls. The project's General page

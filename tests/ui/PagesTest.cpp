@@ -370,8 +370,8 @@ TEST_F(OutlineTest, EditsSurviveSaveAndReopenAndReachThePage) {
   ASSERT_TRUE(doc2.OnOpenDocument(path.string()));
   std::filesystem::remove(path);
   ASSERT_EQ(doc2.ButtonCount(), 2u);
-  const PropButton& b2 = *doc2.Buttons()[0];
-  const PropButton& home = *doc2.Buttons()[1];
+  const PropButton& b2 = *doc2.buttons()[0];
+  const PropButton& home = *doc2.buttons()[1];
   EXPECT_EQ(b2.name, "Button 2");
   EXPECT_EQ(home.name, "Home");
   EXPECT_EQ(home.mode, 1);
