@@ -142,12 +142,8 @@ int Export(const std::vector<std::string>& givenArgs) {
   for (const char* f : kFormats) known = known || format == f;
   if (!known) return Usage("unknown format " + format);
 
-  HeadlessPlatform platform;
-  KesApp app(platform);
-  app.ReadSettings();
-  Doc doc(app);
-  app.setCurrentDoc(&doc);
-  doc.runtimeChoice = runtime;
+  CliSession session(runtime);
+  Doc& doc = session.doc;
   // The project, the groups read from it, and the page built from them.
   constexpr std::size_t kExportBytesPerProjectByte = 6;
   PrepareHeap(project, kExportBytesPerProjectByte);

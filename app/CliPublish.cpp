@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/HeadlessPlatform.h"
 #include "audio/AuFile.h"
 #include "core/Doc.h"
+#include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
 #include "core/Messages.h"
@@ -104,15 +104,10 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
   const std::string folder = fileops::WithSeparator(positional[1]);
   if (!named) name = EnginePath(FsPath(project).stem()) + ".html";
 
-  HeadlessPlatform platform;
-  KesApp app(platform);
-  app.ReadSettings();
-  Doc doc(app);
-  app.setCurrentDoc(&doc);
-  doc.runtimeChoice = runtime;
-  if (!doc.OnOpenDocument(project)) return 1;
+  CliSession session(runtime);
+  if (!session.doc.OnOpenDocument(project)) return 1;
 
-  const PublishOutcome outcome = PublishToFolder(doc, platform, folder, name);
+  const PublishOutcome outcome = PublishToFolder(session.doc, session.platform, folder, name);
   switch (outcome.kind) {
     case PublishOutcome::Kind::Refused:
       Complain(win1252::ToUtf8(outcome.refusal));

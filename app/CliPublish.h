@@ -4,7 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "core/Doc.h"
+#include "core/HeadlessPlatform.h"
+#include "core/KesApp.h"
 #include "core/SafeFile.h"
+
+// What a sub-command works with: the user's settings read, one document
+// whose runtime is chosen by `runtimeChoice` (a KesDoc::RuntimeChoice).
+struct CliSession {
+  explicit CliSession(int runtimeChoice) : app(platform), doc(app) {
+    app.ReadSettings();
+    app.setCurrentDoc(&doc);
+    doc.runtimeChoice = runtimeChoice;
+  }
+  HeadlessPlatform platform;
+  KesApp app;
+  Doc doc;
+};
 
 // Takes --runtime and --no-runtime out of `args`: the last one given sets
 // `choice` (a KesDoc::RuntimeChoice), otherwise it is left alone.

@@ -16,28 +16,63 @@
 #include "ui/OutlineIcons.h"
 #include "ui/Text.h"
 
-QHBoxLayout* MakePushRow(QWidget* owner, const std::vector<PushChoice>& choices,
-                         std::vector<QToolButton*>& buttons, int minimumWidth) {
-  auto* row = new QHBoxLayout;
-  row->setSpacing(4);
-  auto* group = new QButtonGroup(owner);
-  group->setExclusive(true);
-  buttons.clear();
-  for (const PushChoice& choice : choices) {
+int IconChoice::Checked(int fallback) const {
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    if (buttons[i]->isChecked()) return static_cast<int>(i);
+  return fallback;
+}
+
+void IconChoice::Check(int index) const {
+  // An exclusive group keeps one button checked; let go of it for "none".
+  if (group) group->setExclusive(false);
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    buttons[i]->setChecked(static_cast<int>(i) == index);
+  if (group) group->setExclusive(true);
+}
+
+IconChoice MakeIconChoice(QWidget* owner, const std::vector<PushChoice>& choices, bool exclusive,
+                          int minimumWidth) {
+  IconChoice choice;
+  choice.row = new QHBoxLayout;
+  if (exclusive) {
+    choice.group = new QButtonGroup(owner);
+    choice.group->setExclusive(true);
+  }
+  bool labelled = false;
+  for (const PushChoice& c : choices) {
     auto* b = new QToolButton;
-    b->setText(QWidget::tr(choice.label));
-    b->setIcon(PageIcon(choice.iconId));
+    b->setIcon(PageIcon(c.iconId));
     b->setIconSize(QSize(16, 16));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setCheckable(true);
     b->setAutoRaise(false);
-    b->setMinimumWidth(minimumWidth);
-    group->addButton(b, static_cast<int>(buttons.size()));
-    row->addWidget(b);
-    buttons.push_back(b);
+    if (c.label) {
+      labelled = true;
+      b->setText(QWidget::tr(c.label));
+      b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+      b->setMinimumWidth(minimumWidth);
+    } else {
+      b->setFixedSize(28, 26);
+    }
+    if (choice.group) choice.group->addButton(b, static_cast<int>(choice.buttons.size()));
+    choice.row->addWidget(b);
+    choice.buttons.push_back(b);
   }
-  row->addStretch(1);
-  return row;
+  choice.row->setSpacing(labelled ? 4 : 2);
+  return choice;
+}
+
+IconChoice MakeIconChoice(QWidget* owner, const std::vector<int>& iconIds, bool exclusive) {
+  std::vector<PushChoice> choices;
+  for (int id : iconIds) choices.push_back({nullptr, id});
+  return MakeIconChoice(owner, choices, exclusive, 0);
+}
+
+QHBoxLayout* MakePushRow(QWidget* owner, const std::vector<PushChoice>& choices,
+                         std::vector<QToolButton*>& buttons, int minimumWidth) {
+  IconChoice choice = MakeIconChoice(owner, choices, true, minimumWidth);
+  choice.row->addStretch(1);
+  buttons = choice.buttons;
+  return choice.row;
 }
 
 QString StateTitle(const PropState* state, const QString& none, const QString& ofState,

@@ -1,25 +1,46 @@
-// Pieces that several pages are built from: a row of push-like radio buttons
-// with pictures, a caption naming what the page edits, and the image picker.
+// Pieces that several pages are built from: rows of buttons with pictures, a
+// caption naming what the page edits, and the image picker.
 #pragma once
 
 #include <QString>
 #include <vector>
 
 class QBoxLayout;
+class QButtonGroup;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QToolButton;
 class QWidget;
 
-// One push-like radio button of a row: its label and its page icon.
+// A row of checkable buttons showing page icons (and, in a push row, a label
+// beside each): alignment, styles, font attributes, modes.
+struct IconChoice {
+  QHBoxLayout* row = nullptr;
+  QButtonGroup* group = nullptr;  // null for independent (check box) buttons
+  std::vector<QToolButton*> buttons;
+
+  // The index of the checked button, or `fallback` when none is checked.
+  int Checked(int fallback) const;
+  // Checks button `index` (none for an index outside the row).
+  void Check(int index) const;
+};
+
+// One button of a row: its page icon and, when it has one, its label.
 struct PushChoice {
   const char* label;
   int iconId;
 };
 
-// A row of exclusive push-like buttons, one per choice, followed by a
-// stretch. The buttons go into `buttons` in order; `owner` owns the group.
+// Buttons with the icons `iconIds`; `exclusive` makes them act as radio buttons.
+IconChoice MakeIconChoice(QWidget* owner, const std::vector<int>& iconIds, bool exclusive);
+// Buttons with labels beside their icons, at least `minimumWidth` wide;
+// `exclusive` makes them act as radio buttons.
+IconChoice MakeIconChoice(QWidget* owner, const std::vector<PushChoice>& choices, bool exclusive,
+                          int minimumWidth);
+
+// A row of exclusive labelled buttons followed by a stretch; the buttons go
+// into `buttons` in order.
 QHBoxLayout* MakePushRow(QWidget* owner, const std::vector<PushChoice>& choices,
                          std::vector<QToolButton*>& buttons, int minimumWidth);
 

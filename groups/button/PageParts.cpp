@@ -1,46 +1,9 @@
 #include "groups/button/PageParts.h"
 
-#include <QButtonGroup>
 #include <QFormLayout>
 #include <QLabel>
 
 #include "ui/OutlineIcons.h"
-
-int IconChoice::Checked(int fallback) const {
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    if (buttons[i]->isChecked()) return static_cast<int>(i);
-  return fallback;
-}
-
-void IconChoice::Check(int index) const {
-  // An exclusive group keeps one button checked; let go of it for "none".
-  if (group) group->setExclusive(false);
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    buttons[i]->setChecked(static_cast<int>(i) == index);
-  if (group) group->setExclusive(true);
-}
-
-IconChoice MakeIconChoice(QWidget* owner, const std::vector<int>& iconIds, bool exclusive) {
-  IconChoice choice;
-  choice.row = new QHBoxLayout;
-  choice.row->setSpacing(2);
-  if (exclusive) {
-    choice.group = new QButtonGroup(owner);
-    choice.group->setExclusive(true);
-  }
-  for (std::size_t i = 0; i < iconIds.size(); ++i) {
-    auto* b = new QToolButton;
-    b->setIcon(PageIcon(iconIds[i]));
-    b->setIconSize(QSize(16, 16));
-    b->setCheckable(true);
-    b->setAutoRaise(false);
-    b->setFixedSize(28, 26);
-    if (choice.group) choice.group->addButton(b, static_cast<int>(i));
-    choice.row->addWidget(b);
-    choice.buttons.push_back(b);
-  }
-  return choice;
-}
 
 QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
   auto* label = new QLabel(text);

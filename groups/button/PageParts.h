@@ -8,25 +8,11 @@
 #include <QToolButton>
 #include <vector>
 
-class QButtonGroup;
+#include "ui/PageParts.h"
+
 class QFormLayout;
 class QLabel;
 class QWidget;
-
-struct IconChoice {
-  QHBoxLayout* row = nullptr;
-  QButtonGroup* group = nullptr;  // null for independent (check box) buttons
-  std::vector<QToolButton*> buttons;
-
-  // The index of the checked button, or `fallback` when none is checked.
-  int Checked(int fallback) const;
-  // Checks button `index` (none for an index outside the row).
-  void Check(int index) const;
-};
-
-// `count` checkable buttons with the icons `iconIds` (page icons); `exclusive`
-// makes them act as radio buttons.
-IconChoice MakeIconChoice(QWidget* owner, const std::vector<int>& iconIds, bool exclusive);
 
 // A label whose access key moves the focus to `buddy`.
 QLabel* BuddyLabel(const QString& text, QWidget* buddy);

@@ -2,30 +2,22 @@
 // state's event block.
 #pragma once
 
-#include "ui/KesView.h"
+#include "ui/ScriptPage.h"
 
 class PropAdvanced;
 class QLabel;
-class QPushButton;
-class ScriptBox;
-class ScriptEdit;
 
-class ViewAdvanced : public KesView {
+class ViewAdvanced : public ScriptPage {
   Q_OBJECT
  public:
   explicit ViewAdvanced(const PageContext& context, QWidget* parent = nullptr);
 
   PropAdvanced& advanced() const;
-  ScriptEdit* scriptEdit() const { return script_; }
-  QPushButton* addActionButton() const { return add_; }
 
  protected:
-  bool CommitControls() override;
+  std::string& Script() const override;
   void RefreshControls() override;
 
  private:
   QLabel* title_ = nullptr;
-  ScriptBox* box_;
-  ScriptEdit* script_;
-  QPushButton* add_;
 };

@@ -2,28 +2,17 @@
 // mouse leaves the button.
 #pragma once
 
-#include "ui/KesView.h"
+#include "ui/ScriptPage.h"
 
 class PropButton;
-class QPushButton;
-class ScriptBox;
-class ScriptEdit;
 
-class ViewLeave : public KesView {
+class ViewLeave : public ScriptPage {
   Q_OBJECT
  public:
   explicit ViewLeave(const PageContext& context, QWidget* parent = nullptr);
 
   PropButton& button() const;
-  ScriptEdit* scriptEdit() const { return script_; }
-  QPushButton* addActionButton() const { return add_; }
 
  protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
- private:
-  ScriptBox* box_;
-  ScriptEdit* script_;
-  QPushButton* add_;
+  std::string& Script() const override;
 };
