@@ -18,6 +18,7 @@ class PageRegistry {
   void Add(const std::string& viewClass, Creator create) {
     creators_[viewClass] = std::move(create);
   }
+  bool Has(const std::string& viewClass) const { return creators_.count(viewClass) != 0; }
   // A new view of class `viewClass` editing context.group, or nullptr when
   // there is no such view (the Properties window then shows the blank view).
   QWidget* Create(const std::string& viewClass, const PageContext& context, QWidget* parent) const {

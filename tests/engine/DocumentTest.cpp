@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
+#include "core/StringTable.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -331,45 +333,37 @@ TEST_F(DocumentFile, PasteOfDamagedDataLeavesTheGroupUnchanged) {
 }  // namespace
 
 namespace {
-TEST(GroupIdentity, NamesIconsPagesAndViews) {
+// Every group of a project can be shown: a tree icon whose picture exists
+// (the three states told apart), a page with its help entry, and a view class
+// (the editor's pages are checked against these in the UI tests).
+TEST(GroupIdentity, EveryGroupHasAnIconAPageAndAView) {
   TestPlatform platform;
   KesApp app(platform);
   Doc doc(app);
   app.setCurrentDoc(&doc);
   doc.OnNewDocument();
-  struct Row {
-    const KesProp* group;
-    PropClass cls;
-    const char* name;
-    int icon;
-    int page;
-    const char* view;
-  };
   const PropButton& b = *doc.buttons().front();
-  const PropState& o = *b.overState;
-  const Row rows[] = {
-      {doc.project(), PropClass::Project, "Project", 311, 3100, "TabProject"},
-      {&b, PropClass::Button, "Button 1", 302, 2600, "TabButton"},
-      {b.upState.get(), PropClass::State, "Up", 304, 3000, "ViewState"},
-      {&o, PropClass::State, "Over", 303, 3000, "ViewState"},
-      {b.downState.get(), PropClass::State, "Down", 305, 3000, "ViewState"},
-      {o.text.get(), PropClass::Text, "Text", 306, 3400, "TabText"},
-      {o.border.get(), PropClass::Border, "Border", 307, 2100, "TabBorder"},
-      {o.audio.get(), PropClass::Audio, "Audio", 308, 1900, "ViewAudio"},
-      {o.image.get(), PropClass::Image, "Image", 309, 2500, "ViewImage"},
-      {o.advanced.get(), PropClass::Advanced, "Advanced", 310, 2400, "ViewAdvanced"},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(r.group->GetClass(), r.cls) << r.name;
-    EXPECT_EQ(r.group->name, r.name);
-    EXPECT_EQ(r.group->icon, r.icon) << r.name;
-    EXPECT_EQ(r.group->GetPageId(), r.page) << r.name;
-    EXPECT_STREQ(r.group->GetViewClass(), r.view) << r.name;
+  std::vector<const KesProp*> groups = {doc.project(), &b};
+  std::set<int> stateIcons;
+  for (const PropState* s : {b.upState.get(), b.overState.get(), b.downState.get()}) {
+    groups.push_back(s);
+    stateIcons.insert(s->icon);
+    for (const KesProp* g :
+         {static_cast<const KesProp*>(s->text.get()), static_cast<const KesProp*>(s->border.get()),
+          static_cast<const KesProp*>(s->audio.get()), static_cast<const KesProp*>(s->image.get()),
+          static_cast<const KesProp*>(s->advanced.get())})
+      groups.push_back(g);
   }
-  // A state of any other name takes the Down icon; only "Over" starts with the hand cursor.
-  PropState other(nullptr, "Default");
-  EXPECT_EQ(other.icon, 305);
-  EXPECT_EQ(other.cursor, 0);
-  EXPECT_EQ(o.cursor, 12);
+  EXPECT_EQ(stateIcons.size(), 3u);
+  for (const KesProp* g : groups) {
+    EXPECT_TRUE(std::filesystem::exists(std::string(VB_SOURCE_DIR "/ui/icons/tree/") +
+                                        std::to_string(g->icon) + ".svg"))
+        << g->name;
+    EXPECT_FALSE(LoadString(g->GetPageId()).empty()) << g->name;
+    ASSERT_NE(g->GetViewClass(), nullptr) << g->name;
+  }
+  // Only the Over state starts with the hand.
+  EXPECT_EQ(b.overState->cursor, PropState::kCursorHand);
+  EXPECT_EQ(b.upState->cursor, PropState::kCursorDefault);
 }
 }  // namespace

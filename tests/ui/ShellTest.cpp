@@ -20,6 +20,9 @@
 #include "QuietApp.h"
 #include "core/Doc.h"
 #include "core/Messages.h"
+#include "core/StringTable.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
@@ -106,6 +109,21 @@ TEST(ShellSettings, FirstRunTakesTheDefaults) {
   EXPECT_FALSE(frame->action(kCmdHelpBack)->isEnabled());
   EXPECT_FALSE(frame->action(kCmdHelpLock)->isEnabled());
   EXPECT_TRUE(frame->action(kCmdViewProperties)->isChecked());
+  // Every command has its help entry, and every group of the project its page.
+  for (QAction* a : frame->actions()) {
+    const int id = a->data().toInt();
+    if (id > 0) EXPECT_FALSE(LoadString(id).empty()) << id;
+  }
+  const PropButton& b = *app.doc().buttons().front();
+  for (const KesProp* g :
+       {static_cast<const KesProp*>(app.doc().project()), static_cast<const KesProp*>(&b),
+        static_cast<const KesProp*>(b.overState.get()),
+        static_cast<const KesProp*>(b.overState->text.get()),
+        static_cast<const KesProp*>(b.overState->border.get()),
+        static_cast<const KesProp*>(b.overState->audio.get()),
+        static_cast<const KesProp*>(b.overState->image.get()),
+        static_cast<const KesProp*>(b.overState->advanced.get())})
+    EXPECT_TRUE(app.pages().Has(g->GetViewClass())) << g->name;
 }
 
 TEST(ShellSettings, WrittenAtExitInOrderAndReadBack) {
