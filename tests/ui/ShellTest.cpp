@@ -112,7 +112,9 @@ TEST(ShellSettings, FirstRunTakesTheDefaults) {
   // Every command has its help entry, and every group of the project its page.
   for (QAction* a : frame->actions()) {
     const int id = a->data().toInt();
-    if (id > 0) EXPECT_FALSE(LoadString(id).empty()) << id;
+    if (id > 0) {
+      EXPECT_FALSE(LoadString(id).empty()) << id;
+    }
   }
   const PropButton& b = *app.doc().buttons().front();
   for (const KesProp* g :
