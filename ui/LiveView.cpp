@@ -329,10 +329,6 @@ void LiveView::OnDocChanged(const DocChange& change) {
     case DocChange::Kind::Replaced:
       pageWanted_ = true;
       break;
-    case DocChange::Kind::GroupChanged:
-      // The project's own settings may change the page around the applet.
-      if (change.group.kind == PropClass::Project) pageWanted_ = pageWanted_ || !pageReady_;
-      break;
     default:
       break;
   }
