@@ -84,6 +84,21 @@ class KesDoc : public DocumentBase {
   enum RuntimeChoice : int { kRuntimeFromSettings = -1, kRuntimeOff = 0, kRuntimeOn = 1 };
   int runtimeChoice = kRuntimeFromSettings;
   bool WantsRuntime() const;
+  // Chooses the runtime for the document while it lives, then gives the
+  // earlier choice back.
+  class RuntimeScope {
+   public:
+    RuntimeScope(KesDoc& doc, int choice) : doc_(doc), saved_(doc.runtimeChoice) {
+      doc.runtimeChoice = choice;
+    }
+    ~RuntimeScope() { doc_.runtimeChoice = saved_; }
+    RuntimeScope(const RuntimeScope&) = delete;
+    RuntimeScope& operator=(const RuntimeScope&) = delete;
+
+   private:
+    KesDoc& doc_;
+    int saved_;
+  };
   static constexpr const char* kRuntimeFile = "velkobutton.js";
   // The line that follows the applet's end tag.
   static constexpr const char* kRuntimeLine = "<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>";

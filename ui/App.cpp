@@ -240,16 +240,9 @@ std::string App::WritePreview(bool external) {
   if (!MakeStagingDirectory(folder)) return std::string();
   CommitPages();
   std::string page = folder + "~" + version::kInternalName + ".html";
-  // An outside browser needs the runtime's line and file; the internal
-  // preview has the runtime injected and keeps the page as the settings make it.
-  struct RuntimeFor {
-    KesDoc& doc;
-    int saved;
-    ~RuntimeFor() { doc.runtimeChoice = saved; }
-  } restore{*doc_, doc_->runtimeChoice};
   // The external preview carries the runtime's line; the internal one gets
   // the runtime injected and keeps the page file as the applet reads it.
-  doc_->runtimeChoice = external ? KesDoc::kRuntimeOn : KesDoc::kRuntimeOff;
+  const KesDoc::RuntimeScope runtime(*doc_, external ? KesDoc::kRuntimeOn : KesDoc::kRuntimeOff);
   if (!doc_->SaveHtml(page, false, true)) return std::string();
   if (!doc_->CopyResourcesTo(folder)) {
     platform().MessageBox(msg::kPreviewCopyFailed, MsgButtons::Ok, MsgIcon::Stop);

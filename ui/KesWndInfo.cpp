@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
-#include <QPointer>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -22,9 +20,6 @@
 #endif
 
 namespace {
-
-// A page's renderer still running this long after its page went is ended.
-constexpr int kRendererGraceMs = 1500;
 
 // Whether `address` names something outside this computer's files.
 bool IsRemote(const QString& address) {
@@ -89,19 +84,10 @@ const char* const kHelpHost = "help";
 #ifdef VB_HAVE_WEBENGINE
 void KesWndInfo::NewPage() {
   SealedPage* old = page_;
-  const qint64 pid = old ? old->renderProcessPid() : 0;
   page_ = new SealedPage(profile_, browser_);
   connect(page_, &SealedPage::statusText, this, &KesWndInfo::statusText);
   browser_->setPage(page_);
-  if (!old) return;
-  delete old;
-  // The engine ends an idle renderer itself; one still running a script is
-  // ended here, unless the new page took it over.
-  QPointer<KesWndInfo> self(this);
-  QTimer::singleShot(kRendererGraceMs, [self, pid] {
-    if (self && self->page_ && self->page_->renderProcessPid() == pid) return;
-    sealed::EndRenderer(pid);
-  });
+  sealed::RetirePage(browser_, old);
 }
 #endif
 

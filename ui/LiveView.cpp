@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -54,8 +53,6 @@ constexpr int kUpdateDelayMs = 0;
 // A page or a new project that has not been drawn after this long is held by
 // its own scripts: the view stops them.
 constexpr int kWatchdogMs = 5000;
-// A page's renderer still running this long after the page went is ended.
-constexpr int kRendererGraceMs = 1500;
 
 const char* const kHost = "live";
 const char* const kPageName = "~live.html";
@@ -128,9 +125,9 @@ QString JsString(const QString& text) {
   QString out = QStringLiteral("'");
   for (const QChar c : text) {
     const ushort u = c.unicode();
-    if (u == '\\' || u == '\'')
-      out += QLatin1Char('\\') + c;
-    else if (u < 0x20 || u >= 0x7F || u == '<')
+    if (u == '\\' || u == '\'') out += QLatin1Char('\\') + c;
+    // '%' too, so that a later QString::arg finds no place marker in it.
+    else if (u < 0x20 || u >= 0x7F || u == '<' || u == '%')
       out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
     else
       out += c;
@@ -280,7 +277,6 @@ LiveView::~LiveView() {
 #ifdef VB_HAVE_WEBENGINE
 void LiveView::NewPage() {
   SealedPage* old = page_;
-  const qint64 pid = old ? old->renderProcessPid() : 0;
   page_ = new SealedPage(profile_, browser_);
   connect(page_, &SealedPage::statusText, this, &LiveView::statusText);
   // The channel belongs to its page and goes with it (the old page still uses the old one).
@@ -298,26 +294,23 @@ void LiveView::NewPage() {
   bridge.setRunsOnSubFrames(false);
   page_->scripts().insert(bridge);
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-    if (!ok) return;
+    // A page that did not load is made anew with the next change.
+    if (!ok) {
+      pageWanted_ = true;
+      return;
+    }
     pageReady_ = true;
+    if (changedWhileLoading_) {
+      changedWhileLoading_ = false;
+      ScheduleUpdate();
+    }
     page_->setZoomFactor(zoom_ / 100.0);
-    RunInBridge(QStringLiteral("window.velkoLiveTry(%1)").arg(trying_ ? "true" : "false"));
-    RunInPage(QStringLiteral("(function(){var c=window.VelkoButtonRuntime&&VelkoButtonRuntime."
-                             "control(0);if(c)c.interactive(%1);})()")
-                  .arg(trying_ ? "true" : "false"));
-    SendSelection();
+    SendTrying();
     OnDrawn();
   });
   browser_->setPage(page_);
   pageReady_ = false;
-  if (!old) return;
-  delete old;
-  // One still running a script is ended, unless the new page took it over.
-  QPointer<LiveView> self(this);
-  QTimer::singleShot(kRendererGraceMs, [self, pid] {
-    if (self && self->page_ && self->page_->renderProcessPid() == pid) return;
-    sealed::EndRenderer(pid);
-  });
+  sealed::RetirePage(browser_, old);
 }
 #endif
 
@@ -348,7 +341,7 @@ void LiveView::Update() {
   }
   // A change while the page loads is given to it once it has loaded.
   if (!pageReady_) {
-    pageWanted_ = true;
+    changedWhileLoading_ = true;
     return;
   }
   // A change outside the applet (the page's colours, its scripts) needs the page anew.
@@ -360,13 +353,15 @@ void LiveView::Update() {
 }
 
 std::string LiveView::PageHtml() {
-  struct RuntimeOn {
-    KesDoc& doc;
-    int saved;
-    ~RuntimeOn() { doc.runtimeChoice = saved; }
-  } restore{doc_, doc_.runtimeChoice};
-  doc_.runtimeChoice = KesDoc::kRuntimeOn;
+  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeOn);
   return doc_.BuildHtml(PageMode::Page);
+}
+
+std::vector<std::string> LiveView::PageFiles() {
+  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeOn);
+  std::vector<std::string> files;
+  doc_.GetResourceFiles(files);
+  return files;
 }
 
 void LiveView::LoadPage() {
@@ -379,17 +374,7 @@ void LiveView::LoadPage() {
   SetNotice(QString());
   std::string html = PageHtml();
   shell_ = ShellOf(html);
-  std::vector<std::string> files;
-  {
-    struct RuntimeOn {
-      KesDoc& doc;
-      int saved;
-      ~RuntimeOn() { doc.runtimeChoice = saved; }
-    } restore{doc_, doc_.runtimeChoice};
-    doc_.runtimeChoice = KesDoc::kRuntimeOn;
-    doc_.GetResourceFiles(files);
-  }
-  staging_->Update(files);
+  staging_->Update(PageFiles());
   html.insert(0, kCheckerboard);
   if (!staging_->WritePage(kPageName, html)) {
     SetNotice(tr("The live view could not write its page."));
@@ -411,29 +396,16 @@ void LiveView::ReplaceProject() {
     params.append(piece);
     return true;
   });
-  std::vector<std::string> files;
-  {
-    struct RuntimeOn {
-      KesDoc& doc;
-      int saved;
-      ~RuntimeOn() { doc.runtimeChoice = saved; }
-    } restore{doc_, doc_.runtimeChoice};
-    doc_.runtimeChoice = KesDoc::kRuntimeOn;
-    doc_.GetResourceFiles(files);
-  }
   QStringList changed;
-  for (const std::string& name : staging_->Update(files)) changed << JsString(PathToQ(name));
+  for (const std::string& name : staging_->Update(PageFiles())) changed << JsString(PathToQ(name));
   const PropProject* project = doc_.project();
-  const QString js =
-      QStringLiteral(
-          "(function(){var R=window.VelkoButtonRuntime;var c=R&&R.control(0);if(!c)return 0;"
-          "var b=atob('%1');var u=new Uint8Array(b.length);for(var i=0;i<b.length;i++)"
-          "u[i]=b.charCodeAt(i);c.replace(R.decode1252(u.buffer),%2,%3,[%4]);return 1;})()")
-          .arg(QString::fromLatin1(QByteArray::fromStdString(params).toBase64()))
-          .arg(project ? project->projectWidth : 100)
-          .arg(project ? project->projectHeight : 100)
-          .arg(changed.join(QLatin1Char(',')));
-  RunInPage(js);
+  RunOnApplet(QStringLiteral("var b=atob('%1');var u=new Uint8Array(b.length);"
+                             "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
+                             "c.replace(R.decode1252(u.buffer),%2,%3,[%4]);")
+                  .arg(QString::fromLatin1(QByteArray::fromStdString(params).toBase64()))
+                  .arg(project ? project->projectWidth : 100)
+                  .arg(project ? project->projectHeight : 100)
+                  .arg(changed.join(QLatin1Char(','))));
   SendSelection();
   StartWatchdog();
 }
@@ -451,11 +423,10 @@ void LiveView::SendSelection() {
   if (selButton_ >= 0 && static_cast<std::size_t>(selButton_) < buttons.size())
     name = ToQ(buttons[static_cast<std::size_t>(selButton_)]->name);
   const int state = trying_ || selState_ < 0 ? 0 : selState_;
-  RunInPage(QStringLiteral("(function(){var c=window.VelkoButtonRuntime&&VelkoButtonRuntime."
-                           "control(0);if(!c)return;c.mark(%1);c.show(%2,%3);})()")
-                .arg(name.isEmpty() ? QStringLiteral("null") : JsString(name))
-                .arg(name.isEmpty() || trying_ ? QStringLiteral("null") : JsString(name))
-                .arg(state));
+  RunOnApplet(QStringLiteral("c.mark(%1);c.show(%2,%3);")
+                  .arg(name.isEmpty() ? QStringLiteral("null") : JsString(name))
+                  .arg(name.isEmpty() || trying_ ? QStringLiteral("null") : JsString(name))
+                  .arg(state));
 }
 
 void LiveView::SetZoom(int percent) {
@@ -488,10 +459,13 @@ void LiveView::SetTrying(bool on) {
   if (tryAction_ && tryAction_->isChecked() != on) tryAction_->setChecked(on);
   drag_ = Drag();
   if (!pageReady_) return;
-  RunInBridge(QStringLiteral("window.velkoLiveTry(%1)").arg(on ? "true" : "false"));
-  RunInPage(QStringLiteral("(function(){var c=window.VelkoButtonRuntime&&VelkoButtonRuntime."
-                           "control(0);if(c)c.interactive(%1);})()")
-                .arg(on ? "true" : "false"));
+  SendTrying();
+}
+
+void LiveView::SendTrying() {
+  const QString on = trying_ ? QStringLiteral("true") : QStringLiteral("false");
+  RunInBridge(QStringLiteral("window.velkoLiveTry(%1)").arg(on));
+  RunOnApplet(QStringLiteral("c.interactive(%1);").arg(on));
   SendSelection();
 }
 
@@ -535,11 +509,7 @@ void LiveView::OnPointer(const QString& kind, double x, double y) {
   const int dx = static_cast<int>(std::lround(x - drag_.x));
   const int dy = static_cast<int>(std::lround(y - drag_.y));
   const auto offset = [this, &name](int ox, int oy) {
-    RunInPage(QStringLiteral("(function(){var c=window.VelkoButtonRuntime&&VelkoButtonRuntime."
-                             "control(0);if(c)c.offset(%1,%2,%3);})()")
-                  .arg(name)
-                  .arg(ox)
-                  .arg(oy));
+    RunOnApplet(QStringLiteral("c.offset(%1,%2,%3);").arg(name).arg(ox).arg(oy));
   };
   if (kind == QLatin1String("move")) {
     if (!drag_.moved && std::abs(x - drag_.x) + std::abs(y - drag_.y) > kDragThreshold)
@@ -608,6 +578,12 @@ void LiveView::RunInPage(const QString& js) {
 #else
   (void)js;
 #endif
+}
+
+void LiveView::RunOnApplet(const QString& body) {
+  RunInPage(QStringLiteral("(function(){var R=window.VelkoButtonRuntime;"
+                           "var c=R&&R.control(0);if(!c)return;%1})()")
+                .arg(body));
 }
 
 void LiveView::RunInBridge(const QString& js) {

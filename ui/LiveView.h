@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/History.h"
 
@@ -99,8 +100,15 @@ class LiveView : public QWidget, public DocListener {
   // The page as generated, and without its applet's parameters: when that
   // stays the same, the project can be replaced in place.
   std::string PageHtml();
+  // The files the page shows, the runtime's among them.
+  std::vector<std::string> PageFiles();
   void RunInPage(const QString& js);
+  // Runs `body` in the page with `R` the runtime and `c` the applet's
+  // handle, when the runtime is running.
+  void RunOnApplet(const QString& body);
   void RunInBridge(const QString& js);
+  // Try on or off, in the runtime and in the page's bridge.
+  void SendTrying();
   void NudgeSelected(int dx, int dy);
   void StartWatchdog();
   void OnScriptsHeld();
@@ -124,7 +132,8 @@ class LiveView : public QWidget, public DocListener {
   std::string shell_;  // the page without its parameters, as last loaded
   bool pageReady_ = false;
   bool pageWanted_ = true;  // the next update loads the page anew
-  bool held_ = false;       // the project's scripts did not finish: stopped
+  bool changedWhileLoading_ = false;
+  bool held_ = false;  // the project's scripts did not finish: stopped
   struct Drag {
     int index = -1;
     double x = 0, y = 0;

@@ -11,6 +11,8 @@
 
 #ifdef VB_HAVE_WEBENGINE
 #include <QBuffer>
+#include <QPointer>
+#include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineFileSystemAccessRequest>
 #include <QWebEngineFullScreenRequest>
@@ -25,6 +27,7 @@
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+#include <QWebEngineView>
 
 #include "core/SafeFile.h"
 #endif
@@ -300,5 +303,22 @@ bool SealedPage::javaScriptPrompt(const QUrl&, const QString& text, const QStrin
 QStringList SealedPage::chooseFiles(FileSelectionMode, const QStringList&, const QStringList&) {
   return QStringList();
 }
+
+namespace sealed {
+
+void RetirePage(QWebEngineView* view, QWebEnginePage* old) {
+  if (!old) return;
+  // A renderer still running a script this long after its page went is ended.
+  constexpr int kRendererGraceMs = 1500;
+  const qint64 pid = old->renderProcessPid();
+  delete old;
+  QPointer<QWebEngineView> alive(view);
+  QTimer::singleShot(kRendererGraceMs, [alive, pid] {
+    if (alive && alive->page() && alive->page()->renderProcessPid() == pid) return;
+    EndRenderer(pid);
+  });
+}
+
+}  // namespace sealed
 
 #endif  // VB_HAVE_WEBENGINE

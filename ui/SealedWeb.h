@@ -95,4 +95,13 @@ class SealedPage : public QWebEnginePage {
   int dialogsThisSecond_ = 0;
 };
 
+class QWebEngineView;
+
+namespace sealed {
+// Deletes `old`, a page `view` no longer shows. The engine ends an idle
+// renderer itself; one still running a script is ended a moment later,
+// unless the view's page has taken it over.
+void RetirePage(QWebEngineView* view, QWebEnginePage* old);
+}  // namespace sealed
+
 #endif  // VB_HAVE_WEBENGINE

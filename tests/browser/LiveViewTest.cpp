@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/EditorPages.h"
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "groups/button/PropButton.h"
@@ -26,6 +25,8 @@
 #include "ui/KesView.h"
 #include "ui/KesWndProperties.h"
 #include "ui/LiveView.h"
+#include "ui/MainWindowParts.h"
+#include "ui/QuietApp.h"
 #include "ui/ScriptEdit.h"
 #include "ui/ViewOutline.h"
 
@@ -58,13 +59,7 @@ class LiveViewTest : public ::testing::Test {
     platform.programDir = dir.path().toStdString() + "/";
     platform.previewDir = dir.filePath("Preview/").toStdString();
     qunsetenv("VELKOBUTTON_NO_BROWSER");
-    AppOptions options;
-    options.splash = false;
-    options.registerFileType = false;
-    options.singleInstance = false;
-    options.newOpenDialog = false;
-    options.registerPages = RegisterEditorPages;
-    app = std::make_unique<App>(platform, options);
+    app = std::make_unique<App>(platform, Quiet(true));
     ASSERT_TRUE(app->InitInstance({}));
     frame = app->frame();
     live = frame->live();
@@ -112,22 +107,14 @@ class LiveViewTest : public ::testing::Test {
     return Pixel(p.x(), p.y());
   }
   QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
-    QTreeWidgetItem* item = frame->outline()->topLevelItem(0)->child(b);
-    if (s >= 0) item = item->child(s);
-    if (g >= 0) item = item->child(g);
-    return item;
+    return TreeItem(frame, b, s, g);
   }
   void Select(QTreeWidgetItem* item) {
-    frame->outline()->setFocus();
-    frame->outline()->setCurrentItem(item);
+    SelectItem(frame, item);
   }
   template <class W>
   W* Control(int id) const {
-    for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
-      if (auto* w = qobject_cast<W*>(view->control(id))) return w;
-    if (auto* view = qobject_cast<KesView*>(frame->properties()->currentPage()))
-      return qobject_cast<W*>(view->control(id));
-    return nullptr;
+    return PageControl<W>(frame, id);
   }
   // Real mouse input on the view at applet pixel `p`.
   QPoint OnScreen(QPoint p) {
@@ -246,8 +233,14 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   EXPECT_GT(ticks, 40) << "the editor was held while the page ran";
   const int drawn = live->drawnCount();
   frame->action(kCmdEditUndo)->trigger();
+  // An edit made while the page loads again shows once it has loaded.
+  ASSERT_TRUE(WaitFor([&] { return live->notice().isEmpty(); }));
+  PropState& news = *doc.buttons()[2]->upState;
+  const std::string newsWas = Doc::CopyGroup(news);
+  news.color = 0x00FF00;
+  doc.RecordGroupEdit(doc.PathOf(&news), newsWas, "Change State");
   ASSERT_TRUE(Drawn(drawn));
-  EXPECT_TRUE(live->notice().isEmpty());
+  EXPECT_TRUE(WaitFor([&] { return Colour(2) == "0,255,0"; })) << Colour(2).toStdString();
   EXPECT_TRUE(platform.messages.empty());
 }
 

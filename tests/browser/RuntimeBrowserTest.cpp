@@ -12,7 +12,6 @@
 #include <memory>
 #include <sstream>
 
-#include "app/EditorPages.h"
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
@@ -27,6 +26,7 @@
 #include "ui/App.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
+#include "ui/QuietApp.h"
 
 using browser::Browser;
 using browser::WaitFor;
@@ -355,13 +355,7 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
   platform.previewDir = dir.filePath("Preview/").toStdString();
   qunsetenv("VELKOBUTTON_NO_BROWSER");
   {
-    AppOptions options;
-    options.splash = false;
-    options.registerFileType = false;
-    options.singleInstance = false;
-    options.newOpenDialog = false;
-    options.registerPages = RegisterEditorPages;
-    App editor(platform, options);
+    App editor(platform, Quiet(true));
     ASSERT_TRUE(editor.InitInstance({}));
     KesWndInfo* info = editor.frame()->info();
     ASSERT_TRUE(info->browserAvailable());

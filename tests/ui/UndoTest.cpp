@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidgetItemIterator>
 
+#include "MainWindowParts.h"
 #include "QuietApp.h"
 #include "core/Doc.h"
 #include "groups/button/PropButton.h"
@@ -56,23 +57,11 @@ class UndoTest : public ::testing::Test {
     app->ExitInstance();
   }
 
-  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
-    QTreeWidgetItem* item = tree->topLevelItem(0)->child(b);
-    if (s >= 0) item = item->child(s);
-    if (g >= 0) item = item->child(g);
-    return item;
-  }
-  void Select(QTreeWidgetItem* item) {
-    tree->setFocus();
-    tree->setCurrentItem(item);
-  }
+  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const { return TreeItem(frame, b, s, g); }
+  void Select(QTreeWidgetItem* item) { SelectItem(frame, item); }
   template <class W>
   W* Control(int id) const {
-    for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
-      if (auto* w = qobject_cast<W*>(view->control(id))) return w;
-    if (auto* view = qobject_cast<KesView*>(frame->properties()->currentPage()))
-      return qobject_cast<W*>(view->control(id));
-    return nullptr;
+    return PageControl<W>(frame, id);
   }
   void Run(int command) { frame->action(command)->trigger(); }
   QString Label(int b) const { return Item(b)->text(0); }
