@@ -36,7 +36,7 @@ void PropAudio::AddDiffScript(std::string& s, bool tok) {
   s.push_back(' ');
   if (IsAddress(file, doc ? doc->DriveRoot() : std::string())) {
     s.push_back('\'');
-    s += file;
+    AddEscaped(s, file);
     s += "'; ";
     return;
   }

@@ -296,26 +296,23 @@ std::string JoinList(const std::vector<std::string>& list, const std::string& dr
 }
 
 // The last escaping of the parameters: in the input file (form 1) every
-// backslash is doubled; in a page (form 0) an ampersand that starts a
-// numeric character reference is written "&amp". No parameter's fixed text
-// holds either character, so a value escaped on its own comes out as the
-// whole text escaped at once.
+// backslash is doubled; in a page (form 0) the value is an attribute's text,
+// with "&", '"', "<" and ">" written as character references. No
+// parameter's fixed text holds any of them, so a value escaped on its own
+// comes out as the whole text escaped at once.
 void AddParamEscaped(std::string& out, std::string_view value, ParamForm form) {
-  const char mark = form == ParamForm::Page ? '&' : '\\';
+  if (form == ParamForm::Page) {
+    KesDoc::AddAttributeText(out, value);
+    return;
+  }
   const char* const begin = value.data();
   const char* const end = begin + value.size();
   const char* from = begin;
   for (const char* at = begin; at < end; ++at) {
-    at = static_cast<const char*>(std::memchr(at, mark, static_cast<std::size_t>(end - at)));
+    at = static_cast<const char*>(std::memchr(at, '\\', static_cast<std::size_t>(end - at)));
     if (!at) break;
-    if (form != ParamForm::Page) {
-      out.append(from, static_cast<std::size_t>(at + 1 - from));
-      from = at;  // the backslash is written again with the next run
-    } else if (end - at > 2 && at[1] == '#' && at[2] >= '0' && at[2] <= '9') {
-      out.append(from, static_cast<std::size_t>(at - from));
-      out += "&amp";
-      from = at + 1;
-    }
+    out.append(from, static_cast<std::size_t>(at + 1 - from));
+    from = at;  // the backslash is written again with the next run
   }
   out.append(from, static_cast<std::size_t>(end - from));
 }
@@ -595,7 +592,7 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   h += internal;
   if (!p.codeBase.empty() && mode != PageMode::Preview) {
     h += " CODEBASE=\"";
-    h += p.codeBase;
+    AddAttributeText(h, p.codeBase);
     h += "\"";
   } else {
     h += ".class";
@@ -616,7 +613,10 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   std::string config;
   // Names that differ from their defaults; the script numbers them from 0.
   auto assign = [&](const char* what, std::size_t i, const std::string& name, const char* def) {
-    if (name != def) config += set_ + " " + what + std::to_string(i) + "='" + name + "'; ";
+    if (name == def) return;
+    config += set_ + " " + what + std::to_string(i) + "='";
+    KesProp::AddEscaped(config, name);
+    config += "'; ";
   };
   for (std::size_t i = 0; i < set.days.size(); ++i)
     assign("Day", i, set.days[i], AppSettings::kDefaultDays[i]);
@@ -624,18 +624,22 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     assign("Month", i, set.months[i], AppSettings::kDefaultMonths[i]);
   // The meridiem texts are named by their default words.
   for (std::size_t i = 0; i < set.meridiem.size(); ++i)
-    if (set.meridiem[i] != AppSettings::kDefaultMeridiem[i])
-      config += set_ + " " + AppSettings::kDefaultMeridiem[i] + "='" + set.meridiem[i] + "'; ";
+    if (set.meridiem[i] != AppSettings::kDefaultMeridiem[i]) {
+      config += set_ + " " + AppSettings::kDefaultMeridiem[i] + "='";
+      KesProp::AddEscaped(config, set.meridiem[i]);
+      config += "'; ";
+    }
 
   if (p.readFromFile == 0) {
     if (!AddParams(h, ParamForm::Page, config, sink)) return false;
   } else {
     const std::string read = Tok("Read", tok);
-    config += read + " '" + p.inputFile + "' true; ";
+    const std::string input = KesProp::EscapeScript(p.inputFile);
+    config += read + " '" + input + "' true; ";
     if (p.reloadInterval >= 1) {
       const std::string timer = Tok("Timer", tok);
       const std::string ms = std::to_string(WrapMul(p.reloadInterval, 1000));
-      config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + p.inputFile +
+      config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + input +
                 "' true; " + timer + " 0 " + ms + "}; ";
     }
     h += WriteStringParam(ParamForm::Page, "Script0", config, "", false);

@@ -243,7 +243,15 @@ bool StartDetached(const std::vector<std::string>& argv) {
 
 HeadlessPlatform::HeadlessPlatform(const std::string& settingsFile)
     : settings_(settingsFile.empty() ? ini::Store::ForUser("Velko", "VelkoButton")
-                                     : ini::Store({settingsFile})) {}
+                                     : ini::Store({settingsFile})) {
+  settings_.onTooLarge = [this](const std::string& file) {
+    if (quiet) return;
+    const std::string line = "velkobutton: the settings file '" + file +
+                             "' is larger than 1 MiB and was not read; the default settings "
+                             "are used.\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+  };
+}
 
 int HeadlessPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {
   shown.push_back(text);

@@ -831,7 +831,7 @@ std::string DirOf(const std::string& path) {
 
 std::string ReadSmallFile(const std::string& path) {
   std::string bytes;
-  if (!safefile::ReadAll(path, bytes)) bytes.clear();
+  if (!safefile::ReadAll(path, bytes, Store::kLargestFile)) bytes.clear();
   return bytes;
 }
 
@@ -865,7 +865,8 @@ class LockFile {
 
 }  // namespace
 
-Store::Store(std::vector<std::string> files) : files_(std::move(files)), loaded_(files_.size()) {}
+Store::Store(std::vector<std::string> files)
+    : files_(std::move(files)), loaded_(files_.size()), reportedTooLarge_(files_.size()) {}
 
 Store Store::ForUser(const std::string& organization, const std::string& application) {
   std::string user = Env("XDG_CONFIG_HOME");
@@ -903,7 +904,12 @@ const Value* Store::Find(const std::u16string& key) const {
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     if (!l.valid || l.device != st.st_dev || l.inode != st.st_ino ||
         l.size != static_cast<std::uint64_t>(st.st_size) || l.mtimeNs != mtime) {
-      l.doc = Document::Parse(ReadSmallFile(files_[i]));
+      l.tooLarge = static_cast<std::uint64_t>(st.st_size) > kLargestFile;
+      l.doc = l.tooLarge ? Document() : Document::Parse(ReadSmallFile(files_[i]));
+      if (l.tooLarge && !reportedTooLarge_[i]) {
+        reportedTooLarge_[i] = true;
+        if (onTooLarge) onTooLarge(files_[i]);
+      }
       l.valid = true;
       l.device = st.st_dev;
       l.inode = st.st_ino;
@@ -952,7 +958,9 @@ bool Store::Write(const std::u16string& key, Value value) {
   struct stat st {};
   if (stat(path.c_str(), &st) == 0) {
     // A file that cannot be read is never replaced by one without its keys.
-    if (access(path.c_str(), R_OK | W_OK) != 0 || !safefile::ReadAll(path, bytes)) return false;
+    if (static_cast<std::uint64_t>(st.st_size) > kLargestFile ||
+        access(path.c_str(), R_OK | W_OK) != 0 || !safefile::ReadAll(path, bytes, kLargestFile))
+      return false;
   }
   Document doc = Document::Parse(bytes);
   doc.Set(key, std::move(value));

@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -95,6 +96,13 @@ class Store {
   // How long a write waits for another program's lock before giving up.
   std::chrono::milliseconds lockWait{std::chrono::seconds(10)};
 
+  // A settings file larger than this is not read (its keys are taken as
+  // missing, so the defaults hold) and never replaced: real ones are a few
+  // kilobytes, and reading a huge one at every start would cost seconds.
+  static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 20;
+  // Called once for each file left unread because it is larger.
+  std::function<void(const std::string& file)> onTooLarge;
+
  private:
   const Value* Find(const std::u16string& key) const;
   bool Write(const std::u16string& key, Value value);
@@ -103,10 +111,12 @@ class Store {
     bool valid = false;
     std::uint64_t device = 0, inode = 0, size = 0;
     std::int64_t mtimeNs = 0;
+    bool tooLarge = false;
     Document doc;
   };
   std::vector<std::string> files_;
   mutable std::vector<Loaded> loaded_;
+  mutable std::vector<bool> reportedTooLarge_;
 };
 
 }  // namespace ini

@@ -1,6 +1,7 @@
 #include "core/KesDoc.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/Archive.h"
 #include "core/KesApp.h"
@@ -62,8 +63,18 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
   usable.reserve(list.size());
   for (std::string& file : list) {
     const bool ours = file.compare(0, programDir.size(), programDir) == 0;
-    if (ours || !fileops::PathExists(file) || SniffResource(file) != ResourceKind::Other)
+    if (ours || !fileops::PathExists(file)) {
       usable.push_back(std::move(file));
+      continue;
+    }
+    if (SniffResource(file) == ResourceKind::Other) continue;
+    std::error_code ec;
+    if (std::filesystem::file_size(FsPath(file), ec) > kLargestResource && !ec) {
+      platform().MessageBox(msg::Format(msg::kResourceTooLargeToShow, DisplayName(file)),
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+      continue;
+    }
+    usable.push_back(std::move(file));
   }
   return StageFiles(platform(), usable, directory);
 }
@@ -73,8 +84,37 @@ std::string KesDoc::WriteStringParam(ParamForm form, const std::string& name,
                                      bool escape) {
   if (value == def) return std::string();
   const std::string v = escape ? KesProp::EscapeScript(value) : value;
-  if (form == ParamForm::Page) return "<PARAM NAME=" + name + " VALUE=\"" + v + "\">\r\n";
-  return name + "=" + v + "\r\n";
+  if (form != ParamForm::Page) return name + "=" + v + "\r\n";
+  std::string out = "<PARAM NAME=" + name + " VALUE=\"";
+  AddAttributeText(out, v);
+  return out + "\">\r\n";
+}
+
+void KesDoc::AddAttributeText(std::string& out, std::string_view text) {
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char* reference = nullptr;
+    switch (text[i]) {
+      case '&':
+        reference = "&amp;";
+        break;
+      case '"':
+        reference = "&quot;";
+        break;
+      case '<':
+        reference = "&lt;";
+        break;
+      case '>':
+        reference = "&gt;";
+        break;
+      default:
+        continue;
+    }
+    out.append(text.data() + from, i - from);
+    out += reference;
+    from = i + 1;
+  }
+  out.append(text.data() + from, text.size() - from);
 }
 
 std::string KesDoc::BuildParams(ParamForm, const std::string&) {
@@ -88,7 +128,8 @@ std::string KesDoc::BuildHtml(PageMode) {
 void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteError& error) {
   // A refusal says why; any other failure is the writer's own message.
   const bool refused = error.failure == safefile::Failure::SameAsInput ||
-                       error.failure == safefile::Failure::NotRegular;
+                       error.failure == safefile::Failure::NotRegular ||
+                       error.failure == safefile::Failure::Program;
   safefile::WriteError shown = error;
   shown.input = DisplayName(error.input);
   platform().MessageBox(refused ? safefile::Describe(DisplayName(path), shown)

@@ -109,10 +109,15 @@ class KesDoc : public DocumentBase {
   // Stages the files of GetResourceFiles that a page can use into `directory`.
   virtual bool CopyResourcesTo(const std::string& directory);
   // One parameter in `form`; nothing when `value` is the default. `escape`
-  // writes quotes and line breaks as the script reads them.
+  // writes quotes and line breaks as the script reads them; in a page the
+  // value is then written as an attribute's text (AddAttributeText).
   static std::string WriteStringParam(ParamForm form, const std::string& name,
                                       const std::string& value, const std::string& def,
                                       bool escape);
+  // `text` as the text of a double-quoted attribute: "&", '"', "<" and ">"
+  // are written as character references, so that the browser hands the
+  // page's script (or an applet) exactly `text` and no markup comes of it.
+  static void AddAttributeText(std::string& out, std::string_view text);
   // Every parameter of the project in `form`, the script after `prefixScript`.
   virtual std::string BuildParams(ParamForm form, const std::string& prefixScript);
   // The page of `mode`, whole.

@@ -60,6 +60,8 @@ inline constexpr const char* kSameAsInput =
     "'%1' is the same file as the input '%2'; it was not replaced.";
 inline constexpr const char* kNotRegularFile = "'%1' is not a regular file; it was not replaced.";
 inline constexpr const char* kReadOnlyFile = "'%1' is read-only; it was not replaced.";
+inline constexpr const char* kProgramFile =
+    "'%1' is a program (it may be run); it was not replaced.";
 inline constexpr const char* kCannotWriteFile =
     "Unable to write '%1': %2. Any file of that name is unchanged.";
 // A file the program cannot read (a pipe, device or directory, or missing).
@@ -78,6 +80,14 @@ inline constexpr const char* kResourceNotMedia =
     "'%1' is not an image or sound file that a page can use. Nothing was copied.";
 inline constexpr const char* kResourceReplaces =
     "Copying '%1' would replace '%2'. Nothing was copied.";
+inline constexpr const char* kResourceTooLarge =
+    "'%1' is larger than 64 MiB, more than any image or sound of a page needs. Nothing was "
+    "copied.";
+inline constexpr const char* kResourceTooLargeToShow =
+    "'%1' is larger than 64 MiB, more than any image or sound of a page needs; it is not shown.";
+inline constexpr const char* kTargetNotFile =
+    "'%1' is a link, a folder or a special file, so nothing is written through it. Nothing was "
+    "copied.";
 
 // `text` with the system's reason for a failure after it.
 std::string WithReason(const std::string& text, const std::string& reason);

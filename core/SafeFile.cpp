@@ -24,6 +24,9 @@ namespace safefile {
 namespace {
 
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kAnyExecute = S_IXUSR | S_IXGRP | S_IXOTH;
+// The running program, however the target names it.
+constexpr const char* kOwnProgram = "/proc/self/exe";
 constexpr mode_t kNewFileMode = 0666;  // less the process's umask
 // Temporary names keep well inside a file system's name limit whatever the target's.
 constexpr std::size_t kTempStemLength = 160;
@@ -152,6 +155,9 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
     for (const std::string& input : inputs)
       if (SameFile(input, target.string())) return Fail(error, Failure::SameAsInput, 0, input);
     if (!S_ISREG(old.st_mode)) return Fail(error, Failure::NotRegular);
+    // A page written over a program would run in its place.
+    if ((old.st_mode & kAnyExecute) != 0 || SameFile(kOwnProgram, target.string()))
+      return Fail(error, Failure::Program);
     // Root may write anything; a file nobody may write is still left alone.
     if ((old.st_mode & kAnyWrite) == 0 || access(target.c_str(), W_OK) != 0)
       return Fail(error, Failure::ReadOnly);
@@ -249,6 +255,8 @@ std::string Describe(const std::string& path, const WriteError& error) {
       return msg::Format(msg::kNotRegularFile, path);
     case Failure::ReadOnly:
       return msg::Format(msg::kReadOnlyFile, path);
+    case Failure::Program:
+      return msg::Format(msg::kProgramFile, path);
     case Failure::CannotWrite:
       break;
   }
@@ -329,9 +337,9 @@ bool ReadAll(const std::string& path, FileBytes& bytes, std::size_t limit) {
   return true;
 }
 
-bool ReadAll(const std::string& path, std::string& bytes) {
+bool ReadAll(const std::string& path, std::string& bytes, std::size_t limit) {
   FileBytes whole;
-  if (!ReadAll(path, whole)) return false;
+  if (!ReadAll(path, whole, limit)) return false;
   bytes.assign(whole.data.get(), whole.size);
   return true;
 }

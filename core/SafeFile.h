@@ -2,7 +2,7 @@
 // program writes is made as a temporary file beside its target and renamed
 // over it only once every byte is written and flushed, so an old file stays
 // whole until its replacement is; a target that is one of the operation's own
-// inputs, a special file or a read-only file is never replaced. Reading opens
+// inputs, a special file, a read-only file or a program is never replaced. Reading opens
 // without waiting and refuses anything that is not a regular file, so a pipe
 // with no writer never stops the program.
 //
@@ -24,6 +24,7 @@ enum class Failure {
   SameAsInput,  // the target is the same file as one of the inputs
   NotRegular,   // the target exists and is a directory, device, pipe or socket
   ReadOnly,     // the target exists and may not be written
+  Program,      // the target is the running program or a file with an execute bit
   CannotWrite,  // the temporary file could not be made, written, flushed or renamed
 };
 
@@ -54,12 +55,12 @@ std::string Describe(const std::string& path, const WriteError& error);
 // unreadable file and at once for a directory, pipe, socket or device.
 std::FILE* OpenForReading(const std::string& path);
 
-// Reads the whole of a regular file; false as OpenForReading or on a read error.
-bool ReadAll(const std::string& path, std::string& bytes);
-
-// Files larger than this are refused by ReadAll with `limit` (errno EFBIG)
-// before anything is read.
+// Files larger than `limit` are refused by ReadAll (errno EFBIG) before
+// anything is read.
 inline constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
+
+// Reads the whole of a regular file; false as OpenForReading or on a read error.
+bool ReadAll(const std::string& path, std::string& bytes, std::size_t limit = kNoLimit);
 
 // A whole file's bytes in storage that is not cleared before it is read into
 // (a large project is read once, and clearing it first cost as much again).

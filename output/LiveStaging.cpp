@@ -41,6 +41,7 @@ std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& fil
   MakeStagingDirectory(folder_);
   std::vector<std::string> replaced;
   std::set<std::string> seen;
+  tooLarge_.clear();
   for (const std::string& file : files) {
     const std::string name = FileNameOf(file);
     // Two files of one name: the page can show only the first.
@@ -50,6 +51,10 @@ std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& fil
     auto it = stamps_.find(name);
     if (it != stamps_.end() && it->second == stamp) continue;
     const bool ours = file.compare(0, programDirectory_.size(), programDirectory_) == 0;
+    if (!ours && static_cast<unsigned long long>(stamp.size) > kLargestResource) {
+      tooLarge_.push_back(file);
+      continue;
+    }
     if (!ours && SniffResource(file) == ResourceKind::Other) continue;
     if (!fileops::CopyOverwriting(file, folder_ + name)) continue;
     if (it != stamps_.end()) replaced.push_back(name);

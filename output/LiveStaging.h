@@ -25,6 +25,10 @@ class LiveStaging {
   // Writes the page `name` into the folder (through a temporary file).
   bool WritePage(const std::string& name, const std::string& bytes);
 
+  // The files the last Update left out because they are larger than any
+  // image or sound of a page (kLargestResource).
+  const std::vector<std::string>& tooLarge() const { return tooLarge_; }
+
   // Forgets what was copied: the next Update copies every file.
   void Reset() { stamps_.clear(); }
 
@@ -46,4 +50,5 @@ class LiveStaging {
   std::string programDirectory_;
   // By file name in the folder: what was copied there.
   std::map<std::string, Stamp> stamps_;
+  std::vector<std::string> tooLarge_;
 };

@@ -20,7 +20,9 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
   outcome.page = dir + pageName;
   std::vector<std::string> keep{outcome.page};
   if (!doc.pathName().empty()) keep.push_back(doc.pathName());
-  outcome.refusal = CheckResources(files, dir, keep, platform.ProgramDir());
+  outcome.refusal = CheckTarget(outcome.page);
+  if (outcome.refusal.empty())
+    outcome.refusal = CheckResources(files, dir, keep, platform.ProgramDir());
   if (!outcome.refusal.empty()) {
     outcome.kind = PublishOutcome::Kind::Refused;
     return outcome;

@@ -117,6 +117,9 @@ bool CopyWhole(const std::string& src, const std::string& dst,
       case safefile::Failure::ReadOnly:
         Explain(reason, "the target is read-only");
         break;
+      case safefile::Failure::Program:
+        Explain(reason, "the target is a program");
+        break;
       default:
         Explain(reason, std::strerror(error.error ? error.error : EIO));
     }
@@ -228,29 +231,69 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-ResourceKind SniffResource(const std::string& path) {
-  constexpr std::size_t kHead = 1024;
-  std::FILE* in = safefile::OpenForReading(path);
-  if (!in) return ResourceKind::Other;
-  char buffer[kHead];
-  const std::size_t got = std::fread(buffer, 1, kHead, in);
-  std::fclose(in);
-  const std::string_view head(buffer, got);
+namespace {
+
+// What the first bytes of a file show it to be.
+struct Sniffed {
+  ResourceKind kind = ResourceKind::Other;
+  const char* type = "";
+};
+
+Sniffed SniffHead(std::string_view head) {
   const bool riff = StartsWith(head, "RIFF") && head.size() >= 12;
-  if (StartsWith(head, "GIF87a") || StartsWith(head, "GIF89a") ||
-      StartsWith(head, "\xFF\xD8\xFF") || StartsWith(head, "\x89PNG\r\n\x1A\n") ||
-      StartsWith(head, "BM") || (riff && head.substr(8, 4) == "WEBP") || LooksLikeSvg(head))
-    return ResourceKind::Image;
-  if (StartsWith(head, ".snd") || (riff && head.substr(8, 4) == "WAVE") ||
-      StartsWith(head, "OggS") || LooksLikeMp3(head))
-    return ResourceKind::Sound;
+  static const struct {
+    const char* magic;
+    std::size_t size;
+    ResourceKind kind;
+    const char* type;
+  } kMagic[] = {
+      {"GIF87a", 6, ResourceKind::Image, "image/gif"},
+      {"GIF89a", 6, ResourceKind::Image, "image/gif"},
+      {"\xFF\xD8\xFF", 3, ResourceKind::Image, "image/jpeg"},
+      {"\x89PNG\r\n\x1A\n", 8, ResourceKind::Image, "image/png"},
+      {"BM", 2, ResourceKind::Image, "image/bmp"},
+      {".snd", 4, ResourceKind::Sound, "audio/basic"},
+      {"OggS", 4, ResourceKind::Sound, "audio/ogg"},
+  };
+  for (const auto& m : kMagic)
+    if (StartsWith(head, std::string_view(m.magic, m.size))) return {m.kind, m.type};
+  if (riff && head.substr(8, 4) == "WEBP") return {ResourceKind::Image, "image/webp"};
+  if (riff && head.substr(8, 4) == "WAVE") return {ResourceKind::Sound, "audio/wav"};
+  if (LooksLikeSvg(head)) return {ResourceKind::Image, "image/svg+xml"};
+  if (LooksLikeMp3(head)) return {ResourceKind::Sound, "audio/mpeg"};
   // The input file's first line is always its first Script parameter.
   std::size_t i = 6;
   if (StartsWith(head, "Script") && i < head.size() && IsDigit(head[i])) {
     while (i < head.size() && IsDigit(head[i])) ++i;
-    if (i < head.size() && head[i] == '=') return ResourceKind::InputFile;
+    if (i < head.size() && head[i] == '=') return {ResourceKind::InputFile, ""};
   }
-  return ResourceKind::Other;
+  return {};
+}
+
+Sniffed SniffFile(const std::string& path) {
+  constexpr std::size_t kHead = 1024;
+  std::FILE* in = safefile::OpenForReading(path);
+  if (!in) return {};
+  char buffer[kHead];
+  const std::size_t got = std::fread(buffer, 1, kHead, in);
+  std::fclose(in);
+  return SniffHead(std::string_view(buffer, got));
+}
+
+}  // namespace
+
+ResourceKind SniffResource(const std::string& path) {
+  return SniffFile(path).kind;
+}
+
+std::string SniffMediaType(const std::string& path) {
+  return SniffFile(path).type;
+}
+
+std::string CheckTarget(const std::string& target) {
+  struct stat st {};
+  if (lstat(OsName(target).c_str(), &st) != 0 || S_ISREG(st.st_mode)) return std::string();
+  return msg::Format(msg::kTargetNotFile, DisplayName(target));
 }
 
 std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,
@@ -283,8 +326,16 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
     const bool ours = !programDirectory.empty() && src.size() > programDirectory.size() &&
                       src.compare(0, programDirectory.size(), programDirectory) == 0 &&
                       src.find_first_of("/\\", programDirectory.size()) == std::string::npos;
-    if (!ours && fileops::PathExists(src) && SniffResource(src) == ResourceKind::Other)
-      return msg::Format(msg::kResourceNotMedia, DisplayName(src));
+    if (!ours && fileops::PathExists(src)) {
+      if (SniffResource(src) == ResourceKind::Other)
+        return msg::Format(msg::kResourceNotMedia, DisplayName(src));
+      std::error_code ec;
+      const std::uintmax_t size = fs::file_size(FsPath(src), ec);
+      if (!ec && size > kLargestResource)
+        return msg::Format(msg::kResourceTooLarge, DisplayName(src));
+    }
+    if (std::string refusal = CheckTarget(dir + FileNameOf(src)); !refusal.empty())
+      return refusal;
     std::pair<dev_t, ino_t> target;
     if (!key(dir + FileNameOf(src), target)) continue;
     auto hit = guarded.find(target);

@@ -39,11 +39,26 @@ enum class ResourceKind {
 };
 ResourceKind SniffResource(const std::string& path);
 
+// The media type a file's first bytes show ("image/gif", "audio/basic",
+// ...), or "" for a file that is no image or sound.
+std::string SniffMediaType(const std::string& path);
+
+// Images and sounds larger than this are refused: real ones are kilobytes,
+// and a larger one is a mistake or a trap (a sparse file of a gigabyte).
+inline constexpr std::uintmax_t kLargestResource = std::uintmax_t(64) << 20;
+
+// "" when `target` may be written or replaced by a copy: it is missing or a
+// regular file. Else the message that refuses a link, folder or special
+// file of that name (a copy would write through it or be left out).
+std::string CheckTarget(const std::string& target);
+
 // Checks, before anything is copied into `directory`, that copying `files`
 // there loses nothing: no two of them have the same file name, none would
 // land on one of `keep` (the project, the page) or on another of `files`, and
 // each is a regular image, sound or input file, except those in
-// `programDirectory` (the applet's files and the runtime). A missing file is
+// `programDirectory` (the applet's files and the runtime), no larger than
+// kLargestResource, and its name in `directory` is free or a regular file
+// (CheckTarget). A missing file is
 // left to the copy's own question. Returns "" when all may be copied, else
 // the message that says why nothing will be.
 std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,

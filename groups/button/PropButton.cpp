@@ -74,7 +74,7 @@ std::string PropButton::GetScript(const std::string&, bool tok) {
 void PropButton::AddScript(std::string& s, bool tok, PropState* scratch) {
   s += TokView("Button", tok);
   s += " '";
-  s += name;
+  AddEscaped(s, name);
   s += "' ";
   AddInt(s, PropKey{"X", tok}, x, 0);
   AddInt(s, PropKey{"Y", tok}, y, 0);
@@ -93,19 +93,19 @@ void PropButton::AddScript(std::string& s, bool tok, PropState* scratch) {
   if (!status.empty()) {
     overEvents += TokView("Output", tok);
     overEvents += " 0 '";
-    overEvents += status;
+    AddEscaped(overEvents, status);
     overEvents += "'; ";
   }
   if (!url.empty()) {
     std::string& cmd = mode == kPush ? upEvents : downEvents;
     cmd += TokView("Internet", tok);
     cmd += " '";
-    cmd += url;
+    AddEscaped(cmd, url);
     if (target.empty()) {
       cmd += "' _self; ";
     } else {
       cmd += "' '";
-      cmd += target;
+      AddEscaped(cmd, target);
       cmd += "'; ";
     }
   }
@@ -132,7 +132,7 @@ void PropButton::AddScript(std::string& s, bool tok, PropState* scratch) {
   if (!leaveScript.empty()) {
     s += TokView("Set", tok);
     s += " '";
-    s += name;
+    AddEscaped(s, name);
     s += ".Leave'={";
     AppendReplacingChars(s, leaveScript, kLineBreakChars, ' ');
     s += "}; ";

@@ -90,6 +90,12 @@ def escape(text):
     return bytes(out)
 
 
+def attribute(text):
+    """The text of a double-quoted HTML attribute."""
+    return (text.replace(b"&", b"&amp;").replace(b'"', b"&quot;").replace(b"<", b"&lt;")
+            .replace(b">", b"&gt;"))
+
+
 def finish(name, statement, value):
     sep = b" " if statement or (name[:1].isdigit()) else b"="
     return name + sep + value + b" " + (b";" if statement else b"")
@@ -228,7 +234,7 @@ class Audio:
         verb = {1: "Loop", 2: "Stop"}.get(self.mode, "Play")
         head = T("Audio", t) + b" " + T(verb, t) + b" "
         if is_address(self.file):
-            return head + b"'" + self.file + b"'; "
+            return head + b"'" + escape(self.file) + b"'; "
         return head + num(gen.register(gen.audio, self.file)) + b"; "
 
 
@@ -323,7 +329,7 @@ class Button:
         self.states = [State(n, name) for n in (b"Up", b"Over", b"Down")]
 
     def script(self, t, gen):
-        s = T("Button", t) + b" '" + self.name + b"' "
+        s = T("Button", t) + b" '" + escape(self.name) + b"' "
         s += f_int(T("X", t), self.x, 0) + f_int(T("Y", t), self.y, 0)
         s += f_int(T("Width", t), self.width, 100) + f_int(T("Height", t), self.height, 40)
         s += f_bool(T("Show", t), self.show, 1) + f_bool(T("Drag", t), self.drag, 0)
@@ -336,12 +342,13 @@ class Button:
         s += f_quoted(T("Tip", t), self.tip, b"")
         ev = [b"", b"", b""]
         if self.status:
-            ev[1] += T("Output", t) + b" 0 '" + self.status + b"'; "
+            ev[1] += T("Output", t) + b" 0 '" + escape(self.status) + b"'; "
         if self.url:
             if self.target:
-                cmd = T("Internet", t) + b" '" + self.url + b"' '" + self.target + b"'; "
+                cmd = (T("Internet", t) + b" '" + escape(self.url) + b"' '" + escape(self.target) +
+                       b"'; ")
             else:
-                cmd = T("Internet", t) + b" '" + self.url + b"' _self; "
+                cmd = T("Internet", t) + b" '" + escape(self.url) + b"' _self; "
             ev[0 if self.mode == 0 else 2] += cmd
         up, over, down = self.states
         saved_name, saved_file = up.name, up.image.file
@@ -356,7 +363,8 @@ class Button:
         s += down.diff(ev[2], t, up, self, gen)
         s += b";"
         if self.leaveScript:
-            s += T("Set", t) + b" '" + self.name + b".Leave'={" + replace_breaks(self.leaveScript) + b"}; "
+            s += (T("Set", t) + b" '" + escape(self.name) + b".Leave'={" +
+                  replace_breaks(self.leaveScript) + b"}; ")
         return s
 
 
@@ -504,7 +512,7 @@ class Gen:
         if value == b"":
             return b""
         if form == 0:
-            return b"<PARAM NAME=" + name + b' VALUE="' + value + b'">' + EOL
+            return b"<PARAM NAME=" + name + b' VALUE="' + attribute(value) + b'">' + EOL
         return name + b"=" + value + EOL
 
     def params(self, form, prefix):
@@ -525,15 +533,7 @@ class Gen:
             out += self.string_param(form, b"Images0", b"|".join(reduce(e) for e in self.images))
         if self.audio:
             out += self.string_param(form, b"Audio0", b"|".join(reduce(e) for e in self.audio))
-        if form != 0:
-            return out.replace(b"\\", b"\\\\")
-        res = bytearray()
-        for i, c in enumerate(out):
-            if c == 38 and out[i + 1:i + 2] == b"#" and out[i + 2:i + 3].isdigit():
-                res += b"&amp"
-            else:
-                res.append(c)
-        return bytes(res)
+        return out if form == 0 else out.replace(b"\\", b"\\\\")
 
     def html(self, mode):
         p, s, t = self.p, self.s, self.p.tokenize
@@ -550,7 +550,7 @@ class Gen:
         h += b"<!-- This applet was created by VelkoButton Version 1.00 " + NOTICE + b" -->" + EOL
         wh = b"WIDTH=" + num(p.projectWidth) + b" HEIGHT=" + num(p.projectHeight) + b" MAYSCRIPT>"
         if p.codeBase and mode != 1:
-            h += (b"<APPLET CODE=VelkoButton CODEBASE=\"" + p.codeBase +
+            h += (b"<APPLET CODE=VelkoButton CODEBASE=\"" + attribute(p.codeBase) +
                   b"\" ARCHIVE=VelkoButton.jar " + wh + EOL)
         else:
             h += b"<APPLET CODE=VelkoButton.class ARCHIVE=VelkoButton.jar " + wh + EOL
@@ -561,22 +561,22 @@ class Gen:
         config = b""
         for i in range(7):
             if s.days[i] != DAYS[i].encode():
-                config += st + b" Day%d='" % i + s.days[i] + b"'; "
+                config += st + b" Day%d='" % i + escape(s.days[i]) + b"'; "
         for i in range(12):
             if s.months[i] != MONTHS[i].encode():
-                config += st + b" Month%d='" % i + s.months[i] + b"'; "
+                config += st + b" Month%d='" % i + escape(s.months[i]) + b"'; "
         for i in range(2):
             if s.meridiem[i] != MERIDIEM[i].encode():
-                config += st + b" " + MERIDIEM[i].encode() + b"='" + s.meridiem[i] + b"'; "
+                config += st + b" " + MERIDIEM[i].encode() + b"='" + escape(s.meridiem[i]) + b"'; "
         if p.readFromFile == 0:
             h += self.params(0, config)
         else:
             rd = T("Read", t)
-            config += rd + b" '" + p.inputFile + b"' true; "
+            config += rd + b" '" + escape(p.inputFile) + b"' true; "
             if p.reloadInterval >= 1:
                 tm, ms = T("Timer", t), num(wrap(p.reloadInterval * 1000))
                 config += (tm + b" 0 " + ms + b"; " + st + b" Timer0={" + rd + b" '" +
-                           p.inputFile + b"' true; " + tm + b" 0 " + ms + b"}; ")
+                           escape(p.inputFile) + b"' true; " + tm + b" 0 " + ms + b"}; ")
             h += self.string_param(0, b"Script0", config)
         if s.nonjava:
             h += b"<BLOCKQUOTE>" + EOL + b"<HR>" + EOL + s.nonjava + EOL + b"<HR>" + EOL + b"</BLOCKQUOTE>" + EOL

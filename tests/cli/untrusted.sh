@@ -60,6 +60,18 @@ truncate -s 200G big/huge.but
 truncate -s 300M big/large.but
 ln -s nowhere dangling
 ln -s loop loop
+gif big/huge.gif image
+truncate -s 100M big/huge.gif
+mkproj proj/huge.but "$work/big/huge.gif"
+mkproj proj/one.but pic.gif
+printf '#!/bin/sh\n' >tool.sh
+chmod +x tool.sh
+ln -s "$exe" program
+mkdir -p linked dirs fifos bigconf/Velko
+ln -s ../page.html linked/velkobutton.js
+mkdir dirs/pic.gif
+mkfifo fifos/one.html
+truncate -s 2M bigconf/Velko/VelkoButton.conf
 
 # status | message on standard error | command: each case changes no file.
 while IFS='|' read -r want message command; do
@@ -79,11 +91,21 @@ done <<EOF
 1|velkobutton: 'standard output' is the same file as the input 'demo.but'; it was not replaced.|"$exe" export demo.but >>demo.but
 1|velkobutton: 'dangling' is not a regular file; it was not replaced.|"$exe" export demo.but --output dangling
 1|velkobutton: 'loop' is not a regular file; it was not replaced.|"$exe" export demo.but --output loop
+1|velkobutton: '/proc/self/exe' is a program (it may be run); it was not replaced.|"$exe" export demo.but --output /proc/self/exe
+1|velkobutton: 'program' is a program (it may be run); it was not replaced.|"$exe" export demo.but --output program
+1|velkobutton: 'tool.sh' is a program (it may be run); it was not replaced.|"$exe" export demo.but --output tool.sh
+1|velkobutton: 'linked/velkobutton.js' is a link, a folder or a special file, so nothing is written through it. Nothing was copied.|"$exe" publish proj/one.but linked
+1|velkobutton: 'dirs/pic.gif' is a link, a folder or a special file, so nothing is written through it. Nothing was copied.|"$exe" publish proj/one.but dirs
+1|velkobutton: 'fifos/one.html' is a link, a folder or a special file, so nothing is written through it. Nothing was copied.|"$exe" publish proj/one.but fifos
+1|velkobutton: '$work/big/huge.gif' is larger than 64 MiB, more than any image or sound of a page needs. Nothing was copied.|"$exe" publish proj/huge.but site
+0|velkobutton: the settings file '$work/bigconf/Velko/VelkoButton.conf' is larger than 1 MiB and was not read; the default settings are used.|XDG_CONFIG_HOME=$work/bigconf "$exe" export demo.but
 1|Failed to open document.|"$exe" export big/huge.but
 1|Failed to open document.|"$exe" export big/large.but
 1|velkobutton: Unable to write 'page.html': File too large. Any file of that name is unchanged.|python3 -c 'import os,resource,signal,sys; signal.signal(signal.SIGXFSZ, signal.SIG_DFL); resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024)); os.execv(sys.argv[1], sys.argv[1:])' "$exe" export demo.but --output page.html
 EOF
-rm -rf dangling loop big
+rm -rf dangling loop big fifos
+[ "$(find linked dirs -mindepth 1 | sort | tr '\n' ' ')" = "dirs/pic.gif linked/velkobutton.js " ] ||
+  fail "publish wrote beside a refused name: $(find linked dirs)"
 [ -d site ] && [ -z "$(ls site)" ] || fail "publish copied into site: $(ls site)"
 
 # A link that leads to a file is written through; the link stays.

@@ -88,14 +88,17 @@ TEST_F(ButtonScript, LeaveScriptFollowsTheClosingSemicolon) {
   EXPECT_EQ(Statement(1), std::string(kNewButtonTokens) + "7 'Button 1.Leave'={A;  B;}; ");
 }
 
-TEST_F(ButtonScript, NamesAndTextsAreInsertedAsTyped) {
+TEST_F(ButtonScript, NamesAndTextsAreEscapedAsCaptionsAre) {
   button().name = "O'Neil \"x\"";
   button().status = "a'b";
-  button().url = "c\\d";
+  button().url = "c\\d'";
+  button().target = "t'";
+  button().leaveScript = "A;";
   std::string s = Statement(0);
-  EXPECT_EQ(s.substr(0, 23), "Button 'O'Neil \"x\"' Tex");
-  EXPECT_NE(s.find("Output 0 'a'b'; "), std::string::npos);
-  EXPECT_NE(s.find("Internet 'c\\d' _self; "), std::string::npos);
+  EXPECT_EQ(s.rfind("Button 'O\\'Neil \\x22x\\x22' Text", 0), 0u) << s;
+  EXPECT_NE(s.find("Output 0 'a\\'b'; "), std::string::npos);
+  EXPECT_NE(s.find("Internet 'c\\d\\'' 't\\''; "), std::string::npos);
+  EXPECT_NE(s.find("Set 'O\\'Neil \\x22x\\x22.Leave'={A;}; "), std::string::npos);
 }
 
 TEST_F(ButtonScript, RenamedButtonWritesItsOldCaptionInTheDefaultBlock) {

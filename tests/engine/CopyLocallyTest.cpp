@@ -234,13 +234,14 @@ TEST_F(CopyFixture, CopiesThatWouldLoseAFileAreRefusedFirst) {
 }
 
 TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
-  // A folder where the copy should go cannot be replaced (the user agreed to
-  // replace it first).
+  // A read-only file where the copy should go cannot be replaced (the user
+  // agreed to replace it first).
   const std::string odd = t / "src/odd.gif";
   WriteBytes(odd, kO);
-  fs::create_directories(Dst("odd.gif"));
+  WriteBytes(Dst("odd.gif"), "old");
+  fs::permissions(Dst("odd.gif"), fs::perms::owner_read);
   const std::string text = "Unable to copy file '" + odd + "' to '" + Dst("odd.gif") +
-                           "'! (the target is not a regular file)";
+                           "'! (the target is read-only)";
 
   p.answers = {IdYes, IdAbort};
   EXPECT_EQ(Run({odd, t / "src/a.gif"}), CopyOutcome::Failed);
@@ -259,7 +260,7 @@ TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
   p.messages.clear();
   p.answers = {IdYes, IdRetry};
   p.onMessage = [&](const TestPlatform::Message& m) {
-    if (m.text == text) fs::remove(Dst("odd.gif"));
+    if (m.text == text) fs::permissions(Dst("odd.gif"), fs::perms::owner_read | fs::perms::owner_write);
   };
   EXPECT_EQ(Run({odd}), CopyOutcome::Succeeded);
   EXPECT_EQ(ReadBytes(Dst("odd.gif")), kO);

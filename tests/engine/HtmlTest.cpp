@@ -160,9 +160,9 @@ TEST_F(Html, ChangedNamesLeadTheScript) {
                        "cembre'; 7 AM='am'; 100 Background ",
                        0),
             0u);
-  // Names are inserted without escaping.
+  // Names are escaped as every quoted text is.
   app.settings().days[6] = "Sam'di";
-  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("7 Day6='Sam'di'; "), std::string::npos);
+  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("7 Day6='Sam\\'di'; "), std::string::npos);
 }
 
 TEST_F(Html, ReadFromFileWithAndWithoutReload) {
@@ -179,14 +179,15 @@ TEST_F(Html, ReadFromFileWithAndWithoutReload) {
   EXPECT_EQ(doc.imageList, std::vector<std::string>{"earlier.gif"});
 
   project().reloadInterval = 0;
-  project().inputFile = "data/in&#1.txt";
+  project().inputFile = "data/in&#1'.txt";
   app.settings().meridiem[1] = "pm";
-  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Page)), "Set PM='pm'; Read 'data/in&#1.txt' true; ");
+  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Page)),
+            "Set PM='pm'; Read 'data/in&amp;#1\\'.txt' true; ");
   project().tokenize = 1;
   project().reloadInterval = 2;
   EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Segment)),
-            "7 PM='pm'; 9 'data/in&#1.txt' true; 2 0 2000; 7 Timer0={9 'data/in&#1.txt' true; 2 0 "
-            "2000}; ");
+            "7 PM='pm'; 9 'data/in&amp;#1\\'.txt' true; 2 0 2000; 7 Timer0={9 'data/in&amp;#1\\'.txt' "
+            "true; 2 0 2000}; ");
   // An interval read from a file may be anything.
   project().reloadInterval = 2147483647;
   EXPECT_NE(Script0(doc.BuildHtml(PageMode::Segment)).find("2 0 -1000; "), std::string::npos);

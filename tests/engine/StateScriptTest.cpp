@@ -181,11 +181,11 @@ TEST_F(StateScript, AudioCommandsInEveryStateWithAFile) {
   EXPECT_EQ(Statement(0),
             "Button 'Button 1' Up Event {Audio Loop 0; Cursor 0 ;} Over Event {Audio "
             "Stop 0; Cursor 12 ;} Down BorderTop=0x000000 BorderBot=0xFFFFFF Event "
-            "{Audio Play 'http://x.example/a'b.au'; Cursor 0 ;} ;");
+            "{Audio Play 'http://x.example/a\\'b.au'; Cursor 0 ;} ;");
   EXPECT_EQ(doc.audioList, std::vector<std::string>{"snd/click.au"});
   EXPECT_EQ(Statement(1),
             "100 'Button 1' 200 34 {4 1 0; 6 0 ;} 201 34 {4 2 0; 6 12 ;} 202 28 "
-            "0x000000 30 0xFFFFFF 34 {4 0 'http://x.example/a'b.au'; 6 0 ;} ;");
+            "0x000000 30 0xFFFFFF 34 {4 0 'http://x.example/a\\'b.au'; 6 0 ;} ;");
 }
 
 TEST_F(StateScript, EventOrderAndAdvancedScript) {
