@@ -105,27 +105,93 @@
   CLASS[34] = 3;
   const WORD_RE = /[^\x00-\x20;{}='"]+/y;
 
-  // Splits the script into tokens {k, v, p}: k is 'w' (word), 'n' (number), 's' (quoted text)
-  // or one of ; { } =; p is the character position. Never throws.
-  function tokenize(src, warn) {
-    const out = [];
+  /**
+   * The script's tokens one at a time, {k, v, p}: k is 'w' (word), 'n' (number), 's' (quoted
+   * text) or one of ; { } =; p is the character position. Read only as far as the parser has
+   * got, so that a token lives as long as its statement. A run of semicolons is one token
+   * (empty statements say nothing), and a closing brace that closes no block ends the
+   * statement as a semicolon does, with a warning: a script of a million of either costs one
+   * token, not a million. Never throws.
+   * @constructor
+   * @param {string} src
+   * @param {?function(string, number, string)} warn
+   */
+  function Lexer(src, warn) {
+    this.src = src;
+    this.warn = warn;
+    this.at = 0;
+    this.depth = 0;
+    this.lastKind = '';
+    /** @type {?Object} the token under the cursor, once read */
+    this.tok = null;
+    this.quoted = [];
+  }
+
+  /** The token under the cursor, or null at the end. */
+  Lexer.prototype.peek = function () {
+    if (this.tok === null) this.read();
+    return this.tok;
+  };
+
+  /** Moves past the token under the cursor. */
+  Lexer.prototype.next = function () {
+    if (this.tok === null) this.read();
+    this.tok = null;
+  };
+
+  /** Reads the next token into `tok`; false at the end of the script. */
+  Lexer.prototype.read = function () {
+    const src = this.src;
     const n = src.length;
-    let i = 0;
+    let i = this.at;
     while (i < n) {
       const c = src.charCodeAt(i);
       const cls = c < 128 ? CLASS[c] : 0;
       if (cls === 1) { i++; continue; }
-      if (cls === 2) { const ch = src[i]; out.push({ k: ch, v: ch, p: i, raw: null }); i++; continue; }
-      if (cls === 3) { i = readQuoted(src, i, out, warn); continue; }
+      if (cls === 2) {
+        let ch = src[i];
+        if (ch === '}' && this.depth === 0) {
+          if (this.warn) this.warn('unmatched closing brace', i, '}');
+          ch = ';';
+        }
+        i++;
+        if (ch === ';' && this.lastKind === ';') continue;
+        if (ch === '{') this.depth++;
+        else if (ch === '}') this.depth--;
+        this.at = i;
+        return this.push({ k: ch, v: ch, p: i - 1, raw: null });
+      }
+      if (cls === 3) {
+        this.at = readQuoted(src, i, this.quoted, this.warn);
+        return this.push(this.quoted.pop());
+      }
       WORD_RE.lastIndex = i;
       WORD_RE.test(src);
       const end = WORD_RE.lastIndex;
       const text = src.slice(i, end);
       const f = text.charCodeAt(0);
       const num = (f >= 48 && f <= 57) || f === 45 || f === 43 ? toNumber(text) : null;
-      if (num !== null) out.push({ k: 'n', v: num, p: i, raw: text });
-      else out.push({ k: 'w', v: text, p: i, raw: null });
-      i = end;
+      this.at = end;
+      if (num !== null) return this.push({ k: 'n', v: num, p: i, raw: text });
+      return this.push({ k: 'w', v: text, p: i, raw: null });
+    }
+    this.at = n;
+    return false;
+  };
+
+  Lexer.prototype.push = function (tk) {
+    this.tok = tk;
+    this.lastKind = tk.k;
+    return true;
+  };
+
+  // Every token of the script at once (for tests and tools; the parser reads them one by one).
+  function tokenize(src, warn) {
+    const lexer = new Lexer(src, warn || null);
+    const out = [];
+    for (let tk = lexer.peek(); tk !== null; tk = lexer.peek()) {
+      out.push(tk);
+      lexer.next();
     }
     return out;
   }
@@ -162,54 +228,58 @@
 
   // ------------------------------------------------------------------ parser
 
-  // Parses a whole script into a list of commands. Returns {commands, warnings}; every
-  // statement that cannot be read is left out with one warning naming it and its position.
+  // Parses a whole script into a list of commands. Returns {commands, warnings, skipped}; every
+  // statement that cannot be read is left out with one warning naming it and its position
+  // (the first MAX_WARNINGS of them; `skipped` counts the others).
   function parse(src, options) {
     const warnings = [];
+    let skipped = 0;
     src = typeof src === 'string' ? src : String(src == null ? '' : src);
+    // Only the first warnings are kept whole: a script of a million stray braces costs a count.
     const warn = function (reason, pos, text) {
-      warnings.push({ reason: reason, pos: pos, text: text === undefined ? '' : text });
+      if (warnings.length < MAX_WARNINGS) warnings.push({ reason: reason, pos: pos, text: text === undefined ? '' : text });
+      else skipped++;
     };
-    let tokens;
+    const lexer = new Lexer(src, warn);
+    const state = { lexer: lexer, src: src, warn: warn, offset: (options && options.offset) || 0 };
+    let commands;
     try {
-      tokens = tokenize(src, warn);
+      commands = parseList(state, 0);
+      while (lexer.peek() !== null) { // a stray closing brace at the top level
+        warn('unmatched closing brace', lexer.peek().p, '}');
+        lexer.next();
+        Array.prototype.push.apply(commands, parseList(state, 0));
+      }
     } catch (e) { // not expected; the caller still gets an empty project
       warn('unreadable script: ' + e.message, 0, '');
-      return { commands: [], warnings: warnings };
+      return { commands: [], warnings: warnings, skipped: skipped };
     }
-    const state = { tokens: tokens, i: 0, src: src, warn: warn, offset: (options && options.offset) || 0 };
-    const commands = parseList(state, 0);
-    while (state.i < tokens.length) { // a stray closing brace at the top level
-      warn('unmatched closing brace', tokens[state.i].p, '}');
-      state.i++;
-      Array.prototype.push.apply(commands, parseList(state, 0));
-    }
-    return { commands: commands, warnings: warnings };
+    return { commands: commands, warnings: warnings, skipped: skipped };
   }
 
-  // Reads statements until a closing brace (inside a block) or the end of the tokens.
+  // Reads statements until a closing brace (inside a block) or the end of the script.
   function parseList(st, depth) {
     const list = [];
-    const t = st.tokens;
-    while (st.i < t.length) {
-      if (t[st.i].k === '}') return list; // the caller deals with it
-      if (t[st.i].k === ';') { st.i++; continue; }
+    const lx = st.lexer;
+    for (let head = lx.peek(); head !== null; head = lx.peek()) {
+      if (head.k === '}') return list; // the caller deals with it
+      if (head.k === ';') { lx.next(); continue; }
       const items = [];
-      const first = t[st.i];
+      const first = head;
       let last = first;
-      while (st.i < t.length) {
-        const tk = t[st.i];
-        if (tk.k === ';') { st.i++; break; }
+      for (let tk = lx.peek(); tk !== null; tk = lx.peek()) {
+        if (tk.k === ';') { lx.next(); break; }
         if (tk.k === '}') break;
         if (tk.k === '{') {
-          st.i++;
+          lx.next();
           if (depth + 1 > MAX_DEPTH) {
             skipBlock(st);
             st.warn('braces nested too deeply', tk.p, '{');
             items.push({ k: 'b', v: [], p: tk.p, raw: null });
           } else {
             const inner = parseList(st, depth + 1);
-            if (st.i < t.length && t[st.i].k === '}') { last = t[st.i]; st.i++; }
+            const close = lx.peek();
+            if (close !== null && close.k === '}') { last = close; lx.next(); }
             else st.warn('unterminated brace', tk.p, st.src.slice(tk.p, tk.p + 40));
             items.push({ k: 'b', v: inner, p: tk.p, raw: null });
           }
@@ -217,7 +287,7 @@
         }
         items.push(tk);
         last = tk;
-        st.i++;
+        lx.next();
       }
       const cmd = readCommand(items, st);
       if (cmd) list.push(cmd);
@@ -233,11 +303,11 @@
   // Skips to the brace that closes one already opened, without recursion.
   function skipBlock(st) {
     let level = 1;
-    const t = st.tokens;
-    while (st.i < t.length && level > 0) {
-      if (t[st.i].k === '{') level++;
-      else if (t[st.i].k === '}') level--;
-      st.i++;
+    const lx = st.lexer;
+    for (let tk = lx.peek(); tk !== null && level > 0; tk = lx.peek()) {
+      if (tk.k === '{') level++;
+      else if (tk.k === '}') level--;
+      lx.next();
     }
   }
 
@@ -273,9 +343,12 @@
     return null;
   }
 
-  // Drops the "=" that the word form puts between a name and its value.
-  function withoutEquals(items) {
-    return items.filter(function (it) { return it.k !== '='; });
+  // The items after a statement's command, without the "=" that the word form puts between
+  // a name and its value.
+  function argumentsOf(items) {
+    const a = [];
+    for (let i = 1; i < items.length; i++) if (items[i].k !== '=') a.push(items[i]);
+    return a;
   }
 
   function fail(st, reason) { st.lastReason = reason; return null; }
@@ -298,7 +371,7 @@
       readProperties(items, at + 1, cmd, st);
       return cmd;
     }
-    const a = withoutEquals(items.slice(1));
+    const a = argumentsOf(items);
     switch (op) {
       case 'set': {
         const name = textOf(a[0]);
@@ -534,16 +607,32 @@
   function pad2(n) { return (n < 10 ? '0' : '') + n; }
 
   // Replaces ${date.%X} tokens with the parts of `now`, using the configurable names, and
-  // ${name} with the value of a variable.
+  // ${name} with the value of a variable. A place-holder runs from "${" to the first "}"
+  // after it; one scan from left to right, so that text that never closes costs no more
+  // than any other.
   function expandText(text, now, names, vars) {
     if (text.indexOf('${') < 0) return text;
-    return text.replace(/\$\{([^}]*)\}/g, function (whole, body) {
-      if (body.slice(0, 5).toLowerCase() === 'date.') {
-        return body.slice(5).replace(/%([a-zA-Z%])/g, function (m, f) { return dateField(f, now, names); });
-      }
-      const v = vars && vars[body.toLowerCase()];
-      return v === undefined || (v && v.script) ? whole : String(v);
-    });
+    let out = '';
+    let from = 0;
+    for (;;) {
+      const open = text.indexOf('${', from);
+      if (open < 0) break;
+      const close = text.indexOf('}', open + 2);
+      if (close < 0) break; // no later "${" closes either
+      out += text.slice(from, open) + placeHolder(text.slice(open, close + 1), now, names, vars);
+      from = close + 1;
+    }
+    return out + text.slice(from);
+  }
+
+  // The text of one place-holder `whole` ("${...}"); an unknown name stays as it is.
+  function placeHolder(whole, now, names, vars) {
+    const body = whole.slice(2, -1);
+    if (body.slice(0, 5).toLowerCase() === 'date.') {
+      return body.slice(5).replace(/%([a-zA-Z%])/g, function (m, f) { return dateField(f, now, names); });
+    }
+    const v = vars && vars[body.toLowerCase()];
+    return v === undefined || (v && v.script) ? whole : String(v);
   }
 
   function dateField(f, d, names) {
@@ -608,11 +697,11 @@
   Engine.prototype.load = function (script, origin) {
     const res = parse(script);
     const self = this;
-    res.warnings.slice(0, MAX_WARNINGS).forEach(function (w) {
+    res.warnings.forEach(function (w) {
       self.warn('VelkoButton: skipped ' + (w.text ? '"' + w.text + '"' : 'text') + ' at character ' + w.pos +
         (origin ? ' of ' + origin : '') + ': ' + w.reason);
     });
-    if (res.warnings.length > MAX_WARNINGS) this.warn('VelkoButton: ' + (res.warnings.length - MAX_WARNINGS) + ' further problems in the script were skipped');
+    if (res.skipped) this.warn('VelkoButton: ' + res.skipped + ' further problems in the script were skipped');
     this.run(res.commands, null);
     return res;
   };
@@ -621,27 +710,29 @@
   // One user event (or timer, or continuation after a Pause) has one budget of steps and one
   // depth for everything it sets off: the blocks it runs, Call, Script and the clicks of other
   // buttons share them, so that no script, however it calls itself, can hold the page.
-  Engine.prototype.run = function (commands, button, depth, budget) {
+  // `from` is where a list carried on after a Pause goes on (0: its start); the list itself
+  // is never copied, so that a chain of pauses costs its length once.
+  Engine.prototype.run = function (commands, button, depth, budget, from) {
     if (!commands || this.stopped) return;
-    if (this.current) { this.runIn(commands, button, this.current); return; }
-    const event = { steps: MAX_STEPS + commands.length, depth: depth || 0 };
+    if (this.current) { this.runIn(commands, button, this.current, from); return; }
+    const event = { steps: MAX_STEPS + commands.length - (from || 0), depth: depth || 0 };
     this.current = event;
-    try { this.runIn(commands, button, event); } finally { this.current = null; }
+    try { this.runIn(commands, button, event, from); } finally { this.current = null; }
   };
 
-  Engine.prototype.runIn = function (commands, button, budget) {
+  Engine.prototype.runIn = function (commands, button, budget, from) {
     const depth = budget.depth;
     if (depth > MAX_CALL_DEPTH) return;
-    for (let i = 0; i < commands.length; i++) {
+    for (let i = from || 0; i < commands.length; i++) {
       if (--budget.steps < 0) {
         if (budget.steps === -1) this.warn('VelkoButton: script stopped after too many commands');
         return;
       }
       const c = commands[i];
       if (c.op === 'pause') {
-        const rest = commands.slice(i + 1);
         const self = this;
-        if (rest.length) this.later(Math.max(0, c.ms), function () { self.run(rest, button); });
+        const next = i + 1;
+        if (next < commands.length) this.later(Math.max(0, c.ms), function () { self.run(commands, button, 0, null, next); });
         return;
       }
       try {

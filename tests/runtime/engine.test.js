@@ -144,6 +144,10 @@ test('Pause carries the rest of a block on later; runaway scripts stop', () => {
   assert.deepStrictEqual(host.of('log'), [['log', 'a']]);
   host.advance(200);
   assert.deepStrictEqual(host.of('log'), [['log', 'a'], ['log', 'b']]);
+  // A chain of pauses goes on one step at a time, in order, each after its own interval.
+  e.load(Array.from({ length: 50 }, (_, i) => `Output 1 'p${i}'; Pause ${i % 3};`).join(' '));
+  for (let i = 0; i < 50; i++) host.advance(2);
+  assert.deepStrictEqual(host.of('log').slice(2).map((l) => l[1]), Array.from({ length: 50 }, (_, i) => `p${i}`));
   e.load('Set loop={Add n 1; Call loop;}; Call loop;');
   assert.ok(e.vars.n > 0 && e.vars.n <= 20, String(e.vars.n));
   e.load("Set wide={Add w 1; Call wide; Call wide;}; Call wide;");
@@ -164,6 +168,15 @@ test('dynamic text uses the configurable names', () => {
   assert.strictEqual(t('no tokens, ${unknown} and $ { x }'), 'no tokens, ${unknown} and $ { x }');
   e.load('Set score=12;');
   assert.strictEqual(t('Score ${score}'), 'Score 12');
+  // The one scan reads every text as the pattern /\$\{([^}]*)\}/g does.
+  const pieces = ['${', '}', '$', '{', 'date.', '%H', '%', 'score', 'x', ' '];
+  const byPattern = (s) => s.replace(/\$\{([^}]*)\}/g, (whole) => t(whole));
+  let seed = 7;
+  for (let n = 0; n < 2000; n++) {
+    let s = '';
+    for (let k = (n % 9); k > 0; k--) s += pieces[(seed = (seed * 16807) % 2147483647) % pieces.length];
+    assert.strictEqual(t(s), byPattern(s), JSON.stringify(s));
+  }
 });
 
 test('Set refresh asks for redrawing at its interval; a second Button of one name replaces the first', () => {

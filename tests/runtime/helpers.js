@@ -18,14 +18,15 @@ function exportPage(project, format) {
   return res.stdout;
 }
 
-// The PARAMs of a page as a browser's HTML parser hands them over (the generator writes only
-// "&amp" before "#"; other references are decoded the same way).
+// The PARAMs of a page as a browser's HTML parser hands them over (the generator writes "&",
+// '"', "<" and ">" of a value as these four references, and no other).
+const REFERENCES = { amp: '&', quot: '"', lt: '<', gt: '>' };
 function pageParams(html) {
   const map = {};
   const re = /<PARAM NAME=(\S+) VALUE="([^"]*)">/g;
   let m;
   while ((m = re.exec(html))) {
-    map[m[1]] = m[2].replace(/&amp;?/g, '&').replace(/&lt;/g, '<').replace(/&gt;/g, '>');
+    map[m[1]] = m[2].replace(/&(amp|quot|lt|gt);/g, (all, name) => REFERENCES[name]);
   }
   return map;
 }
