@@ -639,8 +639,8 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     if (p.reloadInterval >= 1) {
       const std::string timer = Tok("Timer", tok);
       const std::string ms = std::to_string(WrapMul(p.reloadInterval, 1000));
-      config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + input +
-                "' true; " + timer + " 0 " + ms + "}; ";
+      config += timer + " 0 " + ms + "; " + set_ + " Timer0={" + read + " '" + input + "' true; " +
+                timer + " 0 " + ms + "}; ";
     }
     h += WriteStringParam(ParamForm::Page, "Script0", config, "", false);
   }

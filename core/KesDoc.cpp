@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "core/Archive.h"
 #include "core/KesApp.h"
@@ -61,7 +62,11 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
   const std::string programDir = platform().ProgramDir();
   std::vector<std::string> usable;
   usable.reserve(list.size());
+  // A file named like one before it (the runtime's name among the images)
+  // would take its place beside the page: the first one stays.
+  std::set<std::string> names;
   for (std::string& file : list) {
+    if (!names.insert(FileNameOf(file)).second) continue;
     const bool ours = file.compare(0, programDir.size(), programDir) == 0;
     if (ours || !fileops::PathExists(file)) {
       usable.push_back(std::move(file));

@@ -334,8 +334,7 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
       if (!ec && size > kLargestResource)
         return msg::Format(msg::kResourceTooLarge, DisplayName(src));
     }
-    if (std::string refusal = CheckTarget(dir + FileNameOf(src)); !refusal.empty())
-      return refusal;
+    if (std::string refusal = CheckTarget(dir + FileNameOf(src)); !refusal.empty()) return refusal;
     std::pair<dev_t, ino_t> target;
     if (!key(dir + FileNameOf(src), target)) continue;
     auto hit = guarded.find(target);

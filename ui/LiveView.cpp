@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -21,6 +22,7 @@
 
 #include "core/Doc.h"
 #include "core/KesApp.h"
+#include "core/Messages.h"
 #include "core/Platform.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
@@ -50,9 +52,11 @@ constexpr int kNudge = 1;
 constexpr int kNudgeShift = 10;
 // Changes that arrive together (one edit notifies more than once) make one update.
 constexpr int kUpdateDelayMs = 0;
-// A page or a new project that has not been drawn after this long is held by
-// its own scripts: the view stops them.
+// A page that has not answered the editor for this long is held by its own
+// scripts: the view stops them.
 constexpr int kWatchdogMs = 5000;
+// How often the editor asks the page's renderer whether it is free.
+constexpr int kHeartbeatMs = 1000;
 
 const char* const kHost = "live";
 const char* const kPageName = "~live.html";
@@ -244,6 +248,10 @@ LiveView::LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent)
     watchdog_->setSingleShot(true);
     watchdog_->setInterval(kWatchdogMs);
     connect(watchdog_, &QTimer::timeout, this, &LiveView::OnScriptsHeld);
+    heartbeat_ = new QTimer(this);
+    heartbeat_->setInterval(kHeartbeatMs);
+    connect(heartbeat_, &QTimer::timeout, this, &LiveView::Heartbeat);
+    heartbeat_->start();
     NewPage();
     available_ = true;
     doc_.AddListener(this);
@@ -278,6 +286,9 @@ LiveView::~LiveView() {
 void LiveView::NewPage() {
   SealedPage* old = page_;
   page_ = new SealedPage(profile_, browser_);
+  ++pageNumber_;
+  awaitingAnswer_ = false;
+  if (watchdog_) watchdog_->stop();
   connect(page_, &SealedPage::statusText, this, &LiveView::statusText);
   // The channel belongs to its page and goes with it (the old page still uses the old one).
   channel_ = new QWebChannel(page_);
@@ -375,6 +386,7 @@ void LiveView::LoadPage() {
   std::string html = PageHtml();
   shell_ = ShellOf(html);
   staging_->Update(PageFiles());
+  NoteFilesLeftOut();
   html.insert(0, kCheckerboard);
   if (!staging_->WritePage(kPageName, html)) {
     SetNotice(tr("The live view could not write its page."));
@@ -398,6 +410,7 @@ void LiveView::ReplaceProject() {
   });
   QStringList changed;
   for (const std::string& name : staging_->Update(PageFiles())) changed << JsString(PathToQ(name));
+  NoteFilesLeftOut();
   const PropProject* project = doc_.project();
   RunOnApplet(QStringLiteral("var b=atob('%1');var u=new Uint8Array(b.length);"
                              "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
@@ -467,6 +480,15 @@ void LiveView::SendTrying() {
   RunInBridge(QStringLiteral("window.velkoLiveTry(%1)").arg(on));
   RunOnApplet(QStringLiteral("c.interactive(%1);").arg(on));
   SendSelection();
+}
+
+void LiveView::NoteFilesLeftOut() {
+  const std::vector<std::string>& large = staging_->tooLarge();
+  if (!large.empty())
+    SetNotice(QString::fromLatin1(msg::kResourceTooLargeToShow)
+                  .replace(QLatin1String("%1"), PathToQ(large.front())));
+  else if (notice() != tr("The live view could not write its page.") && !held_)
+    SetNotice(QString());
 }
 
 QString LiveView::notice() const {
@@ -548,7 +570,6 @@ void LiveView::NudgeSelected(int dx, int dy) {
 
 void LiveView::OnDrawn() {
   ++drawnCount_;
-  if (watchdog_) watchdog_->stop();
   if (sinceChange_.isValid()) {
     lastUpdateMs_ = sinceChange_.nsecsElapsed() / 1e6;
     sinceChange_.invalidate();
@@ -557,7 +578,25 @@ void LiveView::OnDrawn() {
 }
 
 void LiveView::StartWatchdog() {
-  if (watchdog_) watchdog_->start();
+  Heartbeat();
+}
+
+void LiveView::Heartbeat() {
+#ifdef VB_HAVE_WEBENGINE
+  if (!page_ || held_ || awaitingAnswer_) return;
+  awaitingAnswer_ = true;
+  watchdog_->start();
+  const int number = pageNumber_;
+  QPointer<LiveView> self(this);
+  // The answer comes from the bridge's world, which the page's scripts cannot
+  // reach, and only once the renderer is free to run it.
+  page_->runJavaScript(QStringLiteral("1"), QWebEngineScript::ApplicationWorld,
+                       [self, number](const QVariant&) {
+                         if (!self || number != self->pageNumber_) return;
+                         self->awaitingAnswer_ = false;
+                         self->watchdog_->stop();
+                       });
+#endif
 }
 
 void LiveView::OnScriptsHeld() {

@@ -110,7 +110,14 @@ class LiveView : public QWidget, public DocListener {
   // Try on or off, in the runtime and in the page's bridge.
   void SendTrying();
   void NudgeSelected(int dx, int dy);
+  // The watchdog asks the bridge's own world for an answer every
+  // kHeartbeatMs; a page whose scripts hold its renderer cannot give one, and
+  // nothing the page does (an event it dispatches, a drawing of its own)
+  // answers in its place.
   void StartWatchdog();
+  void Heartbeat();
+  // Says which file the view leaves out for its size, or clears that word.
+  void NoteFilesLeftOut();
   void OnScriptsHeld();
 
   KesApp& app_;
@@ -124,7 +131,10 @@ class LiveView : public QWidget, public DocListener {
   double lastUpdateMs_ = 0;
   QElapsedTimer sinceChange_;
   QTimer* updateTimer_ = nullptr;
-  QTimer* watchdog_ = nullptr;
+  QTimer* watchdog_ = nullptr;  // runs while a question of the heartbeat is unanswered
+  QTimer* heartbeat_ = nullptr;
+  int pageNumber_ = 0;  // which page a heartbeat's answer comes from
+  bool awaitingAnswer_ = false;
   QLabel* notice_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;

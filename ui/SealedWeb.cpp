@@ -29,12 +29,14 @@
 #include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
 
+#include "core/KesDoc.h"
 #include "core/SafeFile.h"
+#include "output/Staging.h"
 #endif
 
 namespace sealed {
 
-void PrepareProcess() {
+void RegisterScheme() {
 #ifdef VB_HAVE_WEBENGINE
   if (QWebEngineUrlScheme::schemeByName(kScheme).name().isEmpty()) {
     QWebEngineUrlScheme scheme(kScheme);
@@ -44,12 +46,25 @@ void PrepareProcess() {
     scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::CorsEnabled);
     QWebEngineUrlScheme::registerScheme(scheme);
   }
-  // WebRTC sends its packets past every request filter: without a proxy it
-  // may send none. The engine's own background requests stay off too.
+#endif
+}
+
+void PrepareProcess() {
+#ifdef VB_HAVE_WEBENGINE
+  RegisterScheme();
+  // The seal of the whole engine, which no page, frame or worker can undo:
+  // every connection the network stack makes goes through a proxy whose name
+  // never resolves (nor does any other name), the loopback addresses
+  // included; WebRTC may use no connection but a proxied one (so no UDP, and
+  // TURN over TCP meets the same dead proxy); QUIC and WebTransport are
+  // switched off; and the engine makes no requests of its own.
   QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
   const QByteArray ours =
+      "--proxy-server=http://velkobutton-sealed.invalid:9 --proxy-bypass-list=<-loopback> "
+      "\"--host-resolver-rules=MAP * ~NOTFOUND\" "
       "--force-webrtc-ip-handling-policy=disable_non_proxied_udp "
-      "--webrtc-ip-handling-policy=disable_non_proxied_udp --disable-background-networking";
+      "--webrtc-ip-handling-policy=disable_non_proxied_udp --disable-quic "
+      "--disable-blink-features=WebTransport --disable-background-networking";
   if (!flags.contains(ours)) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " " + ours).trimmed());
 #endif
 }
@@ -77,12 +92,31 @@ constexpr std::size_t kLargestServedFile = std::size_t(256) << 20;
 constexpr int kDialogsPerSecond = 20;
 
 // What a page may do: run its scripts and read its own files, nothing that
-// reaches outside. Given before the page's first byte, so that it covers all
-// of the page.
-const char kPolicy[] =
-    "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'self' data: blob:; "
-    "script-src 'self' 'unsafe-inline' 'unsafe-eval'; style-src 'self' 'unsafe-inline'; "
-    "connect-src 'self'; form-action 'none'; object-src 'none'; base-uri 'self'\">";
+// reaches outside; the runtime is the one file it may run as a script or a
+// worker. Given before the page's first byte, so that it covers all of the
+// page.
+QByteArray Policy(const QString& host) {
+  const QByteArray runtime =
+      QByteArray(sealed::kScheme) + "://" + host.toLatin1() + "/" + KesDoc::kRuntimeFile;
+  return "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'self' data: blob:; "
+         "script-src " +
+         runtime + " 'unsafe-inline' 'unsafe-eval'; worker-src " + runtime +
+         "; style-src 'self' 'unsafe-inline'; connect-src 'self'; form-action 'none'; "
+         "object-src 'none'; base-uri 'self'\">";
+}
+
+// Whether a request of `type` for `url` may run as a script: only the runtime.
+bool RunsAsScript(QWebEngineUrlRequestInfo::ResourceType type) {
+  switch (type) {
+    case QWebEngineUrlRequestInfo::ResourceTypeScript:
+    case QWebEngineUrlRequestInfo::ResourceTypeWorker:
+    case QWebEngineUrlRequestInfo::ResourceTypeSharedWorker:
+    case QWebEngineUrlRequestInfo::ResourceTypeServiceWorker:
+      return true;
+    default:
+      return false;
+  }
+}
 
 // Run before any script of a page or its frames: WebRTC is taken away, the
 // one way to the network that no request filter sees.
@@ -94,22 +128,20 @@ const char kSealScript[] =
     "try{Object.defineProperty(window,n,{value:undefined,configurable:false,writable:false});}"
     "catch(e){}});})();";
 
-QByteArray MimeType(const QString& path) {
-  static const struct {
-    const char* suffix;
-    const char* type;
-  } kTypes[] = {
-      {"html", "text/html"}, {"htm", "text/html"},    {"js", "text/javascript"},
-      {"css", "text/css"},   {"txt", "text/plain"},   {"gif", "image/gif"},
-      {"jpg", "image/jpeg"}, {"jpeg", "image/jpeg"},  {"png", "image/png"},
-      {"bmp", "image/bmp"},  {"webp", "image/webp"},  {"svg", "image/svg+xml"},
-      {"au", "audio/basic"}, {"wav", "audio/wav"},    {"mp3", "audio/mpeg"},
-      {"ogg", "audio/ogg"},  {"ico", "image/x-icon"},
-  };
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  for (const auto& t : kTypes)
-    if (suffix == QLatin1String(t.suffix)) return t.type;
-  return "application/octet-stream";
+// What a file is served as: an image or sound as the type its first bytes
+// show, whatever its name says (a "GIF" that is also valid JavaScript stays
+// an image); the runtime as the one script; a page, or a help page's style, by
+// its name; anything else (the input file, the applet's files) as plain
+// text. The scheme is never sniffed, so a type given is the type used.
+QByteArray ServedType(const QString& file) {
+  const QFileInfo info(file);
+  const std::string media = SniffMediaType(QFile::encodeName(file).toStdString());
+  if (!media.empty()) return QByteArray::fromStdString(media);
+  if (info.fileName() == QLatin1String(KesDoc::kRuntimeFile)) return "text/javascript";
+  const QString suffix = info.suffix().toLower();
+  if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) return "text/html";
+  if (suffix == QLatin1String("css")) return "text/css";
+  return "text/plain";
 }
 
 // Serves each host's files from its folder and nothing else.
@@ -138,9 +170,9 @@ class SchemeHandler : public QWebEngineUrlSchemeHandler {
       job->fail(QWebEngineUrlRequestJob::UrlNotFound);
       return;
     }
-    const QByteArray type = MimeType(file);
+    const QByteArray type = ServedType(file);
     QByteArray body;
-    if (type == "text/html") body = kPolicy;
+    if (type == "text/html") body = Policy(url.host());
     body.append(bytes.data.get(), static_cast<qsizetype>(bytes.size));
     auto* buffer = new QBuffer(job);
     buffer->setData(body);
@@ -152,12 +184,22 @@ class SchemeHandler : public QWebEngineUrlSchemeHandler {
 };
 
 // Every request that is not for the scheme's own files, or a page's own
-// data: and blob: content, is refused: http(s), WebSocket, file, ftp, any host.
+// data: and blob: content, is refused: http(s), WebSocket, file, ftp, any
+// host; and no file but the runtime is fetched to run as a script or worker.
 class Interceptor : public QWebEngineUrlRequestInterceptor {
  public:
   using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
   void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-    const QString scheme = info.requestUrl().scheme();
+    const QUrl url = info.requestUrl();
+    const QString scheme = url.scheme();
+    // Nothing but the runtime runs as a script or a worker, whatever the
+    // page's policy says.
+    if (RunsAsScript(info.resourceType())) {
+      if (scheme != QLatin1String(sealed::kScheme) ||
+          url.path() != QLatin1Char('/') + QLatin1String(KesDoc::kRuntimeFile))
+        info.block(true);
+      return;
+    }
     if (scheme == QLatin1String(sealed::kScheme) || scheme == QLatin1String("data") ||
         scheme == QLatin1String("blob"))
       return;

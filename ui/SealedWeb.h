@@ -23,8 +23,11 @@ namespace sealed {
 inline constexpr const char* kScheme = "velko";
 
 // Once, before the application object is made: registers the scheme and
-// switches WebRTC's network use off in the web engine.
+// seals the web engine's network (no connection of any kind, from any page,
+// frame or worker, reaches any host).
 void PrepareProcess();
+// Registers the scheme only (a test's control run without the seal).
+void RegisterScheme();
 
 // Ends the web-engine renderer `pid` of a page that is gone: one busy in an
 // endless script does not end by itself. Only a process that is such a

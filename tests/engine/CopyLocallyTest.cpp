@@ -240,8 +240,8 @@ TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
   WriteBytes(odd, kO);
   WriteBytes(Dst("odd.gif"), "old");
   fs::permissions(Dst("odd.gif"), fs::perms::owner_read);
-  const std::string text = "Unable to copy file '" + odd + "' to '" + Dst("odd.gif") +
-                           "'! (the target is read-only)";
+  const std::string text =
+      "Unable to copy file '" + odd + "' to '" + Dst("odd.gif") + "'! (the target is read-only)";
 
   p.answers = {IdYes, IdAbort};
   EXPECT_EQ(Run({odd, t / "src/a.gif"}), CopyOutcome::Failed);
@@ -260,7 +260,8 @@ TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
   p.messages.clear();
   p.answers = {IdYes, IdRetry};
   p.onMessage = [&](const TestPlatform::Message& m) {
-    if (m.text == text) fs::permissions(Dst("odd.gif"), fs::perms::owner_read | fs::perms::owner_write);
+    if (m.text == text)
+      fs::permissions(Dst("odd.gif"), fs::perms::owner_read | fs::perms::owner_write);
   };
   EXPECT_EQ(Run({odd}), CopyOutcome::Succeeded);
   EXPECT_EQ(ReadBytes(Dst("odd.gif")), kO);

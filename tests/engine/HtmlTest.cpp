@@ -185,9 +185,10 @@ TEST_F(Html, ReadFromFileWithAndWithoutReload) {
             "Set PM='pm'; Read 'data/in&amp;#1\\'.txt' true; ");
   project().tokenize = 1;
   project().reloadInterval = 2;
-  EXPECT_EQ(Script0(doc.BuildHtml(PageMode::Segment)),
-            "7 PM='pm'; 9 'data/in&amp;#1\\'.txt' true; 2 0 2000; 7 Timer0={9 'data/in&amp;#1\\'.txt' "
-            "true; 2 0 2000}; ");
+  EXPECT_EQ(
+      Script0(doc.BuildHtml(PageMode::Segment)),
+      "7 PM='pm'; 9 'data/in&amp;#1\\'.txt' true; 2 0 2000; 7 Timer0={9 'data/in&amp;#1\\'.txt' "
+      "true; 2 0 2000}; ");
   // An interval read from a file may be anything.
   project().reloadInterval = 2147483647;
   EXPECT_NE(Script0(doc.BuildHtml(PageMode::Segment)).find("2 0 -1000; "), std::string::npos);
