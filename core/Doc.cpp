@@ -164,6 +164,7 @@ bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
     return false;
   }
   SetPathName(path);
+  RememberDiskFile();
   SetModifiedFlag(false);
   UpdateAllViews(kHintFilled);
   Notify({DocChange::Kind::Replaced});

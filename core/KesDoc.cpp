@@ -238,8 +238,19 @@ bool KesDoc::DoSave(const std::string& path, bool replace) {
                                FdHideReadOnly | FdOverwritePrompt))
       return false;
   }
+  // Saving over the open file that another program has changed since:
+  // that version is lost unless the user says so.
+  if (target == pathName() && ChangedOnDisk() &&
+      platform().MessageBox(msg::Format(msg::kChangedBeforeSave, DisplayName(target)),
+                            MsgButtons::YesNo, MsgIcon::Question) != IdYes)
+    return false;
   if (!OnSaveDocument(target)) return false;
-  if (replace) SetPathName(target);
+  if (replace) {
+    SetPathName(target);
+    RememberDiskFile();
+  } else if (target == pathName()) {
+    RememberDiskFile();
+  }
   return true;
 }
 

@@ -142,6 +142,15 @@ class KesDoc : public DocumentBase {
   // File Save and Save As; Save asks for a name when the project has none.
   bool DoFileSave();
   bool DoSave(const std::string& path, bool replace = true);
+  // The project file as it was when it was last opened or saved here, and
+  // whether it has changed on disk since (replaced, written or removed).
+  void RememberDiskFile() { diskStamp_ = safefile::StampOf(pathName()); }
+  // A file removed since is not changed: saving loses nothing.
+  bool ChangedOnDisk() const {
+    if (pathName().empty() || !diskStamp_.exists) return false;
+    const safefile::FileStamp now = safefile::StampOf(pathName());
+    return now.exists && now != diskStamp_;
+  }
   // "Save changes to %1?" when modified; false means the user cancelled.
   bool SaveModified();
   // Whether the frame may close (the pages are committed first).
@@ -165,6 +174,7 @@ class KesDoc : public DocumentBase {
       "VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||";
 
  protected:
+  safefile::FileStamp diskStamp_;
   // The message for a page or input file that was not written.
   void ReportWriteFailure(const std::string& path, const safefile::WriteError& error);
 

@@ -55,6 +55,14 @@ inline constexpr const char* kNameEmpty = "A name cannot be empty. The old name 
 inline constexpr const char* kTextNotStorable =
     "The text '%1' contains characters that cannot be stored. Please use other characters.";
 
+// The open project's file changed on disk while the editor had it open.
+inline constexpr const char* kChangedBeforeSave =
+    "%1 was changed by another program since it was opened. Replace it with this project?";
+inline constexpr const char* kChangedReload = "%1 was changed by another program. Reload it?";
+inline constexpr const char* kChangedReloadLosing =
+    "%1 was changed by another program. Reload it? The changes made here since it was last "
+    "saved would be lost.";
+
 // Refusals and failures of the whole-file writer; %1 is the target.
 inline constexpr const char* kSameAsInput =
     "'%1' is the same file as the input '%2'; it was not replaced.";

@@ -130,6 +130,18 @@ bool SameFile(int fd, const std::string& path) {
   return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+FileStamp StampOf(const std::string& path) {
+  FileStamp stamp;
+  struct stat st {};
+  if (path.empty() || stat(path.c_str(), &st) != 0) return stamp;
+  stamp.exists = true;
+  stamp.device = static_cast<unsigned long long>(st.st_dev);
+  stamp.inode = static_cast<unsigned long long>(st.st_ino);
+  stamp.size = static_cast<unsigned long long>(st.st_size);
+  stamp.mtimeNs = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  return stamp;
+}
+
 void PrepareProcess() {
   std::signal(SIGXFSZ, SIG_IGN);
   for (int sig : {SIGINT, SIGTERM, SIGHUP}) {

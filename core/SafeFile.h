@@ -77,6 +77,22 @@ bool SameFile(const std::string& a, const std::string& b);
 // Whether the open file `fd` and `path` are one and the same file.
 bool SameFile(int fd, const std::string& path);
 
+// What a file on disk is: which file (device and inode), its size and its
+// modification time to the nanosecond. Two stamps differ when the file was
+// replaced (a new inode) or written since.
+struct FileStamp {
+  bool exists = false;
+  unsigned long long device = 0, inode = 0, size = 0;
+  long long mtimeNs = 0;
+  bool operator==(const FileStamp& o) const {
+    return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+           mtimeNs == o.mtimeNs;
+  }
+  bool operator!=(const FileStamp& o) const { return !(*this == o); }
+};
+// The stamp of `path` (following links); `exists` is false for no file.
+FileStamp StampOf(const std::string& path);
+
 // Prepares the process for writing files, once at its start: a file-size
 // limit makes a write fail (and be reported) instead of ending the program,
 // and an interrupt, terminate or hang-up signal that arrives while a

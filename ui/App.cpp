@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -130,6 +131,7 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
     QString path = QFileInfo(file).absoluteFilePath();
     if (!doc_->OnOpenDocument(PathFromQ(QDir::toNativeSeparators(path)))) return false;
     AddToRecentFiles(path);
+    WatchDiskFile();
   }
   frame_->UpdateCommandStates();
 
@@ -195,6 +197,7 @@ bool App::OnFileNew() {
   bool ok = doc_->OnNewDocument();
   if (!ok) platform().MessageBox(msg::kFailedToCreateEmpty, MsgButtons::Ok, MsgIcon::Exclamation);
   EndPreviewOfOldProject();
+  WatchDiskFile();
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
@@ -214,6 +217,7 @@ bool App::OpenDocumentFile(const QString& path) {
   bool ok = doc_->OnOpenDocument(PathFromQ(absolute));
   if (ok) AddToRecentFiles(absolute);
   EndPreviewOfOldProject();
+  WatchDiskFile();
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
@@ -221,6 +225,7 @@ bool App::OpenDocumentFile(const QString& path) {
 bool App::OnFileSave() {
   bool ok = doc_->DoFileSave();
   if (ok) AddToRecentFiles(PathToQ(doc_->pathName()));
+  WatchDiskFile();
   if (frame_) frame_->UpdateCommandStates();
   return ok;
 }
@@ -228,8 +233,50 @@ bool App::OnFileSave() {
 bool App::OnFileSaveAs() {
   bool ok = doc_->DoSave(std::string());
   if (ok) AddToRecentFiles(PathToQ(doc_->pathName()));
+  WatchDiskFile();
   if (frame_) frame_->UpdateCommandStates();
   return ok;
+}
+
+void App::WatchDiskFile() {
+  if (!watcher_) {
+    watcher_ = new QFileSystemWatcher(this);
+    // A change comes as several signals (a save by rename touches the
+    // folder and the file): one look a moment later.
+    constexpr int kSettleMs = 200;
+    const auto later = [this] { QTimer::singleShot(kSettleMs, this, &App::CheckDiskFile); };
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, later);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, later);
+  }
+  const QStringList watched = watcher_->files() + watcher_->directories();
+  if (!watched.isEmpty()) watcher_->removePaths(watched);
+  declined_ = safefile::FileStamp();
+  if (doc_->pathName().empty()) return;
+  const QString file = PathToQ(doc_->pathName());
+  // The folder too, so that a file replaced by another one is still seen.
+  watcher_->addPaths({file, QFileInfo(file).absolutePath()});
+}
+
+void App::CheckDiskFile() {
+  if (checkingDisk_ || !doc_->ChangedOnDisk()) return;
+  const safefile::FileStamp now = safefile::StampOf(doc_->pathName());
+  if (now == declined_) return;
+  checkingDisk_ = true;
+  const std::string name = DisplayName(doc_->pathName());
+  const int answer = platform().MessageBox(
+      msg::Format(doc_->IsModified() ? msg::kChangedReloadLosing : msg::kChangedReload, name),
+      MsgButtons::YesNo, MsgIcon::Question);
+  if (answer == IdYes) {
+    const std::string path = doc_->pathName();
+    doc_->SetModifiedFlag(false);
+    doc_->OnOpenDocument(path);
+    EndPreviewOfOldProject();
+    WatchDiskFile();
+    if (frame_) frame_->UpdateCommandStates();
+  } else {
+    declined_ = now;
+  }
+  checkingDisk_ = false;
 }
 
 // ---------------------------------------------------------------------------

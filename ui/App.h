@@ -9,11 +9,13 @@
 #include <memory>
 
 #include "core/KesApp.h"
+#include "core/SafeFile.h"
 #include "ui/PageRegistry.h"
 
 class Doc;
 class FrameMain;
 class KesWndInfo;
+class QFileSystemWatcher;
 class QLocalServer;
 
 // What start-up does besides the essentials; the tests switch parts off.
@@ -126,6 +128,10 @@ class App : public QObject, public KesApp {
   void helpShown(const QString& address);
 
  private:
+  // Watches the open project's file; a change by another program is offered
+  // for reloading (once for each version of the file).
+  void WatchDiskFile();
+  void CheckDiskFile();
   void StartServer();
   void OnNewConnection();
   void RunNewOpenDialog();
@@ -135,6 +141,9 @@ class App : public QObject, public KesApp {
   std::unique_ptr<Doc> doc_;
   std::unique_ptr<FrameMain> frame_;
   QLocalServer* server_ = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
+  safefile::FileStamp declined_;  // a version of the file the user would not reload
+  bool checkingDisk_ = false;
   QStringList recentFiles_;
   std::string lastPrompt_;
   bool exited_ = false;

@@ -12,9 +12,11 @@
 #include <memory>
 #include <sstream>
 
+#include "audio/PropAudio.h"
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "core/KesApp.h"
+#include "core/KesProp.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -223,6 +225,65 @@ TEST_F(RuntimePage, PushButtonThroughItsStates) {
   browser::Pause(300);
   EXPECT_TRUE(browser->page().navigations.empty());
   EXPECT_TRUE(Becomes(4, 4, kRed));
+}
+
+// Every text of the user's that reaches the page, holding quotes, references
+// and markup: the page gets no element and runs no script from any of them,
+// and the runtime reads each back exactly (the caption and tool tip, the
+// status text on hover, the link's address on a click, and a script that
+// names the button finds it).
+TEST_F(RuntimePage, TextsStayText) {
+  for (const std::string hostile :
+       {"\"", "'", "&copy", "</APPLET>", "</SCRIPT>", "<img src=x onerror=window.vbRan=1>"}) {
+    SCOPED_TRACE(hostile);
+    const std::string text = "A" + hostile + "Z";
+    PropProject& project = *doc.project();
+    project.identifier = text;
+    project.codeBase = "cb" + hostile;
+    project.backgroundImage = "bg" + hostile + ".gif";
+    project.afterScript = "PropSet '" + KesProp::EscapeScript(text) + "' Tip='found';";
+    PropButton& b = Button(0);
+    Style(b, kRed, kGreen, kBlue, text, kWhite);
+    b.name = text;
+    b.status = text;
+    b.url = "u" + hostile + ".html";
+    b.target = "t" + hostile;
+    b.tip = text;
+    for (PropState* st : {b.upState.get(), b.overState.get(), b.downState.get()}) {
+      st->text->font = text;
+      st->image->file = "i" + hostile + ".gif";
+      st->audio->file = "s" + hostile + ".au";
+    }
+    ASSERT_TRUE(Open()) << Console();
+    EXPECT_EQ(browser
+                  ->Js("document.querySelectorAll('img,b,applet applet').length+' '+"
+                       "document.scripts.length+' '+!!window.vbRan")
+                  .toString(),
+              "0 1 false");
+    const auto js = [&](const char* e) { return browser->Js(e).toString().toStdString(); };
+    EXPECT_EQ(js("document.querySelector('applet').getAttribute('codebase')"), "cb" + hostile);
+    EXPECT_EQ(js("document.querySelector('param[name=name]').value"), text);
+    ASSERT_TRUE(WaitFor([&] {
+      return browser->Js("!!document.querySelector('.velkobutton button[aria-label]')").toBool();
+    }));
+    EXPECT_EQ(
+        js("document.querySelector('.velkobutton button[aria-label]').getAttribute('aria-label')"),
+        text);
+    EXPECT_EQ(js("document.querySelector('.velkobutton button[aria-label]').title"), "found");
+    browser->MouseMove(browser->ViewPoint(4, 4));
+    EXPECT_TRUE(WaitFor([&] { return js("window.status") == text; })) << js("window.status");
+    browser->Js("VelkoButtonRuntime.navigate=function(u,t){window.vbGo=[u,t]}");
+    browser->MousePress(browser->ViewPoint(4, 4));
+    browser->MouseRelease(browser->ViewPoint(4, 4));
+    EXPECT_TRUE(WaitFor([&] { return browser->Js("!!window.vbGo").toBool(); }));
+    EXPECT_EQ(
+        browser
+            ->Js("vbGo[0]===new URL('u" + QString::fromStdString(KesProp::EscapeScript(hostile)) +
+                 ".html',document.baseURI).href&&vbGo[1]")
+            .toString()
+            .toStdString(),
+        "t" + hostile);
+  }
 }
 
 // A radio button stays down and releases the other radio buttons.

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -732,4 +733,76 @@ TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
   EXPECT_EQ(App::ServerName(),
             QDir::tempPath() + "/velkobutton-" + QString::number(getuid()) + "/velkobutton.socket");
   qputenv("XDG_RUNTIME_DIR", savedRuntime);
+}
+
+// ---------------------------------------------------------------------------
+// The open file changed by another program
+
+TEST(ShellDiskFile, SaveAsksBeforeReplacingAnotherProgramsVersionAndAReloadIsOffered) {
+  QTemporaryDir dir;
+  TestPlatform platform;
+  platform.programDir = dir.path().toStdString() + "/";
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  const QString path = dir.filePath("menu.but");
+  ASSERT_TRUE(app.doc().DoSave(path.toStdString()));
+  ASSERT_TRUE(app.OpenDocumentFile(path));
+  // Another program writes its own version in place of the file, as editors
+  // and version control do (a new file renamed over it).
+  const auto replace = [&](const char* name) {
+    QTemporaryDir other;
+    App theirs(platform, Quiet());
+    ASSERT_TRUE(theirs.InitInstance({}));
+    theirs.doc().buttons()[0]->name = name;
+    ASSERT_TRUE(theirs.doc().OnSaveDocument(dir.filePath("theirs.tmp").toStdString()));
+    theirs.ExitInstance();
+    ASSERT_EQ(std::rename(dir.filePath("theirs.tmp").toLocal8Bit(), path.toLocal8Bit()), 0);
+  };
+  const auto file = [&] {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  const auto waitForQuestion = [&](const std::string& text) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 3000) {
+      QApplication::processEvents(QEventLoop::AllEvents, 20);
+      for (const auto& m : platform.messages)
+        if (m.text == text) return true;
+    }
+    return false;
+  };
+  const std::string changed = msg::Format(msg::kChangedBeforeSave, path.toStdString());
+  const std::string reload = msg::Format(msg::kChangedReloadLosing, path.toStdString());
+
+  // With an edit waiting, the reload offer warns that it would be lost; No
+  // keeps the edit, and Save then asks before replacing their version.
+  app.doc().buttons()[0]->name = "Ours";
+  app.doc().SetModifiedFlag(true);
+  platform.answers = {IdNo};
+  replace("Theirs");
+  ASSERT_TRUE(waitForQuestion(reload));
+  const QByteArray theirs = file();
+  platform.answers = {IdNo};
+  EXPECT_FALSE(app.OnFileSave());
+  EXPECT_EQ(platform.messages.back().text, changed);
+  EXPECT_EQ(platform.messages.back().buttons, MsgButtons::YesNo);
+  EXPECT_EQ(file(), theirs);
+  platform.answers = {IdYes};
+  EXPECT_TRUE(app.OnFileSave());
+  EXPECT_NE(file(), theirs);
+  EXPECT_EQ(app.doc().buttons()[0]->name, "Ours");
+
+  // Without an edit, Yes reloads their version; the editor's own saves ask nothing.
+  platform.messages.clear();
+  platform.answers = {IdYes};
+  replace("Theirs again");
+  ASSERT_TRUE(waitForQuestion(msg::Format(msg::kChangedReload, path.toStdString())));
+  EXPECT_EQ(app.doc().buttons()[0]->name, "Theirs again");
+  platform.messages.clear();
+  app.doc().SetModifiedFlag(true);
+  EXPECT_TRUE(app.OnFileSave());
+  EXPECT_FALSE(waitForQuestion(reload));
+  EXPECT_TRUE(platform.messages.empty());
+  app.ExitInstance();
 }
