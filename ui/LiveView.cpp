@@ -484,11 +484,13 @@ void LiveView::SendTrying() {
 
 void LiveView::NoteFilesLeftOut() {
   const std::vector<std::string>& large = staging_->tooLarge();
-  if (!large.empty())
+  if (!large.empty()) {
     SetNotice(QString::fromLatin1(msg::kResourceTooLargeToShow)
                   .replace(QLatin1String("%1"), PathToQ(large.front())));
-  else if (notice() != tr("The live view could not write its page.") && !held_)
+  } else if (notingLargeFile_) {
     SetNotice(QString());
+  }
+  notingLargeFile_ = !large.empty();
 }
 
 QString LiveView::notice() const {

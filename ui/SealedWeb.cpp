@@ -257,7 +257,10 @@ SealedProfile::SealedProfile(QObject* parent) : QWebEngineProfile(parent) {
 }
 
 SealedProfile::~SealedProfile() {
-  // The profile's pages go first (they are its children or the view's).
+  // The profile's pages go first (they are its children or the view's). A
+  // request that still arrives while the profile is taken apart finds no
+  // handler, rather than one that reads the folders already gone.
+  removeAllUrlSchemeHandlers();
   setUrlRequestInterceptor(nullptr);
 }
 
