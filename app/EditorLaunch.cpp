@@ -37,7 +37,8 @@ bool IsFile(const std::string& path) {
 
 std::vector<std::string> EditorCandidates(const std::string& exeDir) {
   const std::string dir = exeDir == "/" ? std::string() : exeDir;
-  return {dir + "/" + kEditorProgramName, dir + "/../lib/velkobutton/" + kEditorProgramName};
+  return {dir + "/" + kEditorProgramName,
+          dir + "/" + VB_EDITOR_FROM_PROGRAM + "/" + kEditorProgramName};
 }
 
 int RunEditor(int argc, char** argv) {
@@ -57,6 +58,6 @@ int RunEditor(int argc, char** argv) {
   std::fprintf(stderr,
                "velkobutton: the editor is not installed (%s was not found beside the program "
                "or in %s); the command line still works: velkobutton --help\n",
-               kEditorProgramName, "../lib/velkobutton");
+               kEditorProgramName, VB_EDITOR_FROM_PROGRAM);
   return 1;
 }

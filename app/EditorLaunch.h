@@ -9,7 +9,7 @@
 extern const char* const kEditorProgramName;
 
 // Where the editor is looked for, in order, for a program in `exeDir`:
-// beside the program (the build tree), then in ../lib/velkobutton/ (installed).
+// beside the program (the build tree), then in ../libexec/velkobutton/ (installed).
 std::vector<std::string> EditorCandidates(const std::string& exeDir);
 
 // Runs the editor in this process's place with the same arguments. Returns

@@ -10,6 +10,9 @@
 
 #include "app/EditorPages.h"
 #include "app/Heap.h"
+#ifdef VB_TEST_HOOKS
+#include "app/SmokeCheck.h"
+#endif
 #include "core/SafeFile.h"
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
@@ -58,7 +61,7 @@ int main(int argc, char** argv) {
     AppOptions options;
     options.registerPages = RegisterEditorPages;
     App app(platform, options);
-#ifdef VB_SCREENSHOT_HOOK
+#ifdef VB_TEST_HOOKS
     // Test and benchmark builds only: VELKOBUTTON_GRAB=FILE.png saves a picture of the
     // screen after a few seconds and ends the program.
     const QString grab = qEnvironmentVariable("VELKOBUTTON_GRAB");
@@ -72,7 +75,9 @@ int main(int argc, char** argv) {
 #endif
     if (app.InitInstance(args, requested)) {
       EndHeapPreparation();
-#ifdef VB_SCREENSHOT_HOOK
+#ifdef VB_TEST_HOOKS
+      const QString smoke = qEnvironmentVariable("VELKOBUTTON_SMOKE");
+      if (!smoke.isEmpty()) StartSmokeCheck(app, smoke);
       // Benchmark aid: VELKOBUTTON_QUIT_WHEN_SHOWN=1 ends the program as soon
       // as the main window with the project's tree has been shown and painted.
       if (qEnvironmentVariableIntValue("VELKOBUTTON_QUIT_WHEN_SHOWN") == 1) {

@@ -14,7 +14,7 @@ five runs of
 and the same export of the five-button example. Build a Release
 configuration first:
 
-  cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DVB_SCREENSHOT_HOOK=ON
+  cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DVB_TEST_HOOKS=ON
   cmake --build build-rel --target velkobutton make_demo
   bench/large_projects.py build-rel
 

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "core/Win1252.h"
 
@@ -316,21 +317,56 @@ std::string HeadlessPlatform::ProgramDir() {
 }
 
 std::string HeadlessPlatform::PreviewDir() {
-  return FindPreviewDir(FindProgramDir());
+  return FindPreviewDir(FindProgramLayout(ExeDir()));
+}
+
+ProgramLayout FindProgramLayout(const std::string& exeDir) {
+  const std::string dir = exeDir == "/" ? std::string() : exeDir;
+  if (IsDir(dir + "/Help")) return {dir + "/", true};
+  // The command line in bin/, the editor's program in libexec/velkobutton/:
+  // each finds the share folder relative to itself.
+  for (const char* relative : {VB_DATA_FROM_PROGRAM, VB_DATA_FROM_EDITOR}) {
+    const std::string installed = RealPath(dir + "/" + relative);
+    if (!installed.empty() && IsDir(installed))
+      return {(installed == "/" ? "" : installed) + "/", false};
+  }
+  return {dir + "/", false};
 }
 
 std::string FindProgramDir() {
-  const std::string exeDir = ExeDir();
-  const std::string dir = exeDir == "/" ? std::string() : exeDir;
-  if (IsDir(dir + "/Help")) return dir + "/";
-  const std::string installed = RealPath(dir + "/../share/velkobutton");
-  if (!installed.empty() && IsDir(installed)) return (installed == "/" ? "" : installed) + "/";
-  return dir + "/";
+  return FindProgramLayout(ExeDir()).programDir;
 }
 
-std::string FindPreviewDir(const std::string& programDir) {
-  if (IsDir(programDir) && access(programDir.c_str(), W_OK) == 0) return programDir + "Preview/";
+std::string CacheDir() {
   std::string cache = Env("XDG_CACHE_HOME");
-  if (cache.empty()) cache = HomeDir() + "/.cache";
-  return cache + "/velkobutton/Preview/";
+  // A relative setting is to be ignored, as the desktop's specification says.
+  if (cache.empty() || cache[0] != '/') cache = HomeDir() + "/.cache";
+  return cache + "/velkobutton/";
+}
+
+std::string FindPreviewDir(const ProgramLayout& layout) {
+  // Only a run from the build tree writes beside the program; an installed
+  // program, root's too, never writes into its own folder.
+  if (layout.buildTree && IsDir(layout.programDir) && access(layout.programDir.c_str(), W_OK) == 0)
+    return layout.programDir + "Preview/";
+  return CacheDir() + kPreviewFolderPrefix + std::to_string(getpid()) + "/";
+}
+
+static bool ProcessEnded(long pid) {
+  return pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+void RemoveFoldersOfEndedProcesses(const std::string& parent, const std::string& prefix) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  for (fs::directory_iterator it(fs::path(parent), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    char* rest = nullptr;
+    const long pid = std::strtol(name.c_str() + prefix.size(), &rest, 10);
+    std::error_code ignored;
+    if (rest && *rest == '\0' && ProcessEnded(pid) && it->is_directory(ignored) &&
+        !it->is_symlink(ignored))
+      fs::remove_all(it->path(), ignored);
+  }
 }

@@ -54,12 +54,25 @@ class HeadlessPlatform : public Platform {
   ini::Store settings_;
 };
 
-// The directory holding Help/ and the applet's files, with a trailing '/':
-// the executable's directory when Help/ lies beside it, else the installed
-// share folder.
+// Where the program's files are: the directory holding Help/ and the
+// applet's files, with a trailing '/' (the executable's directory when Help/
+// lies beside it, a build tree; else the installed share folder found
+// relative to the executable, for the command line and the editor alike).
+struct ProgramLayout {
+  std::string programDir;
+  bool buildTree = false;
+};
+ProgramLayout FindProgramLayout(const std::string& exeDir);
 std::string FindProgramDir();
-// Preview/ in the program directory when that is writable, else in the cache.
-std::string FindPreviewDir(const std::string& programDir);
+// The user's cache folder for the program, "$XDG_CACHE_HOME/velkobutton/".
+std::string CacheDir();
+// Preview/ beside the program in a build tree (when writable); else a folder
+// of this process in the cache, "preview-PID/", removed at exit.
+inline constexpr const char* kPreviewFolderPrefix = "preview-";
+std::string FindPreviewDir(const ProgramLayout& layout);
+// Removes the folders PREFIX<pid> in `parent` whose process has ended (a
+// program killed before it could clean up).
+void RemoveFoldersOfEndedProcesses(const std::string& parent, const std::string& prefix);
 
 // The "file:" address of a local file, percent-encoded ("/a b" ->
 // "file:///a%20b"); an address ("scheme://...") keeps its form with unsafe

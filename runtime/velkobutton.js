@@ -1,3 +1,4 @@
+// VelkoButton runtime, (c) 2026 Velko, MIT licence: https://opensource.org/licenses/MIT
 /*
  * velkobutton.js - runs the buttons of a VelkoButton page in a browser without Java.
  *

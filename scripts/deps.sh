@@ -9,6 +9,7 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth
   nodejs python3
+  lintian appstream desktop-file-utils librsvg2-bin
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -21,6 +21,7 @@
 #include <system_error>
 
 #include "core/Doc.h"
+#include "core/HeadlessPlatform.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/SafeFile.h"
@@ -79,6 +80,12 @@ App::~App() {
   if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setDialogParent(nullptr);
   // The frame's views refer to the document: close them first.
   frame_.reset();
+  // The Live View took its folder with it: this process's preview folder,
+  // now empty, goes too.
+  if (started_) {
+    std::error_code ignored;
+    fs::remove(FsPath(platform().PreviewDir()), ignored);
+  }
 }
 
 bool App::InitInstance(const QStringList& args, ShowState requested) {
@@ -115,10 +122,9 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
 
   frame_ = std::make_unique<FrameMain>(*this, *doc_, options_.allowBrowser);
   if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setDialogParent(frame_.get());
-  if (options_.registerFileType) {
-    QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    RegisterFileType(dataHome, QCoreApplication::applicationFilePath());
-  }
+  if (options_.registerFileType) RegisterWhenUninstalled();
+  // Preview folders of editors that were killed before they could clean up.
+  RemoveFoldersOfEndedProcesses(CacheDir(), kPreviewFolderPrefix);
   if (options_.singleInstance) StartServer();
 
   const bool noFile = file.isEmpty();
@@ -447,6 +453,28 @@ void App::DeletePreviewFiles() {
   }
 }
 
+void App::RegisterWhenUninstalled() {
+  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  const QString entry = QStringLiteral("applications/velkobutton.desktop");
+  const QString ownEntry = dataHome + "/" + entry;
+  if (!FindProgramLayout(PathFromQ(QCoreApplication::applicationDirPath())).buildTree) {
+    // An installed editor leaves the desktop to its package. An entry that
+    // an earlier version wrote for the installed editor's own program would
+    // hide the package's one and dangle after removal: it goes.
+    QFile own(ownEntry);
+    if (own.open(QIODevice::ReadOnly) && own.readAll().contains("velkobutton-editor\" %f")) {
+      own.close();
+      own.remove();
+    }
+    return;
+  }
+  // A build tree registers itself unless the system has an entry already.
+  const QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+  for (const QString& dir : dirs)
+    if (dir != dataHome && QFile::exists(dir + "/" + entry)) return;
+  RegisterFileType(dataHome, QCoreApplication::applicationDirPath() + "/velkobutton");
+}
+
 bool App::RegisterFileType(const QString& dataHome, const QString& program) {
   if (dataHome.isEmpty()) return false;
   const QByteArray mime =
@@ -469,7 +497,8 @@ bool App::RegisterFileType(const QString& dataHome, const QString& program) {
                                  "Exec=\"%1\" %f\n"
                                  "Icon=velkobutton\n"
                                  "Terminal=false\n"
-                                 "Categories=Development;WebDevelopment;Graphics;\n"
+                                 "Categories=Development;WebDevelopment;\n"
+                                 "Keywords=button;menu;navigation;rollover;web;html;\n"
                                  "MimeType=application/x-velkobutton-project;\n")
                                  .arg(exec)
                                  .toUtf8();

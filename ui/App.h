@@ -111,6 +111,8 @@ class App : public QObject, public KesApp {
 
   // Deletes every file of the preview folder (failures ignored).
   void DeletePreviewFiles();
+  // Registers the project-file type for a run from the build tree only.
+  static void RegisterWhenUninstalled();
 
   // Writes the desktop entry, the MIME package and the icons for project
   // files below `dataHome` and asks the desktop to refresh its caches. False

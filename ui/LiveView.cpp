@@ -1,9 +1,7 @@
 #include "ui/LiveView.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,13 +12,13 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 
 #include "core/Doc.h"
+#include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/Platform.h"
@@ -155,20 +153,9 @@ std::filesystem::path FsFolder(const std::string& folder) {
 // This editor's own folder of live files under the preview folder; folders
 // left by editors that are no longer running go.
 std::string LiveFolder(const std::string& previewDir) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
   const std::string prefix = "live-";
-  for (fs::directory_iterator it(FsFolder(previewDir), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.compare(0, prefix.size(), prefix) != 0) continue;
-    const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
-    if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-      std::error_code ignored;
-      fs::remove_all(it->path(), ignored);
-    }
-  }
-  return previewDir + prefix + std::to_string(::getpid()) + "/";
+  RemoveFoldersOfEndedProcesses(previewDir, prefix);
+  return previewDir + prefix + std::to_string(QCoreApplication::applicationPid()) + "/";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The command line runs without any Qt library; the editor is a program of
-# its own beside it or in ../lib/velkobutton/, and a program without the
+# its own beside it or in ../libexec/velkobutton/, and a program without the
 # editor says so and ends with status 1.
 set -u
 exe=$1
@@ -57,19 +57,6 @@ grep -q "^velkobutton: cannot start the editor ($work/bare/bin/velkobutton-edito
   fail "unexpected message: $(cat "$work/err")"
 rm "$work/bare/bin/velkobutton-editor"
 
-# Installed layout: <prefix>/bin/velkobutton finds <prefix>/lib/velkobutton/;
-# the editor shows that it started by registering the project-file type.
-mkdir -p "$work/bare/lib/velkobutton"
-cp "$editor" "$work/bare/lib/velkobutton/"
-"$work/bare/bin/velkobutton" >"$work/out" 2>"$work/err" &
-pid=$!
-for _ in $(seq 100); do
-  [ -f "$XDG_DATA_HOME/applications/velkobutton.desktop" ] && break
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 $pid 2>/dev/null || fail "the installed editor did not start: $(cat "$work/err")"
-kill $pid
-wait $pid 2>/dev/null
-[ -f "$XDG_DATA_HOME/applications/velkobutton.desktop" ] || fail "the installed editor did not start"
+# The installed layout (bin/ starting libexec/velkobutton/) is checked by
+# installed.sh on a real install.
 exit 0

@@ -2,6 +2,7 @@
 // program folder and the preview folder.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -56,30 +57,62 @@ TEST(HeadlessPlatform, StartsProgramsDetachedInTheirOwnSession) {
   EXPECT_FALSE(platform.StartProcess("/nonexistent/program", {"x"}));
 }
 
-TEST(HeadlessPlatform, FindsTheProgramAndPreviewFoldersAsTheEditorDoes) {
-  // The test program's folder holds no Help/: the folder itself, as the
-  // editor's application object gives it.
-  const QString exeDir = QCoreApplication::applicationDirPath();
-  if (!QDir(exeDir + "/Help").exists() && !QDir(exeDir + "/../share/velkobutton").exists()) {
-    EXPECT_EQ(FindProgramDir(), PathFromQ(exeDir) + "/");
-  }
-
+TEST(HeadlessPlatform, FindsItsDataInEveryLayoutAndPreviewsOnlyInABuildTree) {
   QTemporaryDir dir;
-  const std::string cache = PathFromQ(dir.path()) + "/cache";
+  const std::string root = PathFromQ(dir.path());
+  for (const char* folder : {"/build/Help", "/usr/bin", "/usr/libexec/velkobutton",
+                             "/usr/share/velkobutton", "/bare/bin", "/ro/Help"})
+    QDir().mkpath(QString::fromStdString(root + folder));
+  chmod((root + "/ro").c_str(), 0555);
   const char* old = std::getenv("XDG_CACHE_HOME");
   const std::string saved = old ? old : "";
-  setenv("XDG_CACHE_HOME", cache.c_str(), 1);
-  const std::string readOnly = PathFromQ(dir.path()) + "/ro/";
-  mkdir(readOnly.c_str(), 0555);
-  if (access(readOnly.c_str(), W_OK) != 0) {
-    EXPECT_EQ(FindPreviewDir(readOnly), cache + "/velkobutton/Preview/");
-    EXPECT_EQ(FindPreviewDir(readOnly),
-              PathFromQ(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)) +
-                  "/velkobutton/Preview/");
+  setenv("XDG_CACHE_HOME", (root + "/cache").c_str(), 1);
+  const std::string ownCache =
+      root + "/cache/velkobutton/preview-" + std::to_string(getpid()) + "/";
+  const bool rootMayWriteAnything = access((root + "/ro").c_str(), W_OK) == 0;
+  struct Case {
+    const char* exeDir;
+    const char* programDir;
+    bool buildTree;
+    bool previewInCache;
+  } cases[] = {
+      {"/build", "/build/", true, false},
+      {"/usr/bin", "/usr/share/velkobutton/", false, true},
+      {"/usr/libexec/velkobutton", "/usr/share/velkobutton/", false, true},
+      {"/bare/bin", "/bare/bin/", false, true},
+      {"/ro", "/ro/", true, !rootMayWriteAnything},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exeDir);
+    const ProgramLayout layout = FindProgramLayout(root + c.exeDir);
+    EXPECT_EQ(layout.programDir, root + c.programDir);
+    EXPECT_EQ(layout.buildTree, c.buildTree);
+    EXPECT_EQ(FindPreviewDir(layout),
+              c.previewInCache ? ownCache : root + c.programDir + "Preview/");
   }
-  EXPECT_EQ(FindPreviewDir(PathFromQ(dir.path()) + "/"), PathFromQ(dir.path()) + "/Preview/");
-  EXPECT_EQ(FindPreviewDir("/nonexistent/"), cache + "/velkobutton/Preview/");
+  // A relative cache setting counts as none.
+  setenv("XDG_CACHE_HOME", "relative", 1);
+  EXPECT_EQ(CacheDir(), PathFromQ(QDir::homePath()) + "/.cache/velkobutton/");
   old ? setenv("XDG_CACHE_HOME", saved.c_str(), 1) : unsetenv("XDG_CACHE_HOME");
+
+  // Folders of ended processes go; this process's, a file and other names stay.
+  const std::string parent = root + "/sweep/";
+  pid_t ended = fork();
+  if (ended == 0) _exit(0);
+  waitpid(ended, nullptr, 0);
+  for (const std::string& name :
+       {"preview-" + std::to_string(ended) + "/x", "preview-" + std::to_string(getpid()) + "/x",
+        std::string("preview-12x/x"), std::string("other/x")})
+    QDir().mkpath(QString::fromStdString(parent + name));
+  std::ofstream(parent + "preview-" + std::to_string(ended) + "9");
+  RemoveFoldersOfEndedProcesses(parent, kPreviewFolderPrefix);
+  QStringList left =
+      QDir(QString::fromStdString(parent)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+  left.sort();
+  QStringList expected = {"other", "preview-" + QString::number(getpid()), "preview-12x",
+                          "preview-" + QString::number(ended) + "9"};
+  expected.sort();
+  EXPECT_EQ(left, expected);
 }
 
 }  // namespace

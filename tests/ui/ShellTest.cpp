@@ -10,8 +10,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <cstdio>
@@ -594,6 +596,37 @@ TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
   // Refreshing leaves the files as they are.
   EXPECT_TRUE(App::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
   EXPECT_FALSE(App::RegisterFileType(QString(), "x"));
+  // The entry is one the desktop accepts.
+  const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
+  if (!validate.isEmpty())
+    EXPECT_EQ(QProcess::execute(validate, {dir.filePath("applications/velkobutton.desktop")}), 0);
+}
+
+TEST(ShellRegistration, AnInstalledEditorRegistersNothingAndDropsItsOldEntry) {
+  // The test program runs outside a build tree's program folder, as an
+  // installed editor does.
+  struct Case {
+    const char* exec;
+    bool kept;
+  } cases[] = {{"Exec=\"/usr/lib/velkobutton/velkobutton-editor\" %f", false},
+               {"Exec=\"/home/me/build/app/velkobutton\" %f", true},
+               {"Exec=my-own-velkobutton %f", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exec);
+    QTemporaryDir dir;
+    const QByteArray old = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    const QString entry = dir.filePath("applications/velkobutton.desktop");
+    QDir().mkpath(dir.filePath("applications"));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("[Desktop Entry]\n") + c.exec + "\n");
+    file.close();
+    App::RegisterWhenUninstalled();
+    EXPECT_EQ(QFile::exists(entry), c.kept);
+    EXPECT_FALSE(QFile::exists(dir.filePath("mime/packages/velkobutton.xml")));
+    old.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", old);
+  }
 }
 
 // ---------------------------------------------------------------------------
