@@ -571,7 +571,24 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   const AppSettings& set = app().settings();
   const std::string internal = version::kInternalName;
   if (!sink) h.reserve(h.size() + EstimatePageSize() + set.nonJavaMessage.size());
-  if (mode != PageMode::Segment) {
+  // A page with the runtime is a page of today: standards mode, its
+  // language, its bytes' encoding, a title and a width for phones.
+  const bool modern = WantsRuntime();
+  if (mode != PageMode::Segment && modern) {
+    h += "<!DOCTYPE html>\r\n<HTML LANG=\"";
+    AddAttributeText(h, set.pageLanguage);
+    h += "\">\r\n<HEAD>\r\n<META CHARSET=\"windows-1252\">\r\n"
+         "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n<TITLE>";
+    if (mode == PageMode::Preview) {
+      h += version::kProductName;
+      h += " Preview";
+    } else {
+      AddAttributeText(h, p.identifier);
+    }
+    h += "</TITLE>\r\n</HEAD>\r\n";
+    h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
+         "ALINK=\"#999999\">\r\n";
+  } else if (mode != PageMode::Segment) {
     h += "<HTML>\r\n";
     if (mode == PageMode::Preview) {
       h += "<TITLE>";
@@ -645,7 +662,11 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     }
     h += WriteStringParam(ParamForm::Page, "Script0", config, "", false);
   }
-  if (!set.nonJavaMessage.empty()) {
+  if (modern) {
+    // Before the runtime draws, and for good without JavaScript, the
+    // buttons are a list of plain links: nobody sees the Java message.
+    AddLinkList(h);
+  } else if (!set.nonJavaMessage.empty()) {
     h += "<BLOCKQUOTE>\r\n<HR>\r\n";
     h += set.nonJavaMessage;
     h += "\r\n<HR>\r\n</BLOCKQUOTE>\r\n";
@@ -658,6 +679,54 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   if (mode == PageMode::Preview) h += "</CENTER>\r\n";
   if (mode != PageMode::Segment) h += "</BODY>\r\n</HTML>\r\n";
   return true;
+}
+
+void Doc::AddLinkList(std::string& h) const {
+  h += "<NAV CLASS=\"velkobutton-links\" ARIA-LABEL=\"";
+  AddAttributeText(h, project_->identifier);
+  h += "\">\r\n<UL>\r\n";
+  for (const auto& b : buttons_) {
+    // The caption as Up shows it, on one line and without its place-holders
+    // ("${date...}"), which only the runtime fills in.
+    std::string caption;
+    const std::string& text = b->upState->text->text;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const std::size_t close =
+          text.compare(i, 2, "${") == 0 ? text.find('}', i) : std::string::npos;
+      if (close != std::string::npos) {
+        i = close;
+        continue;
+      }
+      caption += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+    }
+    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
+    // Else the tool tip, else the name.
+    if (caption.find_first_not_of(' ') == std::string::npos) caption = b->tip;
+    if (caption.find_first_not_of(' ') == std::string::npos) caption = b->name;
+    h += "<LI>";
+    if (b->url.empty()) {
+      AddAttributeText(h, caption);
+    } else {
+      h += "<A HREF=\"";
+      AddAttributeText(h, b->url);
+      h += "\"";
+      if (!b->target.empty()) {
+        h += " TARGET=\"";
+        AddAttributeText(h, b->target);
+        h += "\"";
+      }
+      if (!b->tip.empty()) {
+        h += " TITLE=\"";
+        AddAttributeText(h, b->tip);
+        h += "\"";
+      }
+      h += ">";
+      AddAttributeText(h, caption);
+      h += "</A>";
+    }
+    h += "</LI>\r\n";
+  }
+  h += "</UL>\r\n</NAV>\r\n";
 }
 
 bool Doc::GetResourceFiles(std::vector<std::string>& list) {

@@ -181,6 +181,9 @@ class Doc : public KesDoc {
   // takes fewer buttons.
   static constexpr std::size_t kFirstThreadShare = 45;
   bool BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink);
+  // The buttons as a list of plain links, inside the applet element of a
+  // page with the runtime.
+  void AddLinkList(std::string& h) const;
   // The script of buttons [first, last) appended to `script`, each button
   // followed by `flush` when one is given (false when a flush failed).
   bool AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,

@@ -43,6 +43,8 @@ void KesApp::ReadSettings() {
   for (std::size_t i = 0; i < 2; ++i)
     settings_.meridiem[i] = p.Get(setting::kMeridiem, int(i) + 1, d.meridiem[i]);
   settings_.html5Runtime = p.Get(setting::kHtml5Runtime) == 1 ? 1 : 0;
+  settings_.pageLanguage = p.Get(setting::kPageLanguage);
+  if (settings_.pageLanguage.empty()) settings_.pageLanguage = setting::kPageLanguage.def;
 }
 
 void KesApp::WriteSettings() {
@@ -55,6 +57,7 @@ void KesApp::WriteSettings() {
   p.Put(setting::kBrowserLocal, settings_.browserLocal);
   p.Put(setting::kBrowserClassPath, settings_.browserClassPath);
   p.Put(setting::kHtml5Runtime, settings_.html5Runtime);
+  p.Put(setting::kPageLanguage, settings_.pageLanguage);
 }
 
 bool KesApp::CommitPages() {

@@ -25,6 +25,8 @@ struct AppSettings {
   // "Settings" section: 1 adds the JavaScript runtime's script line to
   // published pages, Generate File, the clipboard segment and export.
   int html5Runtime = 1;
+  // The language of pages with the runtime (a BCP 47 tag such as "en").
+  std::string pageLanguage = "en";
 
   // First-run values.
   static AppSettings Defaults();

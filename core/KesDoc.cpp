@@ -165,8 +165,22 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
     ReportWriteFailure(file, error);
     return false;
   }
+  // The page draws its buttons with the runtime, which must lie beside it.
+  if (!preview && WantsRuntime()) PlaceRuntimeBeside(file);
   if (!preview && showResources) showResources(html);
   return true;
+}
+
+void KesDoc::PlaceRuntimeBeside(const std::string& page) {
+  const std::size_t slash = page.find_last_of("/\\");
+  const std::string folder =
+      slash == std::string::npos ? std::string("./") : page.substr(0, slash + 1);
+  const std::string refusal = CheckTarget(folder + kRuntimeFile);
+  if (!refusal.empty()) {
+    platform().MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  StageFile(platform(), platform().ProgramDir() + kRuntimeFile, folder, {pathName(), page});
 }
 
 bool KesDoc::SaveInputFile(std::string path, bool ask) {

@@ -125,6 +125,9 @@ class KesDoc : public DocumentBase {
   // Writes BuildHtml (the preview's page or a whole page); asks for the path first
   // when `ask` is set. After a page that is not a preview, the Resources hook runs.
   virtual bool SaveHtml(std::string& path, bool ask, bool preview);
+  // Copies the runtime from the program's folder beside `page` (unless an
+  // up-to-date copy is there); a refused or failed copy is reported.
+  void PlaceRuntimeBeside(const std::string& page);
   // The page's file name proposed when no page path is stored yet.
   virtual std::string ProposedPagePath() const { return std::string(); }
   virtual bool SaveInputFile(std::string path, bool ask);

@@ -36,6 +36,8 @@ inline constexpr Series kMonth{"Options", "Month", ""};
 inline constexpr Series kMeridiem{"Options", "Meridiem", ""};
 // Pages carry the JavaScript runtime unless this is 0.
 inline constexpr Number kHtml5Runtime{"Settings", "Html5Runtime", 1};
+// The language a page with the runtime names in its <HTML LANG="...">.
+inline constexpr Text kPageLanguage{"Settings", "PageLanguage", "en"};
 
 // The editor's window, recent files and toolbars.
 inline constexpr Text kWindowPlacement{"Settings", "WindowPos", ""};

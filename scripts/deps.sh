@@ -10,6 +10,7 @@ PACKAGES=(
   xvfb xauth
   nodejs python3
   lintian appstream desktop-file-utils librsvg2-bin
+  chromium firefox-esr npm
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

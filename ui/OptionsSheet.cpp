@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -23,6 +25,9 @@
 #include "ui/ToolbarPages.h"
 
 namespace {
+
+// Longer than any language tag in use ("zh-Hant-TW", "de-CH-1901").
+constexpr int kLanguageTagLength = 35;
 
 constexpr int kConfigTextId = 1800;
 constexpr int kDaysId = 1801;
@@ -217,11 +222,25 @@ NonJavaPage::NonJavaPage(KesApp& app, QWidget* parent) : OptionsPage(parent), ap
   layout->addSpacing(8);
   layout->addWidget(new QLabel(tr("Message:"), this));
   layout->addWidget(message_);
+  layout->addSpacing(16);
+  // Pages with the runtime show a list of links instead of the message.
+  language_ = new QLineEdit(this);
+  language_->setMaxLength(kLanguageTagLength);
+  language_->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[A-Za-z]{1,8}(-[A-Za-z0-9]{1,8})*")), language_));
+  layout->addWidget(Wrapped(tr("Pages with the JavaScript runtime show a list of the buttons' "
+                               "links instead of the message, and name their language:"),
+                            this));
+  auto* languageLabel = new QLabel(tr("Page &language:"), this);
+  languageLabel->setBuddy(language_);
+  layout->addWidget(languageLabel);
+  layout->addWidget(language_);
   layout->addStretch(1);
 }
 
 void NonJavaPage::Load() {
   message_->setText(ToQ(app_.settings().nonJavaMessage));
+  language_->setText(ToQ(app_.settings().pageLanguage));
 }
 
 bool NonJavaPage::Validate() {
@@ -232,6 +251,8 @@ bool NonJavaPage::Validate() {
 
 void NonJavaPage::Apply() {
   app_.settings().nonJavaMessage = FromQ(message_->text());
+  // An empty or half-typed tag keeps the language there was.
+  if (language_->hasAcceptableInput()) app_.settings().pageLanguage = FromQ(language_->text());
 }
 
 // ---------------------------------------------------------------------------

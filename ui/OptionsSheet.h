@@ -70,6 +70,7 @@ class NonJavaPage : public OptionsPage {
   bool Validate() override;
   void Apply() override;
   QLineEdit* message() const { return message_; }
+  QLineEdit* language() const { return language_; }
 
  protected:
   void Load() override;
@@ -77,6 +78,7 @@ class NonJavaPage : public OptionsPage {
  private:
   KesApp& app_;
   QLineEdit* message_ = nullptr;
+  QLineEdit* language_ = nullptr;
 };
 
 class BrowserPage : public OptionsPage {

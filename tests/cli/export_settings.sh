@@ -24,10 +24,11 @@ NonJavaMessage=Java est désactivé.
 CONF
 cp "$XDG_CONFIG_HOME/Velko/VelkoButton.conf" "$T/before.conf"
 
-"$VB" export >"$T/page.html" || fail "export"
+"$VB" export --no-runtime >"$T/page.html" || fail "export"
 grep -q "^<PARAM NAME=Script0 VALUE=\"+7 Day0='Dimanche'; 7 Month11='D"$'\xe9'"cembre'; 7 PM='pm'; 100 Background " "$T/page.html" ||
   fail "tokenized assignments: $(grep Script0 "$T/page.html")"
 grep -q "^Java est d"$'\xe9'"sactiv"$'\xe9'".$CR\$" "$T/page.html" || fail "non-Java message in Windows-1252"
+"$VB" export | grep -q "Java est" && fail "a page with the runtime shows the non-Java message"
 grep -q $'\xc3' "$T/page.html" && fail "UTF-8 bytes in the page"
 cmp -s "$T/before.conf" "$XDG_CONFIG_HOME/Velko/VelkoButton.conf" || fail "export changed the store"
 
@@ -64,16 +65,16 @@ cat >"$XDG_CONFIG_HOME/Velko/VelkoButton.conf" <<'CONF'
 [Options]
 NonJavaMessage=
 CONF
-"$VB" export --format segment >"$T/seg2.html" || fail "segment without message"
+"$VB" export --no-runtime --format segment >"$T/seg2.html" || fail "segment without message"
 grep -q BLOCKQUOTE "$T/seg2.html" && fail "empty message still written"
 grep -q "Day0" "$T/seg2.html" && fail "default day names written"
 printf '[Options]\nNonJavaMessage=No Java, sorry\n' >"$XDG_CONFIG_HOME/Velko/VelkoButton.conf"
-"$VB" export --format segment >"$T/seg3.html" || fail "segment with comma"
+"$VB" export --no-runtime --format segment >"$T/seg3.html" || fail "segment with comma"
 grep -q "^No Java, sorry$CR\$" "$T/seg3.html" || fail "message with a comma"
 
 # Without a store every default holds.
 rm -rf "$XDG_CONFIG_HOME"
-"$VB" export --format segment >"$T/seg4.html" || fail "segment without store"
+"$VB" export --no-runtime --format segment >"$T/seg4.html" || fail "segment without store"
 grep -q "^Your browser is not Java capable or Java has been disabled.$CR\$" "$T/seg4.html" ||
   fail "default message"
 

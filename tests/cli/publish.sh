@@ -46,7 +46,7 @@ done
 # The page is the complete page, as exported, naming the files beside it.
 "$exe" export --format page --output "$work/page.html" "$proj/media.but" || fail "export failed"
 cmp -s "$work/page.html" "$site/media.html" || fail "published page differs from the exported page"
-grep -q '^<HTML>'$'\r''$' "$site/media.html" || fail "page does not start a complete document"
+head -1 "$site/media.html" | grep -q '^<!DOCTYPE html>'$'\r''$' || fail "page does not start a complete document"
 grep -qF '<APPLET CODE=VelkoButton.class ARCHIVE=VelkoButton.jar ' "$site/media.html" || fail "applet tag"
 grep -qF '<PARAM NAME=Images0 VALUE="up.gif|over.gif">' "$site/media.html" || fail "Images0"
 grep -qF '<PARAM NAME=Audio0 VALUE="hover.au|click.au">' "$site/media.html" || fail "Audio0"

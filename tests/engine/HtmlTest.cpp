@@ -52,11 +52,25 @@ using Html = NewProject;
 TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
   const std::string classic[3] = {doc.BuildHtml(PageMode::Page), doc.BuildHtml(PageMode::Preview),
                                   doc.BuildHtml(PageMode::Segment)};
+  // With the runtime: a page of today's HTML, the buttons as links in place
+  // of the Java message, and the runtime's line after the applet.
   const std::string line = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
-  auto withLine = [&](const std::string& page) {
+  const std::string links =
+      "<NAV CLASS=\"velkobutton-links\" ARIA-LABEL=\"VelkoButton\">\r\n<UL>\r\n"
+      "<LI>Button 1</LI>\r\n</UL>\r\n</NAV>\r\n";
+  auto head = [](const std::string& title) {
+    return "<!DOCTYPE html>\r\n<HTML LANG=\"en\">\r\n<HEAD>\r\n<META CHARSET=\"windows-1252\">\r\n"
+           "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n<TITLE>" +
+           title + "</TITLE>\r\n</HEAD>\r\n";
+  };
+  const std::string classicHead[3] = {"<HTML>\r\n",
+                                      "<HTML>\r\n<TITLE>VelkoButton Preview</TITLE>\r\n", ""};
+  const std::string modernHead[3] = {head("VelkoButton"), head("VelkoButton Preview"), ""};
+  auto withLine = [&](const std::string& page, int mode) {
     std::string s = page;
-    const std::size_t at = s.find("</APPLET>\r\n");
-    return s.replace(at, 11, line);
+    s.replace(s.find(kNonJava), kNonJava.size(), links);
+    s.replace(s.find("</APPLET>\r\n"), 11, line);
+    return s.replace(0, classicHead[mode].size(), modernHead[mode]);
   };
   for (int setting : {1, 0}) {
     app.settings().html5Runtime = setting;
@@ -65,7 +79,7 @@ TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
       const bool on =
           choice == KesDoc::kRuntimeOn || (choice == KesDoc::kRuntimeFromSettings && setting == 1);
       for (int mode = 0; mode < 3; ++mode)
-        EXPECT_EQ(doc.BuildHtml(PageMode(mode)), on ? withLine(classic[mode]) : classic[mode])
+        EXPECT_EQ(doc.BuildHtml(PageMode(mode)), on ? withLine(classic[mode], mode) : classic[mode])
             << "setting " << setting << " choice " << choice << " mode " << mode;
     }
   }
@@ -82,17 +96,38 @@ TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
 }
 
 // A project read from its input file gets the line after its short applet.
-TEST_F(Html, RuntimeLineWithReadFromFile) {
+TEST_F(Html, RuntimePagesListTheButtonsAsLinks) {
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  project().identifier = "Bread & <Co>";
+  app.settings().pageLanguage = "de-CH";
+  button(0).url = "a.html?x=1&y=\"2\"";
+  button(0).target = "_blank";
+  button(0).tip = "Home <page>";
+  up(0).text->text = "Home\r\n${date.%d} now ";
+  PropButton& plain = AddButton();
+  plain.upState->text->text = "${time.%H}";
+  plain.tip = "Tip only";
+  AddButton().upState->text->text = "";
+  const std::string page = doc.BuildHtml(PageMode::Page);
+  EXPECT_EQ(page.substr(0, 36), "<!DOCTYPE html>\r\n<HTML LANG=\"de-CH\">");
+  EXPECT_NE(page.find("<TITLE>Bread &amp; &lt;Co&gt;</TITLE>"), std::string::npos);
+  EXPECT_NE(
+      page.find(
+          "<NAV CLASS=\"velkobutton-links\" ARIA-LABEL=\"Bread &amp; &lt;Co&gt;\">\r\n<UL>\r\n"
+          "<LI><A HREF=\"a.html?x=1&amp;y=&quot;2&quot;\" TARGET=\"_blank\" "
+          "TITLE=\"Home &lt;page&gt;\">Home   now</A></LI>\r\n"
+          "<LI>Tip only</LI>\r\n<LI>" +
+          button(2).name +
+          "</LI>\r\n</UL>\r\n</NAV>\r\n"
+          "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n</BODY>"),
+      std::string::npos);
+  EXPECT_EQ(page.find("Java"), std::string::npos);
+  // A project read from its input file lists its buttons the same way.
   project().readFromFile = 1;
   project().inputFile = "button.txt";
   project().tokenize = 0;
   project().reloadInterval = 0;
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
-  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("Read 'button.txt' true; \">\r\n<BLOCKQUOTE>"),
-            std::string::npos);
-  EXPECT_NE(doc.BuildHtml(PageMode::Page)
-                .find("</BLOCKQUOTE>\r\n</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\">"
-                      "</SCRIPT>\r\n</BODY>\r\n</HTML>\r\n"),
+  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("Read 'button.txt' true; \">\r\n<NAV"),
             std::string::npos);
 }
 
@@ -225,6 +260,27 @@ TEST_F(PageFile, WritesThePageAndShowsItsResources) {
   EXPECT_EQ(ReadFile(preview), doc.BuildHtml(PageMode::Preview));
   EXPECT_EQ(resourcesShown.size(), 1u);
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// A page with the runtime gets the runtime beside it; a link in its place is
+// refused, saying so, and the page stays written.
+TEST_F(PageFile, APageWithTheRuntimeGetsTheRuntimeBesideIt) {
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  fs::create_directories(dir / "prog");
+  fs::create_directories(dir / "site");
+  platform.programDir = (dir / "prog").string() + "/";
+  std::ofstream(dir / "prog" / "velkobutton.js") << "// runtime";
+  std::string path = (dir / "site" / "page.html").string();
+  ASSERT_TRUE(doc.SaveHtml(path, false, false));
+  EXPECT_EQ(ReadFile(dir / "site" / "velkobutton.js"), "// runtime");
+  EXPECT_TRUE(platform.messages.empty());
+
+  fs::remove(dir / "site" / "velkobutton.js");
+  fs::create_symlink(dir / "prog" / "velkobutton.js", dir / "site" / "velkobutton.js");
+  ASSERT_TRUE(doc.SaveHtml(path, false, false));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].text.find("velkobutton.js"), std::string::npos);
+  EXPECT_EQ(ReadFile(path), doc.BuildHtml(PageMode::Page));
 }
 
 TEST_F(PageFile, UnwritablePathReportsAndWritesNothing) {

@@ -69,6 +69,7 @@ TEST(Settings, EveryValueIsWrittenBackInOrder) {
   expected.push_back("Options/BrowserLocal");
   expected.push_back("Options/BrowserClassPath");
   expected.push_back("Settings/Html5Runtime");
+  expected.push_back("Settings/PageLanguage");
   EXPECT_EQ(platform.writes, expected);
   // Pages carry the runtime unless the user said otherwise.
   EXPECT_EQ(platform.profile["Settings/Html5Runtime"], "1");

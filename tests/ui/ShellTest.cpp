@@ -181,10 +181,11 @@ TEST(ShellSettings, ExitWritesOptionsThenRecentFilesAndEmptiesThePreviewFolder) 
   EXPECT_EQ(options[22], "Options/Browser");
   EXPECT_EQ(options[23], "Options/BrowserLocal");
   EXPECT_EQ(options[24], "Options/BrowserClassPath");
-  ASSERT_EQ(platform.writes.size(), 32u);
+  ASSERT_EQ(platform.writes.size(), 33u);
   EXPECT_EQ(platform.writes[25], "Settings/Html5Runtime");
-  EXPECT_EQ(platform.writes[26], "Recent File List/File1");
-  EXPECT_EQ(platform.writes[31], "Recent File List/File6");
+  EXPECT_EQ(platform.writes[26], "Settings/PageLanguage");
+  EXPECT_EQ(platform.writes[27], "Recent File List/File1");
+  EXPECT_EQ(platform.writes[32], "Recent File List/File6");
   // The files go, the folder and its sub-folder stay.
   EXPECT_TRUE(QDir(dir.path() + "/Preview").exists());
   EXPECT_FALSE(QFile::exists(dir.path() + "/Preview/~VelkoButton.html"));
@@ -598,8 +599,9 @@ TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
   EXPECT_FALSE(App::RegisterFileType(QString(), "x"));
   // The entry is one the desktop accepts.
   const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
-  if (!validate.isEmpty())
+  if (!validate.isEmpty()) {
     EXPECT_EQ(QProcess::execute(validate, {dir.filePath("applications/velkobutton.desktop")}), 0);
+  }
 }
 
 TEST(ShellRegistration, AnInstalledEditorRegistersNothingAndDropsItsOldEntry) {
