@@ -71,7 +71,10 @@
   const MAX_DEPTH = 32;        // braces nested deeper than this are skipped
   const MAX_WARNINGS = 50;     // console warnings per parse before they are summed up
   const MAX_CANVAS = 8192;     // device pixels a side of one canvas, in every browser
-  const MAX_APPLET = 65536;    // CSS pixels a side of one applet
+  const MAX_APPLET = 16777216; // CSS pixels a side of one applet, within both engines' layout limits
+  const TILE_CSS = 2048;       // CSS pixels a side of one canvas at most, so that only tiles near the view hold pixels
+  const MAX_TILES = 4096;      // canvases of one applet at most
+  const FIT_MARGIN = 8;        // CSS pixels kept free right of an applet scaled to fit the screen
   const EAGER_KEYS = 200;       // more buttons than this get their keyboard stand-ins after the first frame
   const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
   const MAX_CALL_DEPTH = 16;
@@ -1051,6 +1054,16 @@
   Button.prototype.visible = function () { return this.look(0).show !== false; };
   Button.prototype.draggable = function () { return this.blocks.base.props.drag === 1; };
 
+  // The address a push button opens when clicked (its Up block's first Internet command),
+  // or null: such a button is a link for the keyboard, the mouse's other buttons and
+  // screen readers.
+  Button.prototype.link = function () {
+    if (this.mode() !== 0) return null;
+    const list = this.events(0) || [];
+    for (let i = 0; i < list.length; i++) if (list[i].op === 'internet') return list[i];
+    return null;
+  };
+
   // The state shown now: pressed over it or selected is Down, hovered is Over.
   Button.prototype.shown = function () {
     if (this.forced !== undefined) return this.forced;
@@ -1516,34 +1529,83 @@
     let height = sizeOf(applet.getAttribute('height'));
     const params = paramsOf(applet);
 
+    // The applet's place on the page, scaled down to fit a narrow screen; the surface in it
+    // keeps the applet's own size, and every position inside is in the applet's pixels.
+    const outer = doc.createElement('span');
+    outer.className = 'velkobutton';
+    outer.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
     const box = doc.createElement('span');
-    box.className = 'velkobutton';
-    box.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
+    box.className = 'velkobutton-surface';
+    box.style.cssText = 'display:block;position:absolute;left:0;top:0;transform-origin:0 0;touch-action:manipulation';
+    outer.appendChild(box);
     // The surface takes the mouse; canvases of at most MAX_CANVAS device pixels a side tile
     // it, so that a project taller or wider than one canvas allows is drawn whole.
     const canvas = doc.createElement('div');
     let ratio = global.devicePixelRatio || 1;
+    let scale = 1;
     let tiles = [];
+    // Only tiles near the view hold pixels: a tile that comes into view is drawn whole, one
+    // that leaves it gives its memory back.
+    const tileWatch = typeof global.IntersectionObserver === 'function'
+      ? new global.IntersectionObserver(function (entries) {
+        entries.forEach(function (e) {
+          const t = e.target._vbTile;
+          if (!t || t.live === e.isIntersecting) return;
+          t.live = e.isIntersecting;
+          if (t.live) { t.c.width = Math.round(t.w * ratio); t.c.height = Math.round(t.h * ratio); t.whole = true; scheduleTiles(); }
+          else { t.c.width = 0; t.c.height = 0; }
+        });
+      }, { rootMargin: '100% 0px' })
+      : null;
     // The canvases for the applet's size at the screen's pixel ratio, made anew when either
     // changes (a zoom changes the ratio), so that the buttons stay sharp.
     function layoutTiles() {
       ratio = global.devicePixelRatio || 1;
-      tiles.forEach(function (t) { t.c.remove(); });
+      tiles.forEach(function (t) { if (tileWatch) tileWatch.unobserve(t.c); t.c.remove(); });
       tiles = [];
       canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
-      const tileCss = Math.max(1, Math.floor(MAX_CANVAS / ratio));
+      const tileCss = Math.max(1, Math.min(TILE_CSS, Math.floor(MAX_CANVAS / ratio)));
+      // An applet larger than any page (a hostile size) is cut to a bounded count of tiles.
+      const cols = Math.ceil(width / tileCss);
+      if (cols * Math.ceil(height / tileCss) > MAX_TILES) {
+        height = Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss;
+        canvas.style.height = height + 'px';
+      }
       for (let oy = 0; oy < height; oy += tileCss) {
         for (let ox = 0; ox < width; ox += tileCss) {
           const w = Math.min(tileCss, width - ox);
           const h = Math.min(tileCss, height - oy);
           const c = doc.createElement('canvas');
-          c.width = Math.round(w * ratio);
-          c.height = Math.round(h * ratio);
+          // With one tile, or without a way to watch the view, every tile is live.
+          const live = !tileWatch || (ox === 0 && oy === 0);
+          c.width = live ? Math.round(w * ratio) : 0;
+          c.height = live ? Math.round(h * ratio) : 0;
           c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
           canvas.insertBefore(c, canvas.firstChild);
-          tiles.push({ c: c, g: c.getContext('2d'), ox: ox, oy: oy, w: w, h: h });
+          const t = { c: c, g: c.getContext('2d'), ox: ox, oy: oy, w: w, h: h, live: live, whole: live };
+          c._vbTile = t;
+          tiles.push(t);
         }
       }
+      if (tileWatch && tiles.length > 1) tiles.forEach(function (t) { tileWatch.observe(t.c); });
+      fit();
+    }
+
+    // On a screen narrower than the applet the applet scales down to fit, its aspect kept.
+    function fit() {
+      const page = doc.documentElement;
+      let s = 1;
+      if (page && page.clientWidth && outer.getBoundingClientRect) {
+        const left = outer.getBoundingClientRect().left + (global.scrollX || 0);
+        const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
+        if (room > 0 && room < width) s = room / width;
+      }
+      scale = s;
+      box.style.width = width + 'px';
+      box.style.height = height + 'px';
+      box.style.transform = s < 1 ? 'scale(' + s + ')' : '';
+      outer.style.width = (width * s) + 'px';
+      outer.style.height = (height * s) + 'px';
     }
     layoutTiles();
     canvas.setAttribute('role', 'group');
@@ -1551,18 +1613,28 @@
     const strip = doc.createElement('div');
     strip.className = 'velkobutton-status';
     strip.setAttribute('role', 'status');
-    // Status text shows over the bottom of the buttons while there is any, so that the
-    // applet keeps exactly its WIDTH x HEIGHT and a designed page gets no grey bar.
-    strip.style.cssText = 'position:absolute;left:0;right:0;bottom:0;display:none;pointer-events:none;' +
-      'font:12px sans-serif;line-height:16px;padding:0 3px;overflow:hidden;white-space:nowrap;' +
-      'color:#000;background:rgba(232,232,232,0.92);border-top:1px solid rgba(0,0,0,0.35);text-align:left';
+    // Status text shows whole in a label just below the applet, over the page, while there
+    // is any: it never covers a button, and the applet keeps exactly its WIDTH x HEIGHT.
+    strip.style.cssText = 'position:absolute;left:0;top:100%;z-index:2147483647;display:none;pointer-events:none;' +
+      'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
+      'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
+      'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
     const ring = doc.createElement('div');
     ring.className = 'velkobutton-focus';
     ring.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
-      'border:2px solid #fff;outline:2px solid #000;outline-offset:0';
+      'border:2px solid #fff;outline:2px solid #000;outline-offset:0;forced-color-adjust:none';
+    // In forced colours the ring takes the system's colours, so that it shows on any theme.
+    const forcedColors = global.matchMedia ? global.matchMedia('(forced-colors: active)') : null;
+    function styleRing() {
+      const forced = !!(forcedColors && forcedColors.matches);
+      ring.style.borderColor = forced ? 'Highlight' : '#fff';
+      ring.style.outlineColor = forced ? 'CanvasText' : '#000';
+    }
+    if (forcedColors && forcedColors.addEventListener) forcedColors.addEventListener('change', styleRing);
     box.appendChild(canvas);
     box.appendChild(ring);
-    box.appendChild(strip);
+    outer.appendChild(strip);
+    styleRing();
     // The fallback content (the non-Java message) gives way to the canvas.
     Array.prototype.forEach.call(applet.children, function (ch) {
       if (ch.tagName.toLowerCase() !== 'param') ch.style.display = 'none';
@@ -1570,7 +1642,8 @@
     Array.prototype.forEach.call(applet.childNodes, function (ch) {
       if (ch.nodeType === 3 && ch.nodeValue.trim()) { const s = doc.createElement('span'); s.style.display = 'none'; applet.replaceChild(s, ch); s.appendChild(ch); }
     });
-    applet.appendChild(box);
+    applet.appendChild(outer);
+    fit();
 
 
     const loaded = Object.create(null);
@@ -1596,7 +1669,7 @@
     const imageFor = function (ref) {
       const url = urlOf(ref);
       if (!url) return null;
-      if (isGif(url)) animating = true;
+      if (isGif(url) && !stillImages()) animating = true;
       const frame = currentFrame(url);
       if (frame) return frame;
       let img = loaded[url];
@@ -1626,6 +1699,9 @@
     // Animated GIFs: where the browser can decode frames (ImageDecoder), each frame becomes a
     // bitmap and the applet shows the one due now; elsewhere the image element draws itself.
     const anims = Object.create(null);
+    // A visitor who asked for less motion sees every animated image on its first frame.
+    const lessMotion = global.matchMedia ? global.matchMedia('(prefers-reduced-motion: reduce)') : null;
+    const stillImages = function () { return !!(lessMotion && lessMotion.matches); };
     function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
     function loadAnimation(url, img) {
       if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return false;
@@ -1659,6 +1735,7 @@
     function currentFrame(url) {
       const a = anims[url];
       if (!a) return null;
+      if (stillImages()) return a.frames[0].img;
       const t = (global.performance.now() - a.start) % a.total;
       for (let i = 0; i < a.frames.length; i++) if (t < a.frames[i].end) return a.frames[i].img;
       return a.frames[a.frames.length - 1].img;
@@ -1675,18 +1752,22 @@
     function paint() {
       drawPending = false;
       // A frame asked for before a direct paint has nothing left to draw.
-      if (!dirtyAll && !dirty.length) return;
+      if (!dirtyAll && !dirty.length && !tilesWaiting) return;
+      tilesWaiting = false;
       const now = new Date();
-      const area = dirtyAll || animating || clock ? null : areaOf(dirty);
+      const area = dirtyAll || animating || clock ? null : dirty.length ? areaOf(dirty) : NOTHING;
       const drawn = dirty;
       dirtyAll = false;
       dirty = [];
       animating = false;
       tiles.forEach(function (t) {
+        if (!t.live) return;
         t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
-        // Of several canvases each draws only the buttons over it.
+        // Of several canvases each draws only the buttons over it; a tile that has just come
+        // into view is drawn whole.
         const own = tiles.length > 1 ? { x: t.ox, y: t.oy, w: t.w, h: t.h } : null;
-        if (!area) { engine.draw(t.g, width, height, imageFor, now, own || undefined); return; }
+        if (!area || t.whole) { t.whole = false; engine.draw(t.g, width, height, imageFor, now, own || undefined); return; }
+        if (area === NOTHING) return;
         const part = own ? overlap(area, own) : area;
         if (!part) return;
         t.g.save();
@@ -1697,12 +1778,12 @@
         t.g.restore();
       });
       if (animating) global.setTimeout(schedule, 40);
-      syncKeys(area ? drawn : undefined);
+      syncKeys(area ? (area === NOTHING ? [] : drawn) : undefined);
       const bg = engine.background;
       // A button read again from the input file is a new object of the same name.
       if (hovered && engine.find(hovered.name) !== hovered) hovered = engine.find(hovered.name) || null;
-      canvas.style.cursor = hovered ? hovered.cursorOf(hovered.shown())
-        : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default');
+      setCursor(hovered ? hovered.cursorOf(hovered.shown())
+        : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
       if (engine.version !== checkedVersion) {
         checkedVersion = engine.version;
         clock = engine.hasClock();
@@ -1715,9 +1796,28 @@
       if (live.used && typeof global.CustomEvent === 'function') applet.dispatchEvent(new global.CustomEvent('velkobutton-drawn'));
     }
 
+    // The pointer's shape over the whole surface (the link stand-ins inherit it), set only
+    // when it changes: every change restyles the stand-ins.
+    let cursorShown = '';
+    function setCursor(c) {
+      if (c === cursorShown) return;
+      cursorShown = c;
+      box.style.cursor = c;
+    }
+
     // What the next paint must draw: everything, or the places of a few buttons.
     let dirtyAll = true;
     let dirty = [];
+    let tilesWaiting = false;
+    const NOTHING = { x: 0, y: 0, w: 0, h: 0 };
+    // Tiles that came into view wait for the next frame; nothing else is drawn again.
+    function scheduleTiles() {
+      tilesWaiting = true;
+      if (drawPending) return;
+      drawPending = true;
+      if (global.requestAnimationFrame) global.requestAnimationFrame(paint);
+      else global.setTimeout(paint, 0);
+    }
     function schedule(b) {
       if (!(b instanceof Button)) dirtyAll = true;
       else if (!dirtyAll && dirty.indexOf(b) < 0) dirty.push(b);
@@ -1737,7 +1837,7 @@
         strip.style.display = t ? 'block' : 'none';
         try { global.status = t; } catch (e) { /* read-only */ }
       },
-      cursor: function (c) { canvas.style.cursor = c; },
+      cursor: function (c) { setCursor(c); },
       navigate: function (url, target) { api.navigate(url, target); },
       audio: audioHost,
       animate: restart,
@@ -1790,13 +1890,18 @@
       const was = hovered;
       if (hovered) engine.leaveButton(hovered);
       hovered = b;
-      canvas.title = b ? b.look(b.shown()).tip || '' : '';
+      const tip = b ? b.look(b.shown()).tip || '' : '';
+      if (canvas.title !== tip) canvas.title = tip;
       if (b) engine.enter(b);
       // Leaving and entering have asked for their buttons' places to be drawn; this paint
       // also sets the cursor when the pointer moves between background and buttons.
       schedule(b || was || undefined);
     };
-    canvas.addEventListener('mousemove', function (ev) {
+    // Pointers: a mouse hovers, presses and releases; a touch shows Down while the finger is
+    // down, clicks on release and then leaves the button, so that Over and the status text
+    // clear. The surface takes them, over the canvases and the link stand-ins alike.
+    const plainClick = function (ev) { return ev.button === 0 && !ev.ctrlKey && !ev.metaKey && !ev.shiftKey && !ev.altKey; };
+    box.addEventListener('pointermove', function (ev) {
       if (!live.interactive) return;
       const p = at(ev);
       if (drag) {
@@ -1808,33 +1913,41 @@
         }
         return;
       }
+      if (ev.pointerType === 'touch' && !(hovered && hovered.pressed)) return;
       hoverTo(engine.hit(p.x, p.y));
     });
-    canvas.addEventListener('mouseleave', function () { if (!drag) hoverTo(null); });
-    canvas.addEventListener('mousedown', function (ev) {
+    box.addEventListener('pointerleave', function (ev) { if (!drag && ev.pointerType !== 'touch') hoverTo(null); });
+    box.addEventListener('pointerdown', function (ev) {
       if (!live.interactive) return;
       wakeAudio();
-      if (ev.button !== 0) return;
       const p = at(ev);
       const b = engine.hit(p.x, p.y);
+      // A link opened in a new tab or window, or its menu, is the browser's business.
+      if (!plainClick(ev)) { if (b && b.link()) return; if (ev.button !== 0) return; }
       hoverTo(b);
       if (!b) return;
-      ev.preventDefault();
+      if (ev.pointerType === 'mouse') ev.preventDefault();
       if (b.draggable()) drag = { b: b, x: p.x, y: p.y, dx: b.dx, dy: b.dy, moved: false };
       engine.press(b);
     });
-    global.addEventListener('mouseup', function (ev) {
+    global.addEventListener('pointerup', function (ev) {
       if (ev.button !== 0 || !live.interactive) return;
       const d = drag;
       drag = null;
-      const inside = canvas.contains(ev.target);
+      const inside = box.contains(ev.target);
       const target = inside ? engine.hit(at(ev).x, at(ev).y) : null;
-      if (d && d.moved) { engine.cancelPress(d.b); hoverTo(target); return; }
+      if (d && d.moved) { engine.cancelPress(d.b); hoverTo(ev.pointerType === 'touch' ? null : target); return; }
       if (hovered && hovered.pressed) {
         if (target === hovered) engine.release(hovered);
         else engine.cancelPress(hovered);
       }
-      if (!inside) hoverTo(null);
+      if (!inside || ev.pointerType === 'touch') hoverTo(null);
+    });
+    // A scroll or a gesture that takes the pointer over cancels the press.
+    global.addEventListener('pointercancel', function () {
+      drag = null;
+      if (hovered && hovered.pressed) engine.cancelPress(hovered);
+      hoverTo(null);
     });
 
     // Keyboard and accessibility: one transparent, focusable stand-in per visible button,
@@ -1862,13 +1975,25 @@
       if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) {
         const old = Object.create(null);
         keys.forEach(function (k) { old[k.b.name.toLowerCase()] = k; });
+        // A stand-in whose button became a link, or stopped being one, is made anew.
         const next = list.map(function (b) {
           const key = b.name.toLowerCase();
           const k = old[key];
-          if (!k) return { b: b, el: makeKey(b) };
+          if (!k || k.el._vbLink !== linkKey(b)) return { b: b, el: makeKey(b) };
           delete old[key];
           k.b = b;
           return k;
+        });
+        // The focus on a stand-in that goes moves to the next button still shown (or the
+        // one before it), not to the page.
+        let focusTo = null;
+        const kept = Object.create(null);
+        next.forEach(function (k) { kept[k.b.name.toLowerCase()] = k; });
+        keys.forEach(function (k, i) {
+          if (doc.activeElement !== k.el || kept[k.b.name.toLowerCase()] === k) return;
+          const after = keys.slice(i + 1).concat(keys.slice(0, i).reverse());
+          const to = after.find(function (o) { return kept[o.b.name.toLowerCase()]; });
+          focusTo = to ? kept[to.b.name.toLowerCase()] : null;
         });
         for (const key in old) old[key].el.remove();
         // New stand-ins go before the next kept one, so that Tab follows the buttons' order;
@@ -1880,6 +2005,7 @@
         keys = next;
         keyOf = Object.create(null);
         keys.forEach(function (k) { keyOf[k.b.name.toLowerCase()] = k; });
+        if (focusTo) focusTo.el.focus({ preventScroll: true });
       }
       // A stand-in is touched only when its button's state, place or project changed:
       // rewriting thousands of them on every hover would cost more than the drawing.
@@ -1907,10 +2033,16 @@
         if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
         if (l.tip) k.el.title = l.tip;
       }
+      // A check box says whether it is pressed; a radio button is one of a group, checked or not.
       const m = k.b.mode();
       if (m && k.pressed !== k.b.selected) {
         k.pressed = k.b.selected;
-        k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
+        if (m === 2) {
+          k.el.setAttribute('role', 'radio');
+          k.el.setAttribute('aria-checked', k.b.selected ? 'true' : 'false');
+        } else {
+          k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
+        }
       }
       if (doc.activeElement === k.el) placeRing(r);
     }
@@ -1942,11 +2074,32 @@
       ring.style.width = r.w + 'px'; ring.style.height = r.h + 'px';
       ring.style.display = 'block';
     }
+    // A linked push button's stand-in is a real link over the button (a middle click, a
+    // click with Ctrl or Shift and the link's menu are the browser's); the others are buttons.
+    function linkKey(b) {
+      const link = b.link();
+      return link ? link.url + '\n' + (link.target || '') : '';
+    }
     function makeKey(b) {
-      const el = doc.createElement('button');
-      el.type = 'button';
-      el.style.cssText = 'position:absolute;margin:0;padding:0;border:0;background:transparent;opacity:0;pointer-events:none;outline:none';
-      el.addEventListener('focus', function () { placeRing(k().b.rect(k().b.shown())); hoverTo(k().b); });
+      const link = b.link();
+      const el = doc.createElement(link ? 'a' : 'button');
+      if (link) {
+        el.href = host.resolve(link.url);
+        if (link.target && !/^_self$/i.test(link.target)) el.target = link.target;
+        // A plain click is the button's own: it runs the button's scripts, which open the link.
+        el.addEventListener('click', function (ev) { if (plainClick(ev)) ev.preventDefault(); });
+        el.addEventListener('dragstart', function (ev) { ev.preventDefault(); });
+      } else {
+        el.type = 'button';
+      }
+      el.style.cssText = 'position:absolute;display:block;margin:0;padding:0;border:0;background:transparent;opacity:0;outline:none;' +
+        'cursor:inherit;-webkit-tap-highlight-color:transparent;' + (link ? 'pointer-events:auto' : 'pointer-events:none');
+      el._vbLink = linkKey(b);
+      // The ring shows for the keyboard, not for a click on a link's stand-in.
+      el.addEventListener('focus', function () {
+        if (!el.matches || el.matches(':focus-visible')) placeRing(k().b.rect(k().b.shown()));
+        hoverTo(k().b);
+      });
       el.addEventListener('blur', function () { ring.style.display = 'none'; if (hovered === k().b) hoverTo(null); });
       // The stand-in's button of the moment (a re-read makes a new one of the same name).
       function k() { return keys.find(function (x) { return x.el === el; }) || { b: b }; }
@@ -2022,12 +2175,29 @@
       hit: function (x, y) { const b = engine.hit(x, y); return b ? b.name : null; }
     };
     // A zoom changes the pixel ratio: the canvases follow, so the buttons stay sharp.
+    // A window moved to another screen or a CSS zoom changes the ratio without a resize:
+    // a query on the resolution of the moment says so.
+    function onRatioChange() {
+      if ((global.devicePixelRatio || 1) !== ratio) {
+        layoutTiles();
+        dirtyAll = true;
+        paint();
+      }
+      watchRatio();
+    }
+    let ratioQuery = null;
+    function watchRatio() {
+      if (!global.matchMedia) return;
+      if (ratioQuery) ratioQuery.removeEventListener('change', onRatioChange);
+      ratioQuery = global.matchMedia('(resolution: ' + (global.devicePixelRatio || 1) + 'dppx)');
+      if (ratioQuery.addEventListener) ratioQuery.addEventListener('change', onRatioChange);
+    }
+    watchRatio();
     global.addEventListener('resize', function () {
-      if ((global.devicePixelRatio || 1) === ratio) return;
-      layoutTiles();
-      dirtyAll = true;
-      paint();
+      fit();
+      if ((global.devicePixelRatio || 1) !== ratio) onRatioChange();
     });
+    if (lessMotion && lessMotion.addEventListener) lessMotion.addEventListener('change', function () { schedule(); });
 
     repaints.push(function () { schedule(); });
     paint();

@@ -81,7 +81,7 @@ const char* const kBridgeScript = R"JS(
   new QWebChannel(qt.webChannelTransport, function (channel) { live = channel.objects.live; });
   // The pointer in the applet's own pixels, whatever the zoom.
   function at(ev) {
-    var s = document.querySelector('.velkobutton > div');
+    var s = document.querySelector('.velkobutton-surface > div');
     if (!s) return null;
     var r = s.getBoundingClientRect();
     var w = parseFloat(s.style.width) || r.width;
@@ -94,7 +94,7 @@ const char* const kBridgeScript = R"JS(
     if (pending && live) live.pointer('move', pending.x, pending.y);
     pending = null;
   }
-  document.addEventListener('mousedown', function (ev) {
+  document.addEventListener('pointerdown', function (ev) {
     // Only the user's own input: a page's script can make events, never trusted ones.
     if (!ev.isTrusted || trying || ev.button !== 0 || !live) return;
     var p = at(ev);
@@ -104,14 +104,14 @@ const char* const kBridgeScript = R"JS(
     down = true;
     live.pointer('down', p.x, p.y);
   }, true);
-  window.addEventListener('mousemove', function (ev) {
+  window.addEventListener('pointermove', function (ev) {
     if (!down || !ev.isTrusted) return;
     var p = at(ev);
     if (!p) return;
     if (!pending) requestAnimationFrame(flush);
     pending = p;
   }, true);
-  window.addEventListener('mouseup', function (ev) {
+  window.addEventListener('pointerup', function (ev) {
     if (!down || !ev.isTrusted) return;
     down = false;
     var p = at(ev);

@@ -118,7 +118,7 @@ class LiveViewTest : public ::testing::Test {
   }
   // Real mouse input on the view at applet pixel `p`.
   QPoint OnScreen(QPoint p) {
-    const QVariantList at = Js("(function(){var r=document.querySelector('.velkobutton > div')"
+    const QVariantList at = Js("(function(){var r=document.querySelector('.velkobutton-surface > div')"
                                ".getBoundingClientRect();return [r.left,r.top];})()")
                                 .toList();
     const double zoom = live->zoom() / 100.0;
