@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
+# The browser test suite's tools, at the versions of its lock file.
+npm ci --prefix tests/pages --no-audit --no-fund --loglevel=error
 ./scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1

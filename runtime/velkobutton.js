@@ -74,7 +74,8 @@
   const MAX_APPLET = 16777216; // CSS pixels a side of one applet, within both engines' layout limits
   const TILE_CSS = 2048;       // CSS pixels a side of one canvas at most, so that only tiles near the view hold pixels
   const MAX_TILES = 4096;      // canvases of one applet at most
-  const FIT_MARGIN = 8;        // CSS pixels kept free right of an applet scaled to fit the screen
+  const FIT_MARGIN = 8;
+  const RATIO_TOLERANCE = 0.01; // a measured ratio this close to the one drawn at is the same        // CSS pixels kept free right of an applet scaled to fit the screen
   const EAGER_KEYS = 200;       // more buttons than this get their keyboard stand-ins after the first frame
   const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
   const MAX_CALL_DEPTH = 16;
@@ -1175,12 +1176,15 @@
     return null;
   };
 
-  Engine.prototype.hasClock = function () {
+  // The buttons whose captions show the date or time, which a clock draws again each second.
+  Engine.prototype.clockButtons = function () {
     const re = /\$\{date\./i;
-    return this.buttons.some(function (b) {
+    return this.buttons.filter(function (b) {
       return [0, 1, 2].some(function (s) { return re.test(b.look(s).text || ''); });
     });
   };
+
+  Engine.prototype.hasClock = function () { return this.clockButtons().length > 0; };
 
   // ------------------------------------------------------------------ drawing
 
@@ -1379,7 +1383,8 @@
   // The whole project: background colour and image, then every visible button.
   // Draws the applet; with `area`, only what lies in it (the caller clips to it), so that a
   // hover repaints one or two buttons of thousands.
-  Engine.prototype.draw = function (g, width, height, images, now, area) {
+  // `only`, when given, lists the buttons that may lie in `area`, in their order.
+  Engine.prototype.draw = function (g, width, height, images, now, area, only) {
     now = now || new Date();
     const bg = this.background;
     g._vbText = null; // the caller may have restored the context's text settings
@@ -1393,8 +1398,9 @@
       g.fillRect(0, 0, width, height);
       if (l.image !== null && images) drawImage(g, r, l, images(l.image));
     }
-    for (let i = 0; i < this.buttons.length; i++) {
-      const b = this.buttons[i];
+    const list = only || this.buttons;
+    for (let i = 0; i < list.length; i++) {
+      const b = list[i];
       if (!b.visible()) continue;
       const s = b.shown();
       if (area) {
@@ -1541,9 +1547,14 @@
     // The surface takes the mouse; canvases of at most MAX_CANVAS device pixels a side tile
     // it, so that a project taller or wider than one canvas allows is drawn whole.
     const canvas = doc.createElement('div');
-    let ratio = global.devicePixelRatio || 1;
+    // Device pixels per CSS pixel of the surface: the screen's ratio, or as measured on the
+    // surface itself, where a CSS zoom of the page counts too.
+    let measuredRatio = 0;
+    const deviceRatio = function () { return measuredRatio || global.devicePixelRatio || 1; };
+    let ratio = deviceRatio();
     let scale = 1;
     let tiles = [];
+    let grid = { size: 1, cols: 1 };
     // Only tiles near the view hold pixels: a tile that comes into view is drawn whole, one
     // that leaves it gives its memory back.
     const tileWatch = typeof global.IntersectionObserver === 'function'
@@ -1560,13 +1571,14 @@
     // The canvases for the applet's size at the screen's pixel ratio, made anew when either
     // changes (a zoom changes the ratio), so that the buttons stay sharp.
     function layoutTiles() {
-      ratio = global.devicePixelRatio || 1;
+      ratio = deviceRatio();
       tiles.forEach(function (t) { if (tileWatch) tileWatch.unobserve(t.c); t.c.remove(); });
       tiles = [];
       canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
       const tileCss = Math.max(1, Math.min(TILE_CSS, Math.floor(MAX_CANVAS / ratio)));
       // An applet larger than any page (a hostile size) is cut to a bounded count of tiles.
       const cols = Math.ceil(width / tileCss);
+      grid = { size: tileCss, cols: cols };
       if (cols * Math.ceil(height / tileCss) > MAX_TILES) {
         height = Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss;
         canvas.style.height = height + 'px';
@@ -1663,6 +1675,8 @@
     let animating = false;
     let checkedVersion = -1;
     let clock = false;
+    let ticking = [];
+    let tickingSet = new Set();
 
     // Image number or address to something drawable: the current frame of an animated GIF,
     // or the loaded image. Loading redraws.
@@ -1755,18 +1769,21 @@
       if (!dirtyAll && !dirty.length && !tilesWaiting) return;
       tilesWaiting = false;
       const now = new Date();
-      const area = dirtyAll || animating || clock ? null : dirty.length ? areaOf(dirty) : NOTHING;
+      const area = dirtyAll || animating ? null : dirty.length ? areaOf(dirty) : NOTHING;
       const drawn = dirty;
       dirtyAll = false;
       dirty = [];
       animating = false;
+      // A full drawing sorts the buttons into the tiles they may cover, so that a hover
+      // looks at the few buttons of its tiles only.
+      if (!area) sortIntoTiles();
       tiles.forEach(function (t) {
         if (!t.live) return;
         t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
         // Of several canvases each draws only the buttons over it; a tile that has just come
         // into view is drawn whole.
         const own = tiles.length > 1 ? { x: t.ox, y: t.oy, w: t.w, h: t.h } : null;
-        if (!area || t.whole) { t.whole = false; engine.draw(t.g, width, height, imageFor, now, own || undefined); return; }
+        if (!area || t.whole) { t.whole = false; engine.draw(t.g, width, height, imageFor, now, own || undefined, own ? t.list : undefined); return; }
         if (area === NOTHING) return;
         const part = own ? overlap(area, own) : area;
         if (!part) return;
@@ -1774,7 +1791,7 @@
         t.g.beginPath();
         t.g.rect(part.x, part.y, part.w, part.h);
         t.g.clip();
-        engine.draw(t.g, width, height, imageFor, now, part);
+        engine.draw(t.g, width, height, imageFor, now, part, own ? t.list : undefined);
         t.g.restore();
       });
       if (animating) global.setTimeout(schedule, 40);
@@ -1786,10 +1803,13 @@
         : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
       if (engine.version !== checkedVersion) {
         checkedVersion = engine.version;
-        clock = engine.hasClock();
+        ticking = engine.clockButtons();
+        tickingSet = new Set(ticking);
+        clock = ticking.length > 0;
         requestAllImages();
       }
-      if (clock && !clockTimer) clockTimer = global.setInterval(schedule, 1000);
+      // Each second only the buttons that show the time are drawn again.
+      if (clock && !clockTimer) clockTimer = global.setInterval(function () { ticking.forEach(schedule); }, 1000);
       if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
       placeMark();
       // An editor showing the page waits for this to know the new pixels are there.
@@ -2017,18 +2037,21 @@
     let keysLater = false;
     function updateKey(k) {
       const version = engine.version;
-      const ticking = clock;
+      const ticks = clock && tickingSet.has(k.b);
       const s = k.b.shown();
       const r = k.b.rect(s);
-      const fresh = k.s !== s || k.v !== version || k.b !== k.drawn || ticking;
+      const l = k.b.look(s);
+      // A label is made again when its look is new (a PropSet makes new looks) or, after any
+      // change of the project, when its caption has place-holders that may show variables.
+      const fresh = k.s !== s || k.l !== l || k.b !== k.drawn || ticks || (k.v !== version && k.dynamic);
       if (k.x !== r.x || k.y !== r.y || k.w !== r.w || k.h !== r.h) {
         k.x = r.x; k.y = r.y; k.w = r.w; k.h = r.h;
         k.el.style.left = r.x + 'px'; k.el.style.top = r.y + 'px';
         k.el.style.width = r.w + 'px'; k.el.style.height = r.h + 'px';
       }
       if (fresh) {
-        k.s = s; k.v = version; k.drawn = k.b;
-        const l = k.b.look(s);
+        k.s = s; k.v = version; k.drawn = k.b; k.l = l;
+        k.dynamic = (l.text || '').indexOf('${') >= 0;
         const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
         if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
         if (l.tip) k.el.title = l.tip;
@@ -2045,6 +2068,29 @@
         }
       }
       if (doc.activeElement === k.el) placeRing(r);
+    }
+
+    // Every button into the list of each tile that any of its states covers.
+    function sortIntoTiles() {
+      if (tiles.length < 2) return;
+      const byPlace = Object.create(null);
+      tiles.forEach(function (t) { t.list = []; byPlace[(t.oy / grid.size) * grid.cols + t.ox / grid.size] = t; });
+      engine.buttons.forEach(function (b) {
+        let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
+        for (let s = 0; s < 3; s++) {
+          const r = b.rect(s);
+          x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
+          x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
+        }
+        const c0 = Math.max(0, Math.floor((x0 - 1) / grid.size)), c1 = Math.min(grid.cols - 1, Math.floor((x1 + 1) / grid.size));
+        const r0 = Math.max(0, Math.floor((y0 - 1) / grid.size)), r1 = Math.floor((y1 + 1) / grid.size);
+        for (let row = r0; row <= r1; row++) {
+          for (let col = c0; col <= c1; col++) {
+            const t = byPlace[row * grid.cols + col];
+            if (t) t.list.push(b);
+          }
+        }
+      });
     }
 
     // Where two rectangles overlap, or null.
@@ -2070,6 +2116,7 @@
 
     // The focus ring: white inside black, so that it shows on any background.
     function placeRing(r) {
+      styleRing();
       ring.style.left = r.x + 'px'; ring.style.top = r.y + 'px';
       ring.style.width = r.w + 'px'; ring.style.height = r.h + 'px';
       ring.style.display = 'block';
@@ -2097,7 +2144,8 @@
       el._vbLink = linkKey(b);
       // The ring shows for the keyboard, not for a click on a link's stand-in.
       el.addEventListener('focus', function () {
-        if (!el.matches || el.matches(':focus-visible')) placeRing(k().b.rect(k().b.shown()));
+        if (el.matches && !el.matches(':focus-visible')) return;
+        placeRing(k().b.rect(k().b.shown()));
         hoverTo(k().b);
       });
       el.addEventListener('blur', function () { ring.style.display = 'none'; if (hovered === k().b) hoverTo(null); });
@@ -2178,7 +2226,7 @@
     // A window moved to another screen or a CSS zoom changes the ratio without a resize:
     // a query on the resolution of the moment says so.
     function onRatioChange() {
-      if ((global.devicePixelRatio || 1) !== ratio) {
+      if (deviceRatio() !== ratio) {
         layoutTiles();
         dirtyAll = true;
         paint();
@@ -2190,12 +2238,30 @@
       if (!global.matchMedia) return;
       if (ratioQuery) ratioQuery.removeEventListener('change', onRatioChange);
       ratioQuery = global.matchMedia('(resolution: ' + (global.devicePixelRatio || 1) + 'dppx)');
-      if (ratioQuery.addEventListener) ratioQuery.addEventListener('change', onRatioChange);
+      if (ratioQuery.addEventListener) ratioQuery.addEventListener('change', onScreenRatio);
+    }
+    // The screen's ratio changed: it holds until the surface is measured again.
+    function onScreenRatio() {
+      measuredRatio = 0;
+      onRatioChange();
     }
     watchRatio();
+    // Where the engine reports the canvases' size in device pixels, a change of ratio is
+    // seen however it came about (an emulated screen included).
+    if (typeof global.ResizeObserver === 'function') {
+      try {
+        new global.ResizeObserver(function (entries) {
+          const size = entries[entries.length - 1].devicePixelContentBoxSize;
+          const measured = size && size[0] && width ? size[0].inlineSize / width : 0;
+          if (!measured || Math.abs(measured - ratio) <= RATIO_TOLERANCE * ratio) return;
+          measuredRatio = measured;
+          onRatioChange();
+        }).observe(canvas, { box: 'device-pixel-content-box' });
+      } catch (e) { /* an engine without that box has the query above */ }
+    }
     global.addEventListener('resize', function () {
       fit();
-      if ((global.devicePixelRatio || 1) !== ratio) onRatioChange();
+      if ((global.devicePixelRatio || 1) !== ratio && !measuredRatio) onRatioChange();
     });
     if (lessMotion && lessMotion.addEventListener) lessMotion.addEventListener('change', function () { schedule(); });
 

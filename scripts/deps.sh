@@ -10,7 +10,7 @@ PACKAGES=(
   xvfb xauth
   nodejs python3
   lintian appstream desktop-file-utils librsvg2-bin
-  chromium firefox-esr npm
+  chromium firefox-esr
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -18,6 +18,8 @@ for p in "${PACKAGES[@]}"; do
     missing+=("$p")
   fi
 done
+# npm comes with some builds of Node.js; only Debian's own needs the package.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"
 SUDO=""
