@@ -72,7 +72,7 @@ async function measure(browser, file, runtime) {
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
   for (let r = 0; r < rounds; r++) {
     for (let i = 0; i < 10; i++) {
-      const wait = page.evaluate(() => new Promise((done) => { window.vbBench.wake = done; }));
+      const wait = page.evaluate(() => new Promise((done) => { window.vbBench.wake = done; setTimeout(done, 1000); }));
       await page.mouse.move(74 + (r % 2), 20 + 36 * i);
       await wait;
     }

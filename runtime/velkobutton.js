@@ -853,9 +853,11 @@
     if (this.host.draw) this.host.draw(b);
   };
 
-  Engine.prototype.changed = function () {
+  // `b`, when given, is the one button that changed: a page may then redo only its part.
+  Engine.prototype.changed = function (b) {
     this.version = (this.version || 0) + 1;
-    if (this.host.draw) this.host.draw();
+    if (b && this.host.changedButton) this.host.changedButton(b);
+    else if (this.host.draw) this.host.draw();
   };
 
   // Timer n ms runs the script held by the variable Timer<n> once, after ms; 0 cancels it.
@@ -954,7 +956,7 @@
     const b = this.find(c.name);
     if (!b) return;
     b.merge(c);
-    this.changed();
+    this.changed(b);
   };
 
   // ------------------------------------------------------------------ button behaviour
@@ -1542,7 +1544,10 @@
     outer.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
     const box = doc.createElement('span');
     box.className = 'velkobutton-surface';
-    box.style.cssText = 'display:block;position:absolute;left:0;top:0;transform-origin:0 0;touch-action:manipulation';
+    // Contained, so that the status label or the page around it never lays out the
+    // stand-ins of thousands of buttons again.
+    box.style.cssText = 'display:block;position:absolute;left:0;top:0;transform-origin:0 0;touch-action:manipulation;' +
+      'contain:layout style';
     outer.appendChild(box);
     // The surface takes the mouse; canvases of at most MAX_CANVAS device pixels a side tile
     // it, so that a project taller or wider than one canvas allows is drawn whole.
@@ -1700,14 +1705,13 @@
     // Every image of every state is requested at once, so that the first hover or press
     // never waits for a download.
     function requestAllImages() {
-      const refs = [];
-      engine.buttons.concat(engine.background ? [engine.background] : []).forEach(function (b) {
-        for (let s = 0; s < 3; s++) {
-          const image = b.imageOf(s);
-          if (image !== undefined && image !== null && image !== '') refs.push(image);
-        }
-      });
-      refs.forEach(function (ref) { imageFor(ref); });
+      engine.buttons.concat(engine.background ? [engine.background] : []).forEach(requestImagesOf);
+    }
+    function requestImagesOf(b) {
+      for (let s = 0; s < 3; s++) {
+        const image = b.imageOf(s);
+        if (image !== undefined && image !== null && image !== '') imageFor(image);
+      }
     }
 
     // Animated GIFs: where the browser can decode frames (ImageDecoder), each frame becomes a
@@ -1769,7 +1773,10 @@
       if (!dirtyAll && !dirty.length && !tilesWaiting) return;
       tilesWaiting = false;
       const now = new Date();
-      const area = dirtyAll || animating ? null : dirty.length ? areaOf(dirty) : NOTHING;
+      const changes = !dirtyAll && changedButtons.length ? takeChanges() : null;
+      changedButtons = [];
+      let area = dirtyAll || animating ? null : dirty.length ? areaOf(dirty) : NOTHING;
+      if (area && changes) changes.places.forEach(function (q) { area = area === NOTHING ? q : union(area, q); });
       const drawn = dirty;
       dirtyAll = false;
       dirty = [];
@@ -1795,12 +1802,14 @@
         t.g.restore();
       });
       if (animating) global.setTimeout(schedule, 40);
-      syncKeys(area ? (area === NOTHING ? [] : drawn) : undefined);
+      syncKeys(area && !(changes && changes.shownOrHidden) ? (area === NOTHING ? [] : drawn) : undefined);
       const bg = engine.background;
       // A button read again from the input file is a new object of the same name.
       if (hovered && engine.find(hovered.name) !== hovered) hovered = engine.find(hovered.name) || null;
       setCursor(hovered ? hovered.cursorOf(hovered.shown())
         : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
+      // After a change of single buttons only, their own checks were done above.
+      if (engine.version !== checkedVersion && area && engine.version === buttonVersion) checkedVersion = engine.version;
       if (engine.version !== checkedVersion) {
         checkedVersion = engine.version;
         ticking = engine.clockButtons();
@@ -1814,6 +1823,45 @@
       placeMark();
       // An editor showing the page waits for this to know the new pixels are there.
       if (live.used && typeof global.CustomEvent === 'function') applet.dispatchEvent(new global.CustomEvent('velkobutton-drawn'));
+    }
+
+    // One button changed (a PropSet): where it was and where it is now are drawn again, it
+    // moves between the tiles' lists, and only its images, clock and stand-in are checked.
+    // Anything else changed, or a button that has not been sorted yet, is a full drawing.
+    let changedButtons = [];
+    let buttonVersion = -1;
+    function changedButton(b) {
+      if (dirtyAll || !b._vbArea) { schedule(); return; }
+      if (changedButtons.indexOf(b) < 0) changedButtons.push(b);
+      buttonVersion = engine.version;
+      schedule(b);
+    }
+    // The places the changed buttons were at; whether one was shown or hidden.
+    function takeChanges() {
+      const list = changedButtons;
+      const places = [];
+      let shownOrHidden = false;
+      changedButtons = [];
+      list.forEach(function (b) {
+        if (b._vbArea) places.push(b._vbArea);
+        if (!!keyOf[b.name.toLowerCase()] !== b.visible()) shownOrHidden = true;
+        if (tiles.length > 1) {
+          tiles.forEach(function (t) { const i = t.list.indexOf(b); if (i >= 0) t.list.splice(i, 1); });
+          sortButton(b, function (t) {
+            let i = t.list.length;
+            while (i > 0 && t.list[i - 1]._vbIndex > b._vbIndex) i--;
+            t.list.splice(i, 0, b);
+          });
+        }
+        const wasTicking = tickingSet.has(b);
+        const ticks = engine.clockButtons.call({ buttons: [b] }).length > 0;
+        if (ticks !== wasTicking) {
+          if (ticks) { ticking.push(b); tickingSet.add(b); } else { ticking.splice(ticking.indexOf(b), 1); tickingSet.delete(b); }
+          clock = ticking.length > 0;
+        }
+        requestImagesOf(b);
+      });
+      return { places: places, shownOrHidden: shownOrHidden };
     }
 
     // The pointer's shape over the whole surface (the link stand-ins inherit it), set only
@@ -1849,6 +1897,7 @@
 
     const host = {
       draw: schedule,
+      changedButton: changedButton,
       resolve: resolve,
       warn: function (w) { console.warn(w); },
       log: function (t) { console.log(t); },
@@ -2072,25 +2121,36 @@
 
     // Every button into the list of each tile that any of its states covers.
     function sortIntoTiles() {
-      if (tiles.length < 2) return;
-      const byPlace = Object.create(null);
-      tiles.forEach(function (t) { t.list = []; byPlace[(t.oy / grid.size) * grid.cols + t.ox / grid.size] = t; });
-      engine.buttons.forEach(function (b) {
-        let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
-        for (let s = 0; s < 3; s++) {
-          const r = b.rect(s);
-          x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
-          x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
-        }
-        const c0 = Math.max(0, Math.floor((x0 - 1) / grid.size)), c1 = Math.min(grid.cols - 1, Math.floor((x1 + 1) / grid.size));
-        const r0 = Math.max(0, Math.floor((y0 - 1) / grid.size)), r1 = Math.floor((y1 + 1) / grid.size);
-        for (let row = r0; row <= r1; row++) {
-          for (let col = c0; col <= c1; col++) {
-            const t = byPlace[row * grid.cols + col];
-            if (t) t.list.push(b);
-          }
-        }
+      tiles.forEach(function (t) { t.list = []; });
+      engine.buttons.forEach(function (b, i) {
+        b._vbIndex = i;
+        sortButton(b, function (t) { t.list.push(b); });
       });
+    }
+    // Hands each tile that any state of `b` covers to `add`, and keeps that place on `b`.
+    function sortButton(b, add) {
+      let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
+      for (let s = 0; s < 3; s++) {
+        const r = b.rect(s);
+        x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
+        x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
+      }
+      b._vbArea = { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
+      if (tiles.length < 2) return;
+      const c0 = Math.max(0, Math.floor((x0 - 1) / grid.size)), c1 = Math.min(grid.cols - 1, Math.floor((x1 + 1) / grid.size));
+      const r0 = Math.max(0, Math.floor((y0 - 1) / grid.size)), r1 = Math.floor((y1 + 1) / grid.size);
+      for (let row = r0; row <= r1; row++) {
+        for (let col = c0; col <= c1; col++) {
+          const t = tiles[row * grid.cols + col];
+          if (t) add(t);
+        }
+      }
+    }
+
+    // The smallest rectangle holding both.
+    function union(a, b) {
+      const x = Math.min(a.x, b.x), y = Math.min(a.y, b.y);
+      return { x: x, y: y, w: Math.max(a.x + a.w, b.x + b.w) - x, h: Math.max(a.y + a.h, b.y + b.h) - y };
     }
 
     // Where two rectangles overlap, or null.
