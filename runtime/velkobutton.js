@@ -1609,10 +1609,14 @@
     }
 
     // On a screen narrower than the applet the applet scales down to fit, its aspect kept.
-    function fit() {
+    // Measuring the page lays it out: while the page is being built that is done only when
+    // the applet is wider than the window; the precise place is measured once the browser
+    // has laid the page out anyway (and whenever its width changes).
+    function fit(measure) {
       const page = doc.documentElement;
       let s = 1;
-      if (page && page.clientWidth && outer.getBoundingClientRect) {
+      const window = global.innerWidth || 0;
+      if ((measure || !window || width + FIT_MARGIN > window) && page && page.clientWidth && outer.getBoundingClientRect) {
         const left = outer.getBoundingClientRect().left + (global.scrollX || 0);
         const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
         if (room > 0 && room < width) s = room / width;
@@ -2319,8 +2323,11 @@
         }).observe(canvas, { box: 'device-pixel-content-box' });
       } catch (e) { /* an engine without that box has the query above */ }
     }
+    if (typeof global.ResizeObserver === 'function' && doc.documentElement) {
+      new global.ResizeObserver(function () { fit(true); }).observe(doc.documentElement);
+    }
     global.addEventListener('resize', function () {
-      fit();
+      fit(true);
       if ((global.devicePixelRatio || 1) !== ratio && !measuredRatio) onRatioChange();
     });
     if (lessMotion && lessMotion.addEventListener) lessMotion.addEventListener('change', function () { schedule(); });
