@@ -108,6 +108,8 @@
   ';{}='.split('').forEach(function (ch) { CLASS[ch.charCodeAt(0)] = 2; });
   CLASS[39] = 3;
   CLASS[34] = 3;
+  // A word ends at any control character or space, as the generator's scripts are read.
+  // eslint-disable-next-line no-control-regex
   const WORD_RE = /[^\x00-\x20;{}='"]+/y;
 
   /**
@@ -119,7 +121,7 @@
    * token, not a million. Never throws.
    * @constructor
    * @param {string} src
-   * @param {?function(string, number, string)} warn
+   * @param {?function(string, number, string): void} warn
    */
   function Lexer(src, warn) {
     this.src = src;
@@ -239,7 +241,7 @@
   function parse(src, options) {
     const warnings = [];
     let skipped = 0;
-    src = typeof src === 'string' ? src : String(src == null ? '' : src);
+    src = typeof src === 'string' ? src : String(src === null || src === undefined ? '' : src);
     // Only the first warnings are kept whole: a script of a million stray braces costs a count.
     const warn = function (reason, pos, text) {
       if (warnings.length < MAX_WARNINGS) warnings.push({ reason: reason, pos: pos, text: text === undefined ? '' : text });
@@ -972,6 +974,10 @@
     this.pressed = false;
     this.dx = 0; // dragged distance
     this.dy = 0;
+    this.fromFile = false; // read from the input file, so replaced when it is read again
+    this.isBackground = false;
+    /** @type {number|undefined} the state an editor shows, whatever the pointer does */
+    this.forced = undefined;
   }
 
   // Adds the blocks of a Button or PropSet statement: later values win.
@@ -1252,7 +1258,7 @@
 
   function borderRings(l, t) {
     const style = l.borderStyle;
-    const rings = [];
+    const rings = /** @type {any} the colours, ring by ring, and their count */ ([]);
     rings.t = t;
     for (let i = 0; i < t; i++) {
       let top = l.borderTop;
@@ -1468,7 +1474,7 @@
 
   function audioHost(mode, url) {
     const old = playing[url];
-    if (old) { try { old.stop(); } catch (e) { /* already ended */ } delete playing[url]; }
+    if (old) { try { old.stop(); } catch { /* already ended */ } delete playing[url]; }
     if (mode === 2) return;
     if (!/\.au$/i.test(url.split(/[?#]/)[0])) {
       const a = new global.Audio(url);
@@ -1557,7 +1563,6 @@
     let measuredRatio = 0;
     const deviceRatio = function () { return measuredRatio || global.devicePixelRatio || 1; };
     let ratio = deviceRatio();
-    let scale = 1;
     let tiles = [];
     let grid = { size: 1, cols: 1 };
     // Only tiles near the view hold pixels: a tile that comes into view is drawn whole, one
@@ -1621,7 +1626,6 @@
         const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
         if (room > 0 && room < width) s = room / width;
       }
-      scale = s;
       box.style.width = width + 'px';
       box.style.height = height + 'px';
       box.style.transform = s < 1 ? 'scale(' + s + ')' : '';
@@ -1674,7 +1678,7 @@
     let keys = [];
 
     const resolve = function (file) {
-      try { return new URL(file, doc.baseURI).href; } catch (e) { return file; }
+      try { return new URL(file, doc.baseURI).href; } catch { return file; }
     };
 
     const urlOf = function (ref) {
@@ -1908,7 +1912,7 @@
       status: function (t) {
         strip.textContent = t;
         strip.style.display = t ? 'block' : 'none';
-        try { global.status = t; } catch (e) { /* read-only */ }
+        try { global.status = t; } catch { /* read-only */ }
       },
       cursor: function (c) { setCursor(c); },
       navigate: function (url, target) { api.navigate(url, target); },
@@ -2059,7 +2063,7 @@
         });
         // The focus on a stand-in that goes moves to the next button still shown (or the
         // one before it), not to the page.
-        let focusTo = null;
+        let focusTo = /** @type {any} */ (null);
         const kept = Object.create(null);
         next.forEach(function (k) { kept[k.b.name.toLowerCase()] = k; });
         keys.forEach(function (k, i) {
@@ -2321,7 +2325,7 @@
           measuredRatio = measured;
           onRatioChange();
         }).observe(canvas, { box: 'device-pixel-content-box' });
-      } catch (e) { /* an engine without that box has the query above */ }
+      } catch { /* an engine without that box has the query above */ }
     }
     if (typeof global.ResizeObserver === 'function' && doc.documentElement) {
       new global.ResizeObserver(function () { fit(true); }).observe(doc.documentElement);
@@ -2367,4 +2371,4 @@
 
   if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', api.start);
   else api.start();
-})(typeof window !== 'undefined' ? window : (typeof globalThis !== 'undefined' ? globalThis : this));
+})(/** @type {any} the window, or Node's global object in tests */ (typeof window !== 'undefined' ? window : (typeof globalThis !== 'undefined' ? globalThis : this)));
