@@ -1184,13 +1184,13 @@
     return null;
   };
 
-  // The buttons whose captions show the date or time, which a clock draws again each second.
-  Engine.prototype.clockButtons = function () {
-    const re = /\$\{date\./i;
-    return this.buttons.filter(function (b) {
-      return [0, 1, 2].some(function (s) { return re.test(b.look(s).text || ''); });
-    });
-  };
+  // Whether a caption of the button shows the date or time, which a clock draws again each second.
+  const DATE_RE = /\$\{date\./i;
+  function showsTime(b) {
+    return [0, 1, 2].some(function (s) { return DATE_RE.test(b.look(s).text || ''); });
+  }
+
+  Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
 
   Engine.prototype.hasClock = function () { return this.clockButtons().length > 0; };
 
@@ -1862,7 +1862,7 @@
           });
         }
         const wasTicking = tickingSet.has(b);
-        const ticks = engine.clockButtons.call({ buttons: [b] }).length > 0;
+        const ticks = showsTime(b);
         if (ticks !== wasTicking) {
           if (ticks) { ticking.push(b); tickingSet.add(b); } else { ticking.splice(ticking.indexOf(b), 1); tickingSet.delete(b); }
           clock = ticking.length > 0;
