@@ -31,6 +31,9 @@ inline constexpr const char* kFileExists = "File '%1' already exists.  Do you wi
 inline constexpr const char* kPublishSuccess =
     "The Publish operation was successful.  All files were copied.";
 inline constexpr const char* kCannotCreateDirectory = "Unable to create directory '%1'!";
+inline constexpr const char* kAppletTooLargeForBrowsers =
+    "The applet is %1 pixels. Browsers draw at most %2 pixels of it, so the buttons beyond are "
+    "not shown; the page is published all the same.";
 inline constexpr const char* kPublishFailed =
     "The Publish operation did not copy all files.  The published project may not work correctly.";
 inline constexpr const char* kBrowserFailed =

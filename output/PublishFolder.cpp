@@ -1,5 +1,7 @@
 #include "output/PublishFolder.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "core/Doc.h"
@@ -7,14 +9,53 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
+#include "groups/project/PropProject.h"
 #include "output/CopyLocally.h"
 #include "output/Staging.h"
+
+namespace {
+
+// What the runtime draws of an applet: at most kLargestSide pixels a side, on at
+// most kMostTiles canvases of kTileSide pixels (the runtime's own limits, within
+// both browser engines' layout limits; its tiles are smaller only on screens of
+// more than four device pixels to the pixel).
+constexpr long long kLargestSide = 16777216;
+constexpr long long kTileSide = 2048;
+constexpr long long kMostTiles = 4096;
+
+struct Drawn {
+  long long width, height;
+};
+
+Drawn DrawnSize(long long width, long long height) {
+  Drawn d{std::min(std::max(width, 1LL), kLargestSide),
+          std::min(std::max(height, 1LL), kLargestSide)};
+  const long long columns = std::min((d.width + kTileSide - 1) / kTileSide, kMostTiles);
+  d.width = std::min(d.width, columns * kTileSide);
+  const long long rows = (d.height + kTileSide - 1) / kTileSide;
+  if (columns * rows > kMostTiles)
+    d.height = std::min(d.height, std::max(1LL, kMostTiles / columns) * kTileSide);
+  return d;
+}
+
+}  // namespace
 
 PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& folder,
                                const std::string& pageName, CopyProgress* progress) {
   PublishOutcome outcome;
   const std::string dir = fileops::WithSeparator(folder);
   const std::string html = doc.BuildHtml(PageMode::Page);
+  // Where a browser's limit binds, the user hears of it before the page goes online.
+  const PropProject& project = *doc.project();
+  const Drawn drawn = DrawnSize(project.projectWidth, project.projectHeight);
+  if (doc.WantsRuntime() &&
+      (drawn.width < project.projectWidth || drawn.height < project.projectHeight))
+    platform.MessageBox(
+        msg::Format(
+            msg::kAppletTooLargeForBrowsers,
+            std::to_string(project.projectWidth) + " x " + std::to_string(project.projectHeight),
+            std::to_string(drawn.width) + " x " + std::to_string(drawn.height)),
+        MsgButtons::Ok, MsgIcon::Exclamation);
   std::vector<std::string> files;
   doc.GetResourceFiles(files);
   outcome.page = dir + pageName;

@@ -73,7 +73,7 @@
   const MAX_CANVAS = 8192;     // device pixels a side of one canvas, in every browser
   const MAX_APPLET = 16777216; // CSS pixels a side of one applet, within both engines' layout limits
   const TILE_CSS = 2048;       // CSS pixels a side of one canvas at most, so that only tiles near the view hold pixels
-  const MAX_TILES = 4096;      // canvases of one applet at most
+  const MAX_TILES = 4096;      // canvases of one applet at most (publish warns of an applet larger than these draw)
   const FIT_MARGIN = 8;
   const RATIO_TOLERANCE = 0.01; // a measured ratio this close to the one drawn at is the same        // CSS pixels kept free right of an applet scaled to fit the screen
   const EAGER_KEYS = 200;       // more buttons than this get their keyboard stand-ins after the first frame
@@ -1587,10 +1587,11 @@
       canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
       const tileCss = Math.max(1, Math.min(TILE_CSS, Math.floor(MAX_CANVAS / ratio)));
       // An applet larger than any page (a hostile size) is cut to a bounded count of tiles.
-      const cols = Math.ceil(width / tileCss);
+      const cols = Math.min(Math.ceil(width / tileCss), MAX_TILES);
+      if (cols * tileCss < width) { width = cols * tileCss; canvas.style.width = width + 'px'; }
       grid = { size: tileCss, cols: cols };
       if (cols * Math.ceil(height / tileCss) > MAX_TILES) {
-        height = Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss;
+        height = Math.min(height, Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss);
         canvas.style.height = height + 'px';
       }
       for (let oy = 0; oy < height; oy += tileCss) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "output/PublishFolder.h"
 #include "support/EngineFixture.h"
 
 namespace fs = std::filesystem;
@@ -281,6 +282,36 @@ TEST_F(PageFile, APageWithTheRuntimeGetsTheRuntimeBesideIt) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find("velkobutton.js"), std::string::npos);
   EXPECT_EQ(ReadFile(path), doc.BuildHtml(PageMode::Page));
+}
+
+// Publish says so where a browser draws less than the whole applet.
+TEST_F(PageFile, PublishSaysWhereBrowsersDrawLessThanTheApplet) {
+  project().layout = PropProject::kLayoutFree;
+  struct Case {
+    int32_t width, height;
+    int runtime;
+    const char* drawn;  // nullptr: no message
+  } cases[] = {{148, 8000000, KesDoc::kRuntimeOn, nullptr},
+               {148, 9000000, KesDoc::kRuntimeOn, "148 x 8388608"},
+               {20000000, 100, KesDoc::kRuntimeOn, "8388608 x 100"},
+               {148, 9000000, KesDoc::kRuntimeOff, nullptr}};
+  for (const Case& c : cases) {
+    platform.messages.clear();
+    project().projectWidth = c.width;
+    project().projectHeight = c.height;
+    doc.runtimeChoice = c.runtime;
+    PublishToFolder(doc, platform, (dir / "site").string(), "page.html");
+    const std::string warning = c.drawn ? "The applet is " + std::to_string(c.width) + " x " +
+                                              std::to_string(c.height) +
+                                              " pixels. Browsers draw at most " + c.drawn +
+                                              " pixels of it, so the buttons beyond are not shown; "
+                                              "the page is published all the same."
+                                        : "";
+    EXPECT_EQ(!platform.messages.empty() && platform.messages[0].text == warning,
+              c.drawn != nullptr)
+        << c.width << "x" << c.height << ": "
+        << (platform.messages.empty() ? std::string("none") : platform.messages[0].text);
+  }
 }
 
 TEST_F(PageFile, UnwritablePathReportsAndWritesNothing) {
