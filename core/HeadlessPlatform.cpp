@@ -339,7 +339,7 @@ std::string FindProgramDir() {
 
 std::string CacheDir() {
   std::string cache = Env("XDG_CACHE_HOME");
-  // A relative setting is to be ignored, as the desktop's specification says.
+  // A relative cache folder would depend on the current folder: it counts as unset.
   if (cache.empty() || cache[0] != '/') cache = HomeDir() + "/.cache";
   return cache + "/velkobutton/";
 }
