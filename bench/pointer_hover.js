@@ -40,12 +40,22 @@ function pagesFor(dir, n) {
   return { runtime: path.join(dir, 'menu' + n + '.html'), plain: path.join(dir, 'plain' + n + '.html') };
 }
 
-// Installed before the page's scripts: the time the DOM was ready, and a probe that times
-// one pointer move to the end of the next frame's callbacks (its frame callback is asked
-// for after every handler of the move, so it runs after theirs).
+// Installed before the page's scripts: the time the DOM was ready, the first frame after it
+// that shows the applet's canvas (or, on the plain page, the first frame), and a probe that
+// times one pointer move to the end of the next frame's callbacks (its frame callback is
+// asked for after every handler of the move, so it runs after theirs).
 function probe() {
-  window.vbBench = { ready: 0, samples: [] };
-  document.addEventListener('DOMContentLoaded', () => { window.vbBench.ready = performance.now(); });
+  window.vbBench = { ready: 0, firstDrawing: -1, samples: [] };
+  document.addEventListener('DOMContentLoaded', () => {
+    window.vbBench.ready = performance.now();
+    const plain = !document.querySelector('applet');
+    const check = () => {
+      const drawn = Array.prototype.some.call(document.querySelectorAll('.velkobutton canvas'), (c) => c.width > 0);
+      if (plain || drawn) window.vbBench.firstDrawing = performance.now() - window.vbBench.ready;
+      else requestAnimationFrame(check);
+    };
+    requestAnimationFrame(check);
+  });
   window.addEventListener('pointermove', () => {
     const start = performance.now();
     requestAnimationFrame(() => {
@@ -57,18 +67,13 @@ function probe() {
 
 const median = (a) => { const s = a.slice().sort((x, y) => x - y); return s[Math.floor(s.length / 2)]; };
 
-async function measure(browser, file, runtime) {
+async function measure(browser, file) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1000, height: 800 });
   await page.evaluateOnNewDocument(probe);
   await page.goto('file://' + file);
-  const firstDrawing = runtime
-    ? await page.evaluate(() => new Promise((done) => {
-      const check = () => (document.querySelector('.velkobutton canvas') ? done(performance.now() - window.vbBench.ready)
-        : requestAnimationFrame(check));
-      check();
-    }))
-    : await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done(performance.now() - window.vbBench.ready))));
+  await page.waitForFunction(() => window.vbBench.firstDrawing >= 0);
+  const firstDrawing = await page.evaluate(() => window.vbBench.firstDrawing);
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
   for (let r = 0; r < rounds; r++) {
     for (let i = 0; i < 10; i++) {
@@ -90,8 +95,8 @@ async function measure(browser, file, runtime) {
     for (const engine of ENGINES) {
       const browser = await puppeteer.launch(Object.assign({ headless: true }, engine.launch));
       for (const n of SIZES) {
-        const plain = await measure(browser, pages[n].plain, false);
-        const rt = await measure(browser, pages[n].runtime, true);
+        const plain = await measure(browser, pages[n].plain);
+        const rt = await measure(browser, pages[n].runtime);
         console.log(engine.name + ' ' + n + ' buttons: hover ' + rt.hover.toFixed(2) + ' ms (plain menu ' +
           plain.hover.toFixed(2) + ' ms, ' + (rt.hover - plain.hover).toFixed(2) + ' ms more; worst ' + rt.worst.toFixed(1) +
           ' ms of ' + rt.count + '), first drawing ' + rt.firstDrawing.toFixed(0) + ' ms after the DOM (plain ' +

@@ -76,6 +76,7 @@
   const MAX_TILES = 4096;      // canvases of one applet at most (publish warns of an applet larger than these draw)
   const FIT_MARGIN = 8;
   const RATIO_TOLERANCE = 0.01; // a measured ratio this close to the one drawn at is the same        // CSS pixels kept free right of an applet scaled to fit the screen
+  const KEY_GROUP = 50;         // consecutive buttons whose stand-ins share one element
   const EAGER_KEYS = 200;       // more buttons than this get their keyboard stand-ins after the first frame
   const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
   const MAX_CALL_DEPTH = 16;
@@ -978,6 +979,10 @@
     this.isBackground = false;
     /** @type {number|undefined} the state an editor shows, whatever the pointer does */
     this.forced = undefined;
+    // Where a running applet last drew it (null until its first drawing) and its place in the list.
+    /** @type {{x: number, y: number, w: number, h: number}|null} */
+    this._vbArea = null;
+    this._vbIndex = 0;
   }
 
   // Adds the blocks of a Button or PropSet statement: later values win.
@@ -1451,6 +1456,12 @@
   if (typeof module !== 'undefined' && module.exports) module.exports = api;
   if (!global || !global.document) return;
   global.VelkoButtonRuntime = api;
+  // The parts of a running applet, for tests and for pages that look inside (an applet's own
+  // is its velkoApplet).
+  api.RunningApplet = RunningApplet;
+  api.AppletView = AppletView;
+  api.StandIns = StandIns;
+  api.EditorControl = EditorControl;
   const doc = global.document;
 
   function paramsOf(applet) {
@@ -1534,391 +1545,954 @@
     });
   }
 
-  // One running applet: the canvas, its status strip, the keyboard stand-ins and the engine.
-  function start(applet) {
-    if (applet.getAttribute('data-velkobutton') === 'running') return;
-    applet.setAttribute('data-velkobutton', 'running');
-    const sizeOf = function (v) { return Math.max(1, Math.min(parseInt(v, 10) || 100, MAX_APPLET)); };
-    let width = sizeOf(applet.getAttribute('width'));
-    let height = sizeOf(applet.getAttribute('height'));
-    const params = paramsOf(applet);
+  // ---------------------------------------------------------- places on the surface
 
-    // The applet's place on the page, scaled down to fit a narrow screen; the surface in it
-    // keeps the applet's own size, and every position inside is in the applet's pixels.
-    const outer = doc.createElement('span');
-    outer.className = 'velkobutton';
-    outer.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
-    const box = doc.createElement('span');
-    box.className = 'velkobutton-surface';
-    // Contained, so that the status label or the page around it never lays out the
-    // stand-ins of thousands of buttons again.
-    box.style.cssText = 'display:block;position:absolute;left:0;top:0;transform-origin:0 0;touch-action:manipulation;' +
+  /**
+   * @typedef {{ x: number, y: number, w: number, h: number }} Rect
+   * @typedef {{ c: any, g: any, ox: number, oy: number, w: number, h: number,
+   *   live: boolean, whole: boolean, list: Button[] }} Tile
+   * @typedef {{ b: Button, el: any, g?: any, s?: number, l?: any, v?: number, drawn?: Button, dynamic?: boolean,
+   *   x?: number, y?: number, w?: number, h?: number, pressed?: boolean }} StandIn
+   */
+
+  /** @type {Rect} No place at all: a paint of it draws only tiles that came into view. */
+  const NOTHING = { x: 0, y: 0, w: 0, h: 0 };
+
+  /** @param {Rect} a @param {Rect} b @returns {Rect} the smallest rectangle holding both */
+  function union(a, b) {
+    const x = Math.min(a.x, b.x), y = Math.min(a.y, b.y);
+    return { x: x, y: y, w: Math.max(a.x + a.w, b.x + b.w) - x, h: Math.max(a.y + a.h, b.y + b.h) - y };
+  }
+
+  /** @param {Rect} a @param {Rect} b @returns {Rect|null} where the two overlap */
+  function overlap(a, b) {
+    const x = Math.max(a.x, b.x), y = Math.max(a.y, b.y);
+    const r = Math.min(a.x + a.w, b.x + b.w), d = Math.min(a.y + a.h, b.y + b.h);
+    return r > x && d > y ? { x: x, y: y, w: r - x, h: d - y } : null;
+  }
+
+  /**
+   * The place every state of the buttons may cover, a pixel wider all round.
+   * @param {Button[]} list
+   * @returns {Rect|null}
+   */
+  function areaOf(list) {
+    let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
+    list.forEach(function (b) {
+      for (let s = 0; s < 3; s++) {
+        const r = b.rect(s);
+        x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
+        x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
+      }
+    });
+    if (x0 === Infinity) return null;
+    return { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
+  }
+
+  /** @param {any} v an applet's WIDTH or HEIGHT @returns {number} its size in pixels, bounded */
+  function appletSize(v) { return Math.max(1, Math.min(parseInt(v, 10) || 100, MAX_APPLET)); }
+
+  /** @param {any} ev @returns {boolean} a left click with no key held: the button's own, not the browser's */
+  function plainClick(ev) { return ev.button === 0 && !ev.ctrlKey && !ev.metaKey && !ev.shiftKey && !ev.altKey; }
+
+  // A visitor who asked for less motion sees every animated image on its first frame.
+  const lessMotion = global.matchMedia ? global.matchMedia('(prefers-reduced-motion: reduce)') : null;
+  function stillImages() { return !!(lessMotion && lessMotion.matches); }
+  /** @param {string} url */
+  function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
+
+  // ---------------------------------------------------------- the applet's view
+
+  /**
+   * The applet's place on the page, scaled down to fit a narrow screen; the surface in it
+   * keeps the applet's own size, and every position inside is in the applet's pixels.
+   * Canvases of at most MAX_CANVAS device pixels a side tile the surface, so that a project
+   * taller or wider than one canvas allows is drawn whole; only tiles near the view hold pixels.
+   * @constructor
+   * @param {number} width
+   * @param {number} height
+   * @param {string} label what screen readers call the group of buttons
+   */
+  function AppletView(width, height, label) {
+    this.width = width;
+    this.height = height;
+    this.outer = doc.createElement('span');
+    this.outer.className = 'velkobutton';
+    this.outer.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
+    // The surface takes the pointer. Contained, so that the status label or the page around
+    // it never lays out the stand-ins of thousands of buttons again.
+    this.box = doc.createElement('span');
+    this.box.className = 'velkobutton-surface';
+    this.box.style.cssText = 'display:block;position:absolute;left:0;top:0;transform-origin:0 0;touch-action:manipulation;' +
       'contain:layout style';
-    outer.appendChild(box);
-    // The surface takes the mouse; canvases of at most MAX_CANVAS device pixels a side tile
-    // it, so that a project taller or wider than one canvas allows is drawn whole.
-    const canvas = doc.createElement('div');
-    // Device pixels per CSS pixel of the surface: the screen's ratio, or as measured on the
-    // surface itself, where a CSS zoom of the page counts too.
-    let measuredRatio = 0;
-    const deviceRatio = function () { return measuredRatio || global.devicePixelRatio || 1; };
-    let ratio = deviceRatio();
-    let tiles = [];
-    let grid = { size: 1, cols: 1 };
-    // Only tiles near the view hold pixels: a tile that comes into view is drawn whole, one
-    // that leaves it gives its memory back.
-    const tileWatch = typeof global.IntersectionObserver === 'function'
-      ? new global.IntersectionObserver(function (entries) {
-        entries.forEach(function (e) {
-          const t = e.target._vbTile;
-          if (!t || t.live === e.isIntersecting) return;
-          t.live = e.isIntersecting;
-          if (t.live) { t.c.width = Math.round(t.w * ratio); t.c.height = Math.round(t.h * ratio); t.whole = true; scheduleTiles(); }
-          else { t.c.width = 0; t.c.height = 0; }
-        });
-      }, { rootMargin: '100% 0px' })
-      : null;
-    // The canvases for the applet's size at the screen's pixel ratio, made anew when either
-    // changes (a zoom changes the ratio), so that the buttons stay sharp.
-    function layoutTiles() {
-      ratio = deviceRatio();
-      tiles.forEach(function (t) { if (tileWatch) tileWatch.unobserve(t.c); t.c.remove(); });
-      tiles = [];
-      canvas.style.cssText = 'position:relative;overflow:hidden;width:' + width + 'px;height:' + height + 'px';
-      const tileCss = Math.max(1, Math.min(TILE_CSS, Math.floor(MAX_CANVAS / ratio)));
-      // An applet larger than any page (a hostile size) is cut to a bounded count of tiles.
-      const cols = Math.min(Math.ceil(width / tileCss), MAX_TILES);
-      if (cols * tileCss < width) { width = cols * tileCss; canvas.style.width = width + 'px'; }
-      grid = { size: tileCss, cols: cols };
-      if (cols * Math.ceil(height / tileCss) > MAX_TILES) {
-        height = Math.min(height, Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss);
-        canvas.style.height = height + 'px';
-      }
-      for (let oy = 0; oy < height; oy += tileCss) {
-        for (let ox = 0; ox < width; ox += tileCss) {
-          const w = Math.min(tileCss, width - ox);
-          const h = Math.min(tileCss, height - oy);
-          const c = doc.createElement('canvas');
-          // With one tile, or without a way to watch the view, every tile is live.
-          const live = !tileWatch || (ox === 0 && oy === 0);
-          c.width = live ? Math.round(w * ratio) : 0;
-          c.height = live ? Math.round(h * ratio) : 0;
-          c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
-          canvas.insertBefore(c, canvas.firstChild);
-          const t = { c: c, g: c.getContext('2d'), ox: ox, oy: oy, w: w, h: h, live: live, whole: live };
-          c._vbTile = t;
-          tiles.push(t);
-        }
-      }
-      if (tileWatch && tiles.length > 1) tiles.forEach(function (t) { tileWatch.observe(t.c); });
-      fit();
-    }
-
-    // On a screen narrower than the applet the applet scales down to fit, its aspect kept.
-    // Measuring the page lays it out: while the page is being built that is done only when
-    // the applet is wider than the window; the precise place is measured once the browser
-    // has laid the page out anyway (and whenever its width changes).
-    function fit(measure) {
-      const page = doc.documentElement;
-      let s = 1;
-      const window = global.innerWidth || 0;
-      if ((measure || !window || width + FIT_MARGIN > window) && page && page.clientWidth && outer.getBoundingClientRect) {
-        const left = outer.getBoundingClientRect().left + (global.scrollX || 0);
-        const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
-        if (room > 0 && room < width) s = room / width;
-      }
-      box.style.width = width + 'px';
-      box.style.height = height + 'px';
-      box.style.transform = s < 1 ? 'scale(' + s + ')' : '';
-      outer.style.width = (width * s) + 'px';
-      outer.style.height = (height * s) + 'px';
-    }
-    layoutTiles();
-    canvas.setAttribute('role', 'group');
-    canvas.setAttribute('aria-label', params.name || 'VelkoButton');
-    const strip = doc.createElement('div');
-    strip.className = 'velkobutton-status';
-    strip.setAttribute('role', 'status');
+    this.canvas = doc.createElement('div');
+    this.canvas.setAttribute('role', 'group');
+    this.canvas.setAttribute('aria-label', label);
     // Status text shows whole in a label just below the applet, over the page, while there
-    // is any: it never covers a button, and the applet keeps exactly its WIDTH x HEIGHT.
-    strip.style.cssText = 'position:absolute;left:0;top:100%;z-index:2147483647;display:none;pointer-events:none;' +
+    // is any: it never covers a button, and the applet keeps exactly its WIDTH x HEIGHT. The
+    // label hangs from a holder of no size that is laid out on its own, so that new text
+    // lays out the label alone, never the surface and its stand-ins.
+    this.statusHolder = doc.createElement('span');
+    this.statusHolder.style.cssText = 'position:absolute;left:0;top:100%;width:0;height:0;contain:size layout style;' +
+      'z-index:2147483647;pointer-events:none';
+    this.strip = doc.createElement('span');
+    this.strip.className = 'velkobutton-status';
+    this.strip.setAttribute('role', 'status');
+    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;' +
       'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
       'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
       'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
-    const ring = doc.createElement('div');
-    ring.className = 'velkobutton-focus';
-    ring.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
-      'border:2px solid #fff;outline:2px solid #000;outline-offset:0;forced-color-adjust:none';
-    // In forced colours the ring takes the system's colours, so that it shows on any theme.
-    const forcedColors = global.matchMedia ? global.matchMedia('(forced-colors: active)') : null;
-    function styleRing() {
-      const forced = !!(forcedColors && forcedColors.matches);
-      ring.style.borderColor = forced ? 'Highlight' : '#fff';
-      ring.style.outlineColor = forced ? 'CanvasText' : '#000';
+    this.statusHolder.appendChild(this.strip);
+    this.outer.appendChild(this.box);
+    this.box.appendChild(this.canvas);
+    this.outer.appendChild(this.statusHolder);
+    this.measuredRatio = 0;
+    this.ratio = this.deviceRatio();
+    /** @type {Tile[]} */
+    this.tiles = [];
+    this.grid = { size: 1, cols: 1 };
+    this.cursorShown = '';
+    /** @type {Button[]|null} the buttons the tiles' lists were made of */
+    this.sorted = null;
+    /** @type {any} where the surface was on the page when last measured */
+    this.place = null;
+    /** Asks for the tiles that came into view to be drawn (the running applet's). */
+    this.onTilesShown = function () {};
+    const view = this;
+    this.tileWatch = typeof global.IntersectionObserver === 'function'
+      ? new global.IntersectionObserver(function (entries) { view.tilesSeen(entries); }, { rootMargin: '100% 0px' })
+      : null;
+  }
+
+  /**
+   * Device pixels per CSS pixel of the surface: the screen's ratio, or as measured on the
+   * surface itself, where a CSS zoom of the page counts too.
+   * @returns {number}
+   */
+  AppletView.prototype.deviceRatio = function () { return this.measuredRatio || global.devicePixelRatio || 1; };
+
+  /** A tile that comes into view is drawn whole; one that leaves it gives its memory back. */
+  AppletView.prototype.tilesSeen = function (entries) {
+    let shown = false;
+    const ratio = this.ratio;
+    entries.forEach(function (e) {
+      const t = e.target._vbTile;
+      if (!t || t.live === e.isIntersecting) return;
+      t.live = e.isIntersecting;
+      if (t.live) { t.c.width = Math.round(t.w * ratio); t.c.height = Math.round(t.h * ratio); t.whole = true; shown = true; }
+      else { t.c.width = 0; t.c.height = 0; }
+    });
+    if (shown) this.onTilesShown();
+  };
+
+  /**
+   * The canvases for the applet's size at the screen's pixel ratio, made anew when either
+   * changes (a zoom changes the ratio), so that the buttons stay sharp.
+   */
+  AppletView.prototype.layoutTiles = function () {
+    const view = this;
+    const ratio = this.ratio = this.deviceRatio();
+    this.tiles.forEach(function (t) { if (view.tileWatch) view.tileWatch.unobserve(t.c); t.c.remove(); });
+    this.tiles = [];
+    this.sorted = null;
+    this.canvas.style.cssText = 'position:relative;overflow:hidden;width:' + this.width + 'px;height:' + this.height + 'px';
+    const tileCss = Math.max(1, Math.min(TILE_CSS, Math.floor(MAX_CANVAS / ratio)));
+    // An applet larger than any page (a hostile size) is cut to a bounded count of tiles.
+    const cols = Math.min(Math.ceil(this.width / tileCss), MAX_TILES);
+    if (cols * tileCss < this.width) { this.width = cols * tileCss; this.canvas.style.width = this.width + 'px'; }
+    this.grid = { size: tileCss, cols: cols };
+    if (cols * Math.ceil(this.height / tileCss) > MAX_TILES) {
+      this.height = Math.min(this.height, Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss);
+      this.canvas.style.height = this.height + 'px';
     }
-    if (forcedColors && forcedColors.addEventListener) forcedColors.addEventListener('change', styleRing);
-    box.appendChild(canvas);
-    box.appendChild(ring);
-    outer.appendChild(strip);
-    styleRing();
-    // The fallback content (the non-Java message) gives way to the canvas.
+    for (let oy = 0; oy < this.height; oy += tileCss) {
+      for (let ox = 0; ox < this.width; ox += tileCss) {
+        const w = Math.min(tileCss, this.width - ox);
+        const h = Math.min(tileCss, this.height - oy);
+        const c = doc.createElement('canvas');
+        // With one tile, or without a way to watch the view, every tile is live.
+        const live = !this.tileWatch || (ox === 0 && oy === 0);
+        c.width = live ? Math.round(w * ratio) : 0;
+        c.height = live ? Math.round(h * ratio) : 0;
+        c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
+        this.canvas.insertBefore(c, this.canvas.firstChild);
+        /** @type {Tile} */
+        const t = { c: c, g: c.getContext('2d'), ox: ox, oy: oy, w: w, h: h, live: live, whole: live, list: [] };
+        c._vbTile = t;
+        this.tiles.push(t);
+      }
+    }
+    if (this.tileWatch && this.tiles.length > 1) this.tiles.forEach(function (t) { view.tileWatch.observe(t.c); });
+    this.fit();
+  };
+
+  /**
+   * A new size from the editor. @param {number} w @param {number} h
+   * @returns {boolean} whether the size changed (and the canvases were made anew)
+   */
+  AppletView.prototype.resize = function (w, h) {
+    if (w === this.width && h === this.height) return false;
+    this.width = w;
+    this.height = h;
+    this.layoutTiles();
+    return true;
+  };
+
+  /**
+   * On a screen narrower than the applet the applet scales down to fit, its aspect kept.
+   * Measuring the page lays it out: while the page is being built that is done only when the
+   * applet is wider than the window; the precise place is measured once the browser has laid
+   * the page out anyway (and whenever its width changes).
+   * @param {boolean} [measure]
+   */
+  AppletView.prototype.fit = function (measure) {
+    const page = doc.documentElement;
+    const outer = this.outer, width = this.width, height = this.height;
+    let s = 1;
+    const window = global.innerWidth || 0;
+    if ((measure || !window || width + FIT_MARGIN > window) && page && page.clientWidth && outer.getBoundingClientRect) {
+      const left = outer.getBoundingClientRect().left + (global.scrollX || 0);
+      const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
+      if (room > 0 && room < width) s = room / width;
+    }
+    this.box.style.width = width + 'px';
+    this.box.style.height = height + 'px';
+    this.box.style.transform = s < 1 ? 'scale(' + s + ')' : '';
+    outer.style.width = (width * s) + 'px';
+    outer.style.height = (height * s) + 'px';
+    this.place = null;
+  };
+
+  /** Takes the applet's place: the fallback content (the page's own links) gives way to it. */
+  AppletView.prototype.mount = function (applet) {
     Array.prototype.forEach.call(applet.children, function (ch) {
       if (ch.tagName.toLowerCase() !== 'param') ch.style.display = 'none';
     });
     Array.prototype.forEach.call(applet.childNodes, function (ch) {
       if (ch.nodeType === 3 && ch.nodeValue.trim()) { const s = doc.createElement('span'); s.style.display = 'none'; applet.replaceChild(s, ch); s.appendChild(ch); }
     });
-    applet.appendChild(outer);
-    fit();
+    applet.appendChild(this.outer);
+    this.layoutTiles();
+  };
 
-
-    const loaded = Object.create(null);
-    let drawPending = false;
-    let refreshTimer = null;
-    let clockTimer = null;
-    let keys = [];
-
-    const resolve = function (file) {
-      try { return new URL(file, doc.baseURI).href; } catch { return file; }
-    };
-
-    const urlOf = function (ref) {
-      if (typeof ref !== 'number') return host.resolve(ref);
-      return engine.images[ref] !== undefined && engine.images[ref] !== '' ? host.resolve(engine.images[ref]) : null;
-    };
-    let animating = false;
-    let checkedVersion = -1;
-    let clock = false;
-    let ticking = [];
-    let tickingSet = new Set();
-
-    // Image number or address to something drawable: the current frame of an animated GIF,
-    // or the loaded image. Loading redraws.
-    const imageFor = function (ref) {
-      const url = urlOf(ref);
-      if (!url) return null;
-      if (isGif(url) && !stillImages()) animating = true;
-      const frame = currentFrame(url);
-      if (frame) return frame;
-      let img = loaded[url];
-      if (!img) {
-        img = loaded[url] = new global.Image();
-        img.onload = schedule;
-        img.onerror = function () { console.warn('VelkoButton: image ' + url + ' could not be loaded'); };
-        // A GIF whose frames the browser can decode is fetched once, for both uses.
-        if (!loadAnimation(url, img)) img.src = url;
-      }
-      return img.complete && img.naturalWidth ? img : null;
-    };
-
-    // Every image of every state is requested at once, so that the first hover or press
-    // never waits for a download.
-    function requestAllImages() {
-      engine.buttons.concat(engine.background ? [engine.background] : []).forEach(requestImagesOf);
+  /**
+   * The place of a pointer event in the applet's pixels. The surface's place on the page is
+   * measured when the pointer comes onto it, at a press, and after the page scrolled or was
+   * laid out anew, not at every move: measuring while the page waits for its next frame
+   * would lay out the page an extra time for each move.
+   * @param {any} ev a pointer event
+   * @param {boolean} [fresh] measure the surface's place now
+   * @returns {{x: number, y: number}}
+   */
+  AppletView.prototype.at = function (ev, fresh) {
+    if (fresh || !this.place) {
+      const rc = this.canvas.getBoundingClientRect();
+      this.place = { left: rc.left, top: rc.top, w: rc.width || this.width, h: rc.height || this.height,
+        sx: global.scrollX || 0, sy: global.scrollY || 0 };
     }
-    function requestImagesOf(b) {
-      for (let s = 0; s < 3; s++) {
-        const image = b.imageOf(s);
-        if (image !== undefined && image !== null && image !== '') imageFor(image);
+    const q = this.place;
+    const left = q.left + q.sx - (global.scrollX || 0), top = q.top + q.sy - (global.scrollY || 0);
+    return { x: (ev.clientX - left) * this.width / q.w, y: (ev.clientY - top) * this.height / q.h };
+  };
+
+  /** The surface may have moved on the page: the next pointer event measures it. */
+  AppletView.prototype.moved = function () { this.place = null; };
+
+  /**
+   * The pointer's shape over the whole surface (the link stand-ins inherit it), set only when
+   * it changes: every change restyles the stand-ins.
+   * @param {string} c a CSS cursor
+   */
+  AppletView.prototype.setCursor = function (c) {
+    if (c === this.cursorShown) return;
+    this.cursorShown = c;
+    this.box.style.cursor = c;
+  };
+
+  /** @param {string} t status text below the applet; none hides the label */
+  AppletView.prototype.status = function (t) {
+    this.strip.textContent = t;
+    this.strip.style.display = t ? 'block' : 'none';
+  };
+
+  /**
+   * Every button into the list of each tile that any of its states covers, so that a hover
+   * looks at the few buttons of its tiles only.
+   * @param {Button[]} buttons
+   */
+  AppletView.prototype.sortIntoTiles = function (buttons) {
+    const view = this;
+    this.tiles.forEach(function (t) { t.list = []; });
+    this.sorted = buttons;
+    buttons.forEach(function (b, i) {
+      b._vbIndex = i;
+      view.sortButton(b, function (t) { t.list.push(b); });
+    });
+  };
+
+  /**
+   * Hands each tile that any state of `b` covers to `add`, and keeps that place on `b`.
+   * @param {Button} b
+   * @param {function(Tile): void} add
+   */
+  AppletView.prototype.sortButton = function (b, add) {
+    let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
+    for (let s = 0; s < 3; s++) {
+      const r = b.rect(s);
+      x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
+      x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
+    }
+    b._vbArea = { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
+    if (this.tiles.length < 2) return;
+    const size = this.grid.size, cols = this.grid.cols;
+    const c0 = Math.max(0, Math.floor((x0 - 1) / size)), c1 = Math.min(cols - 1, Math.floor((x1 + 1) / size));
+    const r0 = Math.max(0, Math.floor((y0 - 1) / size)), r1 = Math.floor((y1 + 1) / size);
+    for (let row = r0; row <= r1; row++) {
+      for (let col = c0; col <= c1; col++) {
+        const t = this.tiles[row * cols + col];
+        if (t) add(t);
       }
     }
+  };
 
-    // Animated GIFs: where the browser can decode frames (ImageDecoder), each frame becomes a
-    // bitmap and the applet shows the one due now; elsewhere the image element draws itself.
-    const anims = Object.create(null);
-    // A visitor who asked for less motion sees every animated image on its first frame.
-    const lessMotion = global.matchMedia ? global.matchMedia('(prefers-reduced-motion: reduce)') : null;
-    const stillImages = function () { return !!(lessMotion && lessMotion.matches); };
-    function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
-    function loadAnimation(url, img) {
-      if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return false;
-      fetchBytes(url).then(function (buf) {
-        // The still image comes from the same bytes.
-        img.src = global.URL.createObjectURL(new global.Blob([buf], { type: 'image/gif' }));
-        const dec = new global.ImageDecoder({ data: buf, type: 'image/gif' });
-        return dec.tracks.ready.then(function () {
-          const count = Math.min(dec.tracks.selectedTrack.frameCount, 500);
-          if (count < 2) return null;
-          const frames = [];
-          let total = 0;
-          let chain = Promise.resolve();
-          for (let i = 0; i < count; i++) {
-            chain = chain.then(function () { return dec.decode({ frameIndex: i }); }).then(function (r) {
-              total += Math.max(20, (r.image.duration || 100000) / 1000); // microseconds to ms
-              return global.createImageBitmap(r.image).then(function (bmp) {
-                r.image.close();
-                frames.push({ img: bmp, end: total });
-              });
+  /** @param {number} x @param {number} y @returns {Tile|undefined} the tile over a point of the applet */
+  AppletView.prototype.tileAt = function (x, y) {
+    if (x < 0 || y < 0 || x >= this.width || y >= this.height) return undefined;
+    return this.tiles[Math.floor(y / this.grid.size) * this.grid.cols + Math.floor(x / this.grid.size)];
+  };
+
+  /** A button that moved or changed goes into the lists of the tiles it covers now, in order. @param {Button} b */
+  AppletView.prototype.resortButton = function (b) {
+    if (this.tiles.length < 2) { this.sortButton(b, function () {}); return; }
+    this.tiles.forEach(function (t) { const i = t.list.indexOf(b); if (i >= 0) t.list.splice(i, 1); });
+    this.sortButton(b, function (t) {
+      let i = t.list.length;
+      while (i > 0 && t.list[i - 1]._vbIndex > b._vbIndex) i--;
+      t.list.splice(i, 0, b);
+    });
+  };
+
+  /**
+   * Draws the tiles in view: each whole (area null), or only the part of each in `area`;
+   * with NOTHING only the tiles that have just come into view, whole.
+   * @param {Engine} engine
+   * @param {function(any): any} imageFor
+   * @param {Date} now
+   * @param {Rect|null} area
+   */
+  AppletView.prototype.drawTiles = function (engine, imageFor, now, area) {
+    const tiles = this.tiles, ratio = this.ratio, width = this.width, height = this.height;
+    tiles.forEach(function (t) {
+      if (!t.live) return;
+      t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
+      // Of several canvases each draws only the buttons over it.
+      const own = tiles.length > 1 ? { x: t.ox, y: t.oy, w: t.w, h: t.h } : null;
+      if (!area || t.whole) { t.whole = false; engine.draw(t.g, width, height, imageFor, now, own || undefined, own ? t.list : undefined); return; }
+      if (area === NOTHING) return;
+      const part = own ? overlap(area, own) : area;
+      if (!part) return;
+      t.g.save();
+      t.g.beginPath();
+      t.g.rect(part.x, part.y, part.w, part.h);
+      t.g.clip();
+      engine.draw(t.g, width, height, imageFor, now, part, own ? t.list : undefined);
+      t.g.restore();
+    });
+  };
+
+  /**
+   * Follows the screen: a zoom, a window moved to another screen or a CSS zoom changes the
+   * pixel ratio (the canvases are made anew and `redraw` is called, so that the buttons stay
+   * sharp), and a change of the page's width fits the applet again.
+   * @param {function(): void} redraw
+   */
+  AppletView.prototype.watch = function (redraw) {
+    const view = this;
+    let query = null;
+    function ratioChanged() {
+      if (view.deviceRatio() !== view.ratio) { view.layoutTiles(); redraw(); }
+      watchScreen();
+    }
+    // The screen's ratio changed: it holds until the surface is measured again.
+    function screenChanged() { view.measuredRatio = 0; ratioChanged(); }
+    // A query on the resolution of the moment says when the ratio changes without a resize.
+    function watchScreen() {
+      if (!global.matchMedia) return;
+      if (query && query.removeEventListener) query.removeEventListener('change', screenChanged);
+      query = global.matchMedia('(resolution: ' + (global.devicePixelRatio || 1) + 'dppx)');
+      if (query.addEventListener) query.addEventListener('change', screenChanged);
+    }
+    watchScreen();
+    if (typeof global.ResizeObserver === 'function') {
+      // Where the engine reports the canvases' size in device pixels, a change of ratio is
+      // seen however it came about (an emulated screen included).
+      try {
+        new global.ResizeObserver(function (entries) {
+          const size = entries[entries.length - 1].devicePixelContentBoxSize;
+          const measured = size && size[0] && view.width ? size[0].inlineSize / view.width : 0;
+          if (!measured || Math.abs(measured - view.ratio) <= RATIO_TOLERANCE * view.ratio) return;
+          view.measuredRatio = measured;
+          ratioChanged();
+        }).observe(this.canvas, { box: 'device-pixel-content-box' });
+      } catch { /* an engine without that box has the query above */ }
+      if (doc.documentElement) new global.ResizeObserver(function () { view.fit(true); }).observe(doc.documentElement);
+    }
+    global.addEventListener('resize', function () {
+      view.fit(true);
+      if ((global.devicePixelRatio || 1) !== view.ratio && !view.measuredRatio) ratioChanged();
+    });
+  };
+
+  // ---------------------------------------------------------- an applet's pictures
+
+  /**
+   * Image numbers and addresses to something drawable: the loaded image, or the current
+   * frame of an animated GIF where the browser can decode frames (ImageDecoder); elsewhere
+   * the image element draws itself. Each image is fetched once; its arrival asks for a paint.
+   * @constructor
+   * @param {RunningApplet} owner
+   */
+  function Pictures(owner) {
+    this.owner = owner;
+    this.loaded = Object.create(null);
+    this.anims = Object.create(null);
+    /** Set while drawing when an animated image was drawn: the next frame draws again. */
+    this.animating = false;
+  }
+
+  /** @param {number|string} ref an image number or a file @returns {string|null} its address */
+  Pictures.prototype.urlOf = function (ref) {
+    const host = this.owner.host, images = this.owner.engine.images;
+    if (typeof ref !== 'number') return host.resolve(ref);
+    return images[ref] !== undefined && images[ref] !== '' ? host.resolve(images[ref]) : null;
+  };
+
+  /** @param {number|string} ref @returns {any} what to draw now, or null while it loads */
+  Pictures.prototype.get = function (ref) {
+    const url = this.urlOf(ref);
+    if (!url) return null;
+    if (isGif(url) && !stillImages()) this.animating = true;
+    const frame = this.currentFrame(url);
+    if (frame) return frame;
+    let img = this.loaded[url];
+    if (!img) {
+      const owner = this.owner;
+      img = this.loaded[url] = new global.Image();
+      img.onload = function () { owner.schedule(); };
+      img.onerror = function () { console.warn('VelkoButton: image ' + url + ' could not be loaded'); };
+      // A GIF whose frames the browser can decode is fetched once, for both uses.
+      if (!this.loadAnimation(url, img)) img.src = url;
+    }
+    return img.complete && img.naturalWidth ? img : null;
+  };
+
+  /**
+   * Every image of every state is requested at once, so that the first hover or press never
+   * waits for a download. @param {Engine} engine
+   */
+  Pictures.prototype.requestAll = function (engine) {
+    engine.buttons.concat(engine.background ? [engine.background] : []).forEach(this.requestOf, this);
+  };
+
+  /** @param {Button} b */
+  Pictures.prototype.requestOf = function (b) {
+    for (let s = 0; s < 3; s++) {
+      const image = b.imageOf(s);
+      if (image !== undefined && image !== null && image !== '') this.get(image);
+    }
+  };
+
+  /** @returns {boolean} whether the frames of `url` are being decoded (the still image comes from the same bytes) */
+  Pictures.prototype.loadAnimation = function (url, img) {
+    if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return false;
+    const pictures = this;
+    fetchBytes(url).then(function (buf) {
+      img.src = global.URL.createObjectURL(new global.Blob([buf], { type: 'image/gif' }));
+      const dec = new global.ImageDecoder({ data: buf, type: 'image/gif' });
+      return dec.tracks.ready.then(function () {
+        const count = Math.min(dec.tracks.selectedTrack.frameCount, 500);
+        if (count < 2) return null;
+        const frames = [];
+        let total = 0;
+        let chain = Promise.resolve();
+        for (let i = 0; i < count; i++) {
+          chain = chain.then(function () { return dec.decode({ frameIndex: i }); }).then(function (r) {
+            total += Math.max(20, (r.image.duration || 100000) / 1000); // microseconds to ms
+            return global.createImageBitmap(r.image).then(function (bmp) {
+              r.image.close();
+              frames.push({ img: bmp, end: total });
             });
-          }
-          return chain.then(function () { anims[url] = { frames: frames, total: total, start: global.performance.now() }; schedule(); });
-        });
-      }).catch(function () {
-        // The image element stays in charge, loading the file itself.
-        if (!img.src) img.src = url;
-      });
-      return true;
-    }
-    function currentFrame(url) {
-      const a = anims[url];
-      if (!a) return null;
-      if (stillImages()) return a.frames[0].img;
-      const t = (global.performance.now() - a.start) % a.total;
-      for (let i = 0; i < a.frames.length; i++) if (t < a.frames[i].end) return a.frames[i].img;
-      return a.frames[a.frames.length - 1].img;
-    }
-    // Animate n: the animation starts again from its first frame.
-    function restart(ref) {
-      const url = urlOf(ref);
-      if (!url) return;
-      if (anims[url]) anims[url].start = global.performance.now();
-      else if (loaded[url]) { const img = loaded[url]; img.src = ''; img.src = url; }
-      schedule();
-    }
-
-    function paint() {
-      drawPending = false;
-      // A frame asked for before a direct paint has nothing left to draw.
-      if (!dirtyAll && !dirty.length && !tilesWaiting) return;
-      tilesWaiting = false;
-      const now = new Date();
-      const changes = !dirtyAll && changedButtons.length ? takeChanges() : null;
-      changedButtons = [];
-      let area = dirtyAll || animating ? null : dirty.length ? areaOf(dirty) : NOTHING;
-      if (area && changes) changes.places.forEach(function (q) { area = area === NOTHING ? q : union(area, q); });
-      const drawn = dirty;
-      dirtyAll = false;
-      dirty = [];
-      animating = false;
-      // A full drawing sorts the buttons into the tiles they may cover, so that a hover
-      // looks at the few buttons of its tiles only.
-      if (!area) sortIntoTiles();
-      tiles.forEach(function (t) {
-        if (!t.live) return;
-        t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
-        // Of several canvases each draws only the buttons over it; a tile that has just come
-        // into view is drawn whole.
-        const own = tiles.length > 1 ? { x: t.ox, y: t.oy, w: t.w, h: t.h } : null;
-        if (!area || t.whole) { t.whole = false; engine.draw(t.g, width, height, imageFor, now, own || undefined, own ? t.list : undefined); return; }
-        if (area === NOTHING) return;
-        const part = own ? overlap(area, own) : area;
-        if (!part) return;
-        t.g.save();
-        t.g.beginPath();
-        t.g.rect(part.x, part.y, part.w, part.h);
-        t.g.clip();
-        engine.draw(t.g, width, height, imageFor, now, part, own ? t.list : undefined);
-        t.g.restore();
-      });
-      if (animating) global.setTimeout(schedule, 40);
-      syncKeys(area && !(changes && changes.shownOrHidden) ? (area === NOTHING ? [] : drawn) : undefined);
-      const bg = engine.background;
-      // A button read again from the input file is a new object of the same name.
-      if (hovered && engine.find(hovered.name) !== hovered) hovered = engine.find(hovered.name) || null;
-      setCursor(hovered ? hovered.cursorOf(hovered.shown())
-        : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
-      // After a change of single buttons only, their own checks were done above.
-      if (engine.version !== checkedVersion && area && engine.version === buttonVersion) checkedVersion = engine.version;
-      if (engine.version !== checkedVersion) {
-        checkedVersion = engine.version;
-        ticking = engine.clockButtons();
-        tickingSet = new Set(ticking);
-        clock = ticking.length > 0;
-        requestAllImages();
-      }
-      // Each second only the buttons that show the time are drawn again.
-      if (clock && !clockTimer) clockTimer = global.setInterval(function () { ticking.forEach(schedule); }, 1000);
-      if (!clock && clockTimer) { global.clearInterval(clockTimer); clockTimer = null; }
-      placeMark();
-      // An editor showing the page waits for this to know the new pixels are there.
-      if (live.used && typeof global.CustomEvent === 'function') applet.dispatchEvent(new global.CustomEvent('velkobutton-drawn'));
-    }
-
-    // One button changed (a PropSet): where it was and where it is now are drawn again, it
-    // moves between the tiles' lists, and only its images, clock and stand-in are checked.
-    // Anything else changed, or a button that has not been sorted yet, is a full drawing.
-    let changedButtons = [];
-    let buttonVersion = -1;
-    function changedButton(b) {
-      if (dirtyAll || !b._vbArea) { schedule(); return; }
-      if (changedButtons.indexOf(b) < 0) changedButtons.push(b);
-      buttonVersion = engine.version;
-      schedule(b);
-    }
-    // The places the changed buttons were at; whether one was shown or hidden.
-    function takeChanges() {
-      const list = changedButtons;
-      const places = [];
-      let shownOrHidden = false;
-      changedButtons = [];
-      list.forEach(function (b) {
-        if (b._vbArea) places.push(b._vbArea);
-        if (!!keyOf[b.name.toLowerCase()] !== b.visible()) shownOrHidden = true;
-        if (tiles.length > 1) {
-          tiles.forEach(function (t) { const i = t.list.indexOf(b); if (i >= 0) t.list.splice(i, 1); });
-          sortButton(b, function (t) {
-            let i = t.list.length;
-            while (i > 0 && t.list[i - 1]._vbIndex > b._vbIndex) i--;
-            t.list.splice(i, 0, b);
           });
         }
-        const wasTicking = tickingSet.has(b);
-        const ticks = showsTime(b);
-        if (ticks !== wasTicking) {
-          if (ticks) { ticking.push(b); tickingSet.add(b); } else { ticking.splice(ticking.indexOf(b), 1); tickingSet.delete(b); }
-          clock = ticking.length > 0;
-        }
-        requestImagesOf(b);
+        return chain.then(function () {
+          pictures.anims[url] = { frames: frames, total: total, start: global.performance.now() };
+          pictures.owner.schedule();
+        });
       });
-      return { places: places, shownOrHidden: shownOrHidden };
-    }
+    }).catch(function () {
+      // The image element stays in charge, loading the file itself.
+      if (!img.src) img.src = url;
+    });
+    return true;
+  };
 
-    // The pointer's shape over the whole surface (the link stand-ins inherit it), set only
-    // when it changes: every change restyles the stand-ins.
-    let cursorShown = '';
-    function setCursor(c) {
-      if (c === cursorShown) return;
-      cursorShown = c;
-      box.style.cursor = c;
-    }
+  /** @param {string} url @returns {any} the frame of an animation due now, or null */
+  Pictures.prototype.currentFrame = function (url) {
+    const a = this.anims[url];
+    if (!a) return null;
+    if (stillImages()) return a.frames[0].img;
+    const t = (global.performance.now() - a.start) % a.total;
+    for (let i = 0; i < a.frames.length; i++) if (t < a.frames[i].end) return a.frames[i].img;
+    return a.frames[a.frames.length - 1].img;
+  };
 
-    // What the next paint must draw: everything, or the places of a few buttons.
-    let dirtyAll = true;
-    let dirty = [];
-    let tilesWaiting = false;
-    const NOTHING = { x: 0, y: 0, w: 0, h: 0 };
-    // Tiles that came into view wait for the next frame; nothing else is drawn again.
-    function scheduleTiles() {
-      tilesWaiting = true;
-      if (drawPending) return;
-      drawPending = true;
-      if (global.requestAnimationFrame) global.requestAnimationFrame(paint);
-      else global.setTimeout(paint, 0);
-    }
-    function schedule(b) {
-      if (!(b instanceof Button)) dirtyAll = true;
-      else if (!dirtyAll && dirty.indexOf(b) < 0) dirty.push(b);
-      if (drawPending) return;
-      drawPending = true;
-      if (global.requestAnimationFrame) global.requestAnimationFrame(paint);
-      else global.setTimeout(paint, 0);
-    }
+  /** Animate n: the animation starts again from its first frame. @param {number|string} ref */
+  Pictures.prototype.restart = function (ref) {
+    const url = this.urlOf(ref);
+    if (!url) return;
+    if (this.anims[url]) this.anims[url].start = global.performance.now();
+    else if (this.loaded[url]) { const img = this.loaded[url]; img.src = ''; img.src = url; }
+    this.owner.schedule();
+  };
 
-    const host = {
+  // ---------------------------------------------------------- keyboard and link stand-ins
+
+  /**
+   * Keyboard and accessibility: one transparent, focusable stand-in per visible button, named
+   * by its caption or tool tip. Tab moves between them, Enter and Space press. A linked push
+   * button's stand-in is a real link over the button (a middle click, a click with Ctrl or
+   * Shift and the link's menu are the browser's); the others are buttons. A stand-in whose
+   * button is still shown keeps its element (found by the button's name, which a re-read
+   * keeps), so that the focus stays where it was when other buttons are shown or hidden.
+   * @constructor
+   * @param {AppletView} view
+   * @param {RunningApplet} owner its engine, hovered button and clock
+   */
+  function StandIns(view, owner) {
+    this.view = view;
+    this.owner = owner;
+    /** @type {StandIn[]} in the buttons' order */
+    this.keys = [];
+    /** @type {Object<string, StandIn>} by lower-case button name */
+    this.keyOf = Object.create(null);
+    this.started = false;
+    this.waiting = false;
+    /** @type {any[]} the elements holding the stand-ins of KEY_GROUP consecutive buttons each */
+    this.groups = [];
+    /** @type {Set<any>} groups whose stand-ins moved since they were last clipped */
+    this.moved = new Set();
+    // The focus ring: white inside black, so that it shows on any background.
+    this.ring = doc.createElement('div');
+    this.ring.className = 'velkobutton-focus';
+    this.ring.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
+      'border:2px solid #fff;outline:2px solid #000;outline-offset:0;forced-color-adjust:none';
+    view.box.appendChild(this.ring);
+    // In forced colours the ring takes the system's colours, so that it shows on any theme.
+    this.forcedColors = global.matchMedia ? global.matchMedia('(forced-colors: active)') : null;
+    this.listen();
+    const keys = this;
+    if (this.forcedColors && this.forcedColors.addEventListener) this.forcedColors.addEventListener('change', function () { keys.styleRing(); });
+    this.styleRing();
+  }
+
+  StandIns.prototype.styleRing = function () {
+    const forced = !!(this.forcedColors && this.forcedColors.matches);
+    this.ring.style.borderColor = forced ? 'Highlight' : '#fff';
+    this.ring.style.outlineColor = forced ? 'CanvasText' : '#000';
+  };
+
+  /** @param {Rect} r */
+  StandIns.prototype.placeRing = function (r) {
+    const st = this.ring.style;
+    this.styleRing();
+    st.left = r.x + 'px'; st.top = r.y + 'px';
+    st.width = r.w + 'px'; st.height = r.h + 'px';
+    st.display = 'block';
+  };
+
+  /** @param {number} n @returns {any} the n-th group of stand-ins, made when first needed */
+  StandIns.prototype.group = function (n) {
+    while (this.groups.length <= n) {
+      const g = doc.createElement('span');
+      g.style.cssText = 'position:absolute;left:0;top:0;width:0;height:0';
+      this.view.box.insertBefore(g, this.ring);
+      this.groups.push(g);
+    }
+    return this.groups[n];
+  };
+
+  /** @param {Button} b @returns {boolean} whether `b` has a stand-in */
+  StandIns.prototype.has = function (b) { return !!this.keyOf[b.name.toLowerCase()]; };
+
+  /**
+   * Brings the stand-ins up to date: those of the buttons `only` (after a repaint of a few
+   * buttons only theirs can have changed), or all of them.
+   * @param {Button[]} [only]
+   */
+  StandIns.prototype.sync = function (only) {
+    if (only) {
+      only.forEach(function (b) { const k = this.keyOf[b.name.toLowerCase()]; if (k) this.update(k); }, this);
+      return;
+    }
+    const list = this.owner.engine.buttons.filter(function (b) { return b.visible(); });
+    // Many stand-ins are made after the first frame, so that the buttons show at once; a
+    // paint before then leaves them to that later call.
+    if (this.waiting) return;
+    if (!this.started && list.length > EAGER_KEYS) {
+      this.started = this.waiting = true;
+      const keys = this;
+      const later = function () { global.setTimeout(function () { keys.waiting = false; keys.sync(); }, 0); };
+      if (global.requestAnimationFrame) global.requestAnimationFrame(later); else later();
+      return;
+    }
+    this.started = true;
+    const keys = this.keys;
+    if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) this.follow(list);
+    // A stand-in is touched only when its button's state, place or project changed:
+    // rewriting thousands of them on every hover would cost more than the drawing.
+    this.keys.forEach(this.update, this);
+    this.clipGroups();
+  };
+
+  /**
+   * Each group of stand-ins is clipped to the place of its buttons, so that the browser's
+   * hit test passes over the groups away from the pointer without looking inside.
+   */
+  StandIns.prototype.clipGroups = function () {
+    if (!this.moved.size) return;
+    const moved = this.moved, places = new Map();
+    this.keys.forEach(function (k) {
+      if (!moved.has(k.g)) return;
+      const r = places.get(k.g);
+      if (!r) { places.set(k.g, { x0: k.x, y0: k.y, x1: k.x + k.w, y1: k.y + k.h }); return; }
+      r.x0 = Math.min(r.x0, k.x); r.y0 = Math.min(r.y0, k.y);
+      r.x1 = Math.max(r.x1, k.x + k.w); r.y1 = Math.max(r.y1, k.y + k.h);
+    });
+    places.forEach(function (r, g) {
+      g.style.clipPath = 'polygon(' + r.x0 + 'px ' + r.y0 + 'px,' + r.x1 + 'px ' + r.y0 + 'px,' +
+        r.x1 + 'px ' + r.y1 + 'px,' + r.x0 + 'px ' + r.y1 + 'px)';
+    });
+    moved.clear();
+  };
+
+  /** The stand-ins become those of `list`, the visible buttons in order. @param {Button[]} list */
+  StandIns.prototype.follow = function (list) {
+    const box = this.view.box;
+    const old = Object.create(null);
+    this.keys.forEach(function (k) { old[k.b.name.toLowerCase()] = k; });
+    // A stand-in whose button became a link, or stopped being one, is made anew.
+    const next = list.map(function (b) {
+      const key = b.name.toLowerCase();
+      const k = old[key];
+      if (!k || k.el._vbLink !== linkKey(b)) {
+        const made = { b: b, el: this.make(b) };
+        made.el._vbKey = made;
+        return made;
+      }
+      delete old[key];
+      k.b = b;
+      return k;
+    }, this);
+    // The focus on a stand-in that goes moves to the next button still shown (or the one
+    // before it), not to the page.
+    let focusTo = /** @type {any} */ (null);
+    const kept = Object.create(null);
+    next.forEach(function (k) { kept[k.b.name.toLowerCase()] = k; });
+    this.keys.forEach(function (k, i, keys) {
+      if (doc.activeElement !== k.el || kept[k.b.name.toLowerCase()] === k) return;
+      const after = keys.slice(i + 1).concat(keys.slice(0, i).reverse());
+      const to = after.find(function (o) { return kept[o.b.name.toLowerCase()]; });
+      focusTo = to ? kept[to.b.name.toLowerCase()] : null;
+    });
+    for (const key in old) old[key].el.remove();
+    // The stand-ins lie in groups of consecutive buttons, so that the browser, restyling or
+    // hit-testing one of them, looks through a few dozen elements at each level rather than
+    // through thousands. New stand-ins go before the next one of their group, so that Tab
+    // follows the buttons' order; one stays where it is unless its group changed, since
+    // moving an element takes its focus away.
+    const index = new Map();
+    this.owner.engine.buttons.forEach(function (b, i) { index.set(b, i); });
+    const focused = doc.activeElement;
+    for (let i = next.length - 1; i >= 0; i--) {
+      const group = this.group(Math.floor(index.get(next[i].b) / KEY_GROUP));
+      const after = i + 1 < next.length && next[i + 1].el.parentNode === group ? next[i + 1].el : null;
+      if (next[i].el.parentNode !== group) group.insertBefore(next[i].el, after);
+      next[i].g = group;
+      this.moved.add(group);
+    }
+    if (focused && focused !== doc.activeElement && box.contains(focused)) focused.focus({ preventScroll: true });
+    while (this.groups.length && !this.groups[this.groups.length - 1].firstChild) this.groups.pop().remove();
+    this.keys = next;
+    this.keyOf = Object.create(null);
+    next.forEach(function (k) { this.keyOf[k.b.name.toLowerCase()] = k; }, this);
+    if (focusTo) focusTo.el.focus({ preventScroll: true });
+  };
+
+  /** @param {StandIn} k one stand-in to its button's place, label and state */
+  StandIns.prototype.update = function (k) {
+    const engine = this.owner.engine;
+    const version = engine.version;
+    const s = k.b.shown();
+    const r = k.b.rect(s);
+    const l = k.b.look(s);
+    // A label is made again when its look is new (a PropSet makes new looks) or, after any
+    // change of the project, when its caption has place-holders that may show variables.
+    const fresh = k.s !== s || k.l !== l || k.b !== k.drawn || this.owner.ticks(k.b) || (k.v !== version && k.dynamic);
+    if (k.x !== r.x || k.y !== r.y || k.w !== r.w || k.h !== r.h) {
+      k.x = r.x; k.y = r.y; k.w = r.w; k.h = r.h;
+      if (k.g) this.moved.add(k.g);
+      k.el.style.left = r.x + 'px'; k.el.style.top = r.y + 'px';
+      k.el.style.width = r.w + 'px'; k.el.style.height = r.h + 'px';
+    }
+    if (fresh) {
+      k.s = s; k.v = version; k.drawn = k.b; k.l = l;
+      k.dynamic = (l.text || '').indexOf('${') >= 0;
+      const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
+      if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
+      if (l.tip) k.el.title = l.tip;
+    }
+    // A check box says whether it is pressed; a radio button is one of a group, checked or not.
+    const m = k.b.mode();
+    if (m && k.pressed !== k.b.selected) {
+      k.pressed = k.b.selected;
+      if (m === 2) {
+        k.el.setAttribute('role', 'radio');
+        k.el.setAttribute('aria-checked', k.b.selected ? 'true' : 'false');
+      } else {
+        k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
+      }
+    }
+    if (doc.activeElement === k.el) this.placeRing(r);
+  };
+
+  /** @param {Button} b @returns {any} a new stand-in for `b`: a link or a button */
+  StandIns.prototype.make = function (b) {
+    const link = b.link();
+    const el = doc.createElement(link ? 'a' : 'button');
+    if (link) {
+      el.href = this.owner.host.resolve(link.url);
+      if (link.target && !/^_self$/i.test(link.target)) el.target = link.target;
+    } else {
+      el.type = 'button';
+    }
+    el.style.cssText = 'position:absolute;display:block;margin:0;padding:0;border:0;background:transparent;opacity:0;outline:none;' +
+      'cursor:inherit;-webkit-tap-highlight-color:transparent;' + (link ? 'pointer-events:auto' : 'pointer-events:none');
+    el._vbLink = linkKey(b);
+    return el;
+  };
+
+  /**
+   * The stand-ins' events, taken once by the surface for all of them: focus, the keys that
+   * press, and a plain click on a link (the button's own: its scripts open the link).
+   */
+  StandIns.prototype.listen = function () {
+    const keys = this, owner = this.owner, box = this.view.box;
+    /** @returns {Button|null} the button of the moment of an event's stand-in (a re-read makes a new one of the same name) */
+    const buttonOf = function (ev) {
+      const k = ev.target && ev.target._vbKey;
+      return k && k.el === ev.target ? k.b : null;
+    };
+    box.addEventListener('click', function (ev) { if (buttonOf(ev) && ev.target._vbLink && plainClick(ev)) ev.preventDefault(); });
+    box.addEventListener('dragstart', function (ev) { if (buttonOf(ev)) ev.preventDefault(); });
+    // The ring shows for the keyboard, not for a click on a link's stand-in.
+    box.addEventListener('focusin', function (ev) {
+      const b = buttonOf(ev);
+      if (!b || (ev.target.matches && !ev.target.matches(':focus-visible'))) return;
+      keys.placeRing(b.rect(b.shown()));
+      owner.hoverTo(b);
+    });
+    box.addEventListener('focusout', function (ev) {
+      const b = buttonOf(ev);
+      if (!b) return;
+      keys.ring.style.display = 'none';
+      if (owner.hovered === b) owner.hoverTo(null);
+    });
+    box.addEventListener('keydown', function (ev) {
+      const b = buttonOf(ev);
+      if (!b) return;
+      wakeAudio();
+      if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); owner.engine.press(b); if (ev.key === 'Enter') owner.engine.release(b); }
+    });
+    box.addEventListener('keyup', function (ev) {
+      const b = buttonOf(ev);
+      if (b && ev.key === ' ') { ev.preventDefault(); owner.engine.release(b); }
+    });
+  };
+
+  /** @param {Button} b @returns {string} what makes its stand-in a link of its own: address and target */
+  function linkKey(b) {
+    const link = b.link();
+    return link ? link.url + '\n' + (link.target || '') : '';
+  }
+
+  // ---------------------------------------------------------- an editor's handle
+
+  /**
+   * An editor that shows the page while the project is designed replaces the project in
+   * place (keeping the page, its zoom and its scroll position), shows one button in a chosen
+   * state, marks the selected one and may switch the mouse off for the buttons.
+   * @constructor
+   * @param {RunningApplet} owner
+   */
+  function EditorControl(owner) {
+    this.owner = owner;
+    this.used = false;
+    this.interactive = true;
+    /** @type {{name: string, state: number}|null} */
+    this.shown = null;
+    /** @type {string|null} */
+    this.marked = null;
+    /** New files' counts of replacements, by lower-case name. */
+    this.version = Object.create(null);
+    this.mark = doc.createElement('div');
+    this.mark.className = 'velkobutton-mark';
+    this.mark.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
+      'border:2px dashed #1a73e8;outline:1px solid #fff';
+    owner.view.box.appendChild(this.mark);
+  }
+
+  EditorControl.prototype.placeMark = function () {
+    const b = this.marked && this.owner.engine.find(this.marked);
+    const st = this.mark.style;
+    if (!b || !b.visible()) { st.display = 'none'; return; }
+    const r = b.rect(b.shown());
+    st.left = (r.x - 2) + 'px'; st.top = (r.y - 2) + 'px';
+    st.width = (r.w + 4) + 'px'; st.height = (r.h + 4) + 'px';
+    st.display = 'block';
+  };
+
+  EditorControl.prototype.applyShown = function () {
+    const engine = this.owner.engine;
+    engine.buttons.forEach(function (b) { if (b.forced !== undefined && !b.selected) b.forced = undefined; });
+    const b = this.shown && engine.find(this.shown.name);
+    if (b && this.shown.state > 0) b.forced = this.shown.state;
+  };
+
+  /**
+   * The address of a file the editor has replaced carries a new query, so that the browser
+   * reads it again. @param {string} url @param {string} file @returns {string}
+   */
+  EditorControl.prototype.address = function (url, file) {
+    const v = this.version[String(file).toLowerCase()];
+    return v ? url + (url.indexOf('?') < 0 ? '?' : '&') + 'v=' + v : url;
+  };
+
+  /** An editor showing the page waits for this to know the new pixels are there. */
+  EditorControl.prototype.drawn = function () {
+    if (this.used && typeof global.CustomEvent === 'function') this.owner.applet.dispatchEvent(new global.CustomEvent('velkobutton-drawn'));
+  };
+
+  /**
+   * The project anew: `text` as its input file holds it, `changed` the files new on disk.
+   * @param {string} text @param {any} w @param {any} h @param {string[]} [changed]
+   */
+  EditorControl.prototype.replace = function (text, w, h, changed) {
+    const owner = this.owner;
+    this.used = true;
+    (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); this.version[k] = (this.version[k] || 0) + 1; }, this);
+    const was = owner.hovered ? owner.hovered.name : null;
+    owner.stop();
+    owner.boot(parseParamFile(text));
+    if (was && this.interactive) { owner.hovered = owner.engine.find(was); if (owner.hovered) owner.hovered.hover = true; }
+    this.applyShown();
+    owner.view.resize(appletSize(w), appletSize(h));
+    owner.paintAll();
+  };
+
+  /** @returns {Object<string, Function>} the handle an editor calls (the applet's velkoControl) */
+  EditorControl.prototype.handle = function () {
+    const editor = this, owner = this.owner;
+    return {
+      replace: function (text, w, h, changed) { editor.replace(text, w, h, changed); },
+      show: function (name, state) { editor.used = true; editor.shown = name ? { name: name, state: state | 0 } : null; editor.applyShown(); owner.schedule(); },
+      mark: function (name) { editor.used = true; editor.marked = name || null; editor.placeMark(); },
+      offset: function (name, dx, dy) {
+        const b = owner.engine.find(name);
+        if (b) { b.dx = dx; b.dy = dy; owner.schedule(); }
+      },
+      interactive: function (on) {
+        editor.used = true;
+        editor.interactive = !!on;
+        if (!on) { owner.drag = null; if (owner.hovered && owner.hovered.pressed) owner.engine.cancelPress(owner.hovered); owner.hoverTo(null); }
+      },
+      hit: function (x, y) { const b = owner.engine.hit(x, y); return b ? b.name : null; }
+    };
+  };
+
+  // ---------------------------------------------------------- one running applet
+
+  /**
+   * One running applet: the engine running its project, its view, pictures, stand-ins and
+   * editor's handle, what the next paint must draw and the pointer.
+   * @constructor
+   * @param {any} applet the page's <applet> element
+   */
+  function RunningApplet(applet) {
+    const params = paramsOf(applet);
+    this.applet = applet;
+    this.view = new AppletView(appletSize(applet.getAttribute('width')), appletSize(applet.getAttribute('height')), params.name || 'VelkoButton');
+    this.pictures = new Pictures(this);
+    this.keys = new StandIns(this.view, this);
+    this.editor = new EditorControl(this);
+    /** @type {Engine} */
+    this.engine = null;
+    this.host = this.makeHost();
+    // What the next paint must draw: everything, the places of a few buttons, or the tiles
+    // that came into view.
+    this.dirtyAll = true;
+    /** @type {Button[]} */
+    this.dirty = [];
+    this.tilesWaiting = false;
+    this.drawPending = false;
+    /** @type {Button[]} buttons a PropSet changed since the last paint */
+    this.changedButtons = [];
+    this.buttonVersion = -1;
+    this.checkedVersion = -1;
+    // The buttons that show the time, drawn again each second.
+    /** @type {Button[]} */
+    this.ticking = [];
+    this.tickingSet = new Set();
+    this.clock = false;
+    this.clockTimer = null;
+    this.refreshTimer = null;
+    /** @type {Button|null} */
+    this.hovered = null;
+    this.drag = null;
+    const running = this;
+    this.frame = function () { running.paint(); };
+    this.imageFor = function (ref) { return running.pictures.get(ref); };
+    this.view.onTilesShown = function () { running.scheduleTiles(); };
+    this.view.mount(applet);
+    this.boot(params);
+    this.listen();
+    this.view.watch(function () { running.paintAll(); });
+    applet.velkoControl = this.editor.handle();
+    applet.velkoApplet = this;
+    repaints.push(function () { running.schedule(); });
+  }
+
+  /** @returns {any} what the engine asks of the page */
+  RunningApplet.prototype.makeHost = function () {
+    const running = this;
+    const schedule = function (b) { running.schedule(b); };
+    return {
       draw: schedule,
-      changedButton: changedButton,
-      resolve: resolve,
+      changedButton: function (b) { running.changedButton(b); },
+      resolve: function (file) {
+        let url = file;
+        try { url = new URL(file, doc.baseURI).href; } catch { /* kept as written */ }
+        return running.editor.address(url, file);
+      },
       warn: function (w) { console.warn(w); },
       log: function (t) { console.log(t); },
       status: function (t) {
-        strip.textContent = t;
-        strip.style.display = t ? 'block' : 'none';
+        running.view.status(t);
         try { global.status = t; } catch { /* read-only */ }
       },
-      cursor: function (c) { setCursor(c); },
+      cursor: function (c) { running.view.setCursor(c); },
       navigate: function (url, target) { api.navigate(url, target); },
       audio: audioHost,
-      animate: restart,
+      animate: function (ref) { running.pictures.restart(ref); },
       runJs: function (code) {
         try { (new Function(code)).call(global); } catch (e) { console.warn('VelkoButton: script failed: ' + e.message); }
       },
@@ -1935,411 +2509,259 @@
       setTimeout: function (fn, ms) { return global.setTimeout(fn, ms); },
       clearTimeout: function (id) { global.clearTimeout(id); },
       setRefresh: function (ms) {
-        if (refreshTimer) global.clearInterval(refreshTimer);
-        refreshTimer = ms > 0 ? global.setInterval(schedule, Math.max(MIN_TIMER_MS, ms)) : null;
+        if (running.refreshTimer) global.clearInterval(running.refreshTimer);
+        running.refreshTimer = ms > 0 ? global.setInterval(schedule, Math.max(MIN_TIMER_MS, ms)) : null;
       },
-      images: function () { schedule(); }
+      images: schedule
     };
-    let engine = null;
-    // A project from its parameters into a fresh engine.
-    function boot(p) {
-      engine = new Engine(host);
-      applet.velkoButton = engine;
-      engine.images = splitList(p.images0 || '');
-      engine.audio = splitList(p.audio0 || '');
-      try {
-        engine.load(joinScript(function (n) { const v = p[n.toLowerCase()]; return v === undefined ? null : v; }));
-      } catch (e) {
-        console.warn('VelkoButton: ' + e.message);
-      }
-    }
-    boot(params);
+  };
 
-    // Mouse: the hovered button follows the pointer; pressing and releasing over the same
-    // button is its click; a draggable button follows the pointer instead.
-    let hovered = null;
-    let drag = null;
-    const at = function (ev) {
-      const rc = canvas.getBoundingClientRect();
-      return { x: (ev.clientX - rc.left) * width / (rc.width || width), y: (ev.clientY - rc.top) * height / (rc.height || height) };
-    };
-    const hoverTo = function (b) {
-      if (b === hovered) return;
-      const was = hovered;
-      if (hovered) engine.leaveButton(hovered);
-      hovered = b;
-      const tip = b ? b.look(b.shown()).tip || '' : '';
-      if (canvas.title !== tip) canvas.title = tip;
-      if (b) engine.enter(b);
-      // Leaving and entering have asked for their buttons' places to be drawn; this paint
-      // also sets the cursor when the pointer moves between background and buttons.
-      schedule(b || was || undefined);
-    };
-    // Pointers: a mouse hovers, presses and releases; a touch shows Down while the finger is
-    // down, clicks on release and then leaves the button, so that Over and the status text
-    // clear. The surface takes them, over the canvases and the link stand-ins alike.
-    const plainClick = function (ev) { return ev.button === 0 && !ev.ctrlKey && !ev.metaKey && !ev.shiftKey && !ev.altKey; };
-    box.addEventListener('pointermove', function (ev) {
-      if (!live.interactive) return;
-      const p = at(ev);
-      if (drag) {
-        if (!drag.moved && Math.abs(p.x - drag.x) + Math.abs(p.y - drag.y) > 3) drag.moved = true;
-        if (drag.moved) {
-          drag.b.dx = drag.dx + p.x - drag.x;
-          drag.b.dy = drag.dy + p.y - drag.y;
-          schedule();
-        }
-        return;
+  /** A project from its parameters into a fresh engine. @param {Object<string, string>} p */
+  RunningApplet.prototype.boot = function (p) {
+    const engine = this.engine = new Engine(this.host);
+    this.applet.velkoButton = engine;
+    engine.images = splitList(p.images0 || '');
+    engine.audio = splitList(p.audio0 || '');
+    try {
+      engine.load(joinScript(function (n) { const v = p[n.toLowerCase()]; return v === undefined ? null : v; }));
+    } catch (e) {
+      console.warn('VelkoButton: ' + e.message);
+    }
+  };
+
+  /** The project's timers and the pointer's business end, before a new project comes. */
+  RunningApplet.prototype.stop = function () {
+    this.engine.stop();
+    if (this.refreshTimer) { global.clearInterval(this.refreshTimer); this.refreshTimer = null; }
+    this.hovered = null;
+    this.drag = null;
+  };
+
+  /** @param {Button} b @returns {boolean} whether `b` shows the time */
+  RunningApplet.prototype.ticks = function (b) { return this.clock && this.tickingSet.has(b); };
+
+  /** Asks for a paint on the next frame: of the button `b`'s places, or of everything. @param {any} [b] */
+  RunningApplet.prototype.schedule = function (b) {
+    if (!(b instanceof Button)) this.dirtyAll = true;
+    else if (!this.dirtyAll && this.dirty.indexOf(b) < 0) this.dirty.push(b);
+    this.requestFrame();
+  };
+
+  /** Tiles that came into view wait for the next frame; nothing else is drawn again. */
+  RunningApplet.prototype.scheduleTiles = function () {
+    this.tilesWaiting = true;
+    this.requestFrame();
+  };
+
+  RunningApplet.prototype.requestFrame = function () {
+    if (this.drawPending) return;
+    this.drawPending = true;
+    if (global.requestAnimationFrame) global.requestAnimationFrame(this.frame);
+    else global.setTimeout(this.frame, 0);
+  };
+
+  /** Everything drawn at once, now. */
+  RunningApplet.prototype.paintAll = function () {
+    this.dirtyAll = true;
+    this.paint();
+  };
+
+  /**
+   * One button changed (a PropSet): where it was and where it is now are drawn again, it
+   * moves between the tiles' lists, and only its images, clock and stand-in are checked.
+   * Anything else changed, or a button that has not been sorted yet, is a full drawing.
+   * @param {Button} b
+   */
+  RunningApplet.prototype.changedButton = function (b) {
+    if (this.dirtyAll || !b._vbArea) { this.schedule(); return; }
+    if (this.changedButtons.indexOf(b) < 0) this.changedButtons.push(b);
+    this.buttonVersion = this.engine.version;
+    this.schedule(b);
+  };
+
+  /** @returns {{places: Rect[], shownOrHidden: boolean}} where the changed buttons were; whether one was shown or hidden */
+  RunningApplet.prototype.takeChanges = function () {
+    const list = this.changedButtons;
+    const places = [];
+    let shownOrHidden = false;
+    this.changedButtons = [];
+    const running = this;
+    list.forEach(function (b) {
+      if (b._vbArea) places.push(b._vbArea);
+      if (running.keys.has(b) !== b.visible()) shownOrHidden = true;
+      running.view.resortButton(b);
+      const ticks = showsTime(b);
+      if (ticks !== running.tickingSet.has(b)) {
+        if (ticks) { running.ticking.push(b); running.tickingSet.add(b); } else { running.ticking.splice(running.ticking.indexOf(b), 1); running.tickingSet.delete(b); }
+        running.clock = running.ticking.length > 0;
       }
-      if (ev.pointerType === 'touch' && !(hovered && hovered.pressed)) return;
-      hoverTo(engine.hit(p.x, p.y));
+      running.pictures.requestOf(b);
     });
-    box.addEventListener('pointerleave', function (ev) { if (!drag && ev.pointerType !== 'touch') hoverTo(null); });
-    box.addEventListener('pointerdown', function (ev) {
-      if (!live.interactive) return;
-      wakeAudio();
-      const p = at(ev);
-      const b = engine.hit(p.x, p.y);
-      // A link opened in a new tab or window, or its menu, is the browser's business.
-      if (!plainClick(ev)) { if (b && b.link()) return; if (ev.button !== 0) return; }
-      hoverTo(b);
-      if (!b) return;
-      if (ev.pointerType === 'mouse') ev.preventDefault();
-      if (b.draggable()) drag = { b: b, x: p.x, y: p.y, dx: b.dx, dy: b.dy, moved: false };
-      engine.press(b);
-    });
-    global.addEventListener('pointerup', function (ev) {
-      if (ev.button !== 0 || !live.interactive) return;
-      const d = drag;
-      drag = null;
-      const inside = box.contains(ev.target);
-      const target = inside ? engine.hit(at(ev).x, at(ev).y) : null;
-      if (d && d.moved) { engine.cancelPress(d.b); hoverTo(ev.pointerType === 'touch' ? null : target); return; }
-      if (hovered && hovered.pressed) {
-        if (target === hovered) engine.release(hovered);
-        else engine.cancelPress(hovered);
-      }
-      if (!inside || ev.pointerType === 'touch') hoverTo(null);
-    });
+    return { places: places, shownOrHidden: shownOrHidden };
+  };
+
+  /** Draws what was asked for since the last paint, then brings everything that follows the drawing up to date. */
+  RunningApplet.prototype.paint = function () {
+    this.drawPending = false;
+    // A frame asked for before a direct paint has nothing left to draw.
+    if (!this.dirtyAll && !this.dirty.length && !this.tilesWaiting) return;
+    this.tilesWaiting = false;
+    const engine = this.engine, pictures = this.pictures;
+    const changes = !this.dirtyAll && this.changedButtons.length ? this.takeChanges() : null;
+    this.changedButtons = [];
+    let area = this.dirtyAll || pictures.animating ? null : this.dirty.length ? areaOf(this.dirty) : NOTHING;
+    if (area && changes) changes.places.forEach(function (q) { area = area === NOTHING ? q : union(area, q); });
+    const drawn = this.dirty;
+    this.dirtyAll = false;
+    this.dirty = [];
+    pictures.animating = false;
+    // A full drawing sorts the buttons into the tiles they may cover.
+    if (!area) this.view.sortIntoTiles(engine.buttons);
+    this.view.drawTiles(engine, this.imageFor, new Date(), area);
+    if (pictures.animating) global.setTimeout(this.host.draw, 40);
+    this.keys.sync(area && !(changes && changes.shownOrHidden) ? (area === NOTHING ? [] : drawn) : undefined);
+    // A button read again from the input file is a new object of the same name.
+    if (this.hovered && engine.find(this.hovered.name) !== this.hovered) this.hovered = engine.find(this.hovered.name) || null;
+    const bg = engine.background;
+    this.view.setCursor(this.hovered ? this.hovered.cursorOf(this.hovered.shown()) : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
+    this.checkProject(area !== null && engine.version === this.buttonVersion);
+    this.editor.placeMark();
+    this.editor.drawn();
+  };
+
+  /**
+   * After a change of the project its clock and images are checked again; after a change of
+   * single buttons (`fewChanged`) their own checks were done already.
+   * @param {boolean} fewChanged
+   */
+  RunningApplet.prototype.checkProject = function (fewChanged) {
+    const engine = this.engine;
+    if (engine.version !== this.checkedVersion && !fewChanged) {
+      this.ticking = engine.clockButtons();
+      this.tickingSet = new Set(this.ticking);
+      this.clock = this.ticking.length > 0;
+      this.pictures.requestAll(engine);
+    }
+    this.checkedVersion = engine.version;
+    // Each second only the buttons that show the time are drawn again.
+    const running = this;
+    if (this.clock && !this.clockTimer) this.clockTimer = global.setInterval(function () { running.ticking.forEach(running.host.draw); }, 1000);
+    if (!this.clock && this.clockTimer) { global.clearInterval(this.clockTimer); this.clockTimer = null; }
+  };
+
+  /**
+   * The topmost visible button under a point. While the tiles' lists hold every button as
+   * drawn, only the few of the point's tile are looked at.
+   * @param {{x: number, y: number}} p
+   * @returns {Button|null}
+   */
+  RunningApplet.prototype.hit = function (p) {
+    const view = this.view;
+    if (view.tiles.length < 2 || this.dirtyAll || this.changedButtons.length || view.sorted !== this.engine.buttons) {
+      return this.engine.hit(p.x, p.y);
+    }
+    const t = view.tileAt(p.x, p.y);
+    const list = t ? t.list : [];
+    for (let i = list.length - 1; i >= 0; i--) {
+      const b = list[i];
+      if (!b.visible()) continue;
+      const r = b.rect(b.shown());
+      if (p.x >= r.x && p.y >= r.y && p.x < r.x + r.w && p.y < r.y + r.h) return b;
+    }
+    return null;
+  };
+
+  /** The hovered button becomes `b` (or none): leaving and entering run, and both places are drawn. @param {Button|null} b */
+  RunningApplet.prototype.hoverTo = function (b) {
+    if (b === this.hovered) return;
+    const was = this.hovered;
+    if (was) this.engine.leaveButton(was);
+    this.hovered = b;
+    const tip = b ? b.look(b.shown()).tip || '' : '';
+    if (this.view.canvas.title !== tip) this.view.canvas.title = tip;
+    if (b) this.engine.enter(b);
+    // This paint also sets the cursor when the pointer moves between background and buttons.
+    this.schedule(b || was || undefined);
+  };
+
+  /**
+   * Pointers: a mouse hovers, presses and releases; a touch shows Down while the finger is
+   * down, clicks on release and then leaves the button, so that Over and the status text
+   * clear. The surface takes them, over the canvases and the link stand-ins alike; pressing
+   * and releasing over the same button is its click; a draggable button follows the pointer.
+   */
+  RunningApplet.prototype.listen = function () {
+    const running = this, box = this.view.box;
+    const view = this.view;
+    box.addEventListener('pointerenter', function () { view.moved(); });
+    doc.addEventListener('scroll', function () { view.moved(); }, { capture: true, passive: true });
+    box.addEventListener('pointermove', function (ev) { running.pointerMove(ev); });
+    box.addEventListener('pointerleave', function (ev) { if (!running.drag && ev.pointerType !== 'touch') running.hoverTo(null); });
+    box.addEventListener('pointerdown', function (ev) { running.pointerDown(ev); });
+    global.addEventListener('pointerup', function (ev) { running.pointerUp(ev); });
     // A scroll or a gesture that takes the pointer over cancels the press.
     global.addEventListener('pointercancel', function () {
-      drag = null;
-      if (hovered && hovered.pressed) engine.cancelPress(hovered);
-      hoverTo(null);
+      running.drag = null;
+      if (running.hovered && running.hovered.pressed) running.engine.cancelPress(running.hovered);
+      running.hoverTo(null);
     });
+    if (lessMotion && lessMotion.addEventListener) lessMotion.addEventListener('change', function () { running.schedule(); });
+  };
 
-    // Keyboard and accessibility: one transparent, focusable stand-in per visible button,
-    // named by its caption or tool tip. Tab moves between them, Enter and Space press.
-    // The keyboard stand-ins follow the visible buttons in place: a stand-in whose button is
-    // still shown keeps its element (found by the button's name, which a re-read keeps), so
-    // that the keyboard focus stays where it was when other buttons are shown or hidden.
-    function syncKeys(only) {
-      // After a repaint of a few buttons only their stand-ins can have changed.
-      if (only) {
-        only.forEach(function (b) { const k = keyOf[b.name.toLowerCase()]; if (k) updateKey(k); });
-        return;
+  RunningApplet.prototype.pointerMove = function (ev) {
+    if (!this.editor.interactive) return;
+    const p = this.view.at(ev);
+    const drag = this.drag;
+    if (drag) {
+      if (!drag.moved && Math.abs(p.x - drag.x) + Math.abs(p.y - drag.y) > 3) drag.moved = true;
+      if (drag.moved) {
+        drag.b.dx = drag.dx + p.x - drag.x;
+        drag.b.dy = drag.dy + p.y - drag.y;
+        this.schedule();
       }
-      const list = engine.buttons.filter(function (b) { return b.visible(); });
-      // Many stand-ins are made after the first frame, so that the buttons show at once;
-      // a paint before then leaves them to that later call.
-      if (keysLater) return;
-      if (!keysStarted && list.length > EAGER_KEYS) {
-        keysStarted = keysLater = true;
-        const later = function () { global.setTimeout(function () { keysLater = false; syncKeys(); }, 0); };
-        if (global.requestAnimationFrame) global.requestAnimationFrame(later); else later();
-        return;
-      }
-      keysStarted = true;
-      if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) {
-        const old = Object.create(null);
-        keys.forEach(function (k) { old[k.b.name.toLowerCase()] = k; });
-        // A stand-in whose button became a link, or stopped being one, is made anew.
-        const next = list.map(function (b) {
-          const key = b.name.toLowerCase();
-          const k = old[key];
-          if (!k || k.el._vbLink !== linkKey(b)) return { b: b, el: makeKey(b) };
-          delete old[key];
-          k.b = b;
-          return k;
-        });
-        // The focus on a stand-in that goes moves to the next button still shown (or the
-        // one before it), not to the page.
-        let focusTo = /** @type {any} */ (null);
-        const kept = Object.create(null);
-        next.forEach(function (k) { kept[k.b.name.toLowerCase()] = k; });
-        keys.forEach(function (k, i) {
-          if (doc.activeElement !== k.el || kept[k.b.name.toLowerCase()] === k) return;
-          const after = keys.slice(i + 1).concat(keys.slice(0, i).reverse());
-          const to = after.find(function (o) { return kept[o.b.name.toLowerCase()]; });
-          focusTo = to ? kept[to.b.name.toLowerCase()] : null;
-        });
-        for (const key in old) old[key].el.remove();
-        // New stand-ins go before the next kept one, so that Tab follows the buttons' order;
-        // kept ones are never moved, since moving an element takes its focus away.
-        for (let i = next.length - 1, after = ring; i >= 0; i--) {
-          if (next[i].el.parentNode !== box) box.insertBefore(next[i].el, after);
-          after = next[i].el;
-        }
-        keys = next;
-        keyOf = Object.create(null);
-        keys.forEach(function (k) { keyOf[k.b.name.toLowerCase()] = k; });
-        if (focusTo) focusTo.el.focus({ preventScroll: true });
-      }
-      // A stand-in is touched only when its button's state, place or project changed:
-      // rewriting thousands of them on every hover would cost more than the drawing.
-      keys.forEach(updateKey);
+      return;
     }
+    if (ev.pointerType === 'touch' && !(this.hovered && this.hovered.pressed)) return;
+    this.hoverTo(this.hit(p));
+  };
 
-    let keyOf = Object.create(null);
-    let keysStarted = false;
-    let keysLater = false;
-    function updateKey(k) {
-      const version = engine.version;
-      const ticks = clock && tickingSet.has(k.b);
-      const s = k.b.shown();
-      const r = k.b.rect(s);
-      const l = k.b.look(s);
-      // A label is made again when its look is new (a PropSet makes new looks) or, after any
-      // change of the project, when its caption has place-holders that may show variables.
-      const fresh = k.s !== s || k.l !== l || k.b !== k.drawn || ticks || (k.v !== version && k.dynamic);
-      if (k.x !== r.x || k.y !== r.y || k.w !== r.w || k.h !== r.h) {
-        k.x = r.x; k.y = r.y; k.w = r.w; k.h = r.h;
-        k.el.style.left = r.x + 'px'; k.el.style.top = r.y + 'px';
-        k.el.style.width = r.w + 'px'; k.el.style.height = r.h + 'px';
-      }
-      if (fresh) {
-        k.s = s; k.v = version; k.drawn = k.b; k.l = l;
-        k.dynamic = (l.text || '').indexOf('${') >= 0;
-        const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
-        if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
-        if (l.tip) k.el.title = l.tip;
-      }
-      // A check box says whether it is pressed; a radio button is one of a group, checked or not.
-      const m = k.b.mode();
-      if (m && k.pressed !== k.b.selected) {
-        k.pressed = k.b.selected;
-        if (m === 2) {
-          k.el.setAttribute('role', 'radio');
-          k.el.setAttribute('aria-checked', k.b.selected ? 'true' : 'false');
-        } else {
-          k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
-        }
-      }
-      if (doc.activeElement === k.el) placeRing(r);
-    }
+  RunningApplet.prototype.pointerDown = function (ev) {
+    if (!this.editor.interactive) return;
+    wakeAudio();
+    const p = this.view.at(ev, true);
+    const b = this.hit(p);
+    // A link opened in a new tab or window, or its menu, is the browser's business.
+    if (!plainClick(ev)) { if (b && b.link()) return; if (ev.button !== 0) return; }
+    this.hoverTo(b);
+    if (!b) return;
+    if (ev.pointerType === 'mouse') ev.preventDefault();
+    if (b.draggable()) this.drag = { b: b, x: p.x, y: p.y, dx: b.dx, dy: b.dy, moved: false };
+    this.engine.press(b);
+  };
 
-    // Every button into the list of each tile that any of its states covers.
-    function sortIntoTiles() {
-      tiles.forEach(function (t) { t.list = []; });
-      engine.buttons.forEach(function (b, i) {
-        b._vbIndex = i;
-        sortButton(b, function (t) { t.list.push(b); });
-      });
+  RunningApplet.prototype.pointerUp = function (ev) {
+    if (ev.button !== 0 || !this.editor.interactive) return;
+    const d = this.drag;
+    this.drag = null;
+    const inside = this.view.box.contains(ev.target);
+    const p = inside ? this.view.at(ev, true) : null;
+    const target = p ? this.hit(p) : null;
+    if (d && d.moved) { this.engine.cancelPress(d.b); this.hoverTo(ev.pointerType === 'touch' ? null : target); return; }
+    const hovered = this.hovered;
+    if (hovered && hovered.pressed) {
+      if (target === hovered) this.engine.release(hovered);
+      else this.engine.cancelPress(hovered);
     }
-    // Hands each tile that any state of `b` covers to `add`, and keeps that place on `b`.
-    function sortButton(b, add) {
-      let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
-      for (let s = 0; s < 3; s++) {
-        const r = b.rect(s);
-        x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
-        x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
-      }
-      b._vbArea = { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
-      if (tiles.length < 2) return;
-      const c0 = Math.max(0, Math.floor((x0 - 1) / grid.size)), c1 = Math.min(grid.cols - 1, Math.floor((x1 + 1) / grid.size));
-      const r0 = Math.max(0, Math.floor((y0 - 1) / grid.size)), r1 = Math.floor((y1 + 1) / grid.size);
-      for (let row = r0; row <= r1; row++) {
-        for (let col = c0; col <= c1; col++) {
-          const t = tiles[row * grid.cols + col];
-          if (t) add(t);
-        }
-      }
-    }
+    if (!inside || ev.pointerType === 'touch') this.hoverTo(null);
+  };
 
-    // The smallest rectangle holding both.
-    function union(a, b) {
-      const x = Math.min(a.x, b.x), y = Math.min(a.y, b.y);
-      return { x: x, y: y, w: Math.max(a.x + a.w, b.x + b.w) - x, h: Math.max(a.y + a.h, b.y + b.h) - y };
-    }
-
-    // Where two rectangles overlap, or null.
-    function overlap(a, b) {
-      const x = Math.max(a.x, b.x), y = Math.max(a.y, b.y);
-      const r = Math.min(a.x + a.w, b.x + b.w), d = Math.min(a.y + a.h, b.y + b.h);
-      return r > x && d > y ? { x: x, y: y, w: r - x, h: d - y } : null;
-    }
-
-    // The place every state of the buttons `list` may cover, a pixel wider all round.
-    function areaOf(list) {
-      let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
-      list.forEach(function (b) {
-        for (let s = 0; s < 3; s++) {
-          const r = b.rect(s);
-          x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
-          x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
-        }
-      });
-      if (x0 === Infinity) return null;
-      return { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
-    }
-
-    // The focus ring: white inside black, so that it shows on any background.
-    function placeRing(r) {
-      styleRing();
-      ring.style.left = r.x + 'px'; ring.style.top = r.y + 'px';
-      ring.style.width = r.w + 'px'; ring.style.height = r.h + 'px';
-      ring.style.display = 'block';
-    }
-    // A linked push button's stand-in is a real link over the button (a middle click, a
-    // click with Ctrl or Shift and the link's menu are the browser's); the others are buttons.
-    function linkKey(b) {
-      const link = b.link();
-      return link ? link.url + '\n' + (link.target || '') : '';
-    }
-    function makeKey(b) {
-      const link = b.link();
-      const el = doc.createElement(link ? 'a' : 'button');
-      if (link) {
-        el.href = host.resolve(link.url);
-        if (link.target && !/^_self$/i.test(link.target)) el.target = link.target;
-        // A plain click is the button's own: it runs the button's scripts, which open the link.
-        el.addEventListener('click', function (ev) { if (plainClick(ev)) ev.preventDefault(); });
-        el.addEventListener('dragstart', function (ev) { ev.preventDefault(); });
-      } else {
-        el.type = 'button';
-      }
-      el.style.cssText = 'position:absolute;display:block;margin:0;padding:0;border:0;background:transparent;opacity:0;outline:none;' +
-        'cursor:inherit;-webkit-tap-highlight-color:transparent;' + (link ? 'pointer-events:auto' : 'pointer-events:none');
-      el._vbLink = linkKey(b);
-      // The ring shows for the keyboard, not for a click on a link's stand-in.
-      el.addEventListener('focus', function () {
-        if (el.matches && !el.matches(':focus-visible')) return;
-        placeRing(k().b.rect(k().b.shown()));
-        hoverTo(k().b);
-      });
-      el.addEventListener('blur', function () { ring.style.display = 'none'; if (hovered === k().b) hoverTo(null); });
-      // The stand-in's button of the moment (a re-read makes a new one of the same name).
-      function k() { return keys.find(function (x) { return x.el === el; }) || { b: b }; }
-      el.addEventListener('keydown', function (ev) {
-        wakeAudio();
-        if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); engine.press(k().b); if (ev.key === 'Enter') engine.release(k().b); }
-      });
-      el.addEventListener('keyup', function (ev) {
-        if (ev.key === ' ') { ev.preventDefault(); engine.release(k().b); }
-      });
-      return el;
-    }
-
-    // ---------------------------------------------------------- an editor's handle
-    // An editor that shows the page while the project is designed replaces the project in
-    // place (keeping the page, its zoom and its scroll position), shows one button in a
-    // chosen state, marks the selected one and may switch the mouse off for the buttons.
-    const live = { used: false, interactive: true, shown: null, marked: null, version: Object.create(null) };
-    const mark = doc.createElement('div');
-    mark.className = 'velkobutton-mark';
-    mark.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
-      'border:2px dashed #1a73e8;outline:1px solid #fff';
-    box.appendChild(mark);
-    function placeMark() {
-      const b = live.marked && engine.find(live.marked);
-      if (!b || !b.visible()) { mark.style.display = 'none'; return; }
-      const r = b.rect(b.shown());
-      mark.style.left = (r.x - 2) + 'px'; mark.style.top = (r.y - 2) + 'px';
-      mark.style.width = (r.w + 4) + 'px'; mark.style.height = (r.h + 4) + 'px';
-      mark.style.display = 'block';
-    }
-    function applyShown() {
-      engine.buttons.forEach(function (b) { if (b.forced !== undefined && !b.selected) b.forced = undefined; });
-      const b = live.shown && engine.find(live.shown.name);
-      if (b && live.shown.state > 0) b.forced = live.shown.state;
-    }
-    // The address of a file the editor has replaced carries a new query, so that the
-    // browser reads it again.
-    const plainResolve = resolve;
-    host.resolve = function (file) {
-      const url = plainResolve(file);
-      const v = live.version[String(file).toLowerCase()];
-      return v ? url + (url.indexOf('?') < 0 ? '?' : '&') + 'v=' + v : url;
-    };
-    applet.velkoControl = {
-      // `text` is the project as its input file holds it; `changed` names files that are new on disk.
-      replace: function (text, w, h, changed) {
-        live.used = true;
-        (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); live.version[k] = (live.version[k] || 0) + 1; });
-        const was = hovered ? hovered.name : null;
-        engine.stop();
-        if (refreshTimer) { global.clearInterval(refreshTimer); refreshTimer = null; }
-        hovered = null;
-        drag = null;
-        boot(parseParamFile(text));
-        if (was && live.interactive) { hovered = engine.find(was); if (hovered) hovered.hover = true; }
-        applyShown();
-        if (sizeOf(w) !== width || sizeOf(h) !== height) { width = sizeOf(w); height = sizeOf(h); layoutTiles(); }
-        dirtyAll = true;
-        paint();
-      },
-      show: function (name, state) { live.used = true; live.shown = name ? { name: name, state: state | 0 } : null; applyShown(); schedule(); },
-      mark: function (name) { live.used = true; live.marked = name || null; placeMark(); },
-      offset: function (name, dx, dy) {
-        const b = engine.find(name);
-        if (b) { b.dx = dx; b.dy = dy; schedule(); }
-      },
-      interactive: function (on) {
-        live.used = true;
-        live.interactive = !!on;
-        if (!on) { drag = null; if (hovered && hovered.pressed) engine.cancelPress(hovered); hoverTo(null); }
-      },
-      hit: function (x, y) { const b = engine.hit(x, y); return b ? b.name : null; }
-    };
-    // A zoom changes the pixel ratio: the canvases follow, so the buttons stay sharp.
-    // A window moved to another screen or a CSS zoom changes the ratio without a resize:
-    // a query on the resolution of the moment says so.
-    function onRatioChange() {
-      if (deviceRatio() !== ratio) {
-        layoutTiles();
-        dirtyAll = true;
-        paint();
-      }
-      watchRatio();
-    }
-    let ratioQuery = null;
-    function watchRatio() {
-      if (!global.matchMedia) return;
-      if (ratioQuery) ratioQuery.removeEventListener('change', onRatioChange);
-      ratioQuery = global.matchMedia('(resolution: ' + (global.devicePixelRatio || 1) + 'dppx)');
-      if (ratioQuery.addEventListener) ratioQuery.addEventListener('change', onScreenRatio);
-    }
-    // The screen's ratio changed: it holds until the surface is measured again.
-    function onScreenRatio() {
-      measuredRatio = 0;
-      onRatioChange();
-    }
-    watchRatio();
-    // Where the engine reports the canvases' size in device pixels, a change of ratio is
-    // seen however it came about (an emulated screen included).
-    if (typeof global.ResizeObserver === 'function') {
-      try {
-        new global.ResizeObserver(function (entries) {
-          const size = entries[entries.length - 1].devicePixelContentBoxSize;
-          const measured = size && size[0] && width ? size[0].inlineSize / width : 0;
-          if (!measured || Math.abs(measured - ratio) <= RATIO_TOLERANCE * ratio) return;
-          measuredRatio = measured;
-          onRatioChange();
-        }).observe(canvas, { box: 'device-pixel-content-box' });
-      } catch { /* an engine without that box has the query above */ }
-    }
-    if (typeof global.ResizeObserver === 'function' && doc.documentElement) {
-      new global.ResizeObserver(function () { fit(true); }).observe(doc.documentElement);
-    }
-    global.addEventListener('resize', function () {
-      fit(true);
-      if ((global.devicePixelRatio || 1) !== ratio && !measuredRatio) onRatioChange();
-    });
-    if (lessMotion && lessMotion.addEventListener) lessMotion.addEventListener('change', function () { schedule(); });
-
-    repaints.push(function () { schedule(); });
-    paint();
-    return engine;
+  /** @param {any} applet @returns {Engine|undefined} the engine of the applet, started now */
+  function start(applet) {
+    if (applet.getAttribute('data-velkobutton') === 'running') return;
+    applet.setAttribute('data-velkobutton', 'running');
+    const running = new RunningApplet(applet);
+    running.paint();
+    return running.engine;
   }
 
   // Replaces the project of the `index`th applet of the page in place (see velkoControl).

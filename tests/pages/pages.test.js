@@ -198,8 +198,14 @@ for (const engine of ENGINES) {
         const last = await page.evaluate(() => {
           const engine = document.querySelector('applet').velkoButton;
           const b = engine.buttons[engine.buttons.length - 1];
-          return { hit: engine.hit(b.rect(0).x + 6, b.rect(0).y + 6) === b, drawn: window.vbPixel(b.rect(0)) };
+          const running = document.querySelector('applet').velkoApplet;
+          return {
+            hit: engine.hit(b.rect(0).x + 6, b.rect(0).y + 6) === b, drawn: window.vbPixel(b.rect(0)),
+            keys: running.keys.keys.length, live: running.view.tiles.filter((t) => t.live).length, tiles: running.view.tiles.length
+          };
         });
+        assert.equal(last.keys, n, n + ' buttons: one stand-in each');
+        assert.ok(last.live <= 3 && last.tiles > last.live, n + ' buttons: only tiles near the view hold pixels');
         assert.equal(last.hit, true, n + ' buttons: the last one takes the pointer');
         assert.equal(last.drawn, twin, n + ' buttons: the last one is drawn like its twin at the top');
         await page.close();
