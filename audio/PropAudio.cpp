@@ -43,3 +43,8 @@ void PropAudio::AddDiffScript(std::string& s, bool tok) {
   AppendDecimal(s, doc ? doc->RegisterAudio(file) : 0);
   s += "; ";
 }
+
+void PropAudio::VisitFields(FieldVisitor& v) {
+  v.Text("file", file);
+  v.Int("mode", mode);
+}

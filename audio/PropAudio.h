@@ -12,6 +12,7 @@ class PropAudio : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Audio; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "ViewAudio"; }
   int GetPageId() const override { return 1900; }
 

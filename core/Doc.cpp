@@ -4,6 +4,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <iterator>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -841,6 +842,76 @@ class GroupStep : public EditStep {
   std::vector<Change> changes_;
 };
 
+// Fields of several groups with their values before and after.
+class FieldStep : public EditStep {
+ public:
+  FieldStep(std::string name, std::vector<GroupEdit> edits, Doc::Geometry before,
+            Doc::Geometry after)
+      : EditStep(std::move(name)),
+        edits_(std::move(edits)),
+        geometryBefore_(std::move(before)),
+        geometryAfter_(std::move(after)) {}
+  void Undo(Doc& doc) override { doc.SetFields(edits_, true, &geometryBefore_); }
+  void Redo(Doc& doc) override { doc.SetFields(edits_, false, &geometryAfter_); }
+  std::size_t Bytes() const override {
+    std::size_t n = sizeof(*this) + edits_.capacity() * sizeof(GroupEdit) +
+                    (geometryBefore_.capacity() + geometryAfter_.capacity()) * sizeof(int32_t);
+    for (const GroupEdit& e : edits_) {
+      n += e.fields.capacity() * sizeof(FieldEdit);
+      for (const FieldEdit& f : e.fields)
+        if (const auto* a = std::get_if<std::string>(&f.after))
+          n += a->capacity() + std::get<std::string>(f.before).capacity();
+    }
+    return n;
+  }
+
+ private:
+  std::vector<GroupEdit> edits_;
+  Doc::Geometry geometryBefore_, geometryAfter_;
+};
+
+// The fields of each kind of group that carry what a button says or does
+// rather than how it looks: Paste Style leaves them.
+bool IsContentField(PropClass kind, std::string_view field) {
+  switch (kind) {
+    case PropClass::Button:
+      return field == "name" || field == "url" || field == "target" || field == "tip" ||
+             field == "status" || field == "leaveScript" || field == "x" || field == "y";
+    case PropClass::State:
+      return field == "name";
+    case PropClass::Text:
+      return field == "text";
+    case PropClass::Advanced:
+      return field == "script";
+    default:
+      return false;
+  }
+}
+
+constexpr PropClass kStateGroupKinds[] = {PropClass::State, PropClass::Text,  PropClass::Border,
+                                          PropClass::Audio, PropClass::Image, PropClass::Advanced};
+
+// Steps made together, undone together.
+class StepList : public EditStep {
+ public:
+  StepList(std::string name, std::vector<std::unique_ptr<EditStep>> steps)
+      : EditStep(std::move(name)), steps_(std::move(steps)) {}
+  void Undo(Doc& doc) override {
+    for (auto s = steps_.rbegin(); s != steps_.rend(); ++s) (*s)->Undo(doc);
+  }
+  void Redo(Doc& doc) override {
+    for (auto& s : steps_) s->Redo(doc);
+  }
+  std::size_t Bytes() const override {
+    std::size_t n = sizeof(*this);
+    for (const auto& s : steps_) n += s->Bytes();
+    return n;
+  }
+
+ private:
+  std::vector<std::unique_ptr<EditStep>> steps_;
+};
+
 KesProp* StateGroup(PropState* state, PropClass kind) {
   switch (kind) {
     case PropClass::State:
@@ -889,6 +960,10 @@ void Doc::MarkSaved() {
 }
 
 void Doc::Push(std::unique_ptr<EditStep> step) {
+  if (collecting_) {
+    collecting_->push_back(std::move(step));
+    return;
+  }
   history_.Push(std::move(step));
   SetModifiedFlag(!history_.IsClean());
   Notify({DocChange::Kind::HistoryChanged});
@@ -951,25 +1026,27 @@ Doc::Geometry Doc::CaptureGeometry() const {
   return g;
 }
 
+bool Doc::RestoreGeometry(const Geometry* geometry) {
+  if (!geometry || geometry->size() != buttons_.size() * 4 + 2 || !project_) return false;
+  std::size_t i = 0;
+  for (auto& b : buttons_) {
+    b->x = (*geometry)[i++];
+    b->y = (*geometry)[i++];
+    b->width = (*geometry)[i++];
+    b->height = (*geometry)[i++];
+  }
+  project_->projectWidth = (*geometry)[i++];
+  project_->projectHeight = (*geometry)[i];
+  return true;
+}
+
 void Doc::RestoreGroup(const GroupPath& path, const std::string& bytes, const Geometry* geometry) {
   KesProp* group = GroupAt(path);
   if (!group) return;
   Archive ar(bytes.data(), bytes.size());
   group->Serialize(ar);
   if (path.kind == PropClass::Project || path.kind == PropClass::Button) {
-    if (geometry && geometry->size() == buttons_.size() * 4 + 2) {
-      std::size_t i = 0;
-      for (auto& b : buttons_) {
-        b->x = (*geometry)[i++];
-        b->y = (*geometry)[i++];
-        b->width = (*geometry)[i++];
-        b->height = (*geometry)[i++];
-      }
-      project_->projectWidth = (*geometry)[i++];
-      project_->projectHeight = (*geometry)[i];
-    } else {
-      LayoutButtons();
-    }
+    if (!RestoreGeometry(geometry)) LayoutButtons();
     Notify({DocChange::Kind::GroupChanged, -1, -1, path});
     Notify({DocChange::Kind::LayoutChanged});
     return;
@@ -1121,6 +1198,273 @@ bool Doc::CopyToOtherStates(const GroupPath& path) {
   for (const auto& c : changes) Notify({DocChange::Kind::GroupChanged, -1, -1, c.path});
   Push(std::make_unique<GroupStep>("Copy to Other States", std::move(changes)));
   return true;
+}
+
+bool Doc::Together(const std::string& name, const std::function<void()>& body) {
+  collecting_ = std::make_unique<std::vector<std::unique_ptr<EditStep>>>();
+  body();
+  std::vector<std::unique_ptr<EditStep>> steps = std::move(*collecting_);
+  collecting_.reset();
+  if (steps.empty()) return false;
+  if (steps.size() == 1 && steps.front()->name() == name) {
+    Push(std::move(steps.front()));
+    return true;
+  }
+  Push(std::make_unique<StepList>(name, std::move(steps)));
+  return true;
+}
+
+namespace {
+bool SortedInRange(std::vector<int>& indices, std::size_t count) {
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  return !indices.empty() && indices.front() >= 0 &&
+         static_cast<std::size_t>(indices.back()) < count;
+}
+}  // namespace
+
+bool Doc::DeleteButtonsAt(std::vector<int> indices, const std::string& verb) {
+  if (!SortedInRange(indices, buttons_.size())) return false;
+  if (indices.size() == 1) return DeleteButtonAt(indices.front(), verb);
+  const std::string name = verb + " " + std::to_string(indices.size()) + " Buttons";
+  return Together(name, [&] {
+    for (auto i = indices.rbegin(); i != indices.rend(); ++i) DeleteButtonAt(*i, verb);
+  });
+}
+
+bool Doc::MoveButtonsBy(std::vector<int> indices, int delta) {
+  if (!SortedInRange(indices, buttons_.size()) || (delta != -1 && delta != 1)) return false;
+  if ((delta < 0 && indices.front() == 0) ||
+      (delta > 0 && static_cast<std::size_t>(indices.back()) + 1 >= buttons_.size()))
+    return false;
+  return Together("Move Button", [&] {
+    if (delta < 0)
+      for (int i : indices) MoveButtonTo(i, i - 1);
+    else
+      for (auto i = indices.rbegin(); i != indices.rend(); ++i) MoveButtonTo(*i, *i + 1);
+  });
+}
+
+bool Doc::DuplicateButtonsAt(std::vector<int> indices) {
+  if (!SortedInRange(indices, buttons_.size())) return false;
+  return Together(indices.size() == 1 ? "Duplicate Button" : "Duplicate Buttons", [&] {
+    for (int i : indices) DuplicateButtonAt(i);
+  });
+}
+
+bool Doc::PasteGroupsAt(const std::vector<GroupPath>& paths,
+                        const std::vector<std::string>& bytes) {
+  if (paths.empty() || bytes.empty()) return false;
+  if (paths.size() == 1) return PasteGroupAt(paths.front(), bytes.front());
+  const bool paired = bytes.size() == paths.size();
+  return Together("Paste", [&] {
+    for (std::size_t i = 0; i < paths.size(); ++i) PasteGroupAt(paths[i], bytes[paired ? i : 0]);
+  });
+}
+
+bool Doc::CopyToOtherStates(const std::vector<GroupPath>& paths) {
+  std::vector<GroupStep::Change> changes;
+  for (const GroupPath& path : paths) {
+    KesProp* source = GroupAt(path);
+    if (!source || path.state < 0) continue;
+    const std::string bytes = CopyGroup(*source);
+    for (int s = 0; s < 3; ++s) {
+      if (s == path.state) continue;
+      GroupPath other = path;
+      other.state = s;
+      KesProp* target = GroupAt(other);
+      const std::string before = CopyGroup(*target);
+      PasteGroup(*target, bytes);
+      std::string after = CopyGroup(*target);
+      if (after != before) changes.push_back({other, before, std::move(after), {}, {}});
+    }
+  }
+  if (changes.empty()) return false;
+  for (const auto& c : changes) Notify({DocChange::Kind::GroupChanged, -1, -1, c.path});
+  Push(std::make_unique<GroupStep>("Copy to Other States", std::move(changes)));
+  return true;
+}
+
+std::vector<GroupEdit> Doc::FollowingEdits(const std::vector<GroupEdit>& edits) const {
+  // What the edits set themselves wins over what would follow.
+  auto sets = [&edits](const GroupPath& path, std::size_t field) {
+    for (const GroupEdit& e : edits)
+      if (e.path == path)
+        for (const FieldEdit& f : e.fields)
+          if (f.field == field) return true;
+    return false;
+  };
+  std::vector<GroupEdit> more;
+  auto follow = [&](const GroupPath& path, const FieldEdit& f) {
+    KesProp* group = GroupAt(path);
+    if (!group || sets(path, f.field)) return;
+    const std::vector<FieldValue> now = FieldValues(*group);
+    if (f.field >= now.size() || !(now[f.field] == f.before)) return;
+    auto it = std::find_if(more.begin(), more.end(),
+                           [&path](const GroupEdit& e) { return e.path == path; });
+    if (it == more.end()) it = more.insert(more.end(), GroupEdit{path, {}});
+    it->fields.push_back({f.field, now[f.field], f.after});
+  };
+  for (const GroupEdit& e : edits) {
+    KesProp* group = GroupAt(e.path);
+    if (!group) continue;
+    const std::vector<std::string_view> names = FieldNames(*group);
+    if (e.path.InState() && e.path.state == 0) {
+      for (const FieldEdit& f : e.fields) {
+        if (f.field >= names.size() || names[f.field] == "name") continue;
+        for (int s = 1; s < 3; ++s) follow({e.path.button, s, e.path.kind}, f);
+      }
+    } else if (e.path.kind == PropClass::Button) {
+      for (const FieldEdit& f : e.fields) {
+        if (f.field >= names.size() || names[f.field] != "name") continue;
+        for (int s = 0; s < 3; ++s) {
+          const GroupPath caption{e.path.button, s, PropClass::Text};
+          KesProp* text = GroupAt(caption);
+          const int field = text ? FieldIndex(*text, "text") : -1;
+          if (field >= 0) follow(caption, {static_cast<std::size_t>(field), f.before, f.after});
+        }
+      }
+    }
+  }
+  return more;
+}
+
+bool Doc::ApplyEdits(std::vector<GroupEdit> edits, const std::string& name,
+                     const Geometry* geometryBefore, bool follow) {
+  // Each field goes from the value it holds now; edits that change nothing go.
+  std::vector<GroupEdit> kept;
+  for (GroupEdit& e : edits) {
+    KesProp* group = GroupAt(e.path);
+    if (!group) continue;
+    const std::vector<FieldValue> now = FieldValues(*group);
+    GroupEdit k{e.path, {}};
+    for (FieldEdit& f : e.fields) {
+      if (f.field >= now.size() || now[f.field].index() != f.after.index()) continue;
+      if (now[f.field] == f.after) continue;
+      k.fields.push_back({f.field, now[f.field], std::move(f.after)});
+    }
+    if (!k.fields.empty()) kept.push_back(std::move(k));
+  }
+  if (kept.empty()) return false;
+  if (follow) {
+    std::vector<GroupEdit> more = FollowingEdits(kept);
+    kept.insert(kept.end(), std::make_move_iterator(more.begin()),
+                std::make_move_iterator(more.end()));
+  }
+  bool placing = false;
+  for (const GroupEdit& e : kept) {
+    KesProp* group = GroupAt(e.path);
+    for (const FieldEdit& f : e.fields) SetField(*group, f.field, f.after);
+    placing = placing || e.path.kind == PropClass::Project || e.path.kind == PropClass::Button;
+  }
+  Geometry before, after;
+  if (placing) {
+    LayoutButtons();
+    if (geometryBefore) {
+      Geometry now = CaptureGeometry();
+      if (now != *geometryBefore) {
+        before = *geometryBefore;
+        after = std::move(now);
+      }
+    }
+  }
+  const std::vector<GroupEdit> told = kept;
+  Push(std::make_unique<FieldStep>(name, std::move(kept), std::move(before), std::move(after)));
+  for (const GroupEdit& e : told) NotifyFields(e);
+  if (placing) Notify({DocChange::Kind::LayoutChanged});
+  return true;
+}
+
+void Doc::NotifyFields(const GroupEdit& edit) {
+  KesProp* group = GroupAt(edit.path);
+  if (!group) return;
+  const std::vector<std::string_view> names = FieldNames(*group);
+  std::vector<std::string_view> fields;
+  for (const FieldEdit& f : edit.fields)
+    if (f.field < names.size()) fields.push_back(names[f.field]);
+  Notify({DocChange::Kind::GroupChanged, -1, -1, edit.path, std::move(fields)});
+}
+
+void Doc::SetFields(const std::vector<GroupEdit>& edits, bool undo, const Geometry* geometry) {
+  bool placing = false;
+  auto apply = [&](const GroupEdit& e) {
+    KesProp* group = GroupAt(e.path);
+    if (!group) return;
+    for (const FieldEdit& f : e.fields) SetField(*group, f.field, undo ? f.before : f.after);
+    placing = placing || e.path.kind == PropClass::Project || e.path.kind == PropClass::Button;
+  };
+  if (undo)
+    std::for_each(edits.rbegin(), edits.rend(), apply);
+  else
+    std::for_each(edits.begin(), edits.end(), apply);
+  if (placing && !RestoreGeometry(geometry)) LayoutButtons();
+  for (const GroupEdit& e : edits) NotifyFields(e);
+  if (placing) Notify({DocChange::Kind::LayoutChanged});
+}
+
+bool Doc::RecordFieldEdit(const GroupPath& path, const std::vector<FieldValue>& before,
+                          const std::string& name, const Geometry* geometryBefore) {
+  KesProp* group = GroupAt(path);
+  if (!group) return false;
+  std::vector<FieldEdit> fields = DiffFields(before, FieldValues(*group));
+  if (fields.empty()) {
+    // Nothing the group stores changed, but the layout may place the buttons anew.
+    if (path.kind == PropClass::Project || path.kind == PropClass::Button) LayoutButtons();
+    return false;
+  }
+  // The group goes back to where the step starts; the step takes it on.
+  for (const FieldEdit& f : fields) SetField(*group, f.field, f.before);
+  std::vector<GroupEdit> edits;
+  edits.push_back({path, std::move(fields)});
+  return ApplyEdits(std::move(edits), name, geometryBefore);
+}
+
+bool Doc::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& bytes) {
+  if (paths.empty()) return false;
+  // The copied group is read into a spare button's group of the same kind.
+  const int32_t counter = buttonCounter;
+  std::unique_ptr<PropButton> spare = CreateButton();
+  buttonCounter = counter;
+  const PropClass kind = paths.front().kind;
+  const int state = paths.front().InState() ? 0 : GroupPath::kNoState;
+  KesProp* source = kind == PropClass::Button ? static_cast<KesProp*>(spare.get())
+                    : state == 0              ? StateGroup(spare->state(0), kind)
+                                              : nullptr;
+  if (!source || !PasteGroup(*source, bytes)) return false;
+  // The groups under one path, each with the spare's group of the same place.
+  auto pairs = [&](const GroupPath& path) {
+    std::vector<std::pair<GroupPath, KesProp*>> list;
+    if (path.kind == PropClass::Button) {
+      list.push_back({path, spare.get()});
+      for (int s = 0; s < 3; ++s)
+        for (PropClass k : kStateGroupKinds)
+          list.push_back({{path.button, s, k}, StateGroup(spare->state(s), k)});
+    } else if (path.kind == PropClass::State) {
+      for (PropClass k : kStateGroupKinds)
+        list.push_back({{path.button, path.state, k}, StateGroup(spare->state(0), k)});
+    } else {
+      list.push_back({path, source});
+    }
+    return list;
+  };
+  std::vector<GroupEdit> edits;
+  for (const GroupPath& path : paths) {
+    if (path.kind != kind || !GroupAt(path)) continue;
+    for (const auto& [at, from] : pairs(path)) {
+      KesProp* target = GroupAt(at);
+      if (!target || !from) continue;
+      const std::vector<std::string_view> names = FieldNames(*target);
+      const std::vector<FieldValue> values = FieldValues(*from);
+      GroupEdit e{at, {}};
+      for (std::size_t i = 0; i < names.size() && i < values.size(); ++i)
+        if (!IsContentField(at.kind, names[i])) e.fields.push_back({i, values[i], values[i]});
+      edits.push_back(std::move(e));
+    }
+  }
+  const Geometry geometry = CaptureGeometry();
+  // A whole button's look sets all its states; a state or group of Up takes
+  // Over and Down along as any edit of Up does.
+  return ApplyEdits(std::move(edits), "Paste Style", &geometry, kind != PropClass::Button);
 }
 
 std::string Doc::ProposedPagePath() const {

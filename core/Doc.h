@@ -83,6 +83,41 @@ class Doc : public KesDoc {
   // state's groups) is copied onto the same group of the button's two other
   // states, which keep their names.
   bool CopyToOtherStates(const GroupPath& path);
+  // The same for each of `paths`, as one step.
+  bool CopyToOtherStates(const std::vector<GroupPath>& paths);
+
+  // The one road of field edits: every group of `edits` takes the new values
+  // of its fields, as the one step `name`. With `follow`, a field of an Up
+  // state (or of one of its groups) that goes from A to B takes the same
+  // field of Over and Down along where it held A, unless `edits` sets that
+  // field there itself; and a button renamed from A to B takes every caption
+  // of its states that read A. False, and no step, when nothing changed.
+  bool ApplyEdits(std::vector<GroupEdit> edits, const std::string& name,
+                  const Geometry* geometryBefore = nullptr, bool follow = true);
+  // A page has stored its controls into the group at `path`, whose own
+  // values were `before`: ApplyEdits of the fields that differ.
+  bool RecordFieldEdit(const GroupPath& path, const std::vector<FieldValue>& before,
+                       const std::string& name, const Geometry* geometryBefore = nullptr);
+  // "Paste Style": each group of `paths` (all of one kind) takes the look of
+  // the copied group in `bytes`: every value of it and of the groups it holds
+  // but the name, the caption text, the link and its target, the tool tip,
+  // the status text, the scripts and the button's place. False (and no step)
+  // when the bytes do not read as such a group or nothing changed.
+  bool PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& bytes);
+  // Sets the fields of `edits` to their values before (`undo`) or after,
+  // lays the buttons out when a button or the project changed (or puts them
+  // at `geometry`), and tells the listeners. Used by the steps.
+  void SetFields(const std::vector<GroupEdit>& edits, bool undo, const Geometry* geometry);
+  // Several buttons at once, each one step: "Delete 3 Buttons" (or "Cut"),
+  // "Move Buttons" one place up (`delta` -1) or down (1) as a block,
+  // "Duplicate Buttons" (the copies last, in order). False, and no step,
+  // when an index is out of range or the block cannot move.
+  bool DeleteButtonsAt(std::vector<int> indices, const std::string& verb = "Delete");
+  bool MoveButtonsBy(std::vector<int> indices, int delta);
+  bool DuplicateButtonsAt(std::vector<int> indices);
+  // "Paste" onto each of `paths`: the i-th takes `bytes[i]`, or all take
+  // `bytes[0]` when there is one; one step.
+  bool PasteGroupsAt(const std::vector<GroupPath>& paths, const std::vector<std::string>& bytes);
   bool Undo();
   bool Redo();
   // Where `group` lives (kind None for a group not in the document).
@@ -168,6 +203,17 @@ class Doc : public KesDoc {
   int32_t buttonCounter = 1;
 
  private:
+  // Puts every button and the project's size back as `geometry` holds them
+  // (false, and nothing done, when it does not fit the buttons).
+  bool RestoreGeometry(const Geometry* geometry);
+  // The edits that follow from `edits`: Over and Down after Up, captions
+  // after the name.
+  std::vector<GroupEdit> FollowingEdits(const std::vector<GroupEdit>& edits) const;
+  void NotifyFields(const GroupEdit& edit);
+  // Runs `body`; the steps it makes become the one step `name` (false, and
+  // no step, when it made none).
+  bool Together(const std::string& name, const std::function<void()>& body);
+  std::unique_ptr<std::vector<std::unique_ptr<EditStep>>> collecting_;
   void NewContents();
   void Notify(const DocChange& change);
   void Push(std::unique_ptr<EditStep> step);

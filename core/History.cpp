@@ -8,6 +8,13 @@ bool GroupPath::Contains(const GroupPath& inner) const {
   return kind == PropClass::State || kind == inner.kind;
 }
 
+bool DocChange::Touches(std::string_view name) const {
+  if (fields.empty()) return true;
+  for (std::string_view f : fields)
+    if (f == name) return true;
+  return false;
+}
+
 void History::Push(std::unique_ptr<EditStep> step) {
   // A saved state among the steps dropped can never come back.
   if (clean_ > static_cast<long>(done_)) clean_ = -1;

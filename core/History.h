@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
 
 class Doc;
@@ -26,6 +27,15 @@ struct GroupPath {
   }
   // Whether the group at `inner` lies inside (or is) this one.
   bool Contains(const GroupPath& inner) const;
+  // Whether this is one of a state's groups or a state, the kinds of which
+  // every button has three.
+  bool InState() const { return state != kNoState; }
+};
+
+// The fields one edit changes in the group at `path`.
+struct GroupEdit {
+  GroupPath path;
+  std::vector<FieldEdit> fields;
 };
 
 // What an operation changed, as the document tells its listeners.
@@ -40,12 +50,19 @@ struct DocChange {
     HistoryChanged,   // a step was made, undone or redone
     Replaced,         // New or Open: everything is new
   };
-  DocChange(Kind k, int i = -1, int t = -1, GroupPath g = GroupPath())
-      : kind(k), index(i), to(t), group(g) {}
+  DocChange(Kind k, int i = -1, int t = -1, GroupPath g = GroupPath(),
+            std::vector<std::string_view> f = {})
+      : kind(k), index(i), to(t), group(g), fields(std::move(f)) {}
   Kind kind;
   int index = -1;
   int to = -1;
   GroupPath group;
+  // For GroupChanged: the names of the group's own fields that changed
+  // (FieldNames); empty when any value of the group and of what it holds may
+  // have changed.
+  std::vector<std::string_view> fields;
+  // Whether the field `name` of the group may have changed.
+  bool Touches(std::string_view name) const;
 };
 
 // A view of the document: told of each change after it is made.

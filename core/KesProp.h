@@ -10,6 +10,17 @@
 
 class Archive;
 
+// Visits the values a group stores itself (not those of the groups it holds),
+// each under the name edits and change events call it by, in the order the
+// group stores them.
+class FieldVisitor {
+ public:
+  virtual ~FieldVisitor() = default;
+  virtual void Int(std::string_view name, int32_t& value) = 0;
+  virtual void Color(std::string_view name, uint32_t& value) = 0;
+  virtual void Text(std::string_view name, std::string& value) = 0;
+};
+
 // A property's keyword as the generator names it, with the tokenize flag: the
 // forms look its token up only when they write the property.
 struct PropKey {
@@ -31,6 +42,8 @@ class KesProp {
   virtual ~KesProp() = default;
   // Writes the fields when the archive is storing, reads them otherwise.
   virtual void Serialize(Archive& ar);
+  // Hands every value the group stores itself to `visitor`.
+  virtual void VisitFields(FieldVisitor& visitor) = 0;
   // The view class of the page that edits the group (as the editor's page
   // registry knows it), or nullptr for a group without a page.
   virtual const char* GetViewClass() const { return nullptr; }

@@ -58,6 +58,8 @@ class Platform {
   virtual bool SetClipboardText(const std::string& text) = 0;
   virtual bool ClipboardHasText() = 0;
   virtual bool SetClipboardData(const std::string& mimeType, const std::string& bytes) = 0;
+  // Adds a further format to what SetClipboardData put on the clipboard.
+  virtual bool AddClipboardData(const std::string&, const std::string&) { return false; }
   virtual bool GetClipboardData(const std::string& mimeType, std::string& bytes) = 0;
   virtual bool ClipboardHasData(const std::string& mimeType) = 0;
 

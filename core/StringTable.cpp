@@ -227,6 +227,9 @@ const Entry kTable[] = {
     {40133,
      "Copy the selected state, or one of its groups, to the button's other two states\nCopy to "
      "Other States\neditcopystates"},
+    {40134,
+     "Paste the copied item's look onto every selected item of its kind, keeping their "
+     "captions, links, tool tips, status texts and scripts\nPaste Style\neditpastestyle"},
     {40139, "Insert the date as yy/mm/dd\nDate (yy/mm/dd)\ntextdynamic"},
     {40140, "Insert the date as mm/dd/yy\nDate (mm/dd/yy)\ntextdynamic"},
     {40141, "Insert the date as dd/mm/yy\nDate (dd/mm/yy)\ntextdynamic"},

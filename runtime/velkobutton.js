@@ -2387,12 +2387,30 @@
    * @param {string} text @param {any} w @param {any} h @param {string[]} [changed]
    */
   EditorControl.prototype.replace = function (text, w, h, changed) {
+    this.replaceParams(parseParamFile(text), w, h, changed);
+  };
+
+  /**
+   * The project anew from a page's applet element (`html`, its parameters and size as the
+   * page would carry them), `changed` the files new on disk. The element is only read,
+   * never shown or run.
+   * @param {string} html @param {string[]} [changed]
+   */
+  EditorControl.prototype.replaceApplet = function (html, changed) {
+    const parsed = new global.DOMParser().parseFromString('<!DOCTYPE html><body>' + html, 'text/html');
+    const applet = parsed.getElementsByTagName('applet')[0];
+    if (!applet) return;
+    this.replaceParams(paramsOf(applet), applet.getAttribute('width'), applet.getAttribute('height'), changed);
+  };
+
+  /** @param {Object<string, string>} params @param {any} w @param {any} h @param {string[]} [changed] */
+  EditorControl.prototype.replaceParams = function (params, w, h, changed) {
     const owner = this.owner;
     this.used = true;
     (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); this.version[k] = (this.version[k] || 0) + 1; }, this);
     const was = owner.hovered ? owner.hovered.name : null;
     owner.stop();
-    owner.boot(parseParamFile(text));
+    owner.boot(params);
     if (was && this.interactive) { owner.hovered = owner.engine.find(was); if (owner.hovered) owner.hovered.hover = true; }
     this.applyShown();
     owner.view.resize(appletSize(w), appletSize(h));
@@ -2404,6 +2422,7 @@
     const editor = this, owner = this.owner;
     return {
       replace: function (text, w, h, changed) { editor.replace(text, w, h, changed); },
+      replaceApplet: function (html, changed) { editor.replaceApplet(html, changed); },
       show: function (name, state) { editor.used = true; editor.shown = name ? { name: name, state: state | 0 } : null; editor.applyShown(); owner.schedule(); },
       mark: function (name) { editor.used = true; editor.marked = name || null; editor.placeMark(); },
       offset: function (name, dx, dy) {

@@ -32,6 +32,7 @@
 #include "output/Staging.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
+#include "ui/LiveView.h"
 #include "ui/NewOpenDialog.h"
 #include "ui/OptionsSheet.h"
 #include "ui/QtPlatform.h"
@@ -340,7 +341,10 @@ void App::OnPublish() {
 
 bool App::OnOptions() {
   OptionsSheet sheet(*this, frame_ ? frame_->toolbars() : nullptr, frame_.get());
-  return sheet.Run();
+  const bool applied = sheet.Run();
+  // What the pages say may have changed: the Live View shows it.
+  if (applied && frame_ && frame_->live()) frame_->live()->SettingsChanged();
+  return applied;
 }
 
 // ---------------------------------------------------------------------------

@@ -39,6 +39,12 @@ ColorButton::ColorButton(QWidget* parent) : QToolButton(parent) {
 
 void ColorButton::setColor(uint32_t color) {
   color_ = color & 0xFFFFFF;
+  mixed_ = false;
+  update();
+}
+
+void ColorButton::setMixed() {
+  mixed_ = true;
   update();
 }
 
@@ -111,7 +117,11 @@ void ColorButton::paintEvent(QPaintEvent*) {
   painter.setBrush(palette().color(QPalette::Window));
   painter.drawRect(swatch.adjusted(0, 0, -1, -1));
   if (!isEnabled()) painter.setOpacity(0.45);
-  painter.fillRect(swatch.adjusted(1, 1, -1, -1), ToQColor(color_));
+  if (mixed_)
+    painter.fillRect(swatch.adjusted(1, 1, -1, -1),
+                     QBrush(palette().color(QPalette::WindowText), Qt::BDiagPattern));
+  else
+    painter.fillRect(swatch.adjusted(1, 1, -1, -1), ToQColor(color_));
   painter.setOpacity(1.0);
 
   QStyleOption arrow;

@@ -17,6 +17,10 @@ class ColorButton : public QToolButton {
   uint32_t color() const { return color_; }
   // Sets the colour without emitting changed().
   void setColor(uint32_t color);
+  // Shows no colour but a hatched swatch: the selected items differ. A
+  // colour set or chosen ends it.
+  void setMixed();
+  bool mixed() const { return mixed_; }
 
   static QColor ToQColor(uint32_t color);
   static uint32_t FromQColor(const QColor& color);
@@ -38,5 +42,6 @@ class ColorButton : public QToolButton {
   void MoreColors();
 
   uint32_t color_ = 0;
+  bool mixed_ = false;
   QMenu* menu_ = nullptr;
 };

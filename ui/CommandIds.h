@@ -18,6 +18,7 @@ enum CommandId : int {
   kCmdEditUndo = 57643,
   kCmdEditRedo = 57644,
   kCmdCopyToOtherStates = 40133,
+  kCmdPasteStyle = 40134,
   // Buttons
   kCmdNewButton = 40128,
   kCmdDeleteButton = 40129,

@@ -267,7 +267,7 @@ void FrameMain::SyncLiveSelection() {
   live_->ShowSelection(path.button, path.state);
 }
 
-void FrameMain::SelectFromLive(int index) {
+void FrameMain::SelectFromLive(int index, bool add) {
   const KesProp* current = outline_->SelectedGroup();
   const GroupPath now = current ? doc_.PathOf(current) : GroupPath();
   GroupPath path;
@@ -277,7 +277,12 @@ void FrameMain::SelectFromLive(int index) {
     path.state = now.state;
     path.kind = PropClass::State;
   }
-  if (KesProp* group = doc_.GroupAt(path)) outline_->SelectGroup(group);
+  KesProp* group = doc_.GroupAt(path);
+  if (!group) return;
+  if (add)
+    outline_->AddToSelection(group);
+  else
+    outline_->SelectGroup(group);
 }
 
 QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text) {
@@ -327,6 +332,8 @@ void FrameMain::BuildMenus() {
   AddCommand(edit, kCmdEditPaste, tr("&Paste"))
       ->setShortcuts(
           {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+  AddCommand(edit, kCmdPasteStyle, tr("Paste &Style"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
   AddCommand(edit, kCmdEditDelete, tr("&Delete"));
   edit->addSeparator();
   AddCommand(edit, kCmdCopyToOtherStates, tr("Copy to &Other States"));
@@ -336,6 +343,7 @@ void FrameMain::BuildMenus() {
           [this] { outline_->OnDeleteButton(); });
   connect(action(kCmdCopyToOtherStates), &QAction::triggered, this,
           [this] { outline_->OnCopyToOtherStates(); });
+  connect(action(kCmdPasteStyle), &QAction::triggered, this, [this] { outline_->OnPasteStyle(); });
 
   QMenu* buttons = menuBar()->addMenu(tr("&Buttons"));
   AddCommand(buttons, kCmdNewButton, tr("&New"));
@@ -505,6 +513,7 @@ void FrameMain::UpdateCommandStates() {
     action(id)->setEnabled(edit != nullptr || outline_->CanEdit(id));
   action(kCmdEditDelete)->setEnabled(outline_->CanDeleteButton());
   action(kCmdCopyToOtherStates)->setEnabled(outline_->CanCopyToOtherStates());
+  action(kCmdPasteStyle)->setEnabled(outline_->CanPasteStyle());
   action(kCmdMoveUp)->setEnabled(outline_->CanMoveUp());
   action(kCmdMoveDown)->setEnabled(outline_->CanMoveDown());
   action(kCmdDuplicate)->setEnabled(outline_->CanDuplicate());

@@ -102,7 +102,7 @@ class FrameMain : public QMainWindow, public DocListener {
   // The live view marks the tree's selected button and shows its selected state.
   void SyncLiveSelection();
   // A click in the live view selects the button (in the state selected now).
-  void SelectFromLive(int index);
+  void SelectFromLive(int index, bool add);
   void RunEditCommand(int id);
   void EnterContextHelpMode();
   // The help id of what was clicked in context-help mode.

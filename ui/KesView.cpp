@@ -4,19 +4,24 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 #include "core/Doc.h"
+#include "core/Fields.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/StringTable.h"
@@ -36,6 +41,9 @@ KesView::KesView(const PageContext& context, int pageId, QWidget* parent)
       doc_(context.doc),
       group_(context.group),
       pageId_(pageId) {
+  for (KesProp* other : context.others)
+    if (other && other != group_ && other->GetClass() == group_->GetClass())
+      others_.push_back(other);
   doc_.AddView(this);
   doc_.AddListener(this);
   connect(qApp, &QApplication::focusChanged, this, &KesView::OnFocusChanged);
@@ -76,6 +84,7 @@ void KesView::Commit() {
     app_.ReportCommit(false);
     return;
   }
+  if (!others_.empty()) RestoreUntouched();
   const bool valid = CommitControls();
   app_.ReportCommit(valid);
   if (!valid) return;
@@ -87,17 +96,278 @@ void KesView::Commit() {
   const GroupPath path = doc_.PathOf(group_);
   // A page whose group has left the document has nothing to record.
   if (doc_.GroupAt(path) != group_) return;
+  const std::string name = kNames[kind < 9 ? kind : 0];
+  if (!others_.empty()) {
+    CommitToAll(name);
+    return;
+  }
   committing_ = true;
-  doc_.RecordGroupEdit(path, baseline_, kNames[kind < 9 ? kind : 0],
+  doc_.RecordFieldEdit(path, baselineFields_, name,
                        path.kind == PropClass::Project ? &geometry_ : nullptr);
   committing_ = false;
   TakeBaseline();
+  ShowFollowMarks();
+}
+
+void KesView::CommitToAll(const std::string& name) {
+  std::vector<FieldEdit> fields = DiffFields(baselineFields_, FieldValues(*group_));
+  // The page's group goes back to where the step starts; the step takes it on.
+  for (const FieldEdit& f : fields) SetField(*group_, f.field, f.before);
+  if (fields.empty()) return;
+  std::vector<GroupEdit> edits;
+  std::vector<int> buttons;
+  std::vector<KesProp*> all{group_};
+  all.insert(all.end(), others_.begin(), others_.end());
+  for (KesProp* g : all) {
+    const GroupPath path = doc_.PathOf(g);
+    if (path.kind == PropClass::None) continue;
+    edits.push_back({path, fields});
+    if (std::find(buttons.begin(), buttons.end(), path.button) == buttons.end())
+      buttons.push_back(path.button);
+  }
+  // "Change Text (5 buttons)", or of one button's states, "(2 states)".
+  const bool oneButton = buttons.size() == 1 && edits.size() > 1;
+  const std::string step = name + " (" + std::to_string(oneButton ? edits.size() : buttons.size()) +
+                           (oneButton ? " states)" : " buttons)");
+  committing_ = true;
+  doc_.ApplyEdits(std::move(edits), step,
+                  group_->GetClass() == PropClass::Project ? &geometry_ : nullptr);
+  committing_ = false;
+  Refresh();
 }
 
 void KesView::TakeBaseline() {
   if (!group_) return;
-  baseline_ = Doc::CopyGroup(*group_);
+  baselineFields_ = FieldValues(*group_);
   if (group_->GetClass() == PropClass::Project) geometry_ = doc_.CaptureGeometry();
+}
+
+namespace {
+
+// A small corner mark on a control whose value follows the Up state's.
+class FollowMark : public QWidget {
+ public:
+  explicit FollowMark(QWidget* control) : QWidget(control) {
+    setObjectName(QStringLiteral("followsUp"));
+    setToolTip(QCoreApplication::translate(
+        "KesView",
+        "Follows Up: this value changes with the Up state until you give it one of its own."));
+    resize(kSize, kSize);
+    control->installEventFilter(this);
+    Place();
+    show();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == parent() && event->type() == QEvent::Resize) Place();
+    return QWidget::eventFilter(watched, event);
+  }
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Highlight));
+    const QPointF corner[] = {{0, 0}, {double(kSize), 0}, {double(kSize), double(kSize)}};
+    painter.drawPolygon(corner, 3);
+  }
+
+ private:
+  static constexpr int kSize = 7;
+  void Place() { move(parentWidget()->width() - kSize, 0); }
+};
+
+// What a control shows, as text that compares and can be shown again.
+QString ShownValue(const QWidget* c) {
+  if (auto* color = qobject_cast<const ColorButton*>(c))
+    return color->mixed() ? QStringLiteral("mixed") : QString::number(color->color());
+  if (auto* box = qobject_cast<const QCheckBox*>(c)) return QString::number(box->checkState());
+  if (auto* button = qobject_cast<const QAbstractButton*>(c))
+    return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+  if (auto* combo = qobject_cast<const QComboBox*>(c))
+    return QString::number(combo->currentIndex()) + QLatin1Char('\n') + combo->currentText();
+  if (auto* spin = qobject_cast<const QAbstractSpinBox*>(c)) return spin->text();
+  if (auto* edit = qobject_cast<const QLineEdit*>(c)) return edit->text();
+  if (auto* text = qobject_cast<const QPlainTextEdit*>(c)) return text->toPlainText();
+  return QString();
+}
+
+void ShowValue(QWidget* c, const QString& value) {
+  if (auto* color = qobject_cast<ColorButton*>(c)) {
+    color->setColor(value.toUInt());
+  } else if (auto* box = qobject_cast<QCheckBox*>(c)) {
+    box->setCheckState(static_cast<Qt::CheckState>(value.toInt()));
+    box->setTristate(false);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+    button->setChecked(value == QLatin1String("1"));
+  } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
+    const qsizetype cut = value.indexOf(QLatin1Char('\n'));
+    combo->setCurrentIndex(value.left(cut).toInt());
+    if (combo->isEditable()) combo->setEditText(value.mid(cut + 1));
+  } else if (auto* spin = qobject_cast<IntSpinEdit*>(c)) {
+    spin->setText(value);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(c)) {
+    edit->setText(value);
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(c)) {
+    text->setPlainText(value);
+  }
+}
+
+// Shows that the selected groups hold different values: blank, or neither
+// checked nor unchecked.
+void ShowMixed(QWidget* c) {
+  const QString several = QCoreApplication::translate("KesView", "(several values)");
+  if (auto* color = qobject_cast<ColorButton*>(c)) {
+    color->setMixed();
+  } else if (auto* box = qobject_cast<QCheckBox*>(c)) {
+    box->setTristate(true);
+    box->setCheckState(Qt::PartiallyChecked);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(exclusive);
+  } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
+    combo->setCurrentIndex(-1);
+    if (combo->isEditable()) {
+      combo->clearEditText();
+      combo->lineEdit()->setPlaceholderText(several);
+    }
+  } else if (auto* spin = qobject_cast<IntSpinEdit*>(c)) {
+    spin->setText(QString());
+  } else if (auto* edit = qobject_cast<QLineEdit*>(c)) {
+    edit->clear();
+    edit->setPlaceholderText(several);
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(c)) {
+    text->clear();
+    text->setPlaceholderText(several);
+  }
+}
+
+// A value unlike `v` of the same type, to see which controls show it.
+FieldValue Other(const FieldValue& v) {
+  if (const auto* i = std::get_if<int32_t>(&v)) return *i == 0 ? 1 : *i == 1 ? 0 : *i + 1;
+  if (const auto* c = std::get_if<uint32_t>(&v)) return *c ^ 0x808080u;
+  return std::get<std::string>(v) + "x";
+}
+
+}  // namespace
+
+bool KesView::MarkedFollowing(const QWidget* control) {
+  return control && control->findChild<QWidget*>(QStringLiteral("followsUp"),
+                                                 Qt::FindDirectChildrenOnly) != nullptr;
+}
+
+std::vector<QWidget*> KesView::EditingControls() const {
+  std::vector<QWidget*> list;
+  for (QWidget* w : findChildren<QWidget*>()) {
+    QWidget* owner = w->parentWidget();
+    while (owner && !qobject_cast<const KesView*>(owner)) owner = owner->parentWidget();
+    if (owner != this) continue;
+    // The edit inside a list or a spin edit is that control's.
+    if (qobject_cast<QLineEdit*>(w) && (qobject_cast<QComboBox*>(w->parentWidget()) ||
+                                        qobject_cast<QAbstractSpinBox*>(w->parentWidget())))
+      continue;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if (qobject_cast<ColorButton*>(w) || (button && button->isCheckable()) ||
+        qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+        qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
+      list.push_back(w);
+  }
+  return list;
+}
+
+const std::map<std::size_t, std::vector<QWidget*>>& KesView::FieldControls() {
+  if (fieldsFound_ || !group_) return fieldControls_;
+  fieldsFound_ = true;
+  const std::vector<QWidget*> controls = EditingControls();
+  auto read = [&controls] {
+    std::vector<QString> shown;
+    for (QWidget* c : controls) shown.push_back(ShownValue(c));
+    return shown;
+  };
+  const std::vector<FieldValue> values = FieldValues(*group_);
+  RefreshControls();
+  const std::vector<QString> plain = read();
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    SetField(*group_, i, Other(values[i]));
+    RefreshControls();
+    const std::vector<QString> now = read();
+    SetField(*group_, i, values[i]);
+    for (std::size_t k = 0; k < controls.size(); ++k)
+      if (now[k] != plain[k]) fieldControls_[i].push_back(controls[k]);
+  }
+  RefreshControls();
+  return fieldControls_;
+}
+
+std::vector<QWidget*> KesView::ControlsOf(std::string_view name) {
+  if (!group_) return {};
+  const int field = FieldIndex(*group_, name);
+  if (field < 0) return {};
+  const auto& bound = FieldControls();
+  auto it = bound.find(static_cast<std::size_t>(field));
+  return it == bound.end() ? std::vector<QWidget*>() : it->second;
+}
+
+void KesView::ShowMixedValues() {
+  mixedFull_.clear();
+  mixedShown_.clear();
+  for (QWidget* c : EditingControls()) {
+    if (auto* edit = qobject_cast<QLineEdit*>(c)) edit->setPlaceholderText(QString());
+    if (auto* text = qobject_cast<QPlainTextEdit*>(c)) text->setPlaceholderText(QString());
+    if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->lineEdit())
+      combo->lineEdit()->setPlaceholderText(QString());
+  }
+  if (others_.empty() || !group_) return;
+  const std::vector<FieldValue> mine = FieldValues(*group_);
+  std::vector<bool> mixed(mine.size(), false);
+  for (KesProp* other : others_) {
+    if (doc_.PathOf(other).kind == PropClass::None) continue;
+    const std::vector<FieldValue> theirs = FieldValues(*other);
+    for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i)
+      if (!(theirs[i] == mine[i])) mixed[i] = true;
+  }
+  const auto& bound = FieldControls();
+  for (const auto& [field, controls] : bound) {
+    if (!mixed[field]) continue;
+    for (QWidget* c : controls) mixedFull_[field].push_back({c, ShownValue(c)});
+  }
+  for (const auto& [field, controls] : mixedFull_)
+    for (const auto& shown : controls) ShowMixed(shown.first);
+  for (const auto& [field, controls] : mixedFull_)
+    for (const auto& shown : controls)
+      mixedShown_[field].push_back({shown.first, ShownValue(shown.first)});
+}
+
+void KesView::RestoreUntouched() {
+  for (const auto& [field, controls] : mixedShown_) {
+    bool touched = false;
+    for (const auto& [c, shown] : controls) touched = touched || ShownValue(c) != shown;
+    if (touched) continue;
+    for (const auto& [c, full] : mixedFull_[field]) ShowValue(c, full);
+  }
+}
+
+void KesView::ShowFollowMarks() {
+  for (QWidget* c : EditingControls())
+    for (QWidget* mark :
+         c->findChildren<QWidget*>(QStringLiteral("followsUp"), Qt::FindDirectChildrenOnly))
+      delete mark;
+  if (!group_ || !others_.empty()) return;
+  const GroupPath path = doc_.PathOf(group_);
+  if (!path.InState() || path.state == 0) return;
+  KesProp* up = doc_.GroupAt({path.button, 0, path.kind});
+  if (!up) return;
+  const std::vector<FieldValue> upValues = FieldValues(*up);
+  const std::vector<FieldValue> mine = FieldValues(*group_);
+  const std::vector<std::string_view> names = FieldNames(*group_);
+  for (const auto& [field, controls] : FieldControls()) {
+    if (field >= mine.size() || names[field] == "name" || !(mine[field] == upValues[field]))
+      continue;
+    for (QWidget* c : controls)
+      if (!MarkedFollowing(c)) new FollowMark(c);
+  }
 }
 
 void KesView::OnDocChanged(const DocChange& change) {
@@ -106,8 +376,20 @@ void KesView::OnDocChanged(const DocChange& change) {
     return;
   const GroupPath path = doc_.PathOf(group_);
   if (path.kind == PropClass::None) return;  // its group is leaving
-  const bool mine = change.kind == DocChange::Kind::GroupChanged &&
-                    (change.group.Contains(path) || path.Contains(change.group));
+  bool mine = change.kind == DocChange::Kind::GroupChanged &&
+              (change.group.Contains(path) || path.Contains(change.group));
+  // A page of several groups shows a change of any of them.
+  for (KesProp* other : others_) {
+    const GroupPath at = doc_.PathOf(other);
+    mine = mine || (change.kind == DocChange::Kind::GroupChanged && at.kind != PropClass::None &&
+                    (change.group.Contains(at) || at.Contains(change.group)));
+  }
+  // An Over or Down page marks anew what follows Up when Up changed.
+  if (change.kind == DocChange::Kind::GroupChanged && path.InState() && path.state > 0 &&
+      change.group == GroupPath{path.button, 0, path.kind} && !mine) {
+    ShowFollowMarks();
+    return;
+  }
   const bool placed =
       change.kind == DocChange::Kind::LayoutChanged &&
       (group_->GetClass() == PropClass::Button || group_->GetClass() == PropClass::Project);
@@ -196,6 +478,10 @@ void KesView::Refresh() {
   if (!group_) return;
   RefreshControls();
   TakeBaseline();
+  if (!others_.empty())
+    ShowMixedValues();
+  else
+    ShowFollowMarks();
 }
 
 QWidget* KesView::control(int id) const {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/Doc.h"
 #include "core/KesDoc.h"
@@ -33,6 +34,9 @@ struct PageContext {
   Doc& doc;
   KesProp* group;
   TabMemory& tabs;
+  // Further selected groups of the same kind: the page shows what they share
+  // with `group`, and an edit sets the fields it changed in all of them.
+  std::vector<KesProp*> others = {};
 };
 
 class KesView : public QWidget, public DocView, public DocListener {
@@ -44,6 +48,11 @@ class KesView : public QWidget, public DocView, public DocListener {
 
   int pageId() const { return pageId_; }
   KesProp* group() const { return group_; }
+  const std::vector<KesProp*>& others() const { return others_; }
+  // The page's controls that show the field `name` of its group.
+  std::vector<QWidget*> ControlsOf(std::string_view name);
+  // Whether `control` carries the mark of a value that follows Up.
+  static bool MarkedFollowing(const QWidget* control);
 
   // 1000: Commit(); 1001: Refresh(); other hints are ignored.
   void OnUpdate(int hint) override;
@@ -112,9 +121,33 @@ class KesView : public QWidget, public DocView, public DocListener {
   // edit, its first such line).
   QWidget* UnstorableControl(QString& text) const;
 
-  // The group's bytes (and for the project, the buttons' places) as the page
-  // last loaded or stored them: a commit's step goes from here.
+  // The group's values (and for the project, the buttons' places) as the
+  // page last loaded or stored them: a commit's step goes from here.
   void TakeBaseline();
+  // The commit of a page that edits several groups: the fields the user
+  // changed go to every one of them, as one step.
+  void CommitToAll(const std::string& name);
+  // Which controls show each field of the group, found by changing each
+  // field in turn and seeing which controls follow (then put back).
+  const std::map<std::size_t, std::vector<QWidget*>>& FieldControls();
+  // The controls that edit values: line and text edits, lists, spin edits,
+  // colour buttons, check boxes and radio buttons of this page.
+  std::vector<QWidget*> EditingControls() const;
+  // With several groups: the values that differ among them show blank.
+  void ShowMixedValues();
+  // Before a commit: the blank controls the user did not touch show the
+  // page's own group again, so that their fields do not change.
+  void RestoreUntouched();
+  // On an Over or Down page: a small mark on each control whose value is
+  // the Up state's, which follows Up's edits.
+  void ShowFollowMarks();
+  std::vector<FieldValue> baselineFields_;
+  std::vector<KesProp*> others_;
+  bool fieldsFound_ = false;
+  std::map<std::size_t, std::vector<QWidget*>> fieldControls_;
+  // Per field shown blank: what its controls showed for the page's group,
+  // and what they showed blank.
+  std::map<std::size_t, std::vector<std::pair<QWidget*, QString>>> mixedFull_, mixedShown_;
   // Each finished edit is committed as it is made: Enter or leaving a field,
   // a colour chosen, a box ticked, a button pressed, a choice from a list.
   void WireFinishedEdits();
@@ -123,7 +156,6 @@ class KesView : public QWidget, public DocView, public DocListener {
   bool commitPending_ = false;
   bool inCommit_ = false;
   unsigned commitSerial_ = 0;
-  std::string baseline_;
   Doc::Geometry geometry_;
   bool committing_ = false;
 

@@ -28,13 +28,21 @@ KesWndProperties::~KesWndProperties() {
 }
 
 bool KesWndProperties::SetPropertyGroup(KesProp* group) {
-  if (group && group == currentGroup_) return true;
+  return SetPropertyGroups(group, {});
+}
+
+bool KesWndProperties::SetPropertyGroups(KesProp* group, const std::vector<KesProp*>& others) {
+  if (group && group == currentGroup_ && others == currentOthers_) return true;
   if (!app_.CommitPages()) return false;
   QWidget* page = nullptr;
-  const char* viewClass = group ? group->GetViewClass() : nullptr;
+  bool oneKind = true;
+  for (const KesProp* other : others)
+    oneKind = oneKind && group && other && other->GetClass() == group->GetClass();
+  const char* viewClass = group && oneKind ? group->GetViewClass() : nullptr;
+  currentOthers_ = others;
   if (viewClass) {
     currentGroup_ = group;
-    PageContext context{app_, doc_, group, tabMemory_};
+    PageContext context{app_, doc_, group, tabMemory_, others};
     page = pages_.Create(viewClass, context, this);
   } else {
     currentGroup_ = nullptr;
@@ -48,6 +56,7 @@ bool KesWndProperties::SetPropertyGroup(KesProp* group) {
 
 void KesWndProperties::ResetView() {
   currentGroup_ = nullptr;
+  currentOthers_.clear();
   if (qobject_cast<KesViewBlank*>(currentPage_)) return;
   ShowPage(new KesViewBlank(this));
 }

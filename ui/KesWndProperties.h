@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "ui/KesView.h"
 
@@ -22,6 +23,10 @@ class KesWndProperties : public QWidget {
   // Commits the open page and shows the page of `group` (the blank view for
   // none). False when the open page refused to give up its data.
   bool SetPropertyGroup(KesProp* group);
+  // The page of `group` editing `others` with it (all of its kind); groups
+  // of different kinds show the blank view.
+  bool SetPropertyGroups(KesProp* group, const std::vector<KesProp*>& others);
+  const std::vector<KesProp*>& currentOthers() const { return currentOthers_; }
   // Shows the blank view at once without asking the open page: the groups
   // it edits are about to go away.
   void ResetView();
@@ -41,6 +46,7 @@ class KesWndProperties : public QWidget {
   Doc& doc_;
   const PageRegistry& pages_;
   KesProp* currentGroup_ = nullptr;
+  std::vector<KesProp*> currentOthers_;
   QWidget* currentPage_ = nullptr;
   QVBoxLayout* layout_ = nullptr;
   TabMemory tabMemory_;

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 
@@ -101,6 +102,8 @@ const char* const kBridgeScript = R"JS(
     if (!p || !p.inside) return;
     ev.preventDefault();
     ev.stopPropagation();
+    // With Ctrl (or Command) the button joins the selection and does not move.
+    if (ev.ctrlKey || ev.metaKey) { live.pointer('add', p.x, p.y); return; }
     down = true;
     live.pointer('down', p.x, p.y);
   }, true);
@@ -342,12 +345,15 @@ void LiveView::Update() {
     changedWhileLoading_ = true;
     return;
   }
-  // A change outside the applet (the page's colours, its scripts) needs the page anew.
-  if (ShellOf(PageHtml()) != shell_) {
-    LoadPage();
+  // One generation gives the page, its applet and the files it names. A
+  // change outside the applet (the page's colours, its scripts) needs the
+  // page anew.
+  std::string html = PageHtml();
+  if (ShellOf(html) != shell_) {
+    LoadPage(std::move(html));
     return;
   }
-  ReplaceProject();
+  ReplaceProject(html);
 }
 
 std::string LiveView::PageHtml() {
@@ -362,7 +368,7 @@ std::vector<std::string> LiveView::PageFiles() {
   return files;
 }
 
-void LiveView::LoadPage() {
+void LiveView::LoadPage(std::string html) {
 #ifdef VB_HAVE_WEBENGINE
   if (held_) {
     held_ = false;
@@ -370,7 +376,7 @@ void LiveView::LoadPage() {
   }
   pageWanted_ = false;
   SetNotice(QString());
-  std::string html = PageHtml();
+  if (html.empty()) html = PageHtml();
   shell_ = ShellOf(html);
   staging_->Update(PageFiles());
   NoteFilesLeftOut();
@@ -389,22 +395,21 @@ void LiveView::LoadPage() {
 #endif
 }
 
-void LiveView::ReplaceProject() {
-  std::string params;
-  doc_.WriteParams(ParamForm::InputFile, [&params](std::string_view piece) {
-    params.append(piece);
-    return true;
-  });
+void LiveView::ReplaceProject(const std::string& html) {
+  const std::size_t start = html.find("<APPLET");
+  const std::size_t end = html.find("</APPLET>");
+  if (start == std::string::npos || end == std::string::npos || end < start) {
+    LoadPage();
+    return;
+  }
+  const std::string applet = html.substr(start, end + std::strlen("</APPLET>") - start);
   QStringList changed;
   for (const std::string& name : staging_->Update(PageFiles())) changed << JsString(PathToQ(name));
   NoteFilesLeftOut();
-  const PropProject* project = doc_.project();
   RunOnApplet(QStringLiteral("var b=atob('%1');var u=new Uint8Array(b.length);"
                              "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
-                             "c.replace(R.decode1252(u.buffer),%2,%3,[%4]);")
-                  .arg(QString::fromLatin1(QByteArray::fromStdString(params).toBase64()))
-                  .arg(project ? project->projectWidth : 100)
-                  .arg(project ? project->projectHeight : 100)
+                             "c.replaceApplet(R.decode1252(u.buffer),[%2]);")
+                  .arg(QString::fromLatin1(QByteArray::fromStdString(applet).toBase64()))
                   .arg(changed.join(QLatin1Char(','))));
   SendSelection();
   StartWatchdog();
@@ -506,12 +511,18 @@ int LiveView::HitTest(double x, double y, int skip) const {
 void LiveView::OnPointer(const QString& kind, double x, double y) {
   if (trying_) return;
   const auto& buttons = doc_.buttons();
+  if (kind == QLatin1String("add")) {
+    drag_ = Drag();
+    const int index = HitTest(x, y);
+    if (index >= 0) emit buttonClicked(index, true);
+    return;
+  }
   if (kind == QLatin1String("down")) {
     drag_ = Drag();
     drag_.index = HitTest(x, y);
     drag_.x = x;
     drag_.y = y;
-    if (drag_.index >= 0) emit buttonClicked(drag_.index);
+    if (drag_.index >= 0) emit buttonClicked(drag_.index, false);
     return;
   }
   if (drag_.index < 0 || static_cast<std::size_t>(drag_.index) >= buttons.size()) return;

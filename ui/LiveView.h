@@ -74,11 +74,19 @@ class LiveView : public QWidget, public DocListener {
 
  signals:
   // A click in the view chose the button at `index`.
-  void buttonClicked(int index);
+  // `add`: with Ctrl held, the button joins the selection.
+  void buttonClicked(int index, bool add);
   // Has been drawn (after a change, or a new page).
   void drawn();
   // A line for the status bar from the page (a link, an alert).
   void statusText(const QString& text);
+
+ public:
+  // The Options changed what pages say (their language, the names of days
+  // and months): the view follows.
+  void SettingsChanged() {
+    ScheduleUpdate();
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,11 +94,12 @@ class LiveView : public QWidget, public DocListener {
  private:
   void ScheduleUpdate();
   void Update();
-  // Writes the page anew and loads it (first time, New, Open, or a change
-  // outside the applet).
-  void LoadPage();
-  // Gives the loaded page the project as it is now.
-  void ReplaceProject();
+  // Writes the page anew (`html` when it has just been generated) and loads
+  // it (first time, New, Open, or a change outside the applet).
+  void LoadPage(std::string html = std::string());
+  // Gives the loaded page the project as it is now: the applet of `html`,
+  // with its parameters and the names of days and months.
+  void ReplaceProject(const std::string& html);
   void SendSelection();
   void SetNotice(const QString& text);
   // The button under (x, y) in the applet, top-most first; -1 for none.

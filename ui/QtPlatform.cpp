@@ -160,6 +160,17 @@ bool QtPlatform::SetClipboardData(const std::string& mimeType, const std::string
   return true;
 }
 
+bool QtPlatform::AddClipboardData(const std::string& mimeType, const std::string& bytes) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* old = clipboard ? clipboard->mimeData() : nullptr;
+  if (!old) return false;
+  auto* data = new QMimeData;
+  for (const QString& format : old->formats()) data->setData(format, old->data(format));
+  data->setData(QString::fromStdString(mimeType), QByteArray(bytes.data(), int(bytes.size())));
+  clipboard->setMimeData(data);
+  return true;
+}
+
 bool QtPlatform::GetClipboardData(const std::string& mimeType, std::string& bytes) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;

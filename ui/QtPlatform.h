@@ -27,6 +27,7 @@ class QtPlatform : public HeadlessPlatform {
   bool SetClipboardText(const std::string& text) override;
   bool ClipboardHasText() override;
   bool SetClipboardData(const std::string& mimeType, const std::string& bytes) override;
+  bool AddClipboardData(const std::string& mimeType, const std::string& bytes) override;
   bool GetClipboardData(const std::string& mimeType, std::string& bytes) override;
   bool ClipboardHasData(const std::string& mimeType) override;
 

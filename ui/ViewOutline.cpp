@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QToolTip>
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "audio/PropAudio.h"
 #include "core/Doc.h"
@@ -108,12 +110,15 @@ ViewOutline::ViewOutline(KesApp& app, Doc& doc, KesWndProperties& properties, QW
   setColumnCount(1);
   setRootIsDecorated(true);
   setUniformRowHeights(true);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  // Ctrl+click, Shift+click and Ctrl+Space select several items; Ctrl+A the
+  // current item's siblings.
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setIconSize(QSize(16, 16));
   setExpandsOnDoubleClick(true);
   setAnimated(false);
   setMouseTracking(true);
   connect(this, &QTreeWidget::currentItemChanged, this, &ViewOutline::OnCurrentItemChanged);
+  connect(this, &QTreeWidget::itemSelectionChanged, this, &ViewOutline::OnSelectionChanged);
   connect(this, &QTreeWidget::itemExpanded, this, &ViewOutline::PopulateState);
   doc_.AddView(this);
   doc_.AddListener(this);
@@ -251,6 +256,76 @@ KesProp* ViewOutline::SelectedGroup() const {
   return GroupOf(currentItem());
 }
 
+std::vector<KesProp*> ViewOutline::SelectedGroups() const {
+  std::vector<KesProp*> list;
+  QTreeWidgetItem* current = currentItem();
+  if (current) list.push_back(GroupOf(current));
+  for (QTreeWidgetItem* item : selectedItems())
+    if (item != current) list.push_back(GroupOf(item));
+  return list;
+}
+
+std::vector<int> ViewOutline::SelectedButtonIndices() const {
+  std::vector<int> list;
+  QTreeWidgetItem* root = Root();
+  if (!root) return list;
+  for (QTreeWidgetItem* item : selectedItems())
+    if (item->parent() == root) list.push_back(root->indexOfChild(item));
+  const int current = SelectedButtonIndex();
+  if (current >= 0 && std::find(list.begin(), list.end(), current) == list.end())
+    list.push_back(current);
+  std::sort(list.begin(), list.end());
+  return list;
+}
+
+bool ViewOutline::AddToSelection(KesProp* group) {
+  QTreeWidgetItem* item = ItemOf(group);
+  if (!item) return false;
+  if (!app_.CommitPages()) return false;
+  {
+    QuietScope quiet(quiet_);
+    item->setSelected(true);
+    setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+  }
+  OnSelectionChanged();
+  return item->isSelected();
+}
+
+void ViewOutline::SelectSiblings() {
+  QTreeWidgetItem* current = currentItem();
+  if (!current) return;
+  if (!app_.CommitPages()) return;
+  QTreeWidgetItem* parent = current->parent();
+  {
+    QuietScope quiet(quiet_);
+    const int count = parent ? parent->childCount() : topLevelItemCount();
+    for (int i = 0; i < count; ++i)
+      (parent ? parent->child(i) : topLevelItem(i))->setSelected(true);
+  }
+  OnSelectionChanged();
+}
+
+void ViewOutline::OnSelectionChanged() {
+  if (quiet_) return;
+  const std::vector<KesProp*> groups = SelectedGroups();
+  KesProp* primary = groups.empty() ? nullptr : groups.front();
+  const std::vector<KesProp*> others(groups.size() > 1 ? groups.begin() + 1 : groups.end(),
+                                     groups.end());
+  if (!properties_.SetPropertyGroups(primary, others)) {
+    // The open page keeps its data (it has told the user why): back to its items.
+    QuietScope quiet(quiet_);
+    clearSelection();
+    for (QTreeWidgetItem* item : shownSelection_) item->setSelected(true);
+    if (!shownSelection_.empty())
+      setCurrentItem(shownSelection_.front(), 0, QItemSelectionModel::NoUpdate);
+    return;
+  }
+  shownSelection_.clear();
+  if (QTreeWidgetItem* current = currentItem()) shownSelection_.push_back(current);
+  for (QTreeWidgetItem* item : selectedItems())
+    if (item != currentItem()) shownSelection_.push_back(item);
+}
+
 bool ViewOutline::SelectGroup(KesProp* group) {
   QTreeWidgetItem* item = ItemOf(group);
   if (!item) return false;
@@ -261,6 +336,7 @@ bool ViewOutline::SelectGroup(KesProp* group) {
 void ViewOutline::Clear() {
   // The page goes first: the groups it edits are about to be destroyed.
   properties_.ResetView();
+  shownSelection_.clear();
   QuietScope quiet(quiet_);
   clear();
   labels_.clear();
@@ -300,7 +376,8 @@ void ViewOutline::Rebuild() {
 
 void ViewOutline::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
   if (quiet_) return;
-  if (!properties_.SetPropertyGroup(GroupOf(current))) {
+  // A selection of several items shows its page once the selection is made.
+  if (selectedItems().size() <= 1 && !properties_.SetPropertyGroup(GroupOf(current))) {
     // The open page keeps its data (it has told the user why): back to its item.
     QuietScope quiet(quiet_);
     setCurrentItem(previous);
@@ -321,13 +398,14 @@ void ViewOutline::mousePressEvent(QMouseEvent* event) {
   // leaves the old item selected.
   const QPoint pos = event->position().toPoint();
   QTreeWidgetItem* item = itemAt(pos);
+  const bool adding = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
   if (item && item != currentItem() && pos.x() >= visualItemRect(item).left() &&
-      !properties_.SetPropertyGroup(GroupOf(item))) {
+      !(adding ? app_.CommitPages() : properties_.SetPropertyGroup(GroupOf(item)))) {
     event->accept();
     return;
   }
   QTreeWidget::mousePressEvent(event);
-  if (QTreeWidgetItem* current = currentItem(); current && !current->isSelected()) {
+  if (QTreeWidgetItem* current = currentItem(); current && selectedItems().isEmpty()) {
     QuietScope quiet(quiet_);
     setCurrentItem(current);
   }
@@ -340,6 +418,11 @@ void ViewOutline::keyPressEvent(QKeyEvent* event) {
     if (CanCut()) OnCut();
   } else if (event->matches(QKeySequence::Paste)) {
     if (CanPaste()) OnPaste();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    SelectSiblings();
+  } else if (event->key() == Qt::Key_V &&
+             event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    if (CanPasteStyle()) OnPasteStyle();
   } else if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
     // Asks nothing: it can be undone.
     OnDeleteButton();
@@ -392,6 +475,8 @@ void ViewOutline::contextMenuEvent(QContextMenuEvent* event) {
   add(kCmdEditCut, "edit-cut", tr("Cu&t"), CanCut(), &ViewOutline::OnCut);
   add(kCmdEditCopy, "edit-copy", tr("&Copy"), CanCopy(), &ViewOutline::OnCopy);
   add(kCmdEditPaste, "edit-paste", tr("&Paste"), CanPaste(), &ViewOutline::OnPaste);
+  add(kCmdPasteStyle, "edit-paste", tr("Paste &Style"), CanPasteStyle(),
+      &ViewOutline::OnPasteStyle);
   add(kCmdCopyToOtherStates, "edit-copy", tr("Copy to &Other States"), CanCopyToOtherStates(),
       &ViewOutline::OnCopyToOtherStates);
   menu.addSeparator();
@@ -445,6 +530,10 @@ void ViewOutline::OnDocChanged(const DocChange& change) {
         SelectForced(next);
       }
       QuietScope quiet(quiet_);
+      shownSelection_.erase(
+          std::remove_if(shownSelection_.begin(), shownSelection_.end(),
+                         [&](QTreeWidgetItem* i) { return ButtonItemOf(i) == item; }),
+          shownSelection_.end());
       delete root->takeChild(change.index);
       break;
     }
@@ -463,7 +552,8 @@ void ViewOutline::OnDocChanged(const DocChange& change) {
       break;
     }
     case DocChange::Kind::GroupChanged:
-      Relabel(change.group);
+      // The rows show the groups' names: other fields leave them.
+      if (change.Touches("name")) Relabel(change.group);
       break;
     default:
       break;
@@ -491,68 +581,85 @@ void ViewOutline::OnNewButton() {
 }
 
 bool ViewOutline::CanDeleteButton() const {
-  return SelectedButtonIndex() >= 0 && doc_.ButtonCount() >= 2;
+  const std::vector<int> selected = SelectedButtonIndices();
+  return !selected.empty() && doc_.ButtonCount() > selected.size();
 }
 
 void ViewOutline::OnDeleteButton() {
   if (!CanDeleteButton()) return;
-  const int index = SelectedButtonIndex();
+  const std::vector<int> selected = SelectedButtonIndices();
   // The page's last edits are a step of their own, undone apart.
   app_.CommitPages();
-  doc_.DeleteButtonAt(index);
+  doc_.DeleteButtonsAt(selected);
   setFocus(Qt::OtherFocusReason);
 }
 
 bool ViewOutline::CanMoveUp() const {
-  return SelectedButtonIndex() > 0;
+  const std::vector<int> selected = SelectedButtonIndices();
+  return !selected.empty() && selected.front() > 0;
 }
 
 bool ViewOutline::CanMoveDown() const {
-  const int i = SelectedButtonIndex();
-  return i >= 0 && i + 1 < Root()->childCount();
+  const std::vector<int> selected = SelectedButtonIndices();
+  return !selected.empty() && selected.back() + 1 < Root()->childCount();
+}
+
+void ViewOutline::MoveSelected(int delta) {
+  const std::vector<int> selected = SelectedButtonIndices();
+  QTreeWidgetItem* root = Root();
+  std::vector<QTreeWidgetItem*> items;
+  for (int i : selected) items.push_back(root->child(i));
+  QTreeWidgetItem* current = currentItem();
+  app_.CommitPages();
+  if (!doc_.MoveButtonsBy(selected, delta)) return;
+  // The moved rows stay selected.
+  if (items.size() > 1) {
+    {
+      QuietScope quiet(quiet_);
+      clearSelection();
+      for (QTreeWidgetItem* item : items) item->setSelected(true);
+      setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+    }
+    OnSelectionChanged();
+  }
+  setFocus(Qt::OtherFocusReason);
 }
 
 void ViewOutline::OnMoveUp() {
-  if (!CanMoveUp()) return;
-  const int i = SelectedButtonIndex();
-  app_.CommitPages();
-  doc_.MoveButtonTo(i, i - 1);
-  setFocus(Qt::OtherFocusReason);
+  if (CanMoveUp()) MoveSelected(-1);
 }
 
 void ViewOutline::OnMoveDown() {
-  if (!CanMoveDown()) return;
-  const int i = SelectedButtonIndex();
-  app_.CommitPages();
-  doc_.MoveButtonTo(i, i + 1);
-  setFocus(Qt::OtherFocusReason);
+  if (CanMoveDown()) MoveSelected(1);
 }
 
 bool ViewOutline::CanDuplicate() const {
-  return SelectedButtonIndex() >= 0;
+  return !SelectedButtonIndices().empty();
 }
 
 void ViewOutline::OnDuplicate() {
-  const int index = SelectedButtonIndex();
-  if (index < 0) return;
+  const std::vector<int> selected = SelectedButtonIndices();
+  if (selected.empty()) return;
   // What the page shows is what is copied.
   app_.CommitPages();
-  doc_.DuplicateButtonAt(index);
+  doc_.DuplicateButtonsAt(selected);
 }
 
 // ---------------------------------------------------------------------------
 // Clipboard commands
 
 bool ViewOutline::CanCopy() const {
-  return SelectedGroup() != nullptr;
+  return !SelectedOfOneKind().empty();
 }
 
 bool ViewOutline::CanCut() const {
-  return SelectedButtonIndex() >= 0;
+  const std::vector<KesProp*> groups = SelectedOfOneKind();
+  return !groups.empty() && groups.front()->GetClass() == PropClass::Button;
 }
 
 bool ViewOutline::CanPaste() const {
-  const KesProp* group = SelectedGroup();
+  const std::vector<KesProp*> groups = SelectedOfOneKind();
+  const KesProp* group = groups.empty() ? nullptr : groups.front();
   return group && app_.lastCopiedClass != PropClass::None &&
          group->GetClass() == app_.lastCopiedClass &&
          app_.platform().ClipboardHasData(KesApp::kGroupClipboardFormat);
@@ -571,17 +678,64 @@ bool ViewOutline::CanEdit(int id) const {
   }
 }
 
+namespace {
+// Several copied groups of one kind, each after its length and a line feed.
+constexpr const char* kGroupListFormat = "application/x-velkobutton-groups";
+
+std::string JoinGroups(const std::vector<std::string>& groups) {
+  std::string list;
+  for (const std::string& g : groups) list += std::to_string(g.size()) + "\n" + g;
+  return list;
+}
+
+std::vector<std::string> SplitGroups(const std::string& list) {
+  std::vector<std::string> groups;
+  std::size_t at = 0;
+  while (at < list.size()) {
+    const std::size_t eol = list.find('\n', at);
+    if (eol == std::string::npos || eol == at || eol - at > 12) return {};
+    std::size_t size = 0;
+    for (std::size_t i = at; i < eol; ++i) {
+      if (list[i] < '0' || list[i] > '9') return {};
+      size = size * 10 + static_cast<std::size_t>(list[i] - '0');
+    }
+    if (size > list.size() - eol - 1) return {};
+    groups.push_back(list.substr(eol + 1, size));
+    at = eol + 1 + size;
+  }
+  return groups;
+}
+}  // namespace
+
+std::vector<KesProp*> ViewOutline::SelectedOfOneKind() const {
+  std::vector<KesProp*> groups = SelectedGroups();
+  groups.erase(std::remove(groups.begin(), groups.end(), nullptr), groups.end());
+  for (const KesProp* g : groups)
+    if (g->GetClass() != groups.front()->GetClass()) return {};
+  return groups;
+}
+
 std::string ViewOutline::CopySelected() {
-  KesProp* group = SelectedGroup();
-  if (!group) return std::string();
+  const std::vector<KesProp*> groups = SelectedOfOneKind();
+  if (groups.empty()) return std::string();
   // What the page shows is what is copied.
   app_.CommitPages();
-  std::string bytes = Doc::CopyGroup(*group);
+  std::string bytes = Doc::CopyGroup(*groups.front());
   if (!app_.platform().SetClipboardData(KesApp::kGroupClipboardFormat, bytes)) {
     app_.platform().MessageBox(msg::kClipboardFailed, MsgButtons::Ok, MsgIcon::Exclamation);
     return std::string();
   }
-  app_.lastCopiedClass = group->GetClass();
+  // Several items go along in tree order, so that a paste onto as many
+  // gives each its own.
+  std::vector<std::pair<GroupPath, std::string>> all;
+  for (KesProp* g : groups) all.push_back({doc_.PathOf(g), Doc::CopyGroup(*g)});
+  std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.first.button, a.first.state) < std::tie(b.first.button, b.first.state);
+  });
+  std::vector<std::string> list;
+  for (auto& entry : all) list.push_back(std::move(entry.second));
+  if (groups.size() > 1) app_.platform().AddClipboardData(kGroupListFormat, JoinGroups(list));
+  app_.lastCopiedClass = groups.front()->GetClass();
   return bytes;
 }
 
@@ -590,35 +744,68 @@ void ViewOutline::OnCopy() {
 }
 
 void ViewOutline::OnCut() {
-  if (SelectedButtonIndex() < 0) return;
-  const int index = SelectedButtonIndex();
+  if (!CanCut()) return;
+  const std::vector<int> selected = SelectedButtonIndices();
   // A button that could not go to the clipboard stays.
   if (CopySelected().empty()) return;
-  doc_.DeleteButtonAt(index, "Cut");
+  doc_.DeleteButtonsAt(selected, "Cut");
 }
 
 void ViewOutline::OnPaste() {
   // The open page hands over its edits; its answer does not stop the paste.
   app_.CommitPages();
-  KesProp* group = SelectedGroup();
-  if (!group || app_.lastCopiedClass == PropClass::None ||
-      group->GetClass() != app_.lastCopiedClass)
+  const std::vector<KesProp*> groups = SelectedOfOneKind();
+  if (groups.empty() || app_.lastCopiedClass == PropClass::None ||
+      groups.front()->GetClass() != app_.lastCopiedClass)
     return;
   std::string bytes;
   if (!app_.platform().GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return;
+  // As many items as were copied take one each, in tree order; otherwise
+  // every selected item takes the first.
+  std::vector<std::string> list;
+  std::string joined;
+  if (groups.size() > 1 && app_.platform().GetClipboardData(kGroupListFormat, joined))
+    list = SplitGroups(joined);
+  if (list.size() != groups.size()) list = {bytes};
+  std::vector<GroupPath> paths;
+  for (KesProp* g : groups) paths.push_back(doc_.PathOf(g));
+  std::sort(paths.begin(), paths.end(), [](const GroupPath& a, const GroupPath& b) {
+    return std::tie(a.button, a.state) < std::tie(b.button, b.state);
+  });
   // Bytes that do not read as a group of this class leave it as it was.
-  doc_.PasteGroupAt(doc_.PathOf(group), bytes);
+  doc_.PasteGroupsAt(paths, list);
+}
+
+bool ViewOutline::CanPasteStyle() const {
+  const std::vector<KesProp*> groups = SelectedOfOneKind();
+  return !groups.empty() && app_.lastCopiedClass != PropClass::None &&
+         app_.lastCopiedClass != PropClass::Project &&
+         groups.front()->GetClass() == app_.lastCopiedClass &&
+         app_.platform().ClipboardHasData(KesApp::kGroupClipboardFormat);
+}
+
+void ViewOutline::OnPasteStyle() {
+  if (!CanPasteStyle()) return;
+  app_.CommitPages();
+  std::string bytes;
+  if (!app_.platform().GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return;
+  std::vector<GroupPath> paths;
+  for (KesProp* g : SelectedOfOneKind()) paths.push_back(doc_.PathOf(g));
+  doc_.PasteStyleAt(paths, bytes);
 }
 
 bool ViewOutline::CanCopyToOtherStates() const {
-  const KesProp* group = SelectedGroup();
-  return group && group->GetClass() != PropClass::Project && group->GetClass() != PropClass::Button;
+  const std::vector<KesProp*> groups = SelectedOfOneKind();
+  return !groups.empty() && groups.front()->GetClass() != PropClass::Project &&
+         groups.front()->GetClass() != PropClass::Button;
 }
 
 void ViewOutline::OnCopyToOtherStates() {
   if (!CanCopyToOtherStates()) return;
   app_.CommitPages();
-  doc_.CopyToOtherStates(doc_.PathOf(SelectedGroup()));
+  std::vector<GroupPath> paths;
+  for (KesProp* g : SelectedOfOneKind()) paths.push_back(doc_.PathOf(g));
+  doc_.CopyToOtherStates(paths);
 }
 
 // ---------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/History.h"
 #include "core/KesDoc.h"
@@ -50,9 +51,12 @@ class ViewOutline : public QTreeWidget, public DocView, public DocListener {
   bool CanPaste() const;
   // Cut, Copy or Paste on the tree's selection.
   bool CanEdit(int id) const;
-  // "Copy to Other States" of the selected state or state group.
+  // "Copy to Other States" of the selected states or state groups.
   void OnCopyToOtherStates();
   bool CanCopyToOtherStates() const;
+  // "Paste Style": the copied item's look onto every selected item of its kind.
+  void OnPasteStyle();
+  bool CanPasteStyle() const;
 
   // Editing commands Copy 57634, Cut 57635, Paste 57637, Undo 57643: they act
   // on a focused edit box of a page, otherwise on the tree's selected item
@@ -61,6 +65,11 @@ class ViewOutline : public QTreeWidget, public DocView, public DocListener {
   void RunEditCommand(int id);
 
   KesProp* SelectedGroup() const;
+  // The current item's group first, then the other selected items' groups in
+  // tree order.
+  std::vector<KesProp*> SelectedGroups() const;
+  // Adds the item of `group` to the selection (Ctrl+click in the Live View).
+  bool AddToSelection(KesProp* group);
   // Selects the item of `group` (which shows its page); false when there is
   // no such item or the open page refused to give up its data.
   bool SelectGroup(KesProp* group);
@@ -95,6 +104,19 @@ class ViewOutline : public QTreeWidget, public DocView, public DocListener {
   QTreeWidgetItem* ButtonItemOf(QTreeWidgetItem* item) const;
   int SelectedButtonIndex() const;
   PropButton* SelectedButton() const;
+  // The indices of the selected buttons (button items only), ascending.
+  std::vector<int> SelectedButtonIndices() const;
+  // The page follows the selection: the current item's group with the
+  // other selected ones.
+  void OnSelectionChanged();
+  // Moves the selected buttons one place (-1 up, 1 down) as a block.
+  void MoveSelected(int delta);
+  // Selects the siblings of the current item (Ctrl+A).
+  void SelectSiblings();
+  // The page shows exactly these items, or the selection went back to them.
+  std::vector<QTreeWidgetItem*> shownSelection_;
+  // The selected groups when all are of one kind (the current item's first).
+  std::vector<KesProp*> SelectedOfOneKind() const;
   // Puts the selected group's bytes on the clipboard; returns them.
   std::string CopySelected();
   // The row of the group at `path` with its own and its items' labels anew.

@@ -37,3 +37,7 @@ std::string InsertActionLine(int action, const std::string& buttonName) {
       return std::string();
   }
 }
+
+void PropAdvanced::VisitFields(FieldVisitor& v) {
+  v.Text("script", script);
+}

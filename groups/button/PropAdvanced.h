@@ -11,6 +11,7 @@ class PropAdvanced : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Advanced; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "ViewAdvanced"; }
   // The script with its line breaks, tabs and form feeds turned into blanks.
   std::string GetScript(const std::string& prefix, bool tokenize) override;

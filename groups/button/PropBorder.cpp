@@ -77,3 +77,15 @@ void PropBorder::AddDiffScript(std::string& s, bool tok, const PropBorder& ref,
   AddInt(s, PropKey{"FrameThick", tok}, frameThick, ref.frameThick);
   AddColor(s, PropKey{"FrameColor", tok}, frameColor, ref.frameColor);
 }
+
+void PropBorder::VisitFields(FieldVisitor& v) {
+  v.Int("smooth", smooth);
+  v.Int("style", style);
+  v.Int("thick", thick);
+  v.Color("topColor", topColor);
+  v.Color("midColor", midColor);
+  v.Color("botColor", botColor);
+  v.Int("automatic", automatic);
+  v.Int("frameThick", frameThick);
+  v.Color("frameColor", frameColor);
+}

@@ -11,6 +11,7 @@ class PropBorder : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Border; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "TabBorder"; }
   int GetPageId() const override { return 2100; }
 

@@ -158,3 +158,20 @@ int ValidateButtonName(const PropButton& button, const std::string& newName) {
     if (other.get() != &button && EqualNoCase(other->name, newName)) return 611;
   return 0;
 }
+
+void PropButton::VisitFields(FieldVisitor& v) {
+  v.Text("name", name);
+  v.Int("drag", drag);
+  v.Int("initiallyDown", initiallyDown);
+  v.Int("show", show);
+  v.Int("mode", mode);
+  v.Text("tip", tip);
+  v.Text("status", status);
+  v.Text("url", url);
+  v.Text("target", target);
+  v.Int("height", height);
+  v.Int("width", width);
+  v.Int("x", x);
+  v.Int("y", y);
+  v.Text("leaveScript", leaveScript);
+}

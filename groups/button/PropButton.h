@@ -16,6 +16,7 @@ class PropButton : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Button; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "TabButton"; }
   // The button statement.
   std::string GetScript(const std::string& prefix, bool tokenize) override;

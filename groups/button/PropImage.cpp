@@ -67,3 +67,12 @@ void PropImage::AddDiffScript(std::string& s, bool tok, const PropImage& ref,
       break;
   }
 }
+
+void PropImage::VisitFields(FieldVisitor& v) {
+  v.Text("file", file);
+  v.Int("offsetY", offsetY);
+  v.Int("offsetX", offsetX);
+  v.Int("alignX", alignX);
+  v.Int("alignY", alignY);
+  v.Int("style", style);
+}

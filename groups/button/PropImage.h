@@ -11,6 +11,7 @@ class PropImage : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Image; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "ViewImage"; }
   int GetPageId() const override { return 2500; }
 

@@ -98,3 +98,13 @@ void PropState::AddBlock(std::string& out, std::string_view extra, bool tok, Pro
     out += "} ";
   if (out.size() == propsStart) out.resize(start);
 }
+
+void PropState::VisitFields(FieldVisitor& v) {
+  v.Text("name", name);
+  v.Int("transparent", transparent);
+  v.Color("color", color);
+  v.Int("cursor", cursor);
+  v.Int("offsetX", offsetX);
+  v.Int("offsetY", offsetY);
+  v.Int("animate", animate);
+}

@@ -21,6 +21,7 @@ class PropState : public KesProp {
 
   PropClass GetClass() const override { return PropClass::State; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "ViewState"; }
   int GetPageId() const override { return 3000; }
 

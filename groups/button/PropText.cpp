@@ -54,3 +54,19 @@ void PropText::AddDiffScript(std::string& s, bool tok, const PropText& ref) cons
   AddInt(s, PropKey{"TextSize", tok}, size, ref.size);
   AddInt(s, PropKey{"TextStyle", tok}, StyleMask(), ref.StyleMask());
 }
+
+void PropText::VisitFields(FieldVisitor& v) {
+  v.Int("alignX", alignX);
+  v.Int("alignY", alignY);
+  v.Int("offsetX", offsetX);
+  v.Int("offsetY", offsetY);
+  v.Text("text", text);
+  v.Color("textColor", textColor);
+  v.Text("font", font);
+  v.Int("bold", bold);
+  v.Int("emboss", emboss);
+  v.Int("engrave", engrave);
+  v.Int("italic", italic);
+  v.Int("underline", underline);
+  v.Int("size", size);
+}

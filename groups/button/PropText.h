@@ -12,6 +12,7 @@ class PropText : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Text; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "TabText"; }
   int GetPageId() const override { return 3400; }
 

@@ -72,3 +72,24 @@ void PropProject::AddScript(std::string& s, bool tok) {
   }
   s += ";";
 }
+
+void PropProject::VisitFields(FieldVisitor& v) {
+  v.Text("identifier", identifier);
+  v.Int("buttonHeight", buttonHeight);
+  v.Int("spacing", spacing);
+  v.Int("buttonWidth", buttonWidth);
+  v.Int("projectHeight", projectHeight);
+  v.Int("layout", layout);
+  v.Int("projectWidth", projectWidth);
+  v.Int("imageStyle", imageStyle);
+  v.Text("backgroundImage", backgroundImage);
+  v.Color("backgroundColor", backgroundColor);
+  v.Text("inputFile", inputFile);
+  v.Int("readFromFile", readFromFile);
+  v.Int("refreshRate", refreshRate);
+  v.Int("tokenize", tokenize);
+  v.Int("reloadInterval", reloadInterval);
+  v.Text("codeBase", codeBase);
+  v.Text("beforeScript", beforeScript);
+  v.Text("afterScript", afterScript);
+}

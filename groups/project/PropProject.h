@@ -12,6 +12,7 @@ class PropProject : public KesProp {
 
   PropClass GetClass() const override { return PropClass::Project; }
   void Serialize(Archive& ar) override;
+  void VisitFields(FieldVisitor& v) override;
   const char* GetViewClass() const override { return "TabProject"; }
   // The background statement.
   std::string GetScript(const std::string& prefix, bool tokenize) override;

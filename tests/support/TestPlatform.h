@@ -116,6 +116,11 @@ class TestPlatform : public Platform {
     clipboardData[mimeType] = bytes;
     return true;
   }
+  bool AddClipboardData(const std::string& mimeType, const std::string& bytes) override {
+    if (!clipboardWorks || clipboardData.empty()) return false;
+    clipboardData[mimeType] = bytes;
+    return true;
+  }
   bool GetClipboardData(const std::string& mimeType, std::string& bytes) override {
     auto it = clipboardData.find(mimeType);
     if (it == clipboardData.end()) return false;

@@ -178,6 +178,10 @@ std::vector<PageValues> EveryPage() {
          t.Press(t.Control<QCheckBox>(kButtonGeneral, 2610));
        },
        [](Doc& doc) {
+         // The captions that read the old name follow it.
+         for (PropState* s :
+              {First(doc).upState.get(), First(doc).overState.get(), First(doc).downState.get()})
+           if (s->text->text == First(doc).name) s->text->text = "Home";
          First(doc).name = "Home";
          First(doc).mode = 1;
          First(doc).tip = "Back to the start";
