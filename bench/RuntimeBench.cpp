@@ -12,8 +12,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <algorithm>
 #include <cstdlib>
 
@@ -24,11 +28,20 @@
 #include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
+#include "ui/App.h"
+#include "ui/FrameMain.h"
+#include "ui/KesView.h"
+#include "ui/KesWndProperties.h"
 #include "ui/LiveView.h"
+#include "ui/QuietApp.h"
+#include "ui/SealedWeb.h"
+#include "ui/ViewOutline.h"
 
 namespace {
 
 QTemporaryDir* gDir = nullptr;
+// The Up Text page's caption box.
+constexpr int kCaptionControl = 3401;
 browser::Browser* gBrowser = nullptr;
 
 // Records when the page has been parsed: its listener comes before the
@@ -249,10 +262,89 @@ BENCHMARK(BM_LiveViewUpdate)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 
+// One caption typed on the Up Text page of the real window and ended with
+// Enter, on a column of `buttons` buttons: from the key to the Live View's
+// next drawing, as the user waits for it.
+void BM_CaptionEditToDrawn(benchmark::State& state) {
+  const int buttons = int(state.range(0));
+  TestPlatform platform;
+  platform.programDir = gDir->path().toStdString() + "/";
+  platform.previewDir = gDir->filePath("Preview/").toStdString();
+  const QString project = gDir->filePath(QStringLiteral("menu%1.but").arg(buttons));
+  {
+    TestPlatform quiet;
+    KesApp maker(quiet);
+    Doc doc(maker);
+    maker.setCurrentDoc(&doc);
+    doc.OnNewDocument();
+    for (int i = 1; i < buttons; ++i) doc.InsertButton(doc.CreateButton());
+    if (!doc.DoSave(project.toStdString())) {
+      state.SkipWithError("the project could not be saved");
+      return;
+    }
+  }
+  App app(platform, Quiet(true));
+  if (!app.InitInstance({}) || !app.OpenDocumentFile(project)) {
+    state.SkipWithError("the editor did not start");
+    return;
+  }
+  FrameMain* frame = app.frame();
+  LiveView* live = frame->live();
+  if (!browser::WaitFor([&] { return live->drawnCount() > 0; }, 120000)) {
+    state.SkipWithError("the view was never drawn");
+    return;
+  }
+  ViewOutline* tree = frame->outline();
+  // A large project's tree makes a state's items when it is opened.
+  QTreeWidgetItem* upState = tree->topLevelItem(0)->child(0)->child(0);
+  upState->setExpanded(true);
+  QTreeWidgetItem* upText = upState->child(0);
+  tree->setCurrentItem(upText);
+  QPlainTextEdit* caption = nullptr;
+  for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(view->control(kCaptionControl))) caption = edit;
+  if (!caption) {
+    state.SkipWithError("no caption box");
+    return;
+  }
+  browser::Pause(300);
+  double total = 0, slowest = 0;
+  int i = 0;
+  for (auto _ : state) {
+    const int before = live->drawnCount();
+    caption->setFocus();
+    caption->setPlainText(QStringLiteral("Fresh Bread %1").arg(++i));
+    QElapsedTimer clock;
+    clock.start();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(caption, &enter);
+    if (!browser::WaitFor([&] { return live->drawnCount() > before; }, 60000)) {
+      state.SkipWithError("no drawing after the edit");
+      return;
+    }
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    total += ms;
+    slowest = std::max(slowest, ms);
+    state.SetIterationTime(ms / 1000.0);
+  }
+  state.counters["enter_to_drawn_ms"] = total / double(state.iterations());
+  state.counters["slowest_ms"] = slowest;
+  app.doc().SetModifiedFlag(false);
+  app.ExitInstance();
+}
+BENCHMARK(BM_CaptionEditToDrawn)
+    ->Arg(200)
+    ->Arg(2000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   browser::PrepareEnvironment();
+  // The Live View's sealed pages, as in the editor.
+  sealed::PrepareProcess();
   QApplication app(argc, argv);
   QTemporaryDir dir;
   QFile::copy(QStringLiteral(VB_SOURCE_DIR "/runtime/velkobutton.js"),

@@ -440,8 +440,11 @@ bool Doc::AddButtonScripts(std::string& script, bool tok, std::size_t first, std
   // One reference state for the Default blocks of the whole run.
   PropState scratch(nullptr, "Default");
   scratch.CreateGroups();
+  ScriptParts* parts = OnSecondThread() ? nullptr : scriptParts;
   for (std::size_t i = first; i < last; ++i) {
+    const std::size_t before = script.size();
     buttons_[i]->AddScript(script, tok, &scratch);
+    if (parts) parts->buttons.push_back(script.substr(before));
     if (flush && !flush()) return false;
   }
   return true;
@@ -460,6 +463,10 @@ bool Doc::AddParams(std::string& out, ParamForm form, const std::string& prefixS
   std::string& script = pieces.script();
   script += prefixScript;
   project_->AddScript(script, tok);
+  if (scriptParts) {
+    scriptParts->head = script;
+    scriptParts->buttons.clear();
+  }
   if (!pieces.Flush()) return false;
 
   // The later buttons go to a second thread, which writes their script into

@@ -198,6 +198,17 @@ class Doc : public KesDoc {
   int RegisterImage(const std::string& file);
   int RegisterAudio(const std::string& file);
 
+  // While set, a generation keeps here what the script says before the
+  // buttons (the configurable texts and the project's statement) and each
+  // button's statement, so that a view can tell which buttons changed. A
+  // generation that shares the buttons with a second thread keeps only the
+  // first thread's.
+  struct ScriptParts {
+    std::string head;
+    std::vector<std::string> buttons;
+  };
+  ScriptParts* scriptParts = nullptr;
+
   std::vector<std::string> imageList;
   std::vector<std::string> audioList;
   int32_t buttonCounter = 1;

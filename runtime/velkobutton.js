@@ -2403,6 +2403,29 @@
     this.replaceParams(paramsOf(applet), applet.getAttribute('width'), applet.getAttribute('height'), changed);
   };
 
+  /**
+   * Some buttons anew: `statements` are their statements (each replaces the button of its
+   * name, in its place), `lists` the page's PARAMs of the image and sound lists the
+   * statements number, `changed` the files new on disk. The rest of the project stays.
+   * @param {string[]} statements @param {string} lists @param {string[]} [changed]
+   */
+  EditorControl.prototype.update = function (statements, lists, changed) {
+    const owner = this.owner, engine = owner.engine;
+    this.used = true;
+    (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); this.version[k] = (this.version[k] || 0) + 1; }, this);
+    const parsed = new global.DOMParser().parseFromString('<!DOCTYPE html><body><applet>' + lists + '</applet>', 'text/html');
+    const params = paramsOf(parsed.getElementsByTagName('applet')[0]);
+    engine.images = splitList(params.images0 || '');
+    engine.audio = splitList(params.audio0 || '');
+    if (statements.length) {
+      try { engine.load(statements.join('')); } catch (e) { console.warn('VelkoButton: ' + e.message); }
+    }
+    if (owner.hovered) owner.hovered = engine.find(owner.hovered.name) || null;
+    if (owner.hovered && this.interactive) owner.hovered.hover = true;
+    this.applyShown();
+    owner.paintAll();
+  };
+
   /** @param {Object<string, string>} params @param {any} w @param {any} h @param {string[]} [changed] */
   EditorControl.prototype.replaceParams = function (params, w, h, changed) {
     const owner = this.owner;
@@ -2423,6 +2446,7 @@
     return {
       replace: function (text, w, h, changed) { editor.replace(text, w, h, changed); },
       replaceApplet: function (html, changed) { editor.replaceApplet(html, changed); },
+      update: function (statements, lists, changed) { editor.update(statements, lists, changed); },
       show: function (name, state) { editor.used = true; editor.shown = name ? { name: name, state: state | 0 } : null; editor.applyShown(); owner.schedule(); },
       mark: function (name) { editor.used = true; editor.marked = name || null; editor.placeMark(); },
       offset: function (name, dx, dy) {

@@ -353,12 +353,63 @@ void LiveView::Update() {
     LoadPage(std::move(html));
     return;
   }
-  ReplaceProject(html);
+  if (!SendChangedButtons(html)) ReplaceProject(html);
+}
+
+void LiveView::TakeAsSent() {
+  sent_ = std::move(pending_);
+  sentNames_.clear();
+  for (const auto& b : doc_.buttons()) sentNames_.push_back(b->name);
+  lastButtonsSent_ = doc_.ButtonCount();
+}
+
+bool LiveView::SendChangedButtons(const std::string& html) {
+  std::vector<std::string> names;
+  for (const auto& b : doc_.buttons()) names.push_back(b->name);
+  const PropProject* project = doc_.project();
+  // Buttons added, removed, moved or renamed, a change before the buttons,
+  // or scripts that run when the page starts: the whole project.
+  if (!sentWhole_ || pending_.buttons.size() != sent_.buttons.size() || names != sentNames_ ||
+      pending_.head != sent_.head || !project || !project->afterScript.empty())
+    return false;
+  QStringList statements;
+  for (std::size_t i = 0; i < pending_.buttons.size(); ++i)
+    if (pending_.buttons[i] != sent_.buttons[i])
+      statements << QStringLiteral("d('%1')").arg(
+          QString::fromLatin1(QByteArray::fromStdString(pending_.buttons[i]).toBase64()));
+  // The page's lists of images and sounds, which the statements number.
+  std::string lists;
+  for (const char* name : {"<PARAM NAME=Images0 ", "<PARAM NAME=Audio0 "}) {
+    const std::size_t at = html.find(name);
+    if (at != std::string::npos) lists += html.substr(at, html.find('>', at) + 1 - at);
+  }
+  QStringList changed;
+  for (const std::string& name : staging_->Update(PageFiles())) changed << JsString(PathToQ(name));
+  NoteFilesLeftOut();
+  RunOnApplet(QStringLiteral("var d=function(s){var b=atob(s);var u=new Uint8Array(b.length);"
+                             "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
+                             "return R.decode1252(u.buffer);};"
+                             "c.update([%1],d('%2'),[%3]);")
+                  .arg(statements.join(QLatin1Char(',')))
+                  .arg(QString::fromLatin1(QByteArray::fromStdString(lists).toBase64()))
+                  .arg(changed.join(QLatin1Char(','))));
+  lastButtonsSent_ = static_cast<std::size_t>(statements.size());
+  sent_ = std::move(pending_);
+  SendSelection();
+  StartWatchdog();
+  return true;
 }
 
 std::string LiveView::PageHtml() {
   const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeOn);
-  return doc_.BuildHtml(PageMode::Page);
+  Doc::ScriptParts parts;
+  doc_.scriptParts = &parts;
+  std::string html = doc_.BuildHtml(PageMode::Page);
+  doc_.scriptParts = nullptr;
+  sentWhole_ = parts.buttons.size() == doc_.ButtonCount();
+  // Kept for the next update, which compares; taken as sent once it is.
+  pending_ = std::move(parts);
+  return html;
 }
 
 std::vector<std::string> LiveView::PageFiles() {
@@ -391,6 +442,7 @@ void LiveView::LoadPage(std::string html) {
   pageReady_ = false;
   page_->AllowLoad(url);
   page_->load(url);
+  TakeAsSent();
   StartWatchdog();
 #endif
 }
@@ -411,6 +463,7 @@ void LiveView::ReplaceProject(const std::string& html) {
                              "c.replaceApplet(R.decode1252(u.buffer),[%2]);")
                   .arg(QString::fromLatin1(QByteArray::fromStdString(applet).toBase64()))
                   .arg(changed.join(QLatin1Char(','))));
+  TakeAsSent();
   SendSelection();
   StartWatchdog();
 }

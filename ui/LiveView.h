@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "core/Doc.h"
 #include "core/History.h"
 
-class Doc;
 class KesApp;
 class LiveStaging;
 class QAction;
@@ -82,6 +82,10 @@ class LiveView : public QWidget, public DocListener {
   void statusText(const QString& text);
 
  public:
+  // The buttons the last update gave the page.
+  std::size_t lastButtonsSent() const {
+    return lastButtonsSent_;
+  }
   // The Options changed what pages say (their language, the names of days
   // and months): the view follows.
   void SettingsChanged() {
@@ -100,6 +104,20 @@ class LiveView : public QWidget, public DocListener {
   // Gives the loaded page the project as it is now: the applet of `html`,
   // with its parameters and the names of days and months.
   void ReplaceProject(const std::string& html);
+  // Gives the loaded page only the statements of the buttons that changed
+  // since the project it has (with the lists of files), when nothing else
+  // did; false when the page needs the whole project.
+  bool SendChangedButtons(const std::string& html);
+  // The project generated last is the one the page has now.
+  void TakeAsSent();
+  // What the page was last given: the script before the buttons, each
+  // button's statement and the buttons' names.
+  Doc::ScriptParts sent_, pending_;
+  std::vector<std::string> sentNames_;
+  bool sentWhole_ = false;
+  // How many buttons the last update gave the page (all of them when it
+  // was given the whole project).
+  std::size_t lastButtonsSent_ = 0;
   void SendSelection();
   void SetNotice(const QString& text);
   // The button under (x, y) in the applet, top-most first; -1 for none.

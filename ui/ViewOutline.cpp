@@ -329,7 +329,7 @@ void ViewOutline::OnSelectionChanged() {
 bool ViewOutline::SelectGroup(KesProp* group) {
   QTreeWidgetItem* item = ItemOf(group);
   if (!item) return false;
-  setCurrentItem(item);
+  setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
   return currentItem() == item;
 }
 
@@ -368,7 +368,7 @@ void ViewOutline::Rebuild() {
     for (int row = 0; row < buttons.size(); ++row) expand(model()->index(row, 0, rootIndex));
     expand(rootIndex);
   }
-  setCurrentItem(root);
+  setCurrentItem(root, 0, QItemSelectionModel::ClearAndSelect);
 }
 
 // ---------------------------------------------------------------------------
@@ -380,17 +380,17 @@ void ViewOutline::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem
   if (selectedItems().size() <= 1 && !properties_.SetPropertyGroup(GroupOf(current))) {
     // The open page keeps its data (it has told the user why): back to its item.
     QuietScope quiet(quiet_);
-    setCurrentItem(previous);
+    setCurrentItem(previous, 0, QItemSelectionModel::ClearAndSelect);
     return;
   }
   setFocus(Qt::OtherFocusReason);
 }
 
 void ViewOutline::SelectForced(QTreeWidgetItem* item) {
-  setCurrentItem(item);
+  setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
   if (currentItem() == item) return;
   properties_.ResetView();
-  setCurrentItem(item);
+  setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
 }
 
 void ViewOutline::mousePressEvent(QMouseEvent* event) {
@@ -407,7 +407,7 @@ void ViewOutline::mousePressEvent(QMouseEvent* event) {
   QTreeWidget::mousePressEvent(event);
   if (QTreeWidgetItem* current = currentItem(); current && selectedItems().isEmpty()) {
     QuietScope quiet(quiet_);
-    setCurrentItem(current);
+    setCurrentItem(current, 0, QItemSelectionModel::ClearAndSelect);
   }
 }
 
@@ -515,7 +515,7 @@ void ViewOutline::OnDocChanged(const DocChange& change) {
         root->insertChild(change.index, item);
         item->setExpanded(true);
       }
-      setCurrentItem(item);
+      setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
       break;
     }
     case DocChange::Kind::ButtonRemoved: {
@@ -548,7 +548,7 @@ void ViewOutline::OnDocChanged(const DocChange& change) {
       root->takeChild(change.index);
       root->insertChild(change.to, item);
       for (auto& [i, open] : expanded) i->setExpanded(open);
-      setCurrentItem(current ? selected : currentItem());
+      setCurrentItem(current ? selected : currentItem(), 0, QItemSelectionModel::ClearAndSelect);
       break;
     }
     case DocChange::Kind::GroupChanged:

@@ -118,9 +118,10 @@ class LiveViewTest : public ::testing::Test {
   }
   // Real mouse input on the view at applet pixel `p`.
   QPoint OnScreen(QPoint p) {
-    const QVariantList at = Js("(function(){var r=document.querySelector('.velkobutton-surface > div')"
-                               ".getBoundingClientRect();return [r.left,r.top];})()")
-                                .toList();
+    const QVariantList at =
+        Js("(function(){var r=document.querySelector('.velkobutton-surface > div')"
+           ".getBoundingClientRect();return [r.left,r.top];})()")
+            .toList();
     const double zoom = live->zoom() / 100.0;
     return QPoint(int((at.value(0).toDouble() + p.x()) * zoom),
                   int((at.value(1).toDouble() + p.y()) * zoom));
@@ -167,6 +168,8 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
                ".velkoButton.find('Home').look(0).text")
                 .toString(),
             "Welcome");
+  // Only the button that changed went to the page.
+  EXPECT_EQ(live->lastButtonsSent(), 1u);
 
   // A colour chosen on the Up state's page.
   Select(Item(0, 0));

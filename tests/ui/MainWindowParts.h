@@ -20,7 +20,7 @@ inline QTreeWidgetItem* TreeItem(FrameMain* frame, int b, int s = -1, int g = -1
 // Selects `item` as a click in the tree does.
 inline void SelectItem(FrameMain* frame, QTreeWidgetItem* item) {
   frame->outline()->setFocus();
-  frame->outline()->setCurrentItem(item);
+  frame->outline()->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
 }
 
 // The control registered as `id` on the page shown (or one of its tabs).

@@ -17,6 +17,7 @@
 #include "QuietApp.h"
 #include "core/Doc.h"
 #include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
@@ -155,3 +156,68 @@ TEST_F(UndoTest, EditsUndoToTheSavedFileAndRedoAgain) {
 }
 
 }  // namespace
+
+// One edit reaches every selected item: two buttons' Up captions typed at
+// once reach their Over and Down, one Undo takes both back, the values two
+// items do not share show blank and stay theirs, Over marks what follows Up,
+// and Paste Style gives a third button the look but not the caption.
+TEST_F(UndoTest, SeveralItemsTakeOneEditAsOneStep) {
+  Doc& doc = app->doc();
+  Select(Item(static_cast<int>(doc.ButtonCount()) - 1));
+  for (int i = 0; i < 3; ++i) Run(kCmdNewButton);
+  const int a = static_cast<int>(doc.ButtonCount()) - 3, b = a + 1, c = a + 2;
+  const auto caption = [&doc](int button, int state) {
+    return doc.buttons()[static_cast<std::size_t>(button)]->state(state)->text->text;
+  };
+  const auto addClick = [this](QTreeWidgetItem* item) {
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      tree->visualItemRect(item).center());
+  };
+  const std::string nameA = doc.buttons()[std::size_t(a)]->name;
+
+  Select(Item(a, 0, 0));
+  addClick(Item(b, 0, 0));
+  EXPECT_EQ(tree->selectedItems().size(), 2);
+  auto* edit = Control<QPlainTextEdit>(kCaption);
+  ASSERT_TRUE(edit);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, "Fresh Bread");
+  QTest::keyClick(edit, Qt::Key_Return);
+  QApplication::processEvents();
+  for (int button : {a, b})
+    for (int s = 0; s < 3; ++s) EXPECT_EQ(caption(button, s), "Fresh Bread") << button << s;
+  EXPECT_EQ(caption(c, 0), doc.buttons()[std::size_t(c)]->name);
+  EXPECT_EQ(frame->action(kCmdEditUndo)->text(), "&Undo Change Text (2 buttons)");
+  tree->setFocus();
+  Run(kCmdEditUndo);
+  EXPECT_EQ(caption(a, 2), nameA);
+  EXPECT_EQ(caption(b, 0), doc.buttons()[std::size_t(b)]->name);
+  Run(kCmdEditRedo);
+
+  // Captions that differ show blank; leaving the page changes nothing.
+  const std::size_t steps = doc.history().size();
+  Select(Item(a, 0, 0));
+  addClick(Item(c, 0, 0));
+  EXPECT_TRUE(Control<QPlainTextEdit>(kCaption)->toPlainText().isEmpty());
+  Select(Item(c));
+  EXPECT_EQ(doc.history().size(), steps);
+  EXPECT_EQ(caption(a, 0), "Fresh Bread");
+
+  // Over's caption follows Up's, and its page says so.
+  Select(Item(c, 1, 0));
+  EXPECT_TRUE(KesView::MarkedFollowing(Control<QPlainTextEdit>(kCaption)));
+
+  // Paste Style: the look of button a, the caption of button c.
+  doc.buttons()[std::size_t(a)]->upState->color = 0x8B4513;
+  Select(Item(a));
+  tree->setFocus();
+  Run(kCmdEditCopy);
+  Select(Item(c));
+  ASSERT_TRUE(frame->action(kCmdPasteStyle)->isEnabled() || tree->CanPasteStyle());
+  Run(kCmdPasteStyle);
+  EXPECT_EQ(doc.buttons()[std::size_t(c)]->upState->color, 0x8B4513u);
+  EXPECT_EQ(caption(c, 0), doc.buttons()[std::size_t(c)]->name);
+  EXPECT_EQ(doc.history().UndoName(), "Paste Style");
+}
