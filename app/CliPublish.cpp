@@ -118,12 +118,20 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
     case PublishOutcome::Kind::PageNotWritten:
       Complain(TerminalWriteError(outcome.page, outcome.pageError));
       return 1;
+    case PublishOutcome::Kind::Unavailable:
+      for (const std::string& problem : outcome.problems) Complain(win1252::ToUtf8(problem));
+      return 1;
     default:
       break;
   }
   // The headless platform has printed each file that failed.
-  const int failures = outcome.failures;
-  return failures == 0 ? 0 : 1;
+  if (outcome.failures != 0) return 1;
+  const std::string done =
+      msg::Format(msg::kPublishedTo, name, folder, std::to_string(outcome.files),
+                  std::to_string(outcome.copied)) +
+      "\n";
+  std::fwrite(done.data(), 1, done.size(), stdout);
+  return 0;
 }
 
 int RunAudio(const std::vector<std::string>& args) {

@@ -35,6 +35,8 @@ const char* OutcomeName(PublishOutcome::Kind kind) {
       return "files missing";
     case PublishOutcome::Kind::Cancelled:
       return "cancelled";
+    case PublishOutcome::Kind::Unavailable:
+      return "files unavailable";
   }
   return "unknown";
 }

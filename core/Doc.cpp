@@ -1476,6 +1476,12 @@ bool Doc::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& b
 
 std::string Doc::ProposedPagePath() const {
   if (!project_) return std::string();
+  // A saved project's page is named after its file (bakery.but: bakery.html),
+  // as the command line's publish names it; an unsaved one after its identifier.
+  if (!pathName().empty()) {
+    const std::string stem = EnginePath(FsPath(pathName()).stem());
+    if (!stem.empty()) return EnginePath(FsPath(pathName()).parent_path() / FsPath(stem + ".html"));
+  }
   std::string name = OsFromStored(project_->identifier);
   // An identifier is text, not a path: no folder separators get through.
   for (char& c : name)

@@ -134,7 +134,8 @@ class Doc : public KesDoc {
   void TakeButton(int index);
   void PlaceButton(int from, int to);
   void MarkSaved() override;
-  // "<project identifier>.html" in the project's folder.
+  // "<project file's name>.html" in the project's folder; for a project
+  // never saved, "<project identifier>.html".
   std::string ProposedPagePath() const override;
 
   // New: clears the document and makes the project group and "Button 1".

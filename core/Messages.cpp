@@ -1,12 +1,14 @@
 #include "core/Messages.h"
 
 namespace msg {
-std::string Format(const std::string& text, const std::string& a1, const std::string& a2) {
+std::string Format(const std::string& text, const std::string& a1, const std::string& a2,
+                   const std::string& a3, const std::string& a4) {
+  const std::string* args[] = {&a1, &a2, &a3, &a4};
   std::string out;
-  out.reserve(text.size() + a1.size() + a2.size());
+  out.reserve(text.size() + a1.size() + a2.size() + a3.size() + a4.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-      out += text[i + 1] == '1' ? a1 : a2;
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '4') {
+      out += *args[text[i + 1] - '1'];
       ++i;
     } else {
       out.push_back(text[i]);

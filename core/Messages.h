@@ -39,7 +39,13 @@ inline constexpr const char* kPublishFailed =
 inline constexpr const char* kBrowserFailed =
     "There was a problem starting the browser! Make sure the path  to the browser is set "
     "correctly, and there is enough memory.";
-inline constexpr const char* kFileMissing = "File  '%1' is missing!";
+inline constexpr const char* kFileMissing = "File '%1' is missing!";
+inline constexpr const char* kFileUnreadable = "File '%1' cannot be read!";
+// Publishing wrote the page and put every file it needs beside it.
+inline constexpr const char* kPublishedTo =
+    "Published the page '%1' in '%2' with the %3 files it needs beside it (%4 copied now).";
+// Nothing was written: the files named are missing or cannot be read.
+inline constexpr const char* kPublishNothingWritten = "Nothing was written.";
 inline constexpr const char* kCannotCopy = "Unable to copy file '%1' to '%2'!";
 inline constexpr const char* kPreviewCopyFailed =
     "An error occured while copying files for previewing. Please make sure there is enough disk "
@@ -104,5 +110,6 @@ inline constexpr const char* kTargetNotFile =
 std::string WithReason(const std::string& text, const std::string& reason);
 
 // Replaces "%1" and "%2" in `text`.
-std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {});
+std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {},
+                   const std::string& a3 = {}, const std::string& a4 = {});
 }  // namespace msg

@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
+#include "output/PublishFolder.h"
 #include "output/Staging.h"
 
 namespace fs = std::filesystem;
@@ -77,6 +78,16 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst,
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
                                   const std::vector<std::string>& selected, CopyProgress& progress,
                                   const std::vector<std::string>& keep) {
+  // Every file first: a missing or unreadable one stops the copy before
+  // anything is made; Retry looks again.
+  for (std::vector<std::string> problems = UnavailableFiles(selected); !problems.empty();
+       problems = UnavailableFiles(selected)) {
+    std::string text;
+    for (const std::string& problem : problems) text += problem + "\n";
+    text += msg::kPublishNothingWritten;
+    if (platform.MessageBox(text, MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+      return CopyOutcome::Stopped;
+  }
   std::string chosen;
   if (!platform.BrowseForFolder(msg::kPublishTo, chosen, lastCopyDirectory) || chosen.empty())
     return CopyOutcome::Stopped;

@@ -17,6 +17,7 @@
 #include "core/Platform.h"
 #include "output/CopyProgressDialog.h"
 #include "output/ResourcesDialog.h"
+#include "output/Staging.h"
 #include "ui/HelpTips.h"
 
 namespace {
@@ -135,11 +136,27 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
   std::string chosen;
   if (!platform.BrowseForFolder(msg::kPublishTo, chosen, start) || chosen.empty()) return outcome;
   CopyProgressWindow progress(this, this);
-  outcome = PublishToFolder(*doc, platform, chosen, FileNameOf(page), &progress);
+  // A file the page needs that is missing or unreadable stops it before
+  // anything is written; Retry looks again.
+  for (;;) {
+    outcome = PublishToFolder(*doc, platform, chosen, FileNameOf(page), &progress);
+    if (outcome.kind != PublishOutcome::Kind::Unavailable) break;
+    std::string text;
+    for (const std::string& problem : outcome.problems) text += problem + "\n";
+    text += msg::kPublishNothingWritten;
+    if (platform.MessageBox(text, MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+      return outcome;
+  }
   doc_.lastCopyDirectory = chosen;
   switch (outcome.kind) {
     case PublishOutcome::Kind::Published:
-      platform.MessageBox(msg::kPublishSuccess, MsgButtons::Ok, MsgIcon::Information);
+      platform.MessageBox(msg::Format(msg::kPublishedTo, DisplayName(FileNameOf(page)),
+                                      DisplayName(fileops::WithSeparator(chosen)),
+                                      std::to_string(outcome.files),
+                                      std::to_string(outcome.copied)),
+                          MsgButtons::Ok, MsgIcon::Information);
+      break;
+    case PublishOutcome::Kind::Unavailable:
       break;
     case PublishOutcome::Kind::Refused:
       platform.MessageBox(outcome.refusal, MsgButtons::Ok, MsgIcon::Exclamation);

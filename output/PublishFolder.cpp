@@ -1,6 +1,7 @@
 #include "output/PublishFolder.h"
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,17 @@ Drawn DrawnSize(long long width, long long height) {
 
 }  // namespace
 
+std::vector<std::string> UnavailableFiles(const std::vector<std::string>& files) {
+  std::vector<std::string> problems;
+  for (const std::string& f : files) {
+    if (!fileops::PathExists(f))
+      problems.push_back(msg::Format(msg::kFileMissing, DisplayName(f)));
+    else if (!std::ifstream(FsPath(f), std::ios::binary))
+      problems.push_back(msg::Format(msg::kFileUnreadable, DisplayName(f)));
+  }
+  return problems;
+}
+
 PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& folder,
                                const std::string& pageName, CopyProgress* progress) {
   PublishOutcome outcome;
@@ -68,6 +80,12 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
     outcome.kind = PublishOutcome::Kind::Refused;
     return outcome;
   }
+  // Every file first: a page without one of its files is not published.
+  outcome.problems = UnavailableFiles(files);
+  if (!outcome.problems.empty()) {
+    outcome.kind = PublishOutcome::Kind::Unavailable;
+    return outcome;
+  }
   if (!MakeStagingDirectory(dir)) {
     outcome.kind = PublishOutcome::Kind::NoFolder;
     return outcome;
@@ -92,8 +110,11 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
       }
     }
     // Every file is tried: a failure is counted and the next one goes on.
-    if (StageFile(platform, src, dir, keep) == StageResult::Cancelled) ++outcome.failures;
+    const StageResult staged = StageFile(platform, src, dir, keep);
+    if (staged == StageResult::Cancelled) ++outcome.failures;
+    if (staged == StageResult::Copied) ++outcome.copied;
   }
+  outcome.files = total - outcome.failures;
   if (outcome.kind == PublishOutcome::Kind::Published && outcome.failures > 0)
     outcome.kind = PublishOutcome::Kind::FilesMissing;
   if (progress) progress->End();

@@ -254,6 +254,8 @@ void FrameMain::BuildDocks(bool allowBrowser) {
   connect(live_, &LiveView::statusText, this,
           [this](const QString& text) { statusBar()->showMessage(text); });
   connect(live_, &LiveView::buttonClicked, this, &FrameMain::SelectFromLive);
+  connect(live_, &LiveView::keyboardReturned, this,
+          [this] { outline_->setFocus(Qt::ShortcutFocusReason); });
   liveDock_->setWidget(live_);
   addDockWidget(Qt::RightDockWidgetArea, liveDock_);
   // The buttons above, the help below.
@@ -283,6 +285,8 @@ void FrameMain::SelectFromLive(int index, bool add) {
     outline_->AddToSelection(group);
   else
     outline_->SelectGroup(group);
+  // The view keeps the keyboard: the arrow keys nudge the button at once.
+  live_->TakeKeyboard();
 }
 
 QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text) {
@@ -346,11 +350,20 @@ void FrameMain::BuildMenus() {
   connect(action(kCmdPasteStyle), &QAction::triggered, this, [this] { outline_->OnPasteStyle(); });
 
   QMenu* buttons = menuBar()->addMenu(tr("&Buttons"));
-  AddCommand(buttons, kCmdNewButton, tr("&New"));
+  AddCommand(buttons, kCmdNewButton, tr("&New"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
   AddCommand(buttons, kCmdDeleteButton, tr("&Delete"));
-  AddCommand(buttons, kCmdMoveUp, tr("Move &Up"));
-  AddCommand(buttons, kCmdMoveDown, tr("&Move Down"));
-  AddCommand(buttons, kCmdDuplicate, tr("Du&plicate"));
+  AddCommand(buttons, kCmdMoveUp, tr("Move &Up"))->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+  AddCommand(buttons, kCmdMoveDown, tr("&Move Down"))
+      ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+  AddCommand(buttons, kCmdDuplicate, tr("Du&plicate"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  // Alt+Up and Alt+Down move buttons while the tree has the keyboard; in a
+  // page they keep opening lists.
+  for (int id : {kCmdMoveUp, kCmdMoveDown}) {
+    action(id)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    outline_->addAction(action(id));
+  }
   connect(action(kCmdNewButton), &QAction::triggered, this, [this] { outline_->OnNewButton(); });
   connect(action(kCmdDeleteButton), &QAction::triggered, this,
           [this] { outline_->OnDeleteButton(); });

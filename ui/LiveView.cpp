@@ -614,6 +614,12 @@ void LiveView::OnPointer(const QString& kind, double x, double y) {
   if (!changed) offset(0, 0);
 }
 
+void LiveView::TakeKeyboard() {
+#ifdef VB_HAVE_WEBENGINE
+  if (browser_) browser_->setFocus(Qt::MouseFocusReason);
+#endif
+}
+
 void LiveView::NudgeSelected(int dx, int dy) {
   const auto& buttons = doc_.buttons();
   if (selButton_ < 0 || static_cast<std::size_t>(selButton_) >= buttons.size()) return;
@@ -697,6 +703,11 @@ bool LiveView::eventFilter(QObject* watched, QEvent* event) {
         ZoomOut();
       return true;
     }
+  } else if (event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+             static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+    emit keyboardReturned();
+    return true;
   } else if (event->type() == QEvent::KeyPress && !trying_ && FreeLayout()) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int step = key->modifiers() & Qt::ShiftModifier ? kNudgeShift : kNudge;

@@ -78,10 +78,14 @@ class LiveView : public QWidget, public DocListener {
   void buttonClicked(int index, bool add);
   // Has been drawn (after a change, or a new page).
   void drawn();
+  // Escape in the view: the keyboard goes back to the tree.
+  void keyboardReturned();
   // A line for the status bar from the page (a link, an alert).
   void statusText(const QString& text);
 
  public:
+  // The view takes the keyboard (a button was clicked in it).
+  void TakeKeyboard();
   // The buttons the last update gave the page.
   std::size_t lastButtonsSent() const {
     return lastButtonsSent_;

@@ -418,6 +418,8 @@ void ViewOutline::keyPressEvent(QKeyEvent* event) {
     if (CanCut()) OnCut();
   } else if (event->matches(QKeySequence::Paste)) {
     if (CanPaste()) OnPaste();
+  } else if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+    OnNewButton();
   } else if (event->matches(QKeySequence::SelectAll)) {
     SelectSiblings();
   } else if (event->key() == Qt::Key_V &&

@@ -190,6 +190,11 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   Mouse(QEvent::MouseButtonPress, OnScreen(Inside(1)), Qt::LeftButton);
   Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(1)), Qt::NoButton);
   ASSERT_TRUE(WaitFor([&] { return frame->outline()->currentItem() == Item(1, kOver); }));
+  // The view keeps the keyboard for the arrow keys; Escape gives it to the tree.
+  EXPECT_TRUE(live->view()->isAncestorOf(QApplication::focusWidget()) ||
+              QApplication::focusWidget() == live->view());
+  QTest::keyClick(Input(), Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), frame->outline());
 
   // In a free layout a drag moves the button; Undo puts it back.
   PropProject& project = *doc.project();

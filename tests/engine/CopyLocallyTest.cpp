@@ -131,36 +131,28 @@ TEST_F(CopyFixture, FolderThatCannotBeMadeIsReported) {
   EXPECT_EQ(last, "/previous/place");
 }
 
-TEST_F(CopyFixture, MissingSourceAbortRetryIgnore) {
+TEST_F(CopyFixture, AMissingSourceStopsTheCopyBeforeAnythingIsWritten) {
   const std::string missing = t / "src/gone.gif";
-  const std::string missingText = "File  '" + missing + "' is missing!";
-  // Abort stops before the next file.
-  p.answers = {IdAbort};
-  EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Failed);
-  ASSERT_EQ(p.messages.size(), 2u);
+  const std::string missingText = "File '" + missing + "' is missing!\nNothing was written.";
+  // Cancel: no folder is asked for, nothing is copied.
+  p.answers = {IdCancel};
+  EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Stopped);
+  ASSERT_EQ(p.messages.size(), 1u);
   EXPECT_EQ(p.messages[0].text, missingText);
-  EXPECT_EQ(p.messages[0].buttons, MsgButtons::AbortRetryIgnore);
+  EXPECT_EQ(p.messages[0].buttons, MsgButtons::RetryCancel);
   EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(p.messages[1].text, kFailure);
   EXPECT_FALSE(fs::exists(Dst("a.gif")));
-  EXPECT_EQ(progress.log.back(), "end");
+  EXPECT_TRUE(progress.log.empty());
 
-  // Ignore skips the file, copies the rest, and still reports failure.
-  p.messages.clear();
-  p.answers = {IdIgnore};
-  EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Failed);
-  EXPECT_EQ(LastMessage(), kFailure);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
-
-  // Retry after the file turned up copies it.
+  // Retry after the file turned up copies everything.
   p.messages.clear();
   p.answers = {IdRetry};
   p.onMessage = [&](const TestPlatform::Message& m) {
     if (m.text == missingText) WriteBytes(missing, kG);
   };
-  EXPECT_EQ(Run({missing}), CopyOutcome::Succeeded);
-  EXPECT_EQ(p.messages.size(), 2u);
+  EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Succeeded);
   EXPECT_EQ(ReadBytes(Dst("gone.gif")), kG);
+  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
 }
 
 TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {

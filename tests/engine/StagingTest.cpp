@@ -57,7 +57,7 @@ TEST(Staging, MissingSourceAsksRetryOrCancel) {
     p.onMessage = [&](const TestPlatform::Message&) { WriteBytes(missing, "second"); };
     ASSERT_TRUE(StageFiles(p, {t / "a.gif", missing}, out));
     ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_EQ(p.messages[0].text, "File  '" + missing + "' is missing!");
+    EXPECT_EQ(p.messages[0].text, "File '" + missing + "' is missing!");
     EXPECT_EQ(p.messages[0].buttons, MsgButtons::RetryCancel);
     EXPECT_EQ(p.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(ReadBytes(out + "b.gif"), "second");

@@ -328,7 +328,10 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   PublishDialog dialog(app, doc);
   platform.folderAnswers.push_back(site);
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
-  EXPECT_EQ(platform.messages.back().text, msg::kPublishSuccess);
+  // The message names the page, the folder and the files.
+  EXPECT_EQ(platform.messages.back().text,
+            "Published the page '" + doc.project()->identifier + ".html' in '" + site +
+                "/' with the 5 files it needs beside it (5 copied now).");
   EXPECT_EQ(platform.messages.back().icon, MsgIcon::Information);
   EXPECT_EQ(::ReadBytes(site + "/" + doc.project()->identifier + ".html"),
             doc.BuildHtml(PageMode::Page));
@@ -342,4 +345,19 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   EXPECT_EQ(clash.kind, PublishOutcome::Kind::Refused);
   EXPECT_EQ(platform.messages.back().text, clash.refusal);
   EXPECT_FALSE(fs::exists(t / "other"));
+
+  // A missing file writes nothing; Retry once it is back publishes.
+  first.overState->image->file = t / "a/gone.gif";
+  platform.folderAnswers.push_back(t / "third");
+  platform.answers = {IdCancel};
+  EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Unavailable);
+  EXPECT_EQ(platform.messages.back().text,
+            "File '" + (t / "a/gone.gif") + "' is missing!\nNothing was written.");
+  EXPECT_EQ(platform.messages.back().buttons, MsgButtons::RetryCancel);
+  EXPECT_FALSE(fs::exists(t / "third"));
+  platform.folderAnswers.push_back(t / "third");
+  platform.answers = {IdRetry};
+  platform.onMessage = [&](const TestPlatform::Message&) { WriteBytes(t / "a/gone.gif", "GIF89a"); };
+  EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
+  EXPECT_TRUE(fs::exists(t / "third/gone.gif"));
 }

@@ -221,3 +221,28 @@ TEST_F(UndoTest, SeveralItemsTakeOneEditAsOneStep) {
   EXPECT_EQ(caption(c, 0), doc.buttons()[std::size_t(c)]->name);
   EXPECT_EQ(doc.history().UndoName(), "Paste Style");
 }
+
+// The Buttons commands from the keyboard, in the tree: Insert and
+// Ctrl+Shift+N add a button, Ctrl+D duplicates, Alt+Down and Alt+Up move.
+TEST_F(UndoTest, TheKeyboardRunsTheButtonsCommands) {
+  Doc& doc = app->doc();
+  frame->show();
+  QApplication::setActiveWindow(frame);
+  Select(Item(0));
+  const std::size_t count = doc.ButtonCount();
+  const std::string first = doc.buttons()[0]->name;
+  QTest::keyClick(tree, Qt::Key_Insert);
+  QTest::keyClick(tree, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(doc.ButtonCount(), count + 2);
+  Select(Item(0));
+  QTest::keyClick(tree, Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(doc.ButtonCount(), count + 3);
+  EXPECT_EQ(doc.history().UndoName(), "Duplicate Button");
+  Select(Item(0));
+  QTest::keyClick(tree, Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(doc.buttons()[1]->name, first);
+  QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
+  EXPECT_EQ(doc.buttons()[0]->name, first);
+  for (int id : {kCmdNewButton, kCmdDuplicate, kCmdMoveUp, kCmdMoveDown})
+    EXPECT_FALSE(frame->action(id)->shortcut().isEmpty()) << id;
+}
