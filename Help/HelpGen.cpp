@@ -74,8 +74,8 @@ const Area kAreas[] = {
      "Select the <b>Border</b> item under a state in the outline tree; this control is on the "
      "<b>Frame</b> tab."},
     {2500, 2599, "Image properties",
-     "Select the <b>Image</b> item under a state in the outline tree. Images may be JPEG or GIF "
-     "files; they are copied beside the page when you preview or publish."},
+     "Select the <b>Image</b> item under a state in the outline tree. Images may be PNG, GIF, "
+     "JPEG, SVG or WebP files; they are copied beside the page when you preview or publish."},
     {2400, 2499, "Advanced properties",
      "Select the <b>Advanced</b> item under a state in the outline tree. Its VelkoScript "
      "actions run when the button enters that state."},

@@ -77,7 +77,30 @@ unsigned char MuLawToPcm8(unsigned char u) {
   return kPcm8[u];
 }
 
+// The header into `info`; with `count`, the samples after it too.
+bool ReadHeaderCounting(std::FILE* in, AuInfo& info, bool count);
+
 bool CheckHeader(std::FILE* in) {
+  AuInfo ignored;
+  return ReadHeaderCounting(in, ignored, false);
+}
+
+bool ReadHeader(std::FILE* in, AuInfo& info) {
+  return ReadHeaderCounting(in, info, true);
+}
+
+std::string DescribeAudio(const AuInfo& info) {
+  const std::uint64_t rate = info.rate ? info.rate : 1;
+  const std::uint64_t centis = (info.samples * 100 + rate / 2) / rate;
+  std::string hundredths = std::to_string(centis % 100);
+  if (hundredths.size() < 2) hundredths.insert(0, "0");
+  return std::to_string(info.rate) + " Hz, " + std::to_string(info.channels) +
+         (info.channels == 1 ? " channel" : " channels") + ", 8-bit mu-law, " +
+         std::to_string(centis / 100) + "." + hundredths + " s (" + std::to_string(info.samples) +
+         " samples)";
+}
+
+bool ReadHeaderCounting(std::FILE* in, AuInfo& info, bool count) {
   std::uint32_t magic = 0, headerSize = 0, dataSize = 0, encoding = 0, rate = 0, channels = 0;
   if (!ReadBigEndian(in, magic) || magic != kMagic) return false;
   if (!ReadBigEndian(in, headerSize) || headerSize < 24) return false;
@@ -93,6 +116,14 @@ bool CheckHeader(std::FILE* in) {
     std::size_t got = std::fread(skip, 1, want, in);
     if (got != want) return false;
     rest -= got;
+  }
+  info.rate = rate;
+  info.channels = channels;
+  info.encoding = encoding;
+  info.samples = 0;
+  if (count) {
+    char block[4096];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, in)) > 0;) info.samples += got;
   }
   return true;
 }

@@ -29,6 +29,18 @@ unsigned char MuLawToPcm8(unsigned char u);
 // sample.
 bool CheckHeader(std::FILE* in);
 
+// What a good file's header says, and how long it plays.
+struct AuInfo {
+  std::uint32_t rate = 0;
+  std::uint32_t channels = 0;
+  std::uint32_t encoding = 0;  // 1: 8-bit mu-law
+  std::uint64_t samples = 0;   // the bytes after the header, one sample each
+};
+// CheckHeader that also fills `info`; the samples are counted to the end.
+bool ReadHeader(std::FILE* in, AuInfo& info);
+// "8000 Hz, 1 channel, 8-bit mu-law, 1.25 s (10000 samples)".
+std::string DescribeAudio(const AuInfo& info);
+
 // The 44-byte header of an 8000 Hz, 8-bit, mono PCM WAVE file whose sample
 // data is `dataLength` bytes long.
 std::string WaveHeader(std::uint32_t dataLength);

@@ -46,9 +46,9 @@ ResourcesDialog::ResourcesDialog(KesDoc& doc, const std::string& html, QWidget* 
   tips->Attach(html_, kHtmlId);
 
   auto* listLabel = new QLabel(
-      tr("The following resources are used by this project, which you should copy to your "
-         "server. You can use the Copy Locally... button to copy the files to your hard disk "
-         "before uploading them to your server using an FTP program."),
+      tr("The following resources are used by this project: copy these files beside the page "
+         "on your web site. Copy Locally... puts the selected ones into a folder of your "
+         "choice, ready to upload."),
       this);
   listLabel->setWordWrap(true);
   list_ = new QListWidget(this);

@@ -26,6 +26,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -189,8 +190,11 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   idleLabel_ = new QLabel(ToQ(LoadString(57345)), this);
   statusBar()->addWidget(idleLabel_, 1);
 
-  resize(900, 700);
-  resizeDocks({infoDock_}, {300}, Qt::Horizontal);
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QSize first = FirstWindowSize(shown ? shown->availableGeometry().size() : QSize(900, 700));
+  resize(first);
+  // The help beside the tree and the pages gets about a third of the width.
+  resizeDocks({infoDock_}, {std::max(300, first.width() / 3)}, Qt::Horizontal);
   // Room for the demo project's buttons at their size, and the help below.
   resizeDocks({liveDock_, infoDock_}, {260, 180}, Qt::Vertical);
   resizeDocks({propertiesDock_}, {200}, Qt::Vertical);
@@ -267,6 +271,13 @@ void FrameMain::SyncLiveSelection() {
   const KesProp* group = outline_->SelectedGroup();
   const GroupPath path = group ? doc_.PathOf(group) : GroupPath();
   live_->ShowSelection(path.button, path.state);
+}
+
+QSize FirstWindowSize(const QSize& available) {
+  constexpr int kShare = 80;  // percent of the screen
+  const QSize wanted(std::max(1200, available.width() * kShare / 100),
+                     std::max(800, available.height() * kShare / 100));
+  return wanted.boundedTo(available);
 }
 
 void FrameMain::SelectFromLive(int index, bool add) {

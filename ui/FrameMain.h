@@ -38,6 +38,10 @@ struct WindowPlacement {
   static bool Parse(const std::string& value, WindowPlacement& out);
 };
 
+// The main window's first size on a screen with `available` room: about 80%
+// of it, at least 1200 x 800 where the screen has that much.
+QSize FirstWindowSize(const QSize& available);
+
 class FrameMain : public QMainWindow, public DocListener {
   Q_OBJECT
  public:

@@ -35,8 +35,10 @@ done
 } >"$work/expected.wav"
 [ "$(wc -c <"$work/expected.wav")" -eq 300 ] || fail "test data"
 
-"$exe" audio "$work/all.au" 2>"$work/err" || fail "valid file rejected: $(cat "$work/err")"
+"$exe" audio "$work/all.au" >"$work/out" 2>"$work/err" || fail "valid file rejected: $(cat "$work/err")"
 [ -s "$work/err" ] && fail "messages for a valid file"
+[ "$(cat "$work/out")" = "$work/all.au: 8012 Hz, 1 channel, 8-bit mu-law, 0.03 s (256 samples)" ] ||
+  fail "what a good file says: $(cat "$work/out")"
 "$exe" audio "$work/all.au" --wave "$work/out.wav" || fail "conversion failed"
 cmp "$work/expected.wav" "$work/out.wav" || fail "WAVE bytes differ"
 

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -103,7 +104,8 @@ TEST(ShellSettings, FirstRunTakesTheDefaults) {
   // The frame at its first size, titled after the blank project.
   FrameMain* frame = app.frame();
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->size(), QSize(900, 700));
+  EXPECT_EQ(frame->size(),
+            FirstWindowSize(QGuiApplication::primaryScreen()->availableGeometry().size()));
   EXPECT_EQ(frame->windowTitle(), "Untitled[*] - VelkoButton");
   EXPECT_EQ(frame->statusPrompt(), "For Help, press F1");
   // Without a browser the Info/Preview window is hidden and its commands disabled.
@@ -235,7 +237,20 @@ TEST(ShellPlacement, NineNumbersAreIgnored) {
   App app(platform, Quiet());
   ASSERT_TRUE(app.InitInstance({}));
   EXPECT_FALSE(app.frame()->isMaximized());
-  EXPECT_EQ(app.frame()->size(), QSize(900, 700));
+  EXPECT_EQ(app.frame()->size(),
+            FirstWindowSize(QGuiApplication::primaryScreen()->availableGeometry().size()));
+}
+
+// The first window takes about 80% of the screen, at least 1200 x 800 where
+// the screen allows, never more than the screen.
+TEST(ShellPlacement, TheFirstWindowTakesMostOfTheScreen) {
+  const std::pair<QSize, QSize> cases[] = {{{1600, 1000}, {1280, 800}},
+                                           {{1920, 1080}, {1536, 864}},
+                                           {{3840, 2160}, {3072, 1728}},
+                                           {{1366, 768}, {1200, 768}},
+                                           {{800, 600}, {800, 600}}};
+  for (const auto& [screen, want] : cases)
+    EXPECT_EQ(FirstWindowSize(screen), want) << screen.width();
 }
 
 TEST(ShellPlacement, MaximisedIsRestoredWithItsNormalRectangle) {
