@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "audio/AuFile.h"
 #include "audio/AudioPlayer.h"
@@ -110,7 +111,14 @@ bool ViewAudio::CommitControls() {
 }
 
 std::string ViewAudio::ResolvedFile() const {
-  return ResolveAudioPath(FromQ(file_->text()), app().platform().ProgramDir());
+  // A relative name is the project folder's; one found only beside the
+  // program is taken from there.
+  const std::string programDir = app().platform().ProgramDir();
+  const std::string inProject =
+      ResolveAudioPath(FromQ(file_->text()), ProjectFolder(doc().pathName(), programDir));
+  std::error_code ec;
+  if (std::filesystem::exists(FsPath(inProject), ec)) return inProject;
+  return ResolveAudioPath(FromQ(file_->text()), programDir);
 }
 
 void ViewAudio::OnSelectAudio() {
@@ -120,7 +128,7 @@ void ViewAudio::OnSelectAudio() {
     return;
   // A name the project cannot store is refused; the edit keeps the old one.
   std::string stored;
-  if (TakePickedName(app().platform(), path, stored)) file_->setText(ToQ(stored));
+  if (TakePickedName(app().platform(), path, stored, doc().pathName())) file_->setText(ToQ(stored));
 }
 
 void ViewAudio::OnTestAudio() {

@@ -1474,6 +1474,61 @@ bool Doc::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& b
   return ApplyEdits(std::move(edits), "Paste Style", &geometry, kind != PropClass::Button);
 }
 
+std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std::string& to) {
+  std::vector<std::string> missing;
+  if (!project_ || to.empty()) return missing;
+  const std::string root = DriveRoot();
+  const std::string oldFolder = ProjectFolder(from, std::string());
+  // One file name of one group, renamed where it reaches a file.
+  auto rebase = [&](const GroupPath& path, std::string_view field) {
+    KesProp* group = GroupAt(path);
+    const int at = group ? FieldIndex(*group, field) : -1;
+    if (at < 0) return;
+    const std::string name = std::get<std::string>(FieldValues(*group)[std::size_t(at)]);
+    if (name.empty() || IsAddress(name, root)) return;
+    std::string file = OsFromStored(name);
+    if (!IsAbsolutePath(name)) {
+      if (oldFolder.empty()) return;  // a name typed into a project never saved stays
+      file = EnginePath((FsPath(oldFolder) / FsPath(file)).lexically_normal());
+    }
+    std::error_code ec;
+    if (!fs::exists(FsPath(file), ec)) {
+      if (std::find(missing.begin(), missing.end(), name) == missing.end()) missing.push_back(name);
+      return;
+    }
+    std::string renamed;
+    if (!StoredFromOs(NameInProject(file, to), renamed) || renamed == name) return;
+    SetField(*group, std::size_t(at), renamed);
+    Notify({DocChange::Kind::GroupChanged, -1, -1, path, {field}});
+  };
+  rebase(GroupPath(), "backgroundImage");
+  for (int b = 0; b < static_cast<int>(buttons_.size()); ++b)
+    for (int s = 0; s < 3; ++s) {
+      rebase({b, s, PropClass::Image}, "file");
+      rebase({b, s, PropClass::Audio}, "file");
+    }
+  return missing;
+}
+
+bool Doc::OnSaveDocument(const std::string& path) {
+  const std::string from = pathName();
+  std::error_code ec;
+  const bool moving = from.empty() || !fs::equivalent(FsPath(from).parent_path() / ".",
+                                                      FsPath(path).parent_path() / ".", ec);
+  if (moving) {
+    // The pages hand over their names first; a refusal is the save's.
+    if (!app().CommitPages()) return false;
+    const std::vector<std::string> missing = RebaseFileNames(from, path);
+    if (!missing.empty()) {
+      std::string list;
+      for (const std::string& m : missing) list += m + "\n";
+      platform().MessageBox(msg::Format(msg::kFilesNotFoundOnMove, list), MsgButtons::Ok,
+                            MsgIcon::Exclamation);
+    }
+  }
+  return KesDoc::OnSaveDocument(path);
+}
+
 std::string Doc::ProposedPagePath() const {
   if (!project_) return std::string();
   // A saved project's page is named after its file (bakery.but: bakery.html),

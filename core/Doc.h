@@ -153,6 +153,15 @@ class Doc : public KesDoc {
   bool OpenFromBytes(std::string_view bytes, const std::string& path);
   // Clears the document (hint 104) and destroys every group.
   void DeleteContents();
+  // Saving into another folder (or a first save) renames the project's
+  // files so that they still name the same ones: a file in the new folder
+  // or below it by its name from there, any other by its full path. Names
+  // of files that are not there stay and are named in a message.
+  bool OnSaveDocument(const std::string& path) override;
+  // The file names of the project anew for a project file moving from
+  // `from` to `to` (see OnSaveDocument); returns the names of files that
+  // were not found, which keep their names.
+  std::vector<std::string> RebaseFileNames(const std::string& from, const std::string& to);
 
   void Serialize(Archive& ar) override;
 

@@ -41,6 +41,9 @@ inline constexpr const char* kBrowserFailed =
     "correctly, and there is enough memory.";
 inline constexpr const char* kFileMissing = "File '%1' is missing!";
 inline constexpr const char* kFileUnreadable = "File '%1' cannot be read!";
+// A project saved into another folder whose files could not all be found.
+inline constexpr const char* kFilesNotFoundOnMove =
+    "These files of the project were not found, so their names were kept as they are:\n%1";
 // Publishing wrote the page and put every file it needs beside it.
 inline constexpr const char* kPublishedTo =
     "Published the page '%1' in '%2' with the %3 files it needs beside it (%4 copied now).";

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "core/Messages.h"
 #include "core/Platform.h"
@@ -48,9 +49,35 @@ inline std::string DisplayName(const std::string& path) {
   return win1252::FromUtf8(path);
 }
 
+// The name a file at `path` goes by in the project `projectFile`: relative to
+// the project's folder ('/' between its parts) when the file lies in that
+// folder or below it, so that the project can move with its files; otherwise
+// `path` as it is. A project never saved has no folder.
+inline std::string NameInProject(const std::string& path, const std::string& projectFile) {
+  if (projectFile.empty() || path.empty()) return path;
+  std::error_code ec;
+  const std::filesystem::path file = std::filesystem::absolute(FsPath(path), ec).lexically_normal();
+  const std::filesystem::path folder =
+      std::filesystem::absolute(FsPath(projectFile), ec).parent_path().lexically_normal();
+  if (ec) return path;
+  const std::filesystem::path relative = file.lexically_relative(folder);
+  if (relative.empty() || *relative.begin() == ".." || relative.is_absolute()) return path;
+  return relative.generic_string();
+}
+
+// The folder a project's relative file names start from: the project's own
+// folder, or `otherwise` for a project never saved.
+inline std::string ProjectFolder(const std::string& projectFile, const std::string& otherwise) {
+  if (projectFile.empty()) return otherwise;
+  return EnginePath(FsPath(projectFile).parent_path() / "");
+}
+
 // Stores the name of a file the user picked (an image or a sound) into
-// `text1252`; when the project cannot store it, says so and keeps the old value.
-inline bool TakePickedName(Platform& platform, const std::string& path, std::string& text1252) {
+// `text1252`, relative to the folder of `projectFile` when it lies there;
+// when the project cannot store it, says so and keeps the old value.
+inline bool TakePickedName(Platform& platform, const std::string& picked, std::string& text1252,
+                           const std::string& projectFile = std::string()) {
+  const std::string path = NameInProject(picked, projectFile);
   if (StoredFromOs(path, text1252)) return true;
   platform.MessageBox(msg::Format(msg::kNameNotStorable, DisplayName(path)), MsgButtons::Ok,
                       MsgIcon::Exclamation);

@@ -103,11 +103,13 @@ QLabel* AddCaption(QBoxLayout* layout, int treeIconId) {
   return title;
 }
 
-void PickImageFile(Platform& platform, QLineEdit* edit) {
-  std::string path = ResolveAudioPath(FromQ(edit->text()), platform.ProgramDir());
+void PickImageFile(Platform& platform, QLineEdit* edit, const std::string& projectFile) {
+  std::string path =
+      ResolveAudioPath(FromQ(edit->text()), ProjectFolder(projectFile, platform.ProgramDir()));
   if (!platform.FileDialog(true, std::string(), path, kImageFileFilter,
                            FdFileMustExist | FdPathMustExist | FdHideReadOnly))
     return;
+  // A file in the project's folder is named from there, so that the project can move.
   std::string stored;
-  if (TakePickedName(platform, path, stored)) edit->setText(ToQ(stored));
+  if (TakePickedName(platform, path, stored, projectFile)) edit->setText(ToQ(stored));
 }

@@ -66,4 +66,4 @@ inline constexpr const char* kImageFileFilter =
 // `edit` unless the project cannot store its name (the platform says so and
 // the edit keeps the old name).
 class Platform;
-void PickImageFile(Platform& platform, QLineEdit* edit);
+void PickImageFile(Platform& platform, QLineEdit* edit, const std::string& projectFile);

@@ -79,7 +79,7 @@ void ViewImage::EnableForStyle() {
 }
 
 void ViewImage::Browse() {
-  PickImageFile(app().platform(), file_);
+  PickImageFile(app().platform(), file_, doc().pathName());
 }
 
 void ViewImage::RefreshControls() {

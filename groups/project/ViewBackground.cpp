@@ -83,5 +83,5 @@ bool ViewBackground::CommitControls() {
 }
 
 void ViewBackground::OnSelectImage() {
-  PickImageFile(app().platform(), image_);
+  PickImageFile(app().platform(), image_, doc().pathName());
 }

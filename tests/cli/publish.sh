@@ -58,6 +58,14 @@ grep -qF '<PARAM NAME=Audio0 VALUE="hover.au|click.au">' "$site/media.html" || f
 cmp -s "$site/index.html" "$site/media.html" || fail "--name page differs"
 [ "$(ls "$site" | wc -l)" -eq 11 ] || fail "second publish changed the file set"
 
+# The project folder copied elsewhere publishes the same page with the same files.
+cp -r "$proj" "$work/moved"
+"$exe" publish "$work/moved/media.but" "$work/site-moved" >/dev/null 2>"$work/err" || fail "moved project: $(cat "$work/err")"
+cmp -s "$site/media.html" "$work/site-moved/media.html" || fail "a moved project publishes another page"
+for f in up.gif over.gif hover.au click.au; do
+  cmp -s "$site/$f" "$work/site-moved/$f" || fail "$f differs after the move"
+done
+
 # A missing sound is reported, naming it, and nothing is written.
 mv "$proj/sounds/hover.au" "$work/hover.au"
 site2=$work/site2

@@ -2,6 +2,7 @@
 // button list, the button counter, and the reader's answer to damaged files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "audio/PropAudio.h"
@@ -9,6 +10,7 @@
 #include "core/Doc.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -345,3 +347,45 @@ TEST_F(ProjectFile, ExtremeSizesLoadAndLayOut) {
 }
 
 }  // namespace
+
+// Projects that move: a file in the project's folder or below it is named
+// from there; Save As into another folder renames the files so that they
+// still name the same ones, and names the ones it could not find.
+TEST(ProjectFolder, AFileInTheProjectsFolderIsNamedFromThere) {
+  const struct {
+    const char* file;
+    const char* project;
+    const char* name;
+  } cases[] = {{"/p/site/img/a.png", "/p/site/x.but", "img/a.png"},
+               {"/p/site/a.png", "/p/site/x.but", "a.png"},
+               {"/p/site/../site/a.png", "/p/site/x.but", "a.png"},
+               {"/p/other/a.png", "/p/site/x.but", "/p/other/a.png"},
+               {"/p/sitex/a.png", "/p/site/x.but", "/p/sitex/a.png"},
+               {"/p/site/a.png", "", "/p/site/a.png"}};
+  for (const auto& c : cases) EXPECT_EQ(NameInProject(c.file, c.project), c.name) << c.file;
+}
+
+TEST_F(ProjectFile, SaveAsIntoAnotherFolderKeepsNamingTheSameFiles) {
+  TempDir dir;
+  const std::string site = dir / "site", other = dir / "other";
+  WriteBytes(site + "/img/bread.png", "png");
+  WriteBytes(site + "/click.au", "au");
+  PropButton& b = *doc.buttons()[0];
+  // A project never saved names the files by their full paths.
+  b.upState->image->file = site + "/img/bread.png";
+  b.overState->audio->file = site + "/click.au";
+  b.downState->image->file = "gone.png";
+  ASSERT_TRUE(doc.DoSave(site + "/menu.but"));
+  EXPECT_EQ(b.upState->image->file, "img/bread.png");
+  EXPECT_EQ(b.overState->audio->file, "click.au");
+  // Into another folder: the files outside it by their full paths, and the
+  // one that is not there keeps its name and is named.
+  platform.messages.clear();
+  std::filesystem::create_directories(other);
+  ASSERT_TRUE(doc.DoSave(other + "/menu.but"));
+  EXPECT_EQ(b.upState->image->file, site + "/img/bread.png");
+  EXPECT_EQ(b.overState->audio->file, site + "/click.au");
+  EXPECT_EQ(b.downState->image->file, "gone.png");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].text.find("gone.png"), std::string::npos);
+}
