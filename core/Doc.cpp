@@ -765,6 +765,16 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
     if (!IsAddress(e, root)) list.push_back(absolute(e));
   for (const auto& e : audioList)
     if (!IsAddress(e, root)) list.push_back(absolute(e));
+  // Font files the captions name go beside the page like images.
+  std::vector<std::string> fonts;
+  for (const auto& b : buttons_)
+    for (int s = 0; s < 3; ++s) {
+      const std::string& font = b->state(s)->text->font;
+      if (IsFontFile(font) && !IsAddress(font, root) &&
+          std::find(fonts.begin(), fonts.end(), font) == fonts.end())
+        fonts.push_back(font);
+    }
+  for (const auto& f : fonts) list.push_back(absolute(f));
   return true;
 }
 

@@ -253,6 +253,17 @@ std::string FileNameOf(const std::string& path) {
   return path.substr(start);
 }
 
+bool IsFontFile(const std::string& font) {
+  std::string lower;
+  for (char c : font) lower.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c));
+  for (const char* ext : {".woff2", ".woff", ".ttf", ".otf"}) {
+    const std::string e = ext;
+    if (lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0)
+      return true;
+  }
+  return false;
+}
+
 bool IsAbsolutePath(const std::string& path) {
   if (path.empty()) return false;
   if (path[0] == '/' || path[0] == '\\') return true;

@@ -35,3 +35,6 @@ std::string FileNameOf(const std::string& path);
 // Whether a path is absolute: it starts with '/' or '\' or has ':' as its
 // second character.
 bool IsAbsolutePath(const std::string& path);
+// Whether a caption's font name is a font file (.woff2, .woff, .ttf or .otf)
+// rather than the name of an installed font.
+bool IsFontFile(const std::string& font);

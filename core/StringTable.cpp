@@ -65,6 +65,9 @@ const Entry kTable[] = {
     {2305, "The text will be underlined\nUnderline\nfontunderline"},
     {2306, "The text will be displayed embossed\nEmboss\nfontemboss"},
     {2307, "The text will be displayed engraved\nEngrave\nfontengrave"},
+    {2308,
+     "Use a font file (.woff2, .woff, .ttf or .otf) for the caption; it is copied beside the "
+     "page when you preview or publish, and the page loads it\nFont File\nfontfile"},
     {2400, "Advanced\nAdvanced\nadvanced"},
     {2401, "Enter VelkoScript Actions\nVelkoScript Actions\nadvancedscript"},
     {2402, "Add a predefined VelkoScript Action\nAdd Action\nadvancedadd"},

@@ -6,6 +6,7 @@
 //   make_demo OUT.but
 //   make_demo --corpus DIR
 //   make_demo --buttons N OUT.but   (the menu's five buttons repeated to N)
+//   make_demo --font FILE OUT.but   (the menu with every caption in the font file FILE)
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -158,9 +159,16 @@ int main(int argc, char** argv) {
     MakeLarge(doc, count);
     return Write(argv[3], Bytes(doc)) ? 0 : 1;
   }
+  if (argc == 4 && std::string(argv[1]) == "--font") {
+    MakeDemo(doc);
+    for (const auto& b : doc.buttons())
+      for (int s = 0; s < 3; ++s) b->state(s)->text->font = argv[2];
+    return Write(argv[3], Bytes(doc)) ? 0 : 1;
+  }
   if (argc != 3 || std::string(argv[1]) != "--corpus") {
     std::fputs(
-        "usage: make_demo OUT.but | make_demo --corpus DIR | make_demo --buttons N OUT.but\n",
+        "usage: make_demo OUT.but | make_demo --corpus DIR | make_demo --buttons N OUT.but |\n"
+        "       make_demo --font FILE OUT.but\n",
         stderr);
     return 2;
   }

@@ -254,6 +254,11 @@ Sniffed SniffHead(std::string_view head) {
       {"BM", 2, ResourceKind::Image, "image/bmp"},
       {".snd", 4, ResourceKind::Sound, "audio/basic"},
       {"OggS", 4, ResourceKind::Sound, "audio/ogg"},
+      {"wOF2", 4, ResourceKind::Font, "font/woff2"},
+      {"wOFF", 4, ResourceKind::Font, "font/woff"},
+      {"\x00\x01\x00\x00", 4, ResourceKind::Font, "font/ttf"},
+      {"true", 4, ResourceKind::Font, "font/ttf"},
+      {"OTTO", 4, ResourceKind::Font, "font/otf"},
   };
   for (const auto& m : kMagic)
     if (StartsWith(head, std::string_view(m.magic, m.size))) return {m.kind, m.type};

@@ -35,6 +35,7 @@ enum class ResourceKind {
   Image,      // GIF, JPEG, PNG, BMP, WebP or SVG
   Sound,      // Sun audio, WAVE, MP3 or Ogg
   InputFile,  // a file of applet parameters as the program writes them
+  Font,       // WOFF2, WOFF, TrueType or OpenType
   Other,      // anything else, or not a regular file
 };
 ResourceKind SniffResource(const std::string& path);

@@ -1281,11 +1281,58 @@
     return rings;
   }
 
+  // Font files a caption names (.woff2, .woff, .ttf, .otf), by file name: each is loaded
+  // once, from beside the page, as a font of its own.
+  const FONT_FILE_RE = /\.(woff2?|ttf|otf)$/i;
+  /** @type {Object<string, {family: string, state: string}>} */
+  const fontFiles = Object.create(null);
+  /** Called when a font file has loaded (or failed), so that its captions are drawn. */
+  let fontArrived = function () {};
+
+  /** @param {string} name a caption's font file @returns {{family: string, state: string}} its loading */
+  function fontFileOf(name) {
+    const file = String(name).split(/[/\\]/).pop() || '';
+    const key = file.toLowerCase();
+    if (fontFiles[key]) return fontFiles[key];
+    const f = fontFiles[key] = { family: 'VelkoButton ' + file.replace(/[^A-Za-z0-9._-]/g, '_'), state: 'failed' };
+    const doc = global && global.document;
+    if (typeof global.FontFace !== 'function' || !doc || !doc.fonts) return f;
+    f.state = 'loading';
+    let url = file;
+    try { url = new URL(file, doc.baseURI).href; } catch { /* as written */ }
+    const face = new global.FontFace(f.family, 'url("' + url.replace(/["\\]/g, encodeURIComponent) + '")');
+    face.load().then(function () {
+      doc.fonts.add(face);
+      f.state = 'ready';
+      fontArrived();
+    }, function () {
+      console.warn('VelkoButton: font ' + url + ' could not be loaded');
+      f.state = 'failed';
+      fontArrived();
+    });
+    return f;
+  }
+
+  /**
+   * The CSS font family of a caption's font name: the classic three as the closest generic
+   * families, a font file as its own loaded font, any other name as itself with a fallback.
+   * @param {string} name
+   */
+  function familyOf(name) {
+    const n = String(name || '');
+    if (/^(arial|helvetica|sans-?serif)$/i.test(n)) return 'Arial, Helvetica, sans-serif';
+    if (/^(timesroman|times|serif)$/i.test(n)) return '"Times New Roman", Times, serif';
+    if (/^(courier|monospace)$/i.test(n)) return '"Courier New", Courier, monospace';
+    if (FONT_FILE_RE.test(n)) {
+      const f = fontFileOf(n);
+      return f.state === 'ready' ? '"' + f.family + '", sans-serif' : 'sans-serif';
+    }
+    return '"' + n.replace(/["\\;{}]/g, '') + '", sans-serif';
+  }
+
   function fontOf(l) {
     const st = l.textStyle | 0;
-    const family = /^(timesroman|serif)$/i.test(l.textFont) ? 'Times New Roman, serif'
-      : /^courier$/i.test(l.textFont) ? 'Courier New, monospace' : '"' + String(l.textFont).replace(/"/g, '') + '", sans-serif';
-    return (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + Math.max(1, Math.min(l.textSize, 255)) + 'px ' + family;
+    return (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + Math.max(1, Math.min(l.textSize, 255)) + 'px ' + familyOf(l.textFont);
   }
 
   // The caption, line by line, aligned inside the border, with emboss or engrave.
@@ -1302,6 +1349,8 @@
 
   function drawCaption(g, r, l, text) {
     if (!text) return;
+    // A caption in a font file is drawn once the font is there (or has failed).
+    if (FONT_FILE_RE.test(String(l.textFont || '')) && fontFileOf(l.textFont).state === 'loading') return;
     const inset = Math.max(0, l.borderStyle ? l.borderThick : 0) + Math.max(0, l.frameThick) + 2;
     const lines = String(text).split('\n');
     const size = Math.max(1, Math.min(l.textSize, 255));
@@ -1448,7 +1497,7 @@
   const api = {
     decode1252: decode1252, tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
     ulawToLinear: ulawToLinear, ulawToPcm8: ulawToPcm8, decodeAu: decodeAu, expandText: expandText,
-    Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS
+    Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS, familyOf: familyOf
   };
 
   // ------------------------------------------------------------------ the page
@@ -2825,6 +2874,7 @@
   // Draws every running applet anew on the next frame (a page that restyled itself may ask).
   const repaints = [];
   api.repaint = function () { repaints.forEach(function (r) { r(); }); };
+  fontArrived = api.repaint;
 
   api.start = function () {
     const applets = doc.getElementsByTagName('applet');

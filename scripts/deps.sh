@@ -10,7 +10,7 @@ PACKAGES=(
   xvfb xauth
   nodejs python3
   lintian appstream desktop-file-utils librsvg2-bin
-  chromium firefox-esr
+  chromium firefox-esr fonts-dejavu-core
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,18 +1,25 @@
 #include "groups/button/ViewFont.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "audio/AuFile.h"
 #include "core/IconIds.h"
 #include "core/KesApp.h"
+#include "core/Keywords.h"
 #include "core/Messages.h"
+#include "core/OsPath.h"
+#include "core/Platform.h"
 #include "groups/button/PropText.h"
 #include "ui/Text.h"
 
 namespace {
+const char* const kFontFileFilter =
+    "Font Files (*.woff2,*.woff,*.ttf,*.otf)|*.woff2;*.woff;*.ttf;*.otf|All Files (*.*)|*.*||";
 const char* const kSizes[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                               "20", "22", "24", "26", "28", "36", "48", "72"};
 
@@ -29,6 +36,7 @@ QComboBox* MakeCombo(int contentsLength) {
 ViewFont::ViewFont(const PageContext& context, QWidget* parent)
     : KesView(context, 2300, parent),
       font_(MakeCombo(16)),
+      fontFile_(new QToolButton),
       size_(MakeCombo(4)),
       styles_(MakeIconChoice(
           this, {kIconBold, kIconItalic, kIconUnderline, kIconEmboss, kIconEngrave}, false)) {
@@ -41,11 +49,27 @@ ViewFont::ViewFont(const PageContext& context, QWidget* parent)
 
   for (const std::string& name : app().fontNames)
     if (!name.empty()) font_->addItem(ToQ(name));
+  // The fonts of this machine follow; a page shows them where its visitor
+  // has them too, and a generic font of the same kind elsewhere.
+  QStringList listed;
+  for (int i = 0; i < font_->count(); ++i) listed << font_->itemText(i).toLower();
+  bool first = true;
+  for (const QString& family : QFontDatabase::families()) {
+    if (QFontDatabase::isPrivateFamily(family) || !Storable(family) ||
+        listed.contains(family.toLower()))
+      continue;
+    if (first) font_->insertSeparator(font_->count());
+    first = false;
+    font_->addItem(family);
+  }
+  fontFile_->setText(tr("Font &File..."));
+  RegisterControl(fontFile_, 2308);
+  connect(fontFile_, &QToolButton::clicked, this, &ViewFont::OnFontFile);
   for (const char* s : kSizes) size_->addItem(QString::fromLatin1(s));
   size_->setMaxVisibleItems(16);
 
   QFormLayout* form = MakePageForm(this);
-  form->addRow(BuddyLabel(tr("&Font:"), font_), font_);
+  form->addRow(BuddyLabel(tr("&Font:"), font_), PageRow().Add(font_).Add(fontFile_).Done());
   form->addRow(BuddyLabel(tr("&Size:"), size_), PageRow().Add(size_).Done());
   form->addRow(tr("Style:"), PageRow().Add(styles_.row).Done());
 }
@@ -58,6 +82,21 @@ ViewFont::~ViewFont() {
 
 PropText& ViewFont::textGroup() const {
   return static_cast<PropText&>(*group());
+}
+
+void ViewFont::OnFontFile() {
+  Platform& platform = app().platform();
+  const std::string current = FromQ(font_->currentText());
+  std::string path =
+      IsFontFile(current)
+          ? ResolveAudioPath(current, ProjectFolder(doc().pathName(), platform.ProgramDir()))
+          : std::string();
+  if (!platform.FileDialog(true, std::string(), path, kFontFileFilter,
+                           FdFileMustExist | FdPathMustExist | FdHideReadOnly))
+    return;
+  // Named from the project's folder when it lies there, like an image.
+  std::string stored;
+  if (TakePickedName(platform, path, stored, doc().pathName())) font_->setEditText(ToQ(stored));
 }
 
 void ViewFont::Exclude(Style cleared) {

@@ -7,6 +7,7 @@
 
 class PropText;
 class QComboBox;
+class QToolButton;
 
 class ViewFont : public KesView {
   Q_OBJECT
@@ -28,8 +29,12 @@ class ViewFont : public KesView {
   enum Style { kBold, kItalic, kUnderline, kEmboss, kEngrave };
   // Emboss and engrave exclude each other: clicking one clears the other.
   void Exclude(Style cleared);
+  // "Font File...": a .woff2, .woff, .ttf or .otf file whose name becomes the
+  // font's; publishing copies it beside the page and the page loads it.
+  void OnFontFile();
 
   QComboBox* font_;
+  QToolButton* fontFile_;
   QComboBox* size_;
   IconChoice styles_;
 };

@@ -20,6 +20,8 @@ const ENGINES = [
   { name: 'firefox', launch: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' } }
 ];
 const SIZES = [200, 2000, 20000];
+// A font whose letters are wider than the default sans-serif's.
+const TEST_FONT = '/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf';
 const PAGE_TIMEOUT_MS = 120000;
 
 function run(program, args) {
@@ -39,6 +41,14 @@ function publishPages() {
   const html = fs.readFileSync(pages.demo, 'latin1').replace('<SCRIPT SRC="velkobutton.js"></SCRIPT>', '');
   pages.noScript = path.join(dir, 'demo', 'noscript.html');
   fs.writeFileSync(pages.noScript, html, 'latin1');
+  // The menu with its captions in a font file beside the project.
+  if (fs.existsSync(TEST_FONT)) {
+    fs.mkdirSync(path.join(dir, 'font'));
+    fs.copyFileSync(TEST_FONT, path.join(dir, 'font', 'Caption.ttf'));
+    run(maker, ['--font', 'Caption.ttf', path.join(dir, 'font', 'font.but')]);
+    run(exe, ['publish', path.join(dir, 'font', 'font.but'), path.join(dir, 'font', 'site')]);
+    pages.font = path.join(dir, 'font', 'site', 'font.html');
+  }
   for (const n of SIZES) {
     const project = path.join(dir, 'menu' + n + '.but');
     run(maker, ['--buttons', String(n), project]);
@@ -210,6 +220,24 @@ for (const engine of ENGINES) {
         assert.equal(last.drawn, twin, n + ' buttons: the last one is drawn like its twin at the top');
         await page.close();
       }
+    });
+
+    test('a caption in a font file is published with the page and drawn in that font', async (t) => {
+      if (!pages.font) return t.skip('no test font on this machine');
+      assert.ok(fs.existsSync(path.join(path.dirname(pages.font), 'Caption.ttf')), 'the font file lies beside the page');
+      const page = await open(browser, pages.font);
+      const widths = await page.evaluate(async () => {
+        const family = window.VelkoButtonRuntime.familyOf('Caption.ttf');
+        await document.fonts.ready;
+        const g = document.createElement('canvas').getContext('2d');
+        const width = (font) => { g.font = '20px ' + font; return g.measureText('iiiiiiiiii lll').width; };
+        return { family: family, loaded: document.fonts.check('20px "VelkoButton Caption.ttf"'),
+          withFont: width(family), without: width('sans-serif') };
+      });
+      assert.equal(widths.family, '"VelkoButton Caption.ttf", sans-serif');
+      assert.equal(widths.loaded, true);
+      assert.ok(Math.abs(widths.withFont - widths.without) > 5, JSON.stringify(widths));
+      await page.close();
     });
 
     test('sharp after a change of pixel ratio, by the screen or by a CSS zoom', async () => {

@@ -2,6 +2,7 @@
 // state, text and font, border and frame, image.
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolButton>
@@ -235,7 +236,10 @@ TEST_F(StatePagesTest, ClosedFontPagesPutTheirFontsAtTheFrontOfTheList) {
   Click(Item(0, kUp, kText));
   Tabs()->setCurrentIndex(kFontTab);
   auto* font = Control<QComboBox>(kFontTab, 2301);
-  ASSERT_EQ(font->count(), 3);
+  // The names of this run first, then the fonts of the machine.
+  ASSERT_GE(font->count(), 3);
+  EXPECT_EQ(font->itemText(2), "Courier");
+  EXPECT_EQ(font->count() > 3, !QFontDatabase::families().isEmpty());
   EXPECT_EQ(font->currentText(), "Arial");
   // Closing a page that shows the first name adds nothing.
   Click(Item(0, kOver, kText));
@@ -256,15 +260,16 @@ TEST_F(StatePagesTest, ClosedFontPagesPutTheirFontsAtTheFrontOfTheList) {
   // A new page lists them in that order; an emptied name goes in too.
   Click(Item(0, kUp, kText));
   font = Control<QComboBox>(kFontTab, 2301);
-  ASSERT_EQ(font->count(), 5);
+  ASSERT_GE(font->count(), 5);
   EXPECT_EQ(font->itemText(0), "Tahoma");
   EXPECT_EQ(font->itemText(1), "Verdana");
+  const int listed = font->count();
   Type(font, "");
   Click(Item(0));
   CloseReplacedPages();
   EXPECT_EQ(app.fontNames.front(), "");
   Click(Item(0, kUp, kText));
-  EXPECT_EQ(Control<QComboBox>(kFontTab, 2301)->count(), 5);  // empty names are skipped
+  EXPECT_EQ(Control<QComboBox>(kFontTab, 2301)->count(), listed);  // empty names are skipped
 }
 
 TEST_F(StatePagesTest, AutomaticBorderColoursFollowTheStateAndAreStored) {
