@@ -1484,9 +1484,18 @@ bool Doc::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& b
   return ApplyEdits(std::move(edits), "Paste Style", &geometry, kind != PropClass::Button);
 }
 
+bool Doc::OpenAsNew(const std::string& path) {
+  if (!OnOpenDocument(path)) return false;
+  RebaseFileNames(path, std::string());
+  SetPathName(std::string());
+  MarkSaved();
+  UpdateAllViews(kHintFilled);
+  return true;
+}
+
 std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std::string& to) {
   std::vector<std::string> missing;
-  if (!project_ || to.empty()) return missing;
+  if (!project_) return missing;
   const std::string root = DriveRoot();
   const std::string oldFolder = ProjectFolder(from, std::string());
   // One file name of one group, renamed where it reaches a file.

@@ -148,6 +148,9 @@ class Doc : public KesDoc {
   // memory runs out while it is read (a new project takes its place); "Unexpected file format."
   // when its contents do not match (a new project takes its place).
   bool OnOpenDocument(const std::string& path);
+  // A project file (a template) opened as a new project, never saved: its
+  // files are named by their full paths, so that they are still found.
+  bool OpenAsNew(const std::string& path);
   // Open from the bytes of a project file already read; `path` becomes the
   // document's path on success.
   bool OpenFromBytes(std::string_view bytes, const std::string& path);

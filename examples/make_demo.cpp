@@ -7,8 +7,10 @@
 //   make_demo --corpus DIR
 //   make_demo --buttons N OUT.but   (the menu's five buttons repeated to N)
 //   make_demo --font FILE OUT.but   (the menu with every caption in the font file FILE)
+//   make_demo --templates DIR       (the New Project dialog's starting points, with their files)
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
 #include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
@@ -139,6 +142,184 @@ bool Write(const std::string& path, const std::string& bytes) {
   return false;
 }
 
+// ---------------------------------------------------------------------------
+// Templates: designed starting points, each an ordinary project with its files.
+
+// A bakery's warm colours.
+constexpr uint32_t kCrust = Rgb(92, 58, 33), kCrumb = Rgb(245, 230, 200),
+                   kToast = Rgb(200, 120, 60), kDough = Rgb(250, 244, 232);
+
+// Every state's caption, font and colours at once, Over and Down lighter and darker.
+void Style(PropButton& b, const std::string& caption, uint32_t up, uint32_t over, uint32_t down,
+           uint32_t text, int size = 13) {
+  const uint32_t colours[3] = {up, over, down};
+  for (int i = 0; i < 3; ++i) {
+    PropState& s = *b.state(i);
+    s.color = colours[i];
+    s.text->text = caption;
+    s.text->font = "Arial";
+    s.text->size = size;
+    s.text->bold = 1;
+    s.text->textColor = text;
+    s.border->style = PropBorder::kFlat;
+    s.border->thick = 1;
+    s.cursor = PropState::kCursorHand;
+  }
+  b.overState->text->textColor = kCrust;
+  b.downState->offsetX = 1;
+  b.downState->offsetY = 1;
+}
+
+PropButton& NewButton(Doc& doc, const std::string& name) {
+  PropButton& b = *doc.InsertButton(doc.CreateButton());
+  b.name = name;
+  return b;
+}
+
+void Begin(Doc& doc, const std::string& id, int32_t layout, int32_t w, int32_t h, int32_t spacing) {
+  doc.OnNewDocument();
+  doc.RemoveButton(doc.ButtonPointers().front());
+  PropProject& p = *doc.project();
+  p.identifier = id;
+  p.layout = layout;
+  p.buttonWidth = w;
+  p.buttonHeight = h;
+  p.spacing = spacing;
+  p.backgroundColor = kDough;
+}
+
+void Link(PropButton& b, const std::string& url, const std::string& status) {
+  b.url = url;
+  b.status = status;
+  b.tip = status;
+}
+
+// A 20 x 20 icon in the crust's colour.
+std::string Icon(const std::string& shape) {
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"20\" height=\"20\" viewBox=\"0 0 20 "
+         "20\">" +
+         shape + "</svg>\n";
+}
+
+// A short click as an 8000 Hz mono mu-law Sun audio file.
+std::string Click() {
+  std::string au = ".snd";
+  for (uint32_t v : {24u, 800u, 1u, 8000u, 1u}) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+      au.push_back(static_cast<char>((v >> shift) & 0xFF));
+  }
+  for (int i = 0; i < 800; ++i)
+    au.push_back(static_cast<char>(i < 80 ? (i % 2 ? 0x9F : 0x1F) : 0xFF));
+  return au;
+}
+
+bool MakeTemplates(Doc& doc, const std::string& dir) {
+  bool ok = true;
+  auto save = [&](const std::string& name) {
+    doc.LayoutButtons();
+    ok = Write(dir + name + "/" + name + ".but", Bytes(doc)) && ok;
+  };
+  const char* const pages[][3] = {{"Home", "index.html", "Back to the start"},
+                                  {"Breads", "breads.html", "Our breads"},
+                                  {"Cakes", "cakes.html", "Cakes and tarts"},
+                                  {"Visit", "visit.html", "Where to find us"},
+                                  {"Contact", "contact.html", "Write to us"}};
+
+  Begin(doc, "VerticalMenu", PropProject::kLayoutColumn, 160, 34, 6);
+  for (const auto& p : pages) {
+    PropButton& b = NewButton(doc, p[0]);
+    Style(b, p[0], kCrust, kCrumb, kToast, kCrumb);
+    Link(b, p[1], p[2]);
+  }
+  save("vertical-menu");
+
+  Begin(doc, "HorizontalBar", PropProject::kLayoutRow, 110, 36, 2);
+  for (const auto& p : pages) {
+    PropButton& b = NewButton(doc, p[0]);
+    Style(b, p[0], kCrust, kCrumb, kToast, kCrumb);
+    for (int i = 0; i < 3; ++i) b.state(i)->border->style = PropBorder::kNone;
+    Link(b, p[1], p[2]);
+  }
+  save("horizontal-bar");
+
+  // Tabs: radio buttons, one down at a time; the first starts down.
+  Begin(doc, "Tabs", PropProject::kLayoutRow, 120, 34, 0);
+  for (const char* tab : {"Breads", "Cakes", "Pastries", "Drinks"}) {
+    PropButton& b = NewButton(doc, tab);
+    Style(b, tab, kCrumb, kDough, kCrust, kCrust);
+    b.downState->text->textColor = kCrumb;
+    b.mode = PropButton::kRadio;
+    b.status = std::string("Show the ") + tab;
+  }
+  doc.buttons()[0]->initiallyDown = 1;
+  save("tabs");
+
+  // A toolbar of icon buttons that stay down while on (check boxes).
+  Begin(doc, "Toolbar", PropProject::kLayoutRow, 40, 40, 4);
+  const char* const tools[][3] = {
+      {"Bold", "bold.svg",
+       "<path d=\"M6 3h5a4 4 0 0 1 0 8H6zm0 8h6a4 4 0 0 1 0 8H6z\" fill=\"#5c3a21\"/>"},
+      {"Grid", "grid.svg",
+       "<path d=\"M3 3h6v6H3zm8 0h6v6h-6zM3 11h6v6H3zm8 0h6v6h-6z\" fill=\"#5c3a21\"/>"},
+      {"Star", "star.svg",
+       "<path d=\"M10 2l2.4 5.2 5.6.6-4.2 3.8 1.2 5.6L10 14.4 5 17.2l1.2-5.6L2 7.8l5.6-.6z\" "
+       "fill=\"#5c3a21\"/>"},
+      {"Sound", "sound.svg",
+       "<path d=\"M3 7h4l5-4v14l-5-4H3zm11 0a4 4 0 0 1 0 6\" fill=\"#5c3a21\" "
+       "stroke=\"#5c3a21\"/>"}};
+  for (const auto& t : tools) {
+    ok = KesDoc::WriteWholeFile(dir + "toolbar/" + t[1], Icon(t[2])) && ok;
+    PropButton& b = NewButton(doc, t[0]);
+    Style(b, "", kCrumb, kDough, kToast, kCrust);
+    b.mode = PropButton::kCheckBox;
+    b.tip = t[0];
+    b.status = std::string("Turn ") + t[0] + " on or off";
+    for (int i = 0; i < 3; ++i) b.state(i)->image->file = t[1];
+  }
+  save("toolbar");
+
+  // One call to action, with a click when pressed.
+  Begin(doc, "CallToAction", PropProject::kLayoutColumn, 220, 56, 0);
+  ok = KesDoc::WriteWholeFile(dir + "call-to-action/click.au", Click()) && ok;
+  PropButton& order = NewButton(doc, "Order");
+  Style(order, "Order your bread", kToast, kCrust, kCrust, Rgb(255, 255, 255), 18);
+  order.overState->text->textColor = kCrumb;
+  for (int i = 0; i < 3; ++i) order.state(i)->border->style = PropBorder::kRaised;
+  order.downState->audio->file = "click.au";
+  Link(order, "order.html", "Order fresh bread for tomorrow");
+  save("call-to-action");
+
+  // A menu whose Shop entry shows its sub-menu; the other entries hide it.
+  Begin(doc, "SubMenu", PropProject::kLayoutFree, 150, 32, 0);
+  doc.project()->projectWidth = 320;
+  doc.project()->projectHeight = 180;
+  const char* const mains[] = {"Home", "Shop", "Visit", "Contact"};
+  const std::string hide = "PropSet 'Breads' Show=False;\r\nPropSet 'Cakes' Show=False;\r\n";
+  const std::string show = "PropSet 'Breads' Show=True;\r\nPropSet 'Cakes' Show=True;\r\n";
+  for (int i = 0; i < 4; ++i) {
+    PropButton& b = NewButton(doc, mains[i]);
+    Style(b, i == 1 ? "Shop  >" : mains[i], kCrust, kCrumb, kToast, kCrumb);
+    b.x = 10;
+    b.y = 10 + 40 * i;
+    b.width = 150;
+    b.height = 32;
+    b.overState->advanced->script = i == 1 ? show : hide;
+    if (i != 1) Link(b, std::string(mains[i]) == "Home" ? "index.html" : pages[i][1], mains[i]);
+  }
+  for (int i = 0; i < 2; ++i) {
+    PropButton& b = NewButton(doc, i == 0 ? "Breads" : "Cakes");
+    Style(b, b.name, kCrumb, kDough, kToast, kCrust);
+    b.x = 165;
+    b.y = 50 + 40 * i;
+    b.width = 140;
+    b.height = 32;
+    b.show = 0;
+    Link(b, i == 0 ? "breads.html" : "cakes.html", i == 0 ? "Our breads" : "Cakes and tarts");
+  }
+  save("submenu");
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,6 +339,13 @@ int main(int argc, char** argv) {
     }
     MakeLarge(doc, count);
     return Write(argv[3], Bytes(doc)) ? 0 : 1;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--templates") {
+    std::string dir = std::string(argv[2]) + "/";
+    for (const char* t :
+         {"vertical-menu", "horizontal-bar", "tabs", "toolbar", "call-to-action", "submenu"})
+      std::filesystem::create_directories(dir + t);
+    return MakeTemplates(doc, dir) ? 0 : 1;
   }
   if (argc == 4 && std::string(argv[1]) == "--font") {
     MakeDemo(doc);

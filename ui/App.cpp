@@ -639,9 +639,25 @@ void App::OnNewConnection() {
   }
 }
 
+bool App::OpenTemplate(const std::string& project) {
+  if (!CommitPages() || !doc_->SaveModified()) return false;
+  const bool ok = doc_->OpenAsNew(project);
+  EndPreviewOfOldProject();
+  WatchDiskFile();
+  if (frame_) frame_->UpdateCommandStates();
+  return ok;
+}
+
 void App::RunNewOpenDialog() {
-  NewOpenDialog dialog(*this, recentFiles_, frame_.get());
-  if (dialog.exec() != QDialog::Accepted || !dialog.openExisting()) return;
+  NewOpenDialog dialog(*this, recentFiles_,
+                       PathToQ(platform().ProgramDir()) + QStringLiteral("templates/"),
+                       frame_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!dialog.selectedTemplate().isEmpty()) {
+    OpenTemplate(PathFromQ(dialog.selectedTemplate()));
+    return;
+  }
+  if (!dialog.openExisting()) return;
   if (dialog.isMoreFiles())
     OnFileOpen();
   else

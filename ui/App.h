@@ -61,6 +61,8 @@ class App : public QObject, public KesApp {
   // File commands. Each asks the open page to commit first where the
   // framework does and asks to save a modified project.
   bool OnFileNew();
+  // A template as a new, unsaved project (its files named by their full paths).
+  bool OpenTemplate(const std::string& project);
   bool OnFileOpen();
   bool OpenDocumentFile(const QString& path);
   bool OnFileSave();

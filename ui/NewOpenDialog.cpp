@@ -1,11 +1,13 @@
 #include "ui/NewOpenDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -15,7 +17,21 @@
 #include "ui/HelpTips.h"
 #include "ui/Text.h"
 
-NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles, QWidget* parent)
+namespace {
+// The templates' names as the dialog shows them, in its order.
+const struct {
+  const char* folder;
+  const char* title;
+} kTemplates[] = {{"vertical-menu", "Vertical Menu"},
+                  {"horizontal-bar", "Horizontal Bar"},
+                  {"tabs", "Tabs"},
+                  {"toolbar", "Toolbar"},
+                  {"call-to-action", "Call to Action"},
+                  {"submenu", "Menu with Sub-menu"}};
+}  // namespace
+
+NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles,
+                             const QString& templatesDir, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("New/Open Project"));
   auto* tips = new HelpTips(app, this);
@@ -27,6 +43,35 @@ NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles, QWidge
 
   auto* group = new QGroupBox(tr("Create a new project using"), this);
   blank_ = new QRadioButton(tr("&Blank Project"), group);
+  // Designed starting points, each with a picture of its buttons as a page shows them.
+  auto* fromTemplate = new QRadioButton(tr("A &Template"), group);
+  templates_ = new QListWidget(group);
+  templates_->setViewMode(QListView::IconMode);
+  templates_->setIconSize(QSize(240, 90));
+  templates_->setGridSize(QSize(260, 120));
+  templates_->setResizeMode(QListView::Adjust);
+  templates_->setMovement(QListView::Static);
+  templates_->setWordWrap(true);
+  templates_->setMinimumSize(560, 260);
+  for (const auto& t : kTemplates) {
+    const QString folder = templatesDir + QLatin1String(t.folder) + QLatin1Char('/');
+    const QString project = folder + QLatin1String(t.folder) + QStringLiteral(".but");
+    if (!QFileInfo::exists(project)) continue;
+    const QPixmap picture(folder + QLatin1String(t.folder) + QStringLiteral(".png"));
+    auto* item = new QListWidgetItem(
+        QIcon(picture.scaled(QSize(240, 90), Qt::KeepAspectRatio, Qt::SmoothTransformation)),
+        tr(t.title), templates_);
+    item->setData(Qt::UserRole, project);
+    item->setToolTip(tr(t.title));
+  }
+  templates_->setCurrentRow(0);
+  templates_->setEnabled(false);
+  fromTemplate->setEnabled(templates_->count() > 0);
+  connect(fromTemplate, &QRadioButton::toggled, templates_, &QWidget::setEnabled);
+  connect(templates_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+  connect(templates_, &QListWidget::itemClicked, fromTemplate,
+          [fromTemplate] { fromTemplate->setChecked(true); });
+  fromTemplate_ = fromTemplate;
   existing_ = new QRadioButton(tr("&Open an Existing Project"), group);
   list_ = new QListWidget(group);
   list_->setMinimumWidth(320);
@@ -48,6 +93,8 @@ NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles, QWidge
 
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(blank_);
+  groupLayout->addWidget(fromTemplate_);
+  groupLayout->addWidget(templates_, 1);
   groupLayout->addWidget(existing_);
   groupLayout->addWidget(list_);
 
@@ -65,6 +112,11 @@ NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles, QWidge
 
 bool NewOpenDialog::openExisting() const {
   return existing_->isChecked();
+}
+
+QString NewOpenDialog::selectedTemplate() const {
+  if (!fromTemplate_->isChecked() || !templates_->currentItem()) return QString();
+  return templates_->currentItem()->data(Qt::UserRole).toString();
 }
 
 bool NewOpenDialog::isMoreFiles() const {

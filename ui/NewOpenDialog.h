@@ -13,9 +13,14 @@ class QRadioButton;
 class NewOpenDialog : public QDialog {
   Q_OBJECT
  public:
-  NewOpenDialog(KesApp& app, const QStringList& recentFiles, QWidget* parent = nullptr);
+  // `templatesDir` holds the templates, one folder each with its project and
+  // its picture (NAME/NAME.but, NAME/NAME.png).
+  NewOpenDialog(KesApp& app, const QStringList& recentFiles, const QString& templatesDir,
+                QWidget* parent = nullptr);
 
   bool openExisting() const;
+  // A template is chosen: its project file (else empty).
+  QString selectedTemplate() const;
   // The "More Files..." line is selected.
   bool isMoreFiles() const;
   // The project path of the selected line (empty for "More Files...").
@@ -24,9 +29,13 @@ class NewOpenDialog : public QDialog {
   QListWidget* list() const { return list_; }
   QRadioButton* blankButton() const { return blank_; }
   QRadioButton* existingButton() const { return existing_; }
+  QListWidget* templates() const { return templates_; }
+  QRadioButton* templateButton() const { return fromTemplate_; }
 
  private:
   QListWidget* list_ = nullptr;
+  QListWidget* templates_ = nullptr;
+  QRadioButton* fromTemplate_ = nullptr;
   QRadioButton* blank_ = nullptr;
   QRadioButton* existing_ = nullptr;
 };

@@ -26,6 +26,7 @@
 #include "core/Messages.h"
 #include "core/StringTable.h"
 #include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
 #include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
@@ -303,7 +304,7 @@ TEST(ShellPlacement, BarLayoutSurvivesARestart) {
 TEST(ShellNewOpen, ListStartsDisabledWithMoreFilesSelected) {
   TestPlatform platform;
   KesApp app(platform);
-  NewOpenDialog dialog(app, {"/p/one.but", "/p/two.but"});
+  NewOpenDialog dialog(app, {"/p/one.but", "/p/two.but"}, QString());
   EXPECT_EQ(dialog.windowTitle(), "New/Open Project");
   QListWidget* list = dialog.list();
   ASSERT_EQ(list->count(), 3);
@@ -321,6 +322,34 @@ TEST(ShellNewOpen, ListStartsDisabledWithMoreFilesSelected) {
   EXPECT_EQ(dialog.selectedPath(), "/p/two.but");
   dialog.blankButton()->setChecked(true);
   EXPECT_FALSE(list->isEnabled());
+  // Without templates their choice is off.
+  EXPECT_EQ(dialog.templates()->count(), 0);
+  EXPECT_FALSE(dialog.templateButton()->isEnabled());
+}
+
+// The six templates with their pictures; one chosen opens as a new, unsaved
+// project whose files are still found.
+TEST(ShellNewOpen, ATemplateOpensAsANewProject) {
+  TestPlatform platform;
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  const QString dir = QStringLiteral(VB_SOURCE_DIR "/templates/");
+  NewOpenDialog dialog(app, {}, dir);
+  ASSERT_EQ(dialog.templates()->count(), 6);
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(dialog.templates()->item(i)->icon().isNull()) << i;
+  dialog.templateButton()->setChecked(true);
+  dialog.templates()->setCurrentRow(3);
+  const QString toolbar = dialog.selectedTemplate();
+  EXPECT_TRUE(toolbar.endsWith("toolbar/toolbar.but"));
+  dialog.resize(820, 560);
+  dialog.grab().save(QDir::tempPath() + "/velkobutton-new-project.png");
+  ASSERT_TRUE(app.OpenTemplate(toolbar.toStdString()));
+  Doc& doc = app.doc();
+  EXPECT_TRUE(doc.pathName().empty());
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(doc.buttons()[0]->mode, PropButton::kCheckBox);
+  EXPECT_EQ(doc.buttons()[0]->upState->image->file, (dir + "toolbar/bold.svg").toStdString());
+  app.ExitInstance();
 }
 
 // ---------------------------------------------------------------------------
