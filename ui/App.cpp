@@ -648,6 +648,25 @@ bool App::OpenTemplate(const std::string& project) {
   return ok;
 }
 
+void App::OnFileNewChoosing() {
+  if (!options_.newOpenDialog) {
+    OnFileNew();
+    return;
+  }
+  NewOpenDialog dialog(*this, recentFiles_,
+                       PathToQ(platform().ProgramDir()) + QStringLiteral("templates/"),
+                       frame_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!dialog.selectedTemplate().isEmpty())
+    OpenTemplate(PathFromQ(dialog.selectedTemplate()));
+  else if (!dialog.openExisting())
+    OnFileNew();
+  else if (dialog.isMoreFiles())
+    OnFileOpen();
+  else
+    OpenDocumentFile(dialog.selectedPath());
+}
+
 void App::RunNewOpenDialog() {
   NewOpenDialog dialog(*this, recentFiles_,
                        PathToQ(platform().ProgramDir()) + QStringLiteral("templates/"),

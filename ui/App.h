@@ -61,6 +61,10 @@ class App : public QObject, public KesApp {
   // File commands. Each asks the open page to commit first where the
   // framework does and asks to save a modified project.
   bool OnFileNew();
+  // File > New: the New/Open Project dialog offers a blank project, the
+  // templates and the recent projects (a blank project at once where the
+  // dialog is switched off).
+  void OnFileNewChoosing();
   // A template as a new, unsaved project (its files named by their full paths).
   bool OpenTemplate(const std::string& project);
   bool OnFileOpen();

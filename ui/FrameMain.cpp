@@ -324,7 +324,7 @@ void FrameMain::BuildMenus() {
   recentMenu_ = file->addMenu(tr("Recent &File"));
   file->addSeparator();
   AddCommand(file, kCmdExit, tr("E&xit"));
-  connect(action(kCmdFileNew), &QAction::triggered, this, [this] { app_.OnFileNew(); });
+  connect(action(kCmdFileNew), &QAction::triggered, this, [this] { app_.OnFileNewChoosing(); });
   connect(action(kCmdFileOpen), &QAction::triggered, this, [this] { app_.OnFileOpen(); });
   connect(action(kCmdFileSave), &QAction::triggered, this, [this] { app_.OnFileSave(); });
   connect(action(kCmdFileSaveAs), &QAction::triggered, this, [this] { app_.OnFileSaveAs(); });
