@@ -130,10 +130,11 @@ class LiveViewTest : public ::testing::Test {
     QWidget* proxy = live->view()->focusProxy();
     return proxy ? proxy : live->view();
   }
-  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held,
+             Qt::KeyboardModifiers keys = Qt::NoModifier) {
     const QPointF local(at);
     QMouseEvent e(type, local, local, QPointF(Input()->mapToGlobal(at)),
-                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, keys);
     QApplication::sendEvent(Input(), &e);
     browser::Pause(40);
   }
@@ -195,6 +196,12 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
               QApplication::focusWidget() == live->view());
   QTest::keyClick(Input(), Qt::Key_Escape);
   EXPECT_EQ(QApplication::focusWidget(), frame->outline());
+  // Ctrl+click adds a button to the selection.
+  Mouse(QEvent::MouseButtonPress, OnScreen(Inside(0)), Qt::LeftButton, Qt::ControlModifier);
+  Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(0)), Qt::NoButton, Qt::ControlModifier);
+  ASSERT_TRUE(WaitFor([&] { return frame->outline()->selectedItems().size() == 2; }));
+  EXPECT_EQ(frame->outline()->SelectedGroups().size(), 2u);
+  Select(Item(1, kOver));
 
   // In a free layout a drag moves the button; Undo puts it back.
   PropProject& project = *doc.project();
