@@ -343,8 +343,11 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
     std::pair<dev_t, ino_t> target;
     if (!key(dir + FileNameOf(src), target)) continue;
     auto hit = guarded.find(target);
-    // A file already where it belongs is its own copy.
-    if (hit != guarded.end() && !fileops::SameFile(src, *hit->second))
+    // A file already where it belongs is its own copy. The guarded file must
+    // still be the target now: another run replacing files in the folder
+    // meanwhile frees inodes that a new file there may take.
+    if (hit != guarded.end() && !fileops::SameFile(src, *hit->second) &&
+        fileops::SameFile(*hit->second, dir + FileNameOf(src)))
       return msg::Format(msg::kResourceReplaces, DisplayName(src), DisplayName(*hit->second));
   }
   return std::string();
