@@ -1484,6 +1484,13 @@ bool Doc::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& b
   return ApplyEdits(std::move(edits), "Paste Style", &geometry, kind != PropClass::Button);
 }
 
+namespace {
+bool SameContents(const std::string& a, const std::string& b) {
+  std::string x, y;
+  return safefile::ReadAll(a, x) && safefile::ReadAll(b, y) && x == y;
+}
+}  // namespace
+
 bool Doc::OpenAsNew(const std::string& path) {
   if (!OnOpenDocument(path)) return false;
   RebaseFileNames(path, std::string());
@@ -1498,6 +1505,7 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
   if (!project_) return missing;
   const std::string root = DriveRoot();
   const std::string oldFolder = ProjectFolder(from, std::string());
+  const std::string templates = platform().ProgramDir() + "templates/";
   // One file name of one group, renamed where it reaches a file.
   auto rebase = [&](const GroupPath& path, std::string_view field) {
     KesProp* group = GroupAt(path);
@@ -1514,6 +1522,17 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
     if (!fs::exists(FsPath(file), ec)) {
       if (std::find(missing.begin(), missing.end(), name) == missing.end()) missing.push_back(name);
       return;
+    }
+    // A template's file comes along into the folder of its first save, so
+    // that the project is one of its own; a file of that name there stays.
+    if (from.empty() && !to.empty() && file.rfind(templates, 0) == 0) {
+      const std::string beside = ProjectFolder(to, std::string()) + FileNameOf(file);
+      safefile::FileBytes bytes;
+      if (fs::exists(FsPath(beside), ec)
+              ? SameContents(file, beside)
+              : safefile::ReadAll(file, bytes) &&
+                    safefile::WriteBytes(beside, std::string(bytes.view()), {file}))
+        file = beside;
     }
     std::string renamed;
     if (!StoredFromOs(NameInProject(file, to), renamed) || renamed == name) return;

@@ -331,6 +331,7 @@ TEST(ShellNewOpen, ListStartsDisabledWithMoreFilesSelected) {
 // project whose files are still found.
 TEST(ShellNewOpen, ATemplateOpensAsANewProject) {
   TestPlatform platform;
+  platform.programDir = VB_SOURCE_DIR "/";
   App app(platform, Quiet());
   ASSERT_TRUE(app.InitInstance({}));
   const QString dir = QStringLiteral(VB_SOURCE_DIR "/templates/");
@@ -349,6 +350,11 @@ TEST(ShellNewOpen, ATemplateOpensAsANewProject) {
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(doc.buttons()[0]->mode, PropButton::kCheckBox);
   EXPECT_EQ(doc.buttons()[0]->upState->image->file, (dir + "toolbar/bold.svg").toStdString());
+  // Its first save brings the template's files along: the project is one of its own.
+  QTemporaryDir saved;
+  ASSERT_TRUE(doc.DoSave(saved.filePath("tools.but").toStdString()));
+  EXPECT_EQ(doc.buttons()[0]->upState->image->file, "bold.svg");
+  EXPECT_TRUE(QFileInfo::exists(saved.filePath("bold.svg")));
   app.ExitInstance();
 }
 
