@@ -1197,24 +1197,7 @@ bool Doc::RecordGroupEdit(const GroupPath& path, const std::string& before, cons
 }
 
 bool Doc::CopyToOtherStates(const GroupPath& path) {
-  KesProp* source = GroupAt(path);
-  if (!source || path.state < 0) return false;
-  const std::string bytes = CopyGroup(*source);
-  std::vector<GroupStep::Change> changes;
-  for (int s = 0; s < 3; ++s) {
-    if (s == path.state) continue;
-    GroupPath other = path;
-    other.state = s;
-    KesProp* target = GroupAt(other);
-    const std::string before = CopyGroup(*target);
-    PasteGroup(*target, bytes);
-    std::string after = CopyGroup(*target);
-    if (after != before) changes.push_back({other, before, std::move(after), {}, {}});
-  }
-  if (changes.empty()) return false;
-  for (const auto& c : changes) Notify({DocChange::Kind::GroupChanged, -1, -1, c.path});
-  Push(std::make_unique<GroupStep>("Copy to Other States", std::move(changes)));
-  return true;
+  return CopyToOtherStates(std::vector<GroupPath>{path});
 }
 
 bool Doc::Together(const std::string& name, const std::function<void()>& body) {
