@@ -1164,11 +1164,10 @@ bool Doc::PlaceButtonAt(int index, int32_t x, int32_t y) {
       project_->layout != PropProject::kLayoutFree)
     return false;
   PropButton& button = *buttons_[static_cast<std::size_t>(index)];
-  const GroupPath path = PathOf(&button);
-  const std::string before = CopyGroup(button);
+  const std::vector<FieldValue> before = FieldValues(button);
   button.x = x;
   button.y = y;
-  return RecordGroupEdit(path, before, "Move Button");
+  return RecordFieldEdit(PathOf(&button), before, "Move Button");
 }
 
 bool Doc::RecordGroupEdit(const GroupPath& path, const std::string& before, const std::string& name,
@@ -1479,7 +1478,6 @@ bool Doc::OpenAsNew(const std::string& path) {
   RebaseFileNames(path, std::string());
   SetPathName(std::string());
   MarkSaved();
-  UpdateAllViews(kHintFilled);
   return true;
 }
 
