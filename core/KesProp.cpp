@@ -25,6 +25,56 @@ void Finish(std::string& out, bool statement) {
   out.push_back(' ');
   if (statement != 0) out.push_back(';');
 }
+
+// Whether the runtime's quoted-text reader takes a backslash followed by `c`
+// for the start of an escape (\n, \', \x.., \u....).
+bool OpensEscape(char c) {
+  return c == 'n' || c == '\'' || c == 'x' || c == 'u';
+}
+
+// `text` with line feeds, double and single quotes escaped and carriage
+// returns dropped; `end` is the character written right after the text.
+// With `guardBackslashes`, a backslash that the reader could take for the
+// start of an escape (the next character written after it opens one) is
+// written "\x5C"; every other backslash is copied, so that C:\dir\file
+// keeps its bytes.
+void Escape(std::string& out, std::string_view text, char end, bool guardBackslashes) {
+  // Runs of plain characters are copied whole.
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\n' && c != '\r' && c != '"' && c != '\'' && (c != '\\' || !guardBackslashes))
+      continue;
+    out.append(text.data() + from, i - from);
+    from = i + 1;
+    switch (c) {
+      case '\n':
+        out += "\\n";
+        break;
+      case '"':
+        out += "\\x22";
+        break;
+      case '\'':
+        out += "\\'";
+        break;
+      case '\\': {
+        // A dropped carriage return writes nothing between the two; a line
+        // feed or a quote is written as an escape, which begins with a
+        // backslash.
+        std::size_t j = i + 1;
+        while (j < text.size() && text[j] == '\r') ++j;
+        const bool last = j == text.size();
+        const char next = last ? end : text[j];
+        const bool written = !last && (next == '\n' || next == '"' || next == '\'');
+        out += !written && OpensEscape(next) ? "\\x5C" : "\\";
+        break;
+      }
+      default:  // a carriage return is dropped
+        break;
+    }
+  }
+  out.append(text.data() + from, text.size() - from);
+}
 }  // namespace
 
 void AppendColorHex(std::string& out, uint32_t color) {
@@ -64,7 +114,9 @@ void KesProp::AddString(std::string& out, std::string_view name, std::string_vie
                         std::string_view def, bool statement) {
   if (value == def) return;
   Start(out, name, statement);
-  AddEscaped(out, value);
+  // A word is read as it stands up to the next blank: the reader takes no
+  // backslash in it for an escape, so none is guarded.
+  Escape(out, value, ' ', false);
   Finish(out, statement);
 }
 
@@ -144,29 +196,8 @@ std::string KesProp::FormatColor(const std::string& name, uint32_t value, uint32
   return out;
 }
 
-void KesProp::AddEscaped(std::string& out, std::string_view text) {
-  // Runs of plain characters are copied whole.
-  std::size_t from = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\n' && c != '\r' && c != '"' && c != '\'') continue;
-    out.append(text.data() + from, i - from);
-    from = i + 1;
-    switch (c) {
-      case '\n':
-        out += "\\n";
-        break;
-      case '"':
-        out += "\\x22";
-        break;
-      case '\'':
-        out += "\\'";
-        break;
-      default:  // a carriage return is dropped
-        break;
-    }
-  }
-  out.append(text.data() + from, text.size() - from);
+void KesProp::AddEscaped(std::string& out, std::string_view text, char end) {
+  Escape(out, text, end, true);
 }
 
 std::string KesProp::EscapeScript(const std::string& text) {

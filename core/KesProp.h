@@ -94,10 +94,14 @@ class KesProp {
   static void AddColor(std::string& out, PropKey key, uint32_t value, uint32_t def,
                        bool statement = false);
 
-  // Line feed becomes "\n", carriage return is dropped, a double quote becomes
-  // "\x22" and a single quote "\'".
+  // The text of a quoted text, read back exactly by the runtime: a line feed
+  // becomes "\n", a carriage return is dropped, a double quote becomes "\x22"
+  // and a single quote "\'"; a backslash becomes "\x5C" where the next
+  // character written after it is n, ', x or u (the reader would take it for
+  // an escape), and stays as it is elsewhere. `end` is the character written
+  // right after the text: the closing quote unless told.
   static std::string EscapeScript(const std::string& text);
-  static void AddEscaped(std::string& out, std::string_view text);
+  static void AddEscaped(std::string& out, std::string_view text, char end = '\'');
 };
 
 // A group held in place inside the group that owns it, so that a button and

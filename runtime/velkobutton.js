@@ -205,8 +205,10 @@
   }
 
   // One quoted text from position `start`, read as exactly the inverse of the generator's
-  // escaping: \' is a quote, \n a line break, \x22 a double quote; every other backslash is
-  // itself, so that \\server\share and C:\dir keep theirs. Returns the position after it.
+  // escaping: \' is a quote, \n a line break, \x22 a double quote, \x5C a backslash; every
+  // other backslash is itself, so that \\server\share and C:\dir keep theirs (the generator
+  // writes \x5C for a backslash only where the next character would make it one of these).
+  // Returns the position after it.
   function readQuoted(src, start, out, warn) {
     const q = src.charCodeAt(start);
     const n = src.length;
@@ -225,6 +227,7 @@
         if (e === 'n') { s += '\n'; i++; }
         else if (e === '\'') { s += e; i++; }
         else if (e === 'x' && src.substr(i + 2, 2) === '22') { s += '"'; i += 3; }
+        else if (e === 'x' && src.substr(i + 2, 2) === '5C') { s += '\\'; i += 3; }
         else s += '\\'; // any other backslash stays (Windows paths, \\server\share)
         seg = i + 1;
       }

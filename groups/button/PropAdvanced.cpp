@@ -22,17 +22,20 @@ void PropAdvanced::AddScript(std::string& out) const {
 }
 
 std::string InsertActionLine(int action, const std::string& buttonName) {
+  // The name is quoted as the generator quotes it, so that a quote or a
+  // backslash in it cannot end the text early.
+  const std::string name = "'" + KesProp::EscapeScript(buttonName) + "'";
   switch (action) {
     case 0:
-      return "PropSet '" + buttonName + "' Show=False;\r\n";
+      return "PropSet " + name + " Show=False;\r\n";
     case 1:
-      return "PropSet '" + buttonName + "' Show=True;\r\n";
+      return "PropSet " + name + " Show=True;\r\n";
     case 2:
-      return "StateSet '" + buttonName + "' 0;\r\n";
+      return "StateSet " + name + " 0;\r\n";
     case 3:
-      return "StateSet '" + buttonName + "' 1;\r\n";
+      return "StateSet " + name + " 1;\r\n";
     case 4:
-      return "StateSet '" + buttonName + "' 2;\r\n";
+      return "StateSet " + name + " 2;\r\n";
     default:
       return std::string();
   }

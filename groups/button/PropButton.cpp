@@ -132,7 +132,7 @@ void PropButton::AddScript(std::string& s, bool tok, PropState* scratch) {
   if (!leaveScript.empty()) {
     s += TokView("Set", tok);
     s += " '";
-    AddEscaped(s, name);
+    AddEscaped(s, name, '.');
     s += ".Leave'={";
     AppendReplacingChars(s, leaveScript, kLineBreakChars, ' ');
     s += "}; ";

@@ -24,6 +24,7 @@
 #include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
+#include "output/PublishFolder.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
 #include "ui/FrameMain.h"
@@ -288,6 +289,51 @@ TEST_F(RuntimePage, TextsStayText) {
             .toStdString(),
         "t" + hostile);
   }
+}
+
+// A stranger's button whose font ends in a backslash and whose image address
+// holds statements: its style pasted onto one's own button and the project
+// published, the page reads the font and the address as texts and runs none
+// of the stranger's statements, while its own script runs.
+TEST_F(RuntimePage, PastedStyleRunsNoScriptOfTheStrangers) {
+  KesApp strangersApp(platform);
+  Doc strangers(strangersApp);
+  strangersApp.setCurrentDoc(&strangers);
+  strangers.OnNewDocument();
+  const std::string font = "Verdana\\";
+  const std::string image =
+      "http://cdn.example/btn.png ;Script 1 Reflect.set(window,Date.name+Date.name,7);Set zz=";
+  PropButton& theirs = *strangers.buttons()[0];
+  Style(theirs, kRed, kRed, kRed, "Theirs", kWhite);
+  for (PropState* st : {theirs.upState.get(), theirs.overState.get(), theirs.downState.get()}) {
+    st->text->font = font;
+    st->image->file = image;
+  }
+  const std::string copied = Doc::CopyGroup(theirs);
+  app.setCurrentDoc(&doc);
+
+  Style(Button(0), kBlue, kBlue, kBlue, "Mine", kWhite);
+  Style(Button(1), kTeal, kTeal, kTeal, "Next", kWhite);
+  doc.project()->afterScript = "Script JavaScript 'window.vbOwn=1';";
+  ASSERT_TRUE(doc.PasteStyleAt({{0, GroupPath::kNoState, PropClass::Button}}, copied));
+  ASSERT_EQ(Button(0).upState->text->font, font);
+  ASSERT_EQ(Button(0).upState->image->file, image);
+  for (const char* name :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    ASSERT_TRUE(WriteBytes(dir.filePath(name), "applet"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  const std::string site = dir.filePath("site").toStdString();
+  const PublishOutcome published = PublishToFolder(doc, platform, site, "index.html");
+  ASSERT_EQ(published.kind, PublishOutcome::Kind::Published) << published.refusal;
+
+  ASSERT_TRUE(browser->Load(QString::fromStdString(published.page)));
+  ASSERT_TRUE(WaitFor([&] { return browser->Canvases() > 0; })) << Console();
+  EXPECT_TRUE(Becomes(4, 4, kRed)) << Console();
+  EXPECT_TRUE(Becomes(4, 44, kTeal));
+  EXPECT_TRUE(WaitFor([&] { return browser->Js("window.vbOwn===1").toBool(); })) << Console();
+  EXPECT_EQ(browser->Js("typeof window.DateDate").toString(), "undefined");
+  EXPECT_EQ(Console().find("unterminated"), std::string::npos) << Console();
+  EXPECT_EQ(Console().find("unknown state"), std::string::npos) << Console();
 }
 
 // A radio button stays down and releases the other radio buttons.

@@ -74,8 +74,13 @@ def num(v):
 
 # ---------------------------------------------------------- property forms
 
-def escape(text):
+def escape(text, end=b"'", guard=True):
+    """The text inside a quoted text that `end` follows: written first with
+    every backslash as it is, then each backslash of the text that the output
+    shows followed by n ' x or u (which the reader would take for an escape)
+    becomes \\x5C. In a word (no guard) every backslash stays."""
     out = bytearray()
+    marks = []
     for c in text:
         if c == 10:
             out += b"\\n"
@@ -86,8 +91,16 @@ def escape(text):
         elif c == 39:
             out += b"\\'"
         else:
+            if c == 92:
+                marks.append(len(out))
             out.append(c)
-    return bytes(out)
+    if not guard:
+        return bytes(out)
+    out += end
+    for m in reversed(marks):
+        if out[m + 1:m + 2] in (b"n", b"'", b"x", b"u"):
+            out[m:m + 1] = b"\\x5C"
+    return bytes(out[:-len(end)])
 
 
 def attribute(text):
@@ -110,7 +123,7 @@ def f_int(name, v, d, st=0):
 
 
 def f_str(name, v, d, st=0):
-    return b"" if v == d else finish(name, st, escape(v))
+    return b"" if v == d else finish(name, st, escape(v, guard=False))
 
 
 def f_quoted(name, v, d, st=0):
@@ -363,7 +376,7 @@ class Button:
         s += down.diff(ev[2], t, up, self, gen)
         s += b";"
         if self.leaveScript:
-            s += (T("Set", t) + b" '" + escape(self.name) + b".Leave'={" +
+            s += (T("Set", t) + b" '" + escape(self.name, b".") + b".Leave'={" +
                   replace_breaks(self.leaveScript) + b"}; ")
         return s
 

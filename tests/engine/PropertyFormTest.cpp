@@ -6,6 +6,7 @@
 
 #include "core/KesProp.h"
 #include "core/Keywords.h"
+#include "groups/button/PropAdvanced.h"
 
 TEST(PropertyForm, WritesKeywordSeparatorValueAndBlank) {
   EXPECT_EQ(KesProp::FormatInt("Width", 100, -1), "Width=100 ");
@@ -41,7 +42,7 @@ TEST(PropertyForm, ValueEqualToDefaultWritesNothing) {
   EXPECT_EQ(KesProp::FormatColor("Color", 0x01C0C0C0u, 0xC0C0C0), "Color=0xC0C0C0 ");
 }
 
-TEST(PropertyForm, EscapesLineBreaksAndQuotesButNotBackslashes) {
+TEST(PropertyForm, EscapesLineBreaksQuotesAndTheBackslashesTheReaderWouldMisread) {
   EXPECT_EQ(KesProp::FormatString("Text", "a\r\nb", ""), "Text=a\\nb ");
   EXPECT_EQ(KesProp::FormatQuoted("Text", "a\r\nb", ""), "Text='a\\nb' ");
   EXPECT_EQ(KesProp::FormatQuoted("Text", "it's", ""), "Text='it\\'s' ");
@@ -49,6 +50,31 @@ TEST(PropertyForm, EscapesLineBreaksAndQuotesButNotBackslashes) {
   EXPECT_EQ(KesProp::EscapeScript("C:\\art\\a.gif"), "C:\\art\\a.gif");
   EXPECT_EQ(KesProp::EscapeScript("\r\r\n\n"), "\\n\\n");
   EXPECT_EQ(KesProp::EscapeScript(std::string("a\0b", 3)), std::string("a\0b", 3));
+  // A backslash whose next written character is n ' x u, or the closing
+  // quote, is written \x5C (a dropped carriage return writes nothing); one
+  // followed by an escape, another backslash or anything else stays.
+  const struct {
+    const char* text;
+    const char* written;
+  } kBackslashes[] = {
+      {"Verdana\\", "Verdana\\x5C"},
+      {"C:\\new", "C:\\x5Cnew"},
+      {"\\x22\\u", "\\x5Cx22\\x5Cu"},
+      {"a\\\r\rn", "a\\x5Cn"},
+      {"a\\\r", "a\\x5C"},
+      {"\\\\n", "\\\\x5Cn"},
+      {"\\\n\\'\\\"", "\\\\n\\\\'\\\\x22"},
+      {"\\\\server\\share", "\\\\server\\share"},
+  };
+  for (const auto& row : kBackslashes) EXPECT_EQ(KesProp::EscapeScript(row.text), row.written);
+  // Before another character than the closing quote, and in a word, which
+  // the reader takes as it stands.
+  std::string leave;
+  KesProp::AddEscaped(leave, "Menu\\", '.');
+  EXPECT_EQ(leave, "Menu\\");
+  EXPECT_EQ(KesProp::FormatString("Mode", "a\\", ""), "Mode=a\\ ");
+  // An action line the Advanced page inserts quotes the button's name so.
+  EXPECT_EQ(InsertActionLine(2, "O'Neil\\"), "StateSet 'O\\'Neil\\x5C' 0;\r\n");
 }
 
 TEST(PropertyForm, AppendingFormsAddToTheTextThatIsThere) {

@@ -47,3 +47,22 @@ test('the demo project: five buttons with their captions, colours, links and sta
   assert.strictEqual(e.find('Help').mode(), 1);
   assert.ok(e.find('Contact').leave, 'the leave script of Contact');
 });
+
+test('every text the script quotes reads back exactly, from the page and from the input file', { skip }, () => {
+  // Random texts over backslashes, quotes, n, x, u and line breaks in every quoted field.
+  const dir = tempDir();
+  const made = spawnSync('python3', [path.join(__dirname, 'projects.py'), '--texts', dir, '11', '300'], { encoding: 'utf8' });
+  assert.strictEqual(made.status, 0, made.stderr);
+  const expected = JSON.parse(fs.readFileSync(path.join(dir, 'texts.json'), 'utf8'));
+  const quoted = (script) => {
+    assert.deepStrictEqual(rt.parse(script).warnings, []);
+    return rt.tokenize(script).filter((t) => t.k === 's').map((t) => t.v);
+  };
+  const inPage = quoted(scriptOf(exportPage(path.join(dir, 'texts.but'))).script);
+  assert.ok(expected.page.length > 3000);
+  assert.deepStrictEqual(inPage, expected.page);
+  const file = rt.parseParamFile(exportPage(path.join(dir, 'texts_read.but'), 'input'));
+  assert.deepStrictEqual(quoted(rt.joinScript((n) => file[n.toLowerCase()] || null)), expected.page);
+  assert.deepStrictEqual(quoted(scriptOf(exportPage(path.join(dir, 'texts_read.but'))).script), [expected.input]);
+  fs.rmSync(dir, { recursive: true, force: true });
+});

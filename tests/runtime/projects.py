@@ -1,10 +1,19 @@
 #!/usr/bin/env python3
-"""Writes random projects twice, once with keywords as words and once as tokens, for the
-runtime's tests: usage projects.py OUTDIR SEED COUNT. Writes OUTDIR/pN_w.but and pN_t.but.
+"""Writes random projects for the runtime's tests.
 
-Texts keep clear of what the script cannot carry (a backslash before a closing quote, a
-quote in a button name, free script text) so that both forms must give the same model."""
+usage: projects.py OUTDIR SEED COUNT
+  Each project twice, once with keywords as words and once as tokens: OUTDIR/pN_w.but and
+  pN_t.but. Texts keep clear of what the script cannot carry (a quote in a button name, free
+  script text) so that both forms must give the same model.
+usage: projects.py --texts OUTDIR SEED COUNT
+  OUTDIR/texts.but, whose COUNT buttons hold random texts over backslashes, quotes, the
+  letters of the escapes and line breaks in every field the script quotes; texts_read.but,
+  the same read from its input file; and OUTDIR/texts.json: those texts as they must read
+  back (carriage returns dropped), in the order the script holds them ("page"), and the
+  input file's name ("input")."""
+import json
 import os
+import random
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli"))
@@ -16,10 +25,58 @@ SCRIPTS = [b"", b"Output 1 'hello';", b"PropSet 'Menu' Show=False;\r\nStateSet '
 
 
 def clean(v):
-    return v.replace(b"\\", b"/").replace(b"'", b"`").replace(b'"', b"`")
+    return v.replace(b"'", b"`").replace(b'"', b"`")
+
+
+ALPHABET = [b"\\", b"'", b'"', b"n", b"x", b"u", b"\r", b"\n", b"a", b"C", b"2"]
+
+
+def texts(out, seed, count):
+    r = random.Random(seed)
+
+    def text(prefix):
+        return prefix + b"".join(r.choice(ALPHABET) for _ in range(r.randint(1, 8)))
+
+    p = refgen.Project()
+    p.tokenize = 0
+    p.reloadInterval = 0
+    p.backgroundImage = text(b"b://")
+    p.inputFile = text(b"i")
+    order = [p.backgroundImage]
+    for i in range(count):
+        # Distinct beginnings, so that no text equals the one it would be compared with.
+        b = refgen.Button(text(b"%d " % i))
+        b.tip, b.url, b.target, b.status = text(b"T"), text(b"L"), text(b"G"), text(b"S")
+        up, over, down = b.states
+        up.text.text, up.text.font = text(b"U"), text(b"F")
+        over.text.text, over.text.font = text(b"O"), text(b"f")
+        over.image.file = text(b"h://")
+        down.audio.file = text(b"a://")
+        for s in b.states:
+            s.cursor = -1
+        b.leaveScript = b"Cursor 0;" if i % 2 else b""
+        p.buttons.append(b)
+        # The order of the script: the name, the tool tip, the Default block (caption, font),
+        # the Up block's link, the Over block (caption, font, image, status), the Down block's
+        # sound, and the name of the leave script.
+        order += [b.name, b.tip, up.text.text, up.text.font, b.url, b.target, over.text.text,
+                  over.text.font, over.image.file, b.status, down.audio.file]
+        if b.leaveScript:
+            order.append(b.name + b".Leave")
+    # The script in the page, and in the input file that a second page reads.
+    for name, read in (("texts.but", 0), ("texts_read.but", 1)):
+        p.readFromFile = read
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(refgen.project_file(p))
+    read = lambda t: t.replace(b"\r", b"").decode("latin-1")
+    with open(os.path.join(out, "texts.json"), "w") as f:
+        json.dump({"page": [read(t) for t in order], "input": read(p.inputFile)}, f)
 
 
 def main():
+    if sys.argv[1] == "--texts":
+        texts(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+        return
     out, seed, count = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
     rnd = refgen.Rand(seed)
     for i in range(count):
