@@ -51,6 +51,7 @@ def texts(out, seed, count):
         up.text.text, up.text.font = text(b"U"), text(b"F")
         over.text.text, over.text.font = text(b"O"), text(b"f")
         over.image.file = text(b"h://")
+        down.text.text, down.text.font = up.text.text, up.text.font
         down.audio.file = text(b"a://")
         for s in b.states:
             s.cursor = -1
