@@ -24,7 +24,7 @@ int RunEditor(int argc, char** argv);
 // event loop ends it through its normal exit. A signal the parent set to be
 // ignored stays ignored. A second such signal ends the program at once, as
 // the signal would have without this. Call it again after anything that may
-// have put the default actions back (the embedded browser's start does).
+// have set actions of its own.
 int CatchEndSignals();
 // The signal read from the pipe of CatchEndSignals, or 0 when none is waiting.
 int TakeEndSignal(int fd);

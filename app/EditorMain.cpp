@@ -129,7 +129,8 @@ int main(int argc, char** argv) {
     }
 #endif
     const bool started = app.InitInstance(args, requested);
-    // The embedded browser's start puts the signals' default actions back.
+    // Once more: a library that started with the window (the embedded
+    // browser's engine) may have set actions of its own.
     CatchEndSignals();
     if (started) {
       EndHeapPreparation();

@@ -429,10 +429,12 @@ TEST_F(SealedView, APageNeverWritesTheClipboard) {
     view.setPage(new QWebEnginePage(&plain, &view));
     view.resize(300, 200);
     view.show();
-    bool loaded = false;
-    QObject::connect(view.page(), &QWebEnginePage::loadFinished, [&] { loaded = true; });
     view.setHtml("<html><body>plain</body></html>", QUrl("https://plain.invalid/"));
-    ASSERT_TRUE(WaitFor([&] { return loaded; }, 20000));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+          return browser::RunJs(view.page(), "document.body&&document.body.textContent") == "plain";
+        },
+        20000));
     for (const ClipboardWay& way : {kClipboardWays[0], kClipboardWays[5]}) {
       attack(&view, way);
       EXPECT_TRUE(QApplication::clipboard()->text().startsWith("curl")) << way.name;
@@ -444,10 +446,14 @@ TEST_F(SealedView, APageNeverWritesTheClipboard) {
   LiveView* live = editor.frame()->live();
   ASSERT_TRUE(live->available());
   ASSERT_TRUE(WaitFor(
-      [&] { return browser::RunJs(live->view()->page(), "!!document.body").toBool(); }, 20000));
+      [&] {
+        return live->drawnCount() > 0 &&
+               browser::RunJs(live->view()->page(), "!!document.body").toBool();
+      },
+      20000));
   for (const ClipboardWay& way : kClipboardWays) {
     attack(live->view(), way);
-    EXPECT_EQ(QApplication::clipboard()->text(), known) << way.name;
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), known.toStdString()) << way.name;
   }
   editor.doc().SetModifiedFlag(false);
   editor.ExitInstance();
