@@ -1,9 +1,12 @@
 #include "app/EditorLaunch.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -33,6 +36,34 @@ bool IsFile(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+constexpr int kEndSignals[] = {SIGTERM, SIGHUP, SIGINT};
+constexpr int kEndSignalCount = sizeof kEndSignals / sizeof kEndSignals[0];
+
+// What a signal handler may reach: the pipe, the actions in place before
+// (which a second signal gets back) and how many signals came.
+struct EndSignalState {
+  int pipe[2] = {-1, -1};
+  bool ignored[kEndSignalCount] = {};
+  struct sigaction before[kEndSignalCount] = {};
+  std::atomic<int> arrived{0};
+};
+EndSignalState g_endSignals;
+
+extern "C" void OnEndSignal(int sig) {
+  const int saved = errno;
+  if (g_endSignals.arrived.fetch_add(1) > 0) {
+    // Asked twice: the program ends now, through what was there before.
+    for (int i = 0; i < kEndSignalCount; ++i)
+      if (kEndSignals[i] == sig) ::sigaction(sig, &g_endSignals.before[i], nullptr);
+    ::raise(sig);
+    errno = saved;
+    return;
+  }
+  const unsigned char byte = static_cast<unsigned char>(sig);
+  [[maybe_unused]] const ssize_t written = ::write(g_endSignals.pipe[1], &byte, 1);
+  errno = saved;
+}
+
 }  // namespace
 
 std::vector<std::string> EditorCandidates(const std::string& exeDir) {
@@ -60,4 +91,35 @@ int RunEditor(int argc, char** argv) {
                "or in %s); the command line still works: velkobutton --help\n",
                kEditorProgramName, VB_EDITOR_FROM_PROGRAM);
   return 1;
+}
+
+int CatchEndSignals() {
+  EndSignalState& state = g_endSignals;
+  if (state.pipe[0] < 0) {
+    if (::pipe2(state.pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+      state.pipe[0] = state.pipe[1] = -1;
+      return -1;
+    }
+    for (int i = 0; i < kEndSignalCount; ++i) {
+      ::sigaction(kEndSignals[i], nullptr, &state.before[i]);
+      state.ignored[i] = state.before[i].sa_handler == SIG_IGN;
+    }
+  }
+  for (int i = 0; i < kEndSignalCount; ++i) {
+    if (state.ignored[i]) {
+      ::sigaction(kEndSignals[i], &state.before[i], nullptr);
+      continue;
+    }
+    struct sigaction act {};
+    act.sa_handler = OnEndSignal;
+    sigemptyset(&act.sa_mask);
+    act.sa_flags = SA_RESTART;
+    ::sigaction(kEndSignals[i], &act, nullptr);
+  }
+  return state.pipe[0];
+}
+
+int TakeEndSignal(int fd) {
+  unsigned char byte = 0;
+  return fd >= 0 && ::read(fd, &byte, 1) == 1 ? byte : 0;
 }

@@ -16,3 +16,15 @@ std::vector<std::string> EditorCandidates(const std::string& exeDir);
 // only when it could not: a missing or unstartable editor is reported on
 // standard error, with exit status 1.
 int RunEditor(int argc, char** argv);
+
+// The signals that end a program when its session does (SIGTERM at a
+// logout, SIGHUP from a closed terminal, SIGINT from Ctrl+C in it) are taken
+// as a request to end: each arrival puts its number on a pipe whose reading
+// end this returns (-1 when the pipe cannot be made), so that the editor's
+// event loop ends it through its normal exit. A signal the parent set to be
+// ignored stays ignored. A second such signal ends the program at once, as
+// the signal would have without this. Call it again after anything that may
+// have set actions of its own.
+int CatchEndSignals();
+// The signal read from the pipe of CatchEndSignals, or 0 when none is waiting.
+int TakeEndSignal(int fd);

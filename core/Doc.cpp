@@ -976,6 +976,11 @@ void Doc::MarkSaved() {
   SetModifiedFlag(false);
 }
 
+void Doc::MarkUnsaved() {
+  history_.MarkNeverClean();
+  SetModifiedFlag(true);
+}
+
 void Doc::Push(std::unique_ptr<EditStep> step) {
   if (collecting_) {
     collecting_->push_back(std::move(step));

@@ -134,6 +134,9 @@ class Doc : public KesDoc {
   void TakeButton(int index);
   void PlaceButton(int from, int to);
   void MarkSaved() override;
+  // The document holds edits that no file holds (recovered after the editor
+  // ended without saving them): modified until it is saved, whatever is undone.
+  void MarkUnsaved();
   // "<project file's name>.html" in the project's folder; for a project
   // never saved, "<project identifier>.html".
   std::string ProposedPagePath() const override;

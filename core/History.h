@@ -104,6 +104,8 @@ class History {
   // The document as it is now is the one saved.
   void MarkClean() { clean_ = static_cast<long>(done_); }
   bool IsClean() const { return clean_ == static_cast<long>(done_); }
+  // No state reached from here on is the one saved.
+  void MarkNeverClean() { clean_ = -1; }
   void Clear();
   std::size_t size() const { return steps_.size(); }
   std::size_t Bytes() const;

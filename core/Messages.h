@@ -75,6 +75,16 @@ inline constexpr const char* kChangedReloadLosing =
     "%1 was changed by another program. Reload it? The changes made here since it was last "
     "saved would be lost.";
 
+// Unsaved edits kept when the editor had to end without asking (the session
+// ended): %1 the project, %2 the file that holds them.
+inline constexpr const char* kRecoveryOffer =
+    "VelkoButton ended before the changes to %1 were saved. They were kept in '%2'. Open them "
+    "now?\n\nYes opens them as unsaved changes to %1. No removes '%2'. Cancel keeps it for the "
+    "next start.";
+inline constexpr const char* kRecoveryNotKept =
+    "The unsaved changes to %1 could not be kept: neither the project's folder nor the cache "
+    "folder took them.";
+
 // Refusals and failures of the whole-file writer; %1 is the target.
 inline constexpr const char* kSameAsInput =
     "'%1' is the same file as the input '%2'; it was not replaced.";

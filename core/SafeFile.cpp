@@ -28,6 +28,7 @@ constexpr mode_t kAnyExecute = S_IXUSR | S_IXGRP | S_IXOTH;
 // The running program, however the target names it.
 constexpr const char* kOwnProgram = "/proc/self/exe";
 constexpr mode_t kNewFileMode = 0666;  // less the process's umask
+constexpr mode_t kPrivateFileMode = 0600;
 // Temporary names keep well inside a file system's name limit whatever the target's.
 constexpr std::size_t kTempStemLength = 160;
 constexpr int kTempAttempts = 16;
@@ -155,8 +156,12 @@ void PrepareProcess() {
   }
 }
 
-bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
-           WriteError* error) {
+namespace {
+
+// Write, the new file readable and writable by its owner alone when
+// `privately` is set.
+bool WriteFile(const std::string& path, const Producer& produce,
+               const std::vector<std::string>& inputs, WriteError* error, bool privately) {
   if (error) *error = WriteError{};
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
   fs::path target;
@@ -184,7 +189,8 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
   for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
     temp = dir / TempName(stem, attempt);
     // O_EXCL: never reuses a file that is already there (nor follows a link).
-    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+              privately ? kPrivateFileMode : kNewFileMode);
     if (fd < 0) {
       if (errno != EEXIST) return Fail(error, Failure::CannotWrite, errno);
       RemoveIfAbandoned(temp);
@@ -209,7 +215,8 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
   if (exists && (old.st_uid != geteuid() || old.st_gid != getegid()) &&
       fchown(fd, old.st_uid, old.st_gid) != 0 && geteuid() == 0)
     err = errno;
-  if (!err && exists && fchmod(fd, old.st_mode & 07777) != 0) err = errno;
+  if (!err && exists && fchmod(fd, old.st_mode & (privately ? kPrivateFileMode : 07777)) != 0)
+    err = errno;
   std::FILE* out = err ? nullptr : fdopen(fd, "wb");
   if (!out) {
     if (!err) err = errno;
@@ -230,8 +237,9 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
     if (!produced) err = errno ? errno : EIO;
     if (!err && std::fflush(out) != 0) err = errno;
     // On disk before it takes an old file's place, so that a crash cannot
-    // leave an empty file where the old one was; a new file needs no wait.
-    if (!err && exists && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
+    // leave an empty file where the old one was; a new file needs no wait,
+    // unless it is private work kept while the system goes down.
+    if (!err && (exists || privately) && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
     if (std::fclose(out) != 0 && !err) err = errno ? errno : EIO;
   }
   if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
@@ -245,6 +253,23 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
     if (other != temp) RemoveIfAbandoned(other);
   }
   return true;
+}
+
+}  // namespace
+
+bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
+           WriteError* error) {
+  return WriteFile(path, produce, inputs, error, false);
+}
+
+bool WritePrivately(const std::string& path, const std::string& bytes,
+                    const std::vector<std::string>& inputs, WriteError* error) {
+  return WriteFile(
+      path,
+      [&bytes](std::FILE* out) {
+        return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+      },
+      inputs, error, true);
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes,

@@ -47,6 +47,12 @@ bool Write(const std::string& path, const Producer& produce,
 bool WriteBytes(const std::string& path, const std::string& bytes,
                 const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
 
+// Writes `bytes` as the whole of `path`, as Write, readable and writable by
+// the user alone (an existing file loses any other permission) and on disk
+// when it returns: a copy of the user's unsaved work.
+bool WritePrivately(const std::string& path, const std::string& bytes,
+                    const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
+
 // The reason a write failed, naming `path`, as a user reads it (engine text:
 // file names are shown as they are given).
 std::string Describe(const std::string& path, const WriteError& error);

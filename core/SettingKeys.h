@@ -51,4 +51,9 @@ inline constexpr Number kLargeButtons{"Toolbars", "LargeButtons", 0};
 inline constexpr Number kShowTooltips{"Toolbars", "ShowTooltips", 1};
 inline constexpr Number kCoolLook{"Toolbars", "CoolLook", 1};
 
+// Recovery files of unsaved edits kept when the editor had to end without
+// asking (see core/Recovery.h), and the projects they belong to.
+inline constexpr Series kRecoveryFile{"Recovery", "File", ""};
+inline constexpr Series kRecoveryProject{"Recovery", "Project", ""};
+
 }  // namespace setting

@@ -152,7 +152,8 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
   }
   frame_->setAcceptDrops(true);
 
-  if (noFile && options_.newOpenDialog) RunNewOpenDialog();
+  const bool recovered = OfferRecovery();
+  if (noFile && !recovered && options_.newOpenDialog) RunNewOpenDialog();
   return true;
 }
 

@@ -46,6 +46,15 @@ class App : public QObject, public KesApp {
   // Writes the settings and the recent-file list and empties the preview
   // folder; runs once (the destructor calls it when nobody did).
   void ExitInstance();
+  // Ends the program through its normal exit without asking anything, as
+  // when the session ends: unsaved edits go into a recovery file (see
+  // core/Recovery.h), open dialogs are cancelled, the window closes and the
+  // event loop ends with status 0.
+  void EndWithoutQuestions();
+  // At start: offers each recovery file an earlier end left, one by one;
+  // true when one was opened (as unsaved changes to its project).
+  bool OfferRecovery();
+  bool ending() const { return ending_; }
 
   Doc& doc() { return *doc_; }
   FrameMain* frame() const { return frame_.get(); }
@@ -156,4 +165,5 @@ class App : public QObject, public KesApp {
   std::string lastPrompt_;
   bool exited_ = false;
   bool started_ = false;
+  bool ending_ = false;
 };

@@ -62,6 +62,7 @@ QtPlatform::QtPlatform(const QString& settingsFile)
 QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+  if (unattended_) return HeadlessPlatform::MessageBox(text, buttons, icon);
   QMessageBox box(IconOf(icon), QStringLiteral("VelkoButton"), ToQ(text), QMessageBox::NoButton,
                   parent_);
   std::vector<ButtonSpec> specs = ButtonsOf(buttons);
@@ -98,6 +99,7 @@ QString QtPlatform::ConvertFilter(const std::string& filter) {
 
 bool QtPlatform::FileDialog(bool open, const std::string& defaultExt, std::string& path,
                             const std::string& filter, unsigned flags) {
+  if (unattended_) return false;
   QFileDialog dialog(parent_);
   dialog.setWindowTitle(open ? QObject::tr("Open") : QObject::tr("Save As"));
   dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -131,6 +133,7 @@ bool QtPlatform::FileDialog(bool open, const std::string& defaultExt, std::strin
 
 bool QtPlatform::BrowseForFolder(const std::string& prompt, std::string& directory,
                                  const std::string& start) {
+  if (unattended_) return false;
   QString dir = QFileDialog::getExistingDirectory(parent_, ToQ(prompt), PathToQ(start),
                                                   QFileDialog::ShowDirsOnly);
   if (dir.isEmpty()) return false;

@@ -17,6 +17,10 @@ class QtPlatform : public HeadlessPlatform {
 
   // Dialogs are owned by this window (the main window once it exists).
   void setDialogParent(QWidget* parent) { parent_ = parent; }
+  // Nobody is there to answer (the session is ending): messages go to
+  // standard error, questions take the answer that does nothing, and file
+  // dialogs are cancelled.
+  void setUnattended(bool unattended) { unattended_ = unattended; }
 
   int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   bool FileDialog(bool open, const std::string& defaultExt, std::string& path,
@@ -42,4 +46,5 @@ class QtPlatform : public HeadlessPlatform {
 
  private:
   QWidget* parent_ = nullptr;
+  bool unattended_ = false;
 };

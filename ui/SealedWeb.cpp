@@ -128,6 +128,36 @@ const char kSealScript[] =
     "try{Object.defineProperty(window,n,{value:undefined,configurable:false,writable:false});}"
     "catch(e){}});})();";
 
+// Run before any script of a page or its frames: nothing a page does reaches
+// the user's clipboard. A page chooses what a copy would hold (a hidden text
+// area it selects, a copy handler's data, text it lays out of sight inside
+// what the user selects), so no copy or cut in it is carried out, whether a
+// script asks for one or the user's keys or menu do: the event is cancelled
+// before any of the page's handlers sees it and leaves no data, the editing
+// commands refuse them, and the asynchronous clipboard is gone. The help
+// pages are the program's own and keep their copy. What the script uses is
+// taken when the document is made, before the page could replace it.
+const char kClipboardSealScript[] =
+    "(function(){'use strict';var w=window;"
+    "if(w.location.protocol==='velko:'&&w.location.hostname==='help')return;"
+    "var apply=w.Reflect.apply,define=w.Object.defineProperty,toText=w.String,"
+    "lower=w.String.prototype.toLowerCase,cancel=w.Event.prototype.preventDefault,"
+    "stopAll=w.Event.prototype.stopImmediatePropagation;"
+    "function refuse(e){apply(cancel,e,[]);apply(stopAll,e,[]);}"
+    "w.addEventListener('copy',refuse,true);w.addEventListener('cut',refuse,true);"
+    "var doc=w.Document.prototype,exec=doc.execCommand;"
+    "try{define(doc,'execCommand',{configurable:false,writable:false,enumerable:true,"
+    "value:function execCommand(command){var name=apply(lower,toText(command),[]);"
+    "if(name==='copy'||name==='cut')return false;var args=[name];"
+    "for(var i=1;i<arguments.length;i++)args[i]=arguments[i];return apply(exec,this,args);}});}"
+    "catch(e){}"
+    "try{define(w.Navigator.prototype,'clipboard',{configurable:false,enumerable:true,"
+    "get:function(){return undefined;}});}catch(e){}"
+    "if(w.Clipboard)['read','readText','write','writeText'].forEach(function(n){"
+    "try{define(w.Clipboard.prototype,n,{configurable:false,writable:false,value:function(){"
+    "return w.Promise.reject(new w.DOMException('The clipboard is not available.',"
+    "'NotAllowedError'));}});}catch(e){}});})();";
+
 // What a file is served as: an image or sound as the type its first bytes
 // show, whatever its name says (a "GIF" that is also valid JavaScript stays
 // an image); the runtime as the one script; a page, or a help page's style, by
@@ -254,6 +284,10 @@ SealedProfile::SealedProfile(QObject* parent) : QWebEngineProfile(parent) {
   seal.setWorldId(QWebEngineScript::MainWorld);
   seal.setRunsOnSubFrames(true);
   scripts()->insert(seal);
+  QWebEngineScript clipboard = seal;
+  clipboard.setName(QStringLiteral("velkobutton-clipboard-seal"));
+  clipboard.setSourceCode(QString::fromLatin1(kClipboardSealScript));
+  scripts()->insert(clipboard);
 }
 
 SealedProfile::~SealedProfile() {

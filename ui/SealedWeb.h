@@ -4,7 +4,8 @@
 // scheme and reads nothing else on the machine; no request of any kind
 // leaves it (the network, the loopback address, WebRTC, prefetches, form
 // posts); a link it follows is reported, never navigated; its alert, confirm
-// and prompt open no window; and it keeps nothing once it is gone.
+// and prompt open no window; nothing it does writes the user's clipboard;
+// and it keeps nothing once it is gone.
 #pragma once
 
 #include <QString>

