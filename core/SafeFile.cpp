@@ -41,12 +41,13 @@ bool Fail(WriteError* error, Failure failure, int err = 0, const std::string& in
   return false;
 }
 
-// The file a write replaces: a link is followed to the file it names. False
-// for a link that leads nowhere (dangling, or a loop).
-bool ResolveTarget(const std::string& path, fs::path& target) {
+// The file a write replaces: a link is followed to the file it names, unless
+// the link itself is to be replaced. False for a link that leads nowhere
+// (dangling, or a loop).
+bool ResolveTarget(const std::string& path, Links links, fs::path& target) {
   target = fs::path(path);
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+  if (links == Links::Replace || lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
   char resolved[PATH_MAX];
   if (!realpath(path.c_str(), resolved)) return false;
   target = resolved;
@@ -155,14 +156,27 @@ void PrepareProcess() {
   }
 }
 
+std::string LinkTarget(const std::string& path) {
+  struct stat st {};
+  if (path.empty() || lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return std::string();
+  char resolved[PATH_MAX];
+  if (realpath(path.c_str(), resolved)) return resolved;
+  std::error_code ec;
+  const fs::path leads = fs::read_symlink(fs::path(path), ec);
+  return ec || leads.empty() ? path : leads.string();
+}
+
 bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
-           WriteError* error) {
+           WriteError* error, Links links) {
   if (error) *error = WriteError{};
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
   fs::path target;
-  if (!ResolveTarget(path, target)) return Fail(error, Failure::NotRegular);
+  if (!ResolveTarget(path, links, target)) return Fail(error, Failure::NotRegular);
   struct stat old {};
-  const bool exists = stat(target.c_str(), &old) == 0;
+  // A link that is replaced is no file the new one takes anything from.
+  const bool exists = links == Links::Replace
+                          ? lstat(target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode)
+                          : stat(target.c_str(), &old) == 0;
   if (exists) {
     for (const std::string& input : inputs)
       if (SameFile(input, target.string())) return Fail(error, Failure::SameAsInput, 0, input);
@@ -248,13 +262,13 @@ bool Write(const std::string& path, const Producer& produce, const std::vector<s
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes,
-                const std::vector<std::string>& inputs, WriteError* error) {
+                const std::vector<std::string>& inputs, WriteError* error, Links links) {
   return Write(
       path,
       [&bytes](std::FILE* out) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
       },
-      inputs, error);
+      inputs, error, links);
 }
 
 std::string Describe(const std::string& path, const WriteError& error) {
