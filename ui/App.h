@@ -37,6 +37,9 @@ class App : public QObject, public KesApp {
   Q_OBJECT
  public:
   static constexpr int kRecentFiles = 6;
+  // How long the open file must keep its size and time before a change by
+  // another program is offered or read.
+  static constexpr int kQuietMs = 500;
 
   explicit App(Platform& platform, AppOptions options = AppOptions());
   ~App() override;
@@ -142,7 +145,6 @@ class App : public QObject, public KesApp {
   // written is never read half-done); the bar above the tree then offers it
   // for reloading, once for each version of the file, and Reload reads it
   // only once it is quiet.
-  static constexpr int kQuietMs = 500;
   void WatchDiskFile();
   void DiskFileTouched();
   void DiskFileQuiet();

@@ -236,8 +236,9 @@ TEST_F(DiskFile, AReloadThatFailsKeepsTheProjectMarkedAsChanged) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     ASSERT_TRUE(app->OpenDocumentFile(path));
-    const std::string name = row.edited ? "Ours" : "Button 1";
-    if (row.edited) Edit(name);
+    if (row.edited) Edit(std::string("Ours, ") + row.what);
+    const std::string name = doc().buttons()[0]->name;
+    ASSERT_EQ(doc().IsModified(), row.edited);
     const QString temp = dir.filePath("theirs.tmp");
     QFile::remove(temp);
     row.make(temp);
