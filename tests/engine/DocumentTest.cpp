@@ -394,41 +394,6 @@ TEST_F(DocumentFile, PasteRefusesWhatIsNoWholeCopiedGroup) {
   EXPECT_EQ(doc.buttons().back()->tip, "two");
 }
 
-// A document with no project (before New or Open, and while a failed one
-// says so) generates, stages and saves nothing, and nothing of it fails.
-TEST(NoProject, NothingIsGeneratedStagedOrSaved) {
-  TestPlatform platform;
-  KesApp app(platform);
-  Doc doc(app);
-  app.setCurrentDoc(&doc);
-  const fs::path dir = fs::temp_directory_path() / ("velko-noproject-" + std::to_string(getpid()));
-  fs::create_directories(dir);
-  const Doc::Sink sink = [](std::string_view) { return true; };
-  std::vector<std::string> files;
-  std::string page = (dir / "p.html").string();
-  platform.clipboardData = {{KesApp::kGroupClipboardFormat, "x"}};
-  EXPECT_FALSE(doc.HasContents());
-  EXPECT_GT(doc.EstimatePageSize(), 0u);
-  EXPECT_EQ(doc.BuildHtml(PageMode::Page), "");
-  EXPECT_EQ(doc.BuildParams(ParamForm::InputFile, ""), "");
-  EXPECT_FALSE(doc.WriteHtml(PageMode::Preview, sink));
-  EXPECT_FALSE(doc.WriteParams(ParamForm::Page, sink));
-  EXPECT_FALSE(doc.GetResourceFiles(files));
-  EXPECT_TRUE(files.empty());
-  EXPECT_FALSE(doc.SaveHtml(page, false, false));
-  EXPECT_FALSE(doc.SaveInputFile((dir / "p.txt").string(), false));
-  EXPECT_FALSE(doc.CopyResourcesTo(dir.string() + "/"));
-  EXPECT_FALSE(doc.CopySegmentToClipboard());
-  EXPECT_FALSE(doc.OnSaveDocument((dir / "p.but").string()));
-  EXPECT_FALSE(doc.PasteFromClipboard({GroupPath()}, false));
-  EXPECT_FALSE(doc.ReloadFromDisk());
-  doc.LayoutButtons();
-  EXPECT_EQ(doc.ProposedPagePath(), "");
-  EXPECT_TRUE(fs::is_empty(dir));
-  EXPECT_TRUE(platform.messages.empty());
-  fs::remove_all(dir);
-}
-
 }  // namespace
 
 namespace {

@@ -54,30 +54,14 @@ void Write(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
-// What may stand where a project was named: each makes `path` so.
-struct Unreadable {
-  const char* what;
-  std::function<void(const QString& path)> make;
-  const char* message;
-};
-
-const std::vector<Unreadable>& UnreadableFiles() {
-  static const std::vector<Unreadable> rows = {
-      {"garbage", [](const QString& p) { Write(p, "\x01\xFFgarbage"); }, msg::kUnexpectedFormat},
-      {"empty", [](const QString& p) { Write(p, ""); }, msg::kUnexpectedFormat},
-      {"folder", [](const QString& p) { QDir().mkpath(p); }, msg::kFailedToOpen},
-      {"pipe", [](const QString& p) { mkfifo(QFile::encodeName(p).constData(), 0600); },
-       msg::kFailedToOpen},
-      {"missing", [](const QString&) {}, msg::kFailedToOpen},
-      {"huge sparse",
-       [](const QString& p) {
-         QFile f(p);
-         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         ASSERT_TRUE(f.resize(qint64(Doc::kLargestProjectFile) + 1));
-       },
-       msg::kFailedToOpen},
-  };
-  return rows;
+// What may stand where a project is named, each made at `p`.
+using Maker = void (*)(const QString& p);
+void Pipe(const QString& p) {
+  mkfifo(QFile::encodeName(p).constData(), 0600);
+}
+void Huge(const QString& p) {
+  QFile f(p);
+  if (f.open(QIODevice::WriteOnly)) f.resize(qint64(Doc::kLargestProjectFile) + 1);
 }
 
 // The bytes of a project whose first button is named `name`.
@@ -129,7 +113,19 @@ class DiskFile : public ::testing::Test {
 }  // namespace
 
 TEST(StartOnUnreadableFile, SaysSoOnceAndStartsWithANewProject) {
-  for (const Unreadable& row : UnreadableFiles()) {
+  const struct {
+    const char* what;
+    Maker make;
+    const char* message;
+  } rows[] = {
+      {"garbage", [](const QString& p) { Write(p, "\x01\xFFgarbage"); }, msg::kUnexpectedFormat},
+      {"empty", [](const QString& p) { Write(p, ""); }, msg::kUnexpectedFormat},
+      {"folder", [](const QString& p) { QDir().mkpath(p); }, msg::kFailedToOpen},
+      {"pipe", Pipe, msg::kFailedToOpen},
+      {"missing", [](const QString&) {}, msg::kFailedToOpen},
+      {"huge sparse", Huge, msg::kFailedToOpen},
+  };
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     QTemporaryDir dir;
     const QString path = dir.filePath("broken.but");
@@ -144,9 +140,12 @@ TEST(StartOnUnreadableFile, SaysSoOnceAndStartsWithANewProject) {
     platform.onMessage = [&](const TestPlatform::Message&) {
       QApplication::processEvents();
       std::vector<std::string> files;
+      std::string page = dir.filePath("page.html").toStdString();
+      app.doc().EstimatePageSize();
       generated = !app.doc().BuildHtml(PageMode::Page).empty() ||
                   !app.doc().BuildParams(ParamForm::InputFile, "").empty() ||
-                  app.doc().GetResourceFiles(files) || app.doc().EstimatePageSize() == 0;
+                  app.doc().GetResourceFiles(files) || app.doc().SaveHtml(page, false, false) ||
+                  app.doc().OnSaveDocument(dir.filePath("saved.but").toStdString());
     };
     ASSERT_TRUE(app.InitInstance({path}));
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -217,19 +216,12 @@ TEST_F(DiskFile, ABurstOfChangesIsOfferedOnceInTheBarAndReadOnlyWhenQuiet) {
 TEST_F(DiskFile, AReloadThatFailsKeepsTheProjectMarkedAsChanged) {
   const struct {
     const char* what;
-    std::function<void(const QString&)> make;
-    std::string reason;
+    Maker make;
+    const char* reason;
     bool edited;
   } rows[] = {
-      {"pipe", [](const QString& p) { mkfifo(QFile::encodeName(p).constData(), 0600); },
-       msg::kReloadNotRegular, true},
-      {"huge",
-       [](const QString& p) {
-         QFile f(p);
-         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         ASSERT_TRUE(f.resize(qint64(Doc::kLargestProjectFile) + 1));
-       },
-       msg::kReloadTooLarge, true},
+      {"pipe", Pipe, msg::kReloadNotRegular, true},
+      {"huge", Huge, msg::kReloadTooLarge, true},
       {"garbage", [](const QString& p) { Write(p, QByteArray(5000, '\x07')); },
        msg::kReloadNotProject, false},
   };
