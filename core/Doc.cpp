@@ -1,6 +1,7 @@
 #include "core/Doc.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <new>
 #include <system_error>
 #include <thread>
+#include <tuple>
 
 #include "core/Archive.h"
 #include "core/KesApp.h"
@@ -149,6 +151,51 @@ bool Doc::OnOpenDocument(const std::string& path) {
   }
 }
 
+bool Doc::ReloadFromDisk() {
+  const std::string path = pathName();
+  if (path.empty() || !project_) return false;
+  // Read whole before anything changes; a file that is no project is found
+  // out on a document of its own, so that this one keeps what it holds.
+  safefile::FileBytes bytes;
+  std::string reason;
+  if (!safefile::ReadAll(path, bytes, kLargestProjectFile)) {
+    reason = errno == EINVAL  ? msg::kReloadNotRegular
+             : errno == EFBIG ? msg::kReloadTooLarge
+                              : std::strerror(errno);
+  } else {
+    Doc scratch(app());
+    Archive ar(bytes.data.get(), bytes.size);
+    try {
+      scratch.KesDoc::Serialize(ar);
+      scratch.ReadGroups(ar);
+    } catch (const ArchiveError&) {
+      reason = msg::kReloadNotProject;
+    } catch (const std::bad_alloc&) {
+      reason = std::strerror(ENOMEM);
+    }
+  }
+  if (reason.empty()) {
+    try {
+      if (OpenFromBytes(bytes.view(), path)) return true;
+    } catch (const std::bad_alloc&) {
+      // Memory ran out on the second reading: a new project, as Open does.
+      bytes = safefile::FileBytes();
+      DeleteContents();
+      loading_ = false;
+      platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
+      OnNewDocument();
+    }
+    return false;
+  }
+  // The file on disk is no longer this project: leaving asks to save it.
+  history_.ForgetClean();
+  SetModifiedFlag(true);
+  Notify({DocChange::Kind::HistoryChanged});
+  platform().MessageBox(msg::Format(msg::kReloadFailed, DisplayName(path), reason), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+  return false;
+}
+
 bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
   DeleteContents();
   Archive ar(bytes.data(), bytes.size());
@@ -160,6 +207,9 @@ bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
   }
   loading_ = false;
   if (!ok) {
+    // What was read so far goes before the message: nothing is shown or
+    // generated of a half-read project, and a new one follows it.
+    DeleteContents();
     platform().MessageBox(msg::kUnexpectedFormat, MsgButtons::Ok, MsgIcon::Exclamation);
     OnNewDocument();
     return false;
@@ -174,6 +224,7 @@ bool Doc::OpenFromBytes(std::string_view bytes, const std::string& path) {
 
 void Doc::Serialize(Archive& ar) {
   if (ar.IsStoring()) {
+    if (!project_) return;
     app().CommitPages();
     KesDoc::Serialize(ar);
     project_->Serialize(ar);
@@ -183,6 +234,10 @@ void Doc::Serialize(Archive& ar) {
   }
   app().RefreshPages();
   KesDoc::Serialize(ar);
+  ReadGroups(ar);
+}
+
+void Doc::ReadGroups(Archive& ar) {
   project_ = std::make_unique<PropProject>(this);
   project_->Serialize(ar);
   int32_t count = ar.ReadInt();
@@ -207,10 +262,15 @@ std::string Doc::CopyGroup(KesProp& group) {
 bool Doc::PasteGroup(KesProp& target, const std::string& bytes) {
   const std::string backup = CopyGroup(target);
   const std::string keptName = target.name;
+  bool whole = false;
   try {
     Archive ar(bytes.data(), bytes.size());
     target.Serialize(ar);
+    // Bytes beyond the group are no copied group either.
+    whole = ar.AtEnd();
   } catch (const ArchiveError&) {
+  }
+  if (!whole) {
     Archive restore(backup.data(), backup.size());
     target.Serialize(restore);
     target.name = keptName;
@@ -418,7 +478,9 @@ std::size_t EstimateButtonScript(const PropButton& b) {
 }  // namespace
 
 std::size_t Doc::EstimatePageSize() const {
-  std::size_t size = 4096 + project_->beforeScript.size() + project_->afterScript.size();
+  constexpr std::size_t kPageFrame = 4096;
+  if (!project_) return kPageFrame;
+  std::size_t size = kPageFrame + project_->beforeScript.size() + project_->afterScript.size();
   for (const auto& b : buttons_) size += EstimateButtonScript(*b);
   return size + size / 4;
 }
@@ -456,6 +518,8 @@ bool Doc::AddParams(std::string& out, ParamForm form, const std::string& prefixS
   audioList.clear();
   imageIndex_.clear();
   audioIndex_.clear();
+  // Without a project there is nothing to generate.
+  if (!project_) return false;
   // A page built whole has reserved its buffer already.
   if (!sink && out.empty()) out.reserve(EstimatePageSize());
   const bool tok = project_->tokenize;
@@ -573,6 +637,7 @@ bool Doc::WriteHtml(PageMode mode, const Sink& sink) {
 }
 
 bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
+  if (!project_) return false;
   WaitCursor wait(platform());
   LayoutButtons();
   const PropProject& p = *project_;
@@ -738,6 +803,7 @@ void Doc::AddLinkList(std::string& h) const {
 }
 
 bool Doc::GetResourceFiles(std::vector<std::string>& list) {
+  if (!project_) return false;
   const std::string programDir = platform().ProgramDir();
   const std::string internal = version::kInternalName;
   list.push_back(programDir + internal + ".class");
@@ -977,7 +1043,7 @@ void Doc::MarkSaved() {
 }
 
 void Doc::MarkUnsaved() {
-  history_.MarkNeverClean();
+  history_.ForgetClean();
   SetModifiedFlag(true);
 }
 
@@ -1264,6 +1330,73 @@ bool Doc::PasteGroupsAt(const std::vector<GroupPath>& paths,
   return Together("Paste", [&] {
     for (std::size_t i = 0; i < paths.size(); ++i) PasteGroupAt(paths[i], bytes[paired ? i : 0]);
   });
+}
+
+std::string Doc::JoinGroups(const std::vector<std::string>& groups) {
+  std::string list;
+  for (const std::string& g : groups) list += std::to_string(g.size()) + "\n" + g;
+  return list;
+}
+
+std::vector<std::string> Doc::SplitGroups(const std::string& list) {
+  constexpr std::size_t kLongestLength = 12;
+  std::vector<std::string> groups;
+  std::size_t at = 0;
+  while (at < list.size()) {
+    const std::size_t eol = list.find('\n', at);
+    if (eol == std::string::npos || eol == at || eol - at > kLongestLength) return {};
+    std::size_t size = 0;
+    for (std::size_t i = at; i < eol; ++i) {
+      if (list[i] < '0' || list[i] > '9') return {};
+      size = size * 10 + static_cast<std::size_t>(list[i] - '0');
+    }
+    if (size > list.size() - eol - 1) return {};
+    groups.push_back(list.substr(eol + 1, size));
+    at = eol + 1 + size;
+  }
+  return groups;
+}
+
+bool Doc::ReadsAsGroup(PropClass kind, const std::string& bytes) {
+  if (kind == PropClass::Project) {
+    PropProject scratch(this);
+    return PasteGroup(scratch, bytes);
+  }
+  const int32_t counter = buttonCounter;
+  std::unique_ptr<PropButton> spare = CreateButton();
+  buttonCounter = counter;
+  KesProp* group = kind == PropClass::Button ? spare.get() : StateGroup(spare->state(0), kind);
+  return group && PasteGroup(*group, bytes);
+}
+
+bool Doc::PasteFromClipboard(std::vector<GroupPath> paths, bool style) {
+  if (paths.empty() || !project_) return false;
+  Platform& p = platform();
+  const bool several = !style && paths.size() > 1;
+  const auto refuse = [&p](const char* text) {
+    p.MessageBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  };
+  // The size first: a large paste is refused before a byte of it is copied.
+  if (p.ClipboardDataSize(KesApp::kGroupClipboardFormat) > kLargestPaste ||
+      (several && p.ClipboardDataSize(KesApp::kGroupListClipboardFormat) > kLargestPaste))
+    return refuse(msg::kPasteTooLarge);
+  std::string bytes;
+  if (!p.GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return false;
+  // As many groups as were copied take one each, in tree order; otherwise
+  // every path takes the first.
+  std::vector<std::string> list;
+  std::string joined;
+  if (several && p.GetClipboardData(KesApp::kGroupListClipboardFormat, joined))
+    list = SplitGroups(joined);
+  if (list.size() != paths.size()) list = {std::move(bytes)};
+  for (const std::string& group : list)
+    if (!ReadsAsGroup(paths.front().kind, group)) return refuse(msg::kPasteNotGroup);
+  if (style) return PasteStyleAt(paths, list.front());
+  std::sort(paths.begin(), paths.end(), [](const GroupPath& a, const GroupPath& b) {
+    return std::tie(a.button, a.state) < std::tie(b.button, b.state);
+  });
+  return PasteGroupsAt(paths, list);
 }
 
 bool Doc::CopyToOtherStates(const std::vector<GroupPath>& paths) {

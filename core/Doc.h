@@ -15,6 +15,7 @@
 #include "core/History.h"
 #include "core/KesDoc.h"
 
+class Archive;
 class KesProp;
 class PropButton;
 class PropProject;
@@ -68,7 +69,8 @@ class Doc : public KesDoc {
   // last. Returns the copy.
   PropButton* DuplicateButtonAt(int index);
   // "Paste": the group at `path` takes every value of `bytes` but its name.
-  // False (and no step) when the bytes do not read as such a group.
+  // False (and no step) when the bytes do not read as such a group, whole
+  // and with nothing left over.
   bool PasteGroupAt(const GroupPath& path, const std::string& bytes);
   // A page has stored its edits into the group at `path`, whose bytes were
   // `before`: the step "<name>" when anything changed (false when nothing did).
@@ -118,6 +120,20 @@ class Doc : public KesDoc {
   // "Paste" onto each of `paths`: the i-th takes `bytes[i]`, or all take
   // `bytes[0]` when there is one; one step.
   bool PasteGroupsAt(const std::vector<GroupPath>& paths, const std::vector<std::string>& bytes);
+  // Paste (or, with `style`, Paste Style) of what the clipboard holds onto
+  // `paths` (all of one kind): the copied group, or the list of copied
+  // groups when it has one for each path. Clipboard data larger than
+  // kLargestPaste is refused before it is read, and data that does not read
+  // as whole groups of the paths' kind is refused, each with a message and
+  // nothing changed. False when nothing was pasted.
+  static constexpr std::size_t kLargestPaste = std::size_t(16) << 20;
+  bool PasteFromClipboard(std::vector<GroupPath> paths, bool style);
+  // Several copied groups as one clipboard text (each after its length and a
+  // line feed), and back; an empty list for text that is not such a list.
+  static std::string JoinGroups(const std::vector<std::string>& groups);
+  static std::vector<std::string> SplitGroups(const std::string& list);
+  // Whether `bytes` read as one whole group of `kind`, with nothing left over.
+  bool ReadsAsGroup(PropClass kind, const std::string& bytes);
   bool Undo();
   bool Redo();
   // Where `group` lives (kind None for a group not in the document).
@@ -151,6 +167,11 @@ class Doc : public KesDoc {
   // memory runs out while it is read (a new project takes its place); "Unexpected file format."
   // when its contents do not match (a new project takes its place).
   bool OnOpenDocument(const std::string& path);
+  // Reads the open project's file again. A file that cannot be read or is no
+  // project leaves the document as it is, says why, and marks it as changed
+  // (the file on disk no longer holds it); false then.
+  bool ReloadFromDisk();
+  bool HasContents() const override { return project_ != nullptr; }
   // A project file (a template) opened as a new project, never saved: its
   // files are named by their full paths, so that they are still found.
   bool OpenAsNew(const std::string& path);
@@ -242,6 +263,9 @@ class Doc : public KesDoc {
   bool Together(const std::string& name, const std::function<void()>& body);
   std::unique_ptr<std::vector<std::unique_ptr<EditStep>>> collecting_;
   void NewContents();
+  // Reads the project's groups from `ar` into this document (the head
+  // already read).
+  void ReadGroups(Archive& ar);
   void Notify(const DocChange& change);
   void Push(std::unique_ptr<EditStep> step);
   void OnModifiedChanged() override;

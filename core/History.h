@@ -104,8 +104,10 @@ class History {
   // The document as it is now is the one saved.
   void MarkClean() { clean_ = static_cast<long>(done_); }
   bool IsClean() const { return clean_ == static_cast<long>(done_); }
-  // No state reached from here on is the one saved.
-  void MarkNeverClean() { clean_ = -1; }
+  // No state of the history is the one saved any more (the file on disk is
+  // no longer a version of this document, or the edits came back from a
+  // recovery file).
+  void ForgetClean() { clean_ = -1; }
   void Clear();
   std::size_t size() const { return steps_.size(); }
   std::size_t Bytes() const;

@@ -102,6 +102,8 @@ class KesApp {
   static constexpr const char* kMakerWebAddress = "https://www.velko.example/";
   static constexpr const char* kMakerMailAddress = "mailto:info@velko.example";
   static constexpr const char* kGroupClipboardFormat = "application/x-velkobutton-prop";
+  // Several copied groups of one kind (Doc::JoinGroups), beside the first.
+  static constexpr const char* kGroupListClipboardFormat = "application/x-velkobutton-groups";
 
  private:
   Platform& platform_;

@@ -56,6 +56,7 @@ bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
 
 bool KesDoc::CopyResourcesTo(const std::string& directory) {
   std::vector<std::string> list;
+  if (!HasContents()) return false;
   GetResourceFiles(list);
   // A preview stages only what its page can use: a file the project names
   // that is no image, sound or input file is left where it is, unread.
@@ -159,6 +160,7 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
     else
       StoredFromOs(file, path);
   }
+  if (!HasContents()) return false;
   const std::string html = BuildHtml(preview ? PageMode::Preview : PageMode::Page);
   safefile::WriteError error;
   if (!WriteWholeFile(file, html, {pathName()}, &error)) {
@@ -193,6 +195,7 @@ bool KesDoc::SaveInputFile(std::string path, bool ask) {
       return false;
     path = chosen;
   }
+  if (!HasContents()) return false;
   const std::string params = BuildParams(ParamForm::InputFile, std::string());
   safefile::WriteError error;
   if (!WriteWholeFile(path, params, {pathName()}, &error)) {
@@ -203,6 +206,7 @@ bool KesDoc::SaveInputFile(std::string path, bool ask) {
 }
 
 bool KesDoc::CopySegmentToClipboard() {
+  if (!HasContents()) return false;
   const std::string segment = BuildHtml(PageMode::Segment);
   if (!platform().SetClipboardText(segment)) {
     platform().MessageBox(msg::kClipboardFailed, MsgButtons::Ok, MsgIcon::Exclamation);
@@ -232,10 +236,20 @@ bool KesDoc::WriteWholeFile(const std::string& path, const std::string& bytes,
 }
 
 bool KesDoc::OnSaveDocument(const std::string& path) {
-  if (!app_.CommitPages()) return false;
+  if (!HasContents() || !app_.CommitPages()) return false;
   Archive ar;
   Serialize(ar);
-  if (!WriteWholeFile(path, ar.Bytes())) {
+  // Over the open file, a link another program put there is never written
+  // through: the file takes the link's place. The link the file was opened
+  // through leads where it led then.
+  std::string file = path;
+  safefile::Links links = safefile::Links::Follow;
+  if (!path.empty() && path == pathName()) {
+    links = safefile::Links::Replace;
+    const std::string link = safefile::LinkTarget(path);
+    if (!link.empty() && link == diskLink_) file = link;
+  }
+  if (!safefile::WriteBytes(file, ar.Bytes(), {}, nullptr, links)) {
     platform().MessageBox(msg::kFailedToSave, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
@@ -252,9 +266,22 @@ bool KesDoc::DoSave(const std::string& path, bool replace) {
                                FdHideReadOnly | FdOverwritePrompt))
       return false;
   }
+  // The open file replaced by a link: the file takes the link's place, and
+  // only when the user agrees to a question that names where it leads.
+  bool agreed = false;
+  if (!target.empty() && target == pathName()) {
+    const std::string link = safefile::LinkTarget(target);
+    if (!link.empty() && link != diskLink_) {
+      if (platform().MessageBox(
+              msg::Format(msg::kLinkReplacedProject, DisplayName(target), DisplayName(link)),
+              MsgButtons::YesNo, MsgIcon::Question) != IdYes)
+        return false;
+      agreed = true;
+    }
+  }
   // Saving over the open file that another program has changed since:
   // that version is lost unless the user says so.
-  if (target == pathName() && ChangedOnDisk() &&
+  if (!agreed && target == pathName() && ChangedOnDisk() &&
       platform().MessageBox(msg::Format(msg::kChangedBeforeSave, DisplayName(target)),
                             MsgButtons::YesNo, MsgIcon::Question) != IdYes)
     return false;

@@ -139,15 +139,26 @@ class KesDoc : public DocumentBase {
   std::function<void()> stopPreview;
 
   // Framework operations.
+  // Whether the document holds a project; nothing is generated or saved
+  // while it does not (before the first New or Open, or while one fails).
+  virtual bool HasContents() const { return true; }
+
   // Writes the document to `path` through a temporary file; on any failure
   // reports "Failed to save document." and leaves the previous file intact.
+  // Over the open file, a link is written through only when it was there
+  // when the file was opened or saved; a link put there since is replaced
+  // by the file (DoSave asks first, naming where it leads).
   virtual bool OnSaveDocument(const std::string& path);
   // File Save and Save As; Save asks for a name when the project has none.
   bool DoFileSave();
   bool DoSave(const std::string& path, bool replace = true);
-  // The project file as it was when it was last opened or saved here, and
-  // whether it has changed on disk since (replaced, written or removed).
-  void RememberDiskFile() { diskStamp_ = safefile::StampOf(pathName()); }
+  // The project file as it was when it was last opened or saved here (and
+  // the file a link there led to), and whether it has changed on disk since
+  // (replaced, written or removed).
+  void RememberDiskFile() {
+    diskStamp_ = safefile::StampOf(pathName());
+    diskLink_ = safefile::LinkTarget(pathName());
+  }
   // A file removed since is not changed: saving loses nothing.
   bool ChangedOnDisk() const {
     if (pathName().empty() || !diskStamp_.exists) return false;
@@ -178,6 +189,7 @@ class KesDoc : public DocumentBase {
 
  protected:
   safefile::FileStamp diskStamp_;
+  std::string diskLink_;  // where a link at the open file's name led; empty: no link
   // The message for a page or input file that was not written.
   void ReportWriteFailure(const std::string& path, const safefile::WriteError& error);
 

@@ -70,10 +70,29 @@ inline constexpr const char* kTextNotStorable =
 // The open project's file changed on disk while the editor had it open.
 inline constexpr const char* kChangedBeforeSave =
     "%1 was changed by another program since it was opened. Replace it with this project?";
-inline constexpr const char* kChangedReload = "%1 was changed by another program. Reload it?";
-inline constexpr const char* kChangedReloadLosing =
-    "%1 was changed by another program. Reload it? The changes made here since it was last "
-    "saved would be lost.";
+// The bar that offers the changed file, and a reload that could not read it
+// (%2 is the reason); the project stays as it is in the editor.
+inline constexpr const char* kChangedOnDisk = "%1 was changed by another program.";
+inline constexpr const char* kChangedOnDiskLosing =
+    "%1 was changed by another program. Reloading it loses the changes made here since it was "
+    "last saved.";
+inline constexpr const char* kReloadFailed =
+    "%1 could not be reloaded: %2. The project stays as it is here and is marked as changed, so "
+    "that it can be saved.";
+inline constexpr const char* kReloadNotProject = "it is not a project file";
+inline constexpr const char* kReloadNotRegular = "it is not a regular file";
+inline constexpr const char* kReloadTooLarge = "it is larger than 256 MiB, more than any project";
+// Saving over the open file that another program has replaced by a link.
+inline constexpr const char* kLinkReplacedProject =
+    "%1 has been replaced by a link to %2. Save the project as a file of its own in place of the "
+    "link? %2 is left as it is.";
+// Paste refuses clipboard data that is not a copied part of a project.
+inline constexpr const char* kPasteTooLarge =
+    "The clipboard holds more than 16 MiB, far more than any copied button or group. Nothing was "
+    "pasted.";
+inline constexpr const char* kPasteNotGroup =
+    "The clipboard does not hold a whole copied button or group (it may come from another "
+    "program, or be damaged). Nothing was pasted.";
 
 // Unsaved edits kept when the editor had to end without asking (the session
 // ended): %1 the project, %2 the file that holds them.

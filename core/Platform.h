@@ -5,6 +5,7 @@
 // implement it with a scripted double.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,12 @@ class Platform {
   // Adds a further format to what SetClipboardData put on the clipboard.
   virtual bool AddClipboardData(const std::string&, const std::string&) { return false; }
   virtual bool GetClipboardData(const std::string& mimeType, std::string& bytes) = 0;
+  // The size of the clipboard's data of `mimeType` (0 when it has none),
+  // where the platform can tell it without copying the data.
+  virtual std::size_t ClipboardDataSize(const std::string& mimeType) {
+    std::string bytes;
+    return GetClipboardData(mimeType, bytes) ? bytes.size() : 0;
+  }
   virtual bool ClipboardHasData(const std::string& mimeType) = 0;
 
   // Processes. StartProcess starts `program` with `args` detached, without a

@@ -42,12 +42,13 @@ bool Fail(WriteError* error, Failure failure, int err = 0, const std::string& in
   return false;
 }
 
-// The file a write replaces: a link is followed to the file it names. False
-// for a link that leads nowhere (dangling, or a loop).
-bool ResolveTarget(const std::string& path, fs::path& target) {
+// The file a write replaces: a link is followed to the file it names, unless
+// the link itself is to be replaced. False for a link that leads nowhere
+// (dangling, or a loop).
+bool ResolveTarget(const std::string& path, Links links, fs::path& target) {
   target = fs::path(path);
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+  if (links == Links::Replace || lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
   char resolved[PATH_MAX];
   if (!realpath(path.c_str(), resolved)) return false;
   target = resolved;
@@ -156,18 +157,32 @@ void PrepareProcess() {
   }
 }
 
+std::string LinkTarget(const std::string& path) {
+  struct stat st {};
+  if (path.empty() || lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return std::string();
+  char resolved[PATH_MAX];
+  if (realpath(path.c_str(), resolved)) return resolved;
+  std::error_code ec;
+  const fs::path leads = fs::read_symlink(fs::path(path), ec);
+  return ec || leads.empty() ? path : leads.string();
+}
+
 namespace {
 
 // Write, the new file readable and writable by its owner alone when
 // `privately` is set.
 bool WriteFile(const std::string& path, const Producer& produce,
-               const std::vector<std::string>& inputs, WriteError* error, bool privately) {
+               const std::vector<std::string>& inputs, WriteError* error, Links links,
+               bool privately) {
   if (error) *error = WriteError{};
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
   fs::path target;
-  if (!ResolveTarget(path, target)) return Fail(error, Failure::NotRegular);
+  if (!ResolveTarget(path, links, target)) return Fail(error, Failure::NotRegular);
   struct stat old {};
-  const bool exists = stat(target.c_str(), &old) == 0;
+  // A link that is replaced is no file the new one takes anything from.
+  const bool exists = links == Links::Replace
+                          ? lstat(target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode)
+                          : stat(target.c_str(), &old) == 0;
   if (exists) {
     for (const std::string& input : inputs)
       if (SameFile(input, target.string())) return Fail(error, Failure::SameAsInput, 0, input);
@@ -258,8 +273,8 @@ bool WriteFile(const std::string& path, const Producer& produce,
 }  // namespace
 
 bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
-           WriteError* error) {
-  return WriteFile(path, produce, inputs, error, false);
+           WriteError* error, Links links) {
+  return WriteFile(path, produce, inputs, error, links, false);
 }
 
 bool WritePrivately(const std::string& path, const std::string& bytes,
@@ -269,17 +284,17 @@ bool WritePrivately(const std::string& path, const std::string& bytes,
       [&bytes](std::FILE* out) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
       },
-      inputs, error, true);
+      inputs, error, Links::Follow, true);
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes,
-                const std::vector<std::string>& inputs, WriteError* error) {
+                const std::vector<std::string>& inputs, WriteError* error, Links links) {
   return Write(
       path,
       [&bytes](std::FILE* out) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
       },
-      inputs, error);
+      inputs, error, links);
 }
 
 std::string Describe(const std::string& path, const WriteError& error) {

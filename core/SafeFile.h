@@ -37,15 +37,26 @@ struct WriteError {
 // Writes the whole of a new file to `out`; false on any failure.
 using Producer = std::function<bool(std::FILE* out)>;
 
+// What a write does with a target that is a symbolic link: write the file it
+// leads to, or put the new file in the link's place (the file the link led
+// to is never touched).
+enum class Links { Follow, Replace };
+
 // Writes `path` through `produce`. The old file, if any, is untouched unless
 // the new one is complete; it keeps its permissions. No temporary file is left
 // behind whatever happens. `inputs` are the files the operation reads.
 bool Write(const std::string& path, const Producer& produce,
-           const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
+           const std::vector<std::string>& inputs = {}, WriteError* error = nullptr,
+           Links links = Links::Follow);
 
 // Writes `bytes` as the whole of `path`, as Write.
 bool WriteBytes(const std::string& path, const std::string& bytes,
-                const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
+                const std::vector<std::string>& inputs = {}, WriteError* error = nullptr,
+                Links links = Links::Follow);
+
+// The real path of the file a symbolic link at `path` leads to; empty when
+// `path` is no link (a link that leads nowhere gives its own text).
+std::string LinkTarget(const std::string& path);
 
 // Writes `bytes` as the whole of `path`, as Write, readable and writable by
 // the user alone (an existing file loses any other permission) and on disk

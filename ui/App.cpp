@@ -36,6 +36,7 @@
 #include "ui/NewOpenDialog.h"
 #include "ui/OptionsSheet.h"
 #include "ui/QtPlatform.h"
+#include "ui/ReloadBar.h"
 #include "ui/Text.h"
 
 namespace fs = std::filesystem;
@@ -135,10 +136,17 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
       return false;
     }
   } else {
+    // A file that cannot be read has said why; the editor starts with a new
+    // project. The document has none while the file is read, so nothing
+    // (the Live View included) generates a page until one of them fills it.
     QString path = QFileInfo(file).absoluteFilePath();
-    if (!doc_->OnOpenDocument(PathFromQ(QDir::toNativeSeparators(path)))) return false;
-    AddToRecentFiles(path);
-    WatchDiskFile();
+    if (doc_->OnOpenDocument(PathFromQ(QDir::toNativeSeparators(path)))) {
+      AddToRecentFiles(path);
+      WatchDiskFile();
+    } else if (!doc_->HasContents() && !doc_->OnNewDocument()) {
+      platform().MessageBox(msg::kFailedToCreateEmpty, MsgButtons::Ok, MsgIcon::Exclamation);
+      return false;
+    }
   }
   frame_->UpdateCommandStates();
 
@@ -250,41 +258,95 @@ void App::WatchDiskFile() {
   if (!watcher_) {
     watcher_ = new QFileSystemWatcher(this);
     // A change comes as several signals (a save by rename touches the
-    // folder and the file): one look a moment later.
-    constexpr int kSettleMs = 200;
-    const auto later = [this] { QTimer::singleShot(kSettleMs, this, &App::CheckDiskFile); };
-    connect(watcher_, &QFileSystemWatcher::fileChanged, this, later);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, later);
+    // folder and the file), and a file may be written for a while: one
+    // look once it has been quiet.
+    quietTimer_ = new QTimer(this);
+    quietTimer_->setSingleShot(true);
+    quietTimer_->setInterval(kQuietMs);
+    connect(quietTimer_, &QTimer::timeout, this, &App::DiskFileQuiet);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &App::DiskFileTouched);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &App::DiskFileTouched);
+    if (frame_) {
+      connect(frame_->reloadBar(), &ReloadBar::reloadChosen, this, &App::OnReloadChosen);
+      connect(frame_->reloadBar(), &ReloadBar::keepChosen, this, &App::OnKeepChosen);
+    }
   }
   const QStringList watched = watcher_->files() + watcher_->directories();
   if (!watched.isEmpty()) watcher_->removePaths(watched);
+  quietTimer_->stop();
   declined_ = safefile::FileStamp();
+  reloadWanted_ = false;
+  if (frame_) frame_->reloadBar()->Withdraw();
   if (doc_->pathName().empty()) return;
   const QString file = PathToQ(doc_->pathName());
+  lastSeen_ = safefile::StampOf(doc_->pathName());
   // The folder too, so that a file replaced by another one is still seen.
   watcher_->addPaths({file, QFileInfo(file).absolutePath()});
 }
 
-void App::CheckDiskFile() {
-  if (checkingDisk_ || !doc_->ChangedOnDisk()) return;
+void App::DiskFileTouched() {
+  lastSeen_ = safefile::StampOf(doc_->pathName());
+  quietTimer_->start();
+}
+
+void App::DiskFileQuiet() {
   const safefile::FileStamp now = safefile::StampOf(doc_->pathName());
-  if (now == declined_) return;
-  checkingDisk_ = true;
+  if (now != lastSeen_) {
+    DiskFileTouched();
+    return;
+  }
+  // A file replaced by another one is watched anew.
+  const QString file = PathToQ(doc_->pathName());
+  if (now.exists && !watcher_->files().contains(file)) watcher_->addPath(file);
+  ReloadBar* bar = frame_ ? frame_->reloadBar() : nullptr;
+  if (!doc_->ChangedOnDisk()) {
+    // Put back as it was (or removed): nothing to offer.
+    reloadWanted_ = false;
+    if (bar) bar->Withdraw();
+    return;
+  }
+  if (reloadWanted_) {
+    ReloadDiskFile();
+    return;
+  }
+  if (now == declined_ || !bar) return;
   const std::string name = DisplayName(doc_->pathName());
-  const int answer = platform().MessageBox(
-      msg::Format(doc_->IsModified() ? msg::kChangedReloadLosing : msg::kChangedReload, name),
-      MsgButtons::YesNo, MsgIcon::Question);
-  if (answer == IdYes) {
-    const std::string path = doc_->pathName();
-    doc_->SetModifiedFlag(false);
-    doc_->OnOpenDocument(path);
+  bar->Offer(
+      ToQ(msg::Format(doc_->IsModified() ? msg::kChangedOnDiskLosing : msg::kChangedOnDisk, name)));
+}
+
+void App::OnReloadChosen() {
+  // Read only once the file has been quiet: a file still being written is
+  // read when its writer has finished.
+  reloadWanted_ = true;
+  const safefile::FileStamp now = safefile::StampOf(doc_->pathName());
+  if (quietTimer_->isActive() || now != lastSeen_) {
+    DiskFileTouched();
+    return;
+  }
+  ReloadDiskFile();
+}
+
+void App::OnKeepChosen() {
+  reloadWanted_ = false;
+  declined_ = safefile::StampOf(doc_->pathName());
+  if (frame_) frame_->reloadBar()->Withdraw();
+}
+
+void App::ReloadDiskFile() {
+  reloadWanted_ = false;
+  if (frame_) frame_->reloadBar()->Withdraw();
+  // What a page holds is part of the project a failed reload keeps.
+  CommitPages();
+  const safefile::FileStamp version = safefile::StampOf(doc_->pathName());
+  if (doc_->ReloadFromDisk()) {
     EndPreviewOfOldProject();
     WatchDiskFile();
-    if (frame_) frame_->UpdateCommandStates();
   } else {
-    declined_ = now;
+    // That version is not offered again; a later one is.
+    declined_ = version;
   }
-  checkingDisk_ = false;
+  if (frame_) frame_->UpdateCommandStates();
 }
 
 // ---------------------------------------------------------------------------

@@ -17,6 +17,7 @@ class FrameMain;
 class KesWndInfo;
 class QFileSystemWatcher;
 class QLocalServer;
+class QTimer;
 
 // What start-up does besides the essentials; the tests switch parts off.
 struct AppOptions {
@@ -36,6 +37,9 @@ class App : public QObject, public KesApp {
   Q_OBJECT
  public:
   static constexpr int kRecentFiles = 6;
+  // How long the open file must keep its size and time before a change by
+  // another program is offered or read.
+  static constexpr int kQuietMs = 500;
 
   explicit App(Platform& platform, AppOptions options = AppOptions());
   ~App() override;
@@ -145,10 +149,17 @@ class App : public QObject, public KesApp {
   void helpShown(const QString& address);
 
  private:
-  // Watches the open project's file; a change by another program is offered
-  // for reloading (once for each version of the file).
+  // Watches the open project's file. A change by another program is looked
+  // at once the file has kept its size and time for kQuietMs (a file being
+  // written is never read half-done); the bar above the tree then offers it
+  // for reloading, once for each version of the file, and Reload reads it
+  // only once it is quiet.
   void WatchDiskFile();
-  void CheckDiskFile();
+  void DiskFileTouched();
+  void DiskFileQuiet();
+  void OnReloadChosen();
+  void OnKeepChosen();
+  void ReloadDiskFile();
   void StartServer();
   void OnNewConnection();
   void RunNewOpenDialog();
@@ -159,8 +170,10 @@ class App : public QObject, public KesApp {
   std::unique_ptr<FrameMain> frame_;
   QLocalServer* server_ = nullptr;
   QFileSystemWatcher* watcher_ = nullptr;
+  QTimer* quietTimer_ = nullptr;
+  safefile::FileStamp lastSeen_;  // the file at the last look
   safefile::FileStamp declined_;  // a version of the file the user would not reload
-  bool checkingDisk_ = false;
+  bool reloadWanted_ = false;     // Reload was chosen while the file was still changing
   QStringList recentFiles_;
   std::string lastPrompt_;
   bool exited_ = false;

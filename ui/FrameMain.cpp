@@ -41,6 +41,7 @@
 #include "ui/KesWndInfo.h"
 #include "ui/KesWndProperties.h"
 #include "ui/LiveView.h"
+#include "ui/ReloadBar.h"
 #include "ui/Text.h"
 #include "ui/ToolbarManager.h"
 #include "ui/ViewOutline.h"
@@ -180,7 +181,15 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   BuildDocks(allowBrowser);
   outline_ = new ViewOutline(app_, doc_, *properties_, this);
   outline_->setProperty("helpId", 0);
-  setCentralWidget(outline_);
+  // The tree, with the bar that offers a changed file above it.
+  auto* centre = new QWidget(this);
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  reloadBar_ = new ReloadBar(centre);
+  column->addWidget(reloadBar_);
+  column->addWidget(outline_, 1);
+  setCentralWidget(centre);
   // The pointer over no tree item clears the status prompt.
   connect(outline_, &ViewOutline::statusPromptCleared, this,
           [this] { SetStatusPrompt(QString()); });

@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
+class ReloadBar;
 class ToolbarManager;
 class ViewOutline;
 enum class ShowState;
@@ -49,6 +50,8 @@ class FrameMain : public QMainWindow, public DocListener {
   ~FrameMain() override;
 
   ViewOutline* outline() const { return outline_; }
+  // The bar above the tree that offers a file changed on disk for reloading.
+  ReloadBar* reloadBar() const { return reloadBar_; }
   KesWndProperties* properties() const { return properties_; }
   KesWndInfo* info() const { return info_; }
   QDockWidget* infoDock() const { return infoDock_; }
@@ -118,6 +121,7 @@ class FrameMain : public QMainWindow, public DocListener {
   App& app_;
   Doc& doc_;
   ViewOutline* outline_ = nullptr;
+  ReloadBar* reloadBar_ = nullptr;
   KesWndProperties* properties_ = nullptr;
   KesWndInfo* info_ = nullptr;
   QDockWidget* infoDock_ = nullptr;

@@ -245,7 +245,9 @@ LiveView::LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent)
     NewPage();
     available_ = true;
     doc_.AddListener(this);
-    ScheduleUpdate();
+    // A document that has no project yet (one being opened) is shown once
+    // New or Open has filled it.
+    if (doc_.project()) ScheduleUpdate();
     return;
   }
 #else
@@ -335,7 +337,9 @@ void LiveView::ScheduleUpdate() {
 }
 
 void LiveView::Update() {
-  if (!available_) return;
+  // Nothing is generated while the document has no project: the update
+  // comes with the project that fills it.
+  if (!available_ || !doc_.project()) return;
   if (held_ || pageWanted_) {
     LoadPage();
     return;

@@ -184,6 +184,14 @@ bool QtPlatform::GetClipboardData(const std::string& mimeType, std::string& byte
   return true;
 }
 
+std::size_t QtPlatform::ClipboardDataSize(const std::string& mimeType) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+  const QString type = QString::fromStdString(mimeType);
+  // The editor's own data is shared, not copied, to be measured.
+  return data && data->hasFormat(type) ? std::size_t(data->data(type).size()) : 0;
+}
+
 bool QtPlatform::ClipboardHasData(const std::string& mimeType) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;

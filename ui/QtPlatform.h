@@ -33,6 +33,7 @@ class QtPlatform : public HeadlessPlatform {
   bool SetClipboardData(const std::string& mimeType, const std::string& bytes) override;
   bool AddClipboardData(const std::string& mimeType, const std::string& bytes) override;
   bool GetClipboardData(const std::string& mimeType, std::string& bytes) override;
+  std::size_t ClipboardDataSize(const std::string& mimeType) override;
   bool ClipboardHasData(const std::string& mimeType) override;
 
   // Help pages arrive as "path#anchor": the anchor becomes the address's fragment.

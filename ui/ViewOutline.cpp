@@ -680,35 +680,6 @@ bool ViewOutline::CanEdit(int id) const {
   }
 }
 
-namespace {
-// Several copied groups of one kind, each after its length and a line feed.
-constexpr const char* kGroupListFormat = "application/x-velkobutton-groups";
-
-std::string JoinGroups(const std::vector<std::string>& groups) {
-  std::string list;
-  for (const std::string& g : groups) list += std::to_string(g.size()) + "\n" + g;
-  return list;
-}
-
-std::vector<std::string> SplitGroups(const std::string& list) {
-  std::vector<std::string> groups;
-  std::size_t at = 0;
-  while (at < list.size()) {
-    const std::size_t eol = list.find('\n', at);
-    if (eol == std::string::npos || eol == at || eol - at > 12) return {};
-    std::size_t size = 0;
-    for (std::size_t i = at; i < eol; ++i) {
-      if (list[i] < '0' || list[i] > '9') return {};
-      size = size * 10 + static_cast<std::size_t>(list[i] - '0');
-    }
-    if (size > list.size() - eol - 1) return {};
-    groups.push_back(list.substr(eol + 1, size));
-    at = eol + 1 + size;
-  }
-  return groups;
-}
-}  // namespace
-
 std::vector<KesProp*> ViewOutline::SelectedOfOneKind() const {
   std::vector<KesProp*> groups = SelectedGroups();
   groups.erase(std::remove(groups.begin(), groups.end(), nullptr), groups.end());
@@ -736,7 +707,8 @@ std::string ViewOutline::CopySelected() {
   });
   std::vector<std::string> list;
   for (auto& entry : all) list.push_back(std::move(entry.second));
-  if (groups.size() > 1) app_.platform().AddClipboardData(kGroupListFormat, JoinGroups(list));
+  if (groups.size() > 1)
+    app_.platform().AddClipboardData(KesApp::kGroupListClipboardFormat, Doc::JoinGroups(list));
   app_.lastCopiedClass = groups.front()->GetClass();
   return bytes;
 }
@@ -760,22 +732,10 @@ void ViewOutline::OnPaste() {
   if (groups.empty() || app_.lastCopiedClass == PropClass::None ||
       groups.front()->GetClass() != app_.lastCopiedClass)
     return;
-  std::string bytes;
-  if (!app_.platform().GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return;
-  // As many items as were copied take one each, in tree order; otherwise
-  // every selected item takes the first.
-  std::vector<std::string> list;
-  std::string joined;
-  if (groups.size() > 1 && app_.platform().GetClipboardData(kGroupListFormat, joined))
-    list = SplitGroups(joined);
-  if (list.size() != groups.size()) list = {bytes};
   std::vector<GroupPath> paths;
   for (KesProp* g : groups) paths.push_back(doc_.PathOf(g));
-  std::sort(paths.begin(), paths.end(), [](const GroupPath& a, const GroupPath& b) {
-    return std::tie(a.button, a.state) < std::tie(b.button, b.state);
-  });
-  // Bytes that do not read as a group of this class leave it as it was.
-  doc_.PasteGroupsAt(paths, list);
+  // What is too large or does not read as groups of this kind is refused.
+  doc_.PasteFromClipboard(std::move(paths), false);
 }
 
 bool ViewOutline::CanPasteStyle() const {
@@ -789,11 +749,9 @@ bool ViewOutline::CanPasteStyle() const {
 void ViewOutline::OnPasteStyle() {
   if (!CanPasteStyle()) return;
   app_.CommitPages();
-  std::string bytes;
-  if (!app_.platform().GetClipboardData(KesApp::kGroupClipboardFormat, bytes)) return;
   std::vector<GroupPath> paths;
   for (KesProp* g : SelectedOfOneKind()) paths.push_back(doc_.PathOf(g));
-  doc_.PasteStyleAt(paths, bytes);
+  doc_.PasteFromClipboard(std::move(paths), true);
 }
 
 bool ViewOutline::CanCopyToOtherStates() const {

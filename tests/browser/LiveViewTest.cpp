@@ -14,6 +14,7 @@
 
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
+#include "core/Messages.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
@@ -264,3 +265,35 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
 }
 
 }  // namespace
+
+// Started on a file that is no project, the editor says so while the Live
+// View waits (it generates nothing without a project), then draws the new
+// project that takes its place.
+TEST(LiveViewStart, AFileThatIsNoProjectGivesANewProjectDrawnAfterTheMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the web engine library itself trips AddressSanitizer";
+#endif
+  QTemporaryDir dir;
+  QFile garbage(dir.filePath("broken.but"));
+  ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+  garbage.write("\x01\xFFgarbage");
+  garbage.close();
+  TestPlatform platform;
+  platform.programDir = dir.path().toStdString() + "/";
+  platform.previewDir = dir.filePath("Preview/").toStdString();
+  qunsetenv("VELKOBUTTON_NO_BROWSER");
+  App app(platform, Quiet(true));
+  // The message's own events run long enough for any update to come.
+  constexpr int kMessageShownMs = 500;
+  platform.onMessage = [](const TestPlatform::Message&) {
+    WaitFor([] { return false; }, kMessageShownMs);
+  };
+  ASSERT_TRUE(app.InitInstance({garbage.fileName()}));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, msg::kUnexpectedFormat);
+  ASSERT_TRUE(app.frame()->live()->available());
+  EXPECT_TRUE(WaitFor([&] { return app.frame()->live()->drawnCount() > 0; }, 15000));
+  EXPECT_EQ(app.doc().ButtonCount(), 1u);
+  app.ExitInstance();
+  qputenv("VELKOBUTTON_NO_BROWSER", "1");
+}

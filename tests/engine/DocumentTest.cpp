@@ -330,6 +330,70 @@ TEST_F(DocumentFile, PasteOfDamagedDataLeavesTheGroupUnchanged) {
   EXPECT_EQ(doc.buttons().front()->overState->text->text, "Hello");
 }
 
+TEST_F(DocumentFile, PasteRefusesWhatIsNoWholeCopiedGroup) {
+  Edit();
+  const auto copied = [&](const char* tip) {
+    std::unique_ptr<PropButton> spare = doc.CreateButton();
+    spare->tip = tip;
+    return Doc::CopyGroup(*spare);
+  };
+  std::string noise(5000, '\0');
+  unsigned seed = 7;
+  for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+  const std::string button = copied("pasted");
+  const std::string tooMuch(Doc::kLargestPaste + 1, '\0');
+  const GroupPath first = doc.PathOf(doc.buttons().front().get());
+  const GroupPath second = doc.PathOf(doc.buttons().back().get());
+  const struct {
+    const char* what;
+    std::string group, list;
+    std::vector<GroupPath> paths;
+    bool style;
+    const char* refusal;
+  } rows[] = {
+      {"a copied button", button, "", {first}, false, nullptr},
+      {"one for each",
+       button,
+       Doc::JoinGroups({copied("one"), copied("two")}),
+       {second, first},
+       false,
+       nullptr},
+      {"5,000 random bytes", noise, "", {first}, false, msg::kPasteNotGroup},
+      {"a button and a byte more", button + "x", "", {first}, false, msg::kPasteNotGroup},
+      {"random bytes as a style", noise, "", {first}, true, msg::kPasteNotGroup},
+      {"random bytes in the list",
+       button,
+       Doc::JoinGroups({button, noise}),
+       {first, second},
+       false,
+       msg::kPasteNotGroup},
+      {"more than 16 MiB", tooMuch, "", {first}, false, msg::kPasteTooLarge},
+      {"a list of more than 16 MiB", button, tooMuch, {first, second}, false, msg::kPasteTooLarge},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    platform.clipboardData = {{KesApp::kGroupClipboardFormat, row.group}};
+    if (!row.list.empty()) platform.clipboardData[KesApp::kGroupListClipboardFormat] = row.list;
+    platform.messages.clear();
+    const std::string before = Bytes();
+    const std::size_t steps = doc.history().size();
+    const bool pasted = doc.PasteFromClipboard(row.paths, row.style);
+    if (!row.refusal) {
+      EXPECT_TRUE(pasted);
+      EXPECT_TRUE(platform.messages.empty());
+      continue;
+    }
+    EXPECT_FALSE(pasted);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, row.refusal);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(doc.history().size(), steps);
+  }
+  // Each of "one for each" took its own, in tree order.
+  EXPECT_EQ(doc.buttons().front()->tip, "one");
+  EXPECT_EQ(doc.buttons().back()->tip, "two");
+}
+
 }  // namespace
 
 namespace {

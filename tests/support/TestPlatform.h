@@ -127,6 +127,10 @@ class TestPlatform : public Platform {
     bytes = it->second;
     return true;
   }
+  std::size_t ClipboardDataSize(const std::string& mimeType) override {
+    auto it = clipboardData.find(mimeType);
+    return it == clipboardData.end() ? 0 : it->second.size();
+  }
   bool ClipboardHasData(const std::string& mimeType) override {
     return clipboardData.count(mimeType) != 0;
   }
