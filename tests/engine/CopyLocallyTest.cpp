@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -153,6 +154,16 @@ TEST_F(CopyFixture, AMissingSourceStopsTheCopyBeforeAnythingIsWritten) {
   EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Succeeded);
   EXPECT_EQ(ReadBytes(Dst("gone.gif")), kG);
   EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
+}
+
+TEST_F(CopyFixture, APipeIsUnreadableAtOnce) {
+  // Opening a pipe with no writer would wait for one for ever.
+  const std::string pipe = t / "src/pipe.gif";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  p.answers = {IdCancel};
+  EXPECT_EQ(Run({pipe}), CopyOutcome::Stopped);
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text, "File '" + pipe + "' cannot be read!\nNothing was written.");
 }
 
 TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
