@@ -22,6 +22,8 @@
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
 #include "core/Version.h"
+#include "core/Win1252.h"
+#include "output/FileGate.h"
 
 namespace {
 
@@ -170,7 +172,15 @@ int Export(const std::vector<std::string>& givenArgs) {
     doc.BuildHtml(PageMode::Page);
     std::vector<std::string> list;
     doc.GetResourceFiles(list);
-    for (const auto& f : list) bytes += f + "\n";
+    // One file a line: a name with a line break (or any control character)
+    // would forge lines of its own, so the list is refused.
+    for (const auto& f : list) {
+      if (HasControlCharacter(f)) {
+        Complain(win1252::ToUtf8(ControlCharacterMessage(f)));
+        ExitNow(1);
+      }
+      bytes += f + "\n";
+    }
   }
   if (!WriteOut(output, bytes, project)) ExitNow(1);
   ExitNow(0);

@@ -15,6 +15,7 @@
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "output/FileGate.h"
 #include "ui/OutlineIcons.h"
 #include "ui/PageParts.h"
 #include "ui/Text.h"
@@ -141,8 +142,15 @@ void ViewAudio::OnTestAudio() {
     return;
   }
   Platform& platform = app().platform();
-  const std::string path = ResolvedFile();
-  if (!ValidateAudioFile(path)) {
+  // Only a sound the file gate lets through is read, from where it really is.
+  const GateResult sound =
+      SoundToTest(FileGate(platform.ProgramDir()), file, doc().pathName(), platform.ProgramDir());
+  if (sound.refusal == GateRefusal::ControlCharacter) {
+    platform.MessageBox(sound.message, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  const std::string path = sound.path;
+  if (!sound.allowed() || !ValidateAudioFile(path)) {
     platform.MessageBox(msg::Format(msg::kAudioFormat, file), MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }

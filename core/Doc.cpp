@@ -21,6 +21,8 @@
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
+#include "output/FileGate.h"
+#include "output/Staging.h"
 
 namespace fs = std::filesystem;
 
@@ -1607,7 +1609,8 @@ bool Doc::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& b
 namespace {
 bool SameContents(const std::string& a, const std::string& b) {
   std::string x, y;
-  return safefile::ReadAll(a, x) && safefile::ReadAll(b, y) && x == y;
+  return safefile::ReadAll(a, x, kLargestResource) && safefile::ReadAll(b, y, kLargestResource) &&
+         x == y;
 }
 }  // namespace
 
@@ -1624,7 +1627,8 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
   if (!project_) return missing;
   const std::string root = DriveRoot();
   const std::string oldFolder = ProjectFolder(from, std::string());
-  const std::string templates = platform().ProgramDir() + "templates/";
+  // A template's files are known by the file gate, by their real paths.
+  const FileGate gate(platform().ProgramDir());
   // One file name of one group, renamed where it reaches a file.
   auto rebase = [&](const GroupPath& path, std::string_view field) {
     KesProp* group = GroupAt(path);
@@ -1632,6 +1636,8 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
     if (at < 0) return;
     const std::string name = std::get<std::string>(FieldValues(*group)[std::size_t(at)]);
     if (name.empty() || IsAddress(name, root)) return;
+    // A caption's font is a file only when named like one.
+    if (path.kind == PropClass::Text && !IsFontFile(name)) return;
     std::string file = OsFromStored(name);
     if (!IsAbsolutePath(name)) {
       if (oldFolder.empty()) return;  // a name typed into a project never saved stays
@@ -1644,13 +1650,16 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
     }
     // A template's file comes along into the folder of its first save, so
     // that the project is one of its own; a file of that name there stays.
-    if (from.empty() && !to.empty() && file.rfind(templates, 0) == 0) {
+    // Only a file that really lies in the templates folder and that the gate
+    // lets through is copied, from where it really is.
+    const GateResult judged = from.empty() && !to.empty() ? gate.Check(file) : GateResult();
+    if (judged.allowed() && judged.inTemplates) {
       const std::string beside = ProjectFolder(to, std::string()) + FileNameOf(file);
       safefile::FileBytes bytes;
       if (fs::exists(FsPath(beside), ec)
-              ? SameContents(file, beside)
-              : safefile::ReadAll(file, bytes) &&
-                    safefile::WriteBytes(beside, std::string(bytes.view()), {file}))
+              ? SameContents(judged.path, beside)
+              : safefile::ReadAll(judged.path, bytes, kLargestResource) &&
+                    safefile::WriteBytes(beside, std::string(bytes.view()), {judged.path}))
         file = beside;
     }
     std::string renamed;
@@ -1663,6 +1672,7 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
     for (int s = 0; s < 3; ++s) {
       rebase({b, s, PropClass::Image}, "file");
       rebase({b, s, PropClass::Audio}, "file");
+      rebase({b, s, PropClass::Text}, "font");
     }
   return missing;
 }

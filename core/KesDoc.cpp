@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Version.h"
+#include "output/FileGate.h"
 #include "output/Staging.h"
 
 void DocumentBase::SetPathName(const std::string& path) {
@@ -58,31 +59,48 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
   std::vector<std::string> list;
   if (!HasContents()) return false;
   GetResourceFiles(list);
-  // A preview stages only what its page can use: a file the project names
-  // that is no image, sound or input file is left where it is, unread.
-  const std::string programDir = platform().ProgramDir();
-  std::vector<std::string> usable;
-  usable.reserve(list.size());
-  // A file named like one before it (the runtime's name among the images)
-  // would take its place beside the page: the first one stays.
-  std::set<std::string> names;
-  for (std::string& file : list) {
-    if (!names.insert(FileNameOf(file)).second) continue;
-    const bool ours = file.compare(0, programDir.size(), programDir) == 0;
-    if (ours || !fileops::PathExists(file)) {
-      usable.push_back(std::move(file));
-      continue;
+  // A preview stages only what the file gate lets through, as copies only
+  // the user may read in a folder only the user may enter; anything else is
+  // left where it is, unread.
+  if (!safefile::MakePrivateDirectory(directory)) return false;
+  const FileGate gate(platform().ProgramDir());
+  const auto tell = [this](const std::string& text) {
+    platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+  };
+  std::vector<std::pair<std::string, std::string>> passed;  // as named, and its real path
+  std::set<std::string> judgedOnce;
+  for (const std::string& file : list) {
+    if (!judgedOnce.insert(file).second) continue;
+    GateResult judged = gate.Check(file);
+    // A missing file is asked about, and judged anew once it is there.
+    while (judged.status == GateStatus::Missing) {
+      if (platform().MessageBox(
+              msg::Format(msg::kFileMissing, DisplayName(file),
+                          DisplayName(fileops::WithSeparator(directory) + FileNameOf(file))),
+              MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+        return false;
+      judged = gate.Check(file);
     }
-    if (SniffResource(file) == ResourceKind::Other) continue;
-    std::error_code ec;
-    if (std::filesystem::file_size(FsPath(file), ec) > kLargestResource && !ec) {
-      platform().MessageBox(msg::Format(msg::kResourceTooLargeToShow, DisplayName(file)),
-                            MsgButtons::Ok, MsgIcon::Exclamation);
-      continue;
-    }
-    usable.push_back(std::move(file));
+    if (judged.refusal == GateRefusal::TooLarge)
+      tell(msg::Format(msg::kResourceTooLargeToShow, DisplayName(file)));
+    if (judged.refusal == GateRefusal::ControlCharacter) tell(judged.message);
+    if (judged.allowed()) passed.emplace_back(file, judged.path);
   }
-  return StageFiles(platform(), usable, directory);
+  // Two names a server that ignores case takes for one: neither is shown,
+  // as publishing copies neither.
+  std::vector<std::string> names;
+  for (const auto& p : passed) names.push_back(p.first);
+  std::set<std::string> clashing;
+  for (const NameClash& clash : NamesDifferingInCase(names)) {
+    tell(msg::Format(msg::kCaseClashNotShown, DisplayName(clash.first), DisplayName(clash.second)));
+    clashing.insert(FoldedName(FileNameOf(clash.first)));
+  }
+  for (const auto& [file, real] : passed) {
+    if (clashing.count(FoldedName(FileNameOf(file)))) continue;
+    if (StagePrivateCopy(platform(), real, directory, FileNameOf(file)) == StageResult::Cancelled)
+      return false;
+  }
+  return true;
 }
 
 std::string KesDoc::WriteStringParam(ParamForm form, const std::string& name,

@@ -125,18 +125,40 @@ inline constexpr const char* kNameNotStorable =
 inline constexpr const char* kResourceNameClash =
     "'%1' and '%2' have the same file name and cannot both be copied beside the page. Nothing "
     "was copied.";
-inline constexpr const char* kResourceNotMedia =
-    "'%1' is not an image or sound file that a page can use. Nothing was copied.";
 inline constexpr const char* kResourceReplaces =
     "Copying '%1' would replace '%2'. Nothing was copied.";
-inline constexpr const char* kResourceTooLarge =
-    "'%1' is larger than 64 MiB, more than any image or sound of a page needs. Nothing was "
-    "copied.";
+inline constexpr const char* kResourceCaseClash =
+    "'%1' and '%2' have file names that differ only in case, which a server may take for one, "
+    "and cannot both be copied beside the page. Nothing was copied.";
+// What follows the gate's refusal of a file when publishing.
+inline constexpr const char* kNothingCopied = " Nothing was copied.";
 inline constexpr const char* kResourceTooLargeToShow =
     "'%1' is larger than 64 MiB, more than any image or sound of a page needs; it is not shown.";
 inline constexpr const char* kTargetNotFile =
     "'%1' is a link, a folder or a special file, so nothing is written through it. Nothing was "
     "copied.";
+
+// The gate every file a project names passes before it is read or copied
+// (output/FileGate.h): why a file is refused.
+inline constexpr const char* kFileNameControl =
+    "The file name '%1' holds control characters (shown here as ^ and a letter), so the file "
+    "is not used.";
+inline constexpr const char* kFileNotMedia =
+    "'%1' is not an image or sound file that a page can use.";
+inline constexpr const char* kFileTooLarge =
+    "'%1' is larger than 64 MiB, more than any image or sound of a page needs.";
+inline constexpr const char* kFileNameServed =
+    "'%1' is named like a file that a web server runs or shows as a page.";
+inline constexpr const char* kFileNameMisfit = "'%1' holds %2, but its name does not end in %3.";
+inline constexpr const char* kFileNameMisfitInput =
+    "'%1' holds parameters, but its name ends like an image's, sound's or font's.";
+inline constexpr const char* kFileActiveSvg =
+    "'%1' is an SVG image that holds a script, an event attribute, a javascript: link or a "
+    "foreign object.";
+// The Live View and the preview leave out files that a server could take for one.
+inline constexpr const char* kCaseClashNotShown =
+    "'%1' and '%2' have file names that differ only in case, which a server may take for one; "
+    "neither is shown.";
 
 // `text` with the system's reason for a failure after it.
 std::string WithReason(const std::string& text, const std::string& reason);

@@ -29,6 +29,7 @@ constexpr mode_t kAnyExecute = S_IXUSR | S_IXGRP | S_IXOTH;
 constexpr const char* kOwnProgram = "/proc/self/exe";
 constexpr mode_t kNewFileMode = 0666;  // less the process's umask
 constexpr mode_t kPrivateFileMode = 0600;
+constexpr mode_t kPrivateFolderMode = 0700;
 // Temporary names keep well inside a file system's name limit whatever the target's.
 constexpr std::size_t kTempStemLength = 160;
 constexpr int kTempAttempts = 16;
@@ -170,10 +171,10 @@ std::string LinkTarget(const std::string& path) {
 namespace {
 
 // Write, the new file readable and writable by its owner alone when
-// `privately` is set.
+// `access` is Private, and on disk before it returns when `durable` is set.
 bool WriteFile(const std::string& path, const Producer& produce,
                const std::vector<std::string>& inputs, WriteError* error, Links links,
-               bool privately) {
+               Access access, bool durable) {
   if (error) *error = WriteError{};
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
   fs::path target;
@@ -205,7 +206,7 @@ bool WriteFile(const std::string& path, const Producer& produce,
     temp = dir / TempName(stem, attempt);
     // O_EXCL: never reuses a file that is already there (nor follows a link).
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-              privately ? kPrivateFileMode : kNewFileMode);
+              access == Access::Private ? kPrivateFileMode : kNewFileMode);
     if (fd < 0) {
       if (errno != EEXIST) return Fail(error, Failure::CannotWrite, errno);
       RemoveIfAbandoned(temp);
@@ -230,7 +231,8 @@ bool WriteFile(const std::string& path, const Producer& produce,
   if (exists && (old.st_uid != geteuid() || old.st_gid != getegid()) &&
       fchown(fd, old.st_uid, old.st_gid) != 0 && geteuid() == 0)
     err = errno;
-  if (!err && exists && fchmod(fd, old.st_mode & (privately ? kPrivateFileMode : 07777)) != 0)
+  if (!err && access == Access::Private && fchmod(fd, kPrivateFileMode) != 0) err = errno;
+  if (!err && access == Access::Usual && exists && fchmod(fd, old.st_mode & 07777) != 0)
     err = errno;
   std::FILE* out = err ? nullptr : fdopen(fd, "wb");
   if (!out) {
@@ -254,7 +256,7 @@ bool WriteFile(const std::string& path, const Producer& produce,
     // On disk before it takes an old file's place, so that a crash cannot
     // leave an empty file where the old one was; a new file needs no wait,
     // unless it is private work kept while the system goes down.
-    if (!err && (exists || privately) && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
+    if (!err && (exists || durable) && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
     if (std::fclose(out) != 0 && !err) err = errno ? errno : EIO;
   }
   if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
@@ -273,8 +275,13 @@ bool WriteFile(const std::string& path, const Producer& produce,
 }  // namespace
 
 bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
-           WriteError* error, Links links) {
-  return WriteFile(path, produce, inputs, error, links, false);
+           WriteError* error, Links links, Access access) {
+  return WriteFile(path, produce, inputs, error, links, access, false);
+}
+
+bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
+           WriteError* error, Access access) {
+  return WriteFile(path, produce, inputs, error, Links::Follow, access, false);
 }
 
 bool WritePrivately(const std::string& path, const std::string& bytes,
@@ -284,17 +291,23 @@ bool WritePrivately(const std::string& path, const std::string& bytes,
       [&bytes](std::FILE* out) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
       },
-      inputs, error, Links::Follow, true);
+      inputs, error, Links::Follow, Access::Private, true);
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes,
-                const std::vector<std::string>& inputs, WriteError* error, Links links) {
+                const std::vector<std::string>& inputs, WriteError* error, Links links,
+                Access access) {
   return Write(
       path,
       [&bytes](std::FILE* out) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
       },
-      inputs, error, links);
+      inputs, error, links, access);
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes,
+                const std::vector<std::string>& inputs, WriteError* error, Access access) {
+  return WriteBytes(path, bytes, inputs, error, Links::Follow, access);
 }
 
 std::string Describe(const std::string& path, const WriteError& error) {
@@ -314,6 +327,68 @@ std::string Describe(const std::string& path, const WriteError& error) {
   }
   return msg::Format(msg::kCannotWriteFile, path,
                      error.error ? std::strerror(error.error) : "unknown error");
+}
+
+bool RealPath(const std::string& path, std::string& real) {
+  if (path.empty()) {
+    errno = ENOENT;
+    return false;
+  }
+  std::unique_ptr<char, decltype(&std::free)> resolved(realpath(path.c_str(), nullptr), &std::free);
+  if (!resolved) return false;
+  real = resolved.get();
+  return true;
+}
+
+bool MakePrivateDirectory(const std::string& directory) {
+  if (directory.empty()) return false;
+  std::string path = directory;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  // Each missing folder from the top down, made private as it is made.
+  for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+    const std::string part = at == std::string::npos ? path : path.substr(0, at);
+    if (mkdir(part.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST) return false;
+    if (at == std::string::npos) break;
+  }
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  if (st.st_uid == geteuid() && (st.st_mode & 07777) != kPrivateFolderMode)
+    chmod(path.c_str(), kPrivateFolderMode);
+  return true;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool ReadOnlyFile::Open(const std::string& path) {
+  if (fd_ >= 0) close(fd_);
+  fd_ = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd_ < 0) return false;
+  struct stat st {};
+  if (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd_);
+    fd_ = -1;
+    errno = EINVAL;
+    return false;
+  }
+  size_ = static_cast<unsigned long long>(st.st_size);
+  return true;
+}
+
+std::string ReadOnlyFile::Read(unsigned long long offset, std::size_t count) const {
+  std::string bytes;
+  if (fd_ < 0) return bytes;
+  bytes.resize(count);
+  std::size_t have = 0;
+  while (have < count) {
+    const ssize_t got = pread(fd_, &bytes[have], count - have, static_cast<off_t>(offset + have));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    have += static_cast<std::size_t>(got);
+  }
+  bytes.resize(have);
+  return bytes;
 }
 
 std::FILE* OpenForReading(const std::string& path) {

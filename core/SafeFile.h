@@ -34,6 +34,11 @@ struct WriteError {
   int error = 0;      // errno of a failed write
 };
 
+// Who may read a file a write makes: as a new file usually is (the
+// process's umask decides; a replaced file keeps its permissions), or only
+// the user (0600 whatever the umask and the file replaced).
+enum class Access { Usual, Private };
+
 // Writes the whole of a new file to `out`; false on any failure.
 using Producer = std::function<bool(std::FILE* out)>;
 
@@ -47,12 +52,18 @@ enum class Links { Follow, Replace };
 // behind whatever happens. `inputs` are the files the operation reads.
 bool Write(const std::string& path, const Producer& produce,
            const std::vector<std::string>& inputs = {}, WriteError* error = nullptr,
-           Links links = Links::Follow);
+           Links links = Links::Follow, Access access = Access::Usual);
+// As above, following links.
+bool Write(const std::string& path, const Producer& produce, const std::vector<std::string>& inputs,
+           WriteError* error, Access access);
 
 // Writes `bytes` as the whole of `path`, as Write.
 bool WriteBytes(const std::string& path, const std::string& bytes,
                 const std::vector<std::string>& inputs = {}, WriteError* error = nullptr,
-                Links links = Links::Follow);
+                Links links = Links::Follow, Access access = Access::Usual);
+// As above, following links.
+bool WriteBytes(const std::string& path, const std::string& bytes,
+                const std::vector<std::string>& inputs, WriteError* error, Access access);
 
 // The real path of the file a symbolic link at `path` leads to; empty when
 // `path` is no link (a link that leads nowhere gives its own text).
@@ -109,6 +120,38 @@ struct FileStamp {
 };
 // The stamp of `path` (following links); `exists` is false for no file.
 FileStamp StampOf(const std::string& path);
+
+// The canonical real path of an existing `path`: every link and every "."
+// and ".." resolved, so that "/proc/self/cwd/x" is the file it really is.
+// False (errno set) when `path` reaches nothing.
+bool RealPath(const std::string& path, std::string& real);
+
+// Makes `directory` and its missing parents, each new one 0700, and makes
+// `directory` itself 0700 when it already exists and is the user's: a
+// folder only the user may enter. False when it is not a folder afterwards.
+bool MakePrivateDirectory(const std::string& directory);
+
+// A regular file opened for reading by a path that must not end in a link
+// (O_NOFOLLOW), without waiting on a pipe; what it is comes from the open
+// file itself, never from its name again.
+class ReadOnlyFile {
+ public:
+  ReadOnlyFile() = default;
+  ~ReadOnlyFile();
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+  // False, with errno set, for a missing or unreadable file, a link (ELOOP)
+  // and anything but a regular file (EINVAL).
+  bool Open(const std::string& path);
+  unsigned long long size() const { return size_; }
+  // Up to `count` bytes from `offset` (fewer at the end of the file or on
+  // an error); nothing is read beyond what is asked for.
+  std::string Read(unsigned long long offset, std::size_t count) const;
+
+ private:
+  int fd_ = -1;
+  unsigned long long size_ = 0;
+};
 
 // Prepares the process for writing files, once at its start: a file-size
 // limit makes a write fail (and be reported) instead of ending the program,

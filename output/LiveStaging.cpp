@@ -5,25 +5,15 @@
 #include <set>
 
 #include "core/KesDoc.h"
+#include "core/Keywords.h"
+#include "core/Messages.h"
+#include "core/OsPath.h"
+#include "core/SafeFile.h"
 #include "output/Staging.h"
 
-namespace {
-// The file name a page uses for `path`: what follows the last separator.
-std::string FileNameOf(const std::string& path) {
-  const std::size_t cut = path.find_last_of("/\\");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-// Names compare as the page's server finds them, without regard to case.
-std::string Folded(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-}  // namespace
-
 LiveStaging::LiveStaging(std::string folder, std::string programDirectory)
-    : folder_(fileops::WithSeparator(folder)), programDirectory_(std::move(programDirectory)) {
-  MakeStagingDirectory(folder_);
+    : folder_(fileops::WithSeparator(folder)), gate_(programDirectory) {
+  safefile::MakePrivateDirectory(folder_);
 }
 
 bool LiveStaging::StampOf(const std::string& path, Stamp& stamp) {
@@ -38,32 +28,66 @@ bool LiveStaging::StampOf(const std::string& path, Stamp& stamp) {
 }
 
 std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& files) {
-  MakeStagingDirectory(folder_);
-  std::vector<std::string> replaced;
-  std::set<std::string> seen;
-  tooLarge_.clear();
+  safefile::MakePrivateDirectory(folder_);
+  notices_.clear();
+  // What passes the gate: the file as the page names it, and what is read.
+  struct Passed {
+    const std::string* file;
+    std::string real;
+    Stamp stamp;
+  };
+  std::vector<Passed> passed;
+  std::set<std::string> listed;
   for (const std::string& file : files) {
     const std::string name = FileNameOf(file);
-    // Two files of one name: the page can show only the first.
-    if (name.empty() || !seen.insert(Folded(name)).second) continue;
-    Stamp stamp;
-    if (!StampOf(file, stamp)) continue;
-    auto it = stamps_.find(name);
-    if (it != stamps_.end() && it->second == stamp) continue;
-    const bool ours = file.compare(0, programDirectory_.size(), programDirectory_) == 0;
-    if (!ours && static_cast<unsigned long long>(stamp.size) > kLargestResource) {
-      tooLarge_.push_back(file);
+    if (name.empty() || !listed.insert(file).second) continue;
+    // Nothing is looked up for a name with control characters.
+    if (HasControlCharacter(file)) {
+      notices_.push_back(ControlCharacterMessage(file));
       continue;
     }
-    if (!ours && SniffResource(file) == ResourceKind::Other) continue;
-    if (!fileops::CopyOverwriting(file, folder_ + name)) continue;
+    Stamp stamp;
+    if (!StampOf(file, stamp)) continue;
+    // A file judged before and unchanged since is judged alike.
+    if (auto it = judged_.find(file); it != judged_.end() && it->second.stamp == stamp) {
+      if (!it->second.notice.empty()) notices_.push_back(it->second.notice);
+      if (!it->second.real.empty()) passed.push_back({&file, it->second.real, stamp});
+      continue;
+    }
+    const GateResult gate = gate_.Check(file);
+    Judged& judged = judged_[file];
+    judged = Judged{stamp, gate.allowed() ? gate.path : std::string(), std::string()};
+    if (gate.refusal == GateRefusal::TooLarge)
+      judged.notice = msg::Format(msg::kResourceTooLargeToShow, DisplayName(file));
+    if (!judged.notice.empty()) notices_.push_back(judged.notice);
+    if (gate.allowed()) passed.push_back({&file, gate.path, stamp});
+  }
+  // Two names a server that ignores case takes for one: neither is shown,
+  // as publishing copies neither.
+  std::vector<std::string> shown;
+  for (const Passed& p : passed) shown.push_back(*p.file);
+  std::set<std::string> clashing;
+  for (const NameClash& clash : NamesDifferingInCase(shown)) {
+    notices_.push_back(
+        msg::Format(msg::kCaseClashNotShown, DisplayName(clash.first), DisplayName(clash.second)));
+    clashing.insert(FoldedName(FileNameOf(clash.first)));
+  }
+  std::vector<std::string> replaced;
+  for (const Passed& p : passed) {
+    const std::string name = FileNameOf(*p.file);
+    if (clashing.count(FoldedName(name))) continue;
+    auto it = stamps_.find(name);
+    if (it != stamps_.end() && it->second == p.stamp) continue;
+    // The copy is read from the file's real path, and is the user's alone.
+    if (!fileops::CopyOverwriting(p.real, folder_ + name, {}, nullptr, safefile::Access::Private))
+      continue;
     if (it != stamps_.end()) replaced.push_back(name);
-    stamps_[name] = stamp;
+    stamps_[name] = p.stamp;
   }
   return replaced;
 }
 
 bool LiveStaging::WritePage(const std::string& name, const std::string& bytes) {
-  MakeStagingDirectory(folder_);
-  return KesDoc::WriteWholeFile(folder_ + name, bytes);
+  safefile::MakePrivateDirectory(folder_);
+  return safefile::WriteBytes(folder_ + name, bytes, {}, nullptr, safefile::Access::Private);
 }

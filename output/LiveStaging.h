@@ -1,13 +1,16 @@
 // The files of the editor's live view: the page and every file it shows,
-// kept in one private folder while the project is designed. Unlike a
-// preview's staging it never asks anything: a file that is missing, or is
-// no image, sound or input file, is simply not shown, and only the files that
-// changed on disk since the last update are copied again.
+// kept in one private folder (0700, its copies 0600) while the project is
+// designed. Unlike a preview's staging it never asks anything: a file that
+// is missing or that the file gate refuses is simply not shown (a refusal
+// worth telling is noted), and only the files that changed on disk since the
+// last update are copied again.
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
+
+#include "output/FileGate.h"
 
 class LiveStaging {
  public:
@@ -25,12 +28,17 @@ class LiveStaging {
   // Writes the page `name` into the folder (through a temporary file).
   bool WritePage(const std::string& name, const std::string& bytes);
 
-  // The files the last Update left out because they are larger than any
-  // image or sound of a page (kLargestResource).
-  const std::vector<std::string>& tooLarge() const { return tooLarge_; }
+  // Why the last Update left files out, where the user should hear of it
+  // (Windows-1252 messages): a file larger than any image or sound of a page
+  // (kLargestResource), a name with control characters, two names that
+  // differ only in case (neither is shown, as publishing refuses them).
+  const std::vector<std::string>& notices() const { return notices_; }
 
-  // Forgets what was copied: the next Update copies every file.
-  void Reset() { stamps_.clear(); }
+  // Forgets what was copied: the next Update judges and copies every file.
+  void Reset() {
+    stamps_.clear();
+    judged_.clear();
+  }
 
  private:
   struct Stamp {
@@ -47,8 +55,16 @@ class LiveStaging {
   static bool StampOf(const std::string& path, Stamp& stamp);
 
   std::string folder_;
-  std::string programDirectory_;
+  FileGate gate_;
+  // By file as the project names it: what the gate said of it, while it is
+  // unchanged (the real path it passed as, else ""; a notice to repeat).
+  struct Judged {
+    Stamp stamp;
+    std::string real;
+    std::string notice;
+  };
+  std::map<std::string, Judged> judged_;
   // By file name in the folder: what was copied there.
   std::map<std::string, Stamp> stamps_;
-  std::vector<std::string> tooLarge_;
+  std::vector<std::string> notices_;
 };

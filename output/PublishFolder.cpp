@@ -1,7 +1,7 @@
 #include "output/PublishFolder.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
+#include "core/SafeFile.h"
 #include "groups/project/PropProject.h"
 #include "output/CopyLocally.h"
 #include "output/Staging.h"
@@ -46,7 +47,9 @@ std::vector<std::string> UnavailableFiles(const std::vector<std::string>& files)
   for (const std::string& f : files) {
     if (!fileops::PathExists(f))
       problems.push_back(msg::Format(msg::kFileMissing, DisplayName(f)));
-    else if (!std::ifstream(FsPath(f), std::ios::binary))
+    else if (std::FILE* in = safefile::OpenForReading(f))
+      std::fclose(in);  // opened without waiting: a pipe never holds the program
+    else
       problems.push_back(msg::Format(msg::kFileUnreadable, DisplayName(f)));
   }
   return problems;

@@ -23,6 +23,7 @@
 #include "core/OsPath.h"
 #include "core/Platform.h"
 #include "core/SafeFile.h"
+#include "output/FileGate.h"
 
 namespace fs = std::filesystem;
 
@@ -76,7 +77,8 @@ void Explain(std::string* reason, const std::string& text) {
 // Writes a copy of `src` to `dst` through the whole-file writer: the old
 // `dst`, if any, stays until the copy is whole, and no partial file is left.
 bool CopyWhole(const std::string& src, const std::string& dst,
-               const std::vector<std::string>& keep = {}, std::string* reason = nullptr) {
+               const std::vector<std::string>& keep = {}, std::string* reason = nullptr,
+               safefile::Access access = safefile::Access::Usual) {
   constexpr std::size_t kBlock = 10240;
   std::FILE* in = safefile::OpenForReading(src);
   if (!in) {
@@ -104,7 +106,7 @@ bool CopyWhole(const std::string& src, const std::string& dst,
         }
         return true;
       },
-      inputs, &error);
+      inputs, &error, access);
   std::fclose(in);
   if (!ok) {
     switch (error.failure) {
@@ -136,12 +138,13 @@ bool BlockCopy(const std::string& src, const std::string& dst) {
 }
 
 bool CopyOverwriting(const std::string& src, const std::string& dst,
-                     const std::vector<std::string>& keep, std::string* reason) {
+                     const std::vector<std::string>& keep, std::string* reason,
+                     safefile::Access access) {
   if (SameFile(src, dst)) {
     Explain(reason, "it is the same file");
     return false;
   }
-  return CopyWhole(src, dst, keep, reason);
+  return CopyWhole(src, dst, keep, reason, access);
 }
 
 std::string WithSeparator(const std::string& directory) {
@@ -160,9 +163,10 @@ bool MakeStagingDirectory(const std::string& directory) {
   return fs::is_directory(p, ec);
 }
 
-StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
-                      const std::vector<std::string>& keep) {
-  const std::string dst = fileops::WithSeparator(directory) + FileNameOf(src);
+namespace {
+
+StageResult Stage(Platform& platform, const std::string& src, const std::string& dst,
+                  const std::vector<std::string>& keep, safefile::Access access) {
   while (!fileops::PathExists(src)) {
     if (platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
                             MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
@@ -180,7 +184,7 @@ StageResult StageFile(Platform& platform, const std::string& src, const std::str
   // The old copy is replaced only by a whole new one; a copy that another
   // run put there meanwhile is replaced the same way.
   std::string reason;
-  while (!fileops::CopyOverwriting(src, dst, keep, &reason)) {
+  while (!fileops::CopyOverwriting(src, dst, keep, &reason, access)) {
     if (platform.MessageBox(
             msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
                             reason),
@@ -188,6 +192,20 @@ StageResult StageFile(Platform& platform, const std::string& src, const std::str
       return StageResult::Cancelled;
   }
   return StageResult::Copied;
+}
+
+}  // namespace
+
+StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
+                      const std::vector<std::string>& keep) {
+  return Stage(platform, src, fileops::WithSeparator(directory) + FileNameOf(src), keep,
+               safefile::Access::Usual);
+}
+
+StageResult StagePrivateCopy(Platform& platform, const std::string& src,
+                             const std::string& directory, const std::string& name) {
+  return Stage(platform, src, fileops::WithSeparator(directory) + name, {},
+               safefile::Access::Private);
 }
 
 namespace {
@@ -291,6 +309,10 @@ ResourceKind SniffResource(const std::string& path) {
   return SniffFile(path).kind;
 }
 
+ResourceKind SniffResourceBytes(std::string_view head) {
+  return SniffHead(head).kind;
+}
+
 std::string SniffMediaType(const std::string& path) {
   return SniffFile(path).type;
 }
@@ -309,10 +331,12 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
   byName.reserve(files.size());
   for (const std::string& src : files) {
     const std::string name = FileNameOf(src);
-    auto [it, fresh] = byName.emplace(name, &src);
+    auto [it, fresh] = byName.emplace(FoldedName(name), &src);
     // A file listed twice lands on itself.
     if (!fresh && *it->second != src)
-      return msg::Format(msg::kResourceNameClash, DisplayName(*it->second), DisplayName(src));
+      return msg::Format(
+          FileNameOf(*it->second) == name ? msg::kResourceNameClash : msg::kResourceCaseClash,
+          DisplayName(*it->second), DisplayName(src));
   }
   // The files the copies must not replace, by device and inode.
   std::map<std::pair<dev_t, ino_t>, const std::string*> guarded;
@@ -327,18 +351,10 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
     if (key(path, k)) guarded.emplace(k, &path);
   for (const std::string& path : files)
     if (key(path, k)) guarded.emplace(k, &path);
+  const FileGate gate(programDirectory);
   for (const std::string& src : files) {
-    const bool ours = !programDirectory.empty() && src.size() > programDirectory.size() &&
-                      src.compare(0, programDirectory.size(), programDirectory) == 0 &&
-                      src.find_first_of("/\\", programDirectory.size()) == std::string::npos;
-    if (!ours && fileops::PathExists(src)) {
-      if (SniffResource(src) == ResourceKind::Other)
-        return msg::Format(msg::kResourceNotMedia, DisplayName(src));
-      std::error_code ec;
-      const std::uintmax_t size = fs::file_size(FsPath(src), ec);
-      if (!ec && size > kLargestResource)
-        return msg::Format(msg::kResourceTooLarge, DisplayName(src));
-    }
+    if (const GateResult judged = gate.Check(src); judged.status == GateStatus::Refused)
+      return judged.message + msg::kNothingCopied;
     if (std::string refusal = CheckTarget(dir + FileNameOf(src)); !refusal.empty()) return refusal;
     std::pair<dev_t, ino_t> target;
     if (!key(dir + FileNameOf(src), target)) continue;

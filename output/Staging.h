@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/SafeFile.h"
 
 class Platform;
 
@@ -30,6 +33,11 @@ enum class StageResult {
 StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
                       const std::vector<std::string>& keep = {});
 
+// Stages `src` into `directory` as `name`, as StageFile does, as a copy
+// only the user may read (0600): a preview's files are the user's alone.
+StageResult StagePrivateCopy(Platform& platform, const std::string& src,
+                             const std::string& directory, const std::string& name);
+
 // What a file a project names is, by its first bytes.
 enum class ResourceKind {
   Image,      // GIF, JPEG, PNG, BMP, WebP or SVG
@@ -39,6 +47,8 @@ enum class ResourceKind {
   Other,      // anything else, or not a regular file
 };
 ResourceKind SniffResource(const std::string& path);
+// The same judged from a file's first bytes (up to 1,024 are looked at).
+ResourceKind SniffResourceBytes(std::string_view head);
 
 // The media type a file's first bytes show ("image/gif", "audio/basic",
 // ...), or "" for a file that is no image or sound.
@@ -54,12 +64,11 @@ inline constexpr std::uintmax_t kLargestResource = std::uintmax_t(64) << 20;
 std::string CheckTarget(const std::string& target);
 
 // Checks, before anything is copied into `directory`, that copying `files`
-// there loses nothing: no two of them have the same file name, none would
-// land on one of `keep` (the project, the page) or on another of `files`, and
-// each is a regular image, sound or input file, except those in
-// `programDirectory` (the applet's files and the runtime), no larger than
-// kLargestResource, and its name in `directory` is free or a regular file
-// (CheckTarget). A missing file is
+// there loses nothing: no two of them have the same file name (or names that
+// differ only in case), none would land on one of `keep` (the project, the
+// page) or on another of `files`, each passes the file gate (output/FileGate.h,
+// which knows the program's own files in `programDirectory`), and its name in
+// `directory` is free or a regular file (CheckTarget). A missing file is
 // left to the copy's own question. Returns "" when all may be copied, else
 // the message that says why nothing will be.
 std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,
@@ -88,8 +97,10 @@ bool BlockCopy(const std::string& src, const std::string& dst);
 // device, pipe or read-only file, or when both name the same file, or `dst`
 // is one of `keep`; the old `dst` is then unchanged, and `reason` (when
 // given) says why in the system's words.
+// `access` says who may read the copy (safefile::Access).
 bool CopyOverwriting(const std::string& src, const std::string& dst,
-                     const std::vector<std::string>& keep = {}, std::string* reason = nullptr);
+                     const std::vector<std::string>& keep = {}, std::string* reason = nullptr,
+                     safefile::Access access = safefile::Access::Usual);
 // `directory` with a '/' appended unless it already ends with '/' or '\'.
 std::string WithSeparator(const std::string& directory);
 }  // namespace fileops

@@ -354,7 +354,7 @@ void App::ReloadDiskFile() {
 
 std::string App::WritePreview(bool external) {
   const std::string folder = platform().PreviewDir();
-  if (!MakeStagingDirectory(folder)) return std::string();
+  if (!safefile::MakePrivateDirectory(folder)) return std::string();
   CommitPages();
   std::string page = folder + "~" + version::kInternalName + ".html";
   // The external preview carries the runtime's line; the internal one gets

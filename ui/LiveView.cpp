@@ -532,14 +532,13 @@ void LiveView::SendTrying() {
 }
 
 void LiveView::NoteFilesLeftOut() {
-  const std::vector<std::string>& large = staging_->tooLarge();
-  if (!large.empty()) {
-    SetNotice(QString::fromLatin1(msg::kResourceTooLargeToShow)
-                  .replace(QLatin1String("%1"), PathToQ(large.front())));
+  const std::vector<std::string>& notices = staging_->notices();
+  if (!notices.empty()) {
+    SetNotice(ToQ(notices.front()));
   } else if (notingLargeFile_) {
     SetNotice(QString());
   }
-  notingLargeFile_ = !large.empty();
+  notingLargeFile_ = !notices.empty();
 }
 
 QString LiveView::notice() const {

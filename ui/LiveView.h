@@ -166,7 +166,7 @@ class LiveView : public QWidget, public DocListener {
   QTimer* heartbeat_ = nullptr;
   int pageNumber_ = 0;  // which page a heartbeat's answer comes from
   bool awaitingAnswer_ = false;
-  bool notingLargeFile_ = false;  // the notice names a file left out for its size
+  bool notingLargeFile_ = false;  // the notice tells of a file left out
   QLabel* notice_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;

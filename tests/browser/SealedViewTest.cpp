@@ -226,7 +226,7 @@ class SealedView : public ::testing::Test {
          {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
       ASSERT_TRUE(Write(dir.filePath(f), "applet"));
     ASSERT_TRUE(Write(dir.filePath("secret.txt"), "SECRET"));
-    ASSERT_TRUE(Write(dir.filePath("w.js"), GifScript(listeners.tcp())));
+    ASSERT_TRUE(Write(dir.filePath("w.gif"), GifScript(listeners.tcp())));
     QDir().mkpath(dir.filePath("Help"));
     platform.programDir = dir.path().toStdString() + "/";
     platform.previewDir = dir.filePath("Preview/").toStdString();
@@ -286,11 +286,11 @@ TEST_F(SealedView, AStrangersProjectReachesNothingFromAnyContext) {
     maker.setCurrentDoc(&doc);
     doc.OnNewDocument();
     doc.project()->beforeScript =
-        ("Script 1 'var s=document.createElement(`script`);s.src=`w.js`;"
-         "document.head.appendChild(s);try{new Worker(`w.js`);}catch(e){}" +
+        ("Script 1 'var s=document.createElement(`script`);s.src=`w.gif`;"
+         "document.head.appendChild(s);try{new Worker(`w.gif`);}catch(e){}" +
          Call("open") + "';")
             .toStdString();
-    doc.buttons()[0]->upState->image->file = "w.js";
+    doc.buttons()[0]->upState->image->file = "w.gif";
     ASSERT_TRUE(doc.OnSaveDocument(project.toStdString()));
   }
 

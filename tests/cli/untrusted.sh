@@ -16,7 +16,8 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-# mkproj OUT IMAGE...: a project with one button per image (its Up image).
+# mkproj OUT IMAGE...: a project with one button per image (its Up image;
+# font:NAME names the caption's font instead).
 mkproj() {
   python3 - "$src/tests/cli" "$@" <<'EOF'
 import sys
@@ -25,7 +26,11 @@ import refgen
 p = refgen.Project()
 for i, image in enumerate(sys.argv[3:]):
     b = refgen.Button(b"B%d" % i)
-    b.states[0].image.file = image.encode()
+    if image.startswith("font:"):
+        for s in b.states:
+            s.text.font = image[5:].encode()
+    else:
+        b.states[0].image.file = image.encode()
     p.buttons.append(b)
 open(sys.argv[2], "wb").write(refgen.project_file(p))
 EOF
@@ -48,7 +53,7 @@ gif proj/pic.gif old
 gif proj/sub/pic.gif new
 printf 'root:x:0:0\n' >secret/passwd
 printf -- '-----BEGIN KEY-----\n' >secret/id_rsa
-gif proj/sub/clash.but image
+printf 'Script0=+1\r\n' >proj/sub/clash.but # an input file of parameters may have any name
 mkproj proj/clash.but pic.gif sub/pic.gif
 mkproj proj/self.but sub/self.but
 cp proj/sub/clash.but proj/sub/self.but
@@ -64,6 +69,9 @@ gif big/huge.gif image
 truncate -s 100M big/huge.gif
 mkproj proj/huge.but "$work/big/huge.gif"
 mkproj proj/one.but pic.gif
+printf 'true, this is only text\n' >proj/fake.ttf
+mkproj proj/fake.but pic.gif font:fake.ttf
+mkproj proj/forge.but "$(printf 'x\n/etc/shadow\ny.gif')"
 printf '#!/bin/sh\n' >tool.sh
 chmod +x tool.sh
 ln -s "$exe" program
@@ -97,12 +105,17 @@ done <<EOF
 1|velkobutton: 'linked/velkobutton.js' is a link, a folder or a special file, so nothing is written through it. Nothing was copied.|"$exe" publish proj/one.but linked
 1|velkobutton: 'dirs/pic.gif' is a link, a folder or a special file, so nothing is written through it. Nothing was copied.|"$exe" publish proj/one.but dirs
 1|velkobutton: 'fifos/one.html' is a link, a folder or a special file, so nothing is written through it. Nothing was copied.|"$exe" publish proj/one.but fifos
+1|velkobutton: '$work/proj/fake.ttf' is not an image or sound file that a page can use. Nothing was copied.|"$exe" publish proj/fake.but site
+1|velkobutton: The file name '$work/proj/x^J/etc/shadow^Jy.gif' holds control characters (shown here as ^ and a letter), so the file is not used.|"$exe" export --format resources proj/forge.but
 1|velkobutton: '$work/big/huge.gif' is larger than 64 MiB, more than any image or sound of a page needs. Nothing was copied.|"$exe" publish proj/huge.but site
 0|velkobutton: the settings file '$work/bigconf/Velko/VelkoButton.conf' is larger than 1 MiB and was not read; the default settings are used.|XDG_CONFIG_HOME=$work/bigconf "$exe" export demo.but
 1|Failed to open document.|"$exe" export big/huge.but
 1|Failed to open document.|"$exe" export big/large.but
 1|velkobutton: Unable to write 'page.html': File too large. Any file of that name is unchanged.|python3 -c 'import os,resource,signal,sys; signal.signal(signal.SIGXFSZ, signal.SIG_DFL); resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024)); os.execv(sys.argv[1], sys.argv[1:])' "$exe" export demo.but --output page.html
 EOF
+# A name with a line break forges no line of the list: nothing is listed.
+"$exe" export --format resources proj/forge.but >"$meta/out" 2>/dev/null
+[ $? -eq 1 ] && [ ! -s "$meta/out" ] || fail "resources list with a line break: $(cat "$meta/out")"
 rm -rf dangling loop big fifos
 [ "$(find linked dirs -mindepth 1 | sort | tr '\n' ' ')" = "dirs/pic.gif linked/velkobutton.js " ] ||
   fail "publish wrote beside a refused name: $(find linked dirs)"

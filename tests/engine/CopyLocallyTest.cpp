@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -53,7 +54,7 @@ struct CopyFixture : ::testing::Test {
     WriteBytes(t / "src/a.gif", kA);
     WriteBytes(t / "src/b.au", kB);
     p.programDir = t / "app/";
-    WriteBytes(t / "app/c.class", "C");
+    WriteBytes(t / "app/VelkoButton.class", "C");
   }
   CopyOutcome Run(const std::vector<std::string>& files) {
     p.folderAnswers.push_back(out);
@@ -79,7 +80,7 @@ TEST_F(CopyFixture, CopiesTheSelectionAndReportsSuccess) {
   EXPECT_EQ(p.messages[0].icon, MsgIcon::Information);
   EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
   EXPECT_EQ(ReadBytes(Dst("b.au")), kB);
-  EXPECT_FALSE(fs::exists(Dst("c.class")));
+  EXPECT_FALSE(fs::exists(Dst("VelkoButton.class")));
   EXPECT_EQ(last, out);
 }
 
@@ -153,6 +154,16 @@ TEST_F(CopyFixture, AMissingSourceStopsTheCopyBeforeAnythingIsWritten) {
   EXPECT_EQ(Run({missing, t / "src/a.gif"}), CopyOutcome::Succeeded);
   EXPECT_EQ(ReadBytes(Dst("gone.gif")), kG);
   EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
+}
+
+TEST_F(CopyFixture, APipeIsUnreadableAtOnce) {
+  // Opening a pipe with no writer would wait for one for ever.
+  const std::string pipe = t / "src/pipe.gif";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  p.answers = {IdCancel};
+  EXPECT_EQ(Run({pipe}), CopyOutcome::Stopped);
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text, "File '" + pipe + "' cannot be read!\nNothing was written.");
 }
 
 TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
@@ -261,10 +272,11 @@ TEST_F(CopyFixture, FailedCopyAbortRetryIgnore) {
 
 TEST_F(CopyFixture, CancelTakesEffectBeforeTheNextFile) {
   progress.cancelAt = 1;
-  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au", t / "app/c.class"}), CopyOutcome::Failed);
+  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au", t / "app/VelkoButton.class"}),
+            CopyOutcome::Failed);
   EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
   EXPECT_FALSE(fs::exists(Dst("b.au")));
-  EXPECT_FALSE(fs::exists(Dst("c.class")));
+  EXPECT_FALSE(fs::exists(Dst("VelkoButton.class")));
   EXPECT_EQ(progress.log,
             (std::vector<std::string>{"begin 3", "text Copying file 'a.gif' ", "pos 0",
                                       "text Copying file 'b.au' ", "pos 1", "end"}));

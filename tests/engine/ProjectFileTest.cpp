@@ -370,14 +370,19 @@ TEST_F(ProjectFile, SaveAsIntoAnotherFolderKeepsNamingTheSameFiles) {
   const std::string site = dir / "site", other = dir / "other";
   WriteBytes(site + "/img/bread.png", "png");
   WriteBytes(site + "/click.au", "au");
+  WriteBytes(site + "/fonts/round.woff", "woff");
   PropButton& b = *doc.buttons()[0];
   // A project never saved names the files by their full paths.
   b.upState->image->file = site + "/img/bread.png";
   b.overState->audio->file = site + "/click.au";
   b.downState->image->file = "gone.png";
+  b.overState->text->font = site + "/fonts/round.woff";
+  b.downState->text->font = "Arial";  // a font's name, no file
   ASSERT_TRUE(doc.DoSave(site + "/menu.but"));
   EXPECT_EQ(b.upState->image->file, "img/bread.png");
   EXPECT_EQ(b.overState->audio->file, "click.au");
+  EXPECT_EQ(b.overState->text->font, "fonts/round.woff");
+  EXPECT_EQ(b.downState->text->font, "Arial");
   // Into another folder: the files outside it by their full paths, and the
   // one that is not there keeps its name and is named.
   platform.messages.clear();
@@ -385,6 +390,7 @@ TEST_F(ProjectFile, SaveAsIntoAnotherFolderKeepsNamingTheSameFiles) {
   ASSERT_TRUE(doc.DoSave(other + "/menu.but"));
   EXPECT_EQ(b.upState->image->file, site + "/img/bread.png");
   EXPECT_EQ(b.overState->audio->file, site + "/click.au");
+  EXPECT_EQ(b.overState->text->font, site + "/fonts/round.woff");
   EXPECT_EQ(b.downState->image->file, "gone.png");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find("gone.png"), std::string::npos);
