@@ -110,8 +110,10 @@ PublishOutcome CarryOutPublish(Platform& platform, const PublishPlan& plan,
     outcome.kind = PublishOutcome::Kind::NoFolder;
     return outcome;
   }
-  // The page never replaces the project it is made from, nor a file it needs.
-  if (!KesDoc::WriteWholeFile(plan.page, plan.html, plan.inputs, &outcome.pageError)) {
+  // The page never replaces the project it is made from, nor a file it needs;
+  // a page that already holds its bytes is left as it is.
+  if (!FileHolds(plan.page, plan.html) &&
+      !KesDoc::WriteWholeFile(plan.page, plan.html, plan.inputs, &outcome.pageError)) {
     outcome.kind = PublishOutcome::Kind::PageNotWritten;
     return outcome;
   }

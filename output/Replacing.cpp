@@ -115,7 +115,10 @@ std::vector<std::string> TargetsReplaced(const std::vector<std::string>& files,
   std::set<std::string> named;
   for (const std::string& src : files) {
     const std::string dst = dir + FileNameOf(src);
-    if (!fileops::PathExists(dst) || fileops::SameFile(src, dst) || SameBytes(src, dst)) continue;
+    // A missing source replaces nothing: its copy fails on its own.
+    if (!fileops::PathExists(src) || !fileops::PathExists(dst) || fileops::SameFile(src, dst) ||
+        SameBytes(src, dst))
+      continue;
     if (named.insert(dst).second) replaced.push_back(dst);
   }
   return replaced;

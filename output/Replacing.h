@@ -20,7 +20,8 @@ bool FileHolds(const std::string& path, std::string_view bytes);
 
 // The files in `directory` that copying `files` there would replace by other
 // bytes: a file of the source's name that is not the source itself and holds
-// something else. Each is named once, in the order of `files`.
+// something else (a missing source replaces nothing). Each is named once, in
+// the order of `files`.
 std::vector<std::string> TargetsReplaced(const std::vector<std::string>& files,
                                          const std::string& directory);
 
