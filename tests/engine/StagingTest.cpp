@@ -146,33 +146,6 @@ TEST(Staging, CopyIsKeptOnlyWhileItHoldsTheSourcesBytes) {
   }
 }
 
-// What a copy into a folder would replace: a file of the name holding other
-// bytes, never the source itself or a file that holds the same bytes.
-TEST(Replacing, NamesTheTargetsThatHoldOtherBytes) {
-  TempDir t;
-  const std::string big = Noise(150000, 4);
-  WriteBytes(t / "src/same.gif", "GIF89a same");
-  WriteBytes(t / "src/other.gif", "GIF89a ours");
-  WriteBytes(t / "src/longer.gif", "GIF89a");
-  WriteBytes(t / "src/big.gif", big);
-  WriteBytes(t / "src/new.gif", "GIF89a new");
-  WriteBytes(t / "site/same.gif", "GIF89a same");
-  WriteBytes(t / "site/other.gif", "GIF89a them");
-  WriteBytes(t / "site/longer.gif", "GIF89a and more");
-  WriteBytes(t / "site/big.gif", big.substr(0, big.size() - 1) + "x");
-  const std::vector<std::string> files = {t / "src/same.gif",   t / "src/other.gif",
-                                          t / "src/longer.gif", t / "src/big.gif",
-                                          t / "src/new.gif",    t / "src/other.gif"};
-  EXPECT_EQ(
-      TargetsReplaced(files, t / "site"),
-      (std::vector<std::string>{t / "site/other.gif", t / "site/longer.gif", t / "site/big.gif"}));
-  // Copied into their own folder: each is its own copy.
-  EXPECT_TRUE(TargetsReplaced(files, t / "src/").empty());
-  EXPECT_TRUE(FileHolds(t / "src/big.gif", big));
-  EXPECT_FALSE(FileHolds(t / "site/big.gif", big));
-  EXPECT_FALSE(FileHolds(t / "site/missing.gif", ""));
-}
-
 // Where the copies come from: below the project's folder once links and '..'
 // are resolved, or the program's own files by their real place.
 TEST(Replacing, NamesTheFilesFromOutsideTheProjectsFolder) {
