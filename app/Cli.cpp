@@ -31,7 +31,8 @@ const char* const kUsage =
     "usage: velkobutton [PROJECT.but]                  start the editor\n"
     "       velkobutton export [--format page|preview|segment|input|project|resources]\n"
     "                          [--output FILE] [--runtime|--no-runtime] [PROJECT.but]\n"
-    "       velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--runtime|--no-runtime]\n"
+    "       velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--replace]\n"
+    "                           [--runtime|--no-runtime]\n"
     "       velkobutton audio FILE.au [--wave OUT.wav]\n"
     "       velkobutton --version\n";
 

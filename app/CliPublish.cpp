@@ -1,5 +1,6 @@
 #include "app/CliPublish.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -54,6 +55,23 @@ bool Parse(const std::vector<std::string>& args, const std::string& option,
   return true;
 }
 
+// Takes every `flag` before "--" out of `args`; true when there was one.
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
+  const auto end = std::find(args.begin(), args.end(), "--");
+  const auto kept = std::remove(args.begin(), end, flag);
+  const bool given = kept != end;
+  args.erase(kept, end);
+  return given;
+}
+
+// A heading line, then each file on a line of its own, on standard error (the
+// names as the system gives them).
+void ListFiles(const std::string& heading, const std::vector<std::string>& files) {
+  std::string text = heading + "\n";
+  for (const std::string& file : files) text += file + "\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
 }  // namespace
 
 void Complain(const std::string& text) {
@@ -89,10 +107,12 @@ void TakeRuntimeFlags(std::vector<std::string>& args, int& choice) {
 
 int RunPublish(const std::vector<std::string>& givenArgs) {
   static const char* const kUsage =
-      "velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--runtime|--no-runtime]";
+      "velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--replace] "
+      "[--runtime|--no-runtime]";
   std::vector<std::string> args = givenArgs;
   int runtime = KesDoc::kRuntimeFromSettings;
   TakeRuntimeFlags(args, runtime);
+  const bool replace = TakeFlag(args, "--replace");
   std::vector<std::string> positional;
   std::string name, problem;
   bool named = false;
@@ -107,7 +127,19 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
   CliSession session(runtime);
   if (!session.doc.OnOpenDocument(project)) return 1;
 
-  const PublishOutcome outcome = PublishToFolder(session.doc, session.platform, folder, name);
+  PublishPlan plan;
+  PublishOutcome outcome = PlanPublish(session.doc, session.platform, folder, name, plan);
+  if (outcome.kind == PublishOutcome::Kind::Published) {
+    // Named before anything is copied; the files are the project's to name.
+    if (!plan.outside.empty())
+      ListFiles("velkobutton: " + win1252::ToUtf8(msg::kOutsideListed), plan.outside);
+    // A site's own files are replaced only when asked for.
+    if (!plan.replaced.empty() && !replace) {
+      ListFiles("velkobutton: " + win1252::ToUtf8(msg::kReplaceRefused), plan.replaced);
+      return 1;
+    }
+    outcome = CarryOutPublish(session.platform, plan);
+  }
   switch (outcome.kind) {
     case PublishOutcome::Kind::Refused:
       Complain(win1252::ToUtf8(outcome.refusal));

@@ -37,6 +37,8 @@ const char* OutcomeName(PublishOutcome::Kind kind) {
       return "cancelled";
     case PublishOutcome::Kind::Unavailable:
       return "files unavailable";
+    case PublishOutcome::Kind::Declined:
+      return "declined";
   }
   return "unknown";
 }

@@ -11,6 +11,7 @@
 #include "core/OsPath.h"
 #include "core/Version.h"
 #include "output/FileGate.h"
+#include "output/Replacing.h"
 #include "output/Staging.h"
 
 void DocumentBase::SetPathName(const std::string& path) {
@@ -161,6 +162,16 @@ void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteEr
                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
+namespace {
+
+// The folder of a page's path, with its separator.
+std::string FolderOfPage(const std::string& page) {
+  const std::size_t slash = page.find_last_of("/\\");
+  return slash == std::string::npos ? std::string("./") : page.substr(0, slash + 1);
+}
+
+}  // namespace
+
 bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
   // The document's own page path is text the project stores; any other path
   // is a file name as the operating system takes it.
@@ -179,22 +190,27 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
       StoredFromOs(file, path);
   }
   if (!HasContents()) return false;
+  // The page draws its buttons with the runtime, which must lie beside it: a
+  // file of that name there holding other bytes is replaced only when the
+  // user agrees, before anything is written.
+  const bool runtime = !preview && WantsRuntime();
+  if (runtime && !AgreeToReplace(
+                     platform(),
+                     TargetsReplaced({platform().ProgramDir() + kRuntimeFile}, FolderOfPage(file))))
+    return false;
   const std::string html = BuildHtml(preview ? PageMode::Preview : PageMode::Page);
   safefile::WriteError error;
   if (!WriteWholeFile(file, html, {pathName()}, &error)) {
     ReportWriteFailure(file, error);
     return false;
   }
-  // The page draws its buttons with the runtime, which must lie beside it.
-  if (!preview && WantsRuntime()) PlaceRuntimeBeside(file);
+  if (runtime) PlaceRuntimeBeside(file);
   if (!preview && showResources) showResources(html);
   return true;
 }
 
 void KesDoc::PlaceRuntimeBeside(const std::string& page) {
-  const std::size_t slash = page.find_last_of("/\\");
-  const std::string folder =
-      slash == std::string::npos ? std::string("./") : page.substr(0, slash + 1);
+  const std::string folder = FolderOfPage(page);
   const std::string refusal = CheckTarget(folder + kRuntimeFile);
   if (!refusal.empty()) {
     platform().MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);

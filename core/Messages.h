@@ -27,7 +27,6 @@ inline constexpr const char* kDirectoryMissing =
     "Directory '%1' does not exist. Do you wish to create it?";
 inline constexpr const char* kCopyingFile = "Copying file '%1' ";
 inline constexpr const char* kPublishTo = "Publish to:";
-inline constexpr const char* kFileExists = "File '%1' already exists.  Do you wish to replace it?";
 inline constexpr const char* kPublishSuccess =
     "The Publish operation was successful.  All files were copied.";
 inline constexpr const char* kCannotCreateDirectory = "Unable to create directory '%1'!";
@@ -49,6 +48,20 @@ inline constexpr const char* kPublishedTo =
     "Published the page '%1' in '%2' with the %3 files it needs beside it (%4 copied now).";
 // Nothing was written: the files named are missing or cannot be read.
 inline constexpr const char* kPublishNothingWritten = "Nothing was written.";
+// Files in the target folder that hold other bytes than what would be
+// written in their place: replaced only when the user agrees (%1: one name a
+// line). The command line refuses them unless told to replace them.
+inline constexpr const char* kReplaceFiles =
+    "These files in the folder hold something other than what would be written in their "
+    "place:\n%1\nReplace them? No writes nothing.";
+inline constexpr const char* kReplaceRefused =
+    "These files in the folder hold something other than what would be written in their place, "
+    "so nothing was written (--replace replaces them):";
+// Files taken from outside the project's folder, named before anything is
+// copied (%1: one name a line); the command line lists them and goes on.
+inline constexpr const char* kOutsideFiles =
+    "These files lie outside the project's folder:\n%1\nCopy them? No copies nothing.";
+inline constexpr const char* kOutsideListed = "These files lie outside the project's folder:";
 inline constexpr const char* kCannotCopy = "Unable to copy file '%1' to '%2'!";
 inline constexpr const char* kPreviewCopyFailed =
     "An error occured while copying files for previewing. Please make sure there is enough disk "

@@ -171,10 +171,10 @@ std::string LinkTarget(const std::string& path) {
 namespace {
 
 // Write, the new file readable and writable by its owner alone when
-// `access` is Private, and on disk before it returns when `durable` is set.
+// `readers` is Private, and on disk before it returns when `durable` is set.
 bool WriteFile(const std::string& path, const Producer& produce,
                const std::vector<std::string>& inputs, WriteError* error, Links links,
-               Access access, bool durable) {
+               Access readers, bool durable) {
   if (error) *error = WriteError{};
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
   fs::path target;
@@ -206,7 +206,7 @@ bool WriteFile(const std::string& path, const Producer& produce,
     temp = dir / TempName(stem, attempt);
     // O_EXCL: never reuses a file that is already there (nor follows a link).
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-              access == Access::Private ? kPrivateFileMode : kNewFileMode);
+              readers == Access::Private ? kPrivateFileMode : kNewFileMode);
     if (fd < 0) {
       if (errno != EEXIST) return Fail(error, Failure::CannotWrite, errno);
       RemoveIfAbandoned(temp);
@@ -231,8 +231,8 @@ bool WriteFile(const std::string& path, const Producer& produce,
   if (exists && (old.st_uid != geteuid() || old.st_gid != getegid()) &&
       fchown(fd, old.st_uid, old.st_gid) != 0 && geteuid() == 0)
     err = errno;
-  if (!err && access == Access::Private && fchmod(fd, kPrivateFileMode) != 0) err = errno;
-  if (!err && access == Access::Usual && exists && fchmod(fd, old.st_mode & 07777) != 0)
+  if (!err && readers == Access::Private && fchmod(fd, kPrivateFileMode) != 0) err = errno;
+  if (!err && readers == Access::Usual && exists && fchmod(fd, old.st_mode & 07777) != 0)
     err = errno;
   std::FILE* out = err ? nullptr : fdopen(fd, "wb");
   if (!out) {

@@ -9,6 +9,7 @@
 #include "core/OsPath.h"
 #include "core/Platform.h"
 #include "output/PublishFolder.h"
+#include "output/Replacing.h"
 #include "output/Staging.h"
 
 namespace fs = std::filesystem;
@@ -54,14 +55,10 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst,
     if (a == IdIgnore) return Step::Skip;
     if (a != IdRetry) return Step::Stop;
   }
-  if (fileops::PathExists(dst)) {
-    // Copying a file onto itself: it is already where it belongs.
-    if (fileops::SameFile(src, dst)) return Step::Next;
-    int a = platform.MessageBox(msg::Format(msg::kFileExists, DisplayName(dst)),
-                                MsgButtons::YesNoCancel, MsgIcon::Question);
-    if (a == IdNo) return Step::Skip;
-    if (a != IdYes) return Step::Stop;
-  }
+  // Copying a file onto itself, or onto the same bytes: it is already where
+  // it belongs. Any other file there the user agreed to replace.
+  if (fileops::PathExists(dst) && (fileops::SameFile(src, dst) || SameBytes(src, dst)))
+    return Step::Next;
   std::string reason;
   while (!fileops::CopyOverwriting(src, dst, keep, &reason)) {
     int a = platform.MessageBox(
@@ -77,7 +74,8 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst,
 
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
                                   const std::vector<std::string>& selected, CopyProgress& progress,
-                                  const std::vector<std::string>& keep) {
+                                  const std::vector<std::string>& keep,
+                                  const std::optional<std::string>& projectFile) {
   // Every file first: a missing or unreadable one stops the copy before
   // anything is made; Retry looks again.
   for (std::vector<std::string> problems = UnavailableFiles(selected); !problems.empty();
@@ -100,6 +98,12 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
     platform.MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
     return CopyOutcome::Stopped;
   }
+  // Nor without the user's word for files from outside the project's folder
+  // and for files in the folder that the copies would change.
+  if ((projectFile && !AgreeToCopyFromOutside(
+                          platform, FilesOutside(selected, *projectFile, platform.ProgramDir()))) ||
+      !AgreeToReplace(platform, TargetsReplaced(selected, base)))
+    return CopyOutcome::Stopped;
 
   const int total = static_cast<int>(selected.size());
   progress.Begin(total);
@@ -136,5 +140,6 @@ CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& s
     if (doc.lastCopyDirectory.empty())
       doc.lastCopyDirectory = EnginePath(FsPath(page).parent_path());
   }
-  return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress, keep);
+  return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress, keep,
+                               doc.pathName());
 }

@@ -3,6 +3,7 @@
 // files and a closing summary.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,16 +46,21 @@ enum class CopyOutcome {
 
 // Copies `selected` (full paths, in list order) into a folder picked with
 // "Publish to:", starting at `lastCopyDirectory`. Asks before making a missing
-// folder and before replacing a file; a missing source or a failed copy asks
-// Abort/Retry/Ignore. Ends with the summary message and stores the chosen folder
-// (as chosen) in `lastCopyDirectory`. Files copied stay in place whatever the
-// outcome. Before anything is copied, files whose names clash, files that
-// are no image, sound or input file, and copies that would replace one of
-// `keep` (the project) or one of the files themselves are refused with a
-// message, and nothing is copied.
+// folder; a missing source or a failed copy asks Abort/Retry/Ignore. Ends with
+// the summary message and stores the chosen folder (as chosen) in
+// `lastCopyDirectory`. Files copied stay in place whatever the outcome.
+// Before anything is copied, files whose names clash, files that are no
+// image, sound or input file, and copies that would replace one of `keep`
+// (the project) or one of the files themselves are refused with a message;
+// then one question names the files from outside the folder of `projectFile`
+// (when given; "" is a project never saved, which has no folder) and one the
+// files in the folder that hold other bytes than their copies. Nothing is
+// copied after a refusal or a No; a file that already holds its copy's bytes
+// is left as it is.
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
                                   const std::vector<std::string>& selected, CopyProgress& progress,
-                                  const std::vector<std::string>& keep = {});
+                                  const std::vector<std::string>& keep = {},
+                                  const std::optional<std::string>& projectFile = std::nullopt);
 
 // The same for a document: its platform and its last copy directory.
 CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,

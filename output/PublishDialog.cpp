@@ -150,13 +150,14 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
   doc_.lastCopyDirectory = chosen;
   switch (outcome.kind) {
     case PublishOutcome::Kind::Published:
-      platform.MessageBox(msg::Format(msg::kPublishedTo, DisplayName(FileNameOf(page)),
-                                      DisplayName(fileops::WithSeparator(chosen)),
-                                      std::to_string(outcome.files),
-                                      std::to_string(outcome.copied)),
-                          MsgButtons::Ok, MsgIcon::Information);
+      platform.MessageBox(
+          msg::Format(msg::kPublishedTo, DisplayName(FileNameOf(page)),
+                      DisplayName(fileops::WithSeparator(chosen)), std::to_string(outcome.files),
+                      std::to_string(outcome.copied)),
+          MsgButtons::Ok, MsgIcon::Information);
       break;
     case PublishOutcome::Kind::Unavailable:
+    case PublishOutcome::Kind::Declined:
       break;
     case PublishOutcome::Kind::Refused:
       platform.MessageBox(outcome.refusal, MsgButtons::Ok, MsgIcon::Exclamation);

@@ -13,6 +13,7 @@
 #include "core/SafeFile.h"
 #include "groups/project/PropProject.h"
 #include "output/CopyLocally.h"
+#include "output/Replacing.h"
 #include "output/Staging.h"
 
 namespace {
@@ -55,11 +56,11 @@ std::vector<std::string> UnavailableFiles(const std::vector<std::string>& files)
   return problems;
 }
 
-PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& folder,
-                               const std::string& pageName, CopyProgress* progress) {
+PublishOutcome PlanPublish(Doc& doc, Platform& platform, const std::string& folder,
+                           const std::string& pageName, PublishPlan& plan) {
   PublishOutcome outcome;
-  const std::string dir = fileops::WithSeparator(folder);
-  const std::string html = doc.BuildHtml(PageMode::Page);
+  plan.folder = fileops::WithSeparator(folder);
+  plan.html = doc.BuildHtml(PageMode::Page);
   // Where a browser's limit binds, the user hears of it before the page goes online.
   const PropProject& project = *doc.project();
   const Drawn drawn = DrawnSize(project.projectWidth, project.projectHeight);
@@ -71,39 +72,58 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
             std::to_string(project.projectWidth) + " x " + std::to_string(project.projectHeight),
             std::to_string(drawn.width) + " x " + std::to_string(drawn.height)),
         MsgButtons::Ok, MsgIcon::Exclamation);
-  std::vector<std::string> files;
-  doc.GetResourceFiles(files);
-  outcome.page = dir + pageName;
-  std::vector<std::string> keep{outcome.page};
-  if (!doc.pathName().empty()) keep.push_back(doc.pathName());
-  outcome.refusal = CheckTarget(outcome.page);
+  doc.GetResourceFiles(plan.files);
+  plan.page = outcome.page = plan.folder + pageName;
+  plan.keep = {plan.page};
+  plan.inputs = plan.files;
+  if (!doc.pathName().empty()) {
+    plan.keep.push_back(doc.pathName());
+    plan.inputs.push_back(doc.pathName());
+  }
+  outcome.refusal = CheckTarget(plan.page);
   if (outcome.refusal.empty())
-    outcome.refusal = CheckResources(files, dir, keep, platform.ProgramDir());
+    outcome.refusal = CheckResources(plan.files, plan.folder, plan.keep, platform.ProgramDir());
   if (!outcome.refusal.empty()) {
     outcome.kind = PublishOutcome::Kind::Refused;
     return outcome;
   }
   // Every file first: a page without one of its files is not published.
-  outcome.problems = UnavailableFiles(files);
+  outcome.problems = UnavailableFiles(plan.files);
   if (!outcome.problems.empty()) {
     outcome.kind = PublishOutcome::Kind::Unavailable;
     return outcome;
   }
-  if (!MakeStagingDirectory(dir)) {
+  // A page that would replace one of its inputs is refused when written.
+  const bool pageIsInput =
+      std::any_of(plan.inputs.begin(), plan.inputs.end(),
+                  [&](const std::string& input) { return fileops::SameFile(plan.page, input); });
+  if (fileops::PathExists(plan.page) && !pageIsInput && !FileHolds(plan.page, plan.html))
+    plan.replaced.push_back(plan.page);
+  for (std::string& target : TargetsReplaced(plan.files, plan.folder))
+    if (target != plan.page) plan.replaced.push_back(std::move(target));
+  plan.outside = FilesOutside(plan.files, doc.pathName(), platform.ProgramDir());
+  return outcome;
+}
+
+PublishOutcome CarryOutPublish(Platform& platform, const PublishPlan& plan,
+                               CopyProgress* progress) {
+  PublishOutcome outcome;
+  outcome.page = plan.page;
+  if (!MakeStagingDirectory(plan.folder)) {
     outcome.kind = PublishOutcome::Kind::NoFolder;
     return outcome;
   }
-  // The page never replaces the project it is made from, nor a file it needs.
-  std::vector<std::string> inputs = files;
-  if (!doc.pathName().empty()) inputs.push_back(doc.pathName());
-  if (!KesDoc::WriteWholeFile(outcome.page, html, inputs, &outcome.pageError)) {
+  // The page never replaces the project it is made from, nor a file it needs;
+  // a page that already holds its bytes is left as it is.
+  if (!FileHolds(plan.page, plan.html) &&
+      !KesDoc::WriteWholeFile(plan.page, plan.html, plan.inputs, &outcome.pageError)) {
     outcome.kind = PublishOutcome::Kind::PageNotWritten;
     return outcome;
   }
-  const int total = static_cast<int>(files.size());
+  const int total = static_cast<int>(plan.files.size());
   if (progress) progress->Begin(total);
   for (int i = 0; i < total; ++i) {
-    const std::string& src = files[static_cast<std::size_t>(i)];
+    const std::string& src = plan.files[static_cast<std::size_t>(i)];
     if (progress) {
       progress->SetText(msg::Format(msg::kCopyingFile, DisplayName(FileNameOf(src))));
       progress->SetPos(i);
@@ -113,7 +133,7 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
       }
     }
     // Every file is tried: a failure is counted and the next one goes on.
-    const StageResult staged = StageFile(platform, src, dir, keep);
+    const StageResult staged = StageFile(platform, src, plan.folder, plan.keep);
     if (staged == StageResult::Cancelled) ++outcome.failures;
     if (staged == StageResult::Copied) ++outcome.copied;
   }
@@ -122,4 +142,16 @@ PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& 
     outcome.kind = PublishOutcome::Kind::FilesMissing;
   if (progress) progress->End();
   return outcome;
+}
+
+PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& folder,
+                               const std::string& pageName, CopyProgress* progress) {
+  PublishPlan plan;
+  PublishOutcome outcome = PlanPublish(doc, platform, folder, pageName, plan);
+  if (outcome.kind != PublishOutcome::Kind::Published) return outcome;
+  if (!AgreeToCopyFromOutside(platform, plan.outside) || !AgreeToReplace(platform, plan.replaced)) {
+    outcome.kind = PublishOutcome::Kind::Declined;
+    return outcome;
+  }
+  return CarryOutPublish(platform, plan, progress);
 }

@@ -14,16 +14,13 @@
 #include <utility>
 #include <vector>
 
-#if defined(__linux__)
-#include <fcntl.h>
-#endif
-
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
 #include "core/SafeFile.h"
 #include "output/FileGate.h"
+#include "output/Replacing.h"
 
 namespace fs = std::filesystem;
 
@@ -37,34 +34,6 @@ bool PathExists(const std::string& path) {
 
 bool SameFile(const std::string& a, const std::string& b) {
   return safefile::SameFile(a, b);
-}
-
-bool CreationTime(const std::string& path, std::int64_t& seconds) {
-#if defined(__linux__) && defined(STATX_BTIME)
-  struct statx sx {};
-  if (statx(AT_FDCWD, OsName(path).c_str(), 0, STATX_BTIME | STATX_CTIME, &sx) == 0) {
-    if (sx.stx_mask & STATX_BTIME) {
-      seconds = sx.stx_btime.tv_sec;
-      return true;
-    }
-    if (sx.stx_mask & STATX_CTIME) {
-      seconds = sx.stx_ctime.tv_sec;
-      return true;
-    }
-  }
-#endif
-  // Elsewhere the status-change time; on Windows this field is the creation time.
-  struct stat st {};
-  if (stat(OsName(path).c_str(), &st) != 0) return false;
-  seconds = static_cast<std::int64_t>(st.st_ctime);
-  return true;
-}
-
-bool ModificationTime(const std::string& path, std::int64_t& seconds) {
-  struct stat st {};
-  if (stat(OsName(path).c_str(), &st) != 0) return false;
-  seconds = static_cast<std::int64_t>(st.st_mtime);
-  return true;
 }
 
 namespace {
@@ -172,15 +141,11 @@ StageResult Stage(Platform& platform, const std::string& src, const std::string&
                             MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
-  if (fileops::PathExists(dst)) {
-    // A page staged into the folder that holds its files: the file is there.
-    if (fileops::SameFile(src, dst)) return StageResult::UpToDate;
-    std::error_code ec;
-    std::int64_t created = 0, modified = 0;
-    if (!fs::is_directory(FsPath(dst), ec) && fileops::CreationTime(dst, created) &&
-        fileops::ModificationTime(src, modified) && created >= modified)
-      return StageResult::UpToDate;
-  }
+  // A page staged into the folder that holds its files: the file is there. A
+  // copy is up to date only when it holds the source's bytes: times are what
+  // the sender of a file chose.
+  if (fileops::PathExists(dst) && (fileops::SameFile(src, dst) || SameBytes(src, dst)))
+    return StageResult::UpToDate;
   // The old copy is replaced only by a whole new one; a copy that another
   // run put there meanwhile is replaced the same way.
   std::string reason;

@@ -13,7 +13,7 @@
 class Platform;
 
 // Stages every file of `files` into `directory` (made when missing): a copy
-// still up to date is skipped, a missing source or a failed copy asks
+// that already holds the source's bytes is skipped, a missing source or a failed copy asks
 // Retry/Cancel. False when the directory cannot be made or the user cancels.
 // Files already copied stay in place whatever the outcome.
 bool StageFiles(Platform& platform, const std::vector<std::string>& files,
@@ -22,7 +22,7 @@ bool StageFiles(Platform& platform, const std::vector<std::string>& files,
 // What staging one file came to.
 enum class StageResult {
   Copied,     // a fresh copy was made
-  UpToDate,   // the copy beside the page is newer than the source (or is the source)
+  UpToDate,   // the file beside the page holds the source's bytes (or is the source)
   Cancelled,  // the source is missing or cannot be copied, and the user cancelled
 };
 
@@ -83,11 +83,6 @@ namespace fileops {
 bool PathExists(const std::string& path);
 // Whether both paths name one and the same existing file.
 bool SameFile(const std::string& a, const std::string& b);
-// Creation time of `path` in whole seconds: the birth time where the file
-// system keeps one, else the time of the last status change.
-bool CreationTime(const std::string& path, std::int64_t& seconds);
-// Last modification time of `path` in whole seconds.
-bool ModificationTime(const std::string& path, std::int64_t& seconds);
 // Copies `src` to a new file `dst` in blocks of 10240 bytes. Fails when `dst`
 // exists (nothing is overwritten), when `src` is not a readable regular file,
 // or on a read or write error; no partly written `dst` is ever left.

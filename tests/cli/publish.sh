@@ -66,7 +66,39 @@ for f in up.gif over.gif hover.au click.au; do
   cmp -s "$site/$f" "$work/site-moved/$f" || fail "$f differs after the move"
 done
 
-# A missing sound is reported, naming it, and nothing is written.
+# A site's own files: the page named index.html meets the site's index.html,
+# an image the site's own up.gif; app.js is the site's alone. Without
+# --replace nothing is written and both are named; the same bytes need no
+# leave; a file reached through a link out of the project's folder is named.
+own=$work/own
+mkdir -p "$own"
+printf '<p>the site</p>\n' >"$own/index.html"
+printf 'site();\n' >"$own/app.js"
+printf 'GIF89a theirs' >"$own/up.gif"
+cp -r "$own" "$work/own.orig"
+cp -r "$proj" "$work/linked"
+mkdir -p "$work/far"
+mv "$work/linked/images/over.gif" "$work/far/over.gif"
+ln -s "$work/far/over.gif" "$work/linked/images/over.gif"
+refusal="velkobutton: These files in the folder hold something other than what would be written in their place, so nothing was written (--replace replaces them):"
+outside="velkobutton: These files lie outside the project's folder:"
+# status | standard error, lines ended by ';' | project | option | the folder then
+# holds what this folder holds (but app.js and media.html)
+while IFS='|' read -r want err project opts matches; do
+  "$exe" publish "$project" "$own" --name index.html $opts >/dev/null 2>"$work/err"
+  rc=$?
+  [ $rc -eq "$want" ] || fail "publish $opts: status $rc, not $want ($(cat "$work/err"))"
+  [ "$(tr '\n' ';' <"$work/err")" = "$err" ] || fail "publish $opts: standard error '$(cat "$work/err")'"
+  diff -r -x app.js -x media.html "$own" "$matches" >/dev/null || fail "publish $opts: the folder holds $(ls "$own")"
+  cmp -s "$own/app.js" "$work/own.orig/app.js" || fail "publish $opts: app.js changed"
+done <<EOF
+1|$refusal;$own/index.html;$own/up.gif;|$proj/media.but||$work/own.orig
+0||$proj/media.but|--replace|$site
+0||$proj/media.but||$site
+0|$outside;$work/linked/images/over.gif;|$work/linked/media.but||$site
+EOF
+
+
 mv "$proj/sounds/hover.au" "$work/hover.au"
 site2=$work/site2
 "$exe" publish "$proj/media.but" "$site2" 2>"$work/err"

@@ -80,7 +80,7 @@ cp site/index.html index.orig
 (
   trap '' XFSZ
   ulimit -f 1
-  "$exe" publish demo.but site --name index.html >/dev/null 2>err
+  "$exe" publish demo.but site --name index.html --replace >/dev/null 2>err
   echo $? >rc
 )
 [ "$(cat rc)" -eq 1 ] || fail "publish over the size limit: status $(cat rc)"
@@ -157,7 +157,7 @@ cp ro.html ro.orig
 refused "velkobutton: 'ro.html' is read-only; it was not replaced." \
   "$exe" export p.but --output ro.html
 refused "velkobutton: './ro.html' is read-only; it was not replaced." \
-  "$exe" publish p.but . --name ro.html
+  "$exe" publish p.but . --name ro.html --replace
 refused "velkobutton: 'ro.html' is read-only; it was not replaced." \
   "$exe" audio sound.au --wave ro.html
 same ro.html ro.orig

@@ -166,35 +166,79 @@ TEST_F(CopyFixture, APipeIsUnreadableAtOnce) {
   EXPECT_EQ(p.messages[0].text, "File '" + pipe + "' cannot be read!\nNothing was written.");
 }
 
-TEST_F(CopyFixture, ExistingFileAsksBeforeReplacing) {
-  WriteBytes(Dst("a.gif"), "old");
-  const std::string question =
-      "File '" + Dst("a.gif") + "' already exists.  Do you wish to replace it?";
-  // No keeps the old file and counts as a failure.
-  p.answers = {IdNo};
-  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au"}), CopyOutcome::Failed);
-  ASSERT_EQ(p.messages.size(), 2u);
-  EXPECT_EQ(p.messages[0].text, question);
-  EXPECT_EQ(p.messages[0].buttons, MsgButtons::YesNoCancel);
-  EXPECT_EQ(p.messages[0].icon, MsgIcon::Question);
-  EXPECT_EQ(p.messages[1].text, kFailure);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "old");
-  EXPECT_EQ(ReadBytes(Dst("b.au")), kB);
-
-  // Cancel stops there.
-  fs::remove(Dst("b.au"));
-  p.messages.clear();
-  p.answers = {IdCancel};
-  EXPECT_EQ(Run({t / "src/a.gif", t / "src/b.au"}), CopyOutcome::Failed);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), "old");
-  EXPECT_FALSE(fs::exists(Dst("b.au")));
-
-  // Yes replaces it.
-  p.messages.clear();
-  p.answers = {IdYes};
-  EXPECT_EQ(Run({t / "src/a.gif"}), CopyOutcome::Succeeded);
-  EXPECT_EQ(ReadBytes(Dst("a.gif")), kA);
-  EXPECT_EQ(LastMessage(), kSuccess);
+// A file in the folder that holds other bytes is replaced only when the user
+// agrees, asked once for all of them; one holding the same bytes is left as
+// it is; files from outside the project's folder are named and asked about
+// first. No copies nothing at all.
+TEST_F(CopyFixture, ReplacesAndCopiesFromOutsideOnlyWhenTheUserAgrees) {
+  WriteBytes(t / "app/VelkoButton.class", "applet");
+  const auto lines = [](const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& n : names) text += n + "\n";
+    return text;
+  };
+  const auto replace = [&](const std::vector<std::string>& names) {
+    return "These files in the folder hold something other than what would be written in their "
+           "place:\n" +
+           lines(names) + "Replace them? No writes nothing.";
+  };
+  const auto outside = [&](const std::vector<std::string>& names) {
+    return "These files lie outside the project's folder:\n" + lines(names) +
+           "Copy them? No copies nothing.";
+  };
+  const std::string a = t / "src/a.gif", b = t / "src/b.au";
+  const struct {
+    std::string a, b;  // in the folder before ("": none)
+    std::string project;
+    std::vector<int> answers;
+    std::vector<std::string> questions;
+    CopyOutcome outcome;
+  } cases[] = {
+      {"", "", t / "src/p.but", {}, {}, CopyOutcome::Succeeded},
+      {kA, kB, t / "src/p.but", {}, {}, CopyOutcome::Succeeded},
+      {"old", "", t / "src/p.but", {IdNo}, {replace({Dst("a.gif")})}, CopyOutcome::Stopped},
+      {"old",
+       ".sndC",
+       t / "src/p.but",
+       {IdYes},
+       {replace({Dst("a.gif"), Dst("b.au")})},
+       CopyOutcome::Succeeded},
+      {"", "", t / "src/sub/p.but", {IdNo}, {outside({a, b})}, CopyOutcome::Stopped},
+      {"old",
+       "",
+       "",
+       {IdYes, IdNo},
+       {outside({a, b}), replace({Dst("a.gif")})},
+       CopyOutcome::Stopped},
+      {"old",
+       "",
+       "",
+       {IdYes, IdYes},
+       {outside({a, b}), replace({Dst("a.gif")})},
+       CopyOutcome::Succeeded},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(out);
+    fs::create_directories(out);
+    if (!c.a.empty()) WriteBytes(Dst("a.gif"), c.a);
+    if (!c.b.empty()) WriteBytes(Dst("b.au"), c.b);
+    p.messages.clear();
+    p.answers.assign(c.answers.begin(), c.answers.end());
+    p.folderAnswers.push_back(out);
+    const std::string row = c.a + "|" + c.b + "|" + c.project;
+    EXPECT_EQ(CopySelectedResources(p, last, {a, b, t / "app/VelkoButton.class"}, progress, {},
+                                    c.project),
+              c.outcome)
+        << row;
+    std::vector<std::string> questions;
+    for (const auto& m : p.messages)
+      if (m.buttons == MsgButtons::YesNo) questions.push_back(m.text);
+    EXPECT_EQ(questions, c.questions) << row;
+    const bool copied = c.outcome == CopyOutcome::Succeeded;
+    EXPECT_EQ(ReadBytes(Dst("a.gif")), copied ? kA : c.a) << row;
+    EXPECT_EQ(ReadBytes(Dst("b.au")), copied ? kB : c.b) << row;
+    EXPECT_EQ(fs::exists(Dst("VelkoButton.class")), copied) << row;
+  }
 }
 
 // Before anything is copied: two files of one name, a file that is no image

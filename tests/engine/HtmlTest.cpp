@@ -276,6 +276,26 @@ TEST_F(PageFile, APageWithTheRuntimeGetsTheRuntimeBesideIt) {
   EXPECT_EQ(ReadFile(dir / "site" / "velkobutton.js"), "// runtime");
   EXPECT_TRUE(platform.messages.empty());
 
+  // A runtime of the site's own is replaced only when the user agrees; No
+  // writes nothing.
+  for (const int answer : {IdNo, IdYes}) {
+    std::ofstream(dir / "site" / "velkobutton.js") << "mine();";
+    std::ofstream(path) << "old page";
+    platform.messages.clear();
+    platform.answers = {answer};
+    EXPECT_EQ(doc.SaveHtml(path, false, false), answer == IdYes);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "These files in the folder hold something other than what would be written in "
+              "their place:\n" +
+                  (dir / "site" / "velkobutton.js").string() +
+                  "\nReplace them? No writes nothing.");
+    EXPECT_EQ(ReadFile(dir / "site" / "velkobutton.js"),
+              answer == IdYes ? "// runtime" : "mine();");
+    EXPECT_EQ(ReadFile(path), answer == IdYes ? doc.BuildHtml(PageMode::Page) : "old page");
+  }
+  platform.messages.clear();
+
   fs::remove(dir / "site" / "velkobutton.js");
   fs::create_symlink(dir / "prog" / "velkobutton.js", dir / "site" / "velkobutton.js");
   ASSERT_TRUE(doc.SaveHtml(path, false, false));

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "output/LiveStaging.h"
+#include "output/Replacing.h"
 #include "output/Staging.h"
 #include "support/TempDir.h"
 #include "support/TestPlatform.h"
@@ -110,28 +111,70 @@ TEST(Staging, SourceThatIsAFolderCannotBeCopied) {
   EXPECT_FALSE(fs::exists(t / "out/folder.gif"));
 }
 
-TEST(Staging, FreshCopyIsKeptUntilTheSourceChanges) {
+// A staged copy is up to date only while it holds the source's bytes,
+// whatever the times of either file say (the sender of a file chose them).
+TEST(Staging, CopyIsKeptOnlyWhileItHoldsTheSourcesBytes) {
   TempDir t;
   const std::string src = t / "a.gif";
   const std::string out = t / "out/";
-  WriteBytes(src, "version 1");
-  Touch(src, std::chrono::seconds(-3600));
-  TestPlatform p;
-  ASSERT_TRUE(StageFiles(p, {src}, out));
-  ASSERT_EQ(ReadBytes(out + "a.gif"), "version 1");
+  const std::string bytes = "GIF89a v2" + Noise(70000, 3);  // more than one block compared
+  const struct {
+    const char* staged;  // nullptr: no copy yet; "=": the source's bytes
+    int stagedAhead;     // seconds the staged copy's time lies after the source's
+    StageResult result;
+  } cases[] = {
+      {nullptr, 0, StageResult::Copied},         {"=", -7200, StageResult::UpToDate},
+      {"=", 7200, StageResult::UpToDate},        {"GIF89a v1", 7200, StageResult::Copied},
+      {"GIF89a v1", -7200, StageResult::Copied}, {"", 7200, StageResult::Copied},
+      {"tail", 7200, StageResult::Copied},  // the source's bytes with another last byte
+  };
+  for (const auto& c : cases) {
+    WriteBytes(src, bytes);
+    fs::remove_all(out);
+    fs::create_directories(out);
+    if (c.staged) {
+      std::string staged = std::string(c.staged) == "=" ? bytes : c.staged;
+      if (std::string(c.staged) == "tail") staged = bytes.substr(0, bytes.size() - 1) + "!";
+      WriteBytes(out + "a.gif", staged);
+      Touch(src, std::chrono::seconds(-3600));
+      Touch(out + "a.gif", std::chrono::seconds(-3600 + c.stagedAhead));
+    }
+    TestPlatform p;
+    EXPECT_EQ(StageFile(p, src, out), c.result) << (c.staged ? c.staged : "none");
+    EXPECT_EQ(ReadBytes(out + "a.gif"), bytes) << (c.staged ? c.staged : "none");
+    EXPECT_TRUE(p.messages.empty());
+  }
+}
 
-  // The copy was made after the source's last change: left alone.
-  WriteBytes(out + "a.gif", "staged earlier");
-  WriteBytes(src, "version 2");
-  Touch(src, std::chrono::seconds(-3600));
-  ASSERT_TRUE(StageFiles(p, {src}, out));
-  EXPECT_EQ(ReadBytes(out + "a.gif"), "staged earlier");
-
-  // The source changed after the copy was made: the copy is replaced.
-  Touch(src, std::chrono::seconds(3600));
-  ASSERT_TRUE(StageFiles(p, {src}, out));
-  EXPECT_EQ(ReadBytes(out + "a.gif"), "version 2");
-  EXPECT_TRUE(p.messages.empty());
+// Where the copies come from: below the project's folder once links and '..'
+// are resolved, or the program's own files by their real place.
+TEST(Replacing, NamesTheFilesFromOutsideTheProjectsFolder) {
+  TempDir t;
+  for (const char* f : {"proj/a.gif", "proj/sub/b.gif", "secret/c.gif", "prog/VelkoButton.class",
+                        "prog/velkobutton.js", "prog/other.gif", "proj-twin/d.gif"})
+    WriteBytes(t / f, "x");
+  fs::create_symlink(t / "secret/c.gif", t / "proj/link.gif");
+  fs::create_symlink(t / "secret", t / "proj/folder");
+  fs::create_symlink(t / "prog/velkobutton.js", t / "proj/velkobutton.js");
+  const std::string prog = t / "prog/";
+  const std::string inside[] = {t / "proj/a.gif", t / "proj/sub/b.gif", t / "proj/sub/../a.gif",
+                                t / "proj/missing.gif"};
+  // A link to the program's runtime is the runtime.
+  const std::string program[] = {t / "prog/VelkoButton.class", t / "proj/../prog/velkobutton.js",
+                                 t / "proj/velkobutton.js"};
+  const std::string outside[] = {t / "secret/c.gif",   t / "proj/../secret/c.gif",
+                                 t / "proj/link.gif",  t / "proj/folder/c.gif",
+                                 t / "prog/other.gif", t / "prog/../secret/c.gif",
+                                 t / "proj-twin/d.gif"};
+  std::vector<std::string> all(std::begin(inside), std::end(inside));
+  all.insert(all.end(), std::begin(program), std::end(program));
+  all.insert(all.end(), std::begin(outside), std::end(outside));
+  const std::vector<std::string> expected(std::begin(outside), std::end(outside));
+  EXPECT_EQ(FilesOutside(all, t / "proj/p.but", prog), expected);
+  // A project never saved has no folder: all but the program's own files.
+  std::vector<std::string> unsaved(std::begin(inside), std::end(inside));
+  unsaved.insert(unsaved.end(), expected.begin(), expected.end());
+  EXPECT_EQ(FilesOutside(all, "", prog), unsaved);
 }
 
 TEST(Staging, FileAlreadyInTheDirectoryIsLeftAsItIs) {

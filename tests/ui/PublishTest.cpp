@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "WhenShown.h"
 #include "core/Doc.h"
@@ -270,15 +271,18 @@ TEST_F(ResourcesTest, OnlySelectedEntriesAreCopiedAndTheFolderIsRemembered) {
 
 TEST_F(ResourcesTest, CancelInTheProgressWindowStopsBeforeTheNextFile) {
   fs::create_directories(Out());
+  // A read-only file the user agrees to replace: its copy fails.
   WriteBytes(Out("VelkoButton.class"), "old");
+  fs::permissions(Out("VelkoButton.class"), fs::perms::owner_read);
   ResourcesDialog dialog(doc, doc.BuildHtml(PageMode::Page));
   dialog.show();
   platform.folderAnswers.push_back(Out());
+  platform.answers = {IdYes, IdIgnore};
   bool checked = false;
   platform.onMessage = [&](const TestPlatform::Message& m) {
-    if (m.text != msg::Format(msg::kFileExists, Out("VelkoButton.class"))) return;
-    // The replace question for the first file: the progress window is up
-    // and the Resources dialog waits.
+    if (m.buttons != MsgButtons::AbortRetryIgnore) return;
+    // The failure of the first file: the progress window is up and the
+    // Resources dialog waits.
     CopyProgressDialog* progress = dialog.progress();
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
@@ -293,9 +297,9 @@ TEST_F(ResourcesTest, CancelInTheProgressWindowStopsBeforeTheNextFile) {
   };
   EXPECT_EQ(dialog.OnCopyLocally(), CopyOutcome::Failed);
   EXPECT_TRUE(checked);
-  // The file in hand was finished (replaced as answered); none after it.
+  // The file in hand was finished (left as answered); none after it.
   EXPECT_EQ(OutFiles(), std::vector<std::string>{"VelkoButton.class"});
-  EXPECT_EQ(ReadBytes(Out("VelkoButton.class")), "VelkoButton.class bytes");
+  EXPECT_EQ(ReadBytes(Out("VelkoButton.class")), "old");
   EXPECT_EQ(platform.messages.back().text, msg::kPublishFailed);
   EXPECT_TRUE(dialog.isEnabled());
   EXPECT_EQ(dialog.progress(), nullptr);
@@ -357,7 +361,67 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   EXPECT_FALSE(fs::exists(t / "third"));
   platform.folderAnswers.push_back(t / "third");
   platform.answers = {IdRetry};
-  platform.onMessage = [&](const TestPlatform::Message&) { WriteBytes(t / "a/gone.gif", "GIF89a"); };
+  platform.onMessage = [&](const TestPlatform::Message&) {
+    WriteBytes(t / "a/gone.gif", "GIF89a");
+  };
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
   EXPECT_TRUE(fs::exists(t / "third/gone.gif"));
+}
+
+// Publish to Folder asks, naming them, before it copies files from outside the
+// project's folder or replaces files of the site's own; No leaves the folder
+// as it was. Files that already hold the bytes need no question.
+TEST_F(PublishTest, PublishToFolderReplacesTheSitesFilesOnlyWhenTheUserAgrees) {
+  const std::string site = t / "site";
+  const std::map<std::string, std::string> own = {
+      {"index.html", "<p>the site</p>"}, {"pic.gif", "GIF89a theirs"}, {"app.js", "site();"}};
+  for (const auto& [name, bytes] : own) WriteBytes(site + "/" + name, bytes);
+  WriteBytes(t / "proj/pic.gif", "GIF89a ours");
+  WriteBytes(t / "far/far.gif", "GIF89a far");
+  doc.SetPathName(t / "proj/index.but");  // the page is index.html
+  PropButton& first = *doc.buttons()[0];
+  first.upState->image->file = t / "proj/pic.gif";
+  const auto folder = [&] {
+    std::map<std::string, std::string> held;
+    for (const auto& e : fs::directory_iterator(site))
+      held[e.path().filename()] = ::ReadBytes(e.path());
+    return held;
+  };
+  const std::string replace =
+      "These files in the folder hold something other than what would "
+      "be written in their place:\n" +
+      site + "/index.html\n" + site + "/pic.gif\nReplace them? No writes nothing.";
+  const std::string outside = "These files lie outside the project's folder:\n" +
+                              (t / "far/far.gif") + "\nCopy them? No copies nothing.";
+  const struct {
+    std::string over;  // the Over image
+    int answer;
+    std::string question;  // "": none
+    PublishOutcome::Kind kind;
+  } cases[] = {
+      {"", IdNo, replace, PublishOutcome::Kind::Declined},
+      {t / "far/far.gif", IdNo, outside, PublishOutcome::Kind::Declined},
+      {"", IdYes, replace, PublishOutcome::Kind::Published},
+      {"", IdYes, "", PublishOutcome::Kind::Published},
+  };
+  PublishDialog dialog(app, doc);
+  for (const auto& c : cases) {
+    first.overState->image->file = c.over;
+    platform.messages.clear();
+    platform.answers = {c.answer};
+    platform.folderAnswers.push_back(site);
+    EXPECT_EQ(dialog.OnPublishToFolder().kind, c.kind) << c.question;
+    std::vector<std::string> questions;
+    for (const auto& m : platform.messages)
+      if (m.buttons == MsgButtons::YesNo) questions.push_back(m.text);
+    EXPECT_EQ(questions, c.question.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{c.question});
+    if (c.kind == PublishOutcome::Kind::Declined) {
+      EXPECT_EQ(folder(), own);
+      continue;
+    }
+    EXPECT_EQ(::ReadBytes(site + "/index.html"), doc.BuildHtml(PageMode::Page));
+    EXPECT_EQ(::ReadBytes(site + "/pic.gif"), "GIF89a ours");
+    EXPECT_EQ(::ReadBytes(site + "/app.js"), "site();");
+  }
 }
