@@ -140,6 +140,10 @@ bool Doc::OnOpenDocument(const std::string& path) {
     platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
+  return OpenOrStartAfresh(bytes, path);
+}
+
+bool Doc::OpenOrStartAfresh(safefile::FileBytes& bytes, const std::string& path) {
   try {
     return OpenFromBytes(bytes.view(), path);
   } catch (const std::bad_alloc&) {
@@ -176,19 +180,8 @@ bool Doc::ReloadFromDisk() {
       reason = std::strerror(ENOMEM);
     }
   }
-  if (reason.empty()) {
-    try {
-      if (OpenFromBytes(bytes.view(), path)) return true;
-    } catch (const std::bad_alloc&) {
-      // Memory ran out on the second reading: a new project, as Open does.
-      bytes = safefile::FileBytes();
-      DeleteContents();
-      loading_ = false;
-      platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
-      OnNewDocument();
-    }
-    return false;
-  }
+  // Memory may still run out on the second reading: a new project, as Open does.
+  if (reason.empty()) return OpenOrStartAfresh(bytes, path);
   // The file on disk is no longer this project: leaving asks to save it.
   history_.ForgetClean();
   SetModifiedFlag(true);

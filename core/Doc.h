@@ -251,6 +251,9 @@ class Doc : public KesDoc {
   int32_t buttonCounter = 1;
 
  private:
+  // OpenFromBytes; when memory runs out on the way, says so and starts a
+  // new project in place of what was half read.
+  bool OpenOrStartAfresh(safefile::FileBytes& bytes, const std::string& path);
   // Puts every button and the project's size back as `geometry` holds them
   // (false, and nothing done, when it does not fit the buttons).
   bool RestoreGeometry(const Geometry* geometry);

@@ -356,6 +356,12 @@ FileGate::FileGate(const std::string& programDirectory) {
   if (safefile::RealPath(dir + "templates", real)) templates_ = WithSlash(real);
 }
 
+bool FileGate::IsProgramFile(const std::string& path) const {
+  std::string real;
+  return safefile::RealPath(path, real) &&
+         std::find(programFiles_.begin(), programFiles_.end(), real) != programFiles_.end();
+}
+
 GateResult FileGate::Check(const std::string& path) const {
   const std::string shown = DisplayName(path);
   if (HasControlCharacter(path))

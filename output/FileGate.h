@@ -73,6 +73,10 @@ class FileGate {
   // a project never saved.
   GateResult CheckStored(const std::string& stored, const std::string& projectFile) const;
 
+  // Whether `path` really is one of the program's own files (the applet's
+  // files and the runtime), whatever links or '..' lead to it.
+  bool IsProgramFile(const std::string& path) const;
+
  private:
   std::vector<std::string> programFiles_;  // real paths
   std::string templates_;                  // real path ending in '/', or ""

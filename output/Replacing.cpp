@@ -8,13 +8,12 @@
 #include <system_error>
 #include <vector>
 
-#include "core/KesDoc.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
 #include "core/SafeFile.h"
-#include "core/Version.h"
+#include "output/FileGate.h"
 #include "output/Staging.h"
 
 namespace fs = std::filesystem;
@@ -124,27 +123,16 @@ std::vector<std::string> TargetsReplaced(const std::vector<std::string>& files,
   return replaced;
 }
 
-bool IsProgramFile(const std::string& path, const std::string& programDirectory) {
-  if (programDirectory.empty()) return false;
-  const std::string internal = version::kInternalName;
-  const std::string ours[] = {internal + ".class", internal + ".jar", internal + ".cab",
-                              "VelkoJfc2.class", KesDoc::kRuntimeFile};
-  const fs::path real = RealPath(path);
-  if (real.parent_path() != RealPath(programDirectory)) return false;
-  for (const std::string& name : ours)
-    if (real.filename() == name) return true;
-  return false;
-}
-
 std::vector<std::string> FilesOutside(const std::vector<std::string>& files,
                                       const std::string& projectFile,
                                       const std::string& programDirectory) {
   const fs::path folder =
       projectFile.empty() ? fs::path() : RealPath(EnginePath(FsPath(projectFile).parent_path()));
+  const FileGate gate(programDirectory);
   std::vector<std::string> outside;
   std::set<std::string> named;
   for (const std::string& file : files) {
-    if (IsProgramFile(file, programDirectory)) continue;
+    if (gate.IsProgramFile(file)) continue;
     if (!folder.empty() && Below(RealPath(file), folder)) continue;
     if (named.insert(file).second) outside.push_back(file);
   }

@@ -25,10 +25,6 @@ bool FileHolds(const std::string& path, std::string_view bytes);
 std::vector<std::string> TargetsReplaced(const std::vector<std::string>& files,
                                          const std::string& directory);
 
-// Whether `path` is one of the program's own files (the applet's files and
-// the runtime) in `programDirectory`, judged by where it really lies.
-bool IsProgramFile(const std::string& path, const std::string& programDirectory);
-
 // The files of `files` that do not lie in the folder of `projectFile` or
 // below it once links and '..' are resolved (a relative name is read from the
 // current folder, as the copy reads it), leaving out the program's own files.
