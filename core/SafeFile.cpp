@@ -104,6 +104,28 @@ extern "C" void RemovePendingAndEnd(int sig) {
   raise(sig);
 }
 
+// Holds back the signals that end the program (their handler removes the
+// registered temporaries) while a temporary is made and registered, so that
+// none can end the program with a file made but not yet registered.
+class EndSignalsHeld {
+ public:
+  EndSignalsHeld() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&ending, sig);
+    held_ = pthread_sigmask(SIG_BLOCK, &ending, &before_) == 0;
+  }
+  ~EndSignalsHeld() {
+    if (held_) pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+  }
+  EndSignalsHeld(const EndSignalsHeld&) = delete;
+  EndSignalsHeld& operator=(const EndSignalsHeld&) = delete;
+
+ private:
+  sigset_t before_{};
+  bool held_ = false;
+};
+
 // A temporary of this target left by a run that ended before it could
 // remove it: nobody holds its lock. Locked while it is removed, so that a
 // writer that has just made a file of that name never loses it.
@@ -203,6 +225,7 @@ bool WriteFile(const std::string& path, const Producer& produce,
   int fd = -1;
   int slot = -1;
   for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
+    const EndSignalsHeld held;
     temp = dir / TempName(stem, attempt);
     // O_EXCL: never reuses a file that is already there (nor follows a link).
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
@@ -261,6 +284,15 @@ bool WriteFile(const std::string& path, const Producer& produce,
   }
   if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
   if (err) unlink(temp.c_str());
+  // The new name on disk too, so that work kept while the system goes down
+  // is found after it.
+  if (!err && durable) {
+    const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+      fsync(folder);
+      close(folder);
+    }
+  }
   ReleasePending(slot);
   if (lockFd >= 0) close(lockFd);
   if (err) return Fail(error, Failure::CannotWrite, err);
@@ -291,7 +323,7 @@ bool WritePrivately(const std::string& path, const std::string& bytes,
       [&bytes](std::FILE* out) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
       },
-      inputs, error, Links::Follow, Access::Private, true);
+      inputs, error, Links::Replace, Access::Private, true);
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes,

@@ -71,7 +71,8 @@ std::string LinkTarget(const std::string& path);
 
 // Writes `bytes` as the whole of `path`, as Write, readable and writable by
 // the user alone (an existing file loses any other permission) and on disk
-// when it returns: a copy of the user's unsaved work.
+// when it returns: a copy of the user's unsaved work. A link at `path` is
+// replaced, never written through (the name may lie in a stranger's folder).
 bool WritePrivately(const std::string& path, const std::string& bytes,
                     const std::vector<std::string>& inputs = {}, WriteError* error = nullptr);
 

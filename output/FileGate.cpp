@@ -146,6 +146,9 @@ class SvgReader {
   explicit SvgReader(std::string_view text) : s_(text) {}
 
   bool Inert() {
+    // A transform's elements build whatever page they like where a browser
+    // applies them.
+    if (s_.find("http://www.w3.org/1999/XSL/Transform") != std::string_view::npos) return false;
     while (at_ < s_.size()) {
       const std::size_t open = s_.find('<', at_);
       if (open == std::string_view::npos) return true;
@@ -155,7 +158,9 @@ class SvgReader {
       } else if (Next("<![CDATA[")) {
         if (!SkipPast("]]>")) return false;
       } else if (Next("<?")) {
-        if (!SkipPast("?>")) return false;
+        // Only the XML declaration: another instruction (a style sheet that
+        // transforms the image into a page) is not read further.
+        if (!Declaration() || !SkipPast("?>")) return false;
       } else if (Next("<!")) {
         // A document type: one with declarations of its own (entities that
         // spell anything) is not read further.
@@ -171,6 +176,11 @@ class SvgReader {
   }
 
  private:
+  // Just read "<?": whether the instruction is the XML declaration.
+  bool Declaration() const {
+    return s_.substr(at_, 3) == "xml" && at_ + 3 < s_.size() &&
+           std::string_view(" \t\r\n").find(s_[at_ + 3]) != std::string_view::npos;
+  }
   bool Next(std::string_view word) {
     if (s_.substr(at_, word.size()) != word) return false;
     at_ += word.size();

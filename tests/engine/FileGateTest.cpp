@@ -100,6 +100,13 @@ TEST(FileGate, NameAndContentDecideTogether) {
       // A document type with declarations of its own is not read further.
       {"a.svg", "<!DOCTYPE svg [ ]>\n" + svg + "</svg>", GateRefusal::ActiveSvg},
       {"a.svg", svg + "<rect width=1/></svg>", GateRefusal::ActiveSvg},  // not read further
+      {"a.svg", "<?xml version=\"1.0\"?>" + svg + "</svg>", GateRefusal::None},
+      {"a.svg", "<?xml-stylesheet type=\"text/xsl\" href=\"b.svg\"?>" + svg + "</svg>",
+       GateRefusal::ActiveSvg},
+      {"b.svg",
+       "<svg xsl:version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+       "xmlns=\"http://www.w3.org/2000/svg\"><xsl:element name=\"script\"/></svg>",
+       GateRefusal::ActiveSvg},
   };
   int i = 0;
   for (const auto& c : cases) {

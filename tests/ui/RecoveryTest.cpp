@@ -3,6 +3,7 @@
 // answer to its offer.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -45,9 +46,15 @@ TEST(Recovery, KeptBesideTheProjectOrInTheCache) {
       {root + "site/100% caf\xC3\xA9.but", false, root + "site/.100% caf\xC3\xA9.but.recovery"},
       {root + "site/taken.but", true, cache + "recovery-77-taken.but"},
       {"", false, cache + "recovery-77-Untitled.but"},
+      {root + "site/linked.but", false, root + "site/.linked.but.recovery"},
   };
   TestPlatform platform;
   QDir().mkpath(dir.filePath("site"));
+  // A stranger's folder may hold a link where the file goes: it is replaced,
+  // and the file it leads to is left as it was.
+  const std::string theirs = root + "authorized_keys";
+  ASSERT_TRUE(safefile::WriteBytes(theirs, "ssh-ed25519 AAAA me\n"));
+  ASSERT_EQ(symlink(theirs.c_str(), (root + "site/.linked.but.recovery").c_str()), 0);
   for (const Row& row : rows) {
     if (row.besideTaken) QDir().mkpath(dir.filePath("site/.taken.but.recovery"));
     const std::string bytes = "project\r\n\x01\xFF" + row.project;
@@ -67,9 +74,12 @@ TEST(Recovery, KeptBesideTheProjectOrInTheCache) {
   recovery::Forget(platform, rows[3].expected, true);
   EXPECT_FALSE(safefile::StampOf(rows[3].expected).exists);
   pending = recovery::Pending(platform);
-  ASSERT_EQ(pending.size(), 2u);
-  EXPECT_EQ(pending[0].file, rows[2].expected);
-  EXPECT_EQ(pending[1].file, rows[1].expected);
+  ASSERT_EQ(pending.size(), 3u);
+  EXPECT_EQ(pending[0].file, rows[4].expected);
+  EXPECT_EQ(pending[1].file, rows[2].expected);
+  EXPECT_EQ(pending[2].file, rows[1].expected);
+  EXPECT_EQ(Bytes(theirs), "ssh-ed25519 AAAA me\n");
+  EXPECT_TRUE(safefile::LinkTarget(rows[4].expected).empty());
 }
 
 // Yes opens the kept edits as unsaved changes to their project (undoing
