@@ -372,7 +372,9 @@ bool ReadOnlyFile::Open(const std::string& path) {
     errno = EINVAL;
     return false;
   }
-  size_ = static_cast<unsigned long long>(st.st_size);
+  identity_.device = static_cast<unsigned long long>(st.st_dev);
+  identity_.inode = static_cast<unsigned long long>(st.st_ino);
+  identity_.size = static_cast<unsigned long long>(st.st_size);
   return true;
 }
 
