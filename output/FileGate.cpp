@@ -422,8 +422,10 @@ GateResult FileGate::Judge(const std::string& path, GateKind expected) const {
   const bool program =
       std::find(programFiles_.begin(), programFiles_.end(), real) != programFiles_.end() &&
       name == FileNameOf(real);
-  if (!program && (IsServedName(name) || IsServerSettingsName(name)))
+  if (!program && IsServedName(name))
     return Refuse(GateRefusal::ServedName, msg::Format(msg::kFileNameServed, shown), real);
+  if (!program && IsServerSettingsName(name))
+    return Refuse(GateRefusal::ServedName, msg::Format(msg::kFileNameServerSettings, shown), real);
   safefile::ReadOnlyFile file;
   if (!file.Open(real))
     return Refuse(GateRefusal::NotMedia, msg::Format(msg::kFileNotMedia, shown), real);
