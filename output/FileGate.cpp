@@ -392,7 +392,7 @@ FileGate::FileGate(const std::string& programDirectory) {
 
 bool FileGate::IsProgramFile(const std::string& path) const {
   std::string real;
-  return safefile::RealPath(path, real) &&
+  return safefile::RealPath(path, real) && FileNameOf(path) == FileNameOf(real) &&
          std::find(programFiles_.begin(), programFiles_.end(), real) != programFiles_.end();
 }
 

@@ -89,7 +89,7 @@ class FileGate {
                          GateKind expected = GateKind::None) const;
 
   // Whether `path` really is one of the program's own files (the applet's
-  // files and the runtime), whatever links or '..' lead to it.
+  // files and the runtime) under its own name, whatever links or '..' lead to it.
   bool IsProgramFile(const std::string& path) const;
 
  private:
