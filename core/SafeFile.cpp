@@ -375,6 +375,8 @@ bool ReadOnlyFile::Open(const std::string& path) {
   identity_.device = static_cast<unsigned long long>(st.st_dev);
   identity_.inode = static_cast<unsigned long long>(st.st_ino);
   identity_.size = static_cast<unsigned long long>(st.st_size);
+  identity_.changedNs =
+      static_cast<long long>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec;
   return true;
 }
 

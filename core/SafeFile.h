@@ -131,13 +131,15 @@ bool RealPath(const std::string& path, std::string& real);
 // folder only the user may enter. False when it is not a folder afterwards.
 bool MakePrivateDirectory(const std::string& directory);
 
-// Which file an open file is (device and inode) and how long it was when
-// opened: a name pointed at another file meanwhile, or the file written to
-// another length, gives another identity.
+// Which file an open file is (device and inode), how long it was when
+// opened, and when it last changed (its status change time, which no user
+// can set back): a name pointed at another file meanwhile, or the file
+// written since, gives another identity.
 struct FileIdentity {
   unsigned long long device = 0, inode = 0, size = 0;
+  long long changedNs = 0;
   bool operator==(const FileIdentity& o) const {
-    return device == o.device && inode == o.inode && size == o.size;
+    return device == o.device && inode == o.inode && size == o.size && changedNs == o.changedNs;
   }
   bool operator!=(const FileIdentity& o) const { return !(*this == o); }
 };

@@ -3,9 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "core/Keywords.h"
 #include "core/Messages.h"
@@ -318,6 +321,15 @@ TEST_F(NewProject, ACopyIsOfTheFileChecked) {
        [](const std::string& dir) {
          fs::remove(dir + "good.gif");
          fs::create_symlink(dir + "id_rsa", dir + "good.gif");
+       },
+       true},
+      {"the file checked rewritten at its size",
+       [](const std::string& dir) {
+         // The clock that stamps a change ticks in milliseconds.
+         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+         std::FILE* f = std::fopen((dir + "good.gif").c_str(), "r+b");
+         std::fputs("GIF89a\x09", f);
+         std::fclose(f);
        },
        true},
       {"the file checked grew",
