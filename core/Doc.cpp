@@ -797,18 +797,22 @@ void Doc::AddLinkList(std::string& h) const {
   h += "</UL>\r\n</NAV>\r\n";
 }
 
-bool Doc::GetResourceFiles(std::vector<std::string>& list) {
+bool Doc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) {
   if (!project_) return false;
+  const auto add = [&](std::string file, GateKind kind) {
+    list.push_back(std::move(file));
+    expected.push_back(kind);
+  };
   const std::string programDir = platform().ProgramDir();
   const std::string internal = version::kInternalName;
-  list.push_back(programDir + internal + ".class");
-  list.push_back(programDir + internal + ".jar");
-  list.push_back(programDir + internal + ".cab");
-  list.push_back(programDir + "VelkoJfc2.class");
-  if (WantsRuntime()) list.push_back(programDir + kRuntimeFile);
+  add(programDir + internal + ".class", GateKind::Program);
+  add(programDir + internal + ".jar", GateKind::Program);
+  add(programDir + internal + ".cab", GateKind::Program);
+  add(programDir + "VelkoJfc2.class", GateKind::Program);
+  if (WantsRuntime()) add(programDir + kRuntimeFile, GateKind::Program);
   const std::string root = DriveRoot();
   if (generateInput == 1 && !IsAddress(inputFilePath, root))
-    list.push_back(OsFromStored(inputFilePath));
+    add(OsFromStored(inputFilePath), GateKind::InputFile);
 
   // Relative paths are read against the project file's folder (or the
   // current folder for a project never saved); the process's current
@@ -823,9 +827,9 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
     return EnginePath((base / FsPath(file)).lexically_normal());
   };
   for (const auto& e : imageList)
-    if (!IsAddress(e, root)) list.push_back(absolute(e));
+    if (!IsAddress(e, root)) add(absolute(e), GateKind::Image);
   for (const auto& e : audioList)
-    if (!IsAddress(e, root)) list.push_back(absolute(e));
+    if (!IsAddress(e, root)) add(absolute(e), GateKind::Sound);
   // Font files the captions name go beside the page like images.
   std::vector<std::string> fonts;
   for (const auto& b : buttons_)
@@ -835,7 +839,7 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list) {
           std::find(fonts.begin(), fonts.end(), font) == fonts.end())
         fonts.push_back(font);
     }
-  for (const auto& f : fonts) list.push_back(absolute(f));
+  for (const auto& f : fonts) add(absolute(f), GateKind::Font);
   return true;
 }
 
@@ -1645,14 +1649,16 @@ std::vector<std::string> Doc::RebaseFileNames(const std::string& from, const std
     // that the project is one of its own; a file of that name there stays.
     // Only a file that really lies in the templates folder and that the gate
     // lets through is copied, from where it really is.
-    const GateResult judged = from.empty() && !to.empty() ? gate.Check(file) : GateResult();
+    const GateKind kind = path.kind == PropClass::Audio  ? GateKind::Sound
+                          : path.kind == PropClass::Text ? GateKind::Font
+                                                         : GateKind::Image;
+    const GateResult judged = from.empty() && !to.empty() ? gate.Check(file, kind) : GateResult();
     if (judged.allowed() && judged.inTemplates) {
       const std::string beside = ProjectFolder(to, std::string()) + FileNameOf(file);
-      safefile::FileBytes bytes;
-      if (fs::exists(FsPath(beside), ec)
-              ? SameContents(judged.path, beside)
-              : safefile::ReadAll(judged.path, bytes, kLargestResource) &&
-                    safefile::WriteBytes(beside, std::string(bytes.view()), {judged.path}))
+      std::string bytes;
+      if (fs::exists(FsPath(beside), ec) ? SameContents(judged.path, beside)
+                                         : fileops::ReadChecked(judged, bytes) &&
+                                               safefile::WriteBytes(beside, bytes, {judged.path}))
         file = beside;
     }
     std::string renamed;

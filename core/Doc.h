@@ -228,7 +228,8 @@ class Doc : public KesDoc {
   // How many buttons of the last generation had their script from the second
   // thread (0: one thread did it all).
   std::size_t secondThreadButtons() const { return secondThreadButtons_; }
-  bool GetResourceFiles(std::vector<std::string>& list) override;
+  using KesDoc::GetResourceFiles;
+  bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) override;
 
   // Resource registration: the position of `file` in the list (appended when
   // it is not there yet, exact comparison).

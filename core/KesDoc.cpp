@@ -52,14 +52,21 @@ bool KesDoc::WantsRuntime() const {
 }
 
 bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
+  std::vector<GateKind> expected;
+  return GetResourceFiles(list, expected);
+}
+
+bool KesDoc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) {
   list.clear();
+  expected.clear();
   return true;
 }
 
 bool KesDoc::CopyResourcesTo(const std::string& directory) {
   std::vector<std::string> list;
+  std::vector<GateKind> expected;
   if (!HasContents()) return false;
-  GetResourceFiles(list);
+  GetResourceFiles(list, expected);
   // A preview stages only what the file gate lets through, as copies only
   // the user may read in a folder only the user may enter; anything else is
   // left where it is, unread.
@@ -68,11 +75,13 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
   const auto tell = [this](const std::string& text) {
     platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
   };
-  std::vector<std::pair<std::string, std::string>> passed;  // as named, and its real path
+  std::vector<std::pair<std::string, GateResult>> passed;  // as named, and what passed
   std::set<std::string> judgedOnce;
-  for (const std::string& file : list) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string& file = list[i];
     if (!judgedOnce.insert(file).second) continue;
-    GateResult judged = gate.Check(file);
+    const GateKind kind = i < expected.size() ? expected[i] : GateKind::None;
+    GateResult judged = gate.Check(file, kind);
     // A missing file is asked about, and judged anew once it is there.
     while (judged.status == GateStatus::Missing) {
       if (platform().MessageBox(
@@ -80,12 +89,12 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
                           DisplayName(fileops::WithSeparator(directory) + FileNameOf(file))),
               MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
         return false;
-      judged = gate.Check(file);
+      judged = gate.Check(file, kind);
     }
     if (judged.refusal == GateRefusal::TooLarge)
       tell(msg::Format(msg::kResourceTooLargeToShow, DisplayName(file)));
     if (judged.refusal == GateRefusal::ControlCharacter) tell(judged.message);
-    if (judged.allowed()) passed.emplace_back(file, judged.path);
+    if (judged.allowed()) passed.emplace_back(file, std::move(judged));
   }
   // Two names a server that ignores case takes for one: neither is shown,
   // as publishing copies neither.
@@ -96,9 +105,10 @@ bool KesDoc::CopyResourcesTo(const std::string& directory) {
     tell(msg::Format(msg::kCaseClashNotShown, DisplayName(clash.first), DisplayName(clash.second)));
     clashing.insert(FoldedName(FileNameOf(clash.first)));
   }
-  for (const auto& [file, real] : passed) {
+  for (const auto& [file, judged] : passed) {
     if (clashing.count(FoldedName(FileNameOf(file)))) continue;
-    if (StagePrivateCopy(platform(), real, directory, FileNameOf(file)) == StageResult::Cancelled)
+    if (StagePrivateCopy(platform(), gate, file, judged, directory, FileNameOf(file)) ==
+        StageResult::Cancelled)
       return false;
   }
   return true;

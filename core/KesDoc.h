@@ -11,6 +11,7 @@
 
 class KesApp;
 class Platform;
+enum class GateKind;  // output/FileGate.h
 
 // Update hints broadcast to the document's views.
 enum DocHint : int {
@@ -105,7 +106,11 @@ class KesDoc : public DocumentBase {
 
   // The files the page needs beside it: the applet's (and the runtime's),
   // the project's images, sounds and input file, as full paths.
-  virtual bool GetResourceFiles(std::vector<std::string>& list);
+  bool GetResourceFiles(std::vector<std::string>& list);
+  // The same, and what the page uses each as (`expected`, one for each file
+  // of `list`): the program's own file, an image, a sound, a font or its
+  // input file.
+  virtual bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected);
   // Stages the files of GetResourceFiles that a page can use into `directory`.
   virtual bool CopyResourcesTo(const std::string& directory);
   // One parameter in `form`; nothing when `value` is the default. `escape`

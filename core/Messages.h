@@ -165,6 +165,10 @@ inline constexpr const char* kFileNameServed =
 inline constexpr const char* kFileNameMisfit = "'%1' holds %2, but its name does not end in %3.";
 inline constexpr const char* kFileNameMisfitInput =
     "'%1' holds parameters, but its name ends like an image's, sound's or font's.";
+inline constexpr const char* kFileNameServerSettings =
+    "'%1' is named like a file that a web server reads its settings from.";
+inline constexpr const char* kFileWrongKind = "'%1' is not what the page uses it as: %2.";
+inline constexpr const char* kFileChangedAfterCheck = "the file changed after it was checked";
 inline constexpr const char* kFileActiveSvg =
     "'%1' is an SVG image that holds a script, an event attribute, a javascript: link or a "
     "foreign object.";

@@ -404,7 +404,11 @@ bool ReadOnlyFile::Open(const std::string& path) {
     errno = EINVAL;
     return false;
   }
-  size_ = static_cast<unsigned long long>(st.st_size);
+  identity_.device = static_cast<unsigned long long>(st.st_dev);
+  identity_.inode = static_cast<unsigned long long>(st.st_ino);
+  identity_.size = static_cast<unsigned long long>(st.st_size);
+  identity_.changedNs =
+      static_cast<long long>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec;
   return true;
 }
 

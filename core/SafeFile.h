@@ -132,6 +132,19 @@ bool RealPath(const std::string& path, std::string& real);
 // folder only the user may enter. False when it is not a folder afterwards.
 bool MakePrivateDirectory(const std::string& directory);
 
+// Which file an open file is (device and inode), how long it was when
+// opened, and when it last changed (its status change time, which no user
+// can set back): a name pointed at another file meanwhile, or the file
+// written since, gives another identity.
+struct FileIdentity {
+  unsigned long long device = 0, inode = 0, size = 0;
+  long long changedNs = 0;
+  bool operator==(const FileIdentity& o) const {
+    return device == o.device && inode == o.inode && size == o.size && changedNs == o.changedNs;
+  }
+  bool operator!=(const FileIdentity& o) const { return !(*this == o); }
+};
+
 // A regular file opened for reading by a path that must not end in a link
 // (O_NOFOLLOW), without waiting on a pipe; what it is comes from the open
 // file itself, never from its name again.
@@ -144,14 +157,15 @@ class ReadOnlyFile {
   // False, with errno set, for a missing or unreadable file, a link (ELOOP)
   // and anything but a regular file (EINVAL).
   bool Open(const std::string& path);
-  unsigned long long size() const { return size_; }
+  unsigned long long size() const { return identity_.size; }
+  const FileIdentity& identity() const { return identity_; }
   // Up to `count` bytes from `offset` (fewer at the end of the file or on
   // an error); nothing is read beyond what is asked for.
   std::string Read(unsigned long long offset, std::size_t count) const;
 
  private:
   int fd_ = -1;
-  unsigned long long size_ = 0;
+  FileIdentity identity_;
 };
 
 // Prepares the process for writing files, once at its start: a file-size

@@ -1,5 +1,6 @@
 #include "output/CopyLocally.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +9,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Platform.h"
+#include "output/FileGate.h"
 #include "output/PublishFolder.h"
 #include "output/Replacing.h"
 #include "output/Staging.h"
@@ -47,27 +49,31 @@ bool EnsureDirectory(Platform& platform, const std::string& path) {
 
 enum class Step { Next, Skip, Stop };
 
-Step CopyOne(Platform& platform, const std::string& src, const std::string& dst,
-             const std::vector<std::string>& keep) {
-  while (!fileops::PathExists(src)) {
-    int a = platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
-                                MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
+// Copies what the gate let through (`checked`, its verdict on `src`), while
+// it still is that file; Retry judges `src` anew.
+Step CopyOne(Platform& platform, const FileGate& gate, const std::string& src, GateResult checked,
+             const std::string& dst, const std::vector<std::string>& keep) {
+  for (;; checked = gate.Check(src, checked.expected)) {
+    std::string text;
+    if (checked.status == GateStatus::Missing) {
+      text = msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst));
+    } else {
+      std::string reason = checked.message;
+      if (checked.allowed()) {
+        // Copying a file onto itself, or onto the same bytes: it is already
+        // where it belongs. Any other file there the user agreed to replace.
+        if (fileops::PathExists(dst) &&
+            (fileops::SameFile(checked.path, dst) || SameBytes(checked.path, dst)))
+          return Step::Next;
+        if (fileops::CopyChecked(checked, dst, keep, &reason)) return Step::Next;
+      }
+      text = msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
+                             reason);
+    }
+    const int a = platform.MessageBox(text, MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
     if (a == IdIgnore) return Step::Skip;
     if (a != IdRetry) return Step::Stop;
   }
-  // Copying a file onto itself, or onto the same bytes: it is already where
-  // it belongs. Any other file there the user agreed to replace.
-  if (fileops::PathExists(dst) && (fileops::SameFile(src, dst) || SameBytes(src, dst)))
-    return Step::Next;
-  std::string reason;
-  while (!fileops::CopyOverwriting(src, dst, keep, &reason)) {
-    int a = platform.MessageBox(
-        msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)), reason),
-        MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
-    if (a == IdIgnore) return Step::Skip;
-    if (a != IdRetry) return Step::Stop;
-  }
-  return Step::Next;
 }
 
 }  // namespace
@@ -75,7 +81,8 @@ Step CopyOne(Platform& platform, const std::string& src, const std::string& dst,
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
                                   const std::vector<std::string>& selected, CopyProgress& progress,
                                   const std::vector<std::string>& keep,
-                                  const std::optional<std::string>& projectFile) {
+                                  const std::optional<std::string>& projectFile,
+                                  const std::vector<GateKind>& expected) {
   // Every file first: a missing or unreadable one stops the copy before
   // anything is made; Retry looks again.
   for (std::vector<std::string> problems = UnavailableFiles(selected); !problems.empty();
@@ -93,7 +100,9 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
   if (!EnsureDirectory(platform, chosen) || !EnsureDirectory(platform, base))
     return CopyOutcome::Stopped;
   // Nothing is copied unless every copy is known to lose no file.
-  const std::string refusal = CheckResources(selected, base, keep, platform.ProgramDir());
+  std::vector<GateResult> checked;
+  const std::string refusal =
+      CheckResources(selected, base, keep, platform.ProgramDir(), expected, &checked);
   if (!refusal.empty()) {
     platform.MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
     return CopyOutcome::Stopped;
@@ -105,6 +114,7 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
       !AgreeToReplace(platform, TargetsReplaced(selected, base)))
     return CopyOutcome::Stopped;
 
+  const FileGate gate(platform.ProgramDir());
   const int total = static_cast<int>(selected.size());
   progress.Begin(total);
   bool failed = false;
@@ -117,7 +127,8 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
       failed = true;
       break;
     }
-    Step step = CopyOne(platform, src, base + name, keep);
+    const Step step =
+        CopyOne(platform, gate, src, checked[static_cast<std::size_t>(i)], base + name, keep);
     if (step != Step::Next) failed = true;
     if (step == Step::Stop) break;
   }
@@ -140,6 +151,14 @@ CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& s
     if (doc.lastCopyDirectory.empty())
       doc.lastCopyDirectory = EnginePath(FsPath(page).parent_path());
   }
+  // What the page uses each selected file as.
+  std::vector<std::string> files;
+  std::vector<GateKind> kinds, expected;
+  doc.GetResourceFiles(files, kinds);
+  for (const std::string& f : selected) {
+    const auto it = std::find(files.begin(), files.end(), f);
+    expected.push_back(it == files.end() ? GateKind::None : kinds[std::size_t(it - files.begin())]);
+  }
   return CopySelectedResources(doc.platform(), doc.lastCopyDirectory, selected, progress, keep,
-                               doc.pathName());
+                               doc.pathName(), expected);
 }

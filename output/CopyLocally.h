@@ -8,6 +8,7 @@
 #include <vector>
 
 class KesDoc;
+enum class GateKind;
 class Platform;
 
 // The progress window of a copy, as the copying routine drives it. The
@@ -56,11 +57,13 @@ enum class CopyOutcome {
 // (when given; "" is a project never saved, which has no folder) and one the
 // files in the folder that hold other bytes than their copies. Nothing is
 // copied after a refusal or a No; a file that already holds its copy's bytes
-// is left as it is.
+// is left as it is. `expected` says what the page uses each file as (see
+// CheckResources); what is copied is the file the check let through.
 CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirectory,
                                   const std::vector<std::string>& selected, CopyProgress& progress,
                                   const std::vector<std::string>& keep = {},
-                                  const std::optional<std::string>& projectFile = std::nullopt);
+                                  const std::optional<std::string>& projectFile = std::nullopt,
+                                  const std::vector<GateKind>& expected = {});
 
 // The same for a document: its platform and its last copy directory.
 CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,

@@ -47,6 +47,13 @@ const char* const kServedNames[] = {
     "svgz", "swf",  "wasm",  "exe",  "htaccess", "htpasswd",
 };
 
+// What servers read their settings from, whatever it holds (compared in
+// lower case, as a server that ignores case finds it).
+const char* const kServerSettingsNames[] = {
+    "php.ini",  "php3.ini",   "php4.ini",   "php5.ini",   "php7.ini",
+    "php8.ini", "web.config", "httpd.conf", "nginx.conf", "lighttpd.conf",
+};
+
 std::string Lower(std::string_view s) {
   std::string out(s);
   for (char& c : out)
@@ -86,6 +93,14 @@ bool IsServedName(const std::string& name) {
     if (OneOf(lower.substr(dot + 1, end - dot - 1), kServedNames)) return true;
   }
   return false;
+}
+
+// A name a server reads its settings from: "php.ini", "Web.Config." (a
+// server on Windows drops trailing dots and spaces) and the like.
+bool IsServerSettingsName(const std::string& name) {
+  std::string lower = Lower(name);
+  while (!lower.empty() && (lower.back() == '.' || lower.back() == ' ')) lower.pop_back();
+  return OneOf(lower, kServerSettingsNames);
 }
 
 unsigned Be16(const std::string& b, std::size_t at) {
@@ -314,6 +329,25 @@ GateResult Misfit(const std::string& shown, GateKind kind, bool svg) {
   return Refuse(GateRefusal::NameMisfit, msg::Format(msg::kFileNameMisfit, shown, what, names));
 }
 
+// What the page uses a file as, for a message.
+const char* UseOf(GateKind kind) {
+  switch (kind) {
+    case GateKind::Image:
+      return "an image";
+    case GateKind::Sound:
+      return "a sound";
+    case GateKind::Font:
+      return "a font";
+    case GateKind::InputFile:
+      return "its input file";
+    case GateKind::Program:
+      return "one of the program's own files";
+    case GateKind::None:
+      break;
+  }
+  return "an image, a sound or a font";
+}
+
 std::string WithSlash(std::string s) {
   if (!s.empty() && s.back() != '/') s += '/';
   return s;
@@ -368,11 +402,17 @@ FileGate::FileGate(const std::string& programDirectory) {
 
 bool FileGate::IsProgramFile(const std::string& path) const {
   std::string real;
-  return safefile::RealPath(path, real) &&
+  return safefile::RealPath(path, real) && FileNameOf(path) == FileNameOf(real) &&
          std::find(programFiles_.begin(), programFiles_.end(), real) != programFiles_.end();
 }
 
-GateResult FileGate::Check(const std::string& path) const {
+GateResult FileGate::Check(const std::string& path, GateKind expected) const {
+  GateResult r = Judge(path, expected);
+  r.expected = expected;
+  return r;
+}
+
+GateResult FileGate::Judge(const std::string& path, GateKind expected) const {
   const std::string shown = DisplayName(path);
   if (HasControlCharacter(path))
     return Refuse(GateRefusal::ControlCharacter, ControlCharacterMessage(path));
@@ -385,12 +425,17 @@ GateResult FileGate::Check(const std::string& path) const {
     }
     return Refuse(GateRefusal::NotMedia, msg::Format(msg::kFileNotMedia, shown));
   }
-  const bool program =
-      std::find(programFiles_.begin(), programFiles_.end(), real) != programFiles_.end();
-  // The name the page gives it, which a server sees.
+  // The name the page gives it, which a server sees. One of the program's
+  // files is one only by its own name: under another ("run.php",
+  // "index.htm") it is served as that name says.
   const std::string name = FileNameOf(path);
+  const bool program =
+      std::find(programFiles_.begin(), programFiles_.end(), real) != programFiles_.end() &&
+      name == FileNameOf(real);
   if (!program && IsServedName(name))
     return Refuse(GateRefusal::ServedName, msg::Format(msg::kFileNameServed, shown), real);
+  if (!program && IsServerSettingsName(name))
+    return Refuse(GateRefusal::ServedName, msg::Format(msg::kFileNameServerSettings, shown), real);
   safefile::ReadOnlyFile file;
   if (!file.Open(real))
     return Refuse(GateRefusal::NotMedia, msg::Format(msg::kFileNotMedia, shown), real);
@@ -398,6 +443,7 @@ GateResult FileGate::Check(const std::string& path) const {
     return Refuse(GateRefusal::TooLarge, msg::Format(msg::kFileTooLarge, shown), real);
   GateResult r;
   r.path = real;
+  r.identity = file.identity();
   r.inTemplates = !templates_.empty() && real.compare(0, templates_.size(), templates_) == 0;
   if (program) {
     r.status = GateStatus::Allowed;
@@ -435,6 +481,11 @@ GateResult FileGate::Check(const std::string& path) const {
     misfit.path = real;
     return misfit;
   }
+  // What it holds must be what the page uses it as: a file of parameters
+  // only where the page reads its parameters.
+  if (kind != expected && (expected != GateKind::None || kind == GateKind::InputFile))
+    return Refuse(GateRefusal::WrongKind, msg::Format(msg::kFileWrongKind, shown, UseOf(expected)),
+                  real);
   if (svg && !SvgReader(file.Read(0, static_cast<std::size_t>(file.size()))).Inert())
     return Refuse(GateRefusal::ActiveSvg, msg::Format(msg::kFileActiveSvg, shown), real);
   r.status = GateStatus::Allowed;
@@ -442,13 +493,14 @@ GateResult FileGate::Check(const std::string& path) const {
   return r;
 }
 
-GateResult FileGate::CheckStored(const std::string& stored, const std::string& projectFile) const {
+GateResult FileGate::CheckStored(const std::string& stored, const std::string& projectFile,
+                                 GateKind expected) const {
   const std::string file = OsFromStored(stored);
-  if (HasControlCharacter(file) || IsAbsolutePath(stored)) return Check(file);
+  if (HasControlCharacter(file) || IsAbsolutePath(stored)) return Check(file, expected);
   std::error_code ec;
   fs::path base = projectFile.empty() ? fs::current_path(ec) : FsPath(projectFile).parent_path();
   if (base.empty()) base = fs::current_path(ec);
-  return Check(EnginePath(base / FsPath(file)));
+  return Check(EnginePath(base / FsPath(file)), expected);
 }
 
 std::vector<NameClash> NamesDifferingInCase(const std::vector<std::string>& files) {
@@ -466,9 +518,10 @@ GateResult SoundToTest(const FileGate& gate, const std::string& stored,
   // A relative name starts from the project's folder (the program's for a
   // project never saved); one found only beside the program is taken from there.
   const std::string beside = WithSlash(programDirectory) + KesDoc::kRuntimeFile;
-  GateResult r = gate.CheckStored(stored, projectFile.empty() ? beside : projectFile);
+  GateResult r =
+      gate.CheckStored(stored, projectFile.empty() ? beside : projectFile, GateKind::Sound);
   if (r.status == GateStatus::Missing && !IsAbsolutePath(stored) && !projectFile.empty())
-    r = gate.CheckStored(stored, beside);
+    r = gate.CheckStored(stored, beside, GateKind::Sound);
   if (r.allowed() && r.kind != GateKind::Sound)
     return Refuse(GateRefusal::NotMedia, msg::Format(msg::kAudioFormat, stored), r.path);
   return r;

@@ -7,22 +7,28 @@
 // is judged by its content and its name together:
 //   - a name holding a control character is refused before anything is looked at;
 //   - the program's own files (the applet's four files and the runtime in the
-//     program's folder) are known by their real paths, never by how a name begins;
+//     program's folder) are known by their real paths, never by how a name
+//     begins, and only under their own names (a link "run.php" to the runtime
+//     is judged as any other file);
 //   - anything else must be a regular file of at most kLargestResource bytes
 //     (judged without reading it), not named as a web server runs or renders
 //     it (.html, .php, .js ... in any part of the name, or a name starting
-//     with '.'), and hold what its name's extension says:
+//     with '.') nor as a server reads its settings (php.ini, web.config),
+//     hold what its name's extension says, and be what the page uses it as:
 //       .gif .png .jpg .jpeg .bmp .webp  an image other than SVG
 //       .svg                             an SVG image with no script, event
 //                                        attribute, javascript: link or foreign object
 //       .au .wav .mp3 .ogg               a sound
 //       .woff2 .woff .ttf .otf           a font whose header and table directory are whole
 //       any other name                   the input file of parameters
+//     (the input file only where the page asks for its input file).
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/SafeFile.h"
 
 // What a file that passed is.
 enum class GateKind { None, Program, Image, Sound, Font, InputFile };
@@ -43,6 +49,7 @@ enum class GateRefusal {
   NameMisfit,        // its name's extension does not fit what it holds
   ServedName,        // a name a web server runs or renders
   ActiveSvg,         // an SVG image that could run script
+  WrongKind,         // not what the page uses it as
 };
 
 struct GateResult {
@@ -56,6 +63,11 @@ struct GateResult {
   std::string message;
   // The file lies in the program's templates folder (by its real path).
   bool inTemplates = false;
+  // The file that passed as it was when judged: a copy reads `path` only
+  // while it is still this file of this size.
+  safefile::FileIdentity identity;
+  // What the page uses the file as (None: an image, sound or font).
+  GateKind expected = GateKind::None;
   bool allowed() const { return status == GateStatus::Allowed; }
 };
 
@@ -66,18 +78,22 @@ class FileGate {
 
   // A file as a list of the page's files names it: an operating-system path
   // (a relative one from the current folder). Its name in a page is what
-  // follows its last '/' or '\'.
-  GateResult Check(const std::string& path) const;
+  // follows its last '/' or '\'. `expected` is what the page uses it as:
+  // Image, Sound, Font, InputFile, Program (the program's own file, which
+  // passes only as one), or None for an image, sound or font.
+  GateResult Check(const std::string& path, GateKind expected = GateKind::None) const;
   // A file name as the project stores it (Windows-1252): a relative one
   // starts from the folder of `projectFile`, or from the current folder for
   // a project never saved.
-  GateResult CheckStored(const std::string& stored, const std::string& projectFile) const;
+  GateResult CheckStored(const std::string& stored, const std::string& projectFile,
+                         GateKind expected = GateKind::None) const;
 
   // Whether `path` really is one of the program's own files (the applet's
-  // files and the runtime), whatever links or '..' lead to it.
+  // files and the runtime) under its own name, whatever links or '..' lead to it.
   bool IsProgramFile(const std::string& path) const;
 
  private:
+  GateResult Judge(const std::string& path, GateKind expected) const;
   std::vector<std::string> programFiles_;  // real paths
   std::string templates_;                  // real path ending in '/', or ""
 };

@@ -27,18 +27,21 @@ bool LiveStaging::StampOf(const std::string& path, Stamp& stamp) {
   return true;
 }
 
-std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& files) {
+std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& files,
+                                             const std::vector<GateKind>& expected) {
   safefile::MakePrivateDirectory(folder_);
   notices_.clear();
   // What passes the gate: the file as the page names it, and what is read.
   struct Passed {
     const std::string* file;
-    std::string real;
+    const GateResult* gate;
     Stamp stamp;
   };
   std::vector<Passed> passed;
   std::set<std::string> listed;
-  for (const std::string& file : files) {
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string& file = files[i];
+    const GateKind kind = i < expected.size() ? expected[i] : GateKind::None;
     const std::string name = FileNameOf(file);
     if (name.empty() || !listed.insert(file).second) continue;
     // Nothing is looked up for a name with control characters.
@@ -49,18 +52,18 @@ std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& fil
     Stamp stamp;
     if (!StampOf(file, stamp)) continue;
     // A file judged before and unchanged since is judged alike.
-    if (auto it = judged_.find(file); it != judged_.end() && it->second.stamp == stamp) {
+    if (auto it = judged_.find(file);
+        it != judged_.end() && it->second.stamp == stamp && it->second.gate.expected == kind) {
       if (!it->second.notice.empty()) notices_.push_back(it->second.notice);
-      if (!it->second.real.empty()) passed.push_back({&file, it->second.real, stamp});
+      if (it->second.gate.allowed()) passed.push_back({&file, &it->second.gate, stamp});
       continue;
     }
-    const GateResult gate = gate_.Check(file);
     Judged& judged = judged_[file];
-    judged = Judged{stamp, gate.allowed() ? gate.path : std::string(), std::string()};
-    if (gate.refusal == GateRefusal::TooLarge)
+    judged = Judged{stamp, gate_.Check(file, kind), std::string()};
+    if (judged.gate.refusal == GateRefusal::TooLarge)
       judged.notice = msg::Format(msg::kResourceTooLargeToShow, DisplayName(file));
     if (!judged.notice.empty()) notices_.push_back(judged.notice);
-    if (gate.allowed()) passed.push_back({&file, gate.path, stamp});
+    if (judged.gate.allowed()) passed.push_back({&file, &judged.gate, stamp});
   }
   // Two names a server that ignores case takes for one: neither is shown,
   // as publishing copies neither.
@@ -78,8 +81,9 @@ std::vector<std::string> LiveStaging::Update(const std::vector<std::string>& fil
     if (clashing.count(FoldedName(name))) continue;
     auto it = stamps_.find(name);
     if (it != stamps_.end() && it->second == p.stamp) continue;
-    // The copy is read from the file's real path, and is the user's alone.
-    if (!fileops::CopyOverwriting(p.real, folder_ + name, {}, nullptr, safefile::Access::Private))
+    // The copy is read from the real path that passed, while it is still the
+    // file that passed, and is the user's alone.
+    if (!fileops::CopyChecked(*p.gate, folder_ + name, {}, nullptr, safefile::Access::Private))
       continue;
     if (it != stamps_.end()) replaced.push_back(name);
     stamps_[name] = p.stamp;

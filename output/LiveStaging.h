@@ -21,9 +21,12 @@ class LiveStaging {
   const std::string& folder() const { return folder_; }
 
   // Copies into the folder each of `files` that is new or changed since the
-  // last call. Returns the file names (as the page names them) that were
-  // copied over an earlier copy, so that the page reads them again.
-  std::vector<std::string> Update(const std::vector<std::string>& files);
+  // last call. `expected` says what the page uses each file as (a file beyond
+  // its end: an image, sound or font). Returns the file names (as the page
+  // names them) that were copied over an earlier copy, so that the page
+  // reads them again.
+  std::vector<std::string> Update(const std::vector<std::string>& files,
+                                  const std::vector<GateKind>& expected = {});
 
   // Writes the page `name` into the folder (through a temporary file).
   bool WritePage(const std::string& name, const std::string& bytes);
@@ -57,10 +60,10 @@ class LiveStaging {
   std::string folder_;
   FileGate gate_;
   // By file as the project names it: what the gate said of it, while it is
-  // unchanged (the real path it passed as, else ""; a notice to repeat).
+  // unchanged (what passed, else a refusal; a notice to repeat).
   struct Judged {
     Stamp stamp;
-    std::string real;
+    GateResult gate;
     std::string notice;
   };
   std::map<std::string, Judged> judged_;

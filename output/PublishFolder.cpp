@@ -72,7 +72,7 @@ PublishOutcome PlanPublish(Doc& doc, Platform& platform, const std::string& fold
             std::to_string(project.projectWidth) + " x " + std::to_string(project.projectHeight),
             std::to_string(drawn.width) + " x " + std::to_string(drawn.height)),
         MsgButtons::Ok, MsgIcon::Exclamation);
-  doc.GetResourceFiles(plan.files);
+  doc.GetResourceFiles(plan.files, plan.expected);
   plan.page = outcome.page = plan.folder + pageName;
   plan.keep = {plan.page};
   plan.inputs = plan.files;
@@ -82,7 +82,8 @@ PublishOutcome PlanPublish(Doc& doc, Platform& platform, const std::string& fold
   }
   outcome.refusal = CheckTarget(plan.page);
   if (outcome.refusal.empty())
-    outcome.refusal = CheckResources(plan.files, plan.folder, plan.keep, platform.ProgramDir());
+    outcome.refusal = CheckResources(plan.files, plan.folder, plan.keep, platform.ProgramDir(),
+                                     plan.expected, &plan.checked);
   if (!outcome.refusal.empty()) {
     outcome.kind = PublishOutcome::Kind::Refused;
     return outcome;
@@ -120,10 +121,12 @@ PublishOutcome CarryOutPublish(Platform& platform, const PublishPlan& plan,
     outcome.kind = PublishOutcome::Kind::PageNotWritten;
     return outcome;
   }
+  const FileGate gate(platform.ProgramDir());
   const int total = static_cast<int>(plan.files.size());
   if (progress) progress->Begin(total);
   for (int i = 0; i < total; ++i) {
-    const std::string& src = plan.files[static_cast<std::size_t>(i)];
+    const std::size_t at = static_cast<std::size_t>(i);
+    const std::string& src = plan.files[at];
     if (progress) {
       progress->SetText(msg::Format(msg::kCopyingFile, DisplayName(FileNameOf(src))));
       progress->SetPos(i);
@@ -133,7 +136,13 @@ PublishOutcome CarryOutPublish(Platform& platform, const PublishPlan& plan,
       }
     }
     // Every file is tried: a failure is counted and the next one goes on.
-    const StageResult staged = StageFile(platform, src, plan.folder, plan.keep);
+    // What is copied is the file the plan checked, and only while it still is.
+    const StageResult staged = StageFile(
+        platform, gate, src,
+        at < plan.checked.size()
+            ? plan.checked[at]
+            : gate.Check(src, at < plan.expected.size() ? plan.expected[at] : GateKind::None),
+        plan.folder, plan.keep);
     if (staged == StageResult::Cancelled) ++outcome.failures;
     if (staged == StageResult::Copied) ++outcome.copied;
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/SafeFile.h"
+#include "output/FileGate.h"
 
 class CopyProgress;
 class Doc;
@@ -47,6 +48,8 @@ struct PublishPlan {
   std::string page;                 // the page's path
   std::string html;                 // the page's bytes
   std::vector<std::string> files;   // the files the page needs beside it
+  std::vector<GateKind> expected;   // what the page uses each of them as
+  std::vector<GateResult> checked;  // the gate's verdict on each: what is copied
   std::vector<std::string> keep;    // what no copy may replace: the page, the project
   std::vector<std::string> inputs;  // what the page may not replace: its files, the project
   // Files in the folder (the page among them) that hold other bytes than

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -43,6 +44,25 @@ void Explain(std::string* reason, const std::string& text) {
   if (reason) *reason = text;
 }
 
+void ExplainWrite(std::string* reason, const safefile::WriteError& error) {
+  switch (error.failure) {
+    case safefile::Failure::SameAsInput:
+      Explain(reason, "it would replace '" + DisplayName(error.input) + "'");
+      break;
+    case safefile::Failure::NotRegular:
+      Explain(reason, "the target is not a regular file");
+      break;
+    case safefile::Failure::ReadOnly:
+      Explain(reason, "the target is read-only");
+      break;
+    case safefile::Failure::Program:
+      Explain(reason, "the target is a program");
+      break;
+    default:
+      Explain(reason, std::strerror(error.error ? error.error : EIO));
+  }
+}
+
 // Writes a copy of `src` to `dst` through the whole-file writer: the old
 // `dst`, if any, stays until the copy is whole, and no partial file is left.
 bool CopyWhole(const std::string& src, const std::string& dst,
@@ -77,25 +97,28 @@ bool CopyWhole(const std::string& src, const std::string& dst,
       },
       inputs, &error, access);
   std::fclose(in);
-  if (!ok) {
-    switch (error.failure) {
-      case safefile::Failure::SameAsInput:
-        Explain(reason, "it would replace '" + DisplayName(error.input) + "'");
-        break;
-      case safefile::Failure::NotRegular:
-        Explain(reason, "the target is not a regular file");
-        break;
-      case safefile::Failure::ReadOnly:
-        Explain(reason, "the target is read-only");
-        break;
-      case safefile::Failure::Program:
-        Explain(reason, "the target is a program");
-        break;
-      default:
-        Explain(reason, std::strerror(error.error ? error.error : EIO));
-    }
-  }
+  if (!ok) ExplainWrite(reason, error);
   return ok;
+}
+
+// Opens the file the gate let through, when it still is that file.
+bool OpenChecked(const GateResult& checked, safefile::ReadOnlyFile& in, std::string* reason) {
+  if (!checked.allowed() || checked.identity.size > kLargestResource) {
+    Explain(reason, checked.message.empty() ? msg::kFileChangedAfterCheck : checked.message);
+    return false;
+  }
+  if (!in.Open(checked.path)) {
+    // A link or nothing where the real path was: it changed.
+    Explain(reason, errno == ELOOP || errno == ENOENT || errno == EINVAL
+                        ? std::string(msg::kFileChangedAfterCheck)
+                        : std::string(std::strerror(errno)));
+    return false;
+  }
+  if (in.identity() != checked.identity) {
+    Explain(reason, msg::kFileChangedAfterCheck);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -114,6 +137,45 @@ bool CopyOverwriting(const std::string& src, const std::string& dst,
     return false;
   }
   return CopyWhole(src, dst, keep, reason, access);
+}
+
+bool CopyChecked(const GateResult& checked, const std::string& dst,
+                 const std::vector<std::string>& keep, std::string* reason,
+                 safefile::Access access) {
+  constexpr std::size_t kBlock = 10240;
+  safefile::ReadOnlyFile in;
+  if (!OpenChecked(checked, in, reason)) return false;
+  if (SameFile(checked.path, dst)) {
+    Explain(reason, "it is the same file");
+    return false;
+  }
+  std::vector<std::string> inputs = keep;
+  inputs.push_back(checked.path);
+  safefile::WriteError error;
+  const bool ok = safefile::Write(
+      dst,
+      [&](std::FILE* out) {
+        // No more than was checked; a file cut short meanwhile keeps what was there.
+        for (unsigned long long at = 0; at < checked.identity.size;) {
+          const std::string block =
+              in.Read(at, static_cast<std::size_t>(
+                              std::min<unsigned long long>(kBlock, checked.identity.size - at)));
+          if (block.empty()) return true;
+          if (std::fwrite(block.data(), 1, block.size(), out) != block.size()) return false;
+          at += block.size();
+        }
+        return true;
+      },
+      inputs, &error, access);
+  if (!ok) ExplainWrite(reason, error);
+  return ok;
+}
+
+bool ReadChecked(const GateResult& checked, std::string& bytes) {
+  safefile::ReadOnlyFile in;
+  if (!OpenChecked(checked, in, nullptr)) return false;
+  bytes = in.Read(0, static_cast<std::size_t>(checked.identity.size));
+  return true;
 }
 
 std::string WithSeparator(const std::string& directory) {
@@ -159,6 +221,30 @@ StageResult Stage(Platform& platform, const std::string& src, const std::string&
   return StageResult::Copied;
 }
 
+// Stages what the gate let through; Retry judges the file anew.
+StageResult StageChecked(Platform& platform, const FileGate& gate, const std::string& src,
+                         GateResult checked, const std::string& dst,
+                         const std::vector<std::string>& keep, safefile::Access access) {
+  for (;; checked = gate.Check(src, checked.expected)) {
+    std::string text;
+    if (checked.status == GateStatus::Missing) {
+      text = msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst));
+    } else {
+      std::string reason = checked.message;
+      if (checked.allowed()) {
+        if (fileops::PathExists(dst) &&
+            (fileops::SameFile(checked.path, dst) || SameBytes(checked.path, dst)))
+          return StageResult::UpToDate;
+        if (fileops::CopyChecked(checked, dst, keep, &reason, access)) return StageResult::Copied;
+      }
+      text = msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
+                             reason);
+    }
+    if (platform.MessageBox(text, MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+      return StageResult::Cancelled;
+  }
+}
+
 }  // namespace
 
 StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
@@ -167,10 +253,19 @@ StageResult StageFile(Platform& platform, const std::string& src, const std::str
                safefile::Access::Usual);
 }
 
-StageResult StagePrivateCopy(Platform& platform, const std::string& src,
-                             const std::string& directory, const std::string& name) {
-  return Stage(platform, src, fileops::WithSeparator(directory) + name, {},
-               safefile::Access::Private);
+StageResult StageFile(Platform& platform, const FileGate& gate, const std::string& src,
+                      const GateResult& checked, const std::string& directory,
+                      const std::vector<std::string>& keep) {
+  return StageChecked(platform, gate, src, checked,
+                      fileops::WithSeparator(directory) + FileNameOf(src), keep,
+                      safefile::Access::Usual);
+}
+
+StageResult StagePrivateCopy(Platform& platform, const FileGate& gate, const std::string& src,
+                             const GateResult& checked, const std::string& directory,
+                             const std::string& name) {
+  return StageChecked(platform, gate, src, checked, fileops::WithSeparator(directory) + name, {},
+                      safefile::Access::Private);
 }
 
 namespace {
@@ -290,7 +385,9 @@ std::string CheckTarget(const std::string& target) {
 
 std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,
                            const std::vector<std::string>& keep,
-                           const std::string& programDirectory) {
+                           const std::string& programDirectory,
+                           const std::vector<GateKind>& expected,
+                           std::vector<GateResult>* checked) {
   const std::string dir = fileops::WithSeparator(directory);
   std::unordered_map<std::string, const std::string*> byName;
   byName.reserve(files.size());
@@ -317,9 +414,12 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
   for (const std::string& path : files)
     if (key(path, k)) guarded.emplace(k, &path);
   const FileGate gate(programDirectory);
-  for (const std::string& src : files) {
-    if (const GateResult judged = gate.Check(src); judged.status == GateStatus::Refused)
-      return judged.message + msg::kNothingCopied;
+  if (checked) checked->clear();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string& src = files[i];
+    GateResult judged = gate.Check(src, i < expected.size() ? expected[i] : GateKind::None);
+    if (judged.status == GateStatus::Refused) return judged.message + msg::kNothingCopied;
+    if (checked) checked->push_back(std::move(judged));
     if (std::string refusal = CheckTarget(dir + FileNameOf(src)); !refusal.empty()) return refusal;
     std::pair<dev_t, ino_t> target;
     if (!key(dir + FileNameOf(src), target)) continue;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/SafeFile.h"
+#include "output/FileGate.h"
 
 class Platform;
 
@@ -26,17 +27,27 @@ enum class StageResult {
   Cancelled,  // the source is missing or cannot be copied, and the user cancelled
 };
 
-// Stages one file into `directory` (which must end with a separator): the
-// missing-file and copy-failure questions go through `platform` with
-// Retry/Cancel; any answer but Retry cancels. A copy never replaces one of
-// `keep` (the project, the page): that is a failed copy.
+// Stages one of the program's own files into `directory` (which must end
+// with a separator): the missing-file and copy-failure questions go through
+// `platform` with Retry/Cancel; any answer but Retry cancels. A copy never
+// replaces one of `keep` (the project, the page): that is a failed copy.
 StageResult StageFile(Platform& platform, const std::string& src, const std::string& directory,
                       const std::vector<std::string>& keep = {});
 
-// Stages `src` into `directory` as `name`, as StageFile does, as a copy
-// only the user may read (0600): a preview's files are the user's alone.
-StageResult StagePrivateCopy(Platform& platform, const std::string& src,
-                             const std::string& directory, const std::string& name);
+// Stages a file a project names, as `src` names it, from what `gate` let
+// through (`checked`, its verdict on `src`): the copy is read from the real
+// path checked, and only while it is still the file checked. A file missing
+// when checked, or one that changed since, is asked about; Retry judges
+// `src` anew.
+StageResult StageFile(Platform& platform, const FileGate& gate, const std::string& src,
+                      const GateResult& checked, const std::string& directory,
+                      const std::vector<std::string>& keep = {});
+
+// Stages `src` into `directory` as `name`, as the above does, as a copy only
+// the user may read (0600): a preview's files are the user's alone.
+StageResult StagePrivateCopy(Platform& platform, const FileGate& gate, const std::string& src,
+                             const GateResult& checked, const std::string& directory,
+                             const std::string& name);
 
 // What a file a project names is, by its first bytes.
 enum class ResourceKind {
@@ -69,11 +80,16 @@ std::string CheckTarget(const std::string& target);
 // page) or on another of `files`, each passes the file gate (output/FileGate.h,
 // which knows the program's own files in `programDirectory`), and its name in
 // `directory` is free or a regular file (CheckTarget). A missing file is
-// left to the copy's own question. Returns "" when all may be copied, else
-// the message that says why nothing will be.
+// left to the copy's own question. `expected` says what the page uses each
+// file as (a file beyond its end: an image, sound or font); `checked`, when
+// given, receives the gate's verdict on each file, which its copy follows.
+// Returns "" when all may be copied, else the message that says why nothing
+// will be.
 std::string CheckResources(const std::vector<std::string>& files, const std::string& directory,
                            const std::vector<std::string>& keep,
-                           const std::string& programDirectory);
+                           const std::string& programDirectory,
+                           const std::vector<GateKind>& expected = {},
+                           std::vector<GateResult>* checked = nullptr);
 
 // Makes `directory` with any missing parents; true when it exists afterwards.
 bool MakeStagingDirectory(const std::string& directory);
@@ -96,6 +112,15 @@ bool BlockCopy(const std::string& src, const std::string& dst);
 bool CopyOverwriting(const std::string& src, const std::string& dst,
                      const std::vector<std::string>& keep = {}, std::string* reason = nullptr,
                      safefile::Access access = safefile::Access::Usual);
+// Copies the file the gate let through (`checked.path`, never through a link
+// in its last part) as CopyOverwriting does, while it is still the file
+// checked: the same file of the same size, of which no more than that size
+// is copied. Otherwise nothing is written, and `reason` says the file changed.
+bool CopyChecked(const GateResult& checked, const std::string& dst,
+                 const std::vector<std::string>& keep = {}, std::string* reason = nullptr,
+                 safefile::Access access = safefile::Access::Usual);
+// Reads the file the gate let through, as CopyChecked reads it.
+bool ReadChecked(const GateResult& checked, std::string& bytes);
 // `directory` with a '/' appended unless it already ends with '/' or '\'.
 std::string WithSeparator(const std::string& directory);
 }  // namespace fileops

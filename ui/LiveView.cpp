@@ -388,7 +388,7 @@ bool LiveView::SendChangedButtons(const std::string& html) {
     if (at != std::string::npos) lists += html.substr(at, html.find('>', at) + 1 - at);
   }
   QStringList changed;
-  for (const std::string& name : staging_->Update(PageFiles())) changed << JsString(PathToQ(name));
+  for (const std::string& name : UpdateStaging()) changed << JsString(PathToQ(name));
   NoteFilesLeftOut();
   RunOnApplet(QStringLiteral("var d=function(s){var b=atob(s);var u=new Uint8Array(b.length);"
                              "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
@@ -416,11 +416,12 @@ std::string LiveView::PageHtml() {
   return html;
 }
 
-std::vector<std::string> LiveView::PageFiles() {
+std::vector<std::string> LiveView::UpdateStaging() {
   const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeOn);
   std::vector<std::string> files;
-  doc_.GetResourceFiles(files);
-  return files;
+  std::vector<GateKind> expected;
+  doc_.GetResourceFiles(files, expected);
+  return staging_->Update(files, expected);
 }
 
 void LiveView::LoadPage(std::string html) {
@@ -433,7 +434,7 @@ void LiveView::LoadPage(std::string html) {
   SetNotice(QString());
   if (html.empty()) html = PageHtml();
   shell_ = ShellOf(html);
-  staging_->Update(PageFiles());
+  UpdateStaging();
   NoteFilesLeftOut();
   html.insert(0, kCheckerboard);
   if (!staging_->WritePage(kPageName, html)) {
@@ -460,7 +461,7 @@ void LiveView::ReplaceProject(const std::string& html) {
   }
   const std::string applet = html.substr(start, end + std::strlen("</APPLET>") - start);
   QStringList changed;
-  for (const std::string& name : staging_->Update(PageFiles())) changed << JsString(PathToQ(name));
+  for (const std::string& name : UpdateStaging()) changed << JsString(PathToQ(name));
   NoteFilesLeftOut();
   RunOnApplet(QStringLiteral("var b=atob('%1');var u=new Uint8Array(b.length);"
                              "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"

@@ -131,8 +131,9 @@ class LiveView : public QWidget, public DocListener {
   // The page as generated, and without its applet's parameters: when that
   // stays the same, the project can be replaced in place.
   std::string PageHtml();
-  // The files the page shows, the runtime's among them.
-  std::vector<std::string> PageFiles();
+  // Stages the files the page shows, the runtime's among them; the names
+  // copied over earlier copies (LiveStaging::Update).
+  std::vector<std::string> UpdateStaging();
   void RunInPage(const QString& js);
   // Runs `body` in the page with `R` the runtime and `c` the applet's
   // handle, when the runtime is running.

@@ -53,10 +53,9 @@ gif proj/pic.gif old
 gif proj/sub/pic.gif new
 printf 'root:x:0:0\n' >secret/passwd
 printf -- '-----BEGIN KEY-----\n' >secret/id_rsa
-printf 'Script0=+1\r\n' >proj/sub/clash.but # an input file of parameters may have any name
 mkproj proj/clash.but pic.gif sub/pic.gif
-mkproj proj/self.but sub/self.but
-cp proj/sub/clash.but proj/sub/self.but
+mkproj proj/self.gif sub/self.gif # a project may have any name
+gif proj/sub/self.gif self
 mkproj proj/steal.but pic.gif ../secret/passwd "$work/secret/id_rsa"
 cp "$src/examples/demo.but" demo.but
 printf 'old page\n' >page.html
@@ -69,6 +68,12 @@ gif big/huge.gif image
 truncate -s 100M big/huge.gif
 mkproj proj/huge.but "$work/big/huge.gif"
 mkproj proj/one.but pic.gif
+# The program's own file by a name a server runs, and a server's settings
+# that read as parameters, in an image's place.
+ln -s "$(dirname "$exe")/VelkoButton.class" proj/run.php
+mkproj proj/run.but run.php
+printf 'Script1=x\nauto_prepend_file=/etc/passwd\n' >proj/php.ini
+mkproj proj/ini.but php.ini
 printf 'true, this is only text\n' >proj/fake.ttf
 mkproj proj/fake.but pic.gif font:fake.ttf
 mkproj proj/forge.but "$(printf 'x\n/etc/shadow\ny.gif')"
@@ -94,7 +99,9 @@ while IFS='|' read -r want message command; do
   no_temporaries "$command"
 done <<EOF
 1|velkobutton: '$work/proj/pic.gif' and '$work/proj/sub/pic.gif' have the same file name and cannot both be copied beside the page. Nothing was copied.|"$exe" publish proj/clash.but proj
-1|velkobutton: Copying '$work/proj/sub/self.but' would replace 'proj/self.but'. Nothing was copied.|"$exe" publish proj/self.but proj --name other.html
+1|velkobutton: Copying '$work/proj/sub/self.gif' would replace 'proj/self.gif'. Nothing was copied.|"$exe" publish proj/self.gif proj --name other.html
+1|velkobutton: '$work/proj/run.php' is named like a file that a web server runs or shows as a page. Nothing was copied.|"$exe" publish proj/run.but site
+1|velkobutton: '$work/proj/php.ini' is named like a file that a web server reads its settings from. Nothing was copied.|"$exe" publish proj/ini.but site
 1|velkobutton: '$work/secret/passwd' is not an image or sound file that a page can use. Nothing was copied.|"$exe" publish proj/steal.but site
 1|velkobutton: 'standard output' is the same file as the input 'demo.but'; it was not replaced.|"$exe" export demo.but >>demo.but
 1|velkobutton: 'dangling' is not a regular file; it was not replaced.|"$exe" export demo.but --output dangling
@@ -157,7 +164,7 @@ for sig in INT TERM HUP; do
 done
 
 # Publishing runs started at once into one folder all succeed.
-mkproj proj/two.but pic.gif sub/clash.but
+mkproj proj/two.but pic.gif sub/self.gif
 for round in 1 2 3 4 5; do
   pids=()
   for n in 1 2 3; do
