@@ -54,22 +54,11 @@ enum class Step { Next, Skip, Stop };
 Step CopyOne(Platform& platform, const FileGate& gate, const std::string& src, GateResult checked,
              const std::string& dst, const std::vector<std::string>& keep) {
   for (;; checked = gate.Check(src, checked.expected)) {
+    // Any other file at `dst` the user agreed to replace.
     std::string text;
-    if (checked.status == GateStatus::Missing) {
-      text = msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst));
-    } else {
-      std::string reason = checked.message;
-      if (checked.allowed()) {
-        // Copying a file onto itself, or onto the same bytes: it is already
-        // where it belongs. Any other file there the user agreed to replace.
-        if (fileops::PathExists(dst) &&
-            (fileops::SameFile(checked.path, dst) || SameBytes(checked.path, dst)))
-          return Step::Next;
-        if (fileops::CopyChecked(checked, dst, keep, &reason)) return Step::Next;
-      }
-      text = msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
-                             reason);
-    }
+    if (fileops::TryCopyChecked(checked, src, dst, keep, safefile::Access::Usual, text) !=
+        StageResult::Cancelled)
+      return Step::Next;
     const int a = platform.MessageBox(text, MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation);
     if (a == IdIgnore) return Step::Skip;
     if (a != IdRetry) return Step::Stop;

@@ -194,6 +194,30 @@ bool MakeStagingDirectory(const std::string& directory) {
   return fs::is_directory(p, ec);
 }
 
+namespace fileops {
+
+StageResult TryCopyChecked(const GateResult& checked, const std::string& src,
+                           const std::string& dst, const std::vector<std::string>& keep,
+                           safefile::Access access, std::string& problem) {
+  if (checked.status == GateStatus::Missing) {
+    problem = msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst));
+    return StageResult::Cancelled;
+  }
+  std::string reason = checked.message;
+  if (checked.allowed()) {
+    // Copying a file onto itself, or onto the same bytes: it is already
+    // where it belongs.
+    if (PathExists(dst) && (SameFile(checked.path, dst) || SameBytes(checked.path, dst)))
+      return StageResult::UpToDate;
+    if (CopyChecked(checked, dst, keep, &reason, access)) return StageResult::Copied;
+  }
+  problem =
+      msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)), reason);
+  return StageResult::Cancelled;
+}
+
+}  // namespace fileops
+
 namespace {
 
 StageResult Stage(Platform& platform, const std::string& src, const std::string& dst,
@@ -227,19 +251,8 @@ StageResult StageChecked(Platform& platform, const FileGate& gate, const std::st
                          const std::vector<std::string>& keep, safefile::Access access) {
   for (;; checked = gate.Check(src, checked.expected)) {
     std::string text;
-    if (checked.status == GateStatus::Missing) {
-      text = msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst));
-    } else {
-      std::string reason = checked.message;
-      if (checked.allowed()) {
-        if (fileops::PathExists(dst) &&
-            (fileops::SameFile(checked.path, dst) || SameBytes(checked.path, dst)))
-          return StageResult::UpToDate;
-        if (fileops::CopyChecked(checked, dst, keep, &reason, access)) return StageResult::Copied;
-      }
-      text = msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
-                             reason);
-    }
+    const StageResult result = fileops::TryCopyChecked(checked, src, dst, keep, access, text);
+    if (result != StageResult::Cancelled) return result;
     if (platform.MessageBox(text, MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }

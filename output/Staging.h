@@ -119,6 +119,12 @@ bool CopyOverwriting(const std::string& src, const std::string& dst,
 bool CopyChecked(const GateResult& checked, const std::string& dst,
                  const std::vector<std::string>& keep = {}, std::string* reason = nullptr,
                  safefile::Access access = safefile::Access::Usual);
+// One try at putting what the gate said of `src` (`checked`) at `dst`:
+// UpToDate when `dst` is that file or holds its bytes, Copied, or Cancelled
+// with `problem` the message that names what went wrong.
+StageResult TryCopyChecked(const GateResult& checked, const std::string& src,
+                           const std::string& dst, const std::vector<std::string>& keep,
+                           safefile::Access access, std::string& problem);
 // Reads the file the gate let through, as CopyChecked reads it.
 bool ReadChecked(const GateResult& checked, std::string& bytes);
 // `directory` with a '/' appended unless it already ends with '/' or '\'.
