@@ -26,18 +26,11 @@
 #include <string>
 #include <vector>
 
+#include "support/EventWait.h"
+
 namespace browser {
 
-// Lets pending events run until `done` holds or `ms` have passed.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > ms) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
-}
+using events::WaitFor;
 
 // Runs for `ms` milliseconds, handling events.
 inline void Pause(int ms) {

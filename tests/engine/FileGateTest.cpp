@@ -50,6 +50,12 @@ unsigned ModeOf(const std::string& path) {
   return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
+// Puts a link to `to` in place of `path`, as another program may at any moment.
+void Relink(const std::string& path, const std::string& to) {
+  fs::remove(path);
+  fs::create_symlink(to, path);
+}
+
 }  // namespace
 
 // What a name and its content together pass as.
@@ -313,23 +319,11 @@ TEST_F(NewProject, ACopyIsOfTheFileChecked) {
   } cases[] = {
       {"nothing changed", [](const std::string&) {}, false},
       {"the link now leads to a secret",
-       [](const std::string& dir) {
-         fs::remove(dir + "pic.gif");
-         fs::create_symlink(dir + "id_rsa", dir + "pic.gif");
-       },
-       false},
+       [](const std::string& dir) { Relink(dir + "pic.gif", dir + "id_rsa"); }, false},
       {"the link now leads to another image",
-       [](const std::string& dir) {
-         fs::remove(dir + "pic.gif");
-         fs::create_symlink(dir + "other.gif", dir + "pic.gif");
-       },
-       false},
+       [](const std::string& dir) { Relink(dir + "pic.gif", dir + "other.gif"); }, false},
       {"the file checked is now a link",
-       [](const std::string& dir) {
-         fs::remove(dir + "good.gif");
-         fs::create_symlink(dir + "id_rsa", dir + "good.gif");
-       },
-       true},
+       [](const std::string& dir) { Relink(dir + "good.gif", dir + "id_rsa"); }, true},
       {"the file checked rewritten at its size",
        [](const std::string& dir) {
          // The clock that stamps a change ticks in milliseconds.

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,6 +19,7 @@
 #include "core/Doc.h"
 #include "core/Messages.h"
 #include "groups/button/PropButton.h"
+#include "support/EventWait.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
 #include "ui/FrameMain.h"
@@ -29,15 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool WaitFor(const std::function<bool()>& done, int ms = 4000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
-}
+using events::WaitFor;
 
 void Settle(int ms) {
   WaitFor([] { return false; }, ms);
