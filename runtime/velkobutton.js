@@ -1204,54 +1204,37 @@
 
   // ------------------------------------------------------------------ look to CSS
 
-  /** @param {number} n @returns {string} */
+  /** @param {number} n */
   function px(n) { return n + 'px'; }
 
-  /**
-   * An address inside url("..."): quotes, backslashes, angle brackets, parentheses, blanks and
-   * control characters written %XX, so that nothing in it ends the address or the style sheet.
-   * @param {string} a
-   */
+  /** An address in url("..."), with nothing in it that could end it or the style sheet. @param {string} a */
   function urlText(a) {
     let out = '';
     for (let i = 0; i < a.length; i++) {
       const c = a.charCodeAt(i);
-      out += c < 0x20 || c === 0x7F || '"\'\\<>() '.indexOf(a[i]) >= 0
-        ? '%' + (c < 16 ? '0' : '') + c.toString(16).toUpperCase() : a[i];
+      out += c < 32 || c === 127 || '"\'\\<>() '.indexOf(a[i]) >= 0 ? '%' + (c < 16 ? '0' : '') + c.toString(16).toUpperCase() : a[i];
     }
     return out;
   }
 
-  /**
-   * The CSS family of a caption's font in a style sheet: the classic three as familyOf has
-   * them, a font file as the family its @font-face names, any other name quoted, without
-   * what could end the string or the rule.
-   * @param {string} name
-   */
+  /** The family of a caption's font in a style sheet: a font file as its @font-face names it. @param {string} name */
   function cssFamily(name) {
     const n = String(name || '');
-    if (/^(arial|helvetica|sans-?serif)$/i.test(n)) return 'Arial, Helvetica, sans-serif';
-    if (/^(timesroman|times|serif)$/i.test(n)) return '"Times New Roman", Times, serif';
-    if (/^(courier|monospace)$/i.test(n)) return '"Courier New", Courier, monospace';
-    if (FONT_FILE_RE.test(n)) {
-      return '"VelkoButton ' + (n.split(/[/\\]/).pop() || '').replace(/[^A-Za-z0-9._-]/g, '_') + '", sans-serif';
-    }
-    let kept = '';
-    for (let i = 0; i < n.length; i++) if (n.charCodeAt(i) >= 0x20 && '"\\;{}<>'.indexOf(n[i]) < 0) kept += n[i];
-    return '"' + kept + '", sans-serif';
+    if (FONT_FILE_RE.test(n)) return '"VelkoButton ' + (n.split(/[/\\]/).pop() || '').replace(/[^A-Za-z0-9._-]/g, '_') + '", sans-serif';
+    const f = familyOf(n);
+    return f.slice(-13) === '", sans-serif' ? '"' + n.replace(/["\\;{}<>\x00-\x1f]/g, '') + '", sans-serif' : f; // eslint-disable-line no-control-regex
   }
 
-  /** @param {number} align @param {number} offset @returns {string} */
-  function imagePlace(align, offset) {
-    if (align === 0) return px(offset);
+  /** @param {number} align @param {number} off */
+  function imagePlace(align, off) {
+    if (align === 0) return px(off);
     const base = align === 2 ? '100%' : '50%';
-    return offset === 0 ? base : 'calc(' + base + ' + ' + px(offset) + ')';
+    return off === 0 ? base : 'calc(' + base + ' + ' + px(off) + ')';
   }
 
   /**
-   * What a look is in CSS, as the page's style sheet has it: declarations for the button's
-   * element (`box`) and for its caption's span (`cap`), placed from (ox, oy); `flow` gives a
-   * least height for a button in a column or row. `l.image` is the image's address or null.
+   * A look as the style sheet has it: declarations of the button's element and its caption's
+   * span, placed from (ox, oy); `flow` gives a least height. `l.image` is an address or null.
    * @param {any} l @param {number} ox @param {number} oy @param {boolean} flow
    * @returns {{box: string, cap: string}}
    */
@@ -1260,19 +1243,16 @@
     const h = Math.max(0, Math.min(l.height, 16384));
     const dx = l.x - ox;
     const dy = l.y - oy;
+    const align = function (/** @type {number} */ a) { return a === 0 ? 'flex-start' : a === 2 ? 'flex-end' : 'center'; };
     const box = ['width:' + px(w), (flow ? 'min-height:' : 'height:') + px(h),
-      dx === 0 && dy === 0 ? 'transform:none' : 'transform:translate(' + px(dx) + ',' + px(dy) + ')',
+      'transform:' + (dx === 0 && dy === 0 ? 'none' : 'translate(' + px(dx) + ',' + px(dy) + ')'),
       'cursor:' + (CSS_CURSORS[l.cursor] || 'default'), 'color:' + css(l.textColor),
       'background-color:' + (l.style === 0 ? css(l.color) : 'transparent')];
     if (l.image === null || l.image === undefined) box.push('background-image:none');
     else {
-      box.push('background-image:url("' + urlText(String(l.image)) + '")');
-      if (l.imageStyle === 1) box.push('background-repeat:repeat', 'background-size:auto', 'background-position:0 0');
-      else if (l.imageStyle === 2) box.push('background-repeat:no-repeat', 'background-size:100% 100%', 'background-position:0 0');
-      else {
-        box.push('background-repeat:no-repeat', 'background-size:auto',
-          'background-position:' + imagePlace(l.imageAlignX, l.imageOffsetX) + ' ' + imagePlace(l.imageAlignY, l.imageOffsetY));
-      }
+      box.push('background-image:url("' + urlText(String(l.image)) + '")', 'background-repeat:' + (l.imageStyle === 1 ? 'repeat' : 'no-repeat'),
+        'background-size:' + (l.imageStyle === 2 ? '100% 100%' : 'auto'), 'background-position:' + (l.imageStyle === 1 || l.imageStyle === 2
+          ? '0 0' : imagePlace(l.imageAlignX, l.imageOffsetX) + ' ' + imagePlace(l.imageAlignY, l.imageOffsetY)));
     }
     const shadows = [];
     const f = Math.max(0, Math.min(l.frameThick, Math.floor(Math.min(w, h) / 2)));
@@ -1282,23 +1262,20 @@
       const rings = t > 0 ? borderRings(l, t) : [];
       for (let i = 0; i < t; i++) {
         const k = px(f + i + 1);
-        const top = rings[2 * i];
-        const bot = rings[2 * i + 1];
-        shadows.push('inset 0 ' + k + ' ' + top + ',inset 0 -' + k + ' ' + bot + ',inset -' + k + ' 0 ' + bot + ',inset ' + k + ' 0 ' + top);
+        const hi = rings[2 * i];
+        const lo = rings[2 * i + 1];
+        shadows.push('inset 0 ' + k + ' ' + hi + ',inset 0 -' + k + ' ' + lo + ',inset -' + k + ' 0 ' + lo + ',inset ' + k + ' 0 ' + hi);
       }
     }
-    const alignX = l.textAlignX === 0 ? 'flex-start' : l.textAlignX === 2 ? 'flex-end' : 'center';
-    box.push('box-shadow:' + (shadows.length ? shadows.join(',') : 'none'), 'justify-content:' + alignX,
-      'align-items:' + (l.textAlignY === 0 ? 'flex-start' : l.textAlignY === 2 ? 'flex-end' : 'center'),
+    box.push('box-shadow:' + (shadows.join(',') || 'none'), 'justify-content:' + align(l.textAlignX), 'align-items:' + align(l.textAlignY),
       'text-align:' + (l.textAlignX === 0 ? 'left' : l.textAlignX === 2 ? 'right' : 'center'),
       'padding:' + px(Math.max(0, l.borderStyle ? l.borderThick : 0) + Math.max(0, l.frameThick) + 2));
     const size = Math.max(1, Math.min(l.textSize, 255));
     const st = l.textStyle | 0;
-    const cap = ['font:' + (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + size / 16 + 'rem/' +
-      Math.round(size * 1.2) / 16 + 'rem ' + cssFamily(l.textFont),
-    'text-decoration:' + (st & 4 ? 'underline' : 'none'),
-    'text-shadow:' + (st & 8 ? '-1px -1px 0 #ffffff,1px 1px 0 #000000' : st & 16 ? '-1px -1px 0 #000000,1px 1px 0 #ffffff' : 'none'),
-    'left:' + px(l.textOffsetX), 'top:' + px(l.textOffsetY)];
+    const cap = ['font:' + (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + size / 16 + 'rem/' + Math.round(size * 1.2) / 16 + 'rem ' + cssFamily(l.textFont),
+      'text-decoration:' + (st & 4 ? 'underline' : 'none'),
+      'text-shadow:' + (st & 8 ? '-1px -1px 0 #ffffff,1px 1px 0 #000000' : st & 16 ? '-1px -1px 0 #000000,1px 1px 0 #ffffff' : 'none'),
+      'left:' + px(l.textOffsetX), 'top:' + px(l.textOffsetY)];
     return { box: box.join(';'), cap: cap.join(';') };
   }
 
