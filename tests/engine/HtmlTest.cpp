@@ -62,7 +62,8 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
   const std::string style =
       "<STYLE>\r\n" + id +
       "{display:flex;flex-direction:column;align-items:flex-start;gap:0px;padding:0px;box-sizing:"
-      "border-box;width:100px;max-width:100%;margin:0;text-align:left;background-color:#808080;"
+      "border-box;width:100px;max-width:100%;overflow:hidden;margin:0;text-align:left;background-"
+      "color:#808080;"
       "background-image:none}\r\n" +
       id +
       " .b{position:relative;box-sizing:border-box;display:flex;overflow:hidden;text-decoration:"
@@ -70,7 +71,7 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
       id + " .b>span{position:relative;white-space:pre}\r\n" + id +
       " .i{position:absolute;opacity:0;width:1px;height:1px;margin:0;pointer-events:none}\r\n" +
       id + " [hidden]{display:none}\r\n" + id + " .b:focus-visible," + id +
-      " .i:focus-visible+.b{outline:2px solid #1a73e8;outline-offset:1px}\r\n" + id +
+      " .i:focus-visible+.b{outline:2px solid #1a73e8;outline-offset:-2px}\r\n" + id +
       " .l1{width:100px;min-height:40px;transform:none;cursor:default;color:#000000;background-"
       "color:#c0c0c0;background-image:none;box-shadow:inset 0 1px #ffffff,inset 0 -1px "
       "#000000,inset -1px 0 #000000,inset 1px 0 #ffffff,inset 0 2px #eaeaea,inset 0 -2px "
@@ -264,7 +265,7 @@ TEST_F(Html, CheckAndRadioButtonsAreInputsWithLabels) {
       "<INPUT TYPE=\"radio\" NAME=\"vb\" CLASS=\"i\" ID=\"vb-3\" HIDDEN><LABEL FOR=\"vb-3\" "
       "CLASS=\"b l2\" TITLE=\"T&quot;1\" STYLE=\"left:0px;top:100px\" "
       "HIDDEN><SPAN>R1</SPAN></LABEL>\r\n");
-  EXPECT_NE(page.find("#vb{position:relative;overflow:hidden;width:100px;height:40px;"),
+  EXPECT_NE(page.find("#vb{position:relative;width:100px;height:40px;overflow:hidden;margin:0;"),
             std::string::npos);
   EXPECT_NE(page.find("#vb .l2:active,#vb .i:checked+.l2{"), std::string::npos);
   EXPECT_EQ(page.find("<SCRIPT SRC="), std::string::npos);
