@@ -2316,7 +2316,8 @@
       // The keyboard's focus hovers; a click's does not.
       running.focusB = b && (!ev.target.matches || ev.target.matches(':focus-visible')) ? b : null;
       running.follow();
-      running.paint();
+      // The buttons it showed are in place before the next key.
+      if (running.focusB) running.paint();
     });
     root.addEventListener('focusout', function (ev) {
       if (ev.relatedTarget && running.buttonAt(ev.relatedTarget)) return; // focusin follows
@@ -2371,10 +2372,15 @@
       return;
     }
     const pressed = this.engine.buttons.filter(function (b) { return b.pressed; });
+    const running = this;
     pressed.forEach(function (b) {
-      if (target === b) this.release(b, true);
-      else this.engine.cancelPress(b);
-    }, this);
+      const rec = running.rec(b);
+      if (target !== b) running.engine.cancelPress(b);
+      else if (!rec || !rec.input) running.release(b, true);
+      // A check or radio button follows its input, which the click on its label changes
+      // (a radio button already selected does not change).
+      else global.setTimeout(function () { if (b.pressed && running.current(b)) running.release(b, false); }, 0);
+    });
     if (!target || ev.pointerType === 'touch') this.pointTo(null);
   };
 
