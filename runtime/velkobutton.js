@@ -1438,8 +1438,19 @@
         if (list) for (let i = list.length - 1; i >= 0; i--) stack.push(list[i]);
       }
     };
-    buttons.forEach(function (b) { const r = revealerOf(b); if (!r || r === b || !present.has(r)) visit(b); });
-    buttons.forEach(visit); // buttons that show each other in a circle
+    // A button comes in the project's order unless another showed it; buttons that show
+    // each other in a circle keep their places.
+    const shownByOther = function (b) {
+      const walked = new Set([b]);
+      for (let r = revealerOf(b); r && present.has(r); r = revealerOf(r)) {
+        if (r === b) return false;
+        if (walked.has(r)) return true;
+        walked.add(r);
+      }
+      return walked.size > 1;
+    };
+    buttons.forEach(function (b) { if (!shownByOther(b)) visit(b); });
+    buttons.forEach(visit);
     return out;
   }
 
