@@ -1027,21 +1027,12 @@
     for (const k in props) l[k] = props[k];
   }
 
+  // A look starts as the defaults, every property in the same order, so that all looks
+  // share one shape.
   function Look(name) {
-    const d = DEFAULT_LOOK;
-    this.x = d.x; this.y = d.y; this.width = d.width; this.height = d.height;
-    this.show = d.show; this.drag = d.drag; this.state = d.state; this.mode = d.mode;
-    this.name = undefined; this.text = name; this.tip = d.tip;
-    this.color = d.color; this.style = d.style;
-    this.textColor = d.textColor; this.textSize = d.textSize; this.textStyle = d.textStyle;
-    this.textAlignX = d.textAlignX; this.textAlignY = d.textAlignY;
-    this.textOffsetX = d.textOffsetX; this.textOffsetY = d.textOffsetY; this.textFont = d.textFont;
-    this.image = d.image; this.imageStyle = d.imageStyle;
-    this.imageAlignX = d.imageAlignX; this.imageAlignY = d.imageAlignY;
-    this.imageOffsetX = d.imageOffsetX; this.imageOffsetY = d.imageOffsetY;
-    this.borderStyle = d.borderStyle; this.borderSmooth = d.borderSmooth;
-    this.borderTop = d.borderTop; this.borderMid = d.borderMid; this.borderBot = d.borderBot;
-    this.borderThick = d.borderThick; this.frameThick = d.frameThick; this.frameColor = d.frameColor;
+    copyProps(this, DEFAULT_LOOK);
+    this.name = undefined;
+    this.text = name;
     this.cursor = 0; // an index into CSS_CURSORS
   }
 
@@ -1198,7 +1189,6 @@
 
   Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
 
-  Engine.prototype.hasClock = function () { return this.clockButtons().length > 0; };
 
   // ---- look to CSS
 
@@ -1561,13 +1551,13 @@
   // What every button element is, whatever style sheet the page has (or none): laid out by
   // the project (free) or by the flow of a column or row, the look added by lookCss.
   const BOX_CSS = 'box-sizing:border-box;overflow:hidden;text-decoration:none;margin:0;border:0;';
-  const FREE_CSS = 'position:absolute;' + BOX_CSS;
-  const FLOW_CSS = 'position:relative;max-width:100%;' + BOX_CSS;
+  const FREE_CSS = 'position:absolute;max-width:none;' + BOX_CSS;
+  const FLOW_CSS = 'position:relative;max-width:100%;flex:none;' + BOX_CSS;
   const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
   const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:0;z-index:1';
-  const OWN_RING_CSS = ';outline:2px solid Highlight;outline-offset:1px';
+  const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:1px';
 
   /**
    * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
@@ -2137,10 +2127,12 @@
     if (rec.capCss !== capCss) { rec.cap.style.cssText = capCss; rec.capCss = capCss; }
     const text = expandText(l.text || '', now, engine.names, engine.vars);
     if (rec.text !== text) { rec.cap.textContent = text; rec.text = text; }
-    // A button without a caption is named by its tip, else by its name.
+    // A button without a caption is named by its tip, else by its name (a check or radio
+    // button on its input, which has the focus).
     const label = text.trim() ? null : l.tip || b.name;
     if (rec.label !== label) {
-      if (label === null) el.removeAttribute('aria-label'); else el.setAttribute('aria-label', label);
+      const named = rec.input || el;
+      if (label === null) named.removeAttribute('aria-label'); else named.setAttribute('aria-label', label);
       rec.label = label;
     }
     if (rec.title !== l.tip) {
