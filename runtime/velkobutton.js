@@ -1558,11 +1558,12 @@
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
   const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:0;z-index:1';
   const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:1px';
+  const PAGE_STYLE = 'page'; // an element's style is the page's own
 
   /**
    * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
    *   text: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
-   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string }} Rec
+   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any, pageCss: string }} Rec
    */
 
   /**
@@ -1755,6 +1756,7 @@
     /** @type {Button[]} */
     this.dirty = [];
     this.orderDirty = true;
+    this.ordered = false;
     this.drawPending = false;
     this.rootCss = '';
     this.scale = 1;
@@ -1909,7 +1911,9 @@
     found.forEach(function (el, i) {
       const b = buttons[i];
       if (b && shapeOfElement(el) === shapeOf(b) && !this.recs[b.name.toLowerCase()]) {
-        this.recs[b.name.toLowerCase()] = this.recOf(b, el, el.tagName.toLowerCase() === 'label' ? inputOf(el) : null);
+        const rec = this.recs[b.name.toLowerCase()] = this.recOf(b, el, el.tagName.toLowerCase() === 'label' ? inputOf(el) : null);
+        rec.pageLook = b.look(0);
+        rec.box = rec.capCss = rec.inputCss = PAGE_STYLE;
       } else {
         if (el.tagName.toLowerCase() === 'label' && inputOf(el)) inputOf(el).remove();
         el.remove();
@@ -1927,9 +1931,12 @@
     let cap = spans.shift();
     spans.forEach(function (s) { s.remove(); });
     if (!cap) { cap = doc.createElement('span'); el.appendChild(cap); }
+    const target = el.getAttribute('target') || '';
     /** @type {Rec} */
-    const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', text: null, label: null,
-      title: null, href: null, target: null, hidden: null, index: 0, releasedAt: -1e9, inputCss: '' };
+    const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', inputCss: '',
+      text: cap.textContent, label: (input || el).getAttribute('aria-label'), title: el.getAttribute('title') || '',
+      href: el.getAttribute('href') === null ? null : el.href, target: /^_self$/i.test(target) ? '' : target,
+      hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null, pageCss: el.getAttribute('style') || '' };
     el._vbRec = rec;
     if (input) input._vbRec = rec;
     return rec;
@@ -2049,7 +2056,7 @@
       }
       if (!rec) rec = this.make(b);
       rec.b = b;
-      if (rec.index !== i) { rec.index = i; rec.box = ''; this.orderDirty = true; }
+      if (rec.index !== i) { rec.index = i; if (this.ordered) rec.box = ''; this.orderDirty = true; }
       kept[key] = rec;
       delete recs[key];
       this.render(b, now, rec);
@@ -2113,18 +2120,30 @@
     if (FONT_FILE_RE.test(String(l.textFont || ''))) loadFontFile(l.textFont);
     const up = b.look(0);
     const flow = this.flow;
-    const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
-    let box = (flow ? FLOW_CSS + 'order:' + rec.index + ';' : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
-      (visible ? 'display:flex;' : 'display:none;') + c.box;
-    if (this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase()) box += MARK_CSS;
-    else if (this.own && rec.input && this.focusB === b) box += OWN_RING_CSS;
-    if (rec.box !== box) { el.style.cssText = box; rec.box = box; }
-    if (rec.input) {
-      const place = INPUT_CSS + (flow ? '' : 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') + (visible ? '' : 'display:none');
-      if (rec.inputCss !== place) { rec.input.style.cssText = place; rec.inputCss = place; }
+    const marked = !!this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase();
+    // An element of the page showing the Up look the page's style sheet gives it keeps the
+    // page's styles (thousands of buttons start without a style to parse).
+    if (rec.pageLook === l && !b.dx && !b.dy && !marked && !this.ordered) {
+      if (rec.box !== PAGE_STYLE) {
+        el.style.cssText = rec.pageCss;
+        rec.cap.style.cssText = '';
+        if (rec.input) rec.input.style.cssText = '';
+        rec.box = rec.capCss = rec.inputCss = PAGE_STYLE;
+      }
+    } else {
+      const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
+      let box = (flow ? FLOW_CSS + (this.ordered ? 'order:' + rec.index + ';' : '') : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
+        (visible ? 'display:flex;' : 'display:none;') + c.box;
+      if (marked) box += MARK_CSS;
+      else if (this.own && rec.input && this.focusB === b) box += OWN_RING_CSS;
+      if (rec.box !== box) { el.style.cssText = box; rec.box = box; }
+      if (rec.input) {
+        const place = INPUT_CSS + (flow ? '' : 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') + (visible ? '' : 'display:none');
+        if (rec.inputCss !== place) { rec.input.style.cssText = place; rec.inputCss = place; }
+      }
+      const capCss = CAPTION_CSS + c.cap;
+      if (rec.capCss !== capCss) { rec.cap.style.cssText = capCss; rec.capCss = capCss; }
     }
-    const capCss = CAPTION_CSS + c.cap;
-    if (rec.capCss !== capCss) { rec.cap.style.cssText = capCss; rec.capCss = capCss; }
     const text = expandText(l.text || '', now, engine.names, engine.vars);
     if (rec.text !== text) { rec.cap.textContent = text; rec.text = text; }
     // A button without a caption is named by its tip, else by its name (a check or radio
@@ -2173,16 +2192,22 @@
   RunningApplet.prototype.reorder = function () {
     this.orderDirty = false;
     const engine = this.engine, revealedBy = this.revealedBy, recs = this.recs;
-    const order = tabOrder(engine.buttons, function (b) {
+    let shown = false;
+    for (const key in revealedBy) { shown = !!key; break; }
+    const order = !shown ? engine.buttons : tabOrder(engine.buttons, function (b) {
       const by = revealedBy[b.name.toLowerCase()];
       return by ? engine.find(by) : null;
     });
     const focused = doc.activeElement;
     const root = this.root;
+    let moved = false;
     let at = root.firstChild;
+    // Other nodes (the page's line breaks) stay where they are.
     const place = function (node) {
+      while (at && !at._vbRec) at = at.nextSibling;
       if (at === node) { at = node.nextSibling; return; }
       root.insertBefore(node, at);
+      moved = true;
     };
     order.forEach(function (b) {
       const rec = recs[b.name.toLowerCase()];
@@ -2191,6 +2216,13 @@
       place(rec.el);
     });
     if (focused && focused !== doc.activeElement && root.contains(focused)) focused.focus({ preventScroll: true });
+    // Once the order for the keyboard is not the flow's, each button keeps its place by
+    // its CSS order.
+    if (moved && this.flow && !this.ordered) {
+      this.ordered = true;
+      const now = new Date();
+      engine.buttons.forEach(function (b) { const rec = recs[b.name.toLowerCase()]; if (rec) { rec.box = ''; this.render(b, now); } }, this);
+    }
   };
 
   /**

@@ -96,10 +96,16 @@ test('the page\'s elements become the buttons by order; those of another shape a
   [0, 1, 2, 4, 5, 6].forEach((i) => assert.strictEqual(after[i], before[i], 'element ' + i + ' kept'));
   const pick = window.document.getElementById(after[3].getAttribute('for'));
   assert.deepStrictEqual([pick.type, pick.name, pick.checked], ['radio', 'vb-Menu', true]);
-  const home = window.document.body.getElementsByTagName('applet')[0].velkoButton.find('Home');
-  const css = rt.lookCss(home.look(0), 4, 4, false);
+  // The page's own styles show the Up look until the look changes; then the look's CSS is inline.
+  const applet = window.document.body.getElementsByTagName('applet')[0];
+  const home = applet.velkoButton.find('Home');
+  assert.deepStrictEqual([after[0].style.cssText, after[0].children[0].style.cssText], ['', '']);
+  window.fire(after[0].children[0], 'pointerover');
+  applet.velkoApplet.paint();
+  const css = rt.lookCss(home.look(1), 4, 4, false);
   assert.ok(after[0].style.cssText.endsWith('left:4px;top:4px;display:flex;' + css.box), after[0].style.cssText);
   assert.ok(after[0].children[0].style.cssText.endsWith(css.cap));
+  assert.ok(after[3].style.cssText.endsWith(rt.lookCss(applet.velkoButton.find('Pick').look(2), 4, 112, false).box), 'made anew: selected');
   assert.deepStrictEqual([after[0].href, after[0].title, after[2].children.length], ['http://example.test/site/index.html', 'Start', 1]);
 });
 
