@@ -1563,7 +1563,7 @@
   /**
    * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
    *   text: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
-   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any, pageCss: string }} Rec
+   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any }} Rec
    */
 
   /**
@@ -1936,7 +1936,7 @@
     const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', inputCss: '',
       text: cap.textContent, label: (input || el).getAttribute('aria-label'), title: el.getAttribute('title') || '',
       href: el.getAttribute('href') === null ? null : el.href, target: /^_self$/i.test(target) ? '' : target,
-      hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null, pageCss: el.getAttribute('style') || '' };
+      hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null };
     el._vbRec = rec;
     if (input) input._vbRec = rec;
     return rec;
@@ -2121,16 +2121,10 @@
     const up = b.look(0);
     const flow = this.flow;
     const marked = !!this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase();
-    // An element of the page showing the Up look the page's style sheet gives it keeps the
-    // page's styles (thousands of buttons start without a style to parse).
-    if (rec.pageLook === l && !b.dx && !b.dy && !marked && !this.ordered) {
-      if (rec.box !== PAGE_STYLE) {
-        el.style.cssText = rec.pageCss;
-        rec.cap.style.cssText = '';
-        if (rec.input) rec.input.style.cssText = '';
-        rec.box = rec.capCss = rec.inputCss = PAGE_STYLE;
-      }
-    } else {
+    // An element of the page keeps the page's styles until its look first changes
+    // (thousands of buttons start without a style to parse); from then on its look is
+    // inline, so that the style sheet's hover and press no longer show over the runtime's.
+    if (rec.box !== PAGE_STYLE || rec.pageLook !== l || b.dx || b.dy || marked || this.ordered) {
       const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
       let box = (flow ? FLOW_CSS + (this.ordered ? 'order:' + rec.index + ';' : '') : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
         (visible ? 'display:flex;' : 'display:none;') + c.box;
