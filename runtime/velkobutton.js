@@ -1697,6 +1697,7 @@
     this.applyShown();
     owner.width = appletSize(w);
     owner.height = appletSize(h);
+    owner.findLayout();
     owner.paintAll();
   };
 
@@ -1814,7 +1815,7 @@
     }
     this.root = root;
     this.rootId = root.id || containerId(params.name || '');
-    this.flow = !this.own && /flex/.test(global.getComputedStyle(root).display);
+    this.findLayout();
     // Status text shows whole in a label just below the buttons, over the page, while there
     // is any: it never covers a button. The label hangs from a holder of no size.
     const holder = doc.createElement('span');
@@ -1822,12 +1823,16 @@
     this.strip = doc.createElement('span');
     this.strip.className = 'velkobutton-status';
     this.strip.setAttribute('role', 'status');
-    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;' +
-      'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
-      'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
-      'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
+    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;font:12px/16px sans-serif;padding:1px 4px;' +
+      'white-space:pre-wrap;width:max-content;max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;' +
+      'background:#f4f4f4;border:1px solid #00000073;border-radius:0 0 3px 3px;text-align:left';
     holder.appendChild(this.strip);
     root.parentNode.insertBefore(holder, root.nextSibling);
+  };
+
+  /** Whether the page lays the buttons out in a column or row (a flex container) or by their places. */
+  RunningApplet.prototype.findLayout = function () {
+    this.flow = !this.own && /flex/.test(global.getComputedStyle(this.root).display);
   };
 
   /** @returns {any} what the engine asks of the page */
