@@ -2438,6 +2438,7 @@
    */
   RunningApplet.prototype.clicked = function (ev) {
     if (!this.editor.interactive || this.suppressClick) { ev.preventDefault(); return; }
+    if (!plainClick(ev)) return; // a link opened in a new tab or window is the browser's business
     const b = this.buttonAt(ev.target);
     const rec = b && this.rec(b);
     if (!rec || rec.input) return; // check and radio buttons follow their inputs
