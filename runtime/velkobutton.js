@@ -1217,12 +1217,12 @@
   /**
    * The CSS of an image over a box (a button's or the background's): tiled, scaled to the
    * box or placed by its alignment and offsets. `image` is the address as the page's image
-   * list writes it; anything else is no image.
+   * list writes it (the page's own style sheet writes an empty one too); anything else is no image.
    * @param {any} l a look
    * @returns {string}
    */
   function imageCss(l) {
-    if (typeof l.image !== 'string' || l.image === '') return 'background-image:none';
+    if (typeof l.image !== 'string') return 'background-image:none';
     const u = l.image.replace(URL_UNSAFE_RE, function (c) {
       return '%' + ('0' + c.charCodeAt(0).toString(16).toUpperCase()).slice(-2);
     });
