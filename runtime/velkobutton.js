@@ -1556,8 +1556,9 @@
   const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
-  const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:0;z-index:1';
-  const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:1px';
+  // Rings inside the button, which the container's clip keeps.
+  const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:-2px;z-index:1';
+  const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:-2px';
   const PAGE_STYLE = 'page'; // an element's style is the page's own
 
   /**
@@ -2174,7 +2175,7 @@
     const bg = engine.background;
     let st = 'position:relative;';
     if (!this.flow) st += 'width:' + this.width + 'px;height:' + this.height + 'px;';
-    if (this.own) st += 'display:block;text-align:left;';
+    if (this.own) st += 'display:block;overflow:hidden;text-align:left;';
     if (bg) {
       const l = bg.look(0);
       st += 'background-color:' + css(l.color) + ';' + imageCss(this.cssLook(l)) + ';';
