@@ -96,8 +96,10 @@ done
 for program in build/app/velkobutton build/app/velkobutton-editor; do
   grep -qF "$program" "$readme" || fail "the README does not say where $program is"
 done
-grep -qF "$(basename "$(dirname "$exe")")/$(basename "$exe")" <<<"build/app/velkobutton" ||
-  fail "the program is not built where the README says"
+[[ "$exe" == */app/velkobutton ]] || fail "the program is not built where the README says: $exe"
+for flag in $(grep -oE 'velkobutton --[a-z-]+' "$readme" | cut -d' ' -f2 | sort -u); do
+  "$exe" --help | grep -qE -- "(^|[ ,\[])$flag[] ,]" || fail "the README gives $flag, which --help does not know"
+done
 grep -oE 'velkobutton (export|publish|audio|help)[^`]*' "$readme" | sort -u | while read -r _ cmd rest; do
   for flag in $(grep -oE -- '--[a-z-]+' <<<"$rest"); do
     "$exe" help "$cmd" | grep -qF -- "$flag" || fail "the README gives $cmd $flag, which help does not know"

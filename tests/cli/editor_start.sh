@@ -7,7 +7,8 @@ set -u
 exe=$1
 src=$2
 work=$(mktemp -d)
-trap 'kill $first 2>/dev/null; rm -rf "$work"' EXIT
+first=
+trap '[ -n "$first" ] && kill $first 2>/dev/null; rm -rf "$work"' EXIT
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -25,7 +26,8 @@ printf '[Desktop Entry]\nExec="%s" %%f\n' "$work/deleted clone/build/app/velkobu
 VELKOBUTTON_QUIT_WHEN_SHOWN=1 timeout 60 "$exe" "$work/demo.but" >"$work/plain.log" 2>&1 ||
   fail "the editor did not start: $(cat "$work/plain.log")"
 [ ! -e "$entry" ] || fail "the entry of a deleted clone was kept"
-[ -z "$(find "$XDG_DATA_HOME" -type f)" ] || fail "registered unasked: $(find "$XDG_DATA_HOME" -type f)"
+[ -z "$(find "$XDG_DATA_HOME" -name '*velkobutton*')" ] ||
+  fail "registered unasked: $(find "$XDG_DATA_HOME" -name '*velkobutton*')"
 
 "$exe" --register "$work/demo.but" >"$work/first.log" 2>&1 &
 first=$!
