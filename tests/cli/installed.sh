@@ -72,9 +72,9 @@ cmp -s "$work/before" "$work/after" || fail "written under the prefix: $(diff "$
 [ ! -e "$XDG_DATA_HOME/applications/velkobutton.desktop" ] ||
   fail "the installed editor kept a build tree's entry or registered itself"
 
-# Uninstall takes every installed file away.
+# Uninstall takes every installed file away, and the folders it made.
 DESTDIR="$dest" cmake -P "$build/packaging/uninstall.cmake" >"$work/uninstall.log" 2>&1 ||
   fail "uninstall: $(tail -5 "$work/uninstall.log")"
-files=$(find "$dest" -type f)
-[ -z "$files" ] || fail "left after uninstall: $files"
+left=$(find "$root" -mindepth 1)
+[ -z "$left" ] || fail "left after uninstall: $left"
 exit 0
