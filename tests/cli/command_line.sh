@@ -68,13 +68,20 @@ done <<'ROWS'
 2|err|velkobutton: unknown option --bogus|publish demo.but site --bogus
 2|err|velkobutton: a project and a folder are needed|publish demo.but
 2|err|velkobutton: one audio file is needed|audio
-1|err|velkobutton: no display to show the editor on |demo.but
-1|err|velkobutton: no display to show the editor on |--verbose --register -- demo.but
 ROWS
 
-# A file named like a command is a project after "--".
-"$exe" -- export >out 2>err
-[ $? = 1 ] && grep -q '^velkobutton: no display' err || fail "'-- export' is not a project: $(cat err)"
+# Without a display the editor says so in one line; a file named like a
+# command is a project after "--".
+if [ -x "$(dirname "$exe")/velkobutton-editor" ]; then
+  for args in "demo.but" "--verbose --register -- demo.but" "-- export"; do
+    # shellcheck disable=SC2086
+    "$exe" $args >out 2>err
+    st=$?
+    [ $st = 1 ] && [ ! -s out ] && [ "$(wc -l <err)" = 1 ] &&
+      grep -q '^velkobutton: no display to show the editor on ' err ||
+      fail "'$args' without a display: status $st, $(cat err)"
+  done
+fi
 
 # Bash completion: commands, formats and projects.
 complete_words() {
