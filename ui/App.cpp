@@ -523,6 +523,8 @@ void App::DeletePreviewFiles() {
 namespace {
 
 constexpr const char* kEntryFile = "applications/velkobutton.desktop";
+// More than any entry or MIME package of ours holds.
+constexpr qint64 kLargestRegistrationFile = 64 * 1024;
 constexpr const char* kMimeFile = "mime/packages/velkobutton.xml";
 constexpr const char* kIconFiles[] = {
     "icons/hicolor/scalable/apps/velkobutton.svg",
@@ -569,7 +571,7 @@ void App::RegisterWhenAsked(bool asked) {
       FindProgramLayout(PathFromQ(QCoreApplication::applicationDirPath())).buildTree;
   QFile own(dataHome + "/" + kEntryFile);
   if (own.open(QIODevice::ReadOnly)) {
-    const QString program = EntryProgram(own.read(64 * 1024));
+    const QString program = EntryProgram(own.read(kLargestRegistrationFile));
     own.close();
     const QString name = QFileInfo(program).fileName();
     // A program named by a bare word is found on the user's path: the
@@ -588,7 +590,7 @@ void App::RegisterWhenAsked(bool asked) {
       own.remove();
       QFile mime(dataHome + "/" + kMimeFile);
       if (mime.open(QIODevice::ReadOnly) &&
-          mime.read(64 * 1024).contains("application/x-velkobutton-project")) {
+          mime.read(kLargestRegistrationFile).contains("application/x-velkobutton-project")) {
         mime.close();
         mime.remove();
       }
