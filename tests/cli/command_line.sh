@@ -105,7 +105,7 @@ for program in build/app/velkobutton build/app/velkobutton-editor; do
 done
 [[ "$exe" == */app/velkobutton ]] || fail "the program is not built where the README says: $exe"
 for flag in $(grep -oE 'velkobutton --[a-z-]+' "$readme" | cut -d' ' -f2 | sort -u); do
-  "$exe" --help | grep -qE -- "(^|[ ,\[])$flag[] ,]" || fail "the README gives $flag, which --help does not know"
+  "$exe" --help | grep -qE -- "(^|[ ,\[])${flag}[] ,]" || fail "the README gives $flag, which --help does not know"
 done
 grep -oE 'velkobutton (export|publish|audio|help)[^`]*' "$readme" | sort -u | while read -r _ cmd rest; do
   for flag in $(grep -oE -- '--[a-z-]+' <<<"$rest"); do
