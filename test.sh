@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing (the test tools too), builds everything, and runs
+# every test.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/deps.sh
+./scripts/deps.sh --test
 # The browser test suite's tools, at the versions of its lock file.
 npm ci --prefix tests/pages --no-audit --no-fund --loglevel=error
 ./scripts/build.sh

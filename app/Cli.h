@@ -1,6 +1,8 @@
-// The headless command line: export, publish, audio, --version.
+// The command line: the sub-commands (export, publish, audio, help), the
+// help texts, and the check of the editor's own arguments.
 #pragma once
 
-// Runs a command-line sub-command. Returns the exit status, or -1 when the
-// arguments do not name a sub-command (the editor starts then).
+// Runs a command-line sub-command, prints a help text or the version, or
+// refuses wrong arguments (status 2, with the usage on standard error).
+// Returns the exit status, or -1 when the editor is to start with them.
 int RunCli(int argc, char** argv);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -72,11 +73,42 @@ std::vector<std::string> EditorCandidates(const std::string& exeDir) {
           dir + "/" + VB_EDITOR_FROM_PROGRAM + "/" + kEditorProgramName};
 }
 
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  std::fputs(
+      "velkobutton: no display to show the editor on (DISPLAY and WAYLAND_DISPLAY are "
+      "unset); the commands work without one: velkobutton --help\n",
+      stderr);
+  return false;
+}
+
+bool WantsVerbose(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--") == 0) return false;
+    if (std::strcmp(argv[i], "--verbose") == 0) return true;
+  }
+  return false;
+}
+
+void QuietWebEngine() {
+  const char* given = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  std::string flags = given ? given : "";
+  if (flags.find("--log-level") == std::string::npos) {
+    constexpr const char* kFatalOnly = "--log-level=3";
+    flags = flags.empty() ? kFatalOnly : flags + " " + kFatalOnly;
+    ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
+  }
+}
+
 int RunEditor(int argc, char** argv) {
   const std::vector<std::string> candidates =
       EditorCandidates(ExeDir(argc > 0 ? argv[0] : nullptr));
   for (const std::string& path : candidates) {
     if (!IsFile(path)) continue;
+    if (!HasDisplay()) return 1;
     std::vector<char*> args(argv, argv + argc);
     if (args.empty()) args.push_back(const_cast<char*>(path.c_str()));
     args.push_back(nullptr);

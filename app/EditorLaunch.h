@@ -17,6 +17,20 @@ std::vector<std::string> EditorCandidates(const std::string& exeDir);
 // standard error, with exit status 1.
 int RunEditor(int argc, char** argv);
 
+// Whether the editor has somewhere to show its window: a display named
+// (DISPLAY, WAYLAND_DISPLAY) or a Qt platform chosen (QT_QPA_PLATFORM). When
+// not, says so on standard error in one line.
+bool HasDisplay();
+
+// Whether `args` (the editor's command line, without the program) asks for
+// the web engine's messages (--verbose before any "--").
+bool WantsVerbose(int argc, char** argv);
+
+// Keeps the web engine's own log (its GPU reports among it) off standard
+// error: Chromium logs fatal errors only, unless the user's flags say
+// otherwise. Call before the engine starts.
+void QuietWebEngine();
+
 // The signals that end a program when its session does (SIGTERM at a
 // logout, SIGHUP from a closed terminal, SIGINT from Ctrl+C in it) are taken
 // as a request to end: each arrival puts its number on a pipe whose reading

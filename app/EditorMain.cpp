@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -66,6 +67,10 @@ int main(int argc, char** argv) {
   // A logout, a closed terminal or Ctrl+C in it ends the editor through its
   // normal exit, from the start on.
   const int endSignals = CatchEndSignals();
+  // Without a display Qt would abort; one line says why instead.
+  if (!HasDisplay()) return 1;
+  const bool verbose = WantsVerbose(argc, argv);
+  if (!verbose) QuietWebEngine();
   // The embedded browser's sandbox cannot run as root.
   if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
     setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
@@ -76,10 +81,17 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Velko");
   QApplication::setApplicationDisplayName("VelkoButton");
   QApplication::setDesktopFileName("velkobutton");
+  // The web engine's start-up information is for --verbose (QT_LOGGING_RULES
+  // still decides over this).
+  if (!verbose)
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.webenginecontext.info=false\nqt.webenginecontext.debug=false"));
 
   QStringList args = QApplication::arguments();
   args.removeFirst();
   ShowState requested = ShowState::Normal;
+  AppOptions options;
+  options.registerPages = RegisterEditorPages;
   QString file;
   bool optionsEnded = false;
   for (const QString& a : args) {
@@ -89,6 +101,7 @@ int main(int argc, char** argv) {
     }
     if (!optionsEnded && (a == "--minimized" || a == "-iconic")) requested = ShowState::Minimized;
     if (!optionsEnded && a == "--maximized") requested = ShowState::Maximized;
+    if (!optionsEnded && a == "--register") options.registerAsked = true;
     if ((optionsEnded || !a.startsWith('-')) && file.isEmpty()) file = a;
   }
   // A running editor takes the file over.
@@ -106,8 +119,6 @@ int main(int argc, char** argv) {
   QtPlatform& platform = *platformHolder;
   int result = 1;
   {
-    AppOptions options;
-    options.registerPages = RegisterEditorPages;
     App app(platform, options);
     std::unique_ptr<QSocketNotifier> endNotifier;
     if (endSignals >= 0) {

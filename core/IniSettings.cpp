@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +9,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <thread>
 #include <utility>
 
 #include "core/SafeFile.h"
@@ -21,7 +19,6 @@ namespace ini {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
-constexpr std::chrono::milliseconds kLockRetry{20};
 
 bool StartsWith(const std::u16string& s, std::u16string_view prefix) {
   return s.size() >= prefix.size() && std::u16string_view(s).substr(0, prefix.size()) == prefix;
@@ -835,34 +832,6 @@ std::string ReadSmallFile(const std::string& path) {
   return bytes;
 }
 
-// The lock beside the settings file that every writer takes, so that two
-// programs writing at once each keep the other's keys. Released on close,
-// also when a writer dies.
-class LockFile {
- public:
-  explicit LockFile(const std::string& path)
-      : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {}
-  ~LockFile() {
-    if (fd_ >= 0) close(fd_);
-  }
-  LockFile(const LockFile&) = delete;
-  LockFile& operator=(const LockFile&) = delete;
-
-  bool Acquire(std::chrono::milliseconds wait) {
-    if (fd_ < 0) return false;
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-      if (errno != EWOULDBLOCK && errno != EINTR) return false;
-      if (std::chrono::steady_clock::now() >= deadline) return false;
-      std::this_thread::sleep_for(kLockRetry);
-    }
-    return true;
-  }
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 Store::Store(std::vector<std::string> files)
@@ -952,7 +921,7 @@ bool Store::Write(const std::u16string& key, Value value) {
   if (files_.empty() || key.empty()) return false;
   const std::string& path = files_.front();
   if (!MakeDirs(DirOf(path))) return false;
-  LockFile lock(path + ".lock");
+  safefile::LockFile lock(path + ".lock");
   if (!lock.Acquire(lockWait)) return false;
   std::string bytes;
   struct stat st {};

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <new>
 #include <system_error>
+#include <thread>
 
 #include "core/Messages.h"
 
@@ -505,6 +506,37 @@ bool ReadAll(const std::string& path, std::string& bytes, std::size_t limit) {
   if (!ReadAll(path, whole, limit)) return false;
   bytes.assign(whole.data.get(), whole.size);
   return true;
+}
+
+LockFile::~LockFile() {
+  // Removed while still held, so that no writer can lock it in between.
+  if (held_) ::unlink(path_.c_str());
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool LockFile::Acquire(std::chrono::milliseconds wait) {
+  constexpr std::chrono::milliseconds kRetry{20};
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ < 0) return false;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+      struct stat held {
+      }, named{};
+      if (::fstat(fd_, &held) == 0 && ::lstat(path_.c_str(), &named) == 0 &&
+          held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+        held_ = true;
+        return true;
+      }
+      // The writer before removed this file as it let go.
+      ::close(fd_);
+      fd_ = -1;
+    } else if (errno != EWOULDBLOCK && errno != EINTR) {
+      return false;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    if (fd_ >= 0) std::this_thread::sleep_for(kRetry);
+  }
 }
 
 }  // namespace safefile

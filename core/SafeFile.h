@@ -9,6 +9,7 @@
 // Paths are in the operating system's encoding.
 #pragma once
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -174,5 +175,25 @@ class ReadOnlyFile {
 // temporary file is being written removes it before the program ends as the
 // signal asks. Signals the caller's parent set to be ignored stay ignored.
 void PrepareProcess();
+
+// A lock file beside a file that every writer takes, so that two programs
+// writing at once take turns. Released on close, also when a writer dies.
+// The holder removes the lock file as it lets go, so that none is left
+// behind; a waiter that then holds the removed file's lock notices and takes
+// the new file's instead.
+class LockFile {
+ public:
+  explicit LockFile(std::string path) : path_(std::move(path)) {}
+  ~LockFile();
+  LockFile(const LockFile&) = delete;
+  LockFile& operator=(const LockFile&) = delete;
+  // Waits up to `wait` for the lock; false when it could not be had.
+  bool Acquire(std::chrono::milliseconds wait);
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool held_ = false;
+};
 
 }  // namespace safefile

@@ -124,7 +124,7 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
 
   frame_ = std::make_unique<FrameMain>(*this, *doc_, options_.allowBrowser);
   if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setDialogParent(frame_.get());
-  if (options_.registerFileType) RegisterWhenUninstalled();
+  if (options_.registerFileType) RegisterWhenAsked(options_.registerAsked);
   // Preview folders of editors that were killed before they could clean up.
   RemoveFoldersOfEndedProcesses(CacheDir(), kPreviewFolderPrefix);
   if (options_.singleInstance) StartServer();
@@ -520,25 +520,85 @@ void App::DeletePreviewFiles() {
   }
 }
 
-void App::RegisterWhenUninstalled() {
-  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  const QString entry = QStringLiteral("applications/velkobutton.desktop");
-  const QString ownEntry = dataHome + "/" + entry;
-  if (!FindProgramLayout(PathFromQ(QCoreApplication::applicationDirPath())).buildTree) {
-    // An installed editor leaves the desktop to its package. An entry that
-    // an earlier version wrote for the installed editor's own program would
-    // hide the package's one and dangle after removal: it goes.
-    QFile own(ownEntry);
-    if (own.open(QIODevice::ReadOnly) && own.readAll().contains("velkobutton-editor\" %f")) {
-      own.close();
-      own.remove();
-    }
-    return;
+namespace {
+
+constexpr const char* kEntryFile = "applications/velkobutton.desktop";
+// More than any entry or MIME package of ours holds.
+constexpr qint64 kLargestRegistrationFile = 64 * 1024;
+constexpr const char* kMimeFile = "mime/packages/velkobutton.xml";
+constexpr const char* kIconFiles[] = {
+    "icons/hicolor/scalable/apps/velkobutton.svg",
+    "icons/hicolor/scalable/mimetypes/application-x-velkobutton-project.svg"};
+
+// The program an entry starts: the first word of its Exec line, unquoted as
+// RegisterFileType quotes it; empty when no line names one.
+QString EntryProgram(const QByteArray& entry) {
+  for (const QByteArray& line : entry.split('\n')) {
+    if (!line.startsWith("Exec=")) continue;
+    const QString exec = QString::fromUtf8(line.mid(5)).trimmed();
+    if (!exec.startsWith('"')) return exec.section(' ', 0, 0);
+    QString program;
+    for (int i = 1; i < exec.size() && exec[i] != '"'; ++i)
+      program += exec[i] == '\\' && i + 1 < exec.size() ? exec[++i] : exec[i];
+    return program;
   }
-  // A build tree registers itself unless the system has an entry already.
-  const QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-  for (const QString& dir : dirs)
-    if (dir != dataHome && QFile::exists(dir + "/" + entry)) return;
+  return QString();
+}
+
+// Whether `program` is the command line of an installed prefix: its data
+// folder found relative to it, and no build tree's Help/ beside it.
+bool InstalledProgram(const QString& program) {
+  const std::string dir = PathFromQ(QFileInfo(program).absolutePath());
+  const ProgramLayout layout = FindProgramLayout(dir);
+  return !layout.buildTree && layout.programDir != dir + "/";
+}
+
+// Refreshes the desktop's caches below `dataHome`; a missing tool is no failure.
+void RefreshDesktopCaches(const QString& dataHome) {
+  const QString updateMime = QStandardPaths::findExecutable("update-mime-database");
+  if (!updateMime.isEmpty()) QProcess::startDetached(updateMime, {dataHome + "/mime"});
+  const QString updateDesktop = QStandardPaths::findExecutable("update-desktop-database");
+  if (!updateDesktop.isEmpty())
+    QProcess::startDetached(updateDesktop, {dataHome + "/applications"});
+}
+
+}  // namespace
+
+void App::RegisterWhenAsked(bool asked) {
+  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (dataHome.isEmpty()) return;
+  const bool buildTree =
+      FindProgramLayout(PathFromQ(QCoreApplication::applicationDirPath())).buildTree;
+  QFile own(dataHome + "/" + kEntryFile);
+  if (own.open(QIODevice::ReadOnly)) {
+    const QString program = EntryProgram(own.read(kLargestRegistrationFile));
+    own.close();
+    const QString name = QFileInfo(program).fileName();
+    // A program named by a bare word is found on the user's path: the
+    // user's own choice. So is an entry for a program of another name.
+    const bool ours =
+        QFileInfo(program).isAbsolute() &&
+        (name == QLatin1String("velkobutton") || name == QLatin1String("velkobutton-editor"));
+    // An entry that an earlier version wrote for the editor's own program,
+    // or one for a build tree, would hide the package's entry; one whose
+    // program is gone starts nothing.
+    const bool stale =
+        ours &&
+        (!QFileInfo(program).isExecutable() ||
+         (!buildTree && (name != QLatin1String("velkobutton") || !InstalledProgram(program))));
+    if (stale) {
+      own.remove();
+      QFile mime(dataHome + "/" + kMimeFile);
+      if (mime.open(QIODevice::ReadOnly) &&
+          mime.read(kLargestRegistrationFile).contains("application/x-velkobutton-project")) {
+        mime.close();
+        mime.remove();
+      }
+      for (const char* icon : kIconFiles) QFile::remove(dataHome + "/" + icon);
+      RefreshDesktopCaches(dataHome);
+    }
+  }
+  if (!buildTree || !asked) return;
   RegisterFileType(dataHome, QCoreApplication::applicationDirPath() + "/velkobutton");
 }
 
@@ -551,6 +611,9 @@ bool App::RegisterFileType(const QString& dataHome, const QString& program) {
       "    <comment>VelkoButton Project Document</comment>\n"
       "    <icon name=\"velkobutton\"/>\n"
       "    <glob pattern=\"*.but\"/>\n"
+      "    <magic priority=\"60\">\n"
+      "      <match type=\"string\" value=\"\\x041.\" offset=\"0\"/>\n"
+      "    </magic>\n"
       "  </mime-type>\n"
       "</mime-info>\n";
   QString exec = program;
@@ -572,21 +635,12 @@ bool App::RegisterFileType(const QString& dataHome, const QString& program) {
   QFile iconFile(":/icons/velkobutton.svg");
   QByteArray icon = iconFile.open(QIODevice::ReadOnly) ? iconFile.readAll() : QByteArray();
 
-  bool ok = WriteIfChanged(dataHome + "/mime/packages/velkobutton.xml", mime);
-  ok = WriteIfChanged(dataHome + "/applications/velkobutton.desktop", desktop) && ok;
-  if (!icon.isEmpty()) {
-    ok = WriteIfChanged(dataHome + "/icons/hicolor/scalable/apps/velkobutton.svg", icon) && ok;
-    ok = WriteIfChanged(
-             dataHome + "/icons/hicolor/scalable/mimetypes/application-x-velkobutton-project.svg",
-             icon) &&
-         ok;
-  }
-  // Refresh the desktop's caches; a missing tool is no failure.
-  QString updateMime = QStandardPaths::findExecutable("update-mime-database");
-  if (!updateMime.isEmpty()) QProcess::startDetached(updateMime, {dataHome + "/mime"});
-  QString updateDesktop = QStandardPaths::findExecutable("update-desktop-database");
-  if (!updateDesktop.isEmpty())
-    QProcess::startDetached(updateDesktop, {dataHome + "/applications"});
+  bool ok = WriteIfChanged(dataHome + "/" + kMimeFile, mime);
+  ok = WriteIfChanged(dataHome + "/" + kEntryFile, desktop) && ok;
+  if (!icon.isEmpty())
+    for (const char* iconFile : kIconFiles)
+      ok = WriteIfChanged(dataHome + "/" + iconFile, icon) && ok;
+  RefreshDesktopCaches(dataHome);
   return ok;
 }
 

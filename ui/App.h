@@ -22,7 +22,8 @@ class QTimer;
 // What start-up does besides the essentials; the tests switch parts off.
 struct AppOptions {
   bool splash = true;            // the splash window
-  bool registerFileType = true;  // desktop entry and MIME package in the user's data folder
+  bool registerFileType = true;  // keep the user's desktop entry and MIME package in order
+  bool registerAsked = false;    // a build tree's editor registers itself (--register)
   bool singleInstance = true;    // accept files from later starts
   bool newOpenDialog = true;     // the New/Open Project dialog when no file was named
   bool allowBrowser = true;      // the embedded browser, when it can run
@@ -130,8 +131,13 @@ class App : public QObject, public KesApp {
 
   // Deletes every file of the preview folder (failures ignored).
   void DeletePreviewFiles();
-  // Registers the project-file type for a run from the build tree only.
-  static void RegisterWhenUninstalled();
+  // Keeps the user's desktop registration in order: an entry of ours whose
+  // program is gone goes, and so, for an installed editor, does one whose
+  // program lies outside an installed prefix (a build tree's), with the MIME
+  // package and icons written beside it. A build tree's editor registers
+  // itself only when `asked` (--register); an installed one leaves the
+  // desktop to its package.
+  static void RegisterWhenAsked(bool asked);
 
   // Writes the desktop entry, the MIME package and the icons for project
   // files below `dataHome` and asks the desktop to refresh its caches. False

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The build installed into a staging folder (DESTDIR) as a package would be:
 # the installed editor opens its help from <prefix>/share/velkobutton,
-# publishes with the runtime and previews, writes nothing under the prefix
-# and registers nothing; uninstall leaves no file behind.
+# publishes with the runtime and previews, writes nothing under the prefix,
+# registers nothing and removes a build tree's entry that would hide the
+# package's; uninstall leaves no file behind.
 set -u
 build=$1
 src=$2
@@ -37,6 +38,10 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$wo
 export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run" USER="vbinst$$"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/smoke" "$work/project" && chmod 700 "$XDG_RUNTIME_DIR"
 cp "$src/examples/demo.but" "$work/project/"
+# A clone's editor registered once: the entry starts a build tree's program.
+mkdir -p "$XDG_DATA_HOME/applications"
+printf '[Desktop Entry]\nExec="%s" %%f\nMimeType=application/x-velkobutton-project;\n' \
+  "$build/app/velkobutton" >"$XDG_DATA_HOME/applications/velkobutton.desktop"
 find "$dest" -printf '%P %s %T@\n' | sort >"$work/before"
 chmod -R a-w "$dest"
 (cd "$work" && VELKOBUTTON_SMOKE="$work/smoke" timeout 120 "$root/bin/velkobutton" \
@@ -44,6 +49,8 @@ chmod -R a-w "$dest"
 status=$?
 chmod -R u+w "$dest"
 [ $status -eq 0 ] || fail "the installed editor ended with status $status: $(tail -5 "$work/editor.out")"
+# The web engine's start-up information stays off standard error.
+! grep -E 'qt\.webenginecontext|GL Type|^\[[0-9:/.]+ERROR' "$work/editor.out" || fail "the web engine's chatter on stderr"
 help=$(cat "$work/smoke/help.txt" 2>/dev/null)
 [ "$help" = "$root/share/velkobutton/Help/index.html loaded" ] || fail "help: '$help'"
 [ "$(cat "$work/smoke/publish.txt")" = "published 0" ] ||
@@ -62,11 +69,12 @@ left=$(find "$XDG_CACHE_HOME/velkobutton" -mindepth 1 2>/dev/null)
 [ -z "$left" ] || fail "left in the cache: $left $(find "$XDG_CACHE_HOME")"
 find "$dest" -printf '%P %s %T@\n' | sort >"$work/after"
 cmp -s "$work/before" "$work/after" || fail "written under the prefix: $(diff "$work/before" "$work/after")"
-[ ! -e "$XDG_DATA_HOME/applications/velkobutton.desktop" ] || fail "the installed editor registered itself"
+[ ! -e "$XDG_DATA_HOME/applications/velkobutton.desktop" ] ||
+  fail "the installed editor kept a build tree's entry or registered itself"
 
-# Uninstall takes every installed file away.
+# Uninstall takes every installed file away, and the folders it made.
 DESTDIR="$dest" cmake -P "$build/packaging/uninstall.cmake" >"$work/uninstall.log" 2>&1 ||
   fail "uninstall: $(tail -5 "$work/uninstall.log")"
-files=$(find "$dest" -type f)
-[ -z "$files" ] || fail "left after uninstall: $files"
+left=$(find "$root" -mindepth 1)
+[ -z "$left" ] || fail "left after uninstall: $left"
 exit 0

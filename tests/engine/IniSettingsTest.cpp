@@ -300,6 +300,8 @@ TEST_F(IniStoreTest, NeverWritesUnderAnotherWritersLock) {
   close(held);
   EXPECT_TRUE(s.WriteString("A", "k", "new"));
   EXPECT_EQ(s.GetString("A", "k", ""), "new");
+  // The writer removes the lock file as it lets go.
+  EXPECT_NE(access(Path("app.conf.lock").c_str(), F_OK), 0);
 
   // An unreadable file is never replaced.
   Put("app.conf", "[A]\nk=kept\n");

@@ -645,6 +645,8 @@ TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
   QByteArray xml = mime.readAll();
   EXPECT_TRUE(xml.contains("<mime-type type=\"application/x-velkobutton-project\">"));
   EXPECT_TRUE(xml.contains("<glob pattern=\"*.but\"/>"));
+  // A project without the suffix is known by its first bytes.
+  EXPECT_TRUE(xml.contains("<match type=\"string\" value=\"\\x041.\" offset=\"0\"/>"));
   EXPECT_TRUE(QFile::exists(dir.filePath("icons/hicolor/scalable/apps/velkobutton.svg")));
   // Refreshing leaves the files as they are.
   EXPECT_TRUE(App::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
@@ -656,29 +658,48 @@ TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
   }
 }
 
-TEST(ShellRegistration, AnInstalledEditorRegistersNothingAndDropsItsOldEntry) {
+TEST(ShellRegistration, AnInstalledEditorRegistersNothingAndDropsStaleEntries) {
   // The test program runs outside a build tree's program folder, as an
-  // installed editor does.
+  // installed editor does, even when asked to register.
+  QTemporaryDir programs;
+  const QString root = programs.path();
+  const auto program = [&root](const QString& path) {
+    QDir().mkpath(QFileInfo(root + path).absolutePath());
+    QFile file(root + path);
+    file.open(QIODevice::WriteOnly);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  };
+  program("/clone/build/app/velkobutton");
+  QDir().mkpath(root + "/clone/build/app/Help");
+  program("/prefix/bin/velkobutton");
+  QDir().mkpath(root + "/prefix/share/velkobutton");
+  program("/prefix/libexec/velkobutton/velkobutton-editor");
   struct Case {
-    const char* exec;
+    QString exec;
     bool kept;
-  } cases[] = {{"Exec=\"/usr/lib/velkobutton/velkobutton-editor\" %f", false},
-               {"Exec=\"/home/me/build/app/velkobutton\" %f", true},
-               {"Exec=my-own-velkobutton %f", true}};
+  } cases[] = {
+      {"Exec=\"" + root + "/prefix/libexec/velkobutton/velkobutton-editor\" %f", false},
+      {"Exec=\"" + root + "/clone/build/app/velkobutton\" %f", false},  // a build tree's
+      {"Exec=\"" + root + "/gone/build/app/velkobutton\" %f", false},   // a deleted clone's
+      {"Exec=\"" + root + "/prefix/bin/velkobutton\" %f", true},        // an installed one
+      {"Exec=velkobutton %f", true},                                    // found on the user's path
+      {"Exec=my-own-velkobutton %f", true},                             // not ours
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.exec);
+    SCOPED_TRACE(c.exec.toStdString());
     QTemporaryDir dir;
     const QByteArray old = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-    const QString entry = dir.filePath("applications/velkobutton.desktop");
-    QDir().mkpath(dir.filePath("applications"));
-    QFile file(entry);
+    ASSERT_TRUE(App::RegisterFileType(dir.path(), "unused"));
+    QFile file(dir.filePath("applications/velkobutton.desktop"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("[Desktop Entry]\n") + c.exec + "\n");
+    file.write("[Desktop Entry]\n" + c.exec.toUtf8() + "\n");
     file.close();
-    App::RegisterWhenUninstalled();
-    EXPECT_EQ(QFile::exists(entry), c.kept);
-    EXPECT_FALSE(QFile::exists(dir.filePath("mime/packages/velkobutton.xml")));
+    App::RegisterWhenAsked(true);
+    // The MIME package and the icons go with the entry they were written with.
+    for (const char* f : {"applications/velkobutton.desktop", "mime/packages/velkobutton.xml",
+                          "icons/hicolor/scalable/apps/velkobutton.svg"})
+      EXPECT_EQ(QFile::exists(dir.filePath(f)), c.kept) << f;
     old.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", old);
   }
 }
