@@ -1,5 +1,5 @@
 'use strict';
-// The engine behind the canvas: what the mouse, the keyboard and the script make a project do.
+// The engine behind the page's buttons: what the mouse, the keyboard and the script make a project do.
 const test = require('node:test');
 const assert = require('node:assert');
 const { rt, recordingHost } = require('./helpers');
