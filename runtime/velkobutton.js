@@ -1217,12 +1217,12 @@
   /**
    * The CSS of an image over a box (a button's or the background's): tiled, scaled to the
    * box or placed by its alignment and offsets. `image` is the address as the page's image
-   * list writes it; anything else is no image.
+   * list writes it (the page's own style sheet writes an empty one too); anything else is no image.
    * @param {any} l a look
    * @returns {string}
    */
   function imageCss(l) {
-    if (typeof l.image !== 'string' || l.image === '') return 'background-image:none';
+    if (typeof l.image !== 'string') return 'background-image:none';
     const u = l.image.replace(URL_UNSAFE_RE, function (c) {
       return '%' + ('0' + c.charCodeAt(0).toString(16).toUpperCase()).slice(-2);
     });
@@ -1563,7 +1563,7 @@
   /**
    * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
    *   text: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
-   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any, pageCss: string }} Rec
+   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any }} Rec
    */
 
   /**
@@ -1697,6 +1697,7 @@
     this.applyShown();
     owner.width = appletSize(w);
     owner.height = appletSize(h);
+    owner.findLayout();
     owner.paintAll();
   };
 
@@ -1814,7 +1815,7 @@
     }
     this.root = root;
     this.rootId = root.id || containerId(params.name || '');
-    this.flow = !this.own && /flex/.test(global.getComputedStyle(root).display);
+    this.findLayout();
     // Status text shows whole in a label just below the buttons, over the page, while there
     // is any: it never covers a button. The label hangs from a holder of no size.
     const holder = doc.createElement('span');
@@ -1822,12 +1823,16 @@
     this.strip = doc.createElement('span');
     this.strip.className = 'velkobutton-status';
     this.strip.setAttribute('role', 'status');
-    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;' +
-      'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
-      'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
-      'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
+    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;font:12px/16px sans-serif;padding:1px 4px;' +
+      'white-space:pre-wrap;width:max-content;max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;' +
+      'background:#f4f4f4;border:1px solid #00000073;border-radius:0 0 3px 3px;text-align:left';
     holder.appendChild(this.strip);
     root.parentNode.insertBefore(holder, root.nextSibling);
+  };
+
+  /** Whether the page lays the buttons out in a column or row (a flex container) or by their places. */
+  RunningApplet.prototype.findLayout = function () {
+    this.flow = !this.own && /flex/.test(global.getComputedStyle(this.root).display);
   };
 
   /** @returns {any} what the engine asks of the page */
@@ -1936,7 +1941,7 @@
     const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', inputCss: '',
       text: cap.textContent, label: (input || el).getAttribute('aria-label'), title: el.getAttribute('title') || '',
       href: el.getAttribute('href') === null ? null : el.href, target: /^_self$/i.test(target) ? '' : target,
-      hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null, pageCss: el.getAttribute('style') || '' };
+      hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null };
     el._vbRec = rec;
     if (input) input._vbRec = rec;
     return rec;
@@ -2121,16 +2126,10 @@
     const up = b.look(0);
     const flow = this.flow;
     const marked = !!this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase();
-    // An element of the page showing the Up look the page's style sheet gives it keeps the
-    // page's styles (thousands of buttons start without a style to parse).
-    if (rec.pageLook === l && !b.dx && !b.dy && !marked && !this.ordered) {
-      if (rec.box !== PAGE_STYLE) {
-        el.style.cssText = rec.pageCss;
-        rec.cap.style.cssText = '';
-        if (rec.input) rec.input.style.cssText = '';
-        rec.box = rec.capCss = rec.inputCss = PAGE_STYLE;
-      }
-    } else {
+    // An element of the page keeps the page's styles until its look first changes
+    // (thousands of buttons start without a style to parse); from then on its look is
+    // inline, so that the style sheet's hover and press no longer show over the runtime's.
+    if (rec.box !== PAGE_STYLE || rec.pageLook !== l || b.dx || b.dy || marked || this.ordered) {
       const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
       let box = (flow ? FLOW_CSS + (this.ordered ? 'order:' + rec.index + ';' : '') : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
         (visible ? 'display:flex;' : 'display:none;') + c.box;
@@ -2439,6 +2438,7 @@
    */
   RunningApplet.prototype.clicked = function (ev) {
     if (!this.editor.interactive || this.suppressClick) { ev.preventDefault(); return; }
+    if (!plainClick(ev)) return; // a link opened in a new tab or window is the browser's business
     const b = this.buttonAt(ev.target);
     const rec = b && this.rec(b);
     if (!rec || rec.input) return; // check and radio buttons follow their inputs

@@ -5,7 +5,9 @@ const fs = require('fs');
 const os = require('os');
 const { spawnSync } = require('child_process');
 
-const rt = require(path.join(__dirname, '..', '..', 'runtime', 'velkobutton.js'));
+// The readable runtime, or the one the build publishes (VELKOBUTTON_RUNTIME), minified.
+const runtimeFile = process.env.VELKOBUTTON_RUNTIME || path.join(__dirname, '..', '..', 'runtime', 'velkobutton.js');
+const rt = require(runtimeFile);
 const exe = process.env.VELKOBUTTON_EXE || '';
 
 // The program's output for a project, as Latin-1 text.
@@ -155,8 +157,8 @@ function fakePage(tree) {
 function runOnPage(tree) {
   const vm = require('vm');
   const window = fakePage(tree);
-  vm.runInContext(fs.readFileSync(path.join(__dirname, '..', '..', 'runtime', 'velkobutton.js'), 'utf8'), vm.createContext(window));
+  vm.runInContext(fs.readFileSync(runtimeFile, 'utf8'), vm.createContext(window));
   return window;
 }
 
-module.exports = { rt, exe, exportPage, pageParams, scriptOf, tempDir, recordingHost, spawnSync, runOnPage };
+module.exports = { rt, runtimeFile, exe, exportPage, pageParams, scriptOf, tempDir, recordingHost, spawnSync, runOnPage };
