@@ -82,17 +82,20 @@ async function lighthouseRows(site) {
         const item = lcp && lcp.details && lcp.details.items && lcp.details.items[0];
         const node = item && item.items && item.items[0] && item.items[0].node;
         const lcpError = lhr.audits['largest-contentful-paint'].errorMessage || lhr.runtimeError && lhr.runtimeError.code;
+        // The weighted audits that cost points, outside Performance's metrics.
+        const lost = CATEGORIES.slice(1).flatMap((c) => lhr.categories[c].auditRefs)
+          .filter((r) => r.weight > 0 && lhr.audits[r.id].score !== null && lhr.audits[r.id].score < 1).map((r) => r.id);
         rows.push([p.name, form].concat(CATEGORIES.map((c) => lhr.categories[c].score === null ? '-' :
           Math.round(lhr.categories[c].score * 100)),
         [lhr.audits['largest-contentful-paint'].displayValue || lcpError || '-',
-          node ? (node.snippet || '').slice(0, 60) : (lcpError ? 'NO_LCP' : '-')]));
+          node ? (node.snippet || '').slice(0, 48) : (lcpError ? 'NO_LCP' : '-'), lost.join(' ') || '-']));
         await page.close();
       }
     }
   } finally {
     await browser.close();
   }
-  table('Lighthouse (Chromium)', ['page', 'form'].concat(CATEGORIES, ['LCP', 'LCP element']), rows);
+  table('Lighthouse (Chromium)', ['page', 'form'].concat(CATEGORIES, ['LCP', 'LCP element', 'points lost on']), rows);
 }
 
 /** Bytes of the page and every request it makes until it is at rest. */
