@@ -32,7 +32,13 @@ function pagesFor(dir, n) {
   run(path.join(build, 'examples', 'make_demo'), ['--buttons', String(n), project]);
   run(path.join(build, 'app', 'velkobutton'), ['publish', project, dir]);
   const html = fs.readFileSync(path.join(dir, 'menu' + n + '.html'), 'latin1');
-  const links = html.slice(html.indexOf('<UL>'), html.indexOf('</UL>') + 5);
+  // The page's buttons in order (its list of links, or its button elements), as list items.
+  const links = html.includes('<UL>') ? html.slice(html.indexOf('<UL>'), html.indexOf('</UL>') + 5) : '<ul>' +
+    Array.from(html.matchAll(/<(A|BUTTON|LABEL|SPAN) CLASS="b [^"]*"([^>]*)>([\s\S]*?)<\/\1>/g), (m) => {
+      const href = /HREF="([^"]*)"/.exec(m[2]);
+      const text = m[3].replace(/<[^>]*>/g, '');
+      return '<li>' + (href ? '<a href="' + href[1] + '">' + text + '</a>' : text) + '</li>';
+    }).join('') + '</ul>';
   fs.writeFileSync(path.join(dir, 'plain' + n + '.html'), '<!DOCTYPE html><html lang=en><title>plain</title>' +
     '<style>ul{list-style:none;margin:0;padding:0;width:148px}li a{display:block;height:32px;margin:4px;' +
     'background:#004080;color:#fff;font:bold 12px sans-serif;line-height:32px;text-align:center;text-decoration:none}' +
@@ -50,7 +56,9 @@ function probe() {
     window.vbBench.ready = performance.now();
     const plain = !document.querySelector('applet');
     const check = () => {
-      const drawn = Array.prototype.some.call(document.querySelectorAll('.velkobutton canvas'), (c) => c.width > 0);
+      // A page of button elements shows them in its first frame; a canvas page once it has pixels.
+      const drawn = !!document.querySelector('.vb .b') ||
+        Array.prototype.some.call(document.querySelectorAll('.velkobutton canvas'), (c) => c.width > 0);
       if (plain || drawn) window.vbBench.firstDrawing = performance.now() - window.vbBench.ready;
       else requestAnimationFrame(check);
     };
