@@ -61,15 +61,21 @@ const char* const kHost = "live";
 const char* const kPageName = "~live.html";
 const char* const kBridgeName = "velkobutton-live";
 
-// Shows through where the buttons leave the applet transparent.
-const char* const kCheckerboard =
-    "<STYLE>.velkobutton{background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px "
-    "16px}</STYLE>\r\n";
+// The view's own additions to the page: a checkerboard shows through where
+// the buttons leave the applet transparent, and the buttons keep the places
+// the project gives them (a row does not wrap in a narrow view, as the
+// editor hits and drops by those places; the zoom magnifies instead).
+const char* const kLiveStyle =
+    "<STYLE>applet{display:inline-block;vertical-align:top;"
+    "background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px 16px}"
+    "applet .vb{width:max-content}</STYLE>\r\n";
 
 // The editor's side of the live view, run in a world of its own: the
-// project's scripts can neither see nor call it. It reports the pointer in
-// applet pixels while the buttons are not being tried, and the runtime's
-// drawings.
+// project's scripts can neither see nor call it. While the buttons are not
+// being tried, it reports the pointer in applet pixels and keeps the page's
+// own answer to it (a link followed, a box checked, text selected, the
+// focus moved, a link dragged away) from happening; and it reports the
+// runtime's drawings.
 const char* const kBridgeScript = R"JS(
 (function () {
   'use strict';
@@ -80,15 +86,26 @@ const char* const kBridgeScript = R"JS(
   // Called by the editor.
   window.velkoLiveTry = function (on) { trying = !!on; down = false; };
   new QWebChannel(qt.webChannelTransport, function (channel) { live = channel.objects.live; });
-  // The pointer in the applet's own pixels, whatever the zoom.
+  // The buttons' container, whose corner is the applet's (0, 0).
+  function root() {
+    var a = document.querySelector('applet');
+    return a && a.querySelector('.vb');
+  }
+  function inside(ev) {
+    var r = root();
+    return !!r && r.contains(ev.target);
+  }
+  // The pointer in the applet's own pixels, whatever the zoom; a free layout
+  // that the page shrinks to fit a narrow view counts at its full size.
   function at(ev) {
-    var s = document.querySelector('.velkobutton-surface > div');
+    var s = root();
     if (!s) return null;
     var r = s.getBoundingClientRect();
-    var w = parseFloat(s.style.width) || r.width;
-    var h = parseFloat(s.style.height) || r.height;
-    var inside = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
-    return { x: (ev.clientX - r.left) * w / (r.width || 1), y: (ev.clientY - r.top) * h / (r.height || 1), inside: inside };
+    var w = parseFloat(s.parentNode.getAttribute('width'));
+    var free = !/flex/.test(getComputedStyle(s).display);
+    var k = free && w > 0 && r.width > 0 ? w / r.width : 1;
+    var within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
+    return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
   }
   // One move a frame is enough for a drag; the last one goes before the release.
   function flush() {
@@ -121,6 +138,15 @@ const char* const kBridgeScript = R"JS(
     flush();
     if (p && live) live.pointer('up', p.x, p.y);
   }, true);
+  // The buttons are the page's links, labels and buttons: while the editor
+  // has the mouse, what the browser would do with them does not happen.
+  ['mousedown', 'click', 'auxclick', 'dblclick', 'dragstart', 'selectstart'].forEach(function (type) {
+    document.addEventListener(type, function (ev) {
+      if (trying || !inside(ev)) return;
+      ev.preventDefault();
+      ev.stopPropagation();
+    }, true);
+  });
   document.addEventListener('velkobutton-drawn', function () { if (live) live.drawn(); }, true);
 })();
 )JS";
@@ -140,13 +166,41 @@ QString JsString(const QString& text) {
   return out + QLatin1Char('\'');
 }
 
-// The page without its applet's parameters: what a change of the project
-// alone leaves as it is.
+// Where the buttons' style sheet lies in a page: the text of the first
+// STYLE element of its head (npos when it has none).
+struct SheetPlace {
+  std::size_t start = std::string::npos, end = std::string::npos;
+};
+SheetPlace SheetOf(const std::string& html) {
+  const char* const open = "<STYLE>";
+  const std::size_t head = html.find("</HEAD>");
+  const std::size_t tag = html.find(open);
+  if (head == std::string::npos || tag == std::string::npos || tag > head) return {};
+  const std::size_t end = html.find("</STYLE>", tag);
+  if (end == std::string::npos || end > head) return {};
+  return {tag + std::strlen(open), end};
+}
+
+std::string SheetText(const std::string& html) {
+  const SheetPlace at = SheetOf(html);
+  return at.start == std::string::npos ? std::string() : html.substr(at.start, at.end - at.start);
+}
+
+// The page without its applet and the text of its buttons' style sheet:
+// what a change of the project alone leaves as it is.
 std::string ShellOf(const std::string& html) {
   const std::size_t start = html.find("<APPLET");
   const std::size_t end = html.find("</APPLET>");
   if (start == std::string::npos || end == std::string::npos || end < start) return html;
-  return html.substr(0, start) + html.substr(end);
+  std::string shell = html.substr(0, start) + html.substr(end);
+  const SheetPlace sheet = SheetOf(shell);
+  if (sheet.start != std::string::npos) shell.erase(sheet.start, sheet.end - sheet.start);
+  return shell;
+}
+
+// `bytes` in base64, for a script that decodes them as the page's own text.
+QString Base64(const std::string& bytes) {
+  return QString::fromLatin1(QByteArray::fromStdString(bytes).toBase64());
 }
 
 std::filesystem::path FsFolder(const std::string& folder) {
@@ -357,7 +411,20 @@ void LiveView::Update() {
     LoadPage(std::move(html));
     return;
   }
+  SendSheet(html);
   if (!SendChangedButtons(html)) ReplaceProject(html);
+}
+
+void LiveView::SendSheet(const std::string& html) {
+  std::string sheet = SheetText(html);
+  if (sheet == sheet_) return;
+  // The buttons' sheet is the page's first style element; the page keeps
+  // its place and its state.
+  RunOnApplet(QStringLiteral("var s=document.getElementsByTagName('style')[0];if(s)"
+                             "s.textContent=R.decode1252(Uint8Array.from(atob('%1'),"
+                             "function(ch){return ch.charCodeAt(0);}).buffer);")
+                  .arg(Base64(sheet)));
+  sheet_ = std::move(sheet);
 }
 
 void LiveView::TakeAsSent() {
@@ -434,9 +501,11 @@ void LiveView::LoadPage(std::string html) {
   SetNotice(QString());
   if (html.empty()) html = PageHtml();
   shell_ = ShellOf(html);
+  sheet_ = SheetText(html);
   UpdateStaging();
   NoteFilesLeftOut();
-  html.insert(0, kCheckerboard);
+  const std::size_t head = html.find("</HEAD>");
+  html.insert(head == std::string::npos ? 0 : head, kLiveStyle);
   if (!staging_->WritePage(kPageName, html)) {
     SetNotice(tr("The live view could not write its page."));
     return;
