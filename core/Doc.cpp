@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "core/Archive.h"
+#include "core/ButtonsHtml.h"
 #include "core/KesApp.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
@@ -619,6 +620,10 @@ bool Doc::AddParams(std::string& out, ParamForm form, const std::string& prefixS
   return true;
 }
 
+bool Doc::NeedsRuntime() const {
+  return !project_ || buttons_html::NeedsRuntime(*project_, buttons_);
+}
+
 std::string Doc::BuildHtml(PageMode mode) {
   std::string h;
   BuildHtmlInto(h, mode, nullptr);
@@ -642,6 +647,11 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   // A page with the runtime is a page of today: standards mode, its
   // language, its bytes' encoding, a title and a width for phones.
   const bool modern = WantsRuntime();
+  const bool runtime = CarriesRuntime();
+  // Today's page carries the buttons as HTML: their style sheet in the head
+  // (before the applet in a segment), their elements in the applet.
+  std::unique_ptr<buttons_html::Page> buttonsPage;
+  if (modern) buttonsPage = std::make_unique<buttons_html::Page>(p, buttons_, DriveRoot(), runtime);
   if (mode != PageMode::Segment && modern) {
     h += "<!DOCTYPE html>\r\n<HTML LANG=\"";
     AddAttributeText(h, set.pageLanguage);
@@ -653,7 +663,9 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     } else {
       AddAttributeText(h, p.identifier);
     }
-    h += "</TITLE>\r\n</HEAD>\r\n";
+    h += "</TITLE>\r\n";
+    buttonsPage->AddStyle(h);
+    h += "</HEAD>\r\n";
     h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
          "ALINK=\"#999999\">\r\n";
   } else if (mode != PageMode::Segment) {
@@ -674,6 +686,7 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   h += " ";
   h += version::kCopyrightNotice;
   h += " -->\r\n";
+  if (mode == PageMode::Segment && modern) buttonsPage->AddStyle(h);
   h += "<APPLET CODE=";
   h += internal;
   if (!p.codeBase.empty() && mode != PageMode::Preview) {
@@ -731,70 +744,22 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     h += WriteStringParam(ParamForm::Page, "Script0", config, "", false);
   }
   if (modern) {
-    // Before the runtime draws, and for good without JavaScript, the
-    // buttons are a list of plain links: nobody sees the Java message.
-    AddLinkList(h);
+    // The buttons themselves, working before and without any script: nobody
+    // sees the Java message.
+    buttonsPage->AddElements(h);
   } else if (!set.nonJavaMessage.empty()) {
     h += "<BLOCKQUOTE>\r\n<HR>\r\n";
     h += set.nonJavaMessage;
     h += "\r\n<HR>\r\n</BLOCKQUOTE>\r\n";
   }
   h += "</APPLET>\r\n";
-  if (WantsRuntime()) {
+  if (runtime) {
     h += kRuntimeLine;
     h += "\r\n";
   }
   if (mode == PageMode::Preview) h += "</CENTER>\r\n";
   if (mode != PageMode::Segment) h += "</BODY>\r\n</HTML>\r\n";
   return true;
-}
-
-void Doc::AddLinkList(std::string& h) const {
-  h += "<NAV CLASS=\"velkobutton-links\" ARIA-LABEL=\"";
-  AddAttributeText(h, project_->identifier);
-  h += "\">\r\n<UL>\r\n";
-  for (const auto& b : buttons_) {
-    // The caption as Up shows it, on one line and without its place-holders
-    // ("${date...}"), which only the runtime fills in.
-    std::string caption;
-    const std::string& text = b->upState->text->text;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const std::size_t close =
-          text.compare(i, 2, "${") == 0 ? text.find('}', i) : std::string::npos;
-      if (close != std::string::npos) {
-        i = close;
-        continue;
-      }
-      caption += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
-    }
-    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
-    // Else the tool tip, else the name.
-    if (caption.find_first_not_of(' ') == std::string::npos) caption = b->tip;
-    if (caption.find_first_not_of(' ') == std::string::npos) caption = b->name;
-    h += "<LI>";
-    if (b->url.empty()) {
-      AddAttributeText(h, caption);
-    } else {
-      h += "<A HREF=\"";
-      AddAttributeText(h, b->url);
-      h += "\"";
-      if (!b->target.empty()) {
-        h += " TARGET=\"";
-        AddAttributeText(h, b->target);
-        h += "\"";
-      }
-      if (!b->tip.empty()) {
-        h += " TITLE=\"";
-        AddAttributeText(h, b->tip);
-        h += "\"";
-      }
-      h += ">";
-      AddAttributeText(h, caption);
-      h += "</A>";
-    }
-    h += "</LI>\r\n";
-  }
-  h += "</UL>\r\n</NAV>\r\n";
 }
 
 bool Doc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) {
@@ -809,7 +774,7 @@ bool Doc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>
   add(programDir + internal + ".jar", GateKind::Program);
   add(programDir + internal + ".cab", GateKind::Program);
   add(programDir + "VelkoJfc2.class", GateKind::Program);
-  if (WantsRuntime()) add(programDir + kRuntimeFile, GateKind::Program);
+  if (CarriesRuntime()) add(programDir + kRuntimeFile, GateKind::Program);
   const std::string root = DriveRoot();
   if (generateInput == 1 && !IsAddress(inputFilePath, root))
     add(OsFromStored(inputFilePath), GateKind::InputFile);

@@ -201,6 +201,7 @@ class Doc : public KesDoc {
   // Generation.
   std::string BuildParams(ParamForm form, const std::string& prefixScript) override;
   std::string BuildHtml(PageMode mode) override;
+  bool NeedsRuntime() const override;
   // Takes the generated text piece by piece, in order; false when it could
   // not take a piece, which ends the generation.
   using Sink = std::function<bool(std::string_view)>;
@@ -282,9 +283,6 @@ class Doc : public KesDoc {
   // takes fewer buttons.
   static constexpr std::size_t kFirstThreadShare = 45;
   bool BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink);
-  // The buttons as a list of plain links, inside the applet element of a
-  // page with the runtime.
-  void AddLinkList(std::string& h) const;
   // The script of buttons [first, last) appended to `script`, each button
   // followed by `flush` when one is given (false when a flush failed).
   bool AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,

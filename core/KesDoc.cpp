@@ -48,7 +48,7 @@ std::string KesDoc::DriveRoot() const {
 
 bool KesDoc::WantsRuntime() const {
   if (runtimeChoice == kRuntimeFromSettings) return app_.settings().html5Runtime == 1;
-  return runtimeChoice == kRuntimeOn;
+  return runtimeChoice == kRuntimeOn || runtimeChoice == kRuntimeAlways;
 }
 
 bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
@@ -200,10 +200,10 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
       StoredFromOs(file, path);
   }
   if (!HasContents()) return false;
-  // The page draws its buttons with the runtime, which must lie beside it: a
-  // file of that name there holding other bytes is replaced only when the
-  // user agrees, before anything is written.
-  const bool runtime = !preview && WantsRuntime();
+  // A page with the runtime needs it beside it: a file of that name there
+  // holding other bytes is replaced only when the user agrees, before
+  // anything is written.
+  const bool runtime = !preview && CarriesRuntime();
   if (runtime && !AgreeToReplace(
                      platform(),
                      TargetsReplaced({platform().ProgramDir() + kRuntimeFile}, FolderOfPage(file))))

@@ -78,13 +78,27 @@ class KesDoc : public DocumentBase {
   std::string inputFilePath;      // never changed by the program
   int32_t generateInput = 0;      // never changed by the program
 
-  // The JavaScript runtime that draws the buttons in browsers without Java:
-  // whether pages carry its script line and the resource list names its file.
-  // The setting decides unless a caller (the command line, external preview)
-  // chooses for the document.
-  enum RuntimeChoice : int { kRuntimeFromSettings = -1, kRuntimeOff = 0, kRuntimeOn = 1 };
+  // Pages of today for browsers without Java: the buttons as HTML and CSS,
+  // and the JavaScript runtime where the project needs it (its script line
+  // in the page, its file in the resource list). The setting decides unless a
+  // caller (the command line, external preview) chooses for the document;
+  // kRuntimeAlways gives the page the runtime whatever the project needs (the
+  // Live View drives its page through it).
+  enum RuntimeChoice : int {
+    kRuntimeFromSettings = -1,
+    kRuntimeOff = 0,
+    kRuntimeOn = 1,
+    kRuntimeAlways = 2
+  };
   int runtimeChoice = kRuntimeFromSettings;
+  // Whether pages are of today (buttons as HTML and CSS).
   bool WantsRuntime() const;
+  // Whether the project does anything that needs the runtime's script.
+  virtual bool NeedsRuntime() const { return true; }
+  // Whether the page carries the runtime's line and the runtime lies beside it.
+  bool CarriesRuntime() const {
+    return WantsRuntime() && (runtimeChoice == kRuntimeAlways || NeedsRuntime());
+  }
   // Chooses the runtime for the document while it lives, then gives the
   // earlier choice back.
   class RuntimeScope {

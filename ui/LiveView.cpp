@@ -472,7 +472,7 @@ bool LiveView::SendChangedButtons(const std::string& html) {
 }
 
 std::string LiveView::PageHtml() {
-  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeOn);
+  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeAlways);
   Doc::ScriptParts parts;
   doc_.scriptParts = &parts;
   std::string html = doc_.BuildHtml(PageMode::Page);
@@ -484,7 +484,7 @@ std::string LiveView::PageHtml() {
 }
 
 std::vector<std::string> LiveView::UpdateStaging() {
-  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeOn);
+  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeAlways);
   std::vector<std::string> files;
   std::vector<GateKind> expected;
   doc_.GetResourceFiles(files, expected);

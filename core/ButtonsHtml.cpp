@@ -1,0 +1,718 @@
+#include "core/ButtonsHtml.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "core/KesDoc.h"
+#include "core/Keywords.h"
+#include "core/WrapInt.h"
+#include "groups/button/PropButton.h"
+#include "groups/project/PropProject.h"
+
+namespace buttons_html {
+
+namespace {
+
+// The largest side of a button the runtime draws, in CSS pixels.
+constexpr int64_t kMaxSide = 16384;
+constexpr int32_t kMaxTextSize = 255;
+// The pointer shapes by the applet's numbers, as CSS names them.
+constexpr const char* kCursors[PropState::kCursorCount] = {
+    "default",   "crosshair", "text",     "wait",     "sw-resize", "se-resize", "nw-resize",
+    "ne-resize", "n-resize",  "s-resize", "w-resize", "e-resize",  "pointer",   "move"};
+
+void AddInt(std::string& out, int64_t v) {
+  AppendDecimal(out, v);
+}
+
+std::string Px(int64_t v) {
+  std::string s;
+  AddInt(s, v);
+  return s + "px";
+}
+
+// A colour as CSS writes it: "#rrggbb".
+std::string Hex(uint32_t c) {
+  static const char kDigits[] = "0123456789abcdef";
+  std::string s = "#";
+  for (int shift = 20; shift >= 0; shift -= 4) s.push_back(kDigits[(c >> shift) & 0xF]);
+  return s;
+}
+
+// The colour a project stores (red in the low byte) as the runtime has it.
+uint32_t Rgb(uint32_t stored) {
+  return ((stored & 0xFF) << 16) | (stored & 0xFF00) | ((stored >> 16) & 0xFF);
+}
+
+// Rounds as JavaScript's Math.round: halves upwards.
+double JsRound(double v) {
+  const double r = std::floor(v);
+  return v - r >= 0.5 ? r + 1 : r;
+}
+
+// The runtime's mixing of two colours, channel by channel.
+uint32_t Mix(uint32_t a, uint32_t b, double t) {
+  uint32_t out = 0;
+  for (int s : {16, 8, 0}) {
+    const int x = static_cast<int>((a >> s) & 255);
+    const int y = static_cast<int>((b >> s) & 255);
+    out |= static_cast<uint32_t>(JsRound(x + (y - x) * t)) << s;
+  }
+  return out;
+}
+
+bool EqualsNoCase(const std::string& a, const char* b) {
+  std::size_t i = 0;
+  for (; i < a.size() && b[i]; ++i) {
+    char c = a[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != b[i]) return false;
+  }
+  return i == a.size() && !b[i];
+}
+
+bool EndsWithNoCase(const std::string& a, const char* tail) {
+  const std::string t = tail;
+  if (a.size() < t.size()) return false;
+  return EqualsNoCase(a.substr(a.size() - t.size()), tail);
+}
+
+// A font name that names a font file beside the page.
+bool NamesFontFile(const std::string& font) {
+  for (const char* ext : {".woff2", ".woff", ".ttf", ".otf"})
+    if (EndsWithNoCase(font, ext)) return true;
+  return false;
+}
+
+// The file name of a font file, and the family the page gives it.
+std::string FontFileName(const std::string& font) {
+  const std::size_t slash = font.find_last_of("/\\");
+  return slash == std::string::npos ? font : font.substr(slash + 1);
+}
+
+std::string FontFileFamily(const std::string& font) {
+  std::string family = "VelkoButton ";
+  for (char c : FontFileName(font)) {
+    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                      c == '.' || c == '_' || c == '-';
+    family.push_back(kept ? c : '_');
+  }
+  return family;
+}
+
+std::string FamilyOf(const std::string& name) {
+  for (const char* n : {"arial", "helvetica", "sans-serif", "sansserif"})
+    if (EqualsNoCase(name, n)) return "Arial, Helvetica, sans-serif";
+  for (const char* n : {"timesroman", "times", "serif"})
+    if (EqualsNoCase(name, n)) return "\"Times New Roman\", Times, serif";
+  for (const char* n : {"courier", "monospace"})
+    if (EqualsNoCase(name, n)) return "\"Courier New\", Courier, monospace";
+  if (NamesFontFile(name)) return "\"" + FontFileFamily(name) + "\", sans-serif";
+  std::string family = "\"";
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) < 0x20) continue;
+    if (std::string_view("\"\\;{}<>").find(c) != std::string_view::npos) continue;
+    family.push_back(c);
+  }
+  return family + "\", sans-serif";
+}
+
+// An address inside url("..."): quotes, backslashes, angle brackets,
+// parentheses, blanks and control bytes as %XX.
+std::string UrlText(const std::string& address) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (char ch : address) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x20 || c == 0x7F ||
+        std::string_view("\"'\\<>() ").find(ch) != std::string_view::npos) {
+      out.push_back('%');
+      out.push_back(kDigits[c >> 4]);
+      out.push_back(kDigits[c & 0xF]);
+    } else {
+      out.push_back(ch);
+    }
+  }
+  return out;
+}
+
+// A number of sixteenths as the shortest decimal.
+std::string Sixteenths(int64_t n) {
+  std::string s;
+  AddInt(s, n / 16);
+  int64_t frac = (n % 16) * 625;  // ten-thousandths
+  if (frac == 0) return s;
+  std::string digits = std::to_string(frac);
+  digits.insert(0, 4 - digits.size(), '0');
+  while (digits.back() == '0') digits.pop_back();
+  return s + "." + digits;
+}
+
+std::string Place(int32_t align, int32_t offset) {
+  if (align == 0) return Px(offset);
+  const char* base = align == 2 ? "100%" : "50%";
+  if (offset == 0) return base;
+  return std::string("calc(") + base + " + " + Px(offset) + ")";
+}
+
+void AddImageDecls(std::vector<std::string>& d, const Look& l) {
+  if (!l.hasImage) {
+    d.push_back("background-image:none");
+    return;
+  }
+  d.push_back("background-image:url(\"" + UrlText(l.image) + "\")");
+  if (l.imageStyle == 1) {
+    d.push_back("background-repeat:repeat");
+    d.push_back("background-size:auto");
+    d.push_back("background-position:0 0");
+  } else if (l.imageStyle == 2) {
+    d.push_back("background-repeat:no-repeat");
+    d.push_back("background-size:100% 100%");
+    d.push_back("background-position:0 0");
+  } else {
+    d.push_back("background-repeat:no-repeat");
+    d.push_back("background-size:auto");
+    d.push_back("background-position:" + Place(l.imageAlignX, l.imageOffsetX) + " " +
+                Place(l.imageAlignY, l.imageOffsetY));
+  }
+}
+
+std::string Shadows(const Look& l, int64_t w, int64_t h) {
+  std::string list;
+  const auto add = [&list](const std::string& s) {
+    if (!list.empty()) list.push_back(',');
+    list += s;
+  };
+  const int64_t f = std::clamp<int64_t>(l.frameThick, 0, std::min(w, h) / 2);
+  if (f > 0) add("inset 0 0 0 " + Px(f) + " " + Hex(l.frameColor));
+  if (l.borderStyle >= 1 && l.borderStyle <= 4) {
+    const int64_t t = std::clamp<int64_t>(l.borderThick, 0, std::min(w - 2 * f, h - 2 * f) / 2);
+    const double td = static_cast<double>(t);
+    for (int64_t i = 0; i < t; ++i) {
+      uint32_t top = l.borderTop;
+      uint32_t bot = l.borderBot;
+      if (l.borderStyle == 1) top = bot = l.borderBot;
+      const double id = static_cast<double>(i);
+      const bool half = id >= td / 2;
+      if ((l.borderStyle == 4 && half) || (l.borderStyle == 3 && !half)) std::swap(top, bot);
+      if (l.borderSmooth && t > 1 && l.borderStyle != 1) {
+        const double mixF =
+            l.borderStyle == 2 ? id / td : (half ? (id - td / 2) / (td / 2) : id / (td / 2)) * 0.5;
+        top = Mix(top, l.borderMid, mixF);
+        bot = Mix(bot, l.borderMid, mixF);
+      }
+      const std::string k = Px(f + i + 1);
+      const std::string hi = Hex(top), lo = Hex(bot);
+      add("inset 0 " + k + " " + hi + ",inset 0 -" + k + " " + lo + ",inset -" + k + " 0 " + lo +
+          ",inset " + k + " 0 " + hi);
+    }
+  }
+  return list.empty() ? "none" : list;
+}
+
+const char* FlexAlign(int32_t a) {
+  return a == 0 ? "flex-start" : a == 2 ? "flex-end" : "center";
+}
+
+std::string Join(const std::vector<std::string>& d) {
+  std::string s;
+  for (const auto& x : d) {
+    if (!s.empty()) s.push_back(';');
+    s += x;
+  }
+  return s;
+}
+
+// The name of a declaration "name:value".
+std::string_view NameOf(const std::string& decl) {
+  return std::string_view(decl).substr(0, decl.find(':'));
+}
+
+}  // namespace
+
+Decls LookDecls(const Look& l, int32_t originX, int32_t originY, bool flow) {
+  Decls d;
+  const int64_t w = std::clamp<int64_t>(l.width, 0, kMaxSide);
+  const int64_t h = std::clamp<int64_t>(l.height, 0, kMaxSide);
+  d.box.push_back("width:" + Px(w));
+  d.box.push_back((flow ? "min-height:" : "height:") + Px(h));
+  const int64_t dx = int64_t{l.x} - originX, dy = int64_t{l.y} - originY;
+  d.box.push_back(dx == 0 && dy == 0 ? "transform:none"
+                                     : "transform:translate(" + Px(dx) + "," + Px(dy) + ")");
+  d.box.push_back(std::string("cursor:") + (l.cursor >= 0 && l.cursor < PropState::kCursorCount
+                                                ? kCursors[l.cursor]
+                                                : "default"));
+  d.box.push_back("color:" + Hex(l.textColor));
+  d.box.push_back("background-color:" + (l.style == 0 ? Hex(l.color) : std::string("transparent")));
+  AddImageDecls(d.box, l);
+  d.box.push_back("box-shadow:" + Shadows(l, w, h));
+  d.box.push_back(std::string("justify-content:") + FlexAlign(l.textAlignX));
+  d.box.push_back(std::string("align-items:") + FlexAlign(l.textAlignY));
+  d.box.push_back(std::string("text-align:") + (l.textAlignX == 0   ? "left"
+                                                : l.textAlignX == 2 ? "right"
+                                                                    : "center"));
+  const int64_t inset = std::max<int64_t>(0, l.borderStyle ? l.borderThick : 0) +
+                        std::max<int64_t>(0, l.frameThick) + 2;
+  d.box.push_back("padding:" + Px(inset));
+
+  const int64_t size = std::clamp(l.textSize, 1, kMaxTextSize);
+  const auto line = static_cast<int64_t>(JsRound(static_cast<double>(size) * 1.2));
+  std::string font = "font:";
+  if (l.textStyle & 2) font += "italic ";
+  if (l.textStyle & 1) font += "bold ";
+  d.cap.push_back(font + Sixteenths(size) + "rem/" + Sixteenths(line) + "rem " +
+                  FamilyOf(l.textFont));
+  d.cap.push_back(std::string("text-decoration:") + (l.textStyle & 4 ? "underline" : "none"));
+  d.cap.push_back(std::string("text-shadow:") +
+                  (l.textStyle & 8    ? "-1px -1px 0 #ffffff,1px 1px 0 #000000"
+                   : l.textStyle & 16 ? "-1px -1px 0 #000000,1px 1px 0 #ffffff"
+                                      : "none"));
+  d.cap.push_back("left:" + Px(l.textOffsetX));
+  d.cap.push_back("top:" + Px(l.textOffsetY));
+  return d;
+}
+
+Css LookCss(const Look& look, int32_t originX, int32_t originY, bool flow) {
+  const Decls d = LookDecls(look, originX, originY, flow);
+  return {Join(d.box), Join(d.cap)};
+}
+
+// ---------------------------------------------------------------------------
+// The looks the button's statement gives
+
+namespace {
+
+// The address of an image as the page's image list writes it.
+std::string ImageAddress(const std::string& file, const std::string& root) {
+  return IsAddress(file, root) ? file : FileNameOf(file);
+}
+
+// What the Default block writes over the runtime's defaults: every value of
+// the Up state (a value equal to its default is left out and is the default).
+Look BaseLook(const PropButton& b) {
+  const PropState& s = *b.upState;
+  Look l;
+  l.x = WrapAdd(b.x, s.offsetX);
+  l.y = WrapAdd(b.y, s.offsetY);
+  l.width = b.width;
+  l.height = b.height;
+  l.show = b.show != 0;
+  l.style = s.transparent != 0 ? 1 : 0;
+  l.color = Rgb(s.color);
+  const PropText& t = *s.text;
+  l.text = t.text;
+  l.textColor = Rgb(t.textColor);
+  l.textAlignX = t.alignX;
+  l.textAlignY = t.alignY;
+  l.textOffsetX = t.offsetX;
+  l.textOffsetY = t.offsetY;
+  l.textFont = t.font;
+  l.textSize = t.size;
+  l.textStyle = t.StyleMask();
+  const PropBorder& br = *s.border;
+  if (br.style >= PropBorder::kNone && br.style <= PropBorder::kRaised) l.borderStyle = br.style;
+  l.borderSmooth = br.smooth != 0;
+  l.borderThick = br.style == PropBorder::kNone ? 0 : br.thick;
+  const PropBorder::Colors c = br.automatic == 0
+                                   ? PropBorder::Colors{br.topColor, br.midColor, br.botColor}
+                                   : PropBorder::AutomaticColorsFor(s.color, "Default");
+  l.borderTop = Rgb(c.top);
+  l.borderMid = Rgb(c.mid);
+  l.borderBot = Rgb(c.bot);
+  l.frameThick = br.frameThick;
+  l.frameColor = Rgb(br.frameColor);
+  const PropImage& im = *s.image;
+  if (im.style == PropImage::kTile || im.style == PropImage::kScale) l.imageStyle = im.style;
+  if (im.style == PropImage::kNormal) {
+    l.imageOffsetX = im.offsetX;
+    l.imageOffsetY = im.offsetY;
+    l.imageAlignX = im.alignX;
+    l.imageAlignY = im.alignY;
+  }
+  return l;
+}
+
+// The block of state `s` over the base look: what it writes where its
+// values differ from Up's.
+void ApplyBlock(Look& l, const PropButton& b, int which, const std::string& root) {
+  const PropState& s = *b.state(which);
+  const PropState& up = *b.upState;
+  l.cursor = s.cursor == -1 ? 0 : s.cursor;
+  const PropImage& im = *s.image;
+  if (!im.file.empty()) {
+    l.hasImage = true;
+    l.image = ImageAddress(im.file, root);
+    if (im.style == PropImage::kTile || im.style == PropImage::kScale) {
+      l.imageStyle = im.style;
+    } else if (im.style == PropImage::kNormal) {
+      if (up.image->style != PropImage::kNormal) l.imageStyle = 0;
+      if (im.offsetX != up.image->offsetX) l.imageOffsetX = im.offsetX;
+      if (im.offsetY != up.image->offsetY) l.imageOffsetY = im.offsetY;
+      if (im.alignX != up.image->alignX) l.imageAlignX = im.alignX;
+      if (im.alignY != up.image->alignY) l.imageAlignY = im.alignY;
+    }
+  }
+  if (which == 0) return;  // Up's block is written against Up itself
+  if (s.transparent != up.transparent) l.style = s.transparent != 0 ? 1 : 0;
+  if (s.color != up.color) l.color = Rgb(s.color);
+  if (s.offsetX != 0) l.x = WrapAdd(b.x, s.offsetX);
+  if (s.offsetY != 0) l.y = WrapAdd(b.y, s.offsetY);
+  const PropText& t = *s.text;
+  l.text = t.text;
+  l.textColor = Rgb(t.textColor);
+  l.textAlignX = t.alignX;
+  l.textAlignY = t.alignY;
+  l.textOffsetX = t.offsetX;
+  l.textOffsetY = t.offsetY;
+  l.textFont = t.font;
+  l.textSize = t.size;
+  l.textStyle = t.StyleMask();
+  const PropBorder& br = *s.border;
+  const PropBorder& ub = *up.border;
+  if (br.style != ub.style && br.style >= PropBorder::kNone && br.style <= PropBorder::kRaised)
+    l.borderStyle = br.style;
+  l.borderSmooth = br.smooth != 0;
+  if (br.style == PropBorder::kNone)
+    l.borderThick = 0;
+  else if (br.thick != ub.thick)
+    l.borderThick = br.thick;
+  const PropBorder::Colors c = br.automatic == 0
+                                   ? PropBorder::Colors{br.topColor, br.midColor, br.botColor}
+                                   : PropBorder::AutomaticColorsFor(s.color, s.name);
+  if (c.top != ub.topColor) l.borderTop = Rgb(c.top);
+  if (c.mid != ub.midColor) l.borderMid = Rgb(c.mid);
+  if (c.bot != ub.botColor) l.borderBot = Rgb(c.bot);
+  l.frameThick = br.frameThick;
+  l.frameColor = Rgb(br.frameColor);
+}
+
+bool HasPlaceHolder(const std::string& text) {
+  return text.find("${") != std::string::npos;
+}
+
+bool Blank(const std::string& text) {
+  return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+}  // namespace
+
+void StateLooks(const PropButton& b, const std::string& root, Look out[3]) {
+  const Look base = BaseLook(b);
+  for (int s = 0; s < 3; ++s) {
+    out[s] = base;
+    ApplyBlock(out[s], b, s, root);
+  }
+}
+
+Look BackgroundLook(const PropProject& p, const std::string& root) {
+  Look l;
+  l.width = p.projectWidth;
+  l.height = p.projectHeight;
+  l.color = Rgb(p.backgroundColor);
+  l.borderStyle = PropBorder::kNone;
+  if (p.imageStyle == PropImage::kTile || p.imageStyle == PropImage::kScale)
+    l.imageStyle = p.imageStyle;
+  if (!p.backgroundImage.empty()) {
+    l.hasImage = true;
+    l.image = ImageAddress(p.backgroundImage, root);
+  }
+  return l;
+}
+
+std::string CaptionText(const std::string& text) {
+  std::string caption;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t close = text.compare(i, 2, "${") == 0 ? text.find('}', i) : std::string::npos;
+    if (close != std::string::npos) {
+      i = close;
+      continue;
+    }
+    caption.push_back(text[i]);
+  }
+  return caption;
+}
+
+std::string ContainerId(const std::string& identifier) {
+  if (identifier.empty()) return "vb";
+  std::string id = "vb-";
+  for (char c : identifier) {
+    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                      c == '_' || c == '-';
+    id.push_back(kept ? c : '_');
+  }
+  return id;
+}
+
+bool NeedsRuntime(const PropProject& p, const std::vector<std::unique_ptr<PropButton>>& buttons) {
+  if (!p.beforeScript.empty() || !p.afterScript.empty() || p.readFromFile != 0 || p.refreshRate > 0)
+    return true;
+  for (const auto& b : buttons) {
+    if (!b->leaveScript.empty() || b->drag != 0 || HasPlaceHolder(b->tip) ||
+        HasPlaceHolder(b->status))
+      return true;
+    // A link a click on a push button does not open, and a push button
+    // held down from the start, need the runtime to behave.
+    if (b->mode != PropButton::kPush && !b->url.empty()) return true;
+    if (b->mode == PropButton::kPush && b->initiallyDown != 0) return true;
+    for (int i = 0; i < 3; ++i) {
+      const PropState& s = *b->state(i);
+      if (!s.advanced->script.empty() || !s.audio->file.empty() || HasPlaceHolder(s.text->text) ||
+          (s.animate != 0 && !s.image->file.empty()))
+        return true;
+    }
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+// The page
+
+namespace {
+
+// The declarations of `state` that the rule of a state after Up needs: those
+// that differ from Up's, or from `also`'s when given.
+std::vector<std::string> Differing(const std::vector<std::string>& state,
+                                   const std::vector<std::string>& up,
+                                   const std::vector<std::string>* also) {
+  const auto valueIn = [](const std::vector<std::string>& list, std::string_view name) {
+    for (const auto& d : list)
+      if (NameOf(d) == name) return &d;
+    return static_cast<const std::string*>(nullptr);
+  };
+  std::vector<std::string> out;
+  for (const auto& d : state) {
+    const std::string* u = valueIn(up, NameOf(d));
+    const std::string* o = also ? valueIn(*also, NameOf(d)) : nullptr;
+    if (!u || *u != d || (also && (!o || *o != d))) out.push_back(d);
+  }
+  return out;
+}
+
+void AddRule(std::string& out, const std::string& selectors, const std::vector<std::string>& d) {
+  if (d.empty()) return;
+  out += selectors;
+  out.push_back('{');
+  out += Join(d);
+  out += "}\r\n";
+}
+
+void AddAttribute(std::string& out, const char* name, const std::string& value) {
+  out.push_back(' ');
+  out += name;
+  out += "=\"";
+  KesDoc::AddAttributeText(out, value);
+  out.push_back('"');
+}
+
+}  // namespace
+
+Page::Page(const PropProject& project, const std::vector<std::unique_ptr<PropButton>>& buttons,
+           const std::string& driveRoot, bool runtime)
+    : project_(project),
+      id_(ContainerId(project.identifier)),
+      root_(driveRoot),
+      runtime_(runtime),
+      flow_(project.layout != PropProject::kLayoutFree) {
+  std::unordered_map<std::string, std::size_t> byKey;
+  items_.reserve(buttons.size());
+  for (const auto& b : buttons) {
+    Kind kind = Kind::Plain;
+    if (b->mode == PropButton::kCheckBox)
+      kind = Kind::Check;
+    else if (b->mode == PropButton::kRadio)
+      kind = Kind::Radio;
+    else if (!b->url.empty())
+      kind = Kind::Link;
+    else if (runtime)
+      kind = Kind::Button;
+    Look looks[3];
+    StateLooks(*b, driveRoot, looks);
+    LookClass lc{kind, {}};
+    std::string key(1, static_cast<char>('0' + static_cast<int>(kind)));
+    for (int s = 0; s < 3; ++s) {
+      lc.states[s] = LookDecls(looks[s], looks[0].x, looks[0].y, flow_);
+      for (const auto* list : {&lc.states[s].box, &lc.states[s].cap}) {
+        key.push_back('\n');
+        key += Join(*list);
+      }
+      if (NamesFontFile(looks[s].textFont)) {
+        const std::string file = FontFileName(looks[s].textFont);
+        if (std::find(fontFiles_.begin(), fontFiles_.end(), file) == fontFiles_.end())
+          fontFiles_.push_back(file);
+      }
+    }
+    auto [it, fresh] = byKey.emplace(std::move(key), classes_.size() + 1);
+    if (fresh) classes_.push_back(std::move(lc));
+    items_.push_back({b.get(), kind, it->second});
+  }
+}
+
+void Page::AddStyle(std::string& out) const {
+  const std::string s = "#" + id_;
+  out += "<STYLE>\r\n";
+  for (const auto& file : fontFiles_)
+    out += "@font-face{font-family:\"" + FontFileFamily(file) + "\";src:url(\"" + UrlText(file) +
+           "\")}\r\n";
+  // The container: its place for the buttons, and the project's background.
+  const Look bg = BackgroundLook(project_, root_);
+  std::vector<std::string> own;
+  const int64_t width = std::max<int64_t>(0, project_.projectWidth);
+  if (!flow_) {
+    own = {"position:relative", "overflow:hidden", "width:" + Px(width),
+           "height:" + Px(std::max<int64_t>(0, project_.projectHeight))};
+  } else {
+    const std::string gap = Px(std::max<int64_t>(0, project_.spacing));
+    own = {"display:flex"};
+    own.push_back(project_.layout == PropProject::kLayoutColumn ? "flex-direction:column"
+                                                                : "flex-wrap:wrap");
+    own.insert(own.end(), {"align-items:flex-start", "gap:" + gap, "padding:" + gap,
+                           "box-sizing:border-box", "width:" + Px(width), "max-width:100%"});
+  }
+  own.push_back("margin:0");
+  own.push_back("text-align:left");
+  own.push_back("background-color:" + Hex(bg.color));
+  AddImageDecls(own, bg);
+  AddRule(out, s, own);
+  AddRule(out, s + " .b",
+          {flow_ ? "position:relative" : "position:absolute", "box-sizing:border-box",
+           "display:flex", "overflow:hidden", "text-decoration:none", "margin:0", "border:0",
+           flow_ ? "max-width:100%;flex:none" : "max-width:none"});
+  AddRule(out, s + " .b>span", {"position:relative", "white-space:pre"});
+  AddRule(out, s + " .i",
+          {"position:absolute", "opacity:0", "width:1px", "height:1px", "margin:0",
+           "pointer-events:none"});
+  AddRule(out, s + " [hidden]", {"display:none"});
+  AddRule(out, s + " .b:focus-visible," + s + " .i:focus-visible+.b",
+          {"outline:2px solid #1a73e8", "outline-offset:1px"});
+  // A button whose captions differ shows the caption of its state.
+  if (std::any_of(items_.begin(), items_.end(), [](const Item& i) {
+        const std::string up = CaptionText(i.button->upState->text->text);
+        return CaptionText(i.button->overState->text->text) != up ||
+               CaptionText(i.button->downState->text->text) != up;
+      })) {
+    AddRule(out, s + " .o," + s + " .d", {"display:none"});
+    AddRule(
+        out,
+        s + " .s3:hover>span," + s + " .s3:focus-visible>span," + s + " .i:focus-visible+.s3>span",
+        {"display:none"});
+    AddRule(out,
+            s + " .s3:hover>.o," + s + " .s3:focus-visible>.o," + s + " .i:focus-visible+.s3>.o",
+            {"display:inline"});
+    AddRule(out,
+            s + " .s3:active>span," + s + " .s3:active>.o," + s + " .i:checked+.s3>span," + s +
+                " .i:checked+.s3>.o",
+            {"display:none"});
+    AddRule(out, s + " .s3:active>.d," + s + " .i:checked+.s3>.d", {"display:inline"});
+  }
+  for (std::size_t n = 0; n < classes_.size(); ++n) {
+    const LookClass& lc = classes_[n];
+    const std::string c = s + " .l" + std::to_string(n + 1);
+    AddRule(out, c, lc.states[0].box);
+    AddRule(out, c + ">span", lc.states[0].cap);
+    const std::string over =
+        c + ":hover," + c + ":focus-visible," + s + " .i:focus-visible+.l" + std::to_string(n + 1);
+    std::string down = c + ":active";
+    if (lc.kind == Kind::Check || lc.kind == Kind::Radio)
+      down += "," + s + " .i:checked+.l" + std::to_string(n + 1);
+    const auto spans = [](const std::string& selectors) {
+      std::string out;
+      std::size_t from = 0;
+      while (from <= selectors.size()) {
+        const std::size_t comma = selectors.find(',', from);
+        const std::size_t end = comma == std::string::npos ? selectors.size() : comma;
+        if (!out.empty()) out.push_back(',');
+        out += selectors.substr(from, end - from) + ">span";
+        if (comma == std::string::npos) break;
+        from = comma + 1;
+      }
+      return out;
+    };
+    AddRule(out, over, Differing(lc.states[1].box, lc.states[0].box, nullptr));
+    AddRule(out, spans(over), Differing(lc.states[1].cap, lc.states[0].cap, nullptr));
+    AddRule(out, down, Differing(lc.states[2].box, lc.states[0].box, &lc.states[1].box));
+    AddRule(out, spans(down), Differing(lc.states[2].cap, lc.states[0].cap, &lc.states[1].cap));
+  }
+  out += "</STYLE>\r\n";
+}
+
+void Page::AddElements(std::string& out) const {
+  const bool links =
+      std::any_of(items_.begin(), items_.end(), [](const Item& i) { return i.kind == Kind::Link; });
+  out += links ? "<NAV CLASS=\"vb\"" : "<DIV CLASS=\"vb\"";
+  AddAttribute(out, "ID", id_);
+  if (!links) out += " ROLE=\"group\"";
+  if (!project_.identifier.empty()) AddAttribute(out, "ARIA-LABEL", project_.identifier);
+  out += ">\r\n";
+  std::size_t n = 0;
+  for (const Item& item : items_) {
+    ++n;
+    const PropButton& b = *item.button;
+    std::string captions[3];
+    for (int s = 0; s < 3; ++s) captions[s] = CaptionText(b.state(s)->text->text);
+    const bool several = captions[1] != captions[0] || captions[2] != captions[0];
+    // A button without caption text is named by its tip, else by its name.
+    std::string label;
+    if (Blank(captions[0])) label = Blank(b.tip) ? b.name : b.tip;
+    std::string classes = "b l" + std::to_string(item.lookClass);
+    if (several) classes += " s3";
+    const std::string inputId = id_ + "-" + std::to_string(n);
+    const char* tag = "SPAN";
+    switch (item.kind) {
+      case Kind::Link:
+        tag = "A";
+        out += "<A";
+        AddAttribute(out, "CLASS", classes);
+        AddAttribute(out, "HREF", b.url);
+        if (!b.target.empty()) AddAttribute(out, "TARGET", b.target);
+        break;
+      case Kind::Button:
+        tag = "BUTTON";
+        out += "<BUTTON TYPE=\"button\"";
+        AddAttribute(out, "CLASS", classes);
+        break;
+      case Kind::Plain:
+        out += "<SPAN";
+        AddAttribute(out, "CLASS", classes);
+        break;
+      case Kind::Check:
+      case Kind::Radio:
+        tag = "LABEL";
+        out += item.kind == Kind::Check ? "<INPUT TYPE=\"checkbox\"" : "<INPUT TYPE=\"radio\"";
+        if (item.kind == Kind::Radio) AddAttribute(out, "NAME", id_);
+        out += " CLASS=\"i\"";
+        AddAttribute(out, "ID", inputId);
+        if (b.initiallyDown != 0) out += " CHECKED";
+        if (!label.empty()) AddAttribute(out, "ARIA-LABEL", label);
+        if (b.show == 0) out += " HIDDEN";
+        out += "><LABEL";
+        AddAttribute(out, "FOR", inputId);
+        AddAttribute(out, "CLASS", classes);
+        break;
+    }
+    if (!b.tip.empty()) AddAttribute(out, "TITLE", b.tip);
+    if (!label.empty() && (item.kind == Kind::Link || item.kind == Kind::Button))
+      AddAttribute(out, "ARIA-LABEL", label);
+    if (!flow_) {
+      const Look& place = BaseLook(b);
+      out += " STYLE=\"left:" + Px(place.x) + ";top:" + Px(place.y) + "\"";
+    }
+    if (b.show == 0) out += " HIDDEN";
+    out += "><SPAN>";
+    KesDoc::AddAttributeText(out, captions[0]);
+    out += "</SPAN>";
+    if (several) {
+      out += "<SPAN CLASS=\"o\">";
+      KesDoc::AddAttributeText(out, captions[1]);
+      out += "</SPAN><SPAN CLASS=\"d\">";
+      KesDoc::AddAttributeText(out, captions[2]);
+      out += "</SPAN>";
+    }
+    out += "</";
+    out += tag;
+    out += ">\r\n";
+  }
+  out += links ? "</NAV>\r\n" : "</DIV>\r\n";
+}
+
+}  // namespace buttons_html
