@@ -4,8 +4,11 @@
  *
  * The page carries the project in the PARAMs of an <APPLET> element as VelkoScript text.
  * On DOMContentLoaded this file finds each such applet, reads its parameters, parses the
- * script (keywords as words or as numeric tokens), draws the buttons on a <canvas> placed
- * in the applet's fallback content and makes them react to the mouse and the keyboard.
+ * script (keywords as words or as numeric tokens) and takes over the buttons the page
+ * carries as HTML inside the applet (links, buttons, check and radio inputs with their
+ * captions as text): it gives each the look of the state it shows as inline styles, runs
+ * the scripts of its events and follows every change the scripts make. A page without such
+ * elements (an older one, an editor's) gets them made here in the same shape.
  *
  * Plain ES2019, no dependencies, ASCII only (pages of any encoding load it alike). The pure parts (tokenizer, parser, engine, audio decoder)
  * are exported through module.exports when the file is loaded by Node for its tests.
@@ -70,14 +73,8 @@
   const INT_MAX = 2147483647;
   const MAX_DEPTH = 32;        // braces nested deeper than this are skipped
   const MAX_WARNINGS = 50;     // console warnings per parse before they are summed up
-  const MAX_CANVAS = 8192;     // device pixels a side of one canvas, in every browser
   const MAX_APPLET = 16777216; // CSS pixels a side of one applet, within both engines' layout limits
-  const TILE_CSS = 2048;       // CSS pixels a side of one canvas at most, so that only tiles near the view hold pixels
-  const MAX_TILES = 4096;      // canvases of one applet at most (publish warns of an applet larger than these draw)
-  const FIT_MARGIN = 8;
-  const RATIO_TOLERANCE = 0.01; // a measured ratio this close to the one drawn at is the same        // CSS pixels kept free right of an applet scaled to fit the screen
-  const KEY_GROUP = 50;         // consecutive buttons whose stand-ins share one element
-  const EAGER_KEYS = 200;       // more buttons than this get their keyboard stand-ins after the first frame
+  const FIT_MARGIN = 8;        // CSS pixels kept free right of an applet scaled to fit the screen
   const MAX_STEPS = 10000;     // commands one run may execute (a loop made of Call stops here)
   const MAX_CALL_DEPTH = 16;
   const MIN_TIMER_MS = 10;
@@ -982,10 +979,6 @@
     this.isBackground = false;
     /** @type {number|undefined} the state an editor shows, whatever the pointer does */
     this.forced = undefined;
-    // Where a running applet last drew it (null until its first drawing) and its place in the list.
-    /** @type {{x: number, y: number, w: number, h: number}|null} */
-    this._vbArea = null;
-    this._vbIndex = 0;
   }
 
   // Adds the blocks of a Button or PropSet statement: later values win.
@@ -1001,9 +994,9 @@
     this.looks = null;
   };
 
-  // The values of one state: defaults, the button's own values, then the state's block.
-  // Each state's look is made when first asked for (the first drawing needs only Up), as an
-  // object of one fixed shape, which the drawing reads thousands of times.
+  // The values of one state: defaults, the button's own values, then the state's block,
+  // and the cursor of its event block. Each state's look is made when first asked for (the
+  // first showing needs only Up), as an object of one fixed shape.
   Button.prototype.look = function (s) {
     const looks = this.looks || (this.looks = [null, null, null]);
     return looks[s] || (looks[s] = this.makeLook(s));
@@ -1016,6 +1009,7 @@
     if (bl.all) copyProps(l, bl.all.props);
     const own = bl[STATE_NAMES[s]];
     if (own) copyProps(l, own.props);
+    l.cursor = this.cursorIndex(s);
     return l;
   };
 
@@ -1048,8 +1042,7 @@
     this.borderStyle = d.borderStyle; this.borderSmooth = d.borderSmooth;
     this.borderTop = d.borderTop; this.borderMid = d.borderMid; this.borderBot = d.borderBot;
     this.borderThick = d.borderThick; this.frameThick = d.frameThick; this.frameColor = d.frameColor;
-    this._font = null; // the caption's font, worked out when first drawn
-    this._rings = null; // the border's colours, ring by ring
+    this.cursor = 0; // an index into CSS_CURSORS
   }
 
   Button.prototype.events = function (s) {
@@ -1060,11 +1053,16 @@
   // The cursor of a state: the last Cursor command of its event block (the button's own
   // block for the background), else the default arrow.
   Button.prototype.cursorOf = function (s) {
+    return CSS_CURSORS[this.cursorIndex(s)] || 'default';
+  };
+
+  /** @param {number} s a state @returns {number} its cursor's number */
+  Button.prototype.cursorIndex = function (s) {
     const block = this.isBackground ? this.blocks.base : this.blocks[STATE_NAMES[s]];
     const list = (block && block.events) || [];
     let c = 0;
     list.forEach(function (e) { if (e.op === 'cursor') c = e.cursor; });
-    return CSS_CURSORS[c] || 'default';
+    return c;
   };
 
   Button.prototype.mode = function () { return this.blocks.base.props.mode || 0; };
@@ -1202,6 +1200,99 @@
 
   Engine.prototype.hasClock = function () { return this.clockButtons().length > 0; };
 
+  // ---- look to CSS
+
+  const FLEX_ALIGN = ['flex-start', 'center', 'flex-end'];
+  const TEXT_ALIGN = ['left', 'center', 'right'];
+  // eslint-disable-next-line no-control-regex
+  const URL_UNSAFE_RE = /["'\\<>() \x00-\x1F\x7F]/g;
+
+  /** @param {number} a an alignment @returns {number} 0, 1 or 2: anything but left or right is the centre */
+  function alignOf(a) { return a === 0 || a === 2 ? a : 1; }
+
+  /** @param {number} v @param {number} lo @param {number} hi @returns {number} */
+  function clamp(v, lo, hi) { return Math.max(lo, Math.min(v, hi)); }
+
+  /**
+   * One side of an image's place: from the left (or top) edge, the far edge or the middle,
+   * moved by its offset. @param {number} align @param {number} off @returns {string}
+   */
+  function imageSide(align, off) {
+    const a = alignOf(align);
+    if (a === 0) return off + 'px';
+    const base = a === 2 ? '100%' : '50%';
+    return off ? 'calc(' + base + ' + ' + off + 'px)' : base;
+  }
+
+  /**
+   * The CSS of an image over a box (a button's or the background's): tiled, scaled to the
+   * box or placed by its alignment and offsets. `image` is the address as the page's image
+   * list writes it; anything else is no image.
+   * @param {any} l a look
+   * @returns {string}
+   */
+  function imageCss(l) {
+    if (typeof l.image !== 'string' || l.image === '') return 'background-image:none';
+    const u = l.image.replace(URL_UNSAFE_RE, function (c) {
+      return '%' + ('0' + c.charCodeAt(0).toString(16).toUpperCase()).slice(-2);
+    });
+    const st = l.imageStyle;
+    const place = st === 1 ? 'repeat;background-size:auto;background-position:0 0'
+      : st === 2 ? 'no-repeat;background-size:100% 100%;background-position:0 0'
+        : 'no-repeat;background-size:auto;background-position:' + imageSide(l.imageAlignX, l.imageOffsetX) + ' ' +
+          imageSide(l.imageAlignY, l.imageOffsetY);
+    return 'background-image:url("' + u + '");background-repeat:' + place;
+  }
+
+  /** @param {number} v a size in pixels @returns {string} it in rem, the shortest decimal */
+  function rem(v) { return String(v / 16) + 'rem'; }
+
+  /**
+   * A look as CSS: `box` for the button's element, `cap` for its caption's span. Positions
+   * are relative to (originX, originY), where the element's layout puts it; in a flow
+   * layout the height is the least the button takes, so that larger text makes it taller.
+   * @param {any} l a look (its image the address as the page writes it, its cursor a number)
+   * @param {number} originX
+   * @param {number} originY
+   * @param {boolean} flow
+   * @returns {{box: string, cap: string}}
+   */
+  function lookCss(l, originX, originY, flow) {
+    const w = clamp(l.width, 0, 16384);
+    const h = clamp(l.height, 0, 16384);
+    const dx = l.x - originX, dy = l.y - originY;
+    const shadows = [];
+    const f = clamp(l.frameThick, 0, Math.floor(Math.min(w, h) / 2));
+    if (f > 0) shadows.push('inset 0 0 0 ' + f + 'px ' + css(l.frameColor));
+    if (l.borderStyle >= 1 && l.borderStyle <= 4) {
+      const t = clamp(l.borderThick, 0, Math.floor(Math.min(w - 2 * f, h - 2 * f) / 2));
+      const rings = borderRings(l, t);
+      for (let i = 0; i < t; i++) {
+        const k = f + i + 1, top = rings[2 * i], bot = rings[2 * i + 1];
+        shadows.push('inset 0 ' + k + 'px ' + top + ',inset 0 -' + k + 'px ' + bot + ',inset -' + k + 'px 0 ' + bot + ',inset ' + k + 'px 0 ' + top);
+      }
+    }
+    const ax = alignOf(l.textAlignX);
+    const box = 'width:' + w + 'px;' + (flow ? 'min-height:' : 'height:') + h + 'px' +
+      ';transform:' + (dx === 0 && dy === 0 ? 'none' : 'translate(' + dx + 'px,' + dy + 'px)') +
+      ';cursor:' + (CSS_CURSORS[l.cursor] || 'default') +
+      ';color:' + css(l.textColor) +
+      ';background-color:' + (l.style === 0 ? css(l.color) : 'transparent') +
+      ';' + imageCss(l) +
+      ';box-shadow:' + (shadows.length ? shadows.join(',') : 'none') +
+      ';justify-content:' + FLEX_ALIGN[ax] + ';align-items:' + FLEX_ALIGN[alignOf(l.textAlignY)] +
+      ';text-align:' + TEXT_ALIGN[ax] +
+      ';padding:' + (Math.max(0, l.borderStyle ? l.borderThick : 0) + Math.max(0, l.frameThick) + 2) + 'px';
+    const st = l.textStyle | 0;
+    const size = clamp(l.textSize, 1, 255);
+    const cap = 'font:' + (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + rem(size) + '/' + rem(Math.round(size * 1.2)) +
+      ' ' + familyOf(l.textFont) +
+      ';text-decoration:' + (st & 4 ? 'underline' : 'none') +
+      ';text-shadow:' + (st & 8 ? '-1px -1px 0 #ffffff,1px 1px 0 #000000' : st & 16 ? '-1px -1px 0 #000000,1px 1px 0 #ffffff' : 'none') +
+      ';left:' + l.textOffsetX + 'px;top:' + l.textOffsetY + 'px';
+    return { box: box, cap: cap };
+  }
+
   // ------------------------------------------------------------------ drawing
 
   function css(c) {
@@ -1217,57 +1308,12 @@
     return ch(16) | ch(8) | ch(0);
   }
 
-  // One ring of the border, `i` pixels in from the edge, its top-left and bottom-right sides.
-  function ring(g, r, i, light, dark) {
-    const w = r.w - 2 * i;
-    const h = r.h - 2 * i;
-    if (w <= 0 || h <= 0) return;
-    const m = g._vbMatrix;
-    if (m && (m.a !== 1 || m.d !== 1)) { ringOnDevicePixels(g, m, r.x + i, r.y + i, w, h, light, dark); return; }
-    g.fillStyle = light;
-    g.fillRect(r.x + i, r.y + i, w, 1);
-    g.fillRect(r.x + i, r.y + i, 1, h);
-    g.fillStyle = dark;
-    g.fillRect(r.x + i, r.y + i + h - 1, w, 1);
-    g.fillRect(r.x + i + w - 1, r.y + i + 1, 1, h - 1);
-  }
-
-  // The border inside the rectangle r. Smooth borders shade each ring towards the middle
-  // colour; Raised is a ridge (outer half bevelled, inner half reversed); Point is a groove.
-  // A ring on whole device pixels: at a ratio of 1.25 or 1.5 a line one pixel wide would
-  // cover part of a device pixel and blend with the next ring into a seam. Each edge is
-  // rounded to the device grid, so neighbouring rings meet without gap or overlap.
-  function ringOnDevicePixels(g, m, x, y, w, h, light, dark) {
-    const X = function (v) { return Math.round(m.a * v + m.e); };
-    const Y = function (v) { return Math.round(m.d * v + m.f); };
-    const x0 = X(x), x1 = X(x + 1), x2 = X(x + w - 1), x3 = X(x + w);
-    const y0 = Y(y), y1 = Y(y + 1), y2 = Y(y + h - 1), y3 = Y(y + h);
-    g.save();
-    g.setTransform(1, 0, 0, 1, 0, 0);
-    g.fillStyle = light;
-    g.fillRect(x0, y0, x3 - x0, y1 - y0);
-    g.fillRect(x0, y0, x1 - x0, y3 - y0);
-    g.fillStyle = dark;
-    g.fillRect(x0, y2, x3 - x0, y3 - y2);
-    g.fillRect(x2, y1, x3 - x2, y3 - y1);
-    g.restore();
-  }
-
-  function drawBorder(g, r, l) {
-    const t = Math.max(0, Math.min(l.borderThick, Math.floor(Math.min(r.w, r.h) / 2)));
-    const style = l.borderStyle;
-    if (style <= 0 || style > 4 || t === 0) return;
-    // The colours of the rings depend on the look and the thickness only: worked out once,
-    // as the strings the context takes.
-    let rings = l._rings;
-    if (!rings || rings.t !== t) rings = l._rings = borderRings(l, t);
-    for (let i = 0; i < t; i++) ring(g, r, i, rings[2 * i], rings[2 * i + 1]);
-  }
-
+  // The colours of a border of `t` rings, the outermost first, each as its top-left and its
+  // bottom-right colour. Smooth borders shade each ring towards the middle colour; Raised
+  // is a ridge (outer half bevelled, inner half reversed); Point is a groove.
   function borderRings(l, t) {
     const style = l.borderStyle;
-    const rings = /** @type {any} the colours, ring by ring, and their count */ ([]);
-    rings.t = t;
+    const rings = [];
     for (let i = 0; i < t; i++) {
       let top = l.borderTop;
       let bot = l.borderBot;
@@ -1285,35 +1331,31 @@
   }
 
   // Font files a caption names (.woff2, .woff, .ttf, .otf), by file name: each is loaded
-  // once, from beside the page, as a font of its own.
+  // once, from beside the page, as a font of its own (a page's style sheet may declare it
+  // too; the same family twice is one font).
   const FONT_FILE_RE = /\.(woff2?|ttf|otf)$/i;
-  /** @type {Object<string, {family: string, state: string}>} */
+  /** @type {Object<string, boolean>} */
   const fontFiles = Object.create(null);
-  /** Called when a font file has loaded (or failed), so that its captions are drawn. */
-  let fontArrived = function () {};
 
-  /** @param {string} name a caption's font file @returns {{family: string, state: string}} its loading */
-  function fontFileOf(name) {
+  /** @param {string} name a caption's font file @returns {string} the family it is known by */
+  function fontFamilyName(name) {
+    const file = String(name).split(/[/\\]/).pop() || '';
+    return 'VelkoButton ' + file.replace(/[^A-Za-z0-9._-]/g, '_');
+  }
+
+  /** Loads a caption's font file once, from beside the page. @param {string} name */
+  function loadFontFile(name) {
     const file = String(name).split(/[/\\]/).pop() || '';
     const key = file.toLowerCase();
-    if (fontFiles[key]) return fontFiles[key];
-    const f = fontFiles[key] = { family: 'VelkoButton ' + file.replace(/[^A-Za-z0-9._-]/g, '_'), state: 'failed' };
     const doc = global && global.document;
-    if (typeof global.FontFace !== 'function' || !doc || !doc.fonts) return f;
-    f.state = 'loading';
+    if (fontFiles[key] || typeof global.FontFace !== 'function' || !doc || !doc.fonts) return;
+    fontFiles[key] = true;
     let url = file;
     try { url = new URL(file, doc.baseURI).href; } catch { /* as written */ }
-    const face = new global.FontFace(f.family, 'url("' + url.replace(/["\\]/g, encodeURIComponent) + '")');
-    face.load().then(function () {
-      doc.fonts.add(face);
-      f.state = 'ready';
-      fontArrived();
-    }, function () {
+    const face = new global.FontFace(fontFamilyName(file), 'url("' + url.replace(/["\\]/g, encodeURIComponent) + '")');
+    face.load().then(function () { doc.fonts.add(face); }, function () {
       console.warn('VelkoButton: font ' + url + ' could not be loaded');
-      f.state = 'failed';
-      fontArrived();
     });
-    return f;
   }
 
   /**
@@ -1326,155 +1368,10 @@
     if (/^(arial|helvetica|sans-?serif)$/i.test(n)) return 'Arial, Helvetica, sans-serif';
     if (/^(timesroman|times|serif)$/i.test(n)) return '"Times New Roman", Times, serif';
     if (/^(courier|monospace)$/i.test(n)) return '"Courier New", Courier, monospace';
-    if (FONT_FILE_RE.test(n)) {
-      const f = fontFileOf(n);
-      return f.state === 'ready' ? '"' + f.family + '", sans-serif' : 'sans-serif';
-    }
-    return '"' + n.replace(/["\\;{}]/g, '') + '", sans-serif';
+    if (FONT_FILE_RE.test(n)) return '"' + fontFamilyName(n) + '", sans-serif';
+    // eslint-disable-next-line no-control-regex
+    return '"' + n.replace(/["\\;{}<>\x00-\x1F]/g, '') + '", sans-serif';
   }
-
-  function fontOf(l) {
-    const st = l.textStyle | 0;
-    return (st & 2 ? 'italic ' : '') + (st & 1 ? 'bold ' : '') + Math.max(1, Math.min(l.textSize, 255)) + 'px ' + familyOf(l.textFont);
-  }
-
-  // The caption, line by line, aligned inside the border, with emboss or engrave.
-  // The font and alignment of a caption, set on the context only when they change: parsing
-  // a font is the dearest part of drawing thousands of captions. The look keeps its font.
-  function textState(g, l) {
-    const font = l._font || (l._font = fontOf(l));
-    const align = l.textAlignX === 0 ? 'left' : l.textAlignX === 2 ? 'right' : 'center';
-    const cache = g._vbText || (g._vbText = {});
-    if (cache.font !== font) { g.font = font; cache.font = font; }
-    if (cache.align !== align) { g.textAlign = align; cache.align = align; }
-    if (cache.baseline !== 'middle') { g.textBaseline = 'middle'; cache.baseline = 'middle'; }
-  }
-
-  function drawCaption(g, r, l, text) {
-    if (!text) return;
-    // A caption in a font file is drawn once the font is there (or has failed).
-    if (FONT_FILE_RE.test(String(l.textFont || '')) && fontFileOf(l.textFont).state === 'loading') return;
-    const inset = Math.max(0, l.borderStyle ? l.borderThick : 0) + Math.max(0, l.frameThick) + 2;
-    const lines = String(text).split('\n');
-    const size = Math.max(1, Math.min(l.textSize, 255));
-    const lineH = Math.round(size * 1.2);
-    const align = l.textAlignX === 0 ? 'left' : l.textAlignX === 2 ? 'right' : 'center';
-    const x = r.x + l.textOffsetX + (align === 'left' ? inset : align === 'right' ? r.w - inset : r.w / 2);
-    const total = lineH * lines.length;
-    let y = r.y + l.textOffsetY + (l.textAlignY === 0 ? inset : l.textAlignY === 2 ? r.h - inset - total : (r.h - total) / 2) + lineH / 2;
-    const st = l.textStyle | 0;
-    lines.forEach(function (line) {
-      if (st & 24) { // emboss (8): light above, dark below; engrave (16): the reverse
-        const up = st & 8 ? '#FFFFFF' : '#000000';
-        const down = st & 8 ? '#000000' : '#FFFFFF';
-        g.fillStyle = up; g.fillText(line, x - 1, y - 1);
-        g.fillStyle = down; g.fillText(line, x + 1, y + 1);
-      }
-      g.fillStyle = css(l.textColor);
-      g.fillText(line, x, y);
-      if (st & 4) {
-        const w = g.measureText(line).width;
-        const left = align === 'left' ? x : align === 'right' ? x - w : x - w / 2;
-        g.fillRect(Math.round(left), Math.round(y + size / 2), Math.round(w), Math.max(1, Math.round(size / 14)));
-      }
-      y += lineH;
-    });
-  }
-
-  // Normal (aligned and offset), tiled or scaled image, clipped to the rectangle.
-  // The repeating pattern of an image, made once per image and drawing context.
-  const PATTERNS = typeof WeakMap === 'function' ? new WeakMap() : null;
-  function patternOf(g, img) {
-    if (!PATTERNS) return g.createPattern(img, 'repeat');
-    let forContext = PATTERNS.get(g);
-    if (!forContext) { forContext = new WeakMap(); PATTERNS.set(g, forContext); }
-    let pattern = forContext.get(img);
-    if (!pattern) {
-      pattern = g.createPattern(img, 'repeat');
-      if (pattern) forContext.set(img, pattern);
-    }
-    return pattern;
-  }
-
-  function drawImage(g, r, l, img) {
-    if (!img || !img.width || !img.height) return;
-    g.save();
-    g.beginPath();
-    g.rect(r.x, r.y, r.w, r.h);
-    g.clip();
-    if (l.imageStyle === 2) g.drawImage(img, r.x, r.y, r.w, r.h);
-    else if (l.imageStyle === 1) {
-      // One pattern fill for every tile: a 1x1 image tiled over a page would otherwise cost
-      // a drawImage per pixel on every repaint.
-      const pattern = patternOf(g, img);
-      if (pattern) {
-        g.translate(r.x, r.y);
-        g.fillStyle = pattern;
-        g.fillRect(0, 0, r.w, r.h);
-      }
-    } else {
-      const x = r.x + l.imageOffsetX + (l.imageAlignX === 0 ? 0 : l.imageAlignX === 2 ? r.w - img.width : Math.floor((r.w - img.width) / 2));
-      const y = r.y + l.imageOffsetY + (l.imageAlignY === 0 ? 0 : l.imageAlignY === 2 ? r.h - img.height : Math.floor((r.h - img.height) / 2));
-      g.drawImage(img, x, y);
-    }
-    g.restore();
-  }
-
-  // Draws one button in one state; `images` gives a drawable for an image number or address.
-  function drawButton(g, b, s, images, names, vars, now) {
-    const l = b.look(s);
-    const r = b.rect(s);
-    if (r.w <= 0 || r.h <= 0) return;
-    if (!l.style) { g.fillStyle = css(l.color); g.fillRect(r.x, r.y, r.w, r.h); }
-    if (l.image !== null && l.image !== undefined && images) drawImage(g, r, l, images(l.image));
-    const f = Math.max(0, Math.min(l.frameThick, Math.floor(Math.min(r.w, r.h) / 2)));
-    if (f > 0) {
-      const frame = css(l.frameColor);
-      for (let i = 0; i < f; i++) ring(g, r, i, frame, frame);
-    }
-    drawBorder(g, { x: r.x + f, y: r.y + f, w: r.w - 2 * f, h: r.h - 2 * f }, l);
-    const text = expandText(l.text || '', now, names, vars);
-    if (!text) return;
-    textState(g, l);
-    // A caption stays inside its button, as a button's own drawing does.
-    g.save();
-    g.beginPath();
-    g.rect(r.x, r.y, r.w, r.h);
-    g.clip();
-    drawCaption(g, r, l, text);
-    g.restore();
-  }
-
-  // The whole project: background colour and image, then every visible button.
-  // Draws the applet; with `area`, only what lies in it (the caller clips to it), so that a
-  // hover repaints one or two buttons of thousands.
-  // `only`, when given, lists the buttons that may lie in `area`, in their order.
-  Engine.prototype.draw = function (g, width, height, images, now, area, only) {
-    now = now || new Date();
-    const bg = this.background;
-    g._vbText = null; // the caller may have restored the context's text settings
-    g._vbMatrix = g.getTransform ? g.getTransform() : null; // the rings are drawn on its device pixels
-    if (area) g.clearRect(area.x, area.y, area.w, area.h);
-    else g.clearRect(0, 0, width, height);
-    if (bg) {
-      const l = bg.look(0);
-      const r = { x: 0, y: 0, w: width, h: height };
-      g.fillStyle = css(l.color);
-      g.fillRect(0, 0, width, height);
-      if (l.image !== null && images) drawImage(g, r, l, images(l.image));
-    }
-    const list = only || this.buttons;
-    for (let i = 0; i < list.length; i++) {
-      const b = list[i];
-      if (!b.visible()) continue;
-      const s = b.shown();
-      if (area) {
-        const r = b.rect(s);
-        if (r.x >= area.x + area.w || r.y >= area.y + area.h || r.x + r.w <= area.x || r.y + r.h <= area.y) continue;
-      }
-      drawButton(g, b, s, images, this.names, this.vars, now);
-    }
-  };
 
   // Bytes of Windows-1252 text as a string: the program writes every text file so, the
   // input file as much as the page. Decoded here, because not every engine's TextDecoder
@@ -1497,10 +1394,60 @@
     return parts.join('');
   }
 
+  // ------------------------------------------------------------------ elements
+
+  /**
+   * The element a button is on the page: a linked push button a link, any other push button
+   * a button, a check or radio button a native input with its label.
+   * @param {Button} b
+   * @returns {string} 'a', 'button', 'check' or 'radio'
+   */
+  function shapeOf(b) {
+    const m = b.mode();
+    return m === 1 ? 'check' : m === 2 ? 'radio' : b.link() ? 'a' : 'button';
+  }
+
+  /**
+   * The buttons in the order the keyboard visits them: the project's, except that a button
+   * shown by another's Over script comes right after that one (after those it showed
+   * before in the project's order), so that the keyboard reaches what the mouse reaches.
+   * @param {Button[]} buttons
+   * @param {function(Button): (Button|null|undefined)} revealerOf the button that showed it
+   * @returns {Button[]}
+   */
+  function tabOrder(buttons, revealerOf) {
+    const present = new Set(buttons);
+    /** @type {Map<Button, Button[]>} */
+    const shown = new Map();
+    buttons.forEach(function (b) {
+      const r = revealerOf(b);
+      if (!r || r === b || !present.has(r)) return;
+      const list = shown.get(r);
+      if (list) list.push(b); else shown.set(r, [b]);
+    });
+    const out = [];
+    const seen = new Set();
+    const visit = function (first) {
+      const stack = [first];
+      while (stack.length) {
+        const b = stack.pop();
+        if (seen.has(b)) continue;
+        seen.add(b);
+        out.push(b);
+        const list = shown.get(b);
+        if (list) for (let i = list.length - 1; i >= 0; i--) stack.push(list[i]);
+      }
+    };
+    buttons.forEach(function (b) { const r = revealerOf(b); if (!r || r === b || !present.has(r)) visit(b); });
+    buttons.forEach(visit); // buttons that show each other in a circle
+    return out;
+  }
+
   const api = {
     decode1252: decode1252, tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
     ulawToLinear: ulawToLinear, ulawToPcm8: ulawToPcm8, decodeAu: decodeAu, expandText: expandText,
-    Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS, familyOf: familyOf
+    Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS, familyOf: familyOf,
+    lookCss: lookCss, shapeOf: shapeOf, tabOrder: tabOrder
   };
 
   // ------------------------------------------------------------------ the page
@@ -1511,8 +1458,6 @@
   // The parts of a running applet, for tests and for pages that look inside (an applet's own
   // is its velkoApplet).
   api.RunningApplet = RunningApplet;
-  api.AppletView = AppletView;
-  api.StandIns = StandIns;
   api.EditorControl = EditorControl;
   const doc = global.document;
 
@@ -1552,7 +1497,7 @@
     if (audioContext.state === 'suspended') audioContext.resume();
     const entry = { stop: function () { entry.stopped = true; if (entry.node) entry.node.stop(); } };
     playing[url] = entry;
-    decoded[url] = decoded[url] || fetchBytes(url).then(function (bytes) {
+    decoded[url] = decoded[url] || fetchVia(url, 'arraybuffer').then(function (bytes) {
       const d = decodeAu(bytes);
       if (!d) throw new Error('not an 8000 Hz mono mu-law .au file');
       const b = audioContext.createBuffer(1, Math.max(1, d.samples.length), d.sampleRate);
@@ -1578,10 +1523,6 @@
     if (audioContext && audioContext.state === 'suspended') audioContext.resume();
   }
 
-  function fetchBytes(url) {
-    return fetchVia(url, 'arraybuffer');
-  }
-
   // fetch() where it works, XMLHttpRequest for file: pages that allow it.
   function fetchVia(url, type) {
     return new Promise(function (resolve, reject) {
@@ -1597,784 +1538,61 @@
     });
   }
 
-  // ---------------------------------------------------------- places on the surface
-
-  /**
-   * @typedef {{ x: number, y: number, w: number, h: number }} Rect
-   * @typedef {{ c: any, g: any, ox: number, oy: number, w: number, h: number,
-   *   live: boolean, whole: boolean, list: Button[] }} Tile
-   * @typedef {{ b: Button, el: any, g?: any, s?: number, l?: any, v?: number, drawn?: Button, dynamic?: boolean,
-   *   x?: number, y?: number, w?: number, h?: number, pressed?: boolean }} StandIn
-   */
-
-  /** @type {Rect} No place at all: a paint of it draws only tiles that came into view. */
-  const NOTHING = { x: 0, y: 0, w: 0, h: 0 };
-
-  /** @param {Rect} a @param {Rect} b @returns {Rect} the smallest rectangle holding both */
-  function union(a, b) {
-    const x = Math.min(a.x, b.x), y = Math.min(a.y, b.y);
-    return { x: x, y: y, w: Math.max(a.x + a.w, b.x + b.w) - x, h: Math.max(a.y + a.h, b.y + b.h) - y };
-  }
-
-  /** @param {Rect} a @param {Rect} b @returns {Rect|null} where the two overlap */
-  function overlap(a, b) {
-    const x = Math.max(a.x, b.x), y = Math.max(a.y, b.y);
-    const r = Math.min(a.x + a.w, b.x + b.w), d = Math.min(a.y + a.h, b.y + b.h);
-    return r > x && d > y ? { x: x, y: y, w: r - x, h: d - y } : null;
-  }
-
-  /**
-   * The place every state of the buttons may cover, a pixel wider all round.
-   * @param {Button[]} list
-   * @returns {Rect|null}
-   */
-  function areaOf(list) {
-    let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
-    list.forEach(function (b) {
-      for (let s = 0; s < 3; s++) {
-        const r = b.rect(s);
-        x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
-        x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
-      }
-    });
-    if (x0 === Infinity) return null;
-    return { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
-  }
-
   /** @param {any} v an applet's WIDTH or HEIGHT @returns {number} its size in pixels, bounded */
   function appletSize(v) { return Math.max(1, Math.min(parseInt(v, 10) || 100, MAX_APPLET)); }
 
   /** @param {any} ev @returns {boolean} a left click with no key held: the button's own, not the browser's */
   function plainClick(ev) { return ev.button === 0 && !ev.ctrlKey && !ev.metaKey && !ev.shiftKey && !ev.altKey; }
 
-  // A visitor who asked for less motion sees every animated image on its first frame.
-  const lessMotion = global.matchMedia ? global.matchMedia('(prefers-reduced-motion: reduce)') : null;
-  function stillImages() { return !!(lessMotion && lessMotion.matches); }
-  /** @param {string} url */
-  function isGif(url) { return /\.gif$/i.test(url.split(/[?#]/)[0]); }
+  /** @param {string} name a project's identifier @returns {string} the id of its buttons' container */
+  function containerId(name) { return name ? 'vb-' + name.replace(/[^A-Za-z0-9_-]/g, '_') : 'vb'; }
 
-  // ---------------------------------------------------------- the applet's view
+  // What every button element is, whatever style sheet the page has (or none): laid out by
+  // the project (free) or by the flow of a column or row, the look added by lookCss.
+  const BOX_CSS = 'box-sizing:border-box;overflow:hidden;text-decoration:none;margin:0;border:0;';
+  const FREE_CSS = 'position:absolute;' + BOX_CSS;
+  const FLOW_CSS = 'position:relative;max-width:100%;' + BOX_CSS;
+  const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
+  // A check or radio button's own input: there for the keyboard and screen readers, unseen.
+  const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
+  const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:0;z-index:1';
+  const OWN_RING_CSS = ';outline:2px solid Highlight;outline-offset:1px';
 
   /**
-   * The applet's place on the page, scaled down to fit a narrow screen; the surface in it
-   * keeps the applet's own size, and every position inside is in the applet's pixels.
-   * Canvases of at most MAX_CANVAS device pixels a side tile the surface, so that a project
-   * taller or wider than one canvas allows is drawn whole; only tiles near the view hold pixels.
-   * @constructor
-   * @param {number} width
-   * @param {number} height
-   * @param {string} label what screen readers call the group of buttons
+   * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
+   *   text: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
+   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string }} Rec
    */
-  function AppletView(width, height, label) {
-    this.width = width;
-    this.height = height;
-    this.outer = doc.createElement('span');
-    this.outer.className = 'velkobutton';
-    this.outer.style.cssText = 'display:inline-block;position:relative;vertical-align:top;line-height:0;text-align:left';
-    // The surface takes the pointer. Contained, so that the status label or the page around
-    // it never lays out the stand-ins of thousands of buttons again.
-    this.box = doc.createElement('span');
-    this.box.className = 'velkobutton-surface';
-    this.box.style.cssText = 'display:block;position:absolute;left:0;top:0;transform-origin:0 0;touch-action:manipulation;' +
-      'contain:layout style';
-    this.canvas = doc.createElement('div');
-    this.canvas.setAttribute('role', 'group');
-    this.canvas.setAttribute('aria-label', label);
-    // Status text shows whole in a label just below the applet, over the page, while there
-    // is any: it never covers a button, and the applet keeps exactly its WIDTH x HEIGHT. The
-    // label hangs from a holder of no size that is laid out on its own, so that new text
-    // lays out the label alone, never the surface and its stand-ins.
-    this.statusHolder = doc.createElement('span');
-    this.statusHolder.style.cssText = 'position:absolute;left:0;top:100%;width:0;height:0;contain:size layout style;' +
-      'z-index:2147483647;pointer-events:none';
-    this.strip = doc.createElement('span');
-    this.strip.className = 'velkobutton-status';
-    this.strip.setAttribute('role', 'status');
-    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;' +
-      'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
-      'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
-      'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
-    this.statusHolder.appendChild(this.strip);
-    this.outer.appendChild(this.box);
-    this.box.appendChild(this.canvas);
-    this.outer.appendChild(this.statusHolder);
-    this.measuredRatio = 0;
-    this.ratio = this.deviceRatio();
-    /** @type {Tile[]} */
-    this.tiles = [];
-    this.grid = { size: 1, cols: 1 };
-    this.cursorShown = '';
-    /** @type {Button[]|null} the buttons the tiles' lists were made of */
-    this.sorted = null;
-    /** @type {any} where the surface was on the page when last measured */
-    this.place = null;
-    /** Asks for the tiles that came into view to be drawn (the running applet's). */
-    this.onTilesShown = function () {};
-    const view = this;
-    this.tileWatch = typeof global.IntersectionObserver === 'function'
-      ? new global.IntersectionObserver(function (entries) { view.tilesSeen(entries); }, { rootMargin: '100% 0px' })
-      : null;
+
+  /**
+   * Whether commands hide the button `key` (a PropSet of its Show to false, also inside a
+   * block they run). @param {any[]} list @param {string} key @param {number} depth @returns {boolean}
+   */
+  function hides(list, key, depth) {
+    if (depth > MAX_DEPTH) return false;
+    return list.some(function (c) {
+      if (c.op === 'propset' && c.name.toLowerCase() === key) {
+        return ['base', 'all', 'up'].some(function (k) { return c[k] && c[k].props.show === false; });
+      }
+      return c.op === 'script' && c.lang === 0 ? hides(parse(c.code).commands, key, depth + 1) : false;
+    });
   }
 
-  /**
-   * Device pixels per CSS pixel of the surface: the screen's ratio, or as measured on the
-   * surface itself, where a CSS zoom of the page counts too.
-   * @returns {number}
-   */
-  AppletView.prototype.deviceRatio = function () { return this.measuredRatio || global.devicePixelRatio || 1; };
-
-  /** A tile that comes into view is drawn whole; one that leaves it gives its memory back. */
-  AppletView.prototype.tilesSeen = function (entries) {
-    let shown = false;
-    const ratio = this.ratio;
-    entries.forEach(function (e) {
-      const t = e.target._vbTile;
-      if (!t || t.live === e.isIntersecting) return;
-      t.live = e.isIntersecting;
-      if (t.live) { t.c.width = Math.round(t.w * ratio); t.c.height = Math.round(t.h * ratio); t.whole = true; shown = true; }
-      else { t.c.width = 0; t.c.height = 0; }
-    });
-    if (shown) this.onTilesShown();
-  };
-
-  /**
-   * The canvases for the applet's size at the screen's pixel ratio, made anew when either
-   * changes (a zoom changes the ratio), so that the buttons stay sharp.
-   */
-  AppletView.prototype.layoutTiles = function () {
-    const view = this;
-    const ratio = this.ratio = this.deviceRatio();
-    this.tiles.forEach(function (t) { if (view.tileWatch) view.tileWatch.unobserve(t.c); t.c.remove(); });
-    this.tiles = [];
-    this.sorted = null;
-    this.canvas.style.cssText = 'position:relative;overflow:hidden;width:' + this.width + 'px;height:' + this.height + 'px';
-    const tileCss = Math.max(1, Math.min(TILE_CSS, Math.floor(MAX_CANVAS / ratio)));
-    // An applet larger than any page (a hostile size) is cut to a bounded count of tiles.
-    const cols = Math.min(Math.ceil(this.width / tileCss), MAX_TILES);
-    if (cols * tileCss < this.width) { this.width = cols * tileCss; this.canvas.style.width = this.width + 'px'; }
-    this.grid = { size: tileCss, cols: cols };
-    if (cols * Math.ceil(this.height / tileCss) > MAX_TILES) {
-      this.height = Math.min(this.height, Math.max(1, Math.floor(MAX_TILES / cols)) * tileCss);
-      this.canvas.style.height = this.height + 'px';
-    }
-    for (let oy = 0; oy < this.height; oy += tileCss) {
-      for (let ox = 0; ox < this.width; ox += tileCss) {
-        const w = Math.min(tileCss, this.width - ox);
-        const h = Math.min(tileCss, this.height - oy);
-        const c = doc.createElement('canvas');
-        // With one tile, or without a way to watch the view, every tile is live.
-        const live = !this.tileWatch || (ox === 0 && oy === 0);
-        c.width = live ? Math.round(w * ratio) : 0;
-        c.height = live ? Math.round(h * ratio) : 0;
-        c.style.cssText = 'position:absolute;display:block;left:' + ox + 'px;top:' + oy + 'px;width:' + w + 'px;height:' + h + 'px';
-        this.canvas.insertBefore(c, this.canvas.firstChild);
-        /** @type {Tile} */
-        const t = { c: c, g: c.getContext('2d'), ox: ox, oy: oy, w: w, h: h, live: live, whole: live, list: [] };
-        c._vbTile = t;
-        this.tiles.push(t);
-      }
-    }
-    if (this.tileWatch && this.tiles.length > 1) this.tiles.forEach(function (t) { view.tileWatch.observe(t.c); });
-    this.fit();
-  };
-
-  /**
-   * A new size from the editor. @param {number} w @param {number} h
-   * @returns {boolean} whether the size changed (and the canvases were made anew)
-   */
-  AppletView.prototype.resize = function (w, h) {
-    if (w === this.width && h === this.height) return false;
-    this.width = w;
-    this.height = h;
-    this.layoutTiles();
-    return true;
-  };
-
-  /**
-   * On a screen narrower than the applet the applet scales down to fit, its aspect kept.
-   * Measuring the page lays it out: while the page is being built that is done only when the
-   * applet is wider than the window; the precise place is measured once the browser has laid
-   * the page out anyway (and whenever its width changes).
-   * @param {boolean} [measure]
-   */
-  AppletView.prototype.fit = function (measure) {
-    const page = doc.documentElement;
-    const outer = this.outer, width = this.width, height = this.height;
-    let s = 1;
-    const window = global.innerWidth || 0;
-    if ((measure || !window || width + FIT_MARGIN > window) && page && page.clientWidth && outer.getBoundingClientRect) {
-      const left = outer.getBoundingClientRect().left + (global.scrollX || 0);
-      const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
-      if (room > 0 && room < width) s = room / width;
-    }
-    this.box.style.width = width + 'px';
-    this.box.style.height = height + 'px';
-    this.box.style.transform = s < 1 ? 'scale(' + s + ')' : '';
-    outer.style.width = (width * s) + 'px';
-    outer.style.height = (height * s) + 'px';
-    this.place = null;
-  };
-
-  /** Takes the applet's place: the fallback content (the page's own links) gives way to it. */
-  AppletView.prototype.mount = function (applet) {
-    Array.prototype.forEach.call(applet.children, function (ch) {
-      if (ch.tagName.toLowerCase() !== 'param') ch.style.display = 'none';
-    });
-    Array.prototype.forEach.call(applet.childNodes, function (ch) {
-      if (ch.nodeType === 3 && ch.nodeValue.trim()) { const s = doc.createElement('span'); s.style.display = 'none'; applet.replaceChild(s, ch); s.appendChild(ch); }
-    });
-    applet.appendChild(this.outer);
-    this.layoutTiles();
-  };
-
-  /**
-   * The place of a pointer event in the applet's pixels. The surface's place on the page is
-   * measured when the pointer comes onto it, at a press, and after the page scrolled or was
-   * laid out anew, not at every move: measuring while the page waits for its next frame
-   * would lay out the page an extra time for each move.
-   * @param {any} ev a pointer event
-   * @param {boolean} [fresh] measure the surface's place now
-   * @returns {{x: number, y: number}}
-   */
-  AppletView.prototype.at = function (ev, fresh) {
-    if (fresh || !this.place) {
-      const rc = this.canvas.getBoundingClientRect();
-      this.place = { left: rc.left, top: rc.top, w: rc.width || this.width, h: rc.height || this.height,
-        sx: global.scrollX || 0, sy: global.scrollY || 0 };
-    }
-    const q = this.place;
-    const left = q.left + q.sx - (global.scrollX || 0), top = q.top + q.sy - (global.scrollY || 0);
-    return { x: (ev.clientX - left) * this.width / q.w, y: (ev.clientY - top) * this.height / q.h };
-  };
-
-  /** The surface may have moved on the page: the next pointer event measures it. */
-  AppletView.prototype.moved = function () { this.place = null; };
-
-  /**
-   * The pointer's shape over the whole surface (the link stand-ins inherit it), set only when
-   * it changes: every change restyles the stand-ins.
-   * @param {string} c a CSS cursor
-   */
-  AppletView.prototype.setCursor = function (c) {
-    if (c === this.cursorShown) return;
-    this.cursorShown = c;
-    this.box.style.cursor = c;
-  };
-
-  /** @param {string} t status text below the applet; none hides the label */
-  AppletView.prototype.status = function (t) {
-    this.strip.textContent = t;
-    this.strip.style.display = t ? 'block' : 'none';
-  };
-
-  /**
-   * Every button into the list of each tile that any of its states covers, so that a hover
-   * looks at the few buttons of its tiles only.
-   * @param {Button[]} buttons
-   */
-  AppletView.prototype.sortIntoTiles = function (buttons) {
-    const view = this;
-    this.tiles.forEach(function (t) { t.list = []; });
-    this.sorted = buttons;
-    buttons.forEach(function (b, i) {
-      b._vbIndex = i;
-      view.sortButton(b, function (t) { t.list.push(b); });
-    });
-  };
-
-  /**
-   * Hands each tile that any state of `b` covers to `add`, and keeps that place on `b`.
-   * @param {Button} b
-   * @param {function(Tile): void} add
-   */
-  AppletView.prototype.sortButton = function (b, add) {
-    let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
-    for (let s = 0; s < 3; s++) {
-      const r = b.rect(s);
-      x0 = Math.min(x0, r.x); y0 = Math.min(y0, r.y);
-      x1 = Math.max(x1, r.x + r.w); y1 = Math.max(y1, r.y + r.h);
-    }
-    b._vbArea = { x: Math.floor(x0) - 1, y: Math.floor(y0) - 1, w: Math.ceil(x1 - x0) + 3, h: Math.ceil(y1 - y0) + 3 };
-    if (this.tiles.length < 2) return;
-    const size = this.grid.size, cols = this.grid.cols;
-    const c0 = Math.max(0, Math.floor((x0 - 1) / size)), c1 = Math.min(cols - 1, Math.floor((x1 + 1) / size));
-    const r0 = Math.max(0, Math.floor((y0 - 1) / size)), r1 = Math.floor((y1 + 1) / size);
-    for (let row = r0; row <= r1; row++) {
-      for (let col = c0; col <= c1; col++) {
-        const t = this.tiles[row * cols + col];
-        if (t) add(t);
-      }
-    }
-  };
-
-  /** @param {number} x @param {number} y @returns {Tile|undefined} the tile over a point of the applet */
-  AppletView.prototype.tileAt = function (x, y) {
-    if (x < 0 || y < 0 || x >= this.width || y >= this.height) return undefined;
-    return this.tiles[Math.floor(y / this.grid.size) * this.grid.cols + Math.floor(x / this.grid.size)];
-  };
-
-  /** A button that moved or changed goes into the lists of the tiles it covers now, in order. @param {Button} b */
-  AppletView.prototype.resortButton = function (b) {
-    if (this.tiles.length < 2) { this.sortButton(b, function () {}); return; }
-    this.tiles.forEach(function (t) { const i = t.list.indexOf(b); if (i >= 0) t.list.splice(i, 1); });
-    this.sortButton(b, function (t) {
-      let i = t.list.length;
-      while (i > 0 && t.list[i - 1]._vbIndex > b._vbIndex) i--;
-      t.list.splice(i, 0, b);
-    });
-  };
-
-  /**
-   * Draws the tiles in view: each whole (area null), or only the part of each in `area`;
-   * with NOTHING only the tiles that have just come into view, whole.
-   * @param {Engine} engine
-   * @param {function(any): any} imageFor
-   * @param {Date} now
-   * @param {Rect|null} area
-   */
-  AppletView.prototype.drawTiles = function (engine, imageFor, now, area) {
-    const tiles = this.tiles, ratio = this.ratio, width = this.width, height = this.height;
-    tiles.forEach(function (t) {
-      if (!t.live) return;
-      t.g.setTransform(ratio, 0, 0, ratio, -t.ox * ratio, -t.oy * ratio);
-      // Of several canvases each draws only the buttons over it.
-      const own = tiles.length > 1 ? { x: t.ox, y: t.oy, w: t.w, h: t.h } : null;
-      if (!area || t.whole) { t.whole = false; engine.draw(t.g, width, height, imageFor, now, own || undefined, own ? t.list : undefined); return; }
-      if (area === NOTHING) return;
-      const part = own ? overlap(area, own) : area;
-      if (!part) return;
-      t.g.save();
-      t.g.beginPath();
-      t.g.rect(part.x, part.y, part.w, part.h);
-      t.g.clip();
-      engine.draw(t.g, width, height, imageFor, now, part, own ? t.list : undefined);
-      t.g.restore();
-    });
-  };
-
-  /**
-   * Follows the screen: a zoom, a window moved to another screen or a CSS zoom changes the
-   * pixel ratio (the canvases are made anew and `redraw` is called, so that the buttons stay
-   * sharp), and a change of the page's width fits the applet again.
-   * @param {function(): void} redraw
-   */
-  AppletView.prototype.watch = function (redraw) {
-    const view = this;
-    let query = null;
-    function ratioChanged() {
-      if (view.deviceRatio() !== view.ratio) { view.layoutTiles(); redraw(); }
-      watchScreen();
-    }
-    // The screen's ratio changed: it holds until the surface is measured again.
-    function screenChanged() { view.measuredRatio = 0; ratioChanged(); }
-    // A query on the resolution of the moment says when the ratio changes without a resize.
-    function watchScreen() {
-      if (!global.matchMedia) return;
-      if (query && query.removeEventListener) query.removeEventListener('change', screenChanged);
-      query = global.matchMedia('(resolution: ' + (global.devicePixelRatio || 1) + 'dppx)');
-      if (query.addEventListener) query.addEventListener('change', screenChanged);
-    }
-    watchScreen();
-    if (typeof global.ResizeObserver === 'function') {
-      // Where the engine reports the canvases' size in device pixels, a change of ratio is
-      // seen however it came about (an emulated screen included).
-      try {
-        new global.ResizeObserver(function (entries) {
-          const size = entries[entries.length - 1].devicePixelContentBoxSize;
-          const measured = size && size[0] && view.width ? size[0].inlineSize / view.width : 0;
-          if (!measured || Math.abs(measured - view.ratio) <= RATIO_TOLERANCE * view.ratio) return;
-          view.measuredRatio = measured;
-          ratioChanged();
-        }).observe(this.canvas, { box: 'device-pixel-content-box' });
-      } catch { /* an engine without that box has the query above */ }
-      if (doc.documentElement) new global.ResizeObserver(function () { view.fit(true); }).observe(doc.documentElement);
-    }
-    global.addEventListener('resize', function () {
-      view.fit(true);
-      if ((global.devicePixelRatio || 1) !== view.ratio && !view.measuredRatio) ratioChanged();
-    });
-  };
-
-  // ---------------------------------------------------------- an applet's pictures
-
-  /**
-   * Image numbers and addresses to something drawable: the loaded image, or the current
-   * frame of an animated GIF where the browser can decode frames (ImageDecoder); elsewhere
-   * the image element draws itself. Each image is fetched once; its arrival asks for a paint.
-   * @constructor
-   * @param {RunningApplet} owner
-   */
-  function Pictures(owner) {
-    this.owner = owner;
-    this.loaded = Object.create(null);
-    this.anims = Object.create(null);
-    /** Set while drawing when an animated image was drawn: the next frame draws again. */
-    this.animating = false;
+  /** @param {any} el a page's element @returns {string} the shape of button it is, or '' */
+  function shapeOfElement(el) {
+    const tag = el.tagName.toLowerCase();
+    if (tag === 'a') return 'a';
+    if (tag === 'button') return 'button';
+    if (tag !== 'label') return '';
+    const input = inputOf(el);
+    return !input ? '' : input.type === 'radio' ? 'radio' : input.type === 'checkbox' ? 'check' : '';
   }
 
-  /** @param {number|string} ref an image number or a file @returns {string|null} its address */
-  Pictures.prototype.urlOf = function (ref) {
-    const host = this.owner.host, images = this.owner.engine.images;
-    if (typeof ref !== 'number') return host.resolve(ref);
-    return images[ref] !== undefined && images[ref] !== '' ? host.resolve(images[ref]) : null;
-  };
-
-  /** @param {number|string} ref @returns {any} what to draw now, or null while it loads */
-  Pictures.prototype.get = function (ref) {
-    const url = this.urlOf(ref);
-    if (!url) return null;
-    if (isGif(url) && !stillImages()) this.animating = true;
-    const frame = this.currentFrame(url);
-    if (frame) return frame;
-    let img = this.loaded[url];
-    if (!img) {
-      const owner = this.owner;
-      img = this.loaded[url] = new global.Image();
-      img.onload = function () { owner.schedule(); };
-      img.onerror = function () { console.warn('VelkoButton: image ' + url + ' could not be loaded'); };
-      // A GIF whose frames the browser can decode is fetched once, for both uses.
-      if (!this.loadAnimation(url, img)) img.src = url;
-    }
-    return img.complete && img.naturalWidth ? img : null;
-  };
-
-  /**
-   * Every image of every state is requested at once, so that the first hover or press never
-   * waits for a download. @param {Engine} engine
-   */
-  Pictures.prototype.requestAll = function (engine) {
-    engine.buttons.concat(engine.background ? [engine.background] : []).forEach(this.requestOf, this);
-  };
-
-  /** @param {Button} b */
-  Pictures.prototype.requestOf = function (b) {
-    for (let s = 0; s < 3; s++) {
-      const image = b.imageOf(s);
-      if (image !== undefined && image !== null && image !== '') this.get(image);
-    }
-  };
-
-  /** @returns {boolean} whether the frames of `url` are being decoded (the still image comes from the same bytes) */
-  Pictures.prototype.loadAnimation = function (url, img) {
-    if (!global.ImageDecoder || !global.createImageBitmap || !isGif(url)) return false;
-    const pictures = this;
-    fetchBytes(url).then(function (buf) {
-      img.src = global.URL.createObjectURL(new global.Blob([buf], { type: 'image/gif' }));
-      const dec = new global.ImageDecoder({ data: buf, type: 'image/gif' });
-      return dec.tracks.ready.then(function () {
-        const count = Math.min(dec.tracks.selectedTrack.frameCount, 500);
-        if (count < 2) return null;
-        const frames = [];
-        let total = 0;
-        let chain = Promise.resolve();
-        for (let i = 0; i < count; i++) {
-          chain = chain.then(function () { return dec.decode({ frameIndex: i }); }).then(function (r) {
-            total += Math.max(20, (r.image.duration || 100000) / 1000); // microseconds to ms
-            return global.createImageBitmap(r.image).then(function (bmp) {
-              r.image.close();
-              frames.push({ img: bmp, end: total });
-            });
-          });
-        }
-        return chain.then(function () {
-          pictures.anims[url] = { frames: frames, total: total, start: global.performance.now() };
-          pictures.owner.schedule();
-        });
-      });
-    }).catch(function () {
-      // The image element stays in charge, loading the file itself.
-      if (!img.src) img.src = url;
-    });
-    return true;
-  };
-
-  /** @param {string} url @returns {any} the frame of an animation due now, or null */
-  Pictures.prototype.currentFrame = function (url) {
-    const a = this.anims[url];
-    if (!a) return null;
-    if (stillImages()) return a.frames[0].img;
-    const t = (global.performance.now() - a.start) % a.total;
-    for (let i = 0; i < a.frames.length; i++) if (t < a.frames[i].end) return a.frames[i].img;
-    return a.frames[a.frames.length - 1].img;
-  };
-
-  /** Animate n: the animation starts again from its first frame. @param {number|string} ref */
-  Pictures.prototype.restart = function (ref) {
-    const url = this.urlOf(ref);
-    if (!url) return;
-    if (this.anims[url]) this.anims[url].start = global.performance.now();
-    else if (this.loaded[url]) { const img = this.loaded[url]; img.src = ''; img.src = url; }
-    this.owner.schedule();
-  };
-
-  // ---------------------------------------------------------- keyboard and link stand-ins
-
-  /**
-   * Keyboard and accessibility: one transparent, focusable stand-in per visible button, named
-   * by its caption or tool tip. Tab moves between them, Enter and Space press. A linked push
-   * button's stand-in is a real link over the button (a middle click, a click with Ctrl or
-   * Shift and the link's menu are the browser's); the others are buttons. A stand-in whose
-   * button is still shown keeps its element (found by the button's name, which a re-read
-   * keeps), so that the focus stays where it was when other buttons are shown or hidden.
-   * @constructor
-   * @param {AppletView} view
-   * @param {RunningApplet} owner its engine, hovered button and clock
-   */
-  function StandIns(view, owner) {
-    this.view = view;
-    this.owner = owner;
-    /** @type {StandIn[]} in the buttons' order */
-    this.keys = [];
-    /** @type {Object<string, StandIn>} by lower-case button name */
-    this.keyOf = Object.create(null);
-    this.started = false;
-    this.waiting = false;
-    /** @type {any[]} the elements holding the stand-ins of KEY_GROUP consecutive buttons each */
-    this.groups = [];
-    /** @type {Set<any>} groups whose stand-ins moved since they were last clipped */
-    this.moved = new Set();
-    // The focus ring: white inside black, so that it shows on any background.
-    this.ring = doc.createElement('div');
-    this.ring.className = 'velkobutton-focus';
-    this.ring.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
-      'border:2px solid #fff;outline:2px solid #000;outline-offset:0;forced-color-adjust:none';
-    view.box.appendChild(this.ring);
-    // In forced colours the ring takes the system's colours, so that it shows on any theme.
-    this.forcedColors = global.matchMedia ? global.matchMedia('(forced-colors: active)') : null;
-    this.listen();
-    const keys = this;
-    if (this.forcedColors && this.forcedColors.addEventListener) this.forcedColors.addEventListener('change', function () { keys.styleRing(); });
-    this.styleRing();
-  }
-
-  StandIns.prototype.styleRing = function () {
-    const forced = !!(this.forcedColors && this.forcedColors.matches);
-    this.ring.style.borderColor = forced ? 'Highlight' : '#fff';
-    this.ring.style.outlineColor = forced ? 'CanvasText' : '#000';
-  };
-
-  /** @param {Rect} r */
-  StandIns.prototype.placeRing = function (r) {
-    const st = this.ring.style;
-    this.styleRing();
-    st.left = r.x + 'px'; st.top = r.y + 'px';
-    st.width = r.w + 'px'; st.height = r.h + 'px';
-    st.display = 'block';
-  };
-
-  /** @param {number} n @returns {any} the n-th group of stand-ins, made when first needed */
-  StandIns.prototype.group = function (n) {
-    while (this.groups.length <= n) {
-      const g = doc.createElement('span');
-      g.style.cssText = 'position:absolute;left:0;top:0;width:0;height:0';
-      this.view.box.insertBefore(g, this.ring);
-      this.groups.push(g);
-    }
-    return this.groups[n];
-  };
-
-  /** @param {Button} b @returns {boolean} whether `b` has a stand-in */
-  StandIns.prototype.has = function (b) { return !!this.keyOf[b.name.toLowerCase()]; };
-
-  /**
-   * Brings the stand-ins up to date: those of the buttons `only` (after a repaint of a few
-   * buttons only theirs can have changed), or all of them.
-   * @param {Button[]} [only]
-   */
-  StandIns.prototype.sync = function (only) {
-    if (only) {
-      only.forEach(function (b) { const k = this.keyOf[b.name.toLowerCase()]; if (k) this.update(k); }, this);
-      return;
-    }
-    const list = this.owner.engine.buttons.filter(function (b) { return b.visible(); });
-    // Many stand-ins are made after the first frame, so that the buttons show at once; a
-    // paint before then leaves them to that later call.
-    if (this.waiting) return;
-    if (!this.started && list.length > EAGER_KEYS) {
-      this.started = this.waiting = true;
-      const keys = this;
-      const later = function () { global.setTimeout(function () { keys.waiting = false; keys.sync(); }, 0); };
-      if (global.requestAnimationFrame) global.requestAnimationFrame(later); else later();
-      return;
-    }
-    this.started = true;
-    const keys = this.keys;
-    if (list.length !== keys.length || list.some(function (b, i) { return keys[i].b !== b; })) this.follow(list);
-    // A stand-in is touched only when its button's state, place or project changed:
-    // rewriting thousands of them on every hover would cost more than the drawing.
-    this.keys.forEach(this.update, this);
-    this.clipGroups();
-  };
-
-  /**
-   * Each group of stand-ins is clipped to the place of its buttons, so that the browser's
-   * hit test passes over the groups away from the pointer without looking inside.
-   */
-  StandIns.prototype.clipGroups = function () {
-    if (!this.moved.size) return;
-    const moved = this.moved, places = new Map();
-    this.keys.forEach(function (k) {
-      if (!moved.has(k.g)) return;
-      const r = places.get(k.g);
-      if (!r) { places.set(k.g, { x0: k.x, y0: k.y, x1: k.x + k.w, y1: k.y + k.h }); return; }
-      r.x0 = Math.min(r.x0, k.x); r.y0 = Math.min(r.y0, k.y);
-      r.x1 = Math.max(r.x1, k.x + k.w); r.y1 = Math.max(r.y1, k.y + k.h);
-    });
-    places.forEach(function (r, g) {
-      g.style.clipPath = 'polygon(' + r.x0 + 'px ' + r.y0 + 'px,' + r.x1 + 'px ' + r.y0 + 'px,' +
-        r.x1 + 'px ' + r.y1 + 'px,' + r.x0 + 'px ' + r.y1 + 'px)';
-    });
-    moved.clear();
-  };
-
-  /** The stand-ins become those of `list`, the visible buttons in order. @param {Button[]} list */
-  StandIns.prototype.follow = function (list) {
-    const box = this.view.box;
-    const old = Object.create(null);
-    this.keys.forEach(function (k) { old[k.b.name.toLowerCase()] = k; });
-    // A stand-in whose button became a link, or stopped being one, is made anew.
-    const next = list.map(function (b) {
-      const key = b.name.toLowerCase();
-      const k = old[key];
-      if (!k || k.el._vbLink !== linkKey(b)) {
-        const made = { b: b, el: this.make(b) };
-        made.el._vbKey = made;
-        return made;
-      }
-      delete old[key];
-      k.b = b;
-      return k;
-    }, this);
-    // The focus on a stand-in that goes moves to the next button still shown (or the one
-    // before it), not to the page.
-    let focusTo = /** @type {any} */ (null);
-    const kept = Object.create(null);
-    next.forEach(function (k) { kept[k.b.name.toLowerCase()] = k; });
-    this.keys.forEach(function (k, i, keys) {
-      if (doc.activeElement !== k.el || kept[k.b.name.toLowerCase()] === k) return;
-      const after = keys.slice(i + 1).concat(keys.slice(0, i).reverse());
-      const to = after.find(function (o) { return kept[o.b.name.toLowerCase()]; });
-      focusTo = to ? kept[to.b.name.toLowerCase()] : null;
-    });
-    for (const key in old) old[key].el.remove();
-    // The stand-ins lie in groups of consecutive buttons, so that the browser, restyling or
-    // hit-testing one of them, looks through a few dozen elements at each level rather than
-    // through thousands. New stand-ins go before the next one of their group, so that Tab
-    // follows the buttons' order; one stays where it is unless its group changed, since
-    // moving an element takes its focus away.
-    const index = new Map();
-    this.owner.engine.buttons.forEach(function (b, i) { index.set(b, i); });
-    const focused = doc.activeElement;
-    for (let i = next.length - 1; i >= 0; i--) {
-      const group = this.group(Math.floor(index.get(next[i].b) / KEY_GROUP));
-      const after = i + 1 < next.length && next[i + 1].el.parentNode === group ? next[i + 1].el : null;
-      if (next[i].el.parentNode !== group) group.insertBefore(next[i].el, after);
-      next[i].g = group;
-      this.moved.add(group);
-    }
-    if (focused && focused !== doc.activeElement && box.contains(focused)) focused.focus({ preventScroll: true });
-    while (this.groups.length && !this.groups[this.groups.length - 1].firstChild) this.groups.pop().remove();
-    this.keys = next;
-    this.keyOf = Object.create(null);
-    next.forEach(function (k) { this.keyOf[k.b.name.toLowerCase()] = k; }, this);
-    if (focusTo) focusTo.el.focus({ preventScroll: true });
-  };
-
-  /** @param {StandIn} k one stand-in to its button's place, label and state */
-  StandIns.prototype.update = function (k) {
-    const engine = this.owner.engine;
-    const version = engine.version;
-    const s = k.b.shown();
-    const r = k.b.rect(s);
-    const l = k.b.look(s);
-    // A label is made again when its look is new (a PropSet makes new looks) or, after any
-    // change of the project, when its caption has place-holders that may show variables.
-    const fresh = k.s !== s || k.l !== l || k.b !== k.drawn || this.owner.ticks(k.b) || (k.v !== version && k.dynamic);
-    if (k.x !== r.x || k.y !== r.y || k.w !== r.w || k.h !== r.h) {
-      k.x = r.x; k.y = r.y; k.w = r.w; k.h = r.h;
-      if (k.g) this.moved.add(k.g);
-      k.el.style.left = r.x + 'px'; k.el.style.top = r.y + 'px';
-      k.el.style.width = r.w + 'px'; k.el.style.height = r.h + 'px';
-    }
-    if (fresh) {
-      k.s = s; k.v = version; k.drawn = k.b; k.l = l;
-      k.dynamic = (l.text || '').indexOf('${') >= 0;
-      const label = String(expandText(l.text || '', new Date(), engine.names, engine.vars)).replace(/\n/g, ' ').trim() || l.tip || k.b.name;
-      if (k.el.getAttribute('aria-label') !== label) k.el.setAttribute('aria-label', label);
-      if (l.tip) k.el.title = l.tip;
-    }
-    // A check box says whether it is pressed; a radio button is one of a group, checked or not.
-    const m = k.b.mode();
-    if (m && k.pressed !== k.b.selected) {
-      k.pressed = k.b.selected;
-      if (m === 2) {
-        k.el.setAttribute('role', 'radio');
-        k.el.setAttribute('aria-checked', k.b.selected ? 'true' : 'false');
-      } else {
-        k.el.setAttribute('aria-pressed', k.b.selected ? 'true' : 'false');
-      }
-    }
-    if (doc.activeElement === k.el) this.placeRing(r);
-  };
-
-  /** @param {Button} b @returns {any} a new stand-in for `b`: a link or a button */
-  StandIns.prototype.make = function (b) {
-    const link = b.link();
-    const el = doc.createElement(link ? 'a' : 'button');
-    if (link) {
-      el.href = this.owner.host.resolve(link.url);
-      if (link.target && !/^_self$/i.test(link.target)) el.target = link.target;
-    } else {
-      el.type = 'button';
-    }
-    el.style.cssText = 'position:absolute;display:block;margin:0;padding:0;border:0;background:transparent;opacity:0;outline:none;' +
-      'cursor:inherit;-webkit-tap-highlight-color:transparent;' + (link ? 'pointer-events:auto' : 'pointer-events:none');
-    el._vbLink = linkKey(b);
-    return el;
-  };
-
-  /**
-   * The stand-ins' events, taken once by the surface for all of them: focus, the keys that
-   * press, and a plain click on a link (the button's own: its scripts open the link).
-   */
-  StandIns.prototype.listen = function () {
-    const keys = this, owner = this.owner, box = this.view.box;
-    /** @returns {Button|null} the button of the moment of an event's stand-in (a re-read makes a new one of the same name) */
-    const buttonOf = function (ev) {
-      const k = ev.target && ev.target._vbKey;
-      return k && k.el === ev.target ? k.b : null;
-    };
-    box.addEventListener('click', function (ev) { if (buttonOf(ev) && ev.target._vbLink && plainClick(ev)) ev.preventDefault(); });
-    box.addEventListener('dragstart', function (ev) { if (buttonOf(ev)) ev.preventDefault(); });
-    // The ring shows for the keyboard, not for a click on a link's stand-in.
-    box.addEventListener('focusin', function (ev) {
-      const b = buttonOf(ev);
-      if (!b || (ev.target.matches && !ev.target.matches(':focus-visible'))) return;
-      keys.placeRing(b.rect(b.shown()));
-      owner.hoverTo(b);
-    });
-    box.addEventListener('focusout', function (ev) {
-      const b = buttonOf(ev);
-      if (!b) return;
-      keys.ring.style.display = 'none';
-      if (owner.hovered === b) owner.hoverTo(null);
-    });
-    box.addEventListener('keydown', function (ev) {
-      const b = buttonOf(ev);
-      if (!b) return;
-      wakeAudio();
-      if ((ev.key === 'Enter' || ev.key === ' ') && !ev.repeat) { ev.preventDefault(); owner.engine.press(b); if (ev.key === 'Enter') owner.engine.release(b); }
-    });
-    box.addEventListener('keyup', function (ev) {
-      const b = buttonOf(ev);
-      if (b && ev.key === ' ') { ev.preventDefault(); owner.engine.release(b); }
-    });
-  };
-
-  /** @param {Button} b @returns {string} what makes its stand-in a link of its own: address and target */
-  function linkKey(b) {
-    const link = b.link();
-    return link ? link.url + '\n' + (link.target || '') : '';
+  /** @param {any} label @returns {any} the input a label stands for */
+  function inputOf(label) {
+    const id = label.getAttribute('for');
+    const input = id ? doc.getElementById(id) : null;
+    return input && input.tagName.toLowerCase() === 'input' ? input : null;
   }
 
   // ---------------------------------------------------------- an editor's handle
@@ -2396,22 +1614,7 @@
     this.marked = null;
     /** New files' counts of replacements, by lower-case name. */
     this.version = Object.create(null);
-    this.mark = doc.createElement('div');
-    this.mark.className = 'velkobutton-mark';
-    this.mark.style.cssText = 'position:absolute;display:none;pointer-events:none;box-sizing:border-box;' +
-      'border:2px dashed #1a73e8;outline:1px solid #fff';
-    owner.view.box.appendChild(this.mark);
   }
-
-  EditorControl.prototype.placeMark = function () {
-    const b = this.marked && this.owner.engine.find(this.marked);
-    const st = this.mark.style;
-    if (!b || !b.visible()) { st.display = 'none'; return; }
-    const r = b.rect(b.shown());
-    st.left = (r.x - 2) + 'px'; st.top = (r.y - 2) + 'px';
-    st.width = (r.w + 4) + 'px'; st.height = (r.h + 4) + 'px';
-    st.display = 'block';
-  };
 
   EditorControl.prototype.applyShown = function () {
     const engine = this.owner.engine;
@@ -2429,9 +1632,15 @@
     return v ? url + (url.indexOf('?') < 0 ? '?' : '&') + 'v=' + v : url;
   };
 
-  /** An editor showing the page waits for this to know the new pixels are there. */
+  /** An editor showing the page waits for this to know the new look is there. */
   EditorControl.prototype.drawn = function () {
     if (this.used && typeof global.CustomEvent === 'function') this.owner.applet.dispatchEvent(new global.CustomEvent('velkobutton-drawn'));
+  };
+
+  /** @param {string[]} [changed] files new on disk */
+  EditorControl.prototype.newFiles = function (changed) {
+    this.used = true;
+    (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); this.version[k] = (this.version[k] || 0) + 1; }, this);
   };
 
   /**
@@ -2463,8 +1672,7 @@
    */
   EditorControl.prototype.update = function (statements, lists, changed) {
     const owner = this.owner, engine = owner.engine;
-    this.used = true;
-    (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); this.version[k] = (this.version[k] || 0) + 1; }, this);
+    this.newFiles(changed);
     const parsed = new global.DOMParser().parseFromString('<!DOCTYPE html><body><applet>' + lists + '</applet>', 'text/html');
     const params = paramsOf(parsed.getElementsByTagName('applet')[0]);
     engine.images = splitList(params.images0 || '');
@@ -2472,8 +1680,7 @@
     if (statements.length) {
       try { engine.load(statements.join('')); } catch (e) { console.warn('VelkoButton: ' + e.message); }
     }
-    if (owner.hovered) owner.hovered = engine.find(owner.hovered.name) || null;
-    if (owner.hovered && this.interactive) owner.hovered.hover = true;
+    owner.followProject(this.interactive);
     this.applyShown();
     owner.paintAll();
   };
@@ -2481,14 +1688,13 @@
   /** @param {Object<string, string>} params @param {any} w @param {any} h @param {string[]} [changed] */
   EditorControl.prototype.replaceParams = function (params, w, h, changed) {
     const owner = this.owner;
-    this.used = true;
-    (changed || []).forEach(function (f) { const k = String(f).toLowerCase(); this.version[k] = (this.version[k] || 0) + 1; }, this);
-    const was = owner.hovered ? owner.hovered.name : null;
+    this.newFiles(changed);
     owner.stop();
     owner.boot(params);
-    if (was && this.interactive) { owner.hovered = owner.engine.find(was); if (owner.hovered) owner.hovered.hover = true; }
+    owner.followProject(this.interactive);
     this.applyShown();
-    owner.view.resize(appletSize(w), appletSize(h));
+    owner.width = appletSize(w);
+    owner.height = appletSize(h);
     owner.paintAll();
   };
 
@@ -2500,15 +1706,22 @@
       replaceApplet: function (html, changed) { editor.replaceApplet(html, changed); },
       update: function (statements, lists, changed) { editor.update(statements, lists, changed); },
       show: function (name, state) { editor.used = true; editor.shown = name ? { name: name, state: state | 0 } : null; editor.applyShown(); owner.schedule(); },
-      mark: function (name) { editor.used = true; editor.marked = name || null; editor.placeMark(); },
+      mark: function (name) {
+        editor.used = true;
+        const was = editor.marked && owner.engine.find(editor.marked);
+        editor.marked = name || null;
+        const now = editor.marked && owner.engine.find(editor.marked);
+        if (was) owner.schedule(was);
+        if (now) owner.schedule(now);
+      },
       offset: function (name, dx, dy) {
         const b = owner.engine.find(name);
-        if (b) { b.dx = dx; b.dy = dy; owner.schedule(); }
+        if (b) { b.dx = dx; b.dy = dy; owner.schedule(b); }
       },
       interactive: function (on) {
         editor.used = true;
         editor.interactive = !!on;
-        if (!on) { owner.drag = null; if (owner.hovered && owner.hovered.pressed) owner.engine.cancelPress(owner.hovered); owner.hoverTo(null); }
+        if (!on) { owner.drag = null; owner.pointerB = null; owner.focusB = null; owner.cancelPresses(); owner.follow(); }
       },
       hit: function (x, y) { const b = owner.engine.hit(x, y); return b ? b.name : null; }
     };
@@ -2517,54 +1730,102 @@
   // ---------------------------------------------------------- one running applet
 
   /**
-   * One running applet: the engine running its project, its view, pictures, stand-ins and
-   * editor's handle, what the next paint must draw and the pointer.
+   * One running applet: the engine running its project, the page's elements of its buttons
+   * (taken over from the page, or made here for a page without them), its editor's handle,
+   * what the next paint must bring up to date, the pointer and the focus.
    * @constructor
    * @param {any} applet the page's <applet> element
    */
   function RunningApplet(applet) {
     const params = paramsOf(applet);
     this.applet = applet;
-    this.view = new AppletView(appletSize(applet.getAttribute('width')), appletSize(applet.getAttribute('height')), params.name || 'VelkoButton');
-    this.pictures = new Pictures(this);
-    this.keys = new StandIns(this.view, this);
+    this.width = appletSize(applet.getAttribute('width'));
+    this.height = appletSize(applet.getAttribute('height'));
     this.editor = new EditorControl(this);
     /** @type {Engine} */
     this.engine = null;
     this.host = this.makeHost();
-    // What the next paint must draw: everything, the places of a few buttons, or the tiles
-    // that came into view.
+    /** @type {Object<string, Rec>} the buttons' elements, by lower-case button name */
+    this.recs = Object.create(null);
+    /** @type {Object<string, string>} who showed a button (its Over script), by lower-case name */
+    this.revealedBy = Object.create(null);
+    this.made = 0;
     this.dirtyAll = true;
     /** @type {Button[]} */
     this.dirty = [];
-    this.tilesWaiting = false;
+    this.orderDirty = true;
     this.drawPending = false;
-    /** @type {Button[]} buttons a PropSet changed since the last paint */
-    this.changedButtons = [];
-    this.buttonVersion = -1;
+    this.rootCss = '';
+    this.scale = 1;
     this.checkedVersion = -1;
-    // The buttons that show the time, drawn again each second.
-    /** @type {Button[]} */
+    /** @type {Button[]} the buttons that show the time, brought up to date each second */
     this.ticking = [];
-    this.tickingSet = new Set();
-    this.clock = false;
     this.clockTimer = null;
     this.refreshTimer = null;
-    /** @type {Button|null} */
-    this.hovered = null;
+    /** @type {Button|null} the button under the pointer */
+    this.pointerB = null;
+    /** @type {Button|null} the button with the keyboard's focus */
+    this.focusB = null;
+    /** @type {Button[]} the buttons hovered now: under the pointer, or holding the focus with those that showed it */
+    this.active = [];
+    /** @type {Button|null} the button whose Over script runs */
+    this.entering = null;
+    /** @type {{url: string}|null} the link the browser follows itself at this click */
+    this.nativeLink = null;
     this.drag = null;
+    this.suppressClick = false;
     const running = this;
     this.frame = function () { running.paint(); };
-    this.imageFor = function (ref) { return running.pictures.get(ref); };
-    this.view.onTilesShown = function () { running.scheduleTiles(); };
-    this.view.mount(applet);
+    this.mount(applet, params);
     this.boot(params);
+    this.adopt();
     this.listen();
-    this.view.watch(function () { running.paintAll(); });
+    this.watch();
     applet.velkoControl = this.editor.handle();
     applet.velkoApplet = this;
     repaints.push(function () { running.schedule(); });
   }
+
+  /**
+   * Finds the container of the buttons the page carries, or makes one in the same shape
+   * in place of the applet's fallback content (a page of an older version, an editor's
+   * page), and the status label below it.
+   * @param {any} applet @param {Object<string, string>} params
+   */
+  RunningApplet.prototype.mount = function (applet, params) {
+    let root = applet.querySelector('.vb');
+    this.own = !root;
+    if (!root) {
+      Array.prototype.forEach.call(applet.children, function (ch) {
+        if (ch.tagName.toLowerCase() !== 'param') ch.style.display = 'none';
+      });
+      Array.prototype.forEach.call(applet.childNodes, function (ch) {
+        if (ch.nodeType === 3 && ch.nodeValue.trim()) { const s = doc.createElement('span'); s.style.display = 'none'; applet.replaceChild(s, ch); s.appendChild(ch); }
+      });
+      root = doc.createElement('div');
+      root.className = 'vb';
+      root.id = containerId(params.name || '');
+      root.setAttribute('role', 'group');
+      root.setAttribute('aria-label', params.name || 'VelkoButton');
+      applet.appendChild(root);
+    }
+    this.root = root;
+    this.rootId = root.id || containerId(params.name || '');
+    this.flow = !this.own && /flex/.test(global.getComputedStyle(root).display);
+    // Status text shows whole in a label just below the buttons, over the page, while there
+    // is any: it never covers a button. The label hangs from a holder of no size.
+    const holder = doc.createElement('span');
+    holder.style.cssText = 'display:block;position:relative;width:0;height:0;z-index:2147483647;pointer-events:none';
+    this.strip = doc.createElement('span');
+    this.strip.className = 'velkobutton-status';
+    this.strip.setAttribute('role', 'status');
+    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;' +
+      'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
+      'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
+      'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
+    holder.appendChild(this.strip);
+    root.parentNode.insertBefore(holder, root.nextSibling);
+  };
 
   /** @returns {any} what the engine asks of the page */
   RunningApplet.prototype.makeHost = function () {
@@ -2580,14 +1841,17 @@
       },
       warn: function (w) { console.warn(w); },
       log: function (t) { console.log(t); },
-      status: function (t) {
-        running.view.status(t);
-        try { global.status = t; } catch { /* read-only */ }
+      status: function (t) { running.status(t); },
+      cursor: function () { running.schedule(); },
+      navigate: function (url, target) {
+        // The link of a button the browser follows itself is not followed twice.
+        const own = running.nativeLink;
+        running.nativeLink = null;
+        if (own && own.url === url) return;
+        api.navigate(url, target);
       },
-      cursor: function (c) { running.view.setCursor(c); },
-      navigate: function (url, target) { api.navigate(url, target); },
       audio: audioHost,
-      animate: function (ref) { running.pictures.restart(ref); },
+      animate: function (ref) { running.restart(ref); },
       runJs: function (code) {
         try { (new Function(code)).call(global); } catch (e) { console.warn('VelkoButton: script failed: ' + e.message); }
       },
@@ -2617,6 +1881,8 @@
     this.applet.velkoButton = engine;
     engine.images = splitList(p.images0 || '');
     engine.audio = splitList(p.audio0 || '');
+    /** @type {Object<string, number>} restarts of each animated image */
+    this.restarts = Object.create(null);
     try {
       engine.load(joinScript(function (n) { const v = p[n.toLowerCase()]; return v === undefined ? null : v; }));
     } catch (e) {
@@ -2628,226 +1894,578 @@
   RunningApplet.prototype.stop = function () {
     this.engine.stop();
     if (this.refreshTimer) { global.clearInterval(this.refreshTimer); this.refreshTimer = null; }
-    this.hovered = null;
     this.drag = null;
   };
 
-  /** @param {Button} b @returns {boolean} whether `b` shows the time */
-  RunningApplet.prototype.ticks = function (b) { return this.clock && this.tickingSet.has(b); };
+  /**
+   * The page's elements become the buttons': the i-th button element of the container is
+   * the i-th button of the project. One of another shape (a link where the project now has
+   * a check box) is made anew; elements without a button go.
+   */
+  RunningApplet.prototype.adopt = function () {
+    const found = Array.prototype.filter.call(this.root.children, function (el) { return el.classList.contains('b'); });
+    const buttons = this.engine.buttons;
+    found.forEach(function (el, i) {
+      const b = buttons[i];
+      if (b && shapeOfElement(el) === shapeOf(b) && !this.recs[b.name.toLowerCase()]) {
+        this.recs[b.name.toLowerCase()] = this.recOf(b, el, el.tagName.toLowerCase() === 'label' ? inputOf(el) : null);
+      } else {
+        if (el.tagName.toLowerCase() === 'label' && inputOf(el)) inputOf(el).remove();
+        el.remove();
+      }
+    }, this);
+  };
 
-  /** Asks for a paint on the next frame: of the button `b`'s places, or of everything. @param {any} [b] */
+  /**
+   * The record of a button's element, its caption's span (the first; those of other
+   * states go, as the caption is written here) and its input.
+   * @param {Button} b @param {any} el @param {any} input @returns {Rec}
+   */
+  RunningApplet.prototype.recOf = function (b, el, input) {
+    const spans = Array.prototype.filter.call(el.children, function (c) { return c.tagName.toLowerCase() === 'span'; });
+    let cap = spans.shift();
+    spans.forEach(function (s) { s.remove(); });
+    if (!cap) { cap = doc.createElement('span'); el.appendChild(cap); }
+    /** @type {Rec} */
+    const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', text: null, label: null,
+      title: null, href: null, target: null, hidden: null, index: 0, releasedAt: -1e9, inputCss: '' };
+    el._vbRec = rec;
+    if (input) input._vbRec = rec;
+    return rec;
+  };
+
+  /** @param {Button} b @returns {Rec} a new element for `b`, in the shape of the page's */
+  RunningApplet.prototype.make = function (b) {
+    const shape = shapeOf(b);
+    let input = null;
+    let el;
+    if (shape === 'check' || shape === 'radio') {
+      input = doc.createElement('input');
+      input.type = shape === 'check' ? 'checkbox' : 'radio';
+      if (shape === 'radio') input.name = this.rootId;
+      input.className = 'i';
+      input.id = this.rootId + '-v' + (++this.made);
+      el = doc.createElement('label');
+      el.setAttribute('for', input.id);
+    } else if (shape === 'a') {
+      el = doc.createElement('a');
+    } else {
+      el = doc.createElement('button');
+      el.type = 'button';
+    }
+    el.className = 'b';
+    if (input) this.root.appendChild(input);
+    this.root.appendChild(el);
+    this.orderDirty = true;
+    return this.recOf(b, el, input);
+  };
+
+  /** @param {Rec} rec its elements leave the page, the focus going to the next button's */
+  RunningApplet.prototype.drop = function (rec) {
+    if (rec.input) rec.input.remove();
+    rec.el.remove();
+  };
+
+  /** @param {Button} b @returns {Rec|undefined} */
+  RunningApplet.prototype.rec = function (b) { return this.recs[b.name.toLowerCase()]; };
+
+  /** @param {Button|null} b @returns {boolean} whether `b` is the project's button of its name now */
+  RunningApplet.prototype.current = function (b) { return !!b && this.engine.find(b.name) === b && !b.isBackground; };
+
+  /** @param {string} t status text below the buttons */
+  RunningApplet.prototype.status = function (t) {
+    const at = this.focusB || this.pointerB;
+    // A status text that says what the tip says is shown, not spoken again.
+    const tip = at ? at.look(at.shown()).tip || '' : '';
+    if (t && t === tip) this.strip.setAttribute('aria-hidden', 'true');
+    else this.strip.removeAttribute('aria-hidden');
+    this.strip.textContent = t;
+    this.strip.style.display = t ? 'block' : 'none';
+    try { global.status = t; } catch { /* read-only */ }
+  };
+
+  /** Asks for the page to be brought up to date on the next frame: the button `b`, or everything. @param {any} [b] */
   RunningApplet.prototype.schedule = function (b) {
-    if (!(b instanceof Button)) this.dirtyAll = true;
+    if (!(b instanceof Button) || !this.rec(b)) this.dirtyAll = true;
     else if (!this.dirtyAll && this.dirty.indexOf(b) < 0) this.dirty.push(b);
-    this.requestFrame();
-  };
-
-  /** Tiles that came into view wait for the next frame; nothing else is drawn again. */
-  RunningApplet.prototype.scheduleTiles = function () {
-    this.tilesWaiting = true;
-    this.requestFrame();
-  };
-
-  RunningApplet.prototype.requestFrame = function () {
     if (this.drawPending) return;
     this.drawPending = true;
     if (global.requestAnimationFrame) global.requestAnimationFrame(this.frame);
     else global.setTimeout(this.frame, 0);
   };
 
-  /** Everything drawn at once, now. */
+  /**
+   * One button changed (a PropSet): a button that an Over script shows comes after the
+   * button that showed it for the keyboard.
+   * @param {Button} b
+   */
+  RunningApplet.prototype.changedButton = function (b) {
+    const rec = this.rec(b);
+    if (this.entering && b !== this.entering && b.visible() && (!rec || rec.hidden)) {
+      this.revealedBy[b.name.toLowerCase()] = this.entering.name.toLowerCase();
+    }
+    if (b.isBackground) this.schedule();
+    else this.schedule(b);
+  };
+
+  /** Everything brought up to date at once, now. */
   RunningApplet.prototype.paintAll = function () {
     this.dirtyAll = true;
     this.paint();
   };
 
-  /**
-   * One button changed (a PropSet): where it was and where it is now are drawn again, it
-   * moves between the tiles' lists, and only its images, clock and stand-in are checked.
-   * Anything else changed, or a button that has not been sorted yet, is a full drawing.
-   * @param {Button} b
-   */
-  RunningApplet.prototype.changedButton = function (b) {
-    if (this.dirtyAll || !b._vbArea) { this.schedule(); return; }
-    if (this.changedButtons.indexOf(b) < 0) this.changedButtons.push(b);
-    this.buttonVersion = this.engine.version;
-    this.schedule(b);
-  };
-
-  /** @returns {{places: Rect[], shownOrHidden: boolean}} where the changed buttons were; whether one was shown or hidden */
-  RunningApplet.prototype.takeChanges = function () {
-    const list = this.changedButtons;
-    const places = [];
-    let shownOrHidden = false;
-    this.changedButtons = [];
-    const running = this;
-    list.forEach(function (b) {
-      if (b._vbArea) places.push(b._vbArea);
-      if (running.keys.has(b) !== b.visible()) shownOrHidden = true;
-      running.view.resortButton(b);
-      const ticks = showsTime(b);
-      if (ticks !== running.tickingSet.has(b)) {
-        if (ticks) { running.ticking.push(b); running.tickingSet.add(b); } else { running.ticking.splice(running.ticking.indexOf(b), 1); running.tickingSet.delete(b); }
-        running.clock = running.ticking.length > 0;
-      }
-      running.pictures.requestOf(b);
-    });
-    return { places: places, shownOrHidden: shownOrHidden };
-  };
-
-  /** Draws what was asked for since the last paint, then brings everything that follows the drawing up to date. */
+  /** Brings the page up to date: what was asked for since the last paint. */
   RunningApplet.prototype.paint = function () {
     this.drawPending = false;
-    // A frame asked for before a direct paint has nothing left to draw.
-    if (!this.dirtyAll && !this.dirty.length && !this.tilesWaiting) return;
-    this.tilesWaiting = false;
-    const engine = this.engine, pictures = this.pictures;
-    const changes = !this.dirtyAll && this.changedButtons.length ? this.takeChanges() : null;
-    this.changedButtons = [];
-    let area = this.dirtyAll || pictures.animating ? null : this.dirty.length ? areaOf(this.dirty) : NOTHING;
-    if (area && changes) changes.places.forEach(function (q) { area = area === NOTHING ? q : union(area, q); });
-    const drawn = this.dirty;
+    if (!this.dirtyAll && !this.dirty.length) return;
+    const now = new Date();
+    const engine = this.engine;
+    if (this.dirtyAll) this.syncAll(now);
+    else this.dirty.forEach(function (b) { if (this.current(b)) this.render(b, now); }, this);
     this.dirtyAll = false;
     this.dirty = [];
-    pictures.animating = false;
-    // A full drawing sorts the buttons into the tiles they may cover.
-    if (!area) this.view.sortIntoTiles(engine.buttons);
-    this.view.drawTiles(engine, this.imageFor, new Date(), area);
-    if (pictures.animating) global.setTimeout(this.host.draw, 40);
-    this.keys.sync(area && !(changes && changes.shownOrHidden) ? (area === NOTHING ? [] : drawn) : undefined);
-    // A button read again from the input file is a new object of the same name.
-    if (this.hovered && engine.find(this.hovered.name) !== this.hovered) this.hovered = engine.find(this.hovered.name) || null;
-    const bg = engine.background;
-    this.view.setCursor(this.hovered ? this.hovered.cursorOf(this.hovered.shown()) : engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
-    this.checkProject(area !== null && engine.version === this.buttonVersion);
-    this.editor.placeMark();
-    this.editor.drawn();
+    if (this.orderDirty) this.reorder();
+    this.renderRoot();
+    this.checkProject();
+    if (engine === this.engine) this.editor.drawn();
+  };
+
+  /** Every button's element made, brought up to date or removed, in the project's order. @param {Date} now */
+  RunningApplet.prototype.syncAll = function (now) {
+    const recs = this.recs;
+    /** @type {Object<string, Rec>} */
+    const kept = Object.create(null);
+    const buttons = this.engine.buttons;
+    for (let i = 0; i < buttons.length; i++) {
+      const b = buttons[i];
+      const key = b.name.toLowerCase();
+      let rec = recs[key];
+      if (rec && rec.shape !== shapeOf(b)) {
+        const old = rec, focused = doc.activeElement === old.el || (old.input && doc.activeElement === old.input);
+        rec = this.make(b);
+        this.drop(old);
+        if (focused) (rec.input || rec.el).focus({ preventScroll: true });
+      }
+      if (!rec) rec = this.make(b);
+      rec.b = b;
+      if (rec.index !== i) { rec.index = i; rec.box = ''; this.orderDirty = true; }
+      kept[key] = rec;
+      delete recs[key];
+      this.render(b, now, rec);
+    }
+    for (const key in recs) { this.drop(recs[key]); this.orderDirty = true; }
+    this.recs = kept;
+    this.followProject(true);
   };
 
   /**
-   * After a change of the project its clock and images are checked again; after a change of
-   * single buttons (`fewChanged`) their own checks were done already.
-   * @param {boolean} fewChanged
+   * The address of the image a look shows as the page writes it (with the editor's query
+   * for a file it replaced, and the count of restarts of an animation), or null.
+   * @param {any} ref an image number or a file
+   * @returns {string|null}
    */
-  RunningApplet.prototype.checkProject = function (fewChanged) {
+  RunningApplet.prototype.imageAddress = function (ref) {
+    const file = typeof ref === 'number' ? this.engine.images[ref] : ref;
+    if (file === undefined || file === null || file === '') return null;
+    const f = String(file);
+    const n = this.restarts[f.toLowerCase()];
+    return this.editor.address(f, f) + (n ? '#' + n : '');
+  };
+
+  /** Animate n: the image starts again from its first frame. @param {any} ref */
+  RunningApplet.prototype.restart = function (ref) {
+    const file = typeof ref === 'number' ? this.engine.images[ref] : ref;
+    if (!file) return;
+    const key = String(file).toLowerCase();
+    this.restarts[key] = (this.restarts[key] || 0) + 1;
+    this.schedule();
+  };
+
+  /** @param {any} l a look @returns {any} the look as lookCss takes it: its image an address */
+  RunningApplet.prototype.cssLook = function (l) {
+    if (l.image === null || l.image === undefined) return l;
+    const copy = Object.assign({}, l);
+    copy.image = this.imageAddress(l.image);
+    return copy;
+  };
+
+  /**
+   * One button's element to the state it shows: its look as inline styles (over any the
+   * page's style sheet gives), its caption, tip, link, selection and whether it is shown.
+   * @param {Button} b @param {Date} now @param {Rec} [own] its record, when not yet kept
+   */
+  RunningApplet.prototype.render = function (b, now, own) {
+    const rec = own || this.rec(b);
+    if (!rec) return;
     const engine = this.engine;
-    if (engine.version !== this.checkedVersion && !fewChanged) {
-      this.ticking = engine.clockButtons();
-      this.tickingSet = new Set(this.ticking);
-      this.clock = this.ticking.length > 0;
-      this.pictures.requestAll(engine);
+    const s = b.shown();
+    const l = b.look(s);
+    const visible = b.visible();
+    const el = rec.el;
+    if (rec.hidden !== !visible) {
+      rec.hidden = !visible;
+      el.hidden = !visible;
+      if (rec.input) rec.input.hidden = !visible;
+      if (!visible) delete this.revealedBy[b.name.toLowerCase()];
+      this.orderDirty = true;
     }
-    this.checkedVersion = engine.version;
-    // Each second only the buttons that show the time are drawn again.
-    const running = this;
-    if (this.clock && !this.clockTimer) this.clockTimer = global.setInterval(function () { running.ticking.forEach(running.host.draw); }, 1000);
-    if (!this.clock && this.clockTimer) { global.clearInterval(this.clockTimer); this.clockTimer = null; }
+    if (FONT_FILE_RE.test(String(l.textFont || ''))) loadFontFile(l.textFont);
+    const up = b.look(0);
+    const flow = this.flow;
+    const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
+    let box = (flow ? FLOW_CSS + 'order:' + rec.index + ';' : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
+      (visible ? 'display:flex;' : 'display:none;') + c.box;
+    if (this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase()) box += MARK_CSS;
+    else if (this.own && rec.input && this.focusB === b) box += OWN_RING_CSS;
+    if (rec.box !== box) { el.style.cssText = box; rec.box = box; }
+    if (rec.input) {
+      const place = INPUT_CSS + (flow ? '' : 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') + (visible ? '' : 'display:none');
+      if (rec.inputCss !== place) { rec.input.style.cssText = place; rec.inputCss = place; }
+    }
+    const capCss = CAPTION_CSS + c.cap;
+    if (rec.capCss !== capCss) { rec.cap.style.cssText = capCss; rec.capCss = capCss; }
+    const text = expandText(l.text || '', now, engine.names, engine.vars);
+    if (rec.text !== text) { rec.cap.textContent = text; rec.text = text; }
+    // A button without a caption is named by its tip, else by its name.
+    const label = text.trim() ? null : l.tip || b.name;
+    if (rec.label !== label) {
+      if (label === null) el.removeAttribute('aria-label'); else el.setAttribute('aria-label', label);
+      rec.label = label;
+    }
+    if (rec.title !== l.tip) {
+      if (l.tip) el.title = l.tip; else el.removeAttribute('title');
+      rec.title = l.tip;
+    }
+    if (rec.shape === 'a') {
+      const link = b.link();
+      const href = this.host.resolve(link.url);
+      const target = /^_self$/i.test(link.target || '') ? '' : link.target;
+      if (rec.href !== href) { el.href = href; rec.href = href; }
+      if (rec.target !== target) { if (target) el.target = target; else el.removeAttribute('target'); rec.target = target; }
+    } else if (rec.input && rec.input.checked !== b.selected) {
+      rec.input.checked = b.selected;
+    }
+  };
+
+  /** The container: the background's colour, image and cursor, and the free layout's size and fit. */
+  RunningApplet.prototype.renderRoot = function () {
+    const engine = this.engine;
+    const bg = engine.background;
+    let st = 'position:relative;';
+    if (!this.flow) st += 'width:' + this.width + 'px;height:' + this.height + 'px;';
+    if (this.own) st += 'display:block;text-align:left;';
+    if (bg) {
+      const l = bg.look(0);
+      st += 'background-color:' + css(l.color) + ';' + imageCss(this.cssLook(l)) + ';';
+    }
+    st += 'cursor:' + (engine.pageCursor || (bg ? bg.cursorOf(0) : 'default'));
+    if (this.scale < 1) st += ';zoom:' + this.scale;
+    if (st !== this.rootCss) { this.root.style.cssText = st; this.rootCss = st; }
   };
 
   /**
-   * The topmost visible button under a point. While the tiles' lists hold every button as
-   * drawn, only the few of the point's tile are looked at.
-   * @param {{x: number, y: number}} p
-   * @returns {Button|null}
+   * The elements in the keyboard's order (tabOrder). Elements move only where they are out
+   * of place; the focus stays where it was.
    */
-  RunningApplet.prototype.hit = function (p) {
-    const view = this.view;
-    if (view.tiles.length < 2 || this.dirtyAll || this.changedButtons.length || view.sorted !== this.engine.buttons) {
-      return this.engine.hit(p.x, p.y);
+  RunningApplet.prototype.reorder = function () {
+    this.orderDirty = false;
+    const engine = this.engine, revealedBy = this.revealedBy, recs = this.recs;
+    const order = tabOrder(engine.buttons, function (b) {
+      const by = revealedBy[b.name.toLowerCase()];
+      return by ? engine.find(by) : null;
+    });
+    const focused = doc.activeElement;
+    const root = this.root;
+    let at = root.firstChild;
+    const place = function (node) {
+      if (at === node) { at = node.nextSibling; return; }
+      root.insertBefore(node, at);
+    };
+    order.forEach(function (b) {
+      const rec = recs[b.name.toLowerCase()];
+      if (!rec) return;
+      if (rec.input) place(rec.input);
+      place(rec.el);
+    });
+    if (focused && focused !== doc.activeElement && root.contains(focused)) focused.focus({ preventScroll: true });
+  };
+
+  /**
+   * After a change of the project its clock is checked again: the buttons that show the
+   * time are brought up to date each second.
+   */
+  RunningApplet.prototype.checkProject = function () {
+    const engine = this.engine;
+    if (engine.version !== this.checkedVersion) this.ticking = engine.clockButtons();
+    this.checkedVersion = engine.version;
+    const running = this;
+    const clock = this.ticking.length > 0;
+    if (clock && !this.clockTimer) this.clockTimer = global.setInterval(function () { running.ticking.forEach(running.host.draw); }, 1000);
+    if (!clock && this.clockTimer) { global.clearInterval(this.clockTimer); this.clockTimer = null; }
+  };
+
+  // ---------------------------------------------------------- pointer and keyboard
+
+  /**
+   * The buttons hovered after the project was read anew are its buttons of the same names,
+   * still hovered (`keepHover`), without running their Over scripts again.
+   * @param {boolean} keepHover
+   */
+  RunningApplet.prototype.followProject = function (keepHover) {
+    const engine = this.engine;
+    const find = function (b) { const n = b && engine.find(b.name); return n && !n.isBackground ? n : null; };
+    this.pointerB = find(this.pointerB);
+    this.focusB = find(this.focusB);
+    this.active = this.active.map(find).filter(function (b) { return !!b; });
+    if (keepHover) this.active.forEach(function (b) { b.hover = true; });
+    else this.active = [];
+  };
+
+  /** A press going on is let go, without a click. */
+  RunningApplet.prototype.cancelPresses = function () {
+    this.engine.buttons.forEach(function (b) { if (b.pressed) this.engine.cancelPress(b); }, this);
+  };
+
+  /**
+   * The hovered buttons become those under the pointer and with the focus: a button with
+   * the focus keeps hovered the buttons whose Over scripts showed it, so that their Leave
+   * scripts run only when both the pointer and the focus have left them. Leaving runs
+   * before entering, the shown ones first.
+   */
+  RunningApplet.prototype.follow = function () {
+    const engine = this.engine;
+    /** @type {Button[]} */
+    const want = [];
+    const seen = new Set();
+    for (let b = this.focusB; b && !seen.has(b) && this.current(b); b = this.holderOf(b)) {
+      seen.add(b);
+      want.unshift(b);
     }
-    const t = view.tileAt(p.x, p.y);
-    const list = t ? t.list : [];
-    for (let i = list.length - 1; i >= 0; i--) {
-      const b = list[i];
-      if (!b.visible()) continue;
-      const r = b.rect(b.shown());
-      if (p.x >= r.x && p.y >= r.y && p.x < r.x + r.w && p.y < r.y + r.h) return b;
+    if (this.pointerB && this.current(this.pointerB) && !seen.has(this.pointerB)) want.push(this.pointerB);
+    const was = this.active;
+    this.active = want;
+    for (let i = was.length - 1; i >= 0; i--) if (want.indexOf(was[i]) < 0) engine.leaveButton(was[i]);
+    want.forEach(function (b) {
+      if (was.indexOf(b) >= 0 || b.hover) return;
+      this.entering = b;
+      try { engine.enter(b); } finally { this.entering = null; }
+    }, this);
+  };
+
+  /**
+   * The button that keeps `b` shown while the focus is in `b`: the one whose Over script
+   * showed it, else one whose Leave script hides it.
+   * @param {Button} b @returns {Button|null}
+   */
+  RunningApplet.prototype.holderOf = function (b) {
+    const key = b.name.toLowerCase();
+    const by = this.revealedBy[key];
+    if (by) return this.engine.find(by);
+    const list = this.engine.buttons;
+    for (let i = 0; i < list.length; i++) if (list[i] !== b && list[i].leave && hides(list[i].leave, key, 0)) return list[i];
+    return null;
+  };
+
+  /** @param {any} node @returns {Button|null} the button of the element an event came to */
+  RunningApplet.prototype.buttonAt = function (node) {
+    for (let n = node; n && n !== this.root; n = n.parentNode) {
+      const rec = n._vbRec;
+      if (rec) return this.current(rec.b) ? rec.b : null;
     }
     return null;
   };
 
-  /** The hovered button becomes `b` (or none): leaving and entering run, and both places are drawn. @param {Button|null} b */
-  RunningApplet.prototype.hoverTo = function (b) {
-    if (b === this.hovered) return;
-    const was = this.hovered;
-    if (was) this.engine.leaveButton(was);
-    this.hovered = b;
-    const tip = b ? b.look(b.shown()).tip || '' : '';
-    if (this.view.canvas.title !== tip) this.view.canvas.title = tip;
-    if (b) this.engine.enter(b);
-    // This paint also sets the cursor when the pointer moves between background and buttons.
-    this.schedule(b || was || undefined);
+  /** @param {Button|null} b the button under the pointer now */
+  RunningApplet.prototype.pointTo = function (b) {
+    if (this.pointerB === b) return;
+    this.pointerB = b;
+    this.follow();
   };
 
   /**
-   * Pointers: a mouse hovers, presses and releases; a touch shows Down while the finger is
-   * down, clicks on release and then leaves the button, so that Over and the status text
-   * clear. The surface takes them, over the canvases and the link stand-ins alike; pressing
-   * and releasing over the same button is its click; a draggable button follows the pointer.
+   * The elements' own events: the pointer hovers, presses and releases (a touch shows Down
+   * while the finger is down, clicks on release and then leaves); the keyboard's focus
+   * hovers, Enter and Space press; a linked push button is a real link, which the browser
+   * follows at a plain click; check and radio buttons follow their inputs (arrow keys move
+   * through a radio group); a click that came without a press (a screen reader's) clicks.
    */
   RunningApplet.prototype.listen = function () {
-    const running = this, box = this.view.box;
-    const view = this.view;
-    box.addEventListener('pointerenter', function () { view.moved(); });
-    doc.addEventListener('scroll', function () { view.moved(); }, { capture: true, passive: true });
-    box.addEventListener('pointermove', function (ev) { running.pointerMove(ev); });
-    box.addEventListener('pointerleave', function (ev) { if (!running.drag && ev.pointerType !== 'touch') running.hoverTo(null); });
-    box.addEventListener('pointerdown', function (ev) { running.pointerDown(ev); });
+    const running = this, root = this.root;
+    root.addEventListener('pointerover', function (ev) {
+      if (!running.editor.interactive || running.drag || ev.pointerType === 'touch') return;
+      running.pointTo(running.buttonAt(ev.target));
+    });
+    root.addEventListener('pointerleave', function (ev) {
+      if (!running.drag && ev.pointerType !== 'touch') running.pointTo(null);
+    });
+    root.addEventListener('pointerdown', function (ev) { running.pointerDown(ev); });
+    global.addEventListener('pointermove', function (ev) { running.pointerMove(ev); });
     global.addEventListener('pointerup', function (ev) { running.pointerUp(ev); });
     // A scroll or a gesture that takes the pointer over cancels the press.
     global.addEventListener('pointercancel', function () {
       running.drag = null;
-      if (running.hovered && running.hovered.pressed) running.engine.cancelPress(running.hovered);
-      running.hoverTo(null);
+      running.cancelPresses();
+      running.pointTo(null);
     });
-    if (lessMotion && lessMotion.addEventListener) lessMotion.addEventListener('change', function () { running.schedule(); });
-  };
-
-  RunningApplet.prototype.pointerMove = function (ev) {
-    if (!this.editor.interactive) return;
-    const p = this.view.at(ev);
-    const drag = this.drag;
-    if (drag) {
-      if (!drag.moved && Math.abs(p.x - drag.x) + Math.abs(p.y - drag.y) > 3) drag.moved = true;
-      if (drag.moved) {
-        drag.b.dx = drag.dx + p.x - drag.x;
-        drag.b.dy = drag.dy + p.y - drag.y;
-        this.schedule();
-      }
-      return;
-    }
-    if (ev.pointerType === 'touch' && !(this.hovered && this.hovered.pressed)) return;
-    this.hoverTo(this.hit(p));
+    root.addEventListener('click', function (ev) { running.clicked(ev); }, true);
+    root.addEventListener('dragstart', function (ev) { const b = running.buttonAt(ev.target); if (b && b.draggable()) ev.preventDefault(); });
+    root.addEventListener('change', function (ev) { running.inputChanged(ev); });
+    root.addEventListener('focusin', function (ev) {
+      if (!running.editor.interactive) return;
+      const b = running.buttonAt(ev.target);
+      // The keyboard's focus hovers; a click's does not.
+      running.focusB = b && (!ev.target.matches || ev.target.matches(':focus-visible')) ? b : null;
+      running.follow();
+      running.paint();
+    });
+    root.addEventListener('focusout', function (ev) {
+      if (ev.relatedTarget && running.buttonAt(ev.relatedTarget)) return; // focusin follows
+      if (!running.focusB) return;
+      running.focusB = null;
+      running.follow();
+      if (running.own) running.schedule();
+    });
+    root.addEventListener('keydown', function (ev) { running.key(ev, true); });
+    root.addEventListener('keyup', function (ev) { running.key(ev, false); });
   };
 
   RunningApplet.prototype.pointerDown = function (ev) {
     if (!this.editor.interactive) return;
     wakeAudio();
-    const p = this.view.at(ev, true);
-    const b = this.hit(p);
+    const b = this.buttonAt(ev.target);
     // A link opened in a new tab or window, or its menu, is the browser's business.
     if (!plainClick(ev)) { if (b && b.link()) return; if (ev.button !== 0) return; }
-    this.hoverTo(b);
+    this.pointTo(b);
     if (!b) return;
-    if (ev.pointerType === 'mouse') ev.preventDefault();
-    if (b.draggable()) this.drag = { b: b, x: p.x, y: p.y, dx: b.dx, dy: b.dy, moved: false };
+    if (b.draggable()) {
+      ev.preventDefault();
+      this.drag = { b: b, x: ev.clientX, y: ev.clientY, dx: b.dx, dy: b.dy, moved: false };
+    }
     this.engine.press(b);
+  };
+
+  RunningApplet.prototype.pointerMove = function (ev) {
+    const d = this.drag;
+    if (!d || !this.editor.interactive) return;
+    const x = (ev.clientX - d.x) / this.scale, y = (ev.clientY - d.y) / this.scale;
+    if (!d.moved && Math.abs(x) + Math.abs(y) > 3) d.moved = true;
+    if (d.moved) {
+      d.b.dx = d.dx + x;
+      d.b.dy = d.dy + y;
+      this.schedule(d.b);
+    }
   };
 
   RunningApplet.prototype.pointerUp = function (ev) {
     if (ev.button !== 0 || !this.editor.interactive) return;
     const d = this.drag;
     this.drag = null;
-    const inside = this.view.box.contains(ev.target);
-    const p = inside ? this.view.at(ev, true) : null;
-    const target = p ? this.hit(p) : null;
-    if (d && d.moved) { this.engine.cancelPress(d.b); this.hoverTo(ev.pointerType === 'touch' ? null : target); return; }
-    const hovered = this.hovered;
-    if (hovered && hovered.pressed) {
-      if (target === hovered) this.engine.release(hovered);
-      else this.engine.cancelPress(hovered);
+    // A touch keeps its first element as the target: the element under the finger counts.
+    const under = ev.pointerType === 'touch' && doc.elementFromPoint ? doc.elementFromPoint(ev.clientX, ev.clientY) : ev.target;
+    const target = this.root.contains(under) ? this.buttonAt(under) : null;
+    if (d && d.moved) {
+      this.engine.cancelPress(d.b);
+      this.suppressClick = true;
+      global.setTimeout(function () { this.suppressClick = false; }.bind(this), 0);
+      this.pointTo(ev.pointerType === 'touch' ? null : target);
+      return;
     }
-    if (!inside || ev.pointerType === 'touch') this.hoverTo(null);
+    const pressed = this.engine.buttons.filter(function (b) { return b.pressed; });
+    pressed.forEach(function (b) {
+      if (target === b) this.release(b, true);
+      else this.engine.cancelPress(b);
+    }, this);
+    if (!target || ev.pointerType === 'touch') this.pointTo(null);
+  };
+
+  /**
+   * The click of a button let go over it. A linked push button's own link is left to the
+   * browser when it follows it (`native`); its other commands run.
+   * @param {Button} b @param {boolean} native
+   */
+  RunningApplet.prototype.release = function (b, native) {
+    const rec = this.rec(b);
+    if (rec) rec.releasedAt = Date.now();
+    const link = native && b.link();
+    this.nativeLink = link ? { url: this.host.resolve(link.url) } : null;
+    try { this.engine.release(b); } finally { this.nativeLink = null; }
+  };
+
+  /**
+   * A click on an element: after a release the browser's own (a link is followed); one
+   * that came alone (from a screen reader or a page's script) is the button's click.
+   * @param {any} ev
+   */
+  RunningApplet.prototype.clicked = function (ev) {
+    if (!this.editor.interactive || this.suppressClick) { ev.preventDefault(); return; }
+    const b = this.buttonAt(ev.target);
+    const rec = b && this.rec(b);
+    if (!rec || rec.input) return; // check and radio buttons follow their inputs
+    if (Date.now() - rec.releasedAt < 1000) return;
+    this.engine.press(b);
+    this.release(b, rec.shape === 'a' && !ev.defaultPrevented);
+  };
+
+  /** A check or radio button's input changed (a click on it or its label, arrow keys): the button follows. @param {any} ev */
+  RunningApplet.prototype.inputChanged = function (ev) {
+    const b = this.buttonAt(ev.target);
+    const rec = b && this.rec(b);
+    if (!rec || !rec.input || ev.target !== rec.input) return;
+    if (!this.editor.interactive) { rec.input.checked = b.selected; return; }
+    if (rec.input.checked !== b.selected) {
+      if (b.pressed) this.release(b, false);
+      else { this.engine.press(b); this.release(b, false); }
+    }
+    this.schedule();
+  };
+
+  /**
+   * Enter and Space press a button with the focus: Enter clicks at once (a link is then
+   * followed by the browser), Space when it is let go.
+   * @param {any} ev @param {boolean} down
+   */
+  RunningApplet.prototype.key = function (ev, down) {
+    if (!this.editor.interactive || (ev.key !== 'Enter' && ev.key !== ' ')) return;
+    const b = this.buttonAt(ev.target);
+    const rec = b && this.rec(b);
+    if (!rec) return;
+    const link = rec.shape === 'a';
+    if (!(link && ev.key === 'Enter')) ev.preventDefault();
+    if (!down) {
+      if (ev.key === ' ' && b.pressed) this.release(b, false);
+      return;
+    }
+    if (ev.repeat) return;
+    wakeAudio();
+    this.engine.press(b);
+    if (ev.key === 'Enter') this.release(b, link);
+  };
+
+  /** Follows the page's width: a free layout wider than the screen scales down to fit it. */
+  RunningApplet.prototype.watch = function () {
+    const running = this;
+    const fit = function () { running.fit(); };
+    if (typeof global.ResizeObserver === 'function' && doc.documentElement) new global.ResizeObserver(fit).observe(doc.documentElement);
+    global.addEventListener('resize', fit);
+    if (!this.flow) this.fit();
+  };
+
+  /**
+   * On a screen narrower than a free layout the buttons scale down to fit, their aspect
+   * kept; a column or a row flows instead and is never scaled.
+   */
+  RunningApplet.prototype.fit = function () {
+    let s = 1;
+    const page = doc.documentElement;
+    if (!this.flow && page && page.clientWidth) {
+      const was = this.root.style.zoom;
+      this.root.style.zoom = '';
+      const left = this.root.getBoundingClientRect().left + (global.scrollX || 0);
+      this.root.style.zoom = was;
+      const room = page.clientWidth - Math.max(0, left) - FIT_MARGIN;
+      if (room > 0 && room < this.width) s = room / this.width;
+    }
+    if (s !== this.scale) { this.scale = s; this.renderRoot(); }
   };
 
   /** @param {any} applet @returns {Engine|undefined} the engine of the applet, started now */
@@ -2874,10 +2492,9 @@
     else global.open(url, /^_blank$/i.test(t) ? '_blank' : t);
   };
 
-  // Draws every running applet anew on the next frame (a page that restyled itself may ask).
+  // Brings every running applet up to date on the next frame (a page that restyled itself may ask).
   const repaints = [];
   api.repaint = function () { repaints.forEach(function (r) { r(); }); };
-  fontArrived = api.repaint;
 
   api.start = function () {
     const applets = doc.getElementsByTagName('applet');
