@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -166,41 +167,31 @@ QString JsString(const QString& text) {
   return out + QLatin1Char('\'');
 }
 
-// Where the buttons' style sheet lies in a page: the text of the first
-// STYLE element of its head (npos when it has none).
-struct SheetPlace {
-  std::size_t start = std::string::npos, end = std::string::npos;
-};
-SheetPlace SheetOf(const std::string& html) {
-  const char* const open = "<STYLE>";
-  const std::size_t head = html.find("</HEAD>");
-  const std::size_t tag = html.find(open);
-  if (head == std::string::npos || tag == std::string::npos || tag > head) return {};
-  const std::size_t end = html.find("</STYLE>", tag);
-  if (end == std::string::npos || end > head) return {};
-  return {tag + std::strlen(open), end};
+// Whether `line` of the page's style sheet is a rule of the buttons' looks
+// ("#vb-Id .l3:hover,..."): the runtime gives each element its look inline,
+// over these rules, so the page need not load anew when they change.
+bool LookRule(const std::string& line) {
+  const std::size_t space = line.find(' ');
+  return !line.empty() && line[0] == '#' && space != std::string::npos &&
+         line.compare(space, 3, " .l") == 0 && space + 3 < line.size() &&
+         std::isdigit(static_cast<unsigned char>(line[space + 3]));
 }
 
-std::string SheetText(const std::string& html) {
-  const SheetPlace at = SheetOf(html);
-  return at.start == std::string::npos ? std::string() : html.substr(at.start, at.end - at.start);
-}
-
-// The page without its applet and the text of its buttons' style sheet:
-// what a change of the project alone leaves as it is.
+// The page without its applet and its rules of looks: what a change of the
+// project alone leaves as it is.
 std::string ShellOf(const std::string& html) {
   const std::size_t start = html.find("<APPLET");
   const std::size_t end = html.find("</APPLET>");
   if (start == std::string::npos || end == std::string::npos || end < start) return html;
-  std::string shell = html.substr(0, start) + html.substr(end);
-  const SheetPlace sheet = SheetOf(shell);
-  if (sheet.start != std::string::npos) shell.erase(sheet.start, sheet.end - sheet.start);
+  const std::string rest = html.substr(0, start) + html.substr(end);
+  std::string shell;
+  for (std::size_t at = 0; at < rest.size();) {
+    const std::size_t eol = std::min(rest.find('\n', at), rest.size() - 1) + 1;
+    const std::string line = rest.substr(at, eol - at);
+    if (!LookRule(line)) shell += line;
+    at = eol;
+  }
   return shell;
-}
-
-// `bytes` in base64, for a script that decodes them as the page's own text.
-QString Base64(const std::string& bytes) {
-  return QString::fromLatin1(QByteArray::fromStdString(bytes).toBase64());
 }
 
 std::filesystem::path FsFolder(const std::string& folder) {
@@ -411,20 +402,7 @@ void LiveView::Update() {
     LoadPage(std::move(html));
     return;
   }
-  SendSheet(html);
   if (!SendChangedButtons(html)) ReplaceProject(html);
-}
-
-void LiveView::SendSheet(const std::string& html) {
-  std::string sheet = SheetText(html);
-  if (sheet == sheet_) return;
-  // The buttons' sheet is the page's first style element; the page keeps
-  // its place and its state.
-  RunOnApplet(QStringLiteral("var s=document.getElementsByTagName('style')[0];if(s)"
-                             "s.textContent=R.decode1252(Uint8Array.from(atob('%1'),"
-                             "function(ch){return ch.charCodeAt(0);}).buffer);")
-                  .arg(Base64(sheet)));
-  sheet_ = std::move(sheet);
 }
 
 void LiveView::TakeAsSent() {
@@ -501,7 +479,6 @@ void LiveView::LoadPage(std::string html) {
   SetNotice(QString());
   if (html.empty()) html = PageHtml();
   shell_ = ShellOf(html);
-  sheet_ = SheetText(html);
   UpdateStaging();
   NoteFilesLeftOut();
   const std::size_t head = html.find("</HEAD>");

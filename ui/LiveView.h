@@ -112,8 +112,6 @@ class LiveView : public QWidget, public DocListener {
   // since the project it has (with the lists of files), when nothing else
   // did; false when the page needs the whole project.
   bool SendChangedButtons(const std::string& html);
-  // Gives the loaded page the buttons' style sheet of `html` when it is new.
-  void SendSheet(const std::string& html);
   // The project generated last is the one the page has now.
   void TakeAsSent();
   // What the page was last given: the script before the buttons, each
@@ -174,8 +172,7 @@ class LiveView : public QWidget, public DocListener {
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;
   std::unique_ptr<LiveStaging> staging_;
-  std::string shell_;  // the page without its applet and sheet, as last loaded
-  std::string sheet_;  // the buttons' style sheet the page has
+  std::string shell_;  // the page without its applet and looks, as last loaded
   bool pageReady_ = false;
   bool pageWanted_ = true;  // the next update loads the page anew
   bool changedWhileLoading_ = false;

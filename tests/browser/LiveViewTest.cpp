@@ -102,9 +102,10 @@ class LiveViewTest : public ::testing::Test {
   // The element of button `i`: the one at a point inside it.
   QString Element(int i) {
     const QPoint p = Inside(i);
-    return QStringLiteral("(function(){var r=document.querySelector('applet .vb')"
-                          ".getBoundingClientRect();var e=document.elementFromPoint(r.left+%1,"
-                          "r.top+%2);return e&&e.closest('.b');})()")
+    return QStringLiteral(
+               "(function(){var r=document.querySelector('applet .vb')"
+               ".getBoundingClientRect();var e=document.elementFromPoint(r.left+%1,"
+               "r.top+%2);return e&&e.closest('.b');})()")
         .arg(p.x())
         .arg(p.y());
   }
@@ -129,10 +130,9 @@ class LiveViewTest : public ::testing::Test {
   }
   // Where applet pixel `p` is on the view.
   QPoint OnScreen(QPoint p) {
-    const QVariantList at =
-        Js("(function(){var r=document.querySelector('applet .vb')"
-           ".getBoundingClientRect();return [r.left,r.top];})()")
-            .toList();
+    const QVariantList at = Js("(function(){var r=document.querySelector('applet .vb')"
+                               ".getBoundingClientRect();return [r.left,r.top];})()")
+                                .toList();
     const double zoom = live->zoom() / 100.0;
     return QPoint(int((at.value(0).toDouble() + p.x()) * zoom),
                   int((at.value(1).toDouble() + p.y()) * zoom));
@@ -225,7 +225,11 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   const std::string was = Doc::CopyGroup(project);
   const Doc::Geometry geometry = doc.CaptureGeometry();
   project.layout = PropProject::kLayoutFree;
+  const int drawnInFlow = live->drawnCount();
   doc.RecordGroupEdit(doc.PathOf(&project), was, "Change Project", &geometry);
+  // Another layout is another page, which the view loads anew.
+  ASSERT_TRUE(Drawn(drawnInFlow));
+  browser::Pause(300);
   const int x = doc.buttons()[1]->x, y = doc.buttons()[1]->y;
   const QPoint from = OnScreen(Inside(1));
   Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
