@@ -19,6 +19,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 #include <cmath>
 #include <cstdlib>
@@ -135,11 +137,23 @@ inline std::ostream& operator<<(std::ostream& os, const Rgba& c) {
   return os << "rgba(" << c.r << "," << c.g << "," << c.b << "," << c.a << ")";
 }
 
+// Notes the address of every request the pages of a profile make.
+class RequestLog : public QWebEngineUrlRequestInterceptor {
+ public:
+  using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+  std::vector<QUrl> urls;
+  void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+    urls.push_back(info.requestUrl());
+  }
+};
+
 class Browser {
  public:
   Browser(int width = 480, int height = 360) {
     // Off the record: nothing is kept between runs. The profile outlives the view.
     profile_ = std::make_unique<QWebEngineProfile>();
+    log_ = new RequestLog(profile_.get());
+    profile_->setUrlRequestInterceptor(log_);
     page_ = new RecordingPage(profile_.get(), &view_);
     page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
@@ -150,6 +164,8 @@ class Browser {
 
   QWebEngineView& view() { return view_; }
   RecordingPage& page() { return *page_; }
+  // The addresses the page has asked for since it was loaded.
+  const std::vector<QUrl>& requests() const { return log_->urls; }
 
   // Loads a local file and waits for it; false when it did not load.
   bool Load(const QString& path, int ms = 20000) {
@@ -161,6 +177,7 @@ class Browser {
     page_->home = QUrl();
     page_->navigations.clear();
     page_->console.clear();
+    log_->urls.clear();
     view_.setUrl(QUrl::fromLocalFile(path));
     WaitFor([&] { return finished; }, ms);
     QObject::disconnect(c);
@@ -249,6 +266,7 @@ class Browser {
   std::unique_ptr<QWebEngineProfile> profile_;
   QWebEngineView view_;
   RecordingPage* page_ = nullptr;
+  RequestLog* log_ = nullptr;
   Qt::MouseButtons mouseButtons_ = Qt::NoButton;
 };
 

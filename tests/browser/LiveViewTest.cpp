@@ -169,6 +169,8 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   EXPECT_EQ(Js(Element(0) + ".textContent").toString().toStdString(),
             doc.buttons()[0]->upState->text->text);
   EXPECT_EQ(Js("document.querySelectorAll('canvas').length").toInt(), 0);
+  // Laid out as browsers lay out the published page, not in their quirks mode.
+  EXPECT_EQ(Js("document.compatMode").toString(), "CSS1Compat");
 
   // A new caption typed on the Up text page and Enter: it is the element's text.
   Select(Item(0, 0, kText));
