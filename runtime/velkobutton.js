@@ -1027,21 +1027,12 @@
     for (const k in props) l[k] = props[k];
   }
 
+  // A look starts as the defaults, every property in the same order, so that all looks
+  // share one shape.
   function Look(name) {
-    const d = DEFAULT_LOOK;
-    this.x = d.x; this.y = d.y; this.width = d.width; this.height = d.height;
-    this.show = d.show; this.drag = d.drag; this.state = d.state; this.mode = d.mode;
-    this.name = undefined; this.text = name; this.tip = d.tip;
-    this.color = d.color; this.style = d.style;
-    this.textColor = d.textColor; this.textSize = d.textSize; this.textStyle = d.textStyle;
-    this.textAlignX = d.textAlignX; this.textAlignY = d.textAlignY;
-    this.textOffsetX = d.textOffsetX; this.textOffsetY = d.textOffsetY; this.textFont = d.textFont;
-    this.image = d.image; this.imageStyle = d.imageStyle;
-    this.imageAlignX = d.imageAlignX; this.imageAlignY = d.imageAlignY;
-    this.imageOffsetX = d.imageOffsetX; this.imageOffsetY = d.imageOffsetY;
-    this.borderStyle = d.borderStyle; this.borderSmooth = d.borderSmooth;
-    this.borderTop = d.borderTop; this.borderMid = d.borderMid; this.borderBot = d.borderBot;
-    this.borderThick = d.borderThick; this.frameThick = d.frameThick; this.frameColor = d.frameColor;
+    copyProps(this, DEFAULT_LOOK);
+    this.name = undefined;
+    this.text = name;
     this.cursor = 0; // an index into CSS_CURSORS
   }
 
@@ -1198,7 +1189,6 @@
 
   Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
 
-  Engine.prototype.hasClock = function () { return this.clockButtons().length > 0; };
 
   // ---- look to CSS
 
@@ -1438,8 +1428,19 @@
         if (list) for (let i = list.length - 1; i >= 0; i--) stack.push(list[i]);
       }
     };
-    buttons.forEach(function (b) { const r = revealerOf(b); if (!r || r === b || !present.has(r)) visit(b); });
-    buttons.forEach(visit); // buttons that show each other in a circle
+    // A button comes in the project's order unless another showed it; buttons that show
+    // each other in a circle keep their places.
+    const shownByOther = function (b) {
+      const walked = new Set([b]);
+      for (let r = revealerOf(b); r && present.has(r); r = revealerOf(r)) {
+        if (r === b) return false;
+        if (walked.has(r)) return true;
+        walked.add(r);
+      }
+      return walked.size > 1;
+    };
+    buttons.forEach(function (b) { if (!shownByOther(b)) visit(b); });
+    buttons.forEach(visit);
     return out;
   }
 
@@ -1550,18 +1551,19 @@
   // What every button element is, whatever style sheet the page has (or none): laid out by
   // the project (free) or by the flow of a column or row, the look added by lookCss.
   const BOX_CSS = 'box-sizing:border-box;overflow:hidden;text-decoration:none;margin:0;border:0;';
-  const FREE_CSS = 'position:absolute;' + BOX_CSS;
-  const FLOW_CSS = 'position:relative;max-width:100%;' + BOX_CSS;
+  const FREE_CSS = 'position:absolute;max-width:none;' + BOX_CSS;
+  const FLOW_CSS = 'position:relative;max-width:100%;flex:none;' + BOX_CSS;
   const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
   const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:0;z-index:1';
-  const OWN_RING_CSS = ';outline:2px solid Highlight;outline-offset:1px';
+  const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:1px';
+  const PAGE_STYLE = 'page'; // an element's style is the page's own
 
   /**
    * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
    *   text: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
-   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string }} Rec
+   *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any }} Rec
    */
 
   /**
@@ -1695,6 +1697,7 @@
     this.applyShown();
     owner.width = appletSize(w);
     owner.height = appletSize(h);
+    owner.findLayout();
     owner.paintAll();
   };
 
@@ -1754,6 +1757,7 @@
     /** @type {Button[]} */
     this.dirty = [];
     this.orderDirty = true;
+    this.ordered = false;
     this.drawPending = false;
     this.rootCss = '';
     this.scale = 1;
@@ -1811,7 +1815,7 @@
     }
     this.root = root;
     this.rootId = root.id || containerId(params.name || '');
-    this.flow = !this.own && /flex/.test(global.getComputedStyle(root).display);
+    this.findLayout();
     // Status text shows whole in a label just below the buttons, over the page, while there
     // is any: it never covers a button. The label hangs from a holder of no size.
     const holder = doc.createElement('span');
@@ -1819,12 +1823,16 @@
     this.strip = doc.createElement('span');
     this.strip.className = 'velkobutton-status';
     this.strip.setAttribute('role', 'status');
-    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;' +
-      'font:12px sans-serif;line-height:16px;padding:1px 4px;white-space:pre-wrap;width:max-content;' +
-      'max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;background:#f4f4f4;' +
-      'border:1px solid rgba(0,0,0,0.45);border-radius:0 0 3px 3px;text-align:left';
+    this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;font:12px/16px sans-serif;padding:1px 4px;' +
+      'white-space:pre-wrap;width:max-content;max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;' +
+      'background:#f4f4f4;border:1px solid #00000073;border-radius:0 0 3px 3px;text-align:left';
     holder.appendChild(this.strip);
     root.parentNode.insertBefore(holder, root.nextSibling);
+  };
+
+  /** Whether the page lays the buttons out in a column or row (a flex container) or by their places. */
+  RunningApplet.prototype.findLayout = function () {
+    this.flow = !this.own && /flex/.test(global.getComputedStyle(this.root).display);
   };
 
   /** @returns {any} what the engine asks of the page */
@@ -1908,7 +1916,9 @@
     found.forEach(function (el, i) {
       const b = buttons[i];
       if (b && shapeOfElement(el) === shapeOf(b) && !this.recs[b.name.toLowerCase()]) {
-        this.recs[b.name.toLowerCase()] = this.recOf(b, el, el.tagName.toLowerCase() === 'label' ? inputOf(el) : null);
+        const rec = this.recs[b.name.toLowerCase()] = this.recOf(b, el, el.tagName.toLowerCase() === 'label' ? inputOf(el) : null);
+        rec.pageLook = b.look(0);
+        rec.box = rec.capCss = rec.inputCss = PAGE_STYLE;
       } else {
         if (el.tagName.toLowerCase() === 'label' && inputOf(el)) inputOf(el).remove();
         el.remove();
@@ -1926,9 +1936,12 @@
     let cap = spans.shift();
     spans.forEach(function (s) { s.remove(); });
     if (!cap) { cap = doc.createElement('span'); el.appendChild(cap); }
+    const target = el.getAttribute('target') || '';
     /** @type {Rec} */
-    const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', text: null, label: null,
-      title: null, href: null, target: null, hidden: null, index: 0, releasedAt: -1e9, inputCss: '' };
+    const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', inputCss: '',
+      text: cap.textContent, label: (input || el).getAttribute('aria-label'), title: el.getAttribute('title') || '',
+      href: el.getAttribute('href') === null ? null : el.href, target: /^_self$/i.test(target) ? '' : target,
+      hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null };
     el._vbRec = rec;
     if (input) input._vbRec = rec;
     return rec;
@@ -2048,7 +2061,7 @@
       }
       if (!rec) rec = this.make(b);
       rec.b = b;
-      if (rec.index !== i) { rec.index = i; rec.box = ''; this.orderDirty = true; }
+      if (rec.index !== i) { rec.index = i; if (this.ordered) rec.box = ''; this.orderDirty = true; }
       kept[key] = rec;
       delete recs[key];
       this.render(b, now, rec);
@@ -2112,24 +2125,32 @@
     if (FONT_FILE_RE.test(String(l.textFont || ''))) loadFontFile(l.textFont);
     const up = b.look(0);
     const flow = this.flow;
-    const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
-    let box = (flow ? FLOW_CSS + 'order:' + rec.index + ';' : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
-      (visible ? 'display:flex;' : 'display:none;') + c.box;
-    if (this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase()) box += MARK_CSS;
-    else if (this.own && rec.input && this.focusB === b) box += OWN_RING_CSS;
-    if (rec.box !== box) { el.style.cssText = box; rec.box = box; }
-    if (rec.input) {
-      const place = INPUT_CSS + (flow ? '' : 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') + (visible ? '' : 'display:none');
-      if (rec.inputCss !== place) { rec.input.style.cssText = place; rec.inputCss = place; }
+    const marked = !!this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase();
+    // An element of the page keeps the page's styles until its look first changes
+    // (thousands of buttons start without a style to parse); from then on its look is
+    // inline, so that the style sheet's hover and press no longer show over the runtime's.
+    if (rec.box !== PAGE_STYLE || rec.pageLook !== l || b.dx || b.dy || marked || this.ordered) {
+      const c = lookCss(this.cssLook(l), flow ? up.x - b.dx : up.x, flow ? up.y - b.dy : up.y, flow);
+      let box = (flow ? FLOW_CSS + (this.ordered ? 'order:' + rec.index + ';' : '') : FREE_CSS + 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') +
+        (visible ? 'display:flex;' : 'display:none;') + c.box;
+      if (marked) box += MARK_CSS;
+      else if (this.own && rec.input && this.focusB === b) box += OWN_RING_CSS;
+      if (rec.box !== box) { el.style.cssText = box; rec.box = box; }
+      if (rec.input) {
+        const place = INPUT_CSS + (flow ? '' : 'left:' + (up.x + b.dx) + 'px;top:' + (up.y + b.dy) + 'px;') + (visible ? '' : 'display:none');
+        if (rec.inputCss !== place) { rec.input.style.cssText = place; rec.inputCss = place; }
+      }
+      const capCss = CAPTION_CSS + c.cap;
+      if (rec.capCss !== capCss) { rec.cap.style.cssText = capCss; rec.capCss = capCss; }
     }
-    const capCss = CAPTION_CSS + c.cap;
-    if (rec.capCss !== capCss) { rec.cap.style.cssText = capCss; rec.capCss = capCss; }
     const text = expandText(l.text || '', now, engine.names, engine.vars);
     if (rec.text !== text) { rec.cap.textContent = text; rec.text = text; }
-    // A button without a caption is named by its tip, else by its name.
+    // A button without a caption is named by its tip, else by its name (a check or radio
+    // button on its input, which has the focus).
     const label = text.trim() ? null : l.tip || b.name;
     if (rec.label !== label) {
-      if (label === null) el.removeAttribute('aria-label'); else el.setAttribute('aria-label', label);
+      const named = rec.input || el;
+      if (label === null) named.removeAttribute('aria-label'); else named.setAttribute('aria-label', label);
       rec.label = label;
     }
     if (rec.title !== l.tip) {
@@ -2170,16 +2191,22 @@
   RunningApplet.prototype.reorder = function () {
     this.orderDirty = false;
     const engine = this.engine, revealedBy = this.revealedBy, recs = this.recs;
-    const order = tabOrder(engine.buttons, function (b) {
+    let shown = false;
+    for (const key in revealedBy) { shown = !!key; break; }
+    const order = !shown ? engine.buttons : tabOrder(engine.buttons, function (b) {
       const by = revealedBy[b.name.toLowerCase()];
       return by ? engine.find(by) : null;
     });
     const focused = doc.activeElement;
     const root = this.root;
+    let moved = false;
     let at = root.firstChild;
+    // Other nodes (the page's line breaks) stay where they are.
     const place = function (node) {
+      while (at && !at._vbRec) at = at.nextSibling;
       if (at === node) { at = node.nextSibling; return; }
       root.insertBefore(node, at);
+      moved = true;
     };
     order.forEach(function (b) {
       const rec = recs[b.name.toLowerCase()];
@@ -2188,6 +2215,13 @@
       place(rec.el);
     });
     if (focused && focused !== doc.activeElement && root.contains(focused)) focused.focus({ preventScroll: true });
+    // Once the order for the keyboard is not the flow's, each button keeps its place by
+    // its CSS order.
+    if (moved && this.flow && !this.ordered) {
+      this.ordered = true;
+      const now = new Date();
+      engine.buttons.forEach(function (b) { const rec = recs[b.name.toLowerCase()]; if (rec) { rec.box = ''; this.render(b, now); } }, this);
+    }
   };
 
   /**
@@ -2316,7 +2350,8 @@
       // The keyboard's focus hovers; a click's does not.
       running.focusB = b && (!ev.target.matches || ev.target.matches(':focus-visible')) ? b : null;
       running.follow();
-      running.paint();
+      // The buttons it showed are in place before the next key.
+      if (running.focusB) running.paint();
     });
     root.addEventListener('focusout', function (ev) {
       if (ev.relatedTarget && running.buttonAt(ev.relatedTarget)) return; // focusin follows
@@ -2371,10 +2406,15 @@
       return;
     }
     const pressed = this.engine.buttons.filter(function (b) { return b.pressed; });
+    const running = this;
     pressed.forEach(function (b) {
-      if (target === b) this.release(b, true);
-      else this.engine.cancelPress(b);
-    }, this);
+      const rec = running.rec(b);
+      if (target !== b) running.engine.cancelPress(b);
+      else if (!rec || !rec.input) running.release(b, true);
+      // A check or radio button follows its input, which the click on its label changes
+      // (a radio button already selected does not change).
+      else global.setTimeout(function () { if (b.pressed && running.current(b)) running.release(b, false); }, 0);
+    });
     if (!target || ev.pointerType === 'touch') this.pointTo(null);
   };
 

@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth
-  nodejs python3
+  nodejs python3 terser
   lintian appstream desktop-file-utils librsvg2-bin
   chromium firefox-esr fonts-dejavu-core
 )

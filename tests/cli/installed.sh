@@ -48,7 +48,7 @@ help=$(cat "$work/smoke/help.txt" 2>/dev/null)
 [ "$help" = "$root/share/velkobutton/Help/index.html loaded" ] || fail "help: '$help'"
 [ "$(cat "$work/smoke/publish.txt")" = "published 0" ] ||
   fail "publish: $(cat "$work/smoke/publish.txt")"
-cmp -s "$src/runtime/velkobutton.js" "$work/smoke/published/velkobutton.js" ||
+cmp -s "$root/share/velkobutton/velkobutton.js" "$work/smoke/published/velkobutton.js" ||
   fail "publish did not copy the installed runtime"
 grep -q '<SCRIPT SRC="velkobutton.js"></SCRIPT>' "$work/smoke/published/page.html" ||
   fail "the published page does not load the runtime"

@@ -1,8 +1,8 @@
 'use strict';
-// The engine behind the canvas: what the mouse, the keyboard and the script make a project do.
+// The engine behind the page's buttons: what the mouse, the keyboard and the script make a project do.
 const test = require('node:test');
 const assert = require('node:assert');
-const { rt, recordingHost } = require('./helpers');
+const { rt, runtimeFile, recordingHost } = require('./helpers');
 
 function project(script) {
   const host = recordingHost();
@@ -189,7 +189,7 @@ test('Set refresh asks for redrawing at its interval; a second Button of one nam
 test('the file runs as a plain script, and a second copy leaves the first in charge', () => {
   const fs = require('fs');
   const vm = require('vm');
-  const file = require('path').join(__dirname, '..', '..', 'runtime', 'velkobutton.js');
+  const file = runtimeFile;
   const code = fs.readFileSync(file, 'utf8');
   assert.ok(Buffer.byteLength(code) < 128 * 1024, 'under 128 KB');
   assert.ok(/^[\x00-\x7F]*$/.test(code), 'ASCII only, whatever the encoding of the page');
