@@ -63,13 +63,16 @@ const char* const kPageName = "~live.html";
 const char* const kBridgeName = "velkobutton-live";
 
 // The view's own additions to the page: a checkerboard shows through where
-// the buttons leave the applet transparent, and the buttons keep the places
-// the project gives them (a row does not wrap in a narrow view, as the
-// editor hits and drops by those places; the zoom magnifies instead).
+// the buttons leave the applet transparent; the buttons keep the places the
+// project gives them (a row does not wrap in a narrow view, as the editor
+// hits and drops by those places; the zoom magnifies instead); and while the
+// editor has the mouse, the buttons take none of it, so that the page's own
+// hover and press looks stay away.
 const char* const kLiveStyle =
     "<STYLE>applet{display:inline-block;vertical-align:top;"
     "background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px 16px}"
-    "applet .vb{width:max-content}</STYLE>\r\n";
+    "applet .vb{width:max-content}.velko-live-editing applet .vb .b{pointer-events:none}"
+    "</STYLE>\r\n";
 
 // The editor's side of the live view, run in a world of its own: the
 // project's scripts can neither see nor call it. While the buttons are not
@@ -85,7 +88,13 @@ const char* const kBridgeScript = R"JS(
   var down = false;
   var pending = null;
   // Called by the editor.
-  window.velkoLiveTry = function (on) { trying = !!on; down = false; };
+  // The page's buttons take the mouse only while they are tried.
+  function follow() {
+    var e = document.documentElement;
+    if (e) e.classList.toggle('velko-live-editing', !trying);
+  }
+  window.velkoLiveTry = function (on) { trying = !!on; down = false; follow(); };
+  document.addEventListener('DOMContentLoaded', follow);
   new QWebChannel(qt.webChannelTransport, function (channel) { live = channel.objects.live; });
   // The buttons' container, whose corner is the applet's (0, 0).
   function root() {

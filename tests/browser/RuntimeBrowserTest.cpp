@@ -483,12 +483,15 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     }));
     // Many colours shown: buttons, not an empty box.
     const QPoint corner = browser::ContainerCorner(p).toPoint();
-    const QImage shot = info->view()->grab().toImage();
-    QSet<QRgb> colours;
-    for (int y = corner.y(); y < corner.y() + 100; ++y)
-      for (int x = corner.x(); x < corner.x() + 100; ++x)
-        if (shot.valid(x, y)) colours.insert(shot.pixel(x, y));
-    EXPECT_GT(colours.size(), 8);
+    const auto colours = [&] {
+      const QImage shot = info->view()->grab().toImage();
+      QSet<QRgb> seen;
+      for (int y = corner.y(); y < corner.y() + 100; ++y)
+        for (int x = corner.x(); x < corner.x() + 100; ++x)
+          if (shot.valid(x, y)) seen.insert(shot.pixel(x, y));
+      return seen.size();
+    };
+    EXPECT_TRUE(WaitFor([&] { return colours() > 8; })) << colours();
     // The page file is the one the engine writes, without the runtime's line.
     QFile file(dir.filePath("Preview/~VelkoButton.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
