@@ -559,7 +559,7 @@ void Page::AddStyle(std::string& out) const {
   std::vector<std::string> own;
   const int64_t width = std::max<int64_t>(0, project_.projectWidth);
   if (!flow_) {
-    own = {"position:relative", "overflow:hidden", "width:" + Px(width),
+    own = {"position:relative", "width:" + Px(width),
            "height:" + Px(std::max<int64_t>(0, project_.projectHeight))};
   } else {
     const std::string gap = Px(std::max<int64_t>(0, project_.spacing));
@@ -569,6 +569,8 @@ void Page::AddStyle(std::string& out) const {
     own.insert(own.end(), {"align-items:flex-start", "gap:" + gap, "padding:" + gap,
                            "box-sizing:border-box", "width:" + Px(width), "max-width:100%"});
   }
+  // What lies outside the applet's box is not shown, as the applet clips.
+  own.push_back("overflow:hidden");
   own.push_back("margin:0");
   own.push_back("text-align:left");
   own.push_back("background-color:" + Hex(bg.color));
@@ -584,7 +586,7 @@ void Page::AddStyle(std::string& out) const {
            "pointer-events:none"});
   AddRule(out, s + " [hidden]", {"display:none"});
   AddRule(out, s + " .b:focus-visible," + s + " .i:focus-visible+.b",
-          {"outline:2px solid #1a73e8", "outline-offset:1px"});
+          {"outline:2px solid #1a73e8", "outline-offset:-2px"});
   // A button whose captions differ shows the caption of its state.
   if (std::any_of(items_.begin(), items_.end(), [](const Item& i) {
         const std::string up = CaptionText(i.button->upState->text->text);

@@ -1217,12 +1217,12 @@
   /**
    * The CSS of an image over a box (a button's or the background's): tiled, scaled to the
    * box or placed by its alignment and offsets. `image` is the address as the page's image
-   * list writes it; anything else is no image.
+   * list writes it (the page's own style sheet writes an empty one too); anything else is no image.
    * @param {any} l a look
    * @returns {string}
    */
   function imageCss(l) {
-    if (typeof l.image !== 'string' || l.image === '') return 'background-image:none';
+    if (typeof l.image !== 'string') return 'background-image:none';
     const u = l.image.replace(URL_UNSAFE_RE, function (c) {
       return '%' + ('0' + c.charCodeAt(0).toString(16).toUpperCase()).slice(-2);
     });
@@ -1556,8 +1556,9 @@
   const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
-  const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:0;z-index:1';
-  const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:1px';
+  // Rings inside the button, which the container's clip keeps.
+  const MARK_CSS = ';outline:2px dashed #1a73e8;outline-offset:-2px;z-index:1';
+  const OWN_RING_CSS = ';outline:2px solid #1a73e8;outline-offset:-2px';
   const PAGE_STYLE = 'page'; // an element's style is the page's own
 
   /**
@@ -2174,7 +2175,7 @@
     const bg = engine.background;
     let st = 'position:relative;';
     if (!this.flow) st += 'width:' + this.width + 'px;height:' + this.height + 'px;';
-    if (this.own) st += 'display:block;text-align:left;';
+    if (this.own) st += 'display:block;overflow:hidden;text-align:left;';
     if (bg) {
       const l = bg.look(0);
       st += 'background-color:' + css(l.color) + ';' + imageCss(this.cssLook(l)) + ';';
@@ -2438,6 +2439,7 @@
    */
   RunningApplet.prototype.clicked = function (ev) {
     if (!this.editor.interactive || this.suppressClick) { ev.preventDefault(); return; }
+    if (!plainClick(ev)) return; // a link opened in a new tab or window is the browser's business
     const b = this.buttonAt(ev.target);
     const rec = b && this.rec(b);
     if (!rec || rec.input) return; // check and radio buttons follow their inputs

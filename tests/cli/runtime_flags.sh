@@ -30,14 +30,16 @@ for fmt in page preview segment input project resources; do
   "$VB" export --format "$fmt" "$proj" >"$T/default.$fmt" 2>/dev/null || fail "export $fmt"
   cmp -s "$T/default.$fmt" "$T/rt.$fmt" || fail "$fmt lacks the runtime by default"
 done
-# The pages: the same applet and parameters, the buttons' links in place of
-# the Java message, and the line right after the applet's end tag.
+# The pages: the same applet and parameters, the buttons' elements in place
+# of the Java message, their style sheet, and the line right after the
+# applet's end tag (the project has sounds, so it needs the runtime).
 for fmt in page preview segment; do
   sed -n '/^<APPLET/,/^<PARAM NAME=Script/p' "$T/rt.$fmt" >"$T/rt.applet"
   sed -n '/^<APPLET/,/^<PARAM NAME=Script/p' "$T/classic.$fmt" | cmp -s - "$T/rt.applet" ||
     fail "$fmt: the applet differs"
   grep -q "Java" "$T/rt.$fmt" && fail "$fmt: the Java message on a page with the runtime"
-  grep -q "^<NAV CLASS=\"velkobutton-links\"" "$T/rt.$fmt" || fail "$fmt: no list of links"
+  grep -q "^<DIV CLASS=\"vb\" ID=\"vb-VelkoButton\" ROLE=\"group\" ARIA-LABEL=\"VelkoButton\">$CR\$" "$T/rt.$fmt" || fail "$fmt: no buttons"
+  [ "$(grep -c -x -F "<STYLE>$CR" "$T/rt.$fmt")" = 1 ] || fail "$fmt: not one style sheet"
   [ "$(grep -c -x -F "$line" "$T/rt.$fmt")" = 1 ] || fail "$fmt: not one runtime line"
   grep -A1 -x -F "</APPLET>$CR" "$T/rt.$fmt" | tail -1 | grep -q -x -F "$line" || fail "$fmt: the line does not follow </APPLET>"
 done

@@ -17,7 +17,8 @@ fail() {
   exit 1
 }
 # mkproj OUT IMAGE...: a project with one button per image (its Up image;
-# font:NAME names the caption's font instead).
+# font:NAME names the caption's font instead; drag:IMAGE makes the button one
+# that is dragged, so that the page needs the runtime).
 mkproj() {
   python3 - "$src/tests/cli" "$@" <<'EOF'
 import sys
@@ -26,6 +27,8 @@ import refgen
 p = refgen.Project()
 for i, image in enumerate(sys.argv[3:]):
     b = refgen.Button(b"B%d" % i)
+    if image.startswith("drag:"):
+        b.drag, image = 1, image[5:]
     if image.startswith("font:"):
         for s in b.states:
             s.text.font = image[5:].encode()
@@ -67,7 +70,7 @@ ln -s loop loop
 gif big/huge.gif image
 truncate -s 100M big/huge.gif
 mkproj proj/huge.but "$work/big/huge.gif"
-mkproj proj/one.but pic.gif
+mkproj proj/one.but drag:pic.gif
 # The program's own file by a name a server runs, and a server's settings
 # that read as parameters, in an image's place.
 ln -s "$(dirname "$exe")/VelkoButton.class" proj/run.php

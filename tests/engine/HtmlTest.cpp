@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/Archive.h"
 #include "output/PublishFolder.h"
 #include "support/EngineFixture.h"
 
@@ -48,88 +49,278 @@ std::string Script0(const std::string& page) {
 
 using Html = NewProject;
 
-// The JavaScript runtime's line follows the applet's end tag in every mode
-// when it is asked for; otherwise the bytes are the classic ones.
-TEST_F(Html, RuntimeLineFollowsTheAppletWhenAskedFor) {
+// A page of today holds the buttons as HTML: the style sheet in the head (in
+// a segment before the applet), the buttons in place of the Java message,
+// and the runtime's line after the applet only when asked for always or
+// when the project needs it; otherwise the bytes are the classic ones.
+TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
   const std::string classic[3] = {doc.BuildHtml(PageMode::Page), doc.BuildHtml(PageMode::Preview),
                                   doc.BuildHtml(PageMode::Segment)};
-  // With the runtime: a page of today's HTML, the buttons as links in place
-  // of the Java message, and the runtime's line after the applet.
-  const std::string line = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
-  const std::string links =
-      "<NAV CLASS=\"velkobutton-links\" ARIA-LABEL=\"VelkoButton\">\r\n<UL>\r\n"
-      "<LI>Button 1</LI>\r\n</UL>\r\n</NAV>\r\n";
-  auto head = [](const std::string& title) {
+  const std::string id = "#vb-VelkoButton";
+  const std::string over =
+      id + " .l1:hover," + id + " .l1:focus-visible," + id + " .i:focus-visible+.l1";
+  const std::string style =
+      "<STYLE>\r\n" + id +
+      "{display:flex;flex-direction:column;align-items:flex-start;gap:0px;padding:0px;box-sizing:"
+      "border-box;width:100px;max-width:100%;overflow:hidden;margin:0;text-align:left;background-"
+      "color:#808080;"
+      "background-image:none}\r\n" +
+      id +
+      " .b{position:relative;box-sizing:border-box;display:flex;overflow:hidden;text-decoration:"
+      "none;margin:0;border:0;max-width:100%;flex:none}\r\n" +
+      id + " .b>span{position:relative;white-space:pre}\r\n" + id +
+      " .i{position:absolute;opacity:0;width:1px;height:1px;margin:0;pointer-events:none}\r\n" +
+      id + " [hidden]{display:none}\r\n" + id + " .b:focus-visible," + id +
+      " .i:focus-visible+.b{outline:2px solid #1a73e8;outline-offset:-2px}\r\n" + id +
+      " .l1{width:100px;min-height:40px;transform:none;cursor:default;color:#000000;background-"
+      "color:#c0c0c0;background-image:none;box-shadow:inset 0 1px #ffffff,inset 0 -1px "
+      "#000000,inset -1px 0 #000000,inset 1px 0 #ffffff,inset 0 2px #eaeaea,inset 0 -2px "
+      "#404040,inset -2px 0 #404040,inset 2px 0 #eaeaea,inset 0 3px #d5d5d5,inset 0 -3px "
+      "#808080,inset -3px 0 #808080,inset 3px 0 #d5d5d5;justify-content:center;align-items:"
+      "center;text-align:center;padding:5px}\r\n" +
+      id +
+      " .l1>span{font:0.6875rem/0.8125rem Arial, Helvetica, sans-serif;text-decoration:none;"
+      "text-shadow:none;left:0px;top:0px}\r\n" +
+      over + "{cursor:pointer}\r\n" + id +
+      " .l1:active{cursor:default;box-shadow:inset 0 1px #000000,inset 0 -1px #ffffff,inset -1px "
+      "0 #ffffff,inset 1px 0 #000000,inset 0 2px #404040,inset 0 -2px #eaeaea,inset -2px 0 "
+      "#eaeaea,inset 2px 0 #404040,inset 0 3px #808080,inset 0 -3px #d5d5d5,inset -3px 0 "
+      "#d5d5d5,inset 3px 0 #808080}\r\n</STYLE>\r\n";
+  // Without the runtime the button that has no link does nothing: a plain span.
+  const auto buttons = [](bool runtime) {
+    return std::string(
+               "<DIV CLASS=\"vb\" ID=\"vb-VelkoButton\" ROLE=\"group\" "
+               "ARIA-LABEL=\"VelkoButton\">\r\n") +
+           (runtime ? "<BUTTON TYPE=\"button\" CLASS=\"b l1\"><SPAN>Button 1</SPAN></BUTTON>\r\n"
+                    : "<SPAN CLASS=\"b l1\"><SPAN>Button 1</SPAN></SPAN>\r\n") +
+           "</DIV>\r\n";
+  };
+  const std::string line = "<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
+  auto head = [&](const std::string& title) {
     return "<!DOCTYPE html>\r\n<HTML LANG=\"en\">\r\n<HEAD>\r\n<META CHARSET=\"windows-1252\">\r\n"
            "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n<TITLE>" +
-           title + "</TITLE>\r\n</HEAD>\r\n";
+           title + "</TITLE>\r\n" + style + "</HEAD>\r\n";
   };
   const std::string classicHead[3] = {"<HTML>\r\n",
                                       "<HTML>\r\n<TITLE>VelkoButton Preview</TITLE>\r\n", ""};
   const std::string modernHead[3] = {head("VelkoButton"), head("VelkoButton Preview"), ""};
-  auto withLine = [&](const std::string& page, int mode) {
+  auto today = [&](const std::string& page, int mode, bool withLine) {
     std::string s = page;
-    s.replace(s.find(kNonJava), kNonJava.size(), links);
-    s.replace(s.find("</APPLET>\r\n"), 11, line);
+    s.replace(s.find(kNonJava), kNonJava.size(), buttons(withLine));
+    if (withLine) s.insert(s.find("</APPLET>\r\n") + 11, line);
+    if (PageMode(mode) == PageMode::Segment) s.insert(s.find("<APPLET"), style);
     return s.replace(0, classicHead[mode].size(), modernHead[mode]);
   };
   for (int setting : {1, 0}) {
     app.settings().html5Runtime = setting;
-    for (int choice : {KesDoc::kRuntimeFromSettings, KesDoc::kRuntimeOn, KesDoc::kRuntimeOff}) {
+    for (int choice : {KesDoc::kRuntimeFromSettings, KesDoc::kRuntimeOn, KesDoc::kRuntimeOff,
+                       KesDoc::kRuntimeAlways}) {
       doc.runtimeChoice = choice;
-      const bool on =
-          choice == KesDoc::kRuntimeOn || (choice == KesDoc::kRuntimeFromSettings && setting == 1);
+      const bool on = choice == KesDoc::kRuntimeOn || choice == KesDoc::kRuntimeAlways ||
+                      (choice == KesDoc::kRuntimeFromSettings && setting == 1);
       for (int mode = 0; mode < 3; ++mode)
-        EXPECT_EQ(doc.BuildHtml(PageMode(mode)), on ? withLine(classic[mode], mode) : classic[mode])
+        EXPECT_EQ(doc.BuildHtml(PageMode(mode)),
+                  on ? today(classic[mode], mode, choice == KesDoc::kRuntimeAlways) : classic[mode])
             << "setting " << setting << " choice " << choice << " mode " << mode;
     }
   }
+  // A project that needs the runtime has its line after the applet in
+  // every mode, and the segment on the clipboard carries it too.
   doc.runtimeChoice = KesDoc::kRuntimeOn;
-  const std::string tail = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
+  button().drag = 1;
   const std::string segment = doc.BuildHtml(PageMode::Segment);
+  const std::string tail = "</APPLET>\r\n" + line;
   ASSERT_GT(segment.size(), tail.size());
   EXPECT_EQ(segment.substr(segment.size() - tail.size()), tail);
   EXPECT_NE(doc.BuildHtml(PageMode::Preview).find("</SCRIPT>\r\n</CENTER>\r\n</BODY>"),
             std::string::npos);
-  // The segment on the clipboard carries it too.
   ASSERT_TRUE(doc.CopySegmentToClipboard());
   EXPECT_EQ(platform.clipboardText, doc.BuildHtml(PageMode::Segment));
 }
 
-// A project read from its input file gets the line after its short applet.
-TEST_F(Html, RuntimePagesListTheButtonsAsLinks) {
+// The runtime comes with a project that has something to run, for each of
+// these reasons; links, tips, status texts, cursors, looks, fonts, check and
+// radio buttons and hidden buttons work without it.
+TEST_F(Html, TheRuntimeComesOnlyWithWhatNeedsIt) {
   doc.runtimeChoice = KesDoc::kRuntimeOn;
-  project().identifier = "Bread & <Co>";
-  app.settings().pageLanguage = "de-CH";
-  button(0).url = "a.html?x=1&y=\"2\"";
-  button(0).target = "_blank";
-  button(0).tip = "Home <page>";
-  up(0).text->text = "Home\r\n${date.%d} now ";
-  PropButton& plain = AddButton();
-  plain.upState->text->text = "${time.%H}";
-  plain.tip = "Tip only";
-  AddButton().upState->text->text = "";
+  platform.programDir = "/opt/vb/";
+  const std::string line = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
+  const auto carries = [&] {
+    std::vector<std::string> files;
+    doc.GetResourceFiles(files);
+    const bool listed =
+        std::find(files.begin(), files.end(), "/opt/vb/velkobutton.js") != files.end();
+    const bool lined = doc.BuildHtml(PageMode::Page).find(line) != std::string::npos;
+    EXPECT_EQ(listed, lined);
+    return lined;
+  };
+  button().url = "a.html";
+  button().target = "_blank";
+  button().tip = "Tip";
+  button().status = "Status";
+  over().cursor = PropState::kCursorMove;
+  over().text->font = "fonts/Face.woff2";
+  over().image->file = "over.gif";
+  down().color = 0x123456;
+  AddButton().mode = PropButton::kCheckBox;
+  AddButton().mode = PropButton::kRadio;
+  button(2).initiallyDown = 1;
+  button(1).show = 0;
+  EXPECT_FALSE(carries());
+  const std::vector<std::pair<const char*, std::function<void()>>> reasons = {
+      {"script before", [&] { project().beforeScript = "Set a=1;"; }},
+      {"script after", [&] { project().afterScript = "Set a=1;"; }},
+      {"input file", [&] { project().readFromFile = 1; }},
+      {"refresh", [&] { project().refreshRate = 5; }},
+      {"leave script", [&] { button().leaveScript = "Set a=1;"; }},
+      {"dragging", [&] { button().drag = 1; }},
+      {"state's script", [&] { down().advanced->script = "StateSet 'x' 2;"; }},
+      {"sound", [&] { over().audio->file = "a.au"; }},
+      {"animation", [&] { over().animate = 1; }},
+      {"place-holder in a caption", [&] { down(2).text->text = "${time.%H}"; }},
+      {"place-holder in a tip", [&] { button(1).tip = "${date.%d}"; }},
+      {"place-holder in a status", [&] { button(1).status = "${x}"; }},
+      {"link of a check button", [&] { button(1).url = "b.html"; }},
+      {"push button held down", [&] { button().initiallyDown = 1; }},
+  };
+  for (const auto& [name, make] : reasons) {
+    Archive saved;
+    doc.Serialize(saved);
+    const std::string bytes = saved.Bytes();
+    make();
+    EXPECT_TRUE(carries()) << name;
+    ASSERT_TRUE(doc.OpenFromBytes(bytes, ""));
+    doc.runtimeChoice = KesDoc::kRuntimeOn;
+    EXPECT_FALSE(carries()) << "after " << name;
+  }
+  // The Live View's page has it always.
+  doc.runtimeChoice = KesDoc::kRuntimeAlways;
+  EXPECT_TRUE(carries());
+}
+
+// A vertical menu of links: each caption is text in a link inside the NAV
+// named by the identifier; equal looks share one class; a button without
+// caption text is named by its tip, else by its name; a caption that changes
+// with the state has a span for each state.
+TEST_F(Html, AMenuOfLinksIsANavOfLinksWithTheirCaptionsAsText) {
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  project().identifier = "Main menu";
+  const char* const captions[] = {"Home", "Our\r\nProducts", "${date.%d}", ""};
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (i) AddButton();
+    button(i).url = "page" + std::to_string(i) + ".html";
+    for (int s = 0; s < 3; ++s) button(i).state(s)->text->text = captions[i];
+  }
+  button(3).tip = "Search";
+  button(0).target = "_top";
+  over(1).text->text = "Products!";
   const std::string page = doc.BuildHtml(PageMode::Page);
-  EXPECT_EQ(page.substr(0, 36), "<!DOCTYPE html>\r\n<HTML LANG=\"de-CH\">");
-  EXPECT_NE(page.find("<TITLE>Bread &amp; &lt;Co&gt;</TITLE>"), std::string::npos);
-  EXPECT_NE(
-      page.find(
-          "<NAV CLASS=\"velkobutton-links\" ARIA-LABEL=\"Bread &amp; &lt;Co&gt;\">\r\n<UL>\r\n"
-          "<LI><A HREF=\"a.html?x=1&amp;y=&quot;2&quot;\" TARGET=\"_blank\" "
-          "TITLE=\"Home &lt;page&gt;\">Home   now</A></LI>\r\n"
-          "<LI>Tip only</LI>\r\n<LI>" +
-          button(2).name +
-          "</LI>\r\n</UL>\r\n</NAV>\r\n"
-          "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n</BODY>"),
-      std::string::npos);
-  EXPECT_EQ(page.find("Java"), std::string::npos);
-  // A project read from its input file lists its buttons the same way.
-  project().readFromFile = 1;
-  project().inputFile = "button.txt";
-  project().tokenize = 0;
-  project().reloadInterval = 0;
-  EXPECT_NE(doc.BuildHtml(PageMode::Page).find("Read 'button.txt' true; \">\r\n<NAV"),
+  const std::size_t nav =
+      page.find("<NAV CLASS=\"vb\" ID=\"vb-Main_menu\" ARIA-LABEL=\"Main menu\">\r\n");
+  ASSERT_NE(nav, std::string::npos);
+  EXPECT_EQ(page.substr(nav, page.find("</NAV>\r\n") - nav),
+            "<NAV CLASS=\"vb\" ID=\"vb-Main_menu\" ARIA-LABEL=\"Main menu\">\r\n"
+            "<A CLASS=\"b l1\" HREF=\"page0.html\" TARGET=\"_top\"><SPAN>Home</SPAN></A>\r\n"
+            "<A CLASS=\"b l1 s3\" HREF=\"page1.html\"><SPAN>Our\r\nProducts</SPAN>"
+            "<SPAN CLASS=\"o\">Products!</SPAN><SPAN CLASS=\"d\">Our\r\nProducts</SPAN></A>\r\n"
+            "<A CLASS=\"b l1\" HREF=\"page2.html\" ARIA-LABEL=\"" +
+                button(2).name + "\"><SPAN></SPAN></A>\r\n" +
+                "<A CLASS=\"b l1\" HREF=\"page3.html\" TITLE=\"Search\" "
+                "ARIA-LABEL=\"Search\"><SPAN></SPAN></A>\r\n");
+  // The place-holder needs the runtime; without it the caption's span is there to be filled.
+  EXPECT_NE(page.find("<SCRIPT SRC="), std::string::npos);
+  EXPECT_NE(page.find("#vb-Main_menu .s3:hover>.o,"), std::string::npos);
+  EXPECT_EQ(page.find(" .l2{"), std::string::npos);
+}
+
+// Check and radio buttons are native inputs with their labels; every radio
+// button of a project is one group; a button that starts down is checked; a
+// free layout places each button where its Up state is.
+TEST_F(Html, CheckAndRadioButtonsAreInputsWithLabels) {
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  project().identifier = "";
+  project().layout = PropProject::kLayoutFree;
+  button().mode = PropButton::kCheckBox;
+  button().initiallyDown = 1;
+  button().x = 5;
+  up().offsetX = 2;
+  for (int i = 0; i < 2; ++i) {
+    PropButton& b = AddButton();
+    b.mode = PropButton::kRadio;
+    b.y = 50 * (i + 1);
+    for (int s = 0; s < 3; ++s) b.state(s)->text->text = "R" + std::to_string(i);
+    b.tip = "T\"" + std::to_string(i);
+  }
+  button(2).show = 0;
+  const std::string page = doc.BuildHtml(PageMode::Page);
+  const std::size_t div = page.find("<DIV CLASS=\"vb\" ID=\"vb\" ROLE=\"group\">\r\n");
+  ASSERT_NE(div, std::string::npos);
+  EXPECT_EQ(
+      page.substr(div, page.find("</DIV>\r\n") - div),
+      "<DIV CLASS=\"vb\" ID=\"vb\" ROLE=\"group\">\r\n"
+      "<INPUT TYPE=\"checkbox\" CLASS=\"i\" ID=\"vb-1\" CHECKED><LABEL FOR=\"vb-1\" "
+      "CLASS=\"b l1\" STYLE=\"left:7px;top:0px\"><SPAN>Button 1</SPAN></LABEL>\r\n"
+      "<INPUT TYPE=\"radio\" NAME=\"vb\" CLASS=\"i\" ID=\"vb-2\"><LABEL FOR=\"vb-2\" "
+      "CLASS=\"b l2\" TITLE=\"T&quot;0\" STYLE=\"left:0px;top:50px\"><SPAN>R0</SPAN></LABEL>\r\n"
+      "<INPUT TYPE=\"radio\" NAME=\"vb\" CLASS=\"i\" ID=\"vb-3\" HIDDEN><LABEL FOR=\"vb-3\" "
+      "CLASS=\"b l2\" TITLE=\"T&quot;1\" STYLE=\"left:0px;top:100px\" "
+      "HIDDEN><SPAN>R1</SPAN></LABEL>\r\n");
+  EXPECT_NE(page.find("#vb{position:relative;width:100px;height:40px;overflow:hidden;margin:0;"),
             std::string::npos);
+  EXPECT_NE(page.find("#vb .l2:active,#vb .i:checked+.l2{"), std::string::npos);
+  EXPECT_EQ(page.find("<SCRIPT SRC="), std::string::npos);
+}
+
+// A stranger's names, fonts and addresses cannot end the style sheet or an
+// attribute: nothing between the style sheet's tags can open a tag, every
+// address is inside its url("...") with its quotes written %22, and
+// attributes hold character references.
+TEST_F(Html, HostileNamesStayInsideTheStyleSheetAndTheAttributes) {
+  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  const std::string evil = "x\"');}</STYLE><SCRIPT>alert(1)</SCRIPT>{";
+  project().identifier = evil;
+  project().backgroundImage = "http://e.example/" + evil + ".gif";
+  button().url = "javascript:" + evil;
+  button().tip = evil;
+  for (int s = 0; s < 3; ++s) button().state(s)->text->text = evil;
+  up().text->font = evil;
+  over().text->font = evil + ".ttf";
+  down().text->font = "dir\\" + evil + ".woff";
+  up().image->file = "http://e.example/a b" + evil + ".png";
+  over().image->file = "C:\\pics\\" + evil + ".gif";
+  for (PageMode mode : {PageMode::Page, PageMode::Segment}) {
+    const std::string page = doc.BuildHtml(mode);
+    const std::size_t open = page.find("<STYLE>\r\n");
+    const std::size_t close = page.find("</STYLE>\r\n");
+    ASSERT_NE(open, std::string::npos);
+    ASSERT_NE(close, std::string::npos);
+    const std::string sheet = page.substr(open + 9, close - open - 9);
+    EXPECT_EQ(sheet.find('<'), std::string::npos) << sheet;
+    EXPECT_EQ(page.find("</STYLE>", close + 1), std::string::npos);
+    EXPECT_EQ(page.find("<SCRIPT>"), std::string::npos);
+    EXPECT_NE(sheet.find("background-image:url(\"http://e.example/x%22%27%29;}%3C/STYLE%3E%3CSCRIPT"
+                         "%3Ealert%281%29%3C/SCRIPT%3E{.gif\")"),
+              std::string::npos);
+    EXPECT_NE(sheet.find("background-image:url(\"http://e.example/a%20bx%22%27%29;}%3C/STYLE%3E%3C"
+                         "SCRIPT%3Ealert%281%29%3C/SCRIPT%3E{.png\")"),
+              std::string::npos);
+    // A local file is named by what follows its last separator.
+    EXPECT_NE(sheet.find("background-image:url(\"SCRIPT%3E{.gif\")"), std::string::npos);
+    EXPECT_NE(sheet.find(" \"x')/STYLESCRIPTalert(1)/SCRIPT\", sans-serif;"), std::string::npos);
+    EXPECT_NE(sheet.find("@font-face{font-family:\"VelkoButton SCRIPT__.ttf\";src:url(\"SCRIPT%3E{."
+                         "ttf\")}"),
+              std::string::npos);
+    EXPECT_NE(sheet.find("\r\n#vb-x_______STYLE__SCRIPT_alert_1___SCRIPT__ .l1{"),
+              std::string::npos);
+    EXPECT_NE(
+        page.find("<A CLASS=\"b l1\" HREF=\"javascript:x&quot;');}&lt;/STYLE&gt;&lt;SCRIPT&gt;"
+                  "alert(1)&lt;/SCRIPT&gt;{\" TITLE=\"x&quot;"),
+        std::string::npos);
+    EXPECT_NE(
+        page.find(
+            "><SPAN>x&quot;');}&lt;/STYLE&gt;&lt;SCRIPT&gt;alert(1)&lt;/SCRIPT&gt;{</SPAN></A>"),
+        std::string::npos);
+  }
 }
 
 TEST_F(Html, ThreeModesOfANewProject) {
@@ -272,6 +463,10 @@ TEST_F(PageFile, APageWithTheRuntimeGetsTheRuntimeBesideIt) {
   platform.programDir = (dir / "prog").string() + "/";
   std::ofstream(dir / "prog" / "velkobutton.js") << "// runtime";
   std::string path = (dir / "site" / "page.html").string();
+  // A project with nothing to run has no runtime beside its page.
+  ASSERT_TRUE(doc.SaveHtml(path, false, false));
+  EXPECT_FALSE(fs::exists(dir / "site" / "velkobutton.js"));
+  button().drag = 1;
   ASSERT_TRUE(doc.SaveHtml(path, false, false));
   EXPECT_EQ(ReadFile(dir / "site" / "velkobutton.js"), "// runtime");
   EXPECT_TRUE(platform.messages.empty());

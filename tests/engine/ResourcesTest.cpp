@@ -95,11 +95,13 @@ TEST_F(Resources, ReadFromFilePageListsTheLastParameters) {
 
 TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
   up().image->file = "/img/a.gif";
+  up().audio->file = "/snd/a.au";  // a project with a sound needs the runtime
   doc.BuildHtml(PageMode::Page);
   const std::vector<std::string> classic = List();
   std::vector<std::string> expected = applet;
   expected.push_back("/opt/vb/velkobutton.js");
   expected.push_back("/img/a.gif");
+  expected.push_back("/snd/a.au");
   app.settings().html5Runtime = 1;
   EXPECT_EQ(List(), expected);
   doc.runtimeChoice = KesDoc::kRuntimeOff;

@@ -160,6 +160,8 @@ test('clicks: a link the browser follows is not followed again; Space, a lone cl
   window.fire(el('Home').el, 'keydown', { key: ' ' });
   window.fire(el('Home').el, 'keyup', { key: ' ' });
   assert.deepStrictEqual(went, ['http://example.test/site/index.html']);
+  window.fire(el('Home').el, 'click', { ctrlKey: true });
+  assert.strictEqual(went.length, 1, 'a link opened in a new tab is the browser\'s');
   window.fire(el('Shop').el, 'click');
   assert.deepStrictEqual(logged, ['shop'], 'a click without a press (a screen reader\'s)');
   window.fire(el('Shop').cap, 'pointerdown');
