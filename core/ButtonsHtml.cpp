@@ -497,6 +497,29 @@ void AddRule(std::string& out, const std::string& selectors, const std::vector<s
   out += "}\r\n";
 }
 
+// The values of a look that its CSS depends on, as bytes, placed from
+// (x0, y0): equal keys give equal declarations.
+void AppendRawKey(std::string& key, const Look& l, int32_t x0, int32_t y0) {
+  const auto add = [&key](int64_t v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); };
+  const auto text = [&](const std::string& t) {
+    add(static_cast<int64_t>(t.size()));
+    key += t;
+  };
+  for (int64_t v : {int64_t{l.x} - x0, int64_t{l.y} - y0}) add(v);
+  for (int64_t v : {int64_t{l.width},        int64_t{l.height},       int64_t{l.color},
+                    int64_t{l.style},        int64_t{l.textColor},    int64_t{l.textSize},
+                    int64_t{l.textStyle},    int64_t{l.textAlignX},   int64_t{l.textAlignY},
+                    int64_t{l.textOffsetX},  int64_t{l.textOffsetY},  int64_t{l.hasImage},
+                    int64_t{l.imageStyle},   int64_t{l.imageAlignX},  int64_t{l.imageAlignY},
+                    int64_t{l.imageOffsetX}, int64_t{l.imageOffsetY}, int64_t{l.borderStyle},
+                    int64_t{l.borderSmooth}, int64_t{l.borderTop},    int64_t{l.borderMid},
+                    int64_t{l.borderBot},    int64_t{l.borderThick},  int64_t{l.frameThick},
+                    int64_t{l.frameColor},   int64_t{l.cursor}})
+    add(v);
+  text(l.textFont);
+  text(l.image);
+}
+
 void AddAttribute(std::string& out, const char* name, const std::string& value) {
   out.push_back(' ');
   out += name;
@@ -514,7 +537,7 @@ Page::Page(const PropProject& project, const std::vector<std::unique_ptr<PropBut
       root_(driveRoot),
       runtime_(runtime),
       flow_(project.layout != PropProject::kLayoutFree) {
-  std::unordered_map<std::string, std::size_t> byKey;
+  std::unordered_map<std::string, std::size_t> byKey, byLooks;
   items_.reserve(buttons.size());
   for (const auto& b : buttons) {
     Kind kind = Kind::Plain;
@@ -528,6 +551,13 @@ Page::Page(const PropProject& project, const std::vector<std::unique_ptr<PropBut
       kind = Kind::Button;
     Look looks[3];
     StateLooks(*b, driveRoot, looks);
+    // Buttons of one look are many: a look's declarations are made once.
+    std::string raw(1, static_cast<char>('0' + static_cast<int>(kind)));
+    for (const Look& l : looks) AppendRawKey(raw, l, looks[0].x, looks[0].y);
+    if (const auto known = byLooks.find(raw); known != byLooks.end()) {
+      items_.push_back({b.get(), kind, known->second});
+      continue;
+    }
     LookClass lc{kind, {}};
     std::string key(1, static_cast<char>('0' + static_cast<int>(kind)));
     for (int s = 0; s < 3; ++s) {
@@ -545,6 +575,7 @@ Page::Page(const PropProject& project, const std::vector<std::unique_ptr<PropBut
     auto [it, fresh] = byKey.emplace(std::move(key), classes_.size() + 1);
     if (fresh) classes_.push_back(std::move(lc));
     items_.push_back({b.get(), kind, it->second});
+    byLooks.emplace(std::move(raw), it->second);
   }
 }
 
@@ -696,8 +727,9 @@ void Page::AddElements(std::string& out) const {
     if (!label.empty() && (item.kind == Kind::Link || item.kind == Kind::Button))
       AddAttribute(out, "ARIA-LABEL", label);
     if (!flow_) {
-      const Look& place = BaseLook(b);
-      out += " STYLE=\"left:" + Px(place.x) + ";top:" + Px(place.y) + "\"";
+      // Where the Up state is.
+      out += " STYLE=\"left:" + Px(WrapAdd(b.x, b.upState->offsetX)) +
+             ";top:" + Px(WrapAdd(b.y, b.upState->offsetY)) + "\"";
     }
     if (b.show == 0) out += " HIDDEN";
     out += "><SPAN>";
