@@ -544,6 +544,7 @@ TEST(ShellPreview, WithoutABrowserThePageGoesToTheExternalBrowser) {
   for (const char* f : kProgramFiles) WriteText(dir.path() + "/" + f, "applet");
   HelpApp app(platform, false);
   app.doc().OnNewDocument();
+  app.doc().buttons().at(0)->drag = 1;  // a project with something to run
   app.OnPreview();
   const std::string page = platform.previewDir + "~VelkoButton.html";
   ASSERT_EQ(platform.shellOpens.size(), 1u)
@@ -568,6 +569,7 @@ TEST(ShellPreview, ExternalPreviewCarriesTheRuntimeInternalInjectsIt) {
   HelpApp app(platform, true);
   app.settings().html5Runtime = 0;
   app.doc().OnNewDocument();
+  app.doc().buttons().at(0)->drag = 1;  // a project with something to run
   const QString page = dir.path() + "/Preview/~VelkoButton.html";
 
   app.OnPreviewExternal();
