@@ -1,6 +1,8 @@
 'use strict';
-// Draws the picture of each template with the runtime, as a visitor's browser
-// shows it, for the New Project dialog: templates/NAME/NAME.png.
+// Draws the picture of each template as a visitor's browser shows its
+// published page (the buttons as HTML and CSS, with the runtime where the
+// project needs it), for the New Project dialog: templates/NAME/NAME.png,
+// the applet's WIDTH x HEIGHT from the corner of the buttons' container.
 //   npm ci --prefix tests/pages
 //   node scripts/template-pictures.js BUILD_DIR
 const fs = require('node:fs');
@@ -25,10 +27,16 @@ const templates = path.join(__dirname, '..', 'templates');
       const page = await browser.newPage();
       await page.setViewport({ width: 800, height: 400, deviceScaleFactor: 1 });
       await page.goto('file://' + path.join(site, name + '.html'));
-      await page.waitForSelector('.velkobutton canvas');
+      await page.waitForSelector('applet .vb');
+      // The fonts and images in place, and the runtime (where there is one) started.
+      await page.evaluate(() => document.fonts.ready);
       await page.evaluate(() => new Promise((done) => setTimeout(done, 300)));
-      const applet = await page.$('.velkobutton');
-      await applet.screenshot({ path: path.join(templates, name, name + '.png') });
+      const clip = await page.evaluate(() => {
+        const applet = document.querySelector('applet');
+        const r = applet.querySelector('.vb').getBoundingClientRect();
+        return { x: r.left, y: r.top, width: +applet.getAttribute('width'), height: +applet.getAttribute('height') };
+      });
+      await page.screenshot({ path: path.join(templates, name, name + '.png'), clip: clip });
       await page.close();
       console.log('drew ' + name);
     }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -61,15 +62,24 @@ const char* const kHost = "live";
 const char* const kPageName = "~live.html";
 const char* const kBridgeName = "velkobutton-live";
 
-// Shows through where the buttons leave the applet transparent.
-const char* const kCheckerboard =
-    "<STYLE>.velkobutton{background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px "
-    "16px}</STYLE>\r\n";
+// The view's own additions to the page: a checkerboard shows through where
+// the buttons leave the applet transparent; the buttons keep the places the
+// project gives them (a row does not wrap in a narrow view, as the editor
+// hits and drops by those places; the zoom magnifies instead); and while the
+// editor has the mouse, the buttons take none of it, so that the page's own
+// hover and press looks stay away.
+const char* const kLiveStyle =
+    "<STYLE>applet{display:inline-block;vertical-align:top;"
+    "background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px 16px}"
+    "applet .vb{width:max-content}.velko-live-editing applet .vb .b{pointer-events:none}"
+    "</STYLE>\r\n";
 
 // The editor's side of the live view, run in a world of its own: the
-// project's scripts can neither see nor call it. It reports the pointer in
-// applet pixels while the buttons are not being tried, and the runtime's
-// drawings.
+// project's scripts can neither see nor call it. While the buttons are not
+// being tried, it reports the pointer in applet pixels and keeps the page's
+// own answer to it (a link followed, a box checked, text selected, the
+// focus moved, a link dragged away) from happening; and it reports the
+// runtime's drawings.
 const char* const kBridgeScript = R"JS(
 (function () {
   'use strict';
@@ -78,17 +88,34 @@ const char* const kBridgeScript = R"JS(
   var down = false;
   var pending = null;
   // Called by the editor.
-  window.velkoLiveTry = function (on) { trying = !!on; down = false; };
+  // The page's buttons take the mouse only while they are tried.
+  function follow() {
+    var e = document.documentElement;
+    if (e) e.classList.toggle('velko-live-editing', !trying);
+  }
+  window.velkoLiveTry = function (on) { trying = !!on; down = false; follow(); };
+  document.addEventListener('DOMContentLoaded', follow);
   new QWebChannel(qt.webChannelTransport, function (channel) { live = channel.objects.live; });
-  // The pointer in the applet's own pixels, whatever the zoom.
+  // The buttons' container, whose corner is the applet's (0, 0).
+  function root() {
+    var a = document.querySelector('applet');
+    return a && a.querySelector('.vb');
+  }
+  function inside(ev) {
+    var r = root();
+    return !!r && r.contains(ev.target);
+  }
+  // The pointer in the applet's own pixels, whatever the zoom; a free layout
+  // that the page shrinks to fit a narrow view counts at its full size.
   function at(ev) {
-    var s = document.querySelector('.velkobutton-surface > div');
+    var s = root();
     if (!s) return null;
     var r = s.getBoundingClientRect();
-    var w = parseFloat(s.style.width) || r.width;
-    var h = parseFloat(s.style.height) || r.height;
-    var inside = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
-    return { x: (ev.clientX - r.left) * w / (r.width || 1), y: (ev.clientY - r.top) * h / (r.height || 1), inside: inside };
+    var w = parseFloat(s.parentNode.getAttribute('width'));
+    var free = !/flex/.test(getComputedStyle(s).display);
+    var k = free && w > 0 && r.width > 0 ? w / r.width : 1;
+    var within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
+    return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
   }
   // One move a frame is enough for a drag; the last one goes before the release.
   function flush() {
@@ -121,6 +148,15 @@ const char* const kBridgeScript = R"JS(
     flush();
     if (p && live) live.pointer('up', p.x, p.y);
   }, true);
+  // The buttons are the page's links, labels and buttons: while the editor
+  // has the mouse, what the browser would do with them does not happen.
+  ['mousedown', 'click', 'auxclick', 'dblclick', 'dragstart', 'selectstart'].forEach(function (type) {
+    document.addEventListener(type, function (ev) {
+      if (trying || !inside(ev)) return;
+      ev.preventDefault();
+      ev.stopPropagation();
+    }, true);
+  });
   document.addEventListener('velkobutton-drawn', function () { if (live) live.drawn(); }, true);
 })();
 )JS";
@@ -140,13 +176,31 @@ QString JsString(const QString& text) {
   return out + QLatin1Char('\'');
 }
 
-// The page without its applet's parameters: what a change of the project
-// alone leaves as it is.
+// Whether `line` of the page's style sheet is a rule of the buttons' looks
+// ("#vb-Id .l3:hover,..."): the runtime gives each element its look inline,
+// over these rules, so the page need not load anew when they change.
+bool LookRule(const std::string& line) {
+  const std::size_t space = line.find(' ');
+  return !line.empty() && line[0] == '#' && space != std::string::npos &&
+         line.compare(space, 3, " .l") == 0 && space + 3 < line.size() &&
+         std::isdigit(static_cast<unsigned char>(line[space + 3]));
+}
+
+// The page without its applet and its rules of looks: what a change of the
+// project alone leaves as it is.
 std::string ShellOf(const std::string& html) {
   const std::size_t start = html.find("<APPLET");
   const std::size_t end = html.find("</APPLET>");
   if (start == std::string::npos || end == std::string::npos || end < start) return html;
-  return html.substr(0, start) + html.substr(end);
+  const std::string rest = html.substr(0, start) + html.substr(end);
+  std::string shell;
+  for (std::size_t at = 0; at < rest.size();) {
+    const std::size_t eol = std::min(rest.find('\n', at), rest.size() - 1) + 1;
+    const std::string line = rest.substr(at, eol - at);
+    if (!LookRule(line)) shell += line;
+    at = eol;
+  }
+  return shell;
 }
 
 std::filesystem::path FsFolder(const std::string& folder) {
@@ -436,7 +490,8 @@ void LiveView::LoadPage(std::string html) {
   shell_ = ShellOf(html);
   UpdateStaging();
   NoteFilesLeftOut();
-  html.insert(0, kCheckerboard);
+  const std::size_t head = html.find("</HEAD>");
+  html.insert(head == std::string::npos ? 0 : head, kLiveStyle);
   if (!staging_->WritePage(kPageName, html)) {
     SetNotice(tr("The live view could not write its page."));
     return;

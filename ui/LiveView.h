@@ -172,7 +172,7 @@ class LiveView : public QWidget, public DocListener {
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;
   std::unique_ptr<LiveStaging> staging_;
-  std::string shell_;  // the page without its parameters, as last loaded
+  std::string shell_;  // the page without its applet and looks, as last loaded
   bool pageReady_ = false;
   bool pageWanted_ = true;  // the next update loads the page anew
   bool changedWhileLoading_ = false;

@@ -105,6 +105,21 @@ QByteArray Policy(const QString& host) {
          "object-src 'none'; base-uri 'self'\">";
 }
 
+// Where the policy goes in a page: after its document type, so that a page
+// that declares one is laid out as a browser lays it out on the web (in
+// front of it, the page would fall back to the quirks of old browsers), and
+// at the start of any other.
+qsizetype PolicyPlace(const QByteArray& page) {
+  qsizetype at = 0;
+  if (page.startsWith("\xEF\xBB\xBF")) at = 3;
+  while (at < page.size() && (page[at] == ' ' || page[at] == '\t' || page[at] == '\r' ||
+                              page[at] == '\n' || page[at] == '\f'))
+    ++at;
+  if (page.mid(at, 9).toLower() != "<!doctype") return 0;
+  const qsizetype end = page.indexOf('>', at);
+  return end < 0 ? 0 : end + 1;
+}
+
 // Whether a request of `type` for `url` may run as a script: only the runtime.
 bool RunsAsScript(QWebEngineUrlRequestInfo::ResourceType type) {
   switch (type) {
@@ -201,9 +216,8 @@ class SchemeHandler : public QWebEngineUrlSchemeHandler {
       return;
     }
     const QByteArray type = ServedType(file);
-    QByteArray body;
-    if (type == "text/html") body = Policy(url.host());
-    body.append(bytes.data.get(), static_cast<qsizetype>(bytes.size));
+    QByteArray body(bytes.data.get(), static_cast<qsizetype>(bytes.size));
+    if (type == "text/html") body.insert(PolicyPlace(body), Policy(url.host()));
     auto* buffer = new QBuffer(job);
     buffer->setData(body);
     job->reply(type, buffer);

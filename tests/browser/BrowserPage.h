@@ -1,6 +1,7 @@
 // A page in Qt WebEngine on the offscreen platform, driven as a visitor
-// would: loading, running JavaScript to read the canvas, real mouse input,
-// and the navigations and console lines the page produces, recorded.
+// would: loading, running JavaScript to read the page, reading the colours
+// it shows, real mouse input, and the navigations and console lines the page
+// produces, recorded.
 #pragma once
 
 #include <unistd.h>
@@ -18,7 +19,10 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -97,6 +101,30 @@ class RecordingPage : public QWebEnginePage {
   }
 };
 
+// Where the corner of the first applet's buttons (its container, the
+// applet's pixel (0, 0)) is shown in the view of `page`, in view pixels;
+// (-1, -1) when the page has no container.
+inline QPointF ContainerCorner(QWebEnginePage* page) {
+  const QVariantList r =
+      RunJs(page,
+            "(function(){var a=document.querySelector('applet');var c=a&&a.querySelector('.vb');"
+            "if(!c)return [];var b=c.getBoundingClientRect();return [b.left,b.top];})()")
+          .toList();
+  if (r.size() != 2) return QPointF(-1, -1);
+  return QPointF(r[0].toDouble(), r[1].toDouble()) * page->zoomFactor();
+}
+
+// Whether the page shows its buttons: the container in place and, where the
+// page runs the runtime, the runtime started on it.
+inline bool ButtonsReady(QWebEnginePage* page) {
+  return RunJs(page,
+               "(function(){var a=document.querySelector('applet');"
+               "if(!a||!a.querySelector('.vb'))return false;"
+               "return !window.VelkoButtonRuntime||a.getAttribute('data-velkobutton')==="
+               "'running';})()")
+      .toBool();
+}
+
 struct Rgba {
   int r = -1, g = -1, b = -1, a = -1;
   bool Near(int R, int G, int B, int tolerance = 8) const {
@@ -109,11 +137,23 @@ inline std::ostream& operator<<(std::ostream& os, const Rgba& c) {
   return os << "rgba(" << c.r << "," << c.g << "," << c.b << "," << c.a << ")";
 }
 
+// Notes the address of every request the pages of a profile make.
+class RequestLog : public QWebEngineUrlRequestInterceptor {
+ public:
+  using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+  std::vector<QUrl> urls;
+  void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+    urls.push_back(info.requestUrl());
+  }
+};
+
 class Browser {
  public:
   Browser(int width = 480, int height = 360) {
     // Off the record: nothing is kept between runs. The profile outlives the view.
     profile_ = std::make_unique<QWebEngineProfile>();
+    log_ = new RequestLog(profile_.get());
+    profile_->setUrlRequestInterceptor(log_);
     page_ = new RecordingPage(profile_.get(), &view_);
     page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
@@ -124,6 +164,8 @@ class Browser {
 
   QWebEngineView& view() { return view_; }
   RecordingPage& page() { return *page_; }
+  // The addresses the page has asked for since it was loaded.
+  const std::vector<QUrl>& requests() const { return log_->urls; }
 
   // Loads a local file and waits for it; false when it did not load.
   bool Load(const QString& path, int ms = 20000) {
@@ -135,6 +177,7 @@ class Browser {
     page_->home = QUrl();
     page_->navigations.clear();
     page_->console.clear();
+    log_->urls.clear();
     view_.setUrl(QUrl::fromLocalFile(path));
     WaitFor([&] { return finished; }, ms);
     QObject::disconnect(c);
@@ -144,54 +187,44 @@ class Browser {
   // The value of a JavaScript expression (an invalid QVariant on timeout).
   QVariant Js(const QString& expression, int ms = 10000) { return RunJs(page_, expression, ms); }
 
-  // Number of canvases the runtime has put into the page.
-  int Canvases() { return Js("document.querySelectorAll('canvas').length").toInt(); }
+  // The page shows its buttons (and runs the runtime, where it has it).
+  bool Ready() { return ButtonsReady(page_); }
 
-  // The colour of one pixel of the `index`th canvas, in canvas coordinates.
-  Rgba Pixel(int x, int y, int index = 0) {
-    const QVariantList v =
-        Js(QString("(function(){var c=document.querySelectorAll('canvas')[%1];"
-                   "if(!c)return [];var d=c.getContext('2d').getImageData(%2,%3,1,1).data;"
-                   "return [d[0],d[1],d[2],d[3]];})()")
-               .arg(index)
-               .arg(x)
-               .arg(y))
-            .toList();
+  // The colour shown at the applet's pixel (x, y).
+  Rgba Pixel(int x, int y) {
+    const QImage shot = Screenshot();
+    const QPoint at = ViewPoint(x, y);
     Rgba c;
-    if (v.size() == 4) c = {v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt()};
+    if (shot.valid(at)) {
+      const QColor v = shot.pixelColor(at);
+      c = {v.red(), v.green(), v.blue(), v.alpha()};
+    }
     return c;
   }
 
-  // How many pixels of a rectangle of the canvas are within `tolerance` of
-  // the colour.
-  int CountColour(int x, int y, int w, int h, int R, int G, int B, int tolerance = 40,
-                  int index = 0) {
-    return Js(QString("(function(){var c=document.querySelectorAll('canvas')[%1];"
-                      "if(!c)return -1;var d=c.getContext('2d').getImageData(%2,%3,%4,%5).data;"
-                      "var n=0;for(var i=0;i<d.length;i+=4)"
-                      "if(Math.abs(d[i]-%6)<=%9&&Math.abs(d[i+1]-%7)<=%9&&Math.abs(d[i+2]-%8)<=%9)"
-                      "n++;return n;})()")
-                  .arg(index)
-                  .arg(x)
-                  .arg(y)
-                  .arg(w)
-                  .arg(h)
-                  .arg(R)
-                  .arg(G)
-                  .arg(B)
-                  .arg(tolerance))
-        .toInt();
+  // How many view pixels of a rectangle of the applet are shown within
+  // `tolerance` of the colour.
+  int CountColour(int x, int y, int w, int h, int R, int G, int B, int tolerance = 40) {
+    const QImage shot = Screenshot();
+    const QPoint from = ViewPoint(x, y), to = ViewPoint(x + w, y + h);
+    int n = 0;
+    for (int j = from.y(); j < to.y(); ++j)
+      for (int i = from.x(); i < to.x(); ++i) {
+        if (!shot.valid(i, j)) continue;
+        const QColor v = shot.pixelColor(i, j);
+        if (std::abs(v.red() - R) <= tolerance && std::abs(v.green() - G) <= tolerance &&
+            std::abs(v.blue() - B) <= tolerance)
+          ++n;
+      }
+    return n;
   }
 
-  // Where canvas point (x, y) lies in the view.
-  QPoint ViewPoint(int x, int y, int index = 0) {
-    const QVariantList r =
-        Js(QString("(function(){var c=document.querySelectorAll('canvas')[%1];if(!c)return [];"
-                   "var b=c.getBoundingClientRect();return [b.left,b.top];})()")
-               .arg(index))
-            .toList();
-    if (r.size() != 2) return QPoint(-1, -1);
-    return QPoint(qRound(r[0].toDouble()) + x, qRound(r[1].toDouble()) + y);
+  // Where the applet's point (x, y) lies in the view.
+  QPoint ViewPoint(int x, int y) {
+    const QPointF corner = ContainerCorner(page_);
+    if (corner.x() < 0) return QPoint(-1, -1);
+    const double zoom = page_->zoomFactor();
+    return QPoint(int(std::floor(corner.x() + x * zoom)), int(std::floor(corner.y() + y * zoom)));
   }
 
   // The widget that takes the page's input events.
@@ -233,6 +266,7 @@ class Browser {
   std::unique_ptr<QWebEngineProfile> profile_;
   QWebEngineView view_;
   RecordingPage* page_ = nullptr;
+  RequestLog* log_ = nullptr;
   Qt::MouseButtons mouseButtons_ = Qt::NoButton;
 };
 

@@ -1,9 +1,12 @@
 // The Live View in the real main window with Qt WebEngine, walked through as
-// a designer uses it: a caption and a colour changed on their pages show at
-// once, without Preview; the selected Over state shows its look; a click in
-// the view selects the button in the tree; a drag in a free layout moves the
-// button and Undo puts it back; a script that never ends does not hold the
-// editor, and the view comes back with the next change.
+// a designer uses it: its page is the published page's buttons, links and
+// labels with their captions as text, driven by the runtime; a caption and a
+// colour changed on their pages show at once, without Preview; the selected
+// Over state shows its look; a click in the view selects the button in the
+// tree, also zoomed; a drag in a free layout moves the button and Undo puts
+// it back; tried, a button shows Over under the pointer and Up once the
+// pointer has left, however fast; a script that never ends does not hold
+// the editor, and the view comes back with the next change.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -88,15 +91,26 @@ class LiveViewTest : public ::testing::Test {
   QVariant Js(const QString& e) {
     return RunJs(live->view()->page(), e, 3000);
   }
-  // The colour at applet pixel (x, y) as "r,g,b".
+  // The colour shown at applet pixel (x, y) as "r,g,b".
   QString Pixel(int x, int y) {
-    return Js(QStringLiteral("(function(){var c=document.querySelector('.velkobutton canvas');"
-                             "var r=window.devicePixelRatio||1;var d=c.getContext('2d')."
-                             "getImageData(Math.floor(%1*r),Math.floor(%2*r),1,1).data;"
-                             "return d[0]+','+d[1]+','+d[2];})()")
-                  .arg(x)
-                  .arg(y))
-        .toString();
+    const QImage shot = live->view()->grab().toImage();
+    const QPoint at = OnScreen(QPoint(x, y));
+    if (!shot.valid(at)) return QString();
+    const QColor c = shot.pixelColor(at);
+    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+  }
+  // The element of button `i`: the top-most whose box holds a point inside
+  // it (the buttons take no pointer while the editor has the mouse).
+  QString Element(int i) {
+    const QPoint p = Inside(i);
+    return QStringLiteral(
+               "(function(){var r=document.querySelector('applet .vb')"
+               ".getBoundingClientRect(),x=r.left+%1,y=r.top+%2,hit=null;"
+               "document.querySelectorAll('applet .vb .b').forEach(function(e){"
+               "var b=e.getBoundingClientRect();if(x>=b.left&&x<b.right&&y>=b.top&&"
+               "y<b.bottom)hit=e;});return hit;})()")
+        .arg(p.x())
+        .arg(p.y());
   }
   // A point inside button `i`, near its left edge, off its caption and border.
   QPoint Inside(int i) {
@@ -117,12 +131,11 @@ class LiveViewTest : public ::testing::Test {
   W* Control(int id) const {
     return PageControl<W>(frame, id);
   }
-  // Real mouse input on the view at applet pixel `p`.
+  // Where applet pixel `p` is on the view.
   QPoint OnScreen(QPoint p) {
-    const QVariantList at =
-        Js("(function(){var r=document.querySelector('.velkobutton-surface > div')"
-           ".getBoundingClientRect();return [r.left,r.top];})()")
-            .toList();
+    const QVariantList at = Js("(function(){var r=document.querySelector('applet .vb')"
+                               ".getBoundingClientRect();return [r.left,r.top];})()")
+                                .toList();
     const double zoom = live->zoom() / 100.0;
     return QPoint(int((at.value(0).toDouble() + p.x()) * zoom),
                   int((at.value(1).toDouble() + p.y()) * zoom));
@@ -152,19 +165,25 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   const int drawnAtStart = live->drawnCount();
   const QString homeUp = Colour(0);
   EXPECT_EQ(homeUp, "0,64,128") << "the demo's Home button, Up";
+  // The page is the published page's: the buttons are elements of the
+  // page, captioned with text, that the runtime drives.
+  EXPECT_EQ(Js("document.querySelectorAll('applet .vb .b').length").toInt(),
+            int(doc.ButtonCount()));
+  EXPECT_EQ(Js(Element(0) + ".textContent").toString().toStdString(),
+            doc.buttons()[0]->upState->text->text);
+  EXPECT_EQ(Js("document.querySelectorAll('canvas').length").toInt(), 0);
+  // Laid out as browsers lay out the published page, not in their quirks mode.
+  EXPECT_EQ(Js("document.compatMode").toString(), "CSS1Compat");
 
-  // A new caption typed on the Up text page and Enter: the pixels change.
+  // A new caption typed on the Up text page and Enter: it is the element's text.
   Select(Item(0, 0, kText));
   auto* caption = Control<ScriptEdit>(kCaption);
   ASSERT_NE(caption, nullptr);
-  const QString before = Js("document.querySelector('.velkobutton canvas').toDataURL()").toString();
   caption->setFocus();
   caption->selectAll();
   QTest::keyClicks(caption, "Welcome");
   QTest::keyClick(caption, Qt::Key_Return);
-  ASSERT_TRUE(WaitFor([&] {
-    return Js("document.querySelector('.velkobutton canvas').toDataURL()").toString() != before;
-  }));
+  ASSERT_TRUE(WaitFor([&] { return Js(Element(0) + ".textContent").toString() == "Welcome"; }));
   EXPECT_EQ(doc.buttons()[0]->upState->text->text, "Welcome");
   EXPECT_EQ(Js("VelkoButtonRuntime.control(0)&&document.querySelector('applet')"
                ".velkoButton.find('Home').look(0).text")
@@ -185,7 +204,9 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   Select(Item(0, kOver));
   ASSERT_TRUE(WaitFor([&] { return Colour(0) == "0,96,192"; })) << Colour(0).toStdString();
   EXPECT_EQ(Colour(1), productsUp);
-  EXPECT_TRUE(Js("document.querySelector('.velkobutton-mark').style.display==='block'").toBool());
+  // The selected button is marked, and only it.
+  EXPECT_EQ(Js(Element(0) + ".style.outlineStyle").toString(), "dashed");
+  EXPECT_NE(Js(Element(1) + ".style.outlineStyle").toString(), "dashed");
 
   // A click on the second button selects it in the tree, in the Over state still.
   Mouse(QEvent::MouseMove, OnScreen(Inside(1)), Qt::NoButton);
@@ -209,7 +230,11 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   const std::string was = Doc::CopyGroup(project);
   const Doc::Geometry geometry = doc.CaptureGeometry();
   project.layout = PropProject::kLayoutFree;
+  const int drawnInFlow = live->drawnCount();
   doc.RecordGroupEdit(doc.PathOf(&project), was, "Change Project", &geometry);
+  // Another layout is another page, which the view loads anew.
+  ASSERT_TRUE(Drawn(drawnInFlow));
+  browser::Pause(300);
   const int x = doc.buttons()[1]->x, y = doc.buttons()[1]->y;
   const QPoint from = OnScreen(Inside(1));
   Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
@@ -228,13 +253,33 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   EXPECT_GT(live->drawnCount(), drawnAtStart + 3);
   browser::Pause(200);
   frame->grab().save(QStringLiteral(VB_GALLERY_DIR "/live-view.png"));
-  // Zoomed, the canvas has a device pixel for each screen pixel: sharp.
+  // Zoomed, the buttons grow and a click still finds the one under it.
   live->SetZoom(200);
-  EXPECT_TRUE(WaitFor([&] {
-    return Js("(function(){var c=document.querySelector('.velkobutton canvas');"
-              "return c.width===2*parseFloat(c.style.width);})()")
-        .toBool();
-  }));
+  EXPECT_TRUE(WaitFor([&] { return Js("window.devicePixelRatio").toDouble() == 2; }));
+  Mouse(QEvent::MouseButtonPress, OnScreen(Inside(2)), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(2)), Qt::NoButton);
+  EXPECT_TRUE(WaitFor([&] { return frame->outline()->currentItem() == Item(2, kOver); }));
+  live->SetZoom(100);
+  Select(Item(1, kOver));
+
+  // Untried, the pointer over a button leaves it as it is; tried, the
+  // button shows Over under the pointer, and Up again once the pointer has
+  // left, in one quick move.
+  const QString newsUp = "128,64,0";
+  ASSERT_TRUE(WaitFor([&] { return Colour(2) == newsUp; })) << Colour(2).toStdString();
+  Mouse(QEvent::MouseMove, OnScreen(Inside(2)), Qt::NoButton);
+  browser::Pause(200);
+  EXPECT_EQ(Colour(2), newsUp);
+  live->SetTrying(true);
+  Mouse(QEvent::MouseMove, QPoint(live->view()->width() - 2, live->view()->height() - 2),
+        Qt::NoButton);
+  browser::Pause(200);
+  Mouse(QEvent::MouseMove, OnScreen(Inside(2)), Qt::NoButton);
+  EXPECT_TRUE(WaitFor([&] { return Colour(2) != newsUp; })) << Colour(2).toStdString();
+  Mouse(QEvent::MouseMove, QPoint(live->view()->width() - 2, live->view()->height() - 2),
+        Qt::NoButton);
+  EXPECT_TRUE(WaitFor([&] { return Colour(2) == newsUp; })) << Colour(2).toStdString();
+  live->SetTrying(false);
 
   // A project whose script never ends: the editor keeps working, the view
   // stops the page and says so, and the next change brings it back.
@@ -268,7 +313,8 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
 
 // Started on a file that is no project, the editor says so while the Live
 // View waits (it generates nothing without a project), then draws the new
-// project that takes its place.
+// project that takes its place: a plain button, whose published page would
+// need no script, shown by the runtime all the same.
 TEST(LiveViewStart, AFileThatIsNoProjectGivesANewProjectDrawnAfterTheMessage) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the web engine library itself trips AddressSanitizer";
@@ -278,6 +324,10 @@ TEST(LiveViewStart, AFileThatIsNoProjectGivesANewProjectDrawnAfterTheMessage) {
   ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
   garbage.write("\x01\xFFgarbage");
   garbage.close();
+  QFile js(dir.filePath("velkobutton.js"));
+  ASSERT_TRUE(js.open(QIODevice::WriteOnly));
+  js.write(RuntimeFile().toUtf8());
+  js.close();
   TestPlatform platform;
   platform.programDir = dir.path().toStdString() + "/";
   platform.previewDir = dir.filePath("Preview/").toStdString();
@@ -294,6 +344,12 @@ TEST(LiveViewStart, AFileThatIsNoProjectGivesANewProjectDrawnAfterTheMessage) {
   ASSERT_TRUE(app.frame()->live()->available());
   EXPECT_TRUE(WaitFor([&] { return app.frame()->live()->drawnCount() > 0; }, 15000));
   EXPECT_EQ(app.doc().ButtonCount(), 1u);
+  EXPECT_TRUE(WaitFor([&] {
+    return RunJs(app.frame()->live()->view()->page(),
+                 "!!(window.VelkoButtonRuntime&&VelkoButtonRuntime.control(0))&&"
+                 "document.querySelectorAll('applet .vb .b').length===1")
+        .toBool();
+  }));
   app.ExitInstance();
   qputenv("VELKOBUTTON_NO_BROWSER", "1");
 }
