@@ -357,8 +357,9 @@ std::string App::WritePreview(bool external) {
   if (!safefile::MakePrivateDirectory(folder)) return std::string();
   CommitPages();
   std::string page = folder + "~" + version::kInternalName + ".html";
-  // The external preview carries the runtime's line; the internal one gets
-  // the runtime injected and keeps the page file as the applet reads it.
+  // The external preview is the page visitors get, with the runtime's line
+  // where the project needs it; the internal one gets the runtime injected
+  // and keeps the page file as the applet reads it.
   const KesDoc::RuntimeScope runtime(*doc_, external ? KesDoc::kRuntimeOn : KesDoc::kRuntimeOff);
   if (!doc_->SaveHtml(page, false, true)) return std::string();
   if (!doc_->CopyResourcesTo(folder)) {
