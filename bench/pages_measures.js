@@ -2,10 +2,11 @@
 // The published pages measured as visitors meet them: the demo and the six
 // templates, each beside its hand-written twin (bench/twins/) and beside the page
 // of today's canvas drawing. Run by hand; it prints one table per measure:
-//   npm ci --prefix tests/pages
-//   node bench/pages_measures.js BUILD_DIR [TODAY_EXE] [TODAY_RUNTIME] [--no-lighthouse]
+//   npm ci --prefix tests/pages && npm ci --prefix bench   (bench/ holds Lighthouse)
+//   node bench/pages_measures.js BUILD_DIR TODAY_EXE [TODAY_RUNTIME] [--no-lighthouse]
 // BUILD_DIR holds the build to measure (app/velkobutton, examples/make_demo);
-// TODAY_EXE publishes today's canvas pages (default /work/main/build/app/velkobutton)
+// TODAY_EXE publishes the canvas pages to compare with: the velkobutton of a build of
+// the last version that drew on a canvas (commit 9efbdc6)
 // and TODAY_RUNTIME is the runtime they load (default: the one TODAY_EXE publishes).
 // - Lighthouse 12 (Chromium): Performance, Accessibility, Best Practices and SEO on
 //   mobile and desktop, and the element of the largest contentful paint.
@@ -29,7 +30,11 @@ const { ENGINES, PROJECTS, publishAll, open, capture, diffShare } = require(path
 
 const args = process.argv.slice(2).filter((a) => !a.startsWith('--'));
 const build = path.resolve(args[0] || 'build');
-const todayExe = args[1] || '/work/main/build/app/velkobutton';
+const todayExe = args[1];
+if (!todayExe) {
+  console.error('usage: node bench/pages_measures.js BUILD_DIR TODAY_EXE [TODAY_RUNTIME] [--no-lighthouse]');
+  process.exit(2);
+}
 const todayRuntime = args[2] || '';
 const withLighthouse = !process.argv.includes('--no-lighthouse');
 const TOLERANCE = 24;
@@ -67,7 +72,7 @@ function serve(root) {
 }
 
 async function lighthouseRows(site) {
-  const lighthouse = await import(path.join(pagesDir, 'node_modules', 'lighthouse', 'core', 'index.js'));
+  const lighthouse = await import(path.join(__dirname, 'node_modules', 'lighthouse', 'core', 'index.js'));
   const browser = await puppeteer.launch(Object.assign({ headless: true }, ENGINES[0].launch));
   const rows = [];
   try {
