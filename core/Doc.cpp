@@ -690,7 +690,10 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   if (mode == PageMode::Segment && modern) buttonsPage->AddStyle(h);
   if (modern && !runtime) {
     // Without the runtime nothing reads the applet's parameters: the page is
-    // its style sheet and its buttons alone.
+    // its style sheet and its buttons alone. The parameters are still made,
+    // aside, for the lists of images and sounds that publishing places.
+    std::string aside;
+    if (!AddAppletElement(aside, mode, nullptr, nullptr)) return false;
     buttonsPage->AddElements(h);
   } else if (!AddAppletElement(h, mode, modern ? buttonsPage.get() : nullptr, sink)) {
     return false;
