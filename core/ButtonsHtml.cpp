@@ -179,13 +179,15 @@ void AddImageDecls(std::vector<std::string>& d, const Look& l) {
 }
 
 std::string Shadows(const Look& l, int64_t w, int64_t h) {
-  std::string list;
-  const auto add = [&list](const std::string& s) {
-    if (!list.empty()) list.push_back(',');
-    list += s;
-  };
+  std::vector<std::string> list;
+  // The colour of the last shadow when it is one colour all round: a ring
+  // of that colour just inside it covers it, so it is left out.
+  std::string spread;
   const int64_t f = std::clamp<int64_t>(l.frameThick, 0, std::min(w, h) / 2);
-  if (f > 0) add("inset 0 0 0 " + Px(f) + " " + Hex(l.frameColor));
+  if (f > 0) {
+    spread = Hex(l.frameColor);
+    list.push_back("inset 0 0 0 " + Px(f) + " " + spread);
+  }
   if (l.borderStyle >= 1 && l.borderStyle <= 4) {
     const int64_t t = std::clamp<int64_t>(l.borderThick, 0, std::min(w - 2 * f, h - 2 * f) / 2);
     const double td = static_cast<double>(t);
@@ -204,11 +206,24 @@ std::string Shadows(const Look& l, int64_t w, int64_t h) {
       }
       const std::string k = Px(f + i + 1);
       const std::string hi = Hex(top), lo = Hex(bot);
-      add("inset 0 " + k + " " + hi + ",inset 0 -" + k + " " + lo + ",inset -" + k + " 0 " + lo +
-          ",inset " + k + " 0 " + hi);
+      if (hi == lo) {
+        // A ring of one colour: the outer k pixels, under the earlier shadows.
+        if (hi == spread) list.pop_back();
+        list.push_back("inset 0 0 0 " + k + " " + hi);
+        spread = hi;
+      } else {
+        list.push_back("inset 0 " + k + " " + hi + ",inset 0 -" + k + " " + lo + ",inset -" + k +
+                       " 0 " + lo + ",inset " + k + " 0 " + hi);
+        spread.clear();
+      }
     }
   }
-  return list.empty() ? "none" : list;
+  std::string out;
+  for (const auto& x : list) {
+    if (!out.empty()) out.push_back(',');
+    out += x;
+  }
+  return out.empty() ? "none" : out;
 }
 
 const char* FlexAlign(int32_t a) {
@@ -612,11 +627,19 @@ void Page::AddStyle(std::string& out) const {
            "display:flex", "overflow:hidden", "text-decoration:none", "margin:0", "border:0",
            flow_ ? "max-width:100%;flex:none" : "max-width:none"});
   AddRule(out, s + " .b>span", {"position:relative", "white-space:pre"});
-  AddRule(out, s + " .i",
-          {"position:absolute", "opacity:0", "width:1px", "height:1px", "margin:0",
-           "pointer-events:none"});
-  AddRule(out, s + " [hidden]", {"display:none"});
-  AddRule(out, s + " .b:focus-visible," + s + " .i:focus-visible+.b",
+  // Rules for what a page without the runtime does not hold are left out:
+  // the runtime may make check boxes and hide buttons.
+  const bool inputs = runtime_ || std::any_of(items_.begin(), items_.end(), [](const Item& i) {
+                        return i.kind == Kind::Check || i.kind == Kind::Radio;
+                      });
+  if (inputs)
+    AddRule(out, s + " .i",
+            {"position:absolute", "opacity:0", "width:1px", "height:1px", "margin:0",
+             "pointer-events:none"});
+  if (runtime_ ||
+      std::any_of(items_.begin(), items_.end(), [](const Item& i) { return i.button->show == 0; }))
+    AddRule(out, s + " [hidden]", {"display:none"});
+  AddRule(out, s + " .b:focus-visible" + (inputs ? "," + s + " .i:focus-visible+.b" : ""),
           {"outline:2px solid #1a73e8", "outline-offset:-2px"});
   // A button whose captions differ shows the caption of its state.
   if (std::any_of(items_.begin(), items_.end(), [](const Item& i) {
@@ -643,11 +666,14 @@ void Page::AddStyle(std::string& out) const {
     const std::string c = s + " .l" + std::to_string(n + 1);
     AddRule(out, c, lc.states[0].box);
     AddRule(out, c + ">span", lc.states[0].cap);
-    const std::string over =
-        c + ":hover," + c + ":focus-visible," + s + " .i:focus-visible+.l" + std::to_string(n + 1);
+    // Only a check box's or radio button's label follows an input.
+    const bool input = lc.kind == Kind::Check || lc.kind == Kind::Radio;
+    std::string over = c + ":hover," + c + ":focus-visible";
     std::string down = c + ":active";
-    if (lc.kind == Kind::Check || lc.kind == Kind::Radio)
+    if (input) {
+      over += "," + s + " .i:focus-visible+.l" + std::to_string(n + 1);
       down += "," + s + " .i:checked+.l" + std::to_string(n + 1);
+    }
     const auto spans = [](const std::string& selectors) {
       std::string out;
       std::size_t from = 0;
@@ -747,6 +773,34 @@ void Page::AddElements(std::string& out) const {
     out += ">\r\n";
   }
   out += links ? "</NAV>\r\n" : "</DIV>\r\n";
+}
+
+void Page::AddDescription(std::string& out) const {
+  std::string text = project_.identifier;
+  const char* separator = ": ";
+  for (const Item& item : items_) {
+    const PropButton& b = *item.button;
+    std::string label = CaptionText(b.upState->text->text);
+    if (Blank(label)) label = Blank(b.tip) ? b.name : b.tip;
+    // One line: a line break, a tab and blanks around them are one blank.
+    std::string name;
+    for (char c : label) {
+      if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+      if (c != ' ' || name.empty() || name.back() != ' ') name.push_back(c);
+    }
+    const std::size_t from = name.find_first_not_of(' ');
+    if (from == std::string::npos) continue;
+    name = name.substr(from, name.find_last_not_of(' ') - from + 1);
+    const std::string part = (text.empty() ? std::string() : separator) + name;
+    // Whole captions only: the first that does not fit ends the list.
+    if (text.size() + part.size() > kDescriptionMax) break;
+    text += part;
+    separator = ", ";
+  }
+  if (text.size() > kDescriptionMax) text.resize(kDescriptionMax);
+  out += "<META NAME=\"description\"";
+  AddAttribute(out, "CONTENT", text);
+  out += ">\r\n";
 }
 
 }  // namespace buttons_html

@@ -79,6 +79,11 @@ class Page {
   void AddStyle(std::string& out) const;
   // The container and its buttons, each line ending "\r\n".
   void AddElements(std::string& out) const;
+  // "<META NAME=\"description\" ...>\r\n": the identifier and the buttons'
+  // captions (a button without one by its tip, else its name), at most
+  // kDescriptionMax characters before escaping.
+  void AddDescription(std::string& out) const;
+  static constexpr std::size_t kDescriptionMax = 150;
 
   // How a button's element is made.
   enum class Kind { Link, Button, Plain, Check, Radio };

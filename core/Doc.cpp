@@ -664,6 +664,7 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
       AddAttributeText(h, p.identifier);
     }
     h += "</TITLE>\r\n";
+    buttonsPage->AddDescription(h);
     buttonsPage->AddStyle(h);
     h += "</HEAD>\r\n";
     h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
@@ -687,6 +688,30 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
   h += version::kCopyrightNotice;
   h += " -->\r\n";
   if (mode == PageMode::Segment && modern) buttonsPage->AddStyle(h);
+  if (modern && !runtime) {
+    // Without the runtime nothing reads the applet's parameters: the page is
+    // its style sheet and its buttons alone. The parameters are still made,
+    // aside, for the lists of images and sounds that publishing places.
+    std::string aside;
+    if (!AddAppletElement(aside, mode, nullptr, nullptr)) return false;
+    buttonsPage->AddElements(h);
+  } else if (!AddAppletElement(h, mode, modern ? buttonsPage.get() : nullptr, sink)) {
+    return false;
+  }
+  if (runtime) {
+    h += kRuntimeLine;
+    h += "\r\n";
+  }
+  if (mode == PageMode::Preview) h += "</CENTER>\r\n";
+  if (mode != PageMode::Segment) h += "</BODY>\r\n</HTML>\r\n";
+  return true;
+}
+
+bool Doc::AddAppletElement(std::string& h, PageMode mode, const buttons_html::Page* buttonsPage,
+                           const Sink* sink) {
+  const PropProject& p = *project_;
+  const AppSettings& set = app().settings();
+  const std::string internal = version::kInternalName;
   h += "<APPLET CODE=";
   h += internal;
   if (!p.codeBase.empty() && mode != PageMode::Preview) {
@@ -743,7 +768,7 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     }
     h += WriteStringParam(ParamForm::Page, "Script0", config, "", false);
   }
-  if (modern) {
+  if (buttonsPage) {
     // The buttons themselves, working before and without any script: nobody
     // sees the Java message.
     buttonsPage->AddElements(h);
@@ -753,12 +778,6 @@ bool Doc::BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink) {
     h += "\r\n<HR>\r\n</BLOCKQUOTE>\r\n";
   }
   h += "</APPLET>\r\n";
-  if (runtime) {
-    h += kRuntimeLine;
-    h += "\r\n";
-  }
-  if (mode == PageMode::Preview) h += "</CENTER>\r\n";
-  if (mode != PageMode::Segment) h += "</BODY>\r\n</HTML>\r\n";
   return true;
 }
 

@@ -19,6 +19,9 @@ class Archive;
 class KesProp;
 class PropButton;
 class PropProject;
+namespace buttons_html {
+class Page;
+}
 
 class Doc : public KesDoc {
  public:
@@ -283,6 +286,10 @@ class Doc : public KesDoc {
   // takes fewer buttons.
   static constexpr std::size_t kFirstThreadShare = 45;
   bool BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink);
+  // The APPLET element with its parameters; its content is the buttons of
+  // `buttonsPage` when given, else the message for browsers without Java.
+  bool AddAppletElement(std::string& h, PageMode mode, const buttons_html::Page* buttonsPage,
+                        const Sink* sink);
   // The script of buttons [first, last) appended to `script`, each button
   // followed by `flush` when one is given (false when a flush failed).
   bool AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,

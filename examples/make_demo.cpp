@@ -148,6 +148,8 @@ bool Write(const std::string& path, const std::string& bytes) {
 // A bakery's warm colours.
 constexpr uint32_t kCrust = Rgb(92, 58, 33), kCrumb = Rgb(245, 230, 200),
                    kToast = Rgb(200, 120, 60), kDough = Rgb(250, 244, 232);
+// A darker toast that white captions can be read on (4.9:1).
+constexpr uint32_t kBakedToast = Rgb(168, 94, 40);
 
 // Every state's caption, font and colours at once, Over and Down lighter and darker.
 void Style(PropButton& b, const std::string& caption, uint32_t up, uint32_t over, uint32_t down,
@@ -282,7 +284,7 @@ bool MakeTemplates(Doc& doc, const std::string& dir) {
   Begin(doc, "CallToAction", PropProject::kLayoutColumn, 220, 56, 0);
   ok = KesDoc::WriteWholeFile(dir + "call-to-action/click.au", Click()) && ok;
   PropButton& order = NewButton(doc, "Order");
-  Style(order, "Order your bread", kToast, kCrust, kCrust, Rgb(255, 255, 255), 18);
+  Style(order, "Order your bread", kBakedToast, kCrust, kCrust, Rgb(255, 255, 255), 18);
   order.overState->text->textColor = kCrumb;
   for (int i = 0; i < 3; ++i) order.state(i)->border->style = PropBorder::kRaised;
   order.downState->audio->file = "click.au";

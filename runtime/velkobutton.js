@@ -1252,14 +1252,28 @@
     const h = clamp(l.height, 0, 16384);
     const dx = l.x - originX, dy = l.y - originY;
     const shadows = [];
+    // The colour of the last shadow when it is one colour all round: a ring of that
+    // colour just inside it covers it, so it is left out.
+    let spread = '';
     const f = clamp(l.frameThick, 0, Math.floor(Math.min(w, h) / 2));
-    if (f > 0) shadows.push('inset 0 0 0 ' + f + 'px ' + css(l.frameColor));
+    if (f > 0) {
+      spread = css(l.frameColor);
+      shadows.push('inset 0 0 0 ' + f + 'px ' + spread);
+    }
     if (l.borderStyle >= 1 && l.borderStyle <= 4) {
       const t = clamp(l.borderThick, 0, Math.floor(Math.min(w - 2 * f, h - 2 * f) / 2));
       const rings = borderRings(l, t);
       for (let i = 0; i < t; i++) {
         const k = f + i + 1, top = rings[2 * i], bot = rings[2 * i + 1];
-        shadows.push('inset 0 ' + k + 'px ' + top + ',inset 0 -' + k + 'px ' + bot + ',inset -' + k + 'px 0 ' + bot + ',inset ' + k + 'px 0 ' + top);
+        if (top === bot) {
+          // A ring of one colour: the outer k pixels, under the earlier shadows.
+          if (top === spread) shadows.pop();
+          shadows.push('inset 0 0 0 ' + k + 'px ' + top);
+          spread = top;
+        } else {
+          shadows.push('inset 0 ' + k + 'px ' + top + ',inset 0 -' + k + 'px ' + bot + ',inset -' + k + 'px 0 ' + bot + ',inset ' + k + 'px 0 ' + top);
+          spread = '';
+        }
       }
     }
     const ax = alignOf(l.textAlignX);

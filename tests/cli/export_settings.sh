@@ -52,7 +52,8 @@ assert struct.unpack_from('<i', b, pos)[0] == 1
 struct.pack_into('<i', b, pos, 0)
 open(p, 'wb').write(bytes(b))
 PY
-"$VB" export --format segment "$T/p.but" >"$T/seg.html" || fail "segment"
+# (The classic segment: a page of today without scripts carries no parameters.)
+"$VB" export --no-runtime --format segment "$T/p.but" >"$T/seg.html" || fail "segment"
 grep -q "^<PARAM NAME=Script0 VALUE=\"+Set Day0='Dimanche'; Set Month11='D"$'\xe9'"cembre'; Set PM='pm'; Button Background Width=100 " "$T/seg.html" ||
   fail "untokenized assignments: $(grep Script0 "$T/seg.html")"
 

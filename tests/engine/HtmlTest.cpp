@@ -57,35 +57,45 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
   const std::string classic[3] = {doc.BuildHtml(PageMode::Page), doc.BuildHtml(PageMode::Preview),
                                   doc.BuildHtml(PageMode::Segment)};
   const std::string id = "#vb-VelkoButton";
-  const std::string over =
-      id + " .l1:hover," + id + " .l1:focus-visible," + id + " .i:focus-visible+.l1";
-  const std::string style =
-      "<STYLE>\r\n" + id +
-      "{display:flex;flex-direction:column;align-items:flex-start;gap:0px;padding:0px;box-sizing:"
-      "border-box;width:100px;max-width:100%;overflow:hidden;margin:0;text-align:left;background-"
-      "color:#808080;"
-      "background-image:none}\r\n" +
-      id +
-      " .b{position:relative;box-sizing:border-box;display:flex;overflow:hidden;text-decoration:"
-      "none;margin:0;border:0;max-width:100%;flex:none}\r\n" +
-      id + " .b>span{position:relative;white-space:pre}\r\n" + id +
-      " .i{position:absolute;opacity:0;width:1px;height:1px;margin:0;pointer-events:none}\r\n" +
-      id + " [hidden]{display:none}\r\n" + id + " .b:focus-visible," + id +
-      " .i:focus-visible+.b{outline:2px solid #1a73e8;outline-offset:-2px}\r\n" + id +
-      " .l1{width:100px;min-height:40px;transform:none;cursor:default;color:#000000;background-"
-      "color:#c0c0c0;background-image:none;box-shadow:inset 0 1px #ffffff,inset 0 -1px "
-      "#000000,inset -1px 0 #000000,inset 1px 0 #ffffff,inset 0 2px #eaeaea,inset 0 -2px "
-      "#404040,inset -2px 0 #404040,inset 2px 0 #eaeaea,inset 0 3px #d5d5d5,inset 0 -3px "
-      "#808080,inset -3px 0 #808080,inset 3px 0 #d5d5d5;justify-content:center;align-items:"
-      "center;text-align:center;padding:5px}\r\n" +
-      id +
-      " .l1>span{font:0.6875rem/0.8125rem Arial, Helvetica, sans-serif;text-decoration:none;"
-      "text-shadow:none;left:0px;top:0px}\r\n" +
-      over + "{cursor:pointer}\r\n" + id +
-      " .l1:active{cursor:default;box-shadow:inset 0 1px #000000,inset 0 -1px #ffffff,inset -1px "
-      "0 #ffffff,inset 1px 0 #000000,inset 0 2px #404040,inset 0 -2px #eaeaea,inset -2px 0 "
-      "#eaeaea,inset 2px 0 #404040,inset 0 3px #808080,inset 0 -3px #d5d5d5,inset -3px 0 "
-      "#d5d5d5,inset 3px 0 #808080}\r\n</STYLE>\r\n";
+  const std::string over = id + " .l1:hover," + id + " .l1:focus-visible";
+  // Without the runtime nothing can check or hide a button: no rules for that.
+  const auto style = [&](bool runtime) {
+    return "<STYLE>\r\n" + id +
+           "{display:flex;flex-direction:column;align-items:flex-start;gap:0px;padding:0px;box-"
+           "sizing:"
+           "border-box;width:100px;max-width:100%;overflow:hidden;margin:0;text-align:left;"
+           "background-"
+           "color:#808080;"
+           "background-image:none}\r\n" +
+           id +
+           " .b{position:relative;box-sizing:border-box;display:flex;overflow:hidden;text-"
+           "decoration:"
+           "none;margin:0;border:0;max-width:100%;flex:none}\r\n" +
+           id + " .b>span{position:relative;white-space:pre}\r\n" +
+           (runtime ? id +
+                          " .i{position:absolute;opacity:0;width:1px;height:1px;margin:0;pointer-"
+                          "events:none}\r\n" +
+                          id + " [hidden]{display:none}\r\n" + id + " .b:focus-visible," + id +
+                          " .i:focus-visible+.b"
+                    : id + " .b:focus-visible") +
+           "{outline:2px solid #1a73e8;outline-offset:-2px}\r\n" + id +
+           " .l1{width:100px;min-height:40px;transform:none;cursor:default;color:#000000;"
+           "background-"
+           "color:#c0c0c0;background-image:none;box-shadow:inset 0 1px #ffffff,inset 0 -1px "
+           "#000000,inset -1px 0 #000000,inset 1px 0 #ffffff,inset 0 2px #eaeaea,inset 0 -2px "
+           "#404040,inset -2px 0 #404040,inset 2px 0 #eaeaea,inset 0 3px #d5d5d5,inset 0 -3px "
+           "#808080,inset -3px 0 #808080,inset 3px 0 #d5d5d5;justify-content:center;align-items:"
+           "center;text-align:center;padding:5px}\r\n" +
+           id +
+           " .l1>span{font:0.6875rem/0.8125rem Arial, Helvetica, sans-serif;text-decoration:none;"
+           "text-shadow:none;left:0px;top:0px}\r\n" +
+           over + "{cursor:pointer}\r\n" + id +
+           " .l1:active{cursor:default;box-shadow:inset 0 1px #000000,inset 0 -1px #ffffff,inset "
+           "-1px "
+           "0 #ffffff,inset 1px 0 #000000,inset 0 2px #404040,inset 0 -2px #eaeaea,inset -2px 0 "
+           "#eaeaea,inset 2px 0 #404040,inset 0 3px #808080,inset 0 -3px #d5d5d5,inset -3px 0 "
+           "#d5d5d5,inset 3px 0 #808080}\r\n</STYLE>\r\n";
+  };
   // Without the runtime the button that has no link does nothing: a plain span.
   const auto buttons = [](bool runtime) {
     return std::string(
@@ -96,19 +106,29 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
            "</DIV>\r\n";
   };
   const std::string line = "<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
-  auto head = [&](const std::string& title) {
+  auto head = [&](const std::string& title, bool runtime) {
     return "<!DOCTYPE html>\r\n<HTML LANG=\"en\">\r\n<HEAD>\r\n<META CHARSET=\"windows-1252\">\r\n"
            "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n<TITLE>" +
-           title + "</TITLE>\r\n" + style + "</HEAD>\r\n";
+           title + "</TITLE>\r\n<META NAME=\"description\" CONTENT=\"VelkoButton: Button 1\">\r\n" +
+           style(runtime) + "</HEAD>\r\n";
   };
   const std::string classicHead[3] = {"<HTML>\r\n",
                                       "<HTML>\r\n<TITLE>VelkoButton Preview</TITLE>\r\n", ""};
-  const std::string modernHead[3] = {head("VelkoButton"), head("VelkoButton Preview"), ""};
+  // With the runtime the buttons are the applet's content; without it they
+  // stand in the applet's place.
   auto today = [&](const std::string& page, int mode, bool withLine) {
     std::string s = page;
-    s.replace(s.find(kNonJava), kNonJava.size(), buttons(withLine));
-    if (withLine) s.insert(s.find("</APPLET>\r\n") + 11, line);
-    if (PageMode(mode) == PageMode::Segment) s.insert(s.find("<APPLET"), style);
+    if (withLine) {
+      s.replace(s.find(kNonJava), kNonJava.size(), buttons(true));
+      s.insert(s.find("</APPLET>\r\n") + 11, line);
+    } else {
+      const std::size_t from = s.find("<APPLET");
+      s.replace(from, s.find("</APPLET>\r\n") + 11 - from, buttons(false));
+    }
+    if (PageMode(mode) == PageMode::Segment)
+      s.insert(s.find(withLine ? "<APPLET" : "<DIV"), style(withLine));
+    const std::string modernHead[3] = {head("VelkoButton", withLine),
+                                       head("VelkoButton Preview", withLine), ""};
     return s.replace(0, classicHead[mode].size(), modernHead[mode]);
   };
   for (int setting : {1, 0}) {
@@ -231,6 +251,15 @@ TEST_F(Html, AMenuOfLinksIsANavOfLinksWithTheirCaptionsAsText) {
   EXPECT_NE(page.find("<SCRIPT SRC="), std::string::npos);
   EXPECT_NE(page.find("#vb-Main_menu .s3:hover>.o,"), std::string::npos);
   EXPECT_EQ(page.find(" .l2{"), std::string::npos);
+  // The page's description: the identifier and the captions, whole ones up to 150 characters.
+  EXPECT_NE(page.find("</TITLE>\r\n<META NAME=\"description\" CONTENT=\"Main menu: Home, Our "
+                      "Products, " +
+                      button(2).name + ", Search\">\r\n<STYLE>"),
+            std::string::npos);
+  project().identifier = std::string(140, 'M') + "&";
+  EXPECT_NE(doc.BuildHtml(PageMode::Preview)
+                .find("CONTENT=\"" + std::string(140, 'M') + "&amp;: Home\">"),
+            std::string::npos);
 }
 
 // Check and radio buttons are native inputs with their labels; every radio

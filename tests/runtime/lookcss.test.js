@@ -36,7 +36,7 @@ function generate(r) {
   const anyInt = () => pick([0, 1, -1, 2, 3, 5, 7, int(-50, 50), int(-3000, 3000), INT_MIN, INT_MAX]);
   const side = () => (r() < 0.08 ? pick([0, 1, 2, 16384, 16385, INT_MAX, INT_MIN, -5]) : int(0, 300));
   const thick = () => (r() < 0.1 ? pick([-3, 0, 100, 8191, INT_MAX, INT_MIN]) : int(0, 12));
-  const color = () => (r() < 0.1 ? pick([0, 0xFFFFFF, 0x808080, 0xFF000000, 0xFFFFFFFF]) : int(0, 0xFFFFFF));
+  const color = () => (r() < 0.3 ? pick([0, 0xFFFFFF, 0x808080, 0xFF000000, 0xFFFFFFFF]) : int(0, 0xFFFFFF));
   const odd = () => {
     let s = '';
     for (let n = int(1, 8); n > 0; n--) s += pick(ODD);

@@ -31,7 +31,7 @@ test('a look as CSS: size, place, colours, image, frame and border rings, captio
       textStyle: 16, textSize: 16, textFont: 'fonts/My Font.ttf', cursor: 99 }), 0, 0, false,
     'width:50px;height:20px;transform:none;cursor:default;color:#000000;background-color:#c0c0c0;' +
       'background-image:url("p.png");background-repeat:no-repeat;background-size:auto;background-position:calc(100% + -3px) 50%;' +
-      'box-shadow:inset 0 0 0 2px #00ff00,inset 0 3px #0000ff,inset 0 -3px #0000ff,inset -3px 0 #0000ff,inset 3px 0 #0000ff;' +
+      'box-shadow:inset 0 0 0 2px #00ff00,inset 0 0 0 3px #0000ff;' +
       'justify-content:flex-end;align-items:flex-start;text-align:right;padding:5px',
     'font:1rem/1.1875rem "VelkoButton My_Font.ttf", sans-serif;text-decoration:none;' +
       'text-shadow:-1px -1px 0 #000000,1px 1px 0 #ffffff;left:0px;top:0px'],
@@ -47,6 +47,15 @@ test('a look as CSS: size, place, colours, image, frame and border rings, captio
     imageAlignY: 0, imageOffsetY: 0 }), 0, 0, false).box)[1];
   assert.deepStrictEqual([place(0, 0), place(0, -2), place(1, 0), place(1, 4), place(2, 0)],
     ['0px 0px', '-2px 0px', '50% 0px', 'calc(50% + 4px) 0px', '100% 0px']);
+  // A ring of one colour is one shadow, and covers a shadow of its colour just outside it.
+  const shadow = (changes) => /box-shadow:([^;]*)/.exec(rt.lookCss(look(changes), 0, 0, false).box)[1];
+  assert.deepStrictEqual([
+    shadow({ borderStyle: 1, borderThick: 3, borderBot: 0x00FF00, frameThick: 2, frameColor: 0x00FF00 }),
+    shadow({ borderStyle: 4, borderThick: 2, borderSmooth: false, borderTop: 0xFF0000, borderBot: 0xFF0000, frameThick: 1 }),
+    shadow({ borderStyle: 2, borderThick: 2, borderSmooth: false, borderTop: 0x0000FF, frameThick: 1, frameColor: 0x0000FF })
+  ], ['inset 0 0 0 5px #00ff00', 'inset 0 0 0 1px #000000,inset 0 0 0 3px #ff0000',
+    'inset 0 0 0 1px #0000ff,inset 0 2px #0000ff,inset 0 -2px #000000,inset -2px 0 #000000,inset 2px 0 #0000ff,' +
+    'inset 0 3px #0000ff,inset 0 -3px #000000,inset -3px 0 #000000,inset 3px 0 #0000ff']);
 });
 
 test('the keyboard\'s order: shown buttons follow the button that showed them', () => {
