@@ -979,6 +979,10 @@
     this.isBackground = false;
     /** @type {number|undefined} the state an editor shows, whatever the pointer does */
     this.forced = undefined;
+    /** @type {boolean} whether a caption shows the time, found for the looks `clockOf` */
+    this.clock = false;
+    /** @type {any} */
+    this.clockOf = null;
   }
 
   // Adds the blocks of a Button or PropSet statement: later values win.
@@ -1184,7 +1188,11 @@
   // Whether a caption of the button shows the date or time, which a clock draws again each second.
   const DATE_RE = /\$\{date\./i;
   function showsTime(b) {
-    return [0, 1, 2].some(function (s) { return DATE_RE.test(b.look(s).text || ''); });
+    const looks = b.looks;
+    if (looks && b.clockOf === looks) return b.clock;
+    b.clock = [0, 1, 2].some(function (s) { return DATE_RE.test(b.look(s).text || ''); });
+    b.clockOf = b.looks;
+    return b.clock;
   }
 
   Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
@@ -1759,6 +1767,8 @@
     this.dirty = [];
     this.orderDirty = true;
     this.ordered = false;
+    /** @type {Rec|null} a button that hid with the focus in it */
+    this.refocus = null;
     this.drawPending = false;
     this.rootCss = '';
     this.scale = 1;
@@ -1818,9 +1828,10 @@
     this.rootId = root.id || containerId(params.name || '');
     this.findLayout();
     // Status text shows whole in a label just below the buttons, over the page, while there
-    // is any: it never covers a button. The label hangs from a holder of no size.
+    // is any: it never covers a button. The label hangs from a holder of no size, which
+    // contains its layout: a new text does not lay out thousands of buttons again.
     const holder = doc.createElement('span');
-    holder.style.cssText = 'display:block;position:relative;width:0;height:0;z-index:2147483647;pointer-events:none';
+    holder.style.cssText = 'display:block;position:relative;width:0;height:0;z-index:2147483647;pointer-events:none;contain:size layout';
     this.strip = doc.createElement('span');
     this.strip.className = 'velkobutton-status';
     this.strip.setAttribute('role', 'status');
@@ -1840,12 +1851,18 @@
   RunningApplet.prototype.makeHost = function () {
     const running = this;
     const schedule = function (b) { running.schedule(b); };
+    /** @type {Map<string, string>} the addresses of files, resolved against the page's */
+    const resolved = new Map();
     return {
       draw: schedule,
       changedButton: function (b) { running.changedButton(b); },
       resolve: function (file) {
-        let url = file;
-        try { url = new URL(file, doc.baseURI).href; } catch { /* kept as written */ }
+        let url = resolved.get(file);
+        if (url === undefined) {
+          url = file;
+          try { url = new URL(file, doc.baseURI).href; } catch { /* kept as written */ }
+          resolved.set(file, url);
+        }
         return running.editor.address(url, file);
       },
       warn: function (w) { console.warn(w); },
@@ -2041,7 +2058,20 @@
     if (this.orderDirty) this.reorder();
     this.renderRoot();
     this.checkProject();
+    if (this.refocus) this.moveFocus();
     if (engine === this.engine) this.editor.drawn();
+  };
+
+  /** The focus of a button that hid to the next button shown, else the one before. */
+  RunningApplet.prototype.moveFocus = function () {
+    const from = this.refocus;
+    this.refocus = null;
+    if (!from.hidden || (doc.activeElement !== from.el && doc.activeElement !== from.input)) return;
+    const list = Array.prototype.filter.call(this.root.children, function (n) { return n._vbRec && n === n._vbRec.el; });
+    const at = list.indexOf(from.el);
+    const shown = function (el) { return !el._vbRec.hidden; };
+    const to = list.slice(at + 1).find(shown) || list.slice(0, Math.max(0, at)).reverse().find(shown);
+    if (to) (to._vbRec.input || to).focus({ preventScroll: true });
   };
 
   /** Every button's element made, brought up to date or removed, in the project's order. @param {Date} now */
@@ -2117,6 +2147,9 @@
     const visible = b.visible();
     const el = rec.el;
     if (rec.hidden !== !visible) {
+      // The focus in a button that hides goes to the next button shown (else the one
+      // before), once this paint is done, rather than to the page's body.
+      if (!visible && (doc.activeElement === el || (rec.input && doc.activeElement === rec.input))) this.refocus = rec;
       rec.hidden = !visible;
       el.hidden = !visible;
       if (rec.input) rec.input.hidden = !visible;
