@@ -979,10 +979,6 @@
     this.isBackground = false;
     /** @type {number|undefined} the state an editor shows, whatever the pointer does */
     this.forced = undefined;
-    /** @type {boolean} whether a caption shows the time, found for the looks `clockOf` */
-    this.clock = false;
-    /** @type {any} */
-    this.clockOf = null;
   }
 
   // Adds the blocks of a Button or PropSet statement: later values win.
@@ -1017,18 +1013,18 @@
     return l;
   };
 
-  // The image a state shows, read from the blocks without making its look.
-  Button.prototype.imageOf = function (s) {
-    if (this.looks && this.looks[s]) return this.looks[s].image;
+  // The caption a state shows, read from the blocks without making its look.
+  Button.prototype.textOf = function (s) {
+    if (this.looks && this.looks[s]) return this.looks[s].text;
     const bl = this.blocks;
     const own = bl[STATE_NAMES[s]];
-    if (own && own.props.image !== undefined) return own.props.image;
-    if (bl.all && bl.all.props.image !== undefined) return bl.all.props.image;
-    return bl.base.props.image !== undefined ? bl.base.props.image : DEFAULT_LOOK.image;
+    if (own && own.props.text !== undefined) return own.props.text;
+    if (bl.all && bl.all.props.text !== undefined) return bl.all.props.text;
+    return bl.base.props.text !== undefined ? bl.base.props.text : this.name;
   };
 
   function copyProps(l, props) {
-    for (const k in props) l[k] = props[k];
+    Object.assign(l, props);
   }
 
   // A look starts as the defaults, every property in the same order, so that all looks
@@ -1188,11 +1184,7 @@
   // Whether a caption of the button shows the date or time, which a clock draws again each second.
   const DATE_RE = /\$\{date\./i;
   function showsTime(b) {
-    const looks = b.looks;
-    if (looks && b.clockOf === looks) return b.clock;
-    b.clock = [0, 1, 2].some(function (s) { return DATE_RE.test(b.look(s).text || ''); });
-    b.clockOf = b.looks;
-    return b.clock;
+    return [0, 1, 2].some(function (s) { return DATE_RE.test(b.textOf(s) || ''); });
   }
 
   Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
@@ -1561,7 +1553,9 @@
   const BOX_CSS = 'box-sizing:border-box;overflow:hidden;text-decoration:none;margin:0;border:0;';
   const FREE_CSS = 'position:absolute;max-width:none;' + BOX_CSS;
   const FLOW_CSS = 'position:relative;max-width:100%;flex:none;' + BOX_CSS;
-  const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
+  // The caption as the page's style sheet has it (the button's flex box makes it a block):
+  // the same computed style, so that a look of the same size lays nothing out again.
+  const CAPTION_CSS = 'position:relative;white-space:pre;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
   // Rings inside the button, which the container's clip keeps.
