@@ -2060,11 +2060,14 @@
   RunningApplet.prototype.moveFocus = function () {
     const from = this.refocus;
     this.refocus = null;
-    if (!from.hidden || (doc.activeElement !== from.el && doc.activeElement !== from.input)) return;
+    // The browser may have let the focus go already (to the body); a focus the page moved
+    // elsewhere stays.
+    const at = doc.activeElement;
+    if (!from.hidden || (at && at !== from.el && at !== from.input && at !== doc.body)) return;
     const list = Array.prototype.filter.call(this.root.children, function (n) { return n._vbRec && n === n._vbRec.el; });
-    const at = list.indexOf(from.el);
+    const i = list.indexOf(from.el);
     const shown = function (el) { return !el._vbRec.hidden; };
-    const to = list.slice(at + 1).find(shown) || list.slice(0, Math.max(0, at)).reverse().find(shown);
+    const to = list.slice(i + 1).find(shown) || list.slice(0, Math.max(0, i)).reverse().find(shown);
     if (to) (to._vbRec.input || to).focus({ preventScroll: true });
   };
 
