@@ -1013,18 +1013,18 @@
     return l;
   };
 
-  // The image a state shows, read from the blocks without making its look.
-  Button.prototype.imageOf = function (s) {
-    if (this.looks && this.looks[s]) return this.looks[s].image;
+  // The caption a state shows, read from the blocks without making its look.
+  Button.prototype.textOf = function (s) {
+    if (this.looks && this.looks[s]) return this.looks[s].text;
     const bl = this.blocks;
     const own = bl[STATE_NAMES[s]];
-    if (own && own.props.image !== undefined) return own.props.image;
-    if (bl.all && bl.all.props.image !== undefined) return bl.all.props.image;
-    return bl.base.props.image !== undefined ? bl.base.props.image : DEFAULT_LOOK.image;
+    if (own && own.props.text !== undefined) return own.props.text;
+    if (bl.all && bl.all.props.text !== undefined) return bl.all.props.text;
+    return bl.base.props.text !== undefined ? bl.base.props.text : this.name;
   };
 
   function copyProps(l, props) {
-    for (const k in props) l[k] = props[k];
+    Object.assign(l, props);
   }
 
   // A look starts as the defaults, every property in the same order, so that all looks
@@ -1184,7 +1184,7 @@
   // Whether a caption of the button shows the date or time, which a clock draws again each second.
   const DATE_RE = /\$\{date\./i;
   function showsTime(b) {
-    return [0, 1, 2].some(function (s) { return DATE_RE.test(b.look(s).text || ''); });
+    return [0, 1, 2].some(function (s) { return DATE_RE.test(b.textOf(s) || ''); });
   }
 
   Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
@@ -1567,7 +1567,9 @@
   const BOX_CSS = 'box-sizing:border-box;overflow:hidden;text-decoration:none;margin:0;border:0;';
   const FREE_CSS = 'position:absolute;max-width:none;' + BOX_CSS;
   const FLOW_CSS = 'position:relative;max-width:100%;flex:none;' + BOX_CSS;
-  const CAPTION_CSS = 'position:relative;white-space:pre;display:block;';
+  // The caption as the page's style sheet has it (the button's flex box makes it a block):
+  // the same computed style, so that a look of the same size lays nothing out again.
+  const CAPTION_CSS = 'position:relative;white-space:pre;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
   // Rings inside the button, which the container's clip keeps.
@@ -1773,6 +1775,8 @@
     this.dirty = [];
     this.orderDirty = true;
     this.ordered = false;
+    /** @type {Rec|null} a button that hid with the focus in it */
+    this.refocus = null;
     this.drawPending = false;
     this.rootCss = '';
     this.scale = 1;
@@ -1832,9 +1836,10 @@
     this.rootId = root.id || containerId(params.name || '');
     this.findLayout();
     // Status text shows whole in a label just below the buttons, over the page, while there
-    // is any: it never covers a button. The label hangs from a holder of no size.
+    // is any: it never covers a button. The label hangs from a holder of no size, which
+    // contains its layout: a new text does not lay out thousands of buttons again.
     const holder = doc.createElement('span');
-    holder.style.cssText = 'display:block;position:relative;width:0;height:0;z-index:2147483647;pointer-events:none';
+    holder.style.cssText = 'display:block;position:relative;width:0;height:0;z-index:2147483647;pointer-events:none;contain:size layout';
     this.strip = doc.createElement('span');
     this.strip.className = 'velkobutton-status';
     this.strip.setAttribute('role', 'status');
@@ -1854,12 +1859,18 @@
   RunningApplet.prototype.makeHost = function () {
     const running = this;
     const schedule = function (b) { running.schedule(b); };
+    /** @type {Map<string, string>} the addresses of files, resolved against the page's */
+    const resolved = new Map();
     return {
       draw: schedule,
       changedButton: function (b) { running.changedButton(b); },
       resolve: function (file) {
-        let url = file;
-        try { url = new URL(file, doc.baseURI).href; } catch { /* kept as written */ }
+        let url = resolved.get(file);
+        if (url === undefined) {
+          url = file;
+          try { url = new URL(file, doc.baseURI).href; } catch { /* kept as written */ }
+          resolved.set(file, url);
+        }
         return running.editor.address(url, file);
       },
       warn: function (w) { console.warn(w); },
@@ -2055,7 +2066,23 @@
     if (this.orderDirty) this.reorder();
     this.renderRoot();
     this.checkProject();
+    if (this.refocus) this.moveFocus();
     if (engine === this.engine) this.editor.drawn();
+  };
+
+  /** The focus of a button that hid to the next button shown, else the one before. */
+  RunningApplet.prototype.moveFocus = function () {
+    const from = this.refocus;
+    this.refocus = null;
+    // The browser may have let the focus go already (to the body); a focus the page moved
+    // elsewhere stays.
+    const at = doc.activeElement;
+    if (!from.hidden || (at && at !== from.el && at !== from.input && at !== doc.body)) return;
+    const list = Array.prototype.filter.call(this.root.children, function (n) { return n._vbRec && n === n._vbRec.el; });
+    const i = list.indexOf(from.el);
+    const shown = function (el) { return !el._vbRec.hidden; };
+    const to = list.slice(i + 1).find(shown) || list.slice(0, Math.max(0, i)).reverse().find(shown);
+    if (to) (to._vbRec.input || to).focus({ preventScroll: true });
   };
 
   /** Every button's element made, brought up to date or removed, in the project's order. @param {Date} now */
@@ -2131,6 +2158,9 @@
     const visible = b.visible();
     const el = rec.el;
     if (rec.hidden !== !visible) {
+      // The focus in a button that hides goes to the next button shown (else the one
+      // before), once this paint is done, rather than to the page's body.
+      if (!visible && (doc.activeElement === el || (rec.input && doc.activeElement === rec.input))) this.refocus = rec;
       rec.hidden = !visible;
       el.hidden = !visible;
       if (rec.input) rec.input.hidden = !visible;

@@ -116,7 +116,7 @@ function fakePage(tree) {
     querySelector(sel) { return this.all().find((e) => e.classList.contains(sel.replace(/^\./, ''))) || null; }
     addEventListener(type, fn) { on(this, type, fn); }
     dispatchEvent() {}
-    focus() {}
+    focus() { document.activeElement = this; }
     getBoundingClientRect() { return { left: 0, top: 0, width: 0, height: 0 }; }
   }
   const text = (v) => ({ nodeType: 3, nodeValue: String(v), textContent: String(v), parentNode: null, remove() { Node.prototype.remove.call(this); } });

@@ -153,6 +153,20 @@ test('a button an Over script shows is next for the keyboard and stays while the
   assert.deepStrictEqual([status.textContent, status.getAttribute('aria-hidden')], ['Start', 'true']);
 });
 
+test('the focus in a button that hides goes to the next button shown, else to the one before', () => {
+  [['Shop', 'Tips'], ['Visit', 'Pick'], ['Home', 'Shop']].forEach(([hide, next]) => {
+    const window = runOnPage(['applet', { code: 'VelkoButton.class', width: '220', height: '190' }, ...params(MENU)]);
+    const running = window.document.body.getElementsByTagName('applet')[0].velkoApplet;
+    running.paint();
+    const rec = (name) => running.rec(running.engine.find(name));
+    rec(hide).el.focus();
+    running.engine.load("PropSet '" + hide + "' Show=False;");
+    running.paint();
+    const to = rec(next);
+    assert.strictEqual(window.document.activeElement, to.input || to.el, hide + ' hides');
+  });
+});
+
 test('clicks: a link the browser follows is not followed again; Space, a lone click and radio inputs click', () => {
   const window = runOnPage(['applet', { code: 'VelkoButton.class', width: '220', height: '190' }, ...params(MENU)]);
   const applet = window.document.body.getElementsByTagName('applet')[0];
