@@ -2,7 +2,7 @@
 // Draws the picture of each template as a visitor's browser shows its
 // published page (the buttons as HTML and CSS, with the runtime where the
 // project needs it), for the New Project dialog: templates/NAME/NAME.png,
-// the applet's WIDTH x HEIGHT from the corner of the buttons' container.
+// the project's size from the corner of the buttons' container.
 //   npm ci --prefix tests/pages
 //   node scripts/template-pictures.js BUILD_DIR
 const fs = require('node:fs');
@@ -27,13 +27,15 @@ const templates = path.join(__dirname, '..', 'templates');
       const page = await browser.newPage();
       await page.setViewport({ width: 800, height: 400, deviceScaleFactor: 1 });
       await page.goto('file://' + path.join(site, name + '.html'));
-      await page.waitForSelector('applet .vb');
+      await page.waitForSelector('.vb');
       // The fonts and images in place, and the runtime (where there is one) started.
       await page.evaluate(() => document.fonts.ready);
       await page.evaluate(() => new Promise((done) => setTimeout(done, 300)));
       const clip = await page.evaluate(() => {
+        // A page without the runtime has no applet: its container has the project's size.
         const applet = document.querySelector('applet');
-        const r = applet.querySelector('.vb').getBoundingClientRect();
+        const r = document.querySelector('.vb').getBoundingClientRect();
+        if (!applet) return { x: r.left, y: r.top, width: r.width, height: r.height };
         return { x: r.left, y: r.top, width: +applet.getAttribute('width'), height: +applet.getAttribute('height') };
       });
       await page.screenshot({ path: path.join(templates, name, name + '.png'), clip: clip });
