@@ -1699,6 +1699,7 @@
     if (statements.length) {
       try { engine.load(statements.join('')); } catch (e) { console.warn('VelkoButton: ' + e.message); }
     }
+    owner.preloadImages();
     owner.followProject(this.interactive);
     this.applyShown();
     owner.paintAll();
@@ -1922,6 +1923,27 @@
     } catch (e) {
       console.warn('VelkoButton: ' + e.message);
     }
+    this.preloadImages();
+  };
+
+  /**
+   * Every image a state of a button shows is asked for once, after the first frame, so that
+   * a hover shows its image at once instead of when its look first names it.
+   */
+  RunningApplet.prototype.preloadImages = function () {
+    const self = this;
+    /** @type {Object<string, boolean>} */
+    const seen = this.preloaded || (this.preloaded = Object.create(null));
+    global.setTimeout(function () {
+      self.engine.buttons.forEach(function (b) {
+        for (let s = 0; s < 3; s++) {
+          const url = self.imageAddress(b.look(s).image);
+          if (!url || seen[url] || typeof global.Image !== 'function') continue;
+          seen[url] = true;
+          new global.Image().src = url;
+        }
+      });
+    }, 0);
   };
 
   /** The project's timers and the pointer's business end, before a new project comes. */

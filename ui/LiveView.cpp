@@ -186,7 +186,8 @@ bool LookRule(const std::string& line) {
          std::isdigit(static_cast<unsigned char>(line[space + 3]));
 }
 
-// The page without its applet and its rules of looks: what a change of the
+// The page without its applet, its rules of looks and its description (the
+// captions, which the runtime shows from the project): what a change of the
 // project alone leaves as it is.
 std::string ShellOf(const std::string& html) {
   const std::size_t start = html.find("<APPLET");
@@ -197,7 +198,7 @@ std::string ShellOf(const std::string& html) {
   for (std::size_t at = 0; at < rest.size();) {
     const std::size_t eol = std::min(rest.find('\n', at), rest.size() - 1) + 1;
     const std::string line = rest.substr(at, eol - at);
-    if (!LookRule(line)) shell += line;
+    if (!LookRule(line) && line.rfind("<META NAME=\"description\"", 0) != 0) shell += line;
     at = eol;
   }
   return shell;

@@ -107,7 +107,8 @@ class RecordingPage : public QWebEnginePage {
 inline QPointF ContainerCorner(QWebEnginePage* page) {
   const QVariantList r =
       RunJs(page,
-            "(function(){var a=document.querySelector('applet');var c=a&&a.querySelector('.vb');"
+            "(function(){var a=document.querySelector('applet');"
+            "var c=a?a.querySelector('.vb'):document.querySelector('.vb');"
             "if(!c)return [];var b=c.getBoundingClientRect();return [b.left,b.top];})()")
           .toList();
   if (r.size() != 2) return QPointF(-1, -1);
@@ -119,8 +120,8 @@ inline QPointF ContainerCorner(QWebEnginePage* page) {
 inline bool ButtonsReady(QWebEnginePage* page) {
   return RunJs(page,
                "(function(){var a=document.querySelector('applet');"
-               "if(!a||!a.querySelector('.vb'))return false;"
-               "return !window.VelkoButtonRuntime||a.getAttribute('data-velkobutton')==="
+               "if(!document.querySelector('.vb'))return false;"
+               "return !a||!window.VelkoButtonRuntime||a.getAttribute('data-velkobutton')==="
                "'running';})()")
       .toBool();
 }
