@@ -283,8 +283,10 @@ Decls LookDecls(const Look& l, int32_t originX, int32_t originY, bool flow) {
                   (l.textStyle & 8    ? "-1px -1px 0 #ffffff,1px 1px 0 #000000"
                    : l.textStyle & 16 ? "-1px -1px 0 #000000,1px 1px 0 #ffffff"
                                       : "none"));
-  d.cap.push_back("left:" + Px(l.textOffsetX));
-  d.cap.push_back("top:" + Px(l.textOffsetY));
+  // The caption's offset moves it without positioning it.
+  d.cap.push_back(l.textOffsetX == 0 && l.textOffsetY == 0
+                      ? std::string("transform:none")
+                      : "transform:translate(" + Px(l.textOffsetX) + "," + Px(l.textOffsetY) + ")");
   return d;
 }
 
@@ -622,11 +624,13 @@ void Page::AddStyle(std::string& out) const {
   own.push_back("background-color:" + Hex(bg.color));
   AddImageDecls(own, bg);
   AddRule(out, s, own);
+  // Only a free layout positions its buttons: a positioned box is one more that
+  // the browser searches under the pointer at every move.
   AddRule(out, s + " .b",
-          {flow_ ? "position:relative" : "position:absolute", "box-sizing:border-box",
+          {flow_ ? "box-sizing:border-box" : "position:absolute;box-sizing:border-box",
            "display:flex", "overflow:hidden", "text-decoration:none", "margin:0", "border:0",
            flow_ ? "max-width:100%;flex:none" : "max-width:none"});
-  AddRule(out, s + " .b>span", {"position:relative", "white-space:pre"});
+  AddRule(out, s + " .b>span", {"white-space:pre"});
   // Rules for what a page without the runtime does not hold are left out:
   // the runtime may make check boxes and hide buttons.
   const bool inputs = runtime_ || std::any_of(items_.begin(), items_.end(), [](const Item& i) {

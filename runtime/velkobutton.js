@@ -1293,7 +1293,7 @@
       ' ' + familyOf(l.textFont) +
       ';text-decoration:' + (st & 4 ? 'underline' : 'none') +
       ';text-shadow:' + (st & 8 ? '-1px -1px 0 #ffffff,1px 1px 0 #000000' : st & 16 ? '-1px -1px 0 #000000,1px 1px 0 #ffffff' : 'none') +
-      ';left:' + l.textOffsetX + 'px;top:' + l.textOffsetY + 'px';
+      ';transform:' + (l.textOffsetX || l.textOffsetY ? 'translate(' + l.textOffsetX + 'px,' + l.textOffsetY + 'px)' : 'none');
     return { box: box, cap: cap };
   }
 
@@ -1566,10 +1566,10 @@
   // the project (free) or by the flow of a column or row, the look added by lookCss.
   const BOX_CSS = 'box-sizing:border-box;overflow:hidden;text-decoration:none;margin:0;border:0;';
   const FREE_CSS = 'position:absolute;max-width:none;' + BOX_CSS;
-  const FLOW_CSS = 'position:relative;max-width:100%;flex:none;' + BOX_CSS;
+  const FLOW_CSS = 'max-width:100%;flex:none;' + BOX_CSS;
   // The caption as the page's style sheet has it (the button's flex box makes it a block):
   // the same computed style, so that a look of the same size lays nothing out again.
-  const CAPTION_CSS = 'position:relative;white-space:pre;';
+  const CAPTION_CSS = 'white-space:pre;';
   // A check or radio button's own input: there for the keyboard and screen readers, unseen.
   const INPUT_CSS = 'position:absolute;opacity:0;width:1px;height:1px;margin:0;padding:0;pointer-events:none;';
   // Rings inside the button, which the container's clip keeps.

@@ -68,10 +68,10 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
            "color:#808080;"
            "background-image:none}\r\n" +
            id +
-           " .b{position:relative;box-sizing:border-box;display:flex;overflow:hidden;text-"
+           " .b{box-sizing:border-box;display:flex;overflow:hidden;text-"
            "decoration:"
            "none;margin:0;border:0;max-width:100%;flex:none}\r\n" +
-           id + " .b>span{position:relative;white-space:pre}\r\n" +
+           id + " .b>span{white-space:pre}\r\n" +
            (runtime ? id +
                           " .i{position:absolute;opacity:0;width:1px;height:1px;margin:0;pointer-"
                           "events:none}\r\n" +
@@ -88,7 +88,7 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
            "center;text-align:center;padding:5px}\r\n" +
            id +
            " .l1>span{font:0.6875rem/0.8125rem Arial, Helvetica, sans-serif;text-decoration:none;"
-           "text-shadow:none;left:0px;top:0px}\r\n" +
+           "text-shadow:none;transform:none}\r\n" +
            over + "{cursor:pointer}\r\n" + id +
            " .l1:active{cursor:default;box-shadow:inset 0 1px #000000,inset 0 -1px #ffffff,inset "
            "-1px "
