@@ -305,6 +305,19 @@ std::string ImageAddress(const std::string& file, const std::string& root) {
   return IsAddress(file, root) ? file : FileNameOf(file);
 }
 
+// A state's caption and font, which every block writes whole.
+void CopyText(Look& l, const PropText& t) {
+  l.text = t.text;
+  l.textColor = Rgb(t.textColor);
+  l.textAlignX = t.alignX;
+  l.textAlignY = t.alignY;
+  l.textOffsetX = t.offsetX;
+  l.textOffsetY = t.offsetY;
+  l.textFont = t.font;
+  l.textSize = t.size;
+  l.textStyle = t.StyleMask();
+}
+
 // What the Default block writes over the runtime's defaults: every value of
 // the Up state (a value equal to its default is left out and is the default).
 Look BaseLook(const PropButton& b) {
@@ -317,16 +330,7 @@ Look BaseLook(const PropButton& b) {
   l.show = b.show != 0;
   l.style = s.transparent != 0 ? 1 : 0;
   l.color = Rgb(s.color);
-  const PropText& t = *s.text;
-  l.text = t.text;
-  l.textColor = Rgb(t.textColor);
-  l.textAlignX = t.alignX;
-  l.textAlignY = t.alignY;
-  l.textOffsetX = t.offsetX;
-  l.textOffsetY = t.offsetY;
-  l.textFont = t.font;
-  l.textSize = t.size;
-  l.textStyle = t.StyleMask();
+  CopyText(l, *s.text);
   const PropBorder& br = *s.border;
   if (br.style >= PropBorder::kNone && br.style <= PropBorder::kRaised) l.borderStyle = br.style;
   l.borderSmooth = br.smooth != 0;
@@ -375,16 +379,7 @@ void ApplyBlock(Look& l, const PropButton& b, int which, const std::string& root
   if (s.color != up.color) l.color = Rgb(s.color);
   if (s.offsetX != 0) l.x = WrapAdd(b.x, s.offsetX);
   if (s.offsetY != 0) l.y = WrapAdd(b.y, s.offsetY);
-  const PropText& t = *s.text;
-  l.text = t.text;
-  l.textColor = Rgb(t.textColor);
-  l.textAlignX = t.alignX;
-  l.textAlignY = t.alignY;
-  l.textOffsetX = t.offsetX;
-  l.textOffsetY = t.offsetY;
-  l.textFont = t.font;
-  l.textSize = t.size;
-  l.textStyle = t.StyleMask();
+  CopyText(l, *s.text);
   const PropBorder& br = *s.border;
   const PropBorder& ub = *up.border;
   if (br.style != ub.style && br.style >= PropBorder::kNone && br.style <= PropBorder::kRaised)
