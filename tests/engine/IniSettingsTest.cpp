@@ -11,9 +11,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "core/IniEscape.h"
 #include "core/IniSettings.h"
 
 namespace {
@@ -310,6 +313,92 @@ TEST_F(IniStoreTest, NeverWritesUnderAnotherWritersLock) {
     EXPECT_FALSE(s.WriteString("A", "k", "lost"));
     chmod(Path("app.conf").c_str(), 0600);
     EXPECT_EQ(Get("app.conf"), "[A]\nk=kept\n");
+  }
+}
+
+// A value part decodes to exactly this text, or these elements: blanks,
+// quotes, commas, every escape, and the malformed ones (a backslash or "\x"
+// at the end, unknown escapes, digits past 16 bits, UTF-8 cut by an escape).
+TEST(IniValues, DecodeExactly) {
+  const struct {
+    std::string bytes;
+    std::vector<std::u16string> decoded;  // one text, or the elements of a list
+  } cases[] = {
+      {"", {u""}},
+      {" \t plain  text \t ", {u"plain  text"}},
+      {"a\\tb\\nc\\\\d\\\"e\\?\\'\\a\\b\\f\\v\\r", {u"a\tb\nc\\d\"e?'\a\b\f\v\r"}},
+      {"ab  \\", {u"ab  "}},   // a backslash at the end: blanks before it stay
+      {"ab  \\x", {u"ab  "}},  // so with "\x" at the end
+      {"a \\xg\\x41\\x", {u"a gA"}},
+      {"\\x1F600 \\XFF", {u"\xF600 FF"}},  // past 16 bits; an unknown escape
+      {"\\101\\1012\\0\\8\\q9", {u"A\u020A" + std::u16string(1, u'\0') + u"9"}},
+      {"\\777777 ", {u"\xFFFF"}},
+      {"a \\t \\ ", {u"a \t "}},  // blanks an escape ends stay
+      {"a\\\nb\\\r\nc\\\n\rd\\\n\ne", {u"abcd\ne"}},
+      {"\"  x  \"  ", {u"  x  "}},
+      {"a \"b \" c ", {u"a b c "}},  // quoted anywhere: no blanks cut
+      {"\"open  ", {u"open  "}},
+      {"\"x,y\";z=", {u"x,y;z="}},
+      {std::string("a\0b", 3), {std::u16string(u"a\0b", 3)}},
+      {"D\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", {u"D\u00E9 \u20AC \U0001F600"}},
+      {"\xFF\xC0\x80\xED\xA0\x80", {u"\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD"}},
+      {"x\xC3", {u"x"}},               // a sequence cut by the end is dropped
+      {"\xC3\\n\xA9", {u"\n\u00E9"}},  // ... and one cut by an escape goes on after it
+      {"\\\xC3\xA9", {u"\xFFFD"}},     // an escape of a lead byte drops it
+      {"a , b\t,c ", {u"a", u"b", u"c"}},
+      {",", {u"", u""}},
+      {" \"a \" , \\t, \"", {u"a ", u"\t", u""}},
+      {"\xC3,\xA9", {u"", u"\u00E9"}},
+  };
+  for (const auto& c : cases) {
+    std::u16string text;
+    std::vector<std::u16string> list = {u"before"};
+    const bool isList = ini::UnescapeValue(c.bytes, text, list);
+    EXPECT_EQ(isList, c.decoded.size() > 1) << c.bytes;
+    EXPECT_EQ(isList ? list : std::vector<std::u16string>{text}, c.decoded) << c.bytes;
+  }
+}
+
+// Any text, written and read again, is the same text: as a value part, and
+// as a whole value (with "@" and NUL in it).
+TEST(IniValues, EscapedTextReadsBack) {
+  const std::u16string pieces[] = {u" ",
+                                   u"\t",
+                                   u",",
+                                   u";",
+                                   u"=",
+                                   u"\"",
+                                   u"\\",
+                                   u"@",
+                                   u"@@",
+                                   u"a",
+                                   u"1",
+                                   u"f",
+                                   u"g",
+                                   u"x",
+                                   u"\n",
+                                   u"\r",
+                                   u"\a",
+                                   u"\x1F",
+                                   u"\x7F",
+                                   u"\u00E9",
+                                   u"\u20AC",
+                                   u"\U0001F600",
+                                   std::u16string(1, u'\0')};
+  const std::u16string prefixes[] = {u"", u"@ByteArray(", u"@Variant(", u"@String("};
+  std::mt19937 random(36);
+  for (int n = 0; n < 20000; ++n) {
+    std::u16string text = prefixes[random() % std::size(prefixes)];
+    for (int k = random() % 10; k > 0; --k) text += pieces[random() % std::size(pieces)];
+    std::string written;
+    ini::EscapeValue(text, written);
+    std::u16string read;
+    std::vector<std::u16string> list;
+    EXPECT_FALSE(ini::UnescapeValue(written, read, list)) << written;
+    EXPECT_EQ(read, text) << written;
+    std::u16string whole;
+    EXPECT_TRUE(ini::ValueText(ini::ParseValue(ini::FormatValue(ini::Value::Text(text))), whole));
+    EXPECT_EQ(whole, text) << written;
   }
 }
 
