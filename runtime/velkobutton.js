@@ -20,13 +20,63 @@
   // A second copy on the same page (a pasted segment may bring one) leaves the first in charge.
   if (global && global.VelkoButtonRuntime) return;
 
+  // ------------------------------------------------------------------ types
+
+  /**
+   * A token of a script: `k` is 'w' (word), 'n' (number), 's' (quoted text), 'b' (a block, `v`
+   * its commands) or one of ; { } =; `p` is its position, `raw` a number's text as written.
+   * @typedef {{k: string, v: *, p: number, raw: (string|null)}} Token
+   */
+  /** @typedef {function(string, number, string): void} WarnFn a problem's reason, position and text */
+  /** @typedef {{reason: string, pos: number, text: string}} Warning */
+  /**
+   * A statement as the parser reads it: `op` its command and the rest its arguments by name
+   * (a Button or PropSet statement's blocks as `base`, `all`, `up`, `over` and `down`).
+   * @typedef {Object<string, *> & {op: string}} Command
+   */
+  /** @typedef {{props: Object<string, *>, events: (Command[]|null)}} Block the values and events of a state */
+  /** @typedef {{commands: Command[], warnings: Warning[], skipped: number}} ParseResult */
+  /**
+   * @typedef {{lexer: Lexer, src: string, warn: WarnFn, offset: number, lastReason?: (string|null)}} ParseState
+   */
+  /** @typedef {{steps: number, depth: number}} Budget what one event may still run */
+  /** @typedef {{days: string[], months: string[], am: string, pm: string}} Names for dynamic text */
+  /** @typedef {Object<string, *>} LookProps a state's values, every property of DEFAULT_LOOK */
+  /** @typedef {{x: number, y: number, w: number, h: number}} Rect */
+  /** @typedef {{stop: function(): void, stopped?: boolean, node?: AudioBufferSourceNode}} Sound */
+  /**
+   * What the engine asks of the page (or of a test's double); every part may be missing.
+   * @typedef {{
+   *   draw?: (b?: Button) => void, changedButton?: (b: Button) => void, images?: (list: string[]) => void,
+   *   resolve?: (file: string) => string, warn?: (w: string) => void, log?: (t: string) => void,
+   *   status?: (t: string) => void, cursor?: (c: string) => void,
+   *   navigate?: (url: string, target: string) => void, audio?: (mode: number, url: string) => void,
+   *   animate?: (ref: number) => void, runJs?: (code: string) => void,
+   *   fetch?: (url: string) => Promise<string>, setTimeout?: (fn: () => void, ms: number) => *,
+   *   clearTimeout?: (id: *) => void, setRefresh?: (ms: number) => void
+   * }} EngineHost
+   */
+  /**
+   * The handle an editor calls (see EditorControl).
+   * @typedef {{
+   *   replace: (text: string, w: *, h: *, changed?: string[]) => void,
+   *   replaceApplet: (html: string, changed?: string[]) => void,
+   *   update: (statements: string[], lists: string, changed?: string[]) => void,
+   *   show: (name: ?string, state: number) => void, mark: (name: ?string) => void,
+   *   offset: (name: string, dx: number, dy: number) => void,
+   *   interactive: (on: boolean) => void, hit: (x: number, y: number) => ?string
+   * }} EditorHandle
+   */
+
   // ------------------------------------------------------------------ keywords
 
+  /** @type {Object<string, string>} */
   const COMMAND_TOKENS = {
     1: 'internet', 2: 'timer', 3: 'call', 4: 'audio', 5: 'output', 6: 'cursor', 7: 'set',
     8: 'script', 9: 'read', 10: 'pause', 11: 'add', 12: 'sub',
     100: 'button', 101: 'propset', 102: 'propget', 103: 'animate', 104: 'stateset'
   };
+  /** @type {Object<string, string>} */
   const COMMAND_WORDS = {};
   Object.keys(COMMAND_TOKENS).forEach(function (k) { COMMAND_WORDS[COMMAND_TOKENS[k]] = COMMAND_TOKENS[k]; });
 
@@ -36,15 +86,22 @@
     'textOffsetX', 'textOffsetY', 'textFont', 'image', 'imageStyle', 'imageAlignX', 'imageAlignY',
     'imageOffsetX', 'imageOffsetY', 'borderStyle', 'borderSmooth', 'borderTop', 'borderMid',
     'borderBot', 'borderThick', 'frameThick', 'frameColor', 'event', 'tip'];
+  /** @type {Object<string, string>} */
   const PROP_WORDS = {};
   PROPS.forEach(function (p) { PROP_WORDS[p.toLowerCase()] = p; });
 
+  /** @type {Object<string, string>} */
   const STATE_TOKENS = { 200: 'up', 201: 'over', 202: 'down', 203: 'all' };
+  /** @type {Object<string, string>} */
   const STATE_WORDS = { up: 'up', over: 'over', down: 'down', all: 'all' };
+  /** @type {Object<string, number>} */
   const STATE_INDEX = { up: 0, over: 1, down: 2 };
   const STATE_NAMES = ['up', 'over', 'down'];
 
-  // Words that stand for numbers wherever a value is expected (no word has two values).
+  /**
+   * Words that stand for numbers wherever a value is expected (no word has two values).
+   * @type {Object<string, number>}
+   */
   const VALUE_WORDS = {
     status: 0, console: 1, yes: 1, no: 0, true: 1, false: 0, play: 0, loop: 1, stop: 2,
     crosshaircursor: 1, defaultcursor: 0, e_resizecursor: 11, handcursor: 12, movecursor: 13,
@@ -55,6 +112,7 @@
     bevel: 2, point: 3, raised: 4, push: 0, check: 1, radio: 2
   };
 
+  /** @type {Object<string, string>} */
   const PROP_TYPES = {
     name: 'str', text: 'str', textFont: 'str', tip: 'str', image: 'image', event: 'event',
     show: 'bool', borderSmooth: 'bool',
@@ -81,8 +139,12 @@
 
   // ------------------------------------------------------------------ tokenizer
 
-  // Numbers as the generator writes them: decimal integers and 0x colours; anything larger
-  // than 32 bits is clamped so that a huge number cannot make a huge canvas or loop.
+  /**
+   * Numbers as the generator writes them: decimal integers and 0x colours; anything larger
+   * than 32 bits is clamped so that a huge number cannot make a huge canvas or loop.
+   * @param {string} text
+   * @returns {?number}
+   */
   function toNumber(text) {
     const len = text.length;
     let n;
@@ -97,7 +159,15 @@
     }
     return Math.max(INT_MIN, Math.min(INT_MAX, n));
   }
+  /**
+   * @param {number} c a character code
+   * @returns {boolean}
+   */
   function isDigit(c) { return c >= 48 && c <= 57; }
+  /**
+   * @param {number} c a character code
+   * @returns {boolean}
+   */
   function isHex(c) { return isDigit(c) || ((c | 32) >= 97 && (c | 32) <= 102); }
 
   // Character classes for the tokenizer: 1 blank or control, 2 one of ; { } =, 3 a quote.
@@ -127,12 +197,13 @@
     this.at = 0;
     this.depth = 0;
     this.lastKind = '';
-    /** @type {?Object} the token under the cursor, once read */
+    /** @type {?Token} the token under the cursor, once read */
     this.tok = null;
+    /** @type {Token[]} a quoted text read, until it is the token */
     this.quoted = [];
   }
 
-  /** The token under the cursor, or null at the end. */
+  /** @returns {?Token} the token under the cursor, or null at the end */
   Lexer.prototype.peek = function () {
     if (this.tok === null) this.read();
     return this.tok;
@@ -144,7 +215,7 @@
     this.tok = null;
   };
 
-  /** Reads the next token into `tok`; false at the end of the script. */
+  /** @returns {boolean} the next token read into `tok`; false at the end of the script */
   Lexer.prototype.read = function () {
     const src = this.src;
     const n = src.length;
@@ -184,13 +255,23 @@
     return false;
   };
 
+  /**
+   * Makes `tk` the token under the cursor.
+   * @param {Token} tk
+   * @returns {boolean} true
+   */
   Lexer.prototype.push = function (tk) {
     this.tok = tk;
     this.lastKind = tk.k;
     return true;
   };
 
-  // Every token of the script at once (for tests and tools; the parser reads them one by one).
+  /**
+   * Every token of the script at once (for tests and tools; the parser reads them one by one).
+   * @param {string} src
+   * @param {?WarnFn} [warn]
+   * @returns {Token[]}
+   */
   function tokenize(src, warn) {
     const lexer = new Lexer(src, warn || null);
     const out = [];
@@ -201,11 +282,18 @@
     return out;
   }
 
-  // One quoted text from position `start`, read as exactly the inverse of the generator's
-  // escaping: \' is a quote, \n a line break, \x22 a double quote, \x5C a backslash; every
-  // other backslash is itself, so that \\server\share and C:\dir keep theirs (the generator
-  // writes \x5C for a backslash only where the next character would make it one of these).
-  // Returns the position after it.
+  /**
+   * One quoted text from position `start`, read as exactly the inverse of the generator's
+   * escaping: \' is a quote, \n a line break, \x22 a double quote, \x5C a backslash; every
+   * other backslash is itself, so that \\server\share and C:\dir keep theirs (the generator
+   * writes \x5C for a backslash only where the next character would make it one of these).
+   * Returns the position after it.
+   * @param {string} src
+   * @param {number} start
+   * @param {Token[]} out
+   * @param {?WarnFn} warn
+   * @returns {number}
+   */
   function readQuoted(src, start, out, warn) {
     const q = src.charCodeAt(start);
     const n = src.length;
@@ -236,19 +324,27 @@
 
   // ------------------------------------------------------------------ parser
 
-  // Parses a whole script into a list of commands. Returns {commands, warnings, skipped}; every
-  // statement that cannot be read is left out with one warning naming it and its position
-  // (the first MAX_WARNINGS of them; `skipped` counts the others).
+  /**
+   * Parses a whole script into a list of commands. Returns {commands, warnings, skipped}; every
+   * statement that cannot be read is left out with one warning naming it and its position
+   * (the first MAX_WARNINGS of them; `skipped` counts the others).
+   * @param {*} src the script (anything else is read as its text)
+   * @param {{offset: number}} [options]
+   * @returns {ParseResult}
+   */
   function parse(src, options) {
+    /** @type {Warning[]} */
     const warnings = [];
     let skipped = 0;
     src = typeof src === 'string' ? src : String(src === null || src === undefined ? '' : src);
     // Only the first warnings are kept whole: a script of a million stray braces costs a count.
+    /** @type {WarnFn} */
     const warn = function (reason, pos, text) {
       if (warnings.length < MAX_WARNINGS) warnings.push({ reason: reason, pos: pos, text: text === undefined ? '' : text });
       else skipped++;
     };
     const lexer = new Lexer(src, warn);
+    /** @type {ParseState} */
     const state = { lexer: lexer, src: src, warn: warn, offset: (options && options.offset) || 0 };
     let commands;
     try {
@@ -265,7 +361,12 @@
     return { commands: commands, warnings: warnings, skipped: skipped };
   }
 
-  // Reads statements until a closing brace (inside a block) or the end of the script.
+  /**
+   * Reads statements until a closing brace (inside a block) or the end of the script.
+   * @param {ParseState} st
+   * @param {number} depth
+   * @returns {Command[]}
+   */
   function parseList(st, depth) {
     const list = [];
     const lx = st.lexer;
@@ -308,7 +409,10 @@
     return list;
   }
 
-  // Skips to the brace that closes one already opened, without recursion.
+  /**
+   * Skips to the brace that closes one already opened, without recursion.
+   * @param {ParseState} st
+   */
   function skipBlock(st) {
     let level = 1;
     const lx = st.lexer;
@@ -319,6 +423,11 @@
     }
   }
 
+  /**
+   * The command a statement's first item names, or null.
+   * @param {?Token} tk
+   * @returns {?string}
+   */
   function commandOf(tk) {
     if (!tk) return null;
     if (tk.k === 'n') return COMMAND_TOKENS[tk.v] || null;
@@ -326,7 +435,11 @@
     return null;
   }
 
-  // A value item as a number: a number, a value word (True, Tile, HandCursor...), or null.
+  /**
+   * A value item as a number: a number, a value word (True, Tile, HandCursor...), or null.
+   * @param {?Token} tk
+   * @returns {?number}
+   */
   function numberOf(tk) {
     if (!tk) return null;
     if (tk.k === 'n') return tk.v;
@@ -343,7 +456,11 @@
     return null;
   }
 
-  // Text of a name or address item: quoted text or a bare word (_self, Background, Day0).
+  /**
+   * Text of a name or address item: quoted text or a bare word (_self, Background, Day0).
+   * @param {?Token} tk
+   * @returns {?string}
+   */
   function textOf(tk) {
     if (!tk) return null;
     if (tk.k === 's' || tk.k === 'w') return tk.v;
@@ -351,17 +468,32 @@
     return null;
   }
 
-  // The items after a statement's command, without the "=" that the word form puts between
-  // a name and its value.
+  /**
+   * The items after a statement's command, without the "=" that the word form puts between
+   * a name and its value.
+   * @param {Token[]} items
+   * @returns {Token[]}
+   */
   function argumentsOf(items) {
     const a = [];
     for (let i = 1; i < items.length; i++) if (items[i].k !== '=') a.push(items[i]);
     return a;
   }
 
+  /**
+   * A statement that cannot be read, and why.
+   * @param {ParseState} st
+   * @param {string} reason
+   * @returns {null}
+   */
   function fail(st, reason) { st.lastReason = reason; return null; }
 
-  // Turns the items of one statement into a command object, or null with a reason.
+  /**
+   * Turns the items of one statement into a command object, or null with a reason.
+   * @param {Token[]} items
+   * @param {ParseState} st
+   * @returns {?Command}
+   */
   function readCommand(items, st) {
     const op = commandOf(items[0]);
     if (!op) {
@@ -372,6 +504,7 @@
       while (at < items.length && items[at].k === '=') at++;
       const name = textOf(items[at]);
       if (name === null) return fail(st, 'button without a name');
+      /** @type {Command} */
       const cmd = { op: op, name: name };
       // The project's own statement names its background without quotes; a user's
       // button is always quoted, so one called 'Background' stays a button.
@@ -470,6 +603,11 @@
     return fail(st, 'unknown command');
   }
 
+  /**
+   * The property an item names, or null.
+   * @param {?Token} tk
+   * @returns {?string}
+   */
   function propertyOf(tk) {
     if (!tk) return null;
     if (tk.k === 'n') return tk.v >= 0 && tk.v < PROPS.length ? PROPS[tk.v] : null;
@@ -477,6 +615,11 @@
     return null;
   }
 
+  /**
+   * The state keyword an item is ('up', 'over', 'down', 'all'), or null.
+   * @param {?Token} tk
+   * @returns {?string}
+   */
   function stateOf(tk) {
     if (!tk) return null;
     if (tk.k === 'n') return STATE_TOKENS[tk.v] || null;
@@ -484,17 +627,28 @@
     return null;
   }
 
-  // The value of Set: a script block, a number or a text.
+  /**
+   * The value of Set: a script block, a number or a text.
+   * @param {Token} tk
+   * @returns {*}
+   */
   function valueOf(tk) {
     if (tk.k === 'b') return { script: tk.v };
     if (tk.k === 'n') return tk.v;
     return tk.v;
   }
 
-  // Reads "key value" pairs (word form: "Key=Value") with state keywords opening blocks.
-  // Properties before the first state keyword belong to the button as a whole. A bare word
-  // that is neither (a state of another name) opens a block that is skipped.
+  /**
+   * Reads "key value" pairs (word form: "Key=Value") with state keywords opening blocks.
+   * Properties before the first state keyword belong to the button as a whole. A bare word
+   * that is neither (a state of another name) opens a block that is skipped.
+   * @param {Token[]} a
+   * @param {number} from
+   * @param {Command} cmd
+   * @param {ParseState} st
+   */
   function readProperties(a, from, cmd, st) {
+    /** @type {Block} */
     let block = cmd.base = { props: {}, events: null };
     for (let j = from; j < a.length;) {
       const tk = a[j];
@@ -532,7 +686,12 @@
     }
   }
 
-  // A property's value in its own type; undefined when the item cannot be one.
+  /**
+   * A property's value in its own type; undefined when the item cannot be one.
+   * @param {string} prop
+   * @param {Token} tk
+   * @returns {*}
+   */
   function convert(prop, tk) {
     const type = PROP_TYPES[prop] || 'int';
     if (tk.k === 'b') return undefined;
@@ -547,8 +706,12 @@
 
   // ------------------------------------------------------------------ parameters
 
-  // Joins Script0, Script1, ... as the generator cut them: each value without its first and
-  // last "+"; a Script0 that is not wrapped (a page reading its parameters from a file) as is.
+  /**
+   * Joins Script0, Script1, ... as the generator cut them: each value without its first and
+   * last "+"; a Script0 that is not wrapped (a page reading its parameters from a file) as is.
+   * @param {function(string): (string|null|undefined)} get a parameter's value by name
+   * @returns {string}
+   */
   function joinScript(get) {
     let s = '';
     for (let k = 0; k < 100000; k++) {
@@ -560,12 +723,21 @@
     return s;
   }
 
+  /**
+   * A list parameter ("a|b|c") as its items.
+   * @param {?string} v
+   * @returns {string[]}
+   */
   function splitList(v) {
     return v ? v.split('|') : [];
   }
 
-  // Reads an input file (name=value lines) into a parameter map; the file doubles every
-  // backslash, which is undone here.
+  /**
+   * Reads an input file (name=value lines) into a parameter map; the file doubles every
+   * backslash, which is undone here.
+   * @param {*} text
+   * @returns {Object<string, string>}
+   */
   function parseParamFile(text) {
     const params = Object.create(null);
     String(text).split(/\r\n|\r|\n/).forEach(function (line) {
@@ -580,7 +752,11 @@
 
   const SEGMENT_BASE = [0, 132, 396, 924, 1980, 4092, 8316, 16764];
 
-  // One mu-law byte as a 16-bit linear sample (-32124 .. 32124).
+  /**
+   * One mu-law byte as a 16-bit linear sample (-32124 .. 32124).
+   * @param {number} u
+   * @returns {number}
+   */
   function ulawToLinear(u) {
     const v = ~u & 0xFF;
     const e = (v >> 4) & 7;
@@ -588,17 +764,31 @@
     return (v & 0x80) ? (-s | 0) : s;
   }
 
-  // The same sample reduced to unsigned 8-bit PCM, as the program's own WAVE conversion does.
+  /**
+   * The same sample reduced to unsigned 8-bit PCM, as the program's own WAVE conversion does.
+   * @param {number} u
+   * @returns {number}
+   */
   function ulawToPcm8(u) {
     return ((ulawToLinear(u) >> 8) & 0xFF) ^ 0x80;
   }
 
+  /**
+   * A big-endian 32-bit number at `o`.
+   * @param {Uint8Array} b
+   * @param {number} o
+   * @returns {number}
+   */
   function readBE32(b, o) {
     return ((b[o] << 24) >>> 0) + (b[o + 1] << 16) + (b[o + 2] << 8) + b[o + 3];
   }
 
-  // Decodes a Sun audio file (8000 Hz, mono, mu-law) into float samples; null when the bytes
-  // are not such a file. The sample rates 8001 to 8012 are accepted as 8000.
+  /**
+   * Decodes a Sun audio file (8000 Hz, mono, mu-law) into float samples; null when the bytes
+   * are not such a file. The sample rates 8001 to 8012 are accepted as 8000.
+   * @param {ArrayLike<number>|ArrayBuffer} bytes
+   * @returns {?{sampleRate: number, samples: Float32Array}}
+   */
   function decodeAu(bytes) {
     const b = bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes);
     if (b.length < 24 || readBE32(b, 0) !== 0x2E736E64) return null;
@@ -612,12 +802,23 @@
 
   // ------------------------------------------------------------------ dynamic text
 
+  /**
+   * @param {number} n
+   * @returns {string} it with at least two digits
+   */
   function pad2(n) { return (n < 10 ? '0' : '') + n; }
 
-  // Replaces ${date.%X} tokens with the parts of `now`, using the configurable names, and
-  // ${name} with the value of a variable. A place-holder runs from "${" to the first "}"
-  // after it; one scan from left to right, so that text that never closes costs no more
-  // than any other.
+  /**
+   * Replaces ${date.%X} tokens with the parts of `now`, using the configurable names, and
+   * ${name} with the value of a variable. A place-holder runs from "${" to the first "}"
+   * after it; one scan from left to right, so that text that never closes costs no more
+   * than any other.
+   * @param {string} text
+   * @param {Date} now
+   * @param {Names} names
+   * @param {?Object<string, *>} vars
+   * @returns {string}
+   */
   function expandText(text, now, names, vars) {
     if (text.indexOf('${') < 0) return text;
     let out = '';
@@ -633,16 +834,30 @@
     return out + text.slice(from);
   }
 
-  // The text of one place-holder `whole` ("${...}"); an unknown name stays as it is.
+  /**
+   * The text of one place-holder `whole` ("${...}"); an unknown name stays as it is.
+   * @param {string} whole
+   * @param {Date} now
+   * @param {Names} names
+   * @param {?Object<string, *>} vars
+   * @returns {string}
+   */
   function placeHolder(whole, now, names, vars) {
     const body = whole.slice(2, -1);
     if (body.slice(0, 5).toLowerCase() === 'date.') {
-      return body.slice(5).replace(/%([a-zA-Z%])/g, function (m, f) { return dateField(f, now, names); });
+      return body.slice(5).replace(/%([a-zA-Z%])/g, /** @param {string} m @param {string} f */ function (m, f) { return dateField(f, now, names); });
     }
     const v = vars && vars[body.toLowerCase()];
     return v === undefined || (v && v.script) ? whole : String(v);
   }
 
+  /**
+   * One field of a date place-holder (%A, %d, ...); an unknown one stays as it is.
+   * @param {string} f
+   * @param {Date} d
+   * @param {Names} names
+   * @returns {string}
+   */
   function dateField(f, d, names) {
     const h12 = d.getHours() % 12 === 0 ? 12 : d.getHours() % 12;
     switch (f) {
@@ -669,6 +884,7 @@
 
   // ------------------------------------------------------------------ engine
 
+  /** @type {LookProps} */
   const DEFAULT_LOOK = {
     x: 0, y: 0, width: 100, height: 40, show: true, drag: 0, state: 0, mode: 0, tip: '',
     color: 0xC0C0C0, style: 0, textColor: 0, textSize: 11, textStyle: 0, textAlignX: 1,
@@ -678,16 +894,24 @@
     frameThick: 0, frameColor: 0
   };
 
-  // The project as it runs: buttons, variables, names for dynamic text, timers. The host
-  // gives it the browser (or a test double): draw, navigate, status, cursor, audio, fetch,
-  // runJs, setTimeout, clearTimeout, setInterval, clearInterval, log, warn.
+  /**
+   * The project as it runs: buttons, variables, names for dynamic text, timers. The host
+   * gives it the browser (or a test double): draw, navigate, status, cursor, audio, fetch,
+   * runJs, setTimeout, clearTimeout, setInterval, clearInterval, log, warn.
+   * @constructor
+   * @param {EngineHost} [host]
+   */
   function Engine(host) {
     this.host = host || {};
+    /** @type {Button[]} */
     this.buttons = [];
+    /** @type {Object<string, Button>} the buttons by lower-case name */
     this.byName = Object.create(null);
     this.vars = Object.create(null);
     this.names = { days: DEFAULT_DAYS.slice(), months: DEFAULT_MONTHS.slice(), am: 'AM', pm: 'PM' };
+    /** @type {string[]} */
     this.images = [];
+    /** @type {string[]} */
     this.audio = [];
     this.refresh = 0;
     this.timers = Object.create(null);
@@ -697,11 +921,17 @@
     this.pageCursor = null; // set by a Cursor statement outside any button
   }
 
+  /** @param {string} w a warning for the page's console */
   Engine.prototype.warn = function (w) {
     if (this.host.warn) this.host.warn(w);
   };
 
-  // Parses a script and runs it; warnings go to the host, at most MAX_WARNINGS of them.
+  /**
+   * Parses a script and runs it; warnings go to the host, at most MAX_WARNINGS of them.
+   * @param {string} script
+   * @param {string} [origin] where it comes from, for the warnings
+   * @returns {ParseResult}
+   */
   Engine.prototype.load = function (script, origin) {
     const res = parse(script);
     const self = this;
@@ -714,12 +944,19 @@
     return res;
   };
 
-  // Runs a list of commands; a Pause carries the rest on after its interval.
-  // One user event (or timer, or continuation after a Pause) has one budget of steps and one
-  // depth for everything it sets off: the blocks it runs, Call, Script and the clicks of other
-  // buttons share them, so that no script, however it calls itself, can hold the page.
-  // `from` is where a list carried on after a Pause goes on (0: its start); the list itself
-  // is never copied, so that a chain of pauses costs its length once.
+  /**
+   * Runs a list of commands; a Pause carries the rest on after its interval.
+   * One user event (or timer, or continuation after a Pause) has one budget of steps and one
+   * depth for everything it sets off: the blocks it runs, Call, Script and the clicks of other
+   * buttons share them, so that no script, however it calls itself, can hold the page.
+   * `from` is where a list carried on after a Pause goes on (0: its start); the list itself
+   * is never copied, so that a chain of pauses costs its length once.
+   * @param {?Command[]} commands
+   * @param {?Button} button
+   * @param {number} [depth]
+   * @param {?Budget} [budget]
+   * @param {number} [from]
+   */
   Engine.prototype.run = function (commands, button, depth, budget, from) {
     if (!commands || this.stopped) return;
     if (this.current) { this.runIn(commands, button, this.current, from); return; }
@@ -728,6 +965,13 @@
     try { this.runIn(commands, button, event, from); } finally { this.current = null; }
   };
 
+  /**
+   * Runs commands within the budget of the event that set them off.
+   * @param {Command[]} commands
+   * @param {?Button} button
+   * @param {Budget} budget
+   * @param {number} [from]
+   */
   Engine.prototype.runIn = function (commands, button, budget, from) {
     const depth = budget.depth;
     if (depth > MAX_CALL_DEPTH) return;
@@ -751,7 +995,7 @@
     }
   };
 
-  // A project replaced in its applet: nothing of it runs any more.
+  /** A project replaced in its applet: nothing of it runs any more. */
   Engine.prototype.stop = function () {
     this.stopped = true;
     const h = this.host;
@@ -759,10 +1003,12 @@
     this.timers = Object.create(null);
   };
 
+  /** Runs `fn` after `ms` milliseconds. @param {number} ms @param {function(): void} fn @returns {*} the timer */
   Engine.prototype.later = function (ms, fn) {
     return this.host.setTimeout ? this.host.setTimeout(fn, ms) : null;
   };
 
+  /** Runs one command. @param {Command} c @param {?Button} button @param {number} depth @param {Budget} budget */
   Engine.prototype.exec = function (c, button, depth, budget) {
     const h = this.host;
     switch (c.op) {
@@ -826,11 +1072,16 @@
     }
   };
 
+  /** @param {string} file @returns {string} its address as the page reads it */
   Engine.prototype.resolve = function (file) {
     return this.host.resolve ? this.host.resolve(file) : file;
   };
 
-  // Variables; some names mean settings of the runtime.
+  /**
+   * Variables; some names mean settings of the runtime.
+   * @param {*} name
+   * @param {*} value
+   */
   Engine.prototype.setVar = function (name, value) {
     const key = String(name).toLowerCase();
     this.vars[key] = value;
@@ -849,21 +1100,31 @@
     this.changed();
   };
 
-  // Every change of the model counts up `version`, so that the page redoes its costlier
-  // checks (is there a clock to tick?) only after one.
-  // Only `b` looks different now (without it: anything may).
+  /**
+   * Every change of the model counts up `version`, so that the page redoes its costlier
+   * checks (is there a clock to tick?) only after one.
+   * Only `b` looks different now (without it: anything may).
+   * @param {Button} [b]
+   */
   Engine.prototype.redraw = function (b) {
     if (this.host.draw) this.host.draw(b);
   };
 
-  // `b`, when given, is the one button that changed: a page may then redo only its part.
+  /**
+   * `b`, when given, is the one button that changed: a page may then redo only its part.
+   * @param {Button} [b]
+   */
   Engine.prototype.changed = function (b) {
     this.version = (this.version || 0) + 1;
     if (b && this.host.changedButton) this.host.changedButton(b);
     else if (this.host.draw) this.host.draw();
   };
 
-  // Timer n ms runs the script held by the variable Timer<n> once, after ms; 0 cancels it.
+  /**
+   * Timer n ms runs the script held by the variable Timer<n> once, after ms; 0 cancels it.
+   * @param {number} id
+   * @param {number} ms
+   */
   Engine.prototype.setTimer = function (id, ms) {
     const h = this.host;
     if (this.timers[id] !== undefined && h.clearTimeout) h.clearTimeout(this.timers[id]);
@@ -877,6 +1138,7 @@
     });
   };
 
+  /** Read: the input file's parameters, once fetched. @param {string} file @param {boolean} replace */
   Engine.prototype.read = function (file, replace) {
     const h = this.host;
     if (!h.fetch) return;
@@ -891,8 +1153,13 @@
     });
   };
 
-  // Runs the parameters of an input file: its lists, then its script. With `replace` the
-  // buttons that earlier readings made are removed first.
+  /**
+   * Runs the parameters of an input file: its lists, then its script. With `replace` the
+   * buttons that earlier readings made are removed first.
+   * @param {Object<string, string>} params
+   * @param {boolean} replace
+   * @param {string} [origin]
+   */
   Engine.prototype.applyParams = function (params, replace, origin) {
     // A button read again keeps what the mouse is doing to it.
     const touched = Object.create(null);
@@ -922,13 +1189,17 @@
     this.changed();
   };
 
+  /** @param {string[]} list the project's images */
   Engine.prototype.setImages = function (list) {
     this.images = list;
     if (this.host.images) this.host.images(list.map(this.resolve, this));
   };
 
-  // A Button statement makes a button, or redefines the one of the same name; the project's
-  // Background statement makes (or remakes) the background.
+  /**
+   * A Button statement makes a button, or redefines the one of the same name; the project's
+   * Background statement makes (or remakes) the background.
+   * @param {Command} c
+   */
   Engine.prototype.defineButton = function (c) {
     const fresh = new Button(c);
     fresh.fromFile = !!this.loadingFile;
@@ -949,12 +1220,17 @@
     this.changed();
   };
 
-  // PropSet of the background changes it too.
+  /**
+   * PropSet of the background changes it too.
+   * @param {*} name
+   * @returns {?Button}
+   */
   Engine.prototype.find = function (name) {
     const key = String(name).toLowerCase();
     return this.byName[key] || (key === 'background' ? this.background : null);
   };
 
+  /** @param {Command} c */
   Engine.prototype.propSet = function (c) {
     const b = this.find(c.name);
     if (!b) return;
@@ -964,8 +1240,14 @@
 
   // ------------------------------------------------------------------ button behaviour
 
+  /**
+   * A button of the project, made by its Button statement.
+   * @constructor
+   * @param {Command} c
+   */
   function Button(c) {
     this.name = c.name;
+    /** @type {Object<string, ?Block>} */
     this.blocks = { base: { props: {}, events: null }, all: null, up: null, over: null, down: null };
     this.leave = null;
     this.merge(c);
@@ -981,7 +1263,10 @@
     this.forced = undefined;
   }
 
-  // Adds the blocks of a Button or PropSet statement: later values win.
+  /**
+   * Adds the blocks of a Button or PropSet statement: later values win.
+   * @param {Command} c
+   */
   Button.prototype.merge = function (c) {
     const self = this;
     ['base', 'all', 'up', 'over', 'down'].forEach(function (k) {
@@ -994,14 +1279,22 @@
     this.looks = null;
   };
 
-  // The values of one state: defaults, the button's own values, then the state's block,
-  // and the cursor of its event block. Each state's look is made when first asked for (the
-  // first showing needs only Up), as an object of one fixed shape.
+  /**
+   * The values of one state: defaults, the button's own values, then the state's block,
+   * and the cursor of its event block. Each state's look is made when first asked for (the
+   * first showing needs only Up), as an object of one fixed shape.
+   * @param {number} s
+   * @returns {LookProps}
+   */
   Button.prototype.look = function (s) {
-    const looks = this.looks || (this.looks = [null, null, null]);
+    const looks = this.looks || (this.looks = /** @type {LookProps[]} */ ([null, null, null]));
     return looks[s] || (looks[s] = this.makeLook(s));
   };
 
+  /**
+   * @param {number} s
+   * @returns {LookProps}
+   */
   Button.prototype.makeLook = function (s) {
     const bl = this.blocks;
     const l = new Look(this.name);
@@ -1013,7 +1306,11 @@
     return l;
   };
 
-  // The caption a state shows, read from the blocks without making its look.
+  /**
+   * The caption a state shows, read from the blocks without making its look.
+   * @param {number} s
+   * @returns {string}
+   */
   Button.prototype.textOf = function (s) {
     if (this.looks && this.looks[s]) return this.looks[s].text;
     const bl = this.blocks;
@@ -1023,12 +1320,20 @@
     return bl.base.props.text !== undefined ? bl.base.props.text : this.name;
   };
 
+  /**
+   * @param {Object} l
+   * @param {Object<string, *>} props
+   */
   function copyProps(l, props) {
     Object.assign(l, props);
   }
 
-  // A look starts as the defaults, every property in the same order, so that all looks
-  // share one shape.
+  /**
+   * A look starts as the defaults, every property in the same order, so that all looks
+   * share one shape.
+   * @constructor
+   * @param {string} name
+   */
   function Look(name) {
     copyProps(this, DEFAULT_LOOK);
     this.name = undefined;
@@ -1036,13 +1341,18 @@
     this.cursor = 0; // an index into CSS_CURSORS
   }
 
+  /** @param {number} s @returns {?Command[]} the event block of a state */
   Button.prototype.events = function (s) {
     const b = this.blocks[STATE_NAMES[s]];
     return b && b.events;
   };
 
-  // The cursor of a state: the last Cursor command of its event block (the button's own
-  // block for the background), else the default arrow.
+  /**
+   * The cursor of a state: the last Cursor command of its event block (the button's own
+   * block for the background), else the default arrow.
+   * @param {number} s
+   * @returns {string}
+   */
   Button.prototype.cursorOf = function (s) {
     return CSS_CURSORS[this.cursorIndex(s)] || 'default';
   };
@@ -1056,13 +1366,19 @@
     return c;
   };
 
+  /** @returns {number} 0 push, 1 check, 2 radio button */
   Button.prototype.mode = function () { return this.blocks.base.props.mode || 0; };
+  /** @returns {boolean} */
   Button.prototype.visible = function () { return this.look(0).show !== false; };
+  /** @returns {boolean} */
   Button.prototype.draggable = function () { return this.blocks.base.props.drag === 1; };
 
-  // The address a push button opens when clicked (its Up block's first Internet command),
-  // or null: such a button is a link for the keyboard, the mouse's other buttons and
-  // screen readers.
+  /**
+   * The address a push button opens when clicked (its Up block's first Internet command),
+   * or null: such a button is a link for the keyboard, the mouse's other buttons and
+   * screen readers.
+   * @returns {?Command}
+   */
   Button.prototype.link = function () {
     if (this.mode() !== 0) return null;
     const list = this.events(0) || [];
@@ -1070,25 +1386,34 @@
     return null;
   };
 
-  // The state shown now: pressed over it or selected is Down, hovered is Over.
+  /**
+   * The state shown now: pressed over it or selected is Down, hovered is Over.
+   * @returns {number}
+   */
   Button.prototype.shown = function () {
     if (this.forced !== undefined) return this.forced;
     if ((this.pressed && this.hover) || this.selected) return 2;
     return this.hover ? 1 : 0;
   };
 
+  /** PropGet: a property of the state shown. @param {string} p @returns {*} */
   Button.prototype.prop = function (p) {
     const v = this.look(this.shown())[p];
     if (p === 'state') return this.shown();
     return v === undefined ? null : v;
   };
 
-  // The rectangle of a state: its X and Y are absolute, plus any dragging.
+  /**
+   * The rectangle of a state: its X and Y are absolute, plus any dragging.
+   * @param {number} s
+   * @returns {Rect}
+   */
   Button.prototype.rect = function (s) {
     const l = this.look(s);
     return { x: l.x + this.dx, y: l.y + this.dy, w: Math.max(0, Math.min(l.width, 16384)), h: Math.max(0, Math.min(l.height, 16384)) };
   };
 
+  /** The pointer comes over `b`. @param {Button} b */
   Engine.prototype.enter = function (b) {
     if (b.hover) return;
     b.hover = true;
@@ -1097,6 +1422,7 @@
     this.redraw(b);
   };
 
+  /** The pointer leaves `b`. @param {Button} b */
   Engine.prototype.leaveButton = function (b) {
     if (!b.hover) return;
     b.hover = false;
@@ -1107,6 +1433,7 @@
     this.redraw(b);
   };
 
+  /** @param {Button} b */
   Engine.prototype.press = function (b) {
     b.forced = undefined;
     if (b.pressed) return;
@@ -1115,8 +1442,11 @@
     this.redraw(b);
   };
 
-  // Release over the button: the click. Push buttons run their Up block; a check box
-  // toggles; a radio button is selected and releases the project's other radio buttons.
+  /**
+   * Release over the button: the click. Push buttons run their Up block; a check box
+   * toggles; a radio button is selected and releases the project's other radio buttons.
+   * @param {Button} b
+   */
   Engine.prototype.release = function (b) {
     if (!b.pressed) return;
     b.pressed = false;
@@ -1142,18 +1472,24 @@
     this.redraw(mode === 2 ? undefined : b);
   };
 
+  /** A press that ends away from the button. @param {Button} b */
   Engine.prototype.cancelPress = function (b) {
     b.pressed = false;
     this.redraw(b);
   };
 
+  /** Call of a button: a press and a release. @param {Button} b */
   Engine.prototype.click = function (b) {
     if (this.current && this.current.depth > MAX_CALL_DEPTH) return;
     this.press(b);
     this.release(b);
   };
 
-  // StateSet: 2 selects the button, 0 releases it, 1 shows it as Over until the mouse comes.
+  /**
+   * StateSet: 2 selects the button, 0 releases it, 1 shows it as Over until the mouse comes.
+   * @param {Button} b
+   * @param {number} s
+   */
   Engine.prototype.setState = function (b, s) {
     if (s === 2) {
       b.selected = true;
@@ -1170,7 +1506,12 @@
     this.redraw(s === 2 && b.mode() === 2 ? undefined : b);
   };
 
-  // The topmost visible button under a point (the background is not one).
+  /**
+   * The topmost visible button under a point (the background is not one).
+   * @param {number} x
+   * @param {number} y
+   * @returns {?Button}
+   */
   Engine.prototype.hit = function (x, y) {
     for (let i = this.buttons.length - 1; i >= 0; i--) {
       const b = this.buttons[i];
@@ -1183,10 +1524,15 @@
 
   // Whether a caption of the button shows the date or time, which a clock draws again each second.
   const DATE_RE = /\$\{date\./i;
+  /**
+   * @param {Button} b
+   * @returns {boolean}
+   */
   function showsTime(b) {
     return [0, 1, 2].some(function (s) { return DATE_RE.test(b.textOf(s) || ''); });
   }
 
+  /** @returns {Button[]} the buttons whose captions show the date or time */
   Engine.prototype.clockButtons = function () { return this.buttons.filter(showsTime); };
 
 
@@ -1223,7 +1569,7 @@
    */
   function imageCss(l) {
     if (typeof l.image !== 'string') return 'background-image:none';
-    const u = l.image.replace(URL_UNSAFE_RE, function (c) {
+    const u = l.image.replace(URL_UNSAFE_RE, /** @param {string} c */ function (c) {
       return '%' + ('0' + c.charCodeAt(0).toString(16).toUpperCase()).slice(-2);
     });
     const st = l.imageStyle;
@@ -1299,11 +1645,23 @@
 
   // ------------------------------------------------------------------ drawing
 
+  /**
+   * @param {number} c a colour 0xRRGGBB
+   * @returns {string} it in CSS
+   */
   function css(c) {
     return '#' + ('000000' + (c & 0xFFFFFF).toString(16)).slice(-6);
   }
 
+  /**
+   * Colour `a` moved a share `t` of the way to `b`.
+   * @param {number} a
+   * @param {number} b
+   * @param {number} t
+   * @returns {number}
+   */
   function mix(a, b, t) {
+    /** @param {number} s a channel's shift @returns {number} */
     const ch = function (s) {
       const x = (a >> s) & 255;
       const y = (b >> s) & 255;
@@ -1312,9 +1670,14 @@
     return ch(16) | ch(8) | ch(0);
   }
 
-  // The colours of a border of `t` rings, the outermost first, each as its top-left and its
-  // bottom-right colour. Smooth borders shade each ring towards the middle colour; Raised
-  // is a ridge (outer half bevelled, inner half reversed); Point is a groove.
+  /**
+   * The colours of a border of `t` rings, the outermost first, each as its top-left and its
+   * bottom-right colour. Smooth borders shade each ring towards the middle colour; Raised
+   * is a ridge (outer half bevelled, inner half reversed); Point is a groove.
+   * @param {LookProps} l
+   * @param {number} t
+   * @returns {string[]}
+   */
   function borderRings(l, t) {
     const style = l.borderStyle;
     const rings = [];
@@ -1382,6 +1745,10 @@
   // knows the 0x80-0x9F row (the five bytes Windows leaves open stay as they are).
   const CP1252_HIGH = '\u20ac\x81\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\x8d\u017d\x8f' +
     '\x90\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\x9d\u017e\u0178';
+  /**
+   * @param {ArrayLike<number>|ArrayBuffer} buffer
+   * @returns {string}
+   */
   function decode1252(buffer) {
     const bytes = new Uint8Array(buffer);
     const parts = [];
@@ -1429,8 +1796,10 @@
       const list = shown.get(r);
       if (list) list.push(b); else shown.set(r, [b]);
     });
+    /** @type {Button[]} */
     const out = [];
     const seen = new Set();
+    /** @param {Button} first */
     const visit = function (first) {
       const stack = [first];
       while (stack.length) {
@@ -1444,6 +1813,7 @@
     };
     // A button comes in the project's order unless another showed it; buttons that show
     // each other in a circle keep their places.
+    /** @param {Button} b @returns {boolean} */
     const shownByOther = function (b) {
       const walked = new Set([b]);
       for (let r = revealerOf(b); r && present.has(r); r = revealerOf(r)) {
@@ -1458,6 +1828,7 @@
     return out;
   }
 
+  /** @type {Object<string, *>} what the runtime offers pages and tests */
   const api = {
     decode1252: decode1252, tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
     ulawToLinear: ulawToLinear, ulawToPcm8: ulawToPcm8, decodeAu: decodeAu, expandText: expandText,
@@ -1476,6 +1847,11 @@
   api.EditorControl = EditorControl;
   const doc = global.document;
 
+  /**
+   * The PARAMs of an applet by lower-case name (the first of a name counts).
+   * @param {Element} applet
+   * @returns {Object<string, string>}
+   */
   function paramsOf(applet) {
     const map = Object.create(null);
     const ps = applet.getElementsByTagName('param');
@@ -1486,15 +1862,27 @@
     return map;
   }
 
+  /**
+   * @param {Element} applet
+   * @returns {boolean} whether the applet is a VelkoButton one
+   */
   function isOurs(applet) {
     const code = (applet.getAttribute('code') || '').trim();
     return /^VelkoButton(\.class)?$/i.test(code);
   }
 
+  /** @type {?AudioContext} */
   let audioContext = null;
+  /** @type {Object<string, Sound>} the sounds playing, by address */
   const playing = Object.create(null);
-  const decoded = Object.create(null); // address -> promise of its decoded sound
+  /** @type {Object<string, Promise<AudioBuffer>>} address -> promise of its decoded sound */
+  const decoded = Object.create(null);
 
+  /**
+   * Audio: plays (0), loops (1) or stops (2) a sound; an .au file is decoded here.
+   * @param {number} mode
+   * @param {string} url
+   */
   function audioHost(mode, url) {
     const old = playing[url];
     if (old) { try { old.stop(); } catch { /* already ended */ } delete playing[url]; }
@@ -1510,6 +1898,7 @@
     if (!Ctx) return;
     audioContext = audioContext || new Ctx();
     if (audioContext.state === 'suspended') audioContext.resume();
+    /** @type {Sound} */
     const entry = { stop: function () { entry.stopped = true; if (entry.node) entry.node.stop(); } };
     playing[url] = entry;
     decoded[url] = decoded[url] || fetchVia(url, 'arraybuffer').then(function (bytes) {
@@ -1533,12 +1922,17 @@
     });
   }
 
-  // Browsers start sound only after a user gesture: the first press on the page resumes it.
+  /** Browsers start sound only after a user gesture: the first press on the page resumes it. */
   function wakeAudio() {
     if (audioContext && audioContext.state === 'suspended') audioContext.resume();
   }
 
-  // fetch() where it works, XMLHttpRequest for file: pages that allow it.
+  /**
+   * fetch() where it works, XMLHttpRequest for file: pages that allow it.
+   * @param {string} url
+   * @param {XMLHttpRequestResponseType} type
+   * @returns {Promise<*>}
+   */
   function fetchVia(url, type) {
     return new Promise(function (resolve, reject) {
       const x = new global.XMLHttpRequest();
@@ -1635,6 +2029,7 @@
     this.version = Object.create(null);
   }
 
+  /** Shows the button the editor chose in its state, and every other as the pointer has it. */
   EditorControl.prototype.applyShown = function () {
     const engine = this.owner.engine;
     engine.buttons.forEach(function (b) { if (b.forced !== undefined && !b.selected) b.forced = undefined; });
@@ -1719,7 +2114,7 @@
     owner.paintAll();
   };
 
-  /** @returns {Object<string, Function>} the handle an editor calls (the applet's velkoControl) */
+  /** @returns {EditorHandle} the handle an editor calls (the applet's velkoControl) */
   EditorControl.prototype.handle = function () {
     const editor = this, owner = this.owner;
     return {
@@ -1820,10 +2215,10 @@
     let root = applet.querySelector('.vb');
     this.own = !root;
     if (!root) {
-      Array.prototype.forEach.call(applet.children, function (ch) {
+      Array.prototype.forEach.call(applet.children, /** @param {HTMLElement} ch */ function (ch) {
         if (ch.tagName.toLowerCase() !== 'param') ch.style.display = 'none';
       });
-      Array.prototype.forEach.call(applet.childNodes, function (ch) {
+      Array.prototype.forEach.call(applet.childNodes, /** @param {Node} ch */ function (ch) {
         if (ch.nodeType === 3 && ch.nodeValue.trim()) { const s = doc.createElement('span'); s.style.display = 'none'; applet.replaceChild(s, ch); s.appendChild(ch); }
       });
       root = doc.createElement('div');
@@ -1856,9 +2251,10 @@
     this.flow = !this.own && /flex/.test(global.getComputedStyle(this.root).display);
   };
 
-  /** @returns {any} what the engine asks of the page */
+  /** @returns {EngineHost} what the engine asks of the page */
   RunningApplet.prototype.makeHost = function () {
     const running = this;
+    /** @param {*} [b] a button, else everything */
     const schedule = function (b) { running.schedule(b); };
     /** @type {Map<string, string>} the addresses of files, resolved against the page's */
     const resolved = new Map();
@@ -1893,7 +2289,7 @@
       // The input file is 8-bit text like the page that names it, never UTF-8.
       fetch: function (url) {
         if (global.fetch && !/^file:/i.test(url)) {
-          return global.fetch(url, { cache: 'no-store' }).then(function (r) {
+          return global.fetch(url, { cache: 'no-store' }).then(/** @param {Response} r */ function (r) {
             if (!r.ok) throw new Error('status ' + r.status);
             return r.arrayBuffer();
           }).then(decode1252);
@@ -1919,7 +2315,7 @@
     /** @type {Object<string, number>} restarts of each animated image */
     this.restarts = Object.create(null);
     try {
-      engine.load(joinScript(function (n) { const v = p[n.toLowerCase()]; return v === undefined ? null : v; }));
+      engine.load(joinScript(/** @param {string} n */ function (n) { const v = p[n.toLowerCase()]; return v === undefined ? null : v; }));
     } catch (e) {
       console.warn('VelkoButton: ' + e.message);
     }
@@ -1959,9 +2355,9 @@
    * a check box) is made anew; elements without a button go.
    */
   RunningApplet.prototype.adopt = function () {
-    const found = Array.prototype.filter.call(this.root.children, function (el) { return el.classList.contains('b'); });
+    const found = Array.prototype.filter.call(this.root.children, /** @param {Element} el */ function (el) { return el.classList.contains('b'); });
     const buttons = this.engine.buttons;
-    found.forEach(function (el, i) {
+    found.forEach(/** @param {*} el @param {number} i */ function (el, i) {
       const b = buttons[i];
       if (b && shapeOfElement(el) === shapeOf(b) && !this.recs[b.name.toLowerCase()]) {
         const rec = this.recs[b.name.toLowerCase()] = this.recOf(b, el, el.tagName.toLowerCase() === 'label' ? inputOf(el) : null);
@@ -1980,9 +2376,9 @@
    * @param {Button} b @param {any} el @param {any} input @returns {Rec}
    */
   RunningApplet.prototype.recOf = function (b, el, input) {
-    const spans = Array.prototype.filter.call(el.children, function (c) { return c.tagName.toLowerCase() === 'span'; });
+    const spans = Array.prototype.filter.call(el.children, /** @param {Element} c */ function (c) { return c.tagName.toLowerCase() === 'span'; });
     let cap = spans.shift();
-    spans.forEach(function (s) { s.remove(); });
+    spans.forEach(/** @param {Element} s */ function (s) { s.remove(); });
     if (!cap) { cap = doc.createElement('span'); el.appendChild(cap); }
     const target = el.getAttribute('target') || '';
     /** @type {Rec} */
@@ -2100,8 +2496,9 @@
     // elsewhere stays.
     const at = doc.activeElement;
     if (!from.hidden || (at && at !== from.el && at !== from.input && at !== doc.body)) return;
-    const list = Array.prototype.filter.call(this.root.children, function (n) { return n._vbRec && n === n._vbRec.el; });
+    const list = Array.prototype.filter.call(this.root.children, /** @param {*} n */ function (n) { return n._vbRec && n === n._vbRec.el; });
     const i = list.indexOf(from.el);
+    /** @param {*} el @returns {boolean} */
     const shown = function (el) { return !el._vbRec.hidden; };
     const to = list.slice(i + 1).find(shown) || list.slice(0, Math.max(0, i)).reverse().find(shown);
     if (to) (to._vbRec.input || to).focus({ preventScroll: true });
@@ -2269,6 +2666,7 @@
     let moved = false;
     let at = root.firstChild;
     // Other nodes (the page's line breaks) stay where they are.
+    /** @param {*} node */
     const place = function (node) {
       while (at && !at._vbRec) at = at.nextSibling;
       if (at === node) { at = node.nextSibling; return; }
@@ -2314,6 +2712,7 @@
    */
   RunningApplet.prototype.followProject = function (keepHover) {
     const engine = this.engine;
+    /** @param {?Button} b @returns {?Button} */
     const find = function (b) { const n = b && engine.find(b.name); return n && !n.isBackground ? n : null; };
     this.pointerB = find(this.pointerB);
     this.focusB = find(this.focusB);
@@ -2392,26 +2791,26 @@
    */
   RunningApplet.prototype.listen = function () {
     const running = this, root = this.root;
-    root.addEventListener('pointerover', function (ev) {
+    root.addEventListener('pointerover', /** @param {PointerEvent} ev */ function (ev) {
       if (!running.editor.interactive || running.drag || ev.pointerType === 'touch') return;
       running.pointTo(running.buttonAt(ev.target));
     });
-    root.addEventListener('pointerleave', function (ev) {
+    root.addEventListener('pointerleave', /** @param {PointerEvent} ev */ function (ev) {
       if (!running.drag && ev.pointerType !== 'touch') running.pointTo(null);
     });
-    root.addEventListener('pointerdown', function (ev) { running.pointerDown(ev); });
-    global.addEventListener('pointermove', function (ev) { running.pointerMove(ev); });
-    global.addEventListener('pointerup', function (ev) { running.pointerUp(ev); });
+    root.addEventListener('pointerdown', /** @param {PointerEvent} ev */ function (ev) { running.pointerDown(ev); });
+    global.addEventListener('pointermove', /** @param {PointerEvent} ev */ function (ev) { running.pointerMove(ev); });
+    global.addEventListener('pointerup', /** @param {PointerEvent} ev */ function (ev) { running.pointerUp(ev); });
     // A scroll or a gesture that takes the pointer over cancels the press.
     global.addEventListener('pointercancel', function () {
       running.drag = null;
       running.cancelPresses();
       running.pointTo(null);
     });
-    root.addEventListener('click', function (ev) { running.clicked(ev); }, true);
-    root.addEventListener('dragstart', function (ev) { const b = running.buttonAt(ev.target); if (b && b.draggable()) ev.preventDefault(); });
-    root.addEventListener('change', function (ev) { running.inputChanged(ev); });
-    root.addEventListener('focusin', function (ev) {
+    root.addEventListener('click', /** @param {MouseEvent} ev */ function (ev) { running.clicked(ev); }, true);
+    root.addEventListener('dragstart', /** @param {DragEvent} ev */ function (ev) { const b = running.buttonAt(ev.target); if (b && b.draggable()) ev.preventDefault(); });
+    root.addEventListener('change', /** @param {Event} ev */ function (ev) { running.inputChanged(ev); });
+    root.addEventListener('focusin', /** @param {FocusEvent & {target: *}} ev */ function (ev) {
       if (!running.editor.interactive) return;
       const b = running.buttonAt(ev.target);
       // The keyboard's focus hovers; a click's does not.
@@ -2420,17 +2819,18 @@
       // The buttons it showed are in place before the next key.
       if (running.focusB) running.paint();
     });
-    root.addEventListener('focusout', function (ev) {
+    root.addEventListener('focusout', /** @param {FocusEvent} ev */ function (ev) {
       if (ev.relatedTarget && running.buttonAt(ev.relatedTarget)) return; // focusin follows
       if (!running.focusB) return;
       running.focusB = null;
       running.follow();
       if (running.own) running.schedule();
     });
-    root.addEventListener('keydown', function (ev) { running.key(ev, true); });
-    root.addEventListener('keyup', function (ev) { running.key(ev, false); });
+    root.addEventListener('keydown', /** @param {KeyboardEvent} ev */ function (ev) { running.key(ev, true); });
+    root.addEventListener('keyup', /** @param {KeyboardEvent} ev */ function (ev) { running.key(ev, false); });
   };
 
+  /** @param {PointerEvent} ev */
   RunningApplet.prototype.pointerDown = function (ev) {
     if (!this.editor.interactive) return;
     wakeAudio();
@@ -2446,6 +2846,7 @@
     this.engine.press(b);
   };
 
+  /** @param {PointerEvent} ev */
   RunningApplet.prototype.pointerMove = function (ev) {
     const d = this.drag;
     if (!d || !this.editor.interactive) return;
@@ -2458,6 +2859,7 @@
     }
   };
 
+  /** @param {PointerEvent} ev */
   RunningApplet.prototype.pointerUp = function (ev) {
     if (ev.button !== 0 || !this.editor.interactive) return;
     const d = this.drag;
@@ -2585,13 +2987,21 @@
     return running.engine;
   }
 
-  // Replaces the project of the `index`th applet of the page in place (see velkoControl).
+  /**
+   * Replaces the project of the `index`th applet of the page in place (see velkoControl).
+   * @param {number} [index]
+   * @returns {EditorHandle|undefined}
+   */
   api.control = function (index) {
     const a = doc.getElementsByTagName('applet')[index || 0];
     return a && a.velkoControl;
   };
 
-  // Where an Internet command goes; kept on the api object so that tests can watch it.
+  /**
+   * Where an Internet command goes; kept on the api object so that tests can watch it.
+   * @param {string} url
+   * @param {?string} [target]
+   */
   api.navigate = function (url, target) {
     const t = String(target || '_self');
     if (/^_self$/i.test(t)) global.location.href = url;
@@ -2600,10 +3010,12 @@
     else global.open(url, /^_blank$/i.test(t) ? '_blank' : t);
   };
 
-  // Brings every running applet up to date on the next frame (a page that restyled itself may ask).
+  /** @type {Array<function(): void>} each running applet's repaint */
   const repaints = [];
+  /** Brings every running applet up to date on the next frame (a page that restyled itself may ask). */
   api.repaint = function () { repaints.forEach(function (r) { r(); }); };
 
+  /** @returns {Array<Engine|null|undefined>} the engines of the page's applets, started now */
   api.start = function () {
     const applets = doc.getElementsByTagName('applet');
     const list = [];
