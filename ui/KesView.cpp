@@ -502,8 +502,9 @@ void KesView::OnDocChanged(const DocChange& change) {
       change.kind == DocChange::Kind::LayoutChanged &&
       (group_->GetClass() == PropClass::Button || group_->GetClass() == PropClass::Project);
   if (!mine && !placed) return;
-  // Another page of this group committed: its values are the new starting
-  // point; otherwise the group changed under the page, which shows it.
+  // Another page of this group committed: the page keeps what it holds (the
+  // buttons' places are the new starting point); otherwise the group changed
+  // under the page, which shows it.
   if (app_.committing())
     TakeBaseline();
   else
