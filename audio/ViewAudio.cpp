@@ -73,6 +73,11 @@ ViewAudio::ViewAudio(const PageContext& context, QWidget* parent)
   layout->addStretch(1);
 
   setPlayer(AudioPlayer::Create());
+
+  Bind(&PropAudio::file, TextOf(file_));
+  // With no mode pressed (a value this program does not know) the group
+  // keeps its own.
+  Bind(&PropAudio::mode, IndexOf({modes_.begin(), modes_.end()}));
 }
 
 ViewAudio::~ViewAudio() = default;
@@ -97,18 +102,7 @@ void ViewAudio::RefreshControls() {
   const PropAudio& a = audio();
   title_->setText(StateTitle(a.state(), tr("Sound"), tr("Sound of the %1 state"),
                              tr("Sound of the %1 state of \u201C%2\u201D")));
-  file_->setText(ToQ(a.file));
-  for (int i = 0; i < 3; ++i) modes_[i]->setChecked(a.mode == i);
-}
-
-bool ViewAudio::CommitControls() {
-  PropAudio& a = audio();
-  Store(a.file, FromQ(file_->text()));
-  // With no mode pressed (a value this program does not know) the group
-  // keeps its own.
-  for (int i = 0; i < 3; ++i)
-    if (modes_[i]->isChecked()) Store(a.mode, static_cast<int32_t>(i));
-  return true;
+  KesView::RefreshControls();
 }
 
 std::string ViewAudio::ResolvedFile() const {

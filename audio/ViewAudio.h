@@ -33,7 +33,6 @@ class ViewAudio : public KesView {
   static constexpr const char* kAudioFilter = "Audio Files (*.au)|*.au|All Files (*.*)|*.*||";
 
  protected:
-  bool CommitControls() override;
   void RefreshControls() override;
 
  private:

@@ -27,6 +27,8 @@
 #include "core/StringTable.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"
+#include "ui/PageParts.h"
+#include "ui/ScriptEdit.h"
 #include "ui/Text.h"
 
 int TabMemory::Get(const std::string& tabClass) const {
@@ -85,34 +87,59 @@ void KesView::Commit() {
     return;
   }
   if (!others_.empty()) RestoreUntouched();
-  const bool valid = CommitControls();
-  app_.ReportCommit(valid);
-  if (!valid) return;
-  // Whatever the page stored is one step, named after the group.
+  app_.ReportCommit(StoreEdits());
+}
+
+std::vector<FieldEdit> KesView::ReadEdits(bool& valid) const {
+  valid = true;
+  if (!HoldsEdits()) return {};
+  const std::vector<FieldValue> now = FieldValues(*group_);
+  std::vector<FieldEdit> edits;
+  for (const FieldBinding& b : bindings_) {
+    if (b.field >= now.size() || (b.canRefuse && !valid)) continue;
+    FieldValue value = now[b.field];
+    if (!b.read(value))
+      valid = false;
+    else if (valid && b.check && !b.check(value))
+      valid = false;
+    if (!(value == now[b.field])) edits.push_back({b.field, now[b.field], std::move(value)});
+  }
+  return edits;
+}
+
+bool KesView::StoreEdits() {
+  bool valid = true;
+  std::vector<FieldEdit> fields = ReadEdits(valid);
+  // A page whose group has left the document has nothing to store.
+  const GroupPath path = doc_.PathOf(group_);
+  if (doc_.GroupAt(path) != group_) return valid;
+  // Whatever the page changed is one step, named after the group.
   static const char* const kNames[] = {"Change",       "Change Project", "Change Button",
                                        "Change State", "Change Text",    "Change Border",
                                        "Change Audio", "Change Image",   "Change Advanced"};
   const auto kind = static_cast<std::size_t>(group_->GetClass());
-  const GroupPath path = doc_.PathOf(group_);
-  // A page whose group has left the document has nothing to record.
-  if (doc_.GroupAt(path) != group_) return;
-  const std::string name = kNames[kind < 9 ? kind : 0];
+  const std::string name = kNames[kind < std::size(kNames) ? kind : 0];
   if (!others_.empty()) {
-    CommitToAll(name);
-    return;
+    StoreToAll(std::move(fields), name);
+    return valid;
   }
+  const bool placing = path.kind == PropClass::Project || path.kind == PropClass::Button;
+  if (fields.empty()) {
+    // Nothing the group stores changed, but the layout may place the buttons anew.
+    if (placing) doc_.LayoutButtons();
+    return valid;
+  }
+  std::vector<GroupEdit> edits;
+  edits.push_back({path, std::move(fields)});
   committing_ = true;
-  doc_.RecordFieldEdit(path, baselineFields_, name,
-                       path.kind == PropClass::Project ? &geometry_ : nullptr);
+  doc_.ApplyEdits(std::move(edits), name, path.kind == PropClass::Project ? &geometry_ : nullptr);
   committing_ = false;
   TakeBaseline();
   ShowFollowMarks();
+  return valid;
 }
 
-void KesView::CommitToAll(const std::string& name) {
-  std::vector<FieldEdit> fields = DiffFields(baselineFields_, FieldValues(*group_));
-  // The page's group goes back to where the step starts; the step takes it on.
-  for (const FieldEdit& f : fields) SetField(*group_, f.field, f.before);
+void KesView::StoreToAll(std::vector<FieldEdit> fields, const std::string& name) {
   if (fields.empty()) return;
   std::vector<GroupEdit> edits;
   std::vector<int> buttons;
@@ -137,9 +164,132 @@ void KesView::CommitToAll(const std::string& name) {
 }
 
 void KesView::TakeBaseline() {
-  if (!group_) return;
-  baselineFields_ = FieldValues(*group_);
-  if (group_->GetClass() == PropClass::Project) geometry_ = doc_.CaptureGeometry();
+  if (group_ && group_->GetClass() == PropClass::Project) geometry_ = doc_.CaptureGeometry();
+}
+
+namespace {
+
+// Finds the place of the field at one address.
+class AddressFinder : public FieldVisitor {
+ public:
+  explicit AddressFinder(const void* address) : address_(address) {}
+  std::size_t found = static_cast<std::size_t>(-1);
+  void Int(std::string_view, int32_t& v) override { Look(&v); }
+  void Color(std::string_view, uint32_t& v) override { Look(&v); }
+  void Text(std::string_view, std::string& v) override { Look(&v); }
+
+ private:
+  void Look(const void* v) {
+    if (v == address_) found = at_;
+    ++at_;
+  }
+  const void* address_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace
+
+std::size_t KesView::FieldAt(const void* address) const {
+  AddressFinder finder(address);
+  group_->VisitFields(finder);
+  Q_ASSERT(finder.found != static_cast<std::size_t>(-1));
+  return finder.found;
+}
+
+void KesView::RefreshControls() {
+  const std::vector<FieldValue> values = FieldValues(*group_);
+  for (const FieldBinding& b : bindings_)
+    if (b.field < values.size()) b.show(values[b.field]);
+}
+
+Converter<std::string> KesView::TextOf(QLineEdit* edit) {
+  return {{edit},
+          [edit](const std::string& v) { edit->setText(ToQ(v)); },
+          [edit](std::string& v) {
+            v = FromQ(edit->text());
+            return true;
+          }};
+}
+
+Converter<std::string> KesView::TextOf(QComboBox* list) {
+  return {{list},
+          [list](const std::string& v) { list->setEditText(ToQ(v)); },
+          [list](std::string& v) {
+            v = FromQ(list->currentText());
+            return true;
+          }};
+}
+
+Converter<std::string> KesView::ScriptOf(ScriptEdit* edit) {
+  return {{edit},
+          [edit](const std::string& v) { edit->setScript(v); },
+          [edit](std::string& v) {
+            if (!edit->Shows(v)) v = edit->script();
+            return true;
+          }};
+}
+
+Converter<int32_t> KesView::IntOf(IntSpinEdit* edit) {
+  return {{edit},
+          [edit](const int32_t& v) { edit->setValue(v); },
+          [this, edit](int32_t& v) { return ReadInt(edit, edit->text(), v); },
+          true};
+}
+
+Converter<int32_t> KesView::IntOf(QComboBox* list) {
+  return {{list},
+          [list](const int32_t& v) { list->setEditText(QString::number(v)); },
+          [this, list](int32_t& v) { return ReadInt(list, list->currentText(), v); },
+          true};
+}
+
+Converter<int32_t> KesView::FlagOf(QAbstractButton* box) {
+  return {{box},
+          [box](const int32_t& v) { box->setChecked(v != 0); },
+          [box](int32_t& v) {
+            if ((v != 0) != box->isChecked()) v = box->isChecked() ? 1 : 0;
+            return true;
+          }};
+}
+
+Converter<uint32_t> KesView::ColorOf(ColorButton* button) {
+  return {{button},
+          [button](const uint32_t& v) { button->setColor(v); },
+          [button](uint32_t& v) {
+            v = button->color();
+            return true;
+          }};
+}
+
+Converter<int32_t> KesView::ChoiceOf(const IconChoice& choice) {
+  return {{choice.buttons.begin(), choice.buttons.end()},
+          [choice](const int32_t& v) { choice.Check(v); },
+          [choice](int32_t& v) {
+            v = choice.Checked(v);
+            return true;
+          }};
+}
+
+Converter<int32_t> KesView::IndexOf(std::vector<QAbstractButton*> buttons) {
+  return {{buttons.begin(), buttons.end()},
+          [buttons](const int32_t& v) {
+            for (std::size_t i = 0; i < buttons.size(); ++i)
+              buttons[i]->setChecked(v == static_cast<int32_t>(i));
+          },
+          [buttons](int32_t& v) {
+            for (std::size_t i = 0; i < buttons.size(); ++i)
+              if (buttons[i]->isChecked()) v = static_cast<int32_t>(i);
+            return true;
+          }};
+}
+
+Converter<int32_t> KesView::ListIndexOf(QComboBox* list) {
+  return {{list},
+          [list](const int32_t& v) { list->setCurrentIndex(v >= 0 && v < list->count() ? v : -1); },
+          [list](int32_t& v) {
+            if (list->currentIndex() >= 0) v = list->currentIndex();
+            return true;
+          }};
 }
 
 namespace {
@@ -244,13 +394,6 @@ void ShowMixed(QWidget* c) {
   }
 }
 
-// A value unlike `v` of the same type, to see which controls show it.
-FieldValue Other(const FieldValue& v) {
-  if (const auto* i = std::get_if<int32_t>(&v)) return *i == 0 ? 1 : *i == 1 ? 0 : *i + 1;
-  if (const auto* c = std::get_if<uint32_t>(&v)) return *c ^ 0x808080u;
-  return std::get<std::string>(v) + "x";
-}
-
 }  // namespace
 
 bool KesView::MarkedFollowing(const QWidget* control) {
@@ -258,62 +401,27 @@ bool KesView::MarkedFollowing(const QWidget* control) {
                                                  Qt::FindDirectChildrenOnly) != nullptr;
 }
 
-std::vector<QWidget*> KesView::EditingControls() const {
+std::vector<QWidget*> KesView::BoundControls() const {
   std::vector<QWidget*> list;
-  for (QWidget* w : findChildren<QWidget*>()) {
-    QWidget* owner = w->parentWidget();
-    while (owner && !qobject_cast<const KesView*>(owner)) owner = owner->parentWidget();
-    if (owner != this) continue;
-    // The edit inside a list or a spin edit is that control's.
-    if (qobject_cast<QLineEdit*>(w) && (qobject_cast<QComboBox*>(w->parentWidget()) ||
-                                        qobject_cast<QAbstractSpinBox*>(w->parentWidget())))
-      continue;
-    auto* button = qobject_cast<QAbstractButton*>(w);
-    if (qobject_cast<ColorButton*>(w) || (button && button->isCheckable()) ||
-        qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-        qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
-      list.push_back(w);
-  }
+  for (const FieldBinding& b : bindings_)
+    list.insert(list.end(), b.controls.begin(), b.controls.end());
   return list;
 }
 
-const std::map<std::size_t, std::vector<QWidget*>>& KesView::FieldControls() {
-  if (fieldsFound_ || !group_) return fieldControls_;
-  fieldsFound_ = true;
-  const std::vector<QWidget*> controls = EditingControls();
-  auto read = [&controls] {
-    std::vector<QString> shown;
-    for (QWidget* c : controls) shown.push_back(ShownValue(c));
-    return shown;
-  };
-  const std::vector<FieldValue> values = FieldValues(*group_);
-  RefreshControls();
-  const std::vector<QString> plain = read();
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    SetField(*group_, i, Other(values[i]));
-    RefreshControls();
-    const std::vector<QString> now = read();
-    SetField(*group_, i, values[i]);
-    for (std::size_t k = 0; k < controls.size(); ++k)
-      if (now[k] != plain[k]) fieldControls_[i].push_back(controls[k]);
-  }
-  RefreshControls();
-  return fieldControls_;
-}
-
-std::vector<QWidget*> KesView::ControlsOf(std::string_view name) {
+std::vector<QWidget*> KesView::ControlsOf(std::string_view name) const {
   if (!group_) return {};
   const int field = FieldIndex(*group_, name);
-  if (field < 0) return {};
-  const auto& bound = FieldControls();
-  auto it = bound.find(static_cast<std::size_t>(field));
-  return it == bound.end() ? std::vector<QWidget*>() : it->second;
+  std::vector<QWidget*> list;
+  for (const FieldBinding& b : bindings_)
+    if (static_cast<int>(b.field) == field)
+      list.insert(list.end(), b.controls.begin(), b.controls.end());
+  return list;
 }
 
 void KesView::ShowMixedValues() {
   mixedFull_.clear();
   mixedShown_.clear();
-  for (QWidget* c : EditingControls()) {
+  for (QWidget* c : BoundControls()) {
     if (auto* edit = qobject_cast<QLineEdit*>(c)) edit->setPlaceholderText(QString());
     if (auto* text = qobject_cast<QPlainTextEdit*>(c)) text->setPlaceholderText(QString());
     if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->lineEdit())
@@ -328,10 +436,9 @@ void KesView::ShowMixedValues() {
     for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i)
       if (!(theirs[i] == mine[i])) mixed[i] = true;
   }
-  const auto& bound = FieldControls();
-  for (const auto& [field, controls] : bound) {
-    if (!mixed[field]) continue;
-    for (QWidget* c : controls) mixedFull_[field].push_back({c, ShownValue(c)});
+  for (const FieldBinding& b : bindings_) {
+    if (b.field >= mixed.size() || !mixed[b.field]) continue;
+    for (QWidget* c : b.controls) mixedFull_[b.field].push_back({c, ShownValue(c)});
   }
   for (const auto& [field, controls] : mixedFull_)
     for (const auto& shown : controls) ShowMixed(shown.first);
@@ -350,7 +457,7 @@ void KesView::RestoreUntouched() {
 }
 
 void KesView::ShowFollowMarks() {
-  for (QWidget* c : EditingControls())
+  for (QWidget* c : BoundControls())
     for (QWidget* mark :
          c->findChildren<QWidget*>(QStringLiteral("followsUp"), Qt::FindDirectChildrenOnly))
       delete mark;
@@ -362,10 +469,11 @@ void KesView::ShowFollowMarks() {
   const std::vector<FieldValue> upValues = FieldValues(*up);
   const std::vector<FieldValue> mine = FieldValues(*group_);
   const std::vector<std::string_view> names = FieldNames(*group_);
-  for (const auto& [field, controls] : FieldControls()) {
+  for (const FieldBinding& b : bindings_) {
+    const std::size_t field = b.field;
     if (field >= mine.size() || names[field] == "name" || !(mine[field] == upValues[field]))
       continue;
-    for (QWidget* c : controls)
+    for (QWidget* c : b.controls)
       if (!MarkedFollowing(c)) new FollowMark(c);
   }
 }
@@ -394,8 +502,9 @@ void KesView::OnDocChanged(const DocChange& change) {
       change.kind == DocChange::Kind::LayoutChanged &&
       (group_->GetClass() == PropClass::Button || group_->GetClass() == PropClass::Project);
   if (!mine && !placed) return;
-  // Another page of this group committed: its values are the new starting
-  // point; otherwise the group changed under the page, which shows it.
+  // Another page of this group committed: the page keeps what it holds (the
+  // buttons' places are the new starting point); otherwise the group changed
+  // under the page, which shows it.
   if (app_.committing())
     TakeBaseline();
   else

@@ -1,20 +1,31 @@
-// Base of every property page: a form that edits one group. The page takes
-// part in the document's broadcasts: on a commit it moves its control values
-// into its group (or refuses when a value is not acceptable), on a refresh it
-// reloads its controls from the group.
+// Base of every property page: a form that edits one group. Each page
+// declares which of its controls show which field of the group and how their
+// state converts to and from the field's value; from that table the page
+// shows its group, and a commit turns the controls into field edits that the
+// document makes as one undoable step (or refuses when a value is not
+// acceptable). The page never writes its group itself.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/Doc.h"
+#include "core/Fields.h"
 #include "core/KesDoc.h"
 
+class ColorButton;
 class Doc;
+class IntSpinEdit;
 class KesApp;
 class KesProp;
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class ScriptEdit;
+struct IconChoice;
 
 // The tab each kind of tabbed page showed last, so that the next page of the
 // same kind opens on it. Owned by the Properties window.
@@ -39,6 +50,36 @@ struct PageContext {
   std::vector<KesProp*> others = {};
 };
 
+// One field of a page's group as the page shows it: the controls that show
+// it, how its value shows in them and how their state reads back.
+struct FieldBinding {
+  std::size_t field = 0;  // the field's place in the group's order
+  std::vector<QWidget*> controls;
+  std::function<void(const FieldValue&)> show;
+  // Reads the controls over `value`, which holds the group's value: false,
+  // after telling the user, when they hold nothing acceptable (the value
+  // then stays as it was).
+  std::function<bool(FieldValue&)> read;
+  // Whether `read` can refuse: once one binding refused, such bindings are
+  // not read and their fields keep their values.
+  bool canRefuse = false;
+  // Checks the value read, while nothing refused: false after telling the
+  // user. The value is set all the same, so that the group holds what was
+  // typed until the user corrects it.
+  std::function<bool(const FieldValue&)> check;
+};
+
+// How a kind of control shows a value of type T and reads it back (see
+// FieldBinding); the pages' tables are made of these.
+template <class T>
+struct Converter {
+  using Value = T;
+  std::vector<QWidget*> controls;
+  std::function<void(const T&)> show;
+  std::function<bool(T&)> read;
+  bool canRefuse = false;
+};
+
 class KesView : public QWidget, public DocView, public DocListener {
   Q_OBJECT
  public:
@@ -49,8 +90,10 @@ class KesView : public QWidget, public DocView, public DocListener {
   int pageId() const { return pageId_; }
   KesProp* group() const { return group_; }
   const std::vector<KesProp*>& others() const { return others_; }
+  // The page's table: which controls show which field of its group.
+  const std::vector<FieldBinding>& bindings() const { return bindings_; }
   // The page's controls that show the field `name` of its group.
-  std::vector<QWidget*> ControlsOf(std::string_view name);
+  std::vector<QWidget*> ControlsOf(std::string_view name) const;
   // Whether `control` carries the mark of a value that follows Up.
   static bool MarkedFollowing(const QWidget* control);
 
@@ -59,8 +102,10 @@ class KesView : public QWidget, public DocView, public DocListener {
   // A change to this page's group by another road (undo, redo, paste,
   // another page of the same group) shows on the page.
   void OnDocChanged(const DocChange& change) override;
-  // Moves the controls' values into the group; a value that is not
-  // acceptable refuses the commit through the application.
+  // Flushes what the controls hold and the group does not: the fields they
+  // changed become one step of the document; a value that is not acceptable
+  // refuses the commit through the application. A page whose controls show
+  // their group, and whose values pass their checks, does nothing.
   void Commit();
   // Reloads the controls from the group.
   void Refresh();
@@ -76,29 +121,73 @@ class KesView : public QWidget, public DocView, public DocListener {
   QWidget* control(int id) const;
 
  protected:
-  // Reads the controls and stores each value that differs from the group's
-  // through Store(). Returns false, after telling the user and putting the
-  // focus on the offending control, when a value is not acceptable.
-  virtual bool CommitControls() = 0;
-  virtual void RefreshControls() = 0;
+  // Shows the group's fields in the table's controls; a page that shows more
+  // (titles, enabled states) adds it after calling this.
+  virtual void RefreshControls();
+  // Whether the controls may hold anything to store at all (a page whose
+  // shown values are not the user's, such as computed colours, says no
+  // until the user touches it).
+  virtual bool HoldsEdits() const { return true; }
   // The page is closing while its group still exists.
   virtual void OnClose() {}
 
-  // Copies `value` into `field` when they differ; the commit makes one
-  // undoable step of everything the page changed.
-  template <class T>
-  void Store(T& field, const T& value) {
-    if (!(field == value)) field = value;
+  // Adds `member` of the page's group, shown and read by `converter`, to the
+  // table; `check`, when given, checks each value read (see FieldBinding).
+  // The table is read in the order it is declared.
+  template <class G, class T>
+  void Bind(T G::*member, Converter<T> converter,
+            std::function<bool(const typename Converter<T>::Value&)> check = {}) {
+    if (!group_) return;
+    FieldBinding b;
+    b.field = FieldAt(&(static_cast<G&>(*group_).*member));
+    b.controls = std::move(converter.controls);
+    b.canRefuse = converter.canRefuse;
+    b.show = [show = std::move(converter.show)](const FieldValue& v) {
+      if (const T* t = std::get_if<T>(&v)) show(*t);
+    };
+    b.read = [read = std::move(converter.read)](FieldValue& v) {
+      T* t = std::get_if<T>(&v);
+      return !t || read(*t);
+    };
+    if (check)
+      b.check = [check = std::move(check)](const FieldValue& v) {
+        const T* t = std::get_if<T>(&v);
+        return !t || check(*t);
+      };
+    bindings_.push_back(std::move(b));
   }
-  // A check box's state into a flag: only a change of its truth counts, so a
-  // stored 5 stays 5 while its box stays checked.
-  void StoreFlag(int32_t& field, bool checked) {
-    if ((field != 0) != checked) field = checked ? 1 : 0;
-  }
+
+  // The converters of the usual controls.
+  // A line's text, exactly.
+  static Converter<std::string> TextOf(QLineEdit* edit);
+  // An editable list's text.
+  static Converter<std::string> TextOf(QComboBox* list);
+  // A script or caption: an untouched one keeps its line breaks as stored.
+  static Converter<std::string> ScriptOf(ScriptEdit* edit);
+  // An integer typed in a spin edit or an editable list; anything else
+  // refuses with "Please enter an integer.".
+  Converter<int32_t> IntOf(IntSpinEdit* edit);
+  Converter<int32_t> IntOf(QComboBox* list);
+  // A check box into a flag: only a change of its truth counts, so a stored
+  // 5 stays 5 while its box stays checked.
+  static Converter<int32_t> FlagOf(QAbstractButton* box);
+  static Converter<uint32_t> ColorOf(ColorButton* button);
+  // The index of the checked button of a row; a value no button stands for
+  // (from a file) stays while none is pressed.
+  static Converter<int32_t> ChoiceOf(const IconChoice& choice);
+  static Converter<int32_t> IndexOf(std::vector<QAbstractButton*> buttons);
+  // A list's selected entry; a value the list does not know shows nothing
+  // selected and stays.
+  static Converter<int32_t> ListIndexOf(QComboBox* list);
 
   // Reads an integer typed in `control`; on anything else shows "Please
   // enter an integer.", focuses the control and returns false.
   bool ReadInt(QWidget* control, const QString& text, int32_t& value);
+  // The commit without telling the application: the table's fields that
+  // differ from the group become one step, even when a value is refused
+  // (the group holds what was read until the user corrects it). False when
+  // a value was refused.
+  bool StoreEdits();
   // Shows a message about `control` and puts the focus on it.
   void Complain(QWidget* control, const std::string& message);
   // Brings `control` into view (its tab, its scroll position) and focuses it.
@@ -121,18 +210,19 @@ class KesView : public QWidget, public DocView, public DocListener {
   // edit, its first such line).
   QWidget* UnstorableControl(QString& text) const;
 
-  // The group's values (and for the project, the buttons' places) as the
-  // page last loaded or stored them: a commit's step goes from here.
+  // For the project, the buttons' places as the page last loaded or stored
+  // them: a step that lays them out anew puts them back there on undo.
   void TakeBaseline();
+  // The place of the field at `address` in the group's order.
+  std::size_t FieldAt(const void* address) const;
+  // The table read over the group's values: the fields whose read values
+  // differ; `valid` false after a refusal.
+  std::vector<FieldEdit> ReadEdits(bool& valid) const;
   // The commit of a page that edits several groups: the fields the user
   // changed go to every one of them, as one step.
-  void CommitToAll(const std::string& name);
-  // Which controls show each field of the group, found by changing each
-  // field in turn and seeing which controls follow (then put back).
-  const std::map<std::size_t, std::vector<QWidget*>>& FieldControls();
-  // The controls that edit values: line and text edits, lists, spin edits,
-  // colour buttons, check boxes and radio buttons of this page.
-  std::vector<QWidget*> EditingControls() const;
+  void StoreToAll(std::vector<FieldEdit> fields, const std::string& name);
+  // The controls of the table.
+  std::vector<QWidget*> BoundControls() const;
   // With several groups: the values that differ among them show blank.
   void ShowMixedValues();
   // Before a commit: the blank controls the user did not touch show the
@@ -141,11 +231,9 @@ class KesView : public QWidget, public DocView, public DocListener {
   // On an Over or Down page: a small mark on each control whose value is
   // the Up state's, which follows Up's edits.
   void ShowFollowMarks();
-  std::vector<FieldValue> baselineFields_;
   std::vector<KesProp*> others_;
-  bool fieldsFound_ = false;
-  std::map<std::size_t, std::vector<QWidget*>> fieldControls_;
-  // Per field shown blank: what its controls showed for the page's group,
+  std::vector<FieldBinding> bindings_;
+  // Per binding shown blank: what its controls showed for the page's group,
   // and what they showed blank.
   std::map<std::size_t, std::vector<std::pair<QWidget*, QString>>> mixedFull_, mixedShown_;
   // Each finished edit is committed as it is made: Enter or leaving a field,

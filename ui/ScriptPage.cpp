@@ -18,13 +18,3 @@ ScriptPage::ScriptPage(const PageContext& context, int pageId, const QString& la
   layout_->setContentsMargins(12, 12, 12, 12);
   layout_->setSpacing(6);
 }
-
-void ScriptPage::RefreshControls() {
-  script_->setScript(Script());
-}
-
-bool ScriptPage::CommitControls() {
-  std::string& script = Script();
-  if (!script_->Shows(script)) Store(script, script_->script());
-  return true;
-}

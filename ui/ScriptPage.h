@@ -22,11 +22,6 @@ class ScriptPage : public KesView {
   QPushButton* addActionButton() const { return add_; }
 
  protected:
-  // The script the page edits, in its group.
-  virtual std::string& Script() const = 0;
-  bool CommitControls() override;
-  void RefreshControls() override;
-
   QVBoxLayout* layout_;
   ScriptBox* box_;
 

@@ -14,14 +14,11 @@ ViewAdvanced::ViewAdvanced(const PageContext& context, QWidget* parent)
   // A caption naming the state whose actions these are.
   title_ = AddCaption(layout_, kIconTreeAdvanced);
   layout_->addWidget(box_, 1);
+  Bind(&PropAdvanced::script, ScriptOf(scriptEdit()));
 }
 
 PropAdvanced& ViewAdvanced::advanced() const {
   return static_cast<PropAdvanced&>(*group());
-}
-
-std::string& ViewAdvanced::Script() const {
-  return advanced().script;
 }
 
 void ViewAdvanced::RefreshControls() {

@@ -15,7 +15,6 @@ class ViewAdvanced : public ScriptPage {
   PropAdvanced& advanced() const;
 
  protected:
-  std::string& Script() const override;
   void RefreshControls() override;
 
  private:

@@ -62,6 +62,15 @@ ViewBorder::ViewBorder(const PageContext& context, QWidget* parent)
     connect(colors_[i], &ColorButton::changed, this, edited);
   }
   form->addRow(tr("Colors:"), colorRow.Done());
+
+  // A style no button stands for (from a file) stays as it is.
+  Bind(&PropBorder::style, ChoiceOf(style_));
+  Bind(&PropBorder::thick, IntOf(thick_));
+  Bind(&PropBorder::smooth, FlagOf(smooth_));
+  Bind(&PropBorder::automatic, FlagOf(automatic_));
+  Bind(&PropBorder::topColor, ColorOf(colors_[0]));
+  Bind(&PropBorder::midColor, ColorOf(colors_[1]));
+  Bind(&PropBorder::botColor, ColorOf(colors_[2]));
 }
 
 PropBorder& ViewBorder::border() const {
@@ -81,31 +90,12 @@ void ViewBorder::ShowAutomaticColors() {
 
 void ViewBorder::RefreshControls() {
   edited_ = false;
-  const PropBorder& b = border();
-  style_.Check(b.style);
-  thick_->setValue(b.thick);
-  smooth_->setChecked(b.smooth != 0);
-  automatic_->setChecked(b.automatic != 0);
-  colors_[0]->setColor(b.topColor);
-  colors_[1]->setColor(b.midColor);
-  colors_[2]->setColor(b.botColor);
+  KesView::RefreshControls();
   ShowAutomaticColors();
 }
 
-bool ViewBorder::CommitControls() {
-  PropBorder& b = border();
+bool ViewBorder::HoldsEdits() const {
   // Shown automatic colours are not stored by looking at the page; a typed
   // size is read whenever it differs.
-  if (!edited_ && thick_->text().trimmed() == QString::number(b.thick)) return true;
-  int32_t thick = b.thick;
-  const bool valid = ReadInt(thick_, thick_->text(), thick);
-  // A style no button stands for (from a file) stays as it is.
-  Store(b.style, static_cast<int32_t>(style_.Checked(b.style)));
-  Store(b.thick, thick);
-  StoreFlag(b.smooth, smooth_->isChecked());
-  StoreFlag(b.automatic, automatic_->isChecked());
-  Store(b.topColor, colors_[0]->color());
-  Store(b.midColor, colors_[1]->color());
-  Store(b.botColor, colors_[2]->color());
-  return valid;
+  return edited_ || thick_->text().trimmed() != QString::number(border().thick);
 }

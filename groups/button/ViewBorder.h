@@ -18,7 +18,7 @@ class ViewBorder : public KesView {
   PropBorder& border() const;
 
  protected:
-  bool CommitControls() override;
+  bool HoldsEdits() const override;
   void RefreshControls() override;
 
  private:

@@ -47,41 +47,22 @@ ViewButton::ViewButton(const PageContext& context, QWidget* parent)
   form->addRow(tr("Mode:"), modeRow);
   form->addRow(tr("&Tool tip:"), tip_);
   form->addRow(tr("Initially:"), checks);
+
+  // An empty or taken name refuses the commit, but the group still takes
+  // what the page holds.
+  Bind(&PropButton::name, TextOf(name_), [this](const std::string& name) {
+    const int problem = ValidateButtonName(button(), name);
+    if (problem == 609) Complain(name_, msg::kButtonNameEmpty);
+    if (problem == 611) Complain(name_, msg::Format(msg::kButtonNameDuplicate, name));
+    return problem == 0;
+  });
+  Bind(&PropButton::mode, IndexOf({modes_.begin(), modes_.end()}));
+  Bind(&PropButton::tip, TextOf(tip_));
+  Bind(&PropButton::initiallyDown, FlagOf(down_));
+  Bind(&PropButton::show, FlagOf(visible_));
+  Bind(&PropButton::drag, FlagOf(drag_));
 }
 
 PropButton& ViewButton::button() const {
   return static_cast<PropButton&>(*group());
-}
-
-void ViewButton::RefreshControls() {
-  const PropButton& b = button();
-  name_->setText(ToQ(b.name));
-  for (int i = 0; i < 3; ++i) modes_[i]->setChecked(b.mode == i);
-  tip_->setText(ToQ(b.tip));
-  down_->setChecked(b.initiallyDown != 0);
-  visible_->setChecked(b.show != 0);
-  drag_->setChecked(b.drag != 0);
-}
-
-bool ViewButton::CommitControls() {
-  PropButton& b = button();
-  const std::string name = FromQ(name_->text());
-  int32_t mode = b.mode;
-  for (int i = 0; i < 3; ++i)
-    if (modes_[i]->isChecked()) mode = i;
-  const std::string tip = FromQ(tip_->text());
-
-  // An empty or taken name refuses the commit, but the group still takes
-  // what the page holds.
-  const int problem = ValidateButtonName(b, name);
-  if (problem == 609) Complain(name_, msg::kButtonNameEmpty);
-  if (problem == 611) Complain(name_, msg::Format(msg::kButtonNameDuplicate, name));
-
-  Store(b.name, name);
-  Store(b.mode, mode);
-  Store(b.tip, tip);
-  StoreFlag(b.initiallyDown, down_->isChecked());
-  StoreFlag(b.show, visible_->isChecked());
-  StoreFlag(b.drag, drag_->isChecked());
-  return problem == 0;
 }

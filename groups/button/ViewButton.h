@@ -18,10 +18,6 @@ class ViewButton : public KesView {
 
   PropButton& button() const;
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   QLineEdit* name_;
   std::vector<QToolButton*> modes_;  // push, check box, radio

@@ -72,6 +72,20 @@ ViewFont::ViewFont(const PageContext& context, QWidget* parent)
   form->addRow(BuddyLabel(tr("&Font:"), font_), PageRow().Add(font_).Add(fontFile_).Done());
   form->addRow(BuddyLabel(tr("&Size:"), size_), PageRow().Add(size_).Done());
   form->addRow(tr("Style:"), PageRow().Add(styles_.row).Done());
+
+  Bind(&PropText::font, TextOf(font_));
+  // An integer outside the range is kept until the user corrects it (the
+  // commit is refused meanwhile).
+  Bind(&PropText::size, IntOf(size_), [this](const int32_t& size) {
+    if (size >= kMinSize && size <= kMaxSize) return true;
+    Complain(size_, msg::Format(msg::kEnterIntegerBetween, std::to_string(kMinSize),
+                                std::to_string(kMaxSize)));
+    return false;
+  });
+  int32_t PropText::*const flags[] = {&PropText::bold, &PropText::italic, &PropText::underline,
+                                      &PropText::emboss, &PropText::engrave};
+  for (Style style : {kBold, kItalic, kUnderline, kEmboss, kEngrave})
+    Bind(flags[style], FlagOf(styles_.buttons[style]));
 }
 
 ViewFont::~ViewFont() {
@@ -101,33 +115,4 @@ void ViewFont::OnFontFile() {
 
 void ViewFont::Exclude(Style cleared) {
   styles_.buttons[cleared]->setChecked(false);
-}
-
-void ViewFont::RefreshControls() {
-  const PropText& t = textGroup();
-  font_->setEditText(ToQ(t.font));
-  size_->setEditText(QString::number(t.size));
-  const int32_t flags[5] = {t.bold, t.italic, t.underline, t.emboss, t.engrave};
-  for (int i = 0; i < 5; ++i) styles_.buttons[i]->setChecked(flags[i] != 0);
-}
-
-bool ViewFont::CommitControls() {
-  PropText& t = textGroup();
-  int32_t size = t.size;
-  bool valid = ReadInt(size_, size_->currentText(), size);
-  if (valid && (size < kMinSize || size > kMaxSize)) {
-    Complain(size_, msg::Format(msg::kEnterIntegerBetween, std::to_string(kMinSize),
-                                std::to_string(kMaxSize)));
-    valid = false;
-  }
-  Store(t.font, FromQ(font_->currentText()));
-  // An integer outside the range is kept until the user corrects it (the
-  // commit is refused meanwhile).
-  Store(t.size, size);
-  StoreFlag(t.bold, styles_.buttons[kBold]->isChecked());
-  StoreFlag(t.italic, styles_.buttons[kItalic]->isChecked());
-  StoreFlag(t.underline, styles_.buttons[kUnderline]->isChecked());
-  StoreFlag(t.emboss, styles_.buttons[kEmboss]->isChecked());
-  StoreFlag(t.engrave, styles_.buttons[kEngrave]->isChecked());
-  return valid;
 }

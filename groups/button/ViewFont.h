@@ -21,10 +21,6 @@ class ViewFont : public KesView {
   static constexpr int kMinSize = 0;
   static constexpr int kMaxSize = 255;
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   enum Style { kBold, kItalic, kUnderline, kEmboss, kEngrave };
   // Emboss and engrave exclude each other: clicking one clears the other.

@@ -24,23 +24,10 @@ ViewFrame::ViewFrame(const PageContext& context, QWidget* parent)
   form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
   form->addRow(BuddyLabel(tr("&Size:"), thick_),
                PageRow().Add(thick_).Add(new QLabel(tr("pixels (0 = no frame)"))).Done());
+  Bind(&PropBorder::frameColor, ColorOf(color_));
+  Bind(&PropBorder::frameThick, IntOf(thick_));
 }
 
 PropBorder& ViewFrame::border() const {
   return static_cast<PropBorder&>(*group());
-}
-
-void ViewFrame::RefreshControls() {
-  const PropBorder& b = border();
-  color_->setColor(b.frameColor);
-  thick_->setValue(b.frameThick);
-}
-
-bool ViewFrame::CommitControls() {
-  PropBorder& b = border();
-  int32_t thick = b.frameThick;
-  const bool valid = ReadInt(thick_, thick_->text(), thick);
-  Store(b.frameColor, color_->color());
-  Store(b.frameThick, thick);
-  return valid;
 }

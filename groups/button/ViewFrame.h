@@ -14,10 +14,6 @@ class ViewFrame : public KesView {
 
   PropBorder& border() const;
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   ColorButton* color_;
   IntSpinEdit* thick_;

@@ -62,6 +62,14 @@ ViewImage::ViewImage(const PageContext& context, QWidget* parent)
   form->addRow(tr("Style:"), PageRow().Add(style_.row).Done());
   form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
   form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
+
+  Bind(&PropImage::file, TextOf(file_));
+  // A value no button stands for (from a file) stays as it is.
+  Bind(&PropImage::style, ChoiceOf(style_));
+  Bind(&PropImage::alignX, ChoiceOf(alignX_));
+  Bind(&PropImage::alignY, ChoiceOf(alignY_));
+  Bind(&PropImage::offsetX, OffsetOf(offsetX_));
+  Bind(&PropImage::offsetY, OffsetOf(offsetY_));
 }
 
 PropImage& ViewImage::image() const {
@@ -83,37 +91,19 @@ void ViewImage::Browse() {
 }
 
 void ViewImage::RefreshControls() {
-  const PropImage& im = image();
-  file_->setText(ToQ(im.file));
-  style_.Check(im.style);
-  alignX_.Check(im.alignX);
-  alignY_.Check(im.alignY);
-  offsetX_->setValue(im.offsetX);
-  offsetY_->setValue(im.offsetY);
+  KesView::RefreshControls();
   EnableForStyle();
 }
 
-bool ViewImage::CommitControls() {
-  PropImage& im = image();
-  int32_t offsetX = im.offsetX;
-  int32_t offsetY = im.offsetY;
-  bool valid = true;
-  if (style_.Checked(kNormal) == kNormal) {
-    valid = ReadInt(offsetX_, offsetX_->text(), offsetX) &&
-            ReadInt(offsetY_, offsetY_->text(), offsetY);
-  } else {
+Converter<int32_t> ViewImage::OffsetOf(IntSpinEdit* edit) {
+  Converter<int32_t> c = IntOf(edit);
+  c.read = [this, edit](int32_t& v) {
+    if (style_.Checked(kNormal) == kNormal) return ReadInt(edit, edit->text(), v);
     // The offsets of a tiled or scaled image are closed: nothing to complain
     // about there, a number left in them is still kept.
     bool ok = false;
-    if (const int x = offsetX_->text().trimmed().toInt(&ok); ok) offsetX = x;
-    if (const int y = offsetY_->text().trimmed().toInt(&ok); ok) offsetY = y;
-  }
-  Store(im.file, FromQ(file_->text()));
-  // A value no button stands for (from a file) stays as it is.
-  Store(im.style, static_cast<int32_t>(style_.Checked(im.style)));
-  Store(im.alignX, static_cast<int32_t>(alignX_.Checked(im.alignX)));
-  Store(im.alignY, static_cast<int32_t>(alignY_.Checked(im.alignY)));
-  Store(im.offsetX, offsetX);
-  Store(im.offsetY, offsetY);
-  return valid;
+    if (const int typed = edit->text().trimmed().toInt(&ok); ok) v = typed;
+    return true;
+  };
+  return c;
 }

@@ -18,12 +18,14 @@ class ViewImage : public KesView {
   PropImage& image() const;
 
  protected:
-  bool CommitControls() override;
   void RefreshControls() override;
 
  private:
   // Alignment and offsets apply to a normal image only.
   void EnableForStyle();
+  // An offset: read as an integer under the normal style, leniently while
+  // the tiled and scaled styles close it.
+  Converter<int32_t> OffsetOf(IntSpinEdit* edit);
   void Browse();
 
   QLineEdit* file_;

@@ -10,12 +10,9 @@ ViewLeave::ViewLeave(const PageContext& context, QWidget* parent)
                  3802, parent) {
   setObjectName(QStringLiteral("ViewLeave"));
   layout_->addWidget(box_);
+  Bind(&PropButton::leaveScript, ScriptOf(scriptEdit()));
 }
 
 PropButton& ViewLeave::button() const {
   return static_cast<PropButton&>(*group());
-}
-
-std::string& ViewLeave::Script() const {
-  return button().leaveScript;
 }

@@ -12,7 +12,4 @@ class ViewLeave : public ScriptPage {
   explicit ViewLeave(const PageContext& context, QWidget* parent = nullptr);
 
   PropButton& button() const;
-
- protected:
-  std::string& Script() const override;
 };

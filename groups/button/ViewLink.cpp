@@ -52,30 +52,26 @@ ViewLink::ViewLink(const PageContext& context, QWidget* parent)
   form->addRow(tr("&URL:"), url_);
   form->addRow(tr("&Target:"), target_);
   form->addRow(tr("&Status line:"), status_);
+
+  Converter<std::string> url = TextOf(url_);
+  url.show = [this](const std::string& v) {
+    QStringList history;
+    for (const std::string& entry : app().linkHistory)
+      if (!entry.empty()) history << ToQ(entry);
+    FillSorted(url_, history);
+    url_->setEditText(ToQ(v));
+  };
+  url.read = [this](std::string& v) {
+    v = FromQ(url_->currentText());
+    // Every address handed over joins the front of the history (once).
+    KesApp::PushFront(app().linkHistory, v);
+    return true;
+  };
+  Bind(&PropButton::url, std::move(url));
+  Bind(&PropButton::target, TextOf(target_));
+  Bind(&PropButton::status, TextOf(status_));
 }
 
 PropButton& ViewLink::button() const {
   return static_cast<PropButton&>(*group());
-}
-
-void ViewLink::RefreshControls() {
-  const PropButton& b = button();
-  QStringList history;
-  for (const std::string& entry : app().linkHistory)
-    if (!entry.empty()) history << ToQ(entry);
-  FillSorted(url_, history);
-  url_->setEditText(ToQ(b.url));
-  target_->setEditText(ToQ(b.target));
-  status_->setText(ToQ(b.status));
-}
-
-bool ViewLink::CommitControls() {
-  PropButton& b = button();
-  const std::string url = FromQ(url_->currentText());
-  // Every address handed over joins the front of the history (once).
-  KesApp::PushFront(app().linkHistory, url);
-  Store(b.url, url);
-  Store(b.target, FromQ(target_->currentText()));
-  Store(b.status, FromQ(status_->text()));
-  return true;
 }

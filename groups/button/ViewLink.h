@@ -16,10 +16,6 @@ class ViewLink : public KesView {
 
   PropButton& button() const;
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   QComboBox* url_;
   QComboBox* target_;

@@ -55,6 +55,10 @@ ViewSize::ViewSize(const PageContext& context, QWidget* parent)
   layout->addLayout(row);
   layout->addWidget(note_);
   layout->addStretch(1);
+
+  int32_t PropButton::*const fields[4] = {&PropButton::x, &PropButton::y, &PropButton::width,
+                                          &PropButton::height};
+  for (int i = 0; i < 4; ++i) Bind(fields[i], IntOf(edits_[i]));
 }
 
 PropButton& ViewSize::button() const {
@@ -67,25 +71,14 @@ bool ViewSize::UserDefined() const {
 }
 
 void ViewSize::RefreshControls() {
-  const PropButton& b = button();
-  const int32_t values[4] = {b.x, b.y, b.width, b.height};
+  KesView::RefreshControls();
   const bool open = UserDefined();
-  for (int i = 0; i < 4; ++i) {
-    edits_[i]->setValue(values[i]);
-    edits_[i]->setEnabled(open);
-  }
+  for (IntSpinEdit* edit : edits_) edit->setEnabled(open);
   note_->setVisible(!open);
 }
 
-bool ViewSize::CommitControls() {
+bool ViewSize::HoldsEdits() const {
   // Under the vertical and horizontal layouts the edits are closed and the
   // layout owns the values.
-  if (!UserDefined()) return true;
-  PropButton& b = button();
-  int32_t* fields[4] = {&b.x, &b.y, &b.width, &b.height};
-  int32_t values[4] = {b.x, b.y, b.width, b.height};
-  bool valid = true;
-  for (int i = 0; i < 4 && valid; ++i) valid = ReadInt(edits_[i], edits_[i]->text(), values[i]);
-  for (int i = 0; i < 4; ++i) Store(*fields[i], values[i]);
-  return valid;
+  return UserDefined();
 }

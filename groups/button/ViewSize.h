@@ -17,7 +17,7 @@ class ViewSize : public KesView {
   PropButton& button() const;
 
  protected:
-  bool CommitControls() override;
+  bool HoldsEdits() const override;
   void RefreshControls() override;
 
  private:

@@ -72,6 +72,21 @@ ViewState::ViewState(const PageContext& context, QWidget* parent)
   form_->addRow(BuddyLabel(tr("C&ursor:"), cursor_), PageRow().Add(cursor_).Done());
   form_->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
   form_->addRow(QString(), PageRow().Add(animate_).Done());
+
+  // Solid and Transparent show one flag.
+  Converter<int32_t> transparent = FlagOf(transparent_);
+  transparent.controls.insert(transparent.controls.begin(), solid_);
+  transparent.show = [this](const int32_t& v) {
+    solid_->setChecked(v == 0);
+    transparent_->setChecked(v != 0);
+  };
+  Bind(&PropState::transparent, std::move(transparent));
+  Bind(&PropState::color, ColorOf(color_));
+  // A cursor the list does not know (from a file) stays as it is.
+  Bind(&PropState::cursor, ListIndexOf(cursor_));
+  Bind(&PropState::offsetX, IntOf(offsetX_));
+  Bind(&PropState::offsetY, IntOf(offsetY_));
+  Bind(&PropState::animate, FlagOf(animate_));
 }
 
 PropState& ViewState::state() const {
@@ -84,29 +99,6 @@ void ViewState::ShowColorForStyle() {
 }
 
 void ViewState::RefreshControls() {
-  const PropState& s = state();
-  solid_->setChecked(s.transparent == 0);
-  transparent_->setChecked(s.transparent != 0);
-  color_->setColor(s.color);
-  cursor_->setCurrentIndex(s.cursor >= 0 && s.cursor < cursor_->count() ? s.cursor : -1);
-  offsetX_->setValue(s.offsetX);
-  offsetY_->setValue(s.offsetY);
-  animate_->setChecked(s.animate != 0);
+  KesView::RefreshControls();
   ShowColorForStyle();
-}
-
-bool ViewState::CommitControls() {
-  PropState& s = state();
-  int32_t offsetX = s.offsetX;
-  int32_t offsetY = s.offsetY;
-  const bool valid =
-      ReadInt(offsetX_, offsetX_->text(), offsetX) && ReadInt(offsetY_, offsetY_->text(), offsetY);
-  StoreFlag(s.transparent, transparent_->isChecked());
-  Store(s.color, color_->color());
-  // A cursor the list does not know (from a file) stays as it is.
-  if (cursor_->currentIndex() >= 0) Store(s.cursor, static_cast<int32_t>(cursor_->currentIndex()));
-  Store(s.offsetX, offsetX);
-  Store(s.offsetY, offsetY);
-  StoreFlag(s.animate, animate_->isChecked());
-  return valid;
 }

@@ -25,7 +25,6 @@ class ViewState : public KesView {
   static const char* const kCursorNames[PropState::kCursorCount];
 
  protected:
-  bool CommitControls() override;
   void RefreshControls() override;
 
  private:

@@ -109,6 +109,14 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
   form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
   form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
+
+  // An untouched caption keeps its line breaks exactly as stored.
+  Bind(&PropText::text, ScriptOf(text_));
+  Bind(&PropText::textColor, ColorOf(color_));
+  Bind(&PropText::alignX, ChoiceOf(alignX_));
+  Bind(&PropText::alignY, ChoiceOf(alignY_));
+  Bind(&PropText::offsetX, IntOf(offsetX_));
+  Bind(&PropText::offsetY, IntOf(offsetY_));
 }
 
 PropText& ViewText::textGroup() const {
@@ -122,30 +130,4 @@ void ViewText::InsertToken(const QString& token) {
   cursor.endEditBlock();
   text_->setTextCursor(cursor);
   text_->setFocus(Qt::OtherFocusReason);
-}
-
-void ViewText::RefreshControls() {
-  const PropText& t = textGroup();
-  text_->setScript(t.text);
-  color_->setColor(t.textColor);
-  alignX_.Check(t.alignX);
-  alignY_.Check(t.alignY);
-  offsetX_->setValue(t.offsetX);
-  offsetY_->setValue(t.offsetY);
-}
-
-bool ViewText::CommitControls() {
-  PropText& t = textGroup();
-  int32_t offsetX = t.offsetX;
-  int32_t offsetY = t.offsetY;
-  const bool valid =
-      ReadInt(offsetX_, offsetX_->text(), offsetX) && ReadInt(offsetY_, offsetY_->text(), offsetY);
-  // An untouched caption keeps its line breaks exactly as stored.
-  if (!text_->Shows(t.text)) Store(t.text, text_->script());
-  Store(t.textColor, color_->color());
-  Store(t.alignX, static_cast<int32_t>(alignX_.Checked(t.alignX)));
-  Store(t.alignY, static_cast<int32_t>(alignY_.Checked(t.alignY)));
-  Store(t.offsetX, offsetX);
-  Store(t.offsetY, offsetY);
-  return valid;
 }

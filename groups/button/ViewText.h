@@ -34,10 +34,6 @@ class ViewText : public KesView {
   // `token`, as one change that Undo takes back.
   void InsertToken(const QString& token);
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   ScriptEdit* text_;
   QToolButton* dynamic_;

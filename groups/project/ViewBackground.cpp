@@ -57,29 +57,22 @@ ViewBackground::ViewBackground(const PageContext& context, QWidget* parent)
   if (auto* label = qobject_cast<QLabel*>(form->labelForField(imageRow))) label->setBuddy(image_);
   if (auto* label = qobject_cast<QLabel*>(form->labelForField(styleRow)))
     label->setBuddy(styles_[0]);
+
+  // The button holds 24 bits; a colour read with more keeps them until changed.
+  Converter<uint32_t> color = ColorOf(color_);
+  color.read = [this](uint32_t& v) {
+    if ((v & 0xFFFFFF) != color_->color()) v = color_->color();
+    return true;
+  };
+  Bind(&PropProject::backgroundColor, std::move(color));
+  Bind(&PropProject::backgroundImage, TextOf(image_));
+  // With no style chosen (a value this program does not know) the group
+  // keeps its own.
+  Bind(&PropProject::imageStyle, IndexOf({styles_.begin(), styles_.end()}));
 }
 
 PropProject& ViewBackground::project() const {
   return static_cast<PropProject&>(*group());
-}
-
-void ViewBackground::RefreshControls() {
-  const PropProject& p = project();
-  color_->setColor(p.backgroundColor);
-  image_->setText(ToQ(p.backgroundImage));
-  for (int i = 0; i < 3; ++i) styles_[i]->setChecked(p.imageStyle == i);
-}
-
-bool ViewBackground::CommitControls() {
-  PropProject& p = project();
-  // The button holds 24 bits; a colour read with more keeps them until changed.
-  if ((p.backgroundColor & 0xFFFFFF) != color_->color()) Store(p.backgroundColor, color_->color());
-  Store(p.backgroundImage, FromQ(image_->text()));
-  // With no style chosen (a value this program does not know) the group
-  // keeps its own.
-  for (int i = 0; i < 3; ++i)
-    if (styles_[i]->isChecked()) Store(p.imageStyle, static_cast<int32_t>(i));
-  return true;
 }
 
 void ViewBackground::OnSelectImage() {

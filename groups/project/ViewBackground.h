@@ -18,10 +18,6 @@ class ViewBackground : public KesView {
 
   PropProject& project() const;
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   // "...": picks an image file, starting from the current one.
   void OnSelectImage();

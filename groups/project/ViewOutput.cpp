@@ -64,6 +64,27 @@ ViewOutput::ViewOutput(const PageContext& context, QWidget* parent)
   layout->setContentsMargins(12, 10, 12, 10);
   layout->addLayout(grid);
   layout->addStretch(1);
+
+  Bind(&PropProject::tokenize, FlagOf(tokenize_));
+  Bind(&PropProject::refreshRate, IntOf(refresh_));
+  Bind(&PropProject::readFromFile, FlagOf(readFromFile_));
+  Bind(&PropProject::codeBase, TextOf(codeBase_));
+  // The input details reach the group through the Input Details dialog's OK
+  // and then the page's commit.
+  Bind(&PropProject::inputFile,
+       Converter<std::string>{{},
+                              [this](const std::string& v) { inputFile_ = v; },
+                              [this](std::string& v) {
+                                v = inputFile_;
+                                return true;
+                              }});
+  Bind(&PropProject::reloadInterval,
+       Converter<int32_t>{{},
+                          [this](const int32_t& v) { reloadInterval_ = v; },
+                          [this](int32_t& v) {
+                            v = reloadInterval_;
+                            return true;
+                          }});
 }
 
 PropProject& ViewOutput::project() const {
@@ -75,27 +96,8 @@ void ViewOutput::UpdateEnabled() {
 }
 
 void ViewOutput::RefreshControls() {
-  const PropProject& p = project();
-  tokenize_->setChecked(p.tokenize != 0);
-  refresh_->setValue(p.refreshRate);
-  readFromFile_->setChecked(p.readFromFile != 0);
-  codeBase_->setText(ToQ(p.codeBase));
-  inputFile_ = p.inputFile;
-  reloadInterval_ = p.reloadInterval;
+  KesView::RefreshControls();
   UpdateEnabled();
-}
-
-bool ViewOutput::CommitControls() {
-  PropProject& p = project();
-  StoreFlag(p.tokenize, tokenize_->isChecked());
-  int32_t refresh = p.refreshRate;
-  const bool valid = ReadInt(refresh_, refresh_->text(), refresh);
-  if (valid) Store(p.refreshRate, refresh);
-  StoreFlag(p.readFromFile, readFromFile_->isChecked());
-  Store(p.codeBase, FromQ(codeBase_->text()));
-  Store(p.inputFile, inputFile_);
-  Store(p.reloadInterval, reloadInterval_);
-  return valid;
 }
 
 void ViewOutput::OnDetails() {

@@ -26,7 +26,6 @@ class ViewOutput : public KesView {
   int32_t reloadInterval() const { return reloadInterval_; }
 
  protected:
-  bool CommitControls() override;
   void RefreshControls() override;
 
  private:

@@ -110,6 +110,22 @@ ViewProject::ViewProject(const PageContext& context, QWidget* parent)
   layout->addLayout(idRow);
   layout->addLayout(boxes);
   layout->addStretch(1);
+
+  // Read in the order of the page; the first bad number stops the reading.
+  // A layout value this program does not know selects nothing and is kept.
+  Bind(&PropProject::layout, ListIndexOf(layout_));
+  Bind(&PropProject::projectWidth, IntOf(projectWidth_));
+  Bind(&PropProject::projectHeight, IntOf(projectHeight_));
+  Bind(&PropProject::buttonWidth, IntOf(buttonWidth_));
+  Bind(&PropProject::buttonHeight, IntOf(buttonHeight_));
+  Bind(&PropProject::spacing, IntOf(spacing_));
+  // Only an empty identifier is refused, once the numbers are read; the
+  // group keeps what was typed. A change of the layout does not check it.
+  Bind(&PropProject::identifier, TextOf(identifier_), [this](const std::string& identifier) {
+    if (relayingOut_ || !identifier.empty()) return true;
+    Complain(identifier_, msg::kProjectIdentifierEmpty);
+    return false;
+  });
 }
 
 PropProject& ViewProject::project() const {
@@ -117,39 +133,9 @@ PropProject& ViewProject::project() const {
 }
 
 void ViewProject::LoadControls() {
-  const PropProject& p = project();
   loading_ = true;
-  identifier_->setText(ToQ(p.identifier));
-  projectWidth_->setValue(p.projectWidth);
-  projectHeight_->setValue(p.projectHeight);
-  // A layout value this program does not know selects nothing and is kept.
-  layout_->setCurrentIndex(p.layout >= kVertical && p.layout <= kUserDefined ? p.layout : -1);
-  buttonWidth_->setValue(p.buttonWidth);
-  buttonHeight_->setValue(p.buttonHeight);
-  spacing_->setValue(p.spacing);
+  KesView::RefreshControls();
   loading_ = false;
-}
-
-bool ViewProject::TakeControls() {
-  PropProject& p = project();
-  Store(p.identifier, FromQ(identifier_->text()));
-  if (layout_->currentIndex() >= 0) Store(p.layout, static_cast<int32_t>(layout_->currentIndex()));
-  // Read in the order of the page; the first bad edit stops the reading.
-  struct Edit {
-    IntSpinEdit* control;
-    int32_t* field;
-  };
-  const Edit edits[] = {{projectWidth_, &p.projectWidth},
-                        {projectHeight_, &p.projectHeight},
-                        {buttonWidth_, &p.buttonWidth},
-                        {buttonHeight_, &p.buttonHeight},
-                        {spacing_, &p.spacing}};
-  for (const Edit& e : edits) {
-    int32_t value = *e.field;
-    if (!ReadInt(e.control, e.control->text(), value)) return false;
-    Store(*e.field, value);
-  }
-  return true;
 }
 
 void ViewProject::UpdateEnabled() {
@@ -165,7 +151,9 @@ void ViewProject::UpdateEnabled() {
 }
 
 void ViewProject::Relayout() {
-  const bool taken = TakeControls();
+  relayingOut_ = true;
+  const bool taken = StoreEdits();
+  relayingOut_ = false;
   UpdateEnabled();
   // A bad number stays in its edit, with the focus, for the user to mend.
   if (!taken) return;
@@ -175,17 +163,11 @@ void ViewProject::Relayout() {
 
 void ViewProject::RefreshControls() {
   LoadControls();
-  Relayout();
-}
-
-bool ViewProject::CommitControls() {
-  const bool valid = TakeControls();
-  // Only an empty identifier is refused; the group keeps what was typed.
-  if (valid && project().identifier.empty()) {
-    Complain(identifier_, msg::kProjectIdentifierEmpty);
-    return false;
-  }
-  return valid;
+  UpdateEnabled();
+  // A size that does not match the layout (as an old file may hold it) is
+  // computed again as soon as the page loads; that is not a change.
+  doc().LayoutButtons();
+  LoadControls();
 }
 
 void ViewProject::OnClose() {

@@ -22,17 +22,14 @@ class ViewProject : public KesView {
   enum Layout { kVertical = 0, kHorizontal = 1, kUserDefined = 2 };
 
  protected:
-  bool CommitControls() override;
   void RefreshControls() override;
   void OnClose() override;
 
  private:
-  // Group to controls, and controls to group (false when an edit does not
-  // hold an integer; the user has been told).
+  // Shows the group without taking the layout list's change for the user's.
   void LoadControls();
-  bool TakeControls();
   void UpdateEnabled();
-  // Takes the controls, lays the buttons out and shows the result.
+  // Stores the controls, lays the buttons out and shows the result.
   void Relayout();
 
   QLineEdit* identifier_;
@@ -43,4 +40,5 @@ class ViewProject : public KesView {
   IntSpinEdit* buttonHeight_;
   IntSpinEdit* spacing_;
   bool loading_ = false;
+  bool relayingOut_ = false;
 };

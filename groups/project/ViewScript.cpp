@@ -28,21 +28,12 @@ ViewScript::ViewScript(const PageContext& context, QWidget* parent)
   layout->setSpacing(12);
   layout->addWidget(beforeBox_, 1);
   layout->addWidget(afterBox_, 1);
+
+  // An untouched script keeps its own line breaks.
+  Bind(&PropProject::beforeScript, ScriptOf(before_));
+  Bind(&PropProject::afterScript, ScriptOf(after_));
 }
 
 PropProject& ViewScript::project() const {
   return static_cast<PropProject&>(*group());
-}
-
-void ViewScript::RefreshControls() {
-  before_->setScript(project().beforeScript);
-  after_->setScript(project().afterScript);
-}
-
-bool ViewScript::CommitControls() {
-  PropProject& p = project();
-  // An untouched script keeps its own line breaks.
-  if (!before_->Shows(p.beforeScript)) Store(p.beforeScript, before_->script());
-  if (!after_->Shows(p.afterScript)) Store(p.afterScript, after_->script());
-  return true;
 }

@@ -20,10 +20,6 @@ class ViewScript : public KesView {
   QPushButton* addBeforeButton() const { return addBefore_; }
   QPushButton* addAfterButton() const { return addAfter_; }
 
- protected:
-  bool CommitControls() override;
-  void RefreshControls() override;
-
  private:
   ScriptBox* beforeBox_;
   ScriptBox* afterBox_;

@@ -2,12 +2,17 @@
 // through the tree, the button pages, the advanced page and Insert Action.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
+#include <variant>
 
 #include "OutlineFixture.h"
 #include "core/Messages.h"
@@ -15,8 +20,10 @@
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/ViewAdvanced.h"
 #include "groups/button/ViewLeave.h"
+#include "ui/ColorButton.h"
 #include "ui/EditCommands.h"
 #include "ui/IntSpinEdit.h"
+#include "ui/KesView.h"
 #include "ui/KesViewBlank.h"
 #include "ui/ScriptEdit.h"
 
@@ -426,4 +433,103 @@ TEST_F(OutlineTest, DeletingAButtonWhosePageRefusesDropsThePage) {
   // The page shown now edits a live button.
   Click(Item(0, 0));
   EXPECT_EQ(tree->currentItem(), Item(0, 0));
+}
+
+namespace {
+// Changes what `c` shows as the user would, to a value unlike `now` (the
+// field's value): more text, the next integer or entry, the other colour, the
+// box toggled, another button of a row pressed.
+void ChangeControl(const std::vector<QWidget*>& controls, const FieldValue& now) {
+  QWidget* c = controls.front();
+  const auto* number = std::get_if<int32_t>(&now);
+  if (auto* color = qobject_cast<ColorButton*>(c)) {
+    color->choose(color->color() ^ 0x808080u);
+  } else if (controls.size() > 1) {
+    for (QWidget* w : controls)
+      if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->isChecked())
+        return button->click();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+    button->click();
+  } else if (auto* spin = qobject_cast<IntSpinEdit*>(c)) {
+    spin->setText(QString::number(*number + 1));
+  } else if (auto* list = qobject_cast<QComboBox*>(c); list && !list->isEditable()) {
+    list->setCurrentIndex((list->currentIndex() + 1) % list->count());
+  } else if (list) {
+    list->setEditText(number ? QString::number(*number + 1) : list->currentText() + "y");
+  } else if (auto* edit = qobject_cast<QLineEdit*>(c)) {
+    edit->setText(edit->text() + "y");
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(c)) {
+    text->setPlainText(text->toPlainText() + "y");
+  }
+}
+}  // namespace
+
+// Every page's table, for every page kind: each binding's controls show its
+// field, and a change made through them is one step that sets that field (and
+// only what the layout or the automatic border colours derive from it).
+TEST_F(OutlineTest, EveryPageShowsAndStoresTheFieldsItsTableBinds) {
+  doc.project()->layout = 2;  // the Size page's edits open
+  Button(0)->overState->border->automatic = 0;
+  const std::map<std::string_view, std::set<std::string_view>> derived = {
+      {"layout", {"projectWidth", "projectHeight"}},
+      {"automatic", {"topColor", "midColor", "botColor"}}};
+  int pagesSeen = 0;
+  for (QTreeWidgetItem* item : {Root(), Item(0), Item(0, 1), Item(0, 1, 0), Item(0, 1, 1),
+                                Item(0, 1, 2), Item(0, 1, 3), Item(0, 1, 4)}) {
+    Click(item);
+    std::vector<KesView*> pages;
+    if (KfcViewTab* tabs = Tabs())
+      for (int i = 0; i < tabs->count(); ++i)
+        pages.push_back(qobject_cast<KesView*>(tabs->page(i)));
+    else
+      pages.push_back(qobject_cast<KesView*>(props->currentPage()));
+    for (KesView* page : pages) {
+      ASSERT_TRUE(page);
+      ASSERT_FALSE(page->bindings().empty()) << page->objectName().toStdString();
+      ++pagesSeen;
+      KesProp& group = *page->group();
+      const GroupPath path = doc.PathOf(&group);
+      const std::vector<std::string_view> names = FieldNames(group);
+      for (const FieldBinding& b : page->bindings()) {
+        if (b.controls.empty()) continue;
+        const std::string where =
+            page->objectName().toStdString() + " " + std::string(names[b.field]);
+        const std::vector<FieldValue> before = FieldValues(group);
+        // Shown: a value set by the document reads back from the controls.
+        FieldValue other = std::visit(
+            [](auto v) -> FieldValue {
+              if constexpr (std::is_same_v<decltype(v), std::string>)
+                return v + "x";
+              else if constexpr (std::is_same_v<decltype(v), uint32_t>)
+                return v ^ 0x404040u;
+              else
+                return int32_t(v == 0 ? 1 : 0);
+            },
+            before[b.field]);
+        ASSERT_TRUE(
+            doc.ApplyEdits({{path, {{b.field, before[b.field], other}}}}, "Set", nullptr, false));
+        // One step of the page takes the place of "Set", undone below.
+        const std::size_t steps = doc.history().size();
+        FieldValue read = before[b.field];
+        EXPECT_TRUE(b.read(read)) << where;
+        EXPECT_TRUE(read == other) << where;
+        doc.Undo();
+        // Stored: one step, setting this field.
+        ChangeControl(b.controls, before[b.field]);
+        EXPECT_TRUE(app.CommitPages()) << where;
+        EXPECT_EQ(doc.history().size(), steps) << where;
+        EXPECT_FALSE(doc.history().CanRedo()) << where;
+        const std::vector<FieldValue> after = FieldValues(group);
+        EXPECT_FALSE(after[b.field] == before[b.field]) << where;
+        for (std::size_t f = 0; f < after.size(); ++f)
+          if (f != b.field && !(after[f] == before[f])) {
+            const auto it = derived.find(names[b.field]);
+            EXPECT_TRUE(it != derived.end() && it->second.count(names[f]))
+                << where << " " << names[f];
+          }
+        doc.Undo();
+      }
+    }
+  }
+  EXPECT_EQ(pagesSeen, 16);
 }
