@@ -236,7 +236,8 @@ constexpr std::string_view KeywordOf(std::string_view name) {
 // Gives every field of `group` the value a new group starts with.
 template <class G>
 void ResetFields(G& group) {
-  for (const Field<G>& f : FieldTable<G>::kFields) switch (f.type) {
+  for (const Field<G>& f : FieldTable<G>::kFields) {
+    switch (f.type) {
       case FieldType::Int:
         group.*f.intMember = f.intDefault;
         break;
@@ -247,12 +248,14 @@ void ResetFields(G& group) {
         group.*f.textMember = std::string(f.textDefault);
         break;
     }
+  }
 }
 
 // Hands every field of `group` to `visitor`, in the table's order.
 template <class G>
 void VisitTable(G& group, FieldVisitor& visitor) {
-  for (const Field<G>& f : FieldTable<G>::kFields) switch (f.type) {
+  for (const Field<G>& f : FieldTable<G>::kFields) {
+    switch (f.type) {
       case FieldType::Int:
         visitor.Int(f.name, group.*f.intMember);
         break;
@@ -263,13 +266,15 @@ void VisitTable(G& group, FieldVisitor& visitor) {
         visitor.Text(f.name, group.*f.textMember);
         break;
     }
+  }
 }
 
 // Writes (or reads) every field of `group` in the table's order: numbers and
 // colours as four bytes, texts with their length before them.
 template <class G>
 void SerializeTable(G& group, Archive& ar) {
-  for (const Field<G>& f : FieldTable<G>::kFields) switch (f.type) {
+  for (const Field<G>& f : FieldTable<G>::kFields) {
+    switch (f.type) {
       case FieldType::Int:
         ar.Int(group.*f.intMember);
         break;
@@ -280,6 +285,7 @@ void SerializeTable(G& group, Archive& ar) {
         ar.String(group.*f.textMember);
         break;
     }
+  }
 }
 
 // Writes G's field at `index` under its keyword, in its form, where it
