@@ -11,11 +11,11 @@
 PropAudio::PropAudio(PropState* state) : state_(state) {
   name = "Audio";
   icon = kIconTreeAudio;
+  ResetFields(*this);
 }
 
 void PropAudio::Serialize(Archive& ar) {
-  ar.String(file);
-  ar.Int(mode);
+  SerializeTable(*this, ar);
 }
 
 std::string PropAudio::GetDiffScript(const std::string&, bool tok, const PropAudio&) {
@@ -45,6 +45,5 @@ void PropAudio::AddDiffScript(std::string& s, bool tok) {
 }
 
 void PropAudio::VisitFields(FieldVisitor& v) {
-  v.Text("file", file);
-  v.Int("mode", mode);
+  VisitTable(*this, v);
 }

@@ -2,6 +2,7 @@
 // stopped when the button enters the state.
 #pragma once
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
 
 class PropState;
@@ -23,11 +24,23 @@ class PropAudio : public KesProp {
 
   PropState* state() const { return state_; }
 
+  // The fields, with the values a new sound starts with in the table below.
   std::string file;
   // What the sound does; the values are stored in project files.
   enum Mode : int32_t { kPlay = 0, kLoop = 1, kStop = 2 };
-  int32_t mode = kPlay;
+  int32_t mode;
 
  private:
   PropState* state_;
+};
+
+template <>
+struct FieldTable<PropAudio> {
+  using G = PropAudio;
+  // Written together as one command of the event block: the mode's verb, then
+  // the file's number in the audio list or its address.
+  static constexpr Field<G> kFields[] = {
+      {field::kFile, &G::file, "", FieldRole::Look},
+      {field::kMode, &G::mode, G::kPlay, FieldRole::Look},
+  };
 };

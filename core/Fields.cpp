@@ -1,5 +1,14 @@
 #include "core/Fields.h"
 
+#include "audio/PropAudio.h"
+#include "groups/button/PropAdvanced.h"
+#include "groups/button/PropBorder.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropImage.h"
+#include "groups/button/PropState.h"
+#include "groups/button/PropText.h"
+#include "groups/project/PropProject.h"
+
 namespace {
 
 class Reader : public FieldVisitor {
@@ -8,14 +17,6 @@ class Reader : public FieldVisitor {
   void Int(std::string_view, int32_t& v) override { values.emplace_back(v); }
   void Color(std::string_view, uint32_t& v) override { values.emplace_back(v); }
   void Text(std::string_view, std::string& v) override { values.emplace_back(v); }
-};
-
-class Namer : public FieldVisitor {
- public:
-  std::vector<std::string_view> names;
-  void Int(std::string_view n, int32_t&) override { names.push_back(n); }
-  void Color(std::string_view n, uint32_t&) override { names.push_back(n); }
-  void Text(std::string_view n, std::string&) override { names.push_back(n); }
 };
 
 class Setter : public FieldVisitor {
@@ -40,6 +41,47 @@ class Setter : public FieldVisitor {
   const FieldValue& value_;
 };
 
+// A table of fields, or none.
+template <class G>
+struct Rows {
+  const Field<G>* first;
+  std::size_t count;
+  const Field<G>* begin() const { return first; }
+  const Field<G>* end() const { return first + count; }
+};
+
+template <class G>
+Rows<G> RowsOf() {
+  return {FieldTable<G>::kFields, FieldCount<G>()};
+}
+
+// Calls `use` with the rows of the fields of groups of kind `kind` (none for
+// None) and returns its answer.
+template <class Use>
+auto WithTable(PropClass kind, Use&& use) {
+  switch (kind) {
+    case PropClass::Project:
+      return use(RowsOf<PropProject>());
+    case PropClass::Button:
+      return use(RowsOf<PropButton>());
+    case PropClass::State:
+      return use(RowsOf<PropState>());
+    case PropClass::Text:
+      return use(RowsOf<PropText>());
+    case PropClass::Border:
+      return use(RowsOf<PropBorder>());
+    case PropClass::Audio:
+      return use(RowsOf<PropAudio>());
+    case PropClass::Image:
+      return use(RowsOf<PropImage>());
+    case PropClass::Advanced:
+      return use(RowsOf<PropAdvanced>());
+    case PropClass::None:
+      break;
+  }
+  return use(Rows<PropAdvanced>{nullptr, 0});
+}
+
 }  // namespace
 
 std::vector<FieldValue> FieldValues(KesProp& group) {
@@ -49,16 +91,36 @@ std::vector<FieldValue> FieldValues(KesProp& group) {
 }
 
 std::vector<std::string_view> FieldNames(KesProp& group) {
-  Namer n;
-  group.VisitFields(n);
-  return std::move(n.names);
+  return FieldNames(group.GetClass());
+}
+
+std::vector<std::string_view> FieldNames(PropClass kind) {
+  return WithTable(kind, [](const auto& table) {
+    std::vector<std::string_view> names;
+    for (const auto& f : table) names.push_back(f.name);
+    return names;
+  });
 }
 
 int FieldIndex(KesProp& group, std::string_view name) {
-  const std::vector<std::string_view> names = FieldNames(group);
-  for (std::size_t i = 0; i < names.size(); ++i)
-    if (names[i] == name) return static_cast<int>(i);
-  return -1;
+  return FieldIndex(group.GetClass(), name);
+}
+
+int FieldIndex(PropClass kind, std::string_view name) {
+  return WithTable(kind, [name](const auto& table) {
+    int i = 0;
+    for (const auto& f : table) {
+      if (f.name == name) return i;
+      ++i;
+    }
+    return -1;
+  });
+}
+
+bool IsContentField(PropClass kind, std::size_t field) {
+  return WithTable(kind, [field](const auto& table) {
+    return field < table.count && table.first[field].role == FieldRole::Content;
+  });
 }
 
 bool SetField(KesProp& group, std::size_t field, const FieldValue& value) {

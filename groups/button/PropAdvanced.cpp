@@ -7,10 +7,11 @@
 PropAdvanced::PropAdvanced(PropState* state) : state_(state) {
   name = "Advanced";
   icon = kIconTreeAdvanced;
+  ResetFields(*this);
 }
 
 void PropAdvanced::Serialize(Archive& ar) {
-  ar.String(script);
+  SerializeTable(*this, ar);
 }
 
 std::string PropAdvanced::GetScript(const std::string&, bool) {
@@ -42,5 +43,5 @@ std::string InsertActionLine(int action, const std::string& buttonName) {
 }
 
 void PropAdvanced::VisitFields(FieldVisitor& v) {
-  v.Text("script", script);
+  VisitTable(*this, v);
 }

@@ -1,6 +1,7 @@
 // Free VelkoScript actions of a button state.
 #pragma once
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
 
 class PropState;
@@ -24,6 +25,15 @@ class PropAdvanced : public KesProp {
 
  private:
   PropState* state_;
+};
+
+template <>
+struct FieldTable<PropAdvanced> {
+  using G = PropAdvanced;
+  static constexpr Field<G> kFields[] = {
+      // Written as it is, on one line, in the event block.
+      {field::kScript, &G::script, "", FieldRole::Content},
+  };
 };
 
 // The five actions of the Insert Action dialog, in its order.

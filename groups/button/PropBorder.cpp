@@ -8,21 +8,23 @@
 PropBorder::PropBorder(PropState* state) : state_(state) {
   name = "Border";
   icon = kIconTreeBorder;
+  ResetFields(*this);
 }
 
 void PropBorder::Serialize(Archive& ar) {
-  ar.Int(smooth);
-  ar.Int(style);
-  ar.Int(thick);
-  ar.Color(topColor);
-  ar.Color(midColor);
-  ar.Color(botColor);
-  ar.Int(automatic);
-  ar.Int(frameThick);
-  ar.Color(frameColor);
+  SerializeTable(*this, ar);
 }
 
 namespace {
+constexpr std::size_t kSmoothAt = FieldAt<PropBorder>(field::kSmooth);
+constexpr std::size_t kFrameThickAt = FieldAt<PropBorder>(field::kFrameThick);
+constexpr std::size_t kFrameColorAt = FieldAt<PropBorder>(field::kFrameColor);
+constexpr std::string_view kStyleWord = KeywordOf<PropBorder>(field::kStyle);
+constexpr std::string_view kThickWord = KeywordOf<PropBorder>(field::kThick);
+constexpr std::string_view kTopWord = KeywordOf<PropBorder>(field::kTopColor);
+constexpr std::string_view kMidWord = KeywordOf<PropBorder>(field::kMidColor);
+constexpr std::string_view kBotWord = KeywordOf<PropBorder>(field::kBotColor);
+
 uint32_t Shift(uint32_t c, int delta) {
   uint32_t out = 0;
   for (int i = 0; i < 3; ++i) {
@@ -62,30 +64,22 @@ void PropBorder::AddDiffScript(std::string& s, bool tok, const PropBorder& ref,
                                const std::string& stateName) const {
   static const char* const kWords[5] = {"None", "Flat", "Bevel", "Point", "Raised"};
   if (style != ref.style && style >= kNone && style <= kRaised)
-    AddString(s, PropKey{"BorderStyle", tok}, TokView(kWords[style], tok), "");
-  AddBool(s, PropKey{"BorderSmooth", tok}, smooth, ref.smooth);
+    AddString(s, PropKey{kStyleWord, tok}, TokView(kWords[style], tok), "");
+  AddFieldDiff(s, tok, *this, ref, kSmoothAt);
   if (style == kNone)
-    AddInt(s, PropKey{"BorderThick", tok}, 0, -1);
+    AddInt(s, PropKey{kThickWord, tok}, 0, -1);
   else
-    AddInt(s, PropKey{"BorderThick", tok}, thick, ref.thick);
+    AddInt(s, PropKey{kThickWord, tok}, thick, ref.thick);
   Colors c = automatic == 0 ? Colors{topColor, midColor, botColor}
              : state_       ? AutomaticColorsFor(state_->color, stateName)
                             : AutomaticColors();
-  AddColor(s, PropKey{"BorderTop", tok}, c.top, ref.topColor);
-  AddColor(s, PropKey{"BorderMid", tok}, c.mid, ref.midColor);
-  AddColor(s, PropKey{"BorderBot", tok}, c.bot, ref.botColor);
-  AddInt(s, PropKey{"FrameThick", tok}, frameThick, ref.frameThick);
-  AddColor(s, PropKey{"FrameColor", tok}, frameColor, ref.frameColor);
+  AddColor(s, PropKey{kTopWord, tok}, c.top, ref.topColor);
+  AddColor(s, PropKey{kMidWord, tok}, c.mid, ref.midColor);
+  AddColor(s, PropKey{kBotWord, tok}, c.bot, ref.botColor);
+  AddFieldDiff(s, tok, *this, ref, kFrameThickAt);
+  AddFieldDiff(s, tok, *this, ref, kFrameColorAt);
 }
 
 void PropBorder::VisitFields(FieldVisitor& v) {
-  v.Int("smooth", smooth);
-  v.Int("style", style);
-  v.Int("thick", thick);
-  v.Color("topColor", topColor);
-  v.Color("midColor", midColor);
-  v.Color("botColor", botColor);
-  v.Int("automatic", automatic);
-  v.Int("frameThick", frameThick);
-  v.Color("frameColor", frameColor);
+  VisitTable(*this, v);
 }

@@ -1,6 +1,7 @@
 // Border and frame of a button state.
 #pragma once
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
 
 class PropState;
@@ -34,18 +35,38 @@ class PropBorder : public KesProp {
 
   PropState* state() const { return state_; }
 
-  int32_t smooth = 1;
+  // The fields, with the values a new border starts with in the table below.
+  int32_t smooth;
   // The border's look; the values are stored in project files.
   enum Style : int32_t { kNone = 0, kFlat = 1, kBevel = 2, kPoint = 3, kRaised = 4 };
-  int32_t style = kBevel;
-  int32_t thick = 3;
-  uint32_t topColor = 0xFFFFFF;
-  uint32_t midColor = 0xC0C0C0;
-  uint32_t botColor = 0x000000;
-  int32_t automatic = 1;
-  int32_t frameThick = 0;
-  uint32_t frameColor = 0x000000;
+  int32_t style;
+  int32_t thick;
+  uint32_t topColor;
+  uint32_t midColor;
+  uint32_t botColor;
+  int32_t automatic;
+  int32_t frameThick;
+  uint32_t frameColor;
 
  private:
   PropState* state_;
+};
+
+template <>
+struct FieldTable<PropBorder> {
+  using G = PropBorder;
+  static constexpr Field<G> kFields[] = {
+      {field::kSmooth, &G::smooth, 1, FieldRole::Look, "BorderSmooth", ScriptForm::Bool},
+      // Written as a word; a border of no style is written 0 thick.
+      {field::kStyle, &G::style, G::kBevel, FieldRole::Look, "BorderStyle"},
+      {field::kThick, &G::thick, 3, FieldRole::Look, "BorderThick"},
+      // Automatic colours are written as the state's colour makes them.
+      {field::kTopColor, &G::topColor, 0xFFFFFF, FieldRole::Look, "BorderTop"},
+      {field::kMidColor, &G::midColor, 0xC0C0C0, FieldRole::Look, "BorderMid"},
+      {field::kBotColor, &G::botColor, 0x000000, FieldRole::Look, "BorderBot"},
+      {field::kAutomatic, &G::automatic, 1, FieldRole::Look},
+      {field::kFrameThick, &G::frameThick, 0, FieldRole::Look, "FrameThick", ScriptForm::Int},
+      {field::kFrameColor, &G::frameColor, 0x000000, FieldRole::Look, "FrameColor",
+       ScriptForm::Color},
+  };
 };

@@ -16,6 +16,7 @@
 
 PropButton::PropButton(PropProject* project) : project_(project) {
   icon = kIconTreeButton;
+  ResetFields(*this);
   Doc* doc = project_ ? project_->doc() : nullptr;
   int n = doc ? doc->buttonCounter++ : 1;
   name = "Button " + std::to_string(n);
@@ -46,24 +47,23 @@ PropState* PropButton::state(int i) const {
 }
 
 void PropButton::Serialize(Archive& ar) {
-  ar.String(name);
-  ar.Int(drag);
-  ar.Int(initiallyDown);
-  ar.Int(show);
-  ar.Int(mode);
-  ar.String(tip);
-  ar.String(status);
-  ar.String(url);
-  ar.String(target);
-  ar.Int(height);
-  ar.Int(width);
-  ar.Int(x);
-  ar.Int(y);
-  ar.String(leaveScript);
+  SerializeTable(*this, ar);
   upState->Serialize(ar);
   overState->Serialize(ar);
   downState->Serialize(ar);
 }
+
+namespace {
+constexpr std::string_view kXWord = KeywordOf<PropButton>(field::kX);
+constexpr std::string_view kYWord = KeywordOf<PropButton>(field::kY);
+constexpr std::string_view kWidthWord = KeywordOf<PropButton>(field::kWidth);
+constexpr std::string_view kHeightWord = KeywordOf<PropButton>(field::kHeight);
+constexpr std::string_view kShowWord = KeywordOf<PropButton>(field::kShow);
+constexpr std::string_view kDragWord = KeywordOf<PropButton>(field::kDrag);
+constexpr std::string_view kStateWord = KeywordOf<PropButton>(field::kInitiallyDown);
+constexpr std::string_view kModeWord = KeywordOf<PropButton>(field::kMode);
+constexpr std::string_view kTipWord = KeywordOf<PropButton>(field::kTip);
+}  // namespace
 
 std::string PropButton::GetScript(const std::string&, bool tok) {
   std::string s;
@@ -76,18 +76,18 @@ void PropButton::AddScript(std::string& s, bool tok, PropState* scratch) {
   s += " '";
   AddEscaped(s, name);
   s += "' ";
-  AddInt(s, PropKey{"X", tok}, x, 0);
-  AddInt(s, PropKey{"Y", tok}, y, 0);
-  AddInt(s, PropKey{"Width", tok}, width, 100);
-  AddInt(s, PropKey{"Height", tok}, height, 40);
-  AddBool(s, PropKey{"Show", tok}, show, 1);
-  AddBool(s, PropKey{"Drag", tok}, drag, 0);
-  if (initiallyDown != 0) AddInt(s, PropKey{"State", tok}, 2, -1);
+  AddInt(s, PropKey{kXWord, tok}, x, 0);
+  AddInt(s, PropKey{kYWord, tok}, y, 0);
+  AddInt(s, PropKey{kWidthWord, tok}, width, 100);
+  AddInt(s, PropKey{kHeightWord, tok}, height, 40);
+  AddBool(s, PropKey{kShowWord, tok}, show, 1);
+  AddBool(s, PropKey{kDragWord, tok}, drag, 0);
+  if (initiallyDown != 0) AddInt(s, PropKey{kStateWord, tok}, 2, -1);
   if (mode == kCheckBox)
-    AddString(s, PropKey{"Mode", tok}, TokView("Check", tok), "");
+    AddString(s, PropKey{kModeWord, tok}, TokView("Check", tok), "");
   else if (mode == kRadio)
-    AddString(s, PropKey{"Mode", tok}, TokView("Radio", tok), "");
-  AddQuoted(s, PropKey{"Tip", tok}, tip, "");
+    AddString(s, PropKey{kModeWord, tok}, TokView("Radio", tok), "");
+  AddQuoted(s, PropKey{kTipWord, tok}, tip, "");
 
   std::string upEvents, overEvents, downEvents;
   if (!status.empty()) {
@@ -160,18 +160,5 @@ int ValidateButtonName(const PropButton& button, const std::string& newName) {
 }
 
 void PropButton::VisitFields(FieldVisitor& v) {
-  v.Text("name", name);
-  v.Int("drag", drag);
-  v.Int("initiallyDown", initiallyDown);
-  v.Int("show", show);
-  v.Int("mode", mode);
-  v.Text("tip", tip);
-  v.Text("status", status);
-  v.Text("url", url);
-  v.Text("target", target);
-  v.Int("height", height);
-  v.Int("width", width);
-  v.Int("x", x);
-  v.Int("y", y);
-  v.Text("leaveScript", leaveScript);
+  VisitTable(*this, v);
 }

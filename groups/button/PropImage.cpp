@@ -11,18 +11,21 @@
 PropImage::PropImage(PropState* state) : state_(state) {
   name = "Image";
   icon = kIconTreeImage;
+  ResetFields(*this);
 }
 
 void PropImage::Serialize(Archive& ar) {
-  ar.String(file);
-  ar.Int(offsetY);
-  ar.Int(offsetX);
-  ar.Int(alignX);
-  ar.Int(alignY);
-  ar.Int(style);
+  SerializeTable(*this, ar);
 }
 
 namespace {
+constexpr std::string_view kImageWord = KeywordOf<PropImage>(field::kFile);
+constexpr std::string_view kStyleWord = KeywordOf<PropImage>(field::kStyle);
+// The placement in the order the script has always written it.
+constexpr std::size_t kPlacement[] = {
+    FieldAt<PropImage>(field::kOffsetX), FieldAt<PropImage>(field::kOffsetY),
+    FieldAt<PropImage>(field::kAlignX), FieldAt<PropImage>(field::kAlignY)};
+
 Doc* DocOf(PropState* state) {
   if (!state || !state->button() || !state->button()->project()) return nullptr;
   return state->button()->project()->doc();
@@ -41,27 +44,23 @@ void PropImage::AddDiffScript(std::string& s, bool tok, const PropImage& ref,
   Doc* doc = DocOf(state_);
   if (!blockFile.empty()) {
     if (IsAddress(blockFile, doc ? doc->DriveRoot() : std::string())) {
-      AddQuoted(s, PropKey{"Image", tok}, blockFile, "");
+      AddQuoted(s, PropKey{kImageWord, tok}, blockFile, "");
     } else {
       resourceIndex = doc ? doc->RegisterImage(blockFile) : 0;
-      AddInt(s, PropKey{"Image", tok}, resourceIndex, -1);
+      AddInt(s, PropKey{kImageWord, tok}, resourceIndex, -1);
     }
   }
   if (!defaultBlock && blockFile.empty()) return;
   switch (style) {
     case kTile:
-      AddString(s, PropKey{"ImageStyle", tok}, TokView("Tile", tok), "");
+      AddString(s, PropKey{kStyleWord, tok}, TokView("Tile", tok), "");
       break;
     case kScale:
-      AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
+      AddString(s, PropKey{kStyleWord, tok}, TokView("Scale", tok), "");
       break;
     case kNormal:
-      if (ref.style != kNormal)
-        AddString(s, PropKey{"ImageStyle", tok}, TokView("Normal", tok), "");
-      AddInt(s, PropKey{"ImageOffsetX", tok}, offsetX, ref.offsetX);
-      AddInt(s, PropKey{"ImageOffsetY", tok}, offsetY, ref.offsetY);
-      AddInt(s, PropKey{"ImageAlignX", tok}, alignX, ref.alignX);
-      AddInt(s, PropKey{"ImageAlignY", tok}, alignY, ref.alignY);
+      if (ref.style != kNormal) AddString(s, PropKey{kStyleWord, tok}, TokView("Normal", tok), "");
+      for (std::size_t f : kPlacement) AddFieldDiff(s, tok, *this, ref, f);
       break;
     default:
       break;
@@ -69,10 +68,5 @@ void PropImage::AddDiffScript(std::string& s, bool tok, const PropImage& ref,
 }
 
 void PropImage::VisitFields(FieldVisitor& v) {
-  v.Text("file", file);
-  v.Int("offsetY", offsetY);
-  v.Int("offsetX", offsetX);
-  v.Int("alignX", alignX);
-  v.Int("alignY", alignY);
-  v.Int("style", style);
+  VisitTable(*this, v);
 }

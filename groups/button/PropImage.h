@@ -1,6 +1,7 @@
 // Picture of a button state.
 #pragma once
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
 
 class PropState;
@@ -25,16 +26,32 @@ class PropImage : public KesProp {
 
   PropState* state() const { return state_; }
 
+  // The fields, with the values a new image starts with in the table below.
   std::string file;
-  int32_t offsetY = 0;
-  int32_t offsetX = 0;
-  int32_t alignX = 1;
-  int32_t alignY = 1;
+  int32_t offsetY;
+  int32_t offsetX;
+  int32_t alignX;
+  int32_t alignY;
   // How the image fills the button; the values are stored in project files.
   enum Style : int32_t { kNormal = 0, kTile = 1, kScale = 2 };
-  int32_t style = kNormal;
+  int32_t style;
   int32_t resourceIndex = -1;  // not saved
 
  private:
   PropState* state_;
+};
+
+template <>
+struct FieldTable<PropImage> {
+  using G = PropImage;
+  // The image writes its file itself, as a number in the image list or as an
+  // address, and its style as a word; the placement only for normal style.
+  static constexpr Field<G> kFields[] = {
+      {field::kFile, &G::file, "", FieldRole::Look, "Image"},
+      {field::kOffsetY, &G::offsetY, 0, FieldRole::Look, "ImageOffsetY", ScriptForm::Int},
+      {field::kOffsetX, &G::offsetX, 0, FieldRole::Look, "ImageOffsetX", ScriptForm::Int},
+      {field::kAlignX, &G::alignX, 1, FieldRole::Look, "ImageAlignX", ScriptForm::Int},
+      {field::kAlignY, &G::alignY, 1, FieldRole::Look, "ImageAlignY", ScriptForm::Int},
+      {field::kStyle, &G::style, G::kNormal, FieldRole::Look, "ImageStyle"},
+  };
 };

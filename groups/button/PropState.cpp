@@ -12,6 +12,7 @@
 #include "groups/button/PropText.h"
 
 PropState::PropState(PropButton* button, const std::string& stateName) : button_(button) {
+  ResetFields(*this);
   name = stateName;
   if (stateName == "Up")
     icon = kIconTreeUp;
@@ -33,19 +34,22 @@ void PropState::CreateGroups() {
 }
 
 void PropState::Serialize(Archive& ar) {
-  ar.String(name);
-  ar.Int(transparent);
-  ar.Color(color);
-  ar.Int(cursor);
-  ar.Int(offsetX);
-  ar.Int(offsetY);
-  ar.Int(animate);
+  SerializeTable(*this, ar);
   text->Serialize(ar);
   border->Serialize(ar);
   audio->Serialize(ar);
   image->Serialize(ar);
   advanced->Serialize(ar);
 }
+
+namespace {
+constexpr std::size_t kColorAt = FieldAt<PropState>(field::kColor);
+constexpr std::string_view kStyleWord = KeywordOf<PropState>(field::kTransparent);
+constexpr std::string_view kXWord = KeywordOf<PropState>(field::kOffsetX);
+constexpr std::string_view kYWord = KeywordOf<PropState>(field::kOffsetY);
+constexpr std::string_view kCursorWord = KeywordOf<PropState>(field::kCursor);
+constexpr std::string_view kAnimateWord = KeywordOf<PropState>(field::kAnimate);
+}  // namespace
 
 std::string PropState::GetDiffScript(const std::string& extra, bool tok, PropState& ref) {
   std::string s;
@@ -64,13 +68,13 @@ void PropState::AddBlock(std::string& out, std::string_view extra, bool tok, Pro
   }
   const std::size_t propsStart = out.size();
   if (transparent != ref.transparent)
-    AddString(out, PropKey{"Style", tok}, TokView(transparent == 0 ? "Solid" : "Transparent", tok),
-              "");
-  AddColor(out, PropKey{"Color", tok}, color, ref.color);
+    AddString(out, PropKey{kStyleWord, tok},
+              TokView(transparent == 0 ? "Solid" : "Transparent", tok), "");
+  AddFieldDiff(out, tok, *this, ref, kColorAt);
   const int32_t bx = button_ ? button_->x : 0;
   const int32_t by = button_ ? button_->y : 0;
-  AddInt(out, PropKey{"X", tok}, WrapAdd(bx, offsetX), bx);
-  AddInt(out, PropKey{"Y", tok}, WrapAdd(by, offsetY), by);
+  AddInt(out, PropKey{kXWord, tok}, WrapAdd(bx, offsetX), bx);
+  AddInt(out, PropKey{kYWord, tok}, WrapAdd(by, offsetY), by);
   text->AddDiffScript(out, tok, *ref.text);
   border->AddDiffScript(out, tok, *ref.border, blockName);
   // The image and the audio file are numbered in lists of their own, so the
@@ -85,13 +89,13 @@ void PropState::AddBlock(std::string& out, std::string_view extra, bool tok, Pro
   out += extra;
   audio->AddDiffScript(out, tok);
   if (animate != 0 && image->resourceIndex != -1) {
-    out += TokView("Animate", tok);
+    out += TokView(kAnimateWord, tok);
     out.push_back(' ');
     AppendDecimal(out, image->resourceIndex);
     out += "; ";
   }
   advanced->AddScript(out);
-  AddInt(out, PropKey{"Cursor", tok}, cursor, -1, 1);
+  AddInt(out, PropKey{kCursorWord, tok}, cursor, -1, 1);
   if (defaultBlock || out.size() == eventsStart)
     out.resize(propsEnd);
   else
@@ -100,11 +104,5 @@ void PropState::AddBlock(std::string& out, std::string_view extra, bool tok, Pro
 }
 
 void PropState::VisitFields(FieldVisitor& v) {
-  v.Text("name", name);
-  v.Int("transparent", transparent);
-  v.Color("color", color);
-  v.Int("cursor", cursor);
-  v.Int("offsetX", offsetX);
-  v.Int("offsetY", offsetY);
-  v.Int("animate", animate);
+  VisitTable(*this, v);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "audio/PropAudio.h"
+#include "core/Fields.h"
 #include "core/KesProp.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
@@ -39,8 +40,10 @@ class PropState : public KesProp {
 
   PropButton* button() const { return button_; }
 
-  int32_t transparent = 0;
-  uint32_t color = 0xC0C0C0;
+  // The fields, with the values a new state starts with in the table below
+  // (its name is the state's own).
+  int32_t transparent;
+  uint32_t color;
   // The pointer's shape over the button in this state, as the applet numbers
   // them (stored in project files); the Over state starts with the hand.
   enum Cursor : int32_t {
@@ -60,10 +63,10 @@ class PropState : public KesProp {
     kCursorMove = 13,
   };
   static constexpr int kCursorCount = kCursorMove + 1;
-  int32_t cursor = kCursorDefault;
-  int32_t offsetX = 0;
-  int32_t offsetY = 0;
-  int32_t animate = 0;
+  int32_t cursor;
+  int32_t offsetX;
+  int32_t offsetY;
+  int32_t animate;
 
   Held<PropText> text;
   Held<PropBorder> border;
@@ -73,4 +76,22 @@ class PropState : public KesProp {
 
  private:
   PropButton* button_;
+};
+
+template <>
+struct FieldTable<PropState> {
+  using G = PropState;
+  static constexpr Field<G> kFields[] = {
+      {field::kName, &G::name, "", FieldRole::Content},
+      // Written as a word.
+      {field::kTransparent, &G::transparent, 0, FieldRole::Look, "Style"},
+      {field::kColor, &G::color, 0xC0C0C0, FieldRole::Look, "Color", ScriptForm::Color},
+      // Written in the event block, always (the Over state starts with the hand).
+      {field::kCursor, &G::cursor, G::kCursorDefault, FieldRole::Look, "Cursor"},
+      // The offsets are written as the place they give the button's corner.
+      {field::kOffsetX, &G::offsetX, 0, FieldRole::Look, "X"},
+      {field::kOffsetY, &G::offsetY, 0, FieldRole::Look, "Y"},
+      // Written as a command in the event block when the image is an animation.
+      {field::kAnimate, &G::animate, 0, FieldRole::Look, "Animate"},
+  };
 };

@@ -9,23 +9,12 @@
 PropText::PropText(PropState* state) : state_(state) {
   name = "Text";
   icon = kIconTreeText;
+  ResetFields(*this);
   if (state_ && state_->button()) text = state_->button()->name;
 }
 
 void PropText::Serialize(Archive& ar) {
-  ar.Int(alignX);
-  ar.Int(alignY);
-  ar.Int(offsetX);
-  ar.Int(offsetY);
-  ar.String(text);
-  ar.Color(textColor);
-  ar.String(font);
-  ar.Int(bold);
-  ar.Int(emboss);
-  ar.Int(engrave);
-  ar.Int(italic);
-  ar.Int(underline);
-  ar.Int(size);
+  SerializeTable(*this, ar);
 }
 
 int32_t PropText::StyleMask() const {
@@ -43,30 +32,22 @@ std::string PropText::GetDiffScript(const std::string&, bool tok, const PropText
   return s;
 }
 
+namespace {
+// The caption's keywords in the order the script has always written them,
+// which is not the file's; the style flags follow as one mask.
+constexpr std::size_t kScriptOrder[] = {
+    FieldAt<PropText>(field::kText),    FieldAt<PropText>(field::kTextColor),
+    FieldAt<PropText>(field::kAlignX),  FieldAt<PropText>(field::kAlignY),
+    FieldAt<PropText>(field::kOffsetX), FieldAt<PropText>(field::kOffsetY),
+    FieldAt<PropText>(field::kFont),    FieldAt<PropText>(field::kSize),
+};
+}  // namespace
+
 void PropText::AddDiffScript(std::string& s, bool tok, const PropText& ref) const {
-  AddQuoted(s, PropKey{"Text", tok}, text, ref.text);
-  AddColor(s, PropKey{"TextColor", tok}, textColor, ref.textColor);
-  AddInt(s, PropKey{"TextAlignX", tok}, alignX, ref.alignX);
-  AddInt(s, PropKey{"TextAlignY", tok}, alignY, ref.alignY);
-  AddInt(s, PropKey{"TextOffsetX", tok}, offsetX, ref.offsetX);
-  AddInt(s, PropKey{"TextOffsetY", tok}, offsetY, ref.offsetY);
-  AddQuoted(s, PropKey{"TextFont", tok}, font, ref.font);
-  AddInt(s, PropKey{"TextSize", tok}, size, ref.size);
+  for (std::size_t f : kScriptOrder) AddFieldDiff(s, tok, *this, ref, f);
   AddInt(s, PropKey{"TextStyle", tok}, StyleMask(), ref.StyleMask());
 }
 
 void PropText::VisitFields(FieldVisitor& v) {
-  v.Int("alignX", alignX);
-  v.Int("alignY", alignY);
-  v.Int("offsetX", offsetX);
-  v.Int("offsetY", offsetY);
-  v.Text("text", text);
-  v.Color("textColor", textColor);
-  v.Text("font", font);
-  v.Int("bold", bold);
-  v.Int("emboss", emboss);
-  v.Int("engrave", engrave);
-  v.Int("italic", italic);
-  v.Int("underline", underline);
-  v.Int("size", size);
+  VisitTable(*this, v);
 }

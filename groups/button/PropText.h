@@ -1,6 +1,7 @@
 // Caption and font of a button state.
 #pragma once
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
 
 class PropState;
@@ -24,20 +25,43 @@ class PropText : public KesProp {
 
   PropState* state() const { return state_; }
 
-  int32_t alignX = 1;
-  int32_t alignY = 1;
-  int32_t offsetX = 0;
-  int32_t offsetY = 0;
+  // The fields, with the values a new caption starts with in the table below.
+  int32_t alignX;
+  int32_t alignY;
+  int32_t offsetX;
+  int32_t offsetY;
   std::string text;
-  uint32_t textColor = 0x000000;
-  std::string font = "Arial";
-  int32_t bold = 0;
-  int32_t emboss = 0;
-  int32_t engrave = 0;
-  int32_t italic = 0;
-  int32_t underline = 0;
-  int32_t size = 11;
+  uint32_t textColor;
+  std::string font;
+  int32_t bold;
+  int32_t emboss;
+  int32_t engrave;
+  int32_t italic;
+  int32_t underline;
+  int32_t size;
 
  private:
   PropState* state_;
+};
+
+template <>
+struct FieldTable<PropText> {
+  using G = PropText;
+  static constexpr Field<G> kFields[] = {
+      {field::kAlignX, &G::alignX, 1, FieldRole::Look, "TextAlignX", ScriptForm::Int},
+      {field::kAlignY, &G::alignY, 1, FieldRole::Look, "TextAlignY", ScriptForm::Int},
+      {field::kOffsetX, &G::offsetX, 0, FieldRole::Look, "TextOffsetX", ScriptForm::Int},
+      {field::kOffsetY, &G::offsetY, 0, FieldRole::Look, "TextOffsetY", ScriptForm::Int},
+      // A new caption is its button's name (the constructor sets it).
+      {field::kText, &G::text, "", FieldRole::Content, "Text", ScriptForm::Quoted},
+      {field::kTextColor, &G::textColor, 0x000000, FieldRole::Look, "TextColor", ScriptForm::Color},
+      {field::kFont, &G::font, "Arial", FieldRole::Look, "TextFont", ScriptForm::Quoted},
+      // The five flags are written together as one mask (StyleMask).
+      {field::kBold, &G::bold, 0, FieldRole::Look},
+      {field::kEmboss, &G::emboss, 0, FieldRole::Look},
+      {field::kEngrave, &G::engrave, 0, FieldRole::Look},
+      {field::kItalic, &G::italic, 0, FieldRole::Look},
+      {field::kUnderline, &G::underline, 0, FieldRole::Look},
+      {field::kSize, &G::size, 11, FieldRole::Look, "TextSize", ScriptForm::Int},
+  };
 };

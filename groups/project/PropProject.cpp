@@ -8,30 +8,14 @@
 #include "core/WrapInt.h"
 #include "groups/button/PropImage.h"
 
-PropProject::PropProject(Doc* doc) : identifier(version::kInternalName), doc_(doc) {
+PropProject::PropProject(Doc* doc) : doc_(doc) {
   name = "Project";
   icon = kIconTreeProject;
+  ResetFields(*this);
 }
 
 void PropProject::Serialize(Archive& ar) {
-  ar.String(identifier);
-  ar.Int(buttonHeight);
-  ar.Int(spacing);
-  ar.Int(buttonWidth);
-  ar.Int(projectHeight);
-  ar.Int(layout);
-  ar.Int(projectWidth);
-  ar.Int(imageStyle);
-  ar.String(backgroundImage);
-  ar.Color(backgroundColor);
-  ar.String(inputFile);
-  ar.Int(readFromFile);
-  ar.Int(refreshRate);
-  ar.Int(tokenize);
-  ar.Int(reloadInterval);
-  ar.String(codeBase);
-  ar.String(beforeScript);
-  ar.String(afterScript);
+  SerializeTable(*this, ar);
 }
 
 std::string PropProject::GetScript(const std::string&, bool tok) {
@@ -39,6 +23,14 @@ std::string PropProject::GetScript(const std::string&, bool tok) {
   AddScript(s, tok);
   return s;
 }
+
+namespace {
+constexpr std::string_view kWidthWord = KeywordOf<PropProject>(field::kProjectWidth);
+constexpr std::string_view kHeightWord = KeywordOf<PropProject>(field::kProjectHeight);
+constexpr std::string_view kColorWord = KeywordOf<PropProject>(field::kBackgroundColor);
+constexpr std::string_view kImageStyleWord = KeywordOf<PropProject>(field::kImageStyle);
+constexpr std::string_view kImageWord = KeywordOf<PropProject>(field::kBackgroundImage);
+}  // namespace
 
 void PropProject::AddScript(std::string& s, bool tok) {
   if (refreshRate > 0) {
@@ -50,9 +42,9 @@ void PropProject::AddScript(std::string& s, bool tok) {
   if (!beforeScript.empty()) AppendReplacingChars(s, beforeScript, kLineBreakChars, ' ');
   s += TokView("Button", tok);
   s += " Background ";
-  AddInt(s, PropKey{"Width", tok}, projectWidth, -1);
-  AddInt(s, PropKey{"Height", tok}, projectHeight, -1);
-  AddColor(s, PropKey{"Color", tok}, backgroundColor, 0xFFFFFFFFu);
+  AddInt(s, PropKey{kWidthWord, tok}, projectWidth, -1);
+  AddInt(s, PropKey{kHeightWord, tok}, projectHeight, -1);
+  AddColor(s, PropKey{kColorWord, tok}, backgroundColor, 0xFFFFFFFFu);
   AddString(s, PropKey{"BorderStyle", tok}, TokView("None", tok), "");
   AddInt(s, PropKey{"Drag", tok}, 2, -1);
   s += TokView("Event", tok);
@@ -60,36 +52,19 @@ void PropProject::AddScript(std::string& s, bool tok) {
   s += TokView("Cursor", tok);
   s += " 0;} ";
   if (imageStyle == PropImage::kTile)
-    AddString(s, PropKey{"ImageStyle", tok}, TokView("Tile", tok), "");
+    AddString(s, PropKey{kImageStyleWord, tok}, TokView("Tile", tok), "");
   else if (imageStyle == PropImage::kScale)
-    AddString(s, PropKey{"ImageStyle", tok}, TokView("Scale", tok), "");
+    AddString(s, PropKey{kImageStyleWord, tok}, TokView("Scale", tok), "");
   if (!backgroundImage.empty()) {
     if (doc_ && IsAddress(backgroundImage, doc_->DriveRoot())) {
-      AddQuoted(s, PropKey{"Image", tok}, backgroundImage, "");
+      AddQuoted(s, PropKey{kImageWord, tok}, backgroundImage, "");
     } else if (doc_) {
-      AddInt(s, PropKey{"Image", tok}, doc_->RegisterImage(backgroundImage), -1);
+      AddInt(s, PropKey{kImageWord, tok}, doc_->RegisterImage(backgroundImage), -1);
     }
   }
   s += ";";
 }
 
 void PropProject::VisitFields(FieldVisitor& v) {
-  v.Text("identifier", identifier);
-  v.Int("buttonHeight", buttonHeight);
-  v.Int("spacing", spacing);
-  v.Int("buttonWidth", buttonWidth);
-  v.Int("projectHeight", projectHeight);
-  v.Int("layout", layout);
-  v.Int("projectWidth", projectWidth);
-  v.Int("imageStyle", imageStyle);
-  v.Text("backgroundImage", backgroundImage);
-  v.Color("backgroundColor", backgroundColor);
-  v.Text("inputFile", inputFile);
-  v.Int("readFromFile", readFromFile);
-  v.Int("refreshRate", refreshRate);
-  v.Int("tokenize", tokenize);
-  v.Int("reloadInterval", reloadInterval);
-  v.Text("codeBase", codeBase);
-  v.Text("beforeScript", beforeScript);
-  v.Text("afterScript", afterScript);
+  VisitTable(*this, v);
 }

@@ -2,7 +2,9 @@
 // and the scripts run before and after the buttons are created.
 #pragma once
 
+#include "core/Fields.h"
 #include "core/KesProp.h"
+#include "core/Version.h"
 
 class Doc;
 
@@ -22,28 +24,57 @@ class PropProject : public KesProp {
 
   Doc* doc() const { return doc_; }
 
+  // The fields, with the values a new project starts with in the table below.
   std::string identifier;
-  int32_t buttonHeight = 40;
-  int32_t spacing = 0;
-  int32_t buttonWidth = 100;
-  int32_t projectHeight = 200;
+  int32_t buttonHeight;
+  int32_t spacing;
+  int32_t buttonWidth;
+  int32_t projectHeight;
   // How the buttons are placed: in a column, in a row, or where each says.
   enum Layout : int32_t { kLayoutColumn = 0, kLayoutRow = 1, kLayoutFree = 2 };
-  int32_t layout = kLayoutColumn;
-  int32_t projectWidth = 100;
+  int32_t layout;
+  int32_t projectWidth;
   // How the background image fills the project (the values of PropImage::Style).
-  int32_t imageStyle = 0;
+  int32_t imageStyle;
   std::string backgroundImage;
-  uint32_t backgroundColor = 0x808080;
-  std::string inputFile = "button.txt";
-  int32_t readFromFile = 0;
-  int32_t refreshRate = 0;
-  int32_t tokenize = 1;
-  int32_t reloadInterval = 300;
+  uint32_t backgroundColor;
+  std::string inputFile;
+  int32_t readFromFile;
+  int32_t refreshRate;
+  int32_t tokenize;
+  int32_t reloadInterval;
   std::string codeBase;
   std::string beforeScript;
   std::string afterScript;
 
  private:
   Doc* doc_;
+};
+
+template <>
+struct FieldTable<PropProject> {
+  using G = PropProject;
+  // The background statement writes its fields itself, each where it differs
+  // from what the runtime takes when it is left out. Paste Style never takes
+  // a project's look, so no field of it is content.
+  static constexpr Field<G> kFields[] = {
+      {field::kIdentifier, &G::identifier, version::kInternalName, FieldRole::Look},
+      {field::kButtonHeight, &G::buttonHeight, 40, FieldRole::Look},
+      {field::kSpacing, &G::spacing, 0, FieldRole::Look},
+      {field::kButtonWidth, &G::buttonWidth, 100, FieldRole::Look},
+      {field::kProjectHeight, &G::projectHeight, 200, FieldRole::Look, "Height"},
+      {field::kLayout, &G::layout, G::kLayoutColumn, FieldRole::Look},
+      {field::kProjectWidth, &G::projectWidth, 100, FieldRole::Look, "Width"},
+      {field::kImageStyle, &G::imageStyle, 0, FieldRole::Look, "ImageStyle"},
+      {field::kBackgroundImage, &G::backgroundImage, "", FieldRole::Look, "Image"},
+      {field::kBackgroundColor, &G::backgroundColor, 0x808080, FieldRole::Look, "Color"},
+      {field::kInputFile, &G::inputFile, "button.txt", FieldRole::Look},
+      {field::kReadFromFile, &G::readFromFile, 0, FieldRole::Look},
+      {field::kRefreshRate, &G::refreshRate, 0, FieldRole::Look},
+      {field::kTokenize, &G::tokenize, 1, FieldRole::Look},
+      {field::kReloadInterval, &G::reloadInterval, 300, FieldRole::Look},
+      {field::kCodeBase, &G::codeBase, "", FieldRole::Look},
+      {field::kBeforeScript, &G::beforeScript, "", FieldRole::Look},
+      {field::kAfterScript, &G::afterScript, "", FieldRole::Look},
+  };
 };

@@ -71,7 +71,7 @@ class FieldEditTest : public NewProject {
   }
 
   void ModelRename(int b, const std::string& name) {
-    const std::size_t text = FieldIndex(*doc.GroupAt({b, 0, PropClass::Text}), "text");
+    const std::size_t text = FieldIndex(*doc.GroupAt({b, 0, PropClass::Text}), field::kText);
     for (int s = 0; s < 3; ++s)
       if (model[b].states[s][1][text] == FieldValue(model[b].name))
         model[b].states[s][1][text] = name;
