@@ -11,13 +11,13 @@
 // draw_ms time the two halves of that once more in the warm page.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <algorithm>
 #include <cstdlib>
 
@@ -289,11 +289,10 @@ void BM_CaptionEditToDrawn(benchmark::State& state) {
     return;
   }
   ViewOutline* tree = frame->outline();
-  // A large project's tree makes a state's items when it is opened.
-  QTreeWidgetItem* upState = tree->topLevelItem(0)->child(0)->child(0);
-  upState->setExpanded(true);
-  QTreeWidgetItem* upText = upState->child(0);
-  tree->setCurrentItem(upText);
+  const QAbstractItemModel* model = tree->model();
+  const QModelIndex upState = model->index(0, 0, model->index(0, 0, model->index(0, 0)));
+  tree->expand(upState);
+  tree->setCurrentIndex(model->index(0, 0, upState));
   QPlainTextEdit* caption = nullptr;
   for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
     if (auto* edit = qobject_cast<QPlainTextEdit*>(view->control(kCaptionControl))) caption = edit;

@@ -210,12 +210,12 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
 
   LoadBarLayout();
   if (!browserAvailable()) infoDock_->hide();
-  connect(outline_, &QTreeWidget::currentItemChanged, this, [this] { SyncLiveSelection(); });
+  connect(outline_, &ViewOutline::currentGroupChanged, this, [this] { SyncLiveSelection(); });
 
   // The title and the commands follow the document, the selection, the
   // focus and the docks as they change.
   doc_.AddListener(this);
-  connect(outline_, &QTreeWidget::currentItemChanged, this, [this] { UpdateCommandStates(); });
+  connect(outline_, &ViewOutline::currentGroupChanged, this, [this] { UpdateCommandStates(); });
   connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandStates(); });
   for (QDockWidget* dock : {infoDock_, propertiesDock_, liveDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdateCommandStates(); });

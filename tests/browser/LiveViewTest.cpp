@@ -9,11 +9,11 @@
 // the editor, and the view comes back with the next change.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
@@ -121,10 +121,10 @@ class LiveViewTest : public ::testing::Test {
     const QPoint p = Inside(i);
     return Pixel(p.x(), p.y());
   }
-  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
+  QModelIndex Item(int b, int s = -1, int g = -1) const {
     return TreeItem(frame, b, s, g);
   }
-  void Select(QTreeWidgetItem* item) {
+  void Select(const QModelIndex& item) {
     SelectItem(frame, item);
   }
   template <class W>
@@ -212,7 +212,7 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   Mouse(QEvent::MouseMove, OnScreen(Inside(1)), Qt::NoButton);
   Mouse(QEvent::MouseButtonPress, OnScreen(Inside(1)), Qt::LeftButton);
   Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(1)), Qt::NoButton);
-  ASSERT_TRUE(WaitFor([&] { return frame->outline()->currentItem() == Item(1, kOver); }));
+  ASSERT_TRUE(WaitFor([&] { return frame->outline()->currentIndex() == Item(1, kOver); }));
   // The view keeps the keyboard for the arrow keys; Escape gives it to the tree.
   EXPECT_TRUE(live->view()->isAncestorOf(QApplication::focusWidget()) ||
               QApplication::focusWidget() == live->view());
@@ -221,7 +221,8 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   // Ctrl+click adds a button to the selection.
   Mouse(QEvent::MouseButtonPress, OnScreen(Inside(0)), Qt::LeftButton, Qt::ControlModifier);
   Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(0)), Qt::NoButton, Qt::ControlModifier);
-  ASSERT_TRUE(WaitFor([&] { return frame->outline()->selectedItems().size() == 2; }));
+  ASSERT_TRUE(
+      WaitFor([&] { return frame->outline()->selectionModel()->selectedIndexes().size() == 2; }));
   EXPECT_EQ(frame->outline()->SelectedGroups().size(), 2u);
   Select(Item(1, kOver));
 
@@ -258,7 +259,7 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   EXPECT_TRUE(WaitFor([&] { return Js("window.devicePixelRatio").toDouble() == 2; }));
   Mouse(QEvent::MouseButtonPress, OnScreen(Inside(2)), Qt::LeftButton);
   Mouse(QEvent::MouseButtonRelease, OnScreen(Inside(2)), Qt::NoButton);
-  EXPECT_TRUE(WaitFor([&] { return frame->outline()->currentItem() == Item(2, kOver); }));
+  EXPECT_TRUE(WaitFor([&] { return frame->outline()->currentIndex() == Item(2, kOver); }));
   live->SetZoom(100);
   Select(Item(1, kOver));
 

@@ -2,25 +2,26 @@
 // the controls of the page shown.
 #pragma once
 
-#include <QTreeWidget>
+#include <QAbstractItemModel>
 
 #include "ui/FrameMain.h"
 #include "ui/KesView.h"
 #include "ui/KesWndProperties.h"
 #include "ui/ViewOutline.h"
 
-// The tree item of button `b`, its state `s` and that state's group `g`.
-inline QTreeWidgetItem* TreeItem(FrameMain* frame, int b, int s = -1, int g = -1) {
-  QTreeWidgetItem* item = frame->outline()->topLevelItem(0)->child(b);
-  if (s >= 0) item = item->child(s);
-  if (g >= 0) item = item->child(g);
+// The tree row of button `b`, its state `s` and that state's group `g`.
+inline QModelIndex TreeItem(FrameMain* frame, int b, int s = -1, int g = -1) {
+  const QAbstractItemModel* model = frame->outline()->model();
+  QModelIndex item = model->index(b, 0, model->index(0, 0));
+  if (s >= 0) item = model->index(s, 0, item);
+  if (g >= 0) item = model->index(g, 0, item);
   return item;
 }
 
 // Selects `item` as a click in the tree does.
-inline void SelectItem(FrameMain* frame, QTreeWidgetItem* item) {
+inline void SelectItem(FrameMain* frame, const QModelIndex& item) {
   frame->outline()->setFocus();
-  frame->outline()->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
+  frame->outline()->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
 }
 
 // The control registered as `id` on the page shown (or one of its tabs).

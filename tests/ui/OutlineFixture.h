@@ -62,13 +62,14 @@ class OutlineTest : public ::testing::Test {
   }
   void TearDown() override { window.reset(); }
 
-  QTreeWidgetItem* Root() const { return tree->topLevelItem(0); }
+  QModelIndex Root() const { return tree->model()->index(0, 0); }
   // Button `b`, its state `s` (0 Up, 1 Over, 2 Down), the state's group `g`
   // (0 Text, 1 Border, 2 Audio, 3 Image, 4 Advanced).
-  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const {
-    QTreeWidgetItem* item = Root()->child(b);
-    if (s >= 0) item = item->child(s);
-    if (g >= 0) item = item->child(g);
+  QModelIndex Item(int b, int s = -1, int g = -1) const {
+    const QAbstractItemModel* model = tree->model();
+    QModelIndex item = model->index(b, 0, Root());
+    if (s >= 0) item = model->index(s, 0, item);
+    if (g >= 0) item = model->index(g, 0, item);
     return item;
   }
   // A new name stored as a page stores it: one step of the document's.
@@ -78,11 +79,15 @@ class OutlineTest : public ::testing::Test {
     doc.RecordGroupEdit(doc.PathOf(button), before, "Change Button");
   }
   // Clicks an item as the user does.
-  void Click(QTreeWidgetItem* item) {
-    for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
-    tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+  void Click(const QModelIndex& item) {
+    for (QModelIndex p = item.parent(); p.isValid(); p = p.parent()) tree->expand(p);
+    tree->scrollTo(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(item).center());
   }
+  // A row's label, icon and number of rows below it.
+  static QString Text(const QModelIndex& row) { return row.data().toString(); }
+  static QIcon Icon(const QModelIndex& row) { return row.data(Qt::DecorationRole).value<QIcon>(); }
+  int Rows(const QModelIndex& row) const { return tree->model()->rowCount(row); }
   KfcViewTab* Tabs() const { return qobject_cast<KfcViewTab*>(props->currentPage()); }
   // The control `id` of page `tab` of the tabbed page shown.
   template <class W>
@@ -110,8 +115,7 @@ class OutlineTest : public ::testing::Test {
   }
   std::vector<std::string> Labels() const {
     std::vector<std::string> out;
-    for (int i = 0; i < Root()->childCount(); ++i)
-      out.push_back(Root()->child(i)->text(0).toStdString());
+    for (int i = 0; i < Rows(Root()); ++i) out.push_back(Text(Item(i)).toStdString());
     return out;
   }
 

@@ -50,7 +50,7 @@ class PagesEndToEnd : public OutlineTest {
   using OutlineTest::Type;
 
   // Opens the page of `item` on tab `tab` (-1: an untabbed page).
-  void Open(QTreeWidgetItem* item, int tab = -1) {
+  void Open(const QModelIndex& item, int tab = -1) {
     Click(item);
     if (tab >= 0) Tabs()->setCurrentIndex(tab);
   }

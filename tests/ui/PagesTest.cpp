@@ -105,15 +105,15 @@ TEST_F(OutlineTest, SelectingTheSameItemAgainKeepsThePage) {
 TEST_F(OutlineTest, RenameReachesTheTreeLabel) {
   Click(Item(0));
   Type(Control<QLineEdit>(kGeneral, 2604), "Home");
-  EXPECT_EQ(Item(0)->text(0), "Button 1");
+  EXPECT_EQ(Text(Item(0)), "Button 1");
   Click(Item(0, 0));
   EXPECT_EQ(Button(0)->name, "Home");
-  EXPECT_EQ(Item(0)->text(0), "Home");
+  EXPECT_EQ(Text(Item(0)), "Home");
   EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(OutlineTest, ADuplicateNameIsRefusedButKept) {
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(1));
   Type(Control<QLineEdit>(kGeneral, 2604), "button 1");
   Click(Item(0));
@@ -121,7 +121,7 @@ TEST_F(OutlineTest, ADuplicateNameIsRefusedButKept) {
   EXPECT_EQ(platform.messages[0].text,
             "Another button already has the name 'button 1'! Please choose a unique name for "
             "this button.");
-  EXPECT_EQ(tree->currentItem(), Item(1));
+  EXPECT_EQ(tree->currentIndex(), Item(1));
   EXPECT_EQ(props->currentGroup(), Button(1));
   EXPECT_EQ(Button(1)->name, "button 1");  // the group holds the rejected name
   EXPECT_EQ(QApplication::focusWidget(), Control<QLineEdit>(kGeneral, 2604));
@@ -130,11 +130,11 @@ TEST_F(OutlineTest, ADuplicateNameIsRefusedButKept) {
   Click(Item(0));
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[1].text, msg::kButtonNameEmpty);
-  EXPECT_EQ(tree->currentItem(), Item(1));
+  EXPECT_EQ(tree->currentIndex(), Item(1));
 
   Type(Control<QLineEdit>(kGeneral, 2604), "Contact");
   Click(Item(0));
-  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(tree->currentIndex(), Item(0));
   EXPECT_EQ(Labels(), (std::vector<std::string>{"Button 1", "Contact"}));
 }
 
@@ -151,8 +151,8 @@ TEST_F(OutlineTest, AnInvalidNumberKeepsTheOldItemSelected) {
   Click(Item(0, 1));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Please enter an integer.");
-  EXPECT_EQ(tree->currentItem(), Item(0));
-  EXPECT_TRUE(Item(0)->isSelected());
+  EXPECT_EQ(tree->currentIndex(), Item(0));
+  EXPECT_TRUE(tree->selectionModel()->isSelected(Item(0)));
   EXPECT_EQ(Tabs()->currentIndex(), kSize);  // the bad edit is brought into view
   EXPECT_EQ(QApplication::focusWidget(), Control<IntSpinEdit>(kSize, 2702));
   EXPECT_EQ(Button(0)->x, 12);  // read before the bad one
@@ -160,12 +160,12 @@ TEST_F(OutlineTest, AnInvalidNumberKeepsTheOldItemSelected) {
   // Values outside the arrows' range are taken as typed.
   Type(Control<IntSpinEdit>(kSize, 2702), "5000");
   Click(Item(0, 1));
-  EXPECT_EQ(tree->currentItem(), Item(0, 1));
+  EXPECT_EQ(tree->currentIndex(), Item(0, 1));
   EXPECT_EQ(Button(0)->y, 5000);
 }
 
 TEST_F(OutlineTest, AButtonPageOpensOnTheTabUsedLast) {
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(0));
   EXPECT_EQ(Tabs()->currentIndex(), kGeneral);
   Tabs()->setCurrentIndex(kLink);
@@ -178,7 +178,7 @@ TEST_F(OutlineTest, AButtonPageOpensOnTheTabUsedLast) {
 
 TEST_F(OutlineTest, NoSelectionShowsNoProperties) {
   Click(Item(0));
-  tree->setCurrentItem(nullptr);
+  tree->setCurrentIndex(QModelIndex());
   auto* blank = qobject_cast<KesViewBlank*>(props->currentPage());
   ASSERT_TRUE(blank);
   EXPECT_EQ(props->currentGroup(), nullptr);
@@ -268,7 +268,7 @@ TEST_F(OutlineTest, LinkPageKeepsAHistoryOfAddresses) {
 
 TEST_F(OutlineTest, InsertActionAppendsOneUndoableLine) {
   Button(0)->name = "Menu";
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(0, 1, 4));  // Button "Menu", Over, Advanced
   auto* page = qobject_cast<ViewAdvanced*>(props->currentPage());
   ASSERT_TRUE(page);
@@ -302,9 +302,9 @@ TEST_F(OutlineTest, InsertActionAppendsOneUndoableLine) {
 }
 
 TEST_F(OutlineTest, InsertActionListsTheButtonsInTreeOrder) {
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(1));
-  tree->OnMoveUp();
+  tree->commands().OnMoveUp();
   InsertActionDialog dialog(doc);
   EXPECT_EQ(dialog.windowTitle(), "Insert Action");
   ASSERT_EQ(dialog.actionBox()->count(), 5);
@@ -332,7 +332,7 @@ TEST_F(OutlineTest, LeavePageAddsActionsToTheLeaveScript) {
 TEST_F(OutlineTest, ARefusedSaveWritesNothing) {
   const auto path = TempFile("refused.but");
   std::filesystem::remove(path);
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(1));
   Type(Control<QLineEdit>(kGeneral, 2604), "BUTTON 1");
   EXPECT_FALSE(doc.DoSave(path.string()));
@@ -344,7 +344,7 @@ TEST_F(OutlineTest, ARefusedSaveWritesNothing) {
 TEST_F(OutlineTest, EditsSurviveSaveAndReopenAndReachThePage) {
   doc.project()->tokenize = 0;
   app.RefreshPages();  // the open project page shows it
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(0));
   Type(Control<QLineEdit>(kGeneral, 2604), "Home");
   QTest::mouseClick(Control<QToolButton>(kGeneral, 2602), Qt::LeftButton);
@@ -364,7 +364,7 @@ TEST_F(OutlineTest, EditsSurviveSaveAndReopenAndReachThePage) {
   advanced->scriptEdit()->setFocus();
   QTest::keyClicks(advanced->scriptEdit(), "PropSet 'Button 2' Show=True;");
   Click(Item(1));
-  tree->OnMoveUp();
+  tree->commands().OnMoveUp();
 
   const auto path = TempFile("roundtrip.but");
   ASSERT_TRUE(doc.DoSave(path.string()));
@@ -423,16 +423,16 @@ TEST_F(OutlineTest, PageControlsAskForHelpByTheirIds) {
 }
 
 TEST_F(OutlineTest, DeletingAButtonWhosePageRefusesDropsThePage) {
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
   Click(Item(1));
   Type(Control<QLineEdit>(kGeneral, 2604), "");
-  tree->OnDeleteButton();
+  tree->commands().OnDeleteButton();
   EXPECT_EQ(Names(), (std::vector<std::string>{"Button 1"}));
-  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(tree->currentIndex(), Item(0));
   EXPECT_EQ(props->currentGroup(), Button(0));
   // The page shown now edits a live button.
   Click(Item(0, 0));
-  EXPECT_EQ(tree->currentItem(), Item(0, 0));
+  EXPECT_EQ(tree->currentIndex(), Item(0, 0));
 }
 
 namespace {

@@ -105,8 +105,8 @@ TEST_F(ProjectPages, FourTabsShowTheProject) {
 }
 
 TEST_F(ProjectPages, HorizontalClosesTheSizeAtOnceAndShowsTheComputedSize) {
-  tree->OnNewButton();
-  tree->OnNewButton();
+  tree->commands().OnNewButton();
+  tree->commands().OnNewButton();
   Click(Root());
   EXPECT_FALSE(Edit(kProjectWidth)->isEnabled());
   EXPECT_TRUE(Edit(kButtonWidth)->isEnabled());
@@ -160,7 +160,7 @@ TEST_F(ProjectPages, OnlyAnEmptyIdentifierIsRefused) {
   Click(Item(0));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(Project().identifier, "   ");
-  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(tree->currentIndex(), Item(0));
 
   Click(Root());
   Tabs()->setCurrentIndex(TabProject::kScript);
@@ -170,7 +170,7 @@ TEST_F(ProjectPages, OnlyAnEmptyIdentifierIsRefused) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
             "You must specifiy a valid Project Identifier for this project!");
-  EXPECT_EQ(tree->currentItem(), Root());
+  EXPECT_EQ(tree->currentIndex(), Root());
   EXPECT_EQ(Project().identifier, "");  // the group holds what was typed
   EXPECT_EQ(Tabs()->currentIndex(), TabProject::kGeneral);
   EXPECT_EQ(QApplication::focusWidget(), identifier);
@@ -179,7 +179,7 @@ TEST_F(ProjectPages, OnlyAnEmptyIdentifierIsRefused) {
 
   Type(identifier, "Menu");
   Click(Item(0));
-  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(tree->currentIndex(), Item(0));
   EXPECT_EQ(Project().identifier, "Menu");
 }
 
@@ -188,7 +188,7 @@ TEST_F(ProjectPages, ANumberThatIsNoIntegerIsRefused) {
   Click(Item(0));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, msg::kEnterInteger);
-  EXPECT_EQ(tree->currentItem(), Root());
+  EXPECT_EQ(tree->currentIndex(), Root());
   EXPECT_EQ(QApplication::focusWidget(), Edit(kSpacing));
 
   // A change of the layout does not lose the bad text either.

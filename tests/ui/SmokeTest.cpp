@@ -16,6 +16,6 @@ TEST(OutlineSmoke, ShowsProjectAndButton) {
   PageRegistry pages;
   KesWndProperties props(app, doc, pages);
   ViewOutline tree(app, doc, props);
-  ASSERT_EQ(tree.topLevelItemCount(), 1);
-  EXPECT_EQ(tree.topLevelItem(0)->childCount(), 1);
+  ASSERT_EQ(tree.model()->rowCount(), 1);
+  EXPECT_EQ(tree.model()->rowCount(tree.model()->index(0, 0)), 1);
 }

@@ -112,7 +112,7 @@ TEST_F(StatePagesTest, StatePageListsTheCursorsAndChecksTheOffsets) {
   Click(Item(0));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, msg::kEnterInteger);
-  EXPECT_EQ(tree->currentItem(), Item(0, kOver));
+  EXPECT_EQ(tree->currentIndex(), Item(0, kOver));
   EXPECT_EQ(QApplication::focusWidget(), PageControl<IntSpinEdit>(3004));
   EXPECT_EQ(Over().offsetX, 250);  // what was read is kept
   EXPECT_EQ(Over().offsetY, 0);
@@ -120,7 +120,7 @@ TEST_F(StatePagesTest, StatePageListsTheCursorsAndChecksTheOffsets) {
 
   Type(PageControl<IntSpinEdit>(3004), "-3");
   Click(Item(0));
-  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(tree->currentIndex(), Item(0));
   EXPECT_EQ(Over().offsetY, -3);
 }
 
@@ -137,7 +137,7 @@ TEST_F(StatePagesTest, FontSizeMustLieBetweenZeroAnd255) {
   Click(Item(0));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Please enter an integer between 0 and 255.");
-  EXPECT_EQ(tree->currentItem(), Item(0, kUp, kText));
+  EXPECT_EQ(tree->currentIndex(), Item(0, kUp, kText));
   EXPECT_EQ(QApplication::focusWidget(), size);
   EXPECT_EQ(Button(0)->upState->text->size, 300);  // held until corrected
 
@@ -150,7 +150,7 @@ TEST_F(StatePagesTest, FontSizeMustLieBetweenZeroAnd255) {
   Type(size, "0");
   Click(Item(0));
   EXPECT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(tree->currentItem(), Item(0));
+  EXPECT_EQ(tree->currentIndex(), Item(0));
   EXPECT_EQ(Button(0)->upState->text->size, 0);
 }
 

@@ -105,7 +105,7 @@ TEST_F(StorableTextTest, TypedTextThePageCannotStoreRefusesTheCommitAndKeepsTheP
   Click(Item(0, kDown));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, msg::Format(msg::kTextNotStorable, "?? Home"));
-  EXPECT_EQ(tree->currentItem(), Item(0, kUp, kText));
+  EXPECT_EQ(tree->currentIndex(), Item(0, kUp, kText));
   EXPECT_EQ(Tabs()->page(0), page);
   EXPECT_TRUE(edit->hasFocus());
   EXPECT_EQ(text.text, caption);
@@ -122,7 +122,7 @@ TEST_F(StorableTextTest, TypedTextThePageCannotStoreRefusesTheCommitAndKeepsTheP
   platform.messages.clear();
   Click(Item(0, kDown));
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(tree->currentItem(), Item(0, kDown));
+  EXPECT_EQ(tree->currentIndex(), Item(0, kDown));
   EXPECT_EQ(text.text,
             "Caf\xE9 \x80"
             "5");

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 
 #include "MainWindowParts.h"
 #include "QuietApp.h"
@@ -58,14 +57,14 @@ class UndoTest : public ::testing::Test {
     app->ExitInstance();
   }
 
-  QTreeWidgetItem* Item(int b, int s = -1, int g = -1) const { return TreeItem(frame, b, s, g); }
-  void Select(QTreeWidgetItem* item) { SelectItem(frame, item); }
+  QModelIndex Item(int b, int s = -1, int g = -1) const { return TreeItem(frame, b, s, g); }
+  void Select(const QModelIndex& item) { SelectItem(frame, item); }
   template <class W>
   W* Control(int id) const {
     return PageControl<W>(frame, id);
   }
   void Run(int command) { frame->action(command)->trigger(); }
-  QString Label(int b) const { return Item(b)->text(0); }
+  QString Label(int b) const { return Item(b).data().toString(); }
 
   QTemporaryDir dir;
   TestPlatform platform;
@@ -80,11 +79,11 @@ TEST_F(UndoTest, EditsUndoToTheSavedFileAndRedoAgain) {
   const QByteArray original = FileBytes(path);
 
   // Looking at every page of the project changes nothing.
-  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-    (*it)->setExpanded(true);
-    Select(*it);
+  for (QModelIndex row = tree->model()->index(0, 0); row.isValid(); row = tree->indexBelow(row)) {
+    tree->expand(row);
+    Select(row);
   }
-  Select(tree->topLevelItem(0));
+  Select(tree->model()->index(0, 0));
   EXPECT_FALSE(doc.IsModified());
   EXPECT_FALSE(frame->isWindowModified());
   EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
@@ -119,7 +118,7 @@ TEST_F(UndoTest, EditsUndoToTheSavedFileAndRedoAgain) {
   const std::string third = doc.buttons()[1]->name;
   Run(kCmdMoveDown);
   EXPECT_EQ(Label(2), QString::fromStdString(third));
-  EXPECT_EQ(tree->currentItem(), Item(2));
+  EXPECT_EQ(tree->currentIndex(), Item(2));
 
   // The Up caption reached Over and Down with it. Down takes a caption of its
   // own; Copy to Other States brings Up's back in one step.
@@ -169,16 +168,16 @@ TEST_F(UndoTest, SeveralItemsTakeOneEditAsOneStep) {
   const auto caption = [&doc](int button, int state) {
     return doc.buttons()[static_cast<std::size_t>(button)]->state(state)->text->text;
   };
-  const auto addClick = [this](QTreeWidgetItem* item) {
-    tree->scrollToItem(item);
+  const auto addClick = [this](const QModelIndex& item) {
+    tree->scrollTo(item);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      tree->visualItemRect(item).center());
+                      tree->visualRect(item).center());
   };
   const std::string nameA = doc.buttons()[std::size_t(a)]->name;
 
   Select(Item(a, 0, 0));
   addClick(Item(b, 0, 0));
-  EXPECT_EQ(tree->selectedItems().size(), 2);
+  EXPECT_EQ(tree->selectionModel()->selectedIndexes().size(), 2);
   auto* edit = Control<QPlainTextEdit>(kCaption);
   ASSERT_TRUE(edit);
   edit->setFocus();
@@ -215,7 +214,7 @@ TEST_F(UndoTest, SeveralItemsTakeOneEditAsOneStep) {
   tree->setFocus();
   Run(kCmdEditCopy);
   Select(Item(c));
-  ASSERT_TRUE(frame->action(kCmdPasteStyle)->isEnabled() || tree->CanPasteStyle());
+  ASSERT_TRUE(frame->action(kCmdPasteStyle)->isEnabled() || tree->commands().CanPasteStyle());
   Run(kCmdPasteStyle);
   EXPECT_EQ(doc.buttons()[std::size_t(c)]->upState->color, 0x8B4513u);
   EXPECT_EQ(caption(c, 0), doc.buttons()[std::size_t(c)]->name);
