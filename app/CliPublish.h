@@ -8,6 +8,7 @@
 #include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
 #include "core/SafeFile.h"
+#include "output/DocStaging.h"
 
 // What a sub-command works with: the user's settings read, one document
 // whose runtime is chosen by `runtimeChoice` (a KesDoc::RuntimeChoice).
@@ -16,6 +17,7 @@ struct CliSession {
     app.ReadSettings();
     app.setCurrentDoc(&doc);
     doc.runtimeChoice = runtimeChoice;
+    doc.staging = std::make_unique<DocStaging>();
   }
   HeadlessPlatform platform;
   KesApp app;

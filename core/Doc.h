@@ -1,40 +1,65 @@
-// The project document: the project group and the ordered list of buttons
-// with all their groups; New, Open and Save; the project's parameters, page,
-// input file and resource list.
+// The project document, as the framework and the program know it: its
+// operations are thin calls to its parts, each with one job:
+//   content()    the project group and the buttons, where each group lives,
+//                the layout (core/Project.h);
+//   file()       New, Open, Save and reading the file again
+//                (core/DocumentFile.h);
+//   edits()      every operation that makes an undoable step, and the
+//                listeners told of each change (core/Edits.h);
+//   writer()     the parameters, the page and the files it needs
+//                (core/PageWriter.h);
+//   resources()  the images and sounds the last generation listed
+//                (core/ResourceRegister.h).
 #pragma once
 
-#include <atomic>
-#include <functional>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <thread>
-#include <unordered_map>
 #include <vector>
 
+#include "core/DocumentFile.h"
+#include "core/Edits.h"
 #include "core/History.h"
 #include "core/KesDoc.h"
+#include "core/PageWriter.h"
+#include "core/Project.h"
+#include "core/ResourceRegister.h"
 
 class Archive;
 class KesProp;
 class PropButton;
 class PropProject;
-namespace buttons_html {
-class Page;
-}
 
 class Doc : public KesDoc {
+  // The parts come first: the names below that stand for their values
+  // refer into them.
+  Project content_;
+  ResourceRegister resources_;
+  PageWriter writer_;
+  Edits edits_;
+  DocumentFile file_;
+
  public:
   explicit Doc(KesApp& app);
   ~Doc() override;
 
+  Project& content() { return content_; }
+  const Project& content() const { return content_; }
+  DocumentFile& file() { return file_; }
+  Edits& edits() { return edits_; }
+  const Edits& edits() const { return edits_; }
+  PageWriter& writer() { return writer_; }
+  ResourceRegister& resources() { return resources_; }
+
   // The project group (never null once New or Open has run).
-  PropProject* project() const { return project_.get(); }
+  PropProject* project() const { return content_.group(); }
 
   // The buttons in button order.
-  const std::vector<std::unique_ptr<PropButton>>& buttons() const { return buttons_; }
-  std::vector<PropButton*> ButtonPointers() const;
-  std::size_t ButtonCount() const { return buttons_.size(); }
+  const std::vector<std::unique_ptr<PropButton>>& buttons() const { return content_.buttons(); }
+  std::vector<PropButton*> ButtonPointers() const { return content_.ButtonPointers(); }
+  std::size_t ButtonCount() const { return content_.ButtonCount(); }
   // -1 when the button is not in the project.
   int IndexOf(const PropButton* button) const;
 
@@ -57,7 +82,7 @@ class Doc : public KesDoc {
   // modified flag by the history (undoing back to the saved state clears it).
   void AddListener(DocListener* listener);
   void RemoveListener(DocListener* listener);
-  const History& history() const { return history_; }
+  const History& history() const { return edits_.history(); }
   // A new button at `index` (-1: last), laid out: "New Button".
   PropButton* AddNewButton(int index);
   // Takes the button at `index` out: "Delete Button 'Name'" ("Cut Button
@@ -80,7 +105,7 @@ class Doc : public KesDoc {
   // The places and sizes of all buttons and the project's size, which the
   // project's layout settings decide: a project edit keeps them, so that
   // undoing a change to a free layout puts every button back.
-  using Geometry = std::vector<int32_t>;
+  using Geometry = Project::Geometry;
   Geometry CaptureGeometry() const;
   bool RecordGroupEdit(const GroupPath& path, const std::string& before, const std::string& name,
                        const Geometry* geometryBefore = nullptr);
@@ -174,7 +199,7 @@ class Doc : public KesDoc {
   // project leaves the document as it is, says why, and marks it as changed
   // (the file on disk no longer holds it); false then.
   bool ReloadFromDisk();
-  bool HasContents() const override { return project_ != nullptr; }
+  bool HasContents() const override { return content_.group() != nullptr; }
   // A project file (a template) opened as a new project, never saved: its
   // files are named by their full paths, so that they are still found.
   bool OpenAsNew(const std::string& path);
@@ -207,11 +232,11 @@ class Doc : public KesDoc {
   bool NeedsRuntime() const override;
   // Takes the generated text piece by piece, in order; false when it could
   // not take a piece, which ends the generation.
-  using Sink = std::function<bool(std::string_view)>;
+  using Sink = PageWriter::Sink;
   // The text of BuildHtml or BuildParams handed to `sink` in pieces of about
   // kSinkPiece bytes as it is generated, so that a large page is never held
   // whole. False when the sink failed.
-  static constexpr std::size_t kSinkPiece = std::size_t(1) << 20;
+  static constexpr std::size_t kSinkPiece = PageWriter::kSinkPiece;
   bool WriteHtml(PageMode mode, const Sink& sink);
   bool WriteParams(ParamForm form, const Sink& sink);
   // BuildParams appending to `out`; with a sink, `out` is handed to it and
@@ -226,12 +251,12 @@ class Doc : public KesDoc {
   // the earlier ones (the output is the same either way). Below about 8,000
   // buttons the second thread costs what it saves. Tests move the bound to
   // compare the two ways on small projects.
-  static constexpr std::size_t kParallelButtons = 8192;
-  static constexpr std::size_t kNeverParallel = static_cast<std::size_t>(-1);
-  std::size_t parallelFrom = kParallelButtons;
+  static constexpr std::size_t kParallelButtons = PageWriter::kParallelButtons;
+  static constexpr std::size_t kNeverParallel = PageWriter::kNeverParallel;
+  std::size_t& parallelFrom;
   // How many buttons of the last generation had their script from the second
   // thread (0: one thread did it all).
-  std::size_t secondThreadButtons() const { return secondThreadButtons_; }
+  std::size_t secondThreadButtons() const { return writer_.secondThreadButtons(); }
   using KesDoc::GetResourceFiles;
   bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) override;
 
@@ -244,73 +269,26 @@ class Doc : public KesDoc {
   // buttons (the configurable texts and the project's statement) and each
   // button's statement, so that a view can tell which buttons changed. A
   // generation that shares the buttons with a second thread keeps only the
-  // first thread's.
+  // first thread's. ButtonStatements makes the same for chosen buttons
+  // without a whole generation.
   struct ScriptParts {
     std::string head;
     std::vector<std::string> buttons;
   };
   ScriptParts* scriptParts = nullptr;
 
-  std::vector<std::string> imageList;
-  std::vector<std::string> audioList;
-  int32_t buttonCounter = 1;
+  // The statements of the buttons `which` and the script's head, exactly
+  // the bytes a whole generation writes for them (PageWriter).
+  PageWriter::Statements ButtonStatements(std::vector<std::size_t> which) {
+    return writer_.ButtonStatements(std::move(which));
+  }
+
+  // The lists of the last generation (resources()) and the button counter
+  // (content()), by their names of old.
+  std::vector<std::string>& imageList;
+  std::vector<std::string>& audioList;
+  int32_t& buttonCounter;
 
  private:
-  // OpenFromBytes; when memory runs out on the way, says so and starts a
-  // new project in place of what was half read.
-  bool OpenOrStartAfresh(safefile::FileBytes& bytes, const std::string& path);
-  // Puts every button and the project's size back as `geometry` holds them
-  // (false, and nothing done, when it does not fit the buttons).
-  bool RestoreGeometry(const Geometry* geometry);
-  // The edits that follow from `edits`: Over and Down after Up, captions
-  // after the name.
-  std::vector<GroupEdit> FollowingEdits(const std::vector<GroupEdit>& edits) const;
-  void NotifyFields(const GroupEdit& edit);
-  // Runs `body`; the steps it makes become the one step `name` (false, and
-  // no step, when it made none).
-  bool Together(const std::string& name, const std::function<void()>& body);
-  std::unique_ptr<std::vector<std::unique_ptr<EditStep>>> collecting_;
-  void NewContents();
-  // Reads the project's groups from `ar` into this document (the head
-  // already read).
-  void ReadGroups(Archive& ar);
-  void Notify(const DocChange& change);
-  void Push(std::unique_ptr<EditStep> step);
   void OnModifiedChanged() override;
-  History history_;
-  std::vector<DocListener*> listeners_;
-  // Set while a file is read: the layout runs once at the end.
-  bool loading_ = false;
-  // Percentage of the buttons whose script the first thread generates when
-  // two threads share the work: the first also cuts every parameter, so it
-  // takes fewer buttons.
-  static constexpr std::size_t kFirstThreadShare = 45;
-  bool BuildHtmlInto(std::string& h, PageMode mode, const Sink* sink);
-  // The APPLET element with its parameters; its content is the buttons of
-  // `buttonsPage` when given, else the message for browsers without Java.
-  bool AddAppletElement(std::string& h, PageMode mode, const buttons_html::Page* buttonsPage,
-                        const Sink* sink);
-  // The script of buttons [first, last) appended to `script`, each button
-  // followed by `flush` when one is given (false when a flush failed).
-  bool AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,
-                        const std::function<bool()>& flush);
-  // Lists the image and audio files of buttons [first, last) in the order
-  // their scripts name them.
-  void ListButtonResources(std::size_t first, std::size_t last);
-  // The second generating thread numbers files in lists of its own.
-  struct SecondLists {
-    std::atomic<std::thread::id> thread{};
-    std::vector<std::string> images, audio;
-    std::unordered_map<std::string, int> imageIndex, audioIndex;
-  };
-  bool OnSecondThread() const;
-  std::unique_ptr<SecondLists> second_;
-  std::size_t secondThreadButtons_ = 0;
-  // One button in this many stands for the rest in a size guess.
-  static constexpr std::size_t kSizeSampleStep = 16;
-  // Positions of the list entries, kept in step with imageList and audioList.
-  std::unordered_map<std::string, int> imageIndex_;
-  std::unordered_map<std::string, int> audioIndex_;
-  std::unique_ptr<PropProject> project_;
-  std::vector<std::unique_ptr<PropButton>> buttons_;
 };

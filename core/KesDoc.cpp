@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 #include "core/Archive.h"
 #include "core/KesApp.h"
@@ -10,9 +9,6 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/Version.h"
-#include "output/FileGate.h"
-#include "output/Replacing.h"
-#include "output/Staging.h"
 
 void DocumentBase::SetPathName(const std::string& path) {
   pathName_ = path;
@@ -65,53 +61,9 @@ bool KesDoc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKi
 bool KesDoc::CopyResourcesTo(const std::string& directory) {
   std::vector<std::string> list;
   std::vector<GateKind> expected;
-  if (!HasContents()) return false;
+  if (!HasContents() || !staging) return false;
   GetResourceFiles(list, expected);
-  // A preview stages only what the file gate lets through, as copies only
-  // the user may read in a folder only the user may enter; anything else is
-  // left where it is, unread.
-  if (!safefile::MakePrivateDirectory(directory)) return false;
-  const FileGate gate(platform().ProgramDir());
-  const auto tell = [this](const std::string& text) {
-    platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
-  };
-  std::vector<std::pair<std::string, GateResult>> passed;  // as named, and what passed
-  std::set<std::string> judgedOnce;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string& file = list[i];
-    if (!judgedOnce.insert(file).second) continue;
-    const GateKind kind = i < expected.size() ? expected[i] : GateKind::None;
-    GateResult judged = gate.Check(file, kind);
-    // A missing file is asked about, and judged anew once it is there.
-    while (judged.status == GateStatus::Missing) {
-      if (platform().MessageBox(
-              msg::Format(msg::kFileMissing, DisplayName(file),
-                          DisplayName(fileops::WithSeparator(directory) + FileNameOf(file))),
-              MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
-        return false;
-      judged = gate.Check(file, kind);
-    }
-    if (judged.refusal == GateRefusal::TooLarge)
-      tell(msg::Format(msg::kResourceTooLargeToShow, DisplayName(file)));
-    if (judged.refusal == GateRefusal::ControlCharacter) tell(judged.message);
-    if (judged.allowed()) passed.emplace_back(file, std::move(judged));
-  }
-  // Two names a server that ignores case takes for one: neither is shown,
-  // as publishing copies neither.
-  std::vector<std::string> names;
-  for (const auto& p : passed) names.push_back(p.first);
-  std::set<std::string> clashing;
-  for (const NameClash& clash : NamesDifferingInCase(names)) {
-    tell(msg::Format(msg::kCaseClashNotShown, DisplayName(clash.first), DisplayName(clash.second)));
-    clashing.insert(FoldedName(FileNameOf(clash.first)));
-  }
-  for (const auto& [file, judged] : passed) {
-    if (clashing.count(FoldedName(FileNameOf(file)))) continue;
-    if (StagePrivateCopy(platform(), gate, file, judged, directory, FileNameOf(file)) ==
-        StageResult::Cancelled)
-      return false;
-  }
-  return true;
+  return staging->StagePreview(*this, list, expected, directory);
 }
 
 std::string KesDoc::WriteStringParam(ParamForm form, const std::string& name,
@@ -172,16 +124,6 @@ void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteEr
                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-namespace {
-
-// The folder of a page's path, with its separator.
-std::string FolderOfPage(const std::string& page) {
-  const std::size_t slash = page.find_last_of("/\\");
-  return slash == std::string::npos ? std::string("./") : page.substr(0, slash + 1);
-}
-
-}  // namespace
-
 bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
   // The document's own page path is text the project stores; any other path
   // is a file name as the operating system takes it.
@@ -203,11 +145,8 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
   // A page with the runtime needs it beside it: a file of that name there
   // holding other bytes is replaced only when the user agrees, before
   // anything is written.
-  const bool runtime = !preview && CarriesRuntime();
-  if (runtime && !AgreeToReplace(
-                     platform(),
-                     TargetsReplaced({platform().ProgramDir() + kRuntimeFile}, FolderOfPage(file))))
-    return false;
+  const bool runtime = !preview && CarriesRuntime() && staging;
+  if (runtime && !staging->AgreeToPlaceRuntime(*this, file)) return false;
   const std::string html = BuildHtml(preview ? PageMode::Preview : PageMode::Page);
   safefile::WriteError error;
   if (!WriteWholeFile(file, html, {pathName()}, &error)) {
@@ -220,13 +159,7 @@ bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
 }
 
 void KesDoc::PlaceRuntimeBeside(const std::string& page) {
-  const std::string folder = FolderOfPage(page);
-  const std::string refusal = CheckTarget(folder + kRuntimeFile);
-  if (!refusal.empty()) {
-    platform().MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
-    return;
-  }
-  StageFile(platform(), platform().ProgramDir() + kRuntimeFile, folder, {pathName(), page});
+  if (staging) staging->PlaceRuntimeBeside(*this, page);
 }
 
 bool KesDoc::SaveInputFile(std::string path, bool ask) {

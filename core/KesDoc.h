@@ -4,14 +4,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/FileStaging.h"
 #include "core/SafeFile.h"
 
 class KesApp;
 class Platform;
-enum class GateKind;  // output/FileGate.h
 
 // Update hints broadcast to the document's views.
 enum DocHint : int {
@@ -125,7 +126,8 @@ class KesDoc : public DocumentBase {
   // of `list`): the program's own file, an image, a sound, a font or its
   // input file.
   virtual bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected);
-  // Stages the files of GetResourceFiles that a page can use into `directory`.
+  // Stages the files of GetResourceFiles that a page can use into `directory`
+  // (through `staging`; false without it).
   virtual bool CopyResourcesTo(const std::string& directory);
   // One parameter in `form`; nothing when `value` is the default. `escape`
   // writes quotes and line breaks as the script reads them; in a page the
@@ -147,6 +149,9 @@ class KesDoc : public DocumentBase {
   // Copies the runtime from the program's folder beside `page` (unless an
   // up-to-date copy is there); a refused or failed copy is reported.
   void PlaceRuntimeBeside(const std::string& page);
+  // What stages the files beside a page and a template's files on a first
+  // save (the program's output code); null: nothing is staged.
+  std::unique_ptr<FileStaging> staging;
   // The page's file name proposed when no page path is stored yet.
   virtual std::string ProposedPagePath() const { return std::string(); }
   virtual bool SaveInputFile(std::string path, bool ask);

@@ -28,10 +28,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FileStaging.h"  // GateKind: what a file that passed is
 #include "core/SafeFile.h"
-
-// What a file that passed is.
-enum class GateKind { None, Program, Image, Sound, Font, InputFile };
 
 // What the gate said.
 enum class GateStatus {

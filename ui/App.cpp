@@ -28,6 +28,7 @@
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "core/Win1252.h"
+#include "output/DocStaging.h"
 #include "output/PublishDialog.h"
 #include "output/Staging.h"
 #include "ui/FrameMain.h"
@@ -74,6 +75,7 @@ App::App(Platform& platform, AppOptions options)
   InitResources();
   setCurrentDoc(doc_.get());
   doc_->stopPreview = [this] { OnStopPreview(); };
+  doc_->staging = std::make_unique<DocStaging>();
   if (options_.registerPages) options_.registerPages(pages_);
 }
 

@@ -1,6 +1,7 @@
 // Random projects with extreme values, as an unchecked project file may hold
 // them: every generation runs without fault, leaves the groups as it found
 // them, and the Script pieces join back to one script.
+#include <algorithm>
 #include <random>
 
 #include "core/Doc.h"
@@ -181,4 +182,54 @@ TEST_F(GenerationStress, FailingSinkStopsTheGeneration) {
     EXPECT_GE(taken, Doc::kSinkPiece);
   }
   EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+// The statements of chosen buttons are the bytes the whole generation writes
+// for them, their files numbered as it numbers them, whichever buttons are
+// chosen; the document's lists stay those of the last whole generation.
+TEST_F(GenerationStress, ChosenButtonsHaveTheStatementsOfTheWholeGeneration) {
+  Values v(36012027);
+  const char* const kFiles[] = {"a.gif", "", "http://host/c.gif", "b.au", "a.gif", "C:\\e.gif"};
+  const auto file = [&v, &kFiles] { return kFiles[static_cast<uint32_t>(v.Int()) % 6]; };
+  for (int round = 0; round < 12; ++round) {
+    doc.OnNewDocument();
+    project().tokenize = round % 2;
+    project().backgroundImage = file();
+    app.settings().days[round % 7] = round % 3 ? v.Text() : AppSettings::kDefaultDays[round % 7];
+    const std::size_t count = 1 + static_cast<uint32_t>(v.Int()) % 9;
+    while (doc.ButtonCount() < count) AddButton();
+    for (std::size_t i = 0; i < count; ++i)
+      for (PropState* s : {&up(i), &over(i), &down(i)}) {
+        Randomize(*s, v);
+        s->image->file = file();
+        s->audio->file = file();
+      }
+    Doc::ScriptParts whole;
+    doc.scriptParts = &whole;
+    doc.BuildHtml(PageMode::Page);
+    doc.scriptParts = nullptr;
+    ASSERT_EQ(whole.buttons.size(), count);
+    const std::vector<std::string> images = doc.imageList, audio = doc.audioList;
+    // None, each one, a random few (with repeats and one out of range), all.
+    std::vector<std::vector<std::size_t>> choices = {{}, {count + 3}};
+    for (std::size_t i = 0; i < count; ++i) choices.push_back({i});
+    choices.push_back({count - 1, 0, count / 2, 0, count});
+    choices.emplace_back();
+    for (std::size_t i = 0; i < count; ++i) choices.back().push_back(i);
+    for (const std::vector<std::size_t>& which : choices) {
+      const PageWriter::Statements made = doc.ButtonStatements(which);
+      EXPECT_EQ(made.head, whole.head) << round;
+      std::vector<std::size_t> chosen;
+      for (std::size_t i : which)
+        if (i < count && std::find(chosen.begin(), chosen.end(), i) == chosen.end())
+          chosen.push_back(i);
+      std::sort(chosen.begin(), chosen.end());
+      ASSERT_EQ(made.buttons.size(), chosen.size()) << round;
+      for (std::size_t k = 0; k < chosen.size(); ++k)
+        EXPECT_EQ(made.buttons[k], whole.buttons[chosen[k]]) << round << " button " << chosen[k];
+      EXPECT_EQ(made.images, images) << round;
+      EXPECT_EQ(made.audio, audio) << round;
+      EXPECT_EQ(doc.imageList, images) << round;
+    }
+  }
 }

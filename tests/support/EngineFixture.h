@@ -15,12 +15,14 @@
 #include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
+#include "output/DocStaging.h"
 #include "support/TestPlatform.h"
 
 class NewProject : public ::testing::Test {
  protected:
   NewProject() : app(platform), doc(app) {
     app.setCurrentDoc(&doc);
+    doc.staging = std::make_unique<DocStaging>();
     // The classic page, byte for byte: the runtime's line has tests of its own.
     app.settings().html5Runtime = 0;
     doc.OnNewDocument();

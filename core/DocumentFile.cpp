@@ -1,0 +1,230 @@
+#include "core/DocumentFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <new>
+#include <system_error>
+
+#include "core/Archive.h"
+#include "core/Doc.h"
+#include "core/FileStaging.h"
+#include "core/KesApp.h"
+#include "core/Keywords.h"
+#include "core/Messages.h"
+#include "core/OsPath.h"
+#include "core/Version.h"
+#include "groups/button/PropButton.h"
+#include "groups/project/PropProject.h"
+
+namespace fs = std::filesystem;
+
+void DocumentFile::DeleteContents() {
+  doc_.UpdateAllViews(kHintReset);
+  // The steps name groups of the project that goes.
+  doc_.edits().history().Clear();
+  doc_.content().Clear();
+  doc_.resources().Clear();
+  doc_.htmlPath.clear();
+}
+
+bool DocumentFile::New() {
+  DeleteContents();
+  doc_.SetPathName(std::string());
+  doc_.content().MakeNew();
+  doc_.SetModifiedFlag(false);
+  doc_.UpdateAllViews(kHintFilled);
+  doc_.edits().Notify({DocChange::Kind::Replaced});
+  return true;
+}
+
+bool DocumentFile::Open(const std::string& path) {
+  safefile::FileBytes bytes;
+  if (!safefile::ReadAll(path, bytes, Doc::kLargestProjectFile)) {
+    doc_.platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
+  return OpenOrStartAfresh(bytes, path);
+}
+
+bool DocumentFile::OpenOrStartAfresh(safefile::FileBytes& bytes, const std::string& path) {
+  try {
+    return OpenFromBytes(bytes.view(), path);
+  } catch (const std::bad_alloc&) {
+    // Whatever was read so far goes; a fresh project takes its place.
+    bytes = safefile::FileBytes();
+    DeleteContents();
+    doc_.platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
+    New();
+    return false;
+  }
+}
+
+bool DocumentFile::Reload() {
+  const std::string path = doc_.pathName();
+  if (path.empty() || !doc_.project()) return false;
+  // Read whole before anything changes; a file that is no project is found
+  // out on a document of its own, so that this one keeps what it holds.
+  safefile::FileBytes bytes;
+  const std::string reason = WhyNotReloaded(path, bytes);
+  // Memory may still run out on the second reading: a new project, as Open does.
+  if (reason.empty()) return OpenOrStartAfresh(bytes, path);
+  // The file on disk is no longer this project: leaving asks to save it.
+  doc_.edits().history().ForgetClean();
+  doc_.SetModifiedFlag(true);
+  doc_.edits().Notify({DocChange::Kind::HistoryChanged});
+  doc_.platform().MessageBox(msg::Format(msg::kReloadFailed, DisplayName(path), reason),
+                             MsgButtons::Ok, MsgIcon::Exclamation);
+  return false;
+}
+
+std::string DocumentFile::WhyNotReloaded(const std::string& path, safefile::FileBytes& bytes) {
+  if (!safefile::ReadAll(path, bytes, Doc::kLargestProjectFile))
+    return errno == EINVAL  ? msg::kReloadNotRegular
+           : errno == EFBIG ? msg::kReloadTooLarge
+                            : std::strerror(errno);
+  Doc scratch(doc_.app());
+  Archive ar(bytes.data.get(), bytes.size);
+  try {
+    scratch.KesDoc::Serialize(ar);
+    scratch.content().Read(ar);
+  } catch (const ArchiveError&) {
+    return msg::kReloadNotProject;
+  } catch (const std::bad_alloc&) {
+    return std::strerror(ENOMEM);
+  }
+  return std::string();
+}
+
+bool DocumentFile::OpenFromBytes(std::string_view bytes, const std::string& path) {
+  DeleteContents();
+  Archive ar(bytes.data(), bytes.size());
+  bool ok = true;
+  try {
+    Serialize(ar);
+  } catch (const ArchiveError&) {
+    ok = false;
+  }
+  if (!ok) {
+    // What was read so far goes before the message: nothing is shown or
+    // generated of a half-read project, and a new one follows it.
+    DeleteContents();
+    doc_.platform().MessageBox(msg::kUnexpectedFormat, MsgButtons::Ok, MsgIcon::Exclamation);
+    New();
+    return false;
+  }
+  doc_.SetPathName(path);
+  doc_.RememberDiskFile();
+  doc_.SetModifiedFlag(false);
+  doc_.UpdateAllViews(kHintFilled);
+  doc_.edits().Notify({DocChange::Kind::Replaced});
+  return true;
+}
+
+void DocumentFile::Serialize(Archive& ar) {
+  if (ar.IsStoring()) {
+    if (!doc_.project()) return;
+    doc_.app().CommitPages();
+    doc_.KesDoc::Serialize(ar);
+    doc_.content().Write(ar);
+    return;
+  }
+  doc_.app().RefreshPages();
+  doc_.KesDoc::Serialize(ar);
+  doc_.content().Read(ar);
+}
+
+bool DocumentFile::OpenAsNew(const std::string& path) {
+  if (!Open(path)) return false;
+  RebaseFileNames(path, std::string());
+  doc_.SetPathName(std::string());
+  doc_.MarkSaved();
+  return true;
+}
+
+std::vector<std::string> DocumentFile::RebaseFileNames(const std::string& from,
+                                                       const std::string& to) {
+  std::vector<std::string> missing;
+  if (!doc_.project()) return missing;
+  const std::string root = doc_.DriveRoot();
+  const std::string oldFolder = ProjectFolder(from, std::string());
+  // One file name of one group, renamed where it reaches a file.
+  auto rebase = [&](const GroupPath& path, std::string_view field) {
+    KesProp* group = doc_.GroupAt(path);
+    const int at = group ? FieldIndex(*group, field) : -1;
+    if (at < 0) return;
+    const std::string name = std::get<std::string>(FieldValues(*group)[std::size_t(at)]);
+    if (name.empty() || IsAddress(name, root)) return;
+    // A caption's font is a file only when named like one.
+    if (path.kind == PropClass::Text && !IsFontFile(name)) return;
+    std::string file = OsFromStored(name);
+    if (!IsAbsolutePath(name)) {
+      if (oldFolder.empty()) return;  // a name typed into a project never saved stays
+      file = EnginePath((FsPath(oldFolder) / FsPath(file)).lexically_normal());
+    }
+    std::error_code ec;
+    if (!fs::exists(FsPath(file), ec)) {
+      if (std::find(missing.begin(), missing.end(), name) == missing.end()) missing.push_back(name);
+      return;
+    }
+    // A template's file comes along into the folder of its first save, so
+    // that the project is one of its own.
+    if (from.empty() && !to.empty() && doc_.staging) {
+      const GateKind kind = path.kind == PropClass::Audio  ? GateKind::Sound
+                            : path.kind == PropClass::Text ? GateKind::Font
+                                                           : GateKind::Image;
+      file = doc_.staging->BringTemplateFile(doc_, file, kind, ProjectFolder(to, std::string()));
+    }
+    std::string renamed;
+    if (!StoredFromOs(NameInProject(file, to), renamed) || renamed == name) return;
+    SetField(*group, std::size_t(at), renamed);
+    doc_.edits().Notify({DocChange::Kind::GroupChanged, -1, -1, path, {field}});
+  };
+  rebase(GroupPath(), "backgroundImage");
+  for (int b = 0; b < static_cast<int>(doc_.ButtonCount()); ++b)
+    for (int s = 0; s < 3; ++s) {
+      rebase({b, s, PropClass::Image}, "file");
+      rebase({b, s, PropClass::Audio}, "file");
+      rebase({b, s, PropClass::Text}, "font");
+    }
+  return missing;
+}
+
+bool DocumentFile::Save(const std::string& path) {
+  const std::string from = doc_.pathName();
+  std::error_code ec;
+  const bool moving = from.empty() || !fs::equivalent(FsPath(from).parent_path() / ".",
+                                                      FsPath(path).parent_path() / ".", ec);
+  if (moving) {
+    // The pages hand over their names first; a refusal is the save's.
+    if (!doc_.app().CommitPages()) return false;
+    const std::vector<std::string> missing = RebaseFileNames(from, path);
+    if (!missing.empty()) {
+      std::string list;
+      for (const std::string& m : missing) list += m + "\n";
+      doc_.platform().MessageBox(msg::Format(msg::kFilesNotFoundOnMove, list), MsgButtons::Ok,
+                                 MsgIcon::Exclamation);
+    }
+  }
+  return doc_.KesDoc::OnSaveDocument(path);
+}
+
+std::string DocumentFile::ProposedPagePath() const {
+  if (!doc_.project()) return std::string();
+  // A saved project's page is named after its file (bakery.but: bakery.html),
+  // as the command line's publish names it; an unsaved one after its identifier.
+  if (!doc_.pathName().empty()) {
+    const std::string stem = EnginePath(FsPath(doc_.pathName()).stem());
+    if (!stem.empty())
+      return EnginePath(FsPath(doc_.pathName()).parent_path() / FsPath(stem + ".html"));
+  }
+  std::string name = OsFromStored(doc_.project()->identifier);
+  // An identifier is text, not a path: no folder separators get through.
+  for (char& c : name)
+    if (c == '/' || c == '\\' || c == ':') c = '_';
+  if (name.empty()) name = version::kInternalName;
+  name += ".html";
+  if (doc_.pathName().empty()) return name;
+  return EnginePath(FsPath(doc_.pathName()).parent_path() / FsPath(name));
+}

@@ -1,0 +1,112 @@
+// What the project is written as: the applet's parameters (the script cut
+// into pieces, the lists of images and sounds), the page around them, the
+// statements of chosen buttons, the size guess, and the files the page
+// needs. Large projects have the script of their later buttons generated on
+// a second thread.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "core/KesDoc.h"
+#include "core/ResourceRegister.h"
+
+class Doc;
+namespace buttons_html {
+class Page;
+}
+
+class PageWriter {
+ public:
+  // Takes the generated text piece by piece, in order; false when it could
+  // not take a piece, which ends the generation.
+  using Sink = std::function<bool(std::string_view)>;
+  // A sink is handed pieces of about this many bytes.
+  static constexpr std::size_t kSinkPiece = std::size_t(1) << 20;
+  static constexpr std::size_t kParallelButtons = 8192;
+  static constexpr std::size_t kNeverParallel = static_cast<std::size_t>(-1);
+
+  // What the script says, piece by piece: before the buttons (the
+  // configurable texts and the project's statement), and each button's
+  // statement; with the lists of images and sounds their numbers refer to.
+  struct Statements {
+    std::string head;
+    std::vector<std::string> buttons;
+    std::vector<std::string> images, audio;
+  };
+
+  // Fills `resources` with the lists of each generation of the parameters.
+  PageWriter(Doc& doc, ResourceRegister& resources);
+  ~PageWriter();
+  PageWriter(const PageWriter&) = delete;
+  PageWriter& operator=(const PageWriter&) = delete;
+
+  // The head and the statements of the buttons `which` (indices in button
+  // order; out of range and repeated ones are left out), in button order,
+  // each exactly the bytes the whole generation of the parameters writes for
+  // it; the lists are the ones that generation makes. The document's lists
+  // are left as they are. Empty without a project.
+  Statements ButtonStatements(std::vector<std::size_t> which);
+
+  // The parameters appended to `out`, the script after `prefixScript`; with
+  // a sink, `out` is handed to it and emptied whenever it has grown to
+  // kSinkPiece bytes (false: the sink failed, or there is no project).
+  bool AddParams(std::string& out, ParamForm form, const std::string& prefixScript,
+                 const Sink* sink = nullptr);
+  // The page of `mode` appended to `h`, handed to `sink` as AddParams does.
+  bool AddHtml(std::string& h, PageMode mode, const Sink* sink);
+  // A generous guess of the page's size, for reserving its buffer once.
+  std::size_t EstimatePageSize() const;
+  // The files the page needs beside it and what the page uses each as.
+  bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected);
+
+  // Where the groups number the files their script names: the lists of the
+  // thread generating it.
+  int RegisterImage(const std::string& file);
+  int RegisterAudio(const std::string& file);
+
+  // Projects of at least this many buttons share the work with a second
+  // thread (see Doc::parallelFrom).
+  std::size_t parallelFrom = kParallelButtons;
+  std::size_t secondThreadButtons() const { return secondThreadButtons_; }
+
+ private:
+  // What the script says before the buttons of the page: the configurable
+  // day, month and meridiem names that differ from their defaults.
+  std::string ConfigScript(bool tok) const;
+  bool AddAppletElement(std::string& h, PageMode mode, const buttons_html::Page* buttonsPage,
+                        const Sink* sink);
+  // The script of buttons [first, last) appended to `script`, each button
+  // followed by `flush` when one is given (false when a flush failed).
+  bool AddButtonScripts(std::string& script, bool tok, std::size_t first, std::size_t last,
+                        const std::function<bool()>& flush);
+  // Lists the image and audio files of buttons [first, last) in the order
+  // their scripts name them.
+  void ListButtonResources(std::size_t first, std::size_t last);
+  bool OnSecondThread() const;
+
+  Doc& doc_;
+  ResourceRegister& resources_;
+  // The lists the first thread's generation fills: the document's, or those
+  // of ButtonStatements.
+  ResourceRegister* current_;
+  // The second generating thread numbers files in lists of its own.
+  struct SecondLists {
+    std::atomic<std::thread::id> thread{};
+    ResourceRegister lists;
+  };
+  std::unique_ptr<SecondLists> second_;
+  std::size_t secondThreadButtons_ = 0;
+  // Percentage of the buttons whose script the first thread generates when
+  // two threads share the work: the first also cuts every parameter, so it
+  // takes fewer buttons.
+  static constexpr std::size_t kFirstThreadShare = 45;
+  // One button in this many stands for the rest in a size guess.
+  static constexpr std::size_t kSizeSampleStep = 16;
+};
