@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSplashScreen>
-#include <QStatusBar>
 #include <QTimer>
 #include <filesystem>
 #include <system_error>
@@ -14,12 +13,7 @@
 #include "core/HeadlessPlatform.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
-#include "core/SafeFile.h"
-#include "core/StringTable.h"
-#include "core/Version.h"
-#include "core/Win1252.h"
 #include "output/PublishDialog.h"
-#include "output/Staging.h"
 #include "ui/DesktopEntry.h"
 #include "ui/DiskWatch.h"
 #include "ui/FrameMain.h"

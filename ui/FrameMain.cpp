@@ -9,14 +9,12 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -28,11 +26,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 #include "core/Doc.h"
 #include "core/KesProp.h"
-#include "core/Messages.h"
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "ui/App.h"
