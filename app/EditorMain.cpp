@@ -24,6 +24,7 @@
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
 #include "ui/SealedWeb.h"
+#include "ui/SingleInstance.h"
 
 #ifdef VB_TEST_HOOKS
 namespace {
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
     if ((optionsEnded || !a.startsWith('-')) && file.isEmpty()) file = a;
   }
   // A running editor takes the file over.
-  if (!file.isEmpty() && App::HandOff(file)) return 0;
+  if (!file.isEmpty() && SingleInstance::HandOff(file)) return 0;
   // The project read, its groups and the outline's items.
   constexpr std::size_t kEditorBytesPerProjectByte = 8;
   PrepareHeap(QFile::encodeName(file).toStdString(), kEditorBytesPerProjectByte);

@@ -1,6 +1,7 @@
 // The application object of the editor: start-up, the settings held while
-// the program runs, the recent-file list, the help system, the preview
-// commands and the hand-over of files from a second start.
+// the program runs, the recent-file list and the file commands. It owns the
+// window, the command router, the help, the previews, the single instance
+// and the watch on the open file, each a part of its own.
 #pragma once
 
 #include <QObject>
@@ -9,15 +10,15 @@
 #include <memory>
 
 #include "core/KesApp.h"
-#include "core/SafeFile.h"
+#include "ui/Commands.h"
+#include "ui/HelpSystem.h"
 #include "ui/PageRegistry.h"
+#include "ui/Previews.h"
 
+class DiskWatch;
 class Doc;
 class FrameMain;
-class KesWndInfo;
-class QFileSystemWatcher;
-class QLocalServer;
-class QTimer;
+class SingleInstance;
 
 // What start-up does besides the essentials; the tests switch parts off.
 struct AppOptions {
@@ -38,9 +39,6 @@ class App : public QObject, public KesApp {
   Q_OBJECT
  public:
   static constexpr int kRecentFiles = 6;
-  // How long the open file must keep its size and time before a change by
-  // another program is offered or read.
-  static constexpr int kQuietMs = 500;
 
   explicit App(Platform& platform, AppOptions options = AppOptions());
   ~App() override;
@@ -65,6 +63,8 @@ class App : public QObject, public KesApp {
   FrameMain* frame() const { return frame_.get(); }
   // The Properties window's pages.
   const PageRegistry& pages() const { return pages_; }
+  // Every command runs through it: the pages store their edits first.
+  CommandRouter& router() { return router_; }
 
   // Recent-file list, newest first.
   const QStringList& recentFiles() const { return recentFiles_; }
@@ -72,8 +72,8 @@ class App : public QObject, public KesApp {
   void LoadRecentFiles();
   void SaveRecentFiles();
 
-  // File commands. Each asks the open page to commit first where the
-  // framework does and asks to save a modified project.
+  // File commands. Each asks to save a modified project; the router has had
+  // the pages store their edits before.
   bool OnFileNew();
   // File > New: the New/Open Project dialog offers a blank project, the
   // templates and the recent projects (a blank project at once where the
@@ -86,34 +86,32 @@ class App : public QObject, public KesApp {
   bool OnFileSave();
   bool OnFileSaveAs();
 
-  // Generate commands.
-  void OnPreview();
-  void OnPreviewExternal();
-  void OnStopPreview();
-  // After New or Open: a preview of the project that was open ends.
-  void EndPreviewOfOldProject();
-  // Writes the preview page and stages its files; the page's path, or empty
-  // when something failed.
-  // `external`: the page is shown by an outside browser, so it carries the
-  // JavaScript runtime's line and the runtime is staged beside it.
-  std::string WritePreview(bool external);
+  // Generate commands (ui/Previews.h).
+  void OnPreview() { previews_.Show(); }
+  void OnPreviewExternal() { previews_.ShowExternal(); }
+  void OnStopPreview() { previews_.Stop(); }
+  void EndPreviewOfOldProject() { previews_.EndOfOldProject(); }
+  std::string WritePreview(bool external) { return previews_.Write(external); }
   // The Publish dialog (modal).
   void OnPublish();
 
   // The Options sheet; true when it was closed with OK.
   bool OnOptions();
 
-  // Help.
-  void ShowContextHelp(int id, std::string* tooltip, bool follow) override;
+  // Help (ui/HelpSystem.h).
+  void ShowContextHelp(int id, std::string* tooltip, bool follow) override {
+    help_.ShowContextHelp(id, tooltip, follow);
+  }
   void ShowHelpPage(const std::string& topic, const std::string& anchor, bool follow,
-                    bool byAddress) override;
-  // Clears the help lock and shows the page "index" when the browser is available.
-  void StartupHelp();
-  void OnHelpContents();
-  void OnHelpFaq();
-  void OnHelpWeb();
+                    bool byAddress) override {
+    help_.ShowHelpPage(topic, anchor, follow, byAddress);
+  }
+  void StartupHelp() { help_.Startup(); }
+  void OnHelpContents() { help_.Contents(); }
+  void OnHelpFaq() { help_.Faq(); }
+  void OnHelpWeb() { help_.Web(); }
   // The id F1 asks help for: the page help id, else 0.
-  void OnHelp(int id);
+  void OnHelp(int id) { help_.ShowContextHelp(id, nullptr, false); }
 
   // Whether the Info/Preview window can show web pages.
   virtual bool BrowserAvailable() const;
@@ -127,59 +125,30 @@ class App : public QObject, public KesApp {
   const std::string& lastPrompt() const { return lastPrompt_; }
 
   // The path of a help topic's page.
-  std::string HelpPagePath(const std::string& topic);
-
+  std::string HelpPagePath(const std::string& topic) { return help_.PagePath(topic); }
   // Deletes every file of the preview folder (failures ignored).
-  void DeletePreviewFiles();
-  // Keeps the user's desktop registration in order: an entry of ours whose
-  // program is gone goes, and so, for an installed editor, does one whose
-  // program lies outside an installed prefix (a build tree's), with the MIME
-  // package and icons written beside it. A build tree's editor registers
-  // itself only when `asked` (--register); an installed one leaves the
-  // desktop to its package.
-  static void RegisterWhenAsked(bool asked);
-
-  // Writes the desktop entry, the MIME package and the icons for project
-  // files below `dataHome` and asks the desktop to refresh its caches. False
-  // when a file could not be written.
-  static bool RegisterFileType(const QString& dataHome, const QString& program);
-  // Hands `path` to an editor already running; true when one took it.
-  static bool HandOff(const QString& path);
-  static QString ServerName();
-
-  static constexpr const char* kFaqAddress = "https://www.velko.example/velkobutton/faq.html";
-  static constexpr const char* kHomeAddress = "https://www.velko.example/";
+  void DeletePreviewFiles() { previews_.DeleteFiles(); }
 
  signals:
   // A page finished loading in the Info/Preview window.
   void helpShown(const QString& address);
 
  private:
-  // Watches the open project's file. A change by another program is looked
-  // at once the file has kept its size and time for kQuietMs (a file being
-  // written is never read half-done); the bar above the tree then offers it
-  // for reloading, once for each version of the file, and Reload reads it
-  // only once it is quiet.
-  void WatchDiskFile();
-  void DiskFileTouched();
-  void DiskFileQuiet();
-  void OnReloadChosen();
-  void OnKeepChosen();
-  void ReloadDiskFile();
-  void StartServer();
-  void OnNewConnection();
   void RunNewOpenDialog();
+  // Watches the open project's file anew (ui/DiskWatch.h).
+  void WatchDiskFile();
+  // A file a later start handed over, opened as File Open would.
+  void OpenHandedOver(const QString& path);
 
   AppOptions options_;
   PageRegistry pages_;
+  CommandRouter router_;
+  HelpSystem help_;
+  Previews previews_;
   std::unique_ptr<Doc> doc_;
   std::unique_ptr<FrameMain> frame_;
-  QLocalServer* server_ = nullptr;
-  QFileSystemWatcher* watcher_ = nullptr;
-  QTimer* quietTimer_ = nullptr;
-  safefile::FileStamp lastSeen_;  // the file at the last look
-  safefile::FileStamp declined_;  // a version of the file the user would not reload
-  bool reloadWanted_ = false;     // Reload was chosen while the file was still changing
+  SingleInstance* single_ = nullptr;
+  DiskWatch* diskWatch_ = nullptr;
   QStringList recentFiles_;
   std::string lastPrompt_;
   bool exited_ = false;

@@ -28,7 +28,7 @@ void App::EndWithoutQuestions() {
   ending_ = true;
   if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setUnattended(true);
   // What the open page holds is part of the edits.
-  CommitPages();
+  router_.Store(StoreFirst::kYes);
   if (doc_->IsModified()) {
     Archive ar;
     doc_->Serialize(ar);
@@ -58,7 +58,7 @@ bool App::OfferRecovery() {
         MsgButtons::YesNoCancel, MsgIcon::Question);
     if (answer == IdNo) recovery::Forget(platform(), kept.file, true);
     if (answer != IdYes) continue;
-    if (!CommitPages() || !doc_->SaveModified()) return false;
+    if (!router_.Store(StoreFirst::kOrStop) || !doc_->SaveModified()) return false;
     safefile::FileBytes bytes;
     if (!safefile::ReadAll(kept.file, bytes, Doc::kLargestProjectFile)) {
       platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);

@@ -9,14 +9,12 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -28,11 +26,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 #include "core/Doc.h"
 #include "core/KesProp.h"
-#include "core/Messages.h"
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "ui/App.h"
@@ -66,45 +62,6 @@ class UndoKeys : public QObject {
     return !EditBoxCommandEnabled(edit, undo ? kCmdEditUndo : kCmdEditRedo);
   }
 };
-
-// Theme icons that fit a command; our own picture is the fallback.
-QString ThemeName(int id) {
-  switch (id) {
-    case kCmdFileNew:
-      return "document-new";
-    case kCmdEditUndo:
-      return "edit-undo";
-    case kCmdEditRedo:
-      return "edit-redo";
-    case kCmdFileOpen:
-      return "document-open";
-    case kCmdFileSave:
-      return "document-save";
-    case kCmdFileSaveAs:
-      return "document-save-as";
-    case kCmdExit:
-      return "application-exit";
-    case kCmdStopPreview:
-      return "process-stop";
-    case kCmdHelpBack:
-      return "go-previous";
-    case kCmdHelpContents:
-      return "help-contents";
-    case kCmdAbout:
-      return "help-about";
-    default:
-      return QString();
-  }
-}
-
-QIcon CommandIcon(int id) {
-  QString file = QStringLiteral(":/icons/%1.svg").arg(id);
-  QIcon own;
-  if (QFileInfo::exists(file)) own = QIcon(file);
-  QString theme = ThemeName(id);
-  if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) return QIcon::fromTheme(theme, own);
-  return own;
-}
 
 // Reads an unsigned or signed decimal number spanning the whole field.
 bool ParseNumber(const std::string& field, long long& out) {
@@ -309,145 +266,6 @@ void FrameMain::SelectFromLive(int index, bool add) {
   live_->TakeKeyboard();
 }
 
-QAction* FrameMain::AddCommand(QMenu* menu, int id, const QString& text) {
-  auto* a = new QAction(text, this);
-  a->setData(id);
-  HelpString h = SplitHelpString(LoadString(id));
-  a->setStatusTip(ToQ(h.prompt));
-  a->setToolTip(ToQ(h.tooltip.substr(0, 78)));
-  a->setIcon(CommandIcon(id));
-  a->setIconVisibleInMenu(false);
-  if (menu) menu->addAction(a);
-  addAction(a);
-  actions_[id] = a;
-  return a;
-}
-
-void FrameMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  AddCommand(file, kCmdFileNew, tr("&New"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddCommand(file, kCmdFileOpen, tr("&Open..."))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddCommand(file, kCmdFileSave, tr("&Save"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddCommand(file, kCmdFileSaveAs, tr("Save &As..."));
-  file->addSeparator();
-  recentMenu_ = file->addMenu(tr("Recent &File"));
-  file->addSeparator();
-  AddCommand(file, kCmdExit, tr("E&xit"));
-  connect(action(kCmdFileNew), &QAction::triggered, this, [this] { app_.OnFileNewChoosing(); });
-  connect(action(kCmdFileOpen), &QAction::triggered, this, [this] { app_.OnFileOpen(); });
-  connect(action(kCmdFileSave), &QAction::triggered, this, [this] { app_.OnFileSave(); });
-  connect(action(kCmdFileSaveAs), &QAction::triggered, this, [this] { app_.OnFileSaveAs(); });
-  connect(action(kCmdExit), &QAction::triggered, this, &QWidget::close);
-  RebuildRecentMenu();
-
-  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-  AddCommand(edit, kCmdEditUndo, tr("&Undo"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-  AddCommand(edit, kCmdEditRedo, tr("&Redo"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  edit->addSeparator();
-  AddCommand(edit, kCmdEditCut, tr("Cu&t"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-  AddCommand(edit, kCmdEditCopy, tr("&Copy"))
-      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-  AddCommand(edit, kCmdEditPaste, tr("&Paste"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-  AddCommand(edit, kCmdPasteStyle, tr("Paste &Style"))
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-  AddCommand(edit, kCmdEditDelete, tr("&Delete"));
-  edit->addSeparator();
-  AddCommand(edit, kCmdCopyToOtherStates, tr("Copy to &Other States"));
-  for (int id : {kCmdEditCopy, kCmdEditPaste, kCmdEditCut, kCmdEditUndo, kCmdEditRedo})
-    connect(action(id), &QAction::triggered, this, [this, id] { RunEditCommand(id); });
-  connect(action(kCmdEditDelete), &QAction::triggered, this,
-          [this] { outline_->OnDeleteButton(); });
-  connect(action(kCmdCopyToOtherStates), &QAction::triggered, this,
-          [this] { outline_->OnCopyToOtherStates(); });
-  connect(action(kCmdPasteStyle), &QAction::triggered, this, [this] { outline_->OnPasteStyle(); });
-
-  QMenu* buttons = menuBar()->addMenu(tr("&Buttons"));
-  AddCommand(buttons, kCmdNewButton, tr("&New"))
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-  AddCommand(buttons, kCmdDeleteButton, tr("&Delete"));
-  AddCommand(buttons, kCmdMoveUp, tr("Move &Up"))->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
-  AddCommand(buttons, kCmdMoveDown, tr("&Move Down"))
-      ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
-  AddCommand(buttons, kCmdDuplicate, tr("Du&plicate"))
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-  // Alt+Up and Alt+Down move buttons while the tree has the keyboard; in a
-  // page they keep opening lists.
-  for (int id : {kCmdMoveUp, kCmdMoveDown}) {
-    action(id)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    outline_->addAction(action(id));
-  }
-  connect(action(kCmdNewButton), &QAction::triggered, this, [this] { outline_->OnNewButton(); });
-  connect(action(kCmdDeleteButton), &QAction::triggered, this,
-          [this] { outline_->OnDeleteButton(); });
-  connect(action(kCmdMoveUp), &QAction::triggered, this, [this] { outline_->OnMoveUp(); });
-  connect(action(kCmdMoveDown), &QAction::triggered, this, [this] { outline_->OnMoveDown(); });
-  connect(action(kCmdDuplicate), &QAction::triggered, this, [this] { outline_->OnDuplicate(); });
-
-  QMenu* view = menuBar()->addMenu(tr("&View"));
-  AddCommand(view, kCmdViewToolbars, tr("&Toolbars..."));
-  AddCommand(view, kCmdViewInfo, tr("&Info/Preview"))->setCheckable(true);
-  AddCommand(view, kCmdViewLive, tr("&Live View"))->setCheckable(true);
-  AddCommand(view, kCmdViewProperties, tr("&Properties"))->setCheckable(true);
-  view->addSeparator();
-  AddCommand(view, kCmdOptions, tr("&Options..."));
-  connect(action(kCmdViewToolbars), &QAction::triggered, this, &FrameMain::OnViewToolbars);
-  connect(action(kCmdViewInfo), &QAction::triggered, this, [this] { ShowInfo(!IsInfoVisible()); });
-  connect(action(kCmdViewLive), &QAction::triggered, this, [this] {
-    liveDock_->setVisible(liveDock_->isHidden());
-    if (!liveDock_->isHidden()) liveDock_->raise();
-  });
-  connect(action(kCmdViewProperties), &QAction::triggered, this,
-          [this] { propertiesDock_->setVisible(!propertiesDock_->isVisible()); });
-  connect(action(kCmdOptions), &QAction::triggered, this, [this] { app_.OnOptions(); });
-
-  QMenu* generate = menuBar()->addMenu(tr("&Generate"));
-  AddCommand(generate, kCmdPreview, tr("Preview &Internally"));
-  AddCommand(generate, kCmdStopPreview, tr("&Stop Preview"));
-  AddCommand(generate, kCmdPreviewExternal, tr("External &Browser Preview"));
-  generate->addSeparator();
-  AddCommand(generate, kCmdPublish, tr("&Publish..."));
-  connect(action(kCmdPreview), &QAction::triggered, this, [this] { app_.OnPreview(); });
-  connect(action(kCmdStopPreview), &QAction::triggered, this, [this] { app_.OnStopPreview(); });
-  connect(action(kCmdPreviewExternal), &QAction::triggered, this,
-          [this] { app_.OnPreviewExternal(); });
-  connect(action(kCmdPublish), &QAction::triggered, this, [this] { app_.OnPublish(); });
-
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  AddCommand(help, kCmdHelpContents, tr("&Help Contents"));
-  AddCommand(help, kCmdHelpBack, tr("&Previous Topic"));
-  AddCommand(help, kCmdHelpLock, tr("&Lock Topic"))->setCheckable(true);
-  help->addSeparator();
-  AddCommand(help, kCmdHelpFaq, tr("Online &FAQ sheet"));
-  AddCommand(help, kCmdHelpWeb, tr("Velko on the &Web"));
-  help->addSeparator();
-  AddCommand(help, kCmdAbout, tr("&About VelkoButton..."));
-  connect(action(kCmdHelpContents), &QAction::triggered, this, [this] { app_.OnHelpContents(); });
-  connect(action(kCmdHelpBack), &QAction::triggered, this, [this] {
-    if (info_) info_->GoBack();
-  });
-  connect(action(kCmdHelpLock), &QAction::triggered, this,
-          [this] { app_.helpLock = app_.helpLock ? 0 : 1; });
-  connect(action(kCmdHelpFaq), &QAction::triggered, this, [this] { app_.OnHelpFaq(); });
-  connect(action(kCmdHelpWeb), &QAction::triggered, this, [this] { app_.OnHelpWeb(); });
-  connect(action(kCmdAbout), &QAction::triggered, this, &FrameMain::OnAbout);
-
-  // Accelerators without a menu entry.
-  AddCommand(nullptr, kCmdHelp, tr("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
-  AddCommand(nullptr, kCmdContextHelp, tr("Context Help"))
-      ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  connect(action(kCmdHelp), &QAction::triggered, this,
-          [this] { app_.OnHelp(PageHelpId(QApplication::focusWidget())); });
-  connect(action(kCmdContextHelp), &QAction::triggered, this, &FrameMain::EnterContextHelpMode);
-}
-
 void FrameMain::BuildToolbars() {
   toolbars_ = new ToolbarManager(
       *this, [this](int id) { return action(id); }, this);
@@ -484,80 +302,6 @@ void FrameMain::SetStatusPrompt(const QString& prompt) {
 QString FrameMain::statusPrompt() const {
   QString message = statusBar()->currentMessage();
   return message.isEmpty() ? idleLabel_->text() : message;
-}
-
-void FrameMain::RunEditCommand(int id) {
-  if (id == kCmdEditUndo || id == kCmdEditRedo) {
-    // Typing in the focused box first, then the document's steps.
-    QWidget* edit = EditBoxOf(QApplication::focusWidget());
-    if (edit && EditBoxCommandEnabled(edit, id)) {
-      RunEditBoxCommand(edit, id);
-    } else if (app_.CommitPages()) {
-      if (id == kCmdEditUndo)
-        doc_.Undo();
-      else
-        doc_.Redo();
-    }
-    UpdateCommandStates();
-    return;
-  }
-  if (outline_->IsEditCommandEnabled(id)) outline_->RunEditCommand(id);
-  UpdateCommandStates();
-}
-
-void FrameMain::RebuildRecentMenu() {
-  recentMenu_->clear();
-  const QStringList& files = app_.recentFiles();
-  if (files.isEmpty()) {
-    QAction* none = recentMenu_->addAction(tr("(No recent files)"));
-    none->setEnabled(false);
-    return;
-  }
-  for (int i = 0; i < files.size(); ++i) {
-    QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
-    QAction* a = recentMenu_->addAction(label);
-    a->setData(kCmdFileRecentFirst + i);
-    a->setStatusTip(files[i]);
-    const QString path = files[i];
-    connect(a, &QAction::triggered, this, [this, path] {
-      if (app_.CommitPages()) app_.OpenDocumentFile(path);
-    });
-  }
-}
-
-void FrameMain::UpdateCommandStates() {
-  setWindowTitle(PathToQ(doc_.title()) + "[*] - " + version::kProductName);
-  setWindowModified(doc_.IsModified());
-  const bool browser = browserAvailable();
-  action(kCmdDeleteButton)->setEnabled(outline_->CanDeleteButton());
-  QWidget* edit = EditBoxOf(QApplication::focusWidget());
-  const History& history = doc_.history();
-  const bool boxUndo = edit && EditBoxCommandEnabled(edit, kCmdEditUndo);
-  const bool boxRedo = edit && EditBoxCommandEnabled(edit, kCmdEditRedo);
-  action(kCmdEditUndo)->setEnabled(boxUndo || history.CanUndo());
-  action(kCmdEditRedo)->setEnabled(boxRedo || history.CanRedo());
-  action(kCmdEditUndo)
-      ->setText(boxUndo || !history.CanUndo() ? tr("&Undo")
-                                              : tr("&Undo %1").arg(ToQ(history.UndoName())));
-  action(kCmdEditRedo)
-      ->setText(boxRedo || !history.CanRedo() ? tr("&Redo")
-                                              : tr("&Redo %1").arg(ToQ(history.RedoName())));
-  for (int id : {kCmdEditCut, kCmdEditCopy, kCmdEditPaste})
-    action(id)->setEnabled(edit != nullptr || outline_->CanEdit(id));
-  action(kCmdEditDelete)->setEnabled(outline_->CanDeleteButton());
-  action(kCmdCopyToOtherStates)->setEnabled(outline_->CanCopyToOtherStates());
-  action(kCmdPasteStyle)->setEnabled(outline_->CanPasteStyle());
-  action(kCmdMoveUp)->setEnabled(outline_->CanMoveUp());
-  action(kCmdMoveDown)->setEnabled(outline_->CanMoveDown());
-  action(kCmdDuplicate)->setEnabled(outline_->CanDuplicate());
-  action(kCmdViewInfo)->setEnabled(browser);
-  action(kCmdViewInfo)->setChecked(!infoDock_->isHidden());
-  action(kCmdViewProperties)->setChecked(!propertiesDock_->isHidden());
-  action(kCmdViewLive)->setChecked(!liveDock_->isHidden());
-  action(kCmdStopPreview)->setEnabled(browser);
-  action(kCmdHelpBack)->setEnabled(browser);
-  action(kCmdHelpLock)->setEnabled(browser);
-  action(kCmdHelpLock)->setChecked(app_.helpLock != 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -673,7 +417,7 @@ void FrameMain::dropEvent(QDropEvent* event) {
     const QString path = url.toLocalFile();
     activateWindow();
     QTimer::singleShot(0, this, [this, path] {
-      if (app_.CommitPages()) app_.OpenDocumentFile(path);
+      app_.router().Run(StoreFirst::kOrStop, [this, path] { app_.OpenDocumentFile(path); });
     });
     return;  // one project at a time
   }

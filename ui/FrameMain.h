@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/History.h"
+#include "ui/Commands.h"
 
 class App;
 class Doc;
@@ -63,6 +64,11 @@ class FrameMain : public QMainWindow, public DocListener {
 
   // The action of a command id (null when the frame has none).
   QAction* action(int id) const;
+  // What a command of the table does here and when (null for an unknown id).
+  const CommandHooks* hooks(int id) const;
+  // Runs a command of the table through the router, then updates the
+  // command states.
+  void RunCommand(int id);
 
   bool browserAvailable() const;
   void ShowInfo(bool show);
@@ -102,7 +108,9 @@ class FrameMain : public QMainWindow, public DocListener {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QAction* AddCommand(QMenu* menu, int id, const QString& text);
+  // What each command of the table does in this window, and when.
+  std::map<int, CommandHooks> BindCommands();
+  // The menus and the actions, from the table.
   void BuildMenus();
   void BuildToolbars();
   void BuildDocks(bool allowBrowser);
@@ -110,7 +118,6 @@ class FrameMain : public QMainWindow, public DocListener {
   void SyncLiveSelection();
   // A click in the live view selects the button (in the state selected now).
   void SelectFromLive(int index, bool add);
-  void RunEditCommand(int id);
   void EnterContextHelpMode();
   // The help id of what was clicked in context-help mode.
   int HelpIdAt(QWidget* widget) const;
@@ -135,5 +142,6 @@ class FrameMain : public QMainWindow, public DocListener {
   QLabel* idleLabel_ = nullptr;
   void OnDocChanged(const DocChange& change) override;
   std::map<int, QAction*> actions_;
+  std::map<int, CommandHooks> hooks_;
   bool contextHelpMode_ = false;
 };

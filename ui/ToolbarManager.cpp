@@ -17,7 +17,7 @@
 #include <set>
 
 #include "core/Platform.h"
-#include "ui/CommandIds.h"
+#include "ui/Commands.h"
 #include "ui/Text.h"
 
 namespace {
@@ -71,12 +71,8 @@ ToolbarManager::~ToolbarManager() {
 
 const std::vector<CommandGroup>& ToolbarManager::Groups() {
   static const std::vector<CommandGroup> groups = {
-      {QStringLiteral("Buttons"),
-       {kCmdNewButton, kCmdDuplicate, kCmdMoveUp, kCmdMoveDown, kCmdDeleteButton, kCmdEditUndo,
-        kCmdEditRedo}},
-      {QStringLiteral("Project"),
-       {kCmdPreview, kCmdStopPreview, kCmdPublish, kCmdPreviewExternal, kCmdHelpContents,
-        kCmdHelpBack, kCmdHelpLock}},
+      {QStringLiteral("Buttons"), BarCommands(CommandBar::kButtons)},
+      {QStringLiteral("Project"), BarCommands(CommandBar::kProject)},
   };
   return groups;
 }

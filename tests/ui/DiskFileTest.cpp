@@ -22,6 +22,7 @@
 #include "support/EventWait.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
+#include "ui/DiskWatch.h"
 #include "ui/FrameMain.h"
 #include "ui/ReloadBar.h"
 
@@ -157,13 +158,13 @@ TEST_F(DiskFile, ABurstOfChangesIsOfferedOnceInTheBarAndReadOnlyWhenQuiet) {
   // shown: one offer, no question.
   for (int i = 1; i <= 14; ++i) {
     Replace(QByteArray::fromStdString(ProjectNamed(*app, "Theirs " + std::to_string(i))));
-    Settle(App::kQuietMs / 4);
+    Settle(DiskWatch::kQuietMs / 4);
     EXPECT_FALSE(bar()->offering()) << i;
   }
   ASSERT_TRUE(WaitFor([&] { return bar()->offering(); }));
   for (int i = 15; i <= 17; ++i) {
     Replace(QByteArray::fromStdString(ProjectNamed(*app, "Theirs " + std::to_string(i))));
-    Settle(App::kQuietMs * 3 / 2);
+    Settle(DiskWatch::kQuietMs * 3 / 2);
   }
   EXPECT_EQ(offers, 1);
   EXPECT_TRUE(platform.messages.empty());
@@ -173,9 +174,9 @@ TEST_F(DiskFile, ABurstOfChangesIsOfferedOnceInTheBarAndReadOnlyWhenQuiet) {
   // Reload chosen while the file is half written: it is read once whole.
   const QByteArray whole = QByteArray::fromStdString(ProjectNamed(*app, "Whole"));
   Write(path, whole.left(whole.size() / 2));
-  Settle(App::kQuietMs / 4);
+  Settle(DiskWatch::kQuietMs / 4);
   bar()->reloadButton()->click();
-  Settle(App::kQuietMs / 4);
+  Settle(DiskWatch::kQuietMs / 4);
   EXPECT_EQ(doc().buttons()[0]->name, "Button 1");
   Write(path, whole);
   ASSERT_TRUE(WaitFor([&] { return doc().buttons()[0]->name == "Whole"; }));
@@ -192,7 +193,7 @@ TEST_F(DiskFile, ABurstOfChangesIsOfferedOnceInTheBarAndReadOnlyWhenQuiet) {
             msg::Format(msg::kChangedOnDiskLosing, path.toStdString()));
   bar()->keepButton()->click();
   EXPECT_FALSE(bar()->offering());
-  Settle(App::kQuietMs * 2);
+  Settle(DiskWatch::kQuietMs * 2);
   EXPECT_FALSE(bar()->offering());
   EXPECT_EQ(doc().buttons()[0]->name, "Ours");
   platform.answers = {IdYes};
@@ -200,7 +201,7 @@ TEST_F(DiskFile, ABurstOfChangesIsOfferedOnceInTheBarAndReadOnlyWhenQuiet) {
   EXPECT_EQ(platform.messages.back().text,
             msg::Format(msg::kChangedBeforeSave, path.toStdString()));
   // The editor's own save offers nothing.
-  Settle(App::kQuietMs * 2);
+  Settle(DiskWatch::kQuietMs * 2);
   EXPECT_FALSE(bar()->offering());
   EXPECT_EQ(offers, 2);
 }

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -19,8 +20,10 @@
 #include <QToolBar>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <thread>
 
+#include "MainWindowParts.h"
 #include "QuietApp.h"
 #include "core/Doc.h"
 #include "core/Messages.h"
@@ -32,11 +35,15 @@
 #include "support/TestPlatform.h"
 #include "ui/App.h"
 #include "ui/CommandIds.h"
+#include "ui/Commands.h"
+#include "ui/DesktopEntry.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
 #include "ui/KesWndProperties.h"
 #include "ui/NewOpenDialog.h"
 #include "ui/QtPlatform.h"
+#include "ui/SingleInstance.h"
+#include "ui/ToolbarManager.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -132,6 +139,53 @@ TEST(ShellSettings, FirstRunTakesTheDefaults) {
         static_cast<const KesProp*>(b.overState->image.get()),
         static_cast<const KesProp*>(b.overState->advanced.get())})
     EXPECT_TRUE(app.pages().Has(g->GetViewClass())) << g->name;
+}
+
+// The command table is the one list of commands: each has one row and keys
+// of its own, stands in a menu or on a bar (or is an accelerator), and the
+// window's menus, bars and states are the table's, wherever the tree stands.
+TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
+  QTemporaryDir dir;
+  QtPlatform platform(dir.filePath("VelkoButton.conf"));
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  FrameMain* frame = app.frame();
+  std::set<int> rows;
+  std::set<QString> keys;
+  for (const CommandSpec& spec : CommandSpecs()) {
+    EXPECT_TRUE(rows.insert(spec.id).second) << spec.id;
+    for (const QKeySequence& key : spec.keys) EXPECT_TRUE(keys.insert(key.toString()).second);
+    EXPECT_NE(frame->hooks(spec.id), nullptr) << spec.id;
+  }
+  app.doc().AddNewButton(1);
+  for (QTreeWidgetItem* item : {frame->outline()->topLevelItem(0), TreeItem(frame, 0)}) {
+    SelectItem(frame, item);
+    std::set<int> placed;
+    for (QAction* title : frame->menuBar()->actions())
+      for (QAction* a : title->menu()->actions()) {
+        if (a->isSeparator()) continue;
+        const int id = a->menu() ? int(kCmdFileRecentFirst) : a->data().toInt();
+        const CommandSpec* spec = FindCommand(id);
+        ASSERT_NE(spec, nullptr) << a->text().toStdString();
+        EXPECT_EQ(CommandMenuTitle(spec->menu), title->text()) << id;
+        placed.insert(id);
+        if (a->menu()) continue;
+        const CommandHooks& hooks = *frame->hooks(id);
+        EXPECT_EQ(a->text(), hooks.text ? hooks.text() : CommandText(*spec)) << id;
+        EXPECT_EQ(a->shortcuts(), spec->keys) << id;
+        EXPECT_EQ(a->isEnabled(), !hooks.enabled || hooks.enabled()) << id;
+        EXPECT_EQ(a->isCheckable(), bool(hooks.checked)) << id;
+        EXPECT_EQ(a->isChecked(), hooks.checked && hooks.checked()) << id;
+      }
+    for (QToolBar* bar : frame->toolbars()->bars())
+      for (QAction* a : bar->actions()) {
+        EXPECT_EQ(a, frame->action(a->data().toInt()));
+        placed.insert(a->data().toInt());
+      }
+    for (const CommandSpec& spec : CommandSpecs())
+      EXPECT_TRUE(placed.count(spec.id) || (spec.menu == CommandMenu::kNone && !spec.keys.empty()))
+          << spec.id;
+  }
 }
 
 TEST(ShellSettings, WrittenAtExitInOrderAndReadBack) {
@@ -403,7 +457,7 @@ TEST_F(HelpTest, FaqSetsTheLockAndChangesNothingWhenLocked) {
   // A page on the web opens in the user's browser, never in the sealed window.
   EXPECT_TRUE(app.navigated.empty());
   ASSERT_EQ(platform.shellOpens.size(), 1u);
-  EXPECT_EQ(platform.shellOpens[0], App::kFaqAddress);
+  EXPECT_EQ(platform.shellOpens[0], HelpSystem::kFaqAddress);
   EXPECT_EQ(app.helpLock, 1);
   EXPECT_EQ(app.currentHelpPage, "");  // by address: nothing remembered
 }
@@ -634,7 +688,7 @@ TEST(ShellPreview, InternalPreviewLocksHelpAndStagingFailureStops) {
 
 TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
   QTemporaryDir dir;
-  ASSERT_TRUE(App::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
+  ASSERT_TRUE(DesktopEntry::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
   QFile desktop(dir.filePath("applications/velkobutton.desktop"));
   ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
   QByteArray entry = desktop.readAll();
@@ -649,8 +703,8 @@ TEST(ShellRegistration, WritesDesktopEntryMimePackageAndIcons) {
   EXPECT_TRUE(xml.contains("<match type=\"string\" value=\"\\x041.\" offset=\"0\"/>"));
   EXPECT_TRUE(QFile::exists(dir.filePath("icons/hicolor/scalable/apps/velkobutton.svg")));
   // Refreshing leaves the files as they are.
-  EXPECT_TRUE(App::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
-  EXPECT_FALSE(App::RegisterFileType(QString(), "x"));
+  EXPECT_TRUE(DesktopEntry::RegisterFileType(dir.path(), "/opt/velko button/velkobutton"));
+  EXPECT_FALSE(DesktopEntry::RegisterFileType(QString(), "x"));
   // The entry is one the desktop accepts.
   const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
   if (!validate.isEmpty()) {
@@ -690,12 +744,12 @@ TEST(ShellRegistration, AnInstalledEditorRegistersNothingAndDropsStaleEntries) {
     QTemporaryDir dir;
     const QByteArray old = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-    ASSERT_TRUE(App::RegisterFileType(dir.path(), "unused"));
+    ASSERT_TRUE(DesktopEntry::RegisterFileType(dir.path(), "unused"));
     QFile file(dir.filePath("applications/velkobutton.desktop"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[Desktop Entry]\n" + c.exec.toUtf8() + "\n");
     file.close();
-    App::RegisterWhenAsked(true);
+    DesktopEntry::RegisterWhenAsked(true);
     // The MIME package and the icons go with the entry they were written with.
     for (const char* f : {"applications/velkobutton.desktop", "mime/packages/velkobutton.xml",
                           "icons/hicolor/scalable/apps/velkobutton.svg"})
@@ -809,10 +863,10 @@ TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
   ASSERT_TRUE(QDir().mkpath(runtime));
   QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-  EXPECT_EQ(App::ServerName(), runtime + "/velkobutton.socket");
+  EXPECT_EQ(SingleInstance::ServerName(), runtime + "/velkobutton.socket");
   // What an editor that was killed left there is taken over, not obeyed.
   WriteText(runtime + "/velkobutton.socket", "stale");
-  EXPECT_FALSE(App::HandOff(dir.filePath("nothing.but")));
+  EXPECT_FALSE(SingleInstance::HandOff(dir.filePath("nothing.but")));
   TestPlatform platform;
   platform.previewDir = dir.path().toStdString() + "/Preview/";
   AppOptions options = Quiet();
@@ -825,7 +879,7 @@ TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
   ASSERT_TRUE(app.doc().OnNewDocument());
 
   bool handed = false;
-  std::thread second([&] { handed = App::HandOff(path); });
+  std::thread second([&] { handed = SingleInstance::HandOff(path); });
   QElapsedTimer timer;
   timer.start();
   while (app.doc().pathName().empty() && timer.elapsed() < 10000)
@@ -838,7 +892,7 @@ TEST(ShellSingleInstance, TheRunningEditorOpensAHandedFile) {
   // A folder others may enter is not used; the program's own private one is.
   QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                      QFile::ReadOther | QFile::ExeOther);
-  EXPECT_EQ(App::ServerName(),
+  EXPECT_EQ(SingleInstance::ServerName(),
             QDir::tempPath() + "/velkobutton-" + QString::number(getuid()) + "/velkobutton.socket");
   qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }

@@ -1,0 +1,216 @@
+#include "ui/Commands.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "core/KesApp.h"
+#include "ui/CommandIds.h"
+
+namespace {
+
+using K = QKeySequence;
+using M = CommandMenu;
+using S = StoreFirst;
+using B = CommandBar;
+
+CommandSpec Row(int id, CommandMenu menu, const char* text) {
+  CommandSpec spec;
+  spec.id = id;
+  spec.menu = menu;
+  spec.text = text;
+  return spec;
+}
+
+std::vector<CommandSpec> MakeSpecs() {
+  return {
+      // File
+      Row(kCmdFileNew, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "&New"))
+          .Keys({K(Qt::CTRL | Qt::Key_N)})
+          .Store(S::kOrStop)
+          .Theme("document-new"),
+      Row(kCmdFileOpen, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "&Open..."))
+          .Keys({K(Qt::CTRL | Qt::Key_O)})
+          .Store(S::kOrStop)
+          .Theme("document-open"),
+      Row(kCmdFileSave, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "&Save"))
+          .Keys({K(Qt::CTRL | Qt::Key_S)})
+          .Store(S::kOrStop)
+          .Theme("document-save"),
+      Row(kCmdFileSaveAs, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Save &As..."))
+          .Store(S::kOrStop)
+          .Theme("document-save-as"),
+      Row(kCmdFileRecentFirst, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Recent &File"))
+          .Submenu()
+          .SeparatorBefore(),
+      Row(kCmdExit, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "E&xit"))
+          .Store(S::kOrStop)
+          .Theme("application-exit")
+          .SeparatorBefore(),
+      // Edit
+      Row(kCmdEditUndo, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "&Undo"))
+          .Keys({K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)})
+          .Store(S::kOrStop)
+          .Theme("edit-undo")
+          .OnBar(B::kButtons, 5),
+      Row(kCmdEditRedo, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "&Redo"))
+          .Keys({K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+          .Store(S::kOrStop)
+          .Theme("edit-redo")
+          .OnBar(B::kButtons, 6),
+      Row(kCmdEditCut, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "Cu&t"))
+          .Keys({K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)})
+          .Store(S::kYes)
+          .SeparatorBefore(),
+      Row(kCmdEditCopy, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "&Copy"))
+          .Keys({K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)})
+          .Store(S::kYes),
+      Row(kCmdEditPaste, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "&Paste"))
+          .Keys({K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)})
+          .Store(S::kYes),
+      Row(kCmdPasteStyle, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "Paste &Style"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)})
+          .Store(S::kYes),
+      Row(kCmdEditDelete, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "&Delete")).Store(S::kYes),
+      Row(kCmdCopyToOtherStates, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "Copy to &Other States"))
+          .Store(S::kYes)
+          .SeparatorBefore(),
+      // Buttons
+      Row(kCmdNewButton, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "&New"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)})
+          .Store(S::kYes)
+          .OnBar(B::kButtons, 0),
+      Row(kCmdDeleteButton, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "&Delete"))
+          .Store(S::kYes)
+          .OnBar(B::kButtons, 4),
+      Row(kCmdMoveUp, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "Move &Up"))
+          .Keys({K(Qt::ALT | Qt::Key_Up)})
+          .Store(S::kYes)
+          .OnBar(B::kButtons, 2)
+          .TreeKeys(),
+      Row(kCmdMoveDown, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "&Move Down"))
+          .Keys({K(Qt::ALT | Qt::Key_Down)})
+          .Store(S::kYes)
+          .OnBar(B::kButtons, 3)
+          .TreeKeys(),
+      Row(kCmdDuplicate, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "Du&plicate"))
+          .Keys({K(Qt::CTRL | Qt::Key_D)})
+          .Store(S::kYes)
+          .OnBar(B::kButtons, 1),
+      // View
+      Row(kCmdViewToolbars, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Toolbars...")),
+      Row(kCmdViewInfo, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Info/Preview")),
+      Row(kCmdViewLive, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Live View")),
+      Row(kCmdViewProperties, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Properties")),
+      Row(kCmdOptions, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Options...")).SeparatorBefore(),
+      // Generate
+      Row(kCmdPreview, M::kGenerate, QT_TRANSLATE_NOOP("FrameMain", "Preview &Internally"))
+          .Store(S::kOrStop)
+          .OnBar(B::kProject, 0),
+      Row(kCmdStopPreview, M::kGenerate, QT_TRANSLATE_NOOP("FrameMain", "&Stop Preview"))
+          .Theme("process-stop")
+          .OnBar(B::kProject, 1),
+      Row(kCmdPreviewExternal, M::kGenerate,
+          QT_TRANSLATE_NOOP("FrameMain", "External &Browser Preview"))
+          .Store(S::kYes)
+          .OnBar(B::kProject, 3),
+      Row(kCmdPublish, M::kGenerate, QT_TRANSLATE_NOOP("FrameMain", "&Publish..."))
+          .Store(S::kYes)
+          .OnBar(B::kProject, 2)
+          .SeparatorBefore(),
+      // Help
+      Row(kCmdHelpContents, M::kHelp, QT_TRANSLATE_NOOP("FrameMain", "&Help Contents"))
+          .Theme("help-contents")
+          .OnBar(B::kProject, 4),
+      Row(kCmdHelpBack, M::kHelp, QT_TRANSLATE_NOOP("FrameMain", "&Previous Topic"))
+          .Theme("go-previous")
+          .OnBar(B::kProject, 5),
+      Row(kCmdHelpLock, M::kHelp, QT_TRANSLATE_NOOP("FrameMain", "&Lock Topic"))
+          .OnBar(B::kProject, 6),
+      Row(kCmdHelpFaq, M::kHelp, QT_TRANSLATE_NOOP("FrameMain", "Online &FAQ sheet"))
+          .SeparatorBefore(),
+      Row(kCmdHelpWeb, M::kHelp, QT_TRANSLATE_NOOP("FrameMain", "Velko on the &Web")),
+      Row(kCmdAbout, M::kHelp, QT_TRANSLATE_NOOP("FrameMain", "&About VelkoButton..."))
+          .Theme("help-about")
+          .SeparatorBefore(),
+      // Accelerators without a menu entry.
+      Row(kCmdHelp, M::kNone, QT_TRANSLATE_NOOP("FrameMain", "Help")).Keys({K(Qt::Key_F1)}),
+      Row(kCmdContextHelp, M::kNone, QT_TRANSLATE_NOOP("FrameMain", "Context Help"))
+          .Keys({K(Qt::SHIFT | Qt::Key_F1)}),
+  };
+}
+
+}  // namespace
+
+const std::vector<CommandSpec>& CommandSpecs() {
+  static const std::vector<CommandSpec> specs = MakeSpecs();
+  return specs;
+}
+
+const CommandSpec* FindCommand(int id) {
+  for (const CommandSpec& spec : CommandSpecs())
+    if (spec.id == id) return &spec;
+  return nullptr;
+}
+
+const std::vector<CommandMenu>& CommandMenus() {
+  static const std::vector<CommandMenu> menus = {M::kFile, M::kEdit,     M::kButtons,
+                                                 M::kView, M::kGenerate, M::kHelp};
+  return menus;
+}
+
+QString CommandMenuTitle(CommandMenu menu) {
+  switch (menu) {
+    case M::kFile:
+      return QCoreApplication::translate("FrameMain", "&File");
+    case M::kEdit:
+      return QCoreApplication::translate("FrameMain", "&Edit");
+    case M::kButtons:
+      return QCoreApplication::translate("FrameMain", "&Buttons");
+    case M::kView:
+      return QCoreApplication::translate("FrameMain", "&View");
+    case M::kGenerate:
+      return QCoreApplication::translate("FrameMain", "&Generate");
+    case M::kHelp:
+      return QCoreApplication::translate("FrameMain", "&Help");
+    case M::kNone:
+      break;
+  }
+  return QString();
+}
+
+QString CommandText(const CommandSpec& spec) {
+  return QCoreApplication::translate("FrameMain", spec.text);
+}
+
+std::vector<int> BarCommands(CommandBar bar) {
+  std::vector<const CommandSpec*> on;
+  for (const CommandSpec& spec : CommandSpecs())
+    if (spec.bar == bar && bar != CommandBar::kNone) on.push_back(&spec);
+  std::stable_sort(on.begin(), on.end(), [](const CommandSpec* a, const CommandSpec* b) {
+    return a->barSlot < b->barSlot;
+  });
+  std::vector<int> ids;
+  for (const CommandSpec* spec : on) ids.push_back(spec->id);
+  return ids;
+}
+
+// ---------------------------------------------------------------------------
+// Router
+
+bool CommandRouter::Store(StoreFirst store) {
+  if (store == StoreFirst::kNo) return true;
+  const bool accepted = app_.CommitPages();
+  return accepted || store != StoreFirst::kOrStop;
+}
+
+bool CommandRouter::Run(StoreFirst store, const std::function<void()>& work) {
+  if (!Store(store)) return false;
+  work();
+  return true;
+}
+
+void CommandRouter::Run(const CommandSpec& spec, const CommandHooks& hooks) {
+  if (!hooks.run || (hooks.enabled && !hooks.enabled())) return;
+  const bool storing = !hooks.storeWhen || hooks.storeWhen();
+  Run(storing ? spec.store : StoreFirst::kNo, hooks.run);
+}

@@ -1,0 +1,242 @@
+// The main window's commands: what each row of the command table does in
+// this window and when it is enabled or checked, the menus and actions built
+// from the table, and the command states that follow the document, the
+// selection and the focus.
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "core/Doc.h"
+#include "core/StringTable.h"
+#include "core/Version.h"
+#include "ui/App.h"
+#include "ui/CommandIds.h"
+#include "ui/EditCommands.h"
+#include "ui/FrameMain.h"
+#include "ui/KesWndInfo.h"
+#include "ui/Text.h"
+#include "ui/ViewOutline.h"
+
+namespace {
+
+// The theme's icon where the row names one that the theme has; our own
+// picture is the fallback.
+QIcon CommandIcon(const CommandSpec& spec) {
+  QString file = QStringLiteral(":/icons/%1.svg").arg(spec.id);
+  QIcon own;
+  if (QFileInfo::exists(file)) own = QIcon(file);
+  const QString theme = spec.theme ? QString::fromLatin1(spec.theme) : QString();
+  if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) return QIcon::fromTheme(theme, own);
+  return own;
+}
+
+// The focused edit box when it takes Undo or Redo itself.
+QWidget* BoxTaking(int id) {
+  QWidget* edit = EditBoxOf(QApplication::focusWidget());
+  return edit && EditBoxCommandEnabled(edit, id) ? edit : nullptr;
+}
+
+}  // namespace
+
+std::map<int, CommandHooks> FrameMain::BindCommands() {
+  const auto browser = [this] { return browserAvailable(); };
+  const auto outline = [this](void (ViewOutline::*command)(), bool (ViewOutline::*can)() const) {
+    CommandHooks hooks;
+    hooks.run = [this, command] { (outline_->*command)(); };
+    if (can) hooks.enabled = [this, can] { return (outline_->*can)(); };
+    return hooks;
+  };
+  const auto app = [this](auto command) {
+    CommandHooks hooks;
+    hooks.run = [this, command] { (app_.*command)(); };
+    return hooks;
+  };
+  const auto run = [](std::function<void()> f) {
+    CommandHooks hooks;
+    hooks.run = std::move(f);
+    return hooks;
+  };
+  const auto toggle = [this](QDockWidget* FrameMain::*dock) {
+    CommandHooks hooks;
+    hooks.checked = [this, dock] { return !(this->*dock)->isHidden(); };
+    return hooks;
+  };
+  // Undo and Redo: the typing in the focused box first, then the
+  // document's steps, named.
+  const auto history = [this](int id) {
+    const bool undo = id == kCmdEditUndo;
+    CommandHooks hooks;
+    hooks.run = [this, id, undo] {
+      if (QWidget* edit = BoxTaking(id))
+        RunEditBoxCommand(edit, id);
+      else if (undo)
+        doc_.Undo();
+      else
+        doc_.Redo();
+    };
+    hooks.storeWhen = [id] { return BoxTaking(id) == nullptr; };
+    hooks.enabled = [this, id, undo] {
+      return BoxTaking(id) || (undo ? doc_.history().CanUndo() : doc_.history().CanRedo());
+    };
+    hooks.text = [this, id, undo] {
+      const History& h = doc_.history();
+      if (BoxTaking(id) || !(undo ? h.CanUndo() : h.CanRedo()))
+        return undo ? tr("&Undo") : tr("&Redo");
+      return (undo ? tr("&Undo %1") : tr("&Redo %1")).arg(ToQ(undo ? h.UndoName() : h.RedoName()));
+    };
+    return hooks;
+  };
+  // Cut, Copy and Paste: the focused edit box's, else the tree's groups.
+  const auto clipboard = [this](int id) {
+    CommandHooks hooks;
+    hooks.run = [this, id] {
+      if (outline_->IsEditCommandEnabled(id)) outline_->RunEditCommand(id);
+    };
+    hooks.storeWhen = [this, id] {
+      return !EditBoxOf(QApplication::focusWidget()) && outline_->IsEditCommandEnabled(id);
+    };
+    hooks.enabled = [this, id] {
+      return EditBoxOf(QApplication::focusWidget()) != nullptr || outline_->CanEdit(id);
+    };
+    return hooks;
+  };
+
+  std::map<int, CommandHooks> bound = {
+      {kCmdFileNew, app(&App::OnFileNewChoosing)},
+      {kCmdFileOpen, app(&App::OnFileOpen)},
+      {kCmdFileSave, app(&App::OnFileSave)},
+      {kCmdFileSaveAs, app(&App::OnFileSaveAs)},
+      {kCmdFileRecentFirst, CommandHooks()},  // its entries open their files
+      {kCmdExit, run([this] { close(); })},
+      {kCmdEditUndo, history(kCmdEditUndo)},
+      {kCmdEditRedo, history(kCmdEditRedo)},
+      {kCmdEditCut, clipboard(kCmdEditCut)},
+      {kCmdEditCopy, clipboard(kCmdEditCopy)},
+      {kCmdEditPaste, clipboard(kCmdEditPaste)},
+      {kCmdPasteStyle, outline(&ViewOutline::OnPasteStyle, &ViewOutline::CanPasteStyle)},
+      {kCmdEditDelete, outline(&ViewOutline::OnDeleteButton, &ViewOutline::CanDeleteButton)},
+      {kCmdCopyToOtherStates,
+       outline(&ViewOutline::OnCopyToOtherStates, &ViewOutline::CanCopyToOtherStates)},
+      {kCmdNewButton, outline(&ViewOutline::OnNewButton, nullptr)},
+      {kCmdDeleteButton, outline(&ViewOutline::OnDeleteButton, &ViewOutline::CanDeleteButton)},
+      {kCmdMoveUp, outline(&ViewOutline::OnMoveUp, &ViewOutline::CanMoveUp)},
+      {kCmdMoveDown, outline(&ViewOutline::OnMoveDown, &ViewOutline::CanMoveDown)},
+      {kCmdDuplicate, outline(&ViewOutline::OnDuplicate, &ViewOutline::CanDuplicate)},
+      {kCmdViewToolbars, run([this] { OnViewToolbars(); })},
+      {kCmdViewInfo, toggle(&FrameMain::infoDock_)},
+      {kCmdViewLive, toggle(&FrameMain::liveDock_)},
+      {kCmdViewProperties, toggle(&FrameMain::propertiesDock_)},
+      {kCmdOptions, run([this] { app_.OnOptions(); })},
+      {kCmdPreview, app(&App::OnPreview)},
+      {kCmdStopPreview, app(&App::OnStopPreview)},
+      {kCmdPreviewExternal, app(&App::OnPreviewExternal)},
+      {kCmdPublish, app(&App::OnPublish)},
+      {kCmdHelpContents, app(&App::OnHelpContents)},
+      {kCmdHelpBack, run([this] {
+         if (info_) info_->GoBack();
+       })},
+      {kCmdHelpLock, run([this] { app_.helpLock = app_.helpLock ? 0 : 1; })},
+      {kCmdHelpFaq, app(&App::OnHelpFaq)},
+      {kCmdHelpWeb, app(&App::OnHelpWeb)},
+      {kCmdAbout, run([this] { OnAbout(); })},
+      {kCmdHelp, run([this] { app_.OnHelp(PageHelpId(QApplication::focusWidget())); })},
+      {kCmdContextHelp, run([this] { EnterContextHelpMode(); })},
+  };
+  bound[kCmdViewInfo].run = [this] { ShowInfo(!IsInfoVisible()); };
+  bound[kCmdViewInfo].enabled = browser;
+  bound[kCmdViewLive].run = [this] {
+    liveDock_->setVisible(liveDock_->isHidden());
+    if (!liveDock_->isHidden()) liveDock_->raise();
+  };
+  bound[kCmdViewProperties].run = [this] {
+    propertiesDock_->setVisible(!propertiesDock_->isVisible());
+  };
+  for (int id : {kCmdStopPreview, kCmdHelpBack, kCmdHelpLock}) bound[id].enabled = browser;
+  bound[kCmdHelpLock].checked = [this] { return app_.helpLock != 0; };
+  return bound;
+}
+
+void FrameMain::BuildMenus() {
+  hooks_ = BindCommands();
+  std::map<CommandMenu, QMenu*> menus;
+  for (CommandMenu m : CommandMenus()) menus[m] = menuBar()->addMenu(CommandMenuTitle(m));
+  for (const CommandSpec& spec : CommandSpecs()) {
+    QMenu* menu = spec.menu == CommandMenu::kNone ? nullptr : menus[spec.menu];
+    if (menu && spec.separatorBefore) menu->addSeparator();
+    if (spec.submenu) {
+      recentMenu_ = menu->addMenu(CommandText(spec));
+      continue;
+    }
+    const CommandHooks& hooks = hooks_[spec.id];
+    auto* a = new QAction(CommandText(spec), this);
+    a->setData(spec.id);
+    HelpString h = SplitHelpString(LoadString(spec.id));
+    a->setStatusTip(ToQ(h.prompt));
+    a->setToolTip(ToQ(h.tooltip.substr(0, 78)));
+    a->setIcon(CommandIcon(spec));
+    a->setIconVisibleInMenu(false);
+    a->setCheckable(bool(hooks.checked));
+    if (!spec.keys.isEmpty()) a->setShortcuts(spec.keys);
+    if (menu) menu->addAction(a);
+    addAction(a);
+    actions_[spec.id] = a;
+    const int id = spec.id;
+    connect(a, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    // Alt+Up and Alt+Down move buttons while the tree has the keyboard; in
+    // a page they keep opening lists.
+    if (spec.treeKeys) {
+      a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+      outline_->addAction(a);
+    }
+  }
+  RebuildRecentMenu();
+}
+
+const CommandHooks* FrameMain::hooks(int id) const {
+  auto it = hooks_.find(id);
+  return it == hooks_.end() ? nullptr : &it->second;
+}
+
+void FrameMain::RunCommand(int id) {
+  const CommandSpec* spec = FindCommand(id);
+  const CommandHooks* bound = hooks(id);
+  if (!spec || !bound) return;
+  app_.router().Run(*spec, *bound);
+  UpdateCommandStates();
+}
+
+void FrameMain::RebuildRecentMenu() {
+  recentMenu_->clear();
+  const QStringList& files = app_.recentFiles();
+  if (files.isEmpty()) {
+    QAction* none = recentMenu_->addAction(tr("(No recent files)"));
+    none->setEnabled(false);
+    return;
+  }
+  for (int i = 0; i < files.size(); ++i) {
+    QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
+    QAction* a = recentMenu_->addAction(label);
+    a->setData(kCmdFileRecentFirst + i);
+    a->setStatusTip(files[i]);
+    const QString path = files[i];
+    connect(a, &QAction::triggered, this, [this, path] {
+      app_.router().Run(StoreFirst::kOrStop, [this, path] { app_.OpenDocumentFile(path); });
+    });
+  }
+}
+
+void FrameMain::UpdateCommandStates() {
+  setWindowTitle(PathToQ(doc_.title()) + "[*] - " + version::kProductName);
+  setWindowModified(doc_.IsModified());
+  for (const auto& [id, bound] : hooks_) {
+    QAction* a = action(id);
+    if (!a) continue;
+    if (bound.enabled) a->setEnabled(bound.enabled());
+    if (bound.checked) a->setChecked(bound.checked());
+    if (bound.text) a->setText(bound.text());
+  }
+}
