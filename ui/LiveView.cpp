@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/ButtonsHtml.h"
 #include "core/Doc.h"
 #include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
@@ -28,6 +27,7 @@
 #include "groups/project/PropProject.h"
 #include "output/LiveStaging.h"
 #include "ui/KesWndInfo.h"
+#include "ui/LiveScript.h"
 #include "ui/LiveSession.h"
 #include "ui/SealedWeb.h"
 #include "ui/Text.h"
@@ -80,102 +80,6 @@ const char* const kLiveStyle =
     "background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px 16px}"
     "applet .vb{width:max-content}.velko-live-editing applet .vb .b{pointer-events:none}"
     "</STYLE>\r\n";
-
-// Whether `line` of the page's style sheet is a rule of the buttons' looks
-// ("#vb-Id .l3:hover,..."): the runtime gives each element its look inline,
-// over these rules, so the page need not load anew when they change.
-bool LookRule(const std::string& line) {
-  const std::size_t space = line.find(' ');
-  return !line.empty() && line[0] == '#' && space != std::string::npos &&
-         line.compare(space, 3, " .l") == 0 && space + 3 < line.size() &&
-         std::isdigit(static_cast<unsigned char>(line[space + 3]));
-}
-
-// The page without its applet, its rules of looks and its description (the
-// captions, which the runtime shows from the project): what a change of the
-// project alone leaves as it is.
-std::string ShellOf(const std::string& html) {
-  const std::size_t start = html.find("<APPLET");
-  const std::size_t end = html.find("</APPLET>");
-  if (start == std::string::npos || end == std::string::npos || end < start) return html;
-  const std::string rest = html.substr(0, start) + html.substr(end);
-  std::string shell;
-  for (std::size_t at = 0; at < rest.size();) {
-    const std::size_t eol = std::min(rest.find('\n', at), rest.size() - 1) + 1;
-    const std::string line = rest.substr(at, eol - at);
-    if (!LookRule(line) && line.rfind("<META NAME=\"description\"", 0) != 0) shell += line;
-    at = eol;
-  }
-  return shell;
-}
-
-// What of `button` the page shows outside its applet: the fonts of its
-// states (a font file is declared in the style sheet) and whether their
-// captions differ (the style sheet then has rules for them). The rest of it
-// is in the applet and its rules of looks.
-std::string ShellKey(const PropButton& button) {
-  std::string key;
-  for (int s = 0; s < 3; ++s) {
-    key += button.state(s)->text->font;
-    key += '\n';
-  }
-  const std::string up = buttons_html::CaptionText(button.upState->text->text);
-  const bool several = buttons_html::CaptionText(button.overState->text->text) != up ||
-                       buttons_html::CaptionText(button.downState->text->text) != up;
-  key += several ? '1' : '0';
-  return key;
-}
-
-// The page's parameters of the lists of images and sounds, as `html` has them.
-std::string ListsOf(const std::string& html) {
-  std::string lists;
-  for (const char* name : {"<PARAM NAME=Images0 ", "<PARAM NAME=Audio0 "}) {
-    const std::size_t at = html.find(name);
-    if (at != std::string::npos) lists += html.substr(at, html.find('>', at) + 1 - at);
-  }
-  return lists;
-}
-
-// ---- What the view asks of the page writer. The page as the view shows it
-// has the runtime, whether or not the published page needs it.
-
-// The page generated whole, with its applet's script: the statements of
-// every button, or of those the first thread wrote when a second thread
-// wrote the rest.
-LiveView::Page LivePage(Doc& doc) {
-  const KesDoc::RuntimeScope runtime(doc, KesDoc::kRuntimeAlways);
-  Doc::ScriptParts parts;
-  doc.scriptParts = &parts;
-  LiveView::Page page;
-  page.html = doc.BuildHtml(PageMode::Page);
-  doc.scriptParts = nullptr;
-  page.allButtons = parts.buttons.size() == doc.ButtonCount();
-  page.script = {std::move(parts.head), std::move(parts.buttons), ListsOf(page.html)};
-  return page;
-}
-
-// The applet's script with the statements of `buttons` alone (in that
-// order), each exactly as a whole generation writes it.
-LiveView::Script LiveStatements(Doc& doc, const std::vector<int>& buttons) {
-  // Every statement is kept by one thread.
-  struct OneThread {
-    Doc& doc;
-    std::size_t was;
-    explicit OneThread(Doc& d) : doc(d), was(d.parallelFrom) {
-      d.parallelFrom = Doc::kNeverParallel;
-    }
-    ~OneThread() { doc.parallelFrom = was; }
-  } oneThread(doc);
-  LiveView::Page page = LivePage(doc);
-  LiveView::Script script{std::move(page.script.head), {}, std::move(page.script.lists)};
-  for (const int i : buttons)
-    script.buttons.push_back(static_cast<std::size_t>(i) < page.script.buttons.size()
-                                 ? std::move(page.script.buttons[static_cast<std::size_t>(i)])
-                                 : std::string());
-  return script;
-}
-
-// ----
 
 std::filesystem::path FsFolder(const std::string& folder) {
   return std::filesystem::path(folder);
@@ -424,7 +328,7 @@ void LiveView::Update() {
   // change outside the applet (the page's colours, its scripts) needs the
   // page anew.
   Page page = Generate();
-  if (ShellOf(page.html) != shell_) {
+  if (live::ShellOf(page.html) != shell_) {
     LoadPage(std::move(page));
     return;
   }
@@ -434,7 +338,7 @@ void LiveView::Update() {
 LiveView::Page LiveView::Generate() {
   // What is generated now holds every change so far.
   changes_ = Changes{false, {}};
-  return LivePage(doc_);
+  return live::PageOf(doc_);
 }
 
 void LiveView::TakeAsSent(Page& page) {
@@ -443,7 +347,7 @@ void LiveView::TakeAsSent(Page& page) {
   sentShellKeys_.clear();
   for (const auto& b : doc_.buttons()) {
     sentNames_.push_back(b->name);
-    sentShellKeys_.push_back(ShellKey(*b));
+    sentShellKeys_.push_back(live::ShellKey(*b));
   }
   lastButtonsSent_ = doc_.ButtonCount();
 }
@@ -474,10 +378,10 @@ bool LiveView::SendEditedButtons() {
   for (const int i : edited) {
     const auto at = static_cast<std::size_t>(i);
     if (i < 0 || at >= buttons.size() || buttons[at]->name != sentNames_[at] ||
-        ShellKey(*buttons[at]) != sentShellKeys_[at])
+        live::ShellKey(*buttons[at]) != sentShellKeys_[at])
       return false;
   }
-  Script script = LiveStatements(doc_, edited);
+  Script script = live::Statements(doc_, edited);
   // A change before the buttons, or files numbered anew (the other buttons'
   // statements number them too): the whole project.
   if (script.head != sent_.head || script.lists != sent_.lists) return false;
@@ -512,7 +416,7 @@ bool LiveView::SendChangedButtons(Page& page) {
   for (std::size_t i = 0; i < page.script.buttons.size(); ++i)
     if (page.script.buttons[i] != sent_.buttons[i]) {
       statements << ToQ(page.script.buttons[i]);
-      sentShellKeys_[i] = ShellKey(*doc_.buttons()[i]);
+      sentShellKeys_[i] = live::ShellKey(*doc_.buttons()[i]);
     }
   emit session_->buttonsChanged(statements, ToQ(page.script.lists), StageFiles());
   lastButtonsSent_ = static_cast<std::size_t>(statements.size());
@@ -531,7 +435,7 @@ void LiveView::LoadPage(std::optional<Page> generated) {
   pageWanted_ = false;
   SetNotice(QString());
   Page page = generated ? std::move(*generated) : Generate();
-  shell_ = ShellOf(page.html);
+  shell_ = live::ShellOf(page.html);
   StageFiles();
   std::string& html = page.html;
   const std::size_t head = html.find("</HEAD>");

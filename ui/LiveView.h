@@ -23,6 +23,7 @@
 
 #include "core/Doc.h"
 #include "core/History.h"
+#include "ui/LiveScript.h"
 
 class KesApp;
 class LiveSession;
@@ -108,20 +109,8 @@ class LiveView : public QWidget, public DocListener {
     ScheduleUpdate();
   }
 
-  // The script of a project's applet as the page writer makes it: what comes
-  // before the buttons, buttons' statements, and the page's parameters of the
-  // lists of images and sounds that the statements number.
-  struct Script {
-    std::string head;
-    std::vector<std::string> buttons;
-    std::string lists;
-  };
-  // The page generated whole, with its applet's script.
-  struct Page {
-    std::string html;
-    Script script;
-    bool allButtons = false;  // the script holds every button's statement
-  };
+  using Script = live::Script;
+  using Page = live::Page;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
