@@ -88,24 +88,15 @@ Page PageOf(Doc& doc) {
   return page;
 }
 
-// The applet's script with the statements of `buttons` alone (in that
-// order), each exactly as a whole generation writes it.
-Script Statements(Doc& doc, const std::vector<int>& buttons) {
-  // Every statement is kept by one thread.
-  struct OneThread {
-    Doc& doc;
-    std::size_t was;
-    explicit OneThread(Doc& d) : doc(d), was(d.parallelFrom) {
-      d.parallelFrom = Doc::kNeverParallel;
-    }
-    ~OneThread() { doc.parallelFrom = was; }
-  } oneThread(doc);
+std::optional<Script> Statements(Doc& doc, const std::vector<int>& buttons) {
   Page page = PageOf(doc);
   Script script{std::move(page.script.head), {}, std::move(page.script.lists)};
-  for (const int i : buttons)
-    script.buttons.push_back(static_cast<std::size_t>(i) < page.script.buttons.size()
-                                 ? std::move(page.script.buttons[static_cast<std::size_t>(i)])
-                                 : std::string());
+  for (const int i : buttons) {
+    const auto at = static_cast<std::size_t>(i);
+    // A statement the second thread wrote is not kept apart.
+    if (i < 0 || at >= page.script.buttons.size()) return std::nullopt;
+    script.buttons.push_back(std::move(page.script.buttons[at]));
+  }
   return script;
 }
 

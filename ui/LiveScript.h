@@ -4,6 +4,7 @@
 // applet and looks, and what of a button shows outside the applet.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,9 @@ struct Page {
 // rest.
 Page PageOf(Doc& doc);
 // The applet's script with the statements of `buttons` alone (in that
-// order), each exactly as a whole generation writes it.
-Script Statements(Doc& doc, const std::vector<int>& buttons);
+// order), each exactly as a whole generation writes it; none when the page
+// writer cannot give them apart.
+std::optional<Script> Statements(Doc& doc, const std::vector<int>& buttons);
 
 // The page without its applet, its rules of looks and its description:
 // what a change of the project alone leaves as it is.

@@ -381,10 +381,11 @@ bool LiveView::SendEditedButtons() {
         live::ShellKey(*buttons[at]) != sentShellKeys_[at])
       return false;
   }
-  Script script = live::Statements(doc_, edited);
+  std::optional<Script> made = live::Statements(doc_, edited);
   // A change before the buttons, or files numbered anew (the other buttons'
   // statements number them too): the whole project.
-  if (script.head != sent_.head || script.lists != sent_.lists) return false;
+  if (!made || made->head != sent_.head || made->lists != sent_.lists) return false;
+  Script& script = *made;
   changes_ = Changes{false, {}};
   QStringList statements;
   for (std::size_t k = 0; k < edited.size(); ++k) {
