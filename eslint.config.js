@@ -20,3 +20,6 @@ module.exports = [
     }
   }
 ];
+
+// The Live View's scripts in the editor (ui/live/) keep the runtime's rules.
+module.exports.push(...module.exports.map(function (c) { return { ...c, files: ['ui/live/*.js'] }; }));

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,6 +27,8 @@
 #include "groups/project/PropProject.h"
 #include "output/LiveStaging.h"
 #include "ui/KesWndInfo.h"
+#include "ui/LiveScript.h"
+#include "ui/LiveSession.h"
 #include "ui/SealedWeb.h"
 #include "ui/Text.h"
 
@@ -61,6 +62,12 @@ constexpr int kHeartbeatMs = 1000;
 const char* const kHost = "live";
 const char* const kPageName = "~live.html";
 const char* const kBridgeName = "velkobutton-live";
+const char* const kRelayName = "velkobutton-live-relay";
+// The view's scripts: the bridge, in a world of its own, and its relay to
+// the runtime in the page's world.
+const char* const kBridgeFile = ":/live/bridge.js";
+const char* const kRelayFile = ":/live/relay.js";
+const char* const kChannelClientFile = ":/qtwebchannel/qwebchannel.js";
 
 // The view's own additions to the page: a checkerboard shows through where
 // the buttons leave the applet transparent; the buttons keep the places the
@@ -73,136 +80,6 @@ const char* const kLiveStyle =
     "background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px 16px}"
     "applet .vb{width:max-content}.velko-live-editing applet .vb .b{pointer-events:none}"
     "</STYLE>\r\n";
-
-// The editor's side of the live view, run in a world of its own: the
-// project's scripts can neither see nor call it. While the buttons are not
-// being tried, it reports the pointer in applet pixels and keeps the page's
-// own answer to it (a link followed, a box checked, text selected, the
-// focus moved, a link dragged away) from happening; and it reports the
-// runtime's drawings.
-const char* const kBridgeScript = R"JS(
-(function () {
-  'use strict';
-  var live = null;
-  var trying = false;
-  var down = false;
-  var pending = null;
-  // Called by the editor.
-  // The page's buttons take the mouse only while they are tried.
-  function follow() {
-    var e = document.documentElement;
-    if (e) e.classList.toggle('velko-live-editing', !trying);
-  }
-  window.velkoLiveTry = function (on) { trying = !!on; down = false; follow(); };
-  document.addEventListener('DOMContentLoaded', follow);
-  new QWebChannel(qt.webChannelTransport, function (channel) { live = channel.objects.live; });
-  // The buttons' container, whose corner is the applet's (0, 0).
-  function root() {
-    var a = document.querySelector('applet');
-    return a && a.querySelector('.vb');
-  }
-  function inside(ev) {
-    var r = root();
-    return !!r && r.contains(ev.target);
-  }
-  // The pointer in the applet's own pixels, whatever the zoom; a free layout
-  // that the page shrinks to fit a narrow view counts at its full size.
-  function at(ev) {
-    var s = root();
-    if (!s) return null;
-    var r = s.getBoundingClientRect();
-    var w = parseFloat(s.parentNode.getAttribute('width'));
-    var free = !/flex/.test(getComputedStyle(s).display);
-    var k = free && w > 0 && r.width > 0 ? w / r.width : 1;
-    var within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
-    return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
-  }
-  // One move a frame is enough for a drag; the last one goes before the release.
-  function flush() {
-    if (pending && live) live.pointer('move', pending.x, pending.y);
-    pending = null;
-  }
-  document.addEventListener('pointerdown', function (ev) {
-    // Only the user's own input: a page's script can make events, never trusted ones.
-    if (!ev.isTrusted || trying || ev.button !== 0 || !live) return;
-    var p = at(ev);
-    if (!p || !p.inside) return;
-    ev.preventDefault();
-    ev.stopPropagation();
-    // With Ctrl (or Command) the button joins the selection and does not move.
-    if (ev.ctrlKey || ev.metaKey) { live.pointer('add', p.x, p.y); return; }
-    down = true;
-    live.pointer('down', p.x, p.y);
-  }, true);
-  window.addEventListener('pointermove', function (ev) {
-    if (!down || !ev.isTrusted) return;
-    var p = at(ev);
-    if (!p) return;
-    if (!pending) requestAnimationFrame(flush);
-    pending = p;
-  }, true);
-  window.addEventListener('pointerup', function (ev) {
-    if (!down || !ev.isTrusted) return;
-    down = false;
-    var p = at(ev);
-    flush();
-    if (p && live) live.pointer('up', p.x, p.y);
-  }, true);
-  // The buttons are the page's links, labels and buttons: while the editor
-  // has the mouse, what the browser would do with them does not happen.
-  ['mousedown', 'click', 'auxclick', 'dblclick', 'dragstart', 'selectstart'].forEach(function (type) {
-    document.addEventListener(type, function (ev) {
-      if (trying || !inside(ev)) return;
-      ev.preventDefault();
-      ev.stopPropagation();
-    }, true);
-  });
-  document.addEventListener('velkobutton-drawn', function () { if (live) live.drawn(); }, true);
-})();
-)JS";
-
-// `text` as a JavaScript string literal, plain ASCII.
-QString JsString(const QString& text) {
-  QString out = QStringLiteral("'");
-  for (const QChar c : text) {
-    const ushort u = c.unicode();
-    if (u == '\\' || u == '\'') out += QLatin1Char('\\') + c;
-    // '%' too, so that a later QString::arg finds no place marker in it.
-    else if (u < 0x20 || u >= 0x7F || u == '<' || u == '%')
-      out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
-    else
-      out += c;
-  }
-  return out + QLatin1Char('\'');
-}
-
-// Whether `line` of the page's style sheet is a rule of the buttons' looks
-// ("#vb-Id .l3:hover,..."): the runtime gives each element its look inline,
-// over these rules, so the page need not load anew when they change.
-bool LookRule(const std::string& line) {
-  const std::size_t space = line.find(' ');
-  return !line.empty() && line[0] == '#' && space != std::string::npos &&
-         line.compare(space, 3, " .l") == 0 && space + 3 < line.size() &&
-         std::isdigit(static_cast<unsigned char>(line[space + 3]));
-}
-
-// The page without its applet, its rules of looks and its description (the
-// captions, which the runtime shows from the project): what a change of the
-// project alone leaves as it is.
-std::string ShellOf(const std::string& html) {
-  const std::size_t start = html.find("<APPLET");
-  const std::size_t end = html.find("</APPLET>");
-  if (start == std::string::npos || end == std::string::npos || end < start) return html;
-  const std::string rest = html.substr(0, start) + html.substr(end);
-  std::string shell;
-  for (std::size_t at = 0; at < rest.size();) {
-    const std::size_t eol = std::min(rest.find('\n', at), rest.size() - 1) + 1;
-    const std::string line = rest.substr(at, eol - at);
-    if (!LookRule(line) && line.rfind("<META NAME=\"description\"", 0) != 0) shell += line;
-    at = eol;
-  }
-  return shell;
-}
 
 std::filesystem::path FsFolder(const std::string& folder) {
   return std::filesystem::path(folder);
@@ -217,22 +94,6 @@ std::string LiveFolder(const std::string& previewDir) {
 }
 
 }  // namespace
-
-#ifdef VB_HAVE_WEBENGINE
-// The object the page's bridge talks to.
-class LiveBridge : public QObject {
-  Q_OBJECT
- public:
-  explicit LiveBridge(LiveView* view) : QObject(view), view_(view) {}
-  Q_INVOKABLE void pointer(const QString& kind, double x, double y) {
-    if (std::isfinite(x) && std::isfinite(y)) view_->OnPointer(kind, x, y);
-  }
-  Q_INVOKABLE void drawn() { view_->OnDrawn(); }
-
- private:
-  LiveView* view_;
-};
-#endif
 
 LiveView::LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent)
     : QWidget(parent), app_(app), doc_(doc) {
@@ -282,7 +143,6 @@ LiveView::LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent)
     layout->addWidget(browser_, 1);
     layout->addWidget(notice_);
     notice_->hide();
-    bridge_ = new LiveBridge(this);
     staging_ = std::make_unique<LiveStaging>(LiveFolder(app_.platform().PreviewDir()),
                                              app_.platform().ProgramDir());
     updateTimer_ = new QTimer(this);
@@ -330,47 +190,97 @@ LiveView::~LiveView() {
 }
 
 #ifdef VB_HAVE_WEBENGINE
+// Outside any namespace: the resource initialiser of this static library.
+static void InitLiveScripts() {
+  Q_INIT_RESOURCE(live);
+}
+
+namespace {
+QString ReadResource(const char* name) {
+  InitLiveScripts();  // registers once; later calls find it registered
+  QFile file{QString::fromLatin1(name)};
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+}  // namespace
+
 void LiveView::NewPage() {
   SealedPage* old = page_;
   page_ = new SealedPage(profile_, browser_);
-  ++pageNumber_;
+  pageReady_ = pageLoading_ = pageLoaded_ = bridgeReady_ = false;
   awaitingAnswer_ = false;
+  sentSelection_.reset();
   if (watchdog_) watchdog_->stop();
   connect(page_, &SealedPage::statusText, this, &LiveView::statusText);
-  // The channel belongs to its page and goes with it (the old page still uses the old one).
+  // The session and the channel belong to their page and go with it (the
+  // old page still uses the old ones); what an old page says is not heard.
+  const auto current = [this, page = page_] { return page == page_; };
+  LiveSession::Handlers on;
+  on.pointer = [this, current](const QString& kind, double x, double y) {
+    if (current()) OnPointer(kind, x, y);
+  };
+  on.drawn = [this, current] {
+    if (current()) OnDrawn();
+  };
+  on.answer = [this, current](int number) {
+    if (current() && number == question_) OnAnswer();
+  };
+  on.ready = [this, current] {
+    if (!current()) return;
+    // A bridge that connects has run: the renderer is free.
+    OnAnswer();
+    bridgeReady_ = true;
+    OnPageReady();
+  };
+  session_ = new LiveSession(std::move(on), page_);
   channel_ = new QWebChannel(page_);
-  channel_->registerObject(QStringLiteral("live"), bridge_);
+  channel_->registerObject(QLatin1String(LiveSession::kChannelName), session_);
   page_->setWebChannel(channel_, QWebEngineScript::ApplicationWorld);
-  QFile client(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-  QString source;
-  if (client.open(QIODevice::ReadOnly)) source = QString::fromUtf8(client.readAll());
   QWebEngineScript bridge;
   bridge.setName(kBridgeName);
-  bridge.setSourceCode(source + QLatin1Char('\n') + QLatin1String(kBridgeScript));
+  bridge.setSourceCode(ReadResource(kChannelClientFile) + QLatin1Char('\n') +
+                       ReadResource(kBridgeFile));
   bridge.setInjectionPoint(QWebEngineScript::DocumentCreation);
   bridge.setWorldId(QWebEngineScript::ApplicationWorld);
   bridge.setRunsOnSubFrames(false);
   page_->scripts().insert(bridge);
+  // A script of its own (a copy would stand for the same script).
+  QWebEngineScript relay;
+  relay.setName(kRelayName);
+  relay.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  relay.setRunsOnSubFrames(false);
+  relay.setSourceCode(ReadResource(kRelayFile));
+  relay.setWorldId(QWebEngineScript::MainWorld);
+  page_->scripts().insert(relay);
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-    // A page that did not load is made anew with the next change.
+    // A page that did not load is made anew with the next change; no bridge
+    // answers for it.
     if (!ok) {
       pageWanted_ = true;
+      pageLoading_ = false;
+      OnAnswer();
       return;
     }
-    pageReady_ = true;
-    if (changedWhileLoading_) {
-      changedWhileLoading_ = false;
-      ScheduleUpdate();
-    }
-    page_->setZoomFactor(zoom_ / 100.0);
-    SendTrying();
-    OnDrawn();
+    pageLoaded_ = true;
+    OnPageReady();
   });
   browser_->setPage(page_);
-  pageReady_ = false;
   sealed::RetirePage(browser_, old);
 }
 #endif
+
+void LiveView::OnPageReady() {
+#ifdef VB_HAVE_WEBENGINE
+  if (pageReady_ || !pageLoaded_ || !bridgeReady_) return;
+  pageReady_ = true;
+  if (changedWhileLoading_) {
+    changedWhileLoading_ = false;
+    ScheduleUpdate();
+  }
+  page_->setZoomFactor(zoom_ / 100.0);
+  SendTrying();
+  OnDrawn();
+#endif
+}
 
 void LiveView::OnDocChanged(const DocChange& change) {
   switch (change.kind) {
@@ -379,8 +289,17 @@ void LiveView::OnDocChanged(const DocChange& change) {
       return;
     case DocChange::Kind::Replaced:
       pageWanted_ = true;
+      changes_.whole = true;
+      break;
+    case DocChange::Kind::GroupChanged:
+      // A group of a button: its statement alone may have changed.
+      if (change.group.button >= 0)
+        changes_.buttons.push_back(change.group.button);
+      else
+        changes_.whole = true;
       break;
     default:
+      changes_.whole = true;
       break;
   }
   if (!sinceChange_.isValid() || !updateTimer_->isActive()) sinceChange_.start();
@@ -404,82 +323,111 @@ void LiveView::Update() {
     changedWhileLoading_ = true;
     return;
   }
+  if (!changes_.whole && SendEditedButtons()) return;
   // One generation gives the page, its applet and the files it names. A
   // change outside the applet (the page's colours, its scripts) needs the
   // page anew.
-  std::string html = PageHtml();
-  if (ShellOf(html) != shell_) {
-    LoadPage(std::move(html));
+  Page page = Generate();
+  if (live::ShellOf(page.html) != shell_) {
+    LoadPage(std::move(page));
     return;
   }
-  if (!SendChangedButtons(html)) ReplaceProject(html);
+  if (!SendChangedButtons(page)) ReplaceProject(std::move(page));
 }
 
-void LiveView::TakeAsSent() {
-  sent_ = std::move(pending_);
+LiveView::Page LiveView::Generate() {
+  // What is generated now holds every change so far.
+  changes_ = Changes{false, {}};
+  return live::PageOf(doc_);
+}
+
+void LiveView::TakeAsSent(Page& page) {
+  sent_ = std::move(page.script);
   sentNames_.clear();
-  for (const auto& b : doc_.buttons()) sentNames_.push_back(b->name);
+  sentShellKeys_.clear();
+  for (const auto& b : doc_.buttons()) {
+    sentNames_.push_back(b->name);
+    sentShellKeys_.push_back(live::ShellKey(*b));
+  }
   lastButtonsSent_ = doc_.ButtonCount();
 }
 
-bool LiveView::SendChangedButtons(const std::string& html) {
-  std::vector<std::string> names;
-  for (const auto& b : doc_.buttons()) names.push_back(b->name);
-  const PropProject* project = doc_.project();
-  // Buttons added, removed, moved or renamed, a change before the buttons,
-  // or scripts that run when the page starts: the whole project.
-  if (!sentWhole_ || pending_.buttons.size() != sent_.buttons.size() || names != sentNames_ ||
-      pending_.head != sent_.head || !project || !project->afterScript.empty())
-    return false;
-  QStringList statements;
-  for (std::size_t i = 0; i < pending_.buttons.size(); ++i)
-    if (pending_.buttons[i] != sent_.buttons[i])
-      statements << QStringLiteral("d('%1')").arg(
-          QString::fromLatin1(QByteArray::fromStdString(pending_.buttons[i]).toBase64()));
-  // The page's lists of images and sounds, which the statements number.
-  std::string lists;
-  for (const char* name : {"<PARAM NAME=Images0 ", "<PARAM NAME=Audio0 "}) {
-    const std::size_t at = html.find(name);
-    if (at != std::string::npos) lists += html.substr(at, html.find('>', at) + 1 - at);
+QStringList LiveView::StageFiles() {
+  std::vector<std::string> files, names;
+  std::vector<GateKind> expected;
+  {
+    const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeAlways);
+    doc_.GetResourceFiles(files, expected);
   }
   QStringList changed;
-  for (const std::string& name : UpdateStaging()) changed << JsString(PathToQ(name));
+  for (const std::string& name : staging_->Update(files, expected)) changed << PathToQ(name);
   NoteFilesLeftOut();
-  RunOnApplet(QStringLiteral("var d=function(s){var b=atob(s);var u=new Uint8Array(b.length);"
-                             "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
-                             "return R.decode1252(u.buffer);};"
-                             "c.update([%1],d('%2'),[%3]);")
-                  .arg(statements.join(QLatin1Char(',')))
-                  .arg(QString::fromLatin1(QByteArray::fromStdString(lists).toBase64()))
-                  .arg(changed.join(QLatin1Char(','))));
+  return changed;
+}
+
+bool LiveView::SendEditedButtons() {
+  std::vector<int> edited = std::move(changes_.buttons);
+  std::sort(edited.begin(), edited.end());
+  edited.erase(std::unique(edited.begin(), edited.end()), edited.end());
+  const auto& buttons = doc_.buttons();
+  const PropProject* project = doc_.project();
+  // Scripts that run when the page starts, or a button renamed or shown
+  // otherwise outside the applet: the whole project.
+  if (!project || !project->afterScript.empty() || sentNames_.size() != buttons.size())
+    return false;
+  for (const int i : edited) {
+    const auto at = static_cast<std::size_t>(i);
+    if (i < 0 || at >= buttons.size() || buttons[at]->name != sentNames_[at] ||
+        live::ShellKey(*buttons[at]) != sentShellKeys_[at])
+      return false;
+  }
+  std::optional<Script> made = live::Statements(doc_, edited);
+  // A change before the buttons, or files numbered anew (the other buttons'
+  // statements number them too): the whole project.
+  if (!made || made->head != sent_.head || made->lists != sent_.lists) return false;
+  Script& script = *made;
+  changes_ = Changes{false, {}};
+  QStringList statements;
+  for (std::size_t k = 0; k < edited.size(); ++k) {
+    const auto at = static_cast<std::size_t>(edited[k]);
+    // The page has the statement already when it is the one last sent.
+    const bool known = at < sent_.buttons.size();
+    if (known && sent_.buttons[at] == script.buttons[k]) continue;
+    statements << ToQ(script.buttons[k]);
+    if (known) sent_.buttons[at] = std::move(script.buttons[k]);
+  }
+  emit session_->buttonsChanged(statements, ToQ(script.lists), StageFiles());
   lastButtonsSent_ = static_cast<std::size_t>(statements.size());
-  sent_ = std::move(pending_);
   SendSelection();
   StartWatchdog();
   return true;
 }
 
-std::string LiveView::PageHtml() {
-  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeAlways);
-  Doc::ScriptParts parts;
-  doc_.scriptParts = &parts;
-  std::string html = doc_.BuildHtml(PageMode::Page);
-  doc_.scriptParts = nullptr;
-  sentWhole_ = parts.buttons.size() == doc_.ButtonCount();
-  // Kept for the next update, which compares; taken as sent once it is.
-  pending_ = std::move(parts);
-  return html;
+bool LiveView::SendChangedButtons(Page& page) {
+  std::vector<std::string> names;
+  for (const auto& b : doc_.buttons()) names.push_back(b->name);
+  const PropProject* project = doc_.project();
+  // Buttons added, removed, moved or renamed, a change before the buttons,
+  // or scripts that run when the page starts: the whole project.
+  if (!page.allButtons || page.script.buttons.size() != sent_.buttons.size() ||
+      names != sentNames_ || page.script.head != sent_.head || !project ||
+      !project->afterScript.empty())
+    return false;
+  QStringList statements;
+  for (std::size_t i = 0; i < page.script.buttons.size(); ++i)
+    if (page.script.buttons[i] != sent_.buttons[i]) {
+      statements << ToQ(page.script.buttons[i]);
+      sentShellKeys_[i] = live::ShellKey(*doc_.buttons()[i]);
+    }
+  emit session_->buttonsChanged(statements, ToQ(page.script.lists), StageFiles());
+  lastButtonsSent_ = static_cast<std::size_t>(statements.size());
+  sent_ = std::move(page.script);
+  SendSelection();
+  StartWatchdog();
+  return true;
 }
 
-std::vector<std::string> LiveView::UpdateStaging() {
-  const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeAlways);
-  std::vector<std::string> files;
-  std::vector<GateKind> expected;
-  doc_.GetResourceFiles(files, expected);
-  return staging_->Update(files, expected);
-}
-
-void LiveView::LoadPage(std::string html) {
+void LiveView::LoadPage(std::optional<Page> generated) {
 #ifdef VB_HAVE_WEBENGINE
   if (held_) {
     held_ = false;
@@ -487,10 +435,10 @@ void LiveView::LoadPage(std::string html) {
   }
   pageWanted_ = false;
   SetNotice(QString());
-  if (html.empty()) html = PageHtml();
-  shell_ = ShellOf(html);
-  UpdateStaging();
-  NoteFilesLeftOut();
+  Page page = generated ? std::move(*generated) : Generate();
+  shell_ = live::ShellOf(page.html);
+  StageFiles();
+  std::string& html = page.html;
   const std::size_t head = html.find("</HEAD>");
   html.insert(head == std::string::npos ? 0 : head, kLiveStyle);
   if (!staging_->WritePage(kPageName, html)) {
@@ -500,15 +448,21 @@ void LiveView::LoadPage(std::string html) {
   const QString folder = PathToQ(staging_->folder());
   profile_->SetRoot(QLatin1String(kHost), folder);
   const QUrl url = profile_->UrlFor(QLatin1String(kHost), folder + QLatin1String(kPageName));
-  pageReady_ = false;
+  // The new document has a runtime and a bridge of its own.
+  pageReady_ = pageLoaded_ = bridgeReady_ = false;
+  pageLoading_ = true;
+  sentSelection_.reset();
   page_->AllowLoad(url);
   page_->load(url);
-  TakeAsSent();
+  TakeAsSent(page);
   StartWatchdog();
+#else
+  (void)generated;
 #endif
 }
 
-void LiveView::ReplaceProject(const std::string& html) {
+void LiveView::ReplaceProject(Page page) {
+  const std::string& html = page.html;
   const std::size_t start = html.find("<APPLET");
   const std::size_t end = html.find("</APPLET>");
   if (start == std::string::npos || end == std::string::npos || end < start) {
@@ -516,15 +470,8 @@ void LiveView::ReplaceProject(const std::string& html) {
     return;
   }
   const std::string applet = html.substr(start, end + std::strlen("</APPLET>") - start);
-  QStringList changed;
-  for (const std::string& name : UpdateStaging()) changed << JsString(PathToQ(name));
-  NoteFilesLeftOut();
-  RunOnApplet(QStringLiteral("var b=atob('%1');var u=new Uint8Array(b.length);"
-                             "for(var i=0;i<b.length;i++)u[i]=b.charCodeAt(i);"
-                             "c.replaceApplet(R.decode1252(u.buffer),[%2]);")
-                  .arg(QString::fromLatin1(QByteArray::fromStdString(applet).toBase64()))
-                  .arg(changed.join(QLatin1Char(','))));
-  TakeAsSent();
+  emit session_->projectReplaced(ToQ(applet), StageFiles());
+  TakeAsSent(page);
   SendSelection();
   StartWatchdog();
 }
@@ -536,16 +483,16 @@ void LiveView::ShowSelection(int button, int state) {
 }
 
 void LiveView::SendSelection() {
-  if (!pageReady_) return;
+  if (!pageReady_ || !session_) return;
   const auto& buttons = doc_.buttons();
   QString name;
   if (selButton_ >= 0 && static_cast<std::size_t>(selButton_) < buttons.size())
     name = ToQ(buttons[static_cast<std::size_t>(selButton_)]->name);
-  const int state = trying_ || selState_ < 0 ? 0 : selState_;
-  RunOnApplet(QStringLiteral("c.mark(%1);c.show(%2,%3);")
-                  .arg(name.isEmpty() ? QStringLiteral("null") : JsString(name))
-                  .arg(name.isEmpty() || trying_ ? QStringLiteral("null") : JsString(name))
-                  .arg(state));
+  const Selection now{name, trying_ ? QString() : name, trying_ || selState_ < 0 ? 0 : selState_};
+  // The page keeps what it was given, also when the project is replaced in it.
+  if (sentSelection_ == now) return;
+  sentSelection_ = now;
+  emit session_->selectionChanged(now.marked, now.shown, now.state);
 }
 
 void LiveView::SetZoom(int percent) {
@@ -582,9 +529,7 @@ void LiveView::SetTrying(bool on) {
 }
 
 void LiveView::SendTrying() {
-  const QString on = trying_ ? QStringLiteral("true") : QStringLiteral("false");
-  RunInBridge(QStringLiteral("window.velkoLiveTry(%1)").arg(on));
-  RunOnApplet(QStringLiteral("c.interactive(%1);").arg(on));
+  if (session_) emit session_->tryingChanged(trying_);
   SendSelection();
 }
 
@@ -640,11 +585,11 @@ void LiveView::OnPointer(const QString& kind, double x, double y) {
   }
   if (drag_.index < 0 || static_cast<std::size_t>(drag_.index) >= buttons.size()) return;
   const PropButton& button = *buttons[static_cast<std::size_t>(drag_.index)];
-  const QString name = JsString(ToQ(button.name));
+  const QString name = ToQ(button.name);
   const int dx = static_cast<int>(std::lround(x - drag_.x));
   const int dy = static_cast<int>(std::lround(y - drag_.y));
   const auto offset = [this, &name](int ox, int oy) {
-    RunOnApplet(QStringLiteral("c.offset(%1,%2,%3);").arg(name).arg(ox).arg(oy));
+    if (session_) emit session_->offsetChanged(name, ox, oy);
   };
   if (kind == QLatin1String("move")) {
     if (!drag_.moved && std::abs(x - drag_.x) + std::abs(y - drag_.y) > kDragThreshold)
@@ -701,55 +646,29 @@ void LiveView::StartWatchdog() {
 }
 
 void LiveView::Heartbeat() {
-#ifdef VB_HAVE_WEBENGINE
-  if (!page_ || held_ || awaitingAnswer_) return;
+  // Only a page that is loading or loaded has a bridge to answer.
+  if (!session_ || held_ || awaitingAnswer_ || !pageLoading_) return;
   awaitingAnswer_ = true;
   watchdog_->start();
-  const int number = pageNumber_;
-  QPointer<LiveView> self(this);
   // The answer comes from the bridge's world, which the page's scripts cannot
   // reach, and only once the renderer is free to run it.
-  page_->runJavaScript(QStringLiteral("1"), QWebEngineScript::ApplicationWorld,
-                       [self, number](const QVariant&) {
-                         if (!self || number != self->pageNumber_) return;
-                         self->awaitingAnswer_ = false;
-                         self->watchdog_->stop();
-                       });
-#endif
+  emit session_->question(++question_);
+}
+
+void LiveView::OnAnswer() {
+  awaitingAnswer_ = false;
+  if (watchdog_) watchdog_->stop();
 }
 
 void LiveView::OnScriptsHeld() {
   // The project's scripts hold the page: it goes, and the next change tries again.
   held_ = true;
-  pageReady_ = false;
 #ifdef VB_HAVE_WEBENGINE
   NewPage();
 #endif
   SetNotice(
       tr("The project's scripts did not finish, so the live view stopped them. "
          "It starts again with the next change."));
-}
-
-void LiveView::RunInPage(const QString& js) {
-#ifdef VB_HAVE_WEBENGINE
-  if (page_) page_->runJavaScript(js, QWebEngineScript::MainWorld);
-#else
-  (void)js;
-#endif
-}
-
-void LiveView::RunOnApplet(const QString& body) {
-  RunInPage(QStringLiteral("(function(){var R=window.VelkoButtonRuntime;"
-                           "var c=R&&R.control(0);if(!c)return;%1})()")
-                .arg(body));
-}
-
-void LiveView::RunInBridge(const QString& js) {
-#ifdef VB_HAVE_WEBENGINE
-  if (page_) page_->runJavaScript(js, QWebEngineScript::ApplicationWorld);
-#else
-  (void)js;
-#endif
 }
 
 bool LiveView::eventFilter(QObject* watched, QEvent* event) {
@@ -802,5 +721,3 @@ bool LiveView::eventFilter(QObject* watched, QEvent* event) {
 #endif
   return QWidget::eventFilter(watched, event);
 }
-
-#include "LiveView.moc"

@@ -5,19 +5,28 @@
 // layout) or moves it in the list (in a row or column); arrow keys nudge it.
 // "Try" lets the buttons react to the mouse as on the page. Without a web
 // engine the window says so in one line.
+//
+// The view talks to its page through a LiveSession, typed both ways. An edit
+// of some buttons' values gives the page their statements alone; a change of
+// anything else (the project, the layout, a button added, moved or taken
+// out, a new document) gives it the project anew, or the page anew when
+// more than the applet changed.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/Doc.h"
 #include "core/History.h"
+#include "ui/LiveScript.h"
 
 class KesApp;
+class LiveSession;
 class LiveStaging;
 class QAction;
 class QLabel;
@@ -65,10 +74,13 @@ class LiveView : public QWidget, public DocListener {
     return browser_;
   }
 #endif
+  // The session with the page shown now (null without a web engine).
+  LiveSession* session() const {
+    return session_;
+  }
 
-  // From the page's own script (in a world the project's scripts cannot
-  // reach): the pointer went down, moved or up at (x, y) in the applet, and
-  // the runtime drew the project.
+  // From the page's bridge: the pointer went down, moved or up at (x, y) in
+  // the applet, and the runtime drew the project.
   void OnPointer(const QString& kind, double x, double y);
   void OnDrawn();
 
@@ -93,8 +105,12 @@ class LiveView : public QWidget, public DocListener {
   // The Options changed what pages say (their language, the names of days
   // and months): the view follows.
   void SettingsChanged() {
+    changes_.whole = true;
     ScheduleUpdate();
   }
+
+  using Script = live::Script;
+  using Page = live::Page;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,43 +118,57 @@ class LiveView : public QWidget, public DocListener {
  private:
   void ScheduleUpdate();
   void Update();
-  // Writes the page anew (`html` when it has just been generated) and loads
+  Page Generate();
+  // Writes the page anew (`page` when it has just been generated) and loads
   // it (first time, New, Open, or a change outside the applet).
-  void LoadPage(std::string html = std::string());
-  // Gives the loaded page the project as it is now: the applet of `html`,
+  void LoadPage(std::optional<Page> page = std::nullopt);
+  // Gives the loaded page the project as it is now: the applet of `page`,
   // with its parameters and the names of days and months.
-  void ReplaceProject(const std::string& html);
+  void ReplaceProject(Page page);
   // Gives the loaded page only the statements of the buttons that changed
   // since the project it has (with the lists of files), when nothing else
   // did; false when the page needs the whole project.
-  bool SendChangedButtons(const std::string& html);
-  // The project generated last is the one the page has now.
-  void TakeAsSent();
-  // What the page was last given: the script before the buttons, each
-  // button's statement and the buttons' names.
-  Doc::ScriptParts sent_, pending_;
+  bool SendChangedButtons(Page& page);
+  // Gives the loaded page the statements of the buttons edited since the
+  // last update, generating those alone; false when the edits reached
+  // beyond them (their names, the lists of files, the page outside its
+  // applet), and the page needs the whole project.
+  bool SendEditedButtons();
+  // `page` is the project the page has now.
+  void TakeAsSent(Page& page);
+  // Stages the files the page shows, the runtime's among them, notes those
+  // left out, and gives the names copied over earlier copies.
+  QStringList StageFiles();
+  // What the page was last given: the applet's script (a statement may be
+  // missing at the end when a second thread wrote it), the buttons' names
+  // and what of each the page shows outside its applet.
+  Script sent_;
   std::vector<std::string> sentNames_;
-  bool sentWhole_ = false;
+  std::vector<std::string> sentShellKeys_;
+  // The changes since the last update: buttons whose values were edited,
+  // or anything else.
+  struct Changes {
+    bool whole = true;
+    std::vector<int> buttons;
+  } changes_;
   // How many buttons the last update gave the page (all of them when it
   // was given the whole project).
   std::size_t lastButtonsSent_ = 0;
   void SendSelection();
+  // The selection as the page was last given it.
+  struct Selection {
+    QString marked, shown;
+    int state = 0;
+    bool operator==(const Selection& o) const {
+      return marked == o.marked && shown == o.shown && state == o.state;
+    }
+  };
+  std::optional<Selection> sentSelection_;
   void SetNotice(const QString& text);
   // The button under (x, y) in the applet, top-most first; -1 for none.
   // `skip` is left out.
   int HitTest(double x, double y, int skip = -1) const;
   bool FreeLayout() const;
-  // The page as generated, and without its applet's parameters: when that
-  // stays the same, the project can be replaced in place.
-  std::string PageHtml();
-  // Stages the files the page shows, the runtime's among them; the names
-  // copied over earlier copies (LiveStaging::Update).
-  std::vector<std::string> UpdateStaging();
-  void RunInPage(const QString& js);
-  // Runs `body` in the page with `R` the runtime and `c` the applet's
-  // handle, when the runtime is running.
-  void RunOnApplet(const QString& body);
-  void RunInBridge(const QString& js);
   // Try on or off, in the runtime and in the page's bridge.
   void SendTrying();
   void NudgeSelected(int dx, int dy);
@@ -148,9 +178,12 @@ class LiveView : public QWidget, public DocListener {
   // answers in its place.
   void StartWatchdog();
   void Heartbeat();
+  void OnAnswer();
   // Says which file the view leaves out for its size, or clears that word.
   void NoteFilesLeftOut();
   void OnScriptsHeld();
+  // The page has loaded and its bridge hears the session.
+  void OnPageReady();
 
   KesApp& app_;
   Doc& doc_;
@@ -165,15 +198,19 @@ class LiveView : public QWidget, public DocListener {
   QTimer* updateTimer_ = nullptr;
   QTimer* watchdog_ = nullptr;  // runs while a question of the heartbeat is unanswered
   QTimer* heartbeat_ = nullptr;
-  int pageNumber_ = 0;  // which page a heartbeat's answer comes from
+  int question_ = 0;  // the heartbeat's latest question
   bool awaitingAnswer_ = false;
   bool notingLargeFile_ = false;  // the notice tells of a file left out
   QLabel* notice_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;
   std::unique_ptr<LiveStaging> staging_;
+  LiveSession* session_ = nullptr;
   std::string shell_;  // the page without its applet and looks, as last loaded
   bool pageReady_ = false;
+  bool pageLoading_ = false;  // a load has started: a bridge will answer
+  bool pageLoaded_ = false;
+  bool bridgeReady_ = false;
   bool pageWanted_ = true;  // the next update loads the page anew
   bool changedWhileLoading_ = false;
   bool held_ = false;  // the project's scripts did not finish: stopped
@@ -188,7 +225,6 @@ class LiveView : public QWidget, public DocListener {
   SealedProfile* profile_ = nullptr;
   SealedPage* page_ = nullptr;
   QWebChannel* channel_ = nullptr;
-  QObject* bridge_ = nullptr;
   QWidget* filtered_ = nullptr;  // the view's focus proxy, watched for keys and the wheel
 #endif
 };

@@ -14,12 +14,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include "browser/BrowserPage.h"
 #include "core/Doc.h"
 #include "core/Messages.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
+#include "groups/button/PropText.h"
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
@@ -28,10 +31,12 @@
 #include "ui/FrameMain.h"
 #include "ui/KesView.h"
 #include "ui/KesWndProperties.h"
+#include "ui/LiveSession.h"
 #include "ui/LiveView.h"
 #include "ui/MainWindowParts.h"
 #include "ui/QuietApp.h"
 #include "ui/ScriptEdit.h"
+#include "ui/Text.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -308,6 +313,54 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   ASSERT_TRUE(Drawn(drawn));
   EXPECT_TRUE(WaitFor([&] { return Colour(2) == "0,255,0"; })) << Colour(2).toStdString();
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// A caption edited gives the page that button's statement alone, the bytes
+// a whole generation writes for it, with no page loaded and no project
+// replaced; a selection goes to the page only when it changes.
+TEST_F(LiveViewTest, AnEditSendsItsButtonAloneAndASelectionGoesOnlyWhenItChanges) {
+  Doc& doc = app->doc();
+  LiveSession* session = live->session();
+  ASSERT_NE(session, nullptr);
+  Select(Item(1, 0, kText));
+  QStringList statements;
+  int updates = 0, replaced = 0, loads = 0, selections = 0;
+  QObject::connect(session, &LiveSession::buttonsChanged, [&](const QStringList& s) {
+    statements = s;
+    ++updates;
+  });
+  QObject::connect(session, &LiveSession::projectReplaced, [&] { ++replaced; });
+  QObject::connect(session, &LiveSession::selectionChanged, [&] { ++selections; });
+  QObject::connect(live->view()->page(), &QWebEnginePage::loadStarted, [&] { ++loads; });
+
+  const QString typed = QString::fromUtf8("Caf\u00e9 \"1\"");
+  auto* caption = Control<ScriptEdit>(kCaption);
+  ASSERT_NE(caption, nullptr);
+  caption->setFocus();
+  caption->selectAll();
+  // Typed as a user types it; the one letter beyond ASCII goes in as an input method puts it.
+  QTest::keyClicks(caption, "Caf");
+  caption->insertPlainText(QString::fromUtf8("\u00e9"));
+  QTest::keyClicks(caption, " \"1\"");
+  QTest::keyClick(caption, Qt::Key_Return);
+  ASSERT_TRUE(WaitFor([&] { return Js(Element(1) + ".textContent").toString() == typed; }));
+  Doc::ScriptParts whole;
+  {
+    const KesDoc::RuntimeScope runtime(doc, KesDoc::kRuntimeAlways);
+    doc.scriptParts = &whole;
+    doc.BuildHtml(PageMode::Page);
+    doc.scriptParts = nullptr;
+  }
+  EXPECT_EQ(updates, 1);
+  ASSERT_EQ(statements.size(), 1);
+  EXPECT_EQ(FromQ(statements[0]), whole.buttons[1]);
+  EXPECT_EQ(replaced + loads + selections, 0);
+
+  live->ShowSelection(1, 0);
+  EXPECT_EQ(selections, 0);
+  live->ShowSelection(2, kOver);
+  live->ShowSelection(2, kOver);
+  EXPECT_EQ(selections, 1);
 }
 
 }  // namespace

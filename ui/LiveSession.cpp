@@ -1,0 +1,19 @@
+#include "ui/LiveSession.h"
+
+#include <cmath>
+
+void LiveSession::pointer(const QString& kind, double x, double y) {
+  if (on_.pointer && std::isfinite(x) && std::isfinite(y)) on_.pointer(kind, x, y);
+}
+
+void LiveSession::drawn() {
+  if (on_.drawn) on_.drawn();
+}
+
+void LiveSession::answer(int number) {
+  if (on_.answer) on_.answer(number);
+}
+
+void LiveSession::ready() {
+  if (on_.ready) on_.ready();
+}

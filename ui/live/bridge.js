@@ -1,0 +1,159 @@
+// The editor's side of the Live View's page, run in a world of its own: the
+// project's scripts can neither see nor call it. It talks to the editor's
+// session through the web channel. While the buttons are not being tried, it
+// reports the pointer in applet pixels and keeps the page's own answer to it
+// (a link followed, a box checked, text selected, the focus moved, a link
+// dragged away) from happening; it reports the runtime's drawings, answers
+// the editor's heartbeat, and hands what the editor sends to the runtime
+// through the page's relay (relay.js).
+(function () {
+  'use strict';
+
+  /**
+   * A signal of the session: `connect` calls the function with the signal's arguments.
+   * @template {any[]} A
+   * @typedef {{ connect: (slot: (...args: A) => void) => void }} Signal
+   */
+  /**
+   * The editor's session (LiveSession) as the web channel gives it.
+   * @typedef {{
+   *   pointer: function(string, number, number): void,
+   *   drawn: function(): void,
+   *   answer: function(number): void,
+   *   ready: function(): void,
+   *   buttonsChanged: Signal<[string[], string, string[]]>,
+   *   projectReplaced: Signal<[string, string[]]>,
+   *   selectionChanged: Signal<[string, string, number]>,
+   *   tryingChanged: Signal<[boolean]>,
+   *   offsetChanged: Signal<[string, number, number]>,
+   *   question: Signal<[number]>
+   * }} Session
+   */
+  /** @typedef {{ x: number, y: number, inside: boolean }} Point */
+
+  /** The event the page's relay takes the runtime's calls from. */
+  const RELAY_EVENT = 'velkobutton-live-call';
+
+  /** @type {Session|null} */
+  let live = null;
+  let trying = false;
+  let down = false;
+  /** @type {Point|null} */
+  let pending = null;
+
+  /**
+   * Calls the runtime's editor handle in the page's own world.
+   * @param {string} name the handle's function @param {any[]} args
+   */
+  function relay(name, args) {
+    document.dispatchEvent(new CustomEvent(RELAY_EVENT, { detail: { call: name, args: args } }));
+  }
+
+  // The page's buttons take the mouse only while they are tried.
+  function follow() {
+    const e = document.documentElement;
+    if (e) e.classList.toggle('velko-live-editing', !trying);
+  }
+
+  /** @param {boolean} on */
+  function setTrying(on) {
+    trying = !!on;
+    down = false;
+    follow();
+    relay('interactive', [trying]);
+  }
+
+  /** @param {Session} session */
+  function connect(session) {
+    session.buttonsChanged.connect(function (statements, lists, files) {
+      relay('update', [statements, lists, files]);
+    });
+    session.projectReplaced.connect(function (applet, files) { relay('replaceApplet', [applet, files]); });
+    session.selectionChanged.connect(function (marked, shown, state) {
+      relay('mark', [marked || null]);
+      relay('show', [shown || null, state]);
+    });
+    session.tryingChanged.connect(setTrying);
+    session.offsetChanged.connect(function (name, dx, dy) { relay('offset', [name, dx, dy]); });
+    session.question.connect(function (number) { session.answer(number); });
+    live = session;
+    session.ready();
+  }
+
+  document.addEventListener('DOMContentLoaded', follow);
+  const transport = /** @type {any} */ (window).qt.webChannelTransport;
+  const Channel = /** @type {any} */ (window).QWebChannel;
+  new Channel(transport, /** @param {{ objects: { live: Session } }} channel */ function (channel) {
+    connect(channel.objects.live);
+  });
+
+  /** @returns {HTMLElement|null} the buttons' container, whose corner is the applet's (0, 0) */
+  function root() {
+    const a = document.querySelector('applet');
+    return a && a.querySelector('.vb');
+  }
+  /** @param {Event} ev @returns {boolean} */
+  function inside(ev) {
+    const r = root();
+    return !!r && ev.target instanceof Node && r.contains(ev.target);
+  }
+  /**
+   * The pointer in the applet's own pixels, whatever the zoom; a free layout that the page
+   * shrinks to fit a narrow view counts at its full size.
+   * @param {MouseEvent} ev @returns {Point|null}
+   */
+  function at(ev) {
+    const s = root();
+    if (!s || !s.parentElement) return null;
+    const r = s.getBoundingClientRect();
+    const w = parseFloat(s.parentElement.getAttribute('width') || '');
+    const free = !/flex/.test(getComputedStyle(s).display);
+    const k = free && w > 0 && r.width > 0 ? w / r.width : 1;
+    const within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
+    return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
+  }
+  // One move a frame is enough for a drag; the last one goes before the release.
+  function flush() {
+    if (pending && live) live.pointer('move', pending.x, pending.y);
+    pending = null;
+  }
+  document.addEventListener('pointerdown', function (ev) {
+    // Only the user's own input: a page's script can make events, never trusted ones.
+    if (!ev.isTrusted || trying || ev.button !== 0 || !live) return;
+    const p = at(ev);
+    if (!p || !p.inside) return;
+    ev.preventDefault();
+    ev.stopPropagation();
+    // With Ctrl (or Command) the button joins the selection and does not move.
+    if (ev.ctrlKey || ev.metaKey) {
+      live.pointer('add', p.x, p.y);
+      return;
+    }
+    down = true;
+    live.pointer('down', p.x, p.y);
+  }, true);
+  window.addEventListener('pointermove', function (ev) {
+    if (!down || !ev.isTrusted) return;
+    const p = at(ev);
+    if (!p) return;
+    if (!pending) requestAnimationFrame(flush);
+    pending = p;
+  }, true);
+  window.addEventListener('pointerup', function (ev) {
+    if (!down || !ev.isTrusted) return;
+    down = false;
+    const p = at(ev);
+    flush();
+    if (p && live) live.pointer('up', p.x, p.y);
+  }, true);
+  // The buttons are the page's links, labels and buttons: while the editor
+  // has the mouse, what the browser would do with them does not happen.
+  ['mousedown', 'click', 'auxclick', 'dblclick', 'dragstart', 'selectstart'].forEach(function (type) {
+    document.addEventListener(type, function (ev) {
+      if (trying || !inside(ev)) return;
+      ev.preventDefault();
+      ev.stopPropagation();
+    }, true);
+  });
+  document.addEventListener('velkobutton-drawn', function () { if (live) live.drawn(); }, true);
+})();
