@@ -17,12 +17,12 @@
 #include "groups/project/PropProject.h"
 #include "support/TestPlatform.h"
 
-struct Project {
+struct BenchProject {
   TestPlatform platform;
   KesApp app{platform};
   Doc doc{app};
 
-  explicit Project(int buttons) {
+  explicit BenchProject(int buttons) {
     doc.OnNewDocument();
     doc.RemoveButton(doc.buttons().front().get());
     doc.project()->backgroundImage = "art/background.jpg";

@@ -24,7 +24,7 @@
 namespace {
 
 void BM_BuildPage(benchmark::State& state) {
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   std::size_t bytes = 0;
   for (auto _ : state) {
     std::string page = p.doc.BuildHtml(PageMode::Page);
@@ -38,7 +38,7 @@ void BM_BuildPage(benchmark::State& state) {
 // The page handed on in pieces as export writes it, on one thread or two
 // (wall time: the second thread's work counts only where it is waited for).
 void BM_WritePage(benchmark::State& state) {
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   p.doc.parallelFrom = state.range(1) != 0 ? 0 : Doc::kNeverParallel;
   std::size_t bytes = 0;
   for (auto _ : state) {
@@ -54,7 +54,7 @@ void BM_WritePage(benchmark::State& state) {
 }
 
 void BM_BuildInputFile(benchmark::State& state) {
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     std::string params = p.doc.BuildParams(ParamForm::InputFile, std::string());
     benchmark::DoNotOptimize(params.data());
@@ -63,7 +63,7 @@ void BM_BuildInputFile(benchmark::State& state) {
 }
 
 void BM_Save(benchmark::State& state) {
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     Archive ar;
     p.doc.Serialize(ar);
@@ -75,7 +75,7 @@ void BM_Save(benchmark::State& state) {
 void BM_Load(benchmark::State& state) {
   std::string bytes;
   {
-    Project p(static_cast<int>(state.range(0)));
+    BenchProject p(static_cast<int>(state.range(0)));
     Archive ar;
     p.doc.Serialize(ar);
     bytes = ar.TakeBytes();

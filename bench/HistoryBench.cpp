@@ -44,7 +44,7 @@ void Edit(Doc& doc, std::mt19937& rng, int i) {
 }
 
 void BM_UndoAfterEdits(benchmark::State& state) {
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   std::mt19937 rng(1);
   for (int i = 0; i < kEdits; ++i) Edit(p.doc, rng, i);
   double slowest = 0;

@@ -28,8 +28,8 @@ struct OffscreenApp {
   QApplication app{argc, argv};
 };
 
-struct Project {
-  explicit Project(int buttons) {
+struct BenchProject {
+  explicit BenchProject(int buttons) {
     app.setCurrentDoc(&doc);
     doc.OnNewDocument();
     for (int i = 1; i < buttons; ++i) doc.InsertButton(doc.CreateButton());
@@ -42,7 +42,7 @@ struct Project {
 // The tree is built again from the document, as after File Open.
 void BM_OutlineRebuild(benchmark::State& state) {
   OffscreenApp qt;
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   PageRegistry pages;
   RegisterEditorPages(pages);
   KesWndProperties props(p.app, p.doc, pages);
@@ -65,7 +65,7 @@ BENCHMARK(BM_OutlineRebuild)
 // for the other button and refreshed.
 void BM_SwitchButtonPage(benchmark::State& state) {
   OffscreenApp qt;
-  Project p(static_cast<int>(state.range(0)));
+  BenchProject p(static_cast<int>(state.range(0)));
   PageRegistry pages;
   RegisterEditorPages(pages);
   KesWndProperties props(p.app, p.doc, pages);

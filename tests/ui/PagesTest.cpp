@@ -474,7 +474,7 @@ TEST_F(OutlineTest, EveryPageShowsAndStoresTheFieldsItsTableBinds) {
       {"layout", {"projectWidth", "projectHeight"}},
       {"automatic", {"topColor", "midColor", "botColor"}}};
   int pagesSeen = 0;
-  for (QTreeWidgetItem* item : {Root(), Item(0), Item(0, 1), Item(0, 1, 0), Item(0, 1, 1),
+  for (const QModelIndex& item : {Root(), Item(0), Item(0, 1), Item(0, 1, 0), Item(0, 1, 1),
                                 Item(0, 1, 2), Item(0, 1, 3), Item(0, 1, 4)}) {
     Click(item);
     std::vector<KesView*> pages;

@@ -158,7 +158,8 @@ TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
     EXPECT_NE(frame->hooks(spec.id), nullptr) << spec.id;
   }
   app.doc().AddNewButton(1);
-  for (QTreeWidgetItem* item : {frame->outline()->topLevelItem(0), TreeItem(frame, 0)}) {
+  for (const QModelIndex& item :
+       {frame->outline()->model()->index(0, 0), TreeItem(frame, 0)}) {
     SelectItem(frame, item);
     std::set<int> placed;
     for (QAction* title : frame->menuBar()->actions())
