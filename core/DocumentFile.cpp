@@ -9,6 +9,7 @@
 
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/Fields.h"
 #include "core/FileStaging.h"
 #include "core/KesApp.h"
 #include "core/Keywords.h"
@@ -181,12 +182,12 @@ std::vector<std::string> DocumentFile::RebaseFileNames(const std::string& from,
     SetField(*group, std::size_t(at), renamed);
     doc_.edits().Notify({DocChange::Kind::GroupChanged, -1, -1, path, {field}});
   };
-  rebase(GroupPath(), "backgroundImage");
+  rebase(GroupPath(), field::kBackgroundImage);
   for (int b = 0; b < static_cast<int>(doc_.ButtonCount()); ++b)
     for (int s = 0; s < 3; ++s) {
-      rebase({b, s, PropClass::Image}, "file");
-      rebase({b, s, PropClass::Audio}, "file");
-      rebase({b, s, PropClass::Text}, "font");
+      rebase({b, s, PropClass::Image}, field::kFile);
+      rebase({b, s, PropClass::Audio}, field::kFile);
+      rebase({b, s, PropClass::Text}, field::kFont);
     }
   return missing;
 }

@@ -7,6 +7,7 @@
 #include "core/Archive.h"
 #include "core/Doc.h"
 #include "core/EditSteps.h"
+#include "core/Fields.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "groups/button/PropButton.h"
@@ -421,7 +422,7 @@ std::vector<GroupEdit> Edits::FollowingEdits(const std::vector<GroupEdit>& edits
     const bool ofButton = e.path.kind == PropClass::Button;
     for (const FieldEdit& f : e.fields) {
       if (f.field >= names.size()) continue;
-      const bool renames = names[f.field] == "name";
+      const bool renames = names[f.field] == field::kName;
       if (ofUp && !renames) {
         // Over and Down take an edit of Up along.
         for (int s = 1; s < 3; ++s) Follow(edits, {e.path.button, s, e.path.kind}, f, more);
@@ -430,7 +431,7 @@ std::vector<GroupEdit> Edits::FollowingEdits(const std::vector<GroupEdit>& edits
         for (int s = 0; s < 3; ++s) {
           const GroupPath caption{e.path.button, s, PropClass::Text};
           KesProp* text = project().GroupAt(caption);
-          const int field = text ? FieldIndex(*text, "text") : -1;
+          const int field = text ? FieldIndex(*text, field::kText) : -1;
           if (field >= 0)
             Follow(edits, caption, {static_cast<std::size_t>(field), f.before, f.after}, more);
         }
@@ -438,22 +439,6 @@ std::vector<GroupEdit> Edits::FollowingEdits(const std::vector<GroupEdit>& edits
     }
   }
   return more;
-}
-
-bool Edits::IsContentField(PropClass kind, std::string_view field) {
-  switch (kind) {
-    case PropClass::Button:
-      return field == "name" || field == "url" || field == "target" || field == "tip" ||
-             field == "status" || field == "leaveScript" || field == "x" || field == "y";
-    case PropClass::State:
-      return field == "name";
-    case PropClass::Text:
-      return field == "text";
-    case PropClass::Advanced:
-      return field == "script";
-    default:
-      return false;
-  }
 }
 
 bool Edits::ApplyEdits(std::vector<GroupEdit> edits, const std::string& name,
@@ -583,7 +568,7 @@ bool Edits::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string&
       const std::vector<FieldValue> values = FieldValues(*from);
       GroupEdit e{at, {}};
       for (std::size_t i = 0; i < names.size() && i < values.size(); ++i)
-        if (!IsContentField(at.kind, names[i])) e.fields.push_back({i, values[i], values[i]});
+        if (!::IsContentField(at.kind, i)) e.fields.push_back({i, values[i], values[i]});
       edits.push_back(std::move(e));
     }
   }

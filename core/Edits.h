@@ -78,9 +78,6 @@ class Edits {
   // edited one held before, unless `edits` set that field themselves.
   void Follow(const std::vector<GroupEdit>& edits, const GroupPath& path, const FieldEdit& edit,
               std::vector<GroupEdit>& more) const;
-  // The fields of each kind of group that carry what a button says or does
-  // rather than how it looks: Paste Style leaves them.
-  static bool IsContentField(PropClass kind, std::string_view field);
   void NotifyFields(const GroupEdit& edit);
   // A made step goes into the history (or into the collected steps).
   void Push(std::unique_ptr<EditStep> step);

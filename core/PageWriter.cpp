@@ -318,15 +318,28 @@ bool PageWriter::AddParams(std::string& out, ParamForm form, const std::string& 
     AppendReplacingChars(script, project->afterScript, kLineBreakChars, ' ');
   pieces.Finish();
 
+  AddListParams(out, form, resources_.images, resources_.audio);
+  return true;
+}
+
+void PageWriter::AddListParams(std::string& out, ParamForm form,
+                               const std::vector<std::string>& images,
+                               const std::vector<std::string>& audio) const {
   // A list whose entries all reduce to nothing is left out like an empty one.
   const std::string root = doc_.DriveRoot();
-  if (!resources_.images.empty())
-    if (const std::string v = JoinList(resources_.images, root); !v.empty())
+  if (!images.empty())
+    if (const std::string v = JoinList(images, root); !v.empty())
       AddParam(out, form, "Images", 0, v, false);
-  if (!resources_.audio.empty())
-    if (const std::string v = JoinList(resources_.audio, root); !v.empty())
+  if (!audio.empty())
+    if (const std::string v = JoinList(audio, root); !v.empty())
       AddParam(out, form, "Audio", 0, v, false);
-  return true;
+}
+
+std::string PageWriter::ListParams(const std::vector<std::string>& images,
+                                   const std::vector<std::string>& audio) const {
+  std::string out;
+  AddListParams(out, ParamForm::Page, images, audio);
+  return out;
 }
 
 bool PageWriter::AddHtml(std::string& h, PageMode mode, const Sink* sink) {

@@ -53,6 +53,9 @@ class PageWriter {
   // it; the lists are the ones that generation makes. The document's lists
   // are left as they are. Empty without a project.
   Statements ButtonStatements(std::vector<std::size_t> which);
+  // The parameters of the lists of images and sounds as the page writes them.
+  std::string ListParams(const std::vector<std::string>& images,
+                         const std::vector<std::string>& audio) const;
 
   // The parameters appended to `out`, the script after `prefixScript`; with
   // a sink, `out` is handed to it and emptied whenever it has grown to
@@ -77,6 +80,8 @@ class PageWriter {
   std::size_t secondThreadButtons() const { return secondThreadButtons_; }
 
  private:
+  void AddListParams(std::string& out, ParamForm form, const std::vector<std::string>& images,
+                     const std::vector<std::string>& audio) const;
   // What the script says before the buttons of the page: the configurable
   // day, month and meridiem names that differ from their defaults.
   std::string ConfigScript(bool tok) const;

@@ -14,6 +14,7 @@
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "ui/App.h"
+#include "ui/ButtonCommands.h"
 #include "ui/CommandIds.h"
 #include "ui/EditCommands.h"
 #include "ui/FrameMain.h"
@@ -44,10 +45,12 @@ QWidget* BoxTaking(int id) {
 
 std::map<int, CommandHooks> FrameMain::BindCommands() {
   const auto browser = [this] { return browserAvailable(); };
-  const auto outline = [this](void (ViewOutline::*command)(), bool (ViewOutline::*can)() const) {
+  // The button commands, after the router has had the pages store their edits.
+  const auto outline = [this](void (ButtonCommands::*command)(),
+                              bool (ButtonCommands::*can)() const) {
     CommandHooks hooks;
-    hooks.run = [this, command] { (outline_->*command)(); };
-    if (can) hooks.enabled = [this, can] { return (outline_->*can)(); };
+    hooks.run = [this, command] { (outline_->commands().*command)(); };
+    if (can) hooks.enabled = [this, can] { return (outline_->commands().*can)(); };
     return hooks;
   };
   const auto app = [this](auto command) {
@@ -100,7 +103,7 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
       return !EditBoxOf(QApplication::focusWidget()) && outline_->IsEditCommandEnabled(id);
     };
     hooks.enabled = [this, id] {
-      return EditBoxOf(QApplication::focusWidget()) != nullptr || outline_->CanEdit(id);
+      return EditBoxOf(QApplication::focusWidget()) != nullptr || outline_->commands().CanEdit(id);
     };
     return hooks;
   };
@@ -117,15 +120,16 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
       {kCmdEditCut, clipboard(kCmdEditCut)},
       {kCmdEditCopy, clipboard(kCmdEditCopy)},
       {kCmdEditPaste, clipboard(kCmdEditPaste)},
-      {kCmdPasteStyle, outline(&ViewOutline::OnPasteStyle, &ViewOutline::CanPasteStyle)},
-      {kCmdEditDelete, outline(&ViewOutline::OnDeleteButton, &ViewOutline::CanDeleteButton)},
+      {kCmdPasteStyle, outline(&ButtonCommands::OnPasteStyle, &ButtonCommands::CanPasteStyle)},
+      {kCmdEditDelete, outline(&ButtonCommands::OnDeleteButton, &ButtonCommands::CanDeleteButton)},
       {kCmdCopyToOtherStates,
-       outline(&ViewOutline::OnCopyToOtherStates, &ViewOutline::CanCopyToOtherStates)},
-      {kCmdNewButton, outline(&ViewOutline::OnNewButton, nullptr)},
-      {kCmdDeleteButton, outline(&ViewOutline::OnDeleteButton, &ViewOutline::CanDeleteButton)},
-      {kCmdMoveUp, outline(&ViewOutline::OnMoveUp, &ViewOutline::CanMoveUp)},
-      {kCmdMoveDown, outline(&ViewOutline::OnMoveDown, &ViewOutline::CanMoveDown)},
-      {kCmdDuplicate, outline(&ViewOutline::OnDuplicate, &ViewOutline::CanDuplicate)},
+       outline(&ButtonCommands::OnCopyToOtherStates, &ButtonCommands::CanCopyToOtherStates)},
+      {kCmdNewButton, outline(&ButtonCommands::OnNewButton, nullptr)},
+      {kCmdDeleteButton,
+       outline(&ButtonCommands::OnDeleteButton, &ButtonCommands::CanDeleteButton)},
+      {kCmdMoveUp, outline(&ButtonCommands::OnMoveUp, &ButtonCommands::CanMoveUp)},
+      {kCmdMoveDown, outline(&ButtonCommands::OnMoveDown, &ButtonCommands::CanMoveDown)},
+      {kCmdDuplicate, outline(&ButtonCommands::OnDuplicate, &ButtonCommands::CanDuplicate)},
       {kCmdViewToolbars, run([this] { OnViewToolbars(); })},
       {kCmdViewInfo, toggle(&FrameMain::infoDock_)},
       {kCmdViewLive, toggle(&FrameMain::liveDock_)},

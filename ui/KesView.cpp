@@ -471,7 +471,7 @@ void KesView::ShowFollowMarks() {
   const std::vector<std::string_view> names = FieldNames(*group_);
   for (const FieldBinding& b : bindings_) {
     const std::size_t field = b.field;
-    if (field >= mine.size() || names[field] == "name" || !(mine[field] == upValues[field]))
+    if (field >= mine.size() || names[field] == field::kName || !(mine[field] == upValues[field]))
       continue;
     for (QWidget* c : b.controls)
       if (!MarkedFollowing(c)) new FollowMark(c);

@@ -89,13 +89,22 @@ Page PageOf(Doc& doc) {
 }
 
 std::optional<Script> Statements(Doc& doc, const std::vector<int>& buttons) {
-  Page page = PageOf(doc);
-  Script script{std::move(page.script.head), {}, std::move(page.script.lists)};
+  std::vector<std::size_t> which;
   for (const int i : buttons) {
-    const auto at = static_cast<std::size_t>(i);
-    // A statement the second thread wrote is not kept apart.
-    if (i < 0 || at >= page.script.buttons.size()) return std::nullopt;
-    script.buttons.push_back(std::move(page.script.buttons[at]));
+    if (i < 0 || static_cast<std::size_t>(i) >= doc.ButtonCount()) return std::nullopt;
+    which.push_back(static_cast<std::size_t>(i));
+  }
+  PageWriter::Statements made = doc.ButtonStatements(which);
+  // The statements come in button order, once each.
+  std::sort(which.begin(), which.end());
+  which.erase(std::unique(which.begin(), which.end()), which.end());
+  Script script{
+      std::move(made.head), {}, ListsOf(doc.writer().ListParams(made.images, made.audio))};
+  for (const int i : buttons) {
+    const std::size_t k = static_cast<std::size_t>(
+        std::lower_bound(which.begin(), which.end(), static_cast<std::size_t>(i)) - which.begin());
+    if (k >= made.buttons.size()) return std::nullopt;
+    script.buttons.push_back(made.buttons[k]);
   }
   return script;
 }

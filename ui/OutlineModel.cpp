@@ -5,6 +5,7 @@
 
 #include "audio/PropAudio.h"
 #include "core/Doc.h"
+#include "core/Fields.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -16,8 +17,6 @@
 #include "ui/Text.h"
 
 namespace {
-// The field whose value the rows show.
-constexpr std::string_view kNameField = "name";
 constexpr int kStatesPerButton = 3;
 constexpr int kGroupsPerState = 5;
 
@@ -136,7 +135,7 @@ void OutlineModel::OnDocChanged(const DocChange& change) {
       break;
     }
     case DocChange::Kind::GroupChanged:
-      if (change.Touches(kNameField)) Relabel(change.group);
+      if (change.Touches(field::kName)) Relabel(change.group);
       break;
     default:
       // Positions, the modified flag and the steps show in no row.

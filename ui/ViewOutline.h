@@ -41,21 +41,7 @@ class ViewOutline : public QTreeView, public DocView, public DocListener, public
 
   // The window's actions run the commands through these: the page hands over
   // what is being typed, then the command runs.
-  void OnNewButton() { Run(&ButtonCommands::OnNewButton); }
-  void OnDeleteButton() { Run(&ButtonCommands::OnDeleteButton); }
-  void OnMoveUp() { Run(&ButtonCommands::OnMoveUp); }
-  void OnMoveDown() { Run(&ButtonCommands::OnMoveDown); }
-  void OnDuplicate() { Run(&ButtonCommands::OnDuplicate); }
-  void OnCopyToOtherStates() { Run(&ButtonCommands::OnCopyToOtherStates); }
-  void OnPasteStyle() { Run(&ButtonCommands::OnPasteStyle); }
   void RunEditCommand(int id);
-  bool CanDeleteButton() const { return commands_.CanDeleteButton(); }
-  bool CanMoveUp() const { return commands_.CanMoveUp(); }
-  bool CanMoveDown() const { return commands_.CanMoveDown(); }
-  bool CanDuplicate() const { return commands_.CanDuplicate(); }
-  bool CanEdit(int id) const { return commands_.CanEdit(id); }
-  bool CanCopyToOtherStates() const { return commands_.CanCopyToOtherStates(); }
-  bool CanPasteStyle() const { return commands_.CanPasteStyle(); }
   bool IsEditCommandEnabled(int id) const { return commands_.IsEditCommandEnabled(id); }
 
   KesProp* SelectedGroup() const;
