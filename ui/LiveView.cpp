@@ -42,12 +42,6 @@
 
 namespace {
 
-// The zoom steps of Ctrl+plus and Ctrl+minus, in percent.
-constexpr int kZoomSteps[] = {50, 67, 75, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
-constexpr int kZoomMin = 50;
-constexpr int kZoomMax = 400;
-// A drag starts once the pointer has gone this far (applet pixels, both ways together).
-constexpr double kDragThreshold = 3;
 // Arrow keys move the selected button this far; with Shift, ten times as far.
 constexpr int kNudge = 1;
 constexpr int kNudgeShift = 10;
@@ -495,30 +489,6 @@ void LiveView::SendSelection() {
   emit session_->selectionChanged(now.marked, now.shown, now.state);
 }
 
-void LiveView::SetZoom(int percent) {
-  zoom_ = std::clamp(percent, kZoomMin, kZoomMax);
-  if (zoomLabel_) zoomLabel_->setText(QStringLiteral("%1%").arg(zoom_));
-#ifdef VB_HAVE_WEBENGINE
-  if (page_) page_->setZoomFactor(zoom_ / 100.0);
-#endif
-}
-
-void LiveView::ZoomIn() {
-  for (int step : kZoomSteps)
-    if (step > zoom_) {
-      SetZoom(step);
-      return;
-    }
-}
-
-void LiveView::ZoomOut() {
-  for (auto it = std::rbegin(kZoomSteps); it != std::rend(kZoomSteps); ++it)
-    if (*it < zoom_) {
-      SetZoom(*it);
-      return;
-    }
-}
-
 void LiveView::SetTrying(bool on) {
   if (trying_ == on) return;
   trying_ = on;
@@ -550,86 +520,6 @@ QString LiveView::notice() const {
 void LiveView::SetNotice(const QString& text) {
   notice_->setText(text);
   notice_->setVisible(!text.isEmpty() || !available_);
-}
-
-bool LiveView::FreeLayout() const {
-  return doc_.project() && doc_.project()->layout == PropProject::kLayoutFree;
-}
-
-int LiveView::HitTest(double x, double y, int skip) const {
-  const auto& buttons = doc_.buttons();
-  for (int i = static_cast<int>(buttons.size()) - 1; i >= 0; --i) {
-    const PropButton& b = *buttons[static_cast<std::size_t>(i)];
-    if (i == skip || !b.show) continue;
-    if (x >= b.x && y >= b.y && x < double(b.x) + b.width && y < double(b.y) + b.height) return i;
-  }
-  return -1;
-}
-
-void LiveView::OnPointer(const QString& kind, double x, double y) {
-  if (trying_) return;
-  const auto& buttons = doc_.buttons();
-  if (kind == QLatin1String("add")) {
-    drag_ = Drag();
-    const int index = HitTest(x, y);
-    if (index >= 0) emit buttonClicked(index, true);
-    return;
-  }
-  if (kind == QLatin1String("down")) {
-    drag_ = Drag();
-    drag_.index = HitTest(x, y);
-    drag_.x = x;
-    drag_.y = y;
-    if (drag_.index >= 0) emit buttonClicked(drag_.index, false);
-    return;
-  }
-  if (drag_.index < 0 || static_cast<std::size_t>(drag_.index) >= buttons.size()) return;
-  const PropButton& button = *buttons[static_cast<std::size_t>(drag_.index)];
-  const QString name = ToQ(button.name);
-  const int dx = static_cast<int>(std::lround(x - drag_.x));
-  const int dy = static_cast<int>(std::lround(y - drag_.y));
-  const auto offset = [this, &name](int ox, int oy) {
-    if (session_) emit session_->offsetChanged(name, ox, oy);
-  };
-  if (kind == QLatin1String("move")) {
-    if (!drag_.moved && std::abs(x - drag_.x) + std::abs(y - drag_.y) > kDragThreshold)
-      drag_.moved = true;
-    if (drag_.moved) offset(dx, dy);
-    return;
-  }
-  if (kind != QLatin1String("up")) return;
-  const Drag drag = drag_;
-  drag_ = Drag();
-  if (!drag.moved) return;
-  bool changed = false;
-  if (FreeLayout()) {
-    changed = doc_.PlaceButtonAt(drag.index, button.x + dx, button.y + dy);
-  } else {
-    // Dropped on another button: before it, or after it past its middle.
-    const int target = HitTest(x, y, drag.index);
-    if (target >= 0) {
-      const PropButton& t = *buttons[static_cast<std::size_t>(target)];
-      const bool column = doc_.project() && doc_.project()->layout == PropProject::kLayoutColumn;
-      const bool after = column ? y >= t.y + t.height / 2.0 : x >= t.x + t.width / 2.0;
-      const int place = target + (after ? 1 : 0);
-      const int to = place > drag.index ? place - 1 : place;
-      changed = doc_.MoveButtonTo(drag.index, to);
-    }
-  }
-  if (!changed) offset(0, 0);
-}
-
-void LiveView::TakeKeyboard() {
-#ifdef VB_HAVE_WEBENGINE
-  if (browser_) browser_->setFocus(Qt::MouseFocusReason);
-#endif
-}
-
-void LiveView::NudgeSelected(int dx, int dy) {
-  const auto& buttons = doc_.buttons();
-  if (selButton_ < 0 || static_cast<std::size_t>(selButton_) >= buttons.size()) return;
-  const PropButton& b = *buttons[static_cast<std::size_t>(selButton_)];
-  doc_.PlaceButtonAt(selButton_, b.x + dx, b.y + dy);
 }
 
 void LiveView::OnDrawn() {
