@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <algorithm>
 #include <cstdlib>
 
@@ -258,7 +257,7 @@ BENCHMARK(BM_LiveViewUpdate)
 
 // One caption typed on the Up Text page of the real window and ended with
 // Enter, on a column of `buttons` buttons: from the key to the Live View's
-// next drawing, as the user waits for it.
+// next drawing, as the user waits for it, and to its undo step.
 void BM_CaptionEditToDrawn(benchmark::State& state) {
   const int buttons = int(state.range(0));
   TestPlatform platform;
@@ -288,12 +287,7 @@ void BM_CaptionEditToDrawn(benchmark::State& state) {
     state.SkipWithError("the view was never drawn");
     return;
   }
-  ViewOutline* tree = frame->outline();
-  // A large project's tree makes a state's items when it is opened.
-  QTreeWidgetItem* upState = tree->topLevelItem(0)->child(0)->child(0);
-  upState->setExpanded(true);
-  QTreeWidgetItem* upText = upState->child(0);
-  tree->setCurrentItem(upText);
+  frame->outline()->SelectGroup(app.doc().buttons()[0]->upState->text.get());
   QPlainTextEdit* caption = nullptr;
   for (KesView* view : frame->properties()->currentPage()->findChildren<KesView*>())
     if (auto* edit = qobject_cast<QPlainTextEdit*>(view->control(kCaptionControl))) caption = edit;
@@ -302,7 +296,7 @@ void BM_CaptionEditToDrawn(benchmark::State& state) {
     return;
   }
   browser::Pause(300);
-  double total = 0, slowest = 0;
+  double total = 0, slowest = 0, stepTotal = 0;
   int i = 0;
   for (auto _ : state) {
     const int before = live->drawnCount();
@@ -310,8 +304,14 @@ void BM_CaptionEditToDrawn(benchmark::State& state) {
     caption->setPlainText(QStringLiteral("Fresh Bread %1").arg(++i));
     QElapsedTimer clock;
     clock.start();
+    const std::size_t steps = app.doc().history().size();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(caption, &enter);
+    if (!browser::WaitFor([&] { return app.doc().history().size() > steps; }, 60000)) {
+      state.SkipWithError("no undo step after the edit");
+      return;
+    }
+    stepTotal += double(clock.nsecsElapsed()) / 1e6;
     if (!browser::WaitFor([&] { return live->drawnCount() > before; }, 60000)) {
       state.SkipWithError("no drawing after the edit");
       return;
@@ -322,6 +322,7 @@ void BM_CaptionEditToDrawn(benchmark::State& state) {
     state.SetIterationTime(ms / 1000.0);
   }
   state.counters["enter_to_drawn_ms"] = total / double(state.iterations());
+  state.counters["enter_to_step_ms"] = stepTotal / double(state.iterations());
   state.counters["slowest_ms"] = slowest;
   app.doc().SetModifiedFlag(false);
   app.ExitInstance();
