@@ -11,7 +11,6 @@
 // draw_ms time the two halves of that once more in the warm page.
 #include <benchmark/benchmark.h>
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
