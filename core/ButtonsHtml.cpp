@@ -4,8 +4,8 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "core/KesDoc.h"
 #include "core/Keywords.h"
+#include "core/ParamText.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
@@ -536,7 +536,7 @@ void AddAttribute(std::string& out, const char* name, const std::string& value) 
   out.push_back(' ');
   out += name;
   out += "=\"";
-  KesDoc::AddAttributeText(out, value);
+  params::AddAttributeText(out, value);
   out.push_back('"');
 }
 
@@ -758,13 +758,13 @@ void Page::AddElements(std::string& out) const {
     }
     if (b.show == 0) out += " HIDDEN";
     out += "><SPAN>";
-    KesDoc::AddAttributeText(out, captions[0]);
+    params::AddAttributeText(out, captions[0]);
     out += "</SPAN>";
     if (several) {
       out += "<SPAN CLASS=\"o\">";
-      KesDoc::AddAttributeText(out, captions[1]);
+      params::AddAttributeText(out, captions[1]);
       out += "</SPAN><SPAN CLASS=\"d\">";
-      KesDoc::AddAttributeText(out, captions[2]);
+      params::AddAttributeText(out, captions[2]);
       out += "</SPAN>";
     }
     out += "</";
