@@ -72,7 +72,6 @@ PublishDialog::PublishDialog(KesApp& app, Doc& doc, QWidget* parent)
   folder_->setIcon(QIcon::fromTheme(QStringLiteral("folder-publicshare"),
                                     QIcon(QStringLiteral(":/icons/10002.svg"))));
   connect(folder_, &QPushButton::clicked, this, [this] { OnPublishToFolder(); });
-  folder_->setVisible(dynamic_cast<Doc*>(&doc_) != nullptr);
 
   auto* box = new QDialogButtonBox(this);
   QPushButton* done = box->addButton(tr("Done"), QDialogButtonBox::AcceptRole);
