@@ -22,6 +22,7 @@
 #include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
 #include "core/KesDoc.h"
+#include "core/PageOptions.h"
 #include "core/Version.h"
 #include "core/Win1252.h"
 #include "output/FileGate.h"
@@ -290,7 +291,7 @@ bool LoadProject(Doc& doc, const std::string& project) {
 
 int Export(const std::vector<std::string>& givenArgs) {
   std::vector<std::string> args = givenArgs;
-  int runtime = KesDoc::kRuntimeFromSettings;
+  int runtime = kRuntimeFromSettings;
   TakeRuntimeFlags(args, runtime);
   std::string format = "page", output, project;
   bool optionsEnded = false;

@@ -11,6 +11,7 @@
 #include "core/KesDoc.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "core/PageOptions.h"
 #include "core/Win1252.h"
 #include "output/PublishFolder.h"
 #include "output/Staging.h"
@@ -96,9 +97,9 @@ void TakeRuntimeFlags(std::vector<std::string>& args, int& choice) {
     if (optionsEnded)
       rest.push_back(std::move(a));
     else if (a == "--runtime")
-      choice = KesDoc::kRuntimeOn;
+      choice = kRuntimeOn;
     else if (a == "--no-runtime")
-      choice = KesDoc::kRuntimeOff;
+      choice = kRuntimeOff;
     else
       rest.push_back(std::move(a));
   }
@@ -110,7 +111,7 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
       "velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--replace] "
       "[--runtime|--no-runtime]";
   std::vector<std::string> args = givenArgs;
-  int runtime = KesDoc::kRuntimeFromSettings;
+  int runtime = kRuntimeFromSettings;
   TakeRuntimeFlags(args, runtime);
   const bool replace = TakeFlag(args, "--replace");
   std::vector<std::string> positional;

@@ -11,12 +11,12 @@
 #include "output/DocStaging.h"
 
 // What a sub-command works with: the user's settings read, one document
-// whose runtime is chosen by `runtimeChoice` (a KesDoc::RuntimeChoice).
+// whose runtime is chosen by `runtimeChoice` (a RuntimeChoice).
 struct CliSession {
   explicit CliSession(int runtimeChoice) : app(platform), doc(app) {
     app.ReadSettings();
     app.setCurrentDoc(&doc);
-    doc.runtimeChoice = runtimeChoice;
+    doc.writer().runtimeChoice = runtimeChoice;
     doc.staging = std::make_unique<DocStaging>();
   }
   HeadlessPlatform platform;
@@ -25,7 +25,7 @@ struct CliSession {
 };
 
 // Takes --runtime and --no-runtime out of `args`: the last one given sets
-// `choice` (a KesDoc::RuntimeChoice), otherwise it is left alone.
+// `choice` (a RuntimeChoice), otherwise it is left alone.
 void TakeRuntimeFlags(std::vector<std::string>& args, int& choice);
 
 // velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--runtime|--no-runtime]

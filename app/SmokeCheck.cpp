@@ -47,7 +47,7 @@ const char* OutcomeName(PublishOutcome::Kind kind) {
 void PublishAndEnd(App& app, const QString& dir) {
   Doc& doc = app.doc();
   {
-    const KesDoc::RuntimeScope runtime(doc, KesDoc::kRuntimeOn);
+    const PageWriter::RuntimeScope runtime(doc.writer(), kRuntimeOn);
     const PublishOutcome outcome =
         PublishToFolder(doc, app.platform(), PathFromQ(dir + "/published/"), "page.html");
     WriteLine(dir + "/publish.txt", QString::fromLatin1(OutcomeName(outcome.kind)) + " " +

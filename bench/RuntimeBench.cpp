@@ -63,7 +63,7 @@ QString WritePage(int buttons, bool tiled = false) {
   Doc doc(app);
   app.setCurrentDoc(&doc);
   doc.OnNewDocument();
-  doc.runtimeChoice = KesDoc::kRuntimeAlways;
+  doc.writer().runtimeChoice = kRuntimeAlways;
   const bool grid = buttons > 200;
   if (tiled) {
     doc.project()->layout = 2;

@@ -5,7 +5,6 @@
 #include <unordered_map>
 
 #include "core/ButtonsCss.h"
-#include "core/KesDoc.h"
 #include "core/Keywords.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"

@@ -5,8 +5,8 @@
 
 #include "core/ButtonsCss.h"
 #include "core/ButtonsHtml.h"
-#include "core/KesDoc.h"
 #include "core/Keywords.h"
+#include "core/ParamText.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
@@ -74,7 +74,7 @@ void AddAttribute(std::string& out, const char* name, const std::string& value) 
   out.push_back(' ');
   out += name;
   out += "=\"";
-  KesDoc::AddAttributeText(out, value);
+  params::AddAttributeText(out, value);
   out.push_back('"');
 }
 
@@ -296,13 +296,13 @@ void Page::AddElements(std::string& out) const {
     }
     if (b.show == 0) out += " HIDDEN";
     out += "><SPAN>";
-    KesDoc::AddAttributeText(out, captions[0]);
+    params::AddAttributeText(out, captions[0]);
     out += "</SPAN>";
     if (several) {
       out += "<SPAN CLASS=\"o\">";
-      KesDoc::AddAttributeText(out, captions[1]);
+      params::AddAttributeText(out, captions[1]);
       out += "</SPAN><SPAN CLASS=\"d\">";
-      KesDoc::AddAttributeText(out, captions[2]);
+      params::AddAttributeText(out, captions[2]);
       out += "</SPAN>";
     }
     out += "</";

@@ -1,7 +1,6 @@
 #include "core/Doc.h"
 
 #include "core/Archive.h"
-#include "core/ButtonsHtml.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
 
@@ -9,6 +8,7 @@ Doc::Doc(KesApp& app)
     : KesDoc(app),
       content_(*this),
       writer_(*this, resources_),
+      pageFiles_(*this),
       edits_(*this),
       file_(*this),
       parallelFrom(writer_.parallelFrom),
@@ -190,6 +190,10 @@ void Doc::OnModifiedChanged() {
   edits_.Notify({DocChange::Kind::ModifiedChanged});
 }
 
+void Doc::StopPreview() {
+  if (pageFiles_.stopPreview) pageFiles_.stopPreview();
+}
+
 void Doc::MarkSaved() {
   edits_.history().MarkClean();
   SetModifiedFlag(false);
@@ -273,12 +277,25 @@ bool Doc::WriteHtml(PageMode mode, const Sink& sink) {
   return writer_.AddHtml(h, mode, &sink) && sink(h);
 }
 
-bool Doc::NeedsRuntime() const {
-  return !project() || buttons_html::NeedsRuntime(*project(), buttons());
+bool Doc::SaveHtml(std::string& path, bool ask, bool preview) {
+  return pageFiles_.SaveHtml(path, ask, preview);
+}
+
+bool Doc::SaveInputFile(std::string path, bool ask) {
+  return pageFiles_.SaveInputFile(std::move(path), ask);
+}
+
+bool Doc::CopySegmentToClipboard() {
+  return pageFiles_.CopySegmentToClipboard();
 }
 
 std::size_t Doc::EstimatePageSize() const {
   return writer_.EstimatePageSize();
+}
+
+bool Doc::GetResourceFiles(std::vector<std::string>& list) {
+  std::vector<GateKind> expected;
+  return writer_.GetResourceFiles(list, expected);
 }
 
 bool Doc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) {

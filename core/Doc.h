@@ -6,8 +6,11 @@
 //                (core/DocumentFile.h);
 //   edits()      every operation that makes an undoable step, and the
 //                listeners told of each change (core/Edits.h);
-//   writer()     the parameters, the page and the files it needs
-//                (core/PageWriter.h);
+//   writer()     the parameters, the page and the files it needs, and
+//                whether it carries the runtime (core/PageWriter.h);
+//   pageFiles()  the page and the input file written, the segment copied,
+//                the runtime and the resources put beside a page
+//                (core/PageFiles.h);
 //   resources()  the images and sounds the last generation listed
 //                (core/ResourceRegister.h).
 #pragma once
@@ -21,8 +24,10 @@
 
 #include "core/DocumentFile.h"
 #include "core/Edits.h"
+#include "core/FileStaging.h"
 #include "core/History.h"
 #include "core/KesDoc.h"
+#include "core/PageFiles.h"
 #include "core/PageWriter.h"
 #include "core/Project.h"
 #include "core/ResourceRegister.h"
@@ -38,6 +43,7 @@ class Doc : public KesDoc {
   Project content_;
   ResourceRegister resources_;
   PageWriter writer_;
+  PageFiles pageFiles_;
   Edits edits_;
   DocumentFile file_;
 
@@ -51,6 +57,8 @@ class Doc : public KesDoc {
   Edits& edits() { return edits_; }
   const Edits& edits() const { return edits_; }
   PageWriter& writer() { return writer_; }
+  const PageWriter& writer() const { return writer_; }
+  PageFiles& pageFiles() { return pageFiles_; }
   ResourceRegister& resources() { return resources_; }
 
   // The project group (never null once New or Open has run).
@@ -183,7 +191,7 @@ class Doc : public KesDoc {
   void MarkUnsaved();
   // "<project file's name>.html" in the project's folder; for a project
   // never saved, "<project identifier>.html".
-  std::string ProposedPagePath() const override;
+  std::string ProposedPagePath() const;
 
   // New: clears the document and makes the project group and "Button 1".
   bool OnNewDocument();
@@ -227,9 +235,19 @@ class Doc : public KesDoc {
   static bool PasteGroup(KesProp& target, const std::string& bytes);
 
   // Generation.
-  std::string BuildParams(ParamForm form, const std::string& prefixScript) override;
-  std::string BuildHtml(PageMode mode) override;
-  bool NeedsRuntime() const override;
+  // Every parameter of the project in `form`, the script after `prefixScript`.
+  std::string BuildParams(ParamForm form, const std::string& prefixScript);
+  // The page of `mode`, whole.
+  std::string BuildHtml(PageMode mode);
+  // Writes BuildHtml (the preview's page or a whole page); asks for the path
+  // first when `ask` is set. After a page that is not a preview, the
+  // Resources hook runs (pageFiles()).
+  bool SaveHtml(std::string& path, bool ask, bool preview);
+  bool SaveInputFile(std::string path, bool ask);
+  bool CopySegmentToClipboard();
+  // What stages the files beside a page and a template's files on a first
+  // save (the program's output code); null: nothing is staged.
+  std::unique_ptr<FileStaging> staging;
   // Takes the generated text piece by piece, in order; false when it could
   // not take a piece, which ends the generation.
   using Sink = PageWriter::Sink;
@@ -257,25 +275,16 @@ class Doc : public KesDoc {
   // How many buttons of the last generation had their script from the second
   // thread (0: one thread did it all).
   std::size_t secondThreadButtons() const { return writer_.secondThreadButtons(); }
-  using KesDoc::GetResourceFiles;
-  bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) override;
+  // The files the page needs beside it: the applet's (and the runtime's),
+  // the project's images, sounds and input file, as full paths; with what
+  // the page uses each as (`expected`, one for each file of `list`).
+  bool GetResourceFiles(std::vector<std::string>& list);
+  bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected);
 
   // Resource registration: the position of `file` in the list (appended when
   // it is not there yet, exact comparison).
   int RegisterImage(const std::string& file);
   int RegisterAudio(const std::string& file);
-
-  // While set, a generation keeps here what the script says before the
-  // buttons (the configurable texts and the project's statement) and each
-  // button's statement, so that a view can tell which buttons changed. A
-  // generation that shares the buttons with a second thread keeps only the
-  // first thread's. ButtonStatements makes the same for chosen buttons
-  // without a whole generation.
-  struct ScriptParts {
-    std::string head;
-    std::vector<std::string> buttons;
-  };
-  ScriptParts* scriptParts = nullptr;
 
   // The statements of the buttons `which` and the script's head, exactly
   // the bytes a whole generation writes for them (PageWriter).
@@ -291,4 +300,5 @@ class Doc : public KesDoc {
 
  private:
   void OnModifiedChanged() override;
+  void StopPreview() override;
 };

@@ -42,76 +42,6 @@ std::string KesDoc::DriveRoot() const {
   return app_.platform().CurrentDriveRoot();
 }
 
-bool KesDoc::WantsRuntime() const {
-  if (runtimeChoice == kRuntimeFromSettings) return app_.settings().html5Runtime == 1;
-  return runtimeChoice == kRuntimeOn || runtimeChoice == kRuntimeAlways;
-}
-
-bool KesDoc::GetResourceFiles(std::vector<std::string>& list) {
-  std::vector<GateKind> expected;
-  return GetResourceFiles(list, expected);
-}
-
-bool KesDoc::GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected) {
-  list.clear();
-  expected.clear();
-  return true;
-}
-
-bool KesDoc::CopyResourcesTo(const std::string& directory) {
-  std::vector<std::string> list;
-  std::vector<GateKind> expected;
-  if (!HasContents() || !staging) return false;
-  GetResourceFiles(list, expected);
-  return staging->StagePreview(*this, list, expected, directory);
-}
-
-std::string KesDoc::WriteStringParam(ParamForm form, const std::string& name,
-                                     const std::string& value, const std::string& def,
-                                     bool escape) {
-  if (value == def) return std::string();
-  const std::string v = escape ? KesProp::EscapeScript(value) : value;
-  if (form != ParamForm::Page) return name + "=" + v + "\r\n";
-  std::string out = "<PARAM NAME=" + name + " VALUE=\"";
-  AddAttributeText(out, v);
-  return out + "\">\r\n";
-}
-
-void KesDoc::AddAttributeText(std::string& out, std::string_view text) {
-  std::size_t from = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char* reference = nullptr;
-    switch (text[i]) {
-      case '&':
-        reference = "&amp;";
-        break;
-      case '"':
-        reference = "&quot;";
-        break;
-      case '<':
-        reference = "&lt;";
-        break;
-      case '>':
-        reference = "&gt;";
-        break;
-      default:
-        continue;
-    }
-    out.append(text.data() + from, i - from);
-    out += reference;
-    from = i + 1;
-  }
-  out.append(text.data() + from, text.size() - from);
-}
-
-std::string KesDoc::BuildParams(ParamForm, const std::string&) {
-  return std::string();
-}
-
-std::string KesDoc::BuildHtml(PageMode) {
-  return std::string();
-}
-
 void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteError& error) {
   // A refusal says why; any other failure is the writer's own message.
   const bool refused = error.failure == safefile::Failure::SameAsInput ||
@@ -122,75 +52,6 @@ void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteEr
   platform().MessageBox(refused ? safefile::Describe(DisplayName(path), shown)
                                 : msg::Format(msg::kUnableToWrite, DisplayName(path)),
                         MsgButtons::Ok, MsgIcon::Exclamation);
-}
-
-bool KesDoc::SaveHtml(std::string& path, bool ask, bool preview) {
-  // The document's own page path is text the project stores; any other path
-  // is a file name as the operating system takes it.
-  const bool stored = &path == &htmlPath;
-  std::string file = stored ? OsFromStored(path) : path;
-  if (ask && file.empty()) file = ProposedPagePath();
-  if (ask) {
-    if (!platform().FileDialog(false, "html", file,
-                               "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||",
-                               FdHideReadOnly | FdOverwritePrompt))
-      return false;
-    // A name the project cannot store is not stored; the page is still written.
-    if (!stored)
-      path = file;
-    else
-      StoredFromOs(file, path);
-  }
-  if (!HasContents()) return false;
-  // A page with the runtime needs it beside it: a file of that name there
-  // holding other bytes is replaced only when the user agrees, before
-  // anything is written.
-  const bool runtime = !preview && CarriesRuntime() && staging;
-  if (runtime && !staging->AgreeToPlaceRuntime(*this, file)) return false;
-  const std::string html = BuildHtml(preview ? PageMode::Preview : PageMode::Page);
-  safefile::WriteError error;
-  if (!WriteWholeFile(file, html, {pathName()}, &error)) {
-    ReportWriteFailure(file, error);
-    return false;
-  }
-  if (runtime) PlaceRuntimeBeside(file);
-  if (!preview && showResources) showResources(html);
-  return true;
-}
-
-void KesDoc::PlaceRuntimeBeside(const std::string& page) {
-  if (staging) staging->PlaceRuntimeBeside(*this, page);
-}
-
-bool KesDoc::SaveInputFile(std::string path, bool ask) {
-  if (ask) {
-    std::string chosen = path;
-    if (!platform().FileDialog(
-            false, "txt", chosen,
-            "VelkoVerify Input Files (*.txt, *.dat)|*.txt;*.dat|All Files (*.*)|*.*||",
-            FdHideReadOnly | FdOverwritePrompt))
-      return false;
-    path = chosen;
-  }
-  if (!HasContents()) return false;
-  const std::string params = BuildParams(ParamForm::InputFile, std::string());
-  safefile::WriteError error;
-  if (!WriteWholeFile(path, params, {pathName()}, &error)) {
-    ReportWriteFailure(path, error);
-    return false;
-  }
-  return true;
-}
-
-bool KesDoc::CopySegmentToClipboard() {
-  if (!HasContents()) return false;
-  const std::string segment = BuildHtml(PageMode::Segment);
-  if (!platform().SetClipboardText(segment)) {
-    platform().MessageBox(msg::kClipboardFailed, MsgButtons::Ok, MsgIcon::Exclamation);
-    return false;
-  }
-  if (showResources) showResources(segment);
-  return true;
 }
 
 void KesDoc::Serialize(Archive& ar) {
@@ -277,7 +138,7 @@ bool KesDoc::DoFileSave() {
 }
 
 bool KesDoc::SaveModified() {
-  if (stopPreview) stopPreview();
+  StopPreview();
   app_.CommitPages();
   if (!IsModified()) return true;
   const std::string name = pathName().empty() ? title() : pathName();

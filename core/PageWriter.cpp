@@ -41,6 +41,26 @@ int PageWriter::RegisterAudio(const std::string& file) {
   return current_->RegisterAudio(file);
 }
 
+bool PageWriter::WantsRuntime() const {
+  if (runtimeChoice == kRuntimeFromSettings) return doc_.app().settings().html5Runtime == 1;
+  return runtimeChoice == kRuntimeOn || runtimeChoice == kRuntimeAlways;
+}
+
+bool PageWriter::NeedsRuntime() const {
+  return !doc_.project() || buttons_html::NeedsRuntime(*doc_.project(), doc_.buttons());
+}
+
+PageWriter::Page PageWriter::Write(PageMode mode, bool withStatements) {
+  Page page;
+  made_ = withStatements ? &page : nullptr;
+  struct Forget {
+    Page*& made;
+    ~Forget() { made = nullptr; }
+  } forget{made_};
+  AddHtml(page.html, mode, nullptr);
+  return page;
+}
+
 bool PageWriter::OnSecondThread() const {
   return second_ && second_->thread.load(std::memory_order_relaxed) == std::this_thread::get_id();
 }
@@ -86,7 +106,7 @@ std::string JoinList(const std::vector<std::string>& list, const std::string& dr
 // comes out as the whole text escaped at once.
 void AddParamEscaped(std::string& out, std::string_view value, ParamForm form) {
   if (form == ParamForm::Page) {
-    KesDoc::AddAttributeText(out, value);
+    params::AddAttributeText(out, value);
     return;
   }
   const char* const begin = value.data();
@@ -213,7 +233,7 @@ bool PageWriter::AddButtonScripts(std::string& script, bool tok, std::size_t fir
   // One reference state for the Default blocks of the whole run.
   PropState scratch(nullptr, "Default");
   scratch.CreateGroups();
-  Doc::ScriptParts* parts = OnSecondThread() ? nullptr : doc_.scriptParts;
+  Page* parts = OnSecondThread() ? nullptr : made_;
   const auto& buttons = doc_.buttons();
   for (std::size_t i = first; i < last; ++i) {
     const std::size_t before = script.size();
@@ -238,9 +258,9 @@ bool PageWriter::AddParams(std::string& out, ParamForm form, const std::string& 
   std::string& script = pieces.script();
   script += prefixScript;
   project->AddScript(script, tok);
-  if (doc_.scriptParts) {
-    doc_.scriptParts->head = script;
-    doc_.scriptParts->buttons.clear();
+  if (made_) {
+    made_->head = script;
+    made_->buttons.clear();
   }
   if (!pieces.Flush()) return false;
 
@@ -352,8 +372,8 @@ bool PageWriter::AddHtml(std::string& h, PageMode mode, const Sink* sink) {
   if (!sink) h.reserve(h.size() + EstimatePageSize() + set.nonJavaMessage.size());
   // A page with the runtime is a page of today: standards mode, its
   // language, its bytes' encoding, a title and a width for phones.
-  const bool modern = doc_.WantsRuntime();
-  const bool runtime = doc_.CarriesRuntime();
+  const bool modern = WantsRuntime();
+  const bool runtime = CarriesRuntime();
   // Today's page carries the buttons as HTML: their style sheet in the head
   // (before the applet in a segment), their elements in the applet.
   std::unique_ptr<buttons_html::Page> buttonsPage;
@@ -362,14 +382,14 @@ bool PageWriter::AddHtml(std::string& h, PageMode mode, const Sink* sink) {
         std::make_unique<buttons_html::Page>(p, doc_.buttons(), doc_.DriveRoot(), runtime);
   if (mode != PageMode::Segment && modern) {
     h += "<!DOCTYPE html>\r\n<HTML LANG=\"";
-    KesDoc::AddAttributeText(h, set.pageLanguage);
+    params::AddAttributeText(h, set.pageLanguage);
     h += "\">\r\n<HEAD>\r\n<META CHARSET=\"windows-1252\">\r\n"
          "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n<TITLE>";
     if (mode == PageMode::Preview) {
       h += version::kProductName;
       h += " Preview";
     } else {
-      KesDoc::AddAttributeText(h, p.identifier);
+      params::AddAttributeText(h, p.identifier);
     }
     h += "</TITLE>\r\n";
     buttonsPage->AddDescription(h);
@@ -407,7 +427,7 @@ bool PageWriter::AddHtml(std::string& h, PageMode mode, const Sink* sink) {
     return false;
   }
   if (runtime) {
-    h += KesDoc::kRuntimeLine;
+    h += kRuntimeLine;
     h += "\r\n";
   }
   if (mode == PageMode::Preview) h += "</CENTER>\r\n";
@@ -485,7 +505,7 @@ bool PageWriter::AddAppletElement(std::string& h, PageMode mode,
   h += internal;
   if (!p.codeBase.empty() && mode != PageMode::Preview) {
     h += " CODEBASE=\"";
-    KesDoc::AddAttributeText(h, p.codeBase);
+    params::AddAttributeText(h, p.codeBase);
     h += "\"";
   } else {
     h += ".class";
@@ -497,9 +517,9 @@ bool PageWriter::AddAppletElement(std::string& h, PageMode mode,
   h += " HEIGHT=";
   AppendDecimal(h, p.projectHeight);
   h += " MAYSCRIPT>\r\n";
-  h += KesDoc::WriteStringParam(ParamForm::Page, "cabbase", internal + ".cab", "", false);
-  h += KesDoc::WriteStringParam(ParamForm::Page, "name", p.identifier, "", false);
-  h += KesDoc::WriteStringParam(ParamForm::Page, "Copyright", version::kCopyrightNotice, "", false);
+  h += params::WriteStringParam(ParamForm::Page, "cabbase", internal + ".cab", "", false);
+  h += params::WriteStringParam(ParamForm::Page, "name", p.identifier, "", false);
+  h += params::WriteStringParam(ParamForm::Page, "Copyright", version::kCopyrightNotice, "", false);
 
   const bool tok = p.tokenize;
   std::string config = ConfigScript(tok);
@@ -516,7 +536,7 @@ bool PageWriter::AddAppletElement(std::string& h, PageMode mode,
       config += timer + " 0 " + ms + "; " + Tok("Set", tok) + " Timer0={" + read + " '" + input +
                 "' true; " + timer + " 0 " + ms + "}; ";
     }
-    h += KesDoc::WriteStringParam(ParamForm::Page, "Script0", config, "", false);
+    h += params::WriteStringParam(ParamForm::Page, "Script0", config, "", false);
   }
   if (buttonsPage) {
     // The buttons themselves, working before and without any script: nobody
@@ -543,10 +563,10 @@ bool PageWriter::GetResourceFiles(std::vector<std::string>& list, std::vector<Ga
   add(programDir + internal + ".jar", GateKind::Program);
   add(programDir + internal + ".cab", GateKind::Program);
   add(programDir + "VelkoJfc2.class", GateKind::Program);
-  if (doc_.CarriesRuntime()) add(programDir + KesDoc::kRuntimeFile, GateKind::Program);
+  if (CarriesRuntime()) add(programDir + kRuntimeFile, GateKind::Program);
   const std::string root = doc_.DriveRoot();
-  if (doc_.generateInput == 1 && !IsAddress(doc_.inputFilePath, root))
-    add(OsFromStored(doc_.inputFilePath), GateKind::InputFile);
+  if (generateInput == 1 && !IsAddress(inputFilePath, root))
+    add(OsFromStored(inputFilePath), GateKind::InputFile);
 
   // Relative paths are read against the project file's folder (or the
   // current folder for a project never saved); the process's current

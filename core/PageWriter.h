@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,7 +15,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/KesDoc.h"
+#include "core/FileStaging.h"
+#include "core/PageOptions.h"
+#include "core/ParamText.h"
 #include "core/ResourceRegister.h"
 
 class Doc;
@@ -41,12 +44,24 @@ class PageWriter {
     std::vector<std::string> images, audio;
   };
 
+  // A whole page, and on request what its script says: the head and the
+  // statements of the buttons (of those the first thread wrote, when a
+  // second thread wrote the rest), each exactly the bytes of the page.
+  struct Page {
+    std::string html;
+    std::string head;
+    std::vector<std::string> buttons;
+  };
+
   // Fills `resources` with the lists of each generation of the parameters.
   PageWriter(Doc& doc, ResourceRegister& resources);
   ~PageWriter();
   PageWriter(const PageWriter&) = delete;
   PageWriter& operator=(const PageWriter&) = delete;
 
+  // The page of `mode`, whole, with its script's head and statements when
+  // `withStatements` is set.
+  Page Write(PageMode mode, bool withStatements);
   // The head and the statements of the buttons `which` (indices in button
   // order; out of range and repeated ones are left out), in button order,
   // each exactly the bytes the whole generation of the parameters writes for
@@ -68,6 +83,37 @@ class PageWriter {
   std::size_t EstimatePageSize() const;
   // The files the page needs beside it and what the page uses each as.
   bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected);
+
+  // Whether the page carries the runtime: who chooses (a RuntimeChoice);
+  // whether pages are of today (buttons as HTML and CSS); whether the
+  // project does anything that needs the runtime's script; and whether the
+  // page carries the runtime's line and the runtime lies beside it.
+  int runtimeChoice = kRuntimeFromSettings;
+  bool WantsRuntime() const;
+  bool NeedsRuntime() const;
+  bool CarriesRuntime() const {
+    return WantsRuntime() && (runtimeChoice == kRuntimeAlways || NeedsRuntime());
+  }
+  // Chooses the runtime for the writer while it lives, then gives the
+  // earlier choice back.
+  class RuntimeScope {
+   public:
+    RuntimeScope(PageWriter& writer, int choice) : writer_(writer), saved_(writer.runtimeChoice) {
+      writer.runtimeChoice = choice;
+    }
+    ~RuntimeScope() { writer_.runtimeChoice = saved_; }
+    RuntimeScope(const RuntimeScope&) = delete;
+    RuntimeScope& operator=(const RuntimeScope&) = delete;
+
+   private:
+    PageWriter& writer_;
+    int saved_;
+  };
+
+  // The project's input file, listed among the files the page needs when
+  // `generateInput` is 1; the program never changes either.
+  std::string inputFilePath;
+  int32_t generateInput = 0;
 
   // Where the groups number the files their script names: the lists of the
   // thread generating it.
@@ -107,6 +153,8 @@ class PageWriter {
     ResourceRegister lists;
   };
   std::unique_ptr<SecondLists> second_;
+  // While a page is written with its statements: where they go.
+  Page* made_ = nullptr;
   std::size_t secondThreadButtons_ = 0;
   // Percentage of the buttons whose script the first thread generates when
   // two threads share the work: the first also cuts every parameter, so it

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/KesDoc.h"
+#include "core/Doc.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
@@ -129,7 +129,7 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
   return failed ? CopyOutcome::Failed : CopyOutcome::Succeeded;
 }
 
-CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,
+CopyOutcome CopySelectedResources(Doc& doc, const std::vector<std::string>& selected,
                                   CopyProgress& progress) {
   std::vector<std::string> keep;
   if (!doc.pathName().empty()) keep.push_back(doc.pathName());

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class KesDoc;
+class Doc;
 enum class GateKind;
 class Platform;
 
@@ -66,5 +66,5 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
                                   const std::vector<GateKind>& expected = {});
 
 // The same for a document: its platform and its last copy directory.
-CopyOutcome CopySelectedResources(KesDoc& doc, const std::vector<std::string>& selected,
+CopyOutcome CopySelectedResources(Doc& doc, const std::vector<std::string>& selected,
                                   CopyProgress& progress);

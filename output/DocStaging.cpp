@@ -9,6 +9,7 @@
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "core/PageOptions.h"
 #include "core/Platform.h"
 #include "core/SafeFile.h"
 #include "output/FileGate.h"
@@ -85,19 +86,19 @@ bool DocStaging::StagePreview(KesDoc& doc, const std::vector<std::string>& list,
 
 bool DocStaging::AgreeToPlaceRuntime(KesDoc& doc, const std::string& page) {
   Platform& platform = doc.platform();
-  return AgreeToReplace(platform, TargetsReplaced({platform.ProgramDir() + KesDoc::kRuntimeFile},
-                                                  FolderOfPage(page)));
+  return AgreeToReplace(
+      platform, TargetsReplaced({platform.ProgramDir() + kRuntimeFile}, FolderOfPage(page)));
 }
 
 void DocStaging::PlaceRuntimeBeside(KesDoc& doc, const std::string& page) {
   Platform& platform = doc.platform();
   const std::string folder = FolderOfPage(page);
-  const std::string refusal = CheckTarget(folder + KesDoc::kRuntimeFile);
+  const std::string refusal = CheckTarget(folder + kRuntimeFile);
   if (!refusal.empty()) {
     platform.MessageBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }
-  StageFile(platform, platform.ProgramDir() + KesDoc::kRuntimeFile, folder, {doc.pathName(), page});
+  StageFile(platform, platform.ProgramDir() + kRuntimeFile, folder, {doc.pathName(), page});
 }
 
 std::string DocStaging::BringTemplateFile(KesDoc& doc, const std::string& file, GateKind kind,

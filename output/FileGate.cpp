@@ -8,10 +8,10 @@
 #include <map>
 #include <system_error>
 
-#include "core/KesDoc.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "core/PageOptions.h"
 #include "core/SafeFile.h"
 #include "core/Version.h"
 #include "output/Staging.h"
@@ -390,9 +390,8 @@ FileGate::FileGate(const std::string& programDirectory) {
   if (programDirectory.empty()) return;
   const std::string dir = WithSlash(programDirectory);
   const std::string internal = version::kInternalName;
-  for (const std::string& name :
-       {internal + ".class", internal + ".jar", internal + ".cab", std::string("VelkoJfc2.class"),
-        std::string(KesDoc::kRuntimeFile)}) {
+  for (const std::string& name : {internal + ".class", internal + ".jar", internal + ".cab",
+                                  std::string("VelkoJfc2.class"), std::string(kRuntimeFile)}) {
     std::string real;
     if (safefile::RealPath(dir + name, real)) programFiles_.push_back(real);
   }
@@ -517,7 +516,7 @@ GateResult SoundToTest(const FileGate& gate, const std::string& stored,
                        const std::string& projectFile, const std::string& programDirectory) {
   // A relative name starts from the project's folder (the program's for a
   // project never saved); one found only beside the program is taken from there.
-  const std::string beside = WithSlash(programDirectory) + KesDoc::kRuntimeFile;
+  const std::string beside = WithSlash(programDirectory) + kRuntimeFile;
   GateResult r =
       gate.CheckStored(stored, projectFile.empty() ? beside : projectFile, GateKind::Sound);
   if (r.status == GateStatus::Missing && !IsAbsolutePath(stored) && !projectFile.empty())

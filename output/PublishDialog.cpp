@@ -10,7 +10,6 @@
 
 #include "core/Doc.h"
 #include "core/KesApp.h"
-#include "core/KesDoc.h"
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
@@ -36,8 +35,8 @@ QToolButton* PictureButton(const QString& icon, QWidget* parent) {
 }
 }  // namespace
 
-PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
-    : QDialog(parent), app_(app), doc_(doc), previousHook_(doc.showResources) {
+PublishDialog::PublishDialog(KesApp& app, Doc& doc, QWidget* parent)
+    : QDialog(parent), app_(app), doc_(doc), previousHook_(doc.pageFiles().showResources) {
   setWindowTitle(tr("Publish"));
   setProperty("helpId", kDialogId);
   auto* tips = new HelpTips(app, this);
@@ -73,7 +72,6 @@ PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
   folder_->setIcon(QIcon::fromTheme(QStringLiteral("folder-publicshare"),
                                     QIcon(QStringLiteral(":/icons/10002.svg"))));
   connect(folder_, &QPushButton::clicked, this, [this] { OnPublishToFolder(); });
-  folder_->setVisible(dynamic_cast<Doc*>(&doc_) != nullptr);
 
   auto* box = new QDialogButtonBox(this);
   QPushButton* done = box->addButton(tr("Done"), QDialogButtonBox::AcceptRole);
@@ -97,7 +95,7 @@ PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
   setFixedWidth(560);
 
   // The Resources dialog opens on top of this one.
-  doc_.showResources = [this](const std::string& html) {
+  doc_.pageFiles().showResources = [this](const std::string& html) {
     ResourcesDialog resources(doc_, html, this);
     resources.exec();
   };
@@ -105,7 +103,7 @@ PublishDialog::PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent)
 }
 
 PublishDialog::~PublishDialog() {
-  doc_.showResources = previousHook_;
+  doc_.pageFiles().showResources = previousHook_;
 }
 
 void PublishDialog::OnClipboard() {
@@ -125,8 +123,8 @@ bool PublishDialog::OnGenerateFile() {
 PublishOutcome PublishDialog::OnPublishToFolder() {
   PublishOutcome outcome;
   outcome.kind = PublishOutcome::Kind::Cancelled;
-  auto* doc = dynamic_cast<Doc*>(&doc_);
-  if (!doc || !app_.CommitPages()) return outcome;
+  Doc* const doc = &doc_;
+  if (!app_.CommitPages()) return outcome;
   Platform& platform = app_.platform();
   // The page keeps the name it was generated with, else the project's own.
   const std::string page =

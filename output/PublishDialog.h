@@ -9,7 +9,7 @@
 #include "output/PublishFolder.h"
 
 class KesApp;
-class KesDoc;
+class Doc;
 class QCheckBox;
 class QPushButton;
 class QToolButton;
@@ -17,7 +17,7 @@ class QToolButton;
 class PublishDialog : public QDialog {
   Q_OBJECT
  public:
-  PublishDialog(KesApp& app, KesDoc& doc, QWidget* parent = nullptr);
+  PublishDialog(KesApp& app, Doc& doc, QWidget* parent = nullptr);
   ~PublishDialog() override;
 
   // Copy to Clipboard: the pages commit (a refusal does not stop it), then
@@ -40,7 +40,7 @@ class PublishDialog : public QDialog {
 
  private:
   KesApp& app_;
-  KesDoc& doc_;
+  Doc& doc_;
   // The document's Resources hook before this dialog took it over.
   std::function<void(const std::string&)> previousHook_;
   QToolButton* clipboard_ = nullptr;

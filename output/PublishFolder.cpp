@@ -64,7 +64,7 @@ PublishOutcome PlanPublish(Doc& doc, Platform& platform, const std::string& fold
   // Where a browser's limit binds, the user hears of it before the page goes online.
   const PropProject& project = *doc.project();
   const Drawn drawn = DrawnSize(project.projectWidth, project.projectHeight);
-  if (doc.WantsRuntime() &&
+  if (doc.writer().WantsRuntime() &&
       (drawn.width < project.projectWidth || drawn.height < project.projectHeight))
     platform.MessageBox(
         msg::Format(

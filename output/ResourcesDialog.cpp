@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/Doc.h"
 #include "core/KesApp.h"
-#include "core/KesDoc.h"
 #include "output/CopyProgressDialog.h"
 #include "ui/HelpTips.h"
 #include "ui/Text.h"
@@ -23,7 +23,7 @@ constexpr int kHtmlId = 10019;
 
 }  // namespace
 
-ResourcesDialog::ResourcesDialog(KesDoc& doc, const std::string& html, QWidget* parent)
+ResourcesDialog::ResourcesDialog(Doc& doc, const std::string& html, QWidget* parent)
     : QDialog(parent), doc_(doc), htmlText_(html) {
   setWindowTitle(tr("Resources"));
   setProperty("helpId", kDialogId);

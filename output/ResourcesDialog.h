@@ -12,7 +12,7 @@
 #include "output/CopyProgressDialog.h"
 
 class CopyProgressDialog;
-class KesDoc;
+class Doc;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,7 +20,7 @@ class QPushButton;
 class ResourcesDialog : public QDialog, private CopyProgress {
   Q_OBJECT
  public:
-  ResourcesDialog(KesDoc& doc, const std::string& html, QWidget* parent = nullptr);
+  ResourcesDialog(Doc& doc, const std::string& html, QWidget* parent = nullptr);
   ~ResourcesDialog() override;
 
   // The resource list as the list box shows it, in order.
@@ -50,7 +50,7 @@ class ResourcesDialog : public QDialog, private CopyProgress {
   bool Cancelled() override;
   void End() override;
 
-  KesDoc& doc_;
+  Doc& doc_;
   std::string htmlText_;
   std::vector<std::string> files_;
   QListWidget* list_ = nullptr;

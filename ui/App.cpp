@@ -51,7 +51,7 @@ App::App(Platform& platform, AppOptions options)
       doc_(std::make_unique<Doc>(*this)) {
   InitResources();
   setCurrentDoc(doc_.get());
-  doc_->stopPreview = [this] { OnStopPreview(); };
+  doc_->pageFiles().stopPreview = [this] { OnStopPreview(); };
   doc_->staging = std::make_unique<DocStaging>();
   if (options_.registerPages) options_.registerPages(pages_);
 }
@@ -262,7 +262,7 @@ void App::NavigateInfo(const std::string& address, bool withRuntime) {
   QString runtime;
   if (withRuntime) {
     // A missing runtime leaves the page as a browser without Java shows it.
-    QFile file(PathToQ(platform().ProgramDir() + KesDoc::kRuntimeFile));
+    QFile file(PathToQ(platform().ProgramDir() + kRuntimeFile));
     if (file.open(QIODevice::ReadOnly)) runtime = QString::fromUtf8(file.readAll());
   }
   if (frame_ && frame_->info()) frame_->info()->Navigate(PathToQ(address), runtime);

@@ -77,14 +77,12 @@ std::string ListsOf(const std::string& html) {
 // every button, or of those the first thread wrote when a second thread
 // wrote the rest.
 Page PageOf(Doc& doc) {
-  const KesDoc::RuntimeScope runtime(doc, KesDoc::kRuntimeAlways);
-  Doc::ScriptParts parts;
-  doc.scriptParts = &parts;
+  const PageWriter::RuntimeScope runtime(doc.writer(), kRuntimeAlways);
+  PageWriter::Page made = doc.writer().Write(PageMode::Page, true);
   Page page;
-  page.html = doc.BuildHtml(PageMode::Page);
-  doc.scriptParts = nullptr;
-  page.allButtons = parts.buttons.size() == doc.ButtonCount();
-  page.script = {std::move(parts.head), std::move(parts.buttons), ListsOf(page.html)};
+  page.html = std::move(made.html);
+  page.allButtons = made.buttons.size() == doc.ButtonCount();
+  page.script = {std::move(made.head), std::move(made.buttons), ListsOf(page.html)};
   return page;
 }
 

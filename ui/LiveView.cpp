@@ -350,7 +350,7 @@ QStringList LiveView::StageFiles() {
   std::vector<std::string> files, names;
   std::vector<GateKind> expected;
   {
-    const KesDoc::RuntimeScope runtime(doc_, KesDoc::kRuntimeAlways);
+    const PageWriter::RuntimeScope runtime(doc_.writer(), kRuntimeAlways);
     doc_.GetResourceFiles(files, expected);
   }
   QStringList changed;

@@ -23,9 +23,9 @@ std::string Previews::Write(bool external) {
   // where the project needs it; the internal one gets the runtime injected
   // and keeps the page file as the applet reads it.
   Doc& doc = app_.doc();
-  const KesDoc::RuntimeScope runtime(doc, external ? KesDoc::kRuntimeOn : KesDoc::kRuntimeOff);
+  const PageWriter::RuntimeScope runtime(doc.writer(), external ? kRuntimeOn : kRuntimeOff);
   if (!doc.SaveHtml(page, false, true)) return std::string();
-  if (!doc.CopyResourcesTo(folder)) {
+  if (!doc.pageFiles().CopyResourcesTo(folder)) {
     platform.MessageBox(msg::kPreviewCopyFailed, MsgButtons::Ok, MsgIcon::Stop);
     return std::string();
   }

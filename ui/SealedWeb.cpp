@@ -29,7 +29,7 @@
 #include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
 
-#include "core/KesDoc.h"
+#include "core/PageOptions.h"
 #include "core/SafeFile.h"
 #include "output/Staging.h"
 #endif
@@ -97,7 +97,7 @@ constexpr int kDialogsPerSecond = 20;
 // page.
 QByteArray Policy(const QString& host) {
   const QByteArray runtime =
-      QByteArray(sealed::kScheme) + "://" + host.toLatin1() + "/" + KesDoc::kRuntimeFile;
+      QByteArray(sealed::kScheme) + "://" + host.toLatin1() + "/" + kRuntimeFile;
   return "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'self' data: blob:; "
          "script-src " +
          runtime + " 'unsafe-inline' 'unsafe-eval'; worker-src " + runtime +
@@ -182,7 +182,7 @@ QByteArray ServedType(const QString& file) {
   const QFileInfo info(file);
   const std::string media = SniffMediaType(QFile::encodeName(file).toStdString());
   if (!media.empty()) return QByteArray::fromStdString(media);
-  if (info.fileName() == QLatin1String(KesDoc::kRuntimeFile)) return "text/javascript";
+  if (info.fileName() == QLatin1String(kRuntimeFile)) return "text/javascript";
   const QString suffix = info.suffix().toLower();
   if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) return "text/html";
   if (suffix == QLatin1String("css")) return "text/css";
@@ -240,7 +240,7 @@ class Interceptor : public QWebEngineUrlRequestInterceptor {
     // page's policy says.
     if (RunsAsScript(info.resourceType())) {
       if (scheme != QLatin1String(sealed::kScheme) ||
-          url.path() != QLatin1Char('/') + QLatin1String(KesDoc::kRuntimeFile))
+          url.path() != QLatin1Char('/') + QLatin1String(kRuntimeFile))
         info.block(true);
       return;
     }

@@ -344,12 +344,10 @@ TEST_F(LiveViewTest, AnEditSendsItsButtonAloneAndASelectionGoesOnlyWhenItChanges
   QTest::keyClicks(caption, " \"1\"");
   QTest::keyClick(caption, Qt::Key_Return);
   ASSERT_TRUE(WaitFor([&] { return Js(Element(1) + ".textContent").toString() == typed; }));
-  Doc::ScriptParts whole;
+  PageWriter::Page whole;
   {
-    const KesDoc::RuntimeScope runtime(doc, KesDoc::kRuntimeAlways);
-    doc.scriptParts = &whole;
-    doc.BuildHtml(PageMode::Page);
-    doc.scriptParts = nullptr;
+    const PageWriter::RuntimeScope runtime(doc.writer(), kRuntimeAlways);
+    whole = doc.writer().Write(PageMode::Page, true);
   }
   EXPECT_EQ(updates, 1);
   ASSERT_EQ(statements.size(), 1);

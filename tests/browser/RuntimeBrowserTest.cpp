@@ -63,7 +63,7 @@ class RuntimePage : public ::testing::Test {
     app.setCurrentDoc(&doc);
     doc.OnNewDocument();
     // The runtime drives every page here, also those that would work without it.
-    doc.runtimeChoice = KesDoc::kRuntimeAlways;
+    doc.writer().runtimeChoice = kRuntimeAlways;
     platform.programDir = dir.path().toStdString() + "/";
     QDir().mkpath(QStringLiteral(VB_GALLERY_DIR));
   }
@@ -414,7 +414,7 @@ TEST_F(RuntimePage, LoadedTwice) {
 // The internal preview: the page file without the runtime's line, the
 // runtime injected by the Info/Preview browser->
 TEST_F(RuntimePage, InternalPreviewInjectsTheRuntime) {
-  doc.runtimeChoice = KesDoc::kRuntimeOff;
+  doc.writer().runtimeChoice = kRuntimeOff;
   Style(Button(0), kRed, kGreen, kBlue, "Inside", kWhite);
   const std::string html = doc.BuildHtml(PageMode::Preview);
   ASSERT_EQ(html.find("<SCRIPT"), std::string::npos);
@@ -496,7 +496,7 @@ TEST_F(RuntimePage, DemoInTheInternalPreview) {
     // The page file is the one the engine writes, without the runtime's line.
     QFile file(dir.filePath("Preview/~VelkoButton.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    editor.doc().runtimeChoice = KesDoc::kRuntimeOff;
+    editor.doc().writer().runtimeChoice = kRuntimeOff;
     EXPECT_EQ(file.readAll().toStdString(), editor.doc().BuildHtml(PageMode::Preview));
     browser::Pause(200);
     editor.frame()->grab().save(QStringLiteral(VB_GALLERY_DIR "/demo-internal-preview.png"));
@@ -578,7 +578,7 @@ TEST_F(RuntimePage, APagePublishedWithDefaultSettingsWorks) {
   Doc published(fresh);
   fresh.setCurrentDoc(&published);
   published.OnNewDocument();
-  ASSERT_EQ(published.runtimeChoice, KesDoc::kRuntimeFromSettings);
+  ASSERT_EQ(published.writer().runtimeChoice, kRuntimeFromSettings);
   PropState& up = *published.buttons()[0]->upState;
   up.color = Bgr(255, 0, 0);
   up.border->style = 0;

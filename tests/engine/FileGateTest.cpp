@@ -268,7 +268,7 @@ TEST_F(NewProject, EveryReaderAsksTheFileGate) {
     EXPECT_EQ(live.notices().size(), told ? 1u : 0u);
 
     // The preview: the same beside the program's own files.
-    ASSERT_TRUE(doc.CopyResourcesTo(run + "preview/"));
+    ASSERT_TRUE(doc.pageFiles().CopyResourcesTo(run + "preview/"));
     std::set<std::string> staged = Listing(run + "preview/");
     for (const std::string& f : programFiles) staged.erase(f);
     EXPECT_EQ(staged, passes ? only : none);

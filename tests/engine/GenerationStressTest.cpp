@@ -204,11 +204,12 @@ TEST_F(GenerationStress, ChosenButtonsHaveTheStatementsOfTheWholeGeneration) {
         s->image->file = file();
         s->audio->file = file();
       }
-    Doc::ScriptParts whole;
-    doc.scriptParts = &whole;
-    doc.BuildHtml(PageMode::Page);
-    doc.scriptParts = nullptr;
+    const PageWriter::Page whole = doc.writer().Write(PageMode::Page, true);
     ASSERT_EQ(whole.buttons.size(), count);
+    // Asking for the statements changes nothing of the page.
+    const PageWriter::Page plain = doc.writer().Write(PageMode::Page, false);
+    EXPECT_EQ(plain.html, whole.html);
+    EXPECT_TRUE(plain.head.empty() && plain.buttons.empty());
     const std::vector<std::string> images = doc.imageList, audio = doc.audioList;
     // None, each one, a random few (with repeats and one out of range), all.
     std::vector<std::vector<std::size_t>> choices = {{}, {count + 3}};

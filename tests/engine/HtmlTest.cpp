@@ -133,20 +133,19 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
   };
   for (int setting : {1, 0}) {
     app.settings().html5Runtime = setting;
-    for (int choice : {KesDoc::kRuntimeFromSettings, KesDoc::kRuntimeOn, KesDoc::kRuntimeOff,
-                       KesDoc::kRuntimeAlways}) {
-      doc.runtimeChoice = choice;
-      const bool on = choice == KesDoc::kRuntimeOn || choice == KesDoc::kRuntimeAlways ||
-                      (choice == KesDoc::kRuntimeFromSettings && setting == 1);
+    for (int choice : {kRuntimeFromSettings, kRuntimeOn, kRuntimeOff, kRuntimeAlways}) {
+      doc.writer().runtimeChoice = choice;
+      const bool on = choice == kRuntimeOn || choice == kRuntimeAlways ||
+                      (choice == kRuntimeFromSettings && setting == 1);
       for (int mode = 0; mode < 3; ++mode)
         EXPECT_EQ(doc.BuildHtml(PageMode(mode)),
-                  on ? today(classic[mode], mode, choice == KesDoc::kRuntimeAlways) : classic[mode])
+                  on ? today(classic[mode], mode, choice == kRuntimeAlways) : classic[mode])
             << "setting " << setting << " choice " << choice << " mode " << mode;
     }
   }
   // A project that needs the runtime has its line after the applet in
   // every mode, and the segment on the clipboard carries it too.
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   button().drag = 1;
   const std::string segment = doc.BuildHtml(PageMode::Segment);
   const std::string tail = "</APPLET>\r\n" + line;
@@ -162,7 +161,7 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
 // these reasons; links, tips, status texts, cursors, looks, fonts, check and
 // radio buttons and hidden buttons work without it.
 TEST_F(Html, TheRuntimeComesOnlyWithWhatNeedsIt) {
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   platform.programDir = "/opt/vb/";
   const std::string line = "</APPLET>\r\n<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n";
   const auto carries = [&] {
@@ -210,11 +209,11 @@ TEST_F(Html, TheRuntimeComesOnlyWithWhatNeedsIt) {
     make();
     EXPECT_TRUE(carries()) << name;
     ASSERT_TRUE(doc.OpenFromBytes(bytes, ""));
-    doc.runtimeChoice = KesDoc::kRuntimeOn;
+    doc.writer().runtimeChoice = kRuntimeOn;
     EXPECT_FALSE(carries()) << "after " << name;
   }
   // The Live View's page has it always.
-  doc.runtimeChoice = KesDoc::kRuntimeAlways;
+  doc.writer().runtimeChoice = kRuntimeAlways;
   EXPECT_TRUE(carries());
 }
 
@@ -223,7 +222,7 @@ TEST_F(Html, TheRuntimeComesOnlyWithWhatNeedsIt) {
 // caption text is named by its tip, else by its name; a caption that changes
 // with the state has a span for each state.
 TEST_F(Html, AMenuOfLinksIsANavOfLinksWithTheirCaptionsAsText) {
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   project().identifier = "Main menu";
   const char* const captions[] = {"Home", "Our\r\nProducts", "${date.%d}", ""};
   for (std::size_t i = 0; i < 4; ++i) {
@@ -266,7 +265,7 @@ TEST_F(Html, AMenuOfLinksIsANavOfLinksWithTheirCaptionsAsText) {
 // button of a project is one group; a button that starts down is checked; a
 // free layout places each button where its Up state is.
 TEST_F(Html, CheckAndRadioButtonsAreInputsWithLabels) {
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   project().identifier = "";
   project().layout = PropProject::kLayoutFree;
   button().mode = PropButton::kCheckBox;
@@ -305,7 +304,7 @@ TEST_F(Html, CheckAndRadioButtonsAreInputsWithLabels) {
 // address is inside its url("...") with its quotes written %22, and
 // attributes hold character references.
 TEST_F(Html, HostileNamesStayInsideTheStyleSheetAndTheAttributes) {
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   const std::string evil = "x\"');}</STYLE><SCRIPT>alert(1)</SCRIPT>{";
   project().identifier = evil;
   project().backgroundImage = "http://e.example/" + evil + ".gif";
@@ -462,7 +461,9 @@ class PageFile : public NewProject {
     dir = fs::temp_directory_path() /
           ("vb-page-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(dir);
-    doc.showResources = [this](const std::string& html) { resourcesShown.push_back(html); };
+    doc.pageFiles().showResources = [this](const std::string& html) {
+      resourcesShown.push_back(html);
+    };
   }
   ~PageFile() override { fs::remove_all(dir); }
   fs::path dir;
@@ -486,7 +487,7 @@ TEST_F(PageFile, WritesThePageAndShowsItsResources) {
 // A page with the runtime gets the runtime beside it; a link in its place is
 // refused, saying so, and the page stays written.
 TEST_F(PageFile, APageWithTheRuntimeGetsTheRuntimeBesideIt) {
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   fs::create_directories(dir / "prog");
   fs::create_directories(dir / "site");
   platform.programDir = (dir / "prog").string() + "/";
@@ -535,15 +536,15 @@ TEST_F(PageFile, PublishSaysWhereBrowsersDrawLessThanTheApplet) {
     int32_t width, height;
     int runtime;
     const char* drawn;  // nullptr: no message
-  } cases[] = {{148, 8000000, KesDoc::kRuntimeOn, nullptr},
-               {148, 9000000, KesDoc::kRuntimeOn, "148 x 8388608"},
-               {20000000, 100, KesDoc::kRuntimeOn, "8388608 x 100"},
-               {148, 9000000, KesDoc::kRuntimeOff, nullptr}};
+  } cases[] = {{148, 8000000, kRuntimeOn, nullptr},
+               {148, 9000000, kRuntimeOn, "148 x 8388608"},
+               {20000000, 100, kRuntimeOn, "8388608 x 100"},
+               {148, 9000000, kRuntimeOff, nullptr}};
   for (const Case& c : cases) {
     platform.messages.clear();
     project().projectWidth = c.width;
     project().projectHeight = c.height;
-    doc.runtimeChoice = c.runtime;
+    doc.writer().runtimeChoice = c.runtime;
     PublishToFolder(doc, platform, (dir / "site").string(), "page.html");
     const std::string warning = c.drawn ? "The applet is " + std::to_string(c.width) + " x " +
                                               std::to_string(c.height) +

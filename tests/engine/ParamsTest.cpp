@@ -196,12 +196,12 @@ TEST_F(Params, ImageAndAudioListsReduceLocalEntriesToFileNames) {
 }
 
 TEST(ParamWriters, FormsAndDefaults) {
-  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::Page, "S", "a\nb", "", true),
+  EXPECT_EQ(params::WriteStringParam(ParamForm::Page, "S", "a\nb", "", true),
             "<PARAM NAME=S VALUE=\"a\\nb\">\r\n");
-  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::Page, "S", "a\nb", "", false),
+  EXPECT_EQ(params::WriteStringParam(ParamForm::Page, "S", "a\nb", "", false),
             "<PARAM NAME=S VALUE=\"a\nb\">\r\n");
-  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::InputFile, "S", "it's", "", true), "S=it\\'s\r\n");
-  EXPECT_EQ(KesDoc::WriteStringParam(ParamForm::InputFile, "S", "x", "x", false), "");
+  EXPECT_EQ(params::WriteStringParam(ParamForm::InputFile, "S", "it's", "", true), "S=it\\'s\r\n");
+  EXPECT_EQ(params::WriteStringParam(ParamForm::InputFile, "S", "x", "x", false), "");
 }
 
 class InputFile : public NewProject {

@@ -71,15 +71,15 @@ TEST_F(Resources, RelativeProjectPathBecomesAbsolute) {
 }
 
 TEST_F(Resources, InputFileWhenAskedFor) {
-  doc.generateInput = 1;
-  doc.inputFilePath = "/data/button.txt";
+  doc.writer().generateInput = 1;
+  doc.writer().inputFilePath = "/data/button.txt";
   std::vector<std::string> expected = applet;
   expected.push_back("/data/button.txt");
   EXPECT_EQ(List(), expected);
-  doc.inputFilePath = "http://x.example/button.txt";
+  doc.writer().inputFilePath = "http://x.example/button.txt";
   EXPECT_EQ(List(), applet);
-  doc.generateInput = 2;
-  doc.inputFilePath = "/data/button.txt";
+  doc.writer().generateInput = 2;
+  doc.writer().inputFilePath = "/data/button.txt";
   EXPECT_EQ(List(), applet);
 }
 
@@ -104,11 +104,11 @@ TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
   expected.push_back("/snd/a.au");
   app.settings().html5Runtime = 1;
   EXPECT_EQ(List(), expected);
-  doc.runtimeChoice = KesDoc::kRuntimeOff;
+  doc.writer().runtimeChoice = kRuntimeOff;
   EXPECT_EQ(List(), classic);
   app.settings().html5Runtime = 0;
-  doc.runtimeChoice = KesDoc::kRuntimeOn;
+  doc.writer().runtimeChoice = kRuntimeOn;
   EXPECT_EQ(List(), expected);
-  doc.runtimeChoice = KesDoc::kRuntimeFromSettings;
+  doc.writer().runtimeChoice = kRuntimeFromSettings;
   EXPECT_EQ(List(), classic);
 }

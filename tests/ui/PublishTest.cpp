@@ -219,10 +219,10 @@ TEST_F(PublishTest, RuntimeBoxFollowsAndKeepsTheSetting) {
 
 TEST_F(PublishTest, DialogGivesBackTheDocumentsResourcesHook) {
   int calls = 0;
-  doc.showResources = [&calls](const std::string&) { ++calls; };
+  doc.pageFiles().showResources = [&calls](const std::string&) { ++calls; };
   { PublishDialog dialog(app, doc); }
-  ASSERT_TRUE(doc.showResources);
-  doc.showResources("x");
+  ASSERT_TRUE(doc.pageFiles().showResources);
+  doc.pageFiles().showResources("x");
   EXPECT_EQ(calls, 1);
 }
 

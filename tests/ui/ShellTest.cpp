@@ -158,8 +158,7 @@ TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
     EXPECT_NE(frame->hooks(spec.id), nullptr) << spec.id;
   }
   app.doc().AddNewButton(1);
-  for (const QModelIndex& item :
-       {frame->outline()->model()->index(0, 0), TreeItem(frame, 0)}) {
+  for (const QModelIndex& item : {frame->outline()->model()->index(0, 0), TreeItem(frame, 0)}) {
     SelectItem(frame, item);
     std::set<int> placed;
     for (QAction* title : frame->menuBar()->actions())
@@ -633,7 +632,7 @@ TEST(ShellPreview, ExternalPreviewCarriesTheRuntimeInternalInjectsIt) {
   EXPECT_EQ(external.count("<SCRIPT SRC=\"velkobutton.js\"></SCRIPT>\r\n"), 1);
   EXPECT_EQ(ReadBytes(dir.path() + "/Preview/velkobutton.js"), "applet");
   // The override lasts for that preview only.
-  EXPECT_EQ(app.doc().runtimeChoice, KesDoc::kRuntimeFromSettings);
+  EXPECT_EQ(app.doc().writer().runtimeChoice, kRuntimeFromSettings);
   EXPECT_EQ(app.doc().BuildHtml(PageMode::Page).find("<SCRIPT"), std::string::npos);
 
   // The internal preview's page is the classic one; the runtime is injected.
