@@ -475,7 +475,7 @@ TEST_F(OutlineTest, EveryPageShowsAndStoresTheFieldsItsTableBinds) {
       {"automatic", {"topColor", "midColor", "botColor"}}};
   int pagesSeen = 0;
   for (const QModelIndex& item : {Root(), Item(0), Item(0, 1), Item(0, 1, 0), Item(0, 1, 1),
-                                Item(0, 1, 2), Item(0, 1, 3), Item(0, 1, 4)}) {
+                                  Item(0, 1, 2), Item(0, 1, 3), Item(0, 1, 4)}) {
     Click(item);
     std::vector<KesView*> pages;
     if (KfcViewTab* tabs = Tabs())
