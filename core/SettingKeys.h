@@ -50,6 +50,9 @@ inline constexpr Series kBarCommands{"Toolbars", "Bar", "Commands"};
 inline constexpr Number kLargeButtons{"Toolbars", "LargeButtons", 0};
 inline constexpr Number kShowTooltips{"Toolbars", "ShowTooltips", 1};
 inline constexpr Number kCoolLook{"Toolbars", "CoolLook", 1};
+// The colours last picked in a colour pop-up, most recent first, as
+// comma-separated RRGGBB.
+inline constexpr Text kRecentColors{"Settings", "RecentColors", ""};
 
 // Recovery files of unsaved edits kept when the editor had to end without
 // asking (see core/Recovery.h), and the projects they belong to.

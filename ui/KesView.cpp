@@ -28,6 +28,7 @@
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"
 #include "ui/PageParts.h"
+#include "ui/ProjectColors.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
 
@@ -531,6 +532,8 @@ void KesView::WireFinishedEdits() {
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
       connect(combo, &QComboBox::activated, this, &KesView::CommitSoon);
     } else if (auto* color = qobject_cast<ColorButton*>(w)) {
+      color->setRecentStore(&app_.platform());
+      color->setProjectColors([this] { return ProjectColors(doc_, ColorButton::kPaletteColumns); });
       connect(color, &ColorButton::changed, this, &KesView::CommitSoon);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       connect(button, &QAbstractButton::clicked, this, &KesView::CommitSoon);
