@@ -37,12 +37,14 @@ std::vector<CommandSpec> MakeSpecs() {
           .Store(S::kOrStop)
           .Theme("document-save"),
       Row(kCmdFileSaveAs, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Save &As..."))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)})
           .Store(S::kOrStop)
           .Theme("document-save-as"),
       Row(kCmdFileRecentFirst, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Recent &File"))
           .Submenu()
           .SeparatorBefore(),
       Row(kCmdExit, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "E&xit"))
+          .Keys({K(Qt::CTRL | Qt::Key_Q)})
           .Store(S::kOrStop)
           .Theme("application-exit")
           .SeparatorBefore(),

@@ -75,6 +75,13 @@ const char* const kLiveStyle =
     "applet .vb{width:max-content}.velko-live-editing applet .vb .b{pointer-events:none}"
     "</STYLE>\r\n";
 
+// The pointer left the view: the page does not always hear it when it leaves
+// straight from a button, so its buttons are told, and one shown in Over goes
+// back to Up. Run in the bridge's world; the runtime hears the event.
+const char* const kPointerLeftScript =
+    "document.querySelectorAll('applet .vb').forEach(function(r){"
+    "r.dispatchEvent(new PointerEvent('pointerleave',{pointerType:'mouse'}))})";
+
 std::filesystem::path FsFolder(const std::string& folder) {
   return std::filesystem::path(folder);
 }
@@ -577,6 +584,8 @@ bool LiveView::eventFilter(QObject* watched, QEvent* event) {
              static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
     emit keyboardReturned();
     return true;
+  } else if (event->type() == QEvent::Leave && watched == filtered_ && trying_ && page_) {
+    page_->runJavaScript(QLatin1String(kPointerLeftScript), QWebEngineScript::ApplicationWorld);
   } else if (event->type() == QEvent::KeyPress && !trying_ && FreeLayout()) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int step = key->modifiers() & Qt::ShiftModifier ? kNudgeShift : kNudge;

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/KesApp.h"
@@ -18,6 +19,12 @@
 #include "ui/Text.h"
 
 namespace {
+// A template's picture, and the cell it stands in.
+constexpr QSize kTemplateIcon(240, 90);
+constexpr QSize kTemplateCell(260, 120);
+// The chooser shows every template at once: three pictures a row, two rows.
+constexpr int kTemplateColumns = 3;
+constexpr int kTemplateRows = 2;
 // The templates' names as the dialog shows them, in its order.
 const struct {
   const char* folder;
@@ -47,30 +54,47 @@ NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles,
   auto* fromTemplate = new QRadioButton(tr("A &Template"), group);
   templates_ = new QListWidget(group);
   templates_->setViewMode(QListView::IconMode);
-  templates_->setIconSize(QSize(240, 90));
-  templates_->setGridSize(QSize(260, 120));
+  templates_->setIconSize(kTemplateIcon);
+  templates_->setGridSize(kTemplateCell);
   templates_->setResizeMode(QListView::Adjust);
   templates_->setMovement(QListView::Static);
   templates_->setWordWrap(true);
-  templates_->setMinimumSize(560, 260);
+  // A row wraps unless the width is more than its cells, and a scroll bar
+  // shown while the dialog is laid out takes its own width too.
+  const int frame = 2 * templates_->frameWidth();
+  const int bar = templates_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, templates_);
+  templates_->setMinimumSize(kTemplateColumns * kTemplateCell.width() + frame + bar + 1,
+                             kTemplateRows * kTemplateCell.height() + frame);
   for (const auto& t : kTemplates) {
     const QString folder = templatesDir + QLatin1String(t.folder) + QLatin1Char('/');
     const QString project = folder + QLatin1String(t.folder) + QStringLiteral(".but");
     if (!QFileInfo::exists(project)) continue;
     const QPixmap picture(folder + QLatin1String(t.folder) + QStringLiteral(".png"));
     auto* item = new QListWidgetItem(
-        QIcon(picture.scaled(QSize(240, 90), Qt::KeepAspectRatio, Qt::SmoothTransformation)),
+        QIcon(picture.scaled(kTemplateIcon, Qt::KeepAspectRatio, Qt::SmoothTransformation)),
         tr(t.title), templates_);
     item->setData(Qt::UserRole, project);
     item->setToolTip(tr(t.title));
   }
   templates_->setCurrentRow(0);
-  templates_->setEnabled(false);
+  templates_->clearSelection();
   fromTemplate->setEnabled(templates_->count() > 0);
-  connect(fromTemplate, &QRadioButton::toggled, templates_, &QWidget::setEnabled);
-  connect(templates_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-  connect(templates_, &QListWidget::itemClicked, fromTemplate,
-          [fromTemplate] { fromTemplate->setChecked(true); });
+  // The pictures always take the pointer and the keys: a picture marked
+  // chooses its template, a double-click opens it; another choice leaves the
+  // pictures unmarked.
+  connect(fromTemplate, &QRadioButton::toggled, templates_, [this](bool on) {
+    if (!on)
+      templates_->clearSelection();
+    else if (QListWidgetItem* item = templates_->currentItem())
+      item->setSelected(true);
+  });
+  connect(templates_, &QListWidget::itemSelectionChanged, fromTemplate, [this, fromTemplate] {
+    if (!templates_->selectedItems().isEmpty()) fromTemplate->setChecked(true);
+  });
+  connect(templates_, &QListWidget::itemDoubleClicked, this, [this, fromTemplate] {
+    fromTemplate->setChecked(true);
+    accept();
+  });
   fromTemplate_ = fromTemplate;
   existing_ = new QRadioButton(tr("&Open an Existing Project"), group);
   list_ = new QListWidget(group);

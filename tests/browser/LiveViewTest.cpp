@@ -270,7 +270,7 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
 
   // Untried, the pointer over a button leaves it as it is; tried, the
   // button shows Over under the pointer, and Up again once the pointer has
-  // left, in one quick move.
+  // left, in one quick move or out of the view.
   const QString newsUp = "128,64,0";
   ASSERT_TRUE(WaitFor([&] { return Colour(2) == newsUp; })) << Colour(2).toStdString();
   Mouse(QEvent::MouseMove, OnScreen(Inside(2)), Qt::NoButton);
@@ -284,6 +284,12 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   EXPECT_TRUE(WaitFor([&] { return Colour(2) != newsUp; })) << Colour(2).toStdString();
   Mouse(QEvent::MouseMove, QPoint(live->view()->width() - 2, live->view()->height() - 2),
         Qt::NoButton);
+  EXPECT_TRUE(WaitFor([&] { return Colour(2) == newsUp; })) << Colour(2).toStdString();
+  // The pointer leaving the view straight from a button, with no move in between.
+  Mouse(QEvent::MouseMove, OnScreen(Inside(2)), Qt::NoButton);
+  EXPECT_TRUE(WaitFor([&] { return Colour(2) != newsUp; })) << Colour(2).toStdString();
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(Input(), &leave);
   EXPECT_TRUE(WaitFor([&] { return Colour(2) == newsUp; })) << Colour(2).toStdString();
   live->SetTrying(false);
 

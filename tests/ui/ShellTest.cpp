@@ -14,9 +14,11 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <cstdio>
 #include <cstdlib>
@@ -157,6 +159,9 @@ TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
     for (const QKeySequence& key : spec.keys) EXPECT_TRUE(keys.insert(key.toString()).second);
     EXPECT_NE(frame->hooks(spec.id), nullptr) << spec.id;
   }
+  EXPECT_EQ(FindCommand(kCmdFileSaveAs)->keys,
+            QList{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+  EXPECT_EQ(FindCommand(kCmdExit)->keys, QList{QKeySequence(Qt::CTRL | Qt::Key_Q)});
   app.doc().AddNewButton(1);
   for (const QModelIndex& item : {frame->outline()->model()->index(0, 0), TreeItem(frame, 0)}) {
     SelectItem(frame, item);
@@ -392,12 +397,33 @@ TEST(ShellNewOpen, ATemplateOpensAsANewProject) {
   NewOpenDialog dialog(app, {}, dir);
   ASSERT_EQ(dialog.templates()->count(), 6);
   for (int i = 0; i < 6; ++i) EXPECT_FALSE(dialog.templates()->item(i)->icon().isNull()) << i;
-  dialog.templateButton()->setChecked(true);
-  dialog.templates()->setCurrentRow(3);
+  // At its own size the chooser shows all six, whole, without scrolling.
+  QListWidget* templates = dialog.templates();
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_EQ(templates->verticalScrollBar()->maximum(), 0);
+  for (int i = 0; i < 6; ++i)
+    EXPECT_TRUE(
+        templates->viewport()->rect().contains(templates->visualItemRect(templates->item(i))))
+        << i;
+  dialog.grab().save(QDir::tempPath() + "/velkobutton-new-project.png");
+  // A click on a picture chooses its template; choosing another way unmarks it.
+  const auto centre = [templates](int row) {
+    return templates->visualItemRect(templates->item(row)).center();
+  };
+  EXPECT_TRUE(dialog.selectedTemplate().isEmpty());
+  QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, centre(3));
+  EXPECT_TRUE(dialog.templateButton()->isChecked());
   const QString toolbar = dialog.selectedTemplate();
   EXPECT_TRUE(toolbar.endsWith("toolbar/toolbar.but"));
-  dialog.resize(820, 560);
-  dialog.grab().save(QDir::tempPath() + "/velkobutton-new-project.png");
+  dialog.blankButton()->setChecked(true);
+  EXPECT_TRUE(templates->selectedItems().isEmpty());
+  EXPECT_TRUE(dialog.selectedTemplate().isEmpty());
+  // A double-click (a click, then a second press) opens the template it is on.
+  QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, centre(1));
+  QTest::mouseDClick(templates->viewport(), Qt::LeftButton, {}, centre(1));
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(dialog.selectedTemplate().endsWith("horizontal-bar/horizontal-bar.but"));
   ASSERT_TRUE(app.OpenTemplate(toolbar.toStdString()));
   Doc& doc = app.doc();
   EXPECT_TRUE(doc.pathName().empty());
