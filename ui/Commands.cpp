@@ -13,15 +13,15 @@ using M = CommandMenu;
 using S = StoreFirst;
 using B = CommandBar;
 
-CommandSpec Row(int id, CommandMenu menu, const char* text) {
-  CommandSpec spec;
-  spec.id = id;
-  spec.menu = menu;
-  spec.text = text;
-  return spec;
+CommandRow Row(int id, CommandMenu menu, const char* text) {
+  CommandRow entry;
+  entry.id = id;
+  entry.menu = menu;
+  entry.text = text;
+  return entry;
 }
 
-std::vector<CommandSpec> MakeSpecs() {
+std::vector<CommandRow> MakeRows() {
   return {
       // File
       Row(kCmdFileNew, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "&New"))
@@ -143,14 +143,14 @@ std::vector<CommandSpec> MakeSpecs() {
 
 }  // namespace
 
-const std::vector<CommandSpec>& CommandSpecs() {
-  static const std::vector<CommandSpec> specs = MakeSpecs();
-  return specs;
+const std::vector<CommandRow>& CommandRows() {
+  static const std::vector<CommandRow> rows = MakeRows();
+  return rows;
 }
 
-const CommandSpec* FindCommand(int id) {
-  for (const CommandSpec& spec : CommandSpecs())
-    if (spec.id == id) return &spec;
+const CommandRow* FindCommand(int id) {
+  for (const CommandRow& entry : CommandRows())
+    if (entry.id == id) return &entry;
   return nullptr;
 }
 
@@ -180,19 +180,19 @@ QString CommandMenuTitle(CommandMenu menu) {
   return QString();
 }
 
-QString CommandText(const CommandSpec& spec) {
-  return QCoreApplication::translate("FrameMain", spec.text);
+QString CommandText(const CommandRow& entry) {
+  return QCoreApplication::translate("FrameMain", entry.text);
 }
 
 std::vector<int> BarCommands(CommandBar bar) {
-  std::vector<const CommandSpec*> on;
-  for (const CommandSpec& spec : CommandSpecs())
-    if (spec.bar == bar && bar != CommandBar::kNone) on.push_back(&spec);
-  std::stable_sort(on.begin(), on.end(), [](const CommandSpec* a, const CommandSpec* b) {
+  std::vector<const CommandRow*> on;
+  for (const CommandRow& entry : CommandRows())
+    if (entry.bar == bar && bar != CommandBar::kNone) on.push_back(&entry);
+  std::stable_sort(on.begin(), on.end(), [](const CommandRow* a, const CommandRow* b) {
     return a->barSlot < b->barSlot;
   });
   std::vector<int> ids;
-  for (const CommandSpec* spec : on) ids.push_back(spec->id);
+  for (const CommandRow* entry : on) ids.push_back(entry->id);
   return ids;
 }
 
@@ -211,8 +211,8 @@ bool CommandRouter::Run(StoreFirst store, const std::function<void()>& work) {
   return true;
 }
 
-void CommandRouter::Run(const CommandSpec& spec, const CommandHooks& hooks) {
+void CommandRouter::Run(const CommandRow& entry, const CommandHooks& hooks) {
   if (!hooks.run || (hooks.enabled && !hooks.enabled())) return;
   const bool storing = !hooks.storeWhen || hooks.storeWhen();
-  Run(storing ? spec.store : StoreFirst::kNo, hooks.run);
+  Run(storing ? entry.store : StoreFirst::kNo, hooks.run);
 }

@@ -24,7 +24,7 @@ enum class StoreFirst {
   kOrStop,  // the pages store them; a page's refusal stops the command
 };
 
-struct CommandSpec {
+struct CommandRow {
   int id = 0;
   CommandMenu menu = CommandMenu::kNone;
   const char* text = "";  // the menu's text, translated in the context "FrameMain"
@@ -37,46 +37,46 @@ struct CommandSpec {
   bool submenu = false;          // the entry opens a list of its own (the recent files)
   bool treeKeys = false;         // the keys work only while the tree has the keyboard
 
-  CommandSpec& Keys(QList<QKeySequence> k) {
+  CommandRow& Keys(QList<QKeySequence> k) {
     keys = std::move(k);
     return *this;
   }
-  CommandSpec& Store(StoreFirst s) {
+  CommandRow& Store(StoreFirst s) {
     store = s;
     return *this;
   }
-  CommandSpec& Theme(const char* name) {
+  CommandRow& Theme(const char* name) {
     theme = name;
     return *this;
   }
-  CommandSpec& OnBar(CommandBar b, int slot) {
+  CommandRow& OnBar(CommandBar b, int slot) {
     bar = b;
     barSlot = slot;
     return *this;
   }
-  CommandSpec& SeparatorBefore() {
+  CommandRow& SeparatorBefore() {
     separatorBefore = true;
     return *this;
   }
-  CommandSpec& Submenu() {
+  CommandRow& Submenu() {
     submenu = true;
     return *this;
   }
-  CommandSpec& TreeKeys() {
+  CommandRow& TreeKeys() {
     treeKeys = true;
     return *this;
   }
 };
 
 // Every command, in menu order; the accelerators without a menu entry last.
-const std::vector<CommandSpec>& CommandSpecs();
+const std::vector<CommandRow>& CommandRows();
 // The row of `id`, or null.
-const CommandSpec* FindCommand(int id);
+const CommandRow* FindCommand(int id);
 // The menu bar's menus in order, and a menu's title.
 const std::vector<CommandMenu>& CommandMenus();
 QString CommandMenuTitle(CommandMenu menu);
 // A row's menu text, translated.
-QString CommandText(const CommandSpec& spec);
+QString CommandText(const CommandRow& entry);
 // The commands of a default tool bar, in bar order.
 std::vector<int> BarCommands(CommandBar bar);
 
@@ -103,7 +103,7 @@ class CommandRouter {
   bool Run(StoreFirst store, const std::function<void()>& work);
   // A table command: nothing while it is disabled; else its edits first, then
   // what it does.
-  void Run(const CommandSpec& spec, const CommandHooks& hooks);
+  void Run(const CommandRow& entry, const CommandHooks& hooks);
 
  private:
   KesApp& app_;

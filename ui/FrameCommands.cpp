@@ -26,11 +26,11 @@ namespace {
 
 // The theme's icon where the row names one that the theme has; our own
 // picture is the fallback.
-QIcon CommandIcon(const CommandSpec& spec) {
-  QString file = QStringLiteral(":/icons/%1.svg").arg(spec.id);
+QIcon CommandIcon(const CommandRow& entry) {
+  QString file = QStringLiteral(":/icons/%1.svg").arg(entry.id);
   QIcon own;
   if (QFileInfo::exists(file)) own = QIcon(file);
-  const QString theme = spec.theme ? QString::fromLatin1(spec.theme) : QString();
+  const QString theme = entry.theme ? QString::fromLatin1(entry.theme) : QString();
   if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) return QIcon::fromTheme(theme, own);
   return own;
 }
@@ -168,31 +168,31 @@ void FrameMain::BuildMenus() {
   hooks_ = BindCommands();
   std::map<CommandMenu, QMenu*> menus;
   for (CommandMenu m : CommandMenus()) menus[m] = menuBar()->addMenu(CommandMenuTitle(m));
-  for (const CommandSpec& spec : CommandSpecs()) {
-    QMenu* menu = spec.menu == CommandMenu::kNone ? nullptr : menus[spec.menu];
-    if (menu && spec.separatorBefore) menu->addSeparator();
-    if (spec.submenu) {
-      recentMenu_ = menu->addMenu(CommandText(spec));
+  for (const CommandRow& entry : CommandRows()) {
+    QMenu* menu = entry.menu == CommandMenu::kNone ? nullptr : menus[entry.menu];
+    if (menu && entry.separatorBefore) menu->addSeparator();
+    if (entry.submenu) {
+      recentMenu_ = menu->addMenu(CommandText(entry));
       continue;
     }
-    const CommandHooks& hooks = hooks_[spec.id];
-    auto* a = new QAction(CommandText(spec), this);
-    a->setData(spec.id);
-    HelpString h = SplitHelpString(LoadString(spec.id));
+    const CommandHooks& hooks = hooks_[entry.id];
+    auto* a = new QAction(CommandText(entry), this);
+    a->setData(entry.id);
+    HelpString h = SplitHelpString(LoadString(entry.id));
     a->setStatusTip(ToQ(h.prompt));
     a->setToolTip(ToQ(h.tooltip.substr(0, 78)));
-    a->setIcon(CommandIcon(spec));
+    a->setIcon(CommandIcon(entry));
     a->setIconVisibleInMenu(false);
     a->setCheckable(bool(hooks.checked));
-    if (!spec.keys.isEmpty()) a->setShortcuts(spec.keys);
+    if (!entry.keys.isEmpty()) a->setShortcuts(entry.keys);
     if (menu) menu->addAction(a);
     addAction(a);
-    actions_[spec.id] = a;
-    const int id = spec.id;
+    actions_[entry.id] = a;
+    const int id = entry.id;
     connect(a, &QAction::triggered, this, [this, id] { RunCommand(id); });
     // Alt+Up and Alt+Down move buttons while the tree has the keyboard; in
     // a page they keep opening lists.
-    if (spec.treeKeys) {
+    if (entry.treeKeys) {
       a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
       outline_->addAction(a);
     }
@@ -206,10 +206,10 @@ const CommandHooks* FrameMain::hooks(int id) const {
 }
 
 void FrameMain::RunCommand(int id) {
-  const CommandSpec* spec = FindCommand(id);
+  const CommandRow* entry = FindCommand(id);
   const CommandHooks* bound = hooks(id);
-  if (!spec || !bound) return;
-  app_.router().Run(*spec, *bound);
+  if (!entry || !bound) return;
+  app_.router().Run(*entry, *bound);
   UpdateCommandStates();
 }
 

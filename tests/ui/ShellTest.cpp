@@ -154,10 +154,10 @@ TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
   FrameMain* frame = app.frame();
   std::set<int> rows;
   std::set<QString> keys;
-  for (const CommandSpec& spec : CommandSpecs()) {
-    EXPECT_TRUE(rows.insert(spec.id).second) << spec.id;
-    for (const QKeySequence& key : spec.keys) EXPECT_TRUE(keys.insert(key.toString()).second);
-    EXPECT_NE(frame->hooks(spec.id), nullptr) << spec.id;
+  for (const CommandRow& entry : CommandRows()) {
+    EXPECT_TRUE(rows.insert(entry.id).second) << entry.id;
+    for (const QKeySequence& key : entry.keys) EXPECT_TRUE(keys.insert(key.toString()).second);
+    EXPECT_NE(frame->hooks(entry.id), nullptr) << entry.id;
   }
   EXPECT_EQ(FindCommand(kCmdFileSaveAs)->keys,
             QList{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
@@ -170,14 +170,14 @@ TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
       for (QAction* a : title->menu()->actions()) {
         if (a->isSeparator()) continue;
         const int id = a->menu() ? int(kCmdFileRecentFirst) : a->data().toInt();
-        const CommandSpec* spec = FindCommand(id);
-        ASSERT_NE(spec, nullptr) << a->text().toStdString();
-        EXPECT_EQ(CommandMenuTitle(spec->menu), title->text()) << id;
+        const CommandRow* entry = FindCommand(id);
+        ASSERT_NE(entry, nullptr) << a->text().toStdString();
+        EXPECT_EQ(CommandMenuTitle(entry->menu), title->text()) << id;
         placed.insert(id);
         if (a->menu()) continue;
         const CommandHooks& hooks = *frame->hooks(id);
-        EXPECT_EQ(a->text(), hooks.text ? hooks.text() : CommandText(*spec)) << id;
-        EXPECT_EQ(a->shortcuts(), spec->keys) << id;
+        EXPECT_EQ(a->text(), hooks.text ? hooks.text() : CommandText(*entry)) << id;
+        EXPECT_EQ(a->shortcuts(), entry->keys) << id;
         EXPECT_EQ(a->isEnabled(), !hooks.enabled || hooks.enabled()) << id;
         EXPECT_EQ(a->isCheckable(), bool(hooks.checked)) << id;
         EXPECT_EQ(a->isChecked(), hooks.checked && hooks.checked()) << id;
@@ -187,9 +187,10 @@ TEST(ShellCommands, MenusBarsAndStatesAreTheTables) {
         EXPECT_EQ(a, frame->action(a->data().toInt()));
         placed.insert(a->data().toInt());
       }
-    for (const CommandSpec& spec : CommandSpecs())
-      EXPECT_TRUE(placed.count(spec.id) || (spec.menu == CommandMenu::kNone && !spec.keys.empty()))
-          << spec.id;
+    for (const CommandRow& entry : CommandRows())
+      EXPECT_TRUE(placed.count(entry.id) ||
+                  (entry.menu == CommandMenu::kNone && !entry.keys.empty()))
+          << entry.id;
   }
 }
 
