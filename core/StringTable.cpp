@@ -237,6 +237,7 @@ const Entry kTable[] = {
     {40140, "Insert the date as mm/dd/yy\nDate (mm/dd/yy)\ntextdynamic"},
     {40141, "Insert the date as dd/mm/yy\nDate (dd/mm/yy)\ntextdynamic"},
     {40142, "Show or hide the Properties window\nProperties\nviewproperties"},
+    {40150, "Type the caption on the current button in the Live View\nEdit Caption\nviewlive"},
     {57345, "For Help, press F1"},
     {57600, "Create a new project\nNew Project\nfilenew"},
     {57601, "Open an existing project\nOpen Project\nfileopen"},

@@ -25,6 +25,7 @@ enum CommandId : int {
   kCmdMoveUp = 40130,
   kCmdMoveDown = 40131,
   kCmdDuplicate = 40132,
+  kCmdEditCaption = 40150,
   // View
   kCmdViewToolbars = 15008,
   kCmdViewInfo = 15007,

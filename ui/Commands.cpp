@@ -98,6 +98,9 @@ std::vector<CommandRow> MakeRows() {
           .Keys({K(Qt::CTRL | Qt::Key_D)})
           .Store(S::kYes)
           .OnBar(B::kButtons, 1),
+      Row(kCmdEditCaption, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "Edit &Caption"))
+          .Keys({K(Qt::Key_F2)})
+          .Store(S::kYes),
       // View
       Row(kCmdViewToolbars, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Toolbars...")),
       Row(kCmdViewInfo, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Info/Preview")),

@@ -19,6 +19,7 @@
 #include "ui/EditCommands.h"
 #include "ui/FrameMain.h"
 #include "ui/KesWndInfo.h"
+#include "ui/LiveView.h"
 #include "ui/Text.h"
 #include "ui/ViewOutline.h"
 
@@ -155,6 +156,15 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
   bound[kCmdViewLive].run = [this] {
     liveDock_->setVisible(liveDock_->isHidden());
     if (!liveDock_->isHidden()) liveDock_->raise();
+  };
+  // The caption of the tree's current button (the one clicked last), typed on it.
+  bound[kCmdEditCaption].run = [this] {
+    liveDock_->show();
+    liveDock_->raise();
+    live_->EditCaption(doc_.PathOf(outline_->SelectedGroup()).button);
+  };
+  bound[kCmdEditCaption].enabled = [this] {
+    return live_->available() && doc_.PathOf(outline_->SelectedGroup()).button >= 0;
   };
   bound[kCmdViewProperties].run = [this] {
     propertiesDock_->setVisible(!propertiesDock_->isVisible());

@@ -17,3 +17,7 @@ void LiveSession::answer(int number) {
 void LiveSession::ready() {
   if (on_.ready) on_.ready();
 }
+
+void LiveSession::caption(double x, double y, const QVariantMap& caption) {
+  if (on_.caption && std::isfinite(x) && std::isfinite(y)) on_.caption(x, y, caption);
+}

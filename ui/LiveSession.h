@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <functional>
 
 class LiveSession : public QObject {
@@ -23,6 +24,7 @@ class LiveSession : public QObject {
     std::function<void()> drawn;
     std::function<void(int number)> answer;
     std::function<void()> ready;
+    std::function<void(double x, double y, const QVariantMap& caption)> caption;
   };
   LiveSession(Handlers handlers, QObject* parent) : QObject(parent), on_(std::move(handlers)) {}
 
@@ -45,6 +47,8 @@ class LiveSession : public QObject {
   void offsetChanged(const QString& name, int dx, int dy);
   // The bridge answers `number` once the page's renderer is free to.
   void question(int number);
+  // The editor asks for the caption of the button at (x, y) in applet pixels.
+  void captionWanted(double x, double y);
 
  public slots:
   // The pointer went down, moved, up, or down with Ctrl ("down", "move",
@@ -55,6 +59,10 @@ class LiveSession : public QObject {
   void answer(int number);
   // The bridge is connected: from now on it hears the signals.
   void ready();
+  // The caption of the button at (x, y) in applet pixels, double-clicked or
+  // asked for: its box, the button's, its font, colours and alignment, as
+  // the page shows them (ui/live/bridge.js names the keys).
+  void caption(double x, double y, const QVariantMap& caption);
 
  private:
   Handlers on_;

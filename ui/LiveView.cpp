@@ -27,6 +27,7 @@
 #include "groups/project/PropProject.h"
 #include "output/LiveStaging.h"
 #include "ui/KesWndInfo.h"
+#include "ui/LiveCaptionEdit.h"
 #include "ui/LiveScript.h"
 #include "ui/LiveSession.h"
 #include "ui/SealedWeb.h"
@@ -142,6 +143,10 @@ LiveView::LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent)
     browser_->setMinimumSize(60, 40);
     browser_->installEventFilter(this);
     layout->addWidget(browser_, 1);
+    caption_ = new LiveCaptionEdit(app_, doc_, this);
+    connect(caption_, &LiveCaptionEdit::closed, this, [this](bool hadKeyboard) {
+      if (hadKeyboard) TakeKeyboard();
+    });
     layout->addWidget(notice_);
     notice_->hide();
     staging_ = std::make_unique<LiveStaging>(LiveFolder(app_.platform().PreviewDir()),
@@ -231,6 +236,9 @@ void LiveView::NewPage() {
     OnAnswer();
     bridgeReady_ = true;
     OnPageReady();
+  };
+  on.caption = [this, current](double x, double y, const QVariantMap& report) {
+    if (current()) OnCaption(x, y, report);
   };
   session_ = new LiveSession(std::move(on), page_);
   channel_ = new QWebChannel(page_);
@@ -498,6 +506,7 @@ void LiveView::SendSelection() {
 
 void LiveView::SetTrying(bool on) {
   if (trying_ == on) return;
+  if (caption_) caption_->Store();
   trying_ = on;
   if (tryAction_ && tryAction_->isChecked() != on) tryAction_->setChecked(on);
   drag_ = Drag();

@@ -15,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QVariantMap>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -26,6 +27,7 @@
 #include "ui/LiveScript.h"
 
 class KesApp;
+class LiveCaptionEdit;
 class LiveSession;
 class LiveStaging;
 class QAction;
@@ -83,6 +85,13 @@ class LiveView : public QWidget, public DocListener {
   // the applet, and the runtime drew the project.
   void OnPointer(const QString& kind, double x, double y);
   void OnDrawn();
+
+  // A field over the caption of button `button`, in the state it is shown
+  // in, as a double-click on it opens (ui/LiveCaptionEdit).
+  void EditCaption(int button);
+  LiveCaptionEdit* captionEdit() const {
+    return caption_;
+  }
 
  signals:
   // A click in the view chose the button at `index`.
@@ -184,6 +193,8 @@ class LiveView : public QWidget, public DocListener {
   void OnScriptsHeld();
   // The page has loaded and its bridge hears the session.
   void OnPageReady();
+  // The page tells of the caption of the button at (x, y) in the applet.
+  void OnCaption(double x, double y, const QVariantMap& report);
 
   KesApp& app_;
   Doc& doc_;
@@ -202,6 +213,7 @@ class LiveView : public QWidget, public DocListener {
   bool awaitingAnswer_ = false;
   bool notingLargeFile_ = false;  // the notice tells of a file left out
   QLabel* notice_ = nullptr;
+  LiveCaptionEdit* caption_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;
   std::unique_ptr<LiveStaging> staging_;

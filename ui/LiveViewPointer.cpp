@@ -10,6 +10,7 @@
 #include "core/Doc.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
+#include "ui/LiveCaptionEdit.h"
 #include "ui/LiveSession.h"
 #include "ui/LiveView.h"
 #include "ui/SealedWeb.h"
@@ -32,6 +33,8 @@ constexpr double kDragThreshold = 3;
 }  // namespace
 
 void LiveView::SetZoom(int percent) {
+  // A caption being typed is stored before its field would stand beside it.
+  if (caption_) caption_->Store();
   zoom_ = std::clamp(percent, kZoomMin, kZoomMax);
   if (zoomLabel_) zoomLabel_->setText(QStringLiteral("%1%").arg(zoom_));
 #ifdef VB_HAVE_WEBENGINE

@@ -21,13 +21,23 @@
    *   drawn: function(): void,
    *   answer: function(number): void,
    *   ready: function(): void,
+   *   caption: function(number, number, Caption): void,
    *   buttonsChanged: Signal<[string[], string, string[]]>,
    *   projectReplaced: Signal<[string, string[]]>,
    *   selectionChanged: Signal<[string, string, number]>,
    *   tryingChanged: Signal<[boolean]>,
    *   offsetChanged: Signal<[string, number, number]>,
-   *   question: Signal<[number]>
+   *   question: Signal<[number]>,
+   *   captionWanted: Signal<[number, number]>
    * }} Session
+   */
+  /**
+   * A button's caption as the view shows it: its box and the button's in the view's CSS pixels,
+   * its font and colours as computed, and its alignment.
+   * @typedef {{ left: number, top: number, width: number, height: number,
+   *   boxLeft: number, boxTop: number, boxWidth: number, boxHeight: number,
+   *   family: string, size: number, weight: number, italic: boolean, underline: boolean,
+   *   color: string, background: string, align: string }} Caption
    */
   /** @typedef {{ x: number, y: number, inside: boolean }} Point */
 
@@ -76,6 +86,7 @@
     session.tryingChanged.connect(setTrying);
     session.offsetChanged.connect(function (name, dx, dy) { relay('offset', [name, dx, dy]); });
     session.question.connect(function (number) { session.answer(number); });
+    session.captionWanted.connect(function (x, y) { reportCaption(x, y); });
     live = session;
     session.ready();
   }
@@ -112,6 +123,51 @@
     const within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
     return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
   }
+  /**
+   * Where the applet is in the view and how many of its pixels make one of the view's (as `at`
+   * counts them). @returns {{ r: DOMRect, k: number }|null}
+   */
+  function frame() {
+    const s = root();
+    if (!s || !s.parentElement) return null;
+    const r = s.getBoundingClientRect();
+    const w = parseFloat(s.parentElement.getAttribute('width') || '');
+    const free = !/flex/.test(getComputedStyle(s).display);
+    return { r: r, k: free && w > 0 && r.width > 0 ? w / r.width : 1 };
+  }
+  /**
+   * Tells the editor of the caption of the button at the applet's pixel (x, y), the top-most
+   * whose box holds it (the buttons take no pointer while the editor has the mouse).
+   * @param {number} x @param {number} y
+   */
+  function reportCaption(x, y) {
+    const s = root();
+    const f = frame();
+    if (!s || !f || !live) return;
+    const p = { x: f.r.left + x / f.k, y: f.r.top + y / f.k };
+    /** @type {HTMLElement|null} */
+    let hit = null;
+    s.querySelectorAll('.b').forEach(function (e) {
+      const b = e.getBoundingClientRect();
+      if (p.x >= b.left && p.x < b.right && p.y >= b.top && p.y < b.bottom) hit = /** @type {HTMLElement} */ (e);
+    });
+    const el = /** @type {HTMLElement|null} */ (hit);
+    if (!el) return;
+    const span = Array.prototype.find.call(el.children, /** @param {Element} c */ function (c) {
+      return c.tagName.toLowerCase() === 'span';
+    });
+    const box = el.getBoundingClientRect();
+    const cap = span ? span.getBoundingClientRect() : box;
+    const font = getComputedStyle(span || el);
+    const look = getComputedStyle(el);
+    live.caption(x, y, {
+      left: cap.left, top: cap.top, width: cap.width, height: cap.height,
+      boxLeft: box.left, boxTop: box.top, boxWidth: box.width, boxHeight: box.height,
+      family: font.fontFamily, size: parseFloat(font.fontSize) || 0, weight: parseInt(font.fontWeight, 10) || 400,
+      italic: font.fontStyle !== 'normal', underline: /underline/.test(font.textDecorationLine),
+      color: font.color, background: look.backgroundColor, align: look.textAlign
+    });
+  }
   // One move a frame is enough for a drag; the last one goes before the release.
   function flush() {
     if (pending && live) live.pointer('move', pending.x, pending.y);
@@ -145,6 +201,12 @@
     const p = at(ev);
     flush();
     if (p && live) live.pointer('up', p.x, p.y);
+  }, true);
+  // A double-click on a button asks the editor for its caption's field.
+  document.addEventListener('dblclick', function (ev) {
+    if (!ev.isTrusted || trying || ev.button !== 0 || ev.ctrlKey || ev.metaKey || !live) return;
+    const p = at(ev);
+    if (p && p.inside) reportCaption(p.x, p.y);
   }, true);
   // The buttons are the page's links, labels and buttons: while the editor
   // has the mouse, what the browser would do with them does not happen.
