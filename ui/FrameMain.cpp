@@ -32,6 +32,7 @@
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "ui/App.h"
+#include "ui/ButtonTable.h"
 #include "ui/CommandIds.h"
 #include "ui/EditCommands.h"
 #include "ui/KesWndInfo.h"
@@ -147,6 +148,9 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   column->addWidget(reloadBar_);
   column->addWidget(outline_, 1);
   setCentralWidget(centre);
+  // The Buttons table: a tab beside Properties.
+  tabifyDockWidget(propertiesDock_, ButtonTable::AddDock(*this, app_, doc_, *outline_));
+  propertiesDock_->raise();
   // The pointer over no tree item clears the status prompt.
   connect(outline_, &ViewOutline::statusPromptCleared, this,
           [this] { SetStatusPrompt(QString()); });
