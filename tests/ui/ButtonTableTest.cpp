@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -124,6 +125,8 @@ TEST_F(ButtonTableTest, TypedCellsReachTheDocumentOneStepEach) {
   EXPECT_EQ(Button(0).status, "Our loaves");
   EXPECT_EQ(Button(1).name, "Loaves");
   EXPECT_EQ(TreeItem(frame, 1).data().toString().toStdString(), "Loaves");
+
+  frame->grab().save(QDir::tempPath() + "/velkobutton-buttons-table.png");
 
   // The Link page shows the link typed.
   SelectItem(frame, TreeItem(frame, 0));
