@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QDockWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -174,50 +173,39 @@ TEST_F(ButtonTableTest, TypedCellsReachTheDocumentOneStepEach) {
 // A refused name changes nothing and makes no step; the General page's
 // message says why, and the cell opens again with what was typed.
 TEST_F(ButtonTableTest, RefusedNamesKeepTheOldName) {
-  Doc& doc = app->doc();
   const std::string old = Button(1).name;
-  const std::string other = Button(0).name;
-  const std::size_t steps = doc.history().size();
-  struct Case {
-    QString typed;
-    std::string message;
-  };
-  for (const Case& c :
-       {Case{QString::fromStdString(other).toUpper(),
-             msg::Format(msg::kButtonNameDuplicate,
-                         QString::fromStdString(other).toUpper().toStdString())},
-        Case{"Caf\u00e9 \u2615", msg::Format(msg::kTextNotStorable, "Caf\xE9 ?")}}) {
+  const std::size_t steps = app->doc().history().size();
+  const QString shouted = QString::fromStdString(Button(0).name).toUpper();
+  const std::vector<std::pair<QString, std::string>> cases = {
+      {shouted, msg::Format(msg::kButtonNameDuplicate, shouted.toStdString())},
+      {"Caf\u00e9 \u2615", msg::Format(msg::kTextNotStorable, "Caf\xE9 ?")},
+      {"", msg::kButtonNameEmpty}};  // Delete empties the cell
+  for (const auto& [typed, message] : cases) {
     platform.messages.clear();
     At(1, Col::kName);
-    // The first key opens the cell; the rest goes in at once (no key here
-    // sends a character the project cannot store).
-    Keys(c.typed.left(1));
-    auto* typing = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_TRUE(typing);
-    typing->setText(c.typed);
-    Key(Qt::Key_Tab);
+    if (typed.isEmpty()) {
+      Key(Qt::Key_Delete);
+    } else {
+      // The first key opens the cell; the rest goes in at once (no key sends
+      // a character the project cannot store).
+      Keys(typed.left(1));
+      auto* typing = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      ASSERT_TRUE(typing);
+      typing->setText(typed);
+      Key(Qt::Key_Tab);
+    }
     ASSERT_TRUE(events::WaitFor([this] { return !platform.messages.empty(); }));
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, c.message);
-    EXPECT_EQ(Button(1).name, old);
-    EXPECT_EQ(doc.history().size(), steps);
-    // The cell is open again with the refused text; Escape gives it up.
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, message);
+    // The cell is open again with what was typed; Escape gives it up.
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->text(), c.typed);
+    EXPECT_EQ(editor->text(), typed);
     Key(Qt::Key_Escape);
+    EXPECT_EQ(Button(1).name, old);
     EXPECT_EQ(Cell(1, Col::kName), old);
   }
-  // Delete empties a cell; a name cannot be empty.
-  platform.messages.clear();
-  At(1, Col::kName);
-  Key(Qt::Key_Delete);
-  ASSERT_TRUE(events::WaitFor([this] { return !platform.messages.empty(); }));
-  EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, msg::kButtonNameEmpty);
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(Button(1).name, old);
-  EXPECT_EQ(doc.history().size(), steps);
+  EXPECT_EQ(app->doc().history().size(), steps);
 }
 
 // A row chosen in the table selects its button in the outline, and the
@@ -229,10 +217,18 @@ TEST_F(ButtonTableTest, RowsAndOutlineSelectEachOther) {
   EXPECT_TRUE(table->hasFocus());
   SelectItem(frame, TreeItem(frame, 1, 0, 0));
   EXPECT_EQ(table->currentIndex(), table->model()->index(1, Col::kTip));
-  // A button put in gets its row.
-  frame->action(kCmdNewButton)->trigger();
-  EXPECT_EQ(table->model()->rowCount(), static_cast<int>(doc.ButtonCount()));
-  EXPECT_EQ(table->currentIndex().row(), doc.PathOf(frame->outline()->SelectedGroup()).button);
+  // Buttons put in, moved and taken out: the rows follow, the current one too.
+  const auto rowsAreButtons = [&] {
+    bool same = table->model()->rowCount() == static_cast<int>(doc.ButtonCount());
+    for (int i = 0; same && i < table->model()->rowCount(); ++i)
+      same = Cell(i, Col::kName) == Button(i).name;
+    return same &&
+           table->currentIndex().row() == doc.PathOf(frame->outline()->SelectedGroup()).button;
+  };
+  for (int command : {kCmdNewButton, kCmdMoveUp, kCmdMoveUp, kCmdMoveDown, kCmdDeleteButton}) {
+    frame->action(command)->trigger();
+    EXPECT_TRUE(rowsAreButtons()) << command;
+  }
 }
 
 }  // namespace
