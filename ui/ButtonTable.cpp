@@ -16,6 +16,7 @@
 #include "core/Platform.h"
 #include "groups/button/PropButton.h"
 #include "ui/ButtonTableModel.h"
+#include "ui/CommandIds.h"
 #include "ui/Text.h"
 #include "ui/ViewOutline.h"
 
@@ -30,6 +31,8 @@ ButtonTable::ButtonTable(KesApp& app, Doc& doc, ViewOutline& outline, QWidget* p
       outline_(outline),
       model_(new ButtonTableModel(app, doc, this)) {
   setObjectName(QStringLiteral("ButtonTable"));
+  // Context help on the table opens the topic of its command.
+  setProperty("helpId", static_cast<int>(kCmdViewButtonTable));
   setModel(model_);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);

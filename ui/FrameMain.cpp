@@ -139,6 +139,10 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   BuildDocks(allowBrowser);
   outline_ = new ViewOutline(app_, doc_, *properties_, this);
   outline_->setProperty("helpId", 0);
+  // The Buttons table, a tab beside Properties; made before the tree's
+  // column, it is destroyed before the tree it follows.
+  tabifyDockWidget(propertiesDock_, ButtonTable::AddDock(*this, app_, doc_, *outline_));
+  propertiesDock_->raise();
   // The tree, with the bar that offers a changed file above it.
   auto* centre = new QWidget(this);
   auto* column = new QVBoxLayout(centre);
@@ -148,9 +152,6 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   column->addWidget(reloadBar_);
   column->addWidget(outline_, 1);
   setCentralWidget(centre);
-  // The Buttons table: a tab beside Properties.
-  tabifyDockWidget(propertiesDock_, ButtonTable::AddDock(*this, app_, doc_, *outline_));
-  propertiesDock_->raise();
   // The pointer over no tree item clears the status prompt.
   connect(outline_, &ViewOutline::statusPromptCleared, this,
           [this] { SetStatusPrompt(QString()); });
