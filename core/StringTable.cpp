@@ -238,6 +238,9 @@ const Entry kTable[] = {
     {40141, "Insert the date as dd/mm/yy\nDate (dd/mm/yy)\ntextdynamic"},
     {40142, "Show or hide the Properties window\nProperties\nviewproperties"},
     {40150, "Type the caption on the current button in the Live View\nEdit Caption\nviewlive"},
+    {40160,
+     "Show the table of every button's name, caption, link, target, tool tip and status text\n"
+     "Buttons Table\nviewbuttontable"},
     {57345, "For Help, press F1"},
     {57600, "Create a new project\nNew Project\nfilenew"},
     {57601, "Open an existing project\nOpen Project\nfileopen"},

@@ -31,6 +31,7 @@ enum CommandId : int {
   kCmdViewInfo = 15007,
   kCmdViewLive = 15016,
   kCmdViewProperties = 40142,
+  kCmdViewButtonTable = 40160,
   kCmdOptions = 15009,
   // Generate
   kCmdPreview = 15015,

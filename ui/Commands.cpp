@@ -106,6 +106,8 @@ std::vector<CommandRow> MakeRows() {
       Row(kCmdViewInfo, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Info/Preview")),
       Row(kCmdViewLive, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Live View")),
       Row(kCmdViewProperties, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Properties")),
+      Row(kCmdViewButtonTable, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Buttons Table"))
+          .Keys({K(Qt::CTRL | Qt::Key_T)}),
       Row(kCmdOptions, M::kView, QT_TRANSLATE_NOOP("FrameMain", "&Options...")).SeparatorBefore(),
       // Generate
       Row(kCmdPreview, M::kGenerate, QT_TRANSLATE_NOOP("FrameMain", "Preview &Internally"))

@@ -15,6 +15,7 @@
 #include "core/Version.h"
 #include "ui/App.h"
 #include "ui/ButtonCommands.h"
+#include "ui/ButtonTable.h"
 #include "ui/CommandIds.h"
 #include "ui/EditCommands.h"
 #include "ui/FrameMain.h"
@@ -135,6 +136,9 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
       {kCmdViewInfo, toggle(&FrameMain::infoDock_)},
       {kCmdViewLive, toggle(&FrameMain::liveDock_)},
       {kCmdViewProperties, toggle(&FrameMain::propertiesDock_)},
+      {kCmdViewButtonTable, run([this] {
+         if (auto* table = findChild<ButtonTable*>()) table->ShowAndFocus();
+       })},
       {kCmdOptions, run([this] { app_.OnOptions(); })},
       {kCmdPreview, app(&App::OnPreview)},
       {kCmdStopPreview, app(&App::OnStopPreview)},

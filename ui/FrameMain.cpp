@@ -32,6 +32,7 @@
 #include "core/StringTable.h"
 #include "core/Version.h"
 #include "ui/App.h"
+#include "ui/ButtonTable.h"
 #include "ui/CommandIds.h"
 #include "ui/EditCommands.h"
 #include "ui/KesWndInfo.h"
@@ -138,6 +139,10 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   BuildDocks(allowBrowser);
   outline_ = new ViewOutline(app_, doc_, *properties_, this);
   outline_->setProperty("helpId", 0);
+  // The Buttons table, a tab beside Properties; made before the tree's
+  // column, it is destroyed before the tree it follows.
+  tabifyDockWidget(propertiesDock_, ButtonTable::AddDock(*this, app_, doc_, *outline_));
+  propertiesDock_->raise();
   // The tree, with the bar that offers a changed file above it.
   auto* centre = new QWidget(this);
   auto* column = new QVBoxLayout(centre);

@@ -1,0 +1,204 @@
+#include "ui/ButtonTableModel.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "core/Doc.h"
+#include "core/KesApp.h"
+#include "core/Messages.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
+#include "groups/button/PropText.h"
+#include "ui/Text.h"
+
+namespace {
+
+// What each column shows: a text field of the button or of its Up caption,
+// and the name of the step a typed value makes.
+struct ColumnField {
+  const char* title;
+  PropClass kind;
+  std::size_t field;
+  const char* step;
+};
+
+constexpr ColumnField kColumns[] = {
+    {QT_TRANSLATE_NOOP("ButtonTable", "Name"), PropClass::Button, FieldAt<PropButton>(field::kName),
+     "Change Name"},
+    {QT_TRANSLATE_NOOP("ButtonTable", "Caption"), PropClass::Text, FieldAt<PropText>(field::kText),
+     "Change Caption"},
+    {QT_TRANSLATE_NOOP("ButtonTable", "Link"), PropClass::Button, FieldAt<PropButton>(field::kUrl),
+     "Change Link"},
+    {QT_TRANSLATE_NOOP("ButtonTable", "Target"), PropClass::Button,
+     FieldAt<PropButton>(field::kTarget), "Change Target"},
+    {QT_TRANSLATE_NOOP("ButtonTable", "Tool Tip"), PropClass::Button,
+     FieldAt<PropButton>(field::kTip), "Change Tool Tip"},
+    {QT_TRANSLATE_NOOP("ButtonTable", "Status Text"), PropClass::Button,
+     FieldAt<PropButton>(field::kStatus), "Change Status Text"},
+};
+static_assert(std::size(kColumns) == ButtonTableModel::kColumnCount);
+
+// A caption's line break shows as this mark on the table's one line. The
+// project cannot store the mark itself, so it never stands for anything else.
+constexpr char16_t kLineMark = u'\u21B5';
+const char* const kStoredBreak = "\r\n";
+
+std::string TextValue(KesProp& group, std::size_t field) {
+  const std::vector<FieldValue> values = FieldValues(group);
+  if (field >= values.size()) return {};
+  const std::string* text = std::get_if<std::string>(&values[field]);
+  return text ? *text : std::string();
+}
+
+}  // namespace
+
+ButtonTableModel::ButtonTableModel(KesApp& app, Doc& doc, QObject* parent)
+    : QAbstractTableModel(parent), app_(app), doc_(doc), buttons_(doc.ButtonPointers()) {
+  doc_.AddListener(this);
+}
+
+ButtonTableModel::~ButtonTableModel() {
+  doc_.RemoveListener(this);
+}
+
+int ButtonTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(buttons_.size());
+}
+
+int ButtonTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+KesProp* ButtonTableModel::GroupOf(int row, int column) const {
+  if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount) return nullptr;
+  PropButton* button = buttons_[static_cast<std::size_t>(row)];
+  if (kColumns[column].kind == PropClass::Button) return button;
+  return button->upState ? button->upState->text.get() : nullptr;
+}
+
+QString ButtonTableModel::OneLine(const std::string& stored) {
+  QString text = ToQ(stored);
+  text.replace(QStringLiteral("\r\n"), QString(QChar(kLineMark)));
+  text.replace(QLatin1Char('\n'), QChar(kLineMark));
+  text.replace(QLatin1Char('\r'), QChar(kLineMark));
+  return text;
+}
+
+std::string ButtonTableModel::Stored(const QString& oneLine) {
+  QString text = oneLine;
+  text.replace(QChar(kLineMark), QString::fromLatin1(kStoredBreak));
+  return FromQ(text);
+}
+
+QVariant ButtonTableModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole) return {};
+  KesProp* group = GroupOf(index.row(), index.column());
+  if (!group) return {};
+  return OneLine(TextValue(*group, kColumns[index.column()].field));
+}
+
+QVariant ButtonTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  if (section < 0 || section >= kColumnCount) return {};
+  return tr(kColumns[section].title);
+}
+
+Qt::ItemFlags ButtonTableModel::flags(const QModelIndex& index) const {
+  if (!GroupOf(index.row(), index.column())) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+std::string ButtonTableModel::Refusal(int row, int column, const QString& text) const {
+  QString plain = text;
+  if (column == kCaption) plain.remove(QChar(kLineMark));
+  if (!Storable(plain)) return msg::Format(msg::kTextNotStorable, FromQ(text));
+  if (column == kName) {
+    const std::string name = FromQ(text);
+    switch (ValidateButtonName(*buttons_[static_cast<std::size_t>(row)], name)) {
+      case 0:
+        break;
+      case 611:
+        return msg::Format(msg::kButtonNameDuplicate, name);
+      default:
+        return msg::kButtonNameEmpty;
+    }
+  }
+  return {};
+}
+
+bool ButtonTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole) return false;
+  KesProp* group = GroupOf(index.row(), index.column());
+  if (!group) return false;
+  const ColumnField& column = kColumns[index.column()];
+  const QString typed = value.toString();
+  const std::string before = TextValue(*group, column.field);
+  const std::string after = index.column() == kCaption ? Stored(typed) : FromQ(typed);
+  // An untouched cell (a caption's line breaks as stored) changes nothing.
+  if (typed == OneLine(before)) return true;
+  const std::string refusal = Refusal(index.row(), index.column(), typed);
+  if (!refusal.empty()) {
+    emit refused(index, typed, ToQ(refusal));
+    return false;
+  }
+  // Every address typed joins the front of the link history, as on the
+  // Link page.
+  if (index.column() == kLink) KesApp::PushFront(app_.linkHistory, after);
+  if (after == before) return true;
+  std::vector<GroupEdit> edits;
+  edits.push_back({doc_.PathOf(group), {FieldEdit{column.field, before, after}}});
+  return doc_.ApplyEdits(std::move(edits), column.step);
+}
+
+void ButtonTableModel::OnDocChanged(const DocChange& change) {
+  const int count = rowCount();
+  switch (change.kind) {
+    case DocChange::Kind::Replaced:
+      beginResetModel();
+      buttons_ = doc_.ButtonPointers();
+      endResetModel();
+      break;
+    case DocChange::Kind::ButtonInserted: {
+      auto* button = static_cast<PropButton*>(
+          doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
+      if (!button || change.index < 0 || change.index > count) return;
+      beginInsertRows({}, change.index, change.index);
+      buttons_.insert(buttons_.begin() + change.index, button);
+      endInsertRows();
+      break;
+    }
+    case DocChange::Kind::ButtonRemoved:
+      if (change.index < 0 || change.index >= count) return;
+      beginRemoveRows({}, change.index, change.index);
+      buttons_.erase(buttons_.begin() + change.index);
+      endRemoveRows();
+      break;
+    case DocChange::Kind::ButtonMoved: {
+      const int from = change.index;
+      const int to = change.to;
+      if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
+      // A row moved down goes before the row after its new place.
+      if (!beginMoveRows({}, from, from, {}, to > from ? to + 1 : to)) return;
+      const auto first = buttons_.begin();
+      if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+      else
+        std::rotate(first + to, first + from, first + from + 1);
+      endMoveRows();
+      break;
+    }
+    case DocChange::Kind::GroupChanged: {
+      // A button's group, or the project (which may hold anything).
+      const bool one = change.group.button >= 0 && change.group.button < count;
+      if (!one && change.group.button >= count) return;
+      if (count == 0) return;
+      const int top = one ? change.group.button : 0;
+      const int bottom = one ? change.group.button : count - 1;
+      emit dataChanged(index(top, 0), index(bottom, kColumnCount - 1));
+      break;
+    }
+    default:
+      break;
+  }
+}
