@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolButton>
@@ -187,6 +188,28 @@ TEST_F(StatePagesTest, EngraveTurnsEmbossOffButBothFromAFileStay) {
   const std::size_t downBlock = script.find("Down ");
   ASSERT_NE(downBlock, std::string::npos);
   EXPECT_NE(script.find("TextStyle=24 ", downBlock), std::string::npos) << script;
+}
+
+// The Text page says when its caption is hard to read on the state's colour,
+// also when that colour changes by another road, and stops saying it once
+// the caption reads well.
+TEST_F(StatePagesTest, TextPageWarnsWhileTheCaptionIsHardToRead) {
+  Click(Item(0, kOver, kText));
+  auto* page = qobject_cast<ViewText*>(Tabs()->page(kGeneralTab));
+  ASSERT_TRUE(page);
+  EXPECT_FALSE(page->contrastWarningShown());  // black on silver
+  Control<ColorButton>(kGeneralTab, 3405)->choose(0xE0E0E0);
+  EXPECT_TRUE(page->contrastWarningShown());
+  EXPECT_TRUE(page->contrastWarning()->isVisible());
+  EXPECT_EQ(page->contrastWarning()->text(),
+            QString::fromUtf8("Contrast 1.3:1 \u2014 hard to read; 4.5:1 or more reads well"));
+
+  const std::string before = Doc::CopyGroup(Over());
+  Over().color = 0x404040;
+  doc.RecordGroupEdit(doc.PathOf(&Over()), before, "Change State");
+  EXPECT_FALSE(page->contrastWarningShown());
+  doc.Undo();
+  EXPECT_TRUE(page->contrastWarningShown());
 }
 
 TEST_F(StatePagesTest, DynamicMenuInsertsItsTokenAsOneUndoableEdit) {
