@@ -132,6 +132,8 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   Bind(&PropText::alignY, ChoiceOf(alignY_));
   Bind(&PropText::offsetX, IntOf(offsetX_));
   Bind(&PropText::offsetY, IntOf(offsetY_));
+  // A colour picked shows its contrast at once, before it is stored.
+  connect(color_, &ColorButton::changed, this, [this] { ShowContrast(true); });
 }
 
 PropText& ViewText::textGroup() const {
@@ -163,8 +165,9 @@ void ViewText::OnDocChanged(const DocChange& change) {
   ShowContrast();
 }
 
-void ViewText::ShowContrast() {
+void ViewText::ShowContrast(bool picked) {
   const PropProject* project = doc().project();
+  const uint32_t pickedRgb = ColorButton::ToQColor(color_->color()).rgb() & 0xFFFFFF;
   bool low = false;
   double lowest = contrast::kReadable;
   std::vector<KesProp*> groups = others();
@@ -177,8 +180,10 @@ void ViewText::ShowContrast() {
     if (!project || !button) continue;
     for (int i = 0; i < 3; ++i) {
       contrast::Caption caption;
-      if (button->state(i) == state && contrast::StateCaption(*button, *project, i, caption) &&
-          caption.ratio < lowest) {
+      if (button->state(i) != state || !contrast::StateCaption(*button, *project, i, caption))
+        continue;
+      if (picked) caption.ratio = contrast::Ratio(pickedRgb, caption.background);
+      if (caption.ratio < lowest) {
         lowest = caption.ratio;
         low = true;
       }

@@ -50,8 +50,9 @@ class ViewText : public KesView {
 
  private:
   // Shows or hides the contrast line: the lowest ratio among the captions the
-  // page edits, when it is below what reads well.
-  void ShowContrast();
+  // page edits, when it is below what reads well; `picked`: in the colour
+  // just picked, which every one of them is about to get.
+  void ShowContrast(bool picked = false);
 
   ScriptEdit* text_;
   QToolButton* dynamic_;
