@@ -177,6 +177,15 @@ inline constexpr const char* kCaseClashNotShown =
     "'%1' and '%2' have file names that differ only in case, which a server may take for one; "
     "neither is shown.";
 
+// A caption whose colour is too close to the colour behind it (%1 its
+// contrast ratio, %2 the least that reads well), on the Text page and under
+// the Live View.
+inline constexpr const char* kContrastLow = "Contrast %1 \x97 hard to read; %2 or more reads well";
+// Under the Live View: the states beside the one shown whose captions are
+// hard to read (%1: "Home Over 2.9:1, ...").
+inline constexpr const char* kContrastAlsoLow = "Also below %1: %2";
+inline constexpr const char* kContrastOthersLow = "Captions hard to read (below %1): %2";
+
 // `text` with the system's reason for a failure after it.
 std::string WithReason(const std::string& text, const std::string& reason);
 

@@ -26,6 +26,7 @@
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
 #include "output/LiveStaging.h"
+#include "ui/ContrastStrip.h"
 #include "ui/KesWndInfo.h"
 #include "ui/LiveCaptionEdit.h"
 #include "ui/LiveScript.h"
@@ -149,6 +150,8 @@ LiveView::LiveView(KesApp& app, Doc& doc, bool allowBrowser, QWidget* parent)
     });
     layout->addWidget(notice_);
     notice_->hide();
+    contrast_ = new ContrastStrip(doc_, this);
+    layout->addWidget(contrast_);
     staging_ = std::make_unique<LiveStaging>(LiveFolder(app_.platform().PreviewDir()),
                                              app_.platform().ProgramDir());
     updateTimer_ = new QTimer(this);
@@ -488,6 +491,7 @@ void LiveView::ReplaceProject(Page page) {
 void LiveView::ShowSelection(int button, int state) {
   selButton_ = button;
   selState_ = state;
+  if (contrast_) contrast_->ShowSelection(button, state);
   SendSelection();
 }
 

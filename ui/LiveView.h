@@ -26,6 +26,7 @@
 #include "core/History.h"
 #include "ui/LiveScript.h"
 
+class ContrastStrip;
 class KesApp;
 class LiveCaptionEdit;
 class LiveSession;
@@ -71,6 +72,9 @@ class LiveView : public QWidget, public DocListener {
   double lastUpdateMs() const { return lastUpdateMs_; }
   // The one-line notice under the buttons ("" when all is well).
   QString notice() const;
+  // The line under the view that names captions hard to read (null without
+  // a web engine).
+  ContrastStrip* contrastStrip() const { return contrast_; }
 #ifdef VB_HAVE_WEBENGINE
   QWebEngineView* view() const {
     return browser_;
@@ -214,6 +218,7 @@ class LiveView : public QWidget, public DocListener {
   bool notingLargeFile_ = false;  // the notice tells of a file left out
   QLabel* notice_ = nullptr;
   LiveCaptionEdit* caption_ = nullptr;
+  ContrastStrip* contrast_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QAction* tryAction_ = nullptr;
   std::unique_ptr<LiveStaging> staging_;

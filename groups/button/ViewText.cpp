@@ -8,9 +8,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/Contrast.h"
+#include "core/Doc.h"
 #include "core/IconIds.h"
 #include "core/StringTable.h"
+#include "groups/button/PropButton.h"
+#include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
+#include "groups/project/PropProject.h"
 #include "ui/ColorButton.h"
 #include "ui/IntSpinEdit.h"
 #include "ui/ScriptEdit.h"
@@ -53,7 +58,8 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
       alignX_(MakeIconChoice(this, {kIconTextLeft, kIconTextCenter, kIconTextRight}, true)),
       alignY_(MakeIconChoice(this, {kIconTextTop, kIconTextMiddle, kIconTextBottom}, true)),
       offsetX_(new IntSpinEdit),
-      offsetY_(new IntSpinEdit) {
+      offsetY_(new IntSpinEdit),
+      contrast_(new QLabel) {
   setObjectName(QStringLiteral("ViewText"));
   RegisterControl(text_, 3401);
   RegisterControl(dynamic_, 3402);
@@ -101,12 +107,21 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   side->addStretch(1);
   textRow->addLayout(side);
 
+  // The contrast line is a note, not a control: it takes no focus and wraps
+  // where the page is narrow.
+  contrast_->setObjectName(QStringLiteral("contrastWarning"));
+  contrast_->setWordWrap(true);
+  contrast_->setTextFormat(Qt::PlainText);
+
   QFormLayout* form = MakePageForm(this);
+  form_ = form;
   // Four rows and a two-line text: closer together to fit the window.
   form->setContentsMargins(12, 6, 12, 4);
   form->setVerticalSpacing(4);
   form->addRow(BuddyLabel(tr("T&ext:"), text_), textRow);
   form->addRow(BuddyLabel(tr("&Color:"), color_), PageRow().Add(color_).Done());
+  form->addRow(QString(), contrast_);
+  form->setRowVisible(contrast_, false);
   form->addRow(tr("Alignment:"), AlignmentRow(alignX_, alignY_));
   form->addRow(tr("Offset:"), OffsetRow(offsetX_, offsetY_));
 
@@ -117,6 +132,8 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
   Bind(&PropText::alignY, ChoiceOf(alignY_));
   Bind(&PropText::offsetX, IntOf(offsetX_));
   Bind(&PropText::offsetY, IntOf(offsetY_));
+  // A colour picked shows its contrast at once, before it is stored.
+  connect(color_, &ColorButton::changed, this, [this] { ShowContrast(true); });
 }
 
 PropText& ViewText::textGroup() const {
@@ -130,4 +147,48 @@ void ViewText::InsertToken(const QString& token) {
   cursor.endEditBlock();
   text_->setTextCursor(cursor);
   text_->setFocus(Qt::OtherFocusReason);
+}
+
+bool ViewText::contrastWarningShown() const {
+  return form_ && form_->isRowVisible(contrast_);
+}
+
+void ViewText::RefreshControls() {
+  KesView::RefreshControls();
+  ShowContrast();
+}
+
+void ViewText::OnDocChanged(const DocChange& change) {
+  KesView::OnDocChanged(change);
+  // Only a change of values: a page whose group is leaving is closed anyway.
+  if (change.kind != DocChange::Kind::GroupChanged) return;
+  ShowContrast();
+}
+
+void ViewText::ShowContrast(bool picked) {
+  const PropProject* project = doc().project();
+  const uint32_t pickedRgb = ColorButton::ToQColor(color_->color()).rgb() & 0xFFFFFF;
+  bool low = false;
+  double lowest = contrast::kReadable;
+  std::vector<KesProp*> groups = others();
+  groups.insert(groups.begin(), group());
+  for (KesProp* g : groups) {
+    // A group whose button is being taken out is left out.
+    if (!g || doc().PathOf(g).kind == PropClass::None) continue;
+    const PropState* state = static_cast<PropText&>(*g).state();
+    const PropButton* button = state ? state->button() : nullptr;
+    if (!project || !button) continue;
+    for (int i = 0; i < 3; ++i) {
+      contrast::Caption caption;
+      if (button->state(i) != state || !contrast::StateCaption(*button, *project, i, caption))
+        continue;
+      if (picked) caption.ratio = contrast::Ratio(pickedRgb, caption.background);
+      if (caption.ratio < lowest) {
+        lowest = caption.ratio;
+        low = true;
+      }
+    }
+  }
+  if (low) contrast_->setText(ToQ(contrast::Warning(lowest)));
+  form_->setRowVisible(contrast_, low);
 }

@@ -8,6 +8,8 @@
 class ColorButton;
 class IntSpinEdit;
 class PropText;
+class QFormLayout;
+class QLabel;
 class QMenu;
 class QToolButton;
 class ScriptEdit;
@@ -34,7 +36,24 @@ class ViewText : public KesView {
   // `token`, as one change that Undo takes back.
   void InsertToken(const QString& token);
 
+  // The line under the colour that says when the caption is hard to read on
+  // its state's background (hidden while it reads well).
+  QLabel* contrastWarning() const { return contrast_; }
+  bool contrastWarningShown() const;
+
+  // A change of the state's colours, the caption's or the page's background
+  // shows in the contrast line.
+  void OnDocChanged(const DocChange& change) override;
+
+ protected:
+  void RefreshControls() override;
+
  private:
+  // Shows or hides the contrast line: the lowest ratio among the captions the
+  // page edits, when it is below what reads well; `picked`: in the colour
+  // just picked, which every one of them is about to get.
+  void ShowContrast(bool picked = false);
+
   ScriptEdit* text_;
   QToolButton* dynamic_;
   QMenu* dynamicMenu_;
@@ -43,4 +62,6 @@ class ViewText : public KesView {
   IconChoice alignY_;
   IntSpinEdit* offsetX_;
   IntSpinEdit* offsetY_;
+  QLabel* contrast_;
+  QFormLayout* form_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolButton>
@@ -16,6 +17,7 @@
 #include "groups/button/ViewState.h"
 #include "groups/button/ViewText.h"
 #include "ui/ColorButton.h"
+#include "ui/ContrastStrip.h"
 #include "ui/IntSpinEdit.h"
 #include "ui/KesViewBlank.h"
 #include "ui/ScriptEdit.h"
@@ -187,6 +189,52 @@ TEST_F(StatePagesTest, EngraveTurnsEmbossOffButBothFromAFileStay) {
   const std::size_t downBlock = script.find("Down ");
   ASSERT_NE(downBlock, std::string::npos);
   EXPECT_NE(script.find("TextStyle=24 ", downBlock), std::string::npos) << script;
+}
+
+// The Text page says when its caption is hard to read on the state's colour,
+// also when that colour changes by another road, and stops saying it once
+// the caption reads well.
+TEST_F(StatePagesTest, TextPageWarnsWhileTheCaptionIsHardToRead) {
+  Click(Item(0, kOver, kText));
+  auto* page = qobject_cast<ViewText*>(Tabs()->page(kGeneralTab));
+  ASSERT_TRUE(page);
+  EXPECT_FALSE(page->contrastWarningShown());  // black on silver
+  Control<ColorButton>(kGeneralTab, 3405)->choose(0xE0E0E0);
+  EXPECT_TRUE(page->contrastWarningShown());  // at once, and once stored
+  QCoreApplication::processEvents();
+  ASSERT_EQ(Over().text->textColor, 0xE0E0E0u);
+  EXPECT_TRUE(page->contrastWarningShown());
+  EXPECT_TRUE(page->contrastWarning()->isVisible());
+  EXPECT_EQ(page->contrastWarning()->text(),
+            QString::fromUtf8("Contrast 1.3:1 \u2014 hard to read; 4.5:1 or more reads well"));
+
+  const std::string before = Doc::CopyGroup(Over());
+  Over().color = 0x404040;
+  doc.RecordGroupEdit(doc.PathOf(&Over()), before, "Change State");
+  EXPECT_FALSE(page->contrastWarningShown());
+  doc.Undo();
+  EXPECT_TRUE(page->contrastWarningShown());
+}
+
+// The line under the Live View names the state the view shows first, then
+// the other captions below 4.5:1, and hides while every caption reads well.
+TEST_F(StatePagesTest, ContrastLineNamesTheShownStateFirst) {
+  ContrastStrip strip(doc);
+  strip.Recount();
+  EXPECT_TRUE(strip.isHidden());
+  Over().text->textColor = 0xE0E0E0;  // light grey on silver
+  strip.Recount();
+  EXPECT_EQ(strip.text(), "Captions hard to read (below 4.5:1): Button 1 Over 1.3:1");
+  Button(0)->downState->text->textColor = 0xFFFFFF;
+  strip.ShowSelection(0, kOver);
+  EXPECT_EQ(strip.text(), QString::fromUtf8("Button 1 Over: Contrast 1.3:1 \u2014 hard to read; "
+                                            "4.5:1 or more reads well. Also below 4.5:1: "
+                                            "Button 1 Down 1.8:1"));
+  EXPECT_TRUE(strip.toolTip().contains("Button 1 Down: #FFFFFF on #C0C0C0, 1.8:1"));
+  Over().text->textColor = 0;
+  Button(0)->downState->text->textColor = 0;
+  strip.Recount();
+  EXPECT_TRUE(strip.isHidden());
 }
 
 TEST_F(StatePagesTest, DynamicMenuInsertsItsTokenAsOneUndoableEdit) {
