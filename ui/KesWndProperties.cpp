@@ -65,7 +65,8 @@ QString KesWndProperties::TitleFor(const KesProp* group, const std::vector<KesPr
     default: {
       // "Up Text": the state's name before the item's.
       const PropButton* button = OutlineModel::ButtonOf(group);
-      const KesProp* state = button && oneState ? button->state(kind.state) : nullptr;
+      const KesProp* state =
+          button && oneState && kind.state >= 0 ? button->state(kind.state) : nullptr;
       what = state ? ToQ(state->name) + QLatin1Char(' ') + ToQ(group->name) : ToQ(group->name);
       break;
     }
@@ -89,8 +90,10 @@ void KesWndProperties::SetTitle(const QString& title) {
 }
 
 void KesWndProperties::OnDocChanged(const DocChange& change) {
-  if (change.kind == DocChange::Kind::GroupChanged && change.Touches(field::kName))
-    SetTitle(TitleFor(currentGroup_, currentOthers_));
+  // Only the title of one item names a button; several items are counted.
+  if (change.kind == DocChange::Kind::GroupChanged && change.Touches(field::kName) &&
+      currentOthers_.empty())
+    SetTitle(TitleFor(currentGroup_, {}));
 }
 
 bool KesWndProperties::SetPropertyGroup(KesProp* group) {

@@ -97,216 +97,217 @@ QModelIndex OutlineModel::ItemIn(int buttonRow, const ItemKind& kind) const {
   PropButton* button = buttons_[static_cast<std::size_t>(buttonRow)];
   if (kind.kind == PropClass::Button) return ButtonIndex(buttonRow);
   if (kind.state < 0 || kind.state >= kStatesPerButton) return QModelIndex();
-  return IndexOf(Project::StateGroup(button->state(kind.state), kind.kind));
+  PropState* state = button->state(kind.state);
+  return state ? IndexOf(Project::StateGroup(state, kind.kind)) : QModelIndex();
 }
 
- : QAbstractItemModel(parent), doc_(doc) {
-   Reload();
- }
+OutlineModel::OutlineModel(Doc& doc, QObject* parent) : QAbstractItemModel(parent), doc_(doc) {
+  Reload();
+}
 
- void OutlineModel::Reload() {
-   beginResetModel();
-   project_ = doc_.project();
-   buttons_ = project_ ? doc_.ButtonPointers() : std::vector<PropButton*>();
-   rowsStale_ = true;
-   endResetModel();
- }
+void OutlineModel::Reload() {
+  beginResetModel();
+  project_ = doc_.project();
+  buttons_ = project_ ? doc_.ButtonPointers() : std::vector<PropButton*>();
+  rowsStale_ = true;
+  endResetModel();
+}
 
- void OutlineModel::Clear() {
-   beginResetModel();
-   project_ = nullptr;
-   buttons_.clear();
-   rowsStale_ = true;
-   endResetModel();
- }
+void OutlineModel::Clear() {
+  beginResetModel();
+  project_ = nullptr;
+  buttons_.clear();
+  rowsStale_ = true;
+  endResetModel();
+}
 
- void OutlineModel::OnDocChanged(const DocChange& change) {
-   if (change.kind == DocChange::Kind::Replaced) {
-     Reload();
-     return;
-   }
-   if (!project_) return;
-   const int count = ButtonRows();
-   switch (change.kind) {
-     case DocChange::Kind::ButtonInserted: {
-       auto* button = static_cast<PropButton*>(
-           doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
-       if (!button || change.index > count) return;
-       beginInsertRows(RootIndex(), change.index, change.index);
-       buttons_.insert(buttons_.begin() + change.index, button);
-       rowsStale_ = true;
-       endInsertRows();
-       break;
-     }
-     case DocChange::Kind::ButtonRemoved:
-       if (change.index < 0 || change.index >= count) return;
-       beginRemoveRows(RootIndex(), change.index, change.index);
-       buttons_.erase(buttons_.begin() + change.index);
-       rowsStale_ = true;
-       endRemoveRows();
-       break;
-     case DocChange::Kind::ButtonMoved: {
-       const int from = change.index;
-       const int to = change.to;
-       if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
-       // A row moved down goes before the row after its new place.
-       if (!beginMoveRows(RootIndex(), from, from, RootIndex(), to > from ? to + 1 : to)) return;
-       const auto first = buttons_.begin();
-       if (from < to)
-         std::rotate(first + from, first + from + 1, first + to + 1);
-       else
-         std::rotate(first + to, first + from, first + from + 1);
-       rowsStale_ = true;
-       endMoveRows();
-       break;
-     }
-     case DocChange::Kind::GroupChanged:
-       if (change.Touches(field::kName)) Relabel(change.group);
-       break;
-     default:
-       // Positions, the modified flag and the steps show in no row.
-       break;
-   }
- }
+void OutlineModel::OnDocChanged(const DocChange& change) {
+  if (change.kind == DocChange::Kind::Replaced) {
+    Reload();
+    return;
+  }
+  if (!project_) return;
+  const int count = ButtonRows();
+  switch (change.kind) {
+    case DocChange::Kind::ButtonInserted: {
+      auto* button = static_cast<PropButton*>(
+          doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
+      if (!button || change.index > count) return;
+      beginInsertRows(RootIndex(), change.index, change.index);
+      buttons_.insert(buttons_.begin() + change.index, button);
+      rowsStale_ = true;
+      endInsertRows();
+      break;
+    }
+    case DocChange::Kind::ButtonRemoved:
+      if (change.index < 0 || change.index >= count) return;
+      beginRemoveRows(RootIndex(), change.index, change.index);
+      buttons_.erase(buttons_.begin() + change.index);
+      rowsStale_ = true;
+      endRemoveRows();
+      break;
+    case DocChange::Kind::ButtonMoved: {
+      const int from = change.index;
+      const int to = change.to;
+      if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
+      // A row moved down goes before the row after its new place.
+      if (!beginMoveRows(RootIndex(), from, from, RootIndex(), to > from ? to + 1 : to)) return;
+      const auto first = buttons_.begin();
+      if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+      else
+        std::rotate(first + to, first + from, first + from + 1);
+      rowsStale_ = true;
+      endMoveRows();
+      break;
+    }
+    case DocChange::Kind::GroupChanged:
+      if (change.Touches(field::kName)) Relabel(change.group);
+      break;
+    default:
+      // Positions, the modified flag and the steps show in no row.
+      break;
+  }
+}
 
- void OutlineModel::Relabel(const GroupPath& path) {
-   const QModelIndex row =
-       path.kind == PropClass::Project ? RootIndex() : IndexOf(doc_.GroupAt(path));
-   if (!row.isValid()) return;
-   emit dataChanged(row, row, {Qt::DisplayRole});
-   RelabelBelow(row);
- }
+void OutlineModel::Relabel(const GroupPath& path) {
+  const QModelIndex row =
+      path.kind == PropClass::Project ? RootIndex() : IndexOf(doc_.GroupAt(path));
+  if (!row.isValid()) return;
+  emit dataChanged(row, row, {Qt::DisplayRole});
+  RelabelBelow(row);
+}
 
- void OutlineModel::RelabelBelow(const QModelIndex& parent) {
-   const int rows = rowCount(parent);
-   if (rows == 0) return;
-   emit dataChanged(index(0, 0, parent), index(rows - 1, 0, parent), {Qt::DisplayRole});
-   // Below the project every button's rows are repainted with the buttons'.
-   if (GroupOf(parent)->GetClass() == PropClass::Project) return;
-   for (int i = 0; i < rows; ++i) RelabelBelow(index(i, 0, parent));
- }
+void OutlineModel::RelabelBelow(const QModelIndex& parent) {
+  const int rows = rowCount(parent);
+  if (rows == 0) return;
+  emit dataChanged(index(0, 0, parent), index(rows - 1, 0, parent), {Qt::DisplayRole});
+  // Below the project every button's rows are repainted with the buttons'.
+  if (GroupOf(parent)->GetClass() == PropClass::Project) return;
+  for (int i = 0; i < rows; ++i) RelabelBelow(index(i, 0, parent));
+}
 
- KesProp* OutlineModel::GroupOf(const QModelIndex& index) {
-   return index.isValid() ? static_cast<KesProp*>(index.internalPointer()) : nullptr;
- }
+KesProp* OutlineModel::GroupOf(const QModelIndex& index) {
+  return index.isValid() ? static_cast<KesProp*>(index.internalPointer()) : nullptr;
+}
 
- QModelIndex OutlineModel::Make(int row, const KesProp* group) const {
-   return row < 0 ? QModelIndex() : createIndex(row, 0, const_cast<KesProp*>(group));
- }
+QModelIndex OutlineModel::Make(int row, const KesProp* group) const {
+  return row < 0 ? QModelIndex() : createIndex(row, 0, const_cast<KesProp*>(group));
+}
 
- QModelIndex OutlineModel::RootIndex() const {
-   return project_ ? Make(0, project_) : QModelIndex();
- }
+QModelIndex OutlineModel::RootIndex() const {
+  return project_ ? Make(0, project_) : QModelIndex();
+}
 
- QModelIndex OutlineModel::ButtonIndex(int row) const {
-   if (row < 0 || row >= ButtonRows()) return QModelIndex();
-   return Make(row, buttons_[static_cast<std::size_t>(row)]);
- }
+QModelIndex OutlineModel::ButtonIndex(int row) const {
+  if (row < 0 || row >= ButtonRows()) return QModelIndex();
+  return Make(row, buttons_[static_cast<std::size_t>(row)]);
+}
 
- int OutlineModel::RowOfButton(const PropButton* button) const {
-   if (rowsStale_) {
-     rowOf_.clear();
-     rowOf_.reserve(buttons_.size());
-     for (std::size_t i = 0; i < buttons_.size(); ++i) rowOf_[buttons_[i]] = static_cast<int>(i);
-     rowsStale_ = false;
-   }
-   const auto it = rowOf_.find(button);
-   return it == rowOf_.end() ? -1 : it->second;
- }
+int OutlineModel::RowOfButton(const PropButton* button) const {
+  if (rowsStale_) {
+    rowOf_.clear();
+    rowOf_.reserve(buttons_.size());
+    for (std::size_t i = 0; i < buttons_.size(); ++i) rowOf_[buttons_[i]] = static_cast<int>(i);
+    rowsStale_ = false;
+  }
+  const auto it = rowOf_.find(button);
+  return it == rowOf_.end() ? -1 : it->second;
+}
 
- int OutlineModel::RowUnderParent(const KesProp* group) {
-   const KesProp* parent = ParentGroup(group);
-   if (!parent) return -1;
-   Children children{};
-   const int n = ChildGroups(parent, children);
-   for (int i = 0; i < n; ++i)
-     if (children[static_cast<std::size_t>(i)] == group) return i;
-   return -1;
- }
+int OutlineModel::RowUnderParent(const KesProp* group) {
+  const KesProp* parent = ParentGroup(group);
+  if (!parent) return -1;
+  Children children{};
+  const int n = ChildGroups(parent, children);
+  for (int i = 0; i < n; ++i)
+    if (children[static_cast<std::size_t>(i)] == group) return i;
+  return -1;
+}
 
- QModelIndex OutlineModel::IndexOf(const KesProp* group) const {
-   if (!group || !project_) return QModelIndex();
-   switch (group->GetClass()) {
-     case PropClass::Project:
-       return group == project_ ? RootIndex() : QModelIndex();
-     case PropClass::Button:
-       return ButtonIndex(RowOfButton(static_cast<const PropButton*>(group)));
-     default: {
-       // A state's or a group's row, when its button is one of the rows.
-       const KesProp* button = ParentGroup(group);
-       if (button && button->GetClass() != PropClass::Button) button = ParentGroup(button);
-       if (!button || RowOfButton(static_cast<const PropButton*>(button)) < 0) return QModelIndex();
-       return Make(RowUnderParent(group), group);
-     }
-   }
- }
+QModelIndex OutlineModel::IndexOf(const KesProp* group) const {
+  if (!group || !project_) return QModelIndex();
+  switch (group->GetClass()) {
+    case PropClass::Project:
+      return group == project_ ? RootIndex() : QModelIndex();
+    case PropClass::Button:
+      return ButtonIndex(RowOfButton(static_cast<const PropButton*>(group)));
+    default: {
+      // A state's or a group's row, when its button is one of the rows.
+      const KesProp* button = ParentGroup(group);
+      if (button && button->GetClass() != PropClass::Button) button = ParentGroup(button);
+      if (!button || RowOfButton(static_cast<const PropButton*>(button)) < 0) return QModelIndex();
+      return Make(RowUnderParent(group), group);
+    }
+  }
+}
 
- int OutlineModel::ButtonRowOf(const QModelIndex& index) const {
-   for (QModelIndex i = index; i.isValid(); i = i.parent())
-     if (GroupOf(i)->GetClass() == PropClass::Button) return i.row();
-   return -1;
- }
+int OutlineModel::ButtonRowOf(const QModelIndex& index) const {
+  for (QModelIndex i = index; i.isValid(); i = i.parent())
+    if (GroupOf(i)->GetClass() == PropClass::Button) return i.row();
+  return -1;
+}
 
- QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) const {
-   if (column != 0 || row < 0 || !project_) return QModelIndex();
-   if (!parent.isValid()) return row == 0 ? RootIndex() : QModelIndex();
-   const KesProp* group = GroupOf(parent);
-   if (group == project_) return ButtonIndex(row);
-   Children children{};
-   if (row >= ChildGroups(group, children)) return QModelIndex();
-   return Make(row, children[static_cast<std::size_t>(row)]);
- }
+QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) const {
+  if (column != 0 || row < 0 || !project_) return QModelIndex();
+  if (!parent.isValid()) return row == 0 ? RootIndex() : QModelIndex();
+  const KesProp* group = GroupOf(parent);
+  if (group == project_) return ButtonIndex(row);
+  Children children{};
+  if (row >= ChildGroups(group, children)) return QModelIndex();
+  return Make(row, children[static_cast<std::size_t>(row)]);
+}
 
- QModelIndex OutlineModel::parent(const QModelIndex& child) const {
-   const KesProp* group = GroupOf(child);
-   if (!group || group == project_) return QModelIndex();
-   if (group->GetClass() == PropClass::Button) return RootIndex();
-   const KesProp* parent = ParentGroup(group);
-   if (!parent) return QModelIndex();
-   if (parent->GetClass() == PropClass::Button)
-     return ButtonIndex(RowOfButton(static_cast<const PropButton*>(parent)));
-   return Make(RowUnderParent(parent), parent);
- }
+QModelIndex OutlineModel::parent(const QModelIndex& child) const {
+  const KesProp* group = GroupOf(child);
+  if (!group || group == project_) return QModelIndex();
+  if (group->GetClass() == PropClass::Button) return RootIndex();
+  const KesProp* parent = ParentGroup(group);
+  if (!parent) return QModelIndex();
+  if (parent->GetClass() == PropClass::Button)
+    return ButtonIndex(RowOfButton(static_cast<const PropButton*>(parent)));
+  return Make(RowUnderParent(parent), parent);
+}
 
- int OutlineModel::rowCount(const QModelIndex& parent) const {
-   if (!project_ || parent.column() > 0) return 0;
-   if (!parent.isValid()) return 1;
-   const KesProp* group = GroupOf(parent);
-   if (group == project_) return ButtonRows();
-   Children children{};
-   return ChildGroups(group, children);
- }
+int OutlineModel::rowCount(const QModelIndex& parent) const {
+  if (!project_ || parent.column() > 0) return 0;
+  if (!parent.isValid()) return 1;
+  const KesProp* group = GroupOf(parent);
+  if (group == project_) return ButtonRows();
+  Children children{};
+  return ChildGroups(group, children);
+}
 
- int OutlineModel::columnCount(const QModelIndex&) const {
-   return 1;
- }
+int OutlineModel::columnCount(const QModelIndex&) const {
+  return 1;
+}
 
- bool OutlineModel::hasChildren(const QModelIndex& parent) const {
-   return rowCount(parent) > 0;
- }
+bool OutlineModel::hasChildren(const QModelIndex& parent) const {
+  return rowCount(parent) > 0;
+}
 
- const QIcon& OutlineModel::IconFor(int id) const {
-   auto it = icons_.find(id);
-   if (it == icons_.end()) it = icons_.emplace(id, TreeIcon(id)).first;
-   return it->second;
- }
+const QIcon& OutlineModel::IconFor(int id) const {
+  auto it = icons_.find(id);
+  if (it == icons_.end()) it = icons_.emplace(id, TreeIcon(id)).first;
+  return it->second;
+}
 
- QVariant OutlineModel::data(const QModelIndex& index, int role) const {
-   const KesProp* group = GroupOf(index);
-   if (!group) return QVariant();
-   switch (role) {
-     case Qt::DisplayRole:
-     case Qt::EditRole:
-       return ToQ(group->name);
-     case Qt::DecorationRole:
-       return IconFor(group->icon);
-     case kGroupRole:
-       return QVariant::fromValue(static_cast<void*>(const_cast<KesProp*>(group)));
-     default:
-       return QVariant();
-   }
- }
+QVariant OutlineModel::data(const QModelIndex& index, int role) const {
+  const KesProp* group = GroupOf(index);
+  if (!group) return QVariant();
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return ToQ(group->name);
+    case Qt::DecorationRole:
+      return IconFor(group->icon);
+    case kGroupRole:
+      return QVariant::fromValue(static_cast<void*>(const_cast<KesProp*>(group)));
+    default:
+      return QVariant();
+  }
+}
 
- Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const {
-   return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
- }
+Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}

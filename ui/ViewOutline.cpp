@@ -363,11 +363,17 @@ void ViewOutline::mousePressEvent(QMouseEvent* event) {
   // Shift+click extends the selection over items of the clicked item's kind
   // only: over open buttons it takes the buttons, not their states.
   if (row.isValid() && (event->modifiers() & Qt::ShiftModifier)) {
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
     {
       QuietScope quiet(quiet_);
+      // Without Ctrl the range from the anchor replaces the selection.
       const QItemSelection before = selectionModel()->selection();
+      if (!ctrl) selectionModel()->clearSelection();
       QTreeView::mousePressEvent(event);
-      if (currentIndex() == row) KeepKindOf(row, before, event->modifiers() & Qt::ControlModifier);
+      if (currentIndex() == row)
+        KeepKindOf(row, before, ctrl);
+      else if (!ctrl)
+        selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
     }
     OnSelectionChanged();
     return;

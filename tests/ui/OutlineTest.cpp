@@ -659,7 +659,9 @@ TEST_F(OutlineTest, PasteStyleThatCannotApplySaysWhy) {
     ASSERT_TRUE(tree->commands().CanPasteStyle());
     tree->commands().OnPasteStyle();
     EXPECT_EQ(said.size(), c.why.empty() ? 0 : 1);
-    if (!said.isEmpty()) EXPECT_EQ(said.front().front().toString().toStdString(), c.why);
+    if (!said.isEmpty()) {
+      EXPECT_EQ(said.front().front().toString().toStdString(), c.why);
+    }
     EXPECT_EQ(doc.history().size(), steps + (c.why.empty() ? 1 : 0));
   }
 }
@@ -709,6 +711,8 @@ TEST(SameStateInEveryButton, CtrlTwoSelectsEveryOverAndOneColourIsOneStep) {
   for (PropButton* b : doc.ButtonPointers()) before.push_back(b->overState->color);
   QTest::keyClicks(field, "#A0522D");
   QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_TRUE(
+      QTest::qWaitFor([&doc] { return doc.buttons().back()->overState->color == 0x2D52A0u; }));
   for (PropButton* b : doc.ButtonPointers()) EXPECT_EQ(b->overState->color, 0x2D52A0u);
   EXPECT_EQ(doc.history().size(), steps + 1);
   tree->setFocus();
