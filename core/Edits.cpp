@@ -532,6 +532,39 @@ bool Edits::RecordFieldEdit(const GroupPath& path, const std::vector<FieldValue>
   return ApplyEdits(std::move(edits), name, geometryBefore);
 }
 
+namespace {
+// The kind of a copied item as a message names it.
+const char* KindWithArticle(PropClass kind) {
+  switch (kind) {
+    case PropClass::Button:
+      return "a button";
+    case PropClass::State:
+      return "a state";
+    case PropClass::Text:
+      return "a Text item";
+    case PropClass::Border:
+      return "a Border item";
+    case PropClass::Audio:
+      return "an Audio item";
+    case PropClass::Image:
+      return "an Image item";
+    case PropClass::Advanced:
+      return "an Advanced item";
+    default:
+      return "the project";
+  }
+}
+}  // namespace
+
+std::string Edits::PasteStyleRefusal(PropClass copied, const std::vector<GroupPath>& paths) {
+  if (copied == PropClass::None) return msg::kPasteStyleNothingCopied;
+  if (copied == PropClass::Project) return msg::kPasteStyleProject;
+  if (paths.empty()) return msg::kPasteStyleNoSelection;
+  for (const GroupPath& path : paths)
+    if (path.kind != copied) return msg::Format(msg::kPasteStyleOtherKind, KindWithArticle(copied));
+  return std::string();
+}
+
 bool Edits::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& bytes) {
   if (paths.empty()) return false;
   // The copied group is read into a spare button's group of the same kind.

@@ -47,6 +47,10 @@ class Edits {
   bool RecordFieldEdit(const GroupPath& path, const std::vector<FieldValue>& before,
                        const std::string& name, const Geometry* geometryBefore = nullptr);
   bool PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& bytes);
+  // Why Paste Style cannot put a copied item of kind `copied` (None when
+  // nothing is copied) on the items at `paths`: the message that says so, or
+  // empty when it can.
+  static std::string PasteStyleRefusal(PropClass copied, const std::vector<GroupPath>& paths);
   bool DeleteButtonsAt(std::vector<int> indices, const std::string& verb = "Delete");
   bool MoveButtonsBy(std::vector<int> indices, int delta);
   bool DuplicateButtonsAt(std::vector<int> indices);

@@ -106,6 +106,17 @@ inline constexpr const char* kPasteTooLarge =
 inline constexpr const char* kPasteNotGroup =
     "The clipboard does not hold a whole copied button or group (it may come from another "
     "program, or be damaged). Nothing was pasted.";
+// Paste Style that cannot apply says why in the status bar; nothing changes.
+inline constexpr const char* kPasteStyleNothingCopied =
+    "Paste Style: nothing is copied. Copy the item whose look the others should take first.";
+inline constexpr const char* kPasteStyleNoSelection =
+    "Paste Style: nothing is selected. Select the items that should take the copied look.";
+inline constexpr const char* kPasteStyleOtherKind =
+    "Paste Style: the copied item is %1, and the selection holds other kinds of items. Select "
+    "items of the copied kind only.";
+inline constexpr const char* kPasteStyleProject =
+    "Paste Style: the project has no look to paste. Copy a button, a state or one of a state's "
+    "items.";
 
 // Unsaved edits kept when the editor had to end without asking (the session
 // ended): %1 the project, %2 the file that holds them.

@@ -237,7 +237,26 @@ const Entry kTable[] = {
     {40140, "Insert the date as mm/dd/yy\nDate (mm/dd/yy)\ntextdynamic"},
     {40141, "Insert the date as dd/mm/yy\nDate (dd/mm/yy)\ntextdynamic"},
     {40142, "Show or hide the Properties window\nProperties\nviewproperties"},
-    {40150, "Type the caption on the current button in the Live View\nEdit Caption\nviewlive"},
+    {40150,
+     "Select the Up state of every selected button, or of every button\nUp States\nselectstates"},
+    {40151,
+     "Select the Over state of every selected button, or of every button\nOver "
+     "States\nselectstates"},
+    {40152,
+     "Select the Down state of every selected button, or of every button\nDown "
+     "States\nselectstates"},
+    {40153,
+     "Select the Text item of that state in every selected button\nText Items\nselectstates"},
+    {40154,
+     "Select the Border item of that state in every selected button\nBorder Items\nselectstates"},
+    {40155,
+     "Select the Audio item of that state in every selected button\nAudio Items\nselectstates"},
+    {40156,
+     "Select the Image item of that state in every selected button\nImage Items\nselectstates"},
+    {40157,
+     "Select the Advanced item of that state in every selected button\nAdvanced "
+     "Items\nselectstates"},
+    {40158, "Type the caption on the current button in the Live View\nEdit Caption\nviewlive"},
     {40160,
      "Show the table of every button's name, caption, link, target, tool tip and status text\n"
      "Buttons Table\nviewbuttontable"},

@@ -162,15 +162,23 @@ void ButtonCommands::OnPaste() {
 }
 
 bool ButtonCommands::CanPasteStyle() const {
-  const std::vector<KesProp*> groups = SelectedOfOneKind();
-  return !groups.empty() && app_.lastCopiedClass != PropClass::None &&
-         app_.lastCopiedClass != PropClass::Project &&
-         groups.front()->GetClass() == app_.lastCopiedClass &&
-         app_.platform().ClipboardHasData(KesApp::kGroupClipboardFormat);
+  return doc_.project() != nullptr;
+}
+
+std::string ButtonCommands::PasteStyleRefusal() const {
+  const bool held = app_.platform().ClipboardHasData(KesApp::kGroupClipboardFormat);
+  std::vector<GroupPath> paths;
+  for (KesProp* g : outline_.SelectedGroups())
+    if (g) paths.push_back(doc_.PathOf(g));
+  return Edits::PasteStyleRefusal(held ? app_.lastCopiedClass : PropClass::None, paths);
 }
 
 void ButtonCommands::OnPasteStyle() {
-  if (!CanPasteStyle()) return;
+  if (!doc_.project()) return;
+  if (const std::string why = PasteStyleRefusal(); !why.empty()) {
+    outline_.ShowStatus(why);
+    return;
+  }
   std::vector<GroupPath> paths;
   for (KesProp* g : SelectedOfOneKind()) paths.push_back(doc_.PathOf(g));
   doc_.PasteFromClipboard(std::move(paths), true);

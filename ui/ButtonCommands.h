@@ -32,6 +32,8 @@ class OutlineSelection {
   virtual void SelectButtonRows(const std::vector<int>& rows) = 0;
   virtual bool HasFocus() const = 0;
   virtual void TakeFocus() = 0;
+  // Tells the user in the status bar why a command did nothing.
+  virtual void ShowStatus(const std::string& text) = 0;
 };
 
 class ButtonCommands {
@@ -61,9 +63,13 @@ class ButtonCommands {
   // "Copy to Other States" of the selected states or state groups.
   void OnCopyToOtherStates();
   bool CanCopyToOtherStates() const;
-  // "Paste Style": the copied item's look onto every selected item of its kind.
+  // "Paste Style": the copied item's look onto every selected item of its
+  // kind. It stays enabled while a project is open, so that when it cannot
+  // apply it says why in the status bar instead of doing nothing.
   void OnPasteStyle();
   bool CanPasteStyle() const;
+  // Why Paste Style cannot apply to the selection now, or empty.
+  std::string PasteStyleRefusal() const;
 
   // Editing commands Copy, Cut and Paste: they act on a focused edit box of a
   // page, otherwise on the outline's selection when the outline has the

@@ -19,13 +19,22 @@ enum CommandId : int {
   kCmdEditRedo = 57644,
   kCmdCopyToOtherStates = 40133,
   kCmdPasteStyle = 40134,
+  // Select: one state, or one of a state's items, of every selected button
+  kCmdSelectUpStates = 40150,
+  kCmdSelectOverStates = 40151,
+  kCmdSelectDownStates = 40152,
+  kCmdSelectText = 40153,
+  kCmdSelectBorder = 40154,
+  kCmdSelectAudio = 40155,
+  kCmdSelectImage = 40156,
+  kCmdSelectAdvanced = 40157,
   // Buttons
   kCmdNewButton = 40128,
   kCmdDeleteButton = 40129,
   kCmdMoveUp = 40130,
   kCmdMoveDown = 40131,
   kCmdDuplicate = 40132,
-  kCmdEditCaption = 40150,
+  kCmdEditCaption = 40158,
   // View
   kCmdViewToolbars = 15008,
   kCmdViewInfo = 15007,

@@ -76,6 +76,32 @@ std::vector<CommandRow> MakeRows() {
       Row(kCmdCopyToOtherStates, M::kEdit, QT_TRANSLATE_NOOP("FrameMain", "Copy to &Other States"))
           .Store(S::kYes)
           .SeparatorBefore(),
+      // Select
+      Row(kCmdSelectUpStates, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Up States"))
+          .Keys({K(Qt::CTRL | Qt::Key_1)})
+          .Store(S::kOrStop),
+      Row(kCmdSelectOverStates, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Over States"))
+          .Keys({K(Qt::CTRL | Qt::Key_2)})
+          .Store(S::kOrStop),
+      Row(kCmdSelectDownStates, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Down States"))
+          .Keys({K(Qt::CTRL | Qt::Key_3)})
+          .Store(S::kOrStop),
+      Row(kCmdSelectText, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Text Items"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_1)})
+          .Store(S::kOrStop)
+          .SeparatorBefore(),
+      Row(kCmdSelectBorder, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Border Items"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_2)})
+          .Store(S::kOrStop),
+      Row(kCmdSelectAudio, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Audio Items"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_3)})
+          .Store(S::kOrStop),
+      Row(kCmdSelectImage, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "&Image Items"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_4)})
+          .Store(S::kOrStop),
+      Row(kCmdSelectAdvanced, M::kSelect, QT_TRANSLATE_NOOP("FrameMain", "Ad&vanced Items"))
+          .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_5)})
+          .Store(S::kOrStop),
       // Buttons
       Row(kCmdNewButton, M::kButtons, QT_TRANSLATE_NOOP("FrameMain", "&New"))
           .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)})
@@ -160,7 +186,7 @@ const CommandRow* FindCommand(int id) {
 }
 
 const std::vector<CommandMenu>& CommandMenus() {
-  static const std::vector<CommandMenu> menus = {M::kFile, M::kEdit,     M::kButtons,
+  static const std::vector<CommandMenu> menus = {M::kFile, M::kEdit,     M::kSelect, M::kButtons,
                                                  M::kView, M::kGenerate, M::kHelp};
   return menus;
 }
@@ -171,6 +197,8 @@ QString CommandMenuTitle(CommandMenu menu) {
       return QCoreApplication::translate("FrameMain", "&File");
     case M::kEdit:
       return QCoreApplication::translate("FrameMain", "&Edit");
+    case M::kSelect:
+      return QCoreApplication::translate("FrameMain", "&Select");
     case M::kButtons:
       return QCoreApplication::translate("FrameMain", "&Buttons");
     case M::kView:

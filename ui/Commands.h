@@ -14,7 +14,7 @@
 
 class KesApp;
 
-enum class CommandMenu { kNone, kFile, kEdit, kButtons, kView, kGenerate, kHelp };
+enum class CommandMenu { kNone, kFile, kEdit, kSelect, kButtons, kView, kGenerate, kHelp };
 enum class CommandBar { kNone, kButtons, kProject };
 
 // What becomes of the edits the pages hold before a command runs.

@@ -173,6 +173,25 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
   bound[kCmdViewProperties].run = [this] {
     propertiesDock_->setVisible(!propertiesDock_->isVisible());
   };
+  // Select: a state of every selected button (or of all), or one of that
+  // state's items.
+  const auto select = [this](PropClass kind, int state) {
+    CommandHooks hooks;
+    hooks.run = [this, kind, state] {
+      outline_->SelectInButtons(kind,
+                                state == GroupPath::kNoState ? outline_->StateForItems() : state);
+    };
+    hooks.enabled = [this] { return outline_->CanSelectInButtons(); };
+    return hooks;
+  };
+  bound[kCmdSelectUpStates] = select(PropClass::State, 0);
+  bound[kCmdSelectOverStates] = select(PropClass::State, 1);
+  bound[kCmdSelectDownStates] = select(PropClass::State, 2);
+  bound[kCmdSelectText] = select(PropClass::Text, GroupPath::kNoState);
+  bound[kCmdSelectBorder] = select(PropClass::Border, GroupPath::kNoState);
+  bound[kCmdSelectAudio] = select(PropClass::Audio, GroupPath::kNoState);
+  bound[kCmdSelectImage] = select(PropClass::Image, GroupPath::kNoState);
+  bound[kCmdSelectAdvanced] = select(PropClass::Advanced, GroupPath::kNoState);
   for (int id : {kCmdStopPreview, kCmdHelpBack, kCmdHelpLock}) bound[id].enabled = browser;
   bound[kCmdHelpLock].checked = [this] { return app_.helpLock != 0; };
   return bound;

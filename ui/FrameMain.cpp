@@ -155,6 +155,8 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   // The pointer over no tree item clears the status prompt.
   connect(outline_, &ViewOutline::statusPromptCleared, this,
           [this] { SetStatusPrompt(QString()); });
+  // Why a command on the tree's selection did nothing.
+  connect(outline_, &ViewOutline::statusMessage, this, &FrameMain::SetStatusPrompt);
   BuildMenus();
   BuildToolbars();
 
@@ -209,6 +211,10 @@ void FrameMain::BuildDocks(bool allowBrowser) {
   propertiesDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
   properties_ = new KesWndProperties(app_, doc_, app_.pages(), propertiesDock_);
   propertiesDock_->setWidget(properties_);
+  // The title names what the window edits ("Over — 5 buttons").
+  propertiesDock_->setWindowTitle(properties_->title());
+  connect(properties_, &KesWndProperties::titleChanged, propertiesDock_,
+          &QDockWidget::setWindowTitle);
   addDockWidget(Qt::BottomDockWidgetArea, propertiesDock_);
 
   infoDock_ = new QDockWidget(tr("Info/Preview"), this);

@@ -2,9 +2,11 @@
 // pages) for the group selected in the outline tree, or the blank view.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <vector>
 
+#include "core/History.h"
 #include "ui/KesView.h"
 
 class Doc;
@@ -13,7 +15,7 @@ class PageRegistry;
 class KesProp;
 class QVBoxLayout;
 
-class KesWndProperties : public QWidget {
+class KesWndProperties : public QWidget, public DocListener {
   Q_OBJECT
  public:
   // `pages` makes the page of each group's view class.
@@ -31,6 +33,12 @@ class KesWndProperties : public QWidget {
   // it edits are about to go away.
   void ResetView();
 
+  // What the window edits, for its title: "Over — 5 buttons", "Button — 3
+  // buttons", "Up Text — Bread" (one item names its button), "Project";
+  // "Properties" for nothing.
+  QString title() const { return title_; }
+  static QString TitleFor(const KesProp* group, const std::vector<KesProp*>& others);
+
   KesProp* currentGroup() const { return currentGroup_; }
   QWidget* currentPage() const { return currentPage_; }
   // The tab each kind of tabbed page showed last.
@@ -38,9 +46,13 @@ class KesWndProperties : public QWidget {
 
  signals:
   void pageChanged(QWidget* page);
+  void titleChanged(const QString& title);
 
  private:
   void ShowPage(QWidget* page);
+  // A new name shows in the title.
+  void OnDocChanged(const DocChange& change) override;
+  void SetTitle(const QString& title);
 
   KesApp& app_;
   Doc& doc_;
@@ -50,4 +62,5 @@ class KesWndProperties : public QWidget {
   QWidget* currentPage_ = nullptr;
   QVBoxLayout* layout_ = nullptr;
   TabMemory tabMemory_;
+  QString title_;
 };

@@ -6,6 +6,7 @@
 #include "audio/PropAudio.h"
 #include "core/Doc.h"
 #include "core/Fields.h"
+#include "core/Project.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -73,6 +74,32 @@ const KesProp* ParentGroup(const KesProp* group) {
   return StateOf(group);
 }
 }  // namespace
+
+OutlineModel::ItemKind OutlineModel::KindOf(const KesProp* group) {
+  ItemKind kind;
+  if (!group) return kind;
+  kind.kind = group->GetClass();
+  const PropState* state =
+      kind.kind == PropClass::State ? static_cast<const PropState*>(group) : StateOf(group);
+  const PropButton* button = state ? state->button() : nullptr;
+  for (int s = 0; button && s < kStatesPerButton; ++s)
+    if (button->state(s) == state) kind.state = s;
+  return kind;
+}
+
+const PropButton* OutlineModel::ButtonOf(const KesProp* group) {
+  while (group && group->GetClass() != PropClass::Button) group = ParentGroup(group);
+  return static_cast<const PropButton*>(group);
+}
+
+QModelIndex OutlineModel::ItemIn(int buttonRow, const ItemKind& kind) const {
+  if (buttonRow < 0 || buttonRow >= ButtonRows()) return QModelIndex();
+  PropButton* button = buttons_[static_cast<std::size_t>(buttonRow)];
+  if (kind.kind == PropClass::Button) return ButtonIndex(buttonRow);
+  if (kind.state < 0 || kind.state >= kStatesPerButton) return QModelIndex();
+  PropState* state = button->state(kind.state);
+  return state ? IndexOf(Project::StateGroup(state, kind.kind)) : QModelIndex();
+}
 
 OutlineModel::OutlineModel(Doc& doc, QObject* parent) : QAbstractItemModel(parent), doc_(doc) {
   Reload();

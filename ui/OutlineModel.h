@@ -26,6 +26,20 @@ class OutlineModel : public QAbstractItemModel, public DocListener {
   // The group a row stands for, as a pointer.
   static constexpr int kGroupRole = Qt::UserRole + 1;
 
+  // What kind of item a row is: its group's class and, for a state or one
+  // of a state's groups, which state it is in (0 Up, 1 Over, 2 Down). Over
+  // states and Over Text items are kinds of their own, as are buttons.
+  struct ItemKind {
+    PropClass kind = PropClass::None;
+    int state = GroupPath::kNoState;
+    bool operator==(const ItemKind& o) const { return kind == o.kind && state == o.state; }
+    bool operator!=(const ItemKind& o) const { return !(*this == o); }
+  };
+  static ItemKind KindOf(const KesProp* group);
+  static ItemKind KindOf(const QModelIndex& index) { return KindOf(GroupOf(index)); }
+  // The button holding `group` (itself when it is one), or nullptr.
+  static const PropButton* ButtonOf(const KesProp* group);
+
   explicit OutlineModel(Doc& doc, QObject* parent = nullptr);
 
   // Every row anew from the document (after New or Open).
@@ -42,6 +56,9 @@ class OutlineModel : public QAbstractItemModel, public DocListener {
   // The row of the button holding `index` (itself when it is one), or -1.
   int ButtonRowOf(const QModelIndex& index) const;
   int ButtonRows() const { return static_cast<int>(buttons_.size()); }
+  // The row of the item of `kind` in the button at `buttonRow`: the button
+  // itself, one of its states, or one of that state's groups.
+  QModelIndex ItemIn(int buttonRow, const ItemKind& kind) const;
 
   QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
   QModelIndex parent(const QModelIndex& child) const override;

@@ -241,6 +241,61 @@ void ViewOutline::SelectSiblings() {
   OnSelectionChanged();
 }
 
+void ViewOutline::ShowStatus(const std::string& text) {
+  emit statusMessage(ToQ(text));
+}
+
+int ViewOutline::StateForItems() const {
+  const int current = OutlineModel::KindOf(currentIndex()).state;
+  if (current != GroupPath::kNoState) return current;
+  return lastSelectedState_ != GroupPath::kNoState ? lastSelectedState_ : 0;
+}
+
+void ViewOutline::SelectInButtons(PropClass kind, int state) {
+  const int buttons = model_.ButtonRows();
+  if (buttons == 0) return;
+  if (kind == PropClass::State) lastSelectedState_ = state;
+  std::vector<bool> chosen(static_cast<std::size_t>(buttons), false);
+  bool any = false;
+  std::vector<QModelIndex> rows = SelectedRows();
+  rows.push_back(currentIndex());
+  for (const QModelIndex& row : rows) {
+    const int b = model_.ButtonRowOf(row);
+    if (b < 0) continue;
+    chosen[static_cast<std::size_t>(b)] = true;
+    any = true;
+  }
+  const OutlineModel::ItemKind wanted{kind,
+                                      kind == PropClass::Button ? GroupPath::kNoState : state};
+  std::vector<QModelIndex> items;
+  for (int b = 0; b < buttons; ++b)
+    if (!any || chosen[static_cast<std::size_t>(b)])
+      if (const QModelIndex item = model_.ItemIn(b, wanted); item.isValid()) items.push_back(item);
+  if (items.empty()) return;
+  {
+    QuietScope quiet(quiet_);
+    QItemSelection selection;
+    for (const QModelIndex& item : items) {
+      selection.select(item, item);
+      for (QModelIndex up = item.parent(); up.isValid() && !isExpanded(up); up = up.parent())
+        expand(up);
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(items.front(), QItemSelectionModel::NoUpdate);
+  }
+  OnSelectionChanged();
+  scrollTo(currentIndex());
+}
+
+void ViewOutline::KeepKindOf(const QModelIndex& clicked, const QItemSelection& before, bool added) {
+  const OutlineModel::ItemKind kind = OutlineModel::KindOf(clicked);
+  QItemSelection drop;
+  for (const QModelIndex& row : selectionModel()->selectedIndexes())
+    if (OutlineModel::KindOf(row) != kind && !(added && before.contains(row)))
+      drop.select(row, row);
+  selectionModel()->select(drop, QItemSelectionModel::Deselect);
+}
+
 void ViewOutline::OnSelectionChanged() {
   if (quiet_) return;
   const std::vector<KesProp*> groups = SelectedGroups();
@@ -303,6 +358,24 @@ void ViewOutline::mousePressEvent(QMouseEvent* event) {
   if (row.isValid() && row != currentIndex() && pos.x() >= visualRect(row).left() &&
       !(adding ? app_.CommitPages() : properties_.SetPropertyGroup(GroupOf(row)))) {
     event->accept();
+    return;
+  }
+  // Shift+click extends the selection over items of the clicked item's kind
+  // only: over open buttons it takes the buttons, not their states.
+  if (row.isValid() && (event->modifiers() & Qt::ShiftModifier)) {
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    {
+      QuietScope quiet(quiet_);
+      // Without Ctrl the range from the anchor replaces the selection.
+      const QItemSelection before = selectionModel()->selection();
+      if (!ctrl) selectionModel()->clearSelection();
+      QTreeView::mousePressEvent(event);
+      if (currentIndex() == row)
+        KeepKindOf(row, before, ctrl);
+      else if (!ctrl)
+        selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
+    }
+    OnSelectionChanged();
     return;
   }
   QTreeView::mousePressEvent(event);

@@ -53,6 +53,20 @@ class ViewOutline : public QTreeView, public DocView, public DocListener, public
   void SelectButtonRows(const std::vector<int>& rows) override;
   bool HasFocus() const override;
   void TakeFocus() override;
+  void ShowStatus(const std::string& text) override;
+
+  // Select > Up, Over and Down States, and a state's Text, Border, Audio,
+  // Image and Advanced items: selects the item of that kind in every
+  // selected button (a button counts when it or any of its items is
+  // selected), or in every button when none is; opens what must be shown and
+  // scrolls to the first, which becomes current. A state's item is taken
+  // from `state`; see StateForItems.
+  void SelectInButtons(PropClass kind, int state);
+  // The state the Select commands for a state's items take: the current
+  // item's, else the one the Up, Over or Down States command selected last,
+  // else Up.
+  int StateForItems() const;
+  bool CanSelectInButtons() const { return model_.ButtonRows() > 0; }
 
   // Adds the row of `group` to the selection (Ctrl+click in the Live View).
   bool AddToSelection(KesProp* group);
@@ -67,6 +81,8 @@ class ViewOutline : public QTreeView, public DocView, public DocListener, public
   void statusPromptCleared();
   // Another row is current.
   void currentGroupChanged();
+  // A message for the status bar: why a command did nothing.
+  void statusMessage(const QString& text);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -99,6 +115,9 @@ class ViewOutline : public QTreeView, public DocView, public DocListener, public
   // Selects the siblings of the current row (Ctrl+A).
   void SelectSiblings();
   std::vector<QModelIndex> SelectedRows() const;
+  // After a Shift+click on `clicked`: the rows of another kind than its leave
+  // the selection, except, when `added` (Ctrl+Shift), those in `before`.
+  void KeepKindOf(const QModelIndex& clicked, const QItemSelection& before, bool added);
 
   KesApp& app_;
   Doc& doc_;
@@ -110,4 +129,6 @@ class ViewOutline : public QTreeView, public DocView, public DocListener, public
   // Set while the rows are made or rearranged: selection changes do not
   // change the page then.
   int quiet_ = 0;
+  // The state the Up, Over or Down States command selected last, or none.
+  int lastSelectedState_ = GroupPath::kNoState;
 };

@@ -2,17 +2,25 @@
 // and the selection's conversation with the Properties window.
 #include <QAbstractItemModelTester>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <functional>
 
+#include "MainWindowParts.h"
 #include "OutlineFixture.h"
+#include "QuietApp.h"
 #include "core/Archive.h"
 #include "core/Messages.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropImage.h"
 #include "groups/button/PropText.h"
 #include "groups/project/TabProject.h"
+#include "ui/App.h"
+#include "ui/ColorButton.h"
+#include "ui/CommandIds.h"
 #include "ui/EditCommands.h"
 #include "ui/KesViewBlank.h"
 #include "ui/OutlineModel.h"
@@ -533,4 +541,198 @@ TEST_F(OutlineTest, TheModelFollowsEveryChangeAsAFreshModelWouldShowIt) {
     }
   }
   doc.RemoveListener(&model);
+}
+
+// Shift+click extends the selection over items of the clicked item's kind
+// only, and the Properties window's title says what and for how many it
+// edits, following a new name.
+TEST_F(OutlineTest, ShiftClickKeepsToTheClickedKindAndTheTitleSaysWhatIsEdited) {
+  for (int i = 0; i < 4; ++i) tree->commands().OnNewButton();
+  Rename(Button(0), "Bread");
+  for (int b = 0; b < 5; ++b) tree->expand(Item(b, 0));
+  const auto shiftClick = [this](const QModelIndex& item, Qt::KeyboardModifiers more = {}) {
+    tree->scrollTo(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ShiftModifier | more,
+                      tree->visualRect(item).center());
+  };
+  const auto selected = [this] {
+    std::vector<KesProp*> groups = tree->SelectedGroups();
+    std::sort(groups.begin(), groups.end());
+    return groups;
+  };
+  const auto of = [](std::vector<KesProp*> groups) {
+    std::sort(groups.begin(), groups.end());
+    return groups;
+  };
+  std::vector<KesProp*> buttons, overs, upTexts;
+  for (int b = 0; b < 5; ++b) {
+    buttons.push_back(Button(b));
+    overs.push_back(Button(b)->overState.get());
+    upTexts.push_back(Button(b)->upState->text.get());
+  }
+  Click(Item(0));
+  shiftClick(Item(4));
+  EXPECT_EQ(selected(), of(buttons));
+  EXPECT_EQ(props->title(), "Button \u2014 5 buttons");
+  Click(Item(0, 1));
+  shiftClick(Item(4, 1));
+  EXPECT_EQ(selected(), of(overs));
+  EXPECT_EQ(props->title(), "Over \u2014 5 buttons");
+  // From a button to an Up Text item: the Up Text items in between.
+  Click(Item(1));
+  shiftClick(Item(3, 0, 0));
+  EXPECT_EQ(selected(), of({upTexts[1], upTexts[2], upTexts[3]}));
+  // Ctrl+Shift adds the range's items of that kind to what was selected.
+  Click(Item(0));
+  shiftClick(Item(2, 1), Qt::ControlModifier);
+  EXPECT_EQ(selected(), of({Button(0), overs[0], overs[1], overs[2]}));
+  EXPECT_EQ(props->title(), "Properties \u2014 4 items");
+
+  const struct {
+    const char* what;
+    KesProp* group;
+    std::vector<KesProp*> others;
+    const char* title;
+  } titles[] = {
+      {"nothing", nullptr, {}, "Properties"},
+      {"the project", doc.project(), {}, "Project"},
+      {"one button", Button(0), {}, "Button \u2014 Bread"},
+      {"one item", upTexts[0], {}, "Up Text \u2014 Bread"},
+      {"three buttons", Button(0), {Button(1), Button(4)}, "Button \u2014 3 buttons"},
+      {"Text items of two states",
+       upTexts[0],
+       {Button(1)->overState->text.get()},
+       "Text \u2014 2 buttons"},
+      {"two states of one button", Button(0)->upState.get(), {overs[0]}, "States \u2014 2 items"},
+  };
+  for (const auto& t : titles) {
+    SCOPED_TRACE(t.what);
+    ASSERT_TRUE(props->SetPropertyGroups(t.group, t.others));
+    EXPECT_EQ(props->title(), QString::fromUtf8(t.title));
+  }
+  ASSERT_TRUE(props->SetPropertyGroups(Button(0), {}));
+  Rename(Button(0), "Rye");
+  EXPECT_EQ(props->title(), "Button \u2014 Rye");
+}
+
+// Paste Style that cannot apply says why, and changes nothing.
+TEST_F(OutlineTest, PasteStyleThatCannotApplySaysWhy) {
+  tree->commands().OnNewButton();
+  QSignalSpy said(tree, &ViewOutline::statusMessage);
+  const auto copy = [this](KesProp* group) {
+    app.lastCopiedClass = group->GetClass();
+    platform.SetClipboardData(kFmt, Doc::CopyGroup(*group));
+  };
+  const struct {
+    const char* what;
+    std::function<void()> set;
+    std::string why;
+  } cases[] = {
+      {"nothing copied", [&] { Click(Item(1)); }, msg::kPasteStyleNothingCopied},
+      {"a button onto an Over state",
+       [&] {
+         copy(Button(0));
+         Click(Item(1, 1));
+       },
+       msg::Format(msg::kPasteStyleOtherKind, "a button")},
+      {"a button onto a button and a state",
+       [&] {
+         Click(Item(1));
+         tree->AddToSelection(Button(0)->upState.get());
+       },
+       msg::Format(msg::kPasteStyleOtherKind, "a button")},
+      {"nothing selected", [&] { tree->selectionModel()->clear(); }, msg::kPasteStyleNoSelection},
+      {"the project", [&] { copy(doc.project()); }, msg::kPasteStyleProject},
+      {"a button onto a button",
+       [&] {
+         Button(0)->upState->color = 0x123456;
+         copy(Button(0));
+         Click(Item(1));
+       },
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.set();
+    said.clear();
+    const std::size_t steps = doc.history().size();
+    ASSERT_TRUE(tree->commands().CanPasteStyle());
+    tree->commands().OnPasteStyle();
+    EXPECT_EQ(said.size(), c.why.empty() ? 0 : 1);
+    if (!said.isEmpty()) {
+      EXPECT_EQ(said.front().front().toString().toStdString(), c.why);
+    }
+    EXPECT_EQ(doc.history().size(), steps + (c.why.empty() ? 1 : 0));
+  }
+}
+
+// The same state in every button, in the real window: Ctrl+2 selects the
+// Over state of every button and one colour typed on their page reaches all
+// five as one step; Ctrl+3 and Ctrl+Shift+1 keep to the buttons chosen.
+TEST(SameStateInEveryButton, CtrlTwoSelectsEveryOverAndOneColourIsOneStep) {
+  constexpr int kStateColor = 3001;
+  TestPlatform platform;
+  App app(platform, Quiet());
+  ASSERT_TRUE(app.InitInstance({}));
+  Doc& doc = app.doc();
+  while (doc.ButtonCount() < 5) doc.AddNewButton(static_cast<int>(doc.ButtonCount()));
+  FrameMain* frame = app.frame();
+  ViewOutline* tree = frame->outline();
+  frame->show();
+  QApplication::setActiveWindow(frame);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+  const auto selected = [tree] {
+    std::vector<KesProp*> groups = tree->SelectedGroups();
+    std::sort(groups.begin(), groups.end());
+    return groups;
+  };
+  const auto everyButtons = [&doc](const std::vector<int>& rows, auto item) {
+    std::vector<KesProp*> groups;
+    for (int b : rows) groups.push_back(item(*doc.ButtonPointers().at(std::size_t(b))));
+    std::sort(groups.begin(), groups.end());
+    return groups;
+  };
+
+  SelectItem(frame, tree->model()->index(0, 0));  // the project: no button chosen
+  QTest::keyClick(tree, Qt::Key_2, Qt::ControlModifier);
+  EXPECT_EQ(selected(), everyButtons({0, 1, 2, 3, 4},
+                                     [](PropButton& b) -> KesProp* { return b.overState.get(); }));
+  EXPECT_EQ(tree->currentIndex(), TreeItem(frame, 0, 1));
+  EXPECT_EQ(frame->propertiesDock()->windowTitle(), "Over \u2014 5 buttons");
+
+  auto* color = PageControl<ColorButton>(frame, kStateColor);
+  ASSERT_TRUE(color);
+  color->menu()->popup(color->mapToGlobal(QPoint(0, color->height())));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(color->menu()));
+  auto* field = color->menu()->findChild<QLineEdit*>(QStringLiteral("colorField"));
+  ASSERT_TRUE(field);
+  const std::size_t steps = doc.history().size();
+  std::vector<uint32_t> before;
+  for (PropButton* b : doc.ButtonPointers()) before.push_back(b->overState->color);
+  QTest::keyClicks(field, "#A0522D");
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_TRUE(
+      QTest::qWaitFor([&doc] { return doc.buttons().back()->overState->color == 0x2D52A0u; }));
+  for (PropButton* b : doc.ButtonPointers()) EXPECT_EQ(b->overState->color, 0x2D52A0u);
+  EXPECT_EQ(doc.history().size(), steps + 1);
+  tree->setFocus();
+  frame->action(kCmdEditUndo)->trigger();
+  for (std::size_t b = 0; b < before.size(); ++b)
+    EXPECT_EQ(doc.ButtonPointers()[b]->overState->color, before[b]);
+
+  // A button counts when any of its items is selected; Ctrl+Shift+1 takes
+  // the Text item of the state reached, opening the states it must show.
+  SelectItem(frame, TreeItem(frame, 1, 0, 0));
+  tree->AddToSelection(doc.ButtonPointers()[3]);
+  QTest::keyClick(tree, Qt::Key_3, Qt::ControlModifier);
+  EXPECT_EQ(selected(),
+            everyButtons({1, 3}, [](PropButton& b) -> KesProp* { return b.downState.get(); }));
+  QTest::keyClick(tree, Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(selected(), everyButtons({1, 3}, [](PropButton& b) -> KesProp* {
+              return b.downState->text.get();
+            }));
+  EXPECT_TRUE(tree->isExpanded(TreeItem(frame, 3, 2)));
+  EXPECT_EQ(frame->propertiesDock()->windowTitle(), "Down Text \u2014 2 buttons");
+  doc.SetModifiedFlag(false);
+  app.ExitInstance();
 }
