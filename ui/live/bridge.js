@@ -1,7 +1,8 @@
 // The editor's side of the Live View's page, run in a world of its own: the
 // project's scripts can neither see nor call it. It talks to the editor's
 // session through the web channel. While the buttons are not being tried, it
-// reports the pointer in applet pixels and keeps the page's own answer to it
+// reports the pointer in applet pixels, draws the rubber band the editor
+// gives it, and keeps the page's own answer to it
 // (a link followed, a box checked, text selected, the focus moved, a link
 // dragged away) from happening; it reports the runtime's drawings, answers
 // the editor's heartbeat, and hands what the editor sends to the runtime
@@ -23,13 +24,14 @@
    *   ready: function(): void,
    *   buttonsChanged: Signal<[string[], string, string[]]>,
    *   projectReplaced: Signal<[string, string[]]>,
-   *   selectionChanged: Signal<[string, string, number]>,
+   *   selectionChanged: Signal<[string[], string[], number]>,
    *   tryingChanged: Signal<[boolean]>,
    *   offsetChanged: Signal<[string, number, number]>,
+   *   bandChanged: Signal<[number, number, number, number]>,
    *   question: Signal<[number]>
    * }} Session
    */
-  /** @typedef {{ x: number, y: number, inside: boolean }} Point */
+  /** @typedef {{ x: number, y: number }} Point */
 
   /** The event the page's relay takes the runtime's calls from. */
   const RELAY_EVENT = 'velkobutton-live-call';
@@ -40,6 +42,8 @@
   let down = false;
   /** @type {Point|null} */
   let pending = null;
+  /** @type {HTMLElement|null} the rubber band of a drag on empty canvas */
+  let band = null;
 
   /**
    * Calls the runtime's editor handle in the page's own world.
@@ -70,11 +74,12 @@
     });
     session.projectReplaced.connect(function (applet, files) { relay('replaceApplet', [applet, files]); });
     session.selectionChanged.connect(function (marked, shown, state) {
-      relay('mark', [marked || null]);
-      relay('show', [shown || null, state]);
+      relay('mark', [marked]);
+      relay('show', [shown, state]);
     });
     session.tryingChanged.connect(setTrying);
     session.offsetChanged.connect(function (name, dx, dy) { relay('offset', [name, dx, dy]); });
+    session.bandChanged.connect(showBand);
     session.question.connect(function (number) { session.answer(number); });
     live = session;
     session.ready();
@@ -98,19 +103,56 @@
     return !!r && ev.target instanceof Node && r.contains(ev.target);
   }
   /**
-   * The pointer in the applet's own pixels, whatever the zoom; a free layout that the page
-   * shrinks to fit a narrow view counts at its full size.
-   * @param {MouseEvent} ev @returns {Point|null}
+   * The applet's box in the view and its own pixels per pixel of the view: a free layout
+   * that the page shrinks to fit a narrow view counts at its full size.
+   * @returns {{ r: DOMRect, k: number }|null}
    */
-  function at(ev) {
+  function frame() {
     const s = root();
     if (!s || !s.parentElement) return null;
     const r = s.getBoundingClientRect();
     const w = parseFloat(s.parentElement.getAttribute('width') || '');
     const free = !/flex/.test(getComputedStyle(s).display);
-    const k = free && w > 0 && r.width > 0 ? w / r.width : 1;
-    const within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
-    return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
+    return { r: r, k: free && w > 0 && r.width > 0 ? w / r.width : 1 };
+  }
+  /**
+   * The pointer in the applet's own pixels, whatever the zoom.
+   * @param {MouseEvent} ev @returns {Point|null}
+   */
+  function at(ev) {
+    const f = frame();
+    return f && { x: (ev.clientX - f.r.left) * f.k, y: (ev.clientY - f.r.top) * f.k };
+  }
+  /**
+   * On the page's own ground: the applet or the canvas around it, not a scroll bar.
+   * @param {MouseEvent} ev @returns {boolean}
+   */
+  function onCanvas(ev) {
+    const e = document.documentElement;
+    return !!e && ev.clientX < e.clientWidth && ev.clientY < e.clientHeight;
+  }
+  /**
+   * Draws the rubber band over the rectangle (x, y, w, h) in applet pixels, or takes it away
+   * (no width). It lies outside the applet, where the runtime draws nothing.
+   * @param {number} x @param {number} y @param {number} w @param {number} h
+   */
+  function showBand(x, y, w, h) {
+    const f = frame();
+    if (!(w > 0 || h > 0) || !f) {
+      if (band) band.remove();
+      band = null;
+      return;
+    }
+    if (!band) {
+      band = document.createElement('div');
+      band.style.cssText = 'position:fixed;box-sizing:border-box;pointer-events:none;z-index:2147483647;' +
+        'border:1px dashed #1a73e8;background:rgba(26,115,232,.12)';
+      document.documentElement.appendChild(band);
+    }
+    band.style.left = f.r.left + x / f.k + 'px';
+    band.style.top = f.r.top + y / f.k + 'px';
+    band.style.width = w / f.k + 'px';
+    band.style.height = h / f.k + 'px';
   }
   // One move a frame is enough for a drag; the last one goes before the release.
   function flush() {
@@ -120,17 +162,15 @@
   document.addEventListener('pointerdown', function (ev) {
     // Only the user's own input: a page's script can make events, never trusted ones.
     if (!ev.isTrusted || trying || ev.button !== 0 || !live) return;
+    // The canvas around the applet starts a rubber band as the applet's empty places do.
     const p = at(ev);
-    if (!p || !p.inside) return;
+    if (!p || !onCanvas(ev)) return;
     ev.preventDefault();
     ev.stopPropagation();
-    // With Ctrl (or Command) the button joins the selection and does not move.
-    if (ev.ctrlKey || ev.metaKey) {
-      live.pointer('add', p.x, p.y);
-      return;
-    }
+    // With Ctrl (or Command) a button joins the selection and does not move; a rubber band
+    // adds the buttons it touches.
     down = true;
-    live.pointer('down', p.x, p.y);
+    live.pointer(ev.ctrlKey || ev.metaKey ? 'add' : 'down', p.x, p.y);
   }, true);
   window.addEventListener('pointermove', function (ev) {
     if (!down || !ev.isTrusted) return;
