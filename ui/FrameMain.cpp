@@ -68,8 +68,8 @@ class UndoKeys : public QObject {
 // stand beside the Live View rather than below it, their width there, and
 // the Live View's share of the height above them (percent).
 constexpr int kOutlineWidth = 220;
-constexpr int kPropertiesBesideWidth = 1200;
-constexpr int kPropertiesWidth = 420;
+constexpr int kPropertiesBesideWidth = 1400;
+constexpr int kPropertiesWidth = 540;
 constexpr int kLiveShareBelow = 45;
 
 // Reads an unsigned or signed decimal number spanning the whole field.

@@ -85,7 +85,7 @@ const char* const kPageColourScript =
     "if(document.body)document.body.style.backgroundColor=c})";
 // Fitting the applet to the view leaves this much room around it, the page's
 // margins (pixels of the view, both sides together).
-constexpr int kFitMargin = 24;
+constexpr int kFitMargin = 16;
 // A view smaller than this either way is not laid out yet: the fit waits.
 constexpr int kFitLeast = 80;
 constexpr int kFullSize = 100;  // percent
