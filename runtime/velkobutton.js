@@ -2021,20 +2021,20 @@
     this.owner = owner;
     this.used = false;
     this.interactive = true;
-    /** The buttons shown in one state, by lower-case name. @type {{names: string[], state: number}|null} */
+    /** The buttons shown in one state, by lower-case name. @type {{names: Set<string>, state: number}|null} */
     this.shown = null;
-    /** The buttons marked as selected, by lower-case name. @type {string[]} */
-    this.marked = [];
+    /** The buttons marked as selected, by lower-case name. @type {Set<string>} */
+    this.marked = new Set();
     /** New files' counts of replacements, by lower-case name. */
     this.version = Object.create(null);
   }
 
   /**
    * The editor names one button, several or none (null). @param {?string|string[]} names
-   * @returns {string[]} the names in lower case
+   * @returns {Set<string>} the names in lower case
    */
   function editorNames(names) {
-    return (Array.isArray(names) ? names : names ? [names] : []).map(function (n) { return String(n).toLowerCase(); });
+    return new Set((Array.isArray(names) ? names : names ? [names] : []).map(function (n) { return String(n).toLowerCase(); }));
   }
 
   /** Shows the buttons the editor chose in their state, and every other as the pointer has it. */
@@ -2042,7 +2042,7 @@
     const shown = this.shown;
     this.owner.engine.buttons.forEach(function (b) {
       if (b.forced !== undefined && !b.selected) b.forced = undefined;
-      if (shown && shown.state > 0 && shown.names.indexOf(b.name.toLowerCase()) >= 0) b.forced = shown.state;
+      if (shown && shown.state > 0 && shown.names.has(b.name.toLowerCase())) b.forced = shown.state;
     });
   };
 
@@ -2135,7 +2135,9 @@
         editor.used = true;
         const was = editor.marked;
         editor.marked = editorNames(names);
-        was.concat(editor.marked).forEach(function (n) { const b = owner.engine.find(n); if (b) owner.schedule(b); });
+        [was, editor.marked].forEach(function (names) {
+          names.forEach(function (n) { const b = owner.engine.find(n); if (b) owner.schedule(b); });
+        });
       },
       offset: function (name, dx, dy) {
         const b = owner.engine.find(name);
@@ -2596,7 +2598,7 @@
     if (FONT_FILE_RE.test(String(l.textFont || ''))) loadFontFile(l.textFont);
     const up = b.look(0);
     const flow = this.flow;
-    const marked = this.editor.marked.indexOf(b.name.toLowerCase()) >= 0;
+    const marked = this.editor.marked.has(b.name.toLowerCase());
     // An element of the page keeps the page's styles until its look first changes
     // (thousands of buttons start without a style to parse); from then on its look is
     // inline, so that the style sheet's hover and press no longer show over the runtime's.

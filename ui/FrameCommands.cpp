@@ -157,7 +157,10 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
     if (!liveDock_->isHidden()) liveDock_->raise();
   };
   bound[kCmdViewProperties].run = [this] {
-    propertiesDock_->setVisible(!propertiesDock_->isVisible());
+    // Open behind the help's tab, the Properties come forward.
+    const bool seen = DockSeen(propertiesDock_);
+    propertiesDock_->setVisible(!seen);
+    if (!seen) propertiesDock_->raise();
   };
   for (int id : {kCmdStopPreview, kCmdHelpBack, kCmdHelpLock}) bound[id].enabled = browser;
   bound[kCmdHelpLock].checked = [this] { return app_.helpLock != 0; };

@@ -336,8 +336,13 @@ void FrameMain::ShowInfo(bool show) {
   if (show) infoDock_->raise();
 }
 
+bool FrameMain::DockSeen(const QDockWidget* dock) {
+  // A tab behind another is open but cannot be seen.
+  return dock->isVisible() && !dock->visibleRegion().isEmpty();
+}
+
 bool FrameMain::IsInfoVisible() const {
-  return infoDock_->isVisible();
+  return DockSeen(infoDock_);
 }
 
 void FrameMain::SetStatusPrompt(const QString& prompt) {

@@ -73,7 +73,9 @@ class FrameMain : public QMainWindow, public DocListener {
 
   bool browserAvailable() const;
   void ShowInfo(bool show);
+  // Info/Preview can be seen (open, and not a tab behind another).
   bool IsInfoVisible() const;
+  static bool DockSeen(const QDockWidget* dock);
 
   void SetStatusPrompt(const QString& prompt);
   QString statusPrompt() const;

@@ -16,7 +16,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <optional>
