@@ -197,7 +197,8 @@ FrameMain::~FrameMain() {
   // The children go after this object's members: they tell it nothing more.
   for (QObject* sender : {static_cast<QObject*>(qApp), static_cast<QObject*>(outline_),
                           static_cast<QObject*>(infoDock_), static_cast<QObject*>(propertiesDock_),
-                          static_cast<QObject*>(liveDock_), static_cast<QObject*>(live_)})
+                          static_cast<QObject*>(liveDock_), static_cast<QObject*>(live_),
+                          static_cast<QObject*>(outline_->selectionModel())})
     disconnect(sender, nullptr, this, nullptr);
   if (contextHelpMode_) {
     qApp->removeEventFilter(this);
