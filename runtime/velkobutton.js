@@ -62,7 +62,7 @@
    *   replace: (text: string, w: *, h: *, changed?: string[]) => void,
    *   replaceApplet: (html: string, changed?: string[]) => void,
    *   update: (statements: string[], lists: string, changed?: string[]) => void,
-   *   show: (name: ?string, state: number) => void, mark: (name: ?string) => void,
+   *   show: (names: ?string|string[], state: number) => void, mark: (names: ?string|string[]) => void,
    *   offset: (name: string, dx: number, dy: number) => void,
    *   interactive: (on: boolean) => void, hit: (x: number, y: number) => ?string
    * }} EditorHandle
@@ -2021,20 +2021,29 @@
     this.owner = owner;
     this.used = false;
     this.interactive = true;
-    /** @type {{name: string, state: number}|null} */
+    /** The buttons shown in one state, by lower-case name. @type {{names: Set<string>, state: number}|null} */
     this.shown = null;
-    /** @type {string|null} */
-    this.marked = null;
+    /** The buttons marked as selected, by lower-case name. @type {Set<string>} */
+    this.marked = new Set();
     /** New files' counts of replacements, by lower-case name. */
     this.version = Object.create(null);
   }
 
-  /** Shows the button the editor chose in its state, and every other as the pointer has it. */
+  /**
+   * The editor names one button, several or none (null). @param {?string|string[]} names
+   * @returns {Set<string>} the names in lower case
+   */
+  function editorNames(names) {
+    return new Set((Array.isArray(names) ? names : names ? [names] : []).map(function (n) { return String(n).toLowerCase(); }));
+  }
+
+  /** Shows the buttons the editor chose in their state, and every other as the pointer has it. */
   EditorControl.prototype.applyShown = function () {
-    const engine = this.owner.engine;
-    engine.buttons.forEach(function (b) { if (b.forced !== undefined && !b.selected) b.forced = undefined; });
-    const b = this.shown && engine.find(this.shown.name);
-    if (b && this.shown.state > 0) b.forced = this.shown.state;
+    const shown = this.shown;
+    this.owner.engine.buttons.forEach(function (b) {
+      if (b.forced !== undefined && !b.selected) b.forced = undefined;
+      if (shown && shown.state > 0 && shown.names.has(b.name.toLowerCase())) b.forced = shown.state;
+    });
   };
 
   /**
@@ -2121,14 +2130,14 @@
       replace: function (text, w, h, changed) { editor.replace(text, w, h, changed); },
       replaceApplet: function (html, changed) { editor.replaceApplet(html, changed); },
       update: function (statements, lists, changed) { editor.update(statements, lists, changed); },
-      show: function (name, state) { editor.used = true; editor.shown = name ? { name: name, state: state | 0 } : null; editor.applyShown(); owner.schedule(); },
-      mark: function (name) {
+      show: function (names, state) { editor.used = true; editor.shown = { names: editorNames(names), state: state | 0 }; editor.applyShown(); owner.schedule(); },
+      mark: function (names) {
         editor.used = true;
-        const was = editor.marked && owner.engine.find(editor.marked);
-        editor.marked = name || null;
-        const now = editor.marked && owner.engine.find(editor.marked);
-        if (was) owner.schedule(was);
-        if (now) owner.schedule(now);
+        const was = editor.marked;
+        editor.marked = editorNames(names);
+        [was, editor.marked].forEach(function (names) {
+          names.forEach(function (n) { const b = owner.engine.find(n); if (b) owner.schedule(b); });
+        });
       },
       offset: function (name, dx, dy) {
         const b = owner.engine.find(name);
@@ -2589,7 +2598,7 @@
     if (FONT_FILE_RE.test(String(l.textFont || ''))) loadFontFile(l.textFont);
     const up = b.look(0);
     const flow = this.flow;
-    const marked = !!this.editor.marked && this.editor.marked.toLowerCase() === b.name.toLowerCase();
+    const marked = this.editor.marked.has(b.name.toLowerCase());
     // An element of the page keeps the page's styles until its look first changes
     // (thousands of buttons start without a style to parse); from then on its look is
     // inline, so that the style sheet's hover and press no longer show over the runtime's.

@@ -171,7 +171,10 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
     return live_->available() && doc_.PathOf(outline_->SelectedGroup()).button >= 0;
   };
   bound[kCmdViewProperties].run = [this] {
-    propertiesDock_->setVisible(!propertiesDock_->isVisible());
+    // Open behind the help's tab, the Properties come forward.
+    const bool seen = DockSeen(propertiesDock_);
+    propertiesDock_->setVisible(!seen);
+    if (!seen) propertiesDock_->raise();
   };
   // Select: a state of every selected button (or of all), or one of that
   // state's items.

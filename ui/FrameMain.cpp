@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -63,6 +64,14 @@ class UndoKeys : public QObject {
     return !EditBoxCommandEnabled(edit, undo ? kCmdEditUndo : kCmdEditRedo);
   }
 };
+
+// The default window: the tree's column, the width from which the Properties
+// stand beside the Live View rather than below it, their width there, and
+// the Live View's share of the height above them (percent).
+constexpr int kOutlineWidth = 220;
+constexpr int kPropertiesBesideWidth = 1400;
+constexpr int kPropertiesWidth = 540;
+constexpr int kLiveShareBelow = 45;
 
 // Reads an unsigned or signed decimal number spanning the whole field.
 bool ParseNumber(const std::string& field, long long& out) {
@@ -166,15 +175,13 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
   const QSize first = FirstWindowSize(shown ? shown->availableGeometry().size() : QSize(900, 700));
   resize(first);
-  // The help beside the tree and the pages gets about a third of the width.
-  resizeDocks({infoDock_}, {std::max(300, first.width() / 3)}, Qt::Horizontal);
-  // Room for the demo project's buttons at their size, and the help below.
-  resizeDocks({liveDock_, infoDock_}, {260, 180}, Qt::Vertical);
-  resizeDocks({propertiesDock_}, {200}, Qt::Vertical);
+  ArrangeDocks(first);
 
   LoadBarLayout();
   if (!browserAvailable()) infoDock_->hide();
   connect(outline_, &ViewOutline::currentGroupChanged, this, [this] { SyncLiveSelection(); });
+  connect(outline_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { SyncLiveSelection(); });
 
   // The title and the commands follow the document, the selection, the
   // focus and the docks as they change.
@@ -197,7 +204,8 @@ FrameMain::~FrameMain() {
   // The children go after this object's members: they tell it nothing more.
   for (QObject* sender : {static_cast<QObject*>(qApp), static_cast<QObject*>(outline_),
                           static_cast<QObject*>(infoDock_), static_cast<QObject*>(propertiesDock_),
-                          static_cast<QObject*>(liveDock_), static_cast<QObject*>(live_)})
+                          static_cast<QObject*>(liveDock_), static_cast<QObject*>(live_),
+                          static_cast<QObject*>(outline_->selectionModel())})
     disconnect(sender, nullptr, this, nullptr);
   if (contextHelpMode_) {
     qApp->removeEventFilter(this);
@@ -215,7 +223,7 @@ void FrameMain::BuildDocks(bool allowBrowser) {
   propertiesDock_->setWindowTitle(properties_->title());
   connect(properties_, &KesWndProperties::titleChanged, propertiesDock_,
           &QDockWidget::setWindowTitle);
-  addDockWidget(Qt::BottomDockWidgetArea, propertiesDock_);
+  addDockWidget(Qt::RightDockWidgetArea, propertiesDock_);
 
   infoDock_ = new QDockWidget(tr("Info/Preview"), this);
   infoDock_->setObjectName("InfoPreview");  // bar 10024
@@ -234,20 +242,58 @@ void FrameMain::BuildDocks(bool allowBrowser) {
   live_ = new LiveView(app_, doc_, allowBrowser, liveDock_);
   connect(live_, &LiveView::statusText, this,
           [this](const QString& text) { statusBar()->showMessage(text); });
-  connect(live_, &LiveView::buttonClicked, this, &FrameMain::SelectFromLive);
+  connect(live_, &LiveView::buttonClicked, this,
+          [this](int index, bool add) { SelectFromLive({index}, add); });
+  connect(live_, &LiveView::buttonsBanded, this, &FrameMain::SelectFromLive);
   connect(live_, &LiveView::keyboardReturned, this,
           [this] { outline_->setFocus(Qt::ShortcutFocusReason); });
   liveDock_->setWidget(live_);
   addDockWidget(Qt::RightDockWidgetArea, liveDock_);
-  // The buttons above, the help below.
-  splitDockWidget(liveDock_, infoDock_, Qt::Vertical);
+}
+
+void FrameMain::ArrangeDocks(const QSize& window) {
+  // The tree a narrow column on the left, the Live View beside it with most of
+  // the room, the Properties beside the view on a wide window and below it on
+  // a narrow one, the help a tab beside the Properties.
+  const bool wide = window.width() >= kPropertiesBesideWidth;
+  splitDockWidget(liveDock_, propertiesDock_, wide ? Qt::Horizontal : Qt::Vertical);
+  tabifyDockWidget(propertiesDock_, infoDock_);
+  if (auto* table = findChild<QDockWidget*>(QStringLiteral("ButtonsTable")))
+    tabifyDockWidget(propertiesDock_, table);
+  propertiesDock_->raise();
+  const int docks = std::max(0, window.width() - kOutlineWidth);
+  if (wide) {
+    const int pages = std::min(kPropertiesWidth, docks / 2);
+    resizeDocks({liveDock_, propertiesDock_}, {docks - pages, pages}, Qt::Horizontal);
+  } else {
+    resizeDocks({liveDock_}, {docks}, Qt::Horizontal);
+    resizeDocks(
+        {liveDock_, propertiesDock_},
+        {window.height() * kLiveShareBelow / 100, window.height() * (100 - kLiveShareBelow) / 100},
+        Qt::Vertical);
+  }
 }
 
 void FrameMain::SyncLiveSelection() {
   if (!live_ || !outline_) return;
-  const KesProp* group = outline_->SelectedGroup();
-  const GroupPath path = group ? doc_.PathOf(group) : GroupPath();
-  live_->ShowSelection(path.button, path.state);
+  // Every button selected or with an item selected is marked; those whose
+  // item lies in the current item's state show that state.
+  const KesProp* current = outline_->SelectedGroup();
+  const GroupPath now = current ? doc_.PathOf(current) : GroupPath();
+  LiveView::Selected selected;
+  selected.current = now.button;
+  selected.state = now.state;
+  const auto add = [](std::vector<int>& to, int button) {
+    if (button >= 0 && std::find(to.begin(), to.end(), button) == to.end()) to.push_back(button);
+  };
+  add(selected.marked, now.button);
+  if (now.state >= 0) add(selected.shown, now.button);
+  for (const KesProp* group : outline_->SelectedGroups()) {
+    const GroupPath path = doc_.PathOf(group);
+    add(selected.marked, path.button);
+    if (now.state >= 0 && path.state == now.state) add(selected.shown, path.button);
+  }
+  live_->ShowSelection(std::move(selected));
 }
 
 QSize FirstWindowSize(const QSize& available) {
@@ -257,22 +303,27 @@ QSize FirstWindowSize(const QSize& available) {
   return wanted.boundedTo(available);
 }
 
-void FrameMain::SelectFromLive(int index, bool add) {
+void FrameMain::SelectFromLive(const QList<int>& indexes, bool add) {
   const KesProp* current = outline_->SelectedGroup();
   const GroupPath now = current ? doc_.PathOf(current) : GroupPath();
-  GroupPath path;
-  path.button = index;
-  path.kind = PropClass::Button;
-  if (now.state >= 0) {
-    path.state = now.state;
-    path.kind = PropClass::State;
+  bool first = true;
+  for (const int index : indexes) {
+    GroupPath path;
+    path.button = index;
+    path.kind = PropClass::Button;
+    if (now.state >= 0) {
+      path.state = now.state;
+      path.kind = PropClass::State;
+    }
+    KesProp* group = doc_.GroupAt(path);
+    if (!group) continue;
+    // The first replaces the selection unless Ctrl is held; the rest join it.
+    const bool joined =
+        add || !first ? outline_->AddToSelection(group) : outline_->SelectGroup(group);
+    if (!joined) return;
+    first = false;
   }
-  KesProp* group = doc_.GroupAt(path);
-  if (!group) return;
-  if (add)
-    outline_->AddToSelection(group);
-  else
-    outline_->SelectGroup(group);
+  if (first) return;
   // The view keeps the keyboard: the arrow keys nudge the button at once.
   live_->TakeKeyboard();
 }
@@ -299,8 +350,13 @@ void FrameMain::ShowInfo(bool show) {
   if (show) infoDock_->raise();
 }
 
+bool FrameMain::DockSeen(const QDockWidget* dock) {
+  // A tab behind another is open but cannot be seen.
+  return dock->isVisible() && !dock->visibleRegion().isEmpty();
+}
+
 bool FrameMain::IsInfoVisible() const {
-  return infoDock_->isVisible();
+  return DockSeen(infoDock_);
 }
 
 void FrameMain::SetStatusPrompt(const QString& prompt) {

@@ -1,6 +1,7 @@
 // The main window: menus, the "Buttons" and "Project" toolbars, the status
-// bar, the outline tree as the main view and the Properties and Info/Preview
-// docking windows. It remembers its placement and the layout of its bars.
+// bar, the outline tree as the main view (a narrow column on the left at
+// first) and the Live View, Properties and Info/Preview docking windows. It remembers its placement
+// and the layout of its bars.
 #pragma once
 
 #include <QMainWindow>
@@ -72,7 +73,9 @@ class FrameMain : public QMainWindow, public DocListener {
 
   bool browserAvailable() const;
   void ShowInfo(bool show);
+  // Info/Preview can be seen (open, and not a tab behind another).
   bool IsInfoVisible() const;
+  static bool DockSeen(const QDockWidget* dock);
 
   void SetStatusPrompt(const QString& prompt);
   QString statusPrompt() const;
@@ -114,10 +117,13 @@ class FrameMain : public QMainWindow, public DocListener {
   void BuildMenus();
   void BuildToolbars();
   void BuildDocks(bool allowBrowser);
-  // The live view marks the tree's selected button and shows its selected state.
+  // The default places and sizes of the docking windows in a window of that size.
+  void ArrangeDocks(const QSize& window);
+  // The live view marks the tree's selected buttons and shows their selected state.
   void SyncLiveSelection();
-  // A click in the live view selects the button (in the state selected now).
-  void SelectFromLive(int index, bool add);
+  // A click or a rubber band in the live view selects the buttons (in the
+  // state selected now); `add`: they join the selection.
+  void SelectFromLive(const QList<int>& indexes, bool add);
   void EnterContextHelpMode();
   // The help id of what was clicked in context-help mode.
   int HelpIdAt(QWidget* widget) const;

@@ -301,7 +301,9 @@ void LiveView::OnCaption(double x, double y, const QVariantMap& report) {
   const int index = HitTest(x, y);
   if (index < 0) return;
   // The caption of the state the view shows the button in.
-  const int state = index == selButton_ && selState_ > 0 ? selState_ : 0;
+  const auto& shown = selected_.shown;
+  const bool inState = std::find(shown.begin(), shown.end(), index) != shown.end();
+  const int state = inState && selected_.state > 0 ? selected_.state : 0;
   caption_->Open(index, state, LiveCaptionEdit::Look::FromPage(report), zoom_ / 100.0,
                  browser_->geometry().topLeft());
 #else

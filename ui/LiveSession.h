@@ -3,7 +3,7 @@
 // to through the web channel. Its signals carry what the editor gives the
 // page, typed: the statements of buttons that changed with the lists of
 // files they number, the project anew, the selection, "Try", a button's
-// offset while it is dragged, and the heartbeat's question. Its slots are
+// offset while it is dragged, the rubber band, and the heartbeat's question. Its slots are
 // what the page says: the pointer, a drawing, the heartbeat's answer, and
 // that the bridge is connected; the session hands them to the editor's
 // handlers, which the page does not see. Each page has a session of its own.
@@ -39,12 +39,14 @@ class LiveSession : public QObject {
                       const QStringList& files);
   // The project anew: the page's applet element with its parameters.
   void projectReplaced(const QString& applet, const QStringList& files);
-  // The button marked (empty: none), the button shown in `state` (empty:
-  // none).
-  void selectionChanged(const QString& marked, const QString& shown, int state);
+  // The buttons marked as selected, and those shown in `state`.
+  void selectionChanged(const QStringList& marked, const QStringList& shown, int state);
   void tryingChanged(bool on);
   // Button `name` drawn (dx, dy) from its place.
   void offsetChanged(const QString& name, int dx, int dy);
+  // The rubber band of a drag on empty canvas, in applet pixels (no width:
+  // none shown).
+  void bandChanged(double x, double y, double width, double height);
   // The bridge answers `number` once the page's renderer is free to.
   void question(int number);
   // The editor asks for the caption of the button at (x, y) in applet pixels.
@@ -52,7 +54,7 @@ class LiveSession : public QObject {
 
  public slots:
   // The pointer went down, moved, up, or down with Ctrl ("down", "move",
-  // "up", "add") at (x, y) in applet pixels.
+  // "up", "add") at (x, y) in applet pixels; outside the applet too.
   void pointer(const QString& kind, double x, double y);
   // The runtime drew the project.
   void drawn();

@@ -1,6 +1,7 @@
 #include "ui/LiveView.h"
 
 #include <QAction>
+#include <QColor>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -76,6 +77,20 @@ const char* const kLiveStyle =
     "background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/16px 16px}"
     "applet .vb{width:max-content}.velko-live-editing applet .vb .b{pointer-events:none}"
     "</STYLE>\r\n";
+
+// The colour around the applet without a project.
+const char* const kNoProjectColour = "#ffffff";
+// Gives the page the colour around its applet; run in the bridge's world with
+// the colour after it. The page's own colours (its BODY's) give way.
+const char* const kPageColourScript =
+    "(function(c){var e=document.documentElement;if(e)e.style.backgroundColor=c;"
+    "if(document.body)document.body.style.backgroundColor=c})";
+// Fitting the applet to the view leaves this much room around it, the page's
+// margins (pixels of the view, both sides together).
+constexpr int kFitMargin = 16;
+// A view smaller than this either way is not laid out yet: the fit waits.
+constexpr int kFitLeast = 80;
+constexpr int kFullSize = 100;  // percent
 
 // The pointer left the view: the page does not always hear it when it leaves
 // straight from a button, so its buttons are told, and one shown in Over goes
@@ -289,6 +304,7 @@ void LiveView::OnPageReady() {
     ScheduleUpdate();
   }
   page_->setZoomFactor(zoom_ / 100.0);
+  FitApplet();
   SendTrying();
   OnDrawn();
 #endif
@@ -301,6 +317,7 @@ void LiveView::OnDocChanged(const DocChange& change) {
       return;
     case DocChange::Kind::Replaced:
       pageWanted_ = true;
+      fitWanted_ = true;
       changes_.whole = true;
       break;
     case DocChange::Kind::GroupChanged:
@@ -434,6 +451,7 @@ bool LiveView::SendChangedButtons(Page& page) {
   emit session_->buttonsChanged(statements, ToQ(page.script.lists), StageFiles());
   lastButtonsSent_ = static_cast<std::size_t>(statements.size());
   sent_ = std::move(page.script);
+  SendPageColour();
   SendSelection();
   StartWatchdog();
   return true;
@@ -452,7 +470,10 @@ void LiveView::LoadPage(std::optional<Page> generated) {
   StageFiles();
   std::string& html = page.html;
   const std::size_t head = html.find("</HEAD>");
-  html.insert(head == std::string::npos ? 0 : head, kLiveStyle);
+  sentPageColour_ = PageColour();
+  html.insert(head == std::string::npos ? 0 : head,
+              kLiveStyle + ("<STYLE>html,body{background-color:" + FromQ(sentPageColour_) +
+                            "}</STYLE>\r\n"));
   if (!staging_->WritePage(kPageName, html)) {
     SetNotice(tr("The live view could not write its page."));
     return;
@@ -484,24 +505,39 @@ void LiveView::ReplaceProject(Page page) {
   const std::string applet = html.substr(start, end + std::strlen("</APPLET>") - start);
   emit session_->projectReplaced(ToQ(applet), StageFiles());
   TakeAsSent(page);
+  SendPageColour();
   SendSelection();
   StartWatchdog();
 }
 
-void LiveView::ShowSelection(int button, int state) {
-  selButton_ = button;
-  selState_ = state;
-  if (contrast_) contrast_->ShowSelection(button, state);
+void LiveView::ShowSelection(Selected selected) {
+  selected_ = std::move(selected);
+  if (contrast_) contrast_->ShowSelection(selected_.current, selected_.state);
   SendSelection();
+}
+
+void LiveView::ShowSelection(int button, int state) {
+  Selected one;
+  one.current = button;
+  if (button >= 0) one.marked = {button};
+  if (button >= 0 && state >= 0) one.shown = {button};
+  one.state = state;
+  ShowSelection(std::move(one));
 }
 
 void LiveView::SendSelection() {
   if (!pageReady_ || !session_) return;
   const auto& buttons = doc_.buttons();
-  QString name;
-  if (selButton_ >= 0 && static_cast<std::size_t>(selButton_) < buttons.size())
-    name = ToQ(buttons[static_cast<std::size_t>(selButton_)]->name);
-  const Selection now{name, trying_ ? QString() : name, trying_ || selState_ < 0 ? 0 : selState_};
+  const auto names = [&buttons](const std::vector<int>& indexes) {
+    QStringList out;
+    for (const int i : indexes)
+      if (i >= 0 && static_cast<std::size_t>(i) < buttons.size())
+        out << ToQ(buttons[static_cast<std::size_t>(i)]->name);
+    return out;
+  };
+  // Tried, the buttons show what the pointer does to them.
+  const Selection now{names(selected_.marked), trying_ ? QStringList() : names(selected_.shown),
+                      trying_ || selected_.state < 0 ? 0 : selected_.state};
   // The page keeps what it was given, also when the project is replaced in it.
   if (sentSelection_ == now) return;
   sentSelection_ = now;
@@ -513,6 +549,7 @@ void LiveView::SetTrying(bool on) {
   if (caption_) caption_->Store();
   trying_ = on;
   if (tryAction_ && tryAction_->isChecked() != on) tryAction_->setChecked(on);
+  if (drag_.band && drag_.moved && session_) emit session_->bandChanged(0, 0, 0, 0);
   drag_ = Drag();
   if (!pageReady_) return;
   SendTrying();
@@ -531,6 +568,44 @@ void LiveView::NoteFilesLeftOut() {
     SetNotice(QString());
   }
   notingLargeFile_ = !notices.empty();
+}
+
+QString LiveView::PageColour() const {
+  const PropProject* project = doc_.project();
+  if (!project) return QLatin1String(kNoProjectColour);
+  // The engine keeps a colour's red in its lowest byte.
+  const uint32_t c = project->backgroundColor;
+  return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)).name();
+}
+
+void LiveView::SendPageColour() {
+#ifdef VB_HAVE_WEBENGINE
+  const QString colour = PageColour();
+  if (!page_ || colour == sentPageColour_) return;
+  sentPageColour_ = colour;
+  page_->runJavaScript(QLatin1String(kPageColourScript) + QStringLiteral("('%1')").arg(colour),
+                       QWebEngineScript::ApplicationWorld);
+#endif
+}
+
+void LiveView::FitApplet() {
+#ifdef VB_HAVE_WEBENGINE
+  const PropProject* project = doc_.project();
+  if (!fitWanted_ || !pageReady_ || !project || !browser_ || !browser_->isVisible()) return;
+  const QSize room = browser_->size() - QSize(kFitMargin, kFitMargin);
+  if (room.width() < kFitLeast || room.height() < kFitLeast) return;
+  fitWanted_ = false;
+  const double width = std::max(1, project->projectWidth);
+  const double height = std::max(1, project->projectHeight);
+  const double fit = std::min(room.width() / width, room.height() / height) * kFullSize;
+  SetZoom(std::min(kFullSize, static_cast<int>(std::floor(fit))));
+#endif
+}
+
+void LiveView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // A view laid out only now fits the project it waited with.
+  if (fitWanted_) FitApplet();
 }
 
 QString LiveView::notice() const {

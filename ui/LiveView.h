@@ -1,10 +1,12 @@
 // The Live View window: the project's buttons as the published page shows
 // them, drawn by the JavaScript runtime in a sealed web view, following every
-// change of the document at once. The selected button is marked and shown in
+// change of the document at once, on the page's colour, fitted to the view
+// when a project is first shown. Every selected button is marked and shown in
 // the selected state; a click selects a button, a drag moves it (in a free
-// layout) or moves it in the list (in a row or column); arrow keys nudge it.
-// "Try" lets the buttons react to the mouse as on the page. Without a web
-// engine the window says so in one line.
+// layout) or moves it in the list (in a row or column), a drag on empty canvas
+// selects the buttons its rubber band touches; arrow keys nudge the current
+// one. "Try" lets the buttons react to the mouse as on the page. Without a
+// web engine the window says so in one line.
 //
 // The view talks to its page through a LiveSession, typed both ways. An edit
 // of some buttons' values gives the page their statements alone; a change of
@@ -14,7 +16,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 #include <QWidget>
 #include <memory>
@@ -49,9 +53,18 @@ class LiveView : public QWidget, public DocListener {
 
   bool available() const { return available_; }
 
-  // The tree's selection: a button (-1: none) and one of its states (-1:
-  // the button itself or the project). The button is marked and shown in
-  // that state; the others stay Up.
+  // The tree's selection: the buttons marked (every button selected or with
+  // an item selected), those of them shown in `state` (-1: none; the others
+  // stay Up), and the current button, which the arrow keys nudge.
+  struct Selected {
+    std::vector<int> marked;
+    std::vector<int> shown;
+    int state = -1;
+    int current = -1;
+  };
+  void ShowSelection(Selected selected);
+  // One button (-1: none), shown in `state` (-1: the button itself or the
+  // project).
   void ShowSelection(int button, int state);
 
   void OnDocChanged(const DocChange& change) override;
@@ -75,6 +88,9 @@ class LiveView : public QWidget, public DocListener {
   // The line under the view that names captions hard to read (null without
   // a web engine).
   ContrastStrip* contrastStrip() const { return contrast_; }
+  // The colour around the applet, "#rrggbb": the project's background colour,
+  // white without a project.
+  QString PageColour() const;
 #ifdef VB_HAVE_WEBENGINE
   QWebEngineView* view() const {
     return browser_;
@@ -101,6 +117,9 @@ class LiveView : public QWidget, public DocListener {
   // A click in the view chose the button at `index`.
   // `add`: with Ctrl held, the button joins the selection.
   void buttonClicked(int index, bool add);
+  // A rubber band touched the buttons at `indexes` (in the project's order);
+  // `add`: with Ctrl held, they join the selection.
+  void buttonsBanded(const QList<int>& indexes, bool add);
   // Has been drawn (after a change, or a new page).
   void drawn();
   // Escape in the view: the keyboard goes back to the tree.
@@ -127,6 +146,7 @@ class LiveView : public QWidget, public DocListener {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void ScheduleUpdate();
@@ -170,7 +190,7 @@ class LiveView : public QWidget, public DocListener {
   void SendSelection();
   // The selection as the page was last given it.
   struct Selection {
-    QString marked, shown;
+    QStringList marked, shown;
     int state = 0;
     bool operator==(const Selection& o) const {
       return marked == o.marked && shown == o.shown && state == o.state;
@@ -182,6 +202,13 @@ class LiveView : public QWidget, public DocListener {
   // `skip` is left out.
   int HitTest(double x, double y, int skip = -1) const;
   bool FreeLayout() const;
+  // The buttons shown that the rectangle between the two corners touches.
+  QList<int> ButtonsWithin(double x0, double y0, double x1, double y1) const;
+  // Zooms so that the whole applet shows, never above its actual size; waits
+  // for a page and a view of a usable size.
+  void FitApplet();
+  // Gives the page the project's colour around the applet when it changed.
+  void SendPageColour();
   // Try on or off, in the runtime and in the page's bridge.
   void SendTrying();
   void NudgeSelected(int dx, int dy);
@@ -205,8 +232,9 @@ class LiveView : public QWidget, public DocListener {
   bool available_ = false;
   int zoom_ = 100;
   bool trying_ = false;
-  int selButton_ = -1;
-  int selState_ = -1;
+  Selected selected_;
+  bool fitWanted_ = true;   // the next project shown is fitted to the view
+  QString sentPageColour_;  // the colour the page has around the applet
   int drawnCount_ = 0;
   double lastUpdateMs_ = 0;
   QElapsedTimer sinceChange_;
@@ -231,10 +259,14 @@ class LiveView : public QWidget, public DocListener {
   bool pageWanted_ = true;  // the next update loads the page anew
   bool changedWhileLoading_ = false;
   bool held_ = false;  // the project's scripts did not finish: stopped
+  // A press in the view: on a button (`index`), or on empty canvas drawing
+  // a rubber band (`band`; `add` with Ctrl).
   struct Drag {
     int index = -1;
     double x = 0, y = 0;
     bool moved = false;
+    bool band = false;
+    bool add = false;
   } drag_;
 #ifdef VB_HAVE_WEBENGINE
   void NewPage();

@@ -1,6 +1,7 @@
 // The Live View's zoom and what the pointer does on its page: a click
 // selects the button under it (Ctrl+click adds it), a drag moves a button of
-// a free layout or drops it between two others.
+// a free layout or drops it between two others, and a drag on empty canvas
+// draws a rubber band that selects the buttons it touches.
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
@@ -72,21 +73,54 @@ int LiveView::HitTest(double x, double y, int skip) const {
   return -1;
 }
 
+QList<int> LiveView::ButtonsWithin(double x0, double y0, double x1, double y1) const {
+  const double left = std::min(x0, x1), right = std::max(x0, x1);
+  const double top = std::min(y0, y1), bottom = std::max(y0, y1);
+  QList<int> touched;
+  const auto& buttons = doc_.buttons();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const PropButton& b = *buttons[i];
+    if (b.show && left < double(b.x) + b.width && right >= b.x && top < double(b.y) + b.height &&
+        bottom >= b.y)
+      touched << static_cast<int>(i);
+  }
+  return touched;
+}
+
 void LiveView::OnPointer(const QString& kind, double x, double y) {
   if (trying_) return;
   const auto& buttons = doc_.buttons();
-  if (kind == QLatin1String("add")) {
+  if (kind == QLatin1String("down") || kind == QLatin1String("add")) {
+    const bool add = kind == QLatin1String("add");
     drag_ = Drag();
     const int index = HitTest(x, y);
-    if (index >= 0) emit buttonClicked(index, true);
-    return;
-  }
-  if (kind == QLatin1String("down")) {
-    drag_ = Drag();
-    drag_.index = HitTest(x, y);
     drag_.x = x;
     drag_.y = y;
-    if (drag_.index >= 0) emit buttonClicked(drag_.index, false);
+    // Off the buttons the press draws a rubber band; with Ctrl, a button
+    // pressed joins the selection and stays where it is.
+    drag_.band = index < 0;
+    drag_.add = add;
+    if (index >= 0) emit buttonClicked(index, add);
+    if (index >= 0 && !add) drag_.index = index;
+    return;
+  }
+  if (drag_.band) {
+    const bool moved =
+        drag_.moved || std::abs(x - drag_.x) + std::abs(y - drag_.y) > kDragThreshold;
+    if (kind == QLatin1String("move") && moved) {
+      drag_.moved = true;
+      if (session_)
+        emit session_->bandChanged(std::min(x, drag_.x), std::min(y, drag_.y),
+                                   std::abs(x - drag_.x), std::abs(y - drag_.y));
+    } else if (kind == QLatin1String("up")) {
+      const Drag band = drag_;
+      drag_ = Drag();
+      if (session_ && band.moved) emit session_->bandChanged(0, 0, 0, 0);
+      // A click on empty canvas leaves the selection as it is, as does a band
+      // over no button.
+      const QList<int> touched = moved ? ButtonsWithin(band.x, band.y, x, y) : QList<int>();
+      if (!touched.isEmpty()) emit buttonsBanded(touched, band.add);
+    }
     return;
   }
   if (drag_.index < 0 || static_cast<std::size_t>(drag_.index) >= buttons.size()) return;
@@ -133,7 +167,8 @@ void LiveView::TakeKeyboard() {
 
 void LiveView::NudgeSelected(int dx, int dy) {
   const auto& buttons = doc_.buttons();
-  if (selButton_ < 0 || static_cast<std::size_t>(selButton_) >= buttons.size()) return;
-  const PropButton& b = *buttons[static_cast<std::size_t>(selButton_)];
-  doc_.PlaceButtonAt(selButton_, b.x + dx, b.y + dy);
+  const int current = selected_.current;
+  if (current < 0 || static_cast<std::size_t>(current) >= buttons.size()) return;
+  const PropButton& b = *buttons[static_cast<std::size_t>(current)];
+  doc_.PlaceButtonAt(current, b.x + dx, b.y + dy);
 }

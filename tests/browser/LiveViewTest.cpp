@@ -6,12 +6,15 @@
 // tree, also zoomed; a drag in a free layout moves the button and Undo puts
 // it back; tried, a button shows Over under the pointer and Up once the
 // pointer has left, however fast; a script that never ends does not hold
-// the editor, and the view comes back with the next change.
+// the editor, and the view comes back with the next change. The view shows
+// the whole project on the project's colour, outlines every selected button,
+// and a rubber band on empty canvas selects the buttons it touches.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -126,6 +129,11 @@ class LiveViewTest : public ::testing::Test {
     const QPoint p = Inside(i);
     return Pixel(p.x(), p.y());
   }
+  int Outlined() {
+    return Js("Array.prototype.filter.call(document.querySelectorAll('applet .vb .b'),"
+              "function(e){return e.style.outlineStyle==='dashed'}).length")
+        .toInt();
+  }
   QModelIndex Item(int b, int s = -1, int g = -1) const {
     return TreeItem(frame, b, s, g);
   }
@@ -167,6 +175,8 @@ class LiveViewTest : public ::testing::Test {
 
 TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   Doc& doc = app->doc();
+  // Applet pixels are the view's below, whatever the fit chose.
+  live->SetZoom(100);
   const int drawnAtStart = live->drawnCount();
   const QString homeUp = Colour(0);
   EXPECT_EQ(homeUp, "0,64,128") << "the demo's Home button, Up";
@@ -318,6 +328,67 @@ TEST_F(LiveViewTest, FollowsThePagesShowsTheSelectionAndMovesButtons) {
   doc.RecordGroupEdit(doc.PathOf(&news), newsWas, "Change State");
   ASSERT_TRUE(Drawn(drawn));
   EXPECT_TRUE(WaitFor([&] { return Colour(2) == "0,255,0"; })) << Colour(2).toStdString();
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LiveViewTest, ShowsTheProjectOnItsColourOutlinesTheSelectionAndSelectsByBand) {
+  Doc& doc = app->doc();
+  // Fitted at first: the whole project shows, never above its actual size.
+  EXPECT_LE(live->zoom(), 100);
+  const QVariantList box = Js("(function(){var r=document.querySelector('applet')"
+                              ".getBoundingClientRect();return [r.right,r.bottom];})()")
+                               .toList();
+  ASSERT_EQ(box.size(), 2);
+  EXPECT_LE(box[0].toDouble() * live->zoom() / 100, live->view()->width());
+  EXPECT_LE(box[1].toDouble() * live->zoom() / 100, live->view()->height());
+
+  // Around the applet, the project's colour; it follows the project.
+  const auto corner = [&] {
+    const QImage shot = live->view()->grab().toImage();
+    const QColor c = shot.pixelColor(shot.width() - 3, shot.height() - 3);
+    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+  };
+  EXPECT_TRUE(WaitFor([&] { return corner() == "16,32,64"; })) << corner().toStdString();
+  PropProject& project = *doc.project();
+  const std::string was = Doc::CopyGroup(project);
+  project.backgroundColor = 0xDCF8FF;  // cream, red in the lowest byte
+  doc.RecordGroupEdit(doc.PathOf(&project), was, "Change Project");
+  EXPECT_TRUE(WaitFor([&] { return corner() == "255,248,220"; })) << corner().toStdString();
+  EXPECT_EQ(live->PageColour(), "#fff8dc");
+  live->SetZoom(100);
+
+  // Three Over states selected: three buttons outlined, each shown Over.
+  Select(Item(0, kOver));
+  auto* selection = frame->outline()->selectionModel();
+  for (int b : {1, 2}) selection->select(Item(b, kOver), QItemSelectionModel::Select);
+  EXPECT_TRUE(WaitFor([&] { return Outlined() == 3; })) << Outlined();
+  EXPECT_TRUE(WaitFor([&] { return Colour(1) == "0,160,64"; })) << Colour(1).toStdString();
+  EXPECT_EQ(Colour(3), "112,0,64") << "a button not selected stays Up";
+
+  // A drag from the canvas beside the buttons over the last two of five:
+  // those two are selected in the tree, in the state selected before.
+  ASSERT_EQ(doc.ButtonCount(), 5u);
+  const PropButton& fourth = *doc.buttons()[3];
+  const QPoint from = OnScreen(QPoint(fourth.x + fourth.width + 12, fourth.y + 8));
+  const QPoint to = OnScreen(Inside(4));
+  ASSERT_TRUE(live->view()->rect().contains(from));
+  Mouse(QEvent::MouseMove, from, Qt::NoButton);
+  Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+  for (int step = 1; step <= 4; ++step)
+    Mouse(QEvent::MouseMove, from + (to - from) * step / 4, Qt::LeftButton);
+  EXPECT_EQ(
+      Js("document.documentElement.querySelectorAll(':scope>div[style*=dashed]').length").toInt(),
+      1)
+      << "the rubber band shows";
+  Mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+  ASSERT_TRUE(WaitFor([&] { return frame->outline()->SelectedGroups().size() == 2; }));
+  const QModelIndexList rows = selection->selectedIndexes();
+  EXPECT_EQ(rows.size(), 2);
+  EXPECT_TRUE(rows.contains(Item(3, kOver)) && rows.contains(Item(4, kOver)));
+  EXPECT_TRUE(WaitFor([&] { return Outlined() == 2; })) << Outlined();
+  EXPECT_EQ(
+      Js("document.documentElement.querySelectorAll(':scope>div[style*=dashed]').length").toInt(),
+      0);
   EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -1,7 +1,8 @@
 // The editor's side of the Live View's page, run in a world of its own: the
 // project's scripts can neither see nor call it. It talks to the editor's
 // session through the web channel. While the buttons are not being tried, it
-// reports the pointer in applet pixels and keeps the page's own answer to it
+// reports the pointer in applet pixels, draws the rubber band the editor
+// gives it, and keeps the page's own answer to it
 // (a link followed, a box checked, text selected, the focus moved, a link
 // dragged away) from happening; it reports the runtime's drawings, answers
 // the editor's heartbeat, and hands what the editor sends to the runtime
@@ -24,9 +25,10 @@
    *   caption: function(number, number, Caption): void,
    *   buttonsChanged: Signal<[string[], string, string[]]>,
    *   projectReplaced: Signal<[string, string[]]>,
-   *   selectionChanged: Signal<[string, string, number]>,
+   *   selectionChanged: Signal<[string[], string[], number]>,
    *   tryingChanged: Signal<[boolean]>,
    *   offsetChanged: Signal<[string, number, number]>,
+   *   bandChanged: Signal<[number, number, number, number]>,
    *   question: Signal<[number]>,
    *   captionWanted: Signal<[number, number]>
    * }} Session
@@ -50,6 +52,8 @@
   let down = false;
   /** @type {Point|null} */
   let pending = null;
+  /** @type {HTMLElement|null} the rubber band of a drag on empty canvas */
+  let band = null;
 
   /**
    * Calls the runtime's editor handle in the page's own world.
@@ -80,11 +84,12 @@
     });
     session.projectReplaced.connect(function (applet, files) { relay('replaceApplet', [applet, files]); });
     session.selectionChanged.connect(function (marked, shown, state) {
-      relay('mark', [marked || null]);
-      relay('show', [shown || null, state]);
+      relay('mark', [marked]);
+      relay('show', [shown, state]);
     });
     session.tryingChanged.connect(setTrying);
     session.offsetChanged.connect(function (name, dx, dy) { relay('offset', [name, dx, dy]); });
+    session.bandChanged.connect(showBand);
     session.question.connect(function (number) { session.answer(number); });
     session.captionWanted.connect(function (x, y) { reportCaption(x, y); });
     live = session;
@@ -109,23 +114,9 @@
     return !!r && ev.target instanceof Node && r.contains(ev.target);
   }
   /**
-   * The pointer in the applet's own pixels, whatever the zoom; a free layout that the page
-   * shrinks to fit a narrow view counts at its full size.
-   * @param {MouseEvent} ev @returns {Point|null}
-   */
-  function at(ev) {
-    const s = root();
-    if (!s || !s.parentElement) return null;
-    const r = s.getBoundingClientRect();
-    const w = parseFloat(s.parentElement.getAttribute('width') || '');
-    const free = !/flex/.test(getComputedStyle(s).display);
-    const k = free && w > 0 && r.width > 0 ? w / r.width : 1;
-    const within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
-    return { x: (ev.clientX - r.left) * k, y: (ev.clientY - r.top) * k, inside: within };
-  }
-  /**
-   * Where the applet is in the view and how many of its pixels make one of the view's (as `at`
-   * counts them). @returns {{ r: DOMRect, k: number }|null}
+   * The applet's box in the view and its own pixels per pixel of the view: a free layout
+   * that the page shrinks to fit a narrow view counts at its full size.
+   * @returns {{ r: DOMRect, k: number }|null}
    */
   function frame() {
     const s = root();
@@ -134,6 +125,48 @@
     const w = parseFloat(s.parentElement.getAttribute('width') || '');
     const free = !/flex/.test(getComputedStyle(s).display);
     return { r: r, k: free && w > 0 && r.width > 0 ? w / r.width : 1 };
+  }
+  /**
+   * The pointer in the applet's own pixels, whatever the zoom.
+   * @param {MouseEvent} ev @returns {Point|null}
+   */
+  function at(ev) {
+    const f = frame();
+    if (!f) return null;
+    const r = f.r;
+    const within = ev.clientX >= r.left && ev.clientX < r.right && ev.clientY >= r.top && ev.clientY < r.bottom;
+    return { x: (ev.clientX - r.left) * f.k, y: (ev.clientY - r.top) * f.k, inside: within };
+  }
+  /**
+   * On the page's own ground: the applet or the canvas around it, not a scroll bar.
+   * @param {MouseEvent} ev @returns {boolean}
+   */
+  function onCanvas(ev) {
+    const e = document.documentElement;
+    return !!e && ev.clientX < e.clientWidth && ev.clientY < e.clientHeight;
+  }
+  /**
+   * Draws the rubber band over the rectangle (x, y, w, h) in applet pixels, or takes it away
+   * (no width). It lies outside the applet, where the runtime draws nothing.
+   * @param {number} x @param {number} y @param {number} w @param {number} h
+   */
+  function showBand(x, y, w, h) {
+    const f = frame();
+    if (!(w > 0 || h > 0) || !f) {
+      if (band) band.remove();
+      band = null;
+      return;
+    }
+    if (!band) {
+      band = document.createElement('div');
+      band.style.cssText = 'position:fixed;box-sizing:border-box;pointer-events:none;z-index:2147483647;' +
+        'border:1px dashed #1a73e8;background:rgba(26,115,232,.12)';
+      document.documentElement.appendChild(band);
+    }
+    band.style.left = f.r.left + x / f.k + 'px';
+    band.style.top = f.r.top + y / f.k + 'px';
+    band.style.width = w / f.k + 'px';
+    band.style.height = h / f.k + 'px';
   }
   /**
    * Tells the editor of the caption of the button at the applet's pixel (x, y), the top-most
@@ -176,17 +209,15 @@
   document.addEventListener('pointerdown', function (ev) {
     // Only the user's own input: a page's script can make events, never trusted ones.
     if (!ev.isTrusted || trying || ev.button !== 0 || !live) return;
+    // The canvas around the applet starts a rubber band as the applet's empty places do.
     const p = at(ev);
-    if (!p || !p.inside) return;
+    if (!p || !onCanvas(ev)) return;
     ev.preventDefault();
     ev.stopPropagation();
-    // With Ctrl (or Command) the button joins the selection and does not move.
-    if (ev.ctrlKey || ev.metaKey) {
-      live.pointer('add', p.x, p.y);
-      return;
-    }
+    // With Ctrl (or Command) a button joins the selection and does not move; a rubber band
+    // adds the buttons it touches.
     down = true;
-    live.pointer('down', p.x, p.y);
+    live.pointer(ev.ctrlKey || ev.metaKey ? 'add' : 'down', p.x, p.y);
   }, true);
   window.addEventListener('pointermove', function (ev) {
     if (!down || !ev.isTrusted) return;
