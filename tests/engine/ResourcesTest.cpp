@@ -1,5 +1,8 @@
 // The files a published page needs beside it.
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "support/EngineFixture.h"
 
@@ -93,12 +96,14 @@ TEST_F(Resources, ReadFromFilePageListsTheLastParameters) {
   EXPECT_EQ(List().back(), "/img/a.gif");
 }
 
-TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
+// The runtime comes before the project's files; on a page of today the
+// applet's files are left out (the program here holds none).
+TEST_F(Resources, RuntimeFileComesBeforeTheProjectsFiles) {
   up().image->file = "/img/a.gif";
   up().audio->file = "/snd/a.au";  // a project with a sound needs the runtime
   doc.BuildHtml(PageMode::Page);
   const std::vector<std::string> classic = List();
-  std::vector<std::string> expected = applet;
+  std::vector<std::string> expected;
   expected.push_back("/opt/vb/velkobutton.js");
   expected.push_back("/img/a.gif");
   expected.push_back("/snd/a.au");
@@ -111,4 +116,51 @@ TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
   EXPECT_EQ(List(), expected);
   doc.writer().runtimeChoice = kRuntimeFromSettings;
   EXPECT_EQ(List(), classic);
+}
+
+// A page of today works without the applet: its files are left out while the
+// program holds only the stand-ins it ships with (or nothing), and go as soon
+// as the user has placed a real applet file. The classic page always lists them.
+TEST_F(Resources, PagesOfTodayLeaveOutTheAppletsStandIns) {
+  const std::string program = (dir / "program").string() + "/";
+  platform.programDir = program;
+  const std::vector<std::string> names = {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab",
+                                          "VelkoJfc2.class"};
+  std::vector<std::string> applet;
+  for (const std::string& n : names) applet.push_back(program + n);
+  const auto place = [&](const std::string& name, const std::string& bytes) {
+    fs::create_directories(program);
+    std::ofstream(program + name, std::ios::binary) << bytes;
+  };
+  const auto standIns = [&] {
+    for (const std::string& n : names)
+      place(n, "Stand-in for the applet file " + n + ".\nReplace it with the real applet.\n");
+  };
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    bool listedToday;
+  } cases[] = {
+      {"nothing", [] {}, false},
+      {"the stand-ins", standIns, false},
+      {"a real class among stand-ins",
+       [&] { standIns(), place("VelkoButton.class", "\xCA\xFE\xBA\xBE"); }, true},
+      {"a real applet",
+       [&] {
+         for (const std::string& n : names) place(n, "PK\x03\x04");
+       },
+       true},
+      {"an empty file among stand-ins", [&] { standIns(), place("VelkoJfc2.class", ""); }, false},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(program);
+    c.make();
+    for (int choice : {kRuntimeOff, kRuntimeOn, kRuntimeAlways}) {
+      doc.writer().runtimeChoice = choice;
+      std::vector<std::string> list = List();
+      list.resize(std::min<std::size_t>(list.size(), applet.size()));
+      EXPECT_EQ(list == applet, choice == kRuntimeOff || c.listedToday)
+          << c.what << ", choice " << choice;
+    }
+  }
 }

@@ -217,6 +217,70 @@ TEST_F(PublishTest, RuntimeBoxFollowsAndKeepsTheSetting) {
   EXPECT_EQ(app.settings().html5Runtime, 1);
 }
 
+// The one form: a typed folder that is not there is made once the user
+// agrees; the page's name follows the project, gets ".html" and is kept for
+// the next time (one page, also after a save); the box that opens the page in
+// the browser is remembered; the list says what will be written, without the
+// applet's stand-ins on a page of today.
+TEST_F(PublishTest, TheFormMakesATypedFolderNamesThePageAndOpensIt) {
+  app.settings().html5Runtime = 1;
+  const auto rows = [](PublishDialog& d) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < d.writes()->count(); ++i)
+      texts.push_back(FromQ(d.writes()->item(i)->text()));
+    return texts;
+  };
+  {
+    PublishDialog unsaved(app, doc);
+    EXPECT_EQ(FromQ(unsaved.nameEdit()->text()), doc.project()->identifier + ".html");
+    // Files the program holds that are not the stand-ins it ships with go along.
+    EXPECT_EQ(rows(unsaved),
+              (std::vector<std::string>{"VelkoButton.html (the page)", "VelkoButton.class",
+                                        "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"}));
+  }
+  for (const char* f : kAppletFiles)
+    WriteBytes(platform.programDir + f, std::string("Stand-in for the applet file ") + f + ".");
+  doc.SetPathName(t / "bakery.but");
+  PublishDialog dialog(app, doc);
+  EXPECT_EQ(rows(dialog), std::vector<std::string>{"bakery.html (the page)"});
+  EXPECT_FALSE(dialog.publishButton()->isEnabled());  // no folder yet
+  EXPECT_TRUE(dialog.openBox()->isChecked());
+  const std::string site = t / "new/site";
+  dialog.folderEdit()->setText(PathToQ(site));
+  dialog.nameEdit()->setText("menu");
+  EXPECT_EQ(rows(dialog), std::vector<std::string>{"menu.html (the page)"});
+
+  platform.answers = {IdNo};
+  QTest::mouseClick(dialog.publishButton(), Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Directory '" + site + "' does not exist. Do you wish to create it?");
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_FALSE(fs::exists(t / "new"));
+
+  QTest::mouseClick(dialog.publishButton(), Qt::LeftButton);  // Yes
+  const std::string page = site + "/menu.html";
+  EXPECT_EQ(::ReadBytes(page), doc.BuildHtml(PageMode::Page));
+  EXPECT_EQ(FromQ(dialog.nameEdit()->text()), "menu.html");
+  EXPECT_EQ(platform.shellOpens, std::vector<std::string>{page});
+  EXPECT_FALSE(fs::exists(site + "/VelkoButton.jar"));
+
+  dialog.openBox()->click();
+  EXPECT_EQ(platform.profile["Settings/OpenPublishedPage"], "0");
+  ASSERT_TRUE(doc.DoSave(t / "bakery.but"));
+  PublishDialog again(app, doc);
+  EXPECT_FALSE(again.openBox()->isChecked());
+  EXPECT_EQ(FromQ(again.folderEdit()->text()), site);
+  EXPECT_EQ(FromQ(again.nameEdit()->text()), "menu.html");
+  platform.messages.clear();
+  QTest::mouseClick(again.publishButton(), Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);  // published: no question
+  EXPECT_EQ(platform.shellOpens.size(), 1u);
+  std::vector<std::string> held;
+  for (const auto& e : fs::directory_iterator(site)) held.push_back(e.path().filename());
+  EXPECT_EQ(held, std::vector<std::string>{"menu.html"});
+}
+
 TEST_F(PublishTest, DialogGivesBackTheDocumentsResourcesHook) {
   int calls = 0;
   doc.pageFiles().showResources = [&calls](const std::string&) { ++calls; };
@@ -330,7 +394,7 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   PropButton& first = *doc.buttons()[0];
   first.upState->image->file = t / "a/pic.gif";
   PublishDialog dialog(app, doc);
-  platform.folderAnswers.push_back(site);
+  dialog.folderEdit()->setText(PathToQ(site));
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
   // The message names the page, the folder and the files.
   EXPECT_EQ(platform.messages.back().text,
@@ -344,7 +408,7 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   EXPECT_EQ(doc.lastCopyDirectory, site);
 
   first.overState->image->file = t / "b/pic.gif";
-  platform.folderAnswers.push_back(t / "other");
+  dialog.folderEdit()->setText(PathToQ(t / "other"));
   const PublishOutcome clash = dialog.OnPublishToFolder();
   EXPECT_EQ(clash.kind, PublishOutcome::Kind::Refused);
   EXPECT_EQ(platform.messages.back().text, clash.refusal);
@@ -352,17 +416,16 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
 
   // A missing file writes nothing; Retry once it is back publishes.
   first.overState->image->file = t / "a/gone.gif";
-  platform.folderAnswers.push_back(t / "third");
-  platform.answers = {IdCancel};
+  dialog.folderEdit()->setText(PathToQ(t / "third"));
+  platform.answers = {IdYes, IdCancel};  // make the folder; then Cancel
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Unavailable);
   EXPECT_EQ(platform.messages.back().text,
             "File '" + (t / "a/gone.gif") + "' is missing!\nNothing was written.");
   EXPECT_EQ(platform.messages.back().buttons, MsgButtons::RetryCancel);
   EXPECT_FALSE(fs::exists(t / "third"));
-  platform.folderAnswers.push_back(t / "third");
-  platform.answers = {IdRetry};
-  platform.onMessage = [&](const TestPlatform::Message&) {
-    if (!fs::exists(t / "a/gone.gif")) WriteBytes(t / "a/gone.gif", "GIF89a");
+  platform.answers = {IdYes, IdRetry};
+  platform.onMessage = [&](const TestPlatform::Message& m) {
+    if (m.buttons == MsgButtons::RetryCancel) WriteBytes(t / "a/gone.gif", "GIF89a");
   };
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
   EXPECT_TRUE(fs::exists(t / "third/gone.gif"));
@@ -409,7 +472,7 @@ TEST_F(PublishTest, PublishToFolderReplacesTheSitesFilesOnlyWhenTheUserAgrees) {
     first.overState->image->file = c.over;
     platform.messages.clear();
     platform.answers = {c.answer};
-    platform.folderAnswers.push_back(site);
+    dialog.folderEdit()->setText(PathToQ(site));
     EXPECT_EQ(dialog.OnPublishToFolder().kind, c.kind) << c.question;
     std::vector<std::string> questions;
     for (const auto& m : platform.messages)
