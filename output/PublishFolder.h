@@ -1,6 +1,6 @@
 // Publishing into a folder in one step: the complete page and every file it
 // needs beside it. The command line's `publish` and the Publish dialog's
-// "Publish to Folder..." share it.
+// form share it.
 #pragma once
 
 #include <string>

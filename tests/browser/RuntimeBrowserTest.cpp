@@ -341,9 +341,7 @@ TEST_F(RuntimePage, APublishedCreamMenuStandsOnCreamWithoutTheAppletsStandIns) {
   const QString site = dir.filePath("cream");
   const PublishOutcome published = PublishToFolder(doc, platform, site.toStdString(), "menu.html");
   ASSERT_EQ(published.kind, PublishOutcome::Kind::Published) << published.refusal;
-  EXPECT_EQ(QDir(site).entryList(QDir::Files, QDir::Name),
-            (QStringList{"menu.html", "velkobutton.js"}));
-
+  EXPECT_EQ(QDir(site).entryList(QDir::Files), (QStringList{"menu.html", "velkobutton.js"}));
   ASSERT_TRUE(browser->Load(QString::fromStdString(published.page)));
   ASSERT_TRUE(WaitFor([&] { return browser->Ready(); })) << Console();
   EXPECT_TRUE(Becomes(4, 4, brown)) << Console();
