@@ -80,7 +80,9 @@ PublishDialog::PublishDialog(KesApp& app, Doc& doc, QWidget* parent)
   folderRow->addWidget(folderEdit_, 1);
   folderRow->addWidget(browse_);
   auto* fields = new QFormLayout;
-  fields->addRow(tr("&Folder:"), folderRow);
+  auto* folderLabel = new QLabel(tr("&Folder:"), form);
+  folderLabel->setBuddy(folderEdit_);
+  fields->addRow(folderLabel, folderRow);
   fields->addRow(tr("Page &name:"), name_);
   auto* formLayout = new QVBoxLayout(form);
   formLayout->addLayout(fields);
