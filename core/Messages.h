@@ -46,6 +46,11 @@ inline constexpr const char* kFilesNotFoundOnMove =
 // Publishing wrote the page and put every file it needs beside it.
 inline constexpr const char* kPublishedTo =
     "Published the page '%1' in '%2' with the %3 files it needs beside it (%4 copied now).";
+// The Publish dialog's form, filled in wrongly.
+inline constexpr const char* kPublishFolderNeeded =
+    "Please type the folder to publish the page into, or choose it with Browse.";
+inline constexpr const char* kPageNameNeeded =
+    "Please type the page's file name, such as index.html, without a folder.";
 // Nothing was written: the files named are missing or cannot be read.
 inline constexpr const char* kPublishNothingWritten = "Nothing was written.";
 // Files in the target folder that hold other bytes than what would be

@@ -1,9 +1,12 @@
 #include "core/PageWriter.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "core/ButtonsHtml.h"
@@ -11,6 +14,7 @@
 #include "core/KesApp.h"
 #include "core/Keywords.h"
 #include "core/OsPath.h"
+#include "core/SafeFile.h"
 #include "core/Version.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
@@ -23,6 +27,73 @@ namespace {
 // A file that a list numbers: not empty and not an address.
 bool IsListedFile(const std::string& file, const std::string& driveRoot) {
   return !file.empty() && !IsAddress(file, driveRoot);
+}
+
+// The classic page's body: light text on black.
+constexpr const char* kClassicBody =
+    "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
+    "ALINK=\"#999999\">\r\n";
+
+// What a page of today writes around its buttons on a light and on a dark
+// background: text of the most contrast, links of at least 3:1 on any
+// background the set is chosen for.
+struct BodyInk {
+  uint32_t text, link, visited, active;  // 0xRRGGBB
+};
+constexpr BodyInk kDarkInk{0x000000, 0x000080, 0x330066, 0x400000};
+constexpr BodyInk kLightInk{0xFFFFFF, 0xCCE5FF, 0xE5CCFF, 0xFFE5CC};
+constexpr uint32_t kWhite = 0xFFFFFF;
+// The relative luminance at which black and white text read equally well.
+constexpr double kEvenLuminance = 0.1791;
+
+double Linear(uint32_t channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// The relative luminance of 0xRRGGBB, 0 (black) to 1 (white).
+double Luminance(uint32_t rgb) {
+  return 0.2126 * Linear((rgb >> 16) & 0xFF) + 0.7152 * Linear((rgb >> 8) & 0xFF) +
+         0.0722 * Linear(rgb & 0xFF);
+}
+
+void AddBodyColour(std::string& h, const char* name, uint32_t rgb) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  h += ' ';
+  h += name;
+  h += "=\"#";
+  for (int shift = 20; shift >= 0; shift -= 4) h += kDigits[(rgb >> shift) & 0xF];
+  h += '"';
+}
+
+// The body of a page of today: the project's background colour around the
+// buttons (white when the stored value is no colour), with text that reads on it.
+void AddModernBody(std::string& h, uint32_t stored) {
+  const bool noColour = (stored >> 24) != 0;
+  const uint32_t page =
+      noColour ? kWhite : ((stored & 0xFF) << 16) | (stored & 0xFF00) | ((stored >> 16) & 0xFF);
+  const BodyInk& ink = Luminance(page) >= kEvenLuminance ? kDarkInk : kLightInk;
+  h += "<BODY";
+  AddBodyColour(h, "TEXT", ink.text);
+  AddBodyColour(h, "BGCOLOR", page);
+  AddBodyColour(h, "LINK", ink.link);
+  AddBodyColour(h, "VLINK", ink.visited);
+  AddBodyColour(h, "ALINK", ink.active);
+  h += ">\r\n";
+}
+
+// How every stand-in for the applet's files that the program ships begins.
+constexpr std::string_view kAppletStandIn = "Stand-in for the applet file ";
+
+// Whether `file` is there, readable, not empty and not one of the stand-ins:
+// an applet the user placed beside the program.
+bool IsRealAppletFile(const std::string& file) {
+  std::FILE* in = safefile::OpenForReading(file);
+  if (!in) return false;
+  char head[kAppletStandIn.size()];
+  const std::size_t n = std::fread(head, 1, sizeof head, in);
+  std::fclose(in);
+  return n > 0 && std::string_view(head, n) != kAppletStandIn;
 }
 }  // namespace
 
@@ -395,8 +466,7 @@ bool PageWriter::AddHtml(std::string& h, PageMode mode, const Sink* sink) {
     buttonsPage->AddDescription(h);
     buttonsPage->AddStyle(h);
     h += "</HEAD>\r\n";
-    h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
-         "ALINK=\"#999999\">\r\n";
+    AddModernBody(h, p.backgroundColor);
   } else if (mode != PageMode::Segment) {
     h += "<HTML>\r\n";
     if (mode == PageMode::Preview) {
@@ -404,8 +474,7 @@ bool PageWriter::AddHtml(std::string& h, PageMode mode, const Sink* sink) {
       h += version::kProductName;
       h += " Preview</TITLE>\r\n";
     }
-    h += "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\" LINK=\"#C0C0C0\" VLINK=\"#666666\" "
-         "ALINK=\"#999999\">\r\n";
+    h += kClassicBody;
   }
   if (mode == PageMode::Preview) h += "\r\n\r\n<CENTER>";
   h += "<!-- This applet was created by ";
@@ -559,10 +628,12 @@ bool PageWriter::GetResourceFiles(std::vector<std::string>& list, std::vector<Ga
   };
   const std::string programDir = doc_.platform().ProgramDir();
   const std::string internal = version::kInternalName;
-  add(programDir + internal + ".class", GateKind::Program);
-  add(programDir + internal + ".jar", GateKind::Program);
-  add(programDir + internal + ".cab", GateKind::Program);
-  add(programDir + "VelkoJfc2.class", GateKind::Program);
+  const std::string applet[] = {programDir + internal + ".class", programDir + internal + ".jar",
+                                programDir + internal + ".cab", programDir + "VelkoJfc2.class"};
+  // A page of today works without the applet: its files go beside it only
+  // once the user has put a real applet in place of the stand-ins.
+  if (!WantsRuntime() || std::any_of(std::begin(applet), std::end(applet), IsRealAppletFile))
+    for (const std::string& file : applet) add(file, GateKind::Program);
   if (CarriesRuntime()) add(programDir + kRuntimeFile, GateKind::Program);
   const std::string root = doc_.DriveRoot();
   if (generateInput == 1 && !IsAddress(inputFilePath, root))

@@ -81,7 +81,9 @@ class PageWriter {
   bool AddHtml(std::string& h, PageMode mode, const Sink* sink);
   // A generous guess of the page's size, for reserving its buffer once.
   std::size_t EstimatePageSize() const;
-  // The files the page needs beside it and what the page uses each as.
+  // The files the page needs beside it and what the page uses each as. A
+  // page of today leaves out the applet's files while the program holds only
+  // the stand-ins it ships with.
   bool GetResourceFiles(std::vector<std::string>& list, std::vector<GateKind>& expected);
 
   // Whether the page carries the runtime: who chooses (a RuntimeChoice);

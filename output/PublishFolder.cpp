@@ -1,7 +1,9 @@
 #include "output/PublishFolder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,8 @@
 #include "output/CopyLocally.h"
 #include "output/Replacing.h"
 #include "output/Staging.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -41,7 +45,50 @@ Drawn DrawnSize(long long width, long long height) {
   return d;
 }
 
+std::string Trimmed(const std::string& text) {
+  const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  std::size_t first = 0, end = text.size();
+  while (first < end && blank(text[first])) ++first;
+  while (end > first && blank(text[end - 1])) --end;
+  return text.substr(first, end - first);
+}
+
+bool EndsWithNoCase(const std::string& text, const std::string& tail) {
+  if (text.size() < tail.size()) return false;
+  for (std::size_t i = 0; i < tail.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[text.size() - tail.size() + i])) != tail[i])
+      return false;
+  return true;
+}
+
 }  // namespace
+
+std::string PageFileName(const std::string& typed) {
+  std::string name = Trimmed(typed);
+  if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+    return std::string();
+  if (!EndsWithNoCase(name, ".html") && !EndsWithNoCase(name, ".htm")) name += ".html";
+  return name;
+}
+
+std::string ProposedPageName(Doc& doc) {
+  if (!doc.htmlPath.empty()) {
+    const std::string last = PageFileName(FileNameOf(OsFromStored(doc.htmlPath)));
+    if (!last.empty()) return last;
+  }
+  return FileNameOf(doc.ProposedPagePath());
+}
+
+std::string TypedFolder(const std::string& typed, const std::string& projectFile) {
+  const std::string folder = Trimmed(typed);
+  if (folder.empty()) return folder;
+  fs::path path = FsPath(folder);
+  std::error_code ec;
+  if (path.is_relative())
+    path = projectFile.empty() ? fs::absolute(path, ec)
+                               : fs::absolute(FsPath(projectFile), ec).parent_path() / path;
+  return EnginePath(path.lexically_normal());
+}
 
 std::vector<std::string> UnavailableFiles(const std::vector<std::string>& files) {
   std::vector<std::string> problems;

@@ -1,6 +1,6 @@
 // Publishing into a folder in one step: the complete page and every file it
 // needs beside it. The command line's `publish` and the Publish dialog's
-// "Publish to Folder..." share it.
+// form share it.
 #pragma once
 
 #include <string>
@@ -83,3 +83,18 @@ PublishOutcome CarryOutPublish(Platform& platform, const PublishPlan& plan,
 // that hold other bytes; No to either writes nothing (Declined).
 PublishOutcome PublishToFolder(Doc& doc, Platform& platform, const std::string& folder,
                                const std::string& pageName, CopyProgress* progress = nullptr);
+
+// The page's file name as the user typed it: blanks around it dropped and
+// ".html" added unless it ends in ".html" or ".htm" (in any case). Empty when
+// nothing is left or it is no file name (a folder separator, "." or "..").
+std::string PageFileName(const std::string& typed);
+
+// The page's name the Publish form proposes: the name the page was last
+// published or generated as, else the project file's (bakery.but:
+// bakery.html), else, before the first save, the project's identifier.
+std::string ProposedPageName(Doc& doc);
+
+// The folder the user typed as a full path: blanks around it dropped, a
+// relative one read against the project's folder (the current folder for a
+// project never saved). Empty when nothing was typed.
+std::string TypedFolder(const std::string& typed, const std::string& projectFile);

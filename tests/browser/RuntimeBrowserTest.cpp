@@ -327,6 +327,29 @@ TEST_F(RuntimePage, PastedStyleRunsNoScriptOfTheStrangers) {
   EXPECT_EQ(Console().find("unknown state"), std::string::npos) << Console();
 }
 
+// A cream menu published as a page of today stands on cream, with dark text
+// around it, and its folder holds the runtime but none of the applet's
+// stand-ins the program ships with.
+TEST_F(RuntimePage, APublishedCreamMenuStandsOnCreamWithoutTheAppletsStandIns) {
+  doc.project()->backgroundColor = Bgr(255, 248, 220);
+  const Rgb brown{139, 69, 19};
+  Style(Button(0), brown, brown, brown, "Bread", {255, 248, 220});
+  for (const char* name :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    ASSERT_TRUE(WriteBytes(dir.filePath(name), QByteArray("Stand-in for the applet file ") + name));
+  ASSERT_TRUE(WriteBytes(dir.filePath("velkobutton.js"), RuntimeSource().toUtf8()));
+  const QString site = dir.filePath("cream");
+  const PublishOutcome published = PublishToFolder(doc, platform, site.toStdString(), "menu.html");
+  ASSERT_EQ(published.kind, PublishOutcome::Kind::Published) << published.refusal;
+  EXPECT_EQ(QDir(site).entryList(QDir::Files), (QStringList{"menu.html", "velkobutton.js"}));
+  ASSERT_TRUE(browser->Load(QString::fromStdString(published.page)));
+  ASSERT_TRUE(WaitFor([&] { return browser->Ready(); })) << Console();
+  EXPECT_TRUE(Becomes(4, 4, brown)) << Console();
+  EXPECT_EQ(browser->Js("getComputedStyle(document.body).backgroundColor").toString(),
+            "rgb(255, 248, 220)");
+  EXPECT_EQ(browser->Js("getComputedStyle(document.body).color").toString(), "rgb(0, 0, 0)");
+}
+
 // A radio button stays down and releases the other radio buttons.
 TEST_F(RuntimePage, RadioGroup) {
   doc.project()->layout = 1;  // side by side

@@ -47,9 +47,10 @@ done
 for fmt in input project; do
   cmp -s "$T/classic.$fmt" "$T/rt.$fmt" || fail "--runtime changed $fmt"
 done
-# The resource list names the runtime after the applet's four files.
-sed -n 5p "$T/rt.resources" | grep -q -x -F "$progdir/velkobutton.js" || fail "resources: $(cat "$T/rt.resources")"
-[ "$(($(wc -l <"$T/classic.resources") + 1))" = "$(wc -l <"$T/rt.resources")" ] || fail "resources: more than one entry added"
+# The resource list names the runtime in place of the applet's four files: the
+# program holds only the stand-ins it ships with, and a page of today works without them.
+sed -n 1p "$T/rt.resources" | grep -q -x -F "$progdir/velkobutton.js" || fail "resources: $(cat "$T/rt.resources")"
+[ "$(tail -n +5 "$T/classic.resources")" = "$(tail -n +2 "$T/rt.resources")" ] || fail "resources: other entries changed"
 
 # The setting 0 turns it off; --runtime overrides it; the last flag wins.
 printf '[Settings]\nHtml5Runtime=0\n' >"$XDG_CONFIG_HOME/Velko/VelkoButton.conf"

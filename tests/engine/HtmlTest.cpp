@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/Archive.h"
+#include "core/Messages.h"
 #include "output/PublishFolder.h"
 #include "support/EngineFixture.h"
 
@@ -129,6 +130,11 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
       s.insert(s.find(withLine ? "<APPLET" : "<DIV"), style(withLine));
     const std::string modernHead[3] = {head("VelkoButton", withLine),
                                        head("VelkoButton Preview", withLine), ""};
+    // Around the buttons: the project's grey, with dark text.
+    if (PageMode(mode) != PageMode::Segment)
+      s.replace(s.find(kBody), kBody.size(),
+                "<BODY TEXT=\"#000000\" BGCOLOR=\"#808080\" LINK=\"#000080\" "
+                "VLINK=\"#330066\" ALINK=\"#400000\">\r\n");
     return s.replace(0, classicHead[mode].size(), modernHead[mode]);
   };
   for (int setting : {1, 0}) {
@@ -155,6 +161,36 @@ TEST_F(Html, PagesOfTodayCarryTheButtonsAndTheRuntimeOnlyWhereNeeded) {
             std::string::npos);
   ASSERT_TRUE(doc.CopySegmentToClipboard());
   EXPECT_EQ(platform.clipboardText, doc.BuildHtml(PageMode::Segment));
+}
+
+// A page of today shows the project's background colour around the buttons
+// (white for a value that is no colour) with text and links that read on it:
+// dark on light, light on dark; the classic page stays light on black.
+TEST_F(Html, PagesOfTodayTakeTheProjectsBackgroundColour) {
+  const std::string ink[2] = {
+      "TEXT=\"#000000\" BGCOLOR=\"#%1\" LINK=\"#000080\" VLINK=\"#330066\" ALINK=\"#400000\"",
+      "TEXT=\"#FFFFFF\" BGCOLOR=\"#%1\" LINK=\"#CCE5FF\" VLINK=\"#E5CCFF\" ALINK=\"#FFE5CC\""};
+  const struct {
+    uint32_t stored;  // red in the low byte
+    const char* page;
+    bool light;  // light text
+  } cases[] = {{0xDCF8FF, "FFF8DC", false},
+               {0x13458B, "8B4513", true},
+               {0xFFFFFFFFu, "FFFFFF", false},
+               {0x757575, "757575", true},
+               {0x767676, "767676", false}};  // the greys on either side of even contrast
+  for (const auto& c : cases) {
+    project().backgroundColor = c.stored;
+    for (PageMode mode : {PageMode::Page, PageMode::Preview}) {
+      doc.writer().runtimeChoice = kRuntimeOn;
+      EXPECT_NE(doc.BuildHtml(mode).find("</HEAD>\r\n<BODY " + msg::Format(ink[c.light], c.page) +
+                                         ">\r\n"),
+                std::string::npos)
+          << c.page;
+      doc.writer().runtimeChoice = kRuntimeOff;
+      EXPECT_NE(doc.BuildHtml(mode).find(kBody), std::string::npos) << c.page;
+    }
+  }
 }
 
 // The runtime comes with a project that has something to run, for each of

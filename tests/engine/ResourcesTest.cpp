@@ -1,5 +1,6 @@
 // The files a published page needs beside it.
 #include <filesystem>
+#include <fstream>
 
 #include "support/EngineFixture.h"
 
@@ -93,12 +94,14 @@ TEST_F(Resources, ReadFromFilePageListsTheLastParameters) {
   EXPECT_EQ(List().back(), "/img/a.gif");
 }
 
-TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
+// The runtime comes before the project's files; on a page of today the
+// applet's files are left out (the program here holds none).
+TEST_F(Resources, RuntimeFileComesBeforeTheProjectsFiles) {
   up().image->file = "/img/a.gif";
   up().audio->file = "/snd/a.au";  // a project with a sound needs the runtime
   doc.BuildHtml(PageMode::Page);
   const std::vector<std::string> classic = List();
-  std::vector<std::string> expected = applet;
+  std::vector<std::string> expected;
   expected.push_back("/opt/vb/velkobutton.js");
   expected.push_back("/img/a.gif");
   expected.push_back("/snd/a.au");
@@ -111,4 +114,25 @@ TEST_F(Resources, RuntimeFileFollowsTheAppletFiles) {
   EXPECT_EQ(List(), expected);
   doc.writer().runtimeChoice = kRuntimeFromSettings;
   EXPECT_EQ(List(), classic);
+}
+
+// A page of today works without the applet: its files are left out while the
+// program holds only the stand-ins it ships with (or nothing, above), and go
+// once the user has placed a real applet file. The classic page always lists them.
+TEST_F(Resources, PagesOfTodayLeaveOutTheAppletsStandIns) {
+  platform.programDir = (dir / "program").string() + "/";
+  std::vector<std::string> files;
+  for (const char* n :
+       {"VelkoButton.class", "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"})
+    files.push_back(platform.programDir + n);
+  fs::create_directories(dir / "program");
+  for (const std::string& f : files) std::ofstream(f) << "Stand-in for the applet file " << f;
+  for (const char* real : {"", "\xCA\xFE\xBA\xBE"}) {
+    if (*real) std::ofstream(files[0]) << real;
+    for (int choice : {kRuntimeOff, kRuntimeOn}) {
+      doc.writer().runtimeChoice = choice;
+      const std::vector<std::string> list = List();
+      EXPECT_EQ(list == files, choice == kRuntimeOff || *real) << choice << real;
+    }
+  }
 }

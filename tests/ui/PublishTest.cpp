@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 #include "WhenShown.h"
@@ -217,6 +219,55 @@ TEST_F(PublishTest, RuntimeBoxFollowsAndKeepsTheSetting) {
   EXPECT_EQ(app.settings().html5Runtime, 1);
 }
 
+// The one form: a typed folder that is not there is made once the user
+// agrees; the page's name follows the project, gets ".html" and is kept for
+// the next time (one page, also after a save); the box that opens the page is
+// remembered; the list of what is written leaves out the applet's stand-ins.
+TEST_F(PublishTest, TheFormMakesATypedFolderNamesThePageAndOpensIt) {
+  app.settings().html5Runtime = 1;
+  const auto rows = [](PublishDialog& d) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < d.writes()->count(); ++i)
+      texts.push_back(FromQ(d.writes()->item(i)->text()));
+    return texts;
+  };
+  {  // before the first save, with files the program holds that are no stand-ins
+    PublishDialog unsaved(app, doc);
+    EXPECT_EQ(rows(unsaved),
+              (std::vector<std::string>{"VelkoButton.html (the page)", "VelkoButton.class",
+                                        "VelkoButton.jar", "VelkoButton.cab", "VelkoJfc2.class"}));
+  }
+  for (const char* f : kAppletFiles)
+    WriteBytes(platform.programDir + f, std::string("Stand-in for the applet file ") + f);
+  doc.SetPathName(t / "bakery.but");
+  PublishDialog dialog(app, doc);
+  EXPECT_EQ(rows(dialog), std::vector<std::string>{"bakery.html (the page)"});
+  EXPECT_TRUE(dialog.openBox()->isChecked());
+  const std::string site = t / "new/site", page = site + "/menu.html";
+  dialog.folderEdit()->setText(PathToQ(site));
+  dialog.nameEdit()->setText("menu");
+  platform.answers = {IdNo};
+  QTest::mouseClick(dialog.publishButton(), Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Directory '" + site + "' does not exist. Do you wish to create it?");
+  EXPECT_FALSE(fs::exists(t / "new"));
+  QTest::mouseClick(dialog.publishButton(), Qt::LeftButton);  // Yes
+  EXPECT_EQ(::ReadBytes(page), doc.BuildHtml(PageMode::Page));
+  EXPECT_EQ(FromQ(dialog.nameEdit()->text()), "menu.html");
+  EXPECT_EQ(platform.shellOpens, std::vector<std::string>{page});
+
+  dialog.openBox()->click();
+  EXPECT_EQ(platform.profile["Settings/OpenPublishedPage"], "0");
+  ASSERT_TRUE(doc.DoSave(t / "bakery.but"));
+  PublishDialog again(app, doc);
+  EXPECT_FALSE(again.openBox()->isChecked());
+  EXPECT_EQ(FromQ(again.folderEdit()->text()) + "/" + FromQ(again.nameEdit()->text()), page);
+  QTest::mouseClick(again.publishButton(), Qt::LeftButton);
+  EXPECT_EQ(platform.shellOpens.size(), 1u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(site), fs::directory_iterator()), 1);
+}
+
 TEST_F(PublishTest, DialogGivesBackTheDocumentsResourcesHook) {
   int calls = 0;
   doc.pageFiles().showResources = [&calls](const std::string&) { ++calls; };
@@ -321,7 +372,7 @@ TEST_F(ResourcesTest, NothingSelectedCopiesNothingAndSucceeds) {
 
 }  // namespace
 
-// Publish to Folder: the page and every file in one step, with the guards of
+// Publish: the page and every file in one step, with the guards of
 // the command line: a clash of names writes nothing.
 TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   const std::string site = t / "site";
@@ -330,7 +381,7 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   PropButton& first = *doc.buttons()[0];
   first.upState->image->file = t / "a/pic.gif";
   PublishDialog dialog(app, doc);
-  platform.folderAnswers.push_back(site);
+  dialog.folderEdit()->setText(PathToQ(site));
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
   // The message names the page, the folder and the files.
   EXPECT_EQ(platform.messages.back().text,
@@ -344,7 +395,7 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   EXPECT_EQ(doc.lastCopyDirectory, site);
 
   first.overState->image->file = t / "b/pic.gif";
-  platform.folderAnswers.push_back(t / "other");
+  dialog.folderEdit()->setText(PathToQ(t / "other"));
   const PublishOutcome clash = dialog.OnPublishToFolder();
   EXPECT_EQ(clash.kind, PublishOutcome::Kind::Refused);
   EXPECT_EQ(platform.messages.back().text, clash.refusal);
@@ -352,23 +403,22 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
 
   // A missing file writes nothing; Retry once it is back publishes.
   first.overState->image->file = t / "a/gone.gif";
-  platform.folderAnswers.push_back(t / "third");
-  platform.answers = {IdCancel};
+  dialog.folderEdit()->setText(PathToQ(t / "third"));
+  platform.answers = {IdYes, IdCancel};  // make the folder; then Cancel
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Unavailable);
   EXPECT_EQ(platform.messages.back().text,
             "File '" + (t / "a/gone.gif") + "' is missing!\nNothing was written.");
   EXPECT_EQ(platform.messages.back().buttons, MsgButtons::RetryCancel);
   EXPECT_FALSE(fs::exists(t / "third"));
-  platform.folderAnswers.push_back(t / "third");
-  platform.answers = {IdRetry};
-  platform.onMessage = [&](const TestPlatform::Message&) {
-    if (!fs::exists(t / "a/gone.gif")) WriteBytes(t / "a/gone.gif", "GIF89a");
+  platform.answers = {IdYes, IdRetry};
+  platform.onMessage = [&](const TestPlatform::Message& m) {
+    if (m.buttons == MsgButtons::RetryCancel) WriteBytes(t / "a/gone.gif", "GIF89a");
   };
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
   EXPECT_TRUE(fs::exists(t / "third/gone.gif"));
 }
 
-// Publish to Folder asks, naming them, before it copies files from outside the
+// Publish asks, naming them, before it copies files from outside the
 // project's folder or replaces files of the site's own; No leaves the folder
 // as it was. Files that already hold the bytes need no question.
 TEST_F(PublishTest, PublishToFolderReplacesTheSitesFilesOnlyWhenTheUserAgrees) {
@@ -409,7 +459,7 @@ TEST_F(PublishTest, PublishToFolderReplacesTheSitesFilesOnlyWhenTheUserAgrees) {
     first.overState->image->file = c.over;
     platform.messages.clear();
     platform.answers = {c.answer};
-    platform.folderAnswers.push_back(site);
+    dialog.folderEdit()->setText(PathToQ(site));
     EXPECT_EQ(dialog.OnPublishToFolder().kind, c.kind) << c.question;
     std::vector<std::string> questions;
     for (const auto& m : platform.messages)
