@@ -250,12 +250,17 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
   if (written) StoredFromOs(page, doc_.htmlPath);
   switch (outcome.kind) {
     case PublishOutcome::Kind::Published:
-      platform.MessageBox(
-          msg::Format(msg::kPublishedTo, DisplayName(name),
-                      DisplayName(fileops::WithSeparator(folder)), std::to_string(outcome.files),
-                      std::to_string(outcome.copied)),
-          MsgButtons::Ok, MsgIcon::Information);
-      if (open_->isChecked()) app_.LaunchBrowser(outcome.page);
+      // The page opening in the browser says it is published; without it, a
+      // message does. Either way the form's work is done.
+      if (open_->isChecked())
+        app_.LaunchBrowser(outcome.page);
+      else
+        platform.MessageBox(
+            msg::Format(msg::kPublishedTo, DisplayName(name),
+                        DisplayName(fileops::WithSeparator(folder)), std::to_string(outcome.files),
+                        std::to_string(outcome.copied)),
+            MsgButtons::Ok, MsgIcon::Information);
+      accept();
       break;
     case PublishOutcome::Kind::Unavailable:
     case PublishOutcome::Kind::Declined:

@@ -74,7 +74,8 @@ void ButtonTable::ShowAndFocus() {
       dock->raise();
       break;
     }
-  if (!currentIndex().isValid() && model_->rowCount() > 0) GoTo(0, 0);
+  // The first caption: what a menu's author types first.
+  if (!currentIndex().isValid() && model_->rowCount() > 0) GoTo(0, ButtonTableModel::kCaption);
   setFocus(Qt::ShortcutFocusReason);
 }
 
@@ -88,7 +89,7 @@ void ButtonTable::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
       case Qt::Key_Return:
       case Qt::Key_Enter:
-        GoTo(currentIndex().row() + 1, currentIndex().column());
+        GoTo(currentIndex().row() + 1, EnterColumn());
         return;
       case Qt::Key_Delete:
         // Clears the cell, as a step of its own (a name refuses it).
@@ -113,11 +114,15 @@ void ButtonTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
   }
   switch (hint) {
     case QAbstractItemDelegate::SubmitModelCache:
-      GoTo(at.row() + 1, at.column());
+      GoTo(at.row() + 1, EnterColumn());
       break;
-    case QAbstractItemDelegate::EditNextItem:
+    case QAbstractItemDelegate::EditNextItem: {
+      const int start = tabbedTo_.isValid() && tabbedTo_ == at ? tabStart_ : at.column();
       Step(1);
+      tabStart_ = start;
+      tabbedTo_ = currentIndex();
       break;
+    }
     case QAbstractItemDelegate::EditPreviousItem:
       Step(-1);
       break;
@@ -133,9 +138,15 @@ void ButtonTable::Step(int by) {
   GoTo(cell / columns, cell % columns);
 }
 
+int ButtonTable::EnterColumn() const {
+  const QModelIndex at = currentIndex();
+  return tabbedTo_.isValid() && tabbedTo_ == at ? tabStart_ : at.column();
+}
+
 void ButtonTable::GoTo(int row, int column) {
   const QModelIndex cell = model_->index(row, column);
   if (!cell.isValid()) return;
+  tabbedTo_ = QPersistentModelIndex();
   setCurrentIndex(cell);
   scrollTo(cell);
 }

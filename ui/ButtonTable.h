@@ -6,6 +6,7 @@
 // the outline's selected buttons follow each other.
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QTableView>
 
 class ButtonTableModel;
@@ -43,6 +44,9 @@ class ButtonTable : public QTableView {
   // The cell after (or before) the current one, row by row.
   void Step(int by);
   void GoTo(int row, int column);
+  // Enter after cells stored with Tab goes to the next row's cell in the
+  // column the Tabs started from, as spreadsheets do.
+  int EnterColumn() const;
   bool Focused() const;
 
   KesApp& app_;
@@ -53,4 +57,7 @@ class ButtonTable : public QTableView {
   bool syncing_ = false;
   // Set when the editor closing held a refused value: the cell stays.
   bool refusedEdit_ = false;
+  // Where a run of Tabs started and the cell it reached (invalid: none).
+  int tabStart_ = -1;
+  QPersistentModelIndex tabbedTo_;
 };

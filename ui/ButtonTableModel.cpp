@@ -29,12 +29,12 @@ constexpr ColumnField kColumns[] = {
      "Change Caption"},
     {QT_TRANSLATE_NOOP("ButtonTable", "Link"), PropClass::Button, FieldAt<PropButton>(field::kUrl),
      "Change Link"},
-    {QT_TRANSLATE_NOOP("ButtonTable", "Target"), PropClass::Button,
-     FieldAt<PropButton>(field::kTarget), "Change Target"},
     {QT_TRANSLATE_NOOP("ButtonTable", "Tool Tip"), PropClass::Button,
      FieldAt<PropButton>(field::kTip), "Change Tool Tip"},
     {QT_TRANSLATE_NOOP("ButtonTable", "Status Text"), PropClass::Button,
      FieldAt<PropButton>(field::kStatus), "Change Status Text"},
+    {QT_TRANSLATE_NOOP("ButtonTable", "Target"), PropClass::Button,
+     FieldAt<PropButton>(field::kTarget), "Change Target"},
 };
 static_assert(std::size(kColumns) == ButtonTableModel::kColumnCount);
 

@@ -19,7 +19,8 @@ class PropButton;
 class ButtonTableModel : public QAbstractTableModel, public DocListener {
   Q_OBJECT
  public:
-  enum Column { kName, kCaption, kLink, kTarget, kTip, kStatus, kColumnCount };
+  // What a menu's author types, row by row, comes first; the target last.
+  enum Column { kName, kCaption, kLink, kTip, kStatus, kTarget, kColumnCount };
 
   ButtonTableModel(KesApp& app, Doc& doc, QObject* parent = nullptr);
   ~ButtonTableModel() override;

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -272,6 +273,17 @@ void FrameMain::ArrangeDocks(const QSize& window) {
         {window.height() * kLiveShareBelow / 100, window.height() * (100 - kLiveShareBelow) / 100},
         Qt::Vertical);
   }
+}
+
+void FrameMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  const int grown = event->size().width() - event->oldSize().width();
+  if (event->oldSize().width() <= 0 || grown == 0 || !liveDock_ || !liveDock_->isVisible() ||
+      liveDock_->isFloating())
+    return;
+  const Qt::DockWidgetArea area = dockWidgetArea(liveDock_);
+  if (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea) return;
+  resizeDocks({liveDock_}, {std::max(0, liveDock_->width() + grown)}, Qt::Horizontal);
 }
 
 void FrameMain::SyncLiveSelection() {

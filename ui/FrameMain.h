@@ -108,6 +108,8 @@ class FrameMain : public QMainWindow, public DocListener {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // The Live View takes what the window gains or loses; the tree keeps its width.
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

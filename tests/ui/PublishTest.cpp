@@ -256,6 +256,8 @@ TEST_F(PublishTest, TheFormMakesATypedFolderNamesThePageAndOpensIt) {
   EXPECT_EQ(::ReadBytes(page), doc.BuildHtml(PageMode::Page));
   EXPECT_EQ(FromQ(dialog.nameEdit()->text()), "menu.html");
   EXPECT_EQ(platform.shellOpens, std::vector<std::string>{page});
+  EXPECT_EQ(platform.messages.size(), 1u);  // the browser says it, not a message
+  EXPECT_FALSE(dialog.isVisible());
 
   dialog.openBox()->click();
   EXPECT_EQ(platform.profile["Settings/OpenPublishedPage"], "0");
@@ -382,8 +384,9 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   first.upState->image->file = t / "a/pic.gif";
   PublishDialog dialog(app, doc);
   dialog.folderEdit()->setText(PathToQ(site));
+  dialog.openBox()->setChecked(false);
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Published);
-  // The message names the page, the folder and the files.
+  // Without the browser, the message names the page, the folder and the files.
   EXPECT_EQ(platform.messages.back().text,
             "Published the page '" + doc.project()->identifier + ".html' in '" + site +
                 "/' with the 5 files it needs beside it (5 copied now).");
