@@ -256,7 +256,7 @@ TEST_F(PublishTest, TheFormMakesATypedFolderNamesThePageAndOpensIt) {
   EXPECT_EQ(::ReadBytes(page), doc.BuildHtml(PageMode::Page));
   EXPECT_EQ(FromQ(dialog.nameEdit()->text()), "menu.html");
   EXPECT_EQ(platform.shellOpens, std::vector<std::string>{page});
-  EXPECT_EQ(platform.messages.size(), 1u);  // the browser says it, not a message
+  EXPECT_EQ(platform.messages.size(), 2u);  // the questions: the browser says the rest
   EXPECT_FALSE(dialog.isVisible());
 
   dialog.openBox()->click();
