@@ -101,6 +101,7 @@ TEST_F(UnicodeText, EveryLanguageInEveryFieldSavesReopensAndPublishesExactly) {
     project().identifier = "I " + t;
     up().text->text = "C " + t;
     up().advanced->script = "Output 0 'A " + t + "';";
+    app.settings().months[0] = "M " + t;
 
     // The project file: each text behind the mark, its length counting it.
     const std::string bytes = Save();
@@ -126,10 +127,20 @@ TEST_F(UnicodeText, EveryLanguageInEveryFieldSavesReopensAndPublishesExactly) {
       EXPECT_NE(html.find(shown), std::string::npos) << shown;
     const std::string script = ReadScript(page);
     for (const std::string& said :
-         {"'N " + t + "'", "'T " + t + "'", "'S " + t + "'",
-          "'https://example.com/" + t + "'", "'C " + t + "'", "Output 0 'A " + t + "';"})
+         {"'N " + t + "'", "'T " + t + "'", "'S " + t + "'", "'https://example.com/" + t + "'",
+          "'C " + t + "'", "Output 0 'A " + t + "';", "Month0='M " + t + "'"})
       EXPECT_NE(script.find(said), std::string::npos) << said;
   }
+}
+
+TEST_F(UnicodeText, TheStyleSheetEscapesAndNamesCountCharactersAsTheRuntimeDoes) {
+  project().identifier = u8"Menü 🍞";
+  up().text->font = u8"Noto 日本";
+  const std::string page = doc.BuildHtml(PageMode::Page);
+  EXPECT_NE(page.find("\"Noto \\65E5 \\672C \", sans-serif"), std::string::npos);
+  // One '_' for each UTF-16 unit of what an id cannot hold, as the runtime's.
+  EXPECT_NE(page.find("ID=\"vb-Men____\""), std::string::npos);
+  EXPECT_NE(page.find("<TITLE>Men\xFC &#x1F35E;</TITLE>"), std::string::npos);
 }
 
 TEST(UnicodeArchive, RandomTextsReadBackAndWindows1252TextsKeepTheirBytes) {
