@@ -14,44 +14,34 @@ namespace {
 
 const char kMark[] = "\xEF\xBB\xBF";
 
-// The page's 8-bit text read as a browser reads it: Windows-1252 bytes, and
-// character references of the form the page writes.
-std::string ReadHtml(const std::string& page) {
+// 8-bit text read back: Windows-1252 bytes, and each escape `open` HEX
+// `close` as its character (a character reference, or \u{HEX} in a script).
+std::string Read(const std::string& bytes, const std::string& open, char close) {
   std::string text;
-  for (std::size_t i = 0; i < page.size(); ++i) {
-    const std::size_t end = page.compare(i, 3, "&#x") == 0 ? page.find(';', i) : std::string::npos;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const std::size_t end =
+        bytes.compare(i, open.size(), open) == 0 ? bytes.find(close, i) : std::string::npos;
+    const std::size_t hex = i + open.size();
     if (end != std::string::npos) {
       utf8::Append(text,
-                   static_cast<char32_t>(std::stoul(page.substr(i + 3, end - i - 3), nullptr, 16)));
+                   static_cast<char32_t>(std::stoul(bytes.substr(hex, end - hex), nullptr, 16)));
       i = end;
     } else {
-      utf8::Append(text, win1252::ToUnicode(static_cast<unsigned char>(page[i])));
+      utf8::Append(text, win1252::ToUnicode(static_cast<unsigned char>(bytes[i])));
     }
   }
   return text;
 }
 
-// The script of a page's Script parameters, its \u{HEX} escapes read back.
-std::string ReadScript(const std::string& page) {
+// The script of a page's Script parameters.
+std::string ScriptOf(const std::string& page) {
   std::string script;
   for (std::size_t at = page.find("NAME=Script"); at != std::string::npos;
        at = page.find("NAME=Script", at + 1)) {
     const std::size_t from = page.find("VALUE=\"+", at) + 8;
     script += page.substr(from, page.find("+\">", from) - from);
   }
-  std::string text;
-  for (std::size_t i = 0; i < script.size(); ++i) {
-    const std::size_t end =
-        script.compare(i, 3, "\\u{") == 0 ? script.find('}', i) : std::string::npos;
-    if (end != std::string::npos) {
-      utf8::Append(
-          text, static_cast<char32_t>(std::stoul(script.substr(i + 3, end - i - 3), nullptr, 16)));
-      i = end;
-    } else {
-      utf8::Append(text, win1252::ToUnicode(static_cast<unsigned char>(script[i])));
-    }
-  }
-  return text;
+  return script;
 }
 
 class UnicodeText : public NewProject {
@@ -121,11 +111,11 @@ TEST_F(UnicodeText, EveryLanguageInEveryFieldSavesReopensAndPublishesExactly) {
     // The page: 8-bit text that reads back as every text.
     const std::string page = doc.BuildHtml(PageMode::Page);
     EXPECT_EQ(page.find(kMark), std::string::npos);
-    const std::string html = ReadHtml(page);
+    const std::string html = Read(page, "&#x", ';');
     for (const std::string& shown : {"<TITLE>I " + t + "</TITLE>", "<SPAN>C " + t + "</SPAN>",
                                      "TITLE=\"T " + t + "\"", "HREF=\"https://example.com/" + t})
       EXPECT_NE(html.find(shown), std::string::npos) << shown;
-    const std::string script = ReadScript(page);
+    const std::string script = Read(ScriptOf(page), "\\u{", '}');
     for (const std::string& said :
          {"'N " + t + "'", "'T " + t + "'", "'S " + t + "'", "'https://example.com/" + t + "'",
           "'C " + t + "'", "Output 0 'A " + t + "';", "Month0='M " + t + "'"})
