@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/StringTable.h"
-#include "core/Win1252.h"
 
 namespace {
 
@@ -121,9 +120,9 @@ const Area* AreaOf(int id) {
   return nullptr;
 }
 
-std::string Html(const std::string& text1252) {
-  std::string utf8 = win1252::ToUtf8(text1252), out;
-  for (char c : utf8) {
+std::string Html(const std::string& text) {
+  std::string out;
+  for (char c : text) {
     switch (c) {
       case '&':
         out += "&amp;";

@@ -24,7 +24,6 @@
 #include "core/KesDoc.h"
 #include "core/PageOptions.h"
 #include "core/Version.h"
-#include "core/Win1252.h"
 #include "output/FileGate.h"
 
 namespace {
@@ -355,7 +354,7 @@ int Export(const std::vector<std::string>& givenArgs) {
     // would forge lines of its own, so the list is refused.
     for (const auto& f : list) {
       if (HasControlCharacter(f)) {
-        Complain(win1252::ToUtf8(ControlCharacterMessage(f)));
+        Complain(ControlCharacterMessage(f));
         ExitNow(1);
       }
       bytes += f + "\n";

@@ -12,7 +12,6 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/PageOptions.h"
-#include "core/Win1252.h"
 #include "output/PublishFolder.h"
 #include "output/Staging.h"
 
@@ -80,8 +79,8 @@ void Complain(const std::string& text) {
   std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
-std::string TerminalMessage(const char* text1252, const std::string& path) {
-  return msg::Format(win1252::ToUtf8(text1252), path);
+std::string TerminalMessage(const char* text, const std::string& path) {
+  return msg::Format(text, path);
 }
 
 std::string TerminalWriteError(const std::string& path, const safefile::WriteError& error) {
@@ -133,17 +132,17 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
   if (outcome.kind == PublishOutcome::Kind::Published) {
     // Named before anything is copied; the files are the project's to name.
     if (!plan.outside.empty())
-      ListFiles("velkobutton: " + win1252::ToUtf8(msg::kOutsideListed), plan.outside);
+      ListFiles("velkobutton: " + std::string(msg::kOutsideListed), plan.outside);
     // A site's own files are replaced only when asked for.
     if (!plan.replaced.empty() && !replace) {
-      ListFiles("velkobutton: " + win1252::ToUtf8(msg::kReplaceRefused), plan.replaced);
+      ListFiles("velkobutton: " + std::string(msg::kReplaceRefused), plan.replaced);
       return 1;
     }
     outcome = CarryOutPublish(session.platform, plan);
   }
   switch (outcome.kind) {
     case PublishOutcome::Kind::Refused:
-      Complain(win1252::ToUtf8(outcome.refusal));
+      Complain(outcome.refusal);
       return 1;
     case PublishOutcome::Kind::NoFolder:
       Complain(TerminalMessage(msg::kCannotCreateDirectory, folder));
@@ -152,7 +151,7 @@ int RunPublish(const std::vector<std::string>& givenArgs) {
       Complain(TerminalWriteError(outcome.page, outcome.pageError));
       return 1;
     case PublishOutcome::Kind::Unavailable:
-      for (const std::string& problem : outcome.problems) Complain(win1252::ToUtf8(problem));
+      for (const std::string& problem : outcome.problems) Complain(problem);
       return 1;
     default:
       break;

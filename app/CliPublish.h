@@ -45,8 +45,8 @@ int RunAudio(const std::vector<std::string>& args);
 // Prints "velkobutton: " and `text` (file names as the operating system gave
 // them) on standard error.
 void Complain(const std::string& text);
-// A message of the program's own (Windows-1252) with "%1" replaced by a file
+// A message of the program's own with "%1" replaced by a file
 // name as the operating system gave it, ready for the terminal.
-std::string TerminalMessage(const char* text1252, const std::string& path);
+std::string TerminalMessage(const char* text, const std::string& path);
 // The reason a write failed, naming `path`, ready for the terminal.
 std::string TerminalWriteError(const std::string& path, const safefile::WriteError& error);

@@ -28,7 +28,31 @@ void Archive::WriteInt(int32_t value) {
   for (int i = 0; i < 4; ++i) out_.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-void Archive::WriteString(const std::string& value) {
+namespace {
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool IsAscii(const uint8_t* p, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (p[i] >= 0x80) return false;
+  return true;
+}
+
+// Whether a text goes into the file as its Windows-1252 bytes: every
+// character has one, and the bytes do not begin as the UTF-8 mark does (such
+// a text would read back as UTF-8).
+bool StoredAs1252(std::string_view text) {
+  return win1252::Holds(text) && text.substr(0, 6) != "\xC3\xAF\xC2\xBB\xC2\xBF";
+}
+}  // namespace
+
+void Archive::WriteString(const std::string& text) {
+  // A text Windows-1252 holds is stored in its bytes; any other is the UTF-8
+  // mark and its UTF-8.
+  std::string stored;
+  if (!IsAscii(reinterpret_cast<const uint8_t*>(text.data()), text.size()))
+    stored = StoredAs1252(text) ? win1252::Encode(text, win1252::Escape::Script)
+                                : std::string(kUtf8Mark) + utf8::Valid(text);
+  const std::string& value = stored.empty() ? text : stored;
   std::size_t n = value.size();
   if (n < 255) {
     out_.push_back(static_cast<char>(n));
@@ -70,8 +94,15 @@ void Archive::ReadStringInto(std::string& value) {
   }
   if (!wide) {
     Need(n);
-    value.assign(reinterpret_cast<const char*>(in_ + pos_), n);
+    const uint8_t* p = in_ + pos_;
     pos_ += n;
+    const std::string_view bytes(reinterpret_cast<const char*>(p), n);
+    if (IsAscii(p, n))
+      value.assign(bytes);
+    else if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark)
+      value = utf8::Valid(bytes.substr(kUtf8Mark.size()));
+    else
+      value = win1252::ToUtf8(bytes);
     return;
   }
   // Check the byte count without overflowing before anything is allocated.
@@ -79,7 +110,7 @@ void Archive::ReadStringInto(std::string& value) {
   std::u16string w;
   w.reserve(n);
   for (uint32_t i = 0; i < n; ++i) w.push_back(static_cast<char16_t>(Word()));
-  value = win1252::FromUtf16(w);
+  value = utf8::FromUtf16(w);
 }
 
 void Archive::String(std::string& value) {

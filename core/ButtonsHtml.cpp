@@ -6,6 +6,7 @@
 
 #include "core/ButtonsCss.h"
 #include "core/Keywords.h"
+#include "core/Win1252.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
@@ -91,13 +92,27 @@ std::string FontFileName(const std::string& font) {
   return slash == std::string::npos ? font : font.substr(slash + 1);
 }
 
+namespace {
+// `text` with every character but ASCII letters, digits and those of `also`
+// as '_', one for each UTF-16 unit as the runtime counts them.
+void AppendNameChars(std::string& out, std::string_view text, std::string_view also) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                      (c != '\0' && also.find(c) != std::string_view::npos);
+    if (kept) {
+      out.push_back(c);
+      ++i;
+      continue;
+    }
+    out.append(utf8::Next(text, i) >= 0x10000 ? 2 : 1, '_');
+  }
+}
+}  // namespace
+
 std::string FontFileFamily(const std::string& font) {
   std::string family = "VelkoButton ";
-  for (char c : FontFileName(font)) {
-    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                      c == '.' || c == '_' || c == '-';
-    family.push_back(kept ? c : '_');
-  }
+  AppendNameChars(family, FontFileName(font), "._-");
   return family;
 }
 
@@ -451,11 +466,7 @@ std::string CaptionText(const std::string& text) {
 std::string ContainerId(const std::string& identifier) {
   if (identifier.empty()) return "vb";
   std::string id = "vb-";
-  for (char c : identifier) {
-    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                      c == '_' || c == '-';
-    id.push_back(kept ? c : '_');
-  }
+  AppendNameChars(id, identifier, "_-");
   return id;
 }
 

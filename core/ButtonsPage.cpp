@@ -7,6 +7,7 @@
 #include "core/ButtonsHtml.h"
 #include "core/Keywords.h"
 #include "core/ParamText.h"
+#include "core/Win1252.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
@@ -129,7 +130,10 @@ Page::Page(const PropProject& project, const std::vector<std::unique_ptr<PropBut
   }
 }
 
-void Page::AddStyle(std::string& out) const {
+void Page::AddStyle(std::string& page) const {
+  // The style sheet is made in UTF-8 and written 8-bit: a character of a font
+  // or file name that Windows-1252 cannot hold as a CSS escape.
+  std::string out;
   const std::string s = "#" + id_;
   out += "<STYLE>\r\n";
   for (const auto& file : fontFiles_)
@@ -230,6 +234,7 @@ void Page::AddStyle(std::string& out) const {
     AddRule(out, spans(down), Differing(lc.states[2].cap, lc.states[0].cap, &lc.states[1].cap));
   }
   out += "</STYLE>\r\n";
+  win1252::AppendEncoded(page, out, win1252::Escape::Css);
 }
 
 void Page::AddElements(std::string& out) const {
@@ -329,12 +334,13 @@ void Page::AddDescription(std::string& out) const {
     if (from == std::string::npos) continue;
     name = name.substr(from, name.find_last_not_of(' ') - from + 1);
     const std::string part = (text.empty() ? std::string() : separator) + name;
-    // Whole captions only: the first that does not fit ends the list.
-    if (text.size() + part.size() > kDescriptionMax) break;
+    // Whole captions only: the first that does not fit ends the list. The
+    // limit counts characters.
+    if (utf8::Length(text) + utf8::Length(part) > kDescriptionMax) break;
     text += part;
     separator = ", ";
   }
-  if (text.size() > kDescriptionMax) text.resize(kDescriptionMax);
+  text = std::string(utf8::Prefix(text, kDescriptionMax));
   out += "<META NAME=\"description\"";
   AddAttribute(out, "CONTENT", text);
   out += ">\r\n";

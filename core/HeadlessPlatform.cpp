@@ -14,8 +14,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/Win1252.h"
-
 extern char** environ;
 
 namespace {
@@ -257,7 +255,7 @@ HeadlessPlatform::HeadlessPlatform(const std::string& settingsFile)
 int HeadlessPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {
   shown.push_back(text);
   if (!quiet) {
-    std::string line = win1252::ToUtf8(text) + "\n";
+    std::string line = text + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
   }
   switch (buttons) {
@@ -277,7 +275,7 @@ int HeadlessPlatform::MessageBox(const std::string& text, MsgButtons buttons, Ms
 
 bool HeadlessPlatform::StartProcess(const std::string& program,
                                     const std::vector<std::string>& args) {
-  std::vector<std::string> argv = {win1252::ToUtf8(program)};
+  std::vector<std::string> argv = {program};
   // The arguments are file names (or addresses made from them), kept as given.
   argv.insert(argv.end(), args.begin(), args.end());
   return StartDetached(argv);

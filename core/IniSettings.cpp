@@ -21,13 +21,6 @@ namespace ini {
 
 namespace {
 
-std::u16string FromWin1252(const std::string& s) {
-  std::u16string out;
-  out.reserve(s.size());
-  for (unsigned char c : s) out.push_back(static_cast<char16_t>(win1252::ToUnicode(c)));
-  return out;
-}
-
 // QString::toInt: an optional sign and decimal digits, within int.
 bool ParseInt(std::u16string_view s, int& value) {
   std::size_t i = 0;
@@ -87,7 +80,7 @@ void Document::Set(const std::u16string& key, Value value) {
 }
 
 std::u16string KeyOf(const std::string& section, const std::string& key) {
-  const std::u16string joined = FromWin1252(section) + u"/" + FromWin1252(key);
+  const std::u16string joined = utf8::ToUtf16(section) + u"/" + utf8::ToUtf16(key);
   std::u16string out;
   for (char16_t c : joined) {
     if (c == u'/' && (out.empty() || out.back() == u'/')) continue;
@@ -197,7 +190,7 @@ std::string Store::GetString(const std::string& section, const std::string& key,
   const Value* v = Find(KeyOf(section, key));
   std::u16string text;
   if (!v || !ValueText(*v, text)) return def;
-  return win1252::FromUtf16(text);
+  return utf8::FromUtf16(text);
 }
 
 int Store::GetInt(const std::string& section, const std::string& key, int def) const {
@@ -212,7 +205,7 @@ int Store::GetInt(const std::string& section, const std::string& key, int def) c
 
 bool Store::WriteString(const std::string& section, const std::string& key,
                         const std::string& value) {
-  return Write(KeyOf(section, key), Value::Text(FromWin1252(value)));
+  return Write(KeyOf(section, key), Value::Text(utf8::ToUtf16(value)));
 }
 
 bool Store::WriteInt(const std::string& section, const std::string& key, int value) {

@@ -11,7 +11,7 @@
 // stand. Writing changes one key of the application's file under a lock
 // beside it, as a whole file or not at all.
 //
-// Keys, sections and values cross this interface in Windows-1252 (the
+// Keys, sections and values cross this interface in UTF-8 (the
 // engine's text); the files hold UTF-8. Paths are in the system's encoding.
 #pragma once
 
@@ -70,7 +70,7 @@ class Document {
 };
 
 // The full key of a section's key, in the editor's form (no doubled,
-// leading or trailing '/'); section and key in Windows-1252.
+// leading or trailing '/'); section and key in UTF-8.
 std::u16string KeyOf(const std::string& section, const std::string& key);
 
 // The settings store of one organisation and application.
@@ -84,7 +84,7 @@ class Store {
 
   const std::vector<std::string>& files() const { return files_; }
 
-  // Windows-1252 text; `def` when the key is missing or holds no text.
+  // The text (UTF-8); `def` when the key is missing or holds no text.
   std::string GetString(const std::string& section, const std::string& key,
                         const std::string& def) const;
   // A whole number (surrounding spaces allowed), else `def`.

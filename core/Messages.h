@@ -72,10 +72,10 @@ inline constexpr const char* kPreviewCopyFailed =
     "An error occured while copying files for previewing. Please make sure there is enough disk "
     "space, and that the files exist.";
 inline constexpr const char* kClipboardFailed = "Failed to open Clipboard!";
-// 20308 (the micro sign is the Windows-1252 byte 0xB5)
+// 20308 (the micro sign in UTF-8)
 inline constexpr const char* kAudioFormat =
     "The audio file '%1' is not in the correct format.  It should be Sun '.au' format, 8000 Hz, "
-    "mono, \xB5-law.";
+    "mono, \xC2\xB5-law.";
 // Test playback of a sound on a computer without an audio output.
 inline constexpr const char* kNoAudioOutput =
     "The audio file cannot be tested: no audio output device was found.";

@@ -1,9 +1,10 @@
 // File names and the text a project stores. Paths that only reach files (the
 // project's own path, output files and folders, command-line arguments, the
 // program and preview folders) stay in the operating system's encoding from
-// end to end; only what a project stores or a page carries (image and audio
-// names, the page path) is Windows-1252 text like every other string. These
-// conversions are the only crossings between the two.
+// end to end; what a project stores or a page carries (image and audio
+// names, the page path) is text like every other string, UTF-8 in the
+// engine. The system's file names are UTF-8 too; these conversions are the
+// only crossings between the two, and refuse a name that is no text.
 #pragma once
 
 #include <filesystem>
@@ -29,24 +30,22 @@ inline std::string EnginePath(const std::filesystem::path& path) {
   return path.string();
 }
 
-// The file a name stored in a project (Windows-1252) reaches.
-inline std::string OsFromStored(const std::string& text1252) {
-  return win1252::ToUtf8(text1252);
+// The file a name stored in a project reaches.
+inline std::string OsFromStored(const std::string& text) {
+  return text;
 }
 
-// The stored (Windows-1252) form of a file name; false, leaving `text1252`
-// alone, when the name holds characters Windows-1252 cannot.
-inline bool StoredFromOs(const std::string& path, std::string& text1252) {
-  std::string text = win1252::FromUtf8(path);
-  if (win1252::ToUtf8(text) != path) return false;
-  text1252.swap(text);
+// The stored form of a file name; false, leaving `text` alone, when the name
+// is not UTF-8 text (a byte sequence of another encoding).
+inline bool StoredFromOs(const std::string& path, std::string& text) {
+  if (!utf8::IsValid(path)) return false;
+  text = path;
   return true;
 }
 
-// A file name for a message (message texts are Windows-1252): characters
-// Windows-1252 cannot hold show as '?'.
+// A file name for a message: bytes that are no UTF-8 show as U+FFFD.
 inline std::string DisplayName(const std::string& path) {
-  return win1252::FromUtf8(path);
+  return utf8::Valid(path);
 }
 
 // The name a file at `path` goes by in the project `projectFile`: relative to
@@ -73,12 +72,12 @@ inline std::string ProjectFolder(const std::string& projectFile, const std::stri
 }
 
 // Stores the name of a file the user picked (an image or a sound) into
-// `text1252`, relative to the folder of `projectFile` when it lies there;
+// `stored`, relative to the folder of `projectFile` when it lies there;
 // when the project cannot store it, says so and keeps the old value.
-inline bool TakePickedName(Platform& platform, const std::string& picked, std::string& text1252,
+inline bool TakePickedName(Platform& platform, const std::string& picked, std::string& stored,
                            const std::string& projectFile = std::string()) {
   const std::string path = NameInProject(picked, projectFile);
-  if (StoredFromOs(path, text1252)) return true;
+  if (StoredFromOs(path, stored)) return true;
   platform.MessageBox(msg::Format(msg::kNameNotStorable, DisplayName(path)), MsgButtons::Ok,
                       MsgIcon::Exclamation);
   return false;

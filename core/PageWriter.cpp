@@ -16,6 +16,7 @@
 #include "core/OsPath.h"
 #include "core/SafeFile.h"
 #include "core/Version.h"
+#include "core/Win1252.h"
 #include "core/WrapInt.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
@@ -170,15 +171,29 @@ std::string JoinList(const std::vector<std::string>& list, const std::string& dr
   return out;
 }
 
+// What a parameter's value is: a piece of the script, 8-bit already, or a
+// list of file names, text in UTF-8.
+enum class ParamValue { Script, Names };
+
 // The last escaping of the parameters: in the input file (form 1) every
 // backslash is doubled; in a page (form 0) the value is an attribute's text,
 // with "&", '"', "<" and ">" written as character references. No
 // parameter's fixed text holds any of them, so a value escaped on its own
-// comes out as the whole text escaped at once.
-void AddParamEscaped(std::string& out, std::string_view value, ParamForm form) {
+// comes out as the whole text escaped at once. A file name's character the
+// page cannot hold is a character reference in a page, and in the input file
+// the address a browser asks for.
+void AddParamEscaped(std::string& out, std::string_view value, ParamForm form, ParamValue kind) {
   if (form == ParamForm::Page) {
-    params::AddAttributeText(out, value);
+    if (kind == ParamValue::Script)
+      params::AddAttributeBytes(out, value);
+    else
+      params::AddAttributeText(out, value);
     return;
+  }
+  std::string encoded;
+  if (kind == ParamValue::Names) {
+    encoded = win1252::Encode(value, win1252::Escape::Url);
+    value = encoded;
   }
   const char* const begin = value.data();
   const char* const end = begin + value.size();
@@ -195,7 +210,7 @@ void AddParamEscaped(std::string& out, std::string_view value, ParamForm form) {
 // A parameter whose value is wrapped as "+" value "+" (for a piece of the
 // script) or taken as it is, escaped for its form.
 void AddParam(std::string& out, ParamForm form, std::string_view name, std::size_t number,
-              std::string_view value, bool wrap) {
+              std::string_view value, bool wrap, ParamValue kind) {
   if (form == ParamForm::Page) {
     out += "<PARAM NAME=";
     out += name;
@@ -207,7 +222,7 @@ void AddParam(std::string& out, ParamForm form, std::string_view name, std::size
     out.push_back('=');
   }
   if (wrap) out.push_back('+');
-  AddParamEscaped(out, value, form);
+  AddParamEscaped(out, value, form, kind);
   if (wrap) out.push_back('+');
   out += form == ParamForm::Page ? "\">\r\n" : "\r\n";
 }
@@ -215,17 +230,20 @@ void AddParam(std::string& out, ParamForm form, std::string_view name, std::size
 // Cuts the script into Script0, Script1, ... of at most 198 characters while
 // it is generated, so that the whole script is never held twice; with a
 // sink, the parameters written so far go to it in pieces of about
-// PageWriter::kSinkPiece bytes.
+// PageWriter::kSinkPiece bytes. The generators write UTF-8; the pieces are
+// 8-bit, every character Windows-1252 cannot hold written \u{HEX}.
 class ScriptPieces {
  public:
   static constexpr std::size_t kPiece = 198;
   ScriptPieces(std::string& out, ParamForm form, const PageWriter::Sink* sink)
       : out_(out), form_(form), sink_(sink) {
     script_.reserve(kPiece * 32);
+    text_.reserve(kPiece * 32);
   }
   // The generators append here; Flush takes the complete pieces away.
-  std::string& script() { return script_; }
+  std::string& script() { return text_; }
   bool Flush() {
+    Encode();
     std::size_t pos = 0;
     while (script_.size() - pos >= kPiece) {
       Add(std::string_view(script_).substr(pos, kPiece));
@@ -236,7 +254,10 @@ class ScriptPieces {
   }
   // Script generated elsewhere that follows script(): its complete pieces
   // are taken straight from it.
-  bool Feed(std::string_view text) {
+  bool Feed(std::string_view generated) {
+    Encode();
+    const std::string encoded = win1252::Encode(generated, win1252::Escape::Script);
+    std::string_view text = encoded;
     if (!script_.empty()) {
       const std::size_t take = std::min(kPiece - script_.size(), text.size());
       script_.append(text.data(), take);
@@ -260,7 +281,14 @@ class ScriptPieces {
   }
 
  private:
-  void Add(std::string_view piece) { AddParam(out_, form_, "Script", number_++, piece, true); }
+  void Add(std::string_view piece) {
+    AddParam(out_, form_, "Script", number_++, piece, true, ParamValue::Script);
+  }
+  // Moves what the generators wrote into the 8-bit script.
+  void Encode() {
+    win1252::AppendEncoded(script_, text_, win1252::Escape::Script);
+    text_.clear();
+  }
   bool Drain() {
     if (!sink_ || out_.size() < PageWriter::kSinkPiece) return true;
     if (!(*sink_)(out_)) return false;
@@ -271,7 +299,8 @@ class ScriptPieces {
   std::string& out_;
   ParamForm form_;
   const PageWriter::Sink* sink_;
-  std::string script_;
+  std::string script_;  // 8-bit, not yet cut into pieces
+  std::string text_;    // UTF-8, as the generators wrote it
   std::size_t number_ = 0;
 };
 
@@ -420,10 +449,10 @@ void PageWriter::AddListParams(std::string& out, ParamForm form,
   const std::string root = doc_.DriveRoot();
   if (!images.empty())
     if (const std::string v = JoinList(images, root); !v.empty())
-      AddParam(out, form, "Images", 0, v, false);
+      AddParam(out, form, "Images", 0, v, false, ParamValue::Names);
   if (!audio.empty())
     if (const std::string v = JoinList(audio, root); !v.empty())
-      AddParam(out, form, "Audio", 0, v, false);
+      AddParam(out, form, "Audio", 0, v, false, ParamValue::Names);
 }
 
 std::string PageWriter::ListParams(const std::vector<std::string>& images,
@@ -605,7 +634,8 @@ bool PageWriter::AddAppletElement(std::string& h, PageMode mode,
       config += timer + " 0 " + ms + "; " + Tok("Set", tok) + " Timer0={" + read + " '" + input +
                 "' true; " + timer + " 0 " + ms + "}; ";
     }
-    h += params::WriteStringParam(ParamForm::Page, "Script0", config, "", false);
+    AddParam(h, ParamForm::Page, "Script", 0, win1252::Encode(config, win1252::Escape::Script),
+             false, ParamValue::Script);
   }
   if (buttonsPage) {
     // The buttons themselves, working before and without any script: nobody
@@ -613,7 +643,8 @@ bool PageWriter::AddAppletElement(std::string& h, PageMode mode,
     buttonsPage->AddElements(h);
   } else if (!set.nonJavaMessage.empty()) {
     h += "<BLOCKQUOTE>\r\n<HR>\r\n";
-    h += set.nonJavaMessage;
+    // The message is HTML of its own: only its characters are written.
+    win1252::AppendEncoded(h, set.nonJavaMessage, win1252::Escape::Html);
     h += "\r\n<HR>\r\n</BLOCKQUOTE>\r\n";
   }
   h += "</APPLET>\r\n";

@@ -17,7 +17,13 @@ std::string WriteStringParam(ParamForm form, const std::string& name, const std:
                              const std::string& def, bool escape);
 // `text` as the text of a double-quoted attribute: "&", '"', "<" and ">"
 // are written as character references, so that the browser hands the
-// page's script (or an applet) exactly `text` and no markup comes of it.
+// page's script (or an applet) exactly `text` and no markup comes of it;
+// so is every character the page's 8-bit text cannot hold. Also the text
+// of an element.
 void AddAttributeText(std::string& out, std::string_view text);
+// The same for text that is the page's 8-bit text already (a script whose
+// characters are escaped): only "&", '"', "<" and ">" are written as
+// references.
+void AddAttributeBytes(std::string& out, std::string_view bytes);
 
 }  // namespace params

@@ -54,7 +54,7 @@ class Platform {
   virtual bool BrowseForFolder(const std::string& prompt, std::string& directory,
                                const std::string& start) = 0;
 
-  // Clipboard. Text is Windows-1252 in the engine. SetClipboardText returns
+  // Clipboard. Text is UTF-8 in the engine. SetClipboardText returns
   // false when the clipboard cannot be opened.
   virtual bool SetClipboardText(const std::string& text) = 0;
   virtual bool ClipboardHasText() = 0;
@@ -78,7 +78,7 @@ class Platform {
   // Removes a variable from the program's own environment.
   virtual void UnsetEnvironment(const std::string& name) = 0;
 
-  // Settings store ("Velko"/"VelkoButton"). Values are Windows-1252 here.
+  // Settings store ("Velko"/"VelkoButton"). Values are UTF-8 text here.
   virtual std::string GetProfileString(const std::string& section, const std::string& key,
                                        const std::string& defaultValue) = 0;
   virtual int GetProfileInt(const std::string& section, const std::string& key,

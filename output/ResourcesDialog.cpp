@@ -40,7 +40,7 @@ ResourcesDialog::ResourcesDialog(Doc& doc, const std::string& html, QWidget* par
   html_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   html_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   // The page's lines end in CR LF; the edit box shows them as lines.
-  QString shown = ToQ(htmlText_);
+  QString shown = PageToQ(htmlText_);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   html_->setPlainText(shown);
   tips->Attach(html_, kHtmlId);

@@ -179,6 +179,20 @@
   // A word ends at any control character or space, as the generator's scripts are read.
   // eslint-disable-next-line no-control-regex
   const WORD_RE = /[^\x00-\x20;{}='"]+/y;
+  // A character the page's 8-bit text cannot hold, as the generator writes it: \u{10D}.
+  const CODE_POINT_RE = /\\u\{([0-9A-Fa-f]{1,6})\}/y;
+  const CODE_POINTS_RE = /\\u\{([0-9A-Fa-f]{1,6})\}/g;
+
+  /**
+   * The character of a \u{HEX} escape; one beyond Unicode stays as it was written.
+   * @param {string} written
+   * @param {string} hex
+   * @returns {string}
+   */
+  function codePointText(written, hex) {
+    const cp = parseInt(hex, 16);
+    return cp <= 0x10FFFF ? String.fromCodePoint(cp) : written;
+  }
 
   /**
    * The script's tokens one at a time, {k, v, p}: k is 'w' (word), 'n' (number), 's' (quoted
@@ -243,8 +257,16 @@
       }
       WORD_RE.lastIndex = i;
       WORD_RE.test(src);
-      const end = WORD_RE.lastIndex;
-      const text = src.slice(i, end);
+      let end = WORD_RE.lastIndex;
+      // A character written \u{HEX} belongs to the word, braces and all.
+      while (src.charCodeAt(end) === 123 && src.charCodeAt(end - 1) === 117 && src.charCodeAt(end - 2) === 92) {
+        CODE_POINT_RE.lastIndex = end - 2;
+        if (!CODE_POINT_RE.test(src)) break;
+        WORD_RE.lastIndex = CODE_POINT_RE.lastIndex;
+        end = WORD_RE.test(src) ? WORD_RE.lastIndex : CODE_POINT_RE.lastIndex;
+      }
+      const written = src.slice(i, end);
+      const text = written.indexOf('\\u{') < 0 ? written : written.replace(CODE_POINTS_RE, codePointText);
       const f = text.charCodeAt(0);
       const num = (f >= 48 && f <= 57) || f === 45 || f === 43 ? toNumber(text) : null;
       this.at = end;
@@ -283,8 +305,20 @@
   }
 
   /**
+   * Whether a \u{HEX} escape begins at `i`; CODE_POINT_RE.lastIndex is then after it.
+   * @param {string} src
+   * @param {number} i
+   * @returns {boolean}
+   */
+  function readCodePoint(src, i) {
+    CODE_POINT_RE.lastIndex = i;
+    return CODE_POINT_RE.test(src);
+  }
+
+  /**
    * One quoted text from position `start`, read as exactly the inverse of the generator's
-   * escaping: \' is a quote, \n a line break, \x22 a double quote, \x5C a backslash; every
+   * escaping: \' is a quote, \n a line break, \x22 a double quote, \x5C a backslash, \u{HEX}
+   * the character of that code point (one the page's 8-bit text cannot hold); every
    * other backslash is itself, so that \\server\share and C:\dir keep theirs (the generator
    * writes \x5C for a backslash only where the next character would make it one of these).
    * Returns the position after it.
@@ -313,6 +347,11 @@
         else if (e === '\'') { s += e; i++; }
         else if (e === 'x' && src.substr(i + 2, 2) === '22') { s += '"'; i += 3; }
         else if (e === 'x' && src.substr(i + 2, 2) === '5C') { s += '\\'; i += 3; }
+        else if (e === 'u' && src.charCodeAt(i + 2) === 123 && readCodePoint(src, i)) {
+          const after = CODE_POINT_RE.lastIndex;
+          s += codePointText(src.slice(i, after), src.slice(i + 3, after - 1));
+          i = after - 1;
+        }
         else s += '\\'; // any other backslash stays (Windows paths, \\server\share)
         seg = i + 1;
       }

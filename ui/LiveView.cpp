@@ -425,7 +425,7 @@ bool LiveView::SendEditedButtons() {
     statements << ToQ(script.buttons[k]);
     if (known) sent_.buttons[at] = std::move(script.buttons[k]);
   }
-  emit session_->buttonsChanged(statements, ToQ(script.lists), StageFiles());
+  emit session_->buttonsChanged(statements, PageToQ(script.lists), StageFiles());
   lastButtonsSent_ = static_cast<std::size_t>(statements.size());
   SendSelection();
   StartWatchdog();
@@ -448,7 +448,7 @@ bool LiveView::SendChangedButtons(Page& page) {
       statements << ToQ(page.script.buttons[i]);
       sentShellKeys_[i] = live::ShellKey(*doc_.buttons()[i]);
     }
-  emit session_->buttonsChanged(statements, ToQ(page.script.lists), StageFiles());
+  emit session_->buttonsChanged(statements, PageToQ(page.script.lists), StageFiles());
   lastButtonsSent_ = static_cast<std::size_t>(statements.size());
   sent_ = std::move(page.script);
   SendPageColour();
@@ -503,7 +503,7 @@ void LiveView::ReplaceProject(Page page) {
     return;
   }
   const std::string applet = html.substr(start, end + std::strlen("</APPLET>") - start);
-  emit session_->projectReplaced(ToQ(applet), StageFiles());
+  emit session_->projectReplaced(PageToQ(applet), StageFiles());
   TakeAsSent(page);
   SendPageColour();
   SendSelection();

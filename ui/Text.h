@@ -1,4 +1,4 @@
-// Conversion between the engine's Windows-1252 text and Qt's strings, at the
+// Conversion between the engine's text (UTF-8) and Qt's strings, at the
 // boundary of the user interface.
 #pragma once
 
@@ -9,18 +9,25 @@
 
 #include "core/Win1252.h"
 
-inline QString ToQ(const std::string& text1252) {
-  return QString::fromStdString(win1252::ToUtf8(text1252));
+inline QString ToQ(const std::string& text) {
+  return QString::fromStdString(text);
 }
 
-// Characters Windows-1252 cannot hold become '?'.
+// A lone surrogate (which no character is) becomes U+FFFD.
 inline std::string FromQ(const QString& text) {
-  return win1252::FromUtf8(text.toStdString());
+  return text.toStdString();
 }
 
-// Whether Windows-1252 holds `text` exactly.
+// Whether the engine keeps `text` exactly: every text but one holding a lone
+// surrogate, which a pasted fragment of a broken string may.
 inline bool Storable(const QString& text) {
   return ToQ(FromQ(text)) == text;
+}
+
+// What the page writer made (a page, its applet, its parameters): 8-bit
+// Windows-1252 text, whose other characters are references or escapes.
+inline QString PageToQ(const std::string& page) {
+  return QString::fromStdString(win1252::ToUtf8(page));
 }
 
 // File names stay in the operating system's encoding from end to end.

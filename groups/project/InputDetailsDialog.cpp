@@ -94,7 +94,7 @@ bool InputDetailsDialog::TakeValues() {
     interval_->selectAll();
     return false;
   }
-  // The name is stored in the project: it must have a Windows-1252 form.
+  // The name is stored in the project: it must be text.
   if (!Storable(file_->text())) {
     doc_.platform().MessageBox(msg::Format(msg::kTextNotStorable, FromQ(file_->text())),
                                MsgButtons::Ok, MsgIcon::Exclamation);

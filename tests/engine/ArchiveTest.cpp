@@ -70,14 +70,16 @@ TEST(Archive, IntegersAndColoursAreLittleEndian) {
   EXPECT_EQ(c2, mixed);
 }
 
-TEST(Archive, WideStringsBecomeWindows1252) {
-  // "A", the euro sign (0x80 in Windows-1252), e acute (0xE9), a character
-  // Windows-1252 lacks, and a surrogate pair: each pair is one '?'.
+TEST(Archive, WideStringsAreReadWhole) {
+  // "A", the euro sign, e acute, a character Windows-1252 lacks, a surrogate
+  // pair and a lone surrogate (which becomes U+FFFD).
   const std::u16string wide = u"A\u20AC\u00E9\u4E2D\U0001F600z";
   ASSERT_EQ(wide.size(), 7u);
-  const std::string expected = "A\x80\xE9??z";
+  const std::string expected = u8"A\u20AC\u00E9\u4E2D\U0001F600z";
   // One-byte length.
   EXPECT_EQ(ReadOne(std::string("\xFF\xFE\xFF\x07", 4) + Utf16le(wide)), expected);
+  EXPECT_EQ(ReadOne(std::string("\xFF\xFE\xFF\x02", 4) + Utf16le(std::u16string(1, 0xD800) + u"x")),
+            u8"\uFFFDx");
   // Three-byte length (a non-canonical but valid length form).
   EXPECT_EQ(ReadOne(std::string("\xFF\xFE\xFF\xFF\x07\x00", 6) + Utf16le(wide)), expected);
   // Seven-byte length.
@@ -85,8 +87,9 @@ TEST(Archive, WideStringsBecomeWindows1252) {
             expected);
   // A long wide string: 300 characters.
   const std::u16string longWide(300, u'\u2122');
-  EXPECT_EQ(ReadOne(std::string("\xFF\xFE\xFF\xFF\x2C\x01", 6) + Utf16le(longWide)),
-            std::string(300, '\x99'));
+  std::string trademarks;
+  for (int i = 0; i < 300; ++i) trademarks += u8"\u2122";
+  EXPECT_EQ(ReadOne(std::string("\xFF\xFE\xFF\xFF\x2C\x01", 6) + Utf16le(longWide)), trademarks);
   // An empty wide string.
   EXPECT_EQ(ReadOne(std::string("\xFF\xFE\xFF\x00", 4)), "");
 }

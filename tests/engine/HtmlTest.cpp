@@ -434,9 +434,7 @@ TEST_F(Html, PageIsLaidOutOnEveryGeneration) {
 
 TEST_F(Html, ChangedNamesLeadTheScript) {
   app.settings().days[0] = "Dimanche";
-  app.settings().months[11] =
-      "D\xE9"
-      "cembre";
+  app.settings().months[11] = u8"Décembre";
   app.settings().meridiem[0] = "am";
   app.settings().meridiem[1] = "PM";
   project().tokenize = 0;

@@ -86,10 +86,8 @@ TEST_F(IniStoreTest, ReadsTextAsTheEditorReadsIt) {
   EXPECT_EQ(s.GetString("Options", "Plain", "-"), "Sunday");
   EXPECT_EQ(s.GetString("Options", "Quoted", "-"), "  spaced; = ");
   EXPECT_EQ(s.GetString("Options", "Escapes", "-"), "a\tb\nc\\d\"eAA");
-  EXPECT_EQ(s.GetString("Options", "Utf8", "-"),
-            "D\xE9"
-            "cembre \x80 ?");
-  EXPECT_EQ(s.GetString("Options", "Bad", "-"), "a?b");
+  EXPECT_EQ(s.GetString("Options", "Utf8", "-"), u8"Décembre € 日");
+  EXPECT_EQ(s.GetString("Options", "Bad", "-"), u8"a\uFFFDb");
   EXPECT_EQ(s.GetString("Options", "List", "-"), "No Java, sorry, x");
   EXPECT_EQ(s.GetString("Options", "QuotedComma", "-"), "No Java, sorry");
   EXPECT_EQ(s.GetString("Options", "At", "-"), "@home");
@@ -98,7 +96,7 @@ TEST_F(IniStoreTest, ReadsTextAsTheEditorReadsIt) {
   EXPECT_EQ(s.GetString("Options", "Cont", "-"), "onetwo");
   EXPECT_EQ(s.GetString("Options", "Empty", "-"), "");
   EXPECT_EQ(s.GetString("Options", "Str", "-"), "kept");
-  EXPECT_EQ(s.GetString("Options", "Bytes", "-"), "D\xE9j?");  // bytes read as UTF-8
+  EXPECT_EQ(s.GetString("Options", "Bytes", "-"), u8"Déj\uFFFD");  // bytes read as UTF-8
   EXPECT_EQ(s.GetString("Options", "Rect", "-"), "-");
   EXPECT_EQ(s.GetString("Options", "Odd", "-"), "-");  // another program's typed value
   EXPECT_EQ(s.GetString("Options", "Inv", "-"), "-");
@@ -106,7 +104,7 @@ TEST_F(IniStoreTest, ReadsTextAsTheEditorReadsIt) {
   EXPECT_EQ(s.GetString("Options", "Mixed", "-"), "-");
   EXPECT_EQ(s.GetString("Options", "My Key", "-"), "spaced key");
   EXPECT_EQ(s.GetString("Options/sub", "key", "-"), "slash");
-  EXPECT_EQ(s.GetString("Options", "\xE9t\xE9", "-"), "accents");
+  EXPECT_EQ(s.GetString("Options", u8"été", "-"), "accents");
   EXPECT_EQ(s.GetString("Other Section", "k", "-"), "other");
   EXPECT_EQ(s.GetString("options", "Plain", "-"), "-");  // names are case-sensitive
   EXPECT_EQ(s.GetString("Options", "Missing", "dflt"), "dflt");
@@ -237,7 +235,7 @@ TEST_F(IniStoreTest, WritesOneKeyAndKeepsEveryOther) {
       "top=1\n");
   ini::Store s({Path("app.conf")});
   ASSERT_TRUE(s.WriteString("Options", "Day1", "Dimanche"));
-  ASSERT_TRUE(s.WriteString("Options", "Month3", "M\xE4rz; \"1\", @x"));
+  ASSERT_TRUE(s.WriteString("Options", "Month3", u8"März; \"1\", @x"));
   ASSERT_TRUE(s.WriteInt("New Section", "Count/Sub", -5));
   EXPECT_EQ(Get("app.conf"),
             "[General]\n"
@@ -255,7 +253,7 @@ TEST_F(IniStoreTest, WritesOneKeyAndKeepsEveryOther) {
             "\n"
             "[Settings]\n"
             "WindowPos=1 2 3 4\n");
-  EXPECT_EQ(s.GetString("Options", "Month3", ""), "M\xE4rz; \"1\", @x");
+  EXPECT_EQ(s.GetString("Options", "Month3", ""), u8"März; \"1\", @x");
   EXPECT_EQ(s.GetInt("New Section/Count", "Sub", 0), -5);
 }
 
@@ -274,8 +272,7 @@ TEST_F(IniStoreTest, WrittenTextReadsBackTheSame) {
                                 "line\nbreak\ttab\rret",
                                 "\x01\x1f"
                                 "1a",
-                                "Gr\xF6\xDF"
-                                "e \x80 \xFF",
+                                u8"Größe € ÿ Хлеб 🍞",
                                 "trailing \\",
                                 "#hash [x] %41"};
   ini::Store s({Path("sub/dir/app.conf")});  // the folders are made

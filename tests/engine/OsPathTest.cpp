@@ -40,28 +40,28 @@ TEST(OsPath, NamesOutsideWindows1252RoundTripThroughTheFileSystem) {
   fs::remove_all(dir);
 }
 
-TEST(OsPath, StoredNamesAreWindows1252AndDamagedNamesAreNeverStored) {
-  // "caf\xE9" is "café" in Windows-1252.
-  EXPECT_EQ(OsFromStored("caf\xE9.gif"), u8"café.gif");
+TEST(OsPath, StoredNamesAreTextAndDamagedNamesAreNeverStored) {
+  EXPECT_EQ(OsFromStored(u8"café 音.gif"), u8"café 音.gif");
   std::string stored = "old.gif";
   ASSERT_TRUE(StoredFromOs(u8"café €.gif", stored));
-  EXPECT_EQ(stored, "caf\xE9 \x80.gif");
-  EXPECT_FALSE(StoredFromOs(u8"音.au", stored));
+  EXPECT_EQ(stored, u8"café €.gif");
+  ASSERT_TRUE(StoredFromOs(u8"音.au", stored));
+  EXPECT_EQ(stored, u8"音.au");
   EXPECT_FALSE(StoredFromOs("bad\xFF.au", stored));  // not UTF-8 at all
-  EXPECT_EQ(stored, "caf\xE9 \x80.gif");
-  EXPECT_EQ(DisplayName(u8"/d/音 é.au"), "/d/? \xE9.au");
+  EXPECT_EQ(stored, u8"音.au");
+  EXPECT_EQ(DisplayName("/d/\xFF \xC3\xA9.au"), u8"/d/\uFFFD é.au");
 }
 
 TEST(OsPath, APickedNameTheProjectCannotStoreIsRefusedWithAMessage) {
   TestPlatform platform;
   std::string image = "old.gif";
-  EXPECT_FALSE(TakePickedName(platform, u8"/pics/画像.gif", image));
+  EXPECT_FALSE(TakePickedName(platform, "/pics/\xE9t\xE9.gif", image));
   EXPECT_EQ(image, "old.gif");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
-            "The file name '/pics/??.gif' contains characters that cannot be stored in the "
-            "project. Please rename the file or choose another one.");
-  EXPECT_TRUE(TakePickedName(platform, u8"/pics/café.gif", image));
-  EXPECT_EQ(image, "/pics/caf\xE9.gif");
+            u8"The file name '/pics/\uFFFDt\uFFFD.gif' contains characters that cannot be "
+            u8"stored in the project. Please rename the file or choose another one.");
+  EXPECT_TRUE(TakePickedName(platform, u8"/pics/画像.gif", image));
+  EXPECT_EQ(image, u8"/pics/画像.gif");
   EXPECT_EQ(platform.messages.size(), 1u);
 }

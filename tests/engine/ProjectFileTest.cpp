@@ -269,7 +269,7 @@ TEST_F(ProjectFile, OtherVersionStringsLoadNormally) {
   EXPECT_EQ(Save(), ours.bytes());
 }
 
-TEST_F(ProjectFile, WideStringsAreReadAsWindows1252) {
+TEST_F(ProjectFile, WideStringsAreReadWhole) {
   // htmlPath and a button name in the wide form: "\u20ACuro" and "Caf\u00E9 \u4E2D".
   ProjectBytes file;
   file.Str("1.00").Str("38");
@@ -287,8 +287,8 @@ TEST_F(ProjectFile, WideStringsAreReadAsWindows1252) {
                              16));
   file.Raw(record);
   ASSERT_TRUE(doc.OpenFromBytes(file.bytes(), "/p/wide.but"));
-  EXPECT_EQ(doc.htmlPath, "\x80uro");
-  EXPECT_EQ(doc.buttons().front()->name, "Caf\xE9 ?");
+  EXPECT_EQ(doc.htmlPath, u8"\u20ACuro");
+  EXPECT_EQ(doc.buttons().front()->name, u8"Caf\u00E9 \u4E2D");
 }
 
 TEST_F(ProjectFile, EveryTruncationIsRejectedWithANewProject) {

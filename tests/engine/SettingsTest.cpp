@@ -32,9 +32,7 @@ TEST(Settings, StoredValuesAreRead) {
                       {"Options/NonJavaMessage", ""},
                       {"Options/Day1", "Dimanche"},
                       {"Options/Day7", "Samedi"},
-                      {"Options/Month12",
-                       "D\xE9"
-                       "cembre"},
+                      {"Options/Month12", u8"Décembre"},
                       {"Options/Meridiem2", "pm"},
                       {"Options/Day8", "ignored"}};
   KesApp app(platform);
@@ -47,9 +45,7 @@ TEST(Settings, StoredValuesAreRead) {
   EXPECT_EQ(s.days[0], "Dimanche");
   EXPECT_EQ(s.days[1], "Monday");
   EXPECT_EQ(s.days[6], "Samedi");
-  EXPECT_EQ(s.months[11],
-            "D\xE9"
-            "cembre");
+  EXPECT_EQ(s.months[11], u8"Décembre");
   EXPECT_EQ(s.meridiem[1], "pm");
 }
 
@@ -108,7 +104,7 @@ TEST(Settings, TheEarlierEditorsFileReadsTheSameAndWritesBack) {
   WriteBytes(file, ReadBytes(VB_SOURCE_DIR "/tests/data/settings-previous-build.conf"));
   const std::vector<std::pair<std::string, std::string>> others = {
       {"Settings/WindowPos", "0,1,-1,-1,-1,-1,10,20,910,720"},
-      {"Recent File List/File1", "/home/user/Men\xFC/demo.but"},
+      {"Recent File List/File1", u8"/home/user/Menü/demo.but"},
       {"Recent File List/File2", "C:\\Projects\\old, new.but"},
       {"Recent File List/File3", ""},
       {"Toolbars/State", "AAAA/wAAAAD9AQI="},
@@ -123,8 +119,8 @@ TEST(Settings, TheEarlierEditorsFileReadsTheSameAndWritesBack) {
     const AppSettings& s = app.settings();
     EXPECT_EQ(s.nonJavaMessage, "Kein Java? \"Schade\", sagt der Browser; 100% @home") << when;
     EXPECT_EQ(s.days[6], "Samstag") << when;
-    EXPECT_EQ(s.months[2], "M\xE4rz") << when;
-    EXPECT_EQ(s.meridiem[1], "@nachm., sp\xE4t") << when;
+    EXPECT_EQ(s.months[2], u8"März") << when;
+    EXPECT_EQ(s.meridiem[1], u8"@nachm., spät") << when;
     EXPECT_EQ(s.browserPath, "\"/opt/My Browser/browser\" --new-window %u") << when;
     EXPECT_EQ(s.browserLocal, 1) << when;
     EXPECT_EQ(s.html5Runtime, 0) << when;

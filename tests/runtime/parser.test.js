@@ -170,3 +170,17 @@ test('quoted text: each escape is undone, every other backslash stays', () => {
   assert.strictEqual(read("'\\\\server\\share\\x2\\u'"), '\\\\server\\share\\x2\\u');
   assert.strictEqual(read("'Say \\\\'hi\\\\''"), "Say \\'hi\\'");
 });
+
+test('a character written \\u{HEX} reads as itself, in quoted text and in words', () => {
+  const read = (src) => rt.tokenize(src).map((t) => t.v);
+  const rows = [
+    ["'Kol\\u{E1}\\u{10D}e \\u{1F35E}'", ['Koláče 🍞']],
+    ["'\\x5Cu{41}' '\\\\u{41}'", ['\\u{41}', '\\A']],
+    ['PropSet \\u{425}\\u{43B}\\u{435}\\u{431} Show=False;', ['PropSet', 'Хлеб', 'Show', '=', 'False', ';']],
+    ['a\\u{301}b{c}', ['a\u0301b', '{', 'c', '}']],
+    // Not an escape: beyond Unicode, no digits, too many digits, unclosed.
+    ["'\\u{110000}\\u{}\\u{1234567}\\u{41'", ['\\u{110000}\\u{}\\u{1234567}\\u{41']],
+    ['w\\u{110000}', ['w\\u{110000}']]
+  ];
+  for (const [src, tokens] of rows) assert.deepStrictEqual(read(src), tokens, src);
+});

@@ -7,7 +7,8 @@ usage: projects.py OUTDIR SEED COUNT
   script text) so that both forms must give the same model.
 usage: projects.py --texts OUTDIR SEED COUNT
   OUTDIR/texts.but, whose COUNT buttons hold random texts over backslashes, quotes, the
-  letters of the escapes and line breaks in every field the script quotes; texts_read.but,
+  letters of the escapes, line breaks and characters of every script (most of which
+  Windows-1252 lacks) in every field the script quotes; texts_read.but,
   the same read from its input file; and OUTDIR/texts.json: those texts as they must read
   back (carriage returns dropped), in the order the script holds them ("page"), and the
   input file's name ("input")."""
@@ -28,14 +29,43 @@ def clean(v):
     return v.replace(b"'", b"`").replace(b'"', b"`")
 
 
-ALPHABET = [b"\\", b"'", b'"', b"n", b"x", b"u", b"\r", b"\n", b"a", b"C", b"2"]
+ALPHABET = ["\\", "'", '"', "n", "x", "u", "{", "}", "\r", "\n", "a", "C", "2",
+            # Text in any script: Windows-1252 letters, and characters it lacks, which the
+            # project stores as UTF-8 and the script writes as escapes.
+            "\u00e9", "\u20ac", "\u010d", "\u0416", "\u03a9", "\u65e5", "\u05d0", "\u0628",
+            "\u0939", "\u0301", "\U0001f35e"]
+
+
+def stored(text):
+    """A text as the project file stores it: its Windows-1252 bytes where that holds it, else
+    the UTF-8 mark and its UTF-8."""
+    try:
+        if not text.startswith("\u00ef\u00bb\u00bf"):
+            return text.encode("cp1252")
+    except UnicodeEncodeError:
+        pass
+    return b"\xef\xbb\xbf" + text.encode("utf-8")
+
+
+def any_character(r):
+    """A random character of any plane (no surrogate, which is no character)."""
+    while True:
+        cp = r.choice([r.randint(0x20, 0x2ff), r.randint(0x300, 0xffff), r.randint(0x10000, 0x10ffff)])
+        if not 0xd800 <= cp <= 0xdfff:
+            return chr(cp)
 
 
 def texts(out, seed, count):
     r = random.Random(seed)
 
+    written = {}
+
     def text(prefix):
-        return prefix + b"".join(r.choice(ALPHABET) for _ in range(r.randint(1, 8)))
+        pieces = [r.choice(ALPHABET) if r.random() < 0.8 else any_character(r)
+                  for _ in range(r.randint(1, 8))]
+        t = stored(prefix.decode("ascii") + "".join(pieces))
+        written[t] = prefix.decode("ascii") + "".join(pieces)
+        return t
 
     p = refgen.Project()
     p.tokenize = 0
@@ -63,13 +93,13 @@ def texts(out, seed, count):
         order += [b.name, b.tip, up.text.text, up.text.font, b.url, b.target, over.text.text,
                   over.text.font, over.image.file, b.status, down.audio.file]
         if b.leaveScript:
-            order.append(b.name + b".Leave")
+            order.append(written[b.name] + ".Leave")
     # The script in the page, and in the input file that a second page reads.
     for name, read in (("texts.but", 0), ("texts_read.but", 1)):
         p.readFromFile = read
         with open(os.path.join(out, name), "wb") as f:
             f.write(refgen.project_file(p))
-    read = lambda t: t.replace(b"\r", b"").decode("latin-1")
+    read = lambda t: (t if isinstance(t, str) else written[t]).replace("\r", "")
     with open(os.path.join(out, "texts.json"), "w") as f:
         json.dump({"page": [read(t) for t in order], "input": read(p.inputFile)}, f)
 

@@ -26,7 +26,7 @@ class Values {
   uint32_t Color() { return rng_() % 2 ? static_cast<uint32_t>(rng_()) : 0xC0C0C0u; }
   std::string Text() {
     static const char* const kPieces[] = {"a",   "'",     "\"", "\\",       "\r\n", "\n",
-                                          "\t",  "&#38;", "&#", "http://x", "C:\\", "\xE9",
+                                          "\t",  "&#38;", "&#", "http://x", "C:\\", u8"\u00E9",
                                           "Set", " ",     "Up", "Default"};
     std::string s;
     for (unsigned n = rng_() % 5; n; --n)

@@ -175,7 +175,7 @@ TEST_F(AudioPage, AWrongFileIsReportedAndNothingPlays) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
             "The audio file 'wrong.au' is not in the correct format.  It should be Sun '.au' "
-            "format, 8000 Hz, mono, \xB5-law.");
+            u8"format, 8000 Hz, mono, µ-law.");
   EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
   Type(Get<QLineEdit>(kFile), "missing.au");
   PressTest();

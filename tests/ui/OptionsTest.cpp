@@ -25,6 +25,7 @@
 #include "ui/CommandIds.h"
 #include "ui/FrameMain.h"
 #include "ui/OptionsSheet.h"
+#include "ui/Text.h"
 #include "ui/ToolbarManager.h"
 #include "ui/ToolbarPages.h"
 #include "ui/ViewOutline.h"
@@ -125,15 +126,17 @@ TEST_F(OptionsTest, EscapeKeepsTheOldNameAndAnEmptyOrUnstorableNameIsRefused) {
   EXPECT_EQ(months->item(2, 0)->text(), "March");
   EXPECT_EQ(platform.messages[0].text, msg::kNameEmpty);
 
-  Rename(months, 2, QString::fromUtf8("\u4E09\u6708"), Qt::Key_Return);
+  // Half of a surrogate pair is no character.
+  const QString broken = QString("M") + QChar(0xD800);
+  Rename(months, 2, broken, Qt::Key_Return);
   ASSERT_TRUE(WaitForMessages(platform, 2));
   EXPECT_EQ(months->item(2, 0)->text(), "March");
-  EXPECT_EQ(platform.messages[1].text, msg::Format(msg::kTextNotStorable, "??"));
+  EXPECT_EQ(platform.messages[1].text, msg::Format(msg::kTextNotStorable, FromQ(broken)));
 
-  // Windows-1252 letters are fine.
-  Rename(months, 2, QString::fromUtf8("M\u00E4rz"), Qt::Key_Return);
+  // Letters of any language are fine.
+  Rename(months, 2, QString::fromUtf8(u8"三月 März"), Qt::Key_Return);
   Press(*sheet, QDialogButtonBox::Ok);
-  EXPECT_EQ(app->settings().months[2], "M\xE4rz");
+  EXPECT_EQ(app->settings().months[2], u8"三月 März");
 }
 
 TEST_F(OptionsTest, OnlyTheNonJavaPageOpenedAndEmptiedLeavesTheNamesAlone) {

@@ -50,7 +50,7 @@ std::filesystem::path TempFile(const char* name) {
 }  // namespace
 
 TEST_F(OutlineTest, ButtonPageShowsTheGroupInItsFourTabs) {
-  Button(0)->tip = "Tip \x93quoted\x94";
+  Button(0)->tip = u8"Tip \u201Cquoted\u201D";
   Button(0)->mode = 2;
   Button(0)->show = 0;
   Click(Item(0));

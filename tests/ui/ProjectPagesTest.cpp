@@ -23,6 +23,7 @@
 #include "ui/IntSpinEdit.h"
 #include "ui/PageParts.h"
 #include "ui/ScriptEdit.h"
+#include "ui/Text.h"
 
 namespace {
 enum Id {
@@ -290,7 +291,7 @@ TEST_F(ProjectPages, GenerateInputWritesTheFileThroughSaveAs) {
   platform.fileAnswers.push_back(target);
   WithInputDetails([this](InputDetailsDialog* d) {
     // A name the project cannot store is refused before anything is asked.
-    d->fileEdit()->setText(QString::fromUtf8(u8"入力.txt"));
+    d->fileEdit()->setText(QChar(0xD800) + QString(".txt"));
     QTest::mouseClick(d->generateButton(), Qt::LeftButton);
     EXPECT_EQ(platform.messages.size(), 1u);
     d->fileEdit()->setText(QString::fromUtf8(u8"menü.txt"));
@@ -303,7 +304,8 @@ TEST_F(ProjectPages, GenerateInputWritesTheFileThroughSaveAs) {
   // The Save As dialog starts from the entered name, in the system's encoding.
   EXPECT_EQ(platform.fileDialogs[0].proposed, u8"menü.txt");
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, msg::Format(msg::kTextNotStorable, "??.txt"));
+  EXPECT_EQ(platform.messages[0].text,
+            msg::Format(msg::kTextNotStorable, FromQ(QChar(0xD800) + QString(".txt"))));
   ASSERT_TRUE(std::filesystem::exists(target));
   EXPECT_EQ(ReadBytes(target), doc.BuildParams(ParamForm::InputFile, std::string()));
   // The dialog was cancelled: the page keeps its name.

@@ -854,13 +854,13 @@ TEST(ShellQtPlatform, SettingsAndClipboardKeepTheirBytes) {
   {
     QtPlatform platform(file);
     platform.WriteProfileString("Options", "Day1", "Sonntag, 1.");
-    platform.WriteProfileString("Options", "Month3", "M\xE4rz");  // Windows-1252
+    platform.WriteProfileString("Options", "Month3", u8"März 三月");
     platform.WriteProfileInt("Options", "BrowserLocal", 1);
   }
   WriteText(dir.filePath("other.conf"), "[Options]\nBrowserLocal=yes\nDay2=a, b\n");
   QtPlatform platform(file);
   EXPECT_EQ(platform.GetProfileString("Options", "Day1", ""), "Sonntag, 1.");
-  EXPECT_EQ(platform.GetProfileString("Options", "Month3", ""), "M\xE4rz");
+  EXPECT_EQ(platform.GetProfileString("Options", "Month3", ""), u8"März 三月");
   EXPECT_EQ(platform.GetProfileInt("Options", "BrowserLocal", 0), 1);
   EXPECT_EQ(platform.GetProfileString("Options", "Missing", "dflt"), "dflt");
   QtPlatform edited(dir.filePath("other.conf"));
@@ -873,10 +873,10 @@ TEST(ShellQtPlatform, SettingsAndClipboardKeepTheirBytes) {
   std::string back;
   ASSERT_TRUE(platform.GetClipboardData(KesApp::kGroupClipboardFormat, back));
   EXPECT_EQ(back, bytes);
-  ASSERT_TRUE(platform.SetClipboardText("Caf\xE9"));
+  ASSERT_TRUE(platform.SetClipboardText(u8"Café 🍞"));
   EXPECT_TRUE(platform.ClipboardHasText());
   EXPECT_FALSE(platform.ClipboardHasData(KesApp::kGroupClipboardFormat));
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Caf\xC3\xA9"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(u8"Café 🍞"));
 }
 
 // ---------------------------------------------------------------------------
