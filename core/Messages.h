@@ -196,7 +196,7 @@ inline constexpr const char* kCaseClashNotShown =
 // A caption whose colour is too close to the colour behind it (%1 its
 // contrast ratio, %2 the least that reads well), on the Text page and under
 // the Live View.
-inline constexpr const char* kContrastLow = "Contrast %1 \x97 hard to read; %2 or more reads well";
+inline constexpr const char* kContrastLow = "Contrast %1 \xE2\x80\x94 hard to read; %2 or more reads well";
 // Under the Live View: the states beside the one shown whose captions are
 // hard to read (%1: "Home Over 2.9:1, ...").
 inline constexpr const char* kContrastAlsoLow = "Also below %1: %2";

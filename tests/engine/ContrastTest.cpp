@@ -37,7 +37,7 @@ TEST(Contrast, RatiosOfColourPairsAndHowTheyRead) {
   EXPECT_EQ(contrast::Luminance(0x000000), 0.0);
   EXPECT_EQ(contrast::Luminance(0xFFFFFF), 1.0);
   EXPECT_EQ(contrast::Warning(contrast::Ratio(0xFFFDD0, 0xD2B48C)),
-            "Contrast 1.8:1 \x97 hard to read; 4.5:1 or more reads well");
+            "Contrast 1.8:1 \xE2\x80\x94 hard to read; 4.5:1 or more reads well");
 }
 
 using ContrastOfStates = NewProject;
