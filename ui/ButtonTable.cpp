@@ -178,7 +178,9 @@ void ButtonTable::FollowOutline() {
     if (row >= 0 && std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
   }
   syncing_ = true;
-  const int column = std::max(0, currentIndex().column());
+  // The column shown, or the captions: what a menu's author types first.
+  const int column =
+      currentIndex().isValid() ? currentIndex().column() : int{ButtonTableModel::kCaption};
   if (rows.empty()) {
     clearSelection();
   } else {
