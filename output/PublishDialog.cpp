@@ -193,7 +193,12 @@ void PublishDialog::ShowWrites(bool files) {
   const std::string page = TypedPage();
   QListWidgetItem* first = writes_->item(0);
   if (!first) return;
+  // A folder that is not there yet is said here, and made when the page is
+  // written: the form asks nothing more.
+  const bool newFolder =
+      !page.empty() && !fileops::PathExists(EnginePath(FsPath(page).parent_path()));
   first->setText(name.empty() ? tr("(the page: type its name)")
+                 : newFolder  ? tr("%1 (the page, in a new folder)").arg(PathToQ(name))
                               : tr("%1 (the page)").arg(PathToQ(name)));
   first->setToolTip(page.empty() || name.empty() ? QString() : PathToQ(page));
   publish_->setEnabled(!name.empty() && !page.empty());
@@ -223,11 +228,8 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
   }
   name_->setText(PathToQ(name));  // as it is written: with ".html"
   const std::string folder = EnginePath(FsPath(page).parent_path());
-  // A folder typed that is not there yet is made when the page is written.
-  if (!fileops::PathExists(folder) &&
-      platform.MessageBox(msg::Format(msg::kDirectoryMissing, DisplayName(folder)),
-                          MsgButtons::YesNo, MsgIcon::Question) != IdYes)
-    return outcome;
+  // A folder typed that is not there yet (the list says so) is made when the
+  // page is written.
   CopyProgressWindow progress(this, this);
   // A file the page needs that is missing or unreadable stops it before
   // anything is written; Retry looks again.
