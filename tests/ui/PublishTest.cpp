@@ -403,13 +403,13 @@ TEST_F(PublishTest, PublishToFolderPutsThePageAndItsFilesInPlaceOrNothing) {
   // A missing file writes nothing; Retry once it is back publishes.
   first.overState->image->file = t / "a/gone.gif";
   dialog.folderEdit()->setText(PathToQ(t / "third"));
-  platform.answers = {IdYes, IdCancel};  // make the folder; then Cancel
+  platform.answers = {IdCancel};
   EXPECT_EQ(dialog.OnPublishToFolder().kind, PublishOutcome::Kind::Unavailable);
   EXPECT_EQ(platform.messages.back().text,
             "File '" + (t / "a/gone.gif") + "' is missing!\nNothing was written.");
   EXPECT_EQ(platform.messages.back().buttons, MsgButtons::RetryCancel);
   EXPECT_FALSE(fs::exists(t / "third"));
-  platform.answers = {IdYes, IdRetry};
+  platform.answers = {IdRetry};
   platform.onMessage = [&](const TestPlatform::Message& m) {
     if (m.buttons == MsgButtons::RetryCancel) WriteBytes(t / "a/gone.gif", "GIF89a");
   };
