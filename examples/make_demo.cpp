@@ -150,6 +150,8 @@ constexpr uint32_t kCrust = Rgb(92, 58, 33), kCrumb = Rgb(245, 230, 200),
                    kToast = Rgb(200, 120, 60), kDough = Rgb(250, 244, 232);
 // A darker toast that white captions can be read on (4.9:1).
 constexpr uint32_t kBakedToast = Rgb(168, 94, 40);
+// A pressed button's toast that cream captions read on (5.4:1).
+constexpr uint32_t kPressedToast = Rgb(140, 74, 30);
 
 // Every state's caption, font and colours at once, Over and Down lighter and darker.
 void Style(PropButton& b, const std::string& caption, uint32_t up, uint32_t over, uint32_t down,
@@ -230,7 +232,7 @@ bool MakeTemplates(Doc& doc, const std::string& dir) {
   Begin(doc, "VerticalMenu", PropProject::kLayoutColumn, 160, 34, 6);
   for (const auto& p : pages) {
     PropButton& b = NewButton(doc, p[0]);
-    Style(b, p[0], kCrust, kCrumb, kToast, kCrumb);
+    Style(b, p[0], kCrust, kCrumb, kPressedToast, kCrumb);
     Link(b, p[1], p[2]);
   }
   save("vertical-menu");
@@ -238,7 +240,7 @@ bool MakeTemplates(Doc& doc, const std::string& dir) {
   Begin(doc, "HorizontalBar", PropProject::kLayoutRow, 110, 36, 2);
   for (const auto& p : pages) {
     PropButton& b = NewButton(doc, p[0]);
-    Style(b, p[0], kCrust, kCrumb, kToast, kCrumb);
+    Style(b, p[0], kCrust, kCrumb, kPressedToast, kCrumb);
     for (int i = 0; i < 3; ++i) b.state(i)->border->style = PropBorder::kNone;
     Link(b, p[1], p[2]);
   }
@@ -300,7 +302,7 @@ bool MakeTemplates(Doc& doc, const std::string& dir) {
   const std::string show = "PropSet 'Breads' Show=True;\r\nPropSet 'Cakes' Show=True;\r\n";
   for (int i = 0; i < 4; ++i) {
     PropButton& b = NewButton(doc, mains[i]);
-    Style(b, i == 1 ? "Shop  >" : mains[i], kCrust, kCrumb, kToast, kCrumb);
+    Style(b, i == 1 ? "Shop  >" : mains[i], kCrust, kCrumb, kPressedToast, kCrumb);
     b.x = 10;
     b.y = 10 + 40 * i;
     b.width = 150;
