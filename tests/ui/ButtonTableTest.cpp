@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -234,3 +235,17 @@ TEST_F(ButtonTableTest, RowsAndOutlineSelectEachOther) {
 }
 
 }  // namespace
+
+// The window's tables and docks around the Live View: what the window gains
+// goes to the view, and the tree keeps its width.
+TEST_F(ButtonTableTest, TheLiveViewTakesWhatTheWindowGains) {
+  QDockWidget* live = frame->liveDock();
+  if (!live->isVisible() || live->isFloating()) GTEST_SKIP() << "no docked Live View";
+  frame->resize(1000, 700);
+  QApplication::processEvents();
+  const int tree = frame->centralWidget()->width(), view = live->width();
+  frame->resize(1300, 700);
+  ASSERT_TRUE(events::WaitFor([&] { return live->width() >= view + 250; }))
+      << view << " -> " << live->width();
+  EXPECT_NEAR(frame->centralWidget()->width(), tree, 10);
+}
