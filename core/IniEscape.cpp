@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/Win1252.h"
+
 namespace ini {
 
 namespace {
@@ -76,58 +78,12 @@ void Utf8Decoder::Feed(std::string_view bytes, std::u16string& out) {
   }
   std::size_t i = 0;
   while (i < bytes.size()) {
-    const unsigned char c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80) {
-      out.push_back(c);
-      ++i;
-      continue;
-    }
-    int need = 0;
-    char32_t cp = 0;
-    unsigned char lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      need = 1;
-      cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      need = 2;
-      cp = c & 0x0F;
-      if (c == 0xE0) lo = 0xA0;
-      if (c == 0xED) hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      need = 3;
-      cp = c & 0x07;
-      if (c == 0xF0) lo = 0x90;
-      if (c == 0xF4) hi = 0x8F;
-    } else {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    int k = 1;
-    bool bad = false, incomplete = false;
-    for (; k <= need; ++k) {
-      if (i + k >= bytes.size()) {
-        incomplete = true;
-        break;
-      }
-      const unsigned char b = static_cast<unsigned char>(bytes[i + k]);
-      if (b < (k == 1 ? lo : 0x80) || b > (k == 1 ? hi : 0xBF)) {
-        bad = true;
-        break;
-      }
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    if (bad) {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    if (incomplete) {
+    // A sequence the bytes so far cut short waits for the next ones.
+    if (utf8::CutShort(bytes.substr(i))) {
       pending_.assign(bytes.substr(i));
       return;
     }
-    AppendCodePoint(cp, out);
-    i += static_cast<std::size_t>(need) + 1;
+    AppendCodePoint(utf8::Next(bytes, i), out);
   }
 }
 

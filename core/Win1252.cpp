@@ -141,48 +141,68 @@ bool Holds(std::string_view text) {
 
 namespace utf8 {
 
+namespace {
+// How a well-formed sequence led by `c` goes on (no overlong forms, no
+// surrogates, nothing beyond U+10FFFF); `need` 0: `c` leads none.
+struct Lead {
+  std::size_t need = 0;
+  char32_t bits = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // the second byte's range
+};
+
+Lead LeadOf(unsigned char c) {
+  Lead l;
+  if (c >= 0xC2 && c <= 0xDF) {
+    l.need = 1;
+    l.bits = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    l.need = 2;
+    l.bits = c & 0x0F;
+    if (c == 0xE0) l.lo = 0xA0;
+    if (c == 0xED) l.hi = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    l.need = 3;
+    l.bits = c & 0x07;
+    if (c == 0xF0) l.lo = 0x90;
+    if (c == 0xF4) l.hi = 0x8F;
+  }
+  return l;
+}
+
+// How many of the bytes after the lead (at most `l.need`) are fitting
+// continuation bytes.
+std::size_t Fitting(const Lead& l, std::string_view s) {
+  std::size_t k = 1;
+  for (; k <= l.need && k < s.size(); ++k) {
+    const unsigned char b = static_cast<unsigned char>(s[k]);
+    if (b < (k == 1 ? l.lo : 0x80) || b > (k == 1 ? l.hi : 0xBF)) break;
+  }
+  return k - 1;
+}
+}  // namespace
+
 char32_t Next(std::string_view s, std::size_t& i) {
   const unsigned char c = static_cast<unsigned char>(s[i]);
   if (c < 0x80) {
     ++i;
     return c;
   }
-  // The well-formed sequences: no overlong forms, no surrogates, nothing
-  // beyond U+10FFFF.
-  std::size_t need = 0;
-  unsigned char lo = 0x80, hi = 0xBF;
-  char32_t cp = 0;
-  if (c >= 0xC2 && c <= 0xDF) {
-    need = 1;
-    cp = c & 0x1F;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    need = 2;
-    cp = c & 0x0F;
-    if (c == 0xE0) lo = 0xA0;
-    if (c == 0xED) hi = 0x9F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    need = 3;
-    cp = c & 0x07;
-    if (c == 0xF0) lo = 0x90;
-    if (c == 0xF4) hi = 0x8F;
-  } else {
+  const Lead l = LeadOf(c);
+  if (l.need == 0 || Fitting(l, s.substr(i)) < l.need) {
     ++i;
     return kReplacement;
   }
-  for (std::size_t k = 1; k <= need; ++k) {
-    if (i + k >= s.size()) {
-      ++i;
-      return kReplacement;
-    }
-    const unsigned char b = static_cast<unsigned char>(s[i + k]);
-    if (b < (k == 1 ? lo : 0x80) || b > (k == 1 ? hi : 0xBF)) {
-      ++i;
-      return kReplacement;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  i += need + 1;
+  char32_t cp = l.bits;
+  for (std::size_t k = 1; k <= l.need; ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
+  i += l.need + 1;
   return cp;
+}
+
+bool CutShort(std::string_view s) {
+  if (s.empty()) return false;
+  const Lead l = LeadOf(static_cast<unsigned char>(s[0]));
+  const std::size_t fitting = Fitting(l, s);
+  return l.need > 0 && fitting < l.need && fitting == s.size() - 1;
 }
 
 void Append(std::string& out, char32_t cp) {

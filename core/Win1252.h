@@ -43,6 +43,9 @@ namespace utf8 {
 // The code point at `i`, moving `i` past it; an invalid sequence gives
 // U+FFFD and moves one byte. `i` must be before the end.
 char32_t Next(std::string_view text, std::size_t& i);
+// Whether `text` begins a well-formed sequence that it ends before finishing
+// (the rest may come with the next bytes).
+bool CutShort(std::string_view text);
 void Append(std::string& out, char32_t cp);
 // `bytes` with every invalid sequence replaced by U+FFFD.
 std::string Valid(std::string_view bytes);
