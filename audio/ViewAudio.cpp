@@ -145,7 +145,8 @@ void ViewAudio::OnTestAudio() {
   }
   const std::string path = sound.path;
   if (!sound.allowed() || !ValidateAudioFile(path)) {
-    platform.MessageBox(msg::Format(msg::kAudioFormat, file), MsgButtons::Ok, MsgIcon::Exclamation);
+    platform.MessageBox(msg::Format(platform, msg::kAudioFormat, file), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
     return;
   }
   if (!player_->HasOutput()) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Translatable.h"
 #include "ui/KesView.h"
 
 class AudioPlayer;
@@ -30,7 +31,8 @@ class ViewAudio : public KesView {
   // Replaces the player (the previous one stops and deletes its file).
   void setPlayer(std::unique_ptr<AudioPlayer> player);
 
-  static constexpr const char* kAudioFilter = "Audio Files (*.au)|*.au|All Files (*.*)|*.*||";
+  static constexpr const char* kAudioFilter =
+      VB_TR_NOOP("FileDialog", "Audio Files (*.au)|*.au|All Files (*.*)|*.*||");
 
  protected:
   void RefreshControls() override;

@@ -72,7 +72,11 @@ std::string RatioText(double ratio) {
 }
 
 std::string Warning(double ratio) {
-  return msg::Format(msg::kContrastLow, RatioText(ratio), RatioText(kReadable));
+  return Warning(ratio, msg::kContrastLow);
+}
+
+std::string Warning(double ratio, const std::string& text) {
+  return msg::Format(text, RatioText(ratio), RatioText(kReadable));
 }
 
 }  // namespace contrast

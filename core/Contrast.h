@@ -39,5 +39,7 @@ bool StateCaption(const PropButton& button, const PropProject& project, int stat
 std::string RatioText(double ratio);
 // "Contrast 2.9:1 - hard to read; 4.5:1 or more reads well" (Windows-1252).
 std::string Warning(double ratio);
+// The same in another language: `text` is msg::kContrastLow translated.
+std::string Warning(double ratio, const std::string& text);
 
 }  // namespace contrast

@@ -31,6 +31,7 @@
 #include "core/PageWriter.h"
 #include "core/Project.h"
 #include "core/ResourceRegister.h"
+#include "core/Translatable.h"
 
 class Archive;
 class KesProp;
@@ -95,7 +96,7 @@ class Doc : public KesDoc {
   PropButton* AddNewButton(int index);
   // Takes the button at `index` out: "Delete Button 'Name'" ("Cut Button
   // 'Name'" with `verb` "Cut"). False for an index out of range.
-  bool DeleteButtonAt(int index, const std::string& verb = "Delete");
+  bool DeleteButtonAt(int index, const std::string& verb = VB_TR_NOOP("EditSteps", "Delete"));
   // "Move Button": the button at `from` goes to `to`.
   bool MoveButtonTo(int from, int to);
   // "Move Button": the button at `index` of a free layout to (x, y). False,
@@ -150,7 +151,8 @@ class Doc : public KesDoc {
   // "Move Buttons" one place up (`delta` -1) or down (1) as a block,
   // "Duplicate Buttons" (the copies last, in order). False, and no step,
   // when an index is out of range or the block cannot move.
-  bool DeleteButtonsAt(std::vector<int> indices, const std::string& verb = "Delete");
+  bool DeleteButtonsAt(std::vector<int> indices,
+                       const std::string& verb = VB_TR_NOOP("EditSteps", "Delete"));
   bool MoveButtonsBy(std::vector<int> indices, int delta);
   bool DuplicateButtonsAt(std::vector<int> indices);
   // "Paste" onto each of `paths`: the i-th takes `bytes[i]`, or all take

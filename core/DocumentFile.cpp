@@ -75,8 +75,9 @@ bool DocumentFile::Reload() {
   doc_.edits().history().ForgetClean();
   doc_.SetModifiedFlag(true);
   doc_.edits().Notify({DocChange::Kind::HistoryChanged});
-  doc_.platform().MessageBox(msg::Format(msg::kReloadFailed, DisplayName(path), reason),
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+  doc_.platform().MessageBox(
+      msg::Format(doc_.platform(), msg::kReloadFailed, DisplayName(path), reason), MsgButtons::Ok,
+      MsgIcon::Exclamation);
   return false;
 }
 
@@ -204,8 +205,8 @@ bool DocumentFile::Save(const std::string& path) {
     if (!missing.empty()) {
       std::string list;
       for (const std::string& m : missing) list += m + "\n";
-      doc_.platform().MessageBox(msg::Format(msg::kFilesNotFoundOnMove, list), MsgButtons::Ok,
-                                 MsgIcon::Exclamation);
+      doc_.platform().MessageBox(msg::Format(doc_.platform(), msg::kFilesNotFoundOnMove, list),
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
     }
   }
   return doc_.KesDoc::OnSaveDocument(path);

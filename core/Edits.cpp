@@ -10,6 +10,7 @@
 #include "core/Fields.h"
 #include "core/KesApp.h"
 #include "core/Messages.h"
+#include "core/Translatable.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "groups/project/PropProject.h"
@@ -192,7 +193,7 @@ bool Edits::PasteGroupAt(const GroupPath& path, const std::string& bytes) {
   const Geometry geometry = project().CaptureGeometry();
   if (!PasteGroup(*group, bytes)) return false;
   if (CopyGroup(*group) == before) return false;
-  return RecordGroupEdit(path, before, "Paste", &geometry);
+  return RecordGroupEdit(path, before, VB_TR_NOOP("EditSteps", "Paste"), &geometry);
 }
 
 bool Edits::PlaceButtonAt(int index, int32_t x, int32_t y) {
@@ -203,7 +204,7 @@ bool Edits::PlaceButtonAt(int index, int32_t x, int32_t y) {
   const std::vector<FieldValue> before = FieldValues(button);
   button.x = x;
   button.y = y;
-  return RecordFieldEdit(project().PathOf(&button), before, "Move Button");
+  return RecordFieldEdit(project().PathOf(&button), before, VB_TR_NOOP("EditSteps", "Move Button"));
 }
 
 bool Edits::RecordGroupEdit(const GroupPath& path, const std::string& before,
@@ -278,9 +279,11 @@ bool Edits::MoveButtonsBy(std::vector<int> indices, int delta) {
 
 bool Edits::DuplicateButtonsAt(std::vector<int> indices) {
   if (!SortedInRange(indices, project().ButtonCount())) return false;
-  return Together(indices.size() == 1 ? "Duplicate Button" : "Duplicate Buttons", [&] {
-    for (int i : indices) DuplicateButtonAt(i);
-  });
+  return Together(indices.size() == 1 ? VB_TR_NOOP("EditSteps", "Duplicate Button")
+                                      : VB_TR_NOOP("EditSteps", "Duplicate Buttons"),
+                  [&] {
+                    for (int i : indices) DuplicateButtonAt(i);
+                  });
 }
 
 bool Edits::PasteGroupsAt(const std::vector<GroupPath>& paths,
@@ -537,31 +540,34 @@ namespace {
 const char* KindWithArticle(PropClass kind) {
   switch (kind) {
     case PropClass::Button:
-      return "a button";
+      return VB_TR_NOOP("msg", "a button");
     case PropClass::State:
-      return "a state";
+      return VB_TR_NOOP("msg", "a state");
     case PropClass::Text:
-      return "a Text item";
+      return VB_TR_NOOP("msg", "a Text item");
     case PropClass::Border:
-      return "a Border item";
+      return VB_TR_NOOP("msg", "a Border item");
     case PropClass::Audio:
-      return "an Audio item";
+      return VB_TR_NOOP("msg", "an Audio item");
     case PropClass::Image:
-      return "an Image item";
+      return VB_TR_NOOP("msg", "an Image item");
     case PropClass::Advanced:
-      return "an Advanced item";
+      return VB_TR_NOOP("msg", "an Advanced item");
     default:
-      return "the project";
+      return VB_TR_NOOP("msg", "the project");
   }
 }
 }  // namespace
 
-std::string Edits::PasteStyleRefusal(PropClass copied, const std::vector<GroupPath>& paths) {
-  if (copied == PropClass::None) return msg::kPasteStyleNothingCopied;
-  if (copied == PropClass::Project) return msg::kPasteStyleProject;
-  if (paths.empty()) return msg::kPasteStyleNoSelection;
+std::string Edits::PasteStyleRefusal(Platform& platform, PropClass copied,
+                                     const std::vector<GroupPath>& paths) {
+  if (copied == PropClass::None) return msg::Text(platform, msg::kPasteStyleNothingCopied);
+  if (copied == PropClass::Project) return msg::Text(platform, msg::kPasteStyleProject);
+  if (paths.empty()) return msg::Text(platform, msg::kPasteStyleNoSelection);
   for (const GroupPath& path : paths)
-    if (path.kind != copied) return msg::Format(msg::kPasteStyleOtherKind, KindWithArticle(copied));
+    if (path.kind != copied)
+      return msg::Format(platform, msg::kPasteStyleOtherKind,
+                         msg::Text(platform, KindWithArticle(copied)));
   return std::string();
 }
 
@@ -608,5 +614,6 @@ bool Edits::PasteStyleAt(const std::vector<GroupPath>& paths, const std::string&
   const Geometry geometry = project().CaptureGeometry();
   // A whole button's look sets all its states; a state or group of Up takes
   // Over and Down along as any edit of Up does.
-  return ApplyEdits(std::move(edits), "Paste Style", &geometry, kind != PropClass::Button);
+  return ApplyEdits(std::move(edits), VB_TR_NOOP("EditSteps", "Paste Style"), &geometry,
+                    kind != PropClass::Button);
 }

@@ -14,6 +14,9 @@
 
 #include "core/History.h"
 #include "core/Project.h"
+#include "core/Translatable.h"
+
+class Platform;
 
 class Doc;
 
@@ -34,7 +37,7 @@ class Edits {
 
   // The operations; Doc.h says what each does.
   PropButton* AddNewButton(int index);
-  bool DeleteButtonAt(int index, const std::string& verb = "Delete");
+  bool DeleteButtonAt(int index, const std::string& verb = VB_TR_NOOP("EditSteps", "Delete"));
   bool MoveButtonTo(int from, int to);
   bool PlaceButtonAt(int index, int32_t x, int32_t y);
   PropButton* DuplicateButtonAt(int index);
@@ -48,10 +51,12 @@ class Edits {
                        const std::string& name, const Geometry* geometryBefore = nullptr);
   bool PasteStyleAt(const std::vector<GroupPath>& paths, const std::string& bytes);
   // Why Paste Style cannot put a copied item of kind `copied` (None when
-  // nothing is copied) on the items at `paths`: the message that says so, or
-  // empty when it can.
-  static std::string PasteStyleRefusal(PropClass copied, const std::vector<GroupPath>& paths);
-  bool DeleteButtonsAt(std::vector<int> indices, const std::string& verb = "Delete");
+  // nothing is copied) on the items at `paths`: the message that says so in
+  // the user's language, or empty when it can.
+  static std::string PasteStyleRefusal(Platform& platform, PropClass copied,
+                                       const std::vector<GroupPath>& paths);
+  bool DeleteButtonsAt(std::vector<int> indices,
+                       const std::string& verb = VB_TR_NOOP("EditSteps", "Delete"));
   bool MoveButtonsBy(std::vector<int> indices, int delta);
   bool DuplicateButtonsAt(std::vector<int> indices);
   bool PasteGroupsAt(const std::vector<GroupPath>& paths, const std::vector<std::string>& bytes);

@@ -12,7 +12,7 @@
 
 void DocumentBase::SetPathName(const std::string& path) {
   pathName_ = path;
-  title_ = path.empty() ? std::string("Untitled") : FileNameOf(path);
+  title_ = path.empty() ? std::string(VB_TR_NOOP("msg", "Untitled")) : FileNameOf(path);
 }
 
 void DocumentBase::AddView(DocView* view) {
@@ -49,8 +49,8 @@ void KesDoc::ReportWriteFailure(const std::string& path, const safefile::WriteEr
                        error.failure == safefile::Failure::Program;
   safefile::WriteError shown = error;
   shown.input = DisplayName(error.input);
-  platform().MessageBox(refused ? safefile::Describe(DisplayName(path), shown)
-                                : msg::Format(msg::kUnableToWrite, DisplayName(path)),
+  platform().MessageBox(refused ? safefile::Describe(DisplayName(path), shown, &platform())
+                                : msg::Format(platform(), msg::kUnableToWrite, DisplayName(path)),
                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
@@ -110,9 +110,9 @@ bool KesDoc::DoSave(const std::string& path, bool replace) {
   if (!target.empty() && target == pathName()) {
     const std::string link = safefile::LinkTarget(target);
     if (!link.empty() && link != diskLink_) {
-      if (platform().MessageBox(
-              msg::Format(msg::kLinkReplacedProject, DisplayName(target), DisplayName(link)),
-              MsgButtons::YesNo, MsgIcon::Question) != IdYes)
+      if (platform().MessageBox(msg::Format(platform(), msg::kLinkReplacedProject,
+                                            DisplayName(target), DisplayName(link)),
+                                MsgButtons::YesNo, MsgIcon::Question) != IdYes)
         return false;
       agreed = true;
     }
@@ -120,7 +120,7 @@ bool KesDoc::DoSave(const std::string& path, bool replace) {
   // Saving over the open file that another program has changed since:
   // that version is lost unless the user says so.
   if (!agreed && target == pathName() && ChangedOnDisk() &&
-      platform().MessageBox(msg::Format(msg::kChangedBeforeSave, DisplayName(target)),
+      platform().MessageBox(msg::Format(platform(), msg::kChangedBeforeSave, DisplayName(target)),
                             MsgButtons::YesNo, MsgIcon::Question) != IdYes)
     return false;
   if (!OnSaveDocument(target)) return false;
@@ -141,8 +141,8 @@ bool KesDoc::SaveModified() {
   StopPreview();
   app_.CommitPages();
   if (!IsModified()) return true;
-  const std::string name = pathName().empty() ? title() : pathName();
-  switch (platform().MessageBox(msg::Format(msg::kSaveChanges, DisplayName(name)),
+  const std::string name = pathName().empty() ? msg::Text(platform(), title().c_str()) : pathName();
+  switch (platform().MessageBox(msg::Format(platform(), msg::kSaveChanges, DisplayName(name)),
                                 MsgButtons::YesNoCancel, MsgIcon::Exclamation)) {
     case IdCancel:
       return false;

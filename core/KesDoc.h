@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/SafeFile.h"
+#include "core/Translatable.h"
 
 class KesApp;
 class Platform;
@@ -117,7 +118,7 @@ class KesDoc : public DocumentBase {
   std::string DriveRoot() const;
 
   static constexpr const char* kProjectFilter =
-      "VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||";
+      VB_TR_NOOP("FileDialog", "VelkoButton Project Files (*.but)|*.but|All Files (*.*)|*.*||");
 
  protected:
   safefile::FileStamp diskStamp_;

@@ -1,5 +1,7 @@
 #include "core/Messages.h"
 
+#include "core/Platform.h"
+
 namespace msg {
 std::string Format(const std::string& text, const std::string& a1, const std::string& a2,
                    const std::string& a3, const std::string& a4) {
@@ -15,6 +17,15 @@ std::string Format(const std::string& text, const std::string& a1, const std::st
     }
   }
   return out;
+}
+
+std::string Format(Platform& platform, const char* text, const std::string& a1,
+                   const std::string& a2, const std::string& a3, const std::string& a4) {
+  return Format(platform.Translate("msg", text), a1, a2, a3, a4);
+}
+
+std::string Text(Platform& platform, const char* text) {
+  return platform.Translate("msg", text);
 }
 }  // namespace msg
 

@@ -78,7 +78,7 @@ inline bool TakePickedName(Platform& platform, const std::string& picked, std::s
                            const std::string& projectFile = std::string()) {
   const std::string path = NameInProject(picked, projectFile);
   if (StoredFromOs(path, stored)) return true;
-  platform.MessageBox(msg::Format(msg::kNameNotStorable, DisplayName(path)), MsgButtons::Ok,
-                      MsgIcon::Exclamation);
+  platform.MessageBox(msg::Format(platform, msg::kNameNotStorable, DisplayName(path)),
+                      MsgButtons::Ok, MsgIcon::Exclamation);
   return false;
 }

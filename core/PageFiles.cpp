@@ -12,9 +12,11 @@ bool PageFiles::SaveHtml(std::string& path, bool ask, bool preview) {
   std::string file = stored ? OsFromStored(path) : path;
   if (ask && file.empty()) file = doc_.ProposedPagePath();
   if (ask) {
-    if (!doc_.platform().FileDialog(false, "html", file,
-                                    "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||",
-                                    FdHideReadOnly | FdOverwritePrompt))
+    if (!doc_.platform().FileDialog(
+            false, "html", file,
+            VB_TR_NOOP("FileDialog",
+                       "HTML Files (*.html, *.htm)|*.htm;*.html|All Files (*.*)|*.*||"),
+            FdHideReadOnly | FdOverwritePrompt))
       return false;
     // A name the project cannot store is not stored; the page is still written.
     if (!stored)
@@ -56,7 +58,8 @@ bool PageFiles::SaveInputFile(std::string path, bool ask) {
     std::string chosen = path;
     if (!doc_.platform().FileDialog(
             false, "txt", chosen,
-            "VelkoVerify Input Files (*.txt, *.dat)|*.txt;*.dat|All Files (*.*)|*.*||",
+            VB_TR_NOOP("FileDialog",
+                       "VelkoVerify Input Files (*.txt, *.dat)|*.txt;*.dat|All Files (*.*)|*.*||"),
             FdHideReadOnly | FdOverwritePrompt))
       return false;
     path = chosen;

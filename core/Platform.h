@@ -41,6 +41,10 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
+  // An engine text marked with VB_TR_NOOP in `context` (core/Translatable.h),
+  // in the user's language; the command line and the tests keep the English.
+  virtual std::string Translate(const char* /*context*/, const char* text) { return text; }
+
   // A message box with the application title as caption; returns an MsgAnswer.
   virtual int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
 

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "core/Messages.h"
+#include "core/Platform.h"
 
 namespace fs = std::filesystem;
 
@@ -343,22 +344,25 @@ bool WriteBytes(const std::string& path, const std::string& bytes,
   return WriteBytes(path, bytes, inputs, error, Links::Follow, access);
 }
 
-std::string Describe(const std::string& path, const WriteError& error) {
+std::string Describe(const std::string& path, const WriteError& error, Platform* platform) {
+  const auto text = [platform](const char* message) {
+    return platform ? platform->Translate("msg", message) : std::string(message);
+  };
   switch (error.failure) {
     case Failure::None:
       return std::string();
     case Failure::SameAsInput:
-      return msg::Format(msg::kSameAsInput, path, error.input);
+      return msg::Format(text(msg::kSameAsInput), path, error.input);
     case Failure::NotRegular:
-      return msg::Format(msg::kNotRegularFile, path);
+      return msg::Format(text(msg::kNotRegularFile), path);
     case Failure::ReadOnly:
-      return msg::Format(msg::kReadOnlyFile, path);
+      return msg::Format(text(msg::kReadOnlyFile), path);
     case Failure::Program:
-      return msg::Format(msg::kProgramFile, path);
+      return msg::Format(text(msg::kProgramFile), path);
     case Failure::CannotWrite:
       break;
   }
-  return msg::Format(msg::kCannotWriteFile, path,
+  return msg::Format(text(msg::kCannotWriteFile), path,
                      error.error ? std::strerror(error.error) : "unknown error");
 }
 

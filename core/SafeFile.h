@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+class Platform;
+
 namespace safefile {
 
 // Why a write did not replace its target.
@@ -79,7 +81,9 @@ bool WritePrivately(const std::string& path, const std::string& bytes,
 
 // The reason a write failed, naming `path`, as a user reads it (engine text:
 // file names are shown as they are given).
-std::string Describe(const std::string& path, const WriteError& error);
+// With a platform the message is in the user's language.
+std::string Describe(const std::string& path, const WriteError& error,
+                     Platform* platform = nullptr);
 
 // Opens a regular file for reading; nullptr (with errno set) for a missing or
 // unreadable file and at once for a directory, pipe, socket or device.

@@ -38,6 +38,8 @@ inline constexpr Series kMeridiem{"Options", "Meridiem", ""};
 inline constexpr Number kHtml5Runtime{"Settings", "Html5Runtime", 1};
 // The language a page with the runtime names in its <HTML LANG="...">.
 inline constexpr Text kPageLanguage{"Settings", "PageLanguage", "en"};
+// The editor's language ("de", "cs", "en"); empty follows the system's.
+inline constexpr Text kUiLanguage{"Settings", "Language", ""};
 // Whether the Publish dialog opens the published page in the browser.
 inline constexpr Number kOpenPublishedPage{"Settings", "OpenPublishedPage", 1};
 

@@ -33,15 +33,15 @@ std::string FullDirectory(const std::string& directory) {
 // user says No or the directory cannot be made (the user has been told).
 bool EnsureDirectory(Platform& platform, const std::string& path) {
   if (fileops::PathExists(path)) return true;
-  if (platform.MessageBox(msg::Format(msg::kDirectoryMissing, DisplayName(path)), MsgButtons::YesNo,
-                          MsgIcon::Question) != IdYes)
+  if (platform.MessageBox(msg::Format(platform, msg::kDirectoryMissing, DisplayName(path)),
+                          MsgButtons::YesNo, MsgIcon::Question) != IdYes)
     return false;
   std::error_code ec;
   fs::path p = FsPath(path);
   // One level: a missing parent makes this fail, as the question named one folder.
   if (!fs::create_directory(p, ec) && !fs::is_directory(p, ec)) {
-    platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, DisplayName(path)), MsgButtons::Ok,
-                        MsgIcon::Exclamation);
+    platform.MessageBox(msg::Format(platform, msg::kCannotCreateDirectory, DisplayName(path)),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
   return true;
@@ -74,11 +74,11 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
                                   const std::vector<GateKind>& expected) {
   // Every file first: a missing or unreadable one stops the copy before
   // anything is made; Retry looks again.
-  for (std::vector<std::string> problems = UnavailableFiles(selected); !problems.empty();
-       problems = UnavailableFiles(selected)) {
+  for (std::vector<std::string> problems = UnavailableFiles(platform, selected); !problems.empty();
+       problems = UnavailableFiles(platform, selected)) {
     std::string text;
     for (const std::string& problem : problems) text += problem + "\n";
-    text += msg::kPublishNothingWritten;
+    text += msg::Text(platform, msg::kPublishNothingWritten);
     if (platform.MessageBox(text, MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return CopyOutcome::Stopped;
   }
@@ -110,7 +110,7 @@ CopyOutcome CopySelectedResources(Platform& platform, std::string& lastCopyDirec
   for (int i = 0; i < total; ++i) {
     const std::string& src = selected[static_cast<std::size_t>(i)];
     const std::string name = FileNameOf(src);
-    progress.SetText(msg::Format(msg::kCopyingFile, DisplayName(name)));
+    progress.SetText(msg::Format(platform, msg::kCopyingFile, DisplayName(name)));
     progress.SetPos(i);
     if (progress.Cancelled()) {
       failed = true;

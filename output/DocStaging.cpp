@@ -55,14 +55,14 @@ bool DocStaging::StagePreview(KesDoc& doc, const std::vector<std::string>& list,
     // A missing file is asked about, and judged anew once it is there.
     while (judged.status == GateStatus::Missing) {
       if (platform.MessageBox(
-              msg::Format(msg::kFileMissing, DisplayName(file),
+              msg::Format(platform, msg::kFileMissing, DisplayName(file),
                           DisplayName(fileops::WithSeparator(directory) + FileNameOf(file))),
               MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
         return false;
       judged = gate.Check(file, kind);
     }
     if (judged.refusal == GateRefusal::TooLarge)
-      tell(msg::Format(msg::kResourceTooLargeToShow, DisplayName(file)));
+      tell(msg::Format(platform, msg::kResourceTooLargeToShow, DisplayName(file)));
     if (judged.refusal == GateRefusal::ControlCharacter) tell(judged.message);
     if (judged.allowed()) passed.emplace_back(file, std::move(judged));
   }
@@ -72,7 +72,8 @@ bool DocStaging::StagePreview(KesDoc& doc, const std::vector<std::string>& list,
   for (const auto& p : passed) names.push_back(p.first);
   std::set<std::string> clashing;
   for (const NameClash& clash : NamesDifferingInCase(names)) {
-    tell(msg::Format(msg::kCaseClashNotShown, DisplayName(clash.first), DisplayName(clash.second)));
+    tell(msg::Format(platform, msg::kCaseClashNotShown, DisplayName(clash.first),
+                     DisplayName(clash.second)));
     clashing.insert(FoldedName(FileNameOf(clash.first)));
   }
   for (const auto& [file, judged] : passed) {

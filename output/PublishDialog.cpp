@@ -27,6 +27,7 @@
 #include "output/Staging.h"
 #include "ui/HelpTips.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr int kDialogId = 10011;
@@ -238,7 +239,7 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
     if (outcome.kind != PublishOutcome::Kind::Unavailable) break;
     std::string text;
     for (const std::string& problem : outcome.problems) text += problem + "\n";
-    text += msg::kPublishNothingWritten;
+    text += UiText(msg::kPublishNothingWritten);
     if (platform.MessageBox(text, MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return outcome;
   }
@@ -258,7 +259,7 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
         app_.LaunchBrowser(outcome.page);
       else
         platform.MessageBox(
-            msg::Format(msg::kPublishedTo, DisplayName(name),
+            msg::Format(UiText(msg::kPublishedTo), DisplayName(name),
                         DisplayName(fileops::WithSeparator(folder)), std::to_string(outcome.files),
                         std::to_string(outcome.copied)),
             MsgButtons::Ok, MsgIcon::Information);
@@ -271,12 +272,13 @@ PublishOutcome PublishDialog::OnPublishToFolder() {
       platform.MessageBox(outcome.refusal, MsgButtons::Ok, MsgIcon::Exclamation);
       break;
     case PublishOutcome::Kind::NoFolder:
-      platform.MessageBox(msg::Format(msg::kCannotCreateDirectory, DisplayName(folder)),
+      platform.MessageBox(msg::Format(UiText(msg::kCannotCreateDirectory), DisplayName(folder)),
                           MsgButtons::Ok, MsgIcon::Exclamation);
       break;
     case PublishOutcome::Kind::PageNotWritten:
-      platform.MessageBox(safefile::Describe(DisplayName(outcome.page), outcome.pageError),
-                          MsgButtons::Ok, MsgIcon::Exclamation);
+      platform.MessageBox(
+          safefile::Describe(DisplayName(outcome.page), outcome.pageError, &platform),
+          MsgButtons::Ok, MsgIcon::Exclamation);
       break;
     case PublishOutcome::Kind::FilesMissing:
     case PublishOutcome::Kind::Cancelled:

@@ -90,15 +90,16 @@ std::string TypedFolder(const std::string& typed, const std::string& projectFile
   return EnginePath(path.lexically_normal());
 }
 
-std::vector<std::string> UnavailableFiles(const std::vector<std::string>& files) {
+std::vector<std::string> UnavailableFiles(Platform& platform,
+                                          const std::vector<std::string>& files) {
   std::vector<std::string> problems;
   for (const std::string& f : files) {
     if (!fileops::PathExists(f))
-      problems.push_back(msg::Format(msg::kFileMissing, DisplayName(f)));
+      problems.push_back(msg::Format(platform, msg::kFileMissing, DisplayName(f)));
     else if (std::FILE* in = safefile::OpenForReading(f))
       std::fclose(in);  // opened without waiting: a pipe never holds the program
     else
-      problems.push_back(msg::Format(msg::kFileUnreadable, DisplayName(f)));
+      problems.push_back(msg::Format(platform, msg::kFileUnreadable, DisplayName(f)));
   }
   return problems;
 }
@@ -115,7 +116,7 @@ PublishOutcome PlanPublish(Doc& doc, Platform& platform, const std::string& fold
       (drawn.width < project.projectWidth || drawn.height < project.projectHeight))
     platform.MessageBox(
         msg::Format(
-            msg::kAppletTooLargeForBrowsers,
+            platform, msg::kAppletTooLargeForBrowsers,
             std::to_string(project.projectWidth) + " x " + std::to_string(project.projectHeight),
             std::to_string(drawn.width) + " x " + std::to_string(drawn.height)),
         MsgButtons::Ok, MsgIcon::Exclamation);
@@ -136,7 +137,7 @@ PublishOutcome PlanPublish(Doc& doc, Platform& platform, const std::string& fold
     return outcome;
   }
   // Every file first: a page without one of its files is not published.
-  outcome.problems = UnavailableFiles(plan.files);
+  outcome.problems = UnavailableFiles(platform, plan.files);
   if (!outcome.problems.empty()) {
     outcome.kind = PublishOutcome::Kind::Unavailable;
     return outcome;
@@ -175,7 +176,7 @@ PublishOutcome CarryOutPublish(Platform& platform, const PublishPlan& plan,
     const std::size_t at = static_cast<std::size_t>(i);
     const std::string& src = plan.files[at];
     if (progress) {
-      progress->SetText(msg::Format(msg::kCopyingFile, DisplayName(FileNameOf(src))));
+      progress->SetText(msg::Format(platform, msg::kCopyingFile, DisplayName(FileNameOf(src))));
       progress->SetPos(i);
       if (progress->Cancelled()) {
         outcome.kind = PublishOutcome::Kind::Cancelled;

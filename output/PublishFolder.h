@@ -39,7 +39,8 @@ struct PublishOutcome {
 
 // A message for each of `files` that is missing or cannot be read (empty
 // when all can be copied).
-std::vector<std::string> UnavailableFiles(const std::vector<std::string>& files);
+std::vector<std::string> UnavailableFiles(Platform& platform,
+                                          const std::vector<std::string>& files);
 
 // What publishing into a folder writes, and what it would change there,
 // found before anything is written.

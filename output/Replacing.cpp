@@ -63,7 +63,7 @@ std::string NameLines(const std::vector<std::string>& paths) {
 
 bool Agree(Platform& platform, const char* question, const std::vector<std::string>& paths) {
   if (paths.empty()) return true;
-  return platform.MessageBox(msg::Format(question, NameLines(paths)), MsgButtons::YesNo,
+  return platform.MessageBox(msg::Format(platform, question, NameLines(paths)), MsgButtons::YesNo,
                              MsgIcon::Question) == IdYes;
 }
 

@@ -223,8 +223,9 @@ namespace {
 StageResult Stage(Platform& platform, const std::string& src, const std::string& dst,
                   const std::vector<std::string>& keep, safefile::Access access) {
   while (!fileops::PathExists(src)) {
-    if (platform.MessageBox(msg::Format(msg::kFileMissing, DisplayName(src), DisplayName(dst)),
-                            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+    if (platform.MessageBox(
+            msg::Format(platform, msg::kFileMissing, DisplayName(src), DisplayName(dst)),
+            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
   // A page staged into the folder that holds its files: the file is there. A
@@ -236,10 +237,10 @@ StageResult Stage(Platform& platform, const std::string& src, const std::string&
   // run put there meanwhile is replaced the same way.
   std::string reason;
   while (!fileops::CopyOverwriting(src, dst, keep, &reason, access)) {
-    if (platform.MessageBox(
-            msg::WithReason(msg::Format(msg::kCannotCopy, DisplayName(src), DisplayName(dst)),
-                            reason),
-            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
+    if (platform.MessageBox(msg::WithReason(msg::Format(platform, msg::kCannotCopy,
+                                                        DisplayName(src), DisplayName(dst)),
+                                            reason),
+                            MsgButtons::RetryCancel, MsgIcon::Exclamation) != IdRetry)
       return StageResult::Cancelled;
   }
   return StageResult::Copied;

@@ -100,6 +100,7 @@ bool App::InitInstance(const QStringList& args, ShowState requested) {
 
   LoadRecentFiles();
   ReadSettings();
+  if (options_.translate) translations_.Install(ToQ(platform().Get(setting::kUiLanguage)));
 
   frame_ = std::make_unique<FrameMain>(*this, *doc_, options_.allowBrowser);
   if (auto* qt = dynamic_cast<QtPlatform*>(&platform())) qt->setDialogParent(frame_.get());

@@ -14,6 +14,7 @@
 #include "ui/HelpSystem.h"
 #include "ui/PageRegistry.h"
 #include "ui/Previews.h"
+#include "ui/Translations.h"
 
 class DiskWatch;
 class Doc;
@@ -28,6 +29,7 @@ struct AppOptions {
   bool singleInstance = true;    // accept files from later starts
   bool newOpenDialog = true;     // the New/Open Project dialog when no file was named
   bool allowBrowser = true;      // the embedded browser, when it can run
+  bool translate = true;         // the user's language (the Language setting, else the system's)
   // Fills the Properties window's pages (see app/EditorPages.h).
   std::function<void(PageRegistry&)> registerPages;
 };
@@ -141,6 +143,8 @@ class App : public QObject, public KesApp {
   void OpenHandedOver(const QString& path);
 
   AppOptions options_;
+  // Installed before the window is made, taken off with the application.
+  Translations translations_;
   PageRegistry pages_;
   CommandRouter router_;
   HelpSystem help_;

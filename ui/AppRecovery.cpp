@@ -14,11 +14,12 @@
 #include "ui/FrameMain.h"
 #include "ui/QtPlatform.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 
 std::string ProjectName(const std::string& project) {
-  return DisplayName(project.empty() ? std::string("Untitled") : project);
+  return DisplayName(project.empty() ? UiText(VB_TR_NOOP("msg", "Untitled")) : project);
 }
 
 }  // namespace
@@ -35,8 +36,9 @@ void App::EndWithoutQuestions() {
     const std::string kept = recovery::Keep(platform(), doc_->pathName(), ar.Bytes(), CacheDir(),
                                             QCoreApplication::applicationPid());
     if (kept.empty())
-      platform().MessageBox(msg::Format(msg::kRecoveryNotKept, ProjectName(doc_->pathName())),
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+      platform().MessageBox(
+          msg::Format(UiText(msg::kRecoveryNotKept), ProjectName(doc_->pathName())), MsgButtons::Ok,
+          MsgIcon::Exclamation);
     // Kept (or nowhere to keep): closing does not ask to save them.
     doc_->SetModifiedFlag(false);
   }
@@ -54,7 +56,7 @@ void App::EndWithoutQuestions() {
 bool App::OfferRecovery() {
   for (const recovery::Kept& kept : recovery::Pending(platform())) {
     const int answer = platform().MessageBox(
-        msg::Format(msg::kRecoveryOffer, ProjectName(kept.project), DisplayName(kept.file)),
+        msg::Format(UiText(msg::kRecoveryOffer), ProjectName(kept.project), DisplayName(kept.file)),
         MsgButtons::YesNoCancel, MsgIcon::Question);
     if (answer == IdNo) recovery::Forget(platform(), kept.file, true);
     if (answer != IdYes) continue;

@@ -147,7 +147,7 @@ void ButtonCommands::OnCut() {
   const std::vector<int> selected = outline_.SelectedButtonRows();
   // A button that could not go to the clipboard stays.
   if (CopySelected().empty()) return;
-  doc_.DeleteButtonsAt(selected, "Cut");
+  doc_.DeleteButtonsAt(selected, QT_TRANSLATE_NOOP("EditSteps", "Cut"));
 }
 
 void ButtonCommands::OnPaste() {
@@ -170,7 +170,8 @@ std::string ButtonCommands::PasteStyleRefusal() const {
   std::vector<GroupPath> paths;
   for (KesProp* g : outline_.SelectedGroups())
     if (g) paths.push_back(doc_.PathOf(g));
-  return Edits::PasteStyleRefusal(held ? app_.lastCopiedClass : PropClass::None, paths);
+  return Edits::PasteStyleRefusal(app_.platform(), held ? app_.lastCopiedClass : PropClass::None,
+                                  paths);
 }
 
 void ButtonCommands::OnPasteStyle() {

@@ -10,6 +10,7 @@
 #include "groups/button/PropState.h"
 #include "groups/button/PropText.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -24,17 +25,17 @@ struct ColumnField {
 
 constexpr ColumnField kColumns[] = {
     {QT_TRANSLATE_NOOP("ButtonTable", "Name"), PropClass::Button, FieldAt<PropButton>(field::kName),
-     "Change Name"},
+     QT_TRANSLATE_NOOP("EditSteps", "Change Name")},
     {QT_TRANSLATE_NOOP("ButtonTable", "Caption"), PropClass::Text, FieldAt<PropText>(field::kText),
-     "Change Caption"},
+     QT_TRANSLATE_NOOP("EditSteps", "Change Caption")},
     {QT_TRANSLATE_NOOP("ButtonTable", "Link"), PropClass::Button, FieldAt<PropButton>(field::kUrl),
-     "Change Link"},
+     QT_TRANSLATE_NOOP("EditSteps", "Change Link")},
     {QT_TRANSLATE_NOOP("ButtonTable", "Tool Tip"), PropClass::Button,
-     FieldAt<PropButton>(field::kTip), "Change Tool Tip"},
+     FieldAt<PropButton>(field::kTip), QT_TRANSLATE_NOOP("EditSteps", "Change Tool Tip")},
     {QT_TRANSLATE_NOOP("ButtonTable", "Status Text"), PropClass::Button,
-     FieldAt<PropButton>(field::kStatus), "Change Status Text"},
+     FieldAt<PropButton>(field::kStatus), QT_TRANSLATE_NOOP("EditSteps", "Change Status Text")},
     {QT_TRANSLATE_NOOP("ButtonTable", "Target"), PropClass::Button,
-     FieldAt<PropButton>(field::kTarget), "Change Target"},
+     FieldAt<PropButton>(field::kTarget), QT_TRANSLATE_NOOP("EditSteps", "Change Target")},
 };
 static_assert(std::size(kColumns) == ButtonTableModel::kColumnCount);
 
@@ -112,16 +113,16 @@ Qt::ItemFlags ButtonTableModel::flags(const QModelIndex& index) const {
 std::string ButtonTableModel::Refusal(int row, int column, const QString& text) const {
   QString plain = text;
   if (column == kCaption) plain.remove(QChar(kLineMark));
-  if (!Storable(plain)) return msg::Format(msg::kTextNotStorable, FromQ(text));
+  if (!Storable(plain)) return msg::Format(UiText(msg::kTextNotStorable), FromQ(text));
   if (column == kName) {
     const std::string name = FromQ(text);
     switch (ValidateButtonName(*buttons_[static_cast<std::size_t>(row)], name)) {
       case 0:
         break;
       case 611:
-        return msg::Format(msg::kButtonNameDuplicate, name);
+        return msg::Format(UiText(msg::kButtonNameDuplicate), name);
       default:
-        return msg::kButtonNameEmpty;
+        return UiText(msg::kButtonNameEmpty);
     }
   }
   return {};

@@ -13,6 +13,7 @@
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr int kIconSize = 16;
@@ -113,11 +114,12 @@ void ContrastStrip::Recount() {
   const std::string readable = contrast::RatioText(contrast::kReadable);
   QString line;
   if (shown)
-    line = name(*shown) + QStringLiteral(": ") + ToQ(contrast::Warning(shown->caption.ratio));
+    line = name(*shown) + QStringLiteral(": ") +
+           ToQ(contrast::Warning(shown->caption.ratio, UiText(msg::kContrastLow)));
   if (!others.isEmpty()) {
     const std::string list = FromQ(others.join(QStringLiteral(", ")));
-    const QString more =
-        ToQ(msg::Format(shown ? msg::kContrastAlsoLow : msg::kContrastOthersLow, readable, list));
+    const QString more = ToQ(msg::Format(
+        UiText(shown ? msg::kContrastAlsoLow : msg::kContrastOthersLow), readable, list));
     line = shown ? line + QStringLiteral(". ") + more : more;
   }
   text_->setText(line);

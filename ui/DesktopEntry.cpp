@@ -109,6 +109,8 @@ bool DesktopEntry::RegisterFileType(const QString& dataHome, const QString& prog
       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
       "  <mime-type type=\"application/x-velkobutton-project\">\n"
       "    <comment>VelkoButton Project Document</comment>\n"
+      "    <comment xml:lang=\"cs\">Projekt VelkoButton</comment>\n"
+      "    <comment xml:lang=\"de\">VelkoButton-Projektdokument</comment>\n"
       "    <icon name=\"velkobutton\"/>\n"
       "    <glob pattern=\"*.but\"/>\n"
       "    <magic priority=\"60\">\n"
@@ -118,20 +120,15 @@ bool DesktopEntry::RegisterFileType(const QString& dataHome, const QString& prog
       "</mime-info>\n";
   QString exec = program;
   exec.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
-  const QByteArray desktop = QStringLiteral(
-                                 "[Desktop Entry]\n"
-                                 "Type=Application\n"
-                                 "Name=VelkoButton\n"
-                                 "GenericName=Web Button Editor\n"
-                                 "Comment=Design interactive buttons for web pages\n"
-                                 "Exec=\"%1\" %f\n"
-                                 "Icon=velkobutton\n"
-                                 "Terminal=false\n"
-                                 "Categories=Development;WebDevelopment;\n"
-                                 "Keywords=button;menu;navigation;rollover;web;html;\n"
-                                 "MimeType=application/x-velkobutton-project;\n")
-                                 .arg(exec)
-                                 .toUtf8();
+  // The packaged entry, in every language it has, with this program in its Exec line.
+  QFile packaged(QStringLiteral(":/packaging/velkobutton.desktop"));
+  if (!packaged.open(QIODevice::ReadOnly)) return false;
+  QByteArray desktop;
+  for (const QByteArray& line : packaged.readAll().split('\n'))
+    if (!line.isEmpty())
+      desktop +=
+          (line.startsWith("Exec=") ? QStringLiteral("Exec=\"%1\" %f").arg(exec).toUtf8() : line) +
+          '\n';
   QFile iconFile(":/icons/velkobutton.svg");
   QByteArray icon = iconFile.open(QIODevice::ReadOnly) ? iconFile.readAll() : QByteArray();
 

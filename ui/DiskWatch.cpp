@@ -11,6 +11,7 @@
 #include "ui/FrameMain.h"
 #include "ui/ReloadBar.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 Doc& DiskWatch::doc() {
   return app_.doc();
@@ -77,8 +78,8 @@ void DiskWatch::Quiet() {
   }
   if (now == declined_ || !bar) return;
   const std::string name = DisplayName(doc().pathName());
-  bar->Offer(
-      ToQ(msg::Format(doc().IsModified() ? msg::kChangedOnDiskLosing : msg::kChangedOnDisk, name)));
+  bar->Offer(ToQ(msg::Format(
+      UiText(doc().IsModified() ? msg::kChangedOnDiskLosing : msg::kChangedOnDisk), name)));
 }
 
 void DiskWatch::OnReloadChosen() {

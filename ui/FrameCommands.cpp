@@ -22,6 +22,7 @@
 #include "ui/KesWndInfo.h"
 #include "ui/LiveView.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -91,7 +92,8 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
       const History& h = doc_.history();
       if (BoxTaking(id) || !(undo ? h.CanUndo() : h.CanRedo()))
         return undo ? tr("&Undo") : tr("&Redo");
-      return (undo ? tr("&Undo %1") : tr("&Redo %1")).arg(ToQ(undo ? h.UndoName() : h.RedoName()));
+      return (undo ? tr("&Undo %1") : tr("&Redo %1"))
+          .arg(StepName(undo ? h.UndoName() : h.RedoName()));
     };
     return hooks;
   };
@@ -214,7 +216,7 @@ void FrameMain::BuildMenus() {
     const CommandHooks& hooks = hooks_[entry.id];
     auto* a = new QAction(CommandText(entry), this);
     a->setData(entry.id);
-    HelpString h = SplitHelpString(LoadString(entry.id));
+    HelpString h = SplitHelpString(LoadUiString(entry.id));
     a->setStatusTip(ToQ(h.prompt));
     a->setToolTip(ToQ(h.tooltip.substr(0, 78)));
     a->setIcon(CommandIcon(entry));
@@ -270,7 +272,9 @@ void FrameMain::RebuildRecentMenu() {
 }
 
 void FrameMain::UpdateCommandStates() {
-  setWindowTitle(PathToQ(doc_.title()) + "[*] - " + version::kProductName);
+  const QString title =
+      doc_.pathName().empty() ? ToQ(UiText(doc_.title().c_str())) : PathToQ(doc_.title());
+  setWindowTitle(title + "[*] - " + version::kProductName);
   setWindowModified(doc_.IsModified());
   for (const auto& [id, bound] : hooks_) {
     QAction* a = action(id);

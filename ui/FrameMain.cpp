@@ -43,6 +43,7 @@
 #include "ui/ReloadBar.h"
 #include "ui/Text.h"
 #include "ui/ToolbarManager.h"
+#include "ui/Translations.h"
 #include "ui/ViewOutline.h"
 
 namespace {
@@ -170,7 +171,7 @@ FrameMain::FrameMain(App& app, Doc& doc, bool allowBrowser, QWidget* parent)
   BuildMenus();
   BuildToolbars();
 
-  idleLabel_ = new QLabel(ToQ(LoadString(57345)), this);
+  idleLabel_ = new QLabel(ToQ(LoadUiString(57345)), this);
   statusBar()->addWidget(idleLabel_, 1);
 
   const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -650,13 +651,14 @@ void FrameMain::OnAbout() {
   icon->setAlignment(Qt::AlignTop);
   auto* text = new QLabel(&dialog);
   text->setTextFormat(Qt::RichText);
+  const QString release =
+      tr("Version %1 (Build %2)").arg(ToQ(version::kProductVersion), ToQ(version::kPrivateBuild));
   text->setText(QStringLiteral("<h2 style='margin-bottom:2px'>%1</h2>"
-                               "<p>Version %2 (Build %3)<br>%4</p>"
-                               "<p>%5<br>%6</p><p>%7</p>")
-                    .arg(ToQ(version::kProductName), ToQ(version::kProductVersion),
-                         ToQ(version::kPrivateBuild), ToQ(version::kFileDescription),
-                         ToQ(version::kLegalCopyright), ToQ(version::kLegalTrademarks),
-                         ToQ(version::kCompanyName)));
+                               "<p>%2<br>%3</p>"
+                               "<p>%4<br>%5</p><p>%6</p>")
+                    .arg(ToQ(version::kProductName), release.toHtmlEscaped(),
+                         ToQ(version::kFileDescription), ToQ(version::kLegalCopyright),
+                         ToQ(version::kLegalTrademarks), ToQ(version::kCompanyName)));
   text->setWordWrap(true);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
   connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

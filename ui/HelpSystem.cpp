@@ -1,13 +1,17 @@
 #include "ui/HelpSystem.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "core/OsPath.h"
 #include "core/StringTable.h"
 #include "ui/App.h"
+#include "ui/Translations.h"
 
 namespace {
+
+constexpr std::size_t kTooltipBytes = 78;
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
@@ -17,10 +21,18 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 void HelpSystem::ShowContextHelp(int id, std::string* tooltip, bool follow) {
-  const std::string entry = LoadString(id);
+  const std::string entry = LoadUiString(id);
   if (entry.empty()) return;
   HelpString h = SplitHelpString(entry);
-  if (tooltip) *tooltip = h.tooltip.substr(0, 78);
+  if (tooltip) {
+    // At most 78 bytes, cut between characters: a translated tip may hold
+    // characters of several bytes.
+    std::size_t end = std::min<std::size_t>(h.tooltip.size(), kTooltipBytes);
+    while (end < h.tooltip.size() && end > 0 &&
+           (static_cast<unsigned char>(h.tooltip[end]) & 0xC0) == 0x80)
+      --end;
+    *tooltip = h.tooltip.substr(0, end);
+  }
   app_.SetStatusPrompt(h.prompt);
   if (follow && app_.helpLock) return;
   ShowHelpPage(h.topic, h.anchor, follow, false);

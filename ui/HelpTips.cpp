@@ -9,6 +9,7 @@
 #include "core/KesApp.h"
 #include "core/StringTable.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 HelpTips::HelpTips(KesApp& app, QObject* parent) : QObject(parent), app_(app) {}
 
@@ -19,7 +20,7 @@ void HelpTips::Attach(QWidget* widget, int id) {
 
 void HelpTips::AttachControl(QWidget* widget, int id) {
   Attach(widget, id);
-  const HelpString help = SplitHelpString(LoadString(id));
+  const HelpString help = SplitHelpString(LoadUiString(id));
   if (!help.tooltip.empty()) widget->setToolTip(ToQ(help.tooltip));
   if (!help.prompt.empty()) widget->setStatusTip(ToQ(help.prompt));
 }

@@ -31,6 +31,7 @@
 #include "ui/ProjectColors.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 int TabMemory::Get(const std::string& tabClass) const {
   auto it = indices_.find(tabClass);
@@ -83,7 +84,7 @@ void KesView::Commit() {
   // taken, so that no group ever receives it with characters lost.
   QString text;
   if (QWidget* control = UnstorableControl(text)) {
-    Complain(control, msg::Format(msg::kTextNotStorable, FromQ(text)));
+    Complain(control, msg::Format(UiText(msg::kTextNotStorable), FromQ(text)));
     app_.ReportCommit(false);
     return;
   }
@@ -115,9 +116,15 @@ bool KesView::StoreEdits() {
   const GroupPath path = doc_.PathOf(group_);
   if (doc_.GroupAt(path) != group_) return valid;
   // Whatever the page changed is one step, named after the group.
-  static const char* const kNames[] = {"Change",       "Change Project", "Change Button",
-                                       "Change State", "Change Text",    "Change Border",
-                                       "Change Audio", "Change Image",   "Change Advanced"};
+  static const char* const kNames[] = {QT_TRANSLATE_NOOP("EditSteps", "Change"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Project"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Button"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change State"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Text"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Border"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Audio"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Image"),
+                                       QT_TRANSLATE_NOOP("EditSteps", "Change Advanced")};
   const auto kind = static_cast<std::size_t>(group_->GetClass());
   const std::string name = kNames[kind < std::size(kNames) ? kind : 0];
   if (!others_.empty()) {
@@ -605,7 +612,7 @@ bool KesView::ReadInt(QWidget* control, const QString& text, int32_t& value) {
   bool ok = false;
   const int v = text.trimmed().toInt(&ok, 10);
   if (!ok) {
-    Complain(control, msg::kEnterInteger);
+    Complain(control, UiText(msg::kEnterInteger));
     return false;
   }
   value = v;
@@ -639,7 +646,7 @@ void KesView::FocusControl(QWidget* control) {
 void KesView::RegisterControl(QWidget* control, int id) {
   controls_[id] = control;
   control->setProperty("controlId", id);
-  const HelpString help = SplitHelpString(LoadString(id));
+  const HelpString help = SplitHelpString(LoadUiString(id));
   if (!help.tooltip.empty()) control->setToolTip(ToQ(help.tooltip));
   if (!help.prompt.empty()) control->setStatusTip(ToQ(help.prompt));
   control->installEventFilter(this);

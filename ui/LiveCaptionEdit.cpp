@@ -19,6 +19,7 @@
 #include "ui/LiveView.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 #ifdef VB_HAVE_WEBENGINE
 #include <QWebEngineView>
@@ -27,7 +28,7 @@
 namespace {
 
 // The step a typed caption makes, named as the Text page names its own.
-const char* const kStepName = "Change Text";
+const char* const kStepName = QT_TRANSLATE_NOOP("EditSteps", "Change Text");
 // A caption's size in CSS pixels the field takes, at most; and its box.
 constexpr double kMaxFontPx = 1024;
 constexpr double kMaxBoxPx = 65536;
@@ -204,8 +205,8 @@ bool LiveCaptionEdit::Store() {
         break;
       }
     storing_ = true;
-    app_.platform().MessageBox(msg::Format(msg::kTextNotStorable, FromQ(shown)), MsgButtons::Ok,
-                               MsgIcon::Exclamation);
+    app_.platform().MessageBox(msg::Format(UiText(msg::kTextNotStorable), FromQ(shown)),
+                               MsgButtons::Ok, MsgIcon::Exclamation);
     storing_ = false;
     setFocus(Qt::OtherFocusReason);
     return false;

@@ -17,6 +17,7 @@
 #include "core/StringTable.h"
 #include "ui/HelpTips.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 // A template's picture, and the cell it stands in.
@@ -29,12 +30,12 @@ constexpr int kTemplateRows = 2;
 const struct {
   const char* folder;
   const char* title;
-} kTemplates[] = {{"vertical-menu", "Vertical Menu"},
-                  {"horizontal-bar", "Horizontal Bar"},
-                  {"tabs", "Tabs"},
-                  {"toolbar", "Toolbar"},
-                  {"call-to-action", "Call to Action"},
-                  {"submenu", "Menu with Sub-menu"}};
+} kTemplates[] = {{"vertical-menu", QT_TRANSLATE_NOOP("NewOpenDialog", "Vertical Menu")},
+                  {"horizontal-bar", QT_TRANSLATE_NOOP("NewOpenDialog", "Horizontal Bar")},
+                  {"tabs", QT_TRANSLATE_NOOP("NewOpenDialog", "Tabs")},
+                  {"toolbar", QT_TRANSLATE_NOOP("NewOpenDialog", "Toolbar")},
+                  {"call-to-action", QT_TRANSLATE_NOOP("NewOpenDialog", "Call to Action")},
+                  {"submenu", QT_TRANSLATE_NOOP("NewOpenDialog", "Menu with Sub-menu")}};
 }  // namespace
 
 NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles,
@@ -99,7 +100,7 @@ NewOpenDialog::NewOpenDialog(KesApp& app, const QStringList& recentFiles,
   existing_ = new QRadioButton(tr("&Open an Existing Project"), group);
   list_ = new QListWidget(group);
   list_->setMinimumWidth(320);
-  list_->addItem(ToQ(LoadString(510)));
+  list_->addItem(ToQ(LoadUiString(510)));
   for (const QString& f : recentFiles) {
     auto* item = new QListWidgetItem(f, list_);
     item->setToolTip(f);

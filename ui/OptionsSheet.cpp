@@ -1,6 +1,7 @@
 #include "ui/OptionsSheet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QGridLayout>
@@ -23,6 +24,7 @@
 #include "ui/Text.h"
 #include "ui/ToolbarManager.h"
 #include "ui/ToolbarPages.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -43,13 +45,13 @@ constexpr int kNumberColumnWidth = 60;
 #ifdef _WIN32
 constexpr const char* kBrowserExt = "exe";
 constexpr const char* kBrowserFilter =
-    "Executable Files (*.exe, *.com)|*.exe;*.com|All Files (*.*)|*.*||";
+    VB_TR_NOOP("FileDialog", "Executable Files (*.exe, *.com)|*.exe;*.com|All Files (*.*)|*.*||");
 #else
 // Programs here have no extension: all files come first, and no extension
 // is added to the name chosen.
 constexpr const char* kBrowserExt = "";
 constexpr const char* kBrowserFilter =
-    "All Files (*.*)|*.*|Executable Files (*.exe, *.com)|*.exe;*.com||";
+    VB_TR_NOOP("FileDialog", "All Files (*.*)|*.*|Executable Files (*.exe, *.com)|*.exe;*.com||");
 #endif
 
 void TellLater(QObject* context, Platform& platform, const std::string& text) {
@@ -76,7 +78,7 @@ class NameDelegate : public QStyledItemDelegate {
       return;
     }
     if (!Storable(text)) {
-      TellLater(parent(), platform_, msg::Format(msg::kTextNotStorable, FromQ(text)));
+      TellLater(parent(), platform_, msg::Format(UiText(msg::kTextNotStorable), FromQ(text)));
       return;
     }
     model->setData(index, text, Qt::EditRole);
@@ -130,7 +132,7 @@ QLabel* Wrapped(const QString& text, QWidget* parent) {
 // Refuses a text that cannot be stored; the user is told.
 bool CheckStorable(Platform& platform, const QString& text) {
   if (Storable(text)) return true;
-  platform.MessageBox(msg::Format(msg::kTextNotStorable, FromQ(text)), MsgButtons::Ok,
+  platform.MessageBox(msg::Format(UiText(msg::kTextNotStorable), FromQ(text)), MsgButtons::Ok,
                       MsgIcon::Exclamation);
   return false;
 }
@@ -320,6 +322,34 @@ void BrowserPage::Apply() {
 }
 
 // ---------------------------------------------------------------------------
+// Language
+
+LanguagePage::LanguagePage(KesApp& app, QWidget* parent) : OptionsPage(parent), app_(app) {
+  choice_ = new QComboBox(this);
+  for (const UiLanguage& l : kUiLanguages)
+    choice_->addItem(*l.code ? QString::fromUtf8(l.name) : tr(l.name), QString::fromLatin1(l.code));
+  auto* label = new QLabel(tr("&Language of the editor:"), this);
+  label->setBuddy(choice_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(choice_);
+  layout->addSpacing(8);
+  layout->addWidget(Wrapped(tr("System follows the language of the desktop. The editor shows "
+                               "the language chosen from its next start."),
+                            this));
+  layout->addStretch(1);
+}
+
+void LanguagePage::Load() {
+  const int at = choice_->findData(ToQ(app_.platform().Get(setting::kUiLanguage)));
+  choice_->setCurrentIndex(at >= 0 ? at : 0);
+}
+
+void LanguagePage::Apply() {
+  app_.platform().Put(setting::kUiLanguage, FromQ(choice_->currentData().toString()));
+}
+
+// ---------------------------------------------------------------------------
 // The sheet
 
 OptionsSheet::OptionsSheet(KesApp& app, ToolbarManager* toolbars, QWidget* parent)
@@ -335,9 +365,11 @@ OptionsSheet::OptionsSheet(KesApp& app, ToolbarManager* toolbars, QWidget* paren
   configText_ = new ConfigTextPage(app, tabs_);
   nonJava_ = new NonJavaPage(app, tabs_);
   browser_ = new BrowserPage(app, tabs_);
+  language_ = new LanguagePage(app, tabs_);
   tabs_->addTab(configText_, tr("Configurable Text"));
   tabs_->addTab(nonJava_, tr("Non Java Browsers"));
   tabs_->addTab(browser_, tr("External Browser"));
+  tabs_->addTab(language_, tr("Language"));
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(box, &QDialogButtonBox::accepted, this, &OptionsSheet::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -360,7 +392,7 @@ void OptionsSheet::ShowPage(QWidget* page) {
 }
 
 void OptionsSheet::accept() {
-  const std::vector<OptionsPage*> pages = {configText_, nonJava_, browser_};
+  const std::vector<OptionsPage*> pages = {configText_, nonJava_, browser_, language_};
   for (OptionsPage* page : pages)
     if (page->opened() && !page->Validate()) {
       ShowPage(page);

@@ -12,6 +12,7 @@
 class CommandsPage;
 class KesApp;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -107,6 +108,23 @@ class BrowserPage : public OptionsPage {
   QCheckBox* runtime_ = nullptr;
 };
 
+// The editor's language, stored in the settings at once and taken at the
+// next start.
+class LanguagePage : public OptionsPage {
+  Q_OBJECT
+ public:
+  explicit LanguagePage(KesApp& app, QWidget* parent = nullptr);
+  void Apply() override;
+  QComboBox* choice() const { return choice_; }
+
+ protected:
+  void Load() override;
+
+ private:
+  KesApp& app_;
+  QComboBox* choice_ = nullptr;
+};
+
 class OptionsSheet : public QDialog {
   Q_OBJECT
  public:
@@ -127,6 +145,7 @@ class OptionsSheet : public QDialog {
   ConfigTextPage* configTextPage() const { return configText_; }
   NonJavaPage* nonJavaPage() const { return nonJava_; }
   BrowserPage* browserPage() const { return browser_; }
+  LanguagePage* languagePage() const { return language_; }
   // Brings page `page` forward as the user does.
   void ShowPage(QWidget* page);
 
@@ -139,4 +158,5 @@ class OptionsSheet : public QDialog {
   ConfigTextPage* configText_ = nullptr;
   NonJavaPage* nonJava_ = nullptr;
   BrowserPage* browser_ = nullptr;
+  LanguagePage* language_ = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+#include "core/Translatable.h"
+
 class QBoxLayout;
 class QButtonGroup;
 class QHBoxLayout;
@@ -57,9 +59,10 @@ QLabel* AddCaption(QBoxLayout* layout, int treeIconId);
 
 // The image files a page offers in its "..." dialog: every kind the runtime
 // draws, and the two a browser running the Java applet shows.
-inline constexpr const char* kImageFileFilter =
+inline constexpr const char* kImageFileFilter = VB_TR_NOOP(
+    "FileDialog",
     "Image Files (*.png,*.gif,*.jpg,*.svg,*.webp)|*.png;*.gif;*.jpg;*.jpeg;*.svg;*.webp|"
-    "Images for Java-only browsers (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||";
+    "Images for Java-only browsers (*.jpg,*.gif)|*.jpg;*.jpeg;*.gif|All Files (*.*)|*.*||");
 
 // "..." beside an image name: the dialog starts from the name in `edit`,
 // relative to the program's folder unless absolute; the picked file goes into

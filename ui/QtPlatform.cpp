@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -61,10 +62,14 @@ QtPlatform::QtPlatform(const QString& settingsFile)
 
 QtPlatform::~QtPlatform() = default;
 
+std::string QtPlatform::Translate(const char* context, const char* text) {
+  return TranslateEngineText(context, text);
+}
+
 int QtPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
   if (unattended_) return HeadlessPlatform::MessageBox(text, buttons, icon);
-  QMessageBox box(IconOf(icon), QStringLiteral("VelkoButton"), ToQ(text), QMessageBox::NoButton,
-                  parent_);
+  QMessageBox box(IconOf(icon), QStringLiteral("VelkoButton"), ToQ(UiText(text.c_str())),
+                  QMessageBox::NoButton, parent_);
   std::vector<ButtonSpec> specs = ButtonsOf(buttons);
   for (const ButtonSpec& s : specs) box.addButton(s.button);
   box.setDefaultButton(specs.front().button);
@@ -80,7 +85,8 @@ int QtPlatform::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon 
 
 QString QtPlatform::ConvertFilter(const std::string& filter) {
   // Pairs of "description|patterns" separated by '|', ended by "||".
-  QStringList parts = ToQ(filter).split('|');
+  // The filters are marked in the "FileDialog" context, patterns and all.
+  QStringList parts = ToQ(TranslateEngineText("FileDialog", filter.c_str())).split('|');
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString description = parts[i];
@@ -134,8 +140,8 @@ bool QtPlatform::FileDialog(bool open, const std::string& defaultExt, std::strin
 bool QtPlatform::BrowseForFolder(const std::string& prompt, std::string& directory,
                                  const std::string& start) {
   if (unattended_) return false;
-  QString dir = QFileDialog::getExistingDirectory(parent_, ToQ(prompt), PathToQ(start),
-                                                  QFileDialog::ShowDirsOnly);
+  QString dir = QFileDialog::getExistingDirectory(parent_, ToQ(UiText(prompt.c_str())),
+                                                  PathToQ(start), QFileDialog::ShowDirsOnly);
   if (dir.isEmpty()) return false;
   directory = PathFromQ(QDir::toNativeSeparators(dir));
   return true;

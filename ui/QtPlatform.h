@@ -22,6 +22,10 @@ class QtPlatform : public HeadlessPlatform {
   // dialogs are cancelled.
   void setUnattended(bool unattended) { unattended_ = unattended; }
 
+  // Through the editor's installed translation (ui/Translations.h).
+  std::string Translate(const char* context, const char* text) override;
+  // A message of core/Messages.h without arguments arrives in the user's
+  // language; a formatted one was translated before its arguments went in.
   int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   bool FileDialog(bool open, const std::string& defaultExt, std::string& path,
                   const std::string& filter, unsigned flags) override;

@@ -25,6 +25,9 @@ const QSize kSmallImages(16, 15);
 const QSize kLargeImages(40, 32);
 const QSize kEmptyBarSize(40, 28);
 const QString kCustomPrefix = QStringLiteral("Custom");
+// The default bars' titles, in the order of Groups(); their keys stay English.
+const char* const kDefaultTitles[] = {QT_TRANSLATE_NOOP("ToolbarManager", "Buttons"),
+                                      QT_TRANSLATE_NOOP("ToolbarManager", "Project")};
 
 bool IsKnownCommand(int id) {
   for (const CommandGroup& g : ToolbarManager::Groups())
@@ -84,9 +87,12 @@ std::vector<int> ToolbarManager::DefaultCommands(const QString& key) {
 }
 
 void ToolbarManager::CreateDefaults() {
-  for (const CommandGroup& g : Groups()) {
+  const std::vector<CommandGroup>& groups = Groups();
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const CommandGroup& g = groups[i];
     if (bar(g.name)) continue;
-    SetCommands(MakeBar(g.name, g.name), g.commands);
+    SetCommands(MakeBar(g.name, i < std::size(kDefaultTitles) ? tr(kDefaultTitles[i]) : g.name),
+                g.commands);
   }
 }
 

@@ -21,6 +21,7 @@
 #include "core/StringTable.h"
 #include "ui/Text.h"
 #include "ui/ToolbarManager.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr int kButtonsPerRow = 6;
@@ -196,7 +197,7 @@ void CommandsPage::ShowCategory(int row) {
     b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(id)));
     b->setIconSize(kPageIcon);
     b->setProperty("commandId", id);
-    const HelpString help = SplitHelpString(LoadString(id));
+    const HelpString help = SplitHelpString(LoadUiString(id));
     b->setToolTip(ToQ(help.tooltip));
     b->installEventFilter(this);
     grid->addWidget(b, i / kButtonsPerRow, i % kButtonsPerRow);
@@ -210,7 +211,7 @@ bool CommandsPage::eventFilter(QObject* watched, QEvent* event) {
   const int id = b->property("commandId").toInt();
   if (event->type() == QEvent::MouseButtonPress) {
     pressPos_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-    description_->setText(ToQ(SplitHelpString(LoadString(id)).prompt));
+    description_->setText(ToQ(SplitHelpString(LoadUiString(id)).prompt));
   } else if (event->type() == QEvent::MouseMove &&
              (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) &&
              (static_cast<QMouseEvent*>(event)->position().toPoint() - pressPos_)

@@ -18,6 +18,7 @@
 #include "ui/EditCommands.h"
 #include "ui/KesWndProperties.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 class QuietScope {
@@ -423,7 +424,7 @@ bool ViewOutline::viewportEvent(QEvent* event) {
     // Tooltip and status prompt of the group's page; its help page follows.
     std::string tip;
     app_.ShowContextHelp(group->GetPageId(), &tip, true);
-    if (tip.empty()) tip = SplitHelpString(LoadString(group->GetPageId())).tooltip;
+    if (tip.empty()) tip = SplitHelpString(LoadUiString(group->GetPageId())).tooltip;
     if (!tip.empty())
       QToolTip::showText(help->globalPos(), ToQ(tip), viewport());
     else
@@ -461,15 +462,15 @@ void ViewOutline::contextMenuEvent(QContextMenuEvent* event) {
   // Undo and Redo of the document's steps, named; a page that keeps its
   // edits keeps the step too.
   const History& history = doc_.history();
-  QAction* undo =
-      menu.addAction(QIcon::fromTheme(QStringLiteral("edit-undo")),
-                     history.CanUndo() ? tr("&Undo %1").arg(ToQ(history.UndoName())) : tr("&Undo"),
-                     this, [this] { Run([this] { doc_.Undo(); }, true); });
+  QAction* undo = menu.addAction(
+      QIcon::fromTheme(QStringLiteral("edit-undo")),
+      history.CanUndo() ? tr("&Undo %1").arg(StepName(history.UndoName())) : tr("&Undo"), this,
+      [this] { Run([this] { doc_.Undo(); }, true); });
   undo->setEnabled(history.CanUndo());
-  QAction* redo =
-      menu.addAction(QIcon::fromTheme(QStringLiteral("edit-redo")),
-                     history.CanRedo() ? tr("&Redo %1").arg(ToQ(history.RedoName())) : tr("&Redo"),
-                     this, [this] { Run([this] { doc_.Redo(); }, true); });
+  QAction* redo = menu.addAction(
+      QIcon::fromTheme(QStringLiteral("edit-redo")),
+      history.CanRedo() ? tr("&Redo %1").arg(StepName(history.RedoName())) : tr("&Redo"), this,
+      [this] { Run([this] { doc_.Redo(); }, true); });
   redo->setEnabled(history.CanRedo());
   menu.exec(event->globalPos());
 }

@@ -11,6 +11,7 @@
 #include "groups/button/PropButton.h"
 #include "ui/PageParts.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 ViewButton::ViewButton(const PageContext& context, QWidget* parent)
     : KesView(context, 2600, parent),
@@ -52,8 +53,8 @@ ViewButton::ViewButton(const PageContext& context, QWidget* parent)
   // what the page holds.
   Bind(&PropButton::name, TextOf(name_), [this](const std::string& name) {
     const int problem = ValidateButtonName(button(), name);
-    if (problem == 609) Complain(name_, msg::kButtonNameEmpty);
-    if (problem == 611) Complain(name_, msg::Format(msg::kButtonNameDuplicate, name));
+    if (problem == 609) Complain(name_, UiText(msg::kButtonNameEmpty));
+    if (problem == 611) Complain(name_, msg::Format(UiText(msg::kButtonNameDuplicate), name));
     return problem == 0;
   });
   Bind(&PropButton::mode, IndexOf({modes_.begin(), modes_.end()}));

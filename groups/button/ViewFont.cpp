@@ -16,10 +16,12 @@
 #include "core/Platform.h"
 #include "groups/button/PropText.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
-const char* const kFontFileFilter =
-    "Font Files (*.woff2,*.woff,*.ttf,*.otf)|*.woff2;*.woff;*.ttf;*.otf|All Files (*.*)|*.*||";
+const char* const kFontFileFilter = VB_TR_NOOP(
+    "FileDialog",
+    "Font Files (*.woff2,*.woff,*.ttf,*.otf)|*.woff2;*.woff;*.ttf;*.otf|All Files (*.*)|*.*||");
 const char* const kSizes[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                               "20", "22", "24", "26", "28", "36", "48", "72"};
 
@@ -78,7 +80,7 @@ ViewFont::ViewFont(const PageContext& context, QWidget* parent)
   // commit is refused meanwhile).
   Bind(&PropText::size, IntOf(size_), [this](const int32_t& size) {
     if (size >= kMinSize && size <= kMaxSize) return true;
-    Complain(size_, msg::Format(msg::kEnterIntegerBetween, std::to_string(kMinSize),
+    Complain(size_, msg::Format(UiText(msg::kEnterIntegerBetween), std::to_string(kMinSize),
                                 std::to_string(kMaxSize)));
     return false;
   });

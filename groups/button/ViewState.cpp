@@ -18,20 +18,20 @@ constexpr int kOffsetSpin = 100;
 }  // namespace
 
 const char* const ViewState::kCursorNames[PropState::kCursorCount] = {
-    "Default",
-    "Cross Hair",
-    "Text",
-    "Wait",
-    "South West Resize",
-    "South East Resize",
-    "North West Resize",
-    "North East Resize",
-    "North Resize",
-    "South Resize",
-    "West Resize",
-    "East Resize",
-    "Hand",
-    "Move",
+    QT_TRANSLATE_NOOP("ViewState", "Default"),
+    QT_TRANSLATE_NOOP("ViewState", "Cross Hair"),
+    QT_TRANSLATE_NOOP("ViewState", "Text"),
+    QT_TRANSLATE_NOOP("ViewState", "Wait"),
+    QT_TRANSLATE_NOOP("ViewState", "South West Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "South East Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "North West Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "North East Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "North Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "South Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "West Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "East Resize"),
+    QT_TRANSLATE_NOOP("ViewState", "Hand"),
+    QT_TRANSLATE_NOOP("ViewState", "Move"),
 };
 
 ViewState::ViewState(const PageContext& context, QWidget* parent)

@@ -11,6 +11,7 @@
 #include "core/Contrast.h"
 #include "core/Doc.h"
 #include "core/IconIds.h"
+#include "core/Messages.h"
 #include "core/StringTable.h"
 #include "groups/button/PropButton.h"
 #include "groups/button/PropState.h"
@@ -20,33 +21,34 @@
 #include "ui/IntSpinEdit.h"
 #include "ui/ScriptEdit.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr int kOffsetSpin = 100;
 }  // namespace
 
 const ViewText::DynamicEntry ViewText::kDynamicEntries[21] = {
-    {40042, "Day (name)", "${date.%A}"},
-    {40043, "Week Day", "${date.%w}"},
+    {40042, QT_TRANSLATE_NOOP("ViewText", "Day (name)"), "${date.%A}"},
+    {40043, QT_TRANSLATE_NOOP("ViewText", "Week Day"), "${date.%w}"},
     {0, nullptr, nullptr},
-    {40049, "Time (12 hour format)", "${date.%I:%M %p}"},
-    {40050, "Time (24 hour format)", "${date.%H:%M}"},
-    {40139, "Date (yy/mm/dd)", "${date.%y/%m/%d}"},
-    {40140, "Date (mm/dd/yy)", "${date.%m/%d/%y}"},
-    {40141, "Date (dd/mm/yy)", "${date.%d/%m/%y}"},
+    {40049, QT_TRANSLATE_NOOP("ViewText", "Time (12 hour format)"), "${date.%I:%M %p}"},
+    {40050, QT_TRANSLATE_NOOP("ViewText", "Time (24 hour format)"), "${date.%H:%M}"},
+    {40139, QT_TRANSLATE_NOOP("ViewText", "Date (yy/mm/dd)"), "${date.%y/%m/%d}"},
+    {40140, QT_TRANSLATE_NOOP("ViewText", "Date (mm/dd/yy)"), "${date.%m/%d/%y}"},
+    {40141, QT_TRANSLATE_NOOP("ViewText", "Date (dd/mm/yy)"), "${date.%d/%m/%y}"},
     {0, nullptr, nullptr},
-    {40037, "Year (short)", "${date.%y}"},
-    {40038, "Year (long)", "${date.%Y}"},
-    {40039, "Month (number)", "${date.%m}"},
-    {40040, "Month (name)", "${date.%B}"},
-    {40041, "Day (date)", "${date.%d}"},
-    {40044, "Hours (12 hour format)", "${date.%I}"},
-    {40045, "Hours (24 hour format)", "${date.%H}"},
-    {40046, "Minutes", "${date.%M}"},
-    {40047, "Seconds", "${date.%S}"},
-    {40048, "Meridiem", "${date.%p}"},
+    {40037, QT_TRANSLATE_NOOP("ViewText", "Year (short)"), "${date.%y}"},
+    {40038, QT_TRANSLATE_NOOP("ViewText", "Year (long)"), "${date.%Y}"},
+    {40039, QT_TRANSLATE_NOOP("ViewText", "Month (number)"), "${date.%m}"},
+    {40040, QT_TRANSLATE_NOOP("ViewText", "Month (name)"), "${date.%B}"},
+    {40041, QT_TRANSLATE_NOOP("ViewText", "Day (date)"), "${date.%d}"},
+    {40044, QT_TRANSLATE_NOOP("ViewText", "Hours (12 hour format)"), "${date.%I}"},
+    {40045, QT_TRANSLATE_NOOP("ViewText", "Hours (24 hour format)"), "${date.%H}"},
+    {40046, QT_TRANSLATE_NOOP("ViewText", "Minutes"), "${date.%M}"},
+    {40047, QT_TRANSLATE_NOOP("ViewText", "Seconds"), "${date.%S}"},
+    {40048, QT_TRANSLATE_NOOP("ViewText", "Meridiem"), "${date.%p}"},
     {0, nullptr, nullptr},
-    {40053, "Time && Date (Local)", "${date.%c}"},
+    {40053, QT_TRANSLATE_NOOP("ViewText", "Time && Date (Local)"), "${date.%c}"},
 };
 
 ViewText::ViewText(const PageContext& context, QWidget* parent)
@@ -88,7 +90,7 @@ ViewText::ViewText(const PageContext& context, QWidget* parent)
     }
     QAction* action = dynamicMenu_->addAction(tr(e.label));
     action->setData(e.command);
-    const HelpString help = SplitHelpString(LoadString(e.command));
+    const HelpString help = SplitHelpString(LoadUiString(e.command));
     action->setStatusTip(ToQ(help.prompt));
     const QString token = QString::fromLatin1(e.token);
     connect(action, &QAction::triggered, this, [this, token] { InsertToken(token); });
@@ -189,6 +191,6 @@ void ViewText::ShowContrast(bool picked) {
       }
     }
   }
-  if (low) contrast_->setText(ToQ(contrast::Warning(lowest)));
+  if (low) contrast_->setText(ToQ(contrast::Warning(lowest, UiText(msg::kContrastLow))));
   form_->setRowVisible(contrast_, low);
 }

@@ -15,6 +15,7 @@
 #include "ui/IntSpinEdit.h"
 #include "ui/OutlineIcons.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr int kMaxReloadSeconds = 20000;
@@ -96,7 +97,7 @@ bool InputDetailsDialog::TakeValues() {
   }
   // The name is stored in the project: it must be text.
   if (!Storable(file_->text())) {
-    doc_.platform().MessageBox(msg::Format(msg::kTextNotStorable, FromQ(file_->text())),
+    doc_.platform().MessageBox(msg::Format(UiText(msg::kTextNotStorable), FromQ(file_->text())),
                                MsgButtons::Ok, MsgIcon::Exclamation);
     file_->setFocus(Qt::OtherFocusReason);
     file_->selectAll();

@@ -14,6 +14,7 @@
 #include "groups/project/PropProject.h"
 #include "ui/IntSpinEdit.h"
 #include "ui/Text.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr int kSizeRange = 1000;
@@ -123,7 +124,7 @@ ViewProject::ViewProject(const PageContext& context, QWidget* parent)
   // group keeps what was typed. A change of the layout does not check it.
   Bind(&PropProject::identifier, TextOf(identifier_), [this](const std::string& identifier) {
     if (relayingOut_ || !identifier.empty()) return true;
-    Complain(identifier_, msg::kProjectIdentifierEmpty);
+    Complain(identifier_, UiText(msg::kProjectIdentifierEmpty));
     return false;
   });
 }

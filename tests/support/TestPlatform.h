@@ -56,6 +56,12 @@ class TestPlatform : public Platform {
   std::string programDir = "/opt/velkobutton/";
   std::string previewDir = "/tmp/velkobutton-preview/";
 
+  // The engine's texts in a language (unset: the English).
+  std::function<std::string(const char*, const char*)> translate;
+  std::string Translate(const char* context, const char* text) override {
+    return translate ? translate(context, text) : std::string(text);
+  }
+
   int MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override {
     messages.push_back({text, buttons, icon});
     if (onMessage) onMessage(messages.back());

@@ -1,5 +1,6 @@
 // Options for an application under test: no splash, no desktop registration,
-// no single-instance server, no New/Open dialog and, unless asked, no browser;
+// no single-instance server, no New/Open dialog, no translation and, unless
+// asked, no browser;
 // the editor's pages.
 #pragma once
 
@@ -13,6 +14,7 @@ inline AppOptions Quiet(bool browser = false) {
   o.singleInstance = false;
   o.newOpenDialog = false;
   o.allowBrowser = browser;
+  o.translate = false;
   o.registerPages = RegisterEditorPages;
   return o;
 }
