@@ -7,6 +7,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools
   libgl1-mesa-dev libxkbcommon-dev
   terser
 )

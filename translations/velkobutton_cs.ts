@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Recent &amp;File</source>
-        <translation>&amp;Nedávný soubor</translation>
+        <translation>Nedávné &amp;soubory</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

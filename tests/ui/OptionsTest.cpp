@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -76,12 +77,12 @@ class OptionsTest : public ::testing::Test {
   std::unique_ptr<OptionsSheet> sheet;
 };
 
-TEST_F(OptionsTest, FivePagesInOrder) {
+TEST_F(OptionsTest, SixPagesInOrder) {
   Open();
   QStringList titles;
   for (int i = 0; i < sheet->tabs()->count(); ++i) titles << sheet->tabs()->tabText(i);
   EXPECT_EQ(titles, (QStringList{"Toolbars", "Commands", "Configurable Text", "Non Java Browsers",
-                                 "External Browser"}));
+                                 "External Browser", "Language"}));
   EXPECT_EQ(sheet->windowTitle(), "Options");
   // Only the page shown first counts as opened.
   EXPECT_FALSE(sheet->configTextPage()->opened());
@@ -111,6 +112,27 @@ TEST_F(OptionsTest, RenamedSundayIsWrittenAsDay1AtExitOnlyAfterOk) {
   app->ExitInstance();
   EXPECT_EQ(platform.profile["Options/Day1"], "Sonntag");
   EXPECT_EQ(platform.profile["Options/Day2"], "Monday");
+}
+
+TEST_F(OptionsTest, TheLanguageChosenIsStoredOnOkAndSystemStoresNone) {
+  platform.profile["Settings/Language"] = "cs";
+  for (const auto& [choice, stored] : {std::pair{"Deutsch", "de"}, {"System", ""}}) {
+    Open();
+    sheet->ShowPage(sheet->languagePage());
+    QComboBox* box = sheet->languagePage()->choice();
+    EXPECT_EQ(box->count(), 4);
+    ASSERT_GE(box->findText(choice), 0);
+    box->setCurrentIndex(box->findText(choice));
+    Press(*sheet, QDialogButtonBox::Ok);
+    EXPECT_EQ(platform.profile["Settings/Language"], stored) << choice;
+  }
+  // Cancel keeps what was stored; the page shows it when opened.
+  Open();
+  sheet->ShowPage(sheet->languagePage());
+  EXPECT_EQ(sheet->languagePage()->choice()->currentText(), "System");
+  sheet->languagePage()->choice()->setCurrentIndex(1);
+  Press(*sheet, QDialogButtonBox::Cancel);
+  EXPECT_EQ(platform.profile["Settings/Language"], "");
 }
 
 TEST_F(OptionsTest, EscapeKeepsTheOldNameAndAnEmptyOrUnstorableNameIsRefused) {

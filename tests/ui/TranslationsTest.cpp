@@ -3,6 +3,7 @@
 // language the system's list chooses.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
