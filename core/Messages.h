@@ -100,6 +100,16 @@ inline constexpr const char* kReloadFailed =
 inline constexpr const char* kReloadNotProject = "it is not a project file";
 inline constexpr const char* kReloadNotRegular = "it is not a regular file";
 inline constexpr const char* kReloadTooLarge = "it is larger than 256 MiB, more than any project";
+// Reopen with Encoding: a project never saved has no file to read; one
+// changed since its last save asks first (%2: "Cyrillic (Windows-1251)"); a
+// file that cannot be read leaves the project as it is (%2 is the reason).
+inline constexpr const char* kReopenNoFile =
+    "This project has not been saved to a file yet, so there is nothing to read again.";
+inline constexpr const char* kReopenDropsChanges =
+    "%1 has changes that are not saved. Reading the file again as %2 replaces the project with "
+    "what the file holds. Read it again?";
+inline constexpr const char* kReopenFailed =
+    "%1 could not be read again: %2. The project stays as it is.";
 // Saving over the open file that another program has replaced by a link.
 inline constexpr const char* kLinkReplacedProject =
     "%1 has been replaced by a link to %2. Save the project as a file of its own in place of the "
@@ -196,7 +206,8 @@ inline constexpr const char* kCaseClashNotShown =
 // A caption whose colour is too close to the colour behind it (%1 its
 // contrast ratio, %2 the least that reads well), on the Text page and under
 // the Live View.
-inline constexpr const char* kContrastLow = "Contrast %1 \xE2\x80\x94 hard to read; %2 or more reads well";
+inline constexpr const char* kContrastLow =
+    "Contrast %1 \xE2\x80\x94 hard to read; %2 or more reads well";
 // Under the Live View: the states beside the one shown whose captions are
 // hard to read (%1: "Home Over 2.9:1, ...").
 inline constexpr const char* kContrastAlsoLow = "Also below %1: %2";

@@ -260,6 +260,27 @@ const Entry kTable[] = {
     {40160,
      "Show the table of every button's name, caption, link, target, tool tip and status text\n"
      "Buttons Table\nviewbuttontable"},
+    {40180,
+     "Read the project's file again with its texts in another code page\nReopen with "
+     "Encoding\nfileopen"},
+    {40181,
+     "Read the project's file again with its 8-bit texts in Central European "
+     "(Windows-1250)\nReopen as Windows-1250\nfileopen"},
+    {40182,
+     "Read the project's file again with its 8-bit texts in Cyrillic (Windows-1251)\nReopen as "
+     "Windows-1251\nfileopen"},
+    {40183,
+     "Read the project's file again with its 8-bit texts in Greek (Windows-1253)\nReopen as "
+     "Windows-1253\nfileopen"},
+    {40184,
+     "Read the project's file again with its 8-bit texts in Turkish (Windows-1254)\nReopen as "
+     "Windows-1254\nfileopen"},
+    {40185,
+     "Read the project's file again with its 8-bit texts in Baltic (Windows-1257)\nReopen as "
+     "Windows-1257\nfileopen"},
+    {40186,
+     "Read the project's file again with its 8-bit texts in Western (Windows-1252)\nReopen as "
+     "Windows-1252\nfileopen"},
     {57345, "For Help, press F1"},
     {57600, "Create a new project\nNew Project\nfilenew"},
     {57601, "Open an existing project\nOpen Project\nfileopen"},
