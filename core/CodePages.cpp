@@ -1,5 +1,7 @@
 #include "core/CodePages.h"
 
+#include <algorithm>
+
 #include "core/Win1252.h"
 
 namespace {
@@ -184,8 +186,10 @@ std::string DisplayName(CodePage page) {
 }
 
 std::string NameList() {
+  std::array<CodePage, kAll.size()> pages = kAll;
+  std::sort(pages.begin(), pages.end());
   std::string list;
-  for (CodePage page : kAll) {
+  for (CodePage page : pages) {
     if (!list.empty()) list += ", ";
     list += Name(page);
   }

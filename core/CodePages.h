@@ -39,6 +39,6 @@ std::optional<CodePage> FromName(std::string_view name);
 std::string Name(CodePage page);
 // What a menu shows for it ("Cyrillic (Windows-1251)").
 std::string DisplayName(CodePage page);
-// The names FromName takes, for a message ("windows-1250, windows-1251, ...").
+// The code pages' names in number order, for a message ("windows-1250, windows-1251, ...").
 std::string NameList();
 }  // namespace codepage

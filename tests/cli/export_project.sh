@@ -81,6 +81,8 @@ done
 "$VB" export --output "$TMP/page.html" "$TMP/cyrillic.but" || fail "export without --encoding failed"
 grep -qF '&#x425;&#x43B;&#x435;&#x431;' "$TMP/page-windows-1251.html" ||
   fail "the page read as windows-1251 has no Russian name"
+"$VB" export --no-runtime --encoding windows-1251 "$TMP/cyrillic.but" |
+  grep -qF "'\u{425}\u{43B}\u{435}\u{431}'" || fail "the classic page's script has no Russian name"
 for name in CP1251 1251; do
   cmp -s "$TMP/page-$name.html" "$TMP/page-windows-1251.html" || fail "--encoding $name differs"
 done
