@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "app/CliPublish.h"
 #include "app/Heap.h"
 #include "core/Archive.h"
+#include "core/CodePages.h"
 #include "core/Doc.h"
 #include "core/HeadlessPlatform.h"
 #include "core/KesApp.h"
@@ -31,7 +33,8 @@ namespace {
 const char* const kUsage =
     "usage: velkobutton [--register] [--verbose] [PROJECT.but]   start the editor\n"
     "       velkobutton export [--format page|preview|segment|input|project|resources]\n"
-    "                          [--output FILE] [--runtime|--no-runtime] [PROJECT.but]\n"
+    "                          [--output FILE] [--encoding NAME] [--runtime|--no-runtime]\n"
+    "                          [PROJECT.but]\n"
     "       velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--replace]\n"
     "                           [--runtime|--no-runtime]\n"
     "       velkobutton audio FILE.au [--wave OUT.wav]\n"
@@ -54,8 +57,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"export", "write one of a project's outputs to standard output or a file",
-     "velkobutton export [--format FORMAT] [--output FILE] [--runtime|--no-runtime] "
-     "[PROJECT.but]",
+     "velkobutton export [--format FORMAT] [--output FILE] [--encoding NAME] "
+     "[--runtime|--no-runtime] [PROJECT.but]",
      "Writes one output of PROJECT.but (of a new project without it).\n\n"
      "  --format FORMAT one of:\n"
      "                    page       the complete page (the default)\n"
@@ -64,7 +67,13 @@ const Command kCommands[] = {
      "                    input      the input file of parameters\n"
      "                    project    the project file\n"
      "                    resources  the files the page needs, one a line\n"
-     "  --output FILE   write FILE (whole, or not at all) instead of standard output\n",
+     "  --output FILE   write FILE (whole, or not at all) instead of standard output\n"
+     "  --encoding NAME read the project's 8-bit texts in the code page NAME (texts\n"
+     "                  saved by this program in UTF-8 stay as they are); NAME is\n"
+     "                  windows-1250 (Central European), windows-1251 (Cyrillic),\n"
+     "                  windows-1252 (Western, the default), windows-1253 (Greek),\n"
+     "                  windows-1254 (Turkish) or windows-1257 (Baltic), also\n"
+     "                  written cp1251 or 1251\n",
      true},
     {"publish", "write a project's page into a folder with every file it needs",
      "velkobutton publish PROJECT.but FOLDER [--name PAGE.html] [--replace] "
@@ -283,16 +292,16 @@ bool WriteOut(const std::string& output, const std::string& bytes, const std::st
 
 // Loads PROJECT or makes a new project; false (with the message already on
 // standard error) when the project cannot be read.
-bool LoadProject(Doc& doc, const std::string& project) {
+bool LoadProject(Doc& doc, const std::string& project, CodePage page) {
   if (project.empty()) return doc.OnNewDocument();
-  return doc.OnOpenDocument(project);
+  return doc.OpenInCodePage(project, page);
 }
 
 int Export(const std::vector<std::string>& givenArgs) {
   std::vector<std::string> args = givenArgs;
   int runtime = kRuntimeFromSettings;
   TakeRuntimeFlags(args, runtime);
-  std::string format = "page", output, project;
+  std::string format = "page", output, project, encoding = codepage::Name(CodePage::kWestern);
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -301,13 +310,15 @@ int Export(const std::vector<std::string>& givenArgs) {
       project = a;
     } else if (a == "--") {
       optionsEnded = true;
-    } else if (a == "--format" || a == "--output") {
+    } else if (a == "--format" || a == "--output" || a == "--encoding") {
       if (i + 1 >= args.size()) return Usage(a + " needs a value");
-      (a == "--format" ? format : output) = args[++i];
+      (a == "--format" ? format : a == "--output" ? output : encoding) = args[++i];
     } else if (a.rfind("--format=", 0) == 0) {
       format = a.substr(9);
     } else if (a.rfind("--output=", 0) == 0) {
       output = a.substr(9);
+    } else if (a.rfind("--encoding=", 0) == 0) {
+      encoding = a.substr(11);
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       return Usage("unknown option " + a);
     } else if (project.empty()) {
@@ -321,13 +332,16 @@ int Export(const std::vector<std::string>& givenArgs) {
   bool known = false;
   for (const char* f : kFormats) known = known || format == f;
   if (!known) return Usage("unknown format " + format);
+  const std::optional<CodePage> page = codepage::FromName(encoding);
+  if (!page)
+    return Usage("unknown encoding " + encoding + " (known: " + codepage::NameList() + ")");
 
   CliSession session(runtime);
   Doc& doc = session.doc;
   // The project, the groups read from it, and the page built from them.
   constexpr std::size_t kExportBytesPerProjectByte = 6;
   PrepareHeap(project, kExportBytesPerProjectByte);
-  if (!LoadProject(doc, project)) return 1;
+  if (!LoadProject(doc, project, *page)) return 1;
 
   if (format == "page" || format == "preview" || format == "segment" || format == "input") {
     // Written as it is generated, so that a large page is never held whole.

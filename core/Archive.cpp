@@ -102,7 +102,7 @@ void Archive::ReadStringInto(std::string& value) {
     else if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark)
       value = utf8::Valid(bytes.substr(kUtf8Mark.size()));
     else
-      value = win1252::ToUtf8(bytes);
+      value = codepage::ToUtf8(bytes, codePage_);
     return;
   }
   // Check the byte count without overflowing before anything is allocated.

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/CodePages.h"
+
 // Thrown when the bytes end early or do not match the layout.
 class ArchiveError : public std::runtime_error {
  public:
@@ -23,6 +25,9 @@ class Archive {
   Archive(const void* data, std::size_t size);
 
   bool IsStoring() const { return storing_; }
+  // The code page of the 8-bit strings read (Windows-1252 unless set); a
+  // string marked as UTF-8 is UTF-8 whatever it is.
+  void SetCodePage(CodePage page) { codePage_ = page; }
 
   // Transfers one value in the archive's direction.
   void Int(int32_t& value) {
@@ -69,6 +74,7 @@ class Archive {
   [[noreturn]] static void Short();
 
   bool storing_;
+  CodePage codePage_ = CodePage::kWestern;
   std::string out_;
   const uint8_t* in_ = nullptr;
   std::size_t size_ = 0;

@@ -218,6 +218,14 @@ bool Doc::ReloadFromDisk() {
   return file_.Reload();
 }
 
+bool Doc::ReadAgainIn(CodePage page) {
+  return file_.ReadAgainIn(page);
+}
+
+bool Doc::OpenInCodePage(const std::string& path, CodePage page) {
+  return file_.Open(path, page);
+}
+
 bool Doc::OpenAsNew(const std::string& path) {
   return file_.OpenAsNew(path);
 }

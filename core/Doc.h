@@ -209,6 +209,14 @@ class Doc : public KesDoc {
   // project leaves the document as it is, says why, and marks it as changed
   // (the file on disk no longer holds it); false then.
   bool ReloadFromDisk();
+  // Reads the open project's file again with its 8-bit texts in `page` (a
+  // text marked as UTF-8 stays as it is): the texts that read otherwise
+  // change as one undoable step, and the project is marked as changed. A
+  // project never saved refuses with a message; one changed since its last
+  // save asks first. A file that cannot be read leaves the project as it is.
+  bool ReadAgainIn(CodePage page);
+  // Open, with the file's 8-bit texts in `page`.
+  bool OpenInCodePage(const std::string& path, CodePage page);
   bool HasContents() const override { return content_.group() != nullptr; }
   // A project file (a template) opened as a new project, never saved: its
   // files are named by their full paths, so that they are still found.

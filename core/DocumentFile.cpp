@@ -9,6 +9,7 @@
 
 #include "core/Archive.h"
 #include "core/Doc.h"
+#include "core/Edits.h"
 #include "core/Fields.h"
 #include "core/FileStaging.h"
 #include "core/KesApp.h"
@@ -20,6 +21,60 @@
 #include "groups/project/PropProject.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+// The project's texts read again in another code page: the groups whose
+// bytes changed, the page's path, and the layout before and after, put back
+// and made again as one step.
+class ReadingStep : public EditStep {
+ public:
+  struct Change {
+    GroupPath path;
+    std::string before, after;
+  };
+  struct State {
+    std::string htmlPath;
+    Project::Geometry geometry;
+  };
+  ReadingStep(std::vector<Change> changes, State before, State after)
+      : EditStep("Reopen with Encoding"),
+        changes_(std::move(changes)),
+        before_(std::move(before)),
+        after_(std::move(after)) {}
+  void KeepLayout(Project::Geometry geometry) { after_.geometry = std::move(geometry); }
+  void Undo(Doc& doc) override { Put(doc, true); }
+  void Redo(Doc& doc) override { Put(doc, false); }
+  std::size_t Bytes() const override {
+    std::size_t n = sizeof(*this) + changes_.capacity() * sizeof(Change) +
+                    before_.htmlPath.capacity() + after_.htmlPath.capacity() +
+                    (before_.geometry.capacity() + after_.geometry.capacity()) * sizeof(int32_t);
+    for (const Change& c : changes_) n += c.before.capacity() + c.after.capacity();
+    return n;
+  }
+
+  // Every group takes its bytes first and the buttons are placed once, so
+  // that a large project is not laid out once for each button.
+  void Put(Doc& doc, bool undo) const {
+    for (const Change& c : changes_) {
+      KesProp* group = doc.content().GroupAt(c.path);
+      if (!group) continue;
+      const std::string& bytes = undo ? c.before : c.after;
+      Archive ar(bytes.data(), bytes.size());
+      group->Serialize(ar);
+    }
+    const State& state = undo ? before_ : after_;
+    doc.htmlPath = state.htmlPath;
+    if (!doc.content().RestoreGeometry(&state.geometry)) doc.content().LayoutButtons();
+    for (const Change& c : changes_)
+      doc.edits().Notify({DocChange::Kind::GroupChanged, -1, -1, c.path});
+    doc.edits().Notify({DocChange::Kind::LayoutChanged});
+  }
+
+ private:
+  std::vector<Change> changes_;
+  State before_, after_;
+};
+}  // namespace
 
 void DocumentFile::DeleteContents() {
   doc_.UpdateAllViews(kHintReset);
@@ -40,18 +95,19 @@ bool DocumentFile::New() {
   return true;
 }
 
-bool DocumentFile::Open(const std::string& path) {
+bool DocumentFile::Open(const std::string& path, CodePage page) {
   safefile::FileBytes bytes;
   if (!safefile::ReadAll(path, bytes, Doc::kLargestProjectFile)) {
     doc_.platform().MessageBox(msg::kFailedToOpen, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
-  return OpenOrStartAfresh(bytes, path);
+  return OpenOrStartAfresh(bytes, path, page);
 }
 
-bool DocumentFile::OpenOrStartAfresh(safefile::FileBytes& bytes, const std::string& path) {
+bool DocumentFile::OpenOrStartAfresh(safefile::FileBytes& bytes, const std::string& path,
+                                     CodePage page) {
   try {
-    return OpenFromBytes(bytes.view(), path);
+    return OpenFromBytes(bytes.view(), path, page);
   } catch (const std::bad_alloc&) {
     // Whatever was read so far goes; a fresh project takes its place.
     bytes = safefile::FileBytes();
@@ -68,7 +124,11 @@ bool DocumentFile::Reload() {
   // Read whole before anything changes; a file that is no project is found
   // out on a document of its own, so that this one keeps what it holds.
   safefile::FileBytes bytes;
-  const std::string reason = WhyNotReloaded(path, bytes);
+  std::string reason;
+  {
+    Doc scratch(doc_.app());
+    reason = WhyNotReloaded(path, bytes, scratch);
+  }
   // Memory may still run out on the second reading: a new project, as Open does.
   if (reason.empty()) return OpenOrStartAfresh(bytes, path);
   // The file on disk is no longer this project: leaving asks to save it.
@@ -81,13 +141,14 @@ bool DocumentFile::Reload() {
   return false;
 }
 
-std::string DocumentFile::WhyNotReloaded(const std::string& path, safefile::FileBytes& bytes) {
+std::string DocumentFile::WhyNotReloaded(const std::string& path, safefile::FileBytes& bytes,
+                                         Doc& scratch, CodePage page) {
   if (!safefile::ReadAll(path, bytes, Doc::kLargestProjectFile))
     return errno == EINVAL  ? msg::kReloadNotRegular
            : errno == EFBIG ? msg::kReloadTooLarge
                             : std::strerror(errno);
-  Doc scratch(doc_.app());
   Archive ar(bytes.data.get(), bytes.size);
+  ar.SetCodePage(page);
   try {
     scratch.KesDoc::Serialize(ar);
     scratch.content().Read(ar);
@@ -99,9 +160,62 @@ std::string DocumentFile::WhyNotReloaded(const std::string& path, safefile::File
   return std::string();
 }
 
-bool DocumentFile::OpenFromBytes(std::string_view bytes, const std::string& path) {
+bool DocumentFile::ReadAgainIn(CodePage page) {
+  Platform& platform = doc_.platform();
+  const std::string path = doc_.pathName();
+  if (!doc_.project()) return false;
+  if (path.empty()) {
+    platform.MessageBox(msg::kReopenNoFile, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
+  // What was changed since the last save would go: the user says first.
+  if (doc_.IsModified() &&
+      platform.MessageBox(
+          msg::Format(msg::kReopenDropsChanges, DisplayName(path), codepage::DisplayName(page)),
+          MsgButtons::YesNo, MsgIcon::Question) != IdYes)
+    return false;
+  safefile::FileBytes bytes;
+  Doc scratch(doc_.app());
+  const std::string reason = WhyNotReloaded(path, bytes, scratch, page);
+  if (!reason.empty()) {
+    platform.MessageBox(msg::Format(msg::kReopenFailed, DisplayName(path), reason), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+    return false;
+  }
+  // Buttons added or taken out since the file was read (here or by another
+  // program): the file as it is comes first, then its texts are read anew.
+  if (scratch.ButtonCount() != doc_.ButtonCount() && !OpenOrStartAfresh(bytes, path)) return false;
+  bytes = safefile::FileBytes();
+
+  std::vector<ReadingStep::Change> changes;
+  const auto compare = [&changes](const GroupPath& at, KesProp& now, KesProp& read) {
+    std::string before = Edits::CopyGroup(now);
+    std::string after = Edits::CopyGroup(read);
+    if (before != after) changes.push_back({at, std::move(before), std::move(after)});
+  };
+  compare(GroupPath(), *doc_.project(), *scratch.project());
+  for (std::size_t b = 0; b < doc_.ButtonCount(); ++b)
+    compare({static_cast<int>(b), GroupPath::kNoState, PropClass::Button},
+            *doc_.content().buttons()[b], *scratch.content().buttons()[b]);
+  ReadingStep::State before{doc_.htmlPath, doc_.content().CaptureGeometry()};
+  if (changes.empty() && before.htmlPath == scratch.htmlPath)
+    return true;  // nothing reads otherwise
+  auto step = std::make_unique<ReadingStep>(std::move(changes), std::move(before),
+                                            ReadingStep::State{scratch.htmlPath, {}});
+  // Made once without a layout to put back, the buttons are placed; the
+  // step keeps where they went.
+  step->Redo(doc_);
+  step->KeepLayout(doc_.content().CaptureGeometry());
+  doc_.edits().history().Push(std::move(step));
+  doc_.SetModifiedFlag(!doc_.edits().history().IsClean());
+  doc_.edits().Notify({DocChange::Kind::HistoryChanged});
+  return true;
+}
+
+bool DocumentFile::OpenFromBytes(std::string_view bytes, const std::string& path, CodePage page) {
   DeleteContents();
   Archive ar(bytes.data(), bytes.size());
+  ar.SetCodePage(page);
   bool ok = true;
   try {
     Serialize(ar);

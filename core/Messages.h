@@ -122,6 +122,17 @@ inline constexpr const char* kReloadNotProject = VB_TR_NOOP("msg", "it is not a 
 inline constexpr const char* kReloadNotRegular = VB_TR_NOOP("msg", "it is not a regular file");
 inline constexpr const char* kReloadTooLarge =
     VB_TR_NOOP("msg", "it is larger than 256 MiB, more than any project");
+// Reopen with Encoding: a project never saved has no file to read; one
+// changed since its last save asks first (%2: "Cyrillic (Windows-1251)"); a
+// file that cannot be read leaves the project as it is (%2 is the reason).
+inline constexpr const char* kReopenNoFile = VB_TR_NOOP(
+    "msg", "This project has not been saved to a file yet, so there is nothing to read again.");
+inline constexpr const char* kReopenDropsChanges = VB_TR_NOOP(
+    "msg",
+    "%1 has changes that are not saved. Reading the file again as %2 replaces the project with "
+    "what the file holds. Read it again?");
+inline constexpr const char* kReopenFailed =
+    VB_TR_NOOP("msg", "%1 could not be read again: %2. The project stays as it is.");
 // Saving over the open file that another program has replaced by a link.
 inline constexpr const char* kLinkReplacedProject = VB_TR_NOOP(
     "msg",

@@ -414,6 +414,27 @@ const Entry kTable[] = {
          "StringTable",
          "Show the table of every button's name, caption, link, target, tool tip and status text\n"
          "Buttons Table\nviewbuttontable")},
+    {40180, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its texts in another code page\nReopen "
+                       "with Encoding\nfileopen")},
+    {40181, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its 8-bit texts in Central European "
+                       "(Windows-1250)\nReopen as Windows-1250\nfileopen")},
+    {40182, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its 8-bit texts in Cyrillic "
+                       "(Windows-1251)\nReopen as Windows-1251\nfileopen")},
+    {40183, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its 8-bit texts in Greek "
+                       "(Windows-1253)\nReopen as Windows-1253\nfileopen")},
+    {40184, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its 8-bit texts in Turkish "
+                       "(Windows-1254)\nReopen as Windows-1254\nfileopen")},
+    {40185, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its 8-bit texts in Baltic "
+                       "(Windows-1257)\nReopen as Windows-1257\nfileopen")},
+    {40186, VB_TR_NOOP("StringTable",
+                       "Read the project's file again with its 8-bit texts in Western "
+                       "(Windows-1252)\nReopen as Windows-1252\nfileopen")},
     {57345, VB_TR_NOOP("StringTable", "For Help, press F1")},
     {57600, VB_TR_NOOP("StringTable", "Create a new project\nNew Project\nfilenew")},
     {57601, VB_TR_NOOP("StringTable", "Open an existing project\nOpen Project\nfileopen")},

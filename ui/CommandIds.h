@@ -9,6 +9,14 @@ enum CommandId : int {
   kCmdFileSave = 57603,
   kCmdFileSaveAs = 57604,
   kCmdFileRecentFirst = 57616,
+  // File > Reopen with Encoding and its code pages
+  kCmdReopenWithEncoding = 40180,
+  kCmdReopen1250 = 40181,
+  kCmdReopen1251 = 40182,
+  kCmdReopen1253 = 40183,
+  kCmdReopen1254 = 40184,
+  kCmdReopen1257 = 40185,
+  kCmdReopen1252 = 40186,
   kCmdExit = 57665,
   // Edit
   kCmdEditDelete = 57632,

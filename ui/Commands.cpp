@@ -40,6 +40,27 @@ std::vector<CommandRow> MakeRows() {
           .Keys({K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)})
           .Store(S::kOrStop)
           .Theme("document-save-as"),
+      Row(kCmdReopenWithEncoding, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Reopen with &Encoding"))
+          .Submenu(),
+      Row(kCmdReopen1250, M::kFile,
+          QT_TRANSLATE_NOOP("FrameMain", "Central European (Windows-1250)"))
+          .Store(S::kOrStop)
+          .In(kCmdReopenWithEncoding),
+      Row(kCmdReopen1251, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Cyrillic (Windows-1251)"))
+          .Store(S::kOrStop)
+          .In(kCmdReopenWithEncoding),
+      Row(kCmdReopen1253, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Greek (Windows-1253)"))
+          .Store(S::kOrStop)
+          .In(kCmdReopenWithEncoding),
+      Row(kCmdReopen1254, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Turkish (Windows-1254)"))
+          .Store(S::kOrStop)
+          .In(kCmdReopenWithEncoding),
+      Row(kCmdReopen1257, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Baltic (Windows-1257)"))
+          .Store(S::kOrStop)
+          .In(kCmdReopenWithEncoding),
+      Row(kCmdReopen1252, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Western (Windows-1252)"))
+          .Store(S::kOrStop)
+          .In(kCmdReopenWithEncoding),
       Row(kCmdFileRecentFirst, M::kFile, QT_TRANSLATE_NOOP("FrameMain", "Recent &File"))
           .Submenu()
           .SeparatorBefore(),

@@ -35,6 +35,7 @@ struct CommandRow {
   int barSlot = 0;               // the place on its default bar
   bool separatorBefore = false;  // a line above it in its menu
   bool submenu = false;          // the entry opens a list of its own (the recent files)
+  int parent = 0;                // the submenu row whose list the entry stands in
   bool treeKeys = false;         // the keys work only while the tree has the keyboard
 
   CommandRow& Keys(QList<QKeySequence> k) {
@@ -60,6 +61,10 @@ struct CommandRow {
   }
   CommandRow& Submenu() {
     submenu = true;
+    return *this;
+  }
+  CommandRow& In(int submenuId) {
+    parent = submenuId;
     return *this;
   }
   CommandRow& TreeKeys() {

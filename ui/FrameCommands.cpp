@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/CodePages.h"
 #include "core/Doc.h"
 #include "core/StringTable.h"
 #include "core/Version.h"
@@ -117,7 +118,8 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
       {kCmdFileOpen, app(&App::OnFileOpen)},
       {kCmdFileSave, app(&App::OnFileSave)},
       {kCmdFileSaveAs, app(&App::OnFileSaveAs)},
-      {kCmdFileRecentFirst, CommandHooks()},  // its entries open their files
+      {kCmdFileRecentFirst, CommandHooks()},     // its entries open their files
+      {kCmdReopenWithEncoding, CommandHooks()},  // its entries are the code pages
       {kCmdExit, run([this] { close(); })},
       {kCmdEditUndo, history(kCmdEditUndo)},
       {kCmdEditRedo, history(kCmdEditRedo)},
@@ -197,6 +199,13 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
   bound[kCmdSelectAudio] = select(PropClass::Audio, GroupPath::kNoState);
   bound[kCmdSelectImage] = select(PropClass::Image, GroupPath::kNoState);
   bound[kCmdSelectAdvanced] = select(PropClass::Advanced, GroupPath::kNoState);
+  // Reopen with Encoding: the project's file read again in a code page.
+  for (const auto& [id, page] :
+       {std::pair{kCmdReopen1250, CodePage::kCentralEuropean},
+        std::pair{kCmdReopen1251, CodePage::kCyrillic}, std::pair{kCmdReopen1253, CodePage::kGreek},
+        std::pair{kCmdReopen1254, CodePage::kTurkish}, std::pair{kCmdReopen1257, CodePage::kBaltic},
+        std::pair{kCmdReopen1252, CodePage::kWestern}})
+    bound[id] = run([this, page = page] { doc_.ReadAgainIn(page); });
   for (int id : {kCmdStopPreview, kCmdHelpBack, kCmdHelpLock}) bound[id].enabled = browser;
   bound[kCmdHelpLock].checked = [this] { return app_.helpLock != 0; };
   return bound;
@@ -205,12 +214,18 @@ std::map<int, CommandHooks> FrameMain::BindCommands() {
 void FrameMain::BuildMenus() {
   hooks_ = BindCommands();
   std::map<CommandMenu, QMenu*> menus;
+  std::map<int, QMenu*> submenus;
   for (CommandMenu m : CommandMenus()) menus[m] = menuBar()->addMenu(CommandMenuTitle(m));
   for (const CommandRow& entry : CommandRows()) {
-    QMenu* menu = entry.menu == CommandMenu::kNone ? nullptr : menus[entry.menu];
+    QMenu* menu = entry.menu == CommandMenu::kNone ? nullptr
+                  : entry.parent                   ? submenus[entry.parent]
+                                                   : menus[entry.menu];
     if (menu && entry.separatorBefore) menu->addSeparator();
     if (entry.submenu) {
-      recentMenu_ = menu->addMenu(CommandText(entry));
+      QMenu* list = menu->addMenu(CommandText(entry));
+      list->menuAction()->setData(entry.id);
+      submenus[entry.id] = list;
+      if (entry.id == kCmdFileRecentFirst) recentMenu_ = list;
       continue;
     }
     const CommandHooks& hooks = hooks_[entry.id];

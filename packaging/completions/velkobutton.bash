@@ -10,6 +10,9 @@ _velkobutton() {
     --format)
       mapfile -t COMPREPLY < <(compgen -W "page preview segment input project resources" -- "$cur")
       return ;;
+    --encoding)
+      mapfile -t COMPREPLY < <(compgen -W "windows-1250 windows-1251 windows-1252 windows-1253 windows-1254 windows-1257" -- "$cur")
+      return ;;
     --output | --wave | --name)
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return ;;
@@ -18,7 +21,7 @@ _velkobutton() {
     options="export publish audio help --help --version --register --verbose --minimized --maximized"
   else
     case "$cmd" in
-      export) options="--format --output --runtime --no-runtime --help" ;;
+      export) options="--format --output --encoding --runtime --no-runtime --help" ;;
       publish) options="--name --replace --runtime --no-runtime --help" ;;
       audio) options="--wave --help"; files=au ;;
       help)

@@ -65,6 +65,8 @@ done <<'ROWS'
 2|err|velkobutton: unknown option --bogus|export --bogus
 2|err|velkobutton: unknown format pdf|export --format pdf
 2|err|velkobutton: --output needs a value|export --output
+2|err|velkobutton: unknown encoding koi8-r \(known: windows-1250, windows-1251, windows-1252, windows-1253, windows-1254, windows-1257\)$|export --encoding koi8-r demo.but
+2|err|velkobutton: --encoding needs a value|export demo.but --encoding
 2|err|velkobutton: unknown option --bogus|publish demo.but site --bogus
 2|err|velkobutton: a project and a folder are needed|publish demo.but
 2|err|velkobutton: one audio file is needed|audio

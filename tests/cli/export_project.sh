@@ -70,6 +70,28 @@ check_failure huge "Unexpected file format." "$TMP/huge.but"
 check_failure missing "Failed to open document." "$TMP/does-not-exist.but"
 check_failure folder "Failed to open document." "$TMP"
 
+# A project saved on a Russian system: its button "Хлеб" in Windows-1251 bytes.
+python3 -c 'import sys; d = open(sys.argv[1], "rb").read()
+open(sys.argv[2], "wb").write(d.replace(b"\x08Button 1", b"\x04\xd5\xeb\xe5\xe1"))' \
+  "$SRC/fuzz/corpus/new.but" "$TMP/cyrillic.but" || fail "making the Windows-1251 project"
+for name in windows-1251 CP1251 1251 windows-1252; do
+  "$VB" export --encoding "$name" --output "$TMP/page-$name.html" "$TMP/cyrillic.but" ||
+    fail "export --encoding $name failed"
+done
+"$VB" export --output "$TMP/page.html" "$TMP/cyrillic.but" || fail "export without --encoding failed"
+grep -qF '&#x425;&#x43B;&#x435;&#x431;' "$TMP/page-windows-1251.html" ||
+  fail "the page read as windows-1251 has no Russian name"
+"$VB" export --no-runtime --encoding windows-1251 "$TMP/cyrillic.but" |
+  grep -qF "'\u{425}\u{43B}\u{435}\u{431}'" || fail "the classic page's script has no Russian name"
+for name in CP1251 1251; do
+  cmp -s "$TMP/page-$name.html" "$TMP/page-windows-1251.html" || fail "--encoding $name differs"
+done
+# Without it, and as windows-1252, the bytes stay as they were.
+cmp -s "$TMP/page.html" "$TMP/page-windows-1252.html" || fail "--encoding windows-1252 differs"
+LC_ALL=C grep -q $'\xD5\xEB\xE5\xE1' "$TMP/page.html" || fail "the page lost the 8-bit bytes"
+"$VB" export --format project --encoding windows-1251 "$TMP/cyrillic.but" | od -An -tx1 |
+  tr -d ' \n' | grep -q '0befbbbfd0a5d0bbd0b5d0b1' || fail "the project does not store UTF-8 Хлеб"
+
 # Version.
 version="$("$VB" --version)" || fail "--version failed"
 [ "$version" = "VelkoButton 1.00 (build 38)" ] || fail "--version printed '$version'"

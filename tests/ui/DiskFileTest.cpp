@@ -8,12 +8,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 
+#include "MainWindowParts.h"
 #include "QuietApp.h"
 #include "core/Archive.h"
 #include "core/Doc.h"
@@ -22,6 +25,7 @@
 #include "support/EventWait.h"
 #include "support/TestPlatform.h"
 #include "ui/App.h"
+#include "ui/CommandIds.h"
 #include "ui/DiskWatch.h"
 #include "ui/FrameMain.h"
 #include "ui/ReloadBar.h"
@@ -282,4 +286,35 @@ TEST_F(DiskFile, ALinkPutInPlaceOfTheFileIsNeverWrittenThrough) {
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   ASSERT_TRUE(app->OpenDocumentFile(path));
   EXPECT_EQ(doc().buttons()[0]->name, "Through");
+}
+
+TEST_F(DiskFile, ReopenWithEncodingReadsTheNamesInTheCodePageAndUndoes) {
+  // A project saved on a Russian system: "Хлеб" in Windows-1251 bytes.
+  Replace(QByteArray::fromStdString(ProjectNamed(*app, u8"Õëåá")));
+  ASSERT_TRUE(app->OpenDocumentFile(path));
+  FrameMain* frame = app->frame();
+  const auto treeName = [frame] { return TreeItem(frame, 0).data().toString(); };
+  ASSERT_EQ(treeName(), QString::fromUtf8(u8"Õëåá"));
+  // File > Reopen with Encoding > Cyrillic, as the menu holds it.
+  QMenu* list = nullptr;
+  for (QAction* a : frame->menuBar()->actions().front()->menu()->actions())
+    if (a->menu() && a->data().toInt() == kCmdReopenWithEncoding) list = a->menu();
+  ASSERT_NE(list, nullptr);
+  QAction* cyrillic = nullptr;
+  for (QAction* a : list->actions())
+    if (a->data().toInt() == kCmdReopen1251) cyrillic = a;
+  ASSERT_NE(cyrillic, nullptr);
+  EXPECT_EQ(list->actions().size(), 6);
+  cyrillic->trigger();
+  EXPECT_EQ(treeName(), QString::fromUtf8(u8"Хлеб"));
+  EXPECT_TRUE(doc().IsModified());
+  frame->action(kCmdEditUndo)->trigger();
+  EXPECT_EQ(treeName(), QString::fromUtf8(u8"Õëåá"));
+  EXPECT_FALSE(doc().IsModified());
+  frame->action(kCmdEditRedo)->trigger();
+  frame->action(kCmdFileSave)->trigger();
+  EXPECT_FALSE(doc().IsModified());
+  EXPECT_TRUE(
+      Read(path).contains(QByteArray("\x0B\xEF\xBB\xBF") + QString::fromUtf8(u8"Хлеб").toUtf8()));
+  EXPECT_TRUE(platform.messages.empty());
 }
