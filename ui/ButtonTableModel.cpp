@@ -38,8 +38,8 @@ constexpr ColumnField kColumns[] = {
 };
 static_assert(std::size(kColumns) == ButtonTableModel::kColumnCount);
 
-// A caption's line break shows as this mark on the table's one line. The
-// project cannot store the mark itself, so it never stands for anything else.
+// A caption's line break shows as this mark on the table's one line; the
+// caption's editor shows the line breaks themselves.
 constexpr char16_t kLineMark = u'\u21B5';
 const char* const kStoredBreak = "\r\n";
 
@@ -76,17 +76,22 @@ KesProp* ButtonTableModel::GroupOf(int row, int column) const {
   return button->upState ? button->upState->text.get() : nullptr;
 }
 
-QString ButtonTableModel::OneLine(const std::string& stored) {
+QString ButtonTableModel::Lines(const std::string& stored) {
   QString text = ToQ(stored);
-  text.replace(QStringLiteral("\r\n"), QString(QChar(kLineMark)));
-  text.replace(QLatin1Char('\n'), QChar(kLineMark));
-  text.replace(QLatin1Char('\r'), QChar(kLineMark));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return text;
 }
 
-std::string ButtonTableModel::Stored(const QString& oneLine) {
-  QString text = oneLine;
-  text.replace(QChar(kLineMark), QString::fromLatin1(kStoredBreak));
+QString ButtonTableModel::OneLine(const std::string& stored) {
+  return Lines(stored).replace(QLatin1Char('\n'), QChar(kLineMark));
+}
+
+std::string ButtonTableModel::Stored(const QString& lines) {
+  QString text = lines;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  text.replace(QLatin1Char('\n'), QString::fromLatin1(kStoredBreak));
   return FromQ(text);
 }
 
@@ -94,7 +99,8 @@ QVariant ButtonTableModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole) return {};
   KesProp* group = GroupOf(index.row(), index.column());
   if (!group) return {};
-  return OneLine(TextValue(*group, kColumns[index.column()].field));
+  const std::string text = TextValue(*group, kColumns[index.column()].field);
+  return role == Qt::EditRole && index.column() == kCaption ? Lines(text) : OneLine(text);
 }
 
 QVariant ButtonTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -110,9 +116,7 @@ Qt::ItemFlags ButtonTableModel::flags(const QModelIndex& index) const {
 }
 
 std::string ButtonTableModel::Refusal(int row, int column, const QString& text) const {
-  QString plain = text;
-  if (column == kCaption) plain.remove(QChar(kLineMark));
-  if (!Storable(plain)) return msg::Format(msg::kTextNotStorable, FromQ(text));
+  if (!Storable(text)) return msg::Format(msg::kTextNotStorable, FromQ(text));
   if (column == kName) {
     const std::string name = FromQ(text);
     switch (ValidateButtonName(*buttons_[static_cast<std::size_t>(row)], name)) {
@@ -136,7 +140,7 @@ bool ButtonTableModel::setData(const QModelIndex& index, const QVariant& value, 
   const std::string before = TextValue(*group, column.field);
   const std::string after = index.column() == kCaption ? Stored(typed) : FromQ(typed);
   // An untouched cell (a caption's line breaks as stored) changes nothing.
-  if (typed == OneLine(before)) return true;
+  if (typed == data(index, Qt::EditRole).toString()) return true;
   const std::string refusal = Refusal(index.row(), index.column(), typed);
   if (!refusal.empty()) {
     emit refused(index, typed, ToQ(refusal));
