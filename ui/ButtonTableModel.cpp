@@ -53,7 +53,7 @@ std::string TextValue(KesProp& group, std::size_t field) {
 }  // namespace
 
 ButtonTableModel::ButtonTableModel(KesApp& app, Doc& doc, QObject* parent)
-    : QAbstractTableModel(parent), app_(app), doc_(doc), buttons_(doc.ButtonPointers()) {
+    : ButtonRowsModel(parent), app_(app), doc_(doc), buttons_(doc.ButtonPointers()) {
   doc_.AddListener(this);
 }
 
@@ -156,6 +156,7 @@ bool ButtonTableModel::setData(const QModelIndex& index, const QVariant& value, 
 }
 
 void ButtonTableModel::OnDocChanged(const DocChange& change) {
+  if (FollowButtons(doc_, change, buttons_, {}, [] {})) return;
   const int count = rowCount();
   switch (change.kind) {
     case DocChange::Kind::Replaced:
@@ -163,35 +164,6 @@ void ButtonTableModel::OnDocChanged(const DocChange& change) {
       buttons_ = doc_.ButtonPointers();
       endResetModel();
       break;
-    case DocChange::Kind::ButtonInserted: {
-      auto* button = static_cast<PropButton*>(
-          doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
-      if (!button || change.index < 0 || change.index > count) return;
-      beginInsertRows({}, change.index, change.index);
-      buttons_.insert(buttons_.begin() + change.index, button);
-      endInsertRows();
-      break;
-    }
-    case DocChange::Kind::ButtonRemoved:
-      if (change.index < 0 || change.index >= count) return;
-      beginRemoveRows({}, change.index, change.index);
-      buttons_.erase(buttons_.begin() + change.index);
-      endRemoveRows();
-      break;
-    case DocChange::Kind::ButtonMoved: {
-      const int from = change.index;
-      const int to = change.to;
-      if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
-      // A row moved down goes before the row after its new place.
-      if (!beginMoveRows({}, from, from, {}, to > from ? to + 1 : to)) return;
-      const auto first = buttons_.begin();
-      if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-      else
-        std::rotate(first + to, first + from, first + from + 1);
-      endMoveRows();
-      break;
-    }
     case DocChange::Kind::GroupChanged: {
       // A button's group, or the project (which may hold anything).
       const bool one = change.group.button >= 0 && change.group.button < count;

@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "core/History.h"
+#include "ui/ButtonRowsModel.h"
 
-class Doc;
 class KesApp;
 class KesProp;
-class PropButton;
 
-class ButtonTableModel : public QAbstractTableModel, public DocListener {
+class ButtonTableModel : public ButtonRowsModel<QAbstractTableModel>, public DocListener {
   Q_OBJECT
  public:
   // What a menu's author types, row by row, comes first; the target last.
