@@ -11,6 +11,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/Doc.h"
@@ -31,9 +32,11 @@ constexpr int kEditorLines = 4;
 // least its cell's.
 void FitLines(QPlainTextEdit& lines, int cellHeight) {
   const int count = std::clamp(lines.blockCount(), 1, kEditorLines);
-  const int margin = static_cast<int>(lines.document()->documentMargin());
-  lines.resize(lines.width(),
-               std::max(cellHeight, count * lines.fontMetrics().lineSpacing() + 2 * margin));
+  const QMargins around = lines.contentsMargins();
+  const int margin = static_cast<int>(std::ceil(lines.document()->documentMargin()));
+  lines.resize(lines.width(), std::max(cellHeight, count * lines.fontMetrics().lineSpacing() +
+                                                       2 * margin + around.top() + around.bottom() +
+                                                       2 * lines.frameWidth() + 1));
 }
 
 // A caption's cell is edited on its lines: Enter stores it as in every cell,
@@ -49,6 +52,9 @@ class CaptionDelegate : public QStyledItemDelegate {
     auto* editor = new QPlainTextEdit(parent);
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setFrameShape(QFrame::NoFrame);
+    // Its lines show whole up to kEditorLines; beyond, it scrolls with the cursor.
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int cellHeight = option.rect.height();
     QObject::connect(editor, &QPlainTextEdit::blockCountChanged, editor,
                      [editor, cellHeight] { FitLines(*editor, cellHeight); });
