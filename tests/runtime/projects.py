@@ -14,7 +14,8 @@ usage: projects.py --texts OUTDIR SEED COUNT
   input file's name ("input").
 usage: projects.py --captions OUT.but JSON
   OUT.but: a column of link buttons, one for each of JSON's texts, which is its name,
-  caption, tool tip and status text, and its link's address (the text and ".html"); a
+  caption (aligned left and right by turns), tool tip and status text, and its link's
+  address (the text and ".html"); a
   script before them brings the runtime in."""
 import json
 import os
@@ -112,10 +113,10 @@ def captions(out, words):
     p = refgen.Project()
     p.layout, p.buttonWidth, p.buttonHeight, p.spacing = 0, 240, 40, 4
     p.beforeScript = b"Set n=1;"
-    for word in words:
+    for i, word in enumerate(words):
         b = refgen.Button(stored(word))
         for s in b.states:
-            s.text.text, s.text.size = stored(word), 20
+            s.text.text, s.text.size, s.text.alignX = stored(word), 20, 0 if i % 2 == 0 else 2
         b.tip, b.status, b.url = stored(word), stored(word), stored(word + ".html")
         p.buttons.append(b)
     p.layout_buttons()
