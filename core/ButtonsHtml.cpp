@@ -463,6 +463,22 @@ std::string CaptionText(const std::string& text) {
   return caption;
 }
 
+bool HasRightToLeft(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    // Only a sequence of two or more bytes is one.
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const char32_t c = utf8::Next(text, i);
+    if ((c >= 0x0590 && c <= 0x08FF) || c == 0x200F || c == 0x202B || c == 0x202E || c == 0x2067 ||
+        (c >= 0xFB1D && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF) ||
+        (c >= 0x10800 && c <= 0x10FFF) || (c >= 0x1E800 && c <= 0x1EFFF))
+      return true;
+  }
+  return false;
+}
+
 std::string ContainerId(const std::string& identifier) {
   if (identifier.empty()) return "vb";
   std::string id = "vb-";

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class PropButton;
@@ -60,6 +61,11 @@ Look BackgroundLook(const PropProject& project, const std::string& driveRoot);
 
 // The caption as text: place-holders ("${...}") left out.
 std::string CaptionText(const std::string& text);
+// Whether `text` holds a character of a script written right to left (Hebrew,
+// Arabic and their kin, a right-to-left mark): its caption is laid out in the
+// direction of its first strong character. The runtime's hasRightToLeft
+// tells the same characters.
+bool HasRightToLeft(std::string_view text);
 // The container's id: "vb-" and the identifier with every byte outside
 // [A-Za-z0-9_-] written "_".
 std::string ContainerId(const std::string& identifier);

@@ -300,15 +300,21 @@ void Page::AddElements(std::string& out) const {
              ";top:" + Px(WrapAdd(b.y, b.upState->offsetY)) + "\"";
     }
     if (b.show == 0) out += " HIDDEN";
-    out += "><SPAN>";
-    params::AddAttributeText(out, captions[0]);
-    out += "</SPAN>";
-    if (several) {
-      out += "<SPAN CLASS=\"o\">";
-      params::AddAttributeText(out, captions[1]);
-      out += "</SPAN><SPAN CLASS=\"d\">";
-      params::AddAttributeText(out, captions[2]);
+    out.push_back('>');
+    // A caption of a right-to-left script reads from the right, where its
+    // alignment puts it.
+    const auto addCaption = [&out](const char* classes, const std::string& caption) {
+      out += "<SPAN";
+      out += classes;
+      if (HasRightToLeft(caption)) out += " DIR=\"auto\"";
+      out.push_back('>');
+      params::AddAttributeText(out, caption);
       out += "</SPAN>";
+    };
+    addCaption("", captions[0]);
+    if (several) {
+      addCaption(" CLASS=\"o\"", captions[1]);
+      addCaption(" CLASS=\"d\"", captions[2]);
     }
     out += "</";
     out += tag;

@@ -848,6 +848,42 @@
   function pad2(n) { return (n < 10 ? '0' : '') + n; }
 
   /**
+   * The first `n` characters of `text` as a reader counts them: a letter with its marks, or
+   * an emoji of several code points, is one and is never cut apart. The browser's own
+   * segmenting where it has one, else a code point with the marks and joined code points
+   * after it.
+   * @param {string} text
+   * @param {number} n
+   * @returns {string}
+   */
+  function firstCharacters(text, n) {
+    /** @type {any} */
+    const Segmenter = typeof Intl !== 'undefined' && /** @type {any} */ (Intl).Segmenter;
+    let out = '';
+    let count = 0;
+    if (Segmenter) {
+      for (const g of new Segmenter(undefined, { granularity: 'grapheme' }).segment(text)) {
+        if (count++ === n) break;
+        out += g.segment;
+      }
+      return out;
+    }
+    const re = /[\u{1F1E6}-\u{1F1FF}]{2}|[^](?:[\p{M}\u{1F3FB}-\u{1F3FF}]|\u200D[^]?)*/gu;
+    let m;
+    while (count++ < n && (m = re.exec(text))) out += m[0];
+    return out;
+  }
+
+  // Characters of the scripts written right to left (Hebrew, Arabic, Syriac, Thaana, N'Ko
+  // and their kin, their presentation forms, the right-to-left marks and those of the
+  // supplementary planes). A text that holds one is laid out in the direction its first
+  // strong character says (dir="auto"), so that its neutral characters fall on its side.
+  const RIGHT_TO_LEFT_RE = /[\u0590-\u08FF\u200F\u202B\u202E\u2067\uFB1D-\uFDFF\uFE70-\uFEFF]|[\uD802\uD803\uD83A\uD83B][\uDC00-\uDFFF]/;
+
+  /** @param {string} text @returns {boolean} whether it holds a character written right to left */
+  function hasRightToLeft(text) { return RIGHT_TO_LEFT_RE.test(text); }
+
+  /**
    * Replaces ${date.%X} tokens with the parts of `now`, using the configurable names, and
    * ${name} with the value of a variable. A place-holder runs from "${" to the first "}"
    * after it; one scan from left to right, so that text that never closes costs no more
@@ -901,10 +937,10 @@
     const h12 = d.getHours() % 12 === 0 ? 12 : d.getHours() % 12;
     switch (f) {
       case 'A': return names.days[d.getDay()];
-      case 'a': return names.days[d.getDay()].slice(0, 3);
+      case 'a': return firstCharacters(names.days[d.getDay()], 3);
       case 'w': return String(d.getDay());
       case 'B': return names.months[d.getMonth()];
-      case 'b': return names.months[d.getMonth()].slice(0, 3);
+      case 'b': return firstCharacters(names.months[d.getMonth()], 3);
       case 'd': return pad2(d.getDate());
       case 'm': return pad2(d.getMonth() + 1);
       case 'y': return pad2(d.getFullYear() % 100);
@@ -1133,7 +1169,8 @@
     else if (key === 'am') this.names.am = String(value);
     else if (key === 'pm') this.names.pm = String(value);
     else if ((m = /^(.*)\.leave$/.exec(key))) {
-      const b = this.find(String(name).slice(0, m[1].length));
+      // The name before ".Leave" as written (a lower-case letter may be longer than its capital).
+      const b = this.find(String(name).slice(0, -'.leave'.length));
       if (b) b.leave = value && value.script ? value.script : null;
     }
     this.changed();
@@ -1872,7 +1909,8 @@
     decode1252: decode1252, tokenize: tokenize, parse: parse, joinScript: joinScript, parseParamFile: parseParamFile,
     ulawToLinear: ulawToLinear, ulawToPcm8: ulawToPcm8, decodeAu: decodeAu, expandText: expandText,
     Engine: Engine, Button: Button, PROPS: PROPS, CSS_CURSORS: CSS_CURSORS, familyOf: familyOf,
-    lookCss: lookCss, shapeOf: shapeOf, tabOrder: tabOrder
+    lookCss: lookCss, shapeOf: shapeOf, tabOrder: tabOrder, firstCharacters: firstCharacters,
+    hasRightToLeft: hasRightToLeft
   };
 
   // ------------------------------------------------------------------ the page
@@ -2012,7 +2050,7 @@
 
   /**
    * @typedef {{ b: Button, shape: string, el: any, cap: any, input: any, box: string, capCss: string,
-   *   text: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
+   *   text: (string|null), dir: (string|null), label: (string|null), title: (string|null), href: (string|null), target: (string|null),
    *   hidden: (boolean|null), index: number, releasedAt: number, inputCss: string, pageLook: any }} Rec
    */
 
@@ -2287,9 +2325,10 @@
     this.strip = doc.createElement('span');
     this.strip.className = 'velkobutton-status';
     this.strip.setAttribute('role', 'status');
+    this.strip.setAttribute('dir', 'auto');
     this.strip.style.cssText = 'position:absolute;left:0;top:0;display:none;font:12px/16px sans-serif;padding:1px 4px;' +
       'white-space:pre-wrap;width:max-content;max-width:calc(100vw - 16px);box-sizing:border-box;color:#000;' +
-      'background:#f4f4f4;border:1px solid #00000073;border-radius:0 0 3px 3px;text-align:left';
+      'background:#f4f4f4;border:1px solid #00000073;border-radius:0 0 3px 3px;text-align:start';
     holder.appendChild(this.strip);
     root.parentNode.insertBefore(holder, root.nextSibling);
   };
@@ -2431,7 +2470,7 @@
     const target = el.getAttribute('target') || '';
     /** @type {Rec} */
     const rec = { b: b, shape: shapeOf(b), el: el, cap: cap, input: input, box: '', capCss: '', inputCss: '',
-      text: cap.textContent, label: (input || el).getAttribute('aria-label'), title: el.getAttribute('title') || '',
+      text: cap.textContent, dir: cap.getAttribute('dir'), label: (input || el).getAttribute('aria-label'), title: el.getAttribute('title') || '',
       href: el.getAttribute('href') === null ? null : el.href, target: /^_self$/i.test(target) ? '' : target,
       hidden: !!el.hidden, index: 0, releasedAt: -1e9, pageLook: null };
     el._vbRec = rec;
@@ -2657,6 +2696,13 @@
     }
     const text = expandText(l.text || '', now, engine.names, engine.vars);
     if (rec.text !== text) { rec.cap.textContent = text; rec.text = text; }
+    // A caption of a right-to-left script reads from the right; its place in the button
+    // stays where its alignment puts it.
+    const dir = hasRightToLeft(text) ? 'auto' : null;
+    if (rec.dir !== dir) {
+      if (dir) rec.cap.setAttribute('dir', dir); else rec.cap.removeAttribute('dir');
+      rec.dir = dir;
+    }
     // A button without a caption is named by its tip, else by its name (a check or radio
     // button on its input, which has the focus).
     const label = text.trim() ? null : l.tip || b.name;

@@ -7,8 +7,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPersistentModelIndex>
+#include <QPlainTextEdit>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/Doc.h"
@@ -22,6 +25,92 @@
 
 namespace {
 constexpr int kColumnWidth = 120;
+// The most lines a caption's editor grows to; more scroll.
+constexpr int kEditorLines = 4;
+
+// The height of a caption's editor: its lines, up to kEditorLines, and at
+// least its cell's.
+void FitLines(QPlainTextEdit& lines, int cellHeight) {
+  const int count = std::clamp(lines.blockCount(), 1, kEditorLines);
+  const QMargins around = lines.contentsMargins();
+  const int margin = static_cast<int>(std::ceil(lines.document()->documentMargin()));
+  lines.resize(lines.width(), std::max(cellHeight, count * lines.fontMetrics().lineSpacing() +
+                                                       2 * margin + around.top() + around.bottom() +
+                                                       2 * lines.frameWidth() + 1));
+}
+
+// A caption's cell is edited on its lines: Enter stores it as in every cell,
+// Shift+Enter breaks the line. The other cells are edited on one line.
+class CaptionDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    if (index.column() != ButtonTableModel::kCaption)
+      return QStyledItemDelegate::createEditor(parent, option, index);
+    auto* editor = new QPlainTextEdit(parent);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setFrameShape(QFrame::NoFrame);
+    // Its lines show whole up to kEditorLines; beyond, it scrolls with the cursor.
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int cellHeight = option.rect.height();
+    QObject::connect(editor, &QPlainTextEdit::blockCountChanged, editor,
+                     [editor, cellHeight] { FitLines(*editor, cellHeight); });
+    return editor;
+  }
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    auto* lines = qobject_cast<QPlainTextEdit*>(editor);
+    if (!lines) return QStyledItemDelegate::setEditorData(editor, index);
+    lines->setPlainText(index.data(Qt::EditRole).toString());
+    // As a one-line cell: typing replaces what it holds.
+    lines->selectAll();
+  }
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override {
+    auto* lines = qobject_cast<QPlainTextEdit*>(editor);
+    if (!lines) return QStyledItemDelegate::setModelData(editor, model, index);
+    // The raw text: the plain text would turn a no-break space into a blank.
+    QString text = lines->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    model->setData(index, text, Qt::EditRole);
+  }
+  void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const override {
+    auto* lines = qobject_cast<QPlainTextEdit*>(editor);
+    if (!lines) return QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    editor->setGeometry(option.rect);
+    FitLines(*lines, option.rect.height());
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* lines = qobject_cast<QPlainTextEdit*>(object);
+    if (lines && event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (key->modifiers() & Qt::ShiftModifier) {
+          lines->insertPlainText(QStringLiteral("\n"));
+        } else {
+          emit commitData(lines);
+          emit closeEditor(lines, QAbstractItemDelegate::SubmitModelCache);
+        }
+        return true;
+      }
+      // Tab leaves the cell as in every cell (a text editor would take it).
+      if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        emit commitData(lines);
+        emit closeEditor(lines, key->key() == Qt::Key_Tab
+                                    ? QAbstractItemDelegate::EditNextItem
+                                    : QAbstractItemDelegate::EditPreviousItem);
+        return true;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+};
 }  // namespace
 
 ButtonTable::ButtonTable(KesApp& app, Doc& doc, ViewOutline& outline, QWidget* parent)
@@ -34,6 +123,7 @@ ButtonTable::ButtonTable(KesApp& app, Doc& doc, ViewOutline& outline, QWidget* p
   // Context help on the table opens the topic of its command.
   setProperty("helpId", static_cast<int>(kCmdViewButtonTable));
   setModel(model_);
+  setItemDelegate(new CaptionDelegate(this));
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   // Typing on a cell replaces what it holds; F2 or a double-click edits it.
@@ -166,6 +256,9 @@ void ButtonTable::OnRefused(const QModelIndex& index, const QString& typed,
     if (auto* line = qobject_cast<QLineEdit*>(indexWidget(cell))) {
       line->setText(typed);
       line->selectAll();
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(indexWidget(cell))) {
+      lines->setPlainText(typed);
+      lines->selectAll();
     }
   });
 }

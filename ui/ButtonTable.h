@@ -1,7 +1,8 @@
 // The Buttons table: the name, caption, link, target, tool tip and status
 // text of every button in one grid, typed as in a spreadsheet. Typing on a
 // cell starts editing it; Enter stores and goes down, Tab stores and goes
-// right (on to the next row), Escape cancels. Each cell stored is one
+// right (on to the next row), Escape cancels. A caption's editor shows its
+// lines, and Shift+Enter breaks one. Each cell stored is one
 // undoable step; the table follows the document, and its selected rows and
 // the outline's selected buttons follow each other.
 #pragma once

@@ -39,8 +39,8 @@ constexpr ColumnField kColumns[] = {
 };
 static_assert(std::size(kColumns) == ButtonTableModel::kColumnCount);
 
-// A caption's line break shows as this mark on the table's one line. The
-// project cannot store the mark itself, so it never stands for anything else.
+// A caption's line break shows as this mark on the table's one line; the
+// caption's editor shows the line breaks themselves.
 constexpr char16_t kLineMark = u'\u21B5';
 const char* const kStoredBreak = "\r\n";
 
@@ -54,7 +54,7 @@ std::string TextValue(KesProp& group, std::size_t field) {
 }  // namespace
 
 ButtonTableModel::ButtonTableModel(KesApp& app, Doc& doc, QObject* parent)
-    : QAbstractTableModel(parent), app_(app), doc_(doc), buttons_(doc.ButtonPointers()) {
+    : ButtonRowsModel(parent), app_(app), doc_(doc), buttons_(doc.ButtonPointers()) {
   doc_.AddListener(this);
 }
 
@@ -77,17 +77,22 @@ KesProp* ButtonTableModel::GroupOf(int row, int column) const {
   return button->upState ? button->upState->text.get() : nullptr;
 }
 
-QString ButtonTableModel::OneLine(const std::string& stored) {
+QString ButtonTableModel::Lines(const std::string& stored) {
   QString text = ToQ(stored);
-  text.replace(QStringLiteral("\r\n"), QString(QChar(kLineMark)));
-  text.replace(QLatin1Char('\n'), QChar(kLineMark));
-  text.replace(QLatin1Char('\r'), QChar(kLineMark));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return text;
 }
 
-std::string ButtonTableModel::Stored(const QString& oneLine) {
-  QString text = oneLine;
-  text.replace(QChar(kLineMark), QString::fromLatin1(kStoredBreak));
+QString ButtonTableModel::OneLine(const std::string& stored) {
+  return Lines(stored).replace(QLatin1Char('\n'), QChar(kLineMark));
+}
+
+std::string ButtonTableModel::Stored(const QString& lines) {
+  QString text = lines;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  text.replace(QLatin1Char('\n'), QString::fromLatin1(kStoredBreak));
   return FromQ(text);
 }
 
@@ -95,7 +100,8 @@ QVariant ButtonTableModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole) return {};
   KesProp* group = GroupOf(index.row(), index.column());
   if (!group) return {};
-  return OneLine(TextValue(*group, kColumns[index.column()].field));
+  const std::string text = TextValue(*group, kColumns[index.column()].field);
+  return role == Qt::EditRole && index.column() == kCaption ? Lines(text) : OneLine(text);
 }
 
 QVariant ButtonTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -111,9 +117,7 @@ Qt::ItemFlags ButtonTableModel::flags(const QModelIndex& index) const {
 }
 
 std::string ButtonTableModel::Refusal(int row, int column, const QString& text) const {
-  QString plain = text;
-  if (column == kCaption) plain.remove(QChar(kLineMark));
-  if (!Storable(plain)) return msg::Format(UiText(msg::kTextNotStorable), FromQ(text));
+  if (!Storable(text)) return msg::Format(UiText(msg::kTextNotStorable), FromQ(text));
   if (column == kName) {
     const std::string name = FromQ(text);
     switch (ValidateButtonName(*buttons_[static_cast<std::size_t>(row)], name)) {
@@ -137,7 +141,7 @@ bool ButtonTableModel::setData(const QModelIndex& index, const QVariant& value, 
   const std::string before = TextValue(*group, column.field);
   const std::string after = index.column() == kCaption ? Stored(typed) : FromQ(typed);
   // An untouched cell (a caption's line breaks as stored) changes nothing.
-  if (typed == OneLine(before)) return true;
+  if (typed == data(index, Qt::EditRole).toString()) return true;
   const std::string refusal = Refusal(index.row(), index.column(), typed);
   if (!refusal.empty()) {
     emit refused(index, typed, ToQ(refusal));
@@ -153,6 +157,7 @@ bool ButtonTableModel::setData(const QModelIndex& index, const QVariant& value, 
 }
 
 void ButtonTableModel::OnDocChanged(const DocChange& change) {
+  if (FollowButtons(doc_, change, buttons_, {}, [] {})) return;
   const int count = rowCount();
   switch (change.kind) {
     case DocChange::Kind::Replaced:
@@ -160,35 +165,6 @@ void ButtonTableModel::OnDocChanged(const DocChange& change) {
       buttons_ = doc_.ButtonPointers();
       endResetModel();
       break;
-    case DocChange::Kind::ButtonInserted: {
-      auto* button = static_cast<PropButton*>(
-          doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
-      if (!button || change.index < 0 || change.index > count) return;
-      beginInsertRows({}, change.index, change.index);
-      buttons_.insert(buttons_.begin() + change.index, button);
-      endInsertRows();
-      break;
-    }
-    case DocChange::Kind::ButtonRemoved:
-      if (change.index < 0 || change.index >= count) return;
-      beginRemoveRows({}, change.index, change.index);
-      buttons_.erase(buttons_.begin() + change.index);
-      endRemoveRows();
-      break;
-    case DocChange::Kind::ButtonMoved: {
-      const int from = change.index;
-      const int to = change.to;
-      if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
-      // A row moved down goes before the row after its new place.
-      if (!beginMoveRows({}, from, from, {}, to > from ? to + 1 : to)) return;
-      const auto first = buttons_.begin();
-      if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-      else
-        std::rotate(first + to, first + from, first + from + 1);
-      endMoveRows();
-      break;
-    }
     case DocChange::Kind::GroupChanged: {
       // A button's group, or the project (which may hold anything).
       const bool one = change.group.button >= 0 && change.group.button < count;

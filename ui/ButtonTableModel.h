@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "core/History.h"
+#include "ui/ButtonRowsModel.h"
 
-class Doc;
 class KesApp;
 class KesProp;
-class PropButton;
 
-class ButtonTableModel : public QAbstractTableModel, public DocListener {
+class ButtonTableModel : public ButtonRowsModel<QAbstractTableModel>, public DocListener {
   Q_OBJECT
  public:
   // What a menu's author types, row by row, comes first; the target last.
@@ -38,9 +37,12 @@ class ButtonTableModel : public QAbstractTableModel, public DocListener {
 
   void OnDocChanged(const DocChange& change) override;
 
-  // A caption's line breaks as the table shows them on one line, and back.
+  // A caption as the table shows it on one line (a line break as a mark), as
+  // its editor shows it on several lines, and what the editor holds as stored.
+  // A mark typed is a character like any other, stored as itself.
   static QString OneLine(const std::string& stored);
-  static std::string Stored(const QString& oneLine);
+  static QString Lines(const std::string& stored);
+  static std::string Stored(const QString& lines);
 
  signals:
   void refused(const QModelIndex& index, const QString& typed, const QString& message);

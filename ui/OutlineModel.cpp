@@ -101,7 +101,7 @@ QModelIndex OutlineModel::ItemIn(int buttonRow, const ItemKind& kind) const {
   return state ? IndexOf(Project::StateGroup(state, kind.kind)) : QModelIndex();
 }
 
-OutlineModel::OutlineModel(Doc& doc, QObject* parent) : QAbstractItemModel(parent), doc_(doc) {
+OutlineModel::OutlineModel(Doc& doc, QObject* parent) : ButtonRowsModel(parent), doc_(doc) {
   Reload();
 }
 
@@ -127,47 +127,10 @@ void OutlineModel::OnDocChanged(const DocChange& change) {
     return;
   }
   if (!project_) return;
-  const int count = ButtonRows();
-  switch (change.kind) {
-    case DocChange::Kind::ButtonInserted: {
-      auto* button = static_cast<PropButton*>(
-          doc_.GroupAt({change.index, GroupPath::kNoState, PropClass::Button}));
-      if (!button || change.index > count) return;
-      beginInsertRows(RootIndex(), change.index, change.index);
-      buttons_.insert(buttons_.begin() + change.index, button);
-      rowsStale_ = true;
-      endInsertRows();
-      break;
-    }
-    case DocChange::Kind::ButtonRemoved:
-      if (change.index < 0 || change.index >= count) return;
-      beginRemoveRows(RootIndex(), change.index, change.index);
-      buttons_.erase(buttons_.begin() + change.index);
-      rowsStale_ = true;
-      endRemoveRows();
-      break;
-    case DocChange::Kind::ButtonMoved: {
-      const int from = change.index;
-      const int to = change.to;
-      if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
-      // A row moved down goes before the row after its new place.
-      if (!beginMoveRows(RootIndex(), from, from, RootIndex(), to > from ? to + 1 : to)) return;
-      const auto first = buttons_.begin();
-      if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-      else
-        std::rotate(first + to, first + from, first + from + 1);
-      rowsStale_ = true;
-      endMoveRows();
-      break;
-    }
-    case DocChange::Kind::GroupChanged:
-      if (change.Touches(field::kName)) Relabel(change.group);
-      break;
-    default:
-      // Positions, the modified flag and the steps show in no row.
-      break;
-  }
+  if (FollowButtons(doc_, change, buttons_, RootIndex(), [this] { rowsStale_ = true; })) return;
+  // Positions, the modified flag and the steps show in no row.
+  if (change.kind == DocChange::Kind::GroupChanged && change.Touches(field::kName))
+    Relabel(change.group);
 }
 
 void OutlineModel::Relabel(const GroupPath& path) {

@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "core/History.h"
+#include "ui/ButtonRowsModel.h"
 
 class Doc;
 class KesProp;
 class PropButton;
 class PropProject;
 
-class OutlineModel : public QAbstractItemModel, public DocListener {
+class OutlineModel : public ButtonRowsModel<QAbstractItemModel>, public DocListener {
   Q_OBJECT
  public:
   // The group a row stands for, as a pointer.

@@ -6,7 +6,8 @@
 // looking as the scripted one at rest and reacting to hover, the keyboard
 // through a revealed submenu and a radio group. Then phones and touch, the
 // status text, projects of any size, a caption font file, the focus when its
-// button hides, and forced colours.
+// button hides, forced colours, and captions, links, tips and status texts in
+// the languages of the world.
 // Needs VELKOBUTTON_EXE and VELKOBUTTON_MAKE_DEMO (the build's programs).
 const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
@@ -15,7 +16,7 @@ const os = require('node:os');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const puppeteer = require('puppeteer-core');
-const { ENGINES, PROJECTS, run, publishAll, open, frames, shot, capture, diffShare } = require('./visit.js');
+const { ENGINES, PROJECTS, RUNTIME_LINE, run, publishAll, open, frames, shot, capture, diffShare } = require('./visit.js');
 
 const AXE = require.resolve('axe-core/axe.min.js');
 const BIG = 20000;
@@ -25,6 +26,13 @@ const TEST_FONT = '/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf';
 // the tolerance in a channel (text anti-aliasing may differ by a few levels).
 const SAME_SHARE = 0.005;
 const TOLERANCE = 24;
+// One button's caption, name, tip, status text and link address in each language
+// (the link: the text and ".html"); the scripts written right to left.
+const LANGUAGES = [['Czech', 'Kol\u00e1\u010de'], ['Polish', 'P\u0105czki \u017cytnie'], ['Russian', '\u0425\u043b\u0435\u0431'],
+  ['Greek', '\u03a8\u03c9\u03bc\u03af'], ['Turkish', '\u015eekerli \u00e7\u00f6rek'], ['Japanese', '\u30d1\u30f3'],
+  ['Chinese', '\u9762\u5305'], ['Korean', '\ube75'], ['Arabic', '\u062e\u0628\u0632'], ['Hebrew', '\u05dc\u05d7\u05dd!'],
+  ['Hindi', '\u0930\u094b\u091f\u0940'], ['emoji', '\u{1f35e} Breads'], ['a combining mark', 'Cafe\u0301']];
+const RIGHT_TO_LEFT = ['Arabic', 'Hebrew'];
 
 /** Publishes the seven projects, the menu in a font file and a menu of BIG buttons. */
 function publishPages() {
@@ -43,6 +51,14 @@ function publishPages() {
   run(maker, ['--buttons', String(BIG), project]);
   run(exe, ['publish', project, path.join(dir, 'menu' + BIG)]);
   pages.big = path.join(dir, 'menu' + BIG, 'menu' + BIG + '.html');
+  const languages = path.join(dir, 'languages.but');
+  run('python3', [path.join(__dirname, '..', 'runtime', 'projects.py'), '--captions', languages,
+    JSON.stringify(LANGUAGES.map((l) => l[1]))]);
+  run(exe, ['publish', languages, path.join(dir, 'languages')]);
+  pages.languages = path.join(dir, 'languages', 'languages.html');
+  const html = fs.readFileSync(pages.languages, 'latin1');
+  pages.languagesNoScript = path.join(dir, 'languages', 'noscript.html');
+  fs.writeFileSync(pages.languagesNoScript, html.split(RUNTIME_LINE).join(''), 'latin1');
   return pages;
 }
 
@@ -286,6 +302,38 @@ for (const engine of ENGINES) {
       }));
       assert.match(moved, /^News/);
       await page.close();
+    });
+
+    test('every language: buttons, links, tips and status carry the exact text, drawn in its own glyphs and direction', async () => {
+      const expected = LANGUAGES.map(([language, text]) => ({ language: language, text: text, tip: text, link: text + '.html',
+        direction: RIGHT_TO_LEFT.includes(language) ? 'rtl' : 'ltr', side: 'near', status: text, drawn: true }));
+      for (const file of [pages.languages, pages.languagesNoScript]) {
+        const page = await open(browser, file);
+        const scripted = await page.evaluate(() => !!window.VelkoButtonRuntime);
+        const rows = await page.evaluate((languages) => Array.from(document.querySelectorAll('.vb .b'), (b, i) => {
+          const span = b.querySelector('span');
+          // The same count of question marks, as a page that lost the text would show.
+          const marks = span.cloneNode(true);
+          marks.textContent = '?'.repeat(Array.from(span.textContent).length);
+          span.after(marks);
+          const widths = [span, marks].map((s) => s.getBoundingClientRect().width);
+          marks.remove();
+          // Captions lie left and right by turns, whatever their direction.
+          const [box, cap] = [b.getBoundingClientRect(), span.getBoundingClientRect()];
+          const gap = i % 2 === 0 ? cap.left - box.left : box.right - cap.right;
+          return { language: languages[i], text: b.textContent, tip: b.title, link: b.getAttribute('href'),
+            direction: getComputedStyle(span).direction, side: gap < 12 ? 'near' : 'off by ' + gap,
+            drawn: Math.abs(widths[0] - widths[1]) > 0.5 };
+        }), LANGUAGES.map((l) => l[0]));
+        for (const [i, b] of (await buttonsOf(page)).entries()) {
+          await page.mouse.move(b.x, b.y);
+          await frames(page);
+          rows[i].status = scripted ? await page.$eval('.velkobutton-status', (e) => e.textContent) : rows[i].text;
+        }
+        assert.ok(scripted || file === pages.languagesNoScript, 'the runtime runs the page');
+        assert.deepEqual(rows, expected, file);
+        await page.close();
+      }
     });
 
     test('forced colours reach the captions and the focus ring', { skip: chromiumOnly }, async () => {

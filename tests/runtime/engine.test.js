@@ -179,6 +179,29 @@ test('dynamic text uses the configurable names', () => {
   }
 });
 
+test('text in any script: short names keep whole characters, a Leave script finds its button, right-to-left is told', () => {
+  // A name, its first three characters as a reader counts them.
+  const names = [['Ned\u011ble', 'Ned'], ['Se\u0301ance', 'Se\u0301a'], ['\u{1F35E}\u{1F950}\u{1F968}x', '\u{1F35E}\u{1F950}\u{1F968}'],
+    ['\u{1F469}\u200D\u{1F373}\u{1F44D}\u{1F3FD}\u{1F1E8}\u{1F1FF}x', '\u{1F469}\u200D\u{1F373}\u{1F44D}\u{1F3FD}\u{1F1E8}\u{1F1FF}'],
+    ['\u0930\u094B\u091F\u0940', '\u0930\u094B\u091F\u0940'], ['\u05D9\u05D5\u05B9\u05DD', '\u05D9\u05D5\u05B9\u05DD'], ['Mo', 'Mo']];
+  const segmenter = Intl.Segmenter;
+  try {
+    for (const [how, seg] of [['segmenter', segmenter], ['fallback', undefined]]) {
+      Intl.Segmenter = seg;
+      assert.deepStrictEqual(names.map(([n]) => rt.firstCharacters(n, 3)), names.map(([, short]) => short), how);
+    }
+  } finally {
+    Intl.Segmenter = segmenter;
+  }
+  const { e, host } = project("Button '\u0130stanbul' ; Set '\u0130stanbul.Leave'={Output 1 'left';};");
+  e.enter(e.buttons[0]);
+  e.leaveButton(e.buttons[0]);
+  assert.deepStrictEqual(host.of('log'), [['log', 'left']]);
+  const rtl = ['\u05DC\u05D7\u05DD!', 'Menu \u062E\u0628\u0632', '\u200F1', '\u{10900}', '\u{1E900}'];
+  const ltr = ['Kol\u00E1\u010De', '\u0425\u043B\u0435\u0431', '\u30D1\u30F3', '\u{1F35E}', ''];
+  assert.deepStrictEqual(rtl.concat(ltr).map(rt.hasRightToLeft), rtl.map(() => true).concat(ltr.map(() => false)));
+});
+
 test('Set refresh asks for redrawing at its interval; a second Button of one name replaces the first', () => {
   const { e, host } = project("Button 'A' Color=0x0000FF ;Button 'B' ;");
   e.load("Set refresh=5000; Button 'a' Color=0x00FF00 ;");

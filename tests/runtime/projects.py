@@ -11,7 +11,12 @@ usage: projects.py --texts OUTDIR SEED COUNT
   Windows-1252 lacks) in every field the script quotes; texts_read.but,
   the same read from its input file; and OUTDIR/texts.json: those texts as they must read
   back (carriage returns dropped), in the order the script holds them ("page"), and the
-  input file's name ("input")."""
+  input file's name ("input").
+usage: projects.py --captions OUT.but JSON
+  OUT.but: a column of link buttons, one for each of JSON's texts, which is its name,
+  caption (aligned left and right by turns), tool tip and status text, and its link's
+  address (the text and ".html"); a
+  script before them brings the runtime in."""
 import json
 import os
 import random
@@ -104,7 +109,25 @@ def texts(out, seed, count):
         json.dump({"page": [read(t) for t in order], "input": read(p.inputFile)}, f)
 
 
+def captions(out, words):
+    p = refgen.Project()
+    p.layout, p.buttonWidth, p.buttonHeight, p.spacing = 0, 240, 40, 4
+    p.beforeScript = b"Set n=1;"
+    for i, word in enumerate(words):
+        b = refgen.Button(stored(word))
+        for s in b.states:
+            s.text.text, s.text.size, s.text.alignX = stored(word), 20, 0 if i % 2 == 0 else 2
+        b.tip, b.status, b.url = stored(word), stored(word), stored(word + ".html")
+        p.buttons.append(b)
+    p.layout_buttons()
+    with open(out, "wb") as f:
+        f.write(refgen.project_file(p))
+
+
 def main():
+    if sys.argv[1] == "--captions":
+        captions(sys.argv[2], json.loads(sys.argv[3]))
+        return
     if sys.argv[1] == "--texts":
         texts(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
         return

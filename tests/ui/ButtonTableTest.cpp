@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -169,6 +170,33 @@ TEST_F(ButtonTableTest, TypedCellsReachTheDocumentOneStepEach) {
   EXPECT_EQ(Cell(0, Col::kTip), "Baked every morning");
   EXPECT_EQ(Cell(0, Col::kStatus), "Our loaves");
   EXPECT_EQ(Cell(1, Col::kName), "Loaves");
+}
+
+// A caption's editor shows its lines: Shift+Enter breaks one, Enter stores
+// it. The table shows a line break as a mark on one line; a mark typed is a
+// character like any other, stored as itself.
+TEST_F(ButtonTableTest, ACaptionsLineBreaksAndATypedMarkStayApart) {
+  Doc& doc = app->doc();
+  At(0, Col::kCaption);
+  Keys("Fresh");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
+  // Typed as one key's text, as an input method gives it.
+  QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), Qt::Key_unknown,
+                      QString::fromUtf8("Bread \u21B5 \u00A0"), Qt::NoModifier);
+  Key(Qt::Key_Return);
+  const std::string stored = "Fresh\r\nBread \u21B5 \u00A0";
+  EXPECT_EQ(Button(0).upState->text->text, stored);
+  EXPECT_EQ(Cell(0, Col::kCaption), "Fresh\u21B5Bread \u21B5 \u00A0");
+  // Opened again, the editor holds the lines; stored untouched, no step.
+  const std::size_t steps = doc.history().size();
+  At(0, Col::kCaption);
+  Key(Qt::Key_F2);
+  auto* editor = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(editor->document()->toRawText().toStdString(), "Fresh\u2029Bread \u21B5 \u00A0");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(doc.history().size(), steps);
+  EXPECT_EQ(Button(0).upState->text->text, stored);
 }
 
 // A refused name changes nothing and makes no step; the General page's
