@@ -16,6 +16,7 @@
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "core/Translatable.h"
 #include "core/Version.h"
 #include "groups/button/PropButton.h"
 #include "groups/project/PropProject.h"
@@ -37,7 +38,7 @@ class ReadingStep : public EditStep {
     Project::Geometry geometry;
   };
   ReadingStep(std::vector<Change> changes, State before, State after)
-      : EditStep("Reopen with Encoding"),
+      : EditStep(VB_TR_NOOP("EditSteps", "Reopen with Encoding")),
         changes_(std::move(changes)),
         before_(std::move(before)),
         after_(std::move(after)) {}

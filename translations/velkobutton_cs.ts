@@ -272,6 +272,10 @@
         <source>%1 (%2 buttons)</source>
         <translation>%1 (tlačítka: %2)</translation>
     </message>
+    <message>
+        <source>Reopen with Encoding</source>
+        <translation>Znovu otevřít v kódování</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -562,6 +566,34 @@
         <source>Version %1 (Build %2)</source>
         <translation>Verze %1 (sestavení %2)</translation>
     </message>
+    <message>
+        <source>Reopen with &amp;Encoding</source>
+        <translation>Znovu otevřít v &amp;kódování</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Středoevropské (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cyrilice (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Řečtina (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turečtina (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Baltské (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Západoevropské (Windows-1252)</translation>
+    </message>
 </context>
 <context>
     <name>InputDetailsDialog</name>
@@ -815,6 +847,45 @@
     <message>
         <source>Language</source>
         <translation>Jazyk</translation>
+    </message>
+</context>
+<context>
+    <name>Outline</name>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Klid</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Najetí</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Okraj</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Obrázek</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Rozšířené</translation>
     </message>
 </context>
 <context>
@@ -2649,6 +2720,62 @@ helpcontents</source>
 Nápověda
 helpcontents</translation>
     </message>
+    <message>
+        <source>Read the project&apos;s file again with its texts in another code page
+Reopen with Encoding
+fileopen</source>
+        <translation>Znovu načte soubor projektu s texty v jiné kódové stránce
+Znovu otevřít v kódování
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Central European (Windows-1250)
+Reopen as Windows-1250
+fileopen</source>
+        <translation>Znovu načte soubor projektu s 8bitovými texty v kódování středoevropské (Windows-1250)
+Znovu otevřít jako Windows-1250
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Cyrillic (Windows-1251)
+Reopen as Windows-1251
+fileopen</source>
+        <translation>Znovu načte soubor projektu s 8bitovými texty v kódování cyrilice (Windows-1251)
+Znovu otevřít jako Windows-1251
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Greek (Windows-1253)
+Reopen as Windows-1253
+fileopen</source>
+        <translation>Znovu načte soubor projektu s 8bitovými texty v kódování řečtina (Windows-1253)
+Znovu otevřít jako Windows-1253
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Turkish (Windows-1254)
+Reopen as Windows-1254
+fileopen</source>
+        <translation>Znovu načte soubor projektu s 8bitovými texty v kódování turečtina (Windows-1254)
+Znovu otevřít jako Windows-1254
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Baltic (Windows-1257)
+Reopen as Windows-1257
+fileopen</source>
+        <translation>Znovu načte soubor projektu s 8bitovými texty v kódování baltské (Windows-1257)
+Znovu otevřít jako Windows-1257
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Western (Windows-1252)
+Reopen as Windows-1252
+fileopen</source>
+        <translation>Znovu načte soubor projektu s 8bitovými texty v kódování západoevropské (Windows-1252)
+Znovu otevřít jako Windows-1252
+fileopen</translation>
+    </message>
 </context>
 <context>
     <name>TabBorder</name>
@@ -3694,6 +3821,18 @@ Ano je otevře jako neuložené změny v %1. Ne odstraní &apos;%2&apos;. Zruši
     <message>
         <source>Captions hard to read (below %1): %2</source>
         <translation>Špatně čitelné popisky (pod %1): %2</translation>
+    </message>
+    <message>
+        <source>This project has not been saved to a file yet, so there is nothing to read again.</source>
+        <translation>Tento projekt ještě nebyl uložen do souboru, takže není co znovu načíst.</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Reading the file again as %2 replaces the project with what the file holds. Read it again?</source>
+        <translation>%1 obsahuje neuložené změny. Opětovné načtení souboru jako %2 nahradí projekt obsahem souboru. Načíst znovu?</translation>
+    </message>
+    <message>
+        <source>%1 could not be read again: %2. The project stays as it is.</source>
+        <translation>Soubor %1 nelze znovu načíst: %2. Projekt zůstává beze změny.</translation>
     </message>
 </context>
 </TS>

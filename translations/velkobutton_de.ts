@@ -271,6 +271,10 @@
         <source>%1 (%2 buttons)</source>
         <translation>%1 (%2 Schaltflächen)</translation>
     </message>
+    <message>
+        <source>Reopen with Encoding</source>
+        <translation>Mit Kodierung erneut öffnen</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -561,6 +565,34 @@
         <source>Version %1 (Build %2)</source>
         <translation>Version %1 (Build %2)</translation>
     </message>
+    <message>
+        <source>Reopen with &amp;Encoding</source>
+        <translation>Mit &amp;Kodierung erneut öffnen</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Mitteleuropäisch (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Kyrillisch (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Griechisch (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Türkisch (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Baltisch (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Westeuropäisch (Windows-1252)</translation>
+    </message>
 </context>
 <context>
     <name>InputDetailsDialog</name>
@@ -811,6 +843,45 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>Outline</name>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Mouseover</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Gedrückt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
     </message>
 </context>
 <context>
@@ -2645,6 +2716,62 @@ helpcontents</source>
 Hilfe
 helpcontents</translation>
     </message>
+    <message>
+        <source>Read the project&apos;s file again with its texts in another code page
+Reopen with Encoding
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren Texten in einer anderen Codepage
+Mit Kodierung erneut öffnen
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Central European (Windows-1250)
+Reopen as Windows-1250
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren 8-Bit-Texten in Mitteleuropäisch (Windows-1250)
+Erneut öffnen als Windows-1250
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Cyrillic (Windows-1251)
+Reopen as Windows-1251
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren 8-Bit-Texten in Kyrillisch (Windows-1251)
+Erneut öffnen als Windows-1251
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Greek (Windows-1253)
+Reopen as Windows-1253
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren 8-Bit-Texten in Griechisch (Windows-1253)
+Erneut öffnen als Windows-1253
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Turkish (Windows-1254)
+Reopen as Windows-1254
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren 8-Bit-Texten in Türkisch (Windows-1254)
+Erneut öffnen als Windows-1254
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Baltic (Windows-1257)
+Reopen as Windows-1257
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren 8-Bit-Texten in Baltisch (Windows-1257)
+Erneut öffnen als Windows-1257
+fileopen</translation>
+    </message>
+    <message>
+        <source>Read the project&apos;s file again with its 8-bit texts in Western (Windows-1252)
+Reopen as Windows-1252
+fileopen</source>
+        <translation>Liest die Projektdatei erneut, mit ihren 8-Bit-Texten in Westeuropäisch (Windows-1252)
+Erneut öffnen als Windows-1252
+fileopen</translation>
+    </message>
 </context>
 <context>
     <name>TabBorder</name>
@@ -3690,6 +3817,18 @@ Yes opens them as unsaved changes to %1. No removes &apos;%2&apos;. Cancel keeps
     <message>
         <source>Captions hard to read (below %1): %2</source>
         <translation>Schwer lesbare Beschriftungen (unter %1): %2</translation>
+    </message>
+    <message>
+        <source>This project has not been saved to a file yet, so there is nothing to read again.</source>
+        <translation>Dieses Projekt wurde noch nicht in eine Datei gespeichert, es gibt also nichts erneut zu lesen.</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Reading the file again as %2 replaces the project with what the file holds. Read it again?</source>
+        <translation>%1 hat Änderungen, die nicht gespeichert sind. Wird die Datei erneut als %2 gelesen, ersetzt ihr Inhalt das Projekt. Erneut lesen?</translation>
+    </message>
+    <message>
+        <source>%1 could not be read again: %2. The project stays as it is.</source>
+        <translation>%1 konnte nicht erneut gelesen werden: %2. Das Projekt bleibt, wie es ist.</translation>
     </message>
 </context>
 </TS>

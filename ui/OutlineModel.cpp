@@ -1,5 +1,6 @@
 #include "ui/OutlineModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -255,13 +256,31 @@ const QIcon& OutlineModel::IconFor(int id) const {
   return it->second;
 }
 
+namespace {
+// The project, the states and the items are named by the program, so they are
+// shown in the user's language; buttons carry the names their user gave them.
+const char* const kFixedNames[] = {
+    QT_TRANSLATE_NOOP("Outline", "Project"),  QT_TRANSLATE_NOOP("Outline", "Up"),
+    QT_TRANSLATE_NOOP("Outline", "Over"),     QT_TRANSLATE_NOOP("Outline", "Down"),
+    QT_TRANSLATE_NOOP("Outline", "Text"),     QT_TRANSLATE_NOOP("Outline", "Border"),
+    QT_TRANSLATE_NOOP("Outline", "Audio"),    QT_TRANSLATE_NOOP("Outline", "Image"),
+    QT_TRANSLATE_NOOP("Outline", "Advanced"),
+};
+
+QString FixedName(const KesProp& group) {
+  for (const char* name : kFixedNames)
+    if (group.name == name) return QCoreApplication::translate("Outline", name);
+  return ToQ(group.name);
+}
+}  // namespace
+
 QVariant OutlineModel::data(const QModelIndex& index, int role) const {
   const KesProp* group = GroupOf(index);
   if (!group) return QVariant();
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-      return ToQ(group->name);
+      return group->GetClass() == PropClass::Button ? ToQ(group->name) : FixedName(*group);
     case Qt::DecorationRole:
       return IconFor(group->icon);
     case kGroupRole:
