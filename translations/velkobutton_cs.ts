@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>Reopen with &amp;Encoding</source>
-        <translation>Znovu otevřít v &amp;kódování</translation>
+        <translation>Znovu otevřít v kó&amp;dování</translation>
     </message>
     <message>
         <source>Central European (Windows-1250)</source>
