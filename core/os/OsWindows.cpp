@@ -383,6 +383,10 @@ bool OpenWithDesktop(const std::string& address) {
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+unsigned SetNewFileMask(unsigned) {
+  return 0;
+}
+
 bool RunsAsRoot() {
   return false;
 }
@@ -467,6 +471,11 @@ bool MakeLink(const std::string& target, const std::string& link) {
       CreateSymbolicLinkW(Wide(link).c_str(), to.c_str(), flags & ~kUnprivilegedLinks))
     return true;
   return Failed(false);
+}
+
+bool MakePipe(const std::string&) {
+  errno = ENOSYS;
+  return false;
 }
 
 namespace {
@@ -737,7 +746,7 @@ int TakeEndSignal(int) {
   return 0;
 }
 
-bool SetFileSizeLimit(unsigned long long) {
+bool SetFileSizeLimit(unsigned long long, unsigned long long*) {
   errno = ENOSYS;
   return false;
 }
