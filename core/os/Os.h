@@ -156,9 +156,9 @@ unsigned UserId();
 bool PeerIsSameUser(std::intptr_t socket);
 
 // Puts `from` in `to`'s place, atomically where the system allows: rename on
-// POSIX (a reader of the old file keeps reading it); on Windows ReplaceFileW
-// for a file that exists, else MoveFileExW with REPLACE_EXISTING and
-// WRITE_THROUGH, tried again briefly while another program holds the target
+// POSIX (a reader of the old file keeps reading it); on Windows MoveFileExW
+// with REPLACE_EXISTING and WRITE_THROUGH, else ReplaceFileW where the old
+// file is open, tried again briefly while another program holds the target
 // without letting it be deleted.
 bool Replace(const std::string& from, const std::string& to);
 bool Remove(const std::string& path);
