@@ -1,10 +1,6 @@
 #include "app/Cli.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +20,7 @@
 #include "core/KesDoc.h"
 #include "core/PageOptions.h"
 #include "core/Version.h"
+#include "core/os/Os.h"
 #include "output/FileGate.h"
 
 namespace {
@@ -178,7 +175,7 @@ std::string UnknownCommand(const std::string& word) {
 
 bool IsFileOrFolder(const std::string& path) {
   std::error_code ignored;
-  return std::filesystem::exists(std::filesystem::path(path), ignored);
+  return std::filesystem::exists(os::FsPath(path), ignored);
 }
 
 // A word that names no file and could not be one's name (no folder, no
@@ -223,18 +220,7 @@ bool AsksForHelp(const std::vector<std::string>& args) {
 // (a pipe or a terminal may take it in parts).
 bool WriteStdout(std::string_view bytes) {
   if (std::fflush(stdout) != 0) return false;
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(STDOUT_FILENO, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
+  return os::WriteStandardOutput(bytes.data(), bytes.size());
 }
 
 // Writes what `generate` hands its sink to standard output ("" or "-") or
@@ -245,7 +231,7 @@ bool WriteGenerated(const std::string& output,
   if (output.empty() || output == "-") {
     // Standard output sent into the project itself (`>> p.but`) would add
     // the page to it.
-    if (!project.empty() && safefile::SameFile(STDOUT_FILENO, project)) {
+    if (!project.empty() && safefile::SameAsStandardOutput(project)) {
       safefile::WriteError same;
       same.failure = safefile::Failure::SameAsInput;
       same.input = project;
@@ -357,7 +343,8 @@ int Export(const std::vector<std::string>& givenArgs) {
         Complain(ControlCharacterMessage(f));
         ExitNow(1);
       }
-      bytes += f + "\n";
+      // The system's own form: one separator throughout.
+      bytes += os::NativeSeparators(f) + "\n";
     }
   }
   if (!WriteOut(output, bytes, project)) ExitNow(1);
@@ -368,9 +355,11 @@ int Export(const std::vector<std::string>& givenArgs) {
 
 int RunCli(int argc, char** argv) {
   if (argc < 2) return -1;
-  const std::string cmd = argv[1];
-  // The arguments are file names and words, kept as the system gave them.
-  std::vector<std::string> args(argv + 2, argv + argc);
+  // The arguments are file names and words, kept as the system gave them
+  // (as UTF-8, whatever the system's own encoding of its command line).
+  const std::vector<std::string> all = os::Arguments(argc, argv);
+  const std::string cmd = all[1];
+  std::vector<std::string> args(all.begin() + 2, all.end());
   if (cmd == "--version" || cmd == "-V" || cmd == "-v") {
     if (!args.empty()) return Usage("--version takes no arguments");
     PrintVersion();
@@ -394,5 +383,5 @@ int RunCli(int argc, char** argv) {
   if (cmd == "export") return Export(args);
   if (cmd == "publish") return RunPublish(args);
   if (cmd == "audio") return RunAudio(args);
-  return CheckEditorArguments(std::vector<std::string>(argv + 1, argv + argc));
+  return CheckEditorArguments(std::vector<std::string>(all.begin() + 1, all.end()));
 }

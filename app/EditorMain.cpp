@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +19,7 @@
 #include "ui/Text.h"
 #endif
 #include "core/SafeFile.h"
+#include "core/os/Os.h"
 #include "ui/App.h"
 #include "ui/QtPlatform.h"
 #include "ui/SealedWeb.h"
@@ -73,8 +72,9 @@ int main(int argc, char** argv) {
   const bool verbose = WantsVerbose(argc, argv);
   if (!verbose) QuietWebEngine();
   // The embedded browser's sandbox cannot run as root.
-  if (geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+  std::string given;
+  if (os::RunsAsRoot() && !os::GetEnv("QTWEBENGINE_DISABLE_SANDBOX", given))
+    os::SetEnv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   sealed::PrepareProcess();
   QApplication qapp(argc, argv);

@@ -3,8 +3,11 @@
 #include "app/Cli.h"
 #include "app/EditorLaunch.h"
 #include "core/SafeFile.h"
+#include "core/os/Os.h"
 
 int main(int argc, char** argv) {
+  // What goes to standard output is the bytes --output writes.
+  os::BinaryStandardStreams();
   // Before anything is written, by the command line or the editor.
   safefile::PrepareProcess();
   const int status = RunCli(argc, argv);

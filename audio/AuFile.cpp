@@ -186,7 +186,7 @@ std::string TempWaveName() {
     name = kTempPrefix;
     for (int i = 0; i < 8; ++i) name += kDigits[gen() % 36];
     fs::path p = dir / name;
-    if (!fs::exists(p, ec) && !fs::exists(fs::path(p.string() + ".wav;"), ec))
+    if (!fs::exists(p, ec) && !fs::exists(FsPath(EnginePath(p) + ".wav;"), ec))
       return EnginePath(p) + ".wav;";
   }
   return EnginePath(dir / name) + ".wav;";

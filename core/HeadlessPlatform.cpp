@@ -1,55 +1,31 @@
 #include "core/HeadlessPlatform.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
-extern char** environ;
+#include "core/os/Os.h"
 
 namespace {
 
-std::string Env(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? std::string(v) : std::string();
-}
-
 bool IsDir(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return os::KindOf(path) == os::Kind::Folder;
 }
 
 std::string RealPath(const std::string& path) {
-  char buf[PATH_MAX];
-  return realpath(path.c_str(), buf) ? std::string(buf) : std::string();
+  std::string real;
+  return os::RealPath(path, real) ? real : std::string();
 }
 
-// The folder of the running program, without a trailing '/'; the current
-// folder when the system does not tell.
+// The folder of the running program, without a trailing separator; the
+// current folder when the system does not tell.
 std::string ExeDir() {
-  std::string exe = RealPath("/proc/self/exe");
-  const std::size_t slash = exe.rfind('/');
-  if (exe.empty() || slash == std::string::npos) {
-    char buf[PATH_MAX];
-    return getcwd(buf, sizeof buf) ? std::string(buf) : std::string(".");
-  }
+  const std::string exe = os::ProgramPath();
+  const std::size_t slash = exe.find_last_of(os::kSeparator == '/' ? "/" : "/\\");
+  if (exe.empty() || slash == std::string::npos) return os::CurrentFolder();
   return slash == 0 ? "/" : exe.substr(0, slash);
-}
-
-// The home folder as the editor's libraries take it: $HOME, else the root.
-std::string HomeDir() {
-  std::string home = Env("HOME");
-  while (home.size() > 1 && home.back() == '/') home.pop_back();
-  return home.empty() ? "/" : home;
 }
 
 void PercentEncode(unsigned char c, std::string& out) {
@@ -175,69 +151,7 @@ std::string ShellAddress(const std::string& target) {
 }
 
 bool StartDetached(const std::vector<std::string>& argv) {
-  if (argv.empty() || argv[0].empty()) return false;
-  // Everything the child needs is made before it exists: after fork it only
-  // calls what is safe there.
-  std::vector<std::string> candidates;
-  if (argv[0].find('/') != std::string::npos) {
-    candidates.push_back(argv[0]);
-  } else {
-    std::string path = Env("PATH");
-    if (path.empty()) path = "/usr/local/bin:/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= path.size()) {
-      std::size_t end = path.find(':', start);
-      if (end == std::string::npos) end = path.size();
-      const std::string dir = end > start ? path.substr(start, end - start) : ".";
-      candidates.push_back(dir + "/" + argv[0]);
-      start = end + 1;
-    }
-  }
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-
-  int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) return false;
-  const pid_t middle = fork();
-  if (middle < 0) {
-    close(report[0]);
-    close(report[1]);
-    return false;
-  }
-  if (middle == 0) {
-    // The middle child starts the program in a new session and ends at
-    // once, so the program is nobody's child here and leaves no zombie.
-    close(report[0]);
-    setsid();
-    const pid_t child = fork();
-    if (child == 0) {
-      signal(SIGPIPE, SIG_DFL);
-      int error = ENOENT;
-      for (const std::string& c : candidates) {
-        execve(c.c_str(), args.data(), environ);
-        if (errno != ENOENT && errno != ENOTDIR) error = errno;
-      }
-      (void)!write(report[1], &error, sizeof error);
-      _exit(127);
-    }
-    if (child < 0) {
-      const int error = errno;
-      (void)!write(report[1], &error, sizeof error);
-    }
-    _exit(0);
-  }
-  close(report[1]);
-  int status = 0;
-  while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
-  }
-  // The pipe closes without a word when the program started.
-  int error = 0;
-  ssize_t n;
-  while ((n = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
-  }
-  close(report[0]);
-  return n == 0;
+  return os::StartDetached(argv);
 }
 
 HeadlessPlatform::HeadlessPlatform(const std::string& settingsFile)
@@ -284,11 +198,11 @@ bool HeadlessPlatform::StartProcess(const std::string& program,
 bool HeadlessPlatform::OpenWithShell(const std::string& target) {
   // The command line has no desktop session of its own: the desktop's opener
   // takes the address (the editor's platform asks the desktop services).
-  return StartDetached({"xdg-open", ShellAddress(target)});
+  return os::OpenWithDesktop(ShellAddress(target));
 }
 
 void HeadlessPlatform::UnsetEnvironment(const std::string& name) {
-  unsetenv(name.c_str());
+  os::UnsetEnv(name);
 }
 
 std::string HeadlessPlatform::GetProfileString(const std::string& section, const std::string& key,
@@ -336,34 +250,27 @@ std::string FindProgramDir() {
 }
 
 std::string CacheDir() {
-  std::string cache = Env("XDG_CACHE_HOME");
-  // A relative cache folder would depend on the current folder: it counts as unset.
-  if (cache.empty() || cache[0] != '/') cache = HomeDir() + "/.cache";
-  return cache + "/velkobutton/";
+  return os::CacheFolder() + "/velkobutton/";
 }
 
 std::string FindPreviewDir(const ProgramLayout& layout) {
   // Only a run from the build tree writes beside the program; an installed
   // program, root's too, never writes into its own folder.
-  if (layout.buildTree && IsDir(layout.programDir) && access(layout.programDir.c_str(), W_OK) == 0)
+  if (layout.buildTree && IsDir(layout.programDir) && os::MayWrite(layout.programDir))
     return layout.programDir + "Preview/";
-  return CacheDir() + kPreviewFolderPrefix + std::to_string(getpid()) + "/";
-}
-
-static bool ProcessEnded(long pid) {
-  return pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+  return CacheDir() + kPreviewFolderPrefix + std::to_string(os::ProcessId()) + "/";
 }
 
 void RemoveFoldersOfEndedProcesses(const std::string& parent, const std::string& prefix) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  for (fs::directory_iterator it(fs::path(parent), ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
+  for (fs::directory_iterator it(os::FsPath(parent), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = os::Utf8Of(it->path().filename());
     if (name.compare(0, prefix.size(), prefix) != 0) continue;
     char* rest = nullptr;
     const long pid = std::strtol(name.c_str() + prefix.size(), &rest, 10);
     std::error_code ignored;
-    if (rest && *rest == '\0' && ProcessEnded(pid) && it->is_directory(ignored) &&
+    if (rest && *rest == '\0' && os::ProcessEnded(pid) && it->is_directory(ignored) &&
         !it->is_symlink(ignored))
       fs::remove_all(it->path(), ignored);
   }

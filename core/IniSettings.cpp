@@ -4,11 +4,6 @@
 // core/IniWrite.cpp, its escaping in core/IniEscape.cpp.
 #include "core/IniSettings.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -16,6 +11,7 @@
 
 #include "core/SafeFile.h"
 #include "core/Win1252.h"
+#include "core/os/Os.h"
 
 namespace ini {
 
@@ -94,29 +90,20 @@ std::u16string KeyOf(const std::string& section, const std::string& key) {
 
 namespace {
 
-std::string Env(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? std::string(v) : std::string();
-}
-
-// $HOME without a trailing '/' (the root when unset).
-std::string HomeDir() {
-  std::string home = Env("HOME");
-  while (home.size() > 1 && home.back() == '/') home.pop_back();
-  return home.empty() ? "/" : home;
-}
+// What separates folders in a settings file's path.
+constexpr const char* kSeparators = os::kSeparator == '/' ? "/" : "/\\";
 
 bool MakeDirs(const std::string& dir) {
   if (dir.empty()) return true;
-  struct stat st {};
-  if (stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-  const std::size_t slash = dir.find_last_of('/', dir.size() - 1);
+  os::FileInfo info;
+  if (os::InfoOf(dir, info)) return info.kind == os::Kind::Folder;
+  const std::size_t slash = dir.find_last_of(kSeparators, dir.size() - 1);
   if (slash != std::string::npos && slash > 0 && !MakeDirs(dir.substr(0, slash))) return false;
-  return mkdir(dir.c_str(), 0777) == 0 || errno == EEXIST;
+  return os::MakeFolder(dir) || errno == EEXIST;
 }
 
 std::string DirOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
+  const std::size_t slash = path.find_last_of(kSeparators);
   if (slash == std::string::npos) return std::string();
   return slash == 0 ? "/" : path.substr(0, slash);
 }
@@ -133,51 +120,38 @@ Store::Store(std::vector<std::string> files)
     : files_(std::move(files)), loaded_(files_.size()), reportedTooLarge_(files_.size()) {}
 
 Store Store::ForUser(const std::string& organization, const std::string& application) {
-  std::string user = Env("XDG_CONFIG_HOME");
-  if (user.empty()) user = HomeDir() + "/.config";
-  const std::string appFile = organization + "/" + application + ".conf";
+  const std::string user = os::SettingsFolder();
+  const std::string sep(1, os::kSeparator);
+  const std::string appFile = organization + sep + application + ".conf";
   const std::string orgFile = organization + ".conf";
-  std::vector<std::string> files = {user + "/" + appFile, user + "/" + orgFile};
-  std::vector<std::string> dirs;
-  const std::string systemDirs = Env("XDG_CONFIG_DIRS");
-  if (systemDirs.empty()) {
-    dirs.push_back("/etc/xdg");
-  } else {
-    std::size_t start = 0;
-    while (start <= systemDirs.size()) {
-      std::size_t end = systemDirs.find(':', start);
-      if (end == std::string::npos) end = systemDirs.size();
-      if (end > start) dirs.push_back(systemDirs.substr(start, end - start));
-      start = end + 1;
-    }
-  }
-  for (const std::string& d : dirs) files.push_back(d + "/" + appFile);
-  for (const std::string& d : dirs) files.push_back(d + "/" + orgFile);
+  std::vector<std::string> files = {user + sep + appFile, user + sep + orgFile};
+  const std::vector<std::string> dirs = os::SystemSettingsFolders();
+  for (const std::string& d : dirs) files.push_back(d + sep + appFile);
+  for (const std::string& d : dirs) files.push_back(d + sep + orgFile);
   return Store(std::move(files));
 }
 
 const Value* Store::Find(const std::u16string& key) const {
   for (std::size_t i = 0; i < files_.size(); ++i) {
     Loaded& l = loaded_[i];
-    struct stat st {};
-    if (stat(files_[i].c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    os::FileInfo st;
+    if (!os::InfoOf(files_[i], st) || st.kind != os::Kind::Regular) {
       l = Loaded();
       continue;
     }
-    const std::int64_t mtime =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    if (!l.valid || l.device != st.st_dev || l.inode != st.st_ino ||
-        l.size != static_cast<std::uint64_t>(st.st_size) || l.mtimeNs != mtime) {
-      l.tooLarge = static_cast<std::uint64_t>(st.st_size) > kLargestFile;
+    const std::int64_t mtime = st.modifiedNs;
+    if (!l.valid || l.device != st.id.device || l.inode != st.id.index || l.size != st.size ||
+        l.mtimeNs != mtime) {
+      l.tooLarge = st.size > kLargestFile;
       l.doc = l.tooLarge ? Document() : Document::Parse(ReadSmallFile(files_[i]));
       if (l.tooLarge && !reportedTooLarge_[i]) {
         reportedTooLarge_[i] = true;
         if (onTooLarge) onTooLarge(files_[i]);
       }
       l.valid = true;
-      l.device = st.st_dev;
-      l.inode = st.st_ino;
-      l.size = static_cast<std::uint64_t>(st.st_size);
+      l.device = st.id.device;
+      l.inode = st.id.index;
+      l.size = st.size;
       l.mtimeNs = mtime;
     }
     if (const Value* v = l.doc.Find(key)) return v;
@@ -219,11 +193,11 @@ bool Store::Write(const std::u16string& key, Value value) {
   safefile::LockFile lock(path + ".lock");
   if (!lock.Acquire(lockWait)) return false;
   std::string bytes;
-  struct stat st {};
-  if (stat(path.c_str(), &st) == 0) {
+  os::FileInfo st;
+  if (os::InfoOf(path, st)) {
     // A file that cannot be read is never replaced by one without its keys.
-    if (static_cast<std::uint64_t>(st.st_size) > kLargestFile ||
-        access(path.c_str(), R_OK | W_OK) != 0 || !safefile::ReadAll(path, bytes, kLargestFile))
+    if (st.size > kLargestFile || !os::MayReadAndWrite(path) ||
+        !safefile::ReadAll(path, bytes, kLargestFile))
       return false;
   }
   Document doc = Document::Parse(bytes);

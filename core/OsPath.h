@@ -3,8 +3,9 @@
 // program and preview folders) stay in the operating system's encoding from
 // end to end; what a project stores or a page carries (image and audio
 // names, the page path) is text like every other string, UTF-8 in the
-// engine. The system's file names are UTF-8 too; these conversions are the
-// only crossings between the two, and refuse a name that is no text.
+// engine. The engine's file names are UTF-8 too (the operating-system layer
+// speaks UTF-16 to Windows); these conversions are the only crossings
+// between the two, and refuse a name that is no text.
 #pragma once
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "core/Messages.h"
 #include "core/Platform.h"
 #include "core/Win1252.h"
+#include "core/os/Os.h"
 
 // The file name the operating system takes, for the C library's calls (paths
 // already are).
@@ -22,12 +24,12 @@ inline const std::string& OsName(const std::string& path) {
 }
 
 inline std::filesystem::path FsPath(const std::string& path) {
-  return std::filesystem::path(path);
+  return os::FsPath(path);
 }
 
 // A path the operating system gave back.
 inline std::string EnginePath(const std::filesystem::path& path) {
-  return path.string();
+  return os::Utf8Of(path);
 }
 
 // The file a name stored in a project reaches.
@@ -61,7 +63,7 @@ inline std::string NameInProject(const std::string& path, const std::string& pro
   if (ec) return path;
   const std::filesystem::path relative = file.lexically_relative(folder);
   if (relative.empty() || *relative.begin() == ".." || relative.is_absolute()) return path;
-  return relative.generic_string();
+  return relative.generic_u8string();
 }
 
 // The folder a project's relative file names start from: the project's own

@@ -1,14 +1,7 @@
 #include "core/SafeFile.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
-#include <climits>
-#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -18,19 +11,15 @@
 #include <thread>
 
 #include "core/Messages.h"
+#include "core/os/Os.h"
 
 namespace fs = std::filesystem;
 
 namespace safefile {
 namespace {
 
-constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr mode_t kAnyExecute = S_IXUSR | S_IXGRP | S_IXOTH;
-// The running program, however the target names it.
-constexpr const char* kOwnProgram = "/proc/self/exe";
-constexpr mode_t kNewFileMode = 0666;  // less the process's umask
-constexpr mode_t kPrivateFileMode = 0600;
-constexpr mode_t kPrivateFolderMode = 0700;
+// The longest temporary's path the signal handler's table holds.
+constexpr std::size_t kLongestPendingPath = 4096;
 // Temporary names keep well inside a file system's name limit whatever the target's.
 constexpr std::size_t kTempStemLength = 160;
 constexpr int kTempAttempts = 16;
@@ -48,12 +37,11 @@ bool Fail(WriteError* error, Failure failure, int err = 0, const std::string& in
 // the link itself is to be replaced. False for a link that leads nowhere
 // (dangling, or a loop).
 bool ResolveTarget(const std::string& path, Links links, fs::path& target) {
-  target = fs::path(path);
-  struct stat st {};
-  if (links == Links::Replace || lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
-  char resolved[PATH_MAX];
-  if (!realpath(path.c_str(), resolved)) return false;
-  target = resolved;
+  target = os::FsPath(path);
+  if (links == Links::Replace || os::KindOf(path, os::Links::Own) != os::Kind::Link) return true;
+  std::string resolved;
+  if (!os::RealPath(path, resolved)) return false;
+  target = os::FsPath(resolved);
   return true;
 }
 
@@ -76,13 +64,13 @@ std::string TempName(const std::string& stem, int attempt) {
 enum SlotState : int { kFree, kClaimed, kLive };
 struct PendingSlot {
   std::atomic<int> state{kFree};
-  char path[PATH_MAX];
+  char path[kLongestPendingPath];
 };
 constexpr int kPendingSlots = 32;
 PendingSlot g_pending[kPendingSlots];
 
 int RegisterPending(const std::string& path) {
-  if (path.size() >= PATH_MAX) return -1;
+  if (path.size() >= kLongestPendingPath) return -1;
   for (int i = 0; i < kPendingSlots; ++i) {
     int expected = kFree;
     if (!g_pending[i].state.compare_exchange_strong(expected, kClaimed)) continue;
@@ -97,98 +85,71 @@ void ReleasePending(int slot) {
   if (slot >= 0) g_pending[slot].state.store(kFree);
 }
 
-extern "C" void RemovePendingAndEnd(int sig) {
+// What a signal that ends the program does first.
+void RemovePending() {
   for (PendingSlot& slot : g_pending)
-    if (slot.state.load() == kLive) unlink(slot.path);
-  // The handler was reset on entry: the signal, raised again, ends the
-  // process as it would have without us once the handler returns.
-  raise(sig);
+    if (slot.state.load() == kLive) os::RemoveFromHandler(slot.path);
 }
-
-// Holds back the signals that end the program (their handler removes the
-// registered temporaries) while a temporary is made and registered, so that
-// none can end the program with a file made but not yet registered.
-class EndSignalsHeld {
- public:
-  EndSignalsHeld() {
-    sigset_t ending;
-    sigemptyset(&ending);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&ending, sig);
-    held_ = pthread_sigmask(SIG_BLOCK, &ending, &before_) == 0;
-  }
-  ~EndSignalsHeld() {
-    if (held_) pthread_sigmask(SIG_SETMASK, &before_, nullptr);
-  }
-  EndSignalsHeld(const EndSignalsHeld&) = delete;
-  EndSignalsHeld& operator=(const EndSignalsHeld&) = delete;
-
- private:
-  sigset_t before_{};
-  bool held_ = false;
-};
 
 // A temporary of this target left by a run that ended before it could
 // remove it: nobody holds its lock. Locked while it is removed, so that a
 // writer that has just made a file of that name never loses it.
-void RemoveIfAbandoned(const fs::path& temp) {
-  struct stat st {};
-  if (lstat(temp.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) return;
-  const int fd = open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return;
-  if (flock(fd, LOCK_EX | LOCK_NB) == 0 && SameFile(fd, temp.string())) unlink(temp.c_str());
-  close(fd);
+void RemoveIfAbandoned(const std::string& temp) {
+  os::FileInfo info;
+  if (!os::InfoOf(temp, info, os::Links::Own) || info.kind != os::Kind::Regular ||
+      !info.ownedByUser)
+    return;
+  const os::File file = os::Open(temp, os::kRead | os::kNoFollow | os::kNoWait);
+  if (!file) return;
+  if (os::TryLock(file.native()) && SameFile(file.native(), temp)) os::Remove(temp);
+}
+
+bool SameId(const std::string& a, const os::FileInfo& held) {
+  os::FileInfo named;
+  return os::InfoOf(a, named) && named.id == held.id;
 }
 
 }  // namespace
 
 bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {};
-  struct stat sb {};
-  if (a.empty() || b.empty()) return false;
-  if (stat(a.c_str(), &sa) != 0 || stat(b.c_str(), &sb) != 0) return false;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  os::FileInfo sa;
+  if (a.empty() || b.empty() || !os::InfoOf(a, sa)) return false;
+  return SameId(b, sa);
 }
 
-bool SameFile(int fd, const std::string& path) {
-  struct stat sa {};
-  struct stat sb {};
-  if (fstat(fd, &sa) != 0 || stat(path.c_str(), &sb) != 0) return false;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+bool SameFile(os::File::Native file, const std::string& path) {
+  os::FileInfo held;
+  return os::InfoOf(file, held) && SameId(path, held);
+}
+
+bool SameAsStandardOutput(const std::string& path) {
+  os::FileInfo out;
+  return os::InfoOfStandardOutput(out) && SameId(path, out);
 }
 
 FileStamp StampOf(const std::string& path) {
   FileStamp stamp;
-  struct stat st {};
-  if (path.empty() || stat(path.c_str(), &st) != 0) return stamp;
+  os::FileInfo info;
+  if (path.empty() || !os::InfoOf(path, info)) return stamp;
   stamp.exists = true;
-  stamp.device = static_cast<unsigned long long>(st.st_dev);
-  stamp.inode = static_cast<unsigned long long>(st.st_ino);
-  stamp.size = static_cast<unsigned long long>(st.st_size);
-  stamp.mtimeNs = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  stamp.device = info.id.device;
+  stamp.inode = info.id.index;
+  stamp.size = info.size;
+  stamp.mtimeNs = info.modifiedNs;
   return stamp;
 }
 
 void PrepareProcess() {
-  std::signal(SIGXFSZ, SIG_IGN);
-  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
-    struct sigaction old {};
-    if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;
-    struct sigaction act {};
-    act.sa_handler = RemovePendingAndEnd;
-    sigemptyset(&act.sa_mask);
-    act.sa_flags = SA_RESETHAND;
-    sigaction(sig, &act, nullptr);
-  }
+  os::OnEndSignals(RemovePending);
 }
 
 std::string LinkTarget(const std::string& path) {
-  struct stat st {};
-  if (path.empty() || lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return std::string();
-  char resolved[PATH_MAX];
-  if (realpath(path.c_str(), resolved)) return resolved;
+  if (path.empty() || os::KindOf(path, os::Links::Own) != os::Kind::Link) return std::string();
+  std::string resolved;
+  if (os::RealPath(path, resolved)) return resolved;
   std::error_code ec;
-  const fs::path leads = fs::read_symlink(fs::path(path), ec);
-  return ec || leads.empty() ? path : leads.string();
+  const fs::path leads = fs::read_symlink(os::FsPath(path), ec);
+  return ec || leads.empty() ? path : os::Utf8Of(leads);
 }
 
 namespace {
@@ -202,67 +163,71 @@ bool WriteFile(const std::string& path, const Producer& produce,
   if (path.empty()) return Fail(error, Failure::CannotWrite, ENOENT);
   fs::path target;
   if (!ResolveTarget(path, links, target)) return Fail(error, Failure::NotRegular);
-  struct stat old {};
+  const std::string targetName = os::Utf8Of(target);
+  os::FileInfo old;
   // A link that is replaced is no file the new one takes anything from.
-  const bool exists = links == Links::Replace
-                          ? lstat(target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode)
-                          : stat(target.c_str(), &old) == 0;
+  const bool exists = links == Links::Replace ? os::InfoOf(targetName, old, os::Links::Own) &&
+                                                    old.kind != os::Kind::Link
+                                              : os::InfoOf(targetName, old);
   if (exists) {
     for (const std::string& input : inputs)
-      if (SameFile(input, target.string())) return Fail(error, Failure::SameAsInput, 0, input);
-    if (!S_ISREG(old.st_mode)) return Fail(error, Failure::NotRegular);
+      if (SameFile(input, targetName)) return Fail(error, Failure::SameAsInput, 0, input);
+    if (old.kind != os::Kind::Regular) return Fail(error, Failure::NotRegular);
     // A page written over a program would run in its place.
-    if ((old.st_mode & kAnyExecute) != 0 || SameFile(kOwnProgram, target.string()))
+    if ((old.mode & os::kAnyExecute) != 0 || SameFile(os::ProgramPath(), targetName))
       return Fail(error, Failure::Program);
     // Root may write anything; a file nobody may write is still left alone.
-    if ((old.st_mode & kAnyWrite) == 0 || access(target.c_str(), W_OK) != 0)
+    if ((old.mode & os::kAnyWrite) == 0 || !os::MayWrite(targetName))
       return Fail(error, Failure::ReadOnly);
   }
 
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
-  const std::string stem = target.filename().string().substr(0, kTempStemLength);
-  fs::path temp;
-  int fd = -1;
+  const std::string stem = os::Utf8Of(target.filename()).substr(0, kTempStemLength);
+  std::string temp;
+  os::File file;
+  os::File lock;
   int slot = -1;
-  for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
-    const EndSignalsHeld held;
-    temp = dir / TempName(stem, attempt);
-    // O_EXCL: never reuses a file that is already there (nor follows a link).
-    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-              readers == Access::Private ? kPrivateFileMode : kNewFileMode);
-    if (fd < 0) {
+  for (int attempt = 0; attempt < kTempAttempts && !file; ++attempt) {
+    const os::EndSignalsHeld held;
+    temp = os::Utf8Of(dir / os::FsPath(TempName(stem, attempt)));
+    // Exclusive: never reuses a file that is already there (nor follows a link).
+    file = os::Open(temp, os::kReadWrite | os::kCreate | os::kExclusive,
+                    readers == Access::Private ? os::kPrivateFileMode : os::kNewFileMode);
+    if (!file) {
       if (errno != EEXIST) return Fail(error, Failure::CannotWrite, errno);
       RemoveIfAbandoned(temp);
       continue;
     }
     // Held until the file has its name, so that no other writer takes it
     // for one that was abandoned; one that did so before the lock was
-    // taken has removed the name, and another is tried.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !SameFile(fd, temp.string())) {
-      close(fd);
-      fd = -1;
+    // taken has removed the name, and another is tried. The lock is taken
+    // through a second descriptor, which outlives the stream written to.
+    lock = os::Duplicate(file.native());
+    if (!lock || !os::TryLock(lock.native()) || !SameFile(file.native(), temp)) {
+      lock.Close();
+      file.Close();
       continue;
     }
-    slot = RegisterPending(temp.string());
+    slot = RegisterPending(temp);
   }
-  if (fd < 0) return Fail(error, Failure::CannotWrite, EEXIST);
-  // The lock lives as long as any descriptor of the file is open.
-  const int lockFd = dup(fd);
+  if (!file) return Fail(error, Failure::CannotWrite, EEXIST);
   int err = 0;
   // The replacement keeps the old file's owner where the process may give it
   // (root may), and its permissions.
-  if (exists && (old.st_uid != geteuid() || old.st_gid != getegid()) &&
-      fchown(fd, old.st_uid, old.st_gid) != 0 && geteuid() == 0)
+  if (exists && !os::SetOwner(file.native(), old.owner, old.group) && os::RunsAsRoot()) err = errno;
+  if (!err && readers == Access::Private && !os::SetMode(file.native(), os::kPrivateFileMode))
     err = errno;
-  if (!err && readers == Access::Private && fchmod(fd, kPrivateFileMode) != 0) err = errno;
-  if (!err && readers == Access::Usual && exists && fchmod(fd, old.st_mode & 07777) != 0)
+  if (!err && readers == Access::Usual && exists &&
+      !os::SetMode(file.native(), old.mode & os::kPermissionBits))
     err = errno;
-  std::FILE* out = err ? nullptr : fdopen(fd, "wb");
-  if (!out) {
-    if (!err) err = errno;
-    close(fd);
-  } else {
+  std::FILE* out = nullptr;
+  if (!err) {
+    out = os::ToStream(std::move(file), "wb");
+    if (!out) err = errno ? errno : EIO;
+  }
+  file.Close();
+  if (out) {
     errno = 0;
     bool produced = false;
     try {
@@ -270,9 +235,8 @@ bool WriteFile(const std::string& path, const Producer& produce,
     } catch (...) {
       // The text could not be made: no temporary file stays behind.
       std::fclose(out);
-      unlink(temp.c_str());
+      os::Remove(temp);
       ReleasePending(slot);
-      if (lockFd >= 0) close(lockFd);
       throw;
     }
     if (!produced) err = errno ? errno : EIO;
@@ -280,26 +244,20 @@ bool WriteFile(const std::string& path, const Producer& produce,
     // On disk before it takes an old file's place, so that a crash cannot
     // leave an empty file where the old one was; a new file needs no wait,
     // unless it is private work kept while the system goes down.
-    if (!err && (exists || durable) && fsync(fileno(out)) != 0 && errno != EINVAL) err = errno;
+    if (!err && (exists || durable) && !os::Sync(os::NativeOf(out))) err = errno;
     if (std::fclose(out) != 0 && !err) err = errno ? errno : EIO;
   }
-  if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
-  if (err) unlink(temp.c_str());
+  if (!err && !os::Replace(temp, targetName)) err = errno;
+  if (err) os::Remove(temp);
   // The new name on disk too, so that work kept while the system goes down
   // is found after it.
-  if (!err && durable) {
-    const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-      fsync(folder);
-      close(folder);
-    }
-  }
+  if (!err && durable) os::SyncFolder(os::Utf8Of(dir));
   ReleasePending(slot);
-  if (lockFd >= 0) close(lockFd);
+  lock.Close();
   if (err) return Fail(error, Failure::CannotWrite, err);
   // What earlier runs that were killed left of this target goes too.
   for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
-    const fs::path other = dir / TempName(stem, attempt);
+    const std::string other = os::Utf8Of(dir / os::FsPath(TempName(stem, attempt)));
     if (other != temp) RemoveIfAbandoned(other);
   }
   return true;
@@ -363,64 +321,52 @@ std::string Describe(const std::string& path, const WriteError& error) {
 }
 
 bool RealPath(const std::string& path, std::string& real) {
-  if (path.empty()) {
-    errno = ENOENT;
-    return false;
-  }
-  std::unique_ptr<char, decltype(&std::free)> resolved(realpath(path.c_str(), nullptr), &std::free);
-  if (!resolved) return false;
-  real = resolved.get();
-  return true;
+  return os::RealPath(path, real);
 }
 
 bool MakePrivateDirectory(const std::string& directory) {
   if (directory.empty()) return false;
-  std::string path = directory;
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
   // Each missing folder from the top down, made private as it is made.
-  for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
-    const std::string part = at == std::string::npos ? path : path.substr(0, at);
-    if (mkdir(part.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST) return false;
-    if (at == std::string::npos) break;
+  fs::path part;
+  for (const fs::path& piece : os::FsPath(directory)) {
+    part /= piece;
+    if (piece.empty()) continue;
+    const std::string name = os::Utf8Of(part);
+    if (os::KindOf(name) == os::Kind::Folder) continue;
+    if (!os::MakeFolder(name, os::kPrivateFolderMode) && errno != EEXIST) return false;
   }
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-  if (st.st_uid == geteuid() && (st.st_mode & 07777) != kPrivateFolderMode)
-    chmod(path.c_str(), kPrivateFolderMode);
+  os::FileInfo info;
+  if (!os::InfoOf(directory, info) || info.kind != os::Kind::Folder) return false;
+  if (info.ownedByUser && info.mode != os::kPrivateFolderMode)
+    os::SetMode(directory, os::kPrivateFolderMode);
   return true;
 }
 
-ReadOnlyFile::~ReadOnlyFile() {
-  if (fd_ >= 0) close(fd_);
-}
+ReadOnlyFile::~ReadOnlyFile() = default;
 
 bool ReadOnlyFile::Open(const std::string& path) {
-  if (fd_ >= 0) close(fd_);
-  fd_ = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd_ < 0) return false;
-  struct stat st {};
-  if (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd_);
-    fd_ = -1;
+  file_ = os::Open(path, os::kRead | os::kNoFollow | os::kNoWait);
+  if (!file_) return false;
+  os::FileInfo info;
+  if (!os::InfoOf(file_.native(), info) || info.kind != os::Kind::Regular) {
+    file_.Close();
     errno = EINVAL;
     return false;
   }
-  identity_.device = static_cast<unsigned long long>(st.st_dev);
-  identity_.inode = static_cast<unsigned long long>(st.st_ino);
-  identity_.size = static_cast<unsigned long long>(st.st_size);
-  identity_.changedNs =
-      static_cast<long long>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec;
+  identity_.device = info.id.device;
+  identity_.inode = info.id.index;
+  identity_.size = info.size;
+  identity_.changedNs = info.changedNs;
   return true;
 }
 
 std::string ReadOnlyFile::Read(unsigned long long offset, std::size_t count) const {
   std::string bytes;
-  if (fd_ < 0) return bytes;
+  if (!file_) return bytes;
   bytes.resize(count);
   std::size_t have = 0;
   while (have < count) {
-    const ssize_t got = pread(fd_, &bytes[have], count - have, static_cast<off_t>(offset + have));
-    if (got < 0 && errno == EINTR) continue;
+    const long long got = os::ReadAt(file_.native(), &bytes[have], count - have, offset + have);
     if (got <= 0) break;
     have += static_cast<std::size_t>(got);
   }
@@ -429,31 +375,25 @@ std::string ReadOnlyFile::Read(unsigned long long offset, std::size_t count) con
 }
 
 std::FILE* OpenForReading(const std::string& path) {
-  // O_NONBLOCK: opening a pipe with no writer returns at once.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
+  // Opening a pipe with no writer returns at once.
+  os::File file = os::Open(path, os::kRead | os::kNoWait);
+  if (!file) return nullptr;
+  os::FileInfo info;
+  if (!os::InfoOf(file.native(), info) || info.kind != os::Kind::Regular) {
     errno = EINVAL;
     return nullptr;
   }
-  const int flags = fcntl(fd, F_GETFL);
-  if (flags != -1) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-  std::FILE* in = fdopen(fd, "rb");
-  if (!in) close(fd);
-  return in;
+  return os::ToStream(std::move(file), "rb");
 }
 
 bool ReadAll(const std::string& path, FileBytes& bytes, std::size_t limit) {
   std::FILE* in = OpenForReading(path);
   if (!in) return false;
-  const int fd = fileno(in);
+  const os::File::Native file = os::NativeOf(in);
   // One read into a buffer of the file's size; a file that grows meanwhile
   // is read on to its end (up to the limit), one that shrinks keeps what was there.
-  struct stat st {};
-  const std::size_t expected =
-      fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  os::FileInfo info;
+  const std::size_t expected = os::InfoOf(file, info) ? static_cast<std::size_t>(info.size) : 0;
   if (expected > limit) {
     std::fclose(in);
     errno = EFBIG;
@@ -485,9 +425,8 @@ bool ReadAll(const std::string& path, FileBytes& bytes, std::size_t limit) {
       data = std::move(larger);
       capacity *= 2;
     }
-    const ssize_t got = read(fd, data.get() + have, capacity - have);
+    const long long got = os::Read(file, data.get() + have, capacity - have);
     if (got < 0) {
-      if (errno == EINTR) continue;
       ok = false;
       break;
     }
@@ -510,32 +449,30 @@ bool ReadAll(const std::string& path, std::string& bytes, std::size_t limit) {
 
 LockFile::~LockFile() {
   // Removed while still held, so that no writer can lock it in between.
-  if (held_) ::unlink(path_.c_str());
-  if (fd_ >= 0) ::close(fd_);
+  if (held_) os::Remove(path_);
 }
 
 bool LockFile::Acquire(std::chrono::milliseconds wait) {
   constexpr std::chrono::milliseconds kRetry{20};
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
-    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd_ < 0) return false;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-      struct stat held {
-      }, named{};
-      if (::fstat(fd_, &held) == 0 && ::lstat(path_.c_str(), &named) == 0 &&
-          held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+    if (!file_)
+      file_ = os::Open(path_, os::kReadWrite | os::kCreate | os::kNoFollow, os::kPrivateFileMode);
+    if (!file_) return false;
+    if (os::TryLock(file_.native())) {
+      os::FileInfo held, named;
+      if (os::InfoOf(file_.native(), held) && os::InfoOf(path_, named, os::Links::Own) &&
+          held.id == named.id) {
         held_ = true;
         return true;
       }
       // The writer before removed this file as it let go.
-      ::close(fd_);
-      fd_ = -1;
+      file_.Close();
     } else if (errno != EWOULDBLOCK && errno != EINTR) {
       return false;
     }
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    if (fd_ >= 0) std::this_thread::sleep_for(kRetry);
+    if (file_) std::this_thread::sleep_for(kRetry);
   }
 }
 

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/os/Os.h"
+
 namespace safefile {
 
 // Why a write did not replace its target.
@@ -104,8 +106,10 @@ bool ReadAll(const std::string& path, FileBytes& bytes, std::size_t limit = kNoL
 // Whether both paths reach one and the same existing file (same device and
 // inode, through links or different spellings).
 bool SameFile(const std::string& a, const std::string& b);
-// Whether the open file `fd` and `path` are one and the same file.
-bool SameFile(int fd, const std::string& path);
+// Whether the open file (a descriptor or handle) and `path` are one and the same file.
+bool SameFile(os::File::Native file, const std::string& path);
+// Whether standard output is the file `path` (`>> path`).
+bool SameAsStandardOutput(const std::string& path);
 
 // What a file on disk is: which file (device and inode), its size and its
 // modification time to the nanosecond. Two stamps differ when the file was
@@ -165,7 +169,7 @@ class ReadOnlyFile {
   std::string Read(unsigned long long offset, std::size_t count) const;
 
  private:
-  int fd_ = -1;
+  os::File file_;
   FileIdentity identity_;
 };
 
@@ -192,7 +196,7 @@ class LockFile {
 
  private:
   std::string path_;
-  int fd_ = -1;
+  os::File file_;
   bool held_ = false;
 };
 

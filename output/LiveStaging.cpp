@@ -1,7 +1,5 @@
 #include "output/LiveStaging.h"
 
-#include <sys/stat.h>
-
 #include <set>
 
 #include "core/KesDoc.h"
@@ -9,6 +7,7 @@
 #include "core/Messages.h"
 #include "core/OsPath.h"
 #include "core/SafeFile.h"
+#include "core/os/Os.h"
 #include "output/Staging.h"
 
 LiveStaging::LiveStaging(std::string folder, std::string programDirectory)
@@ -17,12 +16,14 @@ LiveStaging::LiveStaging(std::string folder, std::string programDirectory)
 }
 
 bool LiveStaging::StampOf(const std::string& path, Stamp& stamp) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  stamp.size = static_cast<long long>(st.st_size);
-  stamp.seconds = static_cast<long long>(st.st_mtim.tv_sec);
-  stamp.nanoseconds = static_cast<long>(st.st_mtim.tv_nsec);
-  stamp.inode = static_cast<unsigned long long>(st.st_ino);
+  os::FileInfo info;
+  if (!os::InfoOf(OsName(path), info) || info.kind != os::Kind::Regular) return false;
+  constexpr long long kBillion = 1000000000LL;
+  stamp.size = static_cast<long long>(info.size);
+  // Whole seconds and the rest, also before 1970.
+  stamp.seconds = info.modifiedNs / kBillion - (info.modifiedNs % kBillion < 0 ? 1 : 0);
+  stamp.nanoseconds = static_cast<long>(info.modifiedNs - stamp.seconds * kBillion);
+  stamp.inode = info.id.index;
   stamp.source = path;
   return true;
 }

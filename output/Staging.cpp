@@ -1,8 +1,5 @@
 #include "output/Staging.h"
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -20,6 +17,7 @@
 #include "core/OsPath.h"
 #include "core/Platform.h"
 #include "core/SafeFile.h"
+#include "core/os/Os.h"
 #include "output/FileGate.h"
 #include "output/Replacing.h"
 
@@ -391,8 +389,8 @@ std::string SniffMediaType(const std::string& path) {
 }
 
 std::string CheckTarget(const std::string& target) {
-  struct stat st {};
-  if (lstat(OsName(target).c_str(), &st) != 0 || S_ISREG(st.st_mode)) return std::string();
+  const os::Kind kind = os::KindOf(OsName(target), os::Links::Own);
+  if (kind == os::Kind::None || kind == os::Kind::Regular) return std::string();
   return msg::Format(msg::kTargetNotFile, DisplayName(target));
 }
 
@@ -413,15 +411,15 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
           FileNameOf(*it->second) == name ? msg::kResourceNameClash : msg::kResourceCaseClash,
           DisplayName(*it->second), DisplayName(src));
   }
-  // The files the copies must not replace, by device and inode.
-  std::map<std::pair<dev_t, ino_t>, const std::string*> guarded;
-  const auto key = [](const std::string& path, std::pair<dev_t, ino_t>& k) {
-    struct stat st {};
-    if (stat(OsName(path).c_str(), &st) != 0) return false;
-    k = {st.st_dev, st.st_ino};
+  // The files the copies must not replace, by their identity.
+  std::map<os::FileId, const std::string*> guarded;
+  const auto key = [](const std::string& path, os::FileId& k) {
+    os::FileInfo info;
+    if (!os::InfoOf(OsName(path), info)) return false;
+    k = info.id;
     return true;
   };
-  std::pair<dev_t, ino_t> k;
+  os::FileId k;
   for (const std::string& path : keep)
     if (key(path, k)) guarded.emplace(k, &path);
   for (const std::string& path : files)
@@ -434,7 +432,7 @@ std::string CheckResources(const std::vector<std::string>& files, const std::str
     if (judged.status == GateStatus::Refused) return judged.message + msg::kNothingCopied;
     if (checked) checked->push_back(std::move(judged));
     if (std::string refusal = CheckTarget(dir + FileNameOf(src)); !refusal.empty()) return refusal;
-    std::pair<dev_t, ino_t> target;
+    os::FileId target;
     if (!key(dir + FileNameOf(src), target)) continue;
     auto hit = guarded.find(target);
     // A file already where it belongs is its own copy. The guarded file must

@@ -1,8 +1,5 @@
 #include "ui/SealedWeb.h"
 
-#include <signal.h>
-#include <sys/types.h>
-
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -31,6 +28,7 @@
 
 #include "core/PageOptions.h"
 #include "core/SafeFile.h"
+#include "core/os/Os.h"
 #include "output/Staging.h"
 #endif
 
@@ -75,7 +73,7 @@ void EndRenderer(long long pid) {
   if (!cmdline.open(QIODevice::ReadOnly)) return;
   const QByteArray args = cmdline.readAll();
   if (args.contains("QtWebEngineProcess") && args.contains("--type=renderer"))
-    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    os::KillProcess(static_cast<long>(pid));
 }
 
 }  // namespace sealed

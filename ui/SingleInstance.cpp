@@ -1,15 +1,12 @@
 #include "ui/SingleInstance.h"
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include "core/os/Os.h"
 
 namespace {
 
@@ -17,27 +14,14 @@ namespace {
 // group or others, and no link.
 bool PrivateFolder(const QString& dir) {
   if (dir.isEmpty()) return false;
-  struct stat st {};
-  return lstat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-         st.st_uid == getuid() && (st.st_mode & 077) == 0;
+  os::FileInfo info;
+  return os::InfoOf(dir.toStdString(), info, os::Links::Own) && info.kind == os::Kind::Folder &&
+         info.owner == os::UserId() && (info.mode & 077) == 0;
 }
 
 // Whether the other end of a local connection runs as this user.
 bool SameUserPeer(qintptr fd) {
-#if defined(__linux__)
-  struct ucred peer {};
-  socklen_t length = sizeof peer;
-  return fd >= 0 &&
-         getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
-         peer.uid == getuid();
-#elif defined(Q_OS_UNIX)
-  uid_t uid = 0;
-  gid_t gid = 0;
-  return fd >= 0 && getpeereid(static_cast<int>(fd), &uid, &gid) == 0 && uid == getuid();
-#else
-  (void)fd;
-  return true;  // a named pipe of the user's own session
-#endif
+  return os::PeerIsSameUser(static_cast<std::intptr_t>(fd));
 }
 
 }  // namespace
@@ -48,8 +32,8 @@ QString SingleInstance::ServerName() {
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (PrivateFolder(runtime)) return runtime + QStringLiteral("/velkobutton.socket");
   const QString own =
-      QDir::tempPath() + QStringLiteral("/velkobutton-") + QString::number(getuid());
-  mkdir(QFile::encodeName(own).constData(), 0700);
+      QDir::tempPath() + QStringLiteral("/velkobutton-") + QString::number(os::UserId());
+  os::MakeFolder(own.toStdString(), os::kPrivateFolderMode);
   if (PrivateFolder(own)) return own + QStringLiteral("/velkobutton.socket");
   return QString();
 }
