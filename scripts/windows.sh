@@ -74,11 +74,14 @@ unset DISPLAY WAYLAND_DISPLAY
 command -v wine >/dev/null || fail "wine is not installed (scripts/deps.sh --test)"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   step "making the Wine prefix"
-  wineboot -i >/dev/null 2>&1 || fail "wineboot"
+  wineboot -i >/dev/null 2>&1 </dev/null || fail "wineboot -i"
+  wineserver -w
 fi
-# One server for the whole run: started per program, Wine would take seconds
-# for each of the hundreds of runs below.
+# One server for the whole run (started per program, Wine would take seconds
+# for each of the hundreds of runs below); its services start now, with no
+# pipe of ours to hold open.
 wineserver -p
+wineboot >/dev/null 2>&1 </dev/null || fail "wineboot"
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 ROAMING=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming
 [ -d "$ROAMING" ] || fail "no AppData folder in the Wine prefix ($ROAMING)"
