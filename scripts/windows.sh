@@ -145,6 +145,16 @@ for project in examples/demo.but templates/*/*.but; do
     cmp "$T/linux" "$T/output" || fail "$name: export --format $format --output differs from Linux"
     compared=$((compared + 2))
   done
+  # The resources list: the same files, each in the system's own form (the
+  # programs' own files from each build's folder).
+  "$LINUX_VB" export --format resources "$project" | sed "s|^$SRC/$LINUX/app/|PROGRAM/|" >"$T/linux" ||
+    fail "$name: the Linux export --format resources"
+  "$RUN" export --format resources "$project" >"$T/windows" ||
+    fail "$name: export --format resources under Wine"
+  grep -v '^Z:\\[^/]*$' "$T/windows" && fail "$name: a resource not in Windows' form"
+  sed 's|^Z:||; s|\\|/|g' "$T/windows" | sed "s|^$SRC/build-win64/app/|PROGRAM/|" | cmp - "$T/linux" ||
+    fail "$name: export --format resources names other files than on Linux"
+  compared=$((compared + 1))
   for runtime in --runtime --no-runtime; do
     rm -rf "$T/site-linux" "$T/site-windows"
     "$LINUX_VB" publish "$project" "$T/site-linux" $runtime >/dev/null ||
@@ -171,9 +181,11 @@ done
 rm -rf "$T/unzipped"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' \
   build-win64/velkobutton-*-win64.zip "$T/unzipped"
-(cd "$T" && wine unzipped/*/velkobutton.exe export --format resources) >"$T/res" ||
-  fail "the unpacked program does not run"
-grep -q 'data\\VelkoButton.class' "$T/res" ||
+# A template with scripts carries the runtime, which the program takes from
+# its data folder, named in Windows' own form.
+(cd "$T" && wine unzipped/*/velkobutton.exe export --format resources \
+  "$SRC/templates/submenu/submenu.but") >"$T/res" || fail "the unpacked program does not run"
+grep -qx 'Z:.*\\unzipped\\velkobutton-[^\\]*\\data\\velkobutton\.js' "$T/res" ||
   fail "the unpacked program does not find its data folder: $(cat "$T/res")"
 
 step "done"
