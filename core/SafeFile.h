@@ -6,7 +6,8 @@
 // without waiting and refuses anything that is not a regular file, so a pipe
 // with no writer never stops the program.
 //
-// Paths are in the operating system's encoding.
+// Paths are UTF-8, as everywhere in the engine; the operating-system layer
+// (core/os/Os.h) makes every call to the system.
 #pragma once
 
 #include <chrono>

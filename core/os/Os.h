@@ -144,6 +144,9 @@ bool SetOwner(File::Native file, unsigned owner, unsigned group);
 // Opens `address` with the desktop's own program for it (xdg-open; the
 // shell's "open").
 bool OpenWithDesktop(const std::string& address);
+// Sets the permission bits a new file of the process never has (umask),
+// returning those before; nothing on Windows.
+unsigned SetNewFileMask(unsigned mask);
 // Whether the process runs as root (the superuser); false on Windows.
 bool RunsAsRoot();
 // The process's real user (0 on Windows).
@@ -153,9 +156,9 @@ unsigned UserId();
 bool PeerIsSameUser(std::intptr_t socket);
 
 // Puts `from` in `to`'s place, atomically where the system allows: rename on
-// POSIX (a reader of the old file keeps reading it); on Windows ReplaceFileW
-// for a file that exists, else MoveFileExW with REPLACE_EXISTING and
-// WRITE_THROUGH, tried again briefly while another program holds the target
+// POSIX (a reader of the old file keeps reading it); on Windows MoveFileExW
+// with REPLACE_EXISTING and WRITE_THROUGH, else ReplaceFileW where the old
+// file is open, tried again briefly while another program holds the target
 // without letting it be deleted.
 bool Replace(const std::string& from, const std::string& to);
 bool Remove(const std::string& path);
@@ -168,6 +171,8 @@ bool RealPath(const std::string& path, std::string& real);
 // Makes `link` a symbolic link to `target`; false (ENOSYS or the system's
 // refusal) where links cannot be made.
 bool MakeLink(const std::string& target, const std::string& link);
+// Makes a named pipe (a FIFO) at `path`; false (ENOSYS) where the system has none.
+bool MakePipe(const std::string& path);
 // The current folder, without a trailing separator.
 std::string CurrentFolder();
 // A new folder only the user may enter, "<temp>/<prefix>XXXXXX"; empty on failure.
@@ -248,9 +253,10 @@ class EndSignalsHeld {
 // none), a second one ends the program as the signal would have.
 int CatchEndSignalsOnPipe();
 int TakeEndSignal(int fd);
-// The largest file the process may write, in bytes (RLIMIT_FSIZE); false
-// where the system has no such limit.
-bool SetFileSizeLimit(unsigned long long bytes);
+// The largest file the process may write, in bytes (RLIMIT_FSIZE), the limit
+// before put in `before`; a write past it fails (EFBIG) instead of ending the
+// process. False where the system has no such limit.
+bool SetFileSizeLimit(unsigned long long bytes, unsigned long long* before = nullptr);
 
 // Standard input, output and error carry bytes as they are (Windows: binary
 // mode, so "\r\n" never becomes "\r\r\n"); called first thing.

@@ -187,6 +187,10 @@ bool OpenWithDesktop(const std::string& address) {
   return StartDetached({"xdg-open", address});
 }
 
+unsigned SetNewFileMask(unsigned mask) {
+  return static_cast<unsigned>(::umask(static_cast<mode_t>(mask)));
+}
+
 bool RunsAsRoot() {
   return ::geteuid() == 0;
 }
@@ -235,6 +239,10 @@ bool RealPath(const std::string& path, std::string& real) {
 
 bool MakeLink(const std::string& target, const std::string& link) {
   return ::symlink(target.c_str(), link.c_str()) == 0;
+}
+
+bool MakePipe(const std::string& path) {
+  return ::mkfifo(path.c_str(), 0600) == 0;
 }
 
 std::string CurrentFolder() {
@@ -527,9 +535,11 @@ int TakeEndSignal(int fd) {
   return fd >= 0 && ::read(fd, &byte, 1) == 1 ? byte : 0;
 }
 
-bool SetFileSizeLimit(unsigned long long bytes) {
+bool SetFileSizeLimit(unsigned long long bytes, unsigned long long* before) {
   struct rlimit limit {};
   if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+  if (before) *before = static_cast<unsigned long long>(limit.rlim_cur);
+  ::signal(SIGXFSZ, SIG_IGN);
   limit.rlim_cur = static_cast<rlim_t>(bytes);
   return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }

@@ -383,6 +383,10 @@ bool OpenWithDesktop(const std::string& address) {
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+unsigned SetNewFileMask(unsigned) {
+  return 0;
+}
+
 bool RunsAsRoot() {
   return false;
 }
@@ -398,15 +402,15 @@ bool PeerIsSameUser(std::intptr_t) {
 bool Replace(const std::string& from, const std::string& to) {
   const std::wstring source = Wide(from), target = Wide(to);
   for (int attempt = 0;; ++attempt) {
-    // A file that is there keeps what Windows keeps of it (its creation
-    // time, security and attributes); a new name is simply moved in place.
+    // A rename over the old name; where the system refuses it because the
+    // old file is open, ReplaceFileW, which moves the open file aside.
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
     const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
     if (exists && ReplaceFileW(target.c_str(), source.c_str(), nullptr,
                                REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
                                nullptr, nullptr))
-      return true;
-    if (MoveFileExW(source.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return true;
     const DWORD error = GetLastError();
     const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
@@ -467,6 +471,11 @@ bool MakeLink(const std::string& target, const std::string& link) {
       CreateSymbolicLinkW(Wide(link).c_str(), to.c_str(), flags & ~kUnprivilegedLinks))
     return true;
   return Failed(false);
+}
+
+bool MakePipe(const std::string&) {
+  errno = ENOSYS;
+  return false;
 }
 
 namespace {
@@ -737,7 +746,7 @@ int TakeEndSignal(int) {
   return 0;
 }
 
-bool SetFileSizeLimit(unsigned long long) {
+bool SetFileSizeLimit(unsigned long long, unsigned long long*) {
   errno = ENOSYS;
   return false;
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "core/os/Os.h"
 #include "output/CopyLocally.h"
 #include "support/TempDir.h"
 #include "support/TestPlatform.h"
@@ -159,7 +159,7 @@ TEST_F(CopyFixture, AMissingSourceStopsTheCopyBeforeAnythingIsWritten) {
 TEST_F(CopyFixture, APipeIsUnreadableAtOnce) {
   // Opening a pipe with no writer would wait for one for ever.
   const std::string pipe = t / "src/pipe.gif";
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  if (!os::MakePipe(pipe)) GTEST_SKIP() << "no pipes in folders here";
   p.answers = {IdCancel};
   EXPECT_EQ(Run({pipe}), CopyOutcome::Stopped);
   ASSERT_EQ(p.messages.size(), 1u);

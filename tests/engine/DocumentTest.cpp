@@ -1,8 +1,6 @@
 // The document's file operations: open, save, the commit before saving, the
 // failures that must not lose the user's work, and group copy and paste.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -18,6 +16,7 @@
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/StringTable.h"
+#include "core/os/Os.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -70,7 +69,7 @@ class DocumentFile : public ::testing::Test {
     doc.OnNewDocument();
     doc.AddView(&view);
     dir = fs::temp_directory_path() /
-          ("velko-doc-" + std::to_string(::getpid()) + "-" +
+          ("velko-doc-" + std::to_string(os::ProcessId()) + "-" +
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
@@ -192,15 +191,11 @@ TEST_F(DocumentFile, FailedWriteLeavesThePreviousFileIntact) {
 
   // A file-size limit makes the write fail part-way, as a full disk would;
   // it holds for root as well.
-  struct rlimit old {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  constexpr unsigned long long kSmallLimit = 4096;
+  unsigned long long before = 0;
+  if (!os::SetFileSizeLimit(kSmallLimit, &before)) GTEST_SKIP() << "no file-size limit here";
   const bool saved = doc.DoSave(file.string());
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  os::SetFileSizeLimit(before);
 
   EXPECT_FALSE(saved);
   ASSERT_EQ(platform.messages.size(), 1u);

@@ -1,8 +1,5 @@
 // The file gate: every reader of a file a project names lets through only
 // what its policy allows, and stages that as the user's own.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +10,7 @@
 #include "core/Keywords.h"
 #include "core/Messages.h"
 #include "core/SafeFile.h"
+#include "core/os/Os.h"
 #include "output/FileGate.h"
 #include "output/LiveStaging.h"
 #include "output/PublishFolder.h"
@@ -41,13 +39,14 @@ std::string Woff(char length) {
 std::set<std::string> Listing(const std::string& folder) {
   std::set<std::string> names;
   std::error_code ec;
-  for (const auto& e : fs::directory_iterator(folder, ec)) names.insert(e.path().filename());
+  for (const auto& e : fs::directory_iterator(folder, ec))
+    names.insert(os::Utf8Of(e.path().filename()));
   return names;
 }
 
 unsigned ModeOf(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+  os::FileInfo info;
+  return os::InfoOf(path, info) ? info.mode : 0;
 }
 
 // Puts a link to `to` in place of `path`, as another program may at any moment.
@@ -177,7 +176,7 @@ TEST(FileGate, NameAndContentDecideTogether) {
 // copied (privately where it is staged), and nothing else is copied anywhere.
 TEST_F(NewProject, EveryReaderAsksTheFileGate) {
   TempDir t;
-  const mode_t umaskBefore = ::umask(0);  // copies are private whatever the umask
+  const unsigned umaskBefore = os::SetNewFileMask(0);  // copies are private whatever the umask
   const std::string prog = t / "prog/";
   platform.programDir = prog;
   const std::set<std::string> programFiles = {"VelkoButton.class", "VelkoButton.jar",
@@ -298,7 +297,7 @@ TEST_F(NewProject, EveryReaderAsksTheFileGate) {
     EXPECT_EQ(sound.allowed(), passes && name == "ok.au");
     platform.messages.clear();
   }
-  ::umask(umaskBefore);
+  os::SetNewFileMask(umaskBefore);
 }
 
 // What is copied is the file the gate checked: a link pointed elsewhere

@@ -1,10 +1,6 @@
 // The settings store on hand-written files: every form the editor's settings
 // files take, broken files, and writes that keep every other key.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -19,15 +15,15 @@
 
 #include "core/IniEscape.h"
 #include "core/IniSettings.h"
+#include "core/os/Os.h"
 
 namespace {
 
 class IniStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/vb-ini-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
+    dir_ = os::MakeTempFolder("vb-ini-");
+    ASSERT_FALSE(dir_.empty());
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -142,6 +138,10 @@ TEST_F(IniStoreTest, SectionRulesAndRepeatedKeys) {
 }
 
 TEST_F(IniStoreTest, FallsBackToTheOrganisationAndSystemFiles) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the folders named by XDG variables are the POSIX systems' (%APPDATA% is "
+                  "OsLayer.TheUsersFoldersComeFromTheEnvironment's)";
+#endif
   Put("user/Velko/VelkoButton.conf", "[Options]\nDay1=user\n");
   Put("user/Velko.conf", "[Options]\nDay1=org\nDay2=org\n");
   Put("sys1/Velko/VelkoButton.conf", "[Options]\nDay3=sys1\n");
@@ -160,14 +160,14 @@ TEST_F(IniStoreTest, FallsBackToTheOrganisationAndSystemFiles) {
     Saved* end;
     ~Restore() {
       for (Saved* v = begin; v != end; ++v)
-        v->set ? setenv(v->name, v->value.c_str(), 1) : unsetenv(v->name);
+        v->set ? os::SetEnv(v->name, v->value) : os::UnsetEnv(v->name);
     }
   } restore{std::begin(saved), std::end(saved)};
-  setenv("XDG_CONFIG_HOME", Path("user").c_str(), 1);
-  setenv("XDG_CONFIG_DIRS", (Path("sys1") + "::" + Path("sys2")).c_str(), 1);
+  os::SetEnv("XDG_CONFIG_HOME", Path("user"));
+  os::SetEnv("XDG_CONFIG_DIRS", Path("sys1") + "::" + Path("sys2"));
   ini::Store s = ini::Store::ForUser("Velko", "VelkoButton");
-  unsetenv("XDG_CONFIG_DIRS");
-  unsetenv("XDG_CONFIG_HOME");
+  os::UnsetEnv("XDG_CONFIG_DIRS");
+  os::UnsetEnv("XDG_CONFIG_HOME");
   EXPECT_EQ(s.files().front(), Path("user") + "/Velko/VelkoButton.conf");
   EXPECT_EQ(s.GetString("Options", "Day1", ""), "user");
   EXPECT_EQ(s.GetString("Options", "Day2", ""), "org");
@@ -175,7 +175,7 @@ TEST_F(IniStoreTest, FallsBackToTheOrganisationAndSystemFiles) {
   EXPECT_EQ(s.GetString("Options", "Day4", ""), "sys2");  // every app file before any org file
   EXPECT_EQ(s.GetString("Options", "Day5", ""), "sysorg");
 
-  setenv("HOME", Path("home").c_str(), 1);
+  os::SetEnv("HOME", Path("home"));
   ini::Store home = ini::Store::ForUser("Velko", "VelkoButton");
   EXPECT_EQ(home.files().front(), Path("home") + "/.config/Velko/VelkoButton.conf");
   EXPECT_EQ(home.files()[2], "/etc/xdg/Velko/VelkoButton.conf");
@@ -293,23 +293,23 @@ TEST_F(IniStoreTest, NeverWritesUnderAnotherWritersLock) {
   ini::Store s({Path("app.conf")});
   s.lockWait = std::chrono::milliseconds(100);
   // Another writer holds the lock: nothing is written until it lets go.
-  const int held = open(Path("app.conf.lock").c_str(), O_RDWR | O_CREAT, 0600);
-  ASSERT_GE(held, 0);
-  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  os::File held = os::Open(Path("app.conf.lock"), os::kReadWrite | os::kCreate);
+  ASSERT_TRUE(held.valid());
+  ASSERT_TRUE(os::TryLock(held.native()));
   EXPECT_FALSE(s.WriteString("A", "k", "new"));
   EXPECT_EQ(Get("app.conf"), "[A]\nk=old\n");
-  close(held);
+  held.Close();
   EXPECT_TRUE(s.WriteString("A", "k", "new"));
   EXPECT_EQ(s.GetString("A", "k", ""), "new");
   // The writer removes the lock file as it lets go.
-  EXPECT_NE(access(Path("app.conf.lock").c_str(), F_OK), 0);
+  EXPECT_EQ(os::KindOf(Path("app.conf.lock")), os::Kind::None);
 
   // An unreadable file is never replaced.
   Put("app.conf", "[A]\nk=kept\n");
-  chmod(Path("app.conf").c_str(), 0200);
-  if (access(Path("app.conf").c_str(), R_OK) != 0) {
+  os::SetMode(Path("app.conf"), 0200);
+  if (!std::ifstream(Path("app.conf"))) {
     EXPECT_FALSE(s.WriteString("A", "k", "lost"));
-    chmod(Path("app.conf").c_str(), 0600);
+    os::SetMode(Path("app.conf"), 0600);
     EXPECT_EQ(Get("app.conf"), "[A]\nk=kept\n");
   }
 }

@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 TEST(OsPath, NamesOutsideWindows1252RoundTripThroughTheFileSystem) {
   const fs::path dir = fs::temp_directory_path() / "velko-ospath-test";
   fs::remove_all(dir);
-  fs::create_directories(dir / u8"目录 Ωμέγα");
-  const std::string project = (dir / u8"目录 Ωμέγα" / u8"日本語.but").string();
+  fs::create_directories(dir / fs::u8path(u8"目录 Ωμέγα"));
+  const std::string project =
+      (dir / fs::u8path(u8"目录 Ωμέγα") / fs::u8path(u8"日本語.but")).u8string();
 
   TestPlatform platform;
   KesApp app(platform);
@@ -25,7 +26,7 @@ TEST(OsPath, NamesOutsideWindows1252RoundTripThroughTheFileSystem) {
   app.setCurrentDoc(&doc);
   doc.OnNewDocument();
   ASSERT_TRUE(doc.OnSaveDocument(project));
-  EXPECT_TRUE(fs::exists(project));
+  EXPECT_TRUE(fs::exists(fs::u8path(project)));
 
   Doc reopened(app);
   ASSERT_TRUE(reopened.OnOpenDocument(project));
@@ -33,10 +34,10 @@ TEST(OsPath, NamesOutsideWindows1252RoundTripThroughTheFileSystem) {
   EXPECT_TRUE(platform.messages.empty());
 
   // Staging copies a file with such a name into a folder with one.
-  { std::ofstream(dir / u8"画像.gif") << "GIF89a"; }
-  const std::string target = (dir / u8"出力").string() + "/";
-  ASSERT_TRUE(StageFiles(platform, {(dir / u8"画像.gif").string()}, target));
-  EXPECT_TRUE(fs::exists(dir / u8"出力" / u8"画像.gif"));
+  { std::ofstream(dir / fs::u8path(u8"画像.gif")) << "GIF89a"; }
+  const std::string target = (dir / fs::u8path(u8"出力")).u8string() + "/";
+  ASSERT_TRUE(StageFiles(platform, {(dir / fs::u8path(u8"画像.gif")).u8string()}, target));
+  EXPECT_TRUE(fs::exists(dir / fs::u8path(u8"出力") / fs::u8path(u8"画像.gif")));
   fs::remove_all(dir);
 }
 

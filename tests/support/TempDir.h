@@ -24,10 +24,12 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  // The directory with a trailing '/'.
-  std::string dir() const { return path_.string() + "/"; }
+  // The directory with a trailing '/' (names are UTF-8, as in the engine).
+  std::string dir() const { return path_.u8string() + "/"; }
   // A path inside the directory.
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::string operator/(const std::string& name) const {
+    return (path_ / std::filesystem::u8path(name)).u8string();
+  }
 
  private:
   std::filesystem::path path_;
