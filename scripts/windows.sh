@@ -79,8 +79,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 # One server for the whole run (started per program, Wine would take seconds
 # for each of the hundreds of runs below); its services start now, with no
-# pipe of ours to hold open.
-wineserver -p
+# pipe of ours to hold open. A server left running in the prefix (a run by
+# hand) is used as it is.
+wineserver -p 2>/dev/null || true
 wineboot >/dev/null 2>&1 </dev/null || fail "wineboot"
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 ROAMING=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming
