@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing (the test tools too), builds everything, and runs
-# every test.
+# every test; then cross-builds for Windows and checks that build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh --test
@@ -10,3 +10,4 @@ npm ci --prefix tests/pages --no-audit --no-fund --loglevel=error
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+./scripts/windows.sh

@@ -14,6 +14,7 @@
 #include "core/PageOptions.h"
 #include "core/SafeFile.h"
 #include "core/Version.h"
+#include "core/os/Os.h"
 #include "output/Staging.h"
 
 namespace fs = std::filesystem;
@@ -396,7 +397,9 @@ FileGate::FileGate(const std::string& programDirectory) {
     if (safefile::RealPath(dir + name, real)) programFiles_.push_back(real);
   }
   std::string real;
-  if (safefile::RealPath(dir + "templates", real)) templates_ = WithSlash(real);
+  // A real path is in the system's own form, and so is the folder's end.
+  if (safefile::RealPath(dir + "templates", real))
+    templates_ = !real.empty() && real.back() == os::kSeparator ? real : real + os::kSeparator;
 }
 
 bool FileGate::IsProgramFile(const std::string& path) const {

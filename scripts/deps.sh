@@ -2,7 +2,8 @@
 # Installs the Debian packages VelkoButton needs, skipping what is present:
 # with no argument what building and running the programs needs; with
 # --test also what the tests need (test frameworks, browsers, clang tools,
-# the packaging checks, Node.js for the runtime's tests).
+# the packaging checks, Node.js for the runtime's tests, MinGW-w64 and Wine
+# for the Windows build's checks).
 set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
@@ -18,6 +19,7 @@ TEST_PACKAGES=(
   nodejs python3
   lintian appstream desktop-file-utils librsvg2-bin file shared-mime-info libglib2.0-bin
   chromium firefox-esr fonts-dejavu-core
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
 )
 testing=no
 if [ "${1:-}" = --test ]; then

@@ -781,6 +781,8 @@ def main():
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--count", type=int, default=200)
     ap.add_argument("--keep", help="folder to keep failing projects in")
+    ap.add_argument("--formats", default="preview,segment,input,resources,project",
+                    help="the formats checked besides the page, one a project in turn")
     a = ap.parse_args()
 
     work = tempfile.mkdtemp(prefix="vb-cross-")
@@ -798,7 +800,7 @@ def main():
             return 1
         program_dir = out.split(b"\n")[0][:-len(b"VelkoButton.class")]
 
-        formats = ["preview", "segment", "input", "resources", "project"]
+        formats = a.formats.split(",")
         failures = 0
         rnd = Rand(a.seed)
         for n in range(a.count):

@@ -11,6 +11,7 @@
 #include "core/KesApp.h"
 #include "core/Messages.h"
 #include "core/OsPath.h"
+#include "core/os/Os.h"
 #include "groups/button/PropAdvanced.h"
 #include "groups/button/PropBorder.h"
 #include "groups/button/PropButton.h"
@@ -388,9 +389,10 @@ TEST_F(ProjectFile, SaveAsIntoAnotherFolderKeepsNamingTheSameFiles) {
   platform.messages.clear();
   std::filesystem::create_directories(other);
   ASSERT_TRUE(doc.DoSave(other + "/menu.but"));
-  EXPECT_EQ(b.upState->image->file, site + "/img/bread.png");
-  EXPECT_EQ(b.overState->audio->file, site + "/click.au");
-  EXPECT_EQ(b.overState->text->font, site + "/fonts/round.woff");
+  // Full paths in the system's own form.
+  EXPECT_EQ(b.upState->image->file, os::NativeSeparators(site + "/img/bread.png"));
+  EXPECT_EQ(b.overState->audio->file, os::NativeSeparators(site + "/click.au"));
+  EXPECT_EQ(b.overState->text->font, os::NativeSeparators(site + "/fonts/round.woff"));
   EXPECT_EQ(b.downState->image->file, "gone.png");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find("gone.png"), std::string::npos);

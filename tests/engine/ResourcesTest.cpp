@@ -3,18 +3,16 @@
 #include <fstream>
 
 #include "support/EngineFixture.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 class Resources : public NewProject {
  protected:
   Resources() {
-    dir = fs::temp_directory_path() /
-          ("vb-res-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(dir / "proj");
     platform.programDir = "/opt/vb/";
   }
-  ~Resources() override { fs::remove_all(dir); }
 
   std::vector<std::string> List() {
     std::vector<std::string> list;
@@ -22,7 +20,8 @@ class Resources : public NewProject {
     return list;
   }
 
-  fs::path dir;
+  TempDir temp;
+  const fs::path dir = temp.path();
   const std::vector<std::string> applet = {"/opt/vb/VelkoButton.class", "/opt/vb/VelkoButton.jar",
                                            "/opt/vb/VelkoButton.cab", "/opt/vb/VelkoJfc2.class"};
 };
@@ -39,9 +38,10 @@ TEST_F(Resources, AppletFilesThenImagesThenAudio) {
   const fs::path cwd = fs::current_path();
   doc.BuildHtml(PageMode::Page);
   std::vector<std::string> expected = applet;
-  const std::string p = (dir / "proj").string();
-  for (const std::string& e : {p + "/bg.gif", p + "/img/a.gif", std::string("/abs/b.gif"),
-                               std::string("C:\\w\\d.gif"), (dir / "snd" / "s.au").string()})
+  // Each file in the system's own form.
+  for (const std::string& e :
+       {(dir / "proj" / "bg.gif").string(), (dir / "proj" / "img" / "a.gif").string(),
+        std::string("/abs/b.gif"), std::string("C:\\w\\d.gif"), (dir / "snd" / "s.au").string()})
     expected.push_back(e);
   EXPECT_EQ(List(), expected);
   // The process's current directory is left alone.

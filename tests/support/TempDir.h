@@ -1,5 +1,4 @@
-// A fresh directory for a test, removed with everything in it afterwards, and
-// small file helpers.
+// Fresh directories for tests, and small file helpers.
 #pragma once
 
 #include <filesystem>
@@ -7,7 +6,31 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
+// Removes `path` and everything below it, read-only files and folders that
+// deny entry included (Windows deletes no read-only file). Links are removed,
+// never followed.
+inline void RemoveTree(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(path, ec);
+  if (ec || !fs::exists(status)) return;
+  if (!fs::is_symlink(status)) {
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
+    if (fs::is_directory(status)) {
+      std::vector<fs::path> children;
+      for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+        children.push_back(it->path());
+      for (const fs::path& child : children) RemoveTree(child);
+    }
+  }
+  fs::remove_all(path, ec);
+}
+
+// A fresh directory for a test, named at random (a process id may come back
+// while an earlier run's folder is still there), removed with everything in
+// it afterwards.
 class TempDir {
  public:
   TempDir() {
@@ -17,13 +40,11 @@ class TempDir {
       if (std::filesystem::create_directory(path_)) break;
     }
   }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
+  ~TempDir() { RemoveTree(path_); }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
+  const std::filesystem::path& path() const { return path_; }
   // The directory with a trailing '/' (names are UTF-8, as in the engine).
   std::string dir() const { return path_.u8string() + "/"; }
   // A path inside the directory.
@@ -53,3 +74,19 @@ inline std::string Noise(std::size_t n, unsigned seed) {
   for (auto& c : s) c = static_cast<char>(gen() & 0xFF);
   return s;
 }
+
+// Whether this system lets the tests make symbolic links: Windows gives them
+// only to administrators and in developer mode, and Wine not at all. Asked once.
+inline bool LinksCanBeMade() {
+  static const bool can = [] {
+    TempDir t;
+    WriteBytes(t / "target", "x");
+    std::error_code ec;
+    std::filesystem::create_symlink(t / "target", t / "link", ec);
+    return !ec && ReadBytes(t / "link") == "x";
+  }();
+  return can;
+}
+inline constexpr const char* kNoLinks =
+    "symbolic links cannot be made here (Windows grants them to administrators and developer "
+    "mode only)";
