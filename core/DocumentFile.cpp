@@ -171,16 +171,16 @@ bool DocumentFile::ReadAgainIn(CodePage page) {
   }
   // What was changed since the last save would go: the user says first.
   if (doc_.IsModified() &&
-      platform.MessageBox(
-          msg::Format(msg::kReopenDropsChanges, DisplayName(path), codepage::DisplayName(page)),
-          MsgButtons::YesNo, MsgIcon::Question) != IdYes)
+      platform.MessageBox(msg::Format(platform, msg::kReopenDropsChanges, DisplayName(path),
+                                      codepage::DisplayName(page)),
+                          MsgButtons::YesNo, MsgIcon::Question) != IdYes)
     return false;
   safefile::FileBytes bytes;
   Doc scratch(doc_.app());
   const std::string reason = WhyNotReloaded(path, bytes, scratch, page);
   if (!reason.empty()) {
-    platform.MessageBox(msg::Format(msg::kReopenFailed, DisplayName(path), reason), MsgButtons::Ok,
-                        MsgIcon::Exclamation);
+    platform.MessageBox(msg::Format(platform, msg::kReopenFailed, DisplayName(path), reason),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
   // Buttons added or taken out since the file was read (here or by another

@@ -248,8 +248,11 @@ bool WriteFile(const std::string& path, const Producer& produce,
     if (!err && (exists || durable) && !os::Sync(os::NativeOf(out))) err = errno;
     if (std::fclose(out) != 0 && !err) err = errno ? errno : EIO;
   }
-  if (!err && !os::Replace(temp, targetName)) err = errno;
-  if (err) os::Remove(temp);
+  if (!err && !os::Replace(temp, targetName, &lock)) err = errno;
+  // A replacement that failed halfway (Windows) can leave the old name
+  // empty: the new text then stays under its temporary name, never removed.
+  std::error_code gone;
+  if (err && !(exists && !fs::exists(os::FsPath(targetName), gone) && !gone)) os::Remove(temp);
   // The new name on disk too, so that work kept while the system goes down
   // is found after it.
   if (!err && durable) os::SyncFolder(os::Utf8Of(dir));
@@ -334,7 +337,8 @@ bool MakePrivateDirectory(const std::string& directory) {
   fs::path part;
   for (const fs::path& piece : os::FsPath(directory)) {
     part /= piece;
-    if (piece.empty()) continue;
+    // The root ("/", "C:\", "\\server\") is there and cannot be made.
+    if (piece.empty() || !part.has_relative_path()) continue;
     const std::string name = os::Utf8Of(part);
     if (os::KindOf(name) == os::Kind::Folder) continue;
     if (!os::MakeFolder(name, os::kPrivateFolderMode) && errno != EEXIST) return false;

@@ -107,9 +107,13 @@ void SyncFolder(const std::string& folder);
 enum class Kind { None, Regular, Folder, Link, Other };
 // Which file: the device (Windows: the volume's serial number) and the file
 // on it (the inode; the file index). Two names with one identity are one file.
+// {0, 0} is an identity the system did not give (Windows, for a file it
+// would not open), which is never the same as any other.
 struct FileId {
   unsigned long long device = 0, index = 0;
-  bool operator==(const FileId& o) const { return device == o.device && index == o.index; }
+  bool operator==(const FileId& o) const {
+    return device == o.device && index == o.index && (device != 0 || index != 0);
+  }
   bool operator!=(const FileId& o) const { return !(*this == o); }
   bool operator<(const FileId& o) const {
     return device != o.device ? device < o.device : index < o.index;
@@ -159,8 +163,9 @@ bool PeerIsSameUser(std::intptr_t socket);
 // POSIX (a reader of the old file keeps reading it); on Windows MoveFileExW
 // with REPLACE_EXISTING and WRITE_THROUGH, else ReplaceFileW where the old
 // file is open, tried again briefly while another program holds the target
-// without letting it be deleted.
-bool Replace(const std::string& from, const std::string& to);
+// without letting it be deleted. `held`, a handle of the caller's on `from`,
+// is closed before ReplaceFileW, which opens the replacement unshared.
+bool Replace(const std::string& from, const std::string& to, File* held = nullptr);
 bool Remove(const std::string& path);
 // One folder (EEXIST when something is there).
 bool MakeFolder(const std::string& path, unsigned mode = 0777);

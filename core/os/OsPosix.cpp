@@ -213,7 +213,7 @@ bool PeerIsSameUser(std::intptr_t socket) {
 #endif
 }
 
-bool Replace(const std::string& from, const std::string& to) {
+bool Replace(const std::string& from, const std::string& to, File*) {
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
 

@@ -399,23 +399,33 @@ bool PeerIsSameUser(std::intptr_t) {
   return true;
 }
 
-bool Replace(const std::string& from, const std::string& to) {
+bool Replace(const std::string& from, const std::string& to, File* held) {
   const std::wstring source = Wide(from), target = Wide(to);
+  const DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
   for (int attempt = 0;; ++attempt) {
     // A rename over the old name; where the system refuses it because the
     // old file is open, ReplaceFileW, which moves the open file aside.
-    if (MoveFileExW(source.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      return true;
-    const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (exists && ReplaceFileW(target.c_str(), source.c_str(), nullptr,
-                               REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
-                               nullptr, nullptr))
-      return true;
-    const DWORD error = GetLastError();
-    const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+    if (MoveFileExW(source.c_str(), target.c_str(), kFlags)) return true;
+    DWORD error = GetLastError();
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      if (held) held->Close();
+      if (ReplaceFileW(target.c_str(), source.c_str(), nullptr,
+                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                       nullptr))
+        return true;
+      error = GetLastError();
+      // Failed halfway: the old file is gone from its name (deleted, or
+      // left under a name of the system's) and the new one still has its
+      // temporary name, which takes the free name now.
+      if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+          error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        if (MoveFileExW(source.c_str(), target.c_str(), kFlags)) return true;
+        error = GetLastError();
+      }
+    }
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
                       error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
-    if (!held || attempt + 1 >= kReplaceAttempts) {
+    if (!busy || attempt + 1 >= kReplaceAttempts) {
       SetLastError(error);
       return Failed(false);
     }
